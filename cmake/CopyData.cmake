@@ -1,0 +1,11 @@
+# Usage: cmake -DSOURCE=dir -DDEST=dir -P CopyData.cmake
+file(GLOB_RECURSE files RELATIVE ${SOURCE} ${SOURCE}/*)
+foreach(rel IN LISTS files)
+    set(src ${SOURCE}/${rel})
+    set(dst ${DEST}/${rel})
+    if(NOT EXISTS ${dst} OR ${src} IS_NEWER_THAN ${dst})
+        get_filename_component(dir ${dst} DIRECTORY)
+        file(MAKE_DIRECTORY ${dir})
+        file(COPY_FILE ${src} ${dst})
+    endif()
+endforeach()

@@ -1,0 +1,88 @@
+#pragma once
+// One brick of a model: an axis-aligned box with kind, colour, turn, flags, identity, group
+// and building step. The kind letter selects the class; the class decides how it draws.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class TDrawObject;
+class TDrawClass;
+
+class TBlock {
+public:
+    TDrawClass* Definition = nullptr; // general blocks only; owned by the part cache
+    bool Selected = false;
+    int32_t X = 0, Y = 0, Z = 0;
+    int32_t SX = 0, SY = 0, SZ = 0;
+    int32_t Turn = 0;
+    bool Studs = false;
+    int32_t Colour = 0; // red in the low byte, blue in the high byte
+    bool Transparent = false;
+    bool Baseplate = false;
+    char Kind = 0;
+    std::string PartID;
+    int32_t Group = 0;
+    int32_t Step = 0;
+    int32_t Variant = 0;
+
+    TBlock() = default; // every field zero, as the readers expect
+    virtual ~TBlock() = default;
+    TBlock(const TBlock&) = delete;
+    TBlock& operator=(const TBlock&) = delete;
+
+    // The kind letter of this class ('B' for TBlock).
+    virtual char ClassKind() const { return 'B'; }
+    // A new empty brick of this object's own class.
+    virtual std::unique_ptr<TBlock> NewOfSameClass() const;
+
+    // Drawing, in the renderer (src/render).
+    virtual void DrawOctant0(TDrawObject& target);
+    virtual void DrawOctant1(TDrawObject& target);
+    virtual void DrawOctant2(TDrawObject& target);
+    virtual void DrawOctant3(TDrawObject& target);
+    virtual void DrawOctant4(TDrawObject& target);
+    virtual void DrawOctant5(TDrawObject& target);
+    virtual void DrawOctant6(TDrawObject& target);
+    virtual void DrawOctant7(TDrawObject& target);
+    virtual void DrawStuds(TDrawObject& target);
+    virtual void DrawUnderside(TDrawObject& target);
+    virtual bool HitTest(const TDrawObject& target, int x, int y) const;
+
+    // Binds a part definition (general blocks); every other class ignores it.
+    virtual TBlock& SetDefinition(const std::string& file, const std::string& part);
+    // The virtual constructor: X, Y, SX, SY in studs, Z, SZ in plates.
+    virtual void Create(int32_t x, int32_t y, int32_t z, int32_t sx, int32_t sy, int32_t sz,
+                        int32_t colour, bool studs, bool baseplate, bool transparent,
+                        const std::string& partID);
+    virtual void Rotate();
+    virtual void Draw(TDrawObject& target);
+    virtual std::string SaveToString() const;
+    void GetPosition(int32_t position[3]) const;
+    virtual int32_t TopAt(int32_t x, int32_t y, int32_t w, int32_t d) const;
+
+    // Far faces, computed wide so that no coordinate can overflow.
+    int64_t FarX() const { return int64_t(X) + SX; }
+    int64_t FarY() const { return int64_t(Y) + SY; }
+    int64_t FarZ() const { return int64_t(Z) + SZ; }
+};
+
+// A new empty brick of the class for a kind letter (any letter without a class gives TBlock).
+std::unique_ptr<TBlock> NewBlockOfKind(char kind);
+
+// The brick of a text form written by SaveToString; raises
+// "Illegal string to CreateFromString: " + text on a wrong field count.
+std::unique_ptr<TBlock> CreateFromString(const std::string& text);
+
+// A copy of the brick's class and fields; group 0 and not selected.
+std::unique_ptr<TBlock> Clone(const TBlock& brick);
+
+// The brick for a palette key such as "B2x4x3", "2x2x1|3022" or "Gparts.dat,stdblock";
+// nullptr when the letter names no kind.
+std::unique_ptr<TBlock> CreateBrickFromKey(const std::string& key);
+
+// True for a 3 x 2 sloped brick in either orientation (its Variant is 1).
+bool IsThreeByTwoSlope(const TBlock& brick);
+
+// True for a kind letter that has a class of its own (B, R, T, N, C, I, E, W, D, O, G).
+bool IsKindLetter(char kind);
