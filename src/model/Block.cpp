@@ -7,9 +7,13 @@
 
 #include <vector>
 
-std::unique_ptr<TBlock> TBlock::NewOfSameClass() const { return std::make_unique<TBlock>(); }
+std::unique_ptr<TBlock> TBlock::NewOfSameClass() const {
+    return std::make_unique<TBlock>();
+}
 
-TBlock& TBlock::SetDefinition(const std::string&, const std::string&) { return *this; }
+TBlock& TBlock::SetDefinition(const std::string&, const std::string&) {
+    return *this;
+}
 
 void TBlock::Create(int32_t x, int32_t y, int32_t z, int32_t sx, int32_t sy, int32_t sz,
                     int32_t colour, bool studs, bool baseplate, bool transparent,
@@ -59,7 +63,9 @@ void TBlock::Rotate() {
     std::swap(SX, SY);
 }
 
-static std::string Flag(bool b) { return b ? "1" : "0"; }
+static std::string Flag(bool b) {
+    return b ? "1" : "0";
+}
 
 static std::string CommonFields(const TBlock& b) {
     return std::string(1, b.Kind) + ":" + std::to_string(b.X) + ":" + std::to_string(b.Y) + ":" +
@@ -93,8 +99,17 @@ int32_t TBlock::TopAt(int32_t x, int32_t y, int32_t w, int32_t d) const {
 
 bool IsKindLetter(char kind) {
     switch (kind) {
-    case 'B': case 'R': case 'T': case 'N': case 'C': case 'I':
-    case 'E': case 'W': case 'D': case 'O': case 'G':
+    case 'B':
+    case 'R':
+    case 'T':
+    case 'N':
+    case 'C':
+    case 'I':
+    case 'E':
+    case 'W':
+    case 'D':
+    case 'O':
+    case 'G':
         return true;
     default:
         return false;
@@ -103,17 +118,28 @@ bool IsKindLetter(char kind) {
 
 std::unique_ptr<TBlock> NewBlockOfKind(char kind) {
     switch (kind) {
-    case 'R': return std::make_unique<TRoundBlock>();
-    case 'T': return std::make_unique<TRoof>();
-    case 'N': return std::make_unique<TRoofTop>();
-    case 'C': return std::make_unique<TRoofCorner>();
-    case 'I': return std::make_unique<TRoofTopCorner>();
-    case 'E': return std::make_unique<TRoofTopEnd>();
-    case 'W': return std::make_unique<TWindow>();
-    case 'D': return std::make_unique<TDoor>();
-    case 'O': return std::make_unique<TWheel>();
-    case 'G': return std::make_unique<TGeneralBlock>();
-    default: return std::make_unique<TBlock>();
+    case 'R':
+        return std::make_unique<TRoundBlock>();
+    case 'T':
+        return std::make_unique<TRoof>();
+    case 'N':
+        return std::make_unique<TRoofTop>();
+    case 'C':
+        return std::make_unique<TRoofCorner>();
+    case 'I':
+        return std::make_unique<TRoofTopCorner>();
+    case 'E':
+        return std::make_unique<TRoofTopEnd>();
+    case 'W':
+        return std::make_unique<TWindow>();
+    case 'D':
+        return std::make_unique<TDoor>();
+    case 'O':
+        return std::make_unique<TWheel>();
+    case 'G':
+        return std::make_unique<TGeneralBlock>();
+    default:
+        return std::make_unique<TBlock>();
     }
 }
 

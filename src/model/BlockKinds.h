@@ -3,9 +3,13 @@
 
 #include "model/Block.h"
 
-#define TESSARYN_BLOCK_CLASS_BASICS(Class, Letter)                                               \
-    char ClassKind() const override { return Letter; }                                         \
-    std::unique_ptr<TBlock> NewOfSameClass() const override { return std::make_unique<Class>(); }
+#define TESSARYN_BLOCK_CLASS_BASICS(Class, Letter)                                                 \
+    char ClassKind() const override {                                                              \
+        return Letter;                                                                             \
+    }                                                                                              \
+    std::unique_ptr<TBlock> NewOfSameClass() const override {                                      \
+        return std::make_unique<Class>();                                                          \
+    }
 
 class TRoundBlock : public TBlock {
 public:
@@ -16,17 +20,15 @@ public:
 class TRoof : public TBlock {
 public:
     TESSARYN_BLOCK_CLASS_BASICS(TRoof, 'T')
-    void Create(int32_t x, int32_t y, int32_t z, int32_t sx, int32_t sy, int32_t sz,
-                int32_t colour, bool studs, bool baseplate, bool transparent,
-                const std::string& partID) override;
+    void Create(int32_t x, int32_t y, int32_t z, int32_t sx, int32_t sy, int32_t sz, int32_t colour,
+                bool studs, bool baseplate, bool transparent, const std::string& partID) override;
 };
 
 class TRoofTop : public TRoof {
 public:
     TESSARYN_BLOCK_CLASS_BASICS(TRoofTop, 'N')
-    void Create(int32_t x, int32_t y, int32_t z, int32_t sx, int32_t sy, int32_t sz,
-                int32_t colour, bool studs, bool baseplate, bool transparent,
-                const std::string& partID) override;
+    void Create(int32_t x, int32_t y, int32_t z, int32_t sx, int32_t sy, int32_t sz, int32_t colour,
+                bool studs, bool baseplate, bool transparent, const std::string& partID) override;
 };
 
 class TRoofTopEnd : public TRoofTop {
@@ -42,9 +44,8 @@ public:
 class TRoofTopCorner : public TRoofCorner {
 public:
     TESSARYN_BLOCK_CLASS_BASICS(TRoofTopCorner, 'I')
-    void Create(int32_t x, int32_t y, int32_t z, int32_t sx, int32_t sy, int32_t sz,
-                int32_t colour, bool studs, bool baseplate, bool transparent,
-                const std::string& partID) override;
+    void Create(int32_t x, int32_t y, int32_t z, int32_t sx, int32_t sy, int32_t sz, int32_t colour,
+                bool studs, bool baseplate, bool transparent, const std::string& partID) override;
 };
 
 class TWindow : public TBlock {

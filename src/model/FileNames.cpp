@@ -26,7 +26,9 @@ const std::string& AppDir() {
     return AppDirValue();
 }
 
-void SetAppDir(std::string dir) { AppDirValue() = WithTrailingSlash(NormaliseSeparators(dir)); }
+void SetAppDir(std::string dir) {
+    AppDirValue() = WithTrailingSlash(NormaliseSeparators(dir));
+}
 
 std::string ExecutableDir() {
     std::error_code ec;

@@ -53,5 +53,6 @@ bool SameText(std::string_view a, std::string_view b) {
 }
 
 bool EndsWithNoCase(std::string_view text, std::string_view suffix) {
-    return text.size() >= suffix.size() && SameText(text.substr(text.size() - suffix.size()), suffix);
+    return text.size() >= suffix.size() &&
+           SameText(text.substr(text.size() - suffix.size()), suffix);
 }

@@ -34,8 +34,14 @@ void TGeneralBlock::Rotate() {
     TBlock::Rotate();
 }
 
-std::string TGeneralBlock::SaveToString() const { return SaveGeneralBlockToString(*this); }
+std::string TGeneralBlock::SaveToString() const {
+    return SaveGeneralBlockToString(*this);
+}
 
-std::string TGeneralBlock::FileName() const { return Definition ? Definition->FileName : ""; }
+std::string TGeneralBlock::FileName() const {
+    return Definition ? Definition->FileName : "";
+}
 
-std::string TGeneralBlock::PartName() const { return Definition ? Definition->PartName : ""; }
+std::string TGeneralBlock::PartName() const {
+    return Definition ? Definition->PartName : "";
+}

@@ -9,9 +9,8 @@ public:
     std::unique_ptr<TBlock> NewOfSameClass() const override {
         return std::make_unique<TGeneralBlock>();
     }
-    void Create(int32_t x, int32_t y, int32_t z, int32_t sx, int32_t sy, int32_t sz,
-                int32_t colour, bool studs, bool baseplate, bool transparent,
-                const std::string& partID) override;
+    void Create(int32_t x, int32_t y, int32_t z, int32_t sx, int32_t sy, int32_t sz, int32_t colour,
+                bool studs, bool baseplate, bool transparent, const std::string& partID) override;
     TBlock& SetDefinition(const std::string& file, const std::string& part) override;
     void Rotate() override;
     std::string SaveToString() const override;

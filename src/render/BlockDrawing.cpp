@@ -11,5 +11,7 @@ void TBlock::DrawOctant6(TDrawObject&) {}
 void TBlock::DrawOctant7(TDrawObject&) {}
 void TBlock::DrawStuds(TDrawObject&) {}
 void TBlock::DrawUnderside(TDrawObject&) {}
-bool TBlock::HitTest(const TDrawObject&, int, int) const { return false; }
+bool TBlock::HitTest(const TDrawObject&, int, int) const {
+    return false;
+}
 void TBlock::Draw(TDrawObject&) {}

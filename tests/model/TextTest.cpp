@@ -1,5 +1,6 @@
-#include "model/Error.h"
 #include "model/Text.h"
+
+#include "model/Error.h"
 
 #include <gtest/gtest.h>
 
