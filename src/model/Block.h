@@ -7,6 +7,7 @@
 #include <string>
 
 class TDrawObject;
+class TDrawContext;
 class TDrawClass;
 
 class TBlock {
@@ -47,7 +48,8 @@ public:
     virtual void DrawOctant7(TDrawObject& target);
     virtual void DrawStuds(TDrawObject& target);
     virtual void DrawUnderside(TDrawObject& target);
-    virtual bool HitTest(const TDrawObject& target, int x, int y) const;
+    // The screen point lies inside the brick's outline for the context's view.
+    virtual bool HitTest(const TDrawContext& context, int x, int y) const;
 
     // Binds a part definition (general blocks); every other class ignores it.
     virtual TBlock& SetDefinition(const std::string& file, const std::string& part);

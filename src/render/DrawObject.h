@@ -10,6 +10,7 @@
 #include <string>
 
 class TBitmap;
+class TDrawContext;
 
 class TDrawObject {
 public:
@@ -22,6 +23,9 @@ public:
     TDrawObject(TDrawObject&&) noexcept = default;
     TDrawObject& operator=(TDrawObject&&) noexcept = default;
     ~TDrawObject();
+
+    // The shared drawing state the bricks read (view, shading, studs, options); not owned.
+    TDrawContext* Context = nullptr;
 
     TCanvas& Canvas() const { return *canvas; }
     TFastDraw* FastSurface() const { return fastSurface.get(); }
