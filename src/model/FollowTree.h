@@ -1,0 +1,40 @@
+#pragma once
+// The binary tree that Sort builds (right when the new brick may follow the node), grown without
+// walking every node of a long path; gives exactly the in-order sequence of the plain tree.
+
+#include "model/DepthBox.h"
+
+#include <array>
+#include <vector>
+
+class TFollowTree {
+public:
+    // Bricks are named by their index into `boxes`, which must outlive the tree.
+    explicit TFollowTree(const std::vector<TDepthBox>& boxes);
+
+    // Adds bricks 0, 1, 2, ... in turn; brick 0 is the root.
+    void Add(int brick);
+    // The bricks in order: left subtree, node, right subtree.
+    std::vector<int> InOrder() const;
+
+private:
+    // A path of right children, entered only at its head (the root or a left child). A walk
+    // along it goes right until the first node the new brick may not follow, so it only needs
+    // that first node; block bounds skip the nodes that certainly let it pass.
+    static constexpr size_t BlockSize = 32;
+    using TBound = std::array<int64_t, 3>;
+    struct TChain {
+        std::vector<int> Nodes;
+        std::vector<TBound> BlockMinNear;      // per BlockSize nodes, once the chain is longer
+        std::vector<TBound> SuperBlockMinNear; // per BlockSize blocks
+    };
+
+    const std::vector<TDepthBox>& mBoxes;
+    std::vector<int> mLeft, mRight;
+    std::vector<int> mChainOf; // for a chain's head node
+    std::vector<TChain> mChains;
+
+    void StartChain(int head);
+    void Extend(TChain& chain, int brick);
+    int FirstNotFollowed(const TChain& chain, const int64_t far[3]) const;
+};
