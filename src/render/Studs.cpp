@@ -10,20 +10,17 @@ struct TStudPoints {
     TPoint O[8], T[8];
 };
 
-TStudPoints StudPoints(const TStudMetrics& m, int cx, int cy) {
+void FillStudPoints(const TStudMetrics& m, int cx, int cy, TStudPoints& p) {
     int a = m.StudRX, b = m.StudRY, c = m.HalfRX, d = m.HalfRY;
-    TStudPoints p;
-    p.O[0] = {cx - a, cy + d};
-    p.O[1] = {cx - a, cy - d};
-    p.O[2] = {cx - c, cy - b};
-    p.O[3] = {cx + c, cy - b};
-    p.O[4] = {cx + a, cy - d};
-    p.O[5] = {cx + a, cy + d};
-    p.O[6] = {cx + c, cy + b};
-    p.O[7] = {cx - c, cy + b};
-    for (int i = 0; i < 8; ++i)
-        p.T[i] = {p.O[i].X + m.StudUp.X, p.O[i].Y + m.StudUp.Y};
-    return p;
+    int ux = m.StudUp.X, uy = m.StudUp.Y;
+    const int dx[8] = {-a, -a, -c, c, a, a, c, -c};
+    const int dy[8] = {d, -d, -b, -b, -d, d, b, b};
+    for (int i = 0; i < 8; ++i) {
+        p.O[i].X = cx + dx[i];
+        p.O[i].Y = cy + dy[i];
+        p.T[i].X = p.O[i].X + ux;
+        p.T[i].Y = p.O[i].Y + uy;
+    }
 }
 
 void DrawOutlineStud(TDrawObject& target, const TStudPoints& p) {
@@ -56,21 +53,21 @@ void DrawEllipseStud(TDrawObject& target, const TStudMetrics& m, int cx, int cy)
 } // namespace
 
 void DrawStud(TDrawObject& target, const TDrawContext& context, int cx, int cy) {
-    switch (context.StudStyle) {
-    case StudFull:
-        DrawFullStud(target, StudPoints(context.Studs, cx, cy));
-        break;
-    case StudEllipse:
+    if (context.StudStyle == StudEllipse) {
         DrawEllipseStud(target, context.Studs, cx, cy);
-        break;
-    default:
-        DrawOutlineStud(target, StudPoints(context.Studs, cx, cy));
-        break;
+        return;
     }
+    TStudPoints p;
+    FillStudPoints(context.Studs, cx, cy, p);
+    if (context.StudStyle == StudFull)
+        DrawFullStud(target, p);
+    else
+        DrawOutlineStud(target, p);
 }
 
 void DrawTubeRing(TDrawObject& target, const TDrawContext& context, int cx, int cy) {
-    TStudPoints p = StudPoints(context.Studs, cx, cy);
+    TStudPoints p;
+    FillStudPoints(context.Studs, cx, cy, p);
     const TPoint ring[9] = {p.O[0], p.O[1], p.O[2], p.O[3], p.O[4], p.O[5], p.O[6], p.O[7], p.O[0]};
     target.Polyline(ring, 8);
 }
