@@ -91,6 +91,8 @@ void RunRender(const TCliArgs& args, std::ostream&) {
     if (size[0] < 1 || size[1] < 1)
         throw TError("--size must give a width and height of at least 1");
     int variant = IntOption(args, "--variant", 0);
+    if (variant != 0 && variant != 1 && variant != 2 && variant != 4 && variant != 8)
+        throw TError("--variant must be 0, 1, 2, 4 or 8, not \"" + std::to_string(variant) + "\"");
     TPixelFormat format = PixelFormatOption(args);
     bool antiAliased = args.Has("--antialias");
     if (antiAliased)

@@ -54,7 +54,7 @@ void AverageFrame(const TBitmap& large, const TPictureFrame& frame, TColour outs
 std::unique_ptr<TBitmap> MakePicture(int variant, const TPictureFrame& frame,
                                      const TBitmap& viewPicture, TBlockList& model,
                                      TDrawContext& context, const TBackground& background) {
-    if (variant != 0 && variant != 1 && variant != 2 && variant != 4 && variant != 8)
+    if (variant < 0)
         throw TError("Unknown picture variant " + std::to_string(variant));
     int64_t width = int64_t(frame.Right) - frame.Left;
     int64_t height = int64_t(frame.Bottom) - frame.Top;

@@ -17,8 +17,9 @@ struct TPictureFrame {
 };
 
 // A 32-bit picture of the frame. Variant 0 copies the view bitmap, 1 averages a render at twice
-// the size, 2, 4 and 8 render the frame at that factor; parts of the frame outside the view come
-// out in the background colour. Raises TError for another variant or an empty frame.
+// the size, f >= 2 (the menu offers 2, 4 and 8) renders the frame at f times the size; parts of
+// the frame outside the view come out in the background colour. Raises TError for a negative
+// variant, an empty frame or a picture too large to hold.
 std::unique_ptr<TBitmap> MakePicture(int variant, const TPictureFrame& frame,
                                      const TBitmap& viewPicture, TBlockList& model,
                                      TDrawContext& context, const TBackground& background);

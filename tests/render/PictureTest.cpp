@@ -54,6 +54,8 @@ TEST_F(PictureTest, LargerVariantsRenderTheFrameAgain) {
     auto huge = MakePicture(8, {0, 0, 10, 5}, view, model, context, background);
     EXPECT_EQ(huge->Width(), 80);
     EXPECT_EQ(huge->Height(), 40);
+    auto triple = MakePicture(3, {0, 0, 10, 5}, view, model, context, background);
+    EXPECT_EQ(triple->Width(), 30);
     EXPECT_EQ(context.View.ViewScale, 0.25f);
 }
 
@@ -67,7 +69,9 @@ TEST_F(PictureTest, AntiAliasedFrameReachingOutsideGetsTheBackground) {
 }
 
 TEST_F(PictureTest, UnknownVariantsAndEmptyFramesAreRefused) {
-    EXPECT_THROW(MakePicture(3, {0, 0, 10, 10}, view, model, context, background), TError);
+    EXPECT_THROW(MakePicture(-1, {0, 0, 10, 10}, view, model, context, background), TError);
+    EXPECT_THROW(MakePicture(8, {0, 0, 1 << 29, 10}, view, model, context, background), TError);
+    EXPECT_THROW(MakePicture(8, {0, 0, 100000, 100000}, view, model, context, background), TError);
     EXPECT_THROW(MakePicture(0, {10, 0, 10, 10}, view, model, context, background), TError);
     EXPECT_THROW(MakePicture(2, {0, 10, 10, 5}, view, model, context, background), TError);
 }
