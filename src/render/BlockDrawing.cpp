@@ -1,11 +1,14 @@
 #include "model/Block.h"
+#include "render/Bitmap.h"
 #include "render/BoxCorners.h"
 #include "render/BrickPaint.h"
 #include "render/DrawContext.h"
 #include "render/DrawObject.h"
 #include "render/PolygonRegion.h"
+#include "render/StudWindow.h"
 #include "render/Studs.h"
 
+#include <cstdlib>
 #include <span>
 
 namespace {
@@ -72,22 +75,40 @@ void TBlock::DrawOctant7(TDrawObject& target) {
     DrawBoxOctant(*this, target, 7);
 }
 
+namespace {
+
+// The lattice of studs or tube rings on a face, limited to those that can reach the bitmap.
+TStudWindow WindowFor(TDrawObject& target, const TDrawContext& context, double baseX, double baseY,
+                      double z, bool studs) {
+    const TStudMetrics& m = context.Studs;
+    int reachX = std::abs(m.StudRX) + (studs ? std::abs(m.StudUp.X) + 1 : 0);
+    int reachY = std::abs(m.StudRY) + (studs ? std::abs(m.StudUp.Y) + 1 : 0);
+    TBitmap& bitmap = target.Canvas().Bitmap();
+    return TStudWindow(context.View, baseX, baseY, z, reachX, reachY, bitmap.Width(),
+                       bitmap.Height());
+}
+
+} // namespace
+
 void TBlock::DrawStuds(TDrawObject& target) {
     const TDrawContext& context = DrawContextOf(target);
     int octant = context.View.Octant;
     if (octant >= 4)
         return;
-    int columns = SX / 20, rows = SY / 20;
+    double baseX = double(X) + 10, baseY = double(Y) + 10, z = double(FarZ());
+    TStudWindow window = WindowFor(target, context, baseX, baseY, z, true);
+    int iFirst = 0, iLast = SX / 20 - 1;
+    window.Columns(iFirst, iLast);
     // Back to front: i falls in octants 0 and 1, j rises in octants 0 and 3.
     bool iDown = octant <= 1;
     bool jUp = octant == 0 || octant == 3;
-    double z = FarZ();
-    for (int n = 0; n < columns; ++n) {
-        int i = iDown ? columns - 1 - n : n;
-        for (int m = 0; m < rows; ++m) {
-            int j = jUp ? m : rows - 1 - m;
-            TPoint centre =
-                ProjectPoint(context.View, double(X) + 10 + 20.0 * i, double(Y) + 10 + 20.0 * j, z);
+    for (int n = 0; n <= iLast - iFirst; ++n) {
+        int i = iDown ? iLast - n : iFirst + n;
+        int jFirst = 0, jLast = SY / 20 - 1;
+        window.Rows(i, jFirst, jLast);
+        for (int m = 0; m <= jLast - jFirst; ++m) {
+            int j = jUp ? jFirst + m : jLast - m;
+            TPoint centre = ProjectPoint(context.View, baseX + 20.0 * i, baseY + 20.0 * j, z);
             DrawStud(target, context, centre.X, centre.Y);
         }
     }
@@ -95,13 +116,18 @@ void TBlock::DrawStuds(TDrawObject& target) {
 
 void TBlock::DrawUnderside(TDrawObject& target) {
     const TDrawContext& context = DrawContextOf(target);
-    int columns = SX / 20, rows = SY / 20;
-    for (int i = 1; i < columns; ++i)
-        for (int j = 1; j < rows; ++j) {
+    TStudWindow window = WindowFor(target, context, X, Y, Z, false);
+    int iFirst = 1, iLast = SX / 20 - 1;
+    window.Columns(iFirst, iLast);
+    for (int i = iFirst; i <= iLast; ++i) {
+        int jFirst = 1, jLast = SY / 20 - 1;
+        window.Rows(i, jFirst, jLast);
+        for (int j = jFirst; j <= jLast; ++j) {
             TPoint centre =
                 ProjectPoint(context.View, double(X) + 20.0 * i, double(Y) + 20.0 * j, Z);
             DrawTubeRing(target, context, centre.X, centre.Y);
         }
+    }
 }
 
 bool TBlock::HitTest(const TDrawContext& context, int x, int y) const {
