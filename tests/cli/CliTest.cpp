@@ -25,8 +25,9 @@ void ExpectFailure(const std::vector<std::string>& args, const std::string& mess
     EXPECT_EQ(run.Out, "");
     ASSERT_EQ(run.Err.rfind("tessaryn-cli: ", 0), 0u) << run.Err;
     EXPECT_EQ(std::count(run.Err.begin(), run.Err.end(), '\n'), 1) << run.Err;
-    if (!message.empty())
+    if (!message.empty()) {
         EXPECT_EQ(run.Err, "tessaryn-cli: " + message + "\n");
+    }
 }
 
 const char* Model = "= 70 30 10 -4 5 1 1\r\n"
