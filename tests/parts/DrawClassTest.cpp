@@ -191,6 +191,15 @@ TEST(DrawClass, AutoStudsStopsAtANegativeStudPolygon) {
     TDrawClass empty; // stud polygon 0 of no polygon at all
     empty.AutoStuds(2, 2);
     EXPECT_TRUE(empty.TopStuds.empty());
+
+    // A vast outline from a damaged file is refused rather than tested stud by stud.
+    TDrawClass vast;
+    vast.AddPolygon(Square(-2000000000, -2000000000, 2000000000, 2000000000, 0));
+    vast.AddPolygon(Square(0, 0, 40, 40, 8));
+    vast.BottomStuds = {{1, 2, 3}};
+    EXPECT_THROW(vast.AutoStuds(INT32_MAX, INT32_MAX), TError);
+    EXPECT_EQ(vast.BottomStuds, (std::vector<TPoint3>{{1, 2, 3}}));
+    EXPECT_EQ(vast.TopStudPolygon, 0);
 }
 
 TEST(PainterSort, FartherBoxesComeFirstForEachViewer) {
