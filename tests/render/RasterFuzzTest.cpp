@@ -18,7 +18,7 @@ int RandomCoordinate(std::mt19937& random, int size) {
     case 0:
         return int(random() % 2000001) - 1000000;
     case 1:
-        return random() % 2 ? INT32_MAX / 2 : INT32_MIN / 2;
+        return random() % 2 ? INT32_MAX : INT32_MIN;
     default:
         return int(random() % unsigned(size * 3)) - size;
     }
@@ -50,7 +50,7 @@ TEST(RasterFuzz, RandomPrimitivesStayInsideTheirBounds) {
                     p = RandomPoint(random, size + 1, size);
                 const TPoint a = RandomPoint(random, size + 1, size);
                 const TPoint b = RandomPoint(random, size + 1, size);
-                switch (round % 5) {
+                switch (round % 7) {
                 case 0:
                     target.Polygon(points);
                     break;
@@ -63,10 +63,24 @@ TEST(RasterFuzz, RandomPrimitivesStayInsideTheirBounds) {
                 case 3:
                     target.Rectangle(a.X, a.Y, b.X, b.Y);
                     break;
-                default:
-                    // The canvas draws ellipses and may use the surfaces' excluded edges.
+                case 4:
+                    // The canvas operations may use the surfaces' excluded edges.
                     if (!target.FastSurface())
-                        target.Ellipse(a.X % 64, a.Y % 64, b.X % 64, b.Y % 64);
+                        target.Ellipse(a.X, a.Y, b.X, b.Y);
+                    break;
+                case 5:
+                    if (!target.FastSurface()) {
+                        target.FillRect({a.X, a.Y, b.X, b.Y});
+                        target.FrameRect({b.X, a.Y, a.X, b.Y});
+                    }
+                    break;
+                default:
+                    if (!target.FastSurface()) {
+                        target.StretchDraw({a.X, a.Y, b.X, b.Y}, bitmap);
+                        target.Draw(a.X, b.Y, bitmap);
+                        target.CopyRect({a.X, b.Y, b.X, a.Y}, target.Canvas(),
+                                        {b.X, b.Y, a.X, a.Y});
+                    }
                     break;
                 }
                 if (!target.FastSurface())
