@@ -19,7 +19,15 @@ TTextHooks& TextHooks() {
 constexpr int FallbackCharWidth = 6;
 constexpr int FallbackTextHeight = 13;
 
+// Far enough outside any bitmap; keeps widths and heights from overflowing.
+constexpr int Far = 1 << 29;
+
+int Limited(int v) {
+    return std::clamp(v, -Far, Far);
+}
+
 TRect Normalised(int x1, int y1, int x2, int y2) {
+    x1 = Limited(x1), y1 = Limited(y1), x2 = Limited(x2), y2 = Limited(y2);
     return {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
 }
 
@@ -136,9 +144,10 @@ void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
     });
 }
 
-void TCanvas::FillRect(const TRect& rect) {
-    if (rect.Right <= rect.Left || rect.Bottom <= rect.Top)
+void TCanvas::FillRect(const TRect& given) {
+    if (given.Right <= given.Left || given.Bottom <= given.Top)
         return;
+    const TRect rect = Normalised(given.Left, given.Top, given.Right, given.Bottom);
     raster::WithFormat(bitmap, [&]<class F>(raster::TFormatTag<F>, bool blendable) {
         raster::WithBrushWriter<F>(
             Brush.Style, blendable, raster::ConvertFor<F>(bitmap, Brush.Colour),
@@ -148,9 +157,10 @@ void TCanvas::FillRect(const TRect& rect) {
     });
 }
 
-void TCanvas::FrameRect(const TRect& rect) {
-    if (rect.Right <= rect.Left || rect.Bottom <= rect.Top)
+void TCanvas::FrameRect(const TRect& given) {
+    if (given.Right <= given.Left || given.Bottom <= given.Top)
         return;
+    const TRect rect = Normalised(given.Left, given.Top, given.Right, given.Bottom);
     raster::WithFormat(bitmap, [&]<class F>(raster::TFormatTag<F>, bool blendable) {
         raster::WithBrushWriter<F>(
             Brush.Style, blendable, raster::ConvertFor<F>(bitmap, Brush.Colour),

@@ -44,7 +44,8 @@ struct TTextHooks {
 void SetTextHooks(TTextHooks hooks);
 
 // Rectangles given to FillRect, FrameRect, Rectangle, Ellipse and the copies exclude their right
-// and bottom edges. Everything is clipped to the bitmap.
+// and bottom edges; lines include both ends. Only MoveTo, LineTo and TextOut move PenPos.
+// Everything is clipped to the bitmap.
 class TCanvas {
 public:
     explicit TCanvas(TBitmap& bitmap) : bitmap(bitmap) {}

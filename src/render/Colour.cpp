@@ -17,10 +17,7 @@ constexpr std::array<TColour, 31> SystemColours = {
 
 } // namespace
 
-TColour ColourToRGB(TColour colour) {
-    if ((colour & 0xFF000000) == 0xFF000000) {
-        const TColour index = colour & 0xFF;
-        return index < SystemColours.size() ? SystemColours[index] : 0;
-    }
-    return colour & 0xFFFFFF;
+TColour SystemColourToRGB(TColour colour) {
+    const TColour index = colour & 0xFF;
+    return index < SystemColours.size() ? SystemColours[index] : 0;
 }

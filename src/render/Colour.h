@@ -31,5 +31,9 @@ constexpr TColour clGrayText = 0xFF000011;
 constexpr TColour clBtnText = 0xFF000012;
 constexpr TColour clBtnHighlight = 0xFF000014;
 
+TColour SystemColourToRGB(TColour colour);
+
 // A system colour becomes its current value; any other value keeps its low three bytes.
-TColour ColourToRGB(TColour colour);
+inline TColour ColourToRGB(TColour colour) {
+    return (colour & 0xFF000000) == 0xFF000000 ? SystemColourToRGB(colour) : colour & 0xFFFFFF;
+}

@@ -17,6 +17,22 @@ TPoint LineIn(TFastDraw& s, bool blending, typename F::Pixel pen, TPoint p1, TPo
 }
 
 template <class F>
+void LinesIn(TFastDraw& s, bool blending, typename F::Pixel pen, const TPoint* points, int high,
+             bool closed) {
+    const auto draw = [&](const auto& writer) {
+        uint8_t* const* rows = s.ScanLines.data();
+        for (int i = 0; i < high; ++i)
+            raster::DrawClippedLine(rows, s.ClipRect, points[i], points[i + 1], writer);
+        if (closed)
+            raster::DrawClippedLine(rows, s.ClipRect, points[high], points[0], writer);
+    };
+    if (blending)
+        draw(TBlendWriter<F>{pen});
+    else
+        draw(TOpaqueWriter<F>{pen});
+}
+
+template <class F>
 void FillIn(TFastDraw& s, raster::TPolygonScratch scratch, bool blending, typename F::Pixel brush,
             const TPoint* points, int n) {
     uint8_t* const* rows = s.ScanLines.data();
@@ -65,20 +81,20 @@ void TFastDraw::Polygon(const TPoint* points, int high) {
     Bitmap->Canvas().PenPos = points[high];
 }
 
+// The pen cannot change between the segments, so it is converted once for all of them.
 void TFastDraw::Polyline(const TPoint* points, int high) {
     if (high < 0)
         return;
-    for (int i = 0; i < high; ++i)
-        DrawLine(points[i], points[i + 1]);
+    ConvertPen();
+    WriteLines(points, high, false);
     Bitmap->Canvas().PenPos = points[high];
 }
 
 void TFastDraw::PolygonOutline(const TPoint* points, int high) {
     if (high < 0)
         return;
-    for (int i = 0; i < high; ++i)
-        DrawLine(points[i], points[i + 1]);
-    DrawLine(points[high], points[0]);
+    ConvertPen();
+    WriteLines(points, high, true);
     Bitmap->Canvas().PenPos = points[0];
 }
 
@@ -109,6 +125,9 @@ void TFastDraw32::ConvertBrush() {
 TPoint TFastDraw32::WriteLine(TPoint p1, TPoint p2) {
     return LineIn<TFormat32>(*this, Blending, PenPixel, p1, p2);
 }
+void TFastDraw32::WriteLines(const TPoint* points, int high, bool closed) {
+    LinesIn<TFormat32>(*this, Blending, PenPixel, points, high, closed);
+}
 void TFastDraw32::FillInterior(const TPoint* points, int n) {
     FillIn<TFormat32>(*this, {SortedVertices, EdgeTable, EdgeCount}, Blending, BrushPixel, points,
                       n);
@@ -125,6 +144,9 @@ void TFastDraw24::ConvertBrush() {
 }
 TPoint TFastDraw24::WriteLine(TPoint p1, TPoint p2) {
     return LineIn<TFormat24>(*this, Blending, PenPixel, p1, p2);
+}
+void TFastDraw24::WriteLines(const TPoint* points, int high, bool closed) {
+    LinesIn<TFormat24>(*this, Blending, PenPixel, points, high, closed);
 }
 void TFastDraw24::FillInterior(const TPoint* points, int n) {
     FillIn<TFormat24>(*this, {SortedVertices, EdgeTable, EdgeCount}, Blending, BrushPixel, points,
@@ -147,6 +169,12 @@ TPoint TFastDraw15::WriteLine(TPoint p1, TPoint p2) {
     if (Is565)
         return LineIn<TFormat565>(*this, Blending, PenPixel, p1, p2);
     return LineIn<TFormat555>(*this, Blending, PenPixel, p1, p2);
+}
+void TFastDraw15::WriteLines(const TPoint* points, int high, bool closed) {
+    if (Is565)
+        LinesIn<TFormat565>(*this, Blending, PenPixel, points, high, closed);
+    else
+        LinesIn<TFormat555>(*this, Blending, PenPixel, points, high, closed);
 }
 void TFastDraw15::FillInterior(const TPoint* points, int n) {
     const raster::TPolygonScratch scratch{SortedVertices, EdgeTable, EdgeCount};

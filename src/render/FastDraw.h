@@ -50,8 +50,10 @@ protected:
     virtual int RowStepUnit() const = 0;
     virtual void ConvertPen() = 0;
     virtual void ConvertBrush() = 0;
-    // Draws with the current pen pixel and writer; returns the clipped end point.
+    // Draw with the current pen pixel and writer. WriteLine returns the clipped end point;
+    // WriteLines joins points[0..high] and, when closed, the last point to the first.
     virtual TPoint WriteLine(TPoint p1, TPoint p2) = 0;
+    virtual void WriteLines(const TPoint* points, int high, bool closed) = 0;
     virtual void FillInterior(const TPoint* points, int n) = 0;
 
     // Vertex indices sorted by Y; kept to avoid an allocation per polygon.
@@ -71,6 +73,7 @@ protected:
     void ConvertPen() override;
     void ConvertBrush() override;
     TPoint WriteLine(TPoint p1, TPoint p2) override;
+    void WriteLines(const TPoint* points, int high, bool closed) override;
     void FillInterior(const TPoint* points, int n) override;
 };
 
@@ -85,6 +88,7 @@ protected:
     void ConvertPen() override;
     void ConvertBrush() override;
     TPoint WriteLine(TPoint p1, TPoint p2) override;
+    void WriteLines(const TPoint* points, int high, bool closed) override;
     void FillInterior(const TPoint* points, int n) override;
 };
 
@@ -100,5 +104,6 @@ protected:
     void ConvertPen() override;
     void ConvertBrush() override;
     TPoint WriteLine(TPoint p1, TPoint p2) override;
+    void WriteLines(const TPoint* points, int high, bool closed) override;
     void FillInterior(const TPoint* points, int n) override;
 };

@@ -81,8 +81,17 @@ void WalkLine(const Rows& rows, const TRect& clip, TLinePoint a, TLinePoint b, c
 }
 
 // Draws the clipped line p1-p2 with writer.Put and returns the clipped end point.
+inline bool Inside(TPoint p, const TRect& clip) {
+    return p.X >= clip.Left && p.X <= clip.Right && p.Y >= clip.Top && p.Y <= clip.Bottom;
+}
+
 template <class Rows, class W>
 TPoint DrawClippedLine(const Rows& rows, const TRect& clip, TPoint p1, TPoint p2, const W& writer) {
+    // Clipping moves neither end of a line that lies inside.
+    if (Inside(p1, clip) && Inside(p2, clip)) {
+        WalkLine<false>(rows, clip, {p1.X, p1.Y}, {p2.X, p2.Y}, writer);
+        return p2;
+    }
     const double dx = double(p2.X) - double(p1.X), dy = double(p2.Y) - double(p1.Y);
     TLinePoint a{p1.X, p1.Y}, b{p2.X, p2.Y};
     const int codeA = ClipLinePoint(a, dx, dy, clip);

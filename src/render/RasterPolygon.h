@@ -23,7 +23,7 @@ struct TPolygonScratch {
 inline TEdge MakeEdge(TPoint a, TPoint b, int y, int key) {
     TEdge edge;
     const int64_t xDiff = int64_t(b.X) - a.X, yDiff = int64_t(b.Y) - a.Y;
-    edge.X = int64_t(std::floor(double(xDiff) / double(yDiff) * double(y - a.Y))) + a.X;
+    edge.X = int64_t(std::floor(double(xDiff) / double(yDiff) * (double(y) - double(a.Y)))) + a.X;
     edge.DX = xDiff < 0 ? -xDiff : xDiff;
     edge.DY = yDiff;
     edge.Step = xDiff > 0 ? 1 : xDiff < 0 ? -1 : 0;

@@ -62,11 +62,13 @@ TEST(Canvas, EllipseIsSymmetricAndInsideItsBox) {
     for (int y = 0; y < 10; ++y)
         for (int x = 0; x < 12; ++x) {
             const bool inBox = x >= 1 && x < 11 && y >= 1 && y < 8;
-            if (!inBox)
+            if (!inBox) {
                 EXPECT_EQ(picture[y][x], '.') << x << "," << y;
+            }
             EXPECT_EQ(picture[y][x], picture[y][11 - x]) << x << "," << y;
-            if (y >= 1 && y < 8)
+            if (y >= 1 && y < 8) {
                 EXPECT_EQ(picture[y][x], picture[8 - y][x]) << x << "," << y;
+            }
         }
     EXPECT_EQ(picture[4][1], 'P');
     EXPECT_EQ(picture[4][5], 'B');
@@ -75,8 +77,9 @@ TEST(Canvas, EllipseIsSymmetricAndInsideItsBox) {
     // Every interior pixel is enclosed: its left and right neighbours are never background.
     for (int y = 1; y < 8; ++y)
         for (int x = 1; x < 11; ++x)
-            if (picture[y][x] == 'B')
+            if (picture[y][x] == 'B') {
                 EXPECT_TRUE(picture[y][x - 1] != '.' && picture[y][x + 1] != '.');
+            }
 }
 
 TEST(Canvas, TransparencyBrushBlendsWhereTheFormatAllows) {
