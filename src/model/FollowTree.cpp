@@ -19,38 +19,46 @@ constexpr std::array<int64_t, 3> NoNodes = {INT64_MAX, INT64_MAX, INT64_MAX};
 } // namespace
 
 TFollowTree::TFollowTree(const std::vector<TDepthBox>& boxes)
-    : mBoxes(boxes), mLeft(boxes.size(), -1), mRight(boxes.size(), -1), mChainOf(boxes.size(), -1) {
-}
+    : mBoxes(boxes), mLeft(boxes.size(), -1), mRight(boxes.size(), -1), mLength(boxes.size(), 0),
+      mChainOf(boxes.size(), -1) {}
 
 void TFollowTree::Add(int brick) {
-    if (mChains.empty()) {
-        StartChain(brick);
+    mLength[size_t(brick)] = 1;
+    if (mRoot < 0) {
+        mRoot = brick;
         return;
     }
-    const int64_t* far = mBoxes[size_t(brick)].Far;
-    int chain = 0;
+    const TDepthBox& box = mBoxes[size_t(brick)];
+    int head = mRoot, node = mRoot;
     for (;;) {
-        TChain& path = mChains[size_t(chain)];
-        int at = FirstNotFollowed(path, far);
-        if (at < 0) {
-            mRight[size_t(path.Nodes.back())] = brick;
-            Extend(path, brick);
-            return;
+        if (node == head && mChainOf[size_t(head)] >= 0) {
+            const TChain& chain = mChains[size_t(mChainOf[size_t(head)])];
+            int at = FirstNotFollowed(chain, box.Far);
+            if (at < 0) {
+                Lengthen(head, chain.Nodes.back(), brick);
+                return;
+            }
+            node = chain.Nodes[size_t(at)];
+        } else if (InFront(box, mBoxes[size_t(node)])) {
+            if (mRight[size_t(node)] < 0) {
+                Lengthen(head, node, brick);
+                return;
+            }
+            node = mRight[size_t(node)];
+            continue;
         }
-        int node = path.Nodes[size_t(at)];
         if (mLeft[size_t(node)] < 0) {
             mLeft[size_t(node)] = brick;
-            StartChain(brick);
             return;
         }
-        chain = mChainOf[size_t(mLeft[size_t(node)])];
+        head = node = mLeft[size_t(node)];
     }
 }
 
 std::vector<int> TFollowTree::InOrder() const {
     std::vector<int> order, stack;
     order.reserve(mLeft.size());
-    int node = mChains.empty() ? -1 : mChains[0].Nodes[0];
+    int node = mRoot;
     while (node >= 0 || !stack.empty()) {
         while (node >= 0) {
             stack.push_back(node);
@@ -64,9 +72,17 @@ std::vector<int> TFollowTree::InOrder() const {
     return order;
 }
 
-void TFollowTree::StartChain(int head) {
-    mChainOf[size_t(head)] = int(mChains.size());
-    mChains.emplace_back().Nodes.push_back(head);
+void TFollowTree::Lengthen(int head, int tail, int brick) {
+    mRight[size_t(tail)] = brick;
+    int length = ++mLength[size_t(head)];
+    if (mChainOf[size_t(head)] >= 0) {
+        Extend(mChains[size_t(mChainOf[size_t(head)])], brick);
+    } else if (length > LongChain) {
+        mChainOf[size_t(head)] = int(mChains.size());
+        TChain& chain = mChains.emplace_back();
+        for (int node = head; node >= 0; node = mRight[size_t(node)])
+            Extend(chain, node);
+    }
 }
 
 void TFollowTree::Extend(TChain& chain, int brick) {

@@ -20,8 +20,10 @@ public:
 private:
     // A path of right children, entered only at its head (the root or a left child). A walk
     // along it goes right until the first node the new brick may not follow, so it only needs
-    // that first node; block bounds skip the nodes that certainly let it pass.
+    // that first node; once the path is long, block bounds skip the nodes that certainly let
+    // the brick pass. Short paths are walked node by node.
     static constexpr size_t BlockSize = 32;
+    static constexpr int LongChain = 64;
     using TBound = std::array<int64_t, 3>;
     struct TChain {
         std::vector<int> Nodes;
@@ -30,11 +32,14 @@ private:
     };
 
     const std::vector<TDepthBox>& mBoxes;
+    int mRoot = -1;
     std::vector<int> mLeft, mRight;
-    std::vector<int> mChainOf; // for a chain's head node
+    std::vector<int> mLength;  // for a chain's head node: the number of nodes in the chain
+    std::vector<int> mChainOf; // for the head node of a long chain: its entry in mChains
     std::vector<TChain> mChains;
 
-    void StartChain(int head);
+    // Adds `brick` below `tail`, the last node of the chain that starts at `head`.
+    void Lengthen(int head, int tail, int brick);
     void Extend(TChain& chain, int brick);
     int FirstNotFollowed(const TChain& chain, const int64_t far[3]) const;
 };
