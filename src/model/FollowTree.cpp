@@ -33,7 +33,7 @@ void TFollowTree::Add(int brick) {
     for (;;) {
         if (node == head && mChainOf[size_t(head)] >= 0) {
             const TChain& chain = mChains[size_t(mChainOf[size_t(head)])];
-            int at = FirstNotFollowed(chain, box.Far);
+            int at = FirstNotFollowed(chain, box.Far, chain.Levels.size() - 1, 0);
             if (at < 0) {
                 Lengthen(head, chain.Nodes.back(), brick);
                 return;
@@ -86,63 +86,42 @@ void TFollowTree::Lengthen(int head, int tail, int brick) {
 }
 
 void TFollowTree::Extend(TChain& chain, int brick) {
-    chain.Nodes.push_back(brick);
-    size_t count = chain.Nodes.size();
-    if (count <= BlockSize)
-        return;
-    // Bounds are made when the chain first outgrows a block, then kept up to date.
-    if (chain.BlockMinNear.empty())
-        for (size_t i = 0; i + 1 < count; ++i) {
-            if (i % BlockSize == 0)
-                chain.BlockMinNear.push_back(NoNodes);
-            Narrow(chain.BlockMinNear.back(), mBoxes[size_t(chain.Nodes[i])].Near);
-        }
     const int64_t* near = mBoxes[size_t(brick)].Near;
-    if ((count - 1) % BlockSize == 0)
-        chain.BlockMinNear.push_back(NoNodes);
-    Narrow(chain.BlockMinNear.back(), near);
-    size_t blocks = chain.BlockMinNear.size();
-    if (blocks <= BlockSize)
-        return;
-    if (chain.SuperBlockMinNear.empty())
-        for (size_t b = 0; b + 1 < blocks; ++b) {
-            if (b % BlockSize == 0)
-                chain.SuperBlockMinNear.push_back(NoNodes);
-            Narrow(chain.SuperBlockMinNear.back(), chain.BlockMinNear[b].data());
+    chain.Nodes.push_back(brick);
+    if (chain.Levels.empty())
+        chain.Levels.emplace_back();
+    chain.Levels[0].push_back({near[0], near[1], near[2]});
+    for (size_t level = 1; chain.Levels[level - 1].size() > 1; ++level) {
+        if (chain.Levels.size() == level) {
+            // A new top level over everything below, which has just grown past one entry.
+            const std::vector<TBound>& below = chain.Levels[level - 1];
+            std::vector<TBound> top((below.size() + Fanout - 1) / Fanout, NoNodes);
+            for (size_t j = 0; j < below.size(); ++j)
+                Narrow(top[j / Fanout], below[j].data());
+            chain.Levels.push_back(std::move(top));
+            continue;
         }
-    if ((count - 1) % (BlockSize * BlockSize) == 0)
-        chain.SuperBlockMinNear.push_back(NoNodes);
-    Narrow(chain.SuperBlockMinNear.back(), near);
+        size_t j = chain.Levels[level - 1].size() - 1;
+        std::vector<TBound>& bounds = chain.Levels[level];
+        if (j / Fanout == bounds.size())
+            bounds.push_back(NoNodes);
+        Narrow(bounds[j / Fanout], near);
+    }
 }
 
-// The place in the chain of the first node the brick is not wholly in front of, or -1.
-int TFollowTree::FirstNotFollowed(const TChain& chain, const int64_t far[3]) const {
-    auto scan = [&](size_t from, size_t to) {
-        for (size_t i = from; i < to; ++i)
-            if (MayBlock(mBoxes[size_t(chain.Nodes[i])].Near, far))
-                return int(i);
+// The place in the chain of the first node, under entry `index` of `level`, that the brick is
+// not wholly in front of, or -1.
+int TFollowTree::FirstNotFollowed(const TChain& chain, const int64_t far[3], size_t level,
+                                  size_t index) {
+    if (!MayBlock(chain.Levels[level][index].data(), far))
         return -1;
-    };
-    size_t count = chain.Nodes.size();
-    if (chain.BlockMinNear.empty())
-        return scan(0, count);
-    auto blocks = [&](size_t from, size_t to) {
-        for (size_t b = from; b < to; ++b)
-            if (MayBlock(chain.BlockMinNear[b].data(), far)) {
-                int at = scan(b * BlockSize, std::min(count, (b + 1) * BlockSize));
-                if (at >= 0)
-                    return at;
-            }
-        return -1;
-    };
-    size_t blockCount = chain.BlockMinNear.size();
-    if (chain.SuperBlockMinNear.empty())
-        return blocks(0, blockCount);
-    for (size_t s = 0; s < chain.SuperBlockMinNear.size(); ++s)
-        if (MayBlock(chain.SuperBlockMinNear[s].data(), far)) {
-            int at = blocks(s * BlockSize, std::min(blockCount, (s + 1) * BlockSize));
-            if (at >= 0)
-                return at;
-        }
+    if (level == 0)
+        return int(index);
+    size_t end = std::min(chain.Levels[level - 1].size(), (index + 1) * Fanout);
+    for (size_t child = index * Fanout; child < end; ++child) {
+        int at = FirstNotFollowed(chain, far, level - 1, child);
+        if (at >= 0)
+            return at;
+    }
     return -1;
 }
