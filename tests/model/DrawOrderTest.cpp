@@ -1,5 +1,7 @@
 #include "model/DrawOrder.h"
 
+#include "model/DepthBox.h"
+
 #include <algorithm>
 #include <climits>
 #include <gtest/gtest.h>
@@ -220,6 +222,18 @@ TEST(MayFollow, FarFacesDoNotOverflow) {
     EXPECT_FALSE(MayFollow(*wide, *right, 0));
     auto left = Brick(INT32_MIN, 0, 0, 10, 20, 24);
     EXPECT_TRUE(MayFollow(*left, *right, 0));
+}
+
+TEST(MayFollow, MirroredBoxesAgree) {
+    std::mt19937 rng(5);
+    for (TShape shape : {TShape::Grid, TShape::Scattered, TShape::Extreme}) {
+        TBrickVector bricks = RandomModel(rng, 40, shape);
+        for (int octant = 0; octant < 8; ++octant)
+            for (const auto& a : bricks)
+                for (const auto& b : bricks)
+                    ASSERT_EQ(InFront(DepthBox(*a, octant), DepthBox(*b, octant)),
+                              MayFollow(*a, *b, octant));
+    }
 }
 
 TEST(DrawOrder, SmallCasesByHand) {
