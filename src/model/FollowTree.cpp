@@ -1,13 +1,14 @@
 #include "model/FollowTree.h"
 
 #include <algorithm>
+#include <bit>
 #include <climits>
 
 namespace {
 // Whether a node whose near faces are `near` (or a block whose smallest near faces they are)
 // may be one the brick with far faces `far` is not wholly in front of.
 bool MayBlock(const int64_t near[3], const int64_t far[3]) {
-    return near[0] < far[0] && near[1] < far[1] && near[2] < far[2];
+    return (near[0] < far[0]) & (near[1] < far[1]) & (near[2] < far[2]);
 }
 
 void Narrow(std::array<int64_t, 3>& bound, const int64_t near[3]) {
@@ -33,7 +34,10 @@ void TFollowTree::Add(int brick) {
     for (;;) {
         if (node == head && mChainOf[size_t(head)] >= 0) {
             const TChain& chain = mChains[size_t(mChainOf[size_t(head)])];
-            int at = FirstNotFollowed(chain, box.Far, chain.Levels.size() - 1, 0);
+            size_t top = chain.Levels.size() - 1;
+            int at = MayBlock(chain.Levels[top][0].data(), box.Far)
+                         ? FirstNotFollowed(chain, box.Far, top, 0)
+                         : -1;
             if (at < 0) {
                 Lengthen(head, chain.Nodes.back(), brick);
                 return;
@@ -109,17 +113,20 @@ void TFollowTree::Extend(TChain& chain, int brick) {
     }
 }
 
-// The place in the chain of the first node, under entry `index` of `level`, that the brick is
-// not wholly in front of, or -1.
+// The place in the chain of the first node, under entry `index` of `level` (whose bound has
+// let the brick through), that the brick is not wholly in front of, or -1. The entries below
+// are tested all together, which costs fewer mispredicted branches than one by one.
 int TFollowTree::FirstNotFollowed(const TChain& chain, const int64_t far[3], size_t level,
                                   size_t index) {
-    if (!MayBlock(chain.Levels[level][index].data(), far))
-        return -1;
     if (level == 0)
         return int(index);
-    size_t end = std::min(chain.Levels[level - 1].size(), (index + 1) * Fanout);
-    for (size_t child = index * Fanout; child < end; ++child) {
-        int at = FirstNotFollowed(chain, far, level - 1, child);
+    const std::vector<TBound>& below = chain.Levels[level - 1];
+    size_t begin = index * Fanout, end = std::min(below.size(), begin + Fanout);
+    unsigned passing = 0;
+    for (size_t child = begin; child < end; ++child)
+        passing |= unsigned(MayBlock(below[child].data(), far)) << (child - begin);
+    for (; passing != 0; passing &= passing - 1) {
+        int at = FirstNotFollowed(chain, far, level - 1, begin + size_t(std::countr_zero(passing)));
         if (at >= 0)
             return at;
     }

@@ -24,6 +24,7 @@ private:
     // of each Fanout nodes, of each Fanout of those, ...) skips the nodes that certainly let
     // the brick pass. Short paths are walked node by node.
     static constexpr size_t Fanout = 8;
+    static_assert(Fanout <= 32, "the entries under one bound are tested as one 32-bit mask");
     static constexpr int LongChain = 64;
     using TBound = std::array<int64_t, 3>;
     struct TChain {
