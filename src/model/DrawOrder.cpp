@@ -68,6 +68,8 @@ size_t InsertSortedPosition(const TBrickVector& order, const TBlock& brick, int 
 }
 
 void InsertAllSorted(TBrickVector& order, TBrickVector incoming, int octant) {
+    if (incoming.empty())
+        return;
     if (!ValidOctant(octant)) {
         // Nothing may follow anything: every brick goes to the end.
         for (auto& brick : incoming)
