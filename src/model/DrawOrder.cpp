@@ -7,6 +7,19 @@
 #include <algorithm>
 
 namespace {
+struct NearSide {
+    bool LowX, LowY, LowZ;
+};
+
+constexpr NearSide NearSides[8] = {
+    {true, false, false}, {true, true, false}, {false, true, false}, {false, false, false},
+    {true, false, true},  {true, true, true},  {false, true, true},  {false, false, true},
+};
+
+bool OnNearSide(bool low, int32_t aPos, int64_t aFar, int32_t bPos, int64_t bFar) {
+    return low ? aFar <= bPos : bFar <= aPos;
+}
+
 bool ValidOctant(int octant) {
     return octant >= 0 && octant <= 7;
 }
@@ -41,20 +54,22 @@ std::vector<int> InsertAllInTurn(const std::vector<TDepthBox>& boxes,
 bool MayFollow(const TBlock& a, const TBlock& b, int octant) {
     if (!ValidOctant(octant))
         return false;
-    return InFront(DepthBox(a, octant), DepthBox(b, octant));
+    const NearSide& n = NearSides[octant];
+    return OnNearSide(n.LowX, a.X, a.FarX(), b.X, b.FarX()) ||
+           OnNearSide(n.LowY, a.Y, a.FarY(), b.Y, b.FarY()) ||
+           OnNearSide(n.LowZ, a.Z, a.FarZ(), b.Z, b.FarZ());
 }
 
 size_t InsertSortedPosition(const TBrickVector& order, const TBlock& brick, int octant) {
-    if (!ValidOctant(octant))
-        return order.size();
-    const TDepthBox box = DepthBox(brick, octant);
     size_t i = order.size();
-    while (i > 0 && InFront(DepthBox(*order[i - 1], octant), box))
+    while (i > 0 && MayFollow(*order[i - 1], brick, octant))
         --i;
     return i;
 }
 
 void InsertAllSorted(TBrickVector& order, TBrickVector incoming, int octant) {
+    if (incoming.empty())
+        return;
     if (!ValidOctant(octant)) {
         // Nothing may follow anything: every brick goes to the end.
         for (auto& brick : incoming)
