@@ -1,9 +1,12 @@
 #include "render/BrickPaint.h"
 
 #include "model/Block.h"
+#include "render/Bitmap.h"
 #include "render/DrawContext.h"
 #include "render/DrawObject.h"
 #include "render/Shading.h"
+
+#include <cstdlib>
 
 TDrawContext& DrawContextOf(TDrawObject& target) {
     return *target.Context;
@@ -76,6 +79,16 @@ void DrawStudsOrUnderside(TBlock& brick, TDrawObject& target, const TDrawContext
         brick.DrawStuds(target);
     else
         brick.DrawUnderside(target);
+}
+
+TStudWindow StudWindowFor(TDrawObject& target, const TDrawContext& context, double baseX,
+                          double baseY, double z, bool studs) {
+    const TStudMetrics& m = context.Studs;
+    int reachX = std::abs(m.StudRX) + (studs ? std::abs(m.StudUp.X) + 1 : 0);
+    int reachY = std::abs(m.StudRY) + (studs ? std::abs(m.StudUp.Y) + 1 : 0);
+    TBitmap& bitmap = target.Canvas().Bitmap();
+    return TStudWindow(context.View, baseX, baseY, z, reachX, reachY, bitmap.Width(),
+                       bitmap.Height());
 }
 
 void ResetAfterDraw(TCanvas& canvas, const TDrawContext& context) {

@@ -2,6 +2,8 @@
 // The parts of a brick's Draw that every kind shares: the drawing context of a target, pen and
 // brush choice with shading and face colours, the octant dispatch and the reset afterwards.
 
+#include "render/StudWindow.h"
+
 class TBlock;
 class TCanvas;
 class TDrawContext;
@@ -18,6 +20,11 @@ void DrawForOctant(TBlock& brick, TDrawObject& target, int octant);
 
 // Studs from above or tube rings from below, when the brick has them and they are shown.
 void DrawStudsOrUnderside(TBlock& brick, TDrawObject& target, const TDrawContext& context);
+
+// The lattice of studs (or, without studs, tube rings) from base on a face at height z, limited
+// to those whose drawing can reach the target's bitmap.
+TStudWindow StudWindowFor(TDrawObject& target, const TDrawContext& context, double baseX,
+                          double baseY, double z, bool studs);
 
 // Solid light grey brush and the black pen, whatever the brick left behind.
 void ResetAfterDraw(TCanvas& canvas, const TDrawContext& context);
