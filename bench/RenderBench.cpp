@@ -1,6 +1,7 @@
 // Frames of generated cities at 1920 x 1080 against the time of writing every pixel once.
 
 #include "CityModel.h"
+#include "ShapedCity.h"
 #include "export/LDrawColours.h"
 #include "model/BlockList.h"
 #include "render/Bitmap.h"
@@ -13,6 +14,7 @@
 #include <ctime>
 #include <map>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -58,9 +60,9 @@ struct TCityScene {
     TRedrawGate Redraw;
     TViewControls Controls{Context, Redraw};
 
-    explicit TCityScene(size_t count) {
+    explicit TCityScene(TBrickVector bricks) {
         size_t colour = 0;
-        for (auto& brick : MakeCity(count)) {
+        for (auto& brick : bricks) {
             brick->Studs = true;
             if (!brick->Baseplate)
                 brick->Colour = LDrawColourTable[colour++ % 16].Colour();
@@ -100,11 +102,11 @@ struct TCityScene {
     }
 };
 
-TCityScene& City(size_t count) {
-    static std::map<size_t, std::unique_ptr<TCityScene>> cache;
-    auto& scene = cache[count];
+TCityScene& City(size_t count, bool shaped = false) {
+    static std::map<std::pair<size_t, bool>, std::unique_ptr<TCityScene>> cache;
+    auto& scene = cache[{count, shaped}];
     if (!scene)
-        scene = std::make_unique<TCityScene>(count);
+        scene = std::make_unique<TCityScene>(shaped ? MakeShapedCity(count) : MakeCity(count));
     return *scene;
 }
 
@@ -116,8 +118,7 @@ void BM_FullFrameWrite(benchmark::State& state) {
     state.counters["best_ms"] = WriteFloor() * 1000;
 }
 
-void BM_CityFrame(benchmark::State& state) {
-    TCityScene& scene = City(size_t(state.range(0)));
+void CityFrames(benchmark::State& state, TCityScene& scene) {
     TBitmap bitmap(Width, Height);
     TBackground background{0xF0F0F0, nullptr};
     // The best frame against the best write, both in processor time.
@@ -133,7 +134,17 @@ void BM_CityFrame(benchmark::State& state) {
     state.counters["full_writes_per_frame"] = best / WriteFloor();
 }
 
+void BM_CityFrame(benchmark::State& state) {
+    CityFrames(state, City(size_t(state.range(0))));
+}
+
+// The same city with half of its bricks round or sloped.
+void BM_ShapedCityFrame(benchmark::State& state) {
+    CityFrames(state, City(size_t(state.range(0)), true));
+}
+
 } // namespace
 
 BENCHMARK(BM_FullFrameWrite)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CityFrame)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ShapedCityFrame)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
