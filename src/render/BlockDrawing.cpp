@@ -80,7 +80,7 @@ void TBlock::DrawStuds(TDrawObject& target) {
     if (octant >= 4)
         return;
     double baseX = double(X) + 10, baseY = double(Y) + 10, z = double(FarZ());
-    TStudWindow window = StudWindowFor(target, context, baseX, baseY, z, true);
+    TStudWindow window = StudWindowFor(target, context, *this, baseX, baseY, z, true);
     int iFirst = 0, iLast = SX / 20 - 1;
     window.Columns(iFirst, iLast);
     // Back to front: i falls in octants 0 and 1, j rises in octants 0 and 3.
@@ -100,7 +100,7 @@ void TBlock::DrawStuds(TDrawObject& target) {
 
 void TBlock::DrawUnderside(TDrawObject& target) {
     const TDrawContext& context = DrawContextOf(target);
-    TStudWindow window = StudWindowFor(target, context, X, Y, Z, false);
+    TStudWindow window = StudWindowFor(target, context, *this, X, Y, Z, false);
     int iFirst = 1, iLast = SX / 20 - 1;
     window.Columns(iFirst, iLast);
     for (int i = iFirst; i <= iLast; ++i) {

@@ -81,14 +81,16 @@ void DrawStudsOrUnderside(TBlock& brick, TDrawObject& target, const TDrawContext
         brick.DrawUnderside(target);
 }
 
-TStudWindow StudWindowFor(TDrawObject& target, const TDrawContext& context, double baseX,
-                          double baseY, double z, bool studs) {
+TStudWindow StudWindowFor(TDrawObject& target, const TDrawContext& context, const TBlock& brick,
+                          double baseX, double baseY, double z, bool studs) {
     const TStudMetrics& m = context.Studs;
     int reachX = std::abs(m.StudRX) + (studs ? std::abs(m.StudUp.X) + 1 : 0);
     int reachY = std::abs(m.StudRY) + (studs ? std::abs(m.StudUp.Y) + 1 : 0);
     TBitmap& bitmap = target.Canvas().Bitmap();
-    return TStudWindow(context.View, baseX, baseY, z, reachX, reachY, bitmap.Width(),
+    TStudWindow window(context.View, baseX, baseY, z, reachX, reachY, bitmap.Width(),
                        bitmap.Height());
+    window.Narrowing = int64_t(brick.SX / 20) * (brick.SY / 20) > 64;
+    return window;
 }
 
 void ResetAfterDraw(TCanvas& canvas, const TDrawContext& context) {

@@ -22,9 +22,9 @@ void DrawForOctant(TBlock& brick, TDrawObject& target, int octant);
 void DrawStudsOrUnderside(TBlock& brick, TDrawObject& target, const TDrawContext& context);
 
 // The lattice of studs (or, without studs, tube rings) from base on a face at height z, limited
-// to those whose drawing can reach the target's bitmap.
-TStudWindow StudWindowFor(TDrawObject& target, const TDrawContext& context, double baseX,
-                          double baseY, double z, bool studs);
+// to those whose drawing can reach the target's bitmap when the brick's lattice is large.
+TStudWindow StudWindowFor(TDrawObject& target, const TDrawContext& context, const TBlock& brick,
+                          double baseX, double baseY, double z, bool studs);
 
 // Solid light grey brush and the black pen, whatever the brick left behind.
 void ResetAfterDraw(TCanvas& canvas, const TDrawContext& context);

@@ -61,7 +61,7 @@ void TRoof::DrawStuds(TDrawObject& target) {
     double firstX = double(X) + (turn == 3 ? double(SX) - 10 : 10);
     double firstY = double(Y) + (turn == 2 ? double(SY) - 10 : 10);
     double z = double(FarZ());
-    TStudWindow window = StudWindowFor(target, context, firstX, firstY, z, true);
+    TStudWindow window = StudWindowFor(target, context, *this, firstX, firstY, z, true);
     int last = ((turn & 1) != 0 ? SY : SX) / 20 - 1;
     if ((turn & 1) == 0) {
         int first = 0;

@@ -51,7 +51,7 @@ int ScaledOffset(int32_t height, int brickUp) {
 void TRoundBlock::DrawStuds(TDrawObject& target) {
     const TDrawContext& context = DrawContextOf(target);
     double baseX = double(X) + 10, baseY = double(Y) + 10, z = double(FarZ());
-    TStudWindow window = StudWindowFor(target, context, baseX, baseY, z, true);
+    TStudWindow window = StudWindowFor(target, context, *this, baseX, baseY, z, true);
     int iFirst = 0, iLast = SX / 20 - 1;
     window.Columns(iFirst, iLast);
     for (int i = iFirst; i <= iLast; ++i) {
