@@ -92,6 +92,7 @@ void TRoofTopCorner::DrawLeftGroup(const TRoofFrame& f) {
 
 void TRoofTopCorner::DrawBackGroup(const TRoofFrame& f) {
     RidgeBackTriangle(f);
+    // Unlike the other kinds' walls, the ridge corner's gables take slope colours.
     f.Face(SlopeFacingPlusX, {{0, 0, 0}, {f.SX, 0, 0}, {f.SX, 0, 6}, {f.W, 0, f.SZ}, {0, 0, 6}});
 }
 

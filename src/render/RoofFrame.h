@@ -20,8 +20,8 @@ enum TRoofColour {
     FaceFlat,          // flat top and bottom
     SlopeFacingMinusX, // rising towards +X
     SlopeFacingPlusY,  // rising towards -Y
-    SlopeFacingPlusX,
-    SlopeFacingMinusY,
+    SlopeFacingPlusX,  // rising towards -X
+    SlopeFacingMinusY, // rising towards +Y
     RoofColourCount
 };
 
