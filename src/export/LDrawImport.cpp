@@ -95,17 +95,16 @@ int MatchQuarterTurn(const double matrix[9]) {
 }
 
 double StrToFloat(std::string_view text) {
-    std::string_view digits = text;
-    if (!digits.empty() && digits[0] == '+')
-        digits.remove_prefix(1);
-    bool plain = !digits.empty() && digits[0] != '+';
-    for (char c : digits)
+    // from_chars takes no '+' of its own; one leading sign of either kind is allowed.
+    std::string_view number = text.starts_with('+') ? text.substr(1) : text;
+    bool plain = !number.empty() && number[0] != '+' && !(number[0] == '-' && number != text);
+    for (char c : number)
         plain = plain && ((c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'e' ||
                           c == 'E');
     double value = 0;
     if (plain) {
-        auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-        if (error == std::errc() && end == digits.data() + digits.size() && std::isfinite(value))
+        auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+        if (error == std::errc() && end == number.data() + number.size() && std::isfinite(value))
             return value;
     }
     throw TError("'" + std::string(text) + "' is not a valid floating point value");
