@@ -1,7 +1,8 @@
 // convert IN OUT [--octant K]: reads a model and writes it again as a model file.
 
 #include "cli/CliCommand.h"
-#include "model/Error.h"
+#include "export/LDrawExport.h"
+#include "export/LDrawMap.h"
 #include "model/LoadModel.h"
 #include "model/ModelFile.h"
 #include "model/Text.h"
@@ -14,8 +15,11 @@ void RunConvert(const TCliArgs& args, std::ostream&) {
     LoadModel(model, args.Positionals[0], LoadWhole);
     const std::string& target = args.Positionals[1];
     if (EndsWithNoCase(target, ".dat")) {
-        // LDraw: the writer of ".dat" files (export layer) goes here.
-        throw TError("Cannot write LDraw file \"" + target + "\": LDraw is not supported yet");
+        std::vector<TBlock*> bricks;
+        for (const auto& brick : model.Items())
+            bricks.push_back(brick.get());
+        SaveLDrawFile(target, bricks, LDrawMap());
+        return;
     }
     SaveModelFile(model, target, HeaderOfList(model), true);
 }
@@ -24,7 +28,8 @@ void RunConvert(const TCliArgs& args, std::ostream&) {
 TCliCommand ConvertCommand() {
     return {"convert",
             "convert IN OUT [--octant K]   reads IN as a whole model while the octant is K\n"
-            "                              (default 0) and writes OUT as a model file\n",
+            "                              (default 0) and writes OUT as a model file, or as\n"
+            "                              LDraw when OUT ends in \".dat\"\n",
             {{"--octant", true}},
             RunConvert};
 }

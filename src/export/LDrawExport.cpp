@@ -2,9 +2,9 @@
 
 #include "export/LDrawColours.h"
 #include "export/LDrawMap.h"
-#include "export/TextFile.h"
 #include "model/Block.h"
 #include "model/Error.h"
+#include "model/FileIO.h"
 
 #include <ostream>
 #include <sstream>
@@ -77,5 +77,5 @@ void SaveLDrawFile(const std::string& fileName, const std::vector<TBlock*>& bric
                    TLDrawMap& map) {
     std::ostringstream text;
     ExportLDraw(text, bricks, map);
-    ReplaceFile(fileName, text.str());
+    WriteFileReplacing(fileName, text.str());
 }

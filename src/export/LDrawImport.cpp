@@ -2,9 +2,11 @@
 
 #include "export/LDrawColours.h"
 #include "export/LDrawMap.h"
-#include "export/TextFile.h"
 #include "model/Block.h"
+#include "model/BlockList.h"
 #include "model/Error.h"
+#include "model/FileIO.h"
+#include "model/ModelFile.h"
 #include "model/Text.h"
 
 #include <charconv>
@@ -164,7 +166,12 @@ std::unique_ptr<TBlock> ReadLDrawLine(const std::string& line, const TLDrawMap& 
 
 void ImportLDraw(const std::string& fileName, TLDrawMap& map, const TBrickSink& add) {
     map.Load();
-    for (const std::string& line : ReadTextLines(fileName))
+    for (const std::string& line : SplitLines(ReadWholeFile(fileName)))
         if (std::unique_ptr<TBlock> brick = ReadLDrawLine(line, map))
             add(std::move(brick));
+}
+
+void ImportLDraw(const std::string& fileName, TBlockList& list) {
+    ImportLDraw(fileName, LDrawMap(),
+                [&list](std::unique_ptr<TBlock> b) { list.InsertSorted(std::move(b)); });
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 class TBlock;
+class TBlockList;
 class TLDrawMap;
 
 // Splits a line as comma-separated text: blanks, control characters and commas separate, a run
@@ -28,6 +29,10 @@ using TBrickSink = std::function<void(std::unique_ptr<TBlock>)>;
 // file order. Lines that are no 15-token type-1 lines, name no row's part, or are not turned
 // by a quarter turn are skipped; a number that does not convert stops the import.
 void ImportLDraw(const std::string& fileName, TLDrawMap& map, const TBrickSink& add);
+
+// The import the program uses: the program-wide table, each brick inserted into the list at
+// its place in drawing order.
+void ImportLDraw(const std::string& fileName, TBlockList& list);
 
 // The brick for one line, or nullptr when the line is skipped.
 std::unique_ptr<TBlock> ReadLDrawLine(const std::string& line, const TLDrawMap& map);

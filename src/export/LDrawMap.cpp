@@ -1,8 +1,9 @@
 #include "export/LDrawMap.h"
 
-#include "export/TextFile.h"
 #include "model/Block.h"
+#include "model/FileIO.h"
 #include "model/FileNames.h"
+#include "model/ModelFile.h"
 #include "model/Text.h"
 #include "parts/GeneralBlock.h"
 
@@ -36,7 +37,7 @@ void TLDrawMap::Load() {
     Rows.clear();
     IsLoaded = false;
     LoadedName = FileName();
-    std::vector<std::string> lines = ReadTextLines(LoadedName);
+    std::vector<std::string> lines = SplitLines(ReadWholeFile(LoadedName));
     std::vector<TLDrawEntry> rows;
     for (std::string& line : lines) {
         if (line.size() < 24 || line[0] == ';')
@@ -56,7 +57,7 @@ void TLDrawMap::Save() {
     std::string text;
     for (const TLDrawEntry& entry : Rows)
         text += entry.Text + "\r\n";
-    ReplaceFile(LoadedName.empty() ? FileName() : LoadedName, text);
+    WriteFileReplacing(LoadedName.empty() ? FileName() : LoadedName, text);
 }
 
 void TLDrawMap::Append(const TLDrawRecord& record) {

@@ -1,6 +1,6 @@
 #include "model/LoadModel.h"
 
-#include "model/Error.h"
+#include "export/LDrawImport.h"
 #include "model/Text.h"
 
 #include <algorithm>
@@ -8,11 +8,6 @@
 namespace {
 bool IsLDrawName(const std::string& fileName) {
     return LowerCase(fileName).find(".dat") != std::string::npos;
-}
-
-// LDraw: the reader of ".dat" files (export layer) goes here, appending to the target list.
-void ReadLDrawInto(TBlockList&, const std::string& fileName) {
-    throw TError("Cannot read LDraw file \"" + fileName + "\": LDraw is not supported yet");
 }
 
 // Gives the scratch list's bricks the sub-assembly's group, step and colour, drops baseplates,
@@ -56,7 +51,7 @@ TLoadResult LoadModel(TBlockList& model, const std::string& fileName, int mode,
         model.Clear();
     }
     if (IsLDrawName(fileName)) {
-        ReadLDrawInto(model, fileName);
+        ImportLDraw(fileName, model);
     } else if (mode == LoadSubAssembly) {
         result.SubAssembly->LoadFromFile(fileName);
     } else {
