@@ -59,14 +59,13 @@ public:
     }
 
 private:
-    [[noreturn]] void Fail(const std::string& what) const {
-        throw TError(what + " of part " + Part + " in file " + File);
-    }
+    std::string Where() const { return "part " + Part + " in file " + File; }
 
     void ReadPolygons() {
         int32_t count = StrToInt(WithoutLeadingBlanks(Keys.Get("NP")));
         if (count < 0 || count > MaxPolygonCount)
-            Fail("Illegal polygon count " + std::to_string(count));
+            throw TError("Part " + Part + " in file " + File + " has an illegal polygon count " +
+                         std::to_string(count));
         TPartValueReader box(Keys.Get("BB"));
         D.BBX = box.Number();
         D.BBY = box.Number();
@@ -80,11 +79,11 @@ private:
         TPartValueReader value(Keys.Get("P" + std::to_string(i + 1)));
         TPolygon& polygon = D.Polygons[size_t(i)];
         int32_t count = value.Number();
-        std::string which = "Polygon " + std::to_string(i + 1);
+        std::string which = "Polygon " + std::to_string(i + 1) + " of " + Where();
         if (count > MaxPolygonPoints)
-            Fail(which + " has more than " + std::to_string(MaxPolygonPoints) + " points");
+            throw TError(which + " has more than " + std::to_string(MaxPolygonPoints) + " points");
         if (count < 0)
-            Fail(which + " has a negative point count");
+            throw TError(which + " has a negative point count");
         polygon.EdgeFlags = value.Number();
         polygon.Points.resize(size_t(count));
         for (TPoint3& p : polygon.Points) {
@@ -122,7 +121,8 @@ private:
         polygon = number >= 1 && number <= D.PolygonCount() ? number - 1 : -1;
         int32_t count = value.Number();
         if (count < 0 || count > MaxStudCount)
-            Fail("Illegal stud count " + std::to_string(count) + " in " + key);
+            throw TError(key + " of " + Where() + " has an illegal stud count " +
+                         std::to_string(count));
         int32_t z = D.FirstPointZ(polygon);
         studs.resize(size_t(count));
         for (TPoint3& stud : studs) {

@@ -21,15 +21,15 @@ int32_t TPartValueReader::Number() {
     LastEmpty = Pos == start;
     if (LastEmpty)
         return 0;
-    return StrToInt(Text.substr(start, Pos - start));
+    return StrToInt(std::string_view(Text).substr(start, Pos - start));
 }
 
 std::string TPartValueReader::Token() {
     SkipSeparators();
     size_t end = Text.find(',', Pos);
-    if (end == std::string_view::npos)
+    if (end == std::string::npos)
         end = Text.size();
-    std::string token(Text.substr(Pos, end - Pos));
+    std::string token = Text.substr(Pos, end - Pos);
     Pos = end;
     return token;
 }

@@ -3,11 +3,11 @@
 
 #include <cstdint>
 #include <string>
-#include <string_view>
+#include <utility>
 
 class TPartValueReader {
 public:
-    explicit TPartValueReader(std::string_view value) : Text(value) {}
+    explicit TPartValueReader(std::string value) : Text(std::move(value)) {}
 
     // Skips tabs, blanks, ',' and ';', then reads an optional '-' and its digits. Nothing read
     // gives 0 and leaves the cursor; a lone '-' or a number beyond 32 bits raises TError.
@@ -22,7 +22,7 @@ public:
 private:
     void SkipSeparators();
 
-    std::string_view Text;
+    std::string Text;
     size_t Pos = 0;
     bool LastEmpty = false;
 };
