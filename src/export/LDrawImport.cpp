@@ -8,6 +8,7 @@
 #include "model/FileIO.h"
 #include "model/ModelFile.h"
 #include "model/Text.h"
+#include "parts/GeneralBlock.h"
 
 #include <charconv>
 #include <cmath>
@@ -155,6 +156,10 @@ std::unique_ptr<TBlock> ReadLDrawLine(const std::string& line, const TLDrawMap& 
             std::swap(brick->SX, brick->SY);
             break;
         }
+        // A general block's box comes from its definition for its turn, whatever the row's turn.
+        if (auto* general = dynamic_cast<TGeneralBlock*>(brick.get());
+            general && general->Definition)
+            general->SetDefinition(general->FileName(), general->PartName());
         // X / 10 * 20 is 2 X; written so that whole numbers come out exactly.
         brick->X = ModelUnits((2 * px - brick->SX) / 2);
         brick->Y = ModelUnits((-2 * pz - brick->SY) / 2);
