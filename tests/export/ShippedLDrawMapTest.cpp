@@ -3,8 +3,8 @@
 #include "export/LDrawImport.h"
 #include "export/LDrawMap.h"
 #include "model/Block.h"
-#include "model/BlockList.h"
 #include "model/BlockKinds.h"
+#include "model/BlockList.h"
 #include "model/FileNames.h"
 #include "model/Text.h"
 #include "parts/PartCache.h"
@@ -144,4 +144,20 @@ TEST_F(ShippedLDrawMapTest, EveryRowReadsBackWhatItWrites) {
             EXPECT_EQ(got.Variant, brick->Variant) << "turn " << turn;
         }
     }
+}
+
+TEST_F(ShippedLDrawMapTest, ARealModelReadsItsMappedPartsAndSkipsTheRest) {
+    std::vector<std::unique_ptr<TBlock>> bricks;
+    ImportLDraw(std::string(TESSARYN_TEST_DATA) + "ldraw/car.dat", Map,
+                [&bricks](std::unique_ptr<TBlock> b) { bricks.push_back(std::move(b)); });
+    // 37 of its 61 part lines name parts the table knows; the rest (lights, steering wheel,
+    // tyres, windscreen...) have no row.
+    ASSERT_EQ(bricks.size(), 37u);
+    int wheels = 0, plates = 0;
+    for (const auto& b : bricks) {
+        wheels += b->Kind == 'O';
+        plates += b->Kind == 'B' && b->SZ == 8;
+    }
+    EXPECT_EQ(wheels, 4);
+    EXPECT_EQ(plates, 29);
 }
