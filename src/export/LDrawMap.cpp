@@ -77,7 +77,9 @@ bool TLDrawMap::FindLDrawRecord(TBlock& brick, TLDrawOffsets& offsets) {
                 break;
             }
         }
-        newWanted = found == nullptr;
+        // Row tokens cannot hold blanks: such an identity would be written as a row that reads
+        // back shifted, so it gets none.
+        newWanted = found == nullptr && brick.PartID.find(' ') == std::string::npos;
     }
     std::string defFile, defPart;
     DefinitionNames(brick, defFile, defPart);

@@ -130,3 +130,12 @@ TEST_F(LDrawExportTest, SavingWithoutTableLeavesTheOldFile) {
     auto files = std::filesystem::directory_iterator(Folder.Path);
     EXPECT_EQ(std::distance(begin(files), end(files)), 2); // no temporary file left behind
 }
+
+TEST_F(LDrawExportTest, TurnsOutsideZeroToThreeCountModuloFour) {
+    Folder.WriteMap({"B 2 4 3 1 16 0 0 0 0 3001.DAT 0  "});
+    auto b = Brick('B', 0, 0, 0, 40, 80, 24);
+    b->Turn = 5;
+    EXPECT_EQ(Export(*b), Line("1 4 20 -24 -40", 1, "3001.dat"));
+    b->Turn = -1;
+    EXPECT_EQ(Export(*b), Line("1 4 20 -24 -40", 3, "3001.dat"));
+}

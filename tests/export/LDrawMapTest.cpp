@@ -184,3 +184,15 @@ TEST(LDrawMap, GeneralBlocksMatchByDefinitionAndKeepTheWishForANewRow) {
     b->PartID.clear();
     EXPECT_FALSE(map.FindLDrawRecord(*b, o));
 }
+
+TEST(LDrawMap, AnIdentityWithABlankAddsNoRow) {
+    TLDrawTestFolder folder;
+    folder.WriteMap({"B 2 2 3 1 16 0 0 0 0 3003.DAT 0  "});
+    TLDrawMap map(folder.Path);
+    map.Load();
+    auto b = Brick('B', 1, 1, 3, "my part");
+    TLDrawOffsets o;
+    EXPECT_FALSE(map.FindLDrawRecord(*b, o));
+    EXPECT_EQ(b->PartID, "my part");
+    EXPECT_EQ(folder.Read("ts2ld.lst"), "B 2 2 3 1 16 0 0 0 0 3003.DAT 0  \r\n");
+}
