@@ -144,6 +144,11 @@ std::unique_ptr<TBlock> NewBlockOfKind(char kind) {
     }
 }
 
+void CheckTypedPartID(const std::string& partID) {
+    if (partID.find_first_of(": ") != std::string::npos)
+        throw TError("A part ID must not contain ':' or blanks: \"" + partID + "\"");
+}
+
 // A 3 x 2 sloped brick in either orientation.
 bool IsThreeByTwoSlope(const TBlock& b) {
     return (b.Turn % 2 != 0 && b.SX == 40 && b.SY == 60) ||

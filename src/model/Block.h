@@ -81,6 +81,10 @@ std::unique_ptr<TBlock> Clone(const TBlock& brick);
 // nullptr when the letter names no kind.
 std::unique_ptr<TBlock> CreateBrickFromKey(const std::string& key);
 
+// Refuses a typed identity that the text forms cannot store faithfully (a ':' or a blank would
+// shift the fields on reading) with a message; identities read from files are never checked.
+void CheckTypedPartID(const std::string& partID);
+
 // True for a 3 x 2 sloped brick in either orientation (its Variant is 1).
 bool IsThreeByTwoSlope(const TBlock& brick);
 

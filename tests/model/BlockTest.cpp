@@ -138,3 +138,10 @@ TEST(BrickOperations, RotateCloneAndTopAt) {
     top->X = INT32_MAX;
     EXPECT_EQ(top->TopAt(INT32_MAX, 20, INT32_MAX, 20), 32);
 }
+
+TEST(BrickTextForm, TypedIdentitiesThatWouldShiftFieldsAreRefused) {
+    EXPECT_NO_THROW(CheckTypedPartID("3001"));
+    EXPECT_NO_THROW(CheckTypedPartID(""));
+    EXPECT_THROW(CheckTypedPartID("30:01"), TError);
+    EXPECT_THROW(CheckTypedPartID("3001 b"), TError);
+}

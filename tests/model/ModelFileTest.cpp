@@ -104,9 +104,11 @@ TEST(ModelFileReader, OddLinesReadAsThePinnedReadingsSay) {
                          "Z:0:0:200:20:20:8:7:1:0:0:0:4:x:3",
                          "t:0:0:100:40:60:24:1:1:0:1:0:0::2",
                      }));
-    for (const auto& brick : list->Items())
-        if (brick->Kind == 't' || brick->Kind == 'Z')
+    for (const auto& brick : list->Items()) {
+        if (brick->Kind == 't' || brick->Kind == 'Z') {
             EXPECT_EQ(typeid(*brick), typeid(TBlock));
+        }
+    }
     EXPECT_GE(GroupCounter, 4);
 }
 
