@@ -36,8 +36,11 @@ std::string PaletteKey(const TLDrawRecord& r) {
 // A model coordinate from an LDraw position, truncated toward zero.
 int32_t ModelUnits(double value) {
     double whole = std::trunc(value);
-    if (!(whole >= -2147483648.0 && whole <= 2147483647.0))
-        throw TError("LDraw position out of range: " + std::to_string(value));
+    if (!(whole >= -2147483648.0 && whole <= 2147483647.0)) {
+        char text[32];
+        auto end = std::to_chars(text, text + sizeof text, value).ptr;
+        throw TError("LDraw position out of range: " + std::string(text, end));
+    }
     return int32_t(whole);
 }
 
