@@ -100,7 +100,7 @@ int MatchQuarterTurn(const double matrix[9]) {
     return bestDifference < 0.1 ? best : -1;
 }
 
-double StrToFloat(std::string_view text) {
+double ParseLDrawNumber(std::string_view text) {
     // from_chars takes no '+' of its own; one leading sign of either kind is allowed.
     std::string_view number = text.starts_with('+') ? text.substr(1) : text;
     bool plain = !number.empty() && number[0] != '+' && !(number[0] == '-' && number != text);
@@ -121,10 +121,11 @@ std::unique_ptr<TBlock> ReadLDrawLine(const std::string& line, const TLDrawMap& 
     if (tokens.size() != 15 || tokens[0] != "1")
         return nullptr;
     int32_t colour = StrToInt(tokens[1]);
-    double x = StrToFloat(tokens[2]), y = StrToFloat(tokens[3]), z = StrToFloat(tokens[4]);
+    double x = ParseLDrawNumber(tokens[2]), y = ParseLDrawNumber(tokens[3]),
+           z = ParseLDrawNumber(tokens[4]);
     double matrix[9];
     for (int i = 0; i < 9; ++i)
-        matrix[i] = StrToFloat(tokens[5 + i]);
+        matrix[i] = ParseLDrawNumber(tokens[5 + i]);
     const std::string& file = tokens[14];
 
     for (const TLDrawEntry& entry : map.Entries()) {

@@ -21,7 +21,7 @@ int MatchQuarterTurn(const double matrix[9]);
 
 // A decimal fraction with '.' and an optional exponent, whatever the locale; anything else
 // raises "'text' is not a valid floating point value".
-double StrToFloat(std::string_view text);
+double ParseLDrawNumber(std::string_view text);
 
 using TBrickSink = std::function<void(std::unique_ptr<TBlock>)>;
 

@@ -43,13 +43,13 @@ TEST(MatchQuarterTurn, NearestQuarterTurnWithinATenth) {
     EXPECT_EQ(MatchQuarterTurn(upsideDown), -1);
 }
 
-TEST(StrToFloat, DecimalFractionsWithExponentOnly) {
-    EXPECT_DOUBLE_EQ(StrToFloat("-12.5"), -12.5);
-    EXPECT_DOUBLE_EQ(StrToFloat("+3"), 3);
-    EXPECT_DOUBLE_EQ(StrToFloat("1e2"), 100);
-    EXPECT_DOUBLE_EQ(StrToFloat(".5"), 0.5);
+TEST(ParseLDrawNumber, DecimalFractionsWithExponentOnly) {
+    EXPECT_DOUBLE_EQ(ParseLDrawNumber("-12.5"), -12.5);
+    EXPECT_DOUBLE_EQ(ParseLDrawNumber("+3"), 3);
+    EXPECT_DOUBLE_EQ(ParseLDrawNumber("1e2"), 100);
+    EXPECT_DOUBLE_EQ(ParseLDrawNumber(".5"), 0.5);
     for (const char* bad : {"", "1,5", "0x10", "inf", "nan", "1e999", "--1", "+-1", "1.2.3"})
-        EXPECT_THROW(StrToFloat(bad), TError) << bad;
+        EXPECT_THROW(ParseLDrawNumber(bad), TError) << bad;
 }
 
 TEST_F(LDrawImportTest, LinesBecomeBricksThroughTheirRows) {
