@@ -1,4 +1,4 @@
-// convert IN OUT [--octant K]: reads a model and writes it again as a model file.
+// convert IN OUT [--octant K]: reads a model and writes it again as a model file or as LDraw.
 
 #include "cli/CliCommand.h"
 #include "export/LDrawExport.h"
@@ -27,9 +27,12 @@ void RunConvert(const TCliArgs& args, std::ostream&) {
 
 TCliCommand ConvertCommand() {
     return {"convert",
-            "convert IN OUT [--octant K]   reads IN as a whole model while the octant is K\n"
-            "                              (default 0) and writes OUT as a model file, or as\n"
-            "                              LDraw when OUT ends in \".dat\"\n",
+            "convert IN OUT [--octant K]   reads IN as a whole model while the octant is K "
+            "(default 0) and\n"
+            "                              writes OUT as a model file (version 1, the header "
+            "values read from IN\n"
+            "                              written unchanged, not clamped), or as LDraw when OUT "
+            "ends in \".dat\"\n",
             {{"--octant", true}},
             RunConvert};
 }

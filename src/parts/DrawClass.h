@@ -101,5 +101,11 @@ private:
 // Longest draw order SetDrawOrder will grow to; a typed position beyond it is refused.
 constexpr int MaxDrawOrderLength = 100000;
 
+// In the per-edge outline mode (EdgeFlags neither 0 nor 1): edge k, from point k to the next,
+// is drawn when k is below 31 and bit k + 1 of the flags is clear.
+inline bool EdgeIsOutlined(int32_t edgeFlags, int k) {
+    return k >= 0 && k < 31 && (uint32_t(edgeFlags) & (1u << (k + 1))) == 0;
+}
+
 // True when polygon points face the viewer of the octant for some view within it.
 bool FacesOctant(const std::vector<TPoint3>& points, int octant);

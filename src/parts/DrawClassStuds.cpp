@@ -1,3 +1,4 @@
+#include "model/Error.h"
 #include "parts/DrawClass.h"
 #include "render/PolygonRegion.h"
 
@@ -15,27 +16,29 @@ static std::optional<int32_t> FlatZ(const TPolygon& polygon) {
     return z;
 }
 
-void TDrawClass::FindTopPolygon() {
-    std::optional<int32_t> best;
-    for (int i = 0; i < PolygonCount(); ++i) {
-        std::optional<int32_t> z = FlatZ(Polygons[size_t(i)]);
-        if (z && (!best || *z > *best)) {
-            best = z;
-            TopStudPolygon = i;
+// The flat polygon with the greatest (or smallest) Z, the first found on ties; -1 when none.
+static int FlatPolygon(const TDrawClass& d, bool highest) {
+    int found = -1;
+    int32_t best = 0;
+    for (int i = 0; i < d.PolygonCount(); ++i) {
+        std::optional<int32_t> z = FlatZ(d.Polygons[size_t(i)]);
+        if (z && (found < 0 || (highest ? *z > best : *z < best))) {
+            best = *z;
+            found = i;
         }
     }
+    return found;
+}
+
+void TDrawClass::FindTopPolygon() {
+    if (int found = FlatPolygon(*this, true); found >= 0)
+        TopStudPolygon = found;
     Modified = true;
 }
 
 void TDrawClass::FindBottomPolygon() {
-    std::optional<int32_t> best;
-    for (int i = 0; i < PolygonCount(); ++i) {
-        std::optional<int32_t> z = FlatZ(Polygons[size_t(i)]);
-        if (z && (!best || *z < *best)) {
-            best = z;
-            BottomStudPolygon = i;
-        }
-    }
+    if (int found = FlatPolygon(*this, false); found >= 0)
+        BottomStudPolygon = found;
     Modified = true;
 }
 
@@ -45,6 +48,8 @@ void TDrawClass::ClearTopStuds() {
 }
 
 namespace {
+constexpr int64_t MaxStudPositions = 1000000;
+
 // A polygon's X, Y outline and the range of its X and Y, for the stud tests.
 struct TOutline {
     std::vector<TRegionPoint> Points;
@@ -93,6 +98,9 @@ std::vector<TPoint3> StudsInside(const TOutline& outline, int64_t first, int nx,
         return studs;
     auto [i0, i1] = TOutline::Span(first, int64_t(nx) - 1, outline.MinX, outline.MaxX);
     auto [j0, j1] = TOutline::Span(first, int64_t(ny) - 1, outline.MinY, outline.MaxY);
+    // A polygon from a damaged file may span millions of studs; testing them all would hang.
+    if (i1 >= i0 && j1 >= j0 && (i1 - i0 + 1) * (j1 - j0 + 1) > MaxStudPositions)
+        throw TError("The stud polygon is too large for automatic studs");
     for (int64_t i = i0; i <= i1; ++i)
         for (int64_t j = j0; j <= j1; ++j)
             if (outline.HoldsCross(20 * i + 10, 20 * j + 10))
@@ -104,17 +112,24 @@ std::vector<TPoint3> StudsInside(const TOutline& outline, int64_t first, int nx,
 void TDrawClass::AutoStuds(int nx, int ny) {
     if (TopStudPolygon < 0)
         return;
-    FindTopPolygon();
-    if (IsPolygon(TopStudPolygon)) {
-        const TPolygon& top = Polygons[size_t(TopStudPolygon)];
-        TopStuds = StudsInside(TOutline(top), 0, nx, ny, 10, FirstPointZ(TopStudPolygon));
+    // Everything is worked out before anything changes, so that a refusal changes nothing.
+    int top = FlatPolygon(*this, true);
+    top = top >= 0 ? top : TopStudPolygon;
+    std::vector<TPoint3> topStuds = TopStuds;
+    if (IsPolygon(top))
+        topStuds = StudsInside(TOutline(Polygons[size_t(top)]), 0, nx, ny, 10, FirstPointZ(top));
+    int bottom = BottomStudPolygon;
+    std::vector<TPoint3> bottomStuds = BottomStuds;
+    if (bottom >= 0) {
+        int found = FlatPolygon(*this, false);
+        bottom = found >= 0 ? found : bottom;
+        if (IsPolygon(bottom))
+            bottomStuds =
+                StudsInside(TOutline(Polygons[size_t(bottom)]), 1, nx, ny, 0, FirstPointZ(bottom));
     }
+    TopStudPolygon = top;
+    TopStuds = std::move(topStuds);
+    BottomStudPolygon = bottom;
+    BottomStuds = std::move(bottomStuds);
     Modified = true;
-    if (BottomStudPolygon < 0)
-        return;
-    FindBottomPolygon();
-    if (IsPolygon(BottomStudPolygon)) {
-        const TPolygon& bottom = Polygons[size_t(BottomStudPolygon)];
-        BottomStuds = StudsInside(TOutline(bottom), 1, nx, ny, 0, FirstPointZ(BottomStudPolygon));
-    }
 }

@@ -2,6 +2,7 @@
 // A brick whose shape comes from a shared part definition (kind G).
 
 #include "model/Block.h"
+#include "parts/DrawClass.h"
 
 class TGeneralBlock : public TBlock {
 public:
@@ -21,8 +22,6 @@ public:
 };
 
 std::string SaveGeneralBlockToString(const TGeneralBlock& block);
-
-struct TPoint3;
 
 // A part-local point turned by turn t (any value, taken modulo 4) inside the part's box
 // (bbx, bby); z is unchanged. The brick position is added by the caller.

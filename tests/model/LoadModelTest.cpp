@@ -83,3 +83,13 @@ TEST(LoadModel, ErrorsPropagate) {
     EXPECT_THROW(LoadModel(model, folder.File("none.lgo"), LoadWhole), TError);
     EXPECT_THROW(LoadModel(model, folder.File("none.lgo"), LoadSubAssembly), TError);
 }
+
+TEST(LoadModel, NamesFromDataFindFilesOfAnotherCaseOrSeparator) {
+    TTempFolder folder;
+    std::filesystem::create_directories(folder.Path / "Combos");
+    folder.Write("Combos/House.LGO", SubFile);
+    TBlockList model;
+    std::string name = folder.Path.string() + "\\combos\\house.lgo";
+    LoadModel(model, name, LoadWhole);
+    EXPECT_EQ(model.Count(), 3);
+}

@@ -123,6 +123,12 @@ TEST(ModelFileReader, SlopeVariantAndBigValues) {
     EXPECT_THROW(Read("= 0 0 0 0 0 1 1\nB 2147483648 0 0 20 20 8 1 1 0 0 0 0  0\n"), TError);
 }
 
+TEST(ModelFileReader, OnlyTheFirst256CharactersOfALineCount) {
+    auto list = Read("B 0 0 0 1 1 1 1 1 0 0 0 0 " + std::string(300, 'p') + " 5\n");
+    EXPECT_EQ(list->Items(0).PartID, std::string(230, 'p'));
+    EXPECT_EQ(list->Items(0).Step, 0);
+}
+
 TEST(ModelFileReader, ExtentsSkipBaseplatesAndStartFromTheFirstBrick) {
     auto list = Read("= 0 0 0 0 0 1 1\n"
                      "B -160 -80 -8 320 160 8 1 1 1 0 0 0 3865 0\n"

@@ -41,24 +41,6 @@ TEST(DrawClass, IndexErrorsCarryTheirMessagesAndChangeNothing) {
     EXPECT_EQ(d.GetDrawCount(0), 3);
 }
 
-TEST(DrawClass, PointEditsAndSettings) {
-    TDrawClass d = ThreeFaces();
-    d.InsertPoint(2, 0, {1, 2, 3});
-    EXPECT_EQ(d.GetPointCount(2), 4);
-    EXPECT_EQ(d.GetPoint(2, 0), (TPoint3{1, 2, 3}));
-    EXPECT_EQ(d.GetPoint(2, 1), (TPoint3{0, 0, 10}));
-    d.DeletePoint(2, 1);
-    d.SetPoint(2, 1, {7, 8, 9});
-    EXPECT_EQ(d.GetPoint(2, 1), (TPoint3{7, 8, 9}));
-    d.SetDetail(1, 2);
-    d.SetPolyColour(1, -255);
-    d.SetEdgeFlags(1, 6);
-    EXPECT_EQ(d.GetDetail(1), 2);
-    EXPECT_EQ(d.GetPolyColour(1), -255);
-    EXPECT_EQ(d.GetEdgeFlags(1), 6);
-    EXPECT_TRUE(d.Modified);
-}
-
 TEST(DrawClass, PolygonsNeverExceedTheDrawingBuffers) {
     TDrawClass d;
     std::vector<TPoint3> hundred(100);
@@ -209,6 +191,15 @@ TEST(DrawClass, AutoStudsStopsAtANegativeStudPolygon) {
     TDrawClass empty; // stud polygon 0 of no polygon at all
     empty.AutoStuds(2, 2);
     EXPECT_TRUE(empty.TopStuds.empty());
+
+    // A vast outline from a damaged file is refused rather than tested stud by stud.
+    TDrawClass vast;
+    vast.AddPolygon(Square(-2000000000, -2000000000, 2000000000, 2000000000, 0));
+    vast.AddPolygon(Square(0, 0, 40, 40, 8));
+    vast.BottomStuds = {{1, 2, 3}};
+    EXPECT_THROW(vast.AutoStuds(INT32_MAX, INT32_MAX), TError);
+    EXPECT_EQ(vast.BottomStuds, (std::vector<TPoint3>{{1, 2, 3}}));
+    EXPECT_EQ(vast.TopStudPolygon, 0);
 }
 
 TEST(PainterSort, FartherBoxesComeFirstForEachViewer) {
@@ -246,6 +237,18 @@ TEST(PainterSort, BuildDrawOrdersLeavesOutBackFaces) {
         EXPECT_TRUE(FacesOctant(diagonal, octant)) << octant;
     EXPECT_FALSE(FacesOctant(diagonal, 1));
     EXPECT_FALSE(FacesOctant(diagonal, 5));
+}
+
+TEST(DrawClass, EdgeFlagBitsHideTheirEdges) {
+    std::vector<int> shown;
+    for (int k = 0; k < 4; ++k)
+        if (EdgeIsOutlined(6, k))
+            shown.push_back(k);
+    EXPECT_EQ(shown, (std::vector<int>{2, 3}));
+    EXPECT_FALSE(EdgeIsOutlined(-2, 0));
+    EXPECT_FALSE(EdgeIsOutlined(-2, 30));
+    EXPECT_TRUE(EdgeIsOutlined(2, 30));
+    EXPECT_FALSE(EdgeIsOutlined(2, 31));
 }
 
 TEST(IntegerList, SetItemPadsAndRemoveTakesTheFirstMatch) {

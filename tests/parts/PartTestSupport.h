@@ -9,6 +9,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <string>
+#include <unistd.h>
 
 class PartFolderTest : public ::testing::Test {
 protected:
@@ -16,7 +17,8 @@ protected:
         ClearDrawClasses();
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         Dir = std::filesystem::temp_directory_path() /
-              (std::string("tessaryn-") + info->test_suite_name() + "-" + info->name());
+              (std::string("tessaryn-") + info->test_suite_name() + "-" + info->name() + "-" +
+               std::to_string(getpid()));
         std::filesystem::remove_all(Dir);
         std::filesystem::create_directories(Dir / "parts");
         SetAppDir(Dir.string());
