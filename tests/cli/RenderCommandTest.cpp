@@ -87,7 +87,8 @@ TEST_F(RenderCommandTest, OptionsMoveTheViewAndFrameThePicture) {
 
 TEST_F(RenderCommandTest, HeaderViewAndHiddenStudsAreTaken) {
     std::string withHeader = Model(std::string("= 0 0 10 0 0 0 1\r\n") + BricksInUnits);
-    ASSERT_EQ(Run({withHeader, "-o", File("header.png"), "--size", "64x48"}), 0) << error;
+    ASSERT_EQ(Run({withHeader, "-o", File("header.png"), "--size", "64x48", "--studs", "1"}), 0)
+        << error;
     Model(Bricks);
     ASSERT_EQ(Run({File("model.lgo"), "-o", File("plain.png"), "--size", "64x48", "--tilt", "0",
                    "--azimuth", "0", "--studs", "3"}),
