@@ -1,3 +1,6 @@
+// Drawing a window, door or wheel: the brick frame of its turn, the face colours of the turn,
+// and the faces of the local octant, then studs or tube rings as a plain brick has them.
+
 #include "model/BlockKinds.h"
 #include "parts/GeneralBlock.h"
 #include "render/BrickPaint.h"
