@@ -38,7 +38,7 @@ void AverageFrame(const TBitmap& large, const TPictureFrame& frame, TColour outs
     for (int y = 0; y < picture.Height(); ++y) {
         int64_t sourceY = 2 * (int64_t(frame.Top) + y);
         ReadClipped(large, sourceY, 2 * int64_t(frame.Left), 2 * width, outside, top.data());
-        ReadClipped(large, sourceY + 1, 2 * frame.Left, 2 * width, outside, bottom.data());
+        ReadClipped(large, sourceY + 1, 2 * int64_t(frame.Left), 2 * width, outside, bottom.data());
         for (int x = 0; x < width; ++x)
             row[x] = MeanOfFour(top[2 * x], top[2 * x + 1], bottom[2 * x], bottom[2 * x + 1]);
         WriteRow(picture, y, 0, width, row.data());
