@@ -98,7 +98,7 @@ void FillAndOutline(TDrawObject& target, const TPoint* screen, int n, int32_t ed
         }
 }
 
-void DrawPartPolygon(TGeneralBlock& block, const TDrawClass& d, int i, TDrawObject& target,
+void DrawPartPolygon(const TGeneralBlock& block, const TDrawClass& d, int i, TDrawObject& target,
                      const TDrawContext& context, int detail) {
     const TPolygon& polygon = d.Polygons[size_t(i)];
     const int n = int(polygon.Points.size());
