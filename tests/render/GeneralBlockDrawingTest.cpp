@@ -5,6 +5,7 @@
 #include "parts/PartTestSupport.h"
 #include "render/Decoration.h"
 #include "render/Scene.h"
+#include "render/Shading.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -125,6 +126,30 @@ TEST_F(GeneralBlockDrawing, FixedAndSeeThroughPolygonColours) {
         Block("square")->Draw(canvas.Target);
         EXPECT_EQ(canvas.At(30, 30), Black);
         EXPECT_EQ(canvas.At(10, 30), Green);
+    }
+}
+
+TEST_F(GeneralBlockDrawing, EachPolygonIsLitByItsOwnPlane) {
+    // A slope falling towards +X, normal along (1, 0, 1), seen from straight above.
+    Define("slope", {{0, 0, 40}, {40, 0, 0}, {40, 40, 0}, {0, 40, 40}});
+    // The same slope whose first three points lie on a line: no plane, no light.
+    Define("flat", {{0, 0, 40}, {20, 0, 20}, {40, 0, 0}, {40, 40, 0}, {0, 40, 40}});
+    context.Shading = true;
+    const auto& L = context.Light;
+    const double lightLength =
+        std::sqrt(double(L[0]) * L[0] + double(L[1]) * L[1] + double(L[2]) * L[2]);
+    // The normal turns with the brick: (1, 0), (0, -1), (-1, 0), (0, 1) across.
+    const int normalX[4] = {1, 0, -1, 0}, normalY[4] = {0, -1, 0, 1};
+    for (int turn = 0; turn < 4; ++turn) {
+        double dot = std::fabs(double(L[0]) * normalX[turn] + double(L[1]) * normalY[turn] + L[2]);
+        float factor = float(std::min(dot / (lightLength * std::sqrt(2.0)) / 4 + 0.8, 1.0));
+        TTestCanvas lit(60, 60, context), unlit(60, 60, context);
+        auto slope = Block("slope"), flat = Block("flat");
+        slope->Turn = flat->Turn = turn;
+        slope->Draw(lit.Target);
+        flat->Draw(unlit.Target);
+        EXPECT_EQ(lit.At(30, 30), TColour(ScaleColour(BrickColour, factor))) << turn;
+        EXPECT_EQ(unlit.At(30, 30), TColour(BrickColour)) << turn;
     }
 }
 
