@@ -36,7 +36,7 @@ struct TWheelShape {
     explicit TWheelShape(const TTurnFrame& f)
         : CX(double(f.X + f.SX / 2)), CZ(double(f.Z + 28)), Rim(double((3 * f.SX) / 4) / 2),
           Hub(0.65 * Rim) {}
-    TFramePoint At(int k, double radius, double y) const {
+    TWindowPoint At(int k, double radius, double y) const {
         return {std::nearbyint(CX + radius * UnitCircle.Cos[k]), y,
                 std::nearbyint(CZ + radius * UnitCircle.Sin[k])};
     }

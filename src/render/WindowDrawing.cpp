@@ -15,9 +15,9 @@ TWindowPaint& WindowPaint() {
 }
 
 int ProjectFramePoints(const TViewState& view, const TTurnFrame& frame,
-                       std::initializer_list<TFramePoint> points, TPoint* out) {
+                       std::initializer_list<TWindowPoint> points, TPoint* out) {
     int n = 0;
-    for (const TFramePoint& p : points) {
+    for (const TWindowPoint& p : points) {
         if (n == MaxFramePoints)
             break;
         out[n++] = ProjectPoint(view, p.X, p.Y, p.Z, frame.Turn);
@@ -26,7 +26,7 @@ int ProjectFramePoints(const TViewState& view, const TTurnFrame& frame,
 }
 
 void FramePolygon(TDrawObject& target, TFaceClass colourClass,
-                  std::initializer_list<TFramePoint> points) {
+                  std::initializer_list<TWindowPoint> points) {
     const TWindowPaint& paint = WindowPaint();
     TPoint screen[MaxFramePoints];
     int n = ProjectFramePoints(DrawContextOf(target).View, paint.Frame, points, screen);

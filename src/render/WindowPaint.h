@@ -23,7 +23,7 @@ struct TWindowPaint {
 // The window, door or wheel being drawn; set by TWindow::Draw. Drawing runs on one thread.
 TWindowPaint& WindowPaint();
 
-struct TFramePoint {
+struct TWindowPoint {
     double X, Y, Z;
 };
 
@@ -33,8 +33,8 @@ constexpr int MaxFramePoints = 8;
 // Projects up to MaxFramePoints frame points with the view rows of the frame's turn; returns
 // how many were written.
 int ProjectFramePoints(const TViewState& view, const TTurnFrame& frame,
-                       std::initializer_list<TFramePoint> points, TPoint* out);
+                       std::initializer_list<TWindowPoint> points, TPoint* out);
 
 // One polygon filled in the colour of its class, with the current pen and brush style.
 void FramePolygon(TDrawObject& target, TFaceClass colourClass,
-                  std::initializer_list<TFramePoint> points);
+                  std::initializer_list<TWindowPoint> points);
