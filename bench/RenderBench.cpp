@@ -16,6 +16,7 @@
 #include <ctime>
 #include <map>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -61,9 +62,9 @@ struct TCityScene {
     TRedrawGate Redraw;
     TViewControls Controls{Context, Redraw};
 
-    TCityScene(size_t count, bool everyKind) {
+    explicit TCityScene(TBrickVector bricks) {
         size_t colour = 0;
-        for (auto& brick : everyKind ? MakeEveryKindCity(count) : MakeCity(count)) {
+        for (auto& brick : bricks) {
             brick->Studs = true;
             if (!brick->Baseplate)
                 brick->Colour = LDrawColourTable[colour++ % 16].Colour();
@@ -103,11 +104,18 @@ struct TCityScene {
     }
 };
 
+// The plain city, or the city of every kind with its decorations mapped (detail 2), whose
+// shipped parts come from the AppDir beside the benchmark's folder in the build tree.
 TCityScene& City(size_t count, bool everyKind = false) {
     static std::map<std::pair<size_t, bool>, std::unique_ptr<TCityScene>> cache;
     auto& scene = cache[{count, everyKind}];
-    if (!scene)
-        scene = std::make_unique<TCityScene>(count, everyKind);
+    if (!scene && everyKind) {
+        SetAppDir(ExecutableDir() + "../AppDir/");
+        scene = std::make_unique<TCityScene>(MakeEveryKindCity(count));
+        scene->Context.DetailLevel = 2;
+    } else if (!scene) {
+        scene = std::make_unique<TCityScene>(MakeCity(count));
+    }
     return *scene;
 }
 
@@ -119,10 +127,10 @@ void BM_FullFrameWrite(benchmark::State& state) {
     state.counters["best_ms"] = WriteFloor() * 1000;
 }
 
-// The best frame against the best write, both in processor time.
-void TimeFrames(benchmark::State& state, TCityScene& scene) {
+void CityFrames(benchmark::State& state, TCityScene& scene) {
     TBitmap bitmap(Width, Height);
     TBackground background{0xF0F0F0, nullptr};
+    // The best frame against the best write, both in processor time.
     double best = 1e9;
     for (auto _ : state) {
         double start = ThreadSeconds();
@@ -136,16 +144,11 @@ void TimeFrames(benchmark::State& state, TCityScene& scene) {
 }
 
 void BM_CityFrame(benchmark::State& state) {
-    TimeFrames(state, City(size_t(state.range(0))));
+    CityFrames(state, City(size_t(state.range(0))));
 }
 
-// The shipped parts come from the AppDir beside the benchmark's folder in the build tree;
-// decorations are mapped (detail 2).
 void BM_EveryKindCityFrame(benchmark::State& state) {
-    SetAppDir(ExecutableDir() + "../AppDir/");
-    TCityScene& scene = City(size_t(state.range(0)), true);
-    scene.Context.DetailLevel = 2;
-    TimeFrames(state, scene);
+    CityFrames(state, City(size_t(state.range(0)), true));
 }
 
 } // namespace
