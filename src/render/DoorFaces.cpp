@@ -17,7 +17,7 @@ void SideWall(TDrawObject& target, double px, bool inner) {
 }
 
 // Both leaves at depth y, the left one first; the notch lies between z + sz - 28 and
-// z + sz - 8, pointing 12 units out from the middle.
+// z + sz - 8 and cuts 12 units into each leaf at the middle.
 void Leaves(TDrawObject& target, double y, TFaceClass colourClass) {
     const TTurnFrame& f = WindowPaint().Frame;
     double x = double(f.X), z = double(f.Z), top = double(f.Z + f.SZ);
