@@ -82,17 +82,69 @@ public:
     void DrawRightGroup(const TRoofFrame& frame) override;
 };
 
+// A window frame with sill and glass; doors and wheels share its drawing in the brick frame of
+// the turn. Each face operation draws one face or face set of the frame shape.
 class TWindow : public TBlock {
 public:
     TESSARYN_BLOCK_CLASS_BASICS(TWindow, 'W')
+    virtual void WindowBack(TDrawObject& target);
+    virtual void WindowLeftOuter(TDrawObject& target);
+    virtual void WindowLeftInner(TDrawObject& target);
+    virtual void WindowBottom(TDrawObject& target);
+    virtual void WindowSillSlope(TDrawObject& target);
+    virtual void WindowExtra1(TDrawObject& target);
+    virtual void WindowSillTop(TDrawObject& target);
+    virtual void WindowSillStep(TDrawObject& target);
+    virtual void WindowSillBack(TDrawObject& target);
+    virtual void WindowRightOuter(TDrawObject& target);
+    virtual void WindowRightInner(TDrawObject& target);
+    virtual void WindowTop(TDrawObject& target);
+    virtual void WindowLintel(TDrawObject& target);
+    virtual void WindowInset(TDrawObject& target);
+    virtual void WindowSillRiser(TDrawObject& target);
+    virtual void WindowFront(TDrawObject& target);
+    virtual void WindowGlass(TDrawObject& target);
+    void DrawOctant0(TDrawObject& target) override;
+    void DrawOctant1(TDrawObject& target) override;
+    void DrawOctant2(TDrawObject& target) override;
+    void DrawOctant3(TDrawObject& target) override;
+    void DrawOctant4(TDrawObject& target) override;
+    void DrawOctant5(TDrawObject& target) override;
+    void DrawOctant6(TDrawObject& target) override;
+    void DrawOctant7(TDrawObject& target) override;
+    void Draw(TDrawObject& target) override;
 };
 
+// A door frame with two leaves: no sill and no glass.
 class TDoor : public TWindow {
 public:
     TESSARYN_BLOCK_CLASS_BASICS(TDoor, 'D')
+    void WindowLeftOuter(TDrawObject& target) override;
+    void WindowLeftInner(TDrawObject& target) override;
+    void WindowSillSlope(TDrawObject&) override {}
+    void WindowSillTop(TDrawObject&) override {}
+    void WindowSillStep(TDrawObject&) override {}
+    void WindowSillBack(TDrawObject&) override {}
+    void WindowRightOuter(TDrawObject& target) override;
+    void WindowRightInner(TDrawObject& target) override;
+    void WindowInset(TDrawObject& target) override;
+    void WindowSillRiser(TDrawObject&) override {}
+    void WindowFront(TDrawObject& target) override;
+    void WindowGlass(TDrawObject&) override {}
 };
 
+// Two disks with a tread between them; never studs or tube rings.
 class TWheel : public TWindow {
 public:
     TESSARYN_BLOCK_CLASS_BASICS(TWheel, 'O')
+    void DrawOctant0(TDrawObject& target) override;
+    void DrawOctant1(TDrawObject& target) override;
+    void DrawOctant2(TDrawObject& target) override;
+    void DrawOctant3(TDrawObject& target) override;
+    void DrawOctant4(TDrawObject& target) override;
+    void DrawOctant5(TDrawObject& target) override;
+    void DrawOctant6(TDrawObject& target) override;
+    void DrawOctant7(TDrawObject& target) override;
+    void DrawStuds(TDrawObject&) override {}
+    void DrawUnderside(TDrawObject&) override {}
 };

@@ -12,7 +12,7 @@ TDrawContext& DrawContextOf(TDrawObject& target) {
     return *target.Context;
 }
 
-void PrepareBrickPaint(const TBlock& brick, TCanvas& canvas, TDrawContext& context) {
+void PrepareBrickStyle(const TBlock& brick, TCanvas& canvas, TDrawContext& context) {
     const TDrawColours& colours = context.Colours;
     TColour colour = TColour(brick.Colour);
     canvas.Brush.Colour = colour;
@@ -29,8 +29,13 @@ void PrepareBrickPaint(const TBlock& brick, TCanvas& canvas, TDrawContext& conte
     } else if (brick.Colour == 0xFFFF00 || brick.Transparent) {
         canvas.Brush.Style = TBrushStyle::bsDiagCross;
     }
+}
+
+void PrepareBrickPaint(const TBlock& brick, TCanvas& canvas, TDrawContext& context) {
+    PrepareBrickStyle(brick, canvas, context);
     if (!context.Shaded)
         return;
+    const TDrawColours& colours = context.Colours;
     bool keepsEdge = brick.Colour == colours.ColourBlack || brick.Colour == colours.ColourBlue;
     int32_t edge = ScaleColour(keepsEdge ? int32_t(canvas.Pen.Colour) : brick.Colour, 0.6f);
     if (!brick.Selected)

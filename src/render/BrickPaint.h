@@ -11,6 +11,10 @@ class TDrawObject;
 
 TDrawContext& DrawContextOf(TDrawObject& target);
 
+// Brush colour, the edge or selection pen and the brush style for wireframe, see-through
+// baseplate and transparency; decides whether the brick is shaded. No face colours.
+void PrepareBrickStyle(const TBlock& brick, TCanvas& canvas, TDrawContext& context);
+
 // Pen and brush for the brick, the brush style for wireframe, see-through baseplate and
 // transparency, and with shading on the shaded edge and the three face colours.
 void PrepareBrickPaint(const TBlock& brick, TCanvas& canvas, TDrawContext& context);
