@@ -1,0 +1,10 @@
+// The program entry: the main window and its message loop.
+#include <QApplication>
+#include <QMainWindow>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QMainWindow window;
+    window.show();
+    return app.exec();
+}
