@@ -1,0 +1,23 @@
+#include "cli/CliCommand.h"
+#include "model/Error.h"
+#include "model/Text.h"
+
+void RequirePositionals(const TCliArgs& args, size_t count, const std::string& usage) {
+    if (args.Positionals.size() != count)
+        throw TError("usage: " + usage);
+}
+
+int OctantOption(const TCliArgs& args, int fallback) {
+    auto it = args.Values.find("--octant");
+    if (it == args.Values.end())
+        return fallback;
+    const std::string& text = it->second;
+    int32_t octant = -1;
+    try {
+        octant = StrToInt(text);
+    } catch (const TError&) {
+    }
+    if (octant < 0 || octant > 7)
+        throw TError("--octant must be 0 to 7, not \"" + text + "\"");
+    return octant;
+}

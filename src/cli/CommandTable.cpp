@@ -1,0 +1,15 @@
+#include "cli/CliCommand.h"
+
+// Each command lives in its own file; a new one adds its declaration and table line here.
+TCliCommand InfoCommand();
+TCliCommand SortCommand();
+TCliCommand ConvertCommand();
+
+const std::vector<TCliCommand>& CliCommands() {
+    static const std::vector<TCliCommand> commands = {
+        InfoCommand(),
+        SortCommand(),
+        ConvertCommand(),
+    };
+    return commands;
+}

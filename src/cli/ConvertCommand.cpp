@@ -1,0 +1,30 @@
+// convert IN OUT [--octant K]: reads a model and writes it again as a model file.
+
+#include "cli/CliCommand.h"
+#include "model/Error.h"
+#include "model/LoadModel.h"
+#include "model/ModelFile.h"
+#include "model/Text.h"
+
+namespace {
+void RunConvert(const TCliArgs& args, std::ostream&) {
+    RequirePositionals(args, 2, "convert IN OUT [--octant K]");
+    TBlockList model;
+    model.CurrentOctant = OctantOption(args, 0);
+    LoadModel(model, args.Positionals[0], LoadWhole);
+    const std::string& target = args.Positionals[1];
+    if (EndsWithNoCase(target, ".dat")) {
+        // LDraw: the writer of ".dat" files (export layer) goes here.
+        throw TError("Cannot write LDraw file \"" + target + "\": LDraw is not supported yet");
+    }
+    SaveModelFile(model, target, HeaderOfList(model), true);
+}
+} // namespace
+
+TCliCommand ConvertCommand() {
+    return {"convert",
+            "convert IN OUT [--octant K]   reads IN as a whole model while the octant is K\n"
+            "                              (default 0) and writes OUT as a model file\n",
+            {{"--octant", true}},
+            RunConvert};
+}

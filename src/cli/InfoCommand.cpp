@@ -1,0 +1,29 @@
+// info MODEL: the counts, header, extents and group counter of a model file.
+
+#include "cli/CliCommand.h"
+#include "model/LoadModel.h"
+
+#include <ostream>
+
+namespace {
+void RunInfo(const TCliArgs& args, std::ostream& out) {
+    RequirePositionals(args, 1, "info MODEL");
+    TBlockList model;
+    LoadModel(model, args.Positionals[0], LoadWhole);
+    out << "bricks " << model.Count() << "\n";
+    out << "header " << model.FileRotX << " " << model.FileRotZ << " " << model.FileScaleBar << " "
+        << model.FileOffsetX << " " << model.FileOffsetY << " " << model.FileStuds << " "
+        << model.Version << "\n";
+    out << "min " << model.MinX << " " << model.MinY << " " << model.MinZ << "\n";
+    out << "size " << model.SizeX << " " << model.SizeY << " " << model.SizeZ << "\n";
+    out << "groups " << GroupCounter << "\n";
+}
+} // namespace
+
+TCliCommand InfoCommand() {
+    return {"info",
+            "info MODEL                    loads MODEL as a whole model (octant 0) and prints its\n"
+            "                              brick count, header, extents and group counter\n",
+            {},
+            RunInfo};
+}

@@ -1,0 +1,32 @@
+// sort MODEL --octant K [--no-sort]: the drawing order of a model for an octant.
+
+#include "cli/CliCommand.h"
+#include "model/Error.h"
+#include "model/LoadModel.h"
+
+#include <ostream>
+
+namespace {
+void RunSort(const TCliArgs& args, std::ostream& out) {
+    const char* usage = "sort MODEL --octant K [--no-sort]";
+    RequirePositionals(args, 1, usage);
+    if (!args.Has("--octant"))
+        throw TError(std::string("usage: ") + usage);
+    TBlockList model;
+    model.CurrentOctant = OctantOption(args, 0);
+    LoadModel(model, args.Positionals[0], LoadWhole);
+    if (!args.Has("--no-sort"))
+        model.Sort(model.CurrentOctant);
+    for (const auto& brick : model.Items())
+        out << brick->SaveToString() << "\n";
+}
+} // namespace
+
+TCliCommand SortCommand() {
+    return {"sort",
+            "sort MODEL --octant K [--no-sort]\n"
+            "                              loads MODEL while the octant is K, sorts it for K\n"
+            "                              unless --no-sort, and prints each brick's text form\n",
+            {{"--octant", true}, {"--no-sort", false}},
+            RunSort};
+}

@@ -1,0 +1,12 @@
+#pragma once
+// Whole-file reading and writing with clear messages; a write never destroys the old file.
+
+#include <string>
+
+// The file's bytes; raises TError naming the file and the system's reason when it cannot be
+// read.
+std::string ReadWholeFile(const std::string& fileName);
+
+// Writes the content to a temporary file beside the target and renames it over the target, so
+// a failed write leaves the previous file as it was. Raises TError on failure.
+void WriteFileReplacing(const std::string& fileName, const std::string& content);
