@@ -1,0 +1,169 @@
+#include "render/ViewControls.h"
+
+#include "model/Block.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ViewControlsTest : ::testing::Test {
+    TDrawContext context;
+    TRedrawGate gate;
+    TViewControls controls{context, gate};
+    int repaints = 0;
+
+    void SetUp() override {
+        gate.Repaint = [this] { ++repaints; };
+        controls.FormResize(800, 600);
+        repaints = 0;
+    }
+};
+
+TEST_F(ViewControlsTest, StartsAtTheStartUpView) {
+    EXPECT_EQ(controls.RotX.Position, 70);
+    EXPECT_EQ(controls.RotZ.Position, 30);
+    EXPECT_EQ(context.View.ViewScale, 1.0f);
+    EXPECT_EQ(context.View.Octant, 0);
+    EXPECT_EQ(context.View.OriginX, 400.0f);
+}
+
+TEST_F(ViewControlsTest, SetValuesAreClampedToTheRange) {
+    controls.SetControl(controls.RotX, 500);
+    EXPECT_EQ(controls.RotX.Position, 180);
+    controls.SetControl(controls.ScaleBar, 0);
+    EXPECT_EQ(controls.ScaleBar.Position, 1);
+    EXPECT_EQ(context.View.ViewScale, 10.0f);
+    controls.SetControl(controls.OffsetY, -7000);
+    EXPECT_EQ(controls.OffsetY.Position, -5000);
+    EXPECT_EQ(context.View.OriginY, 5300.0f);
+    EXPECT_EQ(repaints, 3);
+    controls.SetControl(controls.OffsetY, -5001); // no movement, no change handler
+    EXPECT_EQ(repaints, 3);
+}
+
+TEST_F(ViewControlsTest, RotateLeftAndRightGoRoundPastTheEnds) {
+    controls.SetControl(controls.RotZ, 0);
+    controls.btnRotLeftClick();
+    EXPECT_EQ(controls.RotZ.Position, 355);
+    controls.btnRotRightClick();
+    EXPECT_EQ(controls.RotZ.Position, 5);
+    controls.btnRotLeftClick();
+    EXPECT_EQ(controls.RotZ.Position, 355); // 0 is never reached by the buttons
+    controls.SetControl(controls.RotZ, 360);
+    controls.btnRotRightClick();
+    EXPECT_EQ(controls.RotZ.Position, 5);
+    EXPECT_EQ(context.View.Octant, 0);
+    controls.btnRotCCLWClick();
+    EXPECT_EQ(controls.RotY.Position, 350);
+    controls.btnRotCLWClick();
+    EXPECT_EQ(controls.RotY.Position, 10);
+}
+
+TEST_F(ViewControlsTest, RotateUpAndDownStopAtTheEnds) {
+    controls.SetControl(controls.RotX, 180);
+    controls.btnRotUpClick();
+    EXPECT_EQ(controls.RotX.Position, 180);
+    controls.SetControl(controls.RotX, 3);
+    controls.btnRotDownClick();
+    EXPECT_EQ(controls.RotX.Position, 0);
+    controls.btnRotUpClick();
+    EXPECT_EQ(controls.RotX.Position, 5);
+}
+
+TEST_F(ViewControlsTest, ZoomStopsAtTheEndsAndTheWheelOnlyCountsOverTheView) {
+    controls.SetControl(controls.ScaleBar, 1);
+    repaints = 0;
+    controls.btnZoomInClick();
+    EXPECT_EQ(repaints, 0);
+    EXPECT_TRUE(controls.FormMouseWheelUp(true));
+    EXPECT_EQ(controls.ScaleBar.Position, 2);
+    EXPECT_EQ(context.View.ViewScale, 5.0f);
+    EXPECT_FALSE(controls.FormMouseWheelDown(false));
+    EXPECT_EQ(controls.ScaleBar.Position, 2);
+    controls.SetControl(controls.ScaleBar, 80);
+    controls.btnZoomOutClick();
+    EXPECT_EQ(controls.ScaleBar.Position, 80);
+    EXPECT_EQ(context.View.ViewScale, 0.125f);
+}
+
+TEST_F(ViewControlsTest, FixedViewsSetOrKeepEachAngleWithOneRepaint) {
+    controls.SetControl(controls.RotZ, 100);
+    repaints = 0;
+    controls.RadioGroup1Click(TopView);
+    EXPECT_EQ(controls.RotX.Position, 0);
+    EXPECT_EQ(controls.RotZ.Position, 100);
+    controls.RadioGroup1Click(FromRight);
+    EXPECT_EQ(controls.RotX.Position, 0);
+    EXPECT_EQ(controls.RotZ.Position, 270);
+    controls.RadioGroup1Click(FrontView);
+    EXPECT_EQ(controls.RotX.Position, 90);
+    EXPECT_EQ(context.View.Octant, 7);
+    controls.RadioGroup1Click(BackLeft);
+    EXPECT_EQ(controls.RotX.Position, 70);
+    EXPECT_EQ(controls.RotZ.Position, 150);
+    EXPECT_EQ(context.View.Octant, 1);
+    EXPECT_EQ(repaints, 4);
+    EXPECT_FALSE(gate.Busy);
+    EXPECT_FALSE(gate.SuppressPaint);
+}
+
+TEST_F(ViewControlsTest, RedrawWhileBusyIsLost) {
+    gate.Busy = true;
+    controls.btnRotUpClick();
+    EXPECT_EQ(repaints, 0);
+    EXPECT_EQ(controls.RotX.Position, 75);
+}
+
+TEST_F(ViewControlsTest, CentringAnEmptyModelCentresTheOrigin) {
+    controls.SetControl(controls.OffsetX, 37);
+    controls.SetControl(controls.OffsetY, -12);
+    repaints = 0;
+    controls.btnHomeClick(TModelBounds{});
+    EXPECT_EQ(controls.OffsetX.Position, 0);
+    EXPECT_EQ(controls.OffsetY.Position, 0);
+    EXPECT_EQ(repaints, 1);
+}
+
+TEST_F(ViewControlsTest, CentringMovesTheModelCentreToTheViewCentre) {
+    TBlock brick;
+    brick.X = 100, brick.Y = 40, brick.Z = 0, brick.SX = 41, brick.SY = 20, brick.SZ = 24;
+    TModelBounds bounds;
+    bounds.Add(brick);
+    controls.btnHomeClick(bounds);
+    TPoint centre = ProjectPoint(context.View, 120, 50, 12); // 141 div 2 = 120
+    EXPECT_EQ(centre, (TPoint{400, 300}));
+    EXPECT_EQ(controls.RotX.Position, 70);
+}
+
+TEST_F(ViewControlsTest, RestoreViewGoesBackToTheFileView) {
+    controls.ApplyFileView(45, 200, 5, 20, -30, false);
+    EXPECT_TRUE(context.StudsHidden);
+    EXPECT_EQ(context.View.ViewScale, 2.0f);
+    controls.RadioGroup1Click(FrontLeft);
+    controls.btnZoomOutClick();
+    context.StudsHidden = false;
+    repaints = 0;
+    controls.btnRestoreViewClick();
+    EXPECT_EQ(controls.RotX.Position, 45);
+    EXPECT_EQ(controls.RotZ.Position, 200);
+    EXPECT_EQ(controls.ScaleBar.Position, 5);
+    EXPECT_EQ(controls.OffsetX.Position, 20);
+    EXPECT_EQ(controls.OffsetY.Position, -30);
+    EXPECT_TRUE(context.StudsHidden);
+    EXPECT_EQ(repaints, 1);
+}
+
+TEST_F(ViewControlsTest, RestoreViewPutsBackTheSavedState) {
+    controls.SaveView();
+    TViewState before = context.View;
+    context.View.ViewScale *= 4;
+    context.View.OriginX = -3;
+    controls.RadioGroup1Click(FromBack);
+    controls.RestoreView();
+    EXPECT_EQ(context.View.ViewScale, before.ViewScale);
+    EXPECT_EQ(context.View.OriginX, before.OriginX);
+    EXPECT_EQ(context.View.Octant, before.Octant);
+    EXPECT_EQ(context.View.RowY[2], before.RowY[2]);
+}
+
+} // namespace
