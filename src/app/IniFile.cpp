@@ -1,12 +1,10 @@
 #include "app/IniFile.h"
 
 #include "model/Error.h"
+#include "model/FileIO.h"
 #include "model/Text.h"
 
-#include <cstdio>
-#include <filesystem>
 #include <fstream>
-#include <sstream>
 
 namespace {
 constexpr size_t npos = std::string::npos;
@@ -131,26 +129,5 @@ void TIniFile::UpdateFile() const {
     std::string text;
     for (const std::string& line : mLines)
         text += line + "\r\n";
-    WriteFileSafely(mFileName, text);
-}
-
-void WriteFileSafely(const std::string& fileName, const std::string& text) {
-    namespace fs = std::filesystem;
-    std::string temporary = fileName + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << text;
-        out.flush();
-        if (!out) {
-            std::error_code ignored;
-            fs::remove(temporary, ignored);
-            throw TError("Cannot write the file " + fileName);
-        }
-    }
-    std::error_code ec;
-    fs::rename(temporary, fileName, ec);
-    if (ec) {
-        fs::remove(temporary, ec);
-        throw TError("Cannot write the file " + fileName);
-    }
+    WriteFileReplacing(mFileName, text);
 }

@@ -41,6 +41,3 @@ private:
     size_t SectionEnd(size_t header) const;
     size_t FindKey(size_t header, std::string_view key) const;
 };
-
-// Writes text to a file through a temporary file beside it, renamed over the target.
-void WriteFileSafely(const std::string& fileName, const std::string& text);
