@@ -39,7 +39,8 @@ void TMainForm::FormCreate() {
         StartFile = FromLaunchFolder(StartFile);
     Settings = ReadSettings(IniFileName, AppDir());
     ApplySettings();
-    if (Settings.Version == 1) {
+    // A missing file has nothing to convert; it is written at exit.
+    if (Settings.Version == 1 && std::filesystem::exists(IniFileName)) {
         try {
             SaveSettings(IniFileName, Settings);
         } catch (const std::exception& e) {
