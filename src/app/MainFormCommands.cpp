@@ -6,6 +6,7 @@
 #include "model/Text.h"
 
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -67,9 +68,13 @@ void TMainForm::btnClearClick() {
     SubAssembly.reset();
     AddBaseplate();
     Redraw.Busy = true;
-    BSizeXKeyPress();
+    Guarded([this] { BSizeXKeyPress(); });
     Redraw.Busy = false;
-    ZLiftOff->setValue(ZLiftOff->maximum());
+    // The boundary's highest level becomes the bar's position and its last accepted one.
+    ZCutOff.LastPosition = Context.Boundary.TopOff();
+    QSignalBlocker block(ZLiftOff);
+    ZLiftOff->setValue(ZCutOff.LastPosition);
+    lblZLiftOff->setText(QString::number(ZCutOff.LastPosition));
     btnUndo->setEnabled(false);
     btnRedo->setEnabled(false);
     RedrawPicture();

@@ -54,6 +54,7 @@ void TMainForm::FormCreate() {
     Background = ButtonFaceColour();
     Model.SortedOctant = 0;
     AddBaseplate();
+    BoundaryExists = true;
     Redraw.Busy = false;
     QApplication::postEvent(this, new QEvent(QEvent::Type(QEvent::User + StartUpMessage)));
 }
