@@ -2,6 +2,7 @@
 #include "app/MainForm.h"
 #include "app/ViewBox.h"
 #include "model/FileNames.h"
+#include "parts/PartFile.h"
 
 #include <QAction>
 #include <QApplication>
@@ -104,6 +105,13 @@ void TMainForm::StartUp() {
 }
 
 void TMainForm::FormDestroy() {
+    try {
+        SaveModifiedDrawClasses();
+    } catch (const std::exception& e) {
+        QMessageBox::warning(this, windowTitle(),
+                             QString("The changed part definitions could not be written:\n") +
+                                 e.what());
+    }
     GatherSettings();
     try {
         SaveSettings(IniFileName, Settings);
