@@ -1,0 +1,207 @@
+#pragma once
+// The main window: view box with its bars, tool bars, colour swatches and the palette panel.
+
+#include "app/Settings.h"
+#include "model/BlockList.h"
+#include "render/Bitmap.h"
+#include "render/DrawContext.h"
+#include "render/RedrawGate.h"
+#include "render/SceneOptions.h"
+#include "render/ViewControls.h"
+
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QAction;
+class QActionGroup;
+class QComboBox;
+class QEvent;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QScrollBar;
+class QToolBar;
+class QToolButton;
+class TColourSwatches;
+class TViewBox;
+
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    // Private start-up and redraw requests, delivered as queued events.
+    static constexpr int StartUpMessage = 0x4A4;
+    static constexpr int RedrawMessage = 0x4A5;
+    static constexpr const char* Version = "3.19";
+
+    explicit TMainForm(const std::vector<std::string>& args, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // Settings and command line.
+    std::string IniFileName, StartFile;
+    TSettings Settings;
+
+    // The drawing state every brick reads, the redraw flags (Busy, SuppressPaint) and the six
+    // view controls that the scroll bars show.
+    TDrawContext Context;
+    TRedrawGate Redraw;
+    TViewControls Controls{Context, Redraw};
+    bool Painting = false;
+    int LastFrameMilliseconds = 0;
+    void RedrawPicture() { Redraw.RedrawPicture(); }
+    // Shows the controls' positions in the scroll bars and the studs button.
+    void SyncViewBars();
+    // Runs a handler of the view controls and shows its result.
+    void ViewCommand(void (TViewControls::*handler)());
+    void BindViewControls();
+    // The frame bitmap follows the view box's size.
+    void ResizeViewBitmap(int width, int height);
+
+    // View controls; the first four are hidden, the offsets are visible at the view's edges.
+    QScrollBar *RotX, *RotY, *RotZ, *ScaleBar, *OffsetX, *OffsetY;
+    QToolButton* btnCenter;
+    TViewBox* PaintBox1;
+    QScrollBar* ZLiftOff;
+    QLabel* lblZLiftOff;
+    QLineEdit *BSizeX, *BSizeY;
+    QToolButton* ThickBase;
+    TColourSwatches* Swatches;
+    QWidget* RightPanel;
+    QComboBox* cbResolution;
+
+    // Tool buttons.
+    QToolButton *btnClear, *btnLoad, *btnSave, *btnUndo, *btnRedo, *btnOptions;
+    QToolButton *btnRotUp, *btnRotDown, *btnRotLeft, *btnRotRight, *btnZoomIn, *btnZoomOut;
+    QToolButton *btnHome, *btnRestoreView, *btnRefresh;
+    QToolButton *btnViewOptions, *btnStuds, *btnWireFrame;
+    QToolButton *btnPointer, *btnTransparent, *btnPieceStuds, *btnColorDlg, *btnExit;
+    std::vector<QToolButton*> FixedViews; // RadioGroup1, by tag
+    QToolBar *BrickSelectionBar, *MiscBar;
+
+    // Drop-down menus and their entries.
+    QMenu *pumLoad, *pumSave, *pumOptions, *pumViewOptions, *pumStuds, *pumRendering;
+    QAction *mNewmodel, *mSubAssembly, *mSaveModel, *mSaveSelected;
+    QAction *miGroup, *miBreak, *mSafePos, *miWfOnMouse, *Hints1, *Advancedtoolbox1, *Boundary1;
+    QAction *Sequencer1, *LDrawthisview1, *L2pov, *L3pov, *Backgroundpicture1, *mRestBg;
+    QAction *miAbout, *miExit;
+    QAction *miNoDetail, *miMoreDetail, *miMostDetail, *miShading, *miAdjustLight;
+    QAction* miSeeThroughBP;
+    QAction *FastStuds2, *BetterStuds2, *BestStuds2, *Nostuds2;
+    QAction *miAntiAlias, *pf8bit1, *pf16bit1, *pf24bit1, *pf32bit1, *pfdevice1, *miTiming;
+    QAction *miSlowRender, *miCoveredStuds;
+
+    // View handlers of the window itself.
+    void FormResize();
+    bool FormMouseWheelDown();
+    bool FormMouseWheelUp();
+    void btnHomeClick();
+    void SetViewAngles(int tilt, int azimuth);
+
+    // Display options.
+    void btnRefreshClick();
+    void btnWireFrameClick();
+    void NoDetailsClick(int tag);
+    void FastStuds1Click(int tag);
+    void miShadingClick();
+    void miSeeThroughBPClick();
+    void miAntiAliasClick();
+    void pfdevice1Click(int tag);
+    void mRestBgClick();
+    void Backgroundpicture1Click();
+    void BSizeXKeyPress();
+    void ZLiftOffChange();
+    void btnStudsClick();
+    // The marks and buttons show the drawing state's detail, shading, studs and wireframe.
+    void ShowDrawingOptions();
+    // The Z cut-off bar's stepping; the boundary it moves exists once the window is made.
+    TZCutOff ZCutOff;
+    bool BoundaryExists = false;
+    // The largest Z + SZ of the model.
+    int32_t ModelTop() const;
+    // Pixel format code of the view bitmap: 1 = 8, 2 = 16, 3 = 24, 4 = 32 bits, 5 = device.
+    int BitDepth = 4;
+    void SetBitDepth(int code);
+
+    // The model, and the scratch list of a sub-assembly waiting for the hand with the key of
+    // the box that stands for it.
+    TBlockList Model;
+    std::unique_ptr<TBlockList> SubAssembly;
+    std::string SubAssemblyKey;
+    int32_t CurrentColour = 0;
+    // Swatch of the current colour, -1 after the colour dialog.
+    int CurrentSwatch = 0;
+    // The view's background colour and the optional picture stretched over it.
+    int32_t Background = 0;
+    TBitmap BackgroundPicture;
+    std::string BackgroundFile;
+    int32_t ButtonFaceColour() const;
+    // The off-screen frame, always the view box's size.
+    TBitmap ViewBitmap;
+    void SetDrawingColours();
+    void Edit7MouseDown(int swatch, bool rightButton);
+    int GridXY = 20, GridZ = 8;
+
+    // Model commands.
+    bool Modified = false;
+    std::string ModelFileName;
+    std::vector<std::string> RecentModels;
+    std::string ModelDirOpen, ModelDirSave, ModelDirSub, ModelDirSaveSel;
+    std::string PictureDir, BackgroundDir;
+    std::string SaveDialogName;
+    void btnClearClick();
+    void mNewmodelClick();
+    void mSubAssemblyClick();
+    void pumLoadPopup();
+    void mSaveModelClick();
+    void mSaveSelectedClick();
+    void pumSavePopup();
+    void pumOptionsPopup();
+    void btnColorDlgClick();
+    void miGroupClick();
+    void miBreakClick();
+    void btnUndoClick();
+    void btnRedoClick();
+    void Hints1Click();
+    void ExitButtonClick();
+    bool AskSaveModel();
+    bool OpenModelDialog(const QString& title, int mode);
+    void LoadModelFile(const std::string& fileName, int mode);
+    bool SaveModel(bool all);
+    // Writes the model (or its selected bricks) under the name, as the save dialog would.
+    void SaveModelAs(const std::string& fileName, bool all);
+    // Colour value of a swatch (red in the low byte).
+    int32_t SwatchColour(int index) const;
+    int32_t ColourGray() const { return SwatchColour(1); }
+    void AddBaseplate();
+    void UpdateUndoButtons();
+    void SetModelFile(const std::string& name);
+
+    // Paint of the view box: the frame copied to the screen.
+    void PaintBox1Paint(QPainter& painter);
+
+protected:
+    bool event(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    std::vector<std::string> mArgs;
+    bool mHintsOn = false;
+
+    void FormCreate();
+    void ConnectHandlers();
+    void AboutClick();
+    void CreateViewPanel();
+    void CreateToolBars();
+    void CreateMenus();
+    void CreateMenuBar();
+    void ApplySettings();
+    void GatherSettings();
+    void FormDestroy();
+    void StartUp();
+    // Runs a user command; its errors reach the user in a message box.
+    void ThickBaseClick() { BSizeXKeyPress(); }
+    void Guarded(const std::function<void()>& command);
+};

@@ -1,0 +1,30 @@
+#include "app/ViewBox.h"
+
+#include <QPainter>
+#include <QWheelEvent>
+
+TViewBox::TViewBox(QWidget* parent) : QWidget(parent) {
+    // Every frame covers the whole box, so Qt need not clear it first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMinimumSize(50, 50);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void TViewBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (OnPaint)
+        OnPaint(painter);
+}
+
+void TViewBox::resizeEvent(QResizeEvent*) {
+    if (OnResize)
+        OnResize();
+}
+
+void TViewBox::wheelEvent(QWheelEvent* e) {
+    int delta = e->angleDelta().y();
+    if (delta != 0 && OnWheel)
+        OnWheel(delta > 0 ? 1 : -1);
+    e->accept();
+}
