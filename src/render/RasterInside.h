@@ -36,15 +36,21 @@ void WalkInside(const TRowGrid& grid, TPoint a, TPoint b, const W& writer) {
     const std::ptrdiff_t major = yMajor ? stepY : stepX, minor = yMajor ? stepX : stepY;
     const int length = yMajor ? ady : adx, across = yMajor ? adx : ady;
     uint8_t* at = grid.Origin + a.Y * grid.Pitch + std::ptrdiff_t(a.X) * F::Size;
-    int d = 2 * across - length;
+    if (across == 0) { // the decision value never rises above 0
+        for (int i = 0; i <= length; ++i, at += major)
+            writer.PutAt(at);
+        return;
+    }
+    // Chosen rather than branched on: the minor steps of a slanted line follow no pattern the
+    // processor could predict.
+    const int rise = 2 * across, fall = 2 * across - 2 * length;
+    const std::ptrdiff_t diagonal = major + minor;
+    int d = rise - length;
     for (int i = 0; i <= length; ++i) {
         writer.PutAt(at);
-        if (d > 0) {
-            at += minor;
-            d -= 2 * length;
-        }
-        d += 2 * across;
-        at += major;
+        const bool minorStep = d > 0;
+        at += minorStep ? diagonal : major;
+        d += minorStep ? fall : rise;
     }
 }
 
@@ -107,9 +113,11 @@ void FillInside(uint8_t* const* rows, const TPoint* points, int n, const W& writ
         }
     };
 
+    // The active edges change only on rows that hold a vertex; between them two edges, the
+    // common case, need no table: the span runs from the smaller X to the larger.
     const int last = points[sorted[n - 1]].Y;
     int taken = 0;
-    for (int y = points[sorted[0]].Y; y <= last; ++y) {
+    for (int y = points[sorted[0]].Y; y <= last;) {
         while (taken < n && points[sorted[taken]].Y <= y) {
             const int v = sorted[taken++];
             const int p = v == 0 ? n - 1 : v - 1;
@@ -123,16 +131,30 @@ void FillInside(uint8_t* const* rows, const TPoint* points, int n, const W& writ
             else if (points[next].Y > y)
                 add(points[v], points[next], v);
         }
-        for (int i = 1; i < count; ++i)
-            for (int j = i; j > 0 && edges[j].X < edges[j - 1].X; --j) {
-                const TInsideEdge swapped = edges[j];
-                edges[j] = edges[j - 1];
-                edges[j - 1] = swapped;
+        const int until = taken < n ? points[sorted[taken]].Y : last + 1;
+        if (count == 2) {
+            TInsideEdge a = edges[0], b = edges[1];
+            for (; y < until; ++y) {
+                writer.Span(rows[y], y, a.X < b.X ? a.X : b.X, a.X < b.X ? b.X : a.X);
+                advance(a);
+                advance(b);
             }
-        for (int i = 0; i + 1 < count; i += 2) {
-            writer.Span(rows[y], y, edges[i].X, edges[i + 1].X);
-            advance(edges[i]);
-            advance(edges[i + 1]);
+            edges[0] = a;
+            edges[1] = b;
+            continue;
+        }
+        for (; y < until; ++y) {
+            for (int i = 1; i < count; ++i)
+                for (int j = i; j > 0 && edges[j].X < edges[j - 1].X; --j) {
+                    const TInsideEdge swapped = edges[j];
+                    edges[j] = edges[j - 1];
+                    edges[j - 1] = swapped;
+                }
+            for (int i = 0; i + 1 < count; i += 2) {
+                writer.Span(rows[y], y, edges[i].X, edges[i + 1].X);
+                advance(edges[i]);
+                advance(edges[i + 1]);
+            }
         }
     }
 }

@@ -7,6 +7,25 @@
 #include <cstdint>
 #include <cstring>
 
+// Writes count copies of p from at. Runs are mostly short (brick faces a few dozen pixels
+// wide), so whole 16-byte blocks are stored, the last one overlapping its predecessor, rather
+// than a loop with a head and a tail to align.
+template <class Pixel> void FillRun(uint8_t* at, int count, Pixel p) {
+    constexpr int perBlock = int(16 / sizeof(Pixel));
+    if (count < perBlock) {
+        for (int i = 0; i < count; ++i)
+            std::memcpy(at + i * sizeof(Pixel), &p, sizeof(Pixel));
+        return;
+    }
+    Pixel block[perBlock];
+    for (Pixel& b : block)
+        b = p;
+    uint8_t* const lastBlock = at + (count - perBlock) * sizeof(Pixel);
+    for (; at < lastBlock; at += 16)
+        std::memcpy(at, block, 16);
+    std::memcpy(lastBlock, block, 16);
+}
+
 struct TFormat32 {
     using Pixel = uint32_t;
     static constexpr int Size = 4;
@@ -18,7 +37,7 @@ struct TFormat32 {
     }
     static Pixel Blend(Pixel s, Pixel d) { return Blend32(s, d); }
     static void Fill(uint8_t* row, int x0, int x1, Pixel p) {
-        std::fill(reinterpret_cast<Pixel*>(row) + x0, reinterpret_cast<Pixel*>(row) + x1 + 1, p);
+        FillRun(row + 4 * x0, x1 - x0 + 1, p);
     }
 };
 
@@ -58,7 +77,7 @@ template <uint16_t Mask> struct TFormat16 {
     }
     static Pixel Blend(Pixel s, Pixel d) { return Pixel(((s & Mask) + (d & Mask)) >> 1); }
     static void Fill(uint8_t* row, int x0, int x1, Pixel p) {
-        std::fill(reinterpret_cast<Pixel*>(row) + x0, reinterpret_cast<Pixel*>(row) + x1 + 1, p);
+        FillRun(row + 2 * x0, x1 - x0 + 1, p);
     }
 };
 using TFormat555 = TFormat16<0x7BDE>;
