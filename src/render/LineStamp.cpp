@@ -3,6 +3,7 @@
 #include "render/RasterLine.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -36,7 +37,9 @@ TRect BoundsOf(const TPoint* points, int high) {
 }
 
 bool TLineStamp::Holds(const TPoint* points, int high) const {
-    return std::size_t(high) + 1 == shape.size() && std::equal(shape.begin(), shape.end(), points);
+    // Compared as bytes: this runs once per stud, and TPoint has no padding.
+    return std::size_t(high) + 1 == shape.size() &&
+           std::memcmp(shape.data(), points, shape.size() * sizeof(TPoint)) == 0;
 }
 
 void TLineStamp::Record(const TPoint* points, int high, std::ptrdiff_t pitch, int pixelSize) {

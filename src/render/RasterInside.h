@@ -95,7 +95,9 @@ void FillInside(uint8_t* const* rows, const TPoint* points, int n, const W& writ
     const auto add = [&](TPoint a, TPoint b, int key) {
         const int xDiff = b.X - a.X, dy = b.Y - a.Y;
         const int dx = std::abs(xDiff), step = xDiff > 0 ? 1 : xDiff < 0 ? -1 : 0;
-        edges[count++] = {a.X, step, step * (dx / dy), dx % dy, dy, 0, key};
+        // Steep and upright edges, the most common, need no division.
+        const int whole = dx < dy ? 0 : dx / dy;
+        edges[count++] = {a.X, step, step * whole, dx - whole * dy, dy, 0, key};
     };
     const auto remove = [&](int key) {
         for (int i = 0; i < count; ++i)
@@ -104,13 +106,12 @@ void FillInside(uint8_t* const* rows, const TPoint* points, int n, const W& writ
                 return;
             }
     };
+    // Chosen, not branched on, as in WalkInside.
     const auto advance = [](TInsideEdge& e) {
-        e.X += e.Whole;
         e.Error += e.Remainder;
-        if (e.Error >= e.DY) {
-            e.X += e.Step;
-            e.Error -= e.DY;
-        }
+        const bool carry = e.Error >= e.DY;
+        e.X += carry ? e.Whole + e.Step : e.Whole;
+        e.Error -= carry ? e.DY : 0;
     };
 
     // The active edges change only on rows that hold a vertex; between them two edges, the
