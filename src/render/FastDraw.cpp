@@ -93,6 +93,7 @@ void TFastDraw::Prepare() {
     for (int y = 0; y < height && evenRows; ++y)
         evenRows = ScanLines[std::size_t(y)] == ScanLines[0] + y * pitch;
     ClipRect = {1, 1, Bitmap->Width() - 1, Bitmap->Height() - 2};
+    stamp = TLineStamp(); // its offsets hold the old row pitch
 }
 
 void TFastDraw::DrawLine(TPoint p1, TPoint p2) {

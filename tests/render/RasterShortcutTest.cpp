@@ -172,6 +172,22 @@ TEST(RasterShortcuts, StampedShapesMatchTheirPolylines) {
         }
 }
 
+// A resized bitmap has a new row pitch: the stamp recorded for the old one must not be replayed.
+TEST(RasterShortcuts, PrepareForgetsTheStampOfTheOldSize) {
+    const TPoint ring[5] = {{-2, 0}, {0, -2}, {2, 0}, {0, 2}, {-2, 0}};
+    TBitmap bitmap(12, 10), expected(30, 20);
+    bitmap.Canvas().Pen.Colour = expected.Canvas().Pen.Colour = 0xFFFFFF;
+    TFastDraw32 surface(bitmap), general(expected);
+    general.InsideShortcuts = false;
+    surface.PolylineAt(ring, 4, {5, 5});
+    bitmap.SetSize(30, 20);
+    surface.Prepare();
+    surface.PolylineAt(ring, 4, {20, 12});
+    general.PolylineAt(ring, 4, {5, 5});
+    general.PolylineAt(ring, 4, {20, 12});
+    EXPECT_TRUE(SameBytes(bitmap, expected));
+}
+
 TEST(LineStamp, KeepsEveryWriteAndEachPixelOnce) {
     // Two segments meeting at (2, 0): that pixel is written twice.
     const TPoint shape[3] = {{0, 0}, {2, 0}, {2, 1}};
