@@ -85,6 +85,19 @@ void TDrawObject::Polyline(const TPoint* points, int high) {
         canvas->Polyline(points, high);
 }
 
+void TDrawObject::PolylineAt(const TPoint* shape, int high, TPoint origin) {
+    if (fastSurface) {
+        fastSurface->PolylineAt(shape, high, origin);
+        return;
+    }
+    if (high < 0)
+        return;
+    moved.resize(std::size_t(high) + 1);
+    for (int i = 0; i <= high; ++i)
+        moved[std::size_t(i)] = {shape[i].X + origin.X, shape[i].Y + origin.Y};
+    canvas->Polyline(moved.data(), high);
+}
+
 void TDrawObject::Rectangle(int x1, int y1, int x2, int y2) {
     if (fastSurface)
         fastSurface->Rectangle(x1, y1, x2, y2);

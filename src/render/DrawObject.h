@@ -8,6 +8,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <vector>
 
 class TBitmap;
 class TDrawContext;
@@ -45,6 +46,9 @@ public:
     void Polyline(std::span<const TPoint> points) {
         Polyline(points.data(), int(points.size()) - 1);
     }
+    // Polyline of shape[0..high] moved by origin; a surface keeps the pixels of a shape drawn
+    // many times (studs). Callers keep the moved points within int.
+    void PolylineAt(const TPoint* shape, int high, TPoint origin);
     void Rectangle(int x1, int y1, int x2, int y2);
     void Refresh();
     void StretchDraw(const TRect& dest, const TBitmap& graphic);
@@ -56,4 +60,5 @@ public:
 private:
     std::unique_ptr<TFastDraw> fastSurface;
     TCanvas* canvas;
+    std::vector<TPoint> moved; // PolylineAt's points on a canvas target
 };

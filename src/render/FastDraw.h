@@ -3,6 +3,7 @@
 
 #include "render/Edge.h"
 #include "render/Geometry.h"
+#include "render/LineStamp.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -31,6 +32,8 @@ public:
     virtual void Polygon(const TPoint* points, int high);
     virtual void Polyline(const TPoint* points, int high);
     virtual void PolygonOutline(const TPoint* points, int high);
+    // Polyline of shape[0..high] moved by origin, for a shape drawn many times a frame.
+    void PolylineAt(const TPoint* shape, int high, TPoint origin);
 
     void MoveTo(int x, int y);
     void LineTo(int x, int y);
@@ -45,6 +48,8 @@ public:
     std::vector<TEdge> EdgeTable;
     int VertexCount = 0;
     bool Is565 = false;
+    // Off, everything takes the general clipping routines; the tests compare the two ways.
+    bool InsideShortcuts = true;
 
 protected:
     virtual int RowStepUnit() const = 0;
@@ -55,6 +60,22 @@ protected:
     virtual TPoint WriteLine(TPoint p1, TPoint p2) = 0;
     virtual void WriteLines(const TPoint* points, int high, bool closed) = 0;
     virtual void FillInterior(const TPoint* points, int n) = 0;
+    virtual void WriteLinesAt(const TPoint* shape, int high, TPoint origin) = 0;
+
+    // The format's work behind the operations above. The general clipping routines do all of
+    // it; what lies wholly inside ClipRect takes shortcuts that write the same pixels.
+    template <class F, class W>
+    void WriteLinesWith(const TPoint* points, int high, bool closed, const W& writer);
+    template <class F, class W> void FillWith(const TPoint* points, int n, const W& writer);
+    template <class F>
+    void LinesAt(const TPoint* shape, int high, TPoint origin, bool blending,
+                 typename F::Pixel pen);
+
+    // Rows evenly spaced from ScanLines[0], as the shortcuts that step addresses need.
+    bool evenRows = false;
+    std::ptrdiff_t pitch = 0; // in bytes
+    TLineStamp stamp;
+    std::vector<TPoint> moved; // a shape moved to its origin, when it cannot be stamped
 
     // Vertex indices sorted by Y; kept to avoid an allocation per polygon.
     std::vector<int> SortedVertices;
@@ -75,6 +96,7 @@ protected:
     TPoint WriteLine(TPoint p1, TPoint p2) override;
     void WriteLines(const TPoint* points, int high, bool closed) override;
     void FillInterior(const TPoint* points, int n) override;
+    void WriteLinesAt(const TPoint* shape, int high, TPoint origin) override;
 };
 
 class TFastDraw24 final : public TFastDraw {
@@ -90,6 +112,7 @@ protected:
     TPoint WriteLine(TPoint p1, TPoint p2) override;
     void WriteLines(const TPoint* points, int high, bool closed) override;
     void FillInterior(const TPoint* points, int n) override;
+    void WriteLinesAt(const TPoint* shape, int high, TPoint origin) override;
 };
 
 // 5-5-5 or, with Is565, 5-6-5 pixels.
@@ -106,4 +129,9 @@ protected:
     TPoint WriteLine(TPoint p1, TPoint p2) override;
     void WriteLines(const TPoint* points, int high, bool closed) override;
     void FillInterior(const TPoint* points, int n) override;
+    void WriteLinesAt(const TPoint* shape, int high, TPoint origin) override;
+
+private:
+    template <class F> void WriteLinesAs(const TPoint* points, int high, bool closed);
+    template <class F> void FillInteriorAs(const TPoint* points, int n);
 };

@@ -23,10 +23,14 @@ void FillStudPoints(const TStudMetrics& m, int cx, int cy, TStudPoints& p) {
     }
 }
 
-void DrawOutlineStud(TDrawObject& target, const TStudPoints& p) {
+// Drawn as one shape around the centre: every stud of a frame has the same outline, so a
+// raster surface works its pixels out once.
+void DrawOutlineStud(TDrawObject& target, const TStudMetrics& m, int cx, int cy) {
+    TStudPoints p;
+    FillStudPoints(m, 0, 0, p);
     const TPoint line[14] = {p.T[0], p.T[1], p.T[2], p.T[3], p.T[4], p.T[5], p.T[6],
                              p.T[7], p.T[0], p.O[0], p.O[7], p.O[6], p.O[5], p.T[5]};
-    target.Polyline(line, 13);
+    target.PolylineAt(line, 13, {cx, cy});
 }
 
 void DrawFullStud(TDrawObject& target, const TStudPoints& p) {
@@ -57,17 +61,18 @@ void DrawStud(TDrawObject& target, const TDrawContext& context, int cx, int cy) 
         DrawEllipseStud(target, context.Studs, cx, cy);
         return;
     }
+    if (context.StudStyle != StudFull) {
+        DrawOutlineStud(target, context.Studs, cx, cy);
+        return;
+    }
     TStudPoints p;
     FillStudPoints(context.Studs, cx, cy, p);
-    if (context.StudStyle == StudFull)
-        DrawFullStud(target, p);
-    else
-        DrawOutlineStud(target, p);
+    DrawFullStud(target, p);
 }
 
 void DrawTubeRing(TDrawObject& target, const TDrawContext& context, int cx, int cy) {
     TStudPoints p;
-    FillStudPoints(context.Studs, cx, cy, p);
+    FillStudPoints(context.Studs, 0, 0, p);
     const TPoint ring[9] = {p.O[0], p.O[1], p.O[2], p.O[3], p.O[4], p.O[5], p.O[6], p.O[7], p.O[0]};
-    target.Polyline(ring, 8);
+    target.PolylineAt(ring, 8, {cx, cy});
 }
