@@ -1,51 +1,20 @@
 #include "parts/PartFile.h"
 
 #include "model/Error.h"
+#include "model/FileIO.h"
 #include "model/FileNames.h"
+#include "model/ModelFile.h"
 #include "model/Text.h"
 
-#include <cstdio>
-#include <fstream>
-#include <iterator>
-
 TLines LoadPartFileLines(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw TError("Cannot open file " + path);
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
-        throw TError("Cannot read file " + path);
-    TLines lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string::npos) {
-            lines.push_back(text.substr(start));
-            break;
-        }
-        lines.push_back(text.substr(start, end - start));
-        start = end + (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1);
-    }
-    return lines;
+    return SplitLines(ReadWholeFile(path));
 }
 
 void SavePartFileLines(const std::string& path, const TLines& lines) {
-    std::string temp = path + ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        for (const std::string& line : lines)
-            out << line << "\r\n";
-        out.flush();
-        if (!out) {
-            out.close();
-            std::remove(temp.c_str());
-            throw TError("Cannot write file " + path);
-        }
-    }
-    if (std::rename(temp.c_str(), path.c_str()) != 0) {
-        std::remove(temp.c_str());
-        throw TError("Cannot write file " + path);
-    }
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\r\n";
+    WriteFileReplacing(path, text);
 }
 
 std::string PartFolderPath(const std::string& name) {
