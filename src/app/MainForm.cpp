@@ -38,6 +38,7 @@ TMainForm::TMainForm(const std::vector<std::string>& args, QWidget* parent)
     CreateMenuBar();
     CreateViewPanel();
     ConnectHandlers();
+    CreatePalette();
     resize(1100, 760);
     FormCreate();
 }

@@ -9,6 +9,7 @@
 
 #include <QImage>
 #include <QMainWindow>
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -25,6 +26,7 @@ class QScrollBar;
 class QToolBar;
 class QToolButton;
 class TColourSwatches;
+class TPalettePanel;
 class TViewBox;
 
 class TMainForm : public QMainWindow {
@@ -176,6 +178,18 @@ public:
     void AddBaseplate();
     void UpdateUndoButtons();
     void SetModelFile(const std::string& name);
+
+    // The brick palette, and the hand it fills (the brick to place and where the last one
+    // was dropped).
+    TPalettePanel* Palette = nullptr;
+    void CreatePalette();
+    std::unique_ptr<TBlock> BrickInHand;
+    std::array<int32_t, 3> LastDrop{0, 0, 0};
+    void TakeInHand(std::unique_ptr<TBlock> brick);
+    void DropHand();
+    // A palette row's key becomes the brick in hand (a combination model loads as a
+    // sub-assembly); false when the key gives nothing to place.
+    bool TakeFromPalette(const std::string& key, int32_t colour);
 
     // Paint of the view box: the frame copied to the screen.
     void PaintBox1Paint(QPainter& painter);
