@@ -1,5 +1,5 @@
 #pragma once
-// Text on the core's canvases, measured and drawn with Qt's fonts in any pixel format.
+// Text on the core's canvases, drawn and measured with the window system's fonts.
 
-// Installs the text hooks of the canvas; the canvas's Font names the family and point size.
-void InstallCanvasText();
+// Installs the canvas text hooks; call once a QApplication exists.
+void InstallCanvasTextHooks();

@@ -2,6 +2,7 @@
 #include "app/MainForm.h"
 
 #include "app/AboutBox.h"
+#include "app/CanvasText.h"
 #include "app/ColourSwatches.h"
 #include "app/ViewBox.h"
 #include "model/Error.h"
@@ -33,6 +34,7 @@ QScrollBar* NewBar(QWidget* parent, const char* name, Qt::Orientation orientatio
 TMainForm::TMainForm(const std::vector<std::string>& args, QWidget* parent)
     : QMainWindow(parent), mArgs(args) {
     setObjectName("MainForm");
+    InstallCanvasTextHooks();
     CreateMenus();
     CreateToolBars();
     CreateMenuBar();
@@ -128,7 +130,6 @@ void TMainForm::ConnectHandlers() {
     onTrigger(miShading, &TMainForm::miShadingClick);
     onTrigger(miSeeThroughBP, &TMainForm::miSeeThroughBPClick);
     onTrigger(miAntiAlias, &TMainForm::miAntiAliasClick);
-    onTrigger(miTiming, &TMainForm::miTimingClick);
     onTrigger(mRestBg, &TMainForm::mRestBgClick);
     onTrigger(Backgroundpicture1, &TMainForm::Backgroundpicture1Click);
     onTrigger(miExit, &TMainForm::ExitButtonClick);

@@ -1,6 +1,5 @@
 // The main window's side of the palette: the panel in the right-hand dock, and the brick a
 // palette row puts in hand.
-#include "app/CanvasText.h"
 #include "app/ColourSwatches.h"
 #include "app/MainForm.h"
 #include "app/PalettePanel.h"
@@ -14,7 +13,6 @@
 #include <QToolButton>
 
 void TMainForm::CreatePalette() {
-    InstallCanvasText();
     Palette = new TPalettePanel(*this, Settings.Pages, RightPanel);
     RightPanel->layout()->setContentsMargins(0, 0, 0, 0);
     RightPanel->layout()->addWidget(Palette);

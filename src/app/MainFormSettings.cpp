@@ -3,6 +3,7 @@
 #include "app/PalettePanel.h"
 #include "app/ViewBox.h"
 #include "model/FileNames.h"
+#include "parts/PartFile.h"
 
 #include <QAction>
 #include <QApplication>
@@ -57,6 +58,7 @@ void TMainForm::FormCreate() {
     Background = ButtonFaceColour();
     Model.SortedOctant = 0;
     AddBaseplate();
+    BoundaryExists = true;
     Redraw.Busy = false;
     QApplication::postEvent(this, new QEvent(QEvent::Type(QEvent::User + StartUpMessage)));
 }
@@ -106,6 +108,13 @@ void TMainForm::StartUp() {
 }
 
 void TMainForm::FormDestroy() {
+    try {
+        SaveModifiedDrawClasses();
+    } catch (const std::exception& e) {
+        QMessageBox::warning(this, windowTitle(),
+                             QString("The changed part definitions could not be written:\n") +
+                                 e.what());
+    }
     GatherSettings();
     try {
         SaveSettings(IniFileName, Settings);

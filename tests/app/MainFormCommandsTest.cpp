@@ -115,3 +115,14 @@ TEST(MainFormCommands, NewModelGroupsAndUndoButtons) {
     EXPECT_FALSE(form->btnRedo->isEnabled());
     EXPECT_FALSE(form->Modified);
 }
+
+TEST(MainFormCommands, SavingUnderADatNameWritesLDraw) {
+    std::string dir = TestFolder("savedat");
+    auto form = NewForm(dir + "s.ini");
+    form->Model.Add(Brick(0, false));
+    form->SaveModelAs(dir + "model.dat", true);
+    std::ifstream in(dir + "model.dat", std::ios::binary);
+    std::string first;
+    std::getline(in, first);
+    EXPECT_NE(first.rfind("1 ", 0), std::string::npos) << first;
+}

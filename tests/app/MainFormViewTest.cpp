@@ -76,3 +76,44 @@ TEST(MainFormView, CentreMovesTheModelToTheMiddle) {
     EXPECT_NEAR(centre.X, form->PaintBox1->width() / 2, 1);
     EXPECT_NEAR(centre.Y, form->PaintBox1->height() / 2, 1);
 }
+
+namespace {
+TColour PlainColour(int32_t c) {
+    return TColour(c) & 0xFFFFFF;
+}
+
+std::vector<uint8_t> Pixels(const TBitmap& bitmap) {
+    std::vector<uint8_t> all;
+    for (int y = 0; y < bitmap.Height(); ++y)
+        all.insert(all.end(), bitmap.ScanLine(y), bitmap.ScanLine(y) + bitmap.Pitch());
+    return all;
+}
+} // namespace
+
+TEST(MainFormView, TheViewBoxShowsTheRenderedFrame) {
+    auto form = NewForm(TestFolder("frame") + "s.ini");
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    form->RedrawPicture();
+    const TBitmap& frame = form->ViewBitmap;
+    ASSERT_EQ(frame.Width(), form->PaintBox1->width());
+    ASSERT_EQ(frame.Height(), form->PaintBox1->height());
+    // The baseplate covers the view's centre; a corner shows the background.
+    TPoint centre = ProjectPoint(form->Context.View, 0, 0, 0);
+    EXPECT_NE(frame.Pixel(centre.X, centre.Y), PlainColour(form->Background));
+    EXPECT_EQ(frame.Pixel(1, 1), PlainColour(form->Background));
+
+    // What is on the screen is the frame.
+    QImage shown = form->PaintBox1->grab().toImage();
+    EXPECT_EQ(shown.pixelColor(centre.X, centre.Y).red(), RedOf(frame.Pixel(centre.X, centre.Y)));
+
+    std::vector<uint8_t> before = Pixels(frame);
+    form->btnRotLeft->click();
+    EXPECT_NE(Pixels(frame), before);
+    form->btnRotRight->click();
+    EXPECT_EQ(Pixels(frame), before);
+
+    // A right click on a swatch makes its colour the background.
+    form->Edit7MouseDown(11, true);
+    EXPECT_EQ(frame.Pixel(1, 1), PlainColour(form->SwatchColour(11)));
+}
