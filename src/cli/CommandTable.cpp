@@ -4,12 +4,14 @@
 TCliCommand InfoCommand();
 TCliCommand SortCommand();
 TCliCommand ConvertCommand();
+TCliCommand RenderCommand();
 
 const std::vector<TCliCommand>& CliCommands() {
     static const std::vector<TCliCommand> commands = {
         InfoCommand(),
         SortCommand(),
         ConvertCommand(),
+        RenderCommand(),
     };
     return commands;
 }

@@ -23,8 +23,11 @@ void RunConvert(const TCliArgs& args, std::ostream&) {
 
 TCliCommand ConvertCommand() {
     return {"convert",
-            "convert IN OUT [--octant K]   reads IN as a whole model while the octant is K\n"
-            "                              (default 0) and writes OUT as a model file\n",
+            "convert IN OUT [--octant K]   reads IN as a whole model while the octant is K "
+            "(default 0) and\n"
+            "                              writes OUT as a model file (version 1, the header "
+            "values read from IN\n"
+            "                              written unchanged, not clamped)\n",
             {{"--octant", true}},
             RunConvert};
 }

@@ -21,9 +21,15 @@ void RunInfo(const TCliArgs& args, std::ostream& out) {
 } // namespace
 
 TCliCommand InfoCommand() {
-    return {"info",
-            "info MODEL                    loads MODEL as a whole model (octant 0) and prints its\n"
-            "                              brick count, header, extents and group counter\n",
-            {},
-            RunInfo};
+    return {
+        "info",
+        "info MODEL                    loads MODEL as a whole model (octant 0) and prints, one per "
+        "line:\n"
+        "                                bricks N\n"
+        "                                header RotX RotZ ScaleBar OffsetX OffsetY Studs Version\n"
+        "                                min MinX MinY MinZ\n"
+        "                                size SizeX SizeY SizeZ\n"
+        "                                groups GroupCounter\n",
+        {},
+        RunInfo};
 }

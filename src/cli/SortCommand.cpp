@@ -23,10 +23,14 @@ void RunSort(const TCliArgs& args, std::ostream& out) {
 } // namespace
 
 TCliCommand SortCommand() {
-    return {"sort",
-            "sort MODEL --octant K [--no-sort]\n"
-            "                              loads MODEL while the octant is K, sorts it for K\n"
-            "                              unless --no-sort, and prints each brick's text form\n",
-            {{"--octant", true}, {"--no-sort", false}},
-            RunSort};
+    return {
+        "sort",
+        "sort MODEL --octant K [--no-sort]\n"
+        "                              loads MODEL into an empty list while the current octant is "
+        "K (so\n"
+        "                              InsertSorted orders for K), then Sort(K) unless --no-sort, "
+        "and prints\n"
+        "                              each brick's SaveToString, one per line, in list order\n",
+        {{"--octant", true}, {"--no-sort", false}},
+        RunSort};
 }

@@ -51,15 +51,16 @@ void TRoofTop::Create(int32_t x, int32_t y, int32_t z, int32_t sx, int32_t sy, i
     Variant = 0;
 }
 
-void TRoofTopCorner::Create(int32_t x, int32_t y, int32_t z, int32_t sx, int32_t sy, int32_t sz,
-                            int32_t colour, bool studs, bool baseplate, bool transparent,
-                            const std::string& partID) {
-    TRoofCorner::Create(x, y, z, sx, sy, sz, colour, studs, baseplate, transparent, partID);
+void TRoofCorner::Create(int32_t x, int32_t y, int32_t z, int32_t sx, int32_t sy, int32_t sz,
+                         int32_t colour, bool studs, bool baseplate, bool transparent,
+                         const std::string& partID) {
+    // Only the plain sloped brick has a 3 x 2 variant; the readers derive it for kind T alone.
+    TRoof::Create(x, y, z, sx, sy, sz, colour, studs, baseplate, transparent, partID);
     Variant = 0;
 }
 
 void TBlock::Rotate() {
-    Turn = (Turn + 1) % 4;
+    Turn = int32_t((int64_t(Turn) + 1) % 4); // a Turn read from a file may be any value
     std::swap(SX, SY);
 }
 
@@ -141,6 +142,11 @@ std::unique_ptr<TBlock> NewBlockOfKind(char kind) {
     default:
         return std::make_unique<TBlock>();
     }
+}
+
+void CheckTypedPartID(const std::string& partID) {
+    if (partID.find_first_of(": ") != std::string::npos)
+        throw TError("A part ID must not contain ':' or blanks: \"" + partID + "\"");
 }
 
 // A 3 x 2 sloped brick in either orientation.

@@ -7,6 +7,7 @@
 #include <string>
 
 class TDrawObject;
+class TDrawContext;
 class TDrawClass;
 
 class TBlock {
@@ -47,7 +48,8 @@ public:
     virtual void DrawOctant7(TDrawObject& target);
     virtual void DrawStuds(TDrawObject& target);
     virtual void DrawUnderside(TDrawObject& target);
-    virtual bool HitTest(const TDrawObject& target, int x, int y) const;
+    // The screen point lies inside the brick's outline for the context's view.
+    virtual bool HitTest(const TDrawContext& context, int x, int y) const;
 
     // Binds a part definition (general blocks); every other class ignores it.
     virtual TBlock& SetDefinition(const std::string& file, const std::string& part);
@@ -80,6 +82,10 @@ std::unique_ptr<TBlock> Clone(const TBlock& brick);
 // The brick for a palette key such as "B2x4x3", "2x2x1|3022" or "Gparts.dat,stdblock";
 // nullptr when the letter names no kind.
 std::unique_ptr<TBlock> CreateBrickFromKey(const std::string& key);
+
+// Refuses a typed identity that the text forms cannot store faithfully (a ':' or a blank would
+// shift the fields on reading) with a message; identities read from files are never checked.
+void CheckTypedPartID(const std::string& partID);
 
 // True for a 3 x 2 sloped brick in either orientation (its Variant is 1).
 bool IsThreeByTwoSlope(const TBlock& brick);

@@ -39,13 +39,13 @@ public:
 class TRoofCorner : public TRoof {
 public:
     TESSARYN_BLOCK_CLASS_BASICS(TRoofCorner, 'C')
+    void Create(int32_t x, int32_t y, int32_t z, int32_t sx, int32_t sy, int32_t sz, int32_t colour,
+                bool studs, bool baseplate, bool transparent, const std::string& partID) override;
 };
 
 class TRoofTopCorner : public TRoofCorner {
 public:
     TESSARYN_BLOCK_CLASS_BASICS(TRoofTopCorner, 'I')
-    void Create(int32_t x, int32_t y, int32_t z, int32_t sx, int32_t sy, int32_t sz, int32_t colour,
-                bool studs, bool baseplate, bool transparent, const std::string& partID) override;
 };
 
 class TWindow : public TBlock {

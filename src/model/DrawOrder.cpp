@@ -1,5 +1,11 @@
 #include "model/DrawOrder.h"
 
+#include "model/DepthBox.h"
+#include "model/FollowTree.h"
+#include "model/SortedInserter.h"
+
+#include <algorithm>
+
 namespace {
 struct NearSide {
     bool LowX, LowY, LowZ;
@@ -13,10 +19,40 @@ constexpr NearSide NearSides[8] = {
 bool OnNearSide(bool low, int32_t aPos, int64_t aFar, int32_t bPos, int64_t bFar) {
     return low ? aFar <= bPos : bFar <= aPos;
 }
+
+bool ValidOctant(int octant) {
+    return octant >= 0 && octant <= 7;
+}
+
+std::vector<TDepthBox> DepthBoxes(const TBrickVector& bricks, int octant) {
+    std::vector<TDepthBox> boxes;
+    boxes.reserve(bricks.size());
+    for (const auto& b : bricks)
+        boxes.push_back(DepthBox(*b, octant));
+    return boxes;
+}
+
+// Rearranges the bricks into the order of indices given.
+TBrickVector Rearranged(TBrickVector& bricks, const std::vector<int>& order) {
+    TBrickVector out;
+    out.reserve(order.size());
+    for (int i : order)
+        out.push_back(std::move(bricks[size_t(i)]));
+    return out;
+}
+
+// InsertSorted of every brick in turn, starting from an empty list.
+std::vector<int> InsertAllInTurn(const std::vector<TDepthBox>& boxes,
+                                 const std::vector<int>& sequence) {
+    TSortedInserter list(boxes);
+    for (int brick : sequence)
+        list.InsertSorted(brick);
+    return list.Order();
+}
 } // namespace
 
 bool MayFollow(const TBlock& a, const TBlock& b, int octant) {
-    if (octant < 0 || octant > 7)
+    if (!ValidOctant(octant))
         return false;
     const NearSide& n = NearSides[octant];
     return OnNearSide(n.LowX, a.X, a.FarX(), b.X, b.FarX()) ||
@@ -32,46 +68,39 @@ size_t InsertSortedPosition(const TBrickVector& order, const TBlock& brick, int 
 }
 
 void InsertAllSorted(TBrickVector& order, TBrickVector incoming, int octant) {
-    for (auto& brick : incoming) {
-        size_t at = InsertSortedPosition(order, *brick, octant);
-        order.insert(order.begin() + std::ptrdiff_t(at), std::move(brick));
+    if (incoming.empty())
+        return;
+    if (!ValidOctant(octant)) {
+        // Nothing may follow anything: every brick goes to the end.
+        for (auto& brick : incoming)
+            order.push_back(std::move(brick));
+        return;
     }
+    size_t existing = order.size();
+    for (auto& brick : incoming)
+        order.push_back(std::move(brick));
+    std::vector<TDepthBox> boxes = DepthBoxes(order, octant);
+    TSortedInserter list(boxes);
+    for (size_t i = 0; i < order.size(); ++i) {
+        if (i < existing)
+            list.Append(int(i));
+        else
+            list.InsertSorted(int(i));
+    }
+    order = Rearranged(order, list.Order());
 }
 
 void SortDrawOrder(TBrickVector& order, int octant) {
     if (order.size() < 2)
         return;
-    struct Node {
-        int Left = -1, Right = -1;
-    };
-    std::vector<Node> tree(order.size());
-    for (size_t i = 1; i < order.size(); ++i) {
-        int node = 0;
-        for (;;) {
-            int& next = MayFollow(*order[i], *order[size_t(node)], octant)
-                            ? tree[size_t(node)].Right
-                            : tree[size_t(node)].Left;
-            if (next < 0) {
-                next = int(i);
-                break;
-            }
-            node = next;
-        }
+    if (!ValidOctant(octant)) {
+        // Every brick goes left of the one before, and is then appended in that order.
+        std::reverse(order.begin(), order.end());
+        return;
     }
-    TBrickVector walked;
-    walked.reserve(order.size());
-    std::vector<int> stack;
-    int node = 0;
-    while (node >= 0 || !stack.empty()) {
-        while (node >= 0) {
-            stack.push_back(node);
-            node = tree[size_t(node)].Left;
-        }
-        node = stack.back();
-        stack.pop_back();
-        walked.push_back(std::move(order[size_t(node)]));
-        node = tree[size_t(node)].Right;
-    }
-    order.clear();
-    InsertAllSorted(order, std::move(walked), octant);
+    std::vector<TDepthBox> boxes = DepthBoxes(order, octant);
+    TFollowTree tree(boxes);
+    for (size_t i = 0; i < order.size(); ++i)
+        tree.Add(int(i));
+    order = Rearranged(order, InsertAllInTurn(boxes, tree.InOrder()));
 }

@@ -17,9 +17,11 @@ bool MayFollow(const TBlock& a, const TBlock& b, int octant);
 // end, after which the brick may not follow.
 size_t InsertSortedPosition(const TBrickVector& order, const TBlock& brick, int octant);
 
-// InsertSorted of each incoming brick in turn.
+// InsertSorted of each incoming brick in turn (the list that gives), without scanning brick by
+// brick: loading a big model must not take quadratic time.
 void InsertAllSorted(TBrickVector& order, TBrickVector incoming, int octant);
 
 // The order Sort gives: a binary tree built in list order (right when the new brick may follow
-// the node), walked in order, each brick InsertSorted into an emptied list.
+// the node), walked in order, each brick InsertSorted into an emptied list. Exactly that list,
+// reached without walking every node of the tree's long paths; it runs on every view turn.
 void SortDrawOrder(TBrickVector& order, int octant);

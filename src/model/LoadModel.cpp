@@ -1,6 +1,7 @@
 #include "model/LoadModel.h"
 
 #include "model/Error.h"
+#include "model/FileNames.h"
 #include "model/Text.h"
 
 #include <algorithm>
@@ -43,8 +44,10 @@ std::string PrepareSubAssembly(TBlockList& scratch, int32_t step, int32_t newBri
 }
 } // namespace
 
-TLoadResult LoadModel(TBlockList& model, const std::string& fileName, int mode,
+TLoadResult LoadModel(TBlockList& model, const std::string& name, int mode,
                       int32_t newBrickColour) {
+    // Names from data (palette combinations) may use a backslash or another letter case.
+    const std::string fileName = FileExists(name) ? name : ResolveFileName(name);
     TLoadResult result;
     int32_t step = 0;
     if (mode == LoadSubAssembly) {

@@ -2,6 +2,7 @@
 // A brick whose shape comes from a shared part definition (kind G).
 
 #include "model/Block.h"
+#include "parts/DrawClass.h"
 
 class TGeneralBlock : public TBlock {
 public:
@@ -21,3 +22,9 @@ public:
 };
 
 std::string SaveGeneralBlockToString(const TGeneralBlock& block);
+
+// A part-local point turned by turn t (any value, taken modulo 4) inside the part's box
+// (bbx, bby); z is unchanged. The brick position is added by the caller.
+TPoint3 TurnPartPoint(const TPoint3& p, int32_t turn, int32_t bbx, int32_t bby);
+// The definition's octant to draw for a view octant when the brick has turned by turn.
+int LocalOctant(int viewOctant, int32_t turn);

@@ -1,6 +1,15 @@
 #include "parts/IntegerList.h"
 
+#include "model/Error.h"
+
 #include <algorithm>
+#include <string>
+
+int32_t TIntegerList::Get(int index) const {
+    if (index < 0 || index >= Count())
+        throw TError("List index out of bounds (" + std::to_string(index) + ")");
+    return Items[size_t(index)];
+}
 
 void TIntegerList::Remove(int32_t value) {
     auto it = std::find(Items.begin(), Items.end(), value);

@@ -11,7 +11,8 @@ public:
     void Add(int32_t value) { Items.push_back(value); }
     // Removes the first entry equal to value, if any.
     void Remove(int32_t value);
-    int32_t Get(int index) const { return Items.at(size_t(index)); }
+    // Raises TError for an index outside the list.
+    int32_t Get(int index) const;
     // Appends zeros until index < Count, then stores the value.
     void SetItem(int index, int32_t value);
     void Clear() { Items.clear(); }

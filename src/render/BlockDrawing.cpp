@@ -1,17 +1,151 @@
 #include "model/Block.h"
+#include "render/Bitmap.h"
+#include "render/BoxCorners.h"
+#include "render/BrickPaint.h"
+#include "render/DrawContext.h"
+#include "render/DrawObject.h"
+#include "render/PolygonRegion.h"
+#include "render/StudWindow.h"
+#include "render/Studs.h"
 
-// Drawing of the plain box; the renderer fills these in.
-void TBlock::DrawOctant0(TDrawObject&) {}
-void TBlock::DrawOctant1(TDrawObject&) {}
-void TBlock::DrawOctant2(TDrawObject&) {}
-void TBlock::DrawOctant3(TDrawObject&) {}
-void TBlock::DrawOctant4(TDrawObject&) {}
-void TBlock::DrawOctant5(TDrawObject&) {}
-void TBlock::DrawOctant6(TDrawObject&) {}
-void TBlock::DrawOctant7(TDrawObject&) {}
-void TBlock::DrawStuds(TDrawObject&) {}
-void TBlock::DrawUnderside(TDrawObject&) {}
-bool TBlock::HitTest(const TDrawObject&, int, int) const {
-    return false;
+#include <cstdlib>
+#include <span>
+
+namespace {
+
+// The three visible faces in painter's order, or the silhouette with the visible edges.
+void DrawBoxOctant(const TBlock& brick, TDrawObject& target, int octant) {
+    TDrawContext& context = DrawContextOf(target);
+    TCanvas& canvas = target.Canvas();
+    TBoxCorners c = ProjectBoxCorners(context.View, brick, octant);
+    if (context.Shaded) {
+        const TPoint faceX[4] = {c.C, c.Cy, c.Cyz, c.Cz};
+        const TPoint faceZ[4] = {c.C, c.Cx, c.Cxy, c.Cy};
+        const TPoint faceY[4] = {c.C, c.Cx, c.Cxz, c.Cz};
+        const TPoint* first = faceX;
+        const TPoint* last = faceY;
+        TColour firstColour = TColour(context.FaceColour2);
+        TColour lastColour = TColour(context.FaceColour1);
+        if ((octant & 1) != 0) {
+            std::swap(first, last);
+            std::swap(firstColour, lastColour);
+        }
+        canvas.Brush.Colour = firstColour;
+        target.Polygon(first, 3);
+        canvas.Brush.Colour = TColour(context.FaceColour3);
+        target.Polygon(faceZ, 3);
+        canvas.Brush.Colour = lastColour;
+        target.Polygon(last, 3);
+        canvas.Brush.Colour = TColour(context.FaceColour3); // studs and rings take the top
+        return;
+    }
+    TPoint silhouette[6];
+    BoxSilhouette(c, silhouette);
+    target.Polygon(silhouette, 5);
+    const TPoint nearEdges[3] = {c.Cx, c.C, c.Cy};
+    target.Polyline(nearEdges, 2);
+    const TPoint verticalEdge[2] = {c.C, c.Cz};
+    target.Polyline(verticalEdge, 1);
 }
-void TBlock::Draw(TDrawObject&) {}
+
+} // namespace
+
+void TBlock::DrawOctant0(TDrawObject& target) {
+    DrawBoxOctant(*this, target, 0);
+}
+void TBlock::DrawOctant1(TDrawObject& target) {
+    DrawBoxOctant(*this, target, 1);
+}
+void TBlock::DrawOctant2(TDrawObject& target) {
+    DrawBoxOctant(*this, target, 2);
+}
+void TBlock::DrawOctant3(TDrawObject& target) {
+    DrawBoxOctant(*this, target, 3);
+}
+void TBlock::DrawOctant4(TDrawObject& target) {
+    DrawBoxOctant(*this, target, 4);
+}
+void TBlock::DrawOctant5(TDrawObject& target) {
+    DrawBoxOctant(*this, target, 5);
+}
+void TBlock::DrawOctant6(TDrawObject& target) {
+    DrawBoxOctant(*this, target, 6);
+}
+void TBlock::DrawOctant7(TDrawObject& target) {
+    DrawBoxOctant(*this, target, 7);
+}
+
+namespace {
+
+// The lattice of studs or tube rings on a face, limited to those that can reach the bitmap.
+TStudWindow WindowFor(TDrawObject& target, const TDrawContext& context, double baseX, double baseY,
+                      double z, bool studs) {
+    const TStudMetrics& m = context.Studs;
+    int reachX = std::abs(m.StudRX) + (studs ? std::abs(m.StudUp.X) + 1 : 0);
+    int reachY = std::abs(m.StudRY) + (studs ? std::abs(m.StudUp.Y) + 1 : 0);
+    TBitmap& bitmap = target.Canvas().Bitmap();
+    return TStudWindow(context.View, baseX, baseY, z, reachX, reachY, bitmap.Width(),
+                       bitmap.Height());
+}
+
+} // namespace
+
+void TBlock::DrawStuds(TDrawObject& target) {
+    const TDrawContext& context = DrawContextOf(target);
+    int octant = context.View.Octant;
+    if (octant >= 4)
+        return;
+    double baseX = double(X) + 10, baseY = double(Y) + 10, z = double(FarZ());
+    TStudWindow window = WindowFor(target, context, baseX, baseY, z, true);
+    int iFirst = 0, iLast = SX / 20 - 1;
+    window.Columns(iFirst, iLast);
+    // Back to front: i falls in octants 0 and 1, j rises in octants 0 and 3.
+    bool iDown = octant <= 1;
+    bool jUp = octant == 0 || octant == 3;
+    for (int n = 0; n <= iLast - iFirst; ++n) {
+        int i = iDown ? iLast - n : iFirst + n;
+        int jFirst = 0, jLast = SY / 20 - 1;
+        window.Rows(i, jFirst, jLast);
+        for (int m = 0; m <= jLast - jFirst; ++m) {
+            int j = jUp ? jFirst + m : jLast - m;
+            TPoint centre = ProjectPoint(context.View, baseX + 20.0 * i, baseY + 20.0 * j, z);
+            DrawStud(target, context, centre.X, centre.Y);
+        }
+    }
+}
+
+void TBlock::DrawUnderside(TDrawObject& target) {
+    const TDrawContext& context = DrawContextOf(target);
+    TStudWindow window = WindowFor(target, context, X, Y, Z, false);
+    int iFirst = 1, iLast = SX / 20 - 1;
+    window.Columns(iFirst, iLast);
+    for (int i = iFirst; i <= iLast; ++i) {
+        int jFirst = 1, jLast = SY / 20 - 1;
+        window.Rows(i, jFirst, jLast);
+        for (int j = jFirst; j <= jLast; ++j) {
+            TPoint centre =
+                ProjectPoint(context.View, double(X) + 20.0 * i, double(Y) + 20.0 * j, Z);
+            DrawTubeRing(target, context, centre.X, centre.Y);
+        }
+    }
+}
+
+bool TBlock::HitTest(const TDrawContext& context, int x, int y) const {
+    TPoint silhouette[6];
+    BoxSilhouette(ProjectBoxCorners(context.View, *this, context.View.Octant), silhouette);
+    TRegionPoint region[6];
+    for (int i = 0; i < 6; ++i)
+        region[i] = {silhouette[i].X, silhouette[i].Y};
+    return PointInPolygonRegion(std::span<const TRegionPoint>(region, 6), x, y);
+}
+
+void TBlock::Draw(TDrawObject& target) {
+    if (SX == 0)
+        return;
+    TDrawContext& context = DrawContextOf(target);
+    TCanvas& canvas = target.Canvas();
+    PrepareBrickPaint(*this, canvas, context);
+    DrawForOctant(*this, target, context.View.Octant);
+    DrawStudsOrUnderside(*this, target, context);
+    ResetAfterDraw(canvas, context);
+}

@@ -3,7 +3,7 @@
 // named colours and the boundary. The window owns one and hands it to each drawing target.
 
 #include "render/CuttingBox.h"
-#include "render/Point.h"
+#include "render/Geometry.h"
 #include "render/View.h"
 
 #include <array>

@@ -3,23 +3,6 @@
 #include <cmath>
 #include <numbers>
 
-// Screen coordinates are held well inside int so that differences and doubled values taken by
-// the line and polygon code cannot overflow, whatever a model file holds.
-constexpr double ScreenLimit = 1 << 28;
-
-int RoundHalfEven(double value) {
-    if (!(value > -ScreenLimit)) // also catches NaN
-        return -int(ScreenLimit);
-    if (value > ScreenLimit)
-        return int(ScreenLimit);
-    double floor = std::floor(value);
-    double rest = value - floor;
-    int result = int(floor);
-    if (rest > 0.5 || (rest == 0.5 && (result & 1) != 0))
-        ++result;
-    return result;
-}
-
 float DegreesToAngle(int degrees) {
     return float(degrees * std::numbers::pi / 180.0);
 }
@@ -48,15 +31,6 @@ void ComputeViewMatrix(TViewState& view) {
 void ComputeOrigin(TViewState& view, int clientWidth, int clientHeight, int offsetX, int offsetY) {
     view.OriginX = float(RoundHalfEven(clientWidth / 2.0) - offsetX);
     view.OriginY = float(RoundHalfEven(clientHeight / 2.0) - offsetY);
-}
-
-TPoint ProjectPoint(const TViewState& view, double x, double y, double z, int k) {
-    const TRow& rx = view.RowX[k & 3];
-    const TRow& ry = view.RowY[k & 3];
-    double px = x * rx[0] + y * rx[1] + z * rx[2];
-    double py = x * ry[0] + y * ry[1] + z * ry[2];
-    return {RoundHalfEven(px * view.ViewScale + view.OriginX),
-            RoundHalfEven(-py * view.ViewScale + view.OriginY)};
 }
 
 void ProjectPoints(const TViewState& view, const int32_t* xyz, size_t count, int k, TPoint* out) {

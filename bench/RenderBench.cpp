@@ -1,0 +1,139 @@
+// Frames of generated cities at 1920 x 1080 against the time of writing every pixel once.
+
+#include "CityModel.h"
+#include "export/LDrawColours.h"
+#include "model/BlockList.h"
+#include "render/Bitmap.h"
+#include "render/DrawContext.h"
+#include "render/Scene.h"
+#include "render/ViewControls.h"
+
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <ctime>
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr int Width = 1920, Height = 1080;
+
+// Processor time of this thread: other load on the shared machine stretches wall time of
+// frames and writes unequally.
+double ThreadSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
+}
+
+// Writes every pixel of the bitmap once, row by row: the floor any frame pays.
+void WriteEveryPixel(TBitmap& bitmap, uint32_t value) {
+    for (int y = 0; y < bitmap.Height(); ++y) {
+        auto* row = reinterpret_cast<uint32_t*>(bitmap.ScanLine(y));
+        std::fill(row, row + bitmap.Width(), value);
+    }
+    benchmark::ClobberMemory();
+}
+
+// Seconds per full-bitmap write, the best of many, measured once per run.
+double WriteFloor() {
+    static double seconds = [] {
+        TBitmap bitmap(Width, Height);
+        double best = 1e9;
+        for (int i = 0; i < 200; ++i) {
+            double start = ThreadSeconds();
+            WriteEveryPixel(bitmap, uint32_t(i));
+            best = std::min(best, ThreadSeconds() - start);
+        }
+        return best;
+    }();
+    return seconds;
+}
+
+// A city of coloured, studded bricks in drawing order, with the view fitted around it.
+struct TCityScene {
+    TBlockList Model;
+    TDrawContext Context;
+    TRedrawGate Redraw;
+    TViewControls Controls{Context, Redraw};
+
+    explicit TCityScene(size_t count) {
+        size_t colour = 0;
+        for (auto& brick : MakeCity(count)) {
+            brick->Studs = true;
+            if (!brick->Baseplate)
+                brick->Colour = LDrawColourTable[colour++ % 16].Colour();
+            else
+                brick->Colour = ColourOfLDrawNumber(7);
+            Model.Add(std::move(brick));
+        }
+        Context.Shading = true;
+        Context.SetStudStyle(StudOutline);
+        Controls.FormResize(Width, Height);
+        FitToView();
+        Model.CurrentOctant = Context.View.Octant;
+        Model.Sort(Context.View.Octant);
+    }
+
+    // Scale so that the projected box of the city fills 95 % of the view, centred.
+    void FitToView() {
+        TModelBounds bounds;
+        for (const auto& brick : Model.Items())
+            bounds.Add(*brick);
+        TViewState& view = Context.View;
+        view.ViewScale = 1;
+        view.OriginX = view.OriginY = 0;
+        int left = INT32_MAX, right = INT32_MIN, top = INT32_MAX, bottom = INT32_MIN;
+        for (int corner = 0; corner < 8; ++corner) {
+            TPoint p = ProjectPoint(view, double(corner & 1 ? bounds.MaxX : bounds.MinX),
+                                    double(corner & 2 ? bounds.MaxY : bounds.MinY),
+                                    double(corner & 4 ? bounds.MaxZ : bounds.MinZ));
+            left = std::min(left, p.X), right = std::max(right, p.X);
+            top = std::min(top, p.Y), bottom = std::max(bottom, p.Y);
+        }
+        float scale = 0.95f * std::min(float(Width) / float(right - left),
+                                       float(Height) / float(bottom - top));
+        view.ViewScale = scale;
+        view.OriginX = float(Width) / 2 - scale * float(left + right) / 2;
+        view.OriginY = float(Height) / 2 - scale * float(top + bottom) / 2;
+    }
+};
+
+TCityScene& City(size_t count) {
+    static std::map<size_t, std::unique_ptr<TCityScene>> cache;
+    auto& scene = cache[count];
+    if (!scene)
+        scene = std::make_unique<TCityScene>(count);
+    return *scene;
+}
+
+void BM_FullFrameWrite(benchmark::State& state) {
+    TBitmap bitmap(Width, Height);
+    uint32_t value = 0;
+    for (auto _ : state)
+        WriteEveryPixel(bitmap, ++value);
+    state.counters["best_ms"] = WriteFloor() * 1000;
+}
+
+void BM_CityFrame(benchmark::State& state) {
+    TCityScene& scene = City(size_t(state.range(0)));
+    TBitmap bitmap(Width, Height);
+    TBackground background{0xF0F0F0, nullptr};
+    // The best frame against the best write, both in processor time.
+    double best = 1e9;
+    for (auto _ : state) {
+        double start = ThreadSeconds();
+        DrawScene(scene.Model, bitmap, scene.Context, background);
+        best = std::min(best, ThreadSeconds() - start);
+        benchmark::ClobberMemory();
+    }
+    state.counters["bricks"] = double(scene.Model.Count());
+    state.counters["best_ms"] = best * 1000;
+    state.counters["full_writes_per_frame"] = best / WriteFloor();
+}
+
+} // namespace
+
+BENCHMARK(BM_FullFrameWrite)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CityFrame)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);

@@ -1,0 +1,13 @@
+#pragma once
+// PNG files in memory through libpng: written as 8-bit RGB without alpha.
+
+#include <string>
+#include <string_view>
+
+class TBitmap;
+
+// The picture must be 32 bits per pixel.
+std::string EncodePng(const TBitmap& picture);
+// Replaces picture by the file's picture in 32 bits per pixel (alpha dropped); damaged data
+// raises TError.
+void DecodePng(std::string_view data, TBitmap& picture);

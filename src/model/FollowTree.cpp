@@ -1,0 +1,134 @@
+#include "model/FollowTree.h"
+
+#include <algorithm>
+#include <bit>
+#include <climits>
+
+namespace {
+// Whether a node whose near faces are `near` (or a block whose smallest near faces they are)
+// may be one the brick with far faces `far` is not wholly in front of.
+bool MayBlock(const int64_t near[3], const int64_t far[3]) {
+    return (near[0] < far[0]) & (near[1] < far[1]) & (near[2] < far[2]);
+}
+
+void Narrow(std::array<int64_t, 3>& bound, const int64_t near[3]) {
+    for (int k = 0; k < 3; ++k)
+        bound[size_t(k)] = std::min(bound[size_t(k)], near[k]);
+}
+
+constexpr std::array<int64_t, 3> NoNodes = {INT64_MAX, INT64_MAX, INT64_MAX};
+} // namespace
+
+TFollowTree::TFollowTree(const std::vector<TDepthBox>& boxes)
+    : mBoxes(boxes), mLeft(boxes.size(), -1), mRight(boxes.size(), -1), mLength(boxes.size(), 0),
+      mChainOf(boxes.size(), -1) {}
+
+void TFollowTree::Add(int brick) {
+    mLength[size_t(brick)] = 1;
+    if (mRoot < 0) {
+        mRoot = brick;
+        return;
+    }
+    const TDepthBox& box = mBoxes[size_t(brick)];
+    int head = mRoot, node = mRoot;
+    for (;;) {
+        if (node == head && mChainOf[size_t(head)] >= 0) {
+            const TChain& chain = mChains[size_t(mChainOf[size_t(head)])];
+            size_t top = chain.Levels.size() - 1;
+            int at = MayBlock(chain.Levels[top][0].data(), box.Far)
+                         ? FirstNotFollowed(chain, box.Far, top, 0)
+                         : -1;
+            if (at < 0) {
+                Lengthen(head, chain.Nodes.back(), brick);
+                return;
+            }
+            node = chain.Nodes[size_t(at)];
+        } else if (InFront(box, mBoxes[size_t(node)])) {
+            if (mRight[size_t(node)] < 0) {
+                Lengthen(head, node, brick);
+                return;
+            }
+            node = mRight[size_t(node)];
+            continue;
+        }
+        if (mLeft[size_t(node)] < 0) {
+            mLeft[size_t(node)] = brick;
+            return;
+        }
+        head = node = mLeft[size_t(node)];
+    }
+}
+
+std::vector<int> TFollowTree::InOrder() const {
+    std::vector<int> order, stack;
+    order.reserve(mLeft.size());
+    int node = mRoot;
+    while (node >= 0 || !stack.empty()) {
+        while (node >= 0) {
+            stack.push_back(node);
+            node = mLeft[size_t(node)];
+        }
+        node = stack.back();
+        stack.pop_back();
+        order.push_back(node);
+        node = mRight[size_t(node)];
+    }
+    return order;
+}
+
+void TFollowTree::Lengthen(int head, int tail, int brick) {
+    mRight[size_t(tail)] = brick;
+    int length = ++mLength[size_t(head)];
+    if (mChainOf[size_t(head)] >= 0) {
+        Extend(mChains[size_t(mChainOf[size_t(head)])], brick);
+    } else if (length > LongChain) {
+        mChainOf[size_t(head)] = int(mChains.size());
+        TChain& chain = mChains.emplace_back();
+        for (int node = head; node >= 0; node = mRight[size_t(node)])
+            Extend(chain, node);
+    }
+}
+
+void TFollowTree::Extend(TChain& chain, int brick) {
+    const int64_t* near = mBoxes[size_t(brick)].Near;
+    chain.Nodes.push_back(brick);
+    if (chain.Levels.empty())
+        chain.Levels.emplace_back();
+    chain.Levels[0].push_back({near[0], near[1], near[2]});
+    for (size_t level = 1; chain.Levels[level - 1].size() > 1; ++level) {
+        if (chain.Levels.size() == level) {
+            // A new top level over everything below, which has just grown past one entry.
+            const std::vector<TBound>& below = chain.Levels[level - 1];
+            std::vector<TBound> top((below.size() + Fanout - 1) / Fanout, NoNodes);
+            for (size_t j = 0; j < below.size(); ++j)
+                Narrow(top[j / Fanout], below[j].data());
+            chain.Levels.push_back(std::move(top));
+            continue;
+        }
+        size_t j = chain.Levels[level - 1].size() - 1;
+        std::vector<TBound>& bounds = chain.Levels[level];
+        if (j / Fanout == bounds.size())
+            bounds.push_back(NoNodes);
+        Narrow(bounds[j / Fanout], near);
+    }
+}
+
+// The place in the chain of the first node, under entry `index` of `level` (whose bound has
+// let the brick through), that the brick is not wholly in front of, or -1. The entries below
+// are tested all together, which costs fewer mispredicted branches than one by one.
+int TFollowTree::FirstNotFollowed(const TChain& chain, const int64_t far[3], size_t level,
+                                  size_t index) {
+    if (level == 0)
+        return int(index);
+    const std::vector<TBound>& below = chain.Levels[level - 1];
+    size_t begin = index * Fanout, end = std::min(below.size(), begin + Fanout);
+    unsigned passing = 0;
+    for (size_t child = begin; child < end; ++child)
+        passing |= unsigned(MayBlock(below[child].data(), far)) << (child - begin);
+    for (; passing != 0; passing &= passing - 1) {
+        int at = FirstNotFollowed(chain, far, level - 1, begin + size_t(std::countr_zero(passing)));
+        if (at >= 0)
+            return at;
+    }
+    return -1;
+}

@@ -1,0 +1,47 @@
+#pragma once
+// The binary tree that Sort builds (right when the new brick may follow the node), grown without
+// walking every node of a long path; gives exactly the in-order sequence of the plain tree.
+
+#include "model/DepthBox.h"
+
+#include <array>
+#include <vector>
+
+class TFollowTree {
+public:
+    // Bricks are named by their index into `boxes`, which must outlive the tree.
+    explicit TFollowTree(const std::vector<TDepthBox>& boxes);
+
+    // Adds bricks 0, 1, 2, ... in turn; brick 0 is the root.
+    void Add(int brick);
+    // The bricks in order: left subtree, node, right subtree.
+    std::vector<int> InOrder() const;
+
+private:
+    // A path of right children, entered only at its head (the root or a left child). A walk
+    // along it goes right until the first node the new brick may not follow, so it only needs
+    // that first node. Once the path is long, a hierarchy of bounds (the smallest near faces
+    // of each Fanout nodes, of each Fanout of those, ...) skips the nodes that certainly let
+    // the brick pass. Short paths are walked node by node.
+    static constexpr size_t Fanout = 8;
+    static_assert(Fanout <= 32, "the entries under one bound are tested as one 32-bit mask");
+    static constexpr int LongChain = 64;
+    using TBound = std::array<int64_t, 3>;
+    struct TChain {
+        std::vector<int> Nodes;
+        std::vector<std::vector<TBound>> Levels; // Levels[0]: the nodes' own near faces
+    };
+
+    const std::vector<TDepthBox>& mBoxes;
+    int mRoot = -1;
+    std::vector<int> mLeft, mRight;
+    std::vector<int> mLength;  // for a chain's head node: the number of nodes in the chain
+    std::vector<int> mChainOf; // for the head node of a long chain: its entry in mChains
+    std::vector<TChain> mChains;
+
+    // Adds `brick` below `tail`, the last node of the chain that starts at `head`.
+    void Lengthen(int head, int tail, int brick);
+    void Extend(TChain& chain, int brick);
+    static int FirstNotFollowed(const TChain& chain, const int64_t far[3], size_t level,
+                                size_t index);
+};

@@ -1,0 +1,43 @@
+#pragma once
+// The list that InsertSorted builds, arranged so that the scan from the end can pass whole
+// stretches of bricks at once; gives exactly the positions of the brick-by-brick scan.
+
+#include "model/DepthBox.h"
+
+#include <array>
+#include <vector>
+
+class TSortedInserter {
+public:
+    // Bricks are named by their index into `boxes`, which must outlive the inserter.
+    explicit TSortedInserter(const std::vector<TDepthBox>& boxes);
+
+    // Puts a brick at the end, whatever its place: for a list that is already there.
+    void Append(int brick);
+    // Puts a brick after the last one, from the end, that it is not wholly in front of.
+    void InsertSorted(int brick);
+    // The bricks in list order.
+    std::vector<int> Order() const;
+
+private:
+    // Short stretches of the list. A stretch can hold a brick that stops the scan only when its
+    // largest far faces all lie beyond the new brick's near faces.
+    static constexpr int RunSize = 64;
+    static constexpr size_t GroupSize = 16;
+    struct TRun {
+        int Count = 0;
+        std::array<int64_t, 3> MaxFar;
+        int Bricks[RunSize];
+        int64_t Far[3][RunSize];
+    };
+    using TBound = std::array<int64_t, 3>;
+
+    const std::vector<TDepthBox>& mBoxes;
+    std::vector<TRun> mRuns;          // in the order they were made
+    std::vector<int> mSequence;       // run numbers in list order
+    std::vector<TBound> mGroupMaxFar; // per GroupSize consecutive entries of mSequence
+
+    void InsertAt(size_t position, int slot, int brick);
+    void SplitRun(size_t position);
+    void RecomputeGroups(size_t fromPosition);
+};

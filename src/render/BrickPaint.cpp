@@ -1,0 +1,85 @@
+#include "render/BrickPaint.h"
+
+#include "model/Block.h"
+#include "render/DrawContext.h"
+#include "render/DrawObject.h"
+#include "render/Shading.h"
+
+TDrawContext& DrawContextOf(TDrawObject& target) {
+    return *target.Context;
+}
+
+void PrepareBrickPaint(const TBlock& brick, TCanvas& canvas, TDrawContext& context) {
+    const TDrawColours& colours = context.Colours;
+    TColour colour = TColour(brick.Colour);
+    canvas.Brush.Colour = colour;
+    if (brick.Selected)
+        canvas.Pen.Colour = brick.Colour == colours.ColourRed ? 0xFFFFFF : colours.ColourRed;
+    else
+        canvas.Pen.Colour = EdgeColourOf(brick.Colour, colours);
+    context.Shaded = context.Shading;
+    bool seeThrough = brick.Baseplate && context.SeeThroughBaseplate && context.View.Octant >= 4;
+    if (seeThrough || context.WireFrame) {
+        canvas.Brush.Style = TBrushStyle::bsClear;
+        canvas.Pen.Colour = colour;
+        context.Shaded = false;
+    } else if (brick.Colour == 0xFFFF00 || brick.Transparent) {
+        canvas.Brush.Style = TBrushStyle::bsDiagCross;
+    }
+    if (!context.Shaded)
+        return;
+    bool keepsEdge = brick.Colour == colours.ColourBlack || brick.Colour == colours.ColourBlue;
+    int32_t edge = ScaleColour(keepsEdge ? int32_t(canvas.Pen.Colour) : brick.Colour, 0.6f);
+    if (!brick.Selected)
+        canvas.Pen.Colour = TColour(edge);
+    int32_t brush = int32_t(canvas.Brush.Colour);
+    context.FaceColour1 = ScaleColour(brush, context.LightFactor[0]);
+    context.FaceColour2 = ScaleColour(brush, context.LightFactor[1]);
+    context.FaceColour3 = ScaleColour(brush, context.LightFactor[2]);
+}
+
+void DrawForOctant(TBlock& brick, TDrawObject& target, int octant) {
+    switch (octant) {
+    case 0:
+        brick.DrawOctant0(target);
+        break;
+    case 1:
+        brick.DrawOctant1(target);
+        break;
+    case 2:
+        brick.DrawOctant2(target);
+        break;
+    case 3:
+        brick.DrawOctant3(target);
+        break;
+    case 4:
+        brick.DrawOctant4(target);
+        break;
+    case 5:
+        brick.DrawOctant5(target);
+        break;
+    case 6:
+        brick.DrawOctant6(target);
+        break;
+    case 7:
+        brick.DrawOctant7(target);
+        break;
+    default:
+        break;
+    }
+}
+
+void DrawStudsOrUnderside(TBlock& brick, TDrawObject& target, const TDrawContext& context) {
+    if (!brick.Studs || context.StudsHidden || int64_t(brick.SX) * brick.SY <= 0)
+        return;
+    if (context.View.Octant < 4)
+        brick.DrawStuds(target);
+    else
+        brick.DrawUnderside(target);
+}
+
+void ResetAfterDraw(TCanvas& canvas, const TDrawContext& context) {
+    canvas.Brush.Colour = 0xC0C0C0;
+    canvas.Brush.Style = TBrushStyle::bsSolid;
+    canvas.Pen.Colour = TColour(context.Colours.ColourBlack);
+}

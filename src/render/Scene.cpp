@@ -1,0 +1,109 @@
+#include "render/Scene.h"
+
+#include "model/BlockList.h"
+#include "render/Bitmap.h"
+#include "render/DrawContext.h"
+#include "render/DrawObject.h"
+#include "render/PixelRows.h"
+
+#include <vector>
+
+void DrawAll(const TBlockList& model, TDrawObject& target, bool force) {
+    const TCuttingBox& boundary = target.Context->Boundary;
+    const TBrickVector& bricks = model.Items();
+    for (size_t i = 0; i < bricks.size(); ++i) {
+        // Bricks lie scattered on the heap; fetching the next one while this one draws keeps
+        // the first look at each brick from waiting on memory.
+        if (i + 1 < bricks.size())
+            __builtin_prefetch(bricks[i + 1].get());
+        TBlock& brick = *bricks[i];
+        if ((force || InsideCut(boundary, brick)) && model.StepLimit >= brick.Step)
+            brick.Draw(target);
+    }
+}
+
+int BrickAt(const TBlockList& model, const TDrawContext& context, int x, int y) {
+    for (int i = model.Count() - 1; i >= 0; --i) {
+        const TBlock& brick = model.Items(i);
+        if (InsideCut(context.Boundary, brick) && brick.HitTest(context, x, y))
+            return i;
+    }
+    return -1;
+}
+
+void DrawScene(TBlockList& model, TBitmap& bitmap, TDrawContext& context,
+               const TBackground& background) {
+    TDrawObject target = TDrawObject::CreateFromBitmap(bitmap);
+    target.Context = &context;
+    context.ComputeStudMetrics();
+    int octant = context.View.Octant;
+    model.CurrentOctant = octant;
+    if (model.SortedOctant != octant)
+        model.Sort(octant);
+    TCanvas& canvas = target.Canvas();
+    canvas.Brush.Colour = background.Colour;
+    TRect whole{0, 0, bitmap.Width(), bitmap.Height()};
+    if (background.Picture)
+        target.StretchDraw(whole, *background.Picture);
+    else
+        target.FillRect(whole);
+    DrawAll(model, target, false);
+}
+
+void PaintFrame(TBlockList& model, TBitmap& viewBitmap, TDrawContext& context,
+                const TBackground& background, bool antiAliased) {
+    if (antiAliased)
+        RenderAntiAliased(model, viewBitmap, context, background);
+    else
+        DrawScene(model, viewBitmap, context, background);
+}
+
+void RenderToBitmap(TBlockList& model, TBitmap& bitmap, TPoint offset, int factor,
+                    TDrawContext& context, const TBackground& background) {
+    TViewState view = context.View;
+    TStudMetrics studs = context.Studs;
+    context.View.ViewScale = view.ViewScale * float(factor);
+    context.View.OriginX = float(factor) * (view.OriginX - float(offset.X));
+    context.View.OriginY = float(factor) * (view.OriginY - float(offset.Y));
+    try {
+        DrawScene(model, bitmap, context, background);
+    } catch (...) {
+        context.View = view;
+        context.Studs = studs;
+        throw;
+    }
+    context.View = view;
+    context.Studs = studs;
+}
+
+void RenderAntiAliased(TBlockList& model, TBitmap& target, TDrawContext& context,
+                       const TBackground& background) {
+    int width = target.Width(), height = target.Height();
+    TBitmap large(2 * width, 2 * height, TPixelFormat::pf32bit);
+    RenderToBitmap(model, large, {0, 0}, 2, context, background);
+    // Read as plain colours and written back through the target's own format: a target of
+    // fewer than four bytes a pixel must not be overrun.
+    std::vector<TColour> top(size_t(2 * width)), bottom(size_t(2 * width)),
+        row(static_cast<size_t>(width));
+    for (int y = 0; y < height; ++y) {
+        ReadRow(large, 2 * y, 0, 2 * width, top.data());
+        ReadRow(large, 2 * y + 1, 0, 2 * width, bottom.data());
+        for (int x = 0; x < width; ++x) {
+            TColour a = top[2 * x], b = top[2 * x + 1], c = bottom[2 * x], d = bottom[2 * x + 1];
+            row[x] = RGB((RedOf(a) + RedOf(b) + RedOf(c) + RedOf(d)) / 4,
+                         (GreenOf(a) + GreenOf(b) + GreenOf(c) + GreenOf(d)) / 4,
+                         (BlueOf(a) + BlueOf(b) + BlueOf(c) + BlueOf(d)) / 4);
+        }
+        WriteRow(target, y, 0, width, row.data());
+    }
+}
+
+bool SetBitDepth(TBitmap& bitmap, int code) {
+    static const TPixelFormat Formats[] = {TPixelFormat::pf8bit, TPixelFormat::pf16bit,
+                                           TPixelFormat::pf24bit, TPixelFormat::pf32bit,
+                                           TPixelFormat::pfDevice};
+    if (code < 1 || code > 5)
+        return false;
+    bitmap.SetPixelFormat(Formats[code - 1]);
+    return true;
+}

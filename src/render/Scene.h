@@ -1,0 +1,47 @@
+#pragma once
+// The picture of the model: background, then every visible brick in drawing order for the
+// view's octant, into the view bitmap or another bitmap, plain or anti-aliased.
+
+#include "render/Colour.h"
+#include "render/Geometry.h"
+
+class TBitmap;
+class TBlockList;
+class TDrawContext;
+class TDrawObject;
+
+// The view's background: the window colour, or a picture stretched over the whole bitmap.
+struct TBackground {
+    TColour Colour = clBtnFace;
+    const TBitmap* Picture = nullptr;
+};
+
+// Every brick from first to last that is inside the boundary (or force is set) and whose step
+// is within the model's step limit draws itself.
+void DrawAll(const TBlockList& model, TDrawObject& target, bool force);
+
+// The frontmost brick under a screen point that is inside the boundary, or -1. The step limit
+// does not apply.
+int BrickAt(const TBlockList& model, const TDrawContext& context, int x, int y);
+
+// Stud metrics, a sort when the view's octant differs from the model's, the background and the
+// bricks, into the whole bitmap.
+void DrawScene(TBlockList& model, TBitmap& bitmap, TDrawContext& context,
+               const TBackground& background);
+
+// The frame of the main view into its bitmap, anti-aliased when asked.
+void PaintFrame(TBlockList& model, TBitmap& viewBitmap, TDrawContext& context,
+                const TBackground& background, bool antiAliased);
+
+// The scene at twice the size, each target pixel the mean of four (width x height of target).
+void RenderAntiAliased(TBlockList& model, TBitmap& target, TDrawContext& context,
+                       const TBackground& background);
+
+// The scene at factor times the scale with the origin moved by -offset, into the whole bitmap;
+// the view, stud metrics included, is as before afterwards.
+void RenderToBitmap(TBlockList& model, TBitmap& bitmap, TPoint offset, int factor,
+                    TDrawContext& context, const TBackground& background);
+
+// The bit-depth menu codes: 1 8 bits, 2 16 bits, 3 24 bits, 4 32 bits, 5 device; others do
+// nothing. True when the format was set.
+bool SetBitDepth(TBitmap& bitmap, int code);

@@ -1,0 +1,144 @@
+#include "cli/Cli.h"
+#include "export/PictureFiles.h"
+#include "render/Bitmap.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <unistd.h>
+
+namespace {
+
+class RenderCommandTest : public ::testing::Test {
+protected:
+    std::filesystem::path folder;
+    std::string error;
+
+    void SetUp() override {
+        folder = std::filesystem::temp_directory_path() /
+                 ("tessaryn-render-" + std::to_string(::getpid()) + "-" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::create_directories(folder);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder); }
+    std::string File(const std::string& name) const { return (folder / name).string(); }
+
+    std::string Model(const std::string& text) {
+        std::string name = File("model.lgo");
+        std::ofstream(name, std::ios::binary) << text;
+        return name;
+    }
+
+    int Run(std::vector<std::string> args) {
+        args.insert(args.begin(), "render");
+        std::ostringstream out, err;
+        int status = RunCli(args, out, err);
+        error = err.str();
+        return status;
+    }
+
+    std::unique_ptr<TBitmap> Read(const std::string& name) {
+        auto picture = std::make_unique<TBitmap>();
+        ReadPictureFile(name, *picture);
+        return picture;
+    }
+};
+
+// A red 1 x 1 brick at the origin without studs and a studded white 2 x 2 beside it, in a file
+// without a header (studs and plates) and in one of the current version (model units).
+const char* Bricks = "B 0 0 0 1 1 3 255 0 0 0 0 0  0\r\n"
+                     "B 2 0 0 2 2 3 16777215 1 0 0 0 0  0\r\n";
+const char* BricksInUnits = "B 0 0 0 20 20 24 255 0 0 0 0 0  0\r\n"
+                            "B 40 0 0 40 40 24 16777215 1 0 0 0 0  0\r\n";
+
+TEST_F(RenderCommandTest, TopViewPictureShowsTheBrickOnTheBackground) {
+    std::string model = Model(Bricks);
+    std::string out = File("top.png");
+    ASSERT_EQ(Run({model, "-o", out, "--size", "64x48", "--tilt", "0", "--azimuth", "0"}), 0)
+        << error;
+    auto picture = Read(out);
+    ASSERT_EQ(picture->Width(), 64);
+    ASSERT_EQ(picture->Height(), 48);
+    // Scale 1, origin (32, 24): the red brick covers x 32..52, y 24..44.
+    EXPECT_EQ(picture->Pixel(40, 30), 0x0000FFu);
+    EXPECT_EQ(picture->Pixel(0, 0), 0xF0F0F0u);
+    EXPECT_EQ(picture->Pixel(20, 30), 0xF0F0F0u);
+}
+
+TEST_F(RenderCommandTest, OptionsMoveTheViewAndFrameThePicture) {
+    std::string model = Model(Bricks);
+    std::string out = File("shifted.bmp");
+    ASSERT_EQ(Run({model, "-o", out, "--size", "64x48", "--tilt", "0", "--azimuth", "0", "--offset",
+                   "-8,4", "--background", "102030", "--frame", "30,10,50,40", "--variant", "2"}),
+              0)
+        << error;
+    auto picture = Read(out);
+    ASSERT_EQ(picture->Width(), 40);
+    ASSERT_EQ(picture->Height(), 60);
+    // Origin (40, 20); frame from (30, 10) at twice the scale: the brick from (20, 20) on.
+    EXPECT_EQ(picture->Pixel(25, 25), 0x0000FFu);
+    EXPECT_EQ(picture->Pixel(10, 10), 0x302010u);
+    std::ifstream in(out, std::ios::binary);
+    char header[30] = {};
+    in.read(header, 30);
+    EXPECT_EQ(header[28], 32); // bits per pixel of the BMP
+}
+
+TEST_F(RenderCommandTest, HeaderViewAndHiddenStudsAreTaken) {
+    std::string withHeader = Model(std::string("= 0 0 10 0 0 0 1\r\n") + BricksInUnits);
+    ASSERT_EQ(Run({withHeader, "-o", File("header.png"), "--size", "64x48"}), 0) << error;
+    Model(Bricks);
+    ASSERT_EQ(Run({File("model.lgo"), "-o", File("plain.png"), "--size", "64x48", "--tilt", "0",
+                   "--azimuth", "0", "--studs", "3"}),
+              0)
+        << error;
+    auto header = Read(File("header.png")), plain = Read(File("plain.png"));
+    for (int y = 0; y < 48; ++y)
+        for (int x = 0; x < 64; ++x)
+            ASSERT_EQ(header->Pixel(x, y), plain->Pixel(x, y)) << x << "," << y;
+}
+
+TEST_F(RenderCommandTest, EveryPixelFormatAndAntiAliasingRender) {
+    std::string model = Model(Bricks);
+    for (const char* bpp : {"8", "15", "16", "24", "32", "device"}) {
+        std::string out = File(std::string("f") + bpp + ".png");
+        ASSERT_EQ(Run({model, "-o", out, "--size", "30x20", "--bpp", bpp, "--shading"}), 0)
+            << bpp << ": " << error;
+        EXPECT_EQ(Read(out)->Width(), 30);
+    }
+    ASSERT_EQ(Run({model, "-o", File("aa.jpg"), "--antialias", "--bpp", "16", "--studs", "2",
+                   "--frame", "-10,-10,20,20", "--variant", "1"}),
+              0)
+        << error;
+    EXPECT_EQ(Read(File("aa.jpg"))->Width(), 30);
+}
+
+TEST_F(RenderCommandTest, BadInputIsReportedNotRendered) {
+    std::string model = Model(Bricks);
+    struct TCase {
+        std::vector<std::string> Args;
+        const char* Message;
+    } cases[] = {
+        {{model, "--size", "10x10"}, "usage: render"},
+        {{model, "-o", File("x.png"), "--bpp", "12"}, "--bpp must be"},
+        {{model, "-o", File("x.png"), "--studs", "4"}, "--studs must be"},
+        {{model, "-o", File("x.png"), "--size", "0x10"}, "--size must"},
+        {{model, "-o", File("x.png"), "--size", "10*10"}, "--size must be 2 integers"},
+        {{model, "-o", File("x.png"), "--frame", "1,2,3"}, "--frame must be 4 integers"},
+        {{model, "-o", File("x.png"), "--background", "12345G"}, "--background must be"},
+        {{model, "-o", File("x.png"), "--variant", "3"}, "--variant must be 0, 1, 2, 4 or 8"},
+        {{model, "-o", File("x.png"), "--size", "100000x100000"}, ""},
+        {{model, "-o", File("x.png"), "--variant", "8", "--frame", "0,0,300000000,4"}, "too large"},
+        {{model, "-o", File("x.png"), "--frame", "5,5,5,9"}, "empty"},
+        {{File("missing.lgo"), "-o", File("x.png")}, "missing.lgo"},
+        {{model, "-o", File("no/such/dir/x.png")}, "x.png"},
+    };
+    for (const TCase& c : cases) {
+        EXPECT_EQ(Run(c.Args), 1) << c.Message;
+        EXPECT_NE(error.find(c.Message), std::string::npos) << error;
+    }
+    EXPECT_FALSE(std::filesystem::exists(File("x.png")));
+}
+
+} // namespace

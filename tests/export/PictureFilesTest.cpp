@@ -1,0 +1,159 @@
+#include "export/PictureFiles.h"
+
+#include "export/BmpCodec.h"
+#include "model/Error.h"
+#include "render/Bitmap.h"
+#include "render/Canvas.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+
+const std::string Data = TESSARYN_TEST_DATA;
+
+// A picture with every channel value distinct enough to catch swapped or shifted bytes.
+void Fill(TBitmap& picture) {
+    for (int y = 0; y < picture.Height(); ++y)
+        for (int x = 0; x < picture.Width(); ++x)
+            picture.SetPixel(x, y, RGB(x * 40 + 3, y * 50 + 7, (x * y * 13 + 11) & 0xFF));
+}
+
+class PictureFilesTest : public ::testing::Test {
+protected:
+    std::filesystem::path folder;
+    void SetUp() override {
+        folder = std::filesystem::temp_directory_path() /
+                 ("tessaryn-pictures-" + std::to_string(::getpid()) + "-" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::create_directories(folder);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder); }
+    std::string File(const std::string& name) const { return (folder / name).string(); }
+};
+
+std::string Head(const std::string& fileName, std::size_t count) {
+    std::ifstream in(fileName, std::ios::binary);
+    std::string head(count, '\0');
+    in.read(head.data(), std::streamsize(count));
+    head.resize(std::size_t(in.gcount()));
+    return head;
+}
+
+} // namespace
+
+TEST(PictureFormat, ChosenByTheLowerCaseName) {
+    EXPECT_EQ(PictureFormatFor("a/Model.JPG"), TPictureFormat::Jpeg);
+    EXPECT_EQ(PictureFormatFor("view.png.bmp"), TPictureFormat::Png);
+    EXPECT_EQ(PictureFormatFor("x.jpg.png"), TPictureFormat::Jpeg);
+    EXPECT_EQ(PictureFormatFor("picture.gif"), TPictureFormat::Bmp);
+    EXPECT_EQ(PictureFormatFor("picture"), TPictureFormat::Bmp);
+}
+
+TEST_F(PictureFilesTest, BmpAndPngRoundTripExactly) {
+    TBitmap picture(7, 5);
+    Fill(picture);
+    for (const std::string name : {"p.bmp", "p.png", "p.gif", "P.PNG"}) {
+        WritePictureFile(picture, File(name));
+        TBitmap back;
+        ReadPictureFile(File(name), back);
+        ASSERT_EQ(back.Width(), 7) << name;
+        ASSERT_EQ(back.Height(), 5) << name;
+        EXPECT_EQ(back.PixelFormat(), TPixelFormat::pf32bit);
+        for (int y = 0; y < 5; ++y)
+            for (int x = 0; x < 7; ++x)
+                EXPECT_EQ(back.Pixel(x, y), picture.Pixel(x, y)) << name << " " << x << "," << y;
+    }
+    EXPECT_EQ(Head(File("p.png"), 4), "\x89PNG");
+    EXPECT_EQ(Head(File("p.gif"), 2), "BM");
+}
+
+TEST_F(PictureFilesTest, BmpIsWrittenWithThirtyTwoBitsBottomUp) {
+    TBitmap picture(2, 2);
+    picture.SetPixel(0, 0, RGB(1, 2, 3));
+    const std::string bytes = EncodeBmp(picture);
+    ASSERT_EQ(bytes.size(), 14u + 40u + 16u);
+    EXPECT_EQ(uint8_t(bytes[28]), 32);
+    // The top row is stored last: blue, green, red of pixel (0, 0).
+    EXPECT_EQ(bytes.substr(62, 3), std::string("\x03\x02\x01"));
+}
+
+TEST_F(PictureFilesTest, JpegKeepsTheColoursCloselyAndOtherFormatsAreConverted) {
+    TBitmap picture(16, 16, TPixelFormat::pf16bit);
+    picture.Canvas().Brush.Colour = RGB(200, 40, 90);
+    picture.Canvas().FillRect({0, 0, 16, 16});
+    WritePictureFile(picture, File("view.jpg"));
+    EXPECT_EQ(Head(File("view.jpg"), 3), "\xFF\xD8\xFF");
+    TBitmap back;
+    ReadPictureFile(File("view.jpg"), back);
+    ASSERT_EQ(back.Width(), 16);
+    const TColour centre = back.Pixel(8, 8), expected = picture.Pixel(8, 8);
+    EXPECT_NEAR(RedOf(centre), RedOf(expected), 4);
+    EXPECT_NEAR(GreenOf(centre), GreenOf(expected), 4);
+    EXPECT_NEAR(BlueOf(centre), BlueOf(expected), 4);
+}
+
+TEST_F(PictureFilesTest, FailedWritesKeepTheOldFile) {
+    TBitmap picture(3, 3);
+    WritePictureFile(picture, File("keep.bmp"));
+    const std::string before = Head(File("keep.bmp"), 1000);
+    TBitmap empty;
+    EXPECT_THROW(WritePictureFile(empty, File("keep.bmp")), TError);
+    EXPECT_EQ(Head(File("keep.bmp"), 1000), before);
+    EXPECT_THROW(WritePictureFile(picture, File("missing/folder/x.png")), TError);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
+}
+
+TEST(PictureReaders, ReadFilesOfOtherWriters) {
+    const TColour red = RGB(255, 0, 0), green = RGB(0, 255, 0), blue = RGB(0, 0, 255);
+    for (const char* name : {"rgb24.bmp", "rgb32_topdown.bmp", "indexed8.bmp"}) {
+        TBitmap picture;
+        ReadPictureFile(Data + "pictures/" + name, picture);
+        ASSERT_EQ(picture.Width(), 3) << name;
+        ASSERT_EQ(picture.Height(), 2) << name;
+        EXPECT_EQ(picture.Pixel(0, 0), red) << name;
+        EXPECT_EQ(picture.Pixel(1, 0), green) << name;
+        EXPECT_EQ(picture.Pixel(2, 0), blue) << name;
+        EXPECT_EQ(picture.Pixel(0, 1), RGB(255, 255, 255)) << name;
+        EXPECT_EQ(picture.Pixel(1, 1), 0u) << name;
+        EXPECT_EQ(picture.Pixel(2, 1), RGB(128, 128, 128)) << name;
+    }
+    TBitmap picture;
+    ReadPictureFile(Data + "pictures/rgb565.bmp", picture);
+    EXPECT_EQ(picture.Pixel(0, 0), red);
+    EXPECT_EQ(picture.Pixel(1, 0), RGB(0, 130, 0));
+
+    ReadPictureFile(Data + "pictures/mono.bmp", picture);
+    ASSERT_EQ(picture.Width(), 10);
+    std::string bits;
+    for (int x = 0; x < 10; ++x)
+        bits += picture.Pixel(x, 0) == 0 ? '0' : '1';
+    EXPECT_EQ(bits, "1010000011");
+
+    ReadPictureFile(Data + "pictures/rgba.png", picture);
+    EXPECT_EQ(picture.Pixel(0, 0), red);
+    EXPECT_EQ(picture.Pixel(1, 0), green);
+    EXPECT_EQ(picture.Pixel(0, 1), blue);
+    EXPECT_EQ(picture.Pixel(1, 1), RGB(10, 20, 30));
+}
+
+TEST(PictureReaders, DamagedFilesRaiseErrorsNamingTheFile) {
+    for (const auto& entry : std::filesystem::directory_iterator(Data + "bad")) {
+        const std::string name = entry.path().string();
+        const std::string ext = entry.path().extension().string();
+        if (ext != ".bmp" && ext != ".png" && ext != ".jpg")
+            continue;
+        TBitmap picture(2, 2);
+        try {
+            ReadPictureFile(name, picture);
+            ADD_FAILURE() << name << " was read";
+        } catch (const TError& error) {
+            EXPECT_NE(std::string(error.what()).find(name), std::string::npos) << error.what();
+        }
+    }
+    TBitmap picture;
+    EXPECT_THROW(ReadPictureFile(Data + "bad/no such file.bmp", picture), TError);
+}

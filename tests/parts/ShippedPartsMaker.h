@@ -1,0 +1,9 @@
+#pragma once
+// The shipped part definitions as built in code, for the file writer and the tests.
+
+#include "parts/DrawClass.h"
+
+#include <vector>
+
+// Every shipped definition with its FileName and PartName, in file order.
+std::vector<TDrawClass> ShippedParts();

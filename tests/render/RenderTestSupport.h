@@ -1,0 +1,48 @@
+#pragma once
+// Small scenes for the drawing tests: a context with a chosen view and a bitmap to draw into.
+
+#include "model/Block.h"
+#include "render/Bitmap.h"
+#include "render/DrawContext.h"
+#include "render/DrawObject.h"
+
+#include <memory>
+
+inline void SetView(TDrawContext& context, int tilt, int azimuth, float scale, float originX,
+                    float originY) {
+    context.View.TiltA = DegreesToAngle(tilt);
+    context.View.AzimuthC = DegreesToAngle(azimuth);
+    context.View.ViewScale = scale;
+    context.View.OriginX = originX;
+    context.View.OriginY = originY;
+    ComputeViewMatrix(context.View);
+    context.ComputeStudMetrics();
+}
+
+inline std::unique_ptr<TBlock> Brick(int x, int y, int z, int sx, int sy, int sz, int32_t colour,
+                                     bool studs = false) {
+    auto brick = std::make_unique<TBlock>();
+    brick->Kind = 'B';
+    brick->X = x, brick->Y = y, brick->Z = z;
+    brick->SX = sx, brick->SY = sy, brick->SZ = sz;
+    brick->Colour = colour;
+    brick->Studs = studs;
+    return brick;
+}
+
+// A bitmap filled with one colour and a drawing target on it that reads the context.
+struct TTestCanvas {
+    TBitmap Bitmap;
+    TDrawObject Target;
+
+    TTestCanvas(int width, int height, TDrawContext& context, TColour background = 0xFFFFFF,
+                TPixelFormat format = TPixelFormat::pf32bit)
+        : Bitmap(width, height, format), Target(TDrawObject::CreateFromBitmap(Bitmap)) {
+        Target.Context = &context;
+        Target.Canvas().Brush.Colour = background;
+        Target.FillRect({0, 0, width, height});
+    }
+
+    TColour At(int x, int y) const { return Bitmap.Pixel(x, y); }
+    TColour At(TPoint p) const { return Bitmap.Pixel(p.X, p.Y); }
+};

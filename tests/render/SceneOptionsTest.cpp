@@ -1,0 +1,69 @@
+#include "render/SceneOptions.h"
+
+#include "model/BlockList.h"
+#include "model/Error.h"
+#include "render/CuttingBox.h"
+
+#include <gtest/gtest.h>
+
+TEST(SizeBaseplate, CentresTheFirstBaseplateAndSetsItsThickness) {
+    TBlockList model;
+    auto plate = std::make_unique<TBlock>();
+    plate->Baseplate = true;
+    plate->PartID = "3865";
+    TBlock& base = model.Add(std::move(plate));
+    SizeBaseplate(model, "15", "8", true, 0);
+    EXPECT_EQ(base.X, -140);
+    EXPECT_EQ(base.SX, 300);
+    EXPECT_EQ(base.Y, -80);
+    EXPECT_EQ(base.SY, 160);
+    EXPECT_EQ(base.Z, -24);
+    EXPECT_EQ(base.SZ, 24);
+    EXPECT_EQ(base.PartID, "");
+    SizeBaseplate(model, "15", "8", false, 0);
+    EXPECT_EQ(base.Z, -8);
+    EXPECT_EQ(model.Count(), 1);
+}
+
+TEST(SizeBaseplate, AddsAGreyBaseplateToAModelWithoutOne) {
+    TBlockList model;
+    SizeBaseplate(model, "4", "2", false, 0x123456);
+    ASSERT_EQ(model.Count(), 1);
+    const TBlock& base = model.Items(0);
+    EXPECT_TRUE(base.Baseplate);
+    EXPECT_TRUE(base.Studs);
+    EXPECT_FALSE(base.Transparent);
+    EXPECT_EQ(base.Colour, 0x123456);
+    EXPECT_EQ(base.X, -40);
+    EXPECT_EQ(base.SY, 40);
+}
+
+TEST(SizeBaseplate, BadTextStopsAtItsField) {
+    TBlockList model;
+    SizeBaseplate(model, "4", "2", false, 0);
+    EXPECT_THROW(SizeBaseplate(model, "10", "x", false, 0), TError);
+    EXPECT_EQ(model.Items(0).X, -100); // set before the width was read
+    EXPECT_EQ(model.Items(0).SX, 80);
+    EXPECT_THROW(SizeBaseplate(model, "200000000", "2", false, 0), TError);
+}
+
+TEST(ZCutOff, StepsAndJumpsMoveTheTop) {
+    TCuttingBox box;
+    TZCutOff bar;
+    int shown = -1, calls = 0;
+    auto show = [&](int32_t value) {
+        shown = value;
+        ++calls;
+        // The bar moving to the answer fires the handler again, which must do nothing.
+        EXPECT_EQ(bar.Change(value, box, true, 96, 8, nullptr), bar.LastPosition);
+    };
+    EXPECT_EQ(bar.Change(9999, box, false, 96, 8, show), 19999); // start-up, no window yet
+    EXPECT_EQ(shown, 19999);
+    EXPECT_EQ(bar.Change(19998, box, true, 96, 8, show), 96); // one down: the model's top
+    EXPECT_EQ(bar.Change(95, box, true, 96, 8, show), 88);    // then a grid step
+    EXPECT_EQ(bar.Change(89, box, true, 96, 8, show), 96);
+    EXPECT_EQ(bar.Change(50, box, true, 96, 8, show), 0);
+    EXPECT_EQ(bar.Change(24, box, true, 96, 8, show), 19999);
+    EXPECT_EQ(box.ZHigh, 19999);
+    EXPECT_EQ(calls, 6);
+}
