@@ -20,11 +20,17 @@ void TMainForm::SetBitDepth(int code) {
 void TMainForm::PaintBox1Paint(QPainter& painter) {
     if (Redraw.SuppressPaint || Painting)
         return;
+    if (mHandOnlyPaint) {
+        PaintHand(painter);
+        return;
+    }
+    ++FramesPainted;
     QElapsedTimer timer;
     timer.start();
     Painting = true;
     ViewBitmap.fill(QColor(Background & 0xFF, (Background >> 8) & 0xFF, (Background >> 16) & 0xFF));
     painter.drawImage(0, 0, ViewBitmap);
+    PaintHand(painter);
     Painting = false;
     LastFrameMilliseconds = int(timer.elapsed());
     if (miTiming->isChecked())

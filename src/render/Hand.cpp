@@ -221,8 +221,12 @@ void THand::MoveHand(THandKey key, bool shift) {
         hand.Y = Shifted(hand.Y, shift ? Grid.GridXY : hand.SY);
         break;
     }
-    if (SafePositioning)
-        hand.Z = TopHeightAt(hand.X, hand.Y, hand.SX, hand.SY);
+}
+
+void THand::RestOnModel() {
+    if (BrickInHand && SafePositioning)
+        BrickInHand->Z =
+            TopHeightAt(BrickInHand->X, BrickInHand->Y, BrickInHand->SX, BrickInHand->SY);
 }
 
 void THand::AlignGroupToHand() {

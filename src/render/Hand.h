@@ -65,9 +65,10 @@ public:
     void DropHand();
     // A quarter turn of the hand; true when the model counts as modified (a single brick).
     bool TurnHand();
-    // Lifts, lowers or slides the hand by a brick or a grid step, then rests it when safe
-    // positioning is on.
+    // Lifts, lowers or slides the hand by a brick or a grid step.
     void MoveHand(THandKey key, bool shift);
+    // With safe positioning, the hand comes to rest on the bricks under its footprint.
+    void RestOnModel();
     // The group's bricks moved so that their low corner lies at the hand (for drawing).
     void AlignGroupToHand();
 

@@ -290,6 +290,7 @@ TEST_F(HandFixture, PageKeysLiftAndLowerTheHand) {
     EXPECT_EQ(hand.BrickInHand->Y, 20);
     hand.SafePositioning = true;
     hand.MoveHand(THandKey::PageUp, false); // the rest height undoes the lift at once
+    hand.RestOnModel();
     EXPECT_EQ(hand.BrickInHand->Z, 0);
 }
 
