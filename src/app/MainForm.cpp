@@ -161,6 +161,7 @@ void TMainForm::ConnectHandlers() {
     PaintBox1->OnPaint = [this](QPainter& painter) { PaintBox1Paint(painter); };
     Redraw.Repaint = [this] { PaintBox1->repaint(); };
     qApp->installEventFilter(this);
+    ConnectEditing();
 }
 
 void TMainForm::AboutClick() {

@@ -129,6 +129,7 @@ void TMainForm::LoadModelFile(const std::string& fileName, int mode) {
     } else {
         SubAssembly = std::move(result.SubAssembly);
         SubAssemblyKey = result.PlaceKey;
+        TakeSubAssemblyInHand();
     }
     Redraw.Busy = false;
     RedrawPicture();

@@ -1,14 +1,12 @@
-// The main window's side of the palette: the panel in the right-hand dock, and the brick a
-// palette row puts in hand.
+// The main window's side of the palette: the panel in the right-hand dock, its keys, and the
+// brick a palette row puts in hand.
 #include "app/ColourSwatches.h"
 #include "app/MainForm.h"
 #include "app/PalettePanel.h"
-#include "app/ViewBox.h"
 #include "model/LoadModel.h"
 #include "model/PaletteKey.h"
 
 #include <QAction>
-#include <QCursor>
 #include <QLayout>
 #include <QToolButton>
 
@@ -23,6 +21,30 @@ void TMainForm::CreatePalette() {
         Background = ButtonFaceColour();
         RedrawPicture();
     };
+    PaletteKey = [this](int key, Qt::KeyboardModifiers) {
+        switch (key) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            Palette->Run([this] {
+                if (Palette->ChooseSelectedRow() && !Hand.Empty())
+                    MovePointerTo(Hand.BrickInHand->X, Hand.BrickInHand->Y, 0);
+            });
+            break;
+        case Qt::Key_Left:
+            Palette->btnPrevPageClick();
+            break;
+        case Qt::Key_Right:
+            Palette->btnNextPageClick();
+            break;
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+            Palette->SelectRow(key == Qt::Key_Up ? -1 : 1);
+            break;
+        default:
+            break;
+        }
+    };
+    RepaintPalette = [this] { Palette->Repaint(); };
     // The rows show the current colour, studs, transparency, shading and bit depth.
     for (QAction* a : {pf8bit1, pf16bit1, pf24bit1, pf32bit1, pfdevice1, miAntiAlias})
         connect(a, &QAction::triggered, Palette, [this] { Palette->SetBitDepth(BitDepth); });
@@ -33,26 +55,11 @@ void TMainForm::CreatePalette() {
     Swatches->OnSwatchMouseDown = [this, swatchDown](int swatch, bool right) {
         if (swatchDown)
             swatchDown(swatch, right);
-        if (!right && BrickInHand) {
-            BrickInHand->Colour = CurrentColour;
+        // The newest recently used brick is the one in hand: it keeps the colour it gets.
+        if (!right && !Hand.Empty())
             Palette->Pages.RecolourNewest(CurrentColour);
-        }
         Palette->Repaint();
     };
-}
-
-void TMainForm::TakeInHand(std::unique_ptr<TBlock> brick) {
-    BrickInHand = std::move(brick);
-    if (BrickInHand)
-        BrickInHand->Step = Model.StepLimit;
-}
-
-void TMainForm::DropHand() {
-    BrickInHand.reset();
-    SubAssembly.reset();
-    SubAssemblyKey.clear();
-    btnPointer->setChecked(true);
-    RedrawPicture();
 }
 
 bool TMainForm::TakeFromPalette(const std::string& key, int32_t colour) {
@@ -69,24 +76,24 @@ bool TMainForm::TakeFromPalette(const std::string& key, int32_t colour) {
         }
         ModelDirSub = folder;
         SetModelFile(name);
-        if (SubAssembly && SubAssembly->Count() > 0)
-            TakeInHand(CreateBrickFromKey(SubAssemblyKey));
     } else {
         std::unique_ptr<TBlock> brick = CreateBrickFromKey(key);
-        if (brick)
+        if (brick) {
             brick->Colour = colour;
-        TakeInHand(std::move(brick));
+            Hand.TakeInHand(std::move(brick), ToolboxStep);
+        }
     }
-    if (BrickInHand) {
-        BrickInHand->X = LastDrop[0];
-        BrickInHand->Y = LastDrop[1];
-        BrickInHand->Z = LastDrop[2];
-        TPoint p = ProjectPoint(Context.View, LastDrop[0], LastDrop[1], LastDrop[2]);
-        QCursor::setPos(PaintBox1->mapToGlobal(QPoint(p.X, p.Y)));
-        BrickInHand->Studs = !btnPieceStuds->isChecked();
-        BrickInHand->Transparent = btnTransparent->isChecked();
+    if (!Hand.Empty()) {
+        TBlock& brick = *Hand.BrickInHand;
+        brick.X = Hand.LastDrop[0];
+        brick.Y = Hand.LastDrop[1];
+        brick.Z = Hand.LastDrop[2];
+        MovePointerTo(brick.X, brick.Y, brick.Z);
+        brick.Studs = !btnPieceStuds->isChecked();
+        brick.Transparent = btnTransparent->isChecked();
+        DrawHand();
         btnPointer->setChecked(false);
     }
     ComputeViewMatrix(Context.View);
-    return BrickInHand != nullptr;
+    return !Hand.Empty();
 }

@@ -49,17 +49,17 @@ template <class TDialog> void OnNextDialog(std::function<void(TDialog&)> edit, b
 } // namespace
 
 TEST(Palette, ClickTakesTheBrickInTheCurrentColourAtTheLastDrop) {
-    auto form = PaletteForm("take");
+    auto form = PaletteForm("palette_take");
     TPalettePanel& palette = *form->Palette;
     EXPECT_EQ(palette.ComboBox1->count(), 4);
     EXPECT_EQ(palette.ComboBox1->currentIndex(), 1);
     EXPECT_EQ(palette.ListBox1->count(), 2);
     form->CurrentColour = 0x00FF00;
-    form->LastDrop = {40, -20, 24};
+    form->Hand.LastDrop[0] = 40, form->Hand.LastDrop[1] = -20, form->Hand.LastDrop[2] = 24;
     form->btnTransparent->setChecked(true);
     Click(*form, 1);
-    ASSERT_NE(form->BrickInHand, nullptr);
-    TBlock& brick = *form->BrickInHand;
+    ASSERT_NE(form->Hand.BrickInHand, nullptr);
+    TBlock& brick = *form->Hand.BrickInHand;
     EXPECT_EQ(brick.Kind, 'T');
     EXPECT_EQ(brick.SX, 60);
     EXPECT_EQ(brick.SY, 40);
@@ -73,7 +73,7 @@ TEST(Palette, ClickTakesTheBrickInTheCurrentColourAtTheLastDrop) {
 }
 
 TEST(Palette, RecentlyUsedPageOrdersByUseAndRemembersColours) {
-    auto form = PaletteForm("recent");
+    auto form = PaletteForm("palette_recent");
     TPalettePanel& palette = *form->Palette;
     form->CurrentColour = 0x0000FF;
     Click(*form, 0);
@@ -82,7 +82,7 @@ TEST(Palette, RecentlyUsedPageOrdersByUseAndRemembersColours) {
     Click(*form, 0);
     EXPECT_EQ(palette.Pages.RecentBricks, (std::vector<std::string>{"B2x2x3", "T3x2x3|3038"}));
     EXPECT_EQ(palette.Pages.RecentColours, (std::vector<int32_t>{0x0000FF, 0x00FF00}));
-    EXPECT_EQ(form->BrickInHand->Colour, 0x00FF00);
+    EXPECT_EQ(form->Hand.BrickInHand->Colour, 0x00FF00);
 
     palette.ComboBox1Change(0);
     EXPECT_EQ(palette.ListBox1->count(), 2);
@@ -90,13 +90,13 @@ TEST(Palette, RecentlyUsedPageOrdersByUseAndRemembersColours) {
     EXPECT_EQ(palette.Pages.CurrentPage, 0);
     form->CurrentColour = 0xFFFFFF;
     Click(*form, 1);
-    EXPECT_EQ(form->BrickInHand->Kind, 'T');
-    EXPECT_EQ(form->BrickInHand->Colour, 0x00FF00);
+    EXPECT_EQ(form->Hand.BrickInHand->Kind, 'T');
+    EXPECT_EQ(form->Hand.BrickInHand->Colour, 0x00FF00);
     EXPECT_EQ(palette.ListBox1->Key(0), "T3x2x3|3038");
 }
 
 TEST(Palette, ArrowButtonsWrapAroundThePages) {
-    auto form = PaletteForm("wrap");
+    auto form = PaletteForm("palette_wrap");
     TPalettePanel& palette = *form->Palette;
     palette.btnPrevPage->click();
     EXPECT_EQ(palette.Pages.CurrentPage, 2);
@@ -110,7 +110,7 @@ TEST(Palette, ArrowButtonsWrapAroundThePages) {
 }
 
 TEST(Palette, OnlyAnEmptyPageCanBeRemoved) {
-    auto form = PaletteForm("remove");
+    auto form = PaletteForm("palette_remove");
     TPalettePanel& palette = *form->Palette;
     palette.ShowPage(2);
     palette.pumEditPopup();
@@ -136,7 +136,7 @@ TEST(Palette, OnlyAnEmptyPageCanBeRemoved) {
 }
 
 TEST(Palette, PropertiesChangeThePageOnlyOnOk) {
-    auto form = PaletteForm("properties");
+    auto form = PaletteForm("palette_properties");
     TPalettePanel& palette = *form->Palette;
     auto edit = [](TfrmProperties& d) {
         d.edHeader->setText("Walls");
@@ -157,7 +157,7 @@ TEST(Palette, PropertiesChangeThePageOnlyOnOk) {
 }
 
 TEST(Palette, CustomiseAndReorderChangeThePagesOnlyOnOk) {
-    auto form = PaletteForm("customise");
+    auto form = PaletteForm("palette_customise");
     TPalettePanel& palette = *form->Palette;
     auto move = [](TfrmCustomize& d) {
         d.lbLeft->setCurrentRow(0);
@@ -189,12 +189,12 @@ TEST(Palette, CustomiseAndReorderChangeThePagesOnlyOnOk) {
 
 TEST(Palette, CombinationRowInASubfolderDrawsAndLoads) {
     std::string saved = AppDir();
-    std::string dir = TestFolder("combo");
+    std::string dir = TestFolder("palette_combodir");
     std::filesystem::create_directories(dir + "Combos/Small");
     WriteFile(dir + "Combos/Small/Pair.lgo", "= 60 30 10 0 0 1 1\r\n"
                                              "B 0 0 0 40 40 24 0 1 0 0 0 0  0\r\n"
                                              "B 40 0 0 40 40 24 255 1 0 0 0 0  0\r\n");
-    auto form = PaletteForm("combopage");
+    auto form = PaletteForm("palette_combopage");
     SetAppDir(dir);
     TPalettePanel& palette = *form->Palette;
     palette.ListBox1->setCurrentRow(1);
@@ -226,16 +226,17 @@ TEST(Palette, CombinationRowInASubfolderDrawsAndLoads) {
     std::string modelName = form->ModelFileName;
     Click(*form, 1);
     SetAppDir(saved);
-    ASSERT_NE(form->SubAssembly, nullptr);
-    EXPECT_EQ(form->SubAssembly->Count(), 2);
-    ASSERT_NE(form->BrickInHand, nullptr);
-    EXPECT_EQ(form->BrickInHand->SX, 80);
+    ASSERT_NE(form->Hand.GroupInHand, nullptr);
+    EXPECT_TRUE(form->Hand.HoldingGroup);
+    EXPECT_EQ(form->Hand.GroupInHand->Count(), 2);
+    ASSERT_NE(form->Hand.BrickInHand, nullptr);
+    EXPECT_EQ(form->Hand.BrickInHand->SX, 80);
     EXPECT_EQ(form->ModelFileName, modelName);
     EXPECT_TRUE(palette.Pages.RecentBricks.empty());
 }
 
 TEST(Palette, SettingsWrittenAtExitHoldTheEditedPages) {
-    std::string dir = TestFolder("exitpages");
+    std::string dir = TestFolder("palette_exit");
     WriteFile(dir + "s.ini", ThreePages);
     {
         auto form = NewForm(dir + "s.ini");
