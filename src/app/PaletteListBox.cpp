@@ -51,8 +51,10 @@ TPaletteListBox::TPaletteListBox(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // The rows paint their whole area themselves.
-    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    // Below the last row the list shows the rows' face colour.
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, colours.color(QPalette::Button));
+    setPalette(colours);
 }
 
 void TPaletteListBox::SetRowHeight(int height) {

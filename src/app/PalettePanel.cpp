@@ -111,8 +111,10 @@ void TPalettePanel::ShowRecentlyUsed() {
     Repaint();
 }
 
-void TPalettePanel::ComboBox1DropDown() {
-    FillSelector();
+void TPalettePanel::ClearRecentlyUsed() {
+    Pages.ClearRecent();
+    if (Pages.ShowingRecent)
+        ShowRecentlyUsed();
 }
 
 void TPalettePanel::ComboBox1Change(int index) {

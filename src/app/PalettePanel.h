@@ -41,6 +41,8 @@ public:
 
     void ShowPage(int n);
     void ShowRecentlyUsed();
+    // A new model starts with an empty recently used page.
+    void ClearRecentlyUsed();
     void ListBox1DrawItem(QPainter& painter, const QRect& rect, int row, bool selected);
     // One row of a key into a list, as the palette draws it.
     void DrawKeyRow(QPainter& painter, const QRect& rect, const std::string& key, int32_t colour,
@@ -48,7 +50,6 @@ public:
     void ListBox1Click();
     void btnPrevPageClick();
     void btnNextPageClick();
-    void ComboBox1DropDown();
     void ComboBox1Change(int index);
     void pumEditPopup();
     // The keys of the keyboard: the row above or below, and Enter on the selected row.

@@ -93,6 +93,30 @@ TEST(Palette, RecentlyUsedPageOrdersByUseAndRemembersColours) {
     EXPECT_EQ(form->Hand.BrickInHand->Kind, 'T');
     EXPECT_EQ(form->Hand.BrickInHand->Colour, 0x00FF00);
     EXPECT_EQ(palette.ListBox1->Key(0), "T3x2x3|3038");
+
+    form->btnClearClick();
+    EXPECT_TRUE(palette.Pages.RecentBricks.empty());
+    EXPECT_EQ(palette.ListBox1->count(), 0);
+    EXPECT_EQ(palette.Pages.RecentRowHeight, 40);
+}
+
+TEST(Palette, KeysTurnPagesMoveTheRowAndTakeTheBrick) {
+    auto form = PaletteForm("palette_keys");
+    TPalettePanel& palette = *form->Palette;
+    form->FormKeyDown(Qt::Key_Left, Qt::NoModifier);
+    EXPECT_EQ(palette.Pages.CurrentPage, 2);
+    form->FormKeyDown(Qt::Key_Right, Qt::NoModifier);
+    EXPECT_EQ(palette.Pages.CurrentPage, 0);
+    form->FormKeyDown(Qt::Key_Return, Qt::NoModifier);
+    EXPECT_TRUE(form->Hand.Empty());
+    form->FormKeyDown(Qt::Key_Down, Qt::NoModifier);
+    form->FormKeyDown(Qt::Key_Down, Qt::NoModifier);
+    form->FormKeyDown(Qt::Key_Up, Qt::AltModifier);
+    EXPECT_EQ(palette.ListBox1->currentRow(), 0);
+    form->FormKeyDown(Qt::Key_Return, Qt::NoModifier);
+    ASSERT_FALSE(form->Hand.Empty());
+    EXPECT_EQ(form->Hand.BrickInHand->SX, 40);
+    EXPECT_EQ(palette.Pages.RecentBricks.front(), "B2x2x3");
 }
 
 TEST(Palette, ArrowButtonsWrapAroundThePages) {
