@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QSpinBox>
+#include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -279,6 +280,17 @@ TEST(Palette, SettingsWrittenAtExitHoldTheEditedPages) {
     EXPECT_EQ(ini.ReadString("Page1", "Brick0", ""), "T3x2x3|3038");
     EXPECT_EQ(ini.ReadString("Page4", "Title", ""), "Page3");
     EXPECT_EQ(ini.ReadInteger("Page4", "Height", 0), 40);
+}
+
+TEST(Palette, RightClickOnThePanelAndBitDepthReachTheViewAndTheRows) {
+    auto form = PaletteForm("palette_panel");
+    form->Background = 0x123456;
+    QTest::mouseClick(form->Palette, Qt::RightButton, Qt::NoModifier, QPoint(1, 1));
+    EXPECT_EQ(form->Background, form->ButtonFaceColour());
+    form->pf16bit1->trigger();
+    EXPECT_EQ(form->Palette->TextBitmap.PixelFormat(), TPixelFormat::pf16bit);
+    form->pf32bit1->trigger();
+    EXPECT_EQ(form->Palette->TextBitmap.PixelFormat(), TPixelFormat::pf32bit);
 }
 
 TEST(Palette, EditIDDialogRefusesIdentitiesTheFilesCannotStore) {
