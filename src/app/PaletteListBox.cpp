@@ -82,8 +82,6 @@ void TPaletteListBox::mousePressEvent(QMouseEvent* e) {
         int row = indexAt(e->position().toPoint()).row();
         if (row >= 0)
             setCurrentRow(row);
-        if (OnMouseDown)
-            OnMouseDown(row);
         e->accept();
         return;
     }

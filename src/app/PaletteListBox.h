@@ -22,8 +22,6 @@ public:
 
     // Draws row `row` into the rectangle; selected rows are drawn differently by the owner.
     std::function<void(QPainter&, const QRect&, int row, bool selected)> OnDrawItem;
-    // Right button pressed over the list, before the context menu opens.
-    std::function<void(int row)> OnMouseDown;
 
     // Every row takes this height (ListBox1MeasureItem).
     void SetRowHeight(int height);

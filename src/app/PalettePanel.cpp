@@ -182,9 +182,9 @@ void TPalettePanel::ListBox1Click() {
 }
 
 void TPalettePanel::SelectRow(int delta) {
-    int row = std::clamp(ListBox1->currentRow() + delta, 0, ListBox1->count() - 1);
     if (ListBox1->count() > 0)
-        ListBox1->setCurrentRow(row);
+        ListBox1->setCurrentRow(
+            std::clamp(ListBox1->currentRow() + delta, 0, ListBox1->count() - 1));
 }
 
 bool TPalettePanel::ChooseSelectedRow() {
