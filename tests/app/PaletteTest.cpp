@@ -260,6 +260,27 @@ TEST(Palette, CombinationRowInASubfolderDrawsAndLoads) {
     EXPECT_TRUE(palette.Pages.RecentBricks.empty());
 }
 
+TEST(Palette, EditIDGivesANewIdentityItsMappingRow) {
+    std::string saved = AppDir();
+    std::string dir = TestFolder("palette_mapping");
+    std::filesystem::copy_file(std::string(TESSARYN_SHIPPED_DATA) + "ts2ld.lst", dir + "ts2ld.lst");
+    auto form = PaletteForm("palette_mappingpage");
+    SetAppDir(dir);
+    TPalettePanel& palette = *form->Palette;
+    // A shape no row knows, so that only the identity can find a row.
+    palette.Pages.Pages[0].Bricks[0] = "B5x3x3";
+    palette.ShowPage(0);
+    palette.ListBox1->setCurrentRow(0);
+    bool changed = palette.EditID("99999x");
+    SetAppDir(saved);
+    ASSERT_TRUE(changed);
+    EXPECT_EQ(palette.Pages.Pages[0].Bricks[0], "B5x3x3|99999x");
+    EXPECT_EQ(palette.ListBox1->currentRow(), 0);
+    std::ifstream table(dir + "ts2ld.lst");
+    std::string text((std::istreambuf_iterator<char>(table)), std::istreambuf_iterator<char>());
+    EXPECT_NE(text.find("B 3 5 3 1 16 0 0 0 0 99999x.DAT 0"), std::string::npos);
+}
+
 TEST(Palette, SettingsWrittenAtExitHoldTheEditedPages) {
     std::string dir = TestFolder("palette_exit");
     WriteFile(dir + "s.ini", ThreePages);
