@@ -61,7 +61,7 @@ TBrickVector MakeCity(size_t count, uint32_t seed) {
     TBrickVector out;
     if (count == 0)
         return out;
-    // About 12 layers of 60 bricks per lot on average.
+    // A first visit puts some 700 bricks on a lot (about 13 layers of 50).
     int lots = std::max(1, int(std::ceil(std::sqrt(double(count) / 700.0))));
     int side = lots * (Lot + Street);
     auto base = MakeBrick(0, 0, -Plate, side * Stud, side * Stud, Plate);

@@ -127,7 +127,6 @@ void TMainForm::ConnectHandlers() {
     onTrigger(miShading, &TMainForm::miShadingClick);
     onTrigger(miSeeThroughBP, &TMainForm::miSeeThroughBPClick);
     onTrigger(miAntiAlias, &TMainForm::miAntiAliasClick);
-    onTrigger(miTiming, &TMainForm::miTimingClick);
     onTrigger(mRestBg, &TMainForm::mRestBgClick);
     onTrigger(Backgroundpicture1, &TMainForm::Backgroundpicture1Click);
     onTrigger(miExit, &TMainForm::ExitButtonClick);

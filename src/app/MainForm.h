@@ -3,13 +3,14 @@
 
 #include "app/Settings.h"
 #include "model/BlockList.h"
+#include "render/Bitmap.h"
 #include "render/DrawContext.h"
 #include "render/Hand.h"
 #include "render/HandDrawing.h"
 #include "render/RedrawGate.h"
+#include "render/SceneOptions.h"
 #include "render/ViewControls.h"
 
-#include <QImage>
 #include <QMainWindow>
 #include <QPoint>
 #include <QRect>
@@ -111,7 +112,6 @@ public:
     void miSeeThroughBPClick();
     void miAntiAliasClick();
     void pfdevice1Click(int tag);
-    void miTimingClick();
     void mRestBgClick();
     void Backgroundpicture1Click();
     void BSizeXKeyPress();
@@ -119,8 +119,9 @@ public:
     void btnStudsClick();
     // The marks and buttons show the drawing state's detail, shading, studs and wireframe.
     void ShowDrawingOptions();
-    // Sets the Z cut-off bar, its label and its last accepted position without the handler.
-    void SetZLift(int32_t level);
+    // The Z cut-off bar's stepping; the boundary it moves exists once the window is made.
+    TZCutOff ZCutOff;
+    bool BoundaryExists = false;
     // The largest Z + SZ of the model.
     int32_t ModelTop() const;
     // Pixel format code of the view bitmap: 1 = 8, 2 = 16, 3 = 24, 4 = 32 bits, 5 = device.
@@ -137,11 +138,11 @@ public:
     int CurrentSwatch = 0;
     // The view's background colour and the optional picture stretched over it.
     int32_t Background = 0;
-    QImage BackgroundPicture;
+    TBitmap BackgroundPicture;
     std::string BackgroundFile;
     int32_t ButtonFaceColour() const;
     // The off-screen frame, always the view box's size.
-    QImage ViewBitmap;
+    TBitmap ViewBitmap;
     void SetDrawingColours();
     void Edit7MouseDown(int swatch, bool rightButton);
     int GridXY = 20, GridZ = 8;
@@ -236,8 +237,6 @@ private:
     bool KeyStage2(int key, Qt::KeyboardModifiers shift);
     void KeyWithoutHand(int key, Qt::KeyboardModifiers shift);
     void CycleColour(int direction);
-    int mLastZLift = 9999;
-    bool mInZLiftChange = false;
     bool mHintsOn = false;
 
     void FormCreate();

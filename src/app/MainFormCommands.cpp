@@ -1,11 +1,14 @@
 // The model commands: new, open, save, recent files, groups, undo and redo, exit.
 #include "app/MainForm.h"
 #include "app/OpenModelDialog.h"
+#include "export/LDrawExport.h"
+#include "export/LDrawMap.h"
 #include "model/LoadModel.h"
 #include "model/ModelFile.h"
 #include "model/Text.h"
 
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -67,9 +70,13 @@ void TMainForm::btnClearClick() {
     SubAssembly.reset();
     AddBaseplate();
     Redraw.Busy = true;
-    BSizeXKeyPress();
+    Guarded([this] { BSizeXKeyPress(); });
     Redraw.Busy = false;
-    ZLiftOff->setValue(ZLiftOff->maximum());
+    // The boundary's highest level becomes the bar's position and its last accepted one.
+    ZCutOff.LastPosition = Context.Boundary.TopOff();
+    QSignalBlocker block(ZLiftOff);
+    ZLiftOff->setValue(ZCutOff.LastPosition);
+    lblZLiftOff->setText(QString::number(ZCutOff.LastPosition));
     btnUndo->setEnabled(false);
     btnRedo->setEnabled(false);
     RedrawPicture();
@@ -193,7 +200,15 @@ void TMainForm::SaveModelAs(const std::string& fileName, bool all) {
     TModelHeader header{Controls.RotX.Position,     Controls.RotZ.Position,
                         Controls.ScaleBar.Position, Controls.OffsetX.Position,
                         Controls.OffsetY.Position,  Context.StudsHidden ? 0 : 1};
-    SaveModelFile(Model, fileName, header, all);
+    if (EndsWithNoCase(fileName, ".dat")) {
+        // LDraw files always take the whole model.
+        std::vector<TBlock*> bricks;
+        for (const auto& brick : Model.Items())
+            bricks.push_back(brick.get());
+        SaveLDrawFile(fileName, bricks, LDrawMap());
+    } else {
+        SaveModelFile(Model, fileName, header, all);
+    }
     if (all)
         Modified = false;
     Controls.TakeReferenceView();

@@ -1,5 +1,6 @@
 // The hand on screen: painted over the last frame inside the view's paint, never by drawing the
 // scene again; erasing paints the frame alone over the hand's place.
+#include "app/FrameImage.h"
 #include "app/MainForm.h"
 #include "app/ViewBox.h"
 
@@ -9,7 +10,7 @@ void TMainForm::DrawHand() {
     mHandShown = true;
     if (Hand.Empty())
         return;
-    TRect r = HandScreenRect(Hand, Context, ViewBitmap.width(), ViewBitmap.height());
+    TRect r = HandScreenRect(Hand, Context, ViewBitmap.Width(), ViewBitmap.Height());
     RepaintHand(QRect(r.Left, r.Top, r.Width(), r.Height()));
 }
 
@@ -29,18 +30,18 @@ void TMainForm::RepaintHand(const QRect& area) {
 }
 
 void TMainForm::PaintHand(QPainter& painter) {
+    QImage shown = FrameImage(ViewBitmap);
     if (mHandOnlyPaint) {
         ++HandPaints;
-        painter.drawImage(0, 0, ViewBitmap); // clipped to the hand's old and new places
+        painter.drawImage(0, 0, shown); // clipped to the hand's old and new places
     }
     mHandRect = QRect();
-    if (!mHandShown || Hand.Empty() || ViewBitmap.isNull())
+    if (!mHandShown || Hand.Empty() || shown.isNull())
         return;
     QImage converted;
-    const QImage* frame = &ViewBitmap;
-    if (ViewBitmap.format() != QImage::Format_RGB32 &&
-        ViewBitmap.format() != QImage::Format_ARGB32) {
-        converted = ViewBitmap.convertToFormat(QImage::Format_RGB32);
+    const QImage* frame = &shown;
+    if (shown.format() != QImage::Format_RGB32) {
+        converted = shown.convertToFormat(QImage::Format_RGB32);
         frame = &converted;
     }
     try {

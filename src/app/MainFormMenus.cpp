@@ -162,6 +162,7 @@ void TMainForm::CreateToolBars() {
     for (int tag = 0; tag < 10; ++tag)
         FixedViews.push_back(NewButton(fixed, names[tag], glyphs[tag], hints[tag]));
 
+    addToolBarBreak(Qt::TopToolBarArea);
     QToolBar* display = NewBar(this, "Display", Qt::TopToolBarArea);
     btnViewOptions = NewButton(display, "btnViewOptions", "Viewing", "Viewing options");
     btnViewOptions->setMenu(pumViewOptions);

@@ -3,6 +3,7 @@
 #include "app/MainForm.h"
 #include "model/Error.h"
 #include "model/Text.h"
+#include "render/SceneOptions.h"
 
 #include <QAction>
 #include <QApplication>
@@ -97,53 +98,22 @@ void TMainForm::pfdevice1Click(int tag) {
 }
 
 void TMainForm::BSizeXKeyPress() {
-    int length = BaseplateStuds(BSizeX);
-    int width = BaseplateStuds(BSizeY);
-    int index = 0;
-    while (index < Model.Count() && !Model[index].Baseplate)
-        ++index;
-    if (index == Model.Count()) {
-        auto plate = std::make_unique<TBlock>();
-        plate->Colour = ColourGray();
-        plate->Studs = true;
-        plate->Baseplate = true;
-        Model.Add(std::move(plate));
-    }
-    TBlock& plate = Model[index];
-    plate.X = -(length / 2) * 20;
-    plate.Y = -(width / 2) * 20;
-    plate.SX = length * 20;
-    plate.SY = width * 20;
-    plate.PartID.clear();
-    plate.SZ = ThickBase->isChecked() ? 24 : 8;
-    plate.Z = -plate.SZ;
+    // Both boxes are checked before the plate changes, so a bad width cannot leave the plate
+    // half resized.
+    BaseplateStuds(BSizeX);
+    BaseplateStuds(BSizeY);
+    SizeBaseplate(Model, BSizeX->text().toStdString(), BSizeY->text().toStdString(),
+                  ThickBase->isChecked(), ColourGray());
     RedrawPicture();
 }
 
-void TMainForm::SetZLift(int32_t level) {
-    mLastZLift = level;
-    QSignalBlocker block(ZLiftOff);
-    ZLiftOff->setValue(level);
-    lblZLiftOff->setText(QString::number(level));
-}
-
 void TMainForm::ZLiftOffChange() {
-    if (mInZLiftChange)
-        return;
-    mInZLiftChange = true;
-    int p = ZLiftOff->value(), q = mLastZLift;
-    TCuttingBox& box = Context.Boundary;
-    int32_t level = box.ZHigh;
-    if (p < q - 1)
-        level = box.TopToZero();
-    else if (p == q - 1)
-        level = box.LowerTop(ModelTop(), GridZ);
-    else if (p == q + 1)
-        level = box.RaiseTop(GridZ);
-    else if (p > q + 1)
-        level = box.TopOff();
-    SetZLift(level);
-    mInZLiftChange = false;
+    ZCutOff.Change(ZLiftOff->value(), Context.Boundary, BoundaryExists, ModelTop(), GridZ,
+                   [this](int32_t level) {
+                       QSignalBlocker block(ZLiftOff);
+                       ZLiftOff->setValue(level);
+                       lblZLiftOff->setText(QString::number(level));
+                   });
     RedrawPicture();
 }
 

@@ -1,6 +1,9 @@
 // The frame: the view bitmap rendered and copied to the view box; timing and background.
+#include "app/FrameImage.h"
 #include "app/MainForm.h"
 #include "app/ViewBox.h"
+#include "export/PictureFiles.h"
+#include "render/Scene.h"
 
 #include <QAction>
 #include <QElapsedTimer>
@@ -9,11 +12,11 @@
 #include <QPainter>
 
 void TMainForm::ResizeViewBitmap(int width, int height) {
-    ViewBitmap = QImage(width, height, QImage::Format_RGB32);
+    ViewBitmap.SetSize(width, height);
 }
 
 void TMainForm::SetBitDepth(int code) {
-    if (code >= 1 && code <= 5)
+    if (::SetBitDepth(ViewBitmap, code))
         BitDepth = code;
 }
 
@@ -28,39 +31,46 @@ void TMainForm::PaintBox1Paint(QPainter& painter) {
     QElapsedTimer timer;
     timer.start();
     Painting = true;
-    ViewBitmap.fill(QColor(Background & 0xFF, (Background >> 8) & 0xFF, (Background >> 16) & 0xFF));
-    painter.drawImage(0, 0, ViewBitmap);
-    PaintHand(painter);
+    try {
+        TBackground background{TColour(Background),
+                               BackgroundPicture.Empty() ? nullptr : &BackgroundPicture};
+        PaintFrame(Model, ViewBitmap, Context, background, miAntiAlias->isChecked());
+        painter.drawImage(0, 0, FrameImage(ViewBitmap));
+        PaintHand(painter);
+    } catch (...) {
+        // A failed frame must not leave the guard set, or the view would never paint again.
+        Painting = false;
+        throw;
+    }
     Painting = false;
     LastFrameMilliseconds = int(timer.elapsed());
     if (miTiming->isChecked())
         setWindowTitle(QString::number(LastFrameMilliseconds));
 }
 
-void TMainForm::miTimingClick() {}
-
 void TMainForm::mRestBgClick() {
-    BackgroundPicture = QImage();
+    BackgroundPicture.SetSize(0, 0);
     BackgroundFile.clear();
     Background = ButtonFaceColour();
     RedrawPicture();
 }
 
 void TMainForm::Backgroundpicture1Click() {
-    BackgroundPicture = QImage();
+    BackgroundPicture.SetSize(0, 0);
     BackgroundFile.clear();
-    QStringList patterns;
-    for (const QByteArray& format : QImageReader::supportedImageFormats())
-        patterns << "*." + QString::fromLatin1(format);
-    QString name = QFileDialog::getOpenFileName(this, "Background picture",
-                                                QString::fromStdString(BackgroundDir),
-                                                "Pictures (" + patterns.join(' ') + ")");
-    if (!name.isEmpty()) {
-        BackgroundPicture = QImage(name).convertToFormat(QImage::Format_RGB32);
-        if (!BackgroundPicture.isNull()) {
+    QString name = QFileDialog::getOpenFileName(
+        this, "Background picture", QString::fromStdString(BackgroundDir),
+        "Pictures (*.bmp *.BMP *.jpg *.JPG *.jpeg *.png *.PNG);;All files (*)");
+    try {
+        if (!name.isEmpty()) {
+            ReadPictureFile(name.toStdString(), BackgroundPicture);
             BackgroundFile = name.toStdString();
             BackgroundDir = QFileInfo(name).path().toStdString();
         }
+    } catch (...) {
+        BackgroundPicture.SetSize(0, 0);
+        RedrawPicture();
+        throw;
     }
     RedrawPicture();
 }

@@ -2,6 +2,7 @@
 #include "app/MainForm.h"
 #include "app/ViewBox.h"
 #include "model/FileNames.h"
+#include "parts/PartFile.h"
 
 #include <QAction>
 #include <QApplication>
@@ -39,7 +40,8 @@ void TMainForm::FormCreate() {
         StartFile = FromLaunchFolder(StartFile);
     Settings = ReadSettings(IniFileName, AppDir());
     ApplySettings();
-    if (Settings.Version == 1) {
+    // A missing file has nothing to convert; it is written at exit.
+    if (Settings.Version == 1 && std::filesystem::exists(IniFileName)) {
         try {
             SaveSettings(IniFileName, Settings);
         } catch (const std::exception& e) {
@@ -53,6 +55,7 @@ void TMainForm::FormCreate() {
     Background = ButtonFaceColour();
     Model.SortedOctant = 0;
     AddBaseplate();
+    BoundaryExists = true;
     Redraw.Busy = false;
     QApplication::postEvent(this, new QEvent(QEvent::Type(QEvent::User + StartUpMessage)));
 }
@@ -102,6 +105,13 @@ void TMainForm::StartUp() {
 }
 
 void TMainForm::FormDestroy() {
+    try {
+        SaveModifiedDrawClasses();
+    } catch (const std::exception& e) {
+        QMessageBox::warning(this, windowTitle(),
+                             QString("The changed part definitions could not be written:\n") +
+                                 e.what());
+    }
     GatherSettings();
     try {
         SaveSettings(IniFileName, Settings);

@@ -30,14 +30,19 @@ TCommandLine ReadIniName(const std::vector<std::string>& args, const std::string
         const std::string& arg = args[i];
         if (arg.empty())
             continue;
-        if (arg[0] == '-' || arg[0] == '/') {
+        // Absolute names begin with '/' here, so only a '/' argument that names no existing
+        // file or folder can be an option; any other one is part of the model's name.
+        bool slashOption = arg[0] == '/' && !std::filesystem::exists(arg);
+        if (arg[0] == '-' || slashOption) {
             if (arg.size() >= 2 && (arg[1] == 'I' || arg[1] == 'i')) {
                 if (arg.size() > 2)
                     result.IniFileName = arg.substr(2);
                 else if (i + 1 < args.size())
                     result.IniFileName = args[++i];
+                continue;
             }
-            continue;
+            if (arg[0] == '-')
+                continue;
         }
         result.StartFile += result.StartFile.empty() ? arg : " " + arg;
     }

@@ -12,7 +12,9 @@ struct TCommandLine {
     std::string StartFile;
 };
 
-// The settings file and the start model from the program's arguments (without argv[0]).
+// The settings file and the start model from the program's arguments (without argv[0]):
+// -Iname, -I name, /i name select the settings file; other '-' options are ignored; every
+// other argument is part of the model's name, joined by single spaces.
 TCommandLine ReadIniName(const std::vector<std::string>& args, const std::string& appDir);
 
 struct TPaletteSettings {

@@ -1,7 +1,8 @@
-// convert IN OUT [--octant K]: reads a model and writes it again as a model file.
+// convert IN OUT [--octant K]: reads a model and writes it again as a model file or as LDraw.
 
 #include "cli/CliCommand.h"
-#include "model/Error.h"
+#include "export/LDrawExport.h"
+#include "export/LDrawMap.h"
 #include "model/LoadModel.h"
 #include "model/ModelFile.h"
 #include "model/Text.h"
@@ -14,8 +15,11 @@ void RunConvert(const TCliArgs& args, std::ostream&) {
     LoadModel(model, args.Positionals[0], LoadWhole);
     const std::string& target = args.Positionals[1];
     if (EndsWithNoCase(target, ".dat")) {
-        // LDraw: the writer of ".dat" files (export layer) goes here.
-        throw TError("Cannot write LDraw file \"" + target + "\": LDraw is not supported yet");
+        std::vector<TBlock*> bricks;
+        for (const auto& brick : model.Items())
+            bricks.push_back(brick.get());
+        SaveLDrawFile(target, bricks, LDrawMap());
+        return;
     }
     SaveModelFile(model, target, HeaderOfList(model), true);
 }
@@ -27,7 +31,8 @@ TCliCommand ConvertCommand() {
             "(default 0) and\n"
             "                              writes OUT as a model file (version 1, the header "
             "values read from IN\n"
-            "                              written unchanged, not clamped)\n",
+            "                              written unchanged, not clamped), or as LDraw when OUT "
+            "ends in \".dat\"\n",
             {{"--octant", true}},
             RunConvert};
 }

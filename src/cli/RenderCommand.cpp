@@ -128,13 +128,29 @@ TCliCommand RenderCommand() {
     return {
         "render",
         "render MODEL -o OUT [options]\n"
-        "                              renders the frame the main view would show and saves\n"
-        "                              it (\".jpg\" in the name: JPEG, \".png\": PNG, else BMP)\n"
-        "  --size WxH  --tilt T  --azimuth A  --scale-bar S  --offset X,Y\n"
-        "  --shading  --studs Q (0 fast, 1 better, 2 best, 3 none)  --detail D\n"
-        "  --wireframe  --see-through-baseplate  --antialias\n"
-        "  --bpp 8|15|16|24|32|device  --background RRGGBB  --light X,Y,Z\n"
-        "  --step-limit N  --cut XL,XH,YL,YH,ZL,ZH  --frame L,T,R,B  --variant 0|1|2|4|8\n",
+        "                              loads MODEL as a whole model and renders the frame the\n"
+        "                              main view would show, then saves it (\".jpg\" anywhere in\n"
+        "                              the lower-case name: JPEG; else \".png\": PNG; else BMP)\n"
+        "  --size WxH                  view size (default 800x600)\n"
+        "  --tilt T --azimuth A --scale-bar S --offset X,Y\n"
+        "                              integer control positions (defaults: the file header's\n"
+        "                              values; without a header 70, 30, 10, 0,0), each clamped\n"
+        "                              to its control's range\n"
+        "  --shading                   shading on (default off)\n"
+        "  --studs Q                   stud quality 0 fast, 1 better, 2 best, 3 none (default\n"
+        "                              0); a header whose studs value is 0 also hides them\n"
+        "  --detail D                  detail level 0, 1 or 2 (default 0)\n"
+        "  --wireframe  --see-through-baseplate\n"
+        "  --antialias                 anti-aliased frame; switches the view to 32 bits first\n"
+        "  --bpp N                     8, 15, 16, 24, 32 or device (default 32)\n"
+        "  --background RRGGBB         view colour as hex red-green-blue (default F0F0F0)\n"
+        "  --light X,Y,Z               light vector (default -7,0,10)\n"
+        "  --step-limit N              model step limit (default 0)\n"
+        "  --cut XL,XH,YL,YH,ZL,ZH     boundary box in force (default: only -19999 <= Z and\n"
+        "                              Z + SZ <= 19999 are tested)\n"
+        "  --frame L,T,R,B             save this picture frame instead of the whole view\n"
+        "  --variant V                 0, 1, 2, 4 or 8 (default 0); without --frame the frame is\n"
+        "                              the whole view\n",
         {{"-o", true},
          {"--size", true},
          {"--tilt", true},

@@ -29,9 +29,51 @@ const std::array<TLDrawColour, 26> LDrawColourTable = {{
     {218, 133, 64, 25, "Orange"},
 }};
 
+const std::array<TColourSwatch, 14> ColourSwatches = {{
+    {"Red", 4},
+    {"White", 15},
+    {"Grey", 7},
+    {"Dark grey", 8},
+    {"Black", 0},
+    {"Yellow", 14},
+    {"Orange", 25},
+    {"Purple Blue", 23},
+    {"Tan", 19},
+    {"Brown", 6},
+    {"Green", 2},
+    {"Pastel Green", 17},
+    {"Light blue", 9},
+    {"Cyan", 11},
+}};
+
 int32_t ColourOfLDrawNumber(int number) {
     for (const TLDrawColour& c : LDrawColourTable)
         if (c.Number == number)
             return c.Colour();
     return LDrawColourTable[0].Colour();
+}
+
+int32_t ColourOfLDraw(int number) {
+    for (const TLDrawColour& c : LDrawColourTable)
+        if (c.Number == number)
+            return c.Colour();
+    return 0xFFFFFF;
+}
+
+int LDrawColourOf(int32_t colour) {
+    for (const TColourSwatch& swatch : ColourSwatches)
+        if (swatch.Colour() == colour)
+            return swatch.LDrawNumber;
+    int r = colour & 0xFF, g = (colour >> 8) & 0xFF, b = (colour >> 16) & 0xFF;
+    int best = 195076; // one more than 3 * 255 * 255, so the first entry always wins over it
+    int number = 0;
+    for (const TLDrawColour& c : LDrawColourTable) {
+        int dr = r - c.R, dg = g - c.G, db = b - c.B;
+        int distance = dr * dr + dg * dg + db * db;
+        if (distance < best) {
+            best = distance;
+            number = c.Number;
+        }
+    }
+    return number;
 }

@@ -1,6 +1,6 @@
 #include "model/LoadModel.h"
 
-#include "model/Error.h"
+#include "export/LDrawImport.h"
 #include "model/FileNames.h"
 #include "model/Text.h"
 
@@ -9,11 +9,6 @@
 namespace {
 bool IsLDrawName(const std::string& fileName) {
     return LowerCase(fileName).find(".dat") != std::string::npos;
-}
-
-// LDraw: the reader of ".dat" files (export layer) goes here, appending to the target list.
-void ReadLDrawInto(TBlockList&, const std::string& fileName) {
-    throw TError("Cannot read LDraw file \"" + fileName + "\": LDraw is not supported yet");
 }
 
 // Gives the scratch list's bricks the sub-assembly's group, step and colour, drops baseplates,
@@ -59,7 +54,7 @@ TLoadResult LoadModel(TBlockList& model, const std::string& name, int mode,
         model.Clear();
     }
     if (IsLDrawName(fileName)) {
-        ReadLDrawInto(model, fileName);
+        ImportLDraw(fileName, model);
     } else if (mode == LoadSubAssembly) {
         result.SubAssembly->LoadFromFile(fileName);
     } else {

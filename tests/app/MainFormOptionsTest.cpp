@@ -1,0 +1,114 @@
+#include "GuiTest.h"
+#include "model/Error.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+const TBlock& Baseplate(const TMainForm& form) {
+    for (int i = 0; i < form.Model.Count(); ++i)
+        if (form.Model[i].Baseplate)
+            return form.Model[i];
+    throw TError("no baseplate");
+}
+} // namespace
+
+TEST(MainFormOptions, WireframeHidesStudsDetailAndShadingAndPutsThemBack) {
+    auto form = NewForm(TestFolder("wire") + "s.ini");
+    form->miShading->trigger();
+    form->miMostDetail->trigger();
+    ASSERT_TRUE(form->Context.Shading);
+    form->btnWireFrame->click();
+    EXPECT_TRUE(form->Context.WireFrame);
+    EXPECT_TRUE(form->btnStuds->isChecked());
+    EXPECT_FALSE(form->miShading->isChecked());
+    EXPECT_EQ(form->Context.DetailLevel, 0);
+    form->btnWireFrame->click();
+    EXPECT_FALSE(form->btnStuds->isChecked());
+    EXPECT_TRUE(form->miShading->isChecked());
+    EXPECT_TRUE(form->miMostDetail->isChecked());
+
+    // A detail entry switches wireframe off.
+    form->btnWireFrame->click();
+    form->miMoreDetail->trigger();
+    EXPECT_FALSE(form->btnWireFrame->isChecked());
+    EXPECT_EQ(form->Context.DetailLevel, 1);
+}
+
+TEST(MainFormOptions, StudEntriesAndBitDepthsKeepTheirMarks) {
+    auto form = NewForm(TestFolder("marks") + "s.ini");
+    form->Nostuds2->trigger();
+    EXPECT_TRUE(form->btnStuds->isChecked());
+    EXPECT_TRUE(form->Context.StudsHidden);
+    form->BetterStuds2->trigger();
+    EXPECT_FALSE(form->btnStuds->isChecked());
+    EXPECT_EQ(form->Context.StudStyle, 1);
+
+    form->pf16bit1->trigger();
+    form->miAntiAlias->trigger();
+    EXPECT_TRUE(form->pf32bit1->isChecked());
+    EXPECT_TRUE(form->miAntiAlias->isChecked());
+    EXPECT_EQ(form->BitDepth, 4);
+    form->pf16bit1->trigger();
+    EXPECT_FALSE(form->miAntiAlias->isChecked());
+    EXPECT_EQ(form->BitDepth, 2);
+}
+
+TEST(MainFormOptions, BaseplateSizeBoxes) {
+    auto form = NewForm(TestFolder("plate") + "s.ini");
+    form->show();
+    form->BSizeX->setText("15");
+    QTest::keyClick(form->BSizeX, Qt::Key_Return);
+    EXPECT_EQ(Baseplate(*form).X, -140);
+    EXPECT_EQ(Baseplate(*form).SX, 300);
+    EXPECT_EQ(Baseplate(*form).Z, -8);
+    form->ThickBase->click();
+    EXPECT_EQ(Baseplate(*form).SZ, 24);
+    EXPECT_EQ(Baseplate(*form).Z, -24);
+
+    // A box without a whole number changes nothing at all.
+    form->BSizeX->setText("20");
+    form->BSizeY->setText("wide");
+    EXPECT_THROW(form->BSizeXKeyPress(), TError);
+    EXPECT_EQ(Baseplate(*form).SX, 300);
+    EXPECT_EQ(Baseplate(*form).X, -140);
+
+    // Without a baseplate, one is made.
+    form->Model.Clear();
+    form->BSizeY->setText("4");
+    form->BSizeXKeyPress();
+    ASSERT_EQ(form->Model.Count(), 1);
+    EXPECT_EQ(Baseplate(*form).SY, 80);
+    EXPECT_TRUE(Baseplate(*form).Studs);
+}
+
+TEST(MainFormOptions, ZCutOffStepsThroughTheLevels) {
+    auto form = NewForm(TestFolder("zcut") + "s.ini");
+    EXPECT_EQ(form->ZLiftOff->value(), 19999);
+    EXPECT_EQ(form->lblZLiftOff->text(), "19999");
+    auto brick = std::make_unique<TBlock>();
+    brick->Create(0, 0, 0, 2, 2, 3, 255, true, false, false, "");
+    form->Model.Add(std::move(brick));
+
+    // One step down drops onto the model's top, the next one a plate lower.
+    form->ZLiftOff->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    EXPECT_EQ(form->Context.Boundary.ZHigh, 24);
+    EXPECT_EQ(form->ZLiftOff->value(), 24);
+    form->ZLiftOff->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    EXPECT_EQ(form->Context.Boundary.ZHigh, 16);
+    EXPECT_EQ(form->lblZLiftOff->text(), "16");
+    form->ZLiftOff->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(form->Context.Boundary.ZHigh, 24);
+    // A large step jumps to the highest or lowest level.
+    form->ZLiftOff->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(form->Context.Boundary.ZHigh, 19999);
+    EXPECT_EQ(form->ZLiftOff->value(), 19999);
+    form->ZLiftOff->triggerAction(QAbstractSlider::SliderPageStepSub);
+    EXPECT_EQ(form->Context.Boundary.ZHigh, 0);
+    EXPECT_EQ(form->lblZLiftOff->text(), "0");
+}
