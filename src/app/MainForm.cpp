@@ -2,6 +2,7 @@
 #include "app/MainForm.h"
 
 #include "app/AboutBox.h"
+#include "app/CanvasText.h"
 #include "app/ColourSwatches.h"
 #include "app/ViewBox.h"
 #include "model/Error.h"
@@ -33,6 +34,7 @@ QScrollBar* NewBar(QWidget* parent, const char* name, Qt::Orientation orientatio
 TMainForm::TMainForm(const std::vector<std::string>& args, QWidget* parent)
     : QMainWindow(parent), mArgs(args) {
     setObjectName("MainForm");
+    InstallCanvasTextHooks();
     CreateMenus();
     CreateToolBars();
     CreateMenuBar();

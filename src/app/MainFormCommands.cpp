@@ -162,9 +162,12 @@ void TMainForm::mSubAssemblyClick() {
 }
 
 void TMainForm::pumLoadPopup() {
-    for (QAction* a : pumLoad->actions())
-        if (a->data().toInt() == -1)
-            pumLoad->removeAction(a), a->deleteLater();
+    for (QAction* a : pumLoad->actions()) {
+        if (a->data().toInt() == -1) {
+            pumLoad->removeAction(a);
+            a->deleteLater();
+        }
+    }
     for (size_t i = 0; i < RecentModels.size() && i < RecentMenuEntries; ++i) {
         std::string name = RecentModels[i];
         QAction* a = pumLoad->addAction(QString::fromStdString(name));

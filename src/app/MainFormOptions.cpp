@@ -50,8 +50,7 @@ void TMainForm::btnWireFrameClick() {
 }
 
 void TMainForm::NoDetailsClick(int tag) {
-    Context.SetWireFrame(false);
-    Context.DetailLevel = tag;
+    Context.ChooseDetail(tag);
     ShowDrawingOptions();
     RedrawPicture();
 }
@@ -59,9 +58,7 @@ void TMainForm::NoDetailsClick(int tag) {
 void TMainForm::FastStuds1Click(int tag) {
     for (QAction* a : {FastStuds2, BetterStuds2, BestStuds2, Nostuds2})
         a->setChecked(a->data().toInt() == tag);
-    if (tag < 3)
-        Context.SetStudStyle(tag);
-    Context.StudsHidden = Nostuds2->isChecked();
+    Context.ChooseStuds(tag);
     ShowDrawingOptions();
     RedrawPicture();
 }

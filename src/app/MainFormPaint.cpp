@@ -37,10 +37,9 @@ void TMainForm::PaintBox1Paint(QPainter& painter) {
         PaintFrame(Model, ViewBitmap, Context, background, miAntiAlias->isChecked());
         painter.drawImage(0, 0, FrameImage(ViewBitmap));
         PaintHand(painter);
-    } catch (...) {
-        // A failed frame must not leave the guard set, or the view would never paint again.
-        Painting = false;
-        throw;
+    } catch (const std::exception&) {
+        // Drawing reports no errors: a failed frame ends here, and the guard is cleared so the
+        // next request paints again.
     }
     Painting = false;
     LastFrameMilliseconds = int(timer.elapsed());

@@ -71,12 +71,12 @@ void SetView(const TCliArgs& args, const TBlockList& model, bool header, TViewCo
 
 void SetDisplayOptions(const TCliArgs& args, TDrawContext& context) {
     context.Shading = args.Has("--shading");
+    // Quality 3 hides the studs; so does a header that had them hidden, whatever the quality.
     int studs = IntOption(args, "--studs", 0, 0, 3);
+    context.SetStudStyle(studs);
     if (studs == 3)
         context.StudsHidden = true;
-    else
-        context.SetStudStyle(studs);
-    context.DetailLevel = IntOption(args, "--detail", 0, 0, 2);
+    context.ChooseDetail(IntOption(args, "--detail", 0, 0, 2));
     context.SeeThroughBaseplate = args.Has("--see-through-baseplate");
     if (args.Has("--wireframe"))
         context.SetWireFrame(true);

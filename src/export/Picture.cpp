@@ -10,14 +10,16 @@
 namespace {
 
 // Copies row y of the source's columns x0 .. x0 + count - 1 as colours, the background colour
-// standing in for columns and rows outside the source.
-void ReadClipped(const TBitmap& source, int y, int x0, int count, TColour outside, TColour* out) {
+// standing in for columns and rows outside the source. Wide, since a frame far off the view
+// doubled for the anti-aliased picture leaves the int range.
+void ReadClipped(const TBitmap& source, int64_t y, int64_t x0, int count, TColour outside,
+                 TColour* out) {
     std::fill(out, out + count, outside);
     if (y < 0 || y >= source.Height())
         return;
-    int first = std::max(x0, 0), last = std::min(x0 + count, source.Width());
+    int64_t first = std::max<int64_t>(x0, 0), last = std::min<int64_t>(x0 + count, source.Width());
     if (first < last)
-        ReadRow(source, y, first, last - first, out + (first - x0));
+        ReadRow(source, int(y), int(first), int(last - first), out + (first - x0));
 }
 
 void CopyFrame(const TBitmap& view, const TPictureFrame& frame, TColour outside, TBitmap& picture) {
@@ -28,23 +30,17 @@ void CopyFrame(const TBitmap& view, const TPictureFrame& frame, TColour outside,
     }
 }
 
-TColour Mean(TColour a, TColour b, TColour c, TColour d) {
-    return RGB((RedOf(a) + RedOf(b) + RedOf(c) + RedOf(d)) / 4,
-               (GreenOf(a) + GreenOf(b) + GreenOf(c) + GreenOf(d)) / 4,
-               (BlueOf(a) + BlueOf(b) + BlueOf(c) + BlueOf(d)) / 4);
-}
-
 void AverageFrame(const TBitmap& large, const TPictureFrame& frame, TColour outside,
                   TBitmap& picture) {
     int width = picture.Width();
     std::vector<TColour> top(size_t(2 * width)), bottom(size_t(2 * width)),
         row(static_cast<size_t>(width));
     for (int y = 0; y < picture.Height(); ++y) {
-        int sourceY = 2 * (frame.Top + y);
-        ReadClipped(large, sourceY, 2 * frame.Left, 2 * width, outside, top.data());
-        ReadClipped(large, sourceY + 1, 2 * frame.Left, 2 * width, outside, bottom.data());
+        int64_t sourceY = 2 * (int64_t(frame.Top) + y);
+        ReadClipped(large, sourceY, 2 * int64_t(frame.Left), 2 * width, outside, top.data());
+        ReadClipped(large, sourceY + 1, 2 * int64_t(frame.Left), 2 * width, outside, bottom.data());
         for (int x = 0; x < width; ++x)
-            row[x] = Mean(top[2 * x], top[2 * x + 1], bottom[2 * x], bottom[2 * x + 1]);
+            row[x] = MeanOfFour(top[2 * x], top[2 * x + 1], bottom[2 * x], bottom[2 * x + 1]);
         WriteRow(picture, y, 0, width, row.data());
     }
 }

@@ -32,6 +32,16 @@ void TDrawContext::SetWireFrame(bool on) {
     }
 }
 
+void TDrawContext::ChooseStuds(int tag) {
+    SetStudStyle(tag);
+    StudsHidden = tag == 3;
+}
+
+void TDrawContext::ChooseDetail(int tag) {
+    WireFrame = false;
+    DetailLevel = tag;
+}
+
 void TDrawContext::ComputeLightFactors() {
     for (size_t i = 0; i < FaceNormals.size(); ++i)
         LightFactor[i] = LightFactorOf(Light, FaceNormals[i]);

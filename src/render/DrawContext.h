@@ -60,6 +60,10 @@ public:
 
     // The wireframe button: on hides studs, drops details and shading; off puts them back.
     void SetWireFrame(bool on);
+    // The stud menu: 0 fast, 1 better, 2 best, 3 none (the studs button down).
+    void ChooseStuds(int tag);
+    // The detail menu: leaves wireframe without restoring what it had switched off.
+    void ChooseDetail(int tag);
 
     void ComputeLightFactors();
     void ComputeStudMetrics();

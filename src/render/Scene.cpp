@@ -88,14 +88,16 @@ void RenderAntiAliased(TBlockList& model, TBitmap& target, TDrawContext& context
     for (int y = 0; y < height; ++y) {
         ReadRow(large, 2 * y, 0, 2 * width, top.data());
         ReadRow(large, 2 * y + 1, 0, 2 * width, bottom.data());
-        for (int x = 0; x < width; ++x) {
-            TColour a = top[2 * x], b = top[2 * x + 1], c = bottom[2 * x], d = bottom[2 * x + 1];
-            row[x] = RGB((RedOf(a) + RedOf(b) + RedOf(c) + RedOf(d)) / 4,
-                         (GreenOf(a) + GreenOf(b) + GreenOf(c) + GreenOf(d)) / 4,
-                         (BlueOf(a) + BlueOf(b) + BlueOf(c) + BlueOf(d)) / 4);
-        }
+        for (int x = 0; x < width; ++x)
+            row[x] = MeanOfFour(top[2 * x], top[2 * x + 1], bottom[2 * x], bottom[2 * x + 1]);
         WriteRow(target, y, 0, width, row.data());
     }
+}
+
+TColour MeanOfFour(TColour a, TColour b, TColour c, TColour d) {
+    return RGB((RedOf(a) + RedOf(b) + RedOf(c) + RedOf(d)) / 4,
+               (GreenOf(a) + GreenOf(b) + GreenOf(c) + GreenOf(d)) / 4,
+               (BlueOf(a) + BlueOf(b) + BlueOf(c) + BlueOf(d)) / 4);
 }
 
 bool SetBitDepth(TBitmap& bitmap, int code) {

@@ -42,6 +42,9 @@ void RenderAntiAliased(TBlockList& model, TBitmap& target, TDrawContext& context
 void RenderToBitmap(TBlockList& model, TBitmap& bitmap, TPoint offset, int factor,
                     TDrawContext& context, const TBackground& background);
 
+// Per channel, the sum of four samples divided by 4 and truncated: one anti-aliased pixel.
+TColour MeanOfFour(TColour a, TColour b, TColour c, TColour d);
+
 // The bit-depth menu codes: 1 8 bits, 2 16 bits, 3 24 bits, 4 32 bits, 5 device; others do
 // nothing. True when the format was set.
 bool SetBitDepth(TBitmap& bitmap, int code);

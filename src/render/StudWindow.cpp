@@ -48,6 +48,8 @@ TStudWindow::TStudWindow(const TViewState& view, double baseX, double baseY, dou
 }
 
 void TStudWindow::Columns(int& first, int& last) const {
+    if (!Narrowing)
+        return;
     double det = stepIX * stepJY - stepJX * stepIY;
     if (std::fabs(det) < 1e-6)
         return; // the lattice collapses to a line on screen: every column may count
@@ -62,6 +64,8 @@ void TStudWindow::Columns(int& first, int& last) const {
 }
 
 void TStudWindow::Rows(int i, int& first, int& last) const {
+    if (!Narrowing)
+        return;
     double x = originX + i * stepIX, y = originY + i * stepIY;
     Narrow(x, stepJX, left, right, first, last);
     Narrow(y, stepJY, top, bottom, first, last);

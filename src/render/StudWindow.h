@@ -14,6 +14,9 @@ public:
     TStudWindow(const TViewState& view, double baseX, double baseY, double z, int reachX,
                 int reachY, int width, int height);
 
+    // Small lattices are walked whole: narrowing them costs more than drawing a stray stud.
+    bool Narrowing = true;
+
     // Narrows first..last (inclusive) to the columns i that can hold a visible stud.
     void Columns(int& first, int& last) const;
     // Narrows first..last to the rows j of column i whose stud can reach the bitmap.

@@ -1,6 +1,9 @@
 #include "app/FrameImage.h"
 
+#include "GuiTest.h"
+#include "app/CanvasText.h"
 #include "render/Bitmap.h"
+#include "render/Canvas.h"
 
 #include <gtest/gtest.h>
 
@@ -20,4 +23,24 @@ TEST(FrameImage, ShowsEveryPixelFormatInPlace) {
     }
     TBitmap empty;
     EXPECT_TRUE(FrameImage(empty).isNull());
+}
+
+TEST(CanvasText, DrawsAndMeasuresWithTheWindowFonts) {
+    TestApp();
+    InstallCanvasTextHooks();
+    TBitmap bitmap(80, 30);
+    TCanvas& canvas = bitmap.Canvas();
+    canvas.Brush.Colour = RGB(255, 255, 255);
+    canvas.FillRect({0, 0, 80, 30});
+    canvas.Font.Colour = RGB(0, 0, 0);
+    canvas.Font.Size = 12;
+    int width = canvas.TextWidth("WWW");
+    EXPECT_GT(width, canvas.TextWidth("i"));
+    canvas.TextOut(2, 2, "WWW");
+    EXPECT_EQ(canvas.PenPos.X, 2 + width);
+    int dark = 0;
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 80; ++x)
+            dark += bitmap.Pixel(x, y) != RGB(255, 255, 255);
+    EXPECT_GT(dark, 10);
 }

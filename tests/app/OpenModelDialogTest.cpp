@@ -2,6 +2,7 @@
 
 #include "GuiTest.h"
 #include "app/ColourSwatches.h"
+#include "app/MainForm.h"
 
 #include <QAction>
 #include <QLabel>
@@ -55,4 +56,18 @@ TEST(MainFormPaint, TimingShowsTheFrameTimeInTheCaption) {
     form->miTiming->trigger();
     form->RedrawPicture();
     EXPECT_EQ(form->windowTitle(), QString::number(form->LastFrameMilliseconds));
+}
+
+TEST(MainFormColours, LeftClickChoosesTheColourRightClickTheBackground) {
+    auto form = NewForm(TestFolder("swatch") + "s.ini");
+    EXPECT_EQ(form->CurrentColour, form->SwatchColour(0)); // white at start
+    int32_t background = form->Background;
+    QTest::mouseClick(form->Swatches, Qt::LeftButton, {}, QPoint(62, 28)); // Red
+    EXPECT_EQ(form->CurrentColour, form->SwatchColour(11));
+    EXPECT_EQ(form->Background, background);
+    QTest::mouseClick(form->Swatches, Qt::RightButton, {}, QPoint(8, 8)); // White
+    EXPECT_EQ(form->Background, form->SwatchColour(0));
+    EXPECT_EQ(form->CurrentColour, form->SwatchColour(11));
+    form->mRestBg->trigger();
+    EXPECT_EQ(form->Background, form->ButtonFaceColour());
 }

@@ -87,7 +87,8 @@ TEST_F(RenderCommandTest, OptionsMoveTheViewAndFrameThePicture) {
 
 TEST_F(RenderCommandTest, HeaderViewAndHiddenStudsAreTaken) {
     std::string withHeader = Model(std::string("= 0 0 10 0 0 0 1\r\n") + BricksInUnits);
-    ASSERT_EQ(Run({withHeader, "-o", File("header.png"), "--size", "64x48"}), 0) << error;
+    ASSERT_EQ(Run({withHeader, "-o", File("header.png"), "--size", "64x48", "--studs", "1"}), 0)
+        << error;
     Model(Bricks);
     ASSERT_EQ(Run({File("model.lgo"), "-o", File("plain.png"), "--size", "64x48", "--tilt", "0",
                    "--azimuth", "0", "--studs", "3"}),
@@ -97,6 +98,27 @@ TEST_F(RenderCommandTest, HeaderViewAndHiddenStudsAreTaken) {
     for (int y = 0; y < 48; ++y)
         for (int x = 0; x < 64; ++x)
             ASSERT_EQ(header->Pixel(x, y), plain->Pixel(x, y)) << x << "," << y;
+}
+
+TEST_F(RenderCommandTest, StepLimitAndBoundaryHideBricks) {
+    // A red brick at step 2 and a green one on top of the white one, seen from above.
+    std::string model = Model("= 0 0 10 0 0 0 1\r\n"
+                              "B 0 0 0 20 20 24 255 0 0 0 0 0  2\r\n"
+                              "B 40 0 0 40 40 24 16777215 0 0 0 0 0  0\r\n"
+                              "B 40 0 24 20 20 24 65280 0 0 0 0 0  0\r\n");
+    auto render = [&](std::vector<std::string> options) {
+        std::vector<std::string> args = {model, "-o", File("cut.png"), "--size", "100x60"};
+        args.insert(args.end(), options.begin(), options.end());
+        EXPECT_EQ(Run(args), 0) << error;
+        return Read(File("cut.png"));
+    };
+    // Origin (50, 30): the red brick covers x 50..70, the green one x 90..100, y 30..50.
+    auto plain = render({});
+    EXPECT_EQ(plain->Pixel(60, 40), 0xF0F0F0u);
+    EXPECT_EQ(plain->Pixel(95, 40), 0x00FF00u);
+    auto stepped = render({"--step-limit", "2", "--cut", "-19999,19999,-19999,19999,0,24"});
+    EXPECT_EQ(stepped->Pixel(60, 40), 0x0000FFu);
+    EXPECT_EQ(stepped->Pixel(95, 40), 0xFFFFFFu);
 }
 
 TEST_F(RenderCommandTest, EveryPixelFormatAndAntiAliasingRender) {

@@ -64,6 +64,9 @@ TEST_F(PictureTest, AntiAliasedFrameReachingOutsideGetsTheBackground) {
     ASSERT_EQ(picture->Width(), 20);
     EXPECT_EQ(picture->Pixel(0, 0), Background);
     EXPECT_EQ(picture->Pixel(15, 15), Background);
+    auto far = MakePicture(1, {2000000000, -2100000000, 2000000010, -2099999990}, view, model,
+                           context, background);
+    EXPECT_EQ(far->Pixel(9, 9), Background);
     auto inside = MakePicture(1, {4, 3, 12, 7}, view, model, context, background);
     EXPECT_EQ(inside->Pixel(3, 2), 0x0000FFu);
 }

@@ -70,3 +70,18 @@ TEST(WireFrame, HidesStudsDetailAndShadingUntilSwitchedOff) {
     EXPECT_EQ(context.DetailLevel, 2);
     EXPECT_TRUE(context.Shading);
 }
+
+TEST(DisplayMenus, StudAndDetailEntries) {
+    TDrawContext context;
+    context.ChooseStuds(3);
+    EXPECT_TRUE(context.StudsHidden);
+    EXPECT_EQ(context.GetStudStyle(), StudOutline);
+    context.ChooseStuds(2);
+    EXPECT_FALSE(context.StudsHidden);
+    EXPECT_EQ(context.GetStudStyle(), StudEllipse);
+    context.SetWireFrame(true);
+    context.ChooseDetail(1);
+    EXPECT_FALSE(context.WireFrame);
+    EXPECT_EQ(context.DetailLevel, 1);
+    EXPECT_TRUE(context.StudsHidden); // left as the wireframe set it
+}
