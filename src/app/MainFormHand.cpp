@@ -30,19 +30,18 @@ void TMainForm::RepaintHand(const QRect& area) {
 }
 
 void TMainForm::PaintHand(QPainter& painter) {
+    QImage shown = FrameImage(ViewBitmap);
     if (mHandOnlyPaint) {
         ++HandPaints;
-        painter.drawImage(0, 0, FrameImage(ViewBitmap)); // clipped to the hand's old and new places
+        painter.drawImage(0, 0, shown); // clipped to the hand's old and new places
     }
     mHandRect = QRect();
-    if (!mHandShown || Hand.Empty() || ViewBitmap.Empty())
+    if (!mHandShown || Hand.Empty() || shown.isNull())
         return;
-    QImage frameImage = FrameImage(ViewBitmap);
     QImage converted;
-    const QImage* frame = &frameImage;
-    if (frameImage.format() != QImage::Format_RGB32 &&
-        frameImage.format() != QImage::Format_ARGB32) {
-        converted = frameImage.convertToFormat(QImage::Format_RGB32);
+    const QImage* frame = &shown;
+    if (shown.format() != QImage::Format_RGB32) {
+        converted = shown.convertToFormat(QImage::Format_RGB32);
         frame = &converted;
     }
     try {

@@ -69,7 +69,7 @@ TEST(MainFormCommands, SaveAndLoadKeepTheCaptionAndTheView) {
     // A sub-assembly goes into the hand and leaves caption and model alone.
     form->LoadModelFile(dir + "one.lgo", 1);
     form->SetModelFile(dir + "two.lgo");
-    ASSERT_TRUE(form->Hand.GroupInHand);
+    ASSERT_TRUE(form->Hand.HoldingGroup);
     EXPECT_EQ(form->Hand.GroupInHand->Count(), 1);
     EXPECT_EQ(form->Model.Count(), 1);
     EXPECT_FALSE(form->SubAssemblyKey.empty());

@@ -1,9 +1,9 @@
 // Editing through real mouse and key events sent to the view box of a headless main window.
+#include "app/GuiTest.h"
 #include "app/MainForm.h"
 #include "app/ViewBox.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -13,24 +13,13 @@
 #include <gtest/gtest.h>
 
 namespace {
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "tessaryn_gui_tests";
-    static char* argv[] = {name, nullptr};
-    if (!QApplication::instance())
-        new QApplication(argc, argv);
-    return *qApp;
-}
-
 struct EditingFixture : ::testing::Test {
-    std::string folder = QDir::tempPath().toStdString() + "/tessaryn-mouse-" +
-                         std::to_string(QCoreApplication::applicationPid());
+    std::string folder = TestFolder(
+        std::string("mouse_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::unique_ptr<TMainForm> form;
 
     void SetUp() override {
-        App();
-        QDir().mkpath(QString::fromStdString(folder));
-        form = std::make_unique<TMainForm>(std::vector<std::string>{"-I" + folder + "/t.ini"});
+        form = NewForm(folder + "t.ini");
         form->show();
         QApplication::processEvents();
         form->SetViewAngles(70, 30);
@@ -40,7 +29,7 @@ struct EditingFixture : ::testing::Test {
         form->Modified = false;
         form->close();
         form.reset();
-        QDir(QString::fromStdString(folder)).removeRecursively();
+        std::filesystem::remove_all(folder);
     }
 
     TViewBox& View() { return *form->PaintBox1; }
@@ -246,7 +235,7 @@ TEST_F(EditingFixture, DraggingWithShiftAndRightTurnsTheView) {
 }
 
 TEST_F(EditingFixture, SubAssemblyGoesIntoTheHandAndStamps) {
-    std::string name = folder + "/sub.lgo";
+    std::string name = folder + "sub.lgo";
     std::ofstream(name) << "= 70 30 10 0 0 1 1\r\nB 100 60 0 40 40 24 255 1 0 0 0 0  0\r\n"
                            "B 120 60 24 20 20 24 0 1 0 0 0 0  0\r\n";
     form->LoadModelFile(name, 1);
