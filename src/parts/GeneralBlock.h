@@ -15,6 +15,10 @@ public:
     TBlock& SetDefinition(const std::string& file, const std::string& part) override;
     void Rotate() override;
     std::string SaveToString() const override;
+    // Drawing, in the renderer: the definition's polygons, studs and tubes.
+    void Draw(TDrawObject& target) override;
+    void DrawStuds(TDrawObject& target) override;
+    void DrawUnderside(TDrawObject& target) override;
 
     // Names of the bound definition; empty when none is bound.
     std::string FileName() const;

@@ -8,7 +8,6 @@
 #include "render/StudWindow.h"
 #include "render/Studs.h"
 
-#include <cstdlib>
 #include <span>
 
 namespace {
@@ -75,30 +74,13 @@ void TBlock::DrawOctant7(TDrawObject& target) {
     DrawBoxOctant(*this, target, 7);
 }
 
-namespace {
-
-// The lattice of studs or tube rings on a face, limited to those that can reach the bitmap.
-TStudWindow WindowFor(TDrawObject& target, const TDrawContext& context, const TBlock& brick,
-                      double baseX, double baseY, double z, bool studs) {
-    const TStudMetrics& m = context.Studs;
-    int reachX = std::abs(m.StudRX) + (studs ? std::abs(m.StudUp.X) + 1 : 0);
-    int reachY = std::abs(m.StudRY) + (studs ? std::abs(m.StudUp.Y) + 1 : 0);
-    TBitmap& bitmap = target.Canvas().Bitmap();
-    TStudWindow window(context.View, baseX, baseY, z, reachX, reachY, bitmap.Width(),
-                       bitmap.Height());
-    window.Narrowing = int64_t(brick.SX / 20) * (brick.SY / 20) > 64;
-    return window;
-}
-
-} // namespace
-
 void TBlock::DrawStuds(TDrawObject& target) {
     const TDrawContext& context = DrawContextOf(target);
     int octant = context.View.Octant;
     if (octant >= 4)
         return;
     double baseX = double(X) + 10, baseY = double(Y) + 10, z = double(FarZ());
-    TStudWindow window = WindowFor(target, context, *this, baseX, baseY, z, true);
+    TStudWindow window = StudWindowFor(target, context, *this, baseX, baseY, z, true);
     int iFirst = 0, iLast = SX / 20 - 1;
     window.Columns(iFirst, iLast);
     // Back to front: i falls in octants 0 and 1, j rises in octants 0 and 3.
@@ -118,7 +100,7 @@ void TBlock::DrawStuds(TDrawObject& target) {
 
 void TBlock::DrawUnderside(TDrawObject& target) {
     const TDrawContext& context = DrawContextOf(target);
-    TStudWindow window = WindowFor(target, context, *this, X, Y, Z, false);
+    TStudWindow window = StudWindowFor(target, context, *this, X, Y, Z, false);
     int iFirst = 1, iLast = SX / 20 - 1;
     window.Columns(iFirst, iLast);
     for (int i = iFirst; i <= iLast; ++i) {

@@ -1,15 +1,18 @@
 #include "render/BrickPaint.h"
 
 #include "model/Block.h"
+#include "render/Bitmap.h"
 #include "render/DrawContext.h"
 #include "render/DrawObject.h"
 #include "render/Shading.h"
+
+#include <cstdlib>
 
 TDrawContext& DrawContextOf(TDrawObject& target) {
     return *target.Context;
 }
 
-void PrepareBrickPaint(const TBlock& brick, TCanvas& canvas, TDrawContext& context) {
+void PrepareBrickStyle(const TBlock& brick, TCanvas& canvas, TDrawContext& context) {
     const TDrawColours& colours = context.Colours;
     TColour colour = TColour(brick.Colour);
     canvas.Brush.Colour = colour;
@@ -26,8 +29,13 @@ void PrepareBrickPaint(const TBlock& brick, TCanvas& canvas, TDrawContext& conte
     } else if (brick.Colour == 0xFFFF00 || brick.Transparent) {
         canvas.Brush.Style = TBrushStyle::bsDiagCross;
     }
+}
+
+void PrepareBrickPaint(const TBlock& brick, TCanvas& canvas, TDrawContext& context) {
+    PrepareBrickStyle(brick, canvas, context);
     if (!context.Shaded)
         return;
+    const TDrawColours& colours = context.Colours;
     bool keepsEdge = brick.Colour == colours.ColourBlack || brick.Colour == colours.ColourBlue;
     int32_t edge = ScaleColour(keepsEdge ? int32_t(canvas.Pen.Colour) : brick.Colour, 0.6f);
     if (!brick.Selected)
@@ -76,6 +84,18 @@ void DrawStudsOrUnderside(TBlock& brick, TDrawObject& target, const TDrawContext
         brick.DrawStuds(target);
     else
         brick.DrawUnderside(target);
+}
+
+TStudWindow StudWindowFor(TDrawObject& target, const TDrawContext& context, const TBlock& brick,
+                          double baseX, double baseY, double z, bool studs) {
+    const TStudMetrics& m = context.Studs;
+    int reachX = std::abs(m.StudRX) + (studs ? std::abs(m.StudUp.X) + 1 : 0);
+    int reachY = std::abs(m.StudRY) + (studs ? std::abs(m.StudUp.Y) + 1 : 0);
+    TBitmap& bitmap = target.Canvas().Bitmap();
+    TStudWindow window(context.View, baseX, baseY, z, reachX, reachY, bitmap.Width(),
+                       bitmap.Height());
+    window.Narrowing = int64_t(brick.SX / 20) * (brick.SY / 20) > 64;
+    return window;
 }
 
 void ResetAfterDraw(TCanvas& canvas, const TDrawContext& context) {

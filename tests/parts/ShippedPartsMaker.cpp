@@ -1,10 +1,13 @@
-// The geometry of the shipped parts and the (disabled) test that writes data/parts from it:
+// The geometry of the shipped parts and the (disabled) test that writes data/parts (with the
+// decoration picture) from it:
 //   tessaryn_tests --gtest_also_run_disabled_tests --gtest_filter='*RegenerateShippedParts*'
 // Draw orders and studs come from the core's own operations, never from hand.
 
 #include "ShippedPartsMaker.h"
 
+#include "export/PictureFiles.h"
 #include "parts/PartFile.h"
+#include "render/Bitmap.h"
 
 #include <algorithm>
 #include <array>
@@ -198,7 +201,76 @@ TDrawClass RoundPlate() {
     d.BuildDrawOrders();
     return d;
 }
+// A 2 x 2 tile without studs whose top carries the picture face.bmp. The picture's X axis runs
+// from the first point of the top to its last, so the picture is stored transposed.
+TDrawClass DecoratedTile() {
+    TDrawClass d = Named("parts.dat", "facetile2x2", 40, 40, 8);
+    Prism(d, {{0, 0}, {40, 0}, {40, 40}, {0, 40}}, 0, 8);
+    Finish(d, 2, 2);
+    d.TopStuds.clear();
+    d.BitmapPolygon = d.TopStudPolygon;
+    d.BitmapFile = "face.bmp";
+    return d;
+}
+
+// A lantern: a base in the brick's colour, a yellow see-through pane and a dark grey cap.
+TDrawClass Lantern() {
+    TDrawClass d = Named("parts.dat", "lantern1x1", 20, 20, 24);
+    Prism(d, {{0, 0}, {20, 0}, {20, 20}, {0, 20}}, 0, 8);
+    size_t pane = d.Polygons.size();
+    Prism(d, Circle(10, 10, 8, 8), 8, 20);
+    size_t cap = d.Polygons.size();
+    Prism(d, {{0, 0}, {20, 0}, {20, 20}, {0, 20}}, 20, 24);
+    for (size_t i = pane; i < cap; ++i)
+        d.Polygons[i].PolyColour = -0x80FFFF; // RGB(255, 255, 128), see-through
+    for (size_t i = cap; i < d.Polygons.size(); ++i)
+        d.Polygons[i].PolyColour = 0x404040;
+    Finish(d, 1, 1);
+    return d;
+}
+
+// Two studs long with a curved top: the facets of the curve outline only their ends, so the
+// curve looks smooth from the side and keeps its outline at both ends.
+TDrawClass CurvedTop() {
+    TDrawClass d = Named("parts.dat", "curve2x1", 40, 20, 24);
+    std::vector<TPoint2> profile = {{0, 0}, {20, 0}, {20, 12}};
+    for (int k = 1; k < 6; ++k) {
+        double angle = std::numbers::pi * k / 6;
+        profile.push_back({int32_t(std::lround(10 + 10 * std::cos(angle))),
+                           int32_t(std::lround(12 + 12 * std::sin(angle)))});
+    }
+    profile.push_back({0, 12});
+    ExtrudeX(d, profile, 0, 40);
+    // Side faces follow the two end faces in profile order; the curve starts at edge 2.
+    constexpr int32_t EndsOnly = 1 << 1 | 1 << 3; // hides edges 0 and 2, the lengthwise ones
+    for (size_t edge = 2; edge + 1 < profile.size(); ++edge)
+        d.Polygons[2 + edge].EdgeFlags = EndsOnly;
+    d.FindTopPolygon();
+    d.FindBottomPolygon();
+    d.BuildDrawOrders();
+    return d;
+}
 } // namespace
+
+// The decoration picture of facetile2x2: a yellow face on the transparent magenta, transposed.
+std::unique_ptr<TBitmap> ShippedFacePicture() {
+    constexpr int Size = 32;
+    auto picture = std::make_unique<TBitmap>(Size, Size);
+    for (int v = 0; v < Size; ++v)
+        for (int u = 0; u < Size; ++u) {
+            // (x, y) as the picture is seen: x to the right, y down.
+            double x = v - 15.5, y = u - 15.5, r = std::hypot(x, y);
+            bool eye = std::hypot(std::fabs(x) - 5, y + 4) < 2.2;
+            bool mouth = r > 7 && r < 9.5 && y > 3;
+            TColour colour = 0xFF00FF;
+            if (r < 13.5)
+                colour = eye || mouth ? 0x1B2A34 : 0x2FCDF5;
+            else if (r < 15)
+                colour = 0x1B2A34;
+            picture->SetPixel(u, v, colour);
+        }
+    return picture;
+}
 
 std::vector<TDrawClass> ShippedParts() {
     std::vector<TDrawClass> parts;
@@ -208,6 +280,9 @@ std::vector<TDrawClass> ShippedParts() {
     parts.push_back(Arch());
     parts.push_back(Cone());
     parts.push_back(RoundPlate());
+    parts.push_back(DecoratedTile());
+    parts.push_back(Lantern());
+    parts.push_back(CurvedTop());
     parts.push_back(Brick("template.dat", "template", 1, 2, 24));
     return parts;
 }
@@ -222,4 +297,5 @@ TEST(ShippedParts, DISABLED_RegenerateShippedParts) {
     files["userblks.dat"];
     for (auto& [name, lines] : files)
         SavePartFileLines(std::string(TESSARYN_SHIPPED_DATA) + "parts/" + name, lines);
+    WritePictureFile(*ShippedFacePicture(), std::string(TESSARYN_SHIPPED_DATA) + "parts/face.bmp");
 }

@@ -2,8 +2,13 @@
 // The shipped part definitions as built in code, for the file writer and the tests.
 
 #include "parts/DrawClass.h"
+#include "render/Bitmap.h"
 
+#include <memory>
 #include <vector>
 
 // Every shipped definition with its FileName and PartName, in file order.
 std::vector<TDrawClass> ShippedParts();
+
+// The picture face.bmp that the decorated tile shows.
+std::unique_ptr<TBitmap> ShippedFacePicture();

@@ -1,5 +1,6 @@
 #include "PartTestSupport.h"
 #include "ShippedPartsMaker.h"
+#include "export/PictureFiles.h"
 #include "model/Error.h"
 #include "parts/DrawClass.h"
 
@@ -24,6 +25,14 @@ TEST_F(ShippedPartsTest, FilesHoldExactlyWhatTheGeometryMakes) {
     for (const auto& [name, lines] : files)
         EXPECT_EQ(LoadPartFileLines(AppDir() + "parts/" + name), lines) << name;
     EXPECT_TRUE(LoadPartFileLines(AppDir() + "parts/userblks.dat").empty());
+    TBitmap face;
+    ReadPictureFile(AppDir() + "parts/face.bmp", face);
+    auto made = ShippedFacePicture();
+    ASSERT_EQ(face.Width(), made->Width());
+    ASSERT_EQ(face.Height(), made->Height());
+    for (int y = 0; y < face.Height(); ++y)
+        for (int x = 0; x < face.Width(); ++x)
+            ASSERT_EQ(face.Pixel(x, y), made->Pixel(x, y)) << x << "," << y;
     EXPECT_EQ(MessageOf([] { GetDrawClass("userblks.dat", "x"); }),
               "Could not find part x in file userblks.dat");
 }

@@ -1,0 +1,81 @@
+// The ridge brick (two slopes meeting at a ridge) and the ridge end (three slopes meeting at a
+// point). Neither has studs.
+
+#include "model/BlockKinds.h"
+#include "render/RoofFrame.h"
+
+namespace {
+
+void FrontSlope(const TRoofFrame& f) {
+    f.Face(SlopeFacingPlusY, {{0, f.SY, 6}, {f.SX, f.SY, 6}, {f.SX, f.H, f.SZ}, {0, f.H, f.SZ}});
+}
+
+void BackSlope(const TRoofFrame& f) {
+    f.Face(SlopeFacingMinusY, {{0, 0, 6}, {f.SX, 0, 6}, {f.SX, f.H, f.SZ}, {0, f.H, f.SZ}});
+}
+
+void FrontTriangle(const TRoofFrame& f) {
+    f.Face(SlopeFacingPlusY, {{0, f.SY, 6}, {f.SX, f.SY, 6}, {f.SX, f.H, f.SZ}});
+}
+
+void BackTriangle(const TRoofFrame& f) {
+    f.Face(SlopeFacingMinusY, {{0, 0, 6}, {f.SX, 0, 6}, {f.SX, f.H, f.SZ}});
+}
+
+void LeftTriangle(const TRoofFrame& f) {
+    f.Face(SlopeFacingMinusX, {{0, 0, 6}, {0, f.SY, 6}, {f.SX, f.H, f.SZ}});
+}
+
+} // namespace
+
+void TRoofTop::DrawFrontGroup(const TRoofFrame& f) {
+    FrontSlope(f);
+    f.FrontLip();
+}
+
+void TRoofTop::DrawBackGroup(const TRoofFrame& f) {
+    BackSlope(f);
+    f.BackLip();
+}
+
+void TRoofTop::DrawTopGroup(const TRoofFrame& f, bool) {
+    BackSlope(f);
+    FrontSlope(f);
+}
+
+void TRoofTop::DrawLeftGroup(const TRoofFrame& f) {
+    f.Face(FaceAcrossX, {{0, 0, 0}, {0, f.SY, 0}, {0, f.SY, 6}, {0, f.H, f.SZ}, {0, 0, 6}});
+}
+
+void TRoofTop::DrawRightGroup(const TRoofFrame& f) {
+    f.Face(FaceAcrossX,
+           {{f.SX, 0, 0}, {f.SX, f.SY, 0}, {f.SX, f.SY, 6}, {f.SX, f.H, f.SZ}, {f.SX, 0, 6}});
+}
+
+void TRoofTopEnd::DrawFrontGroup(const TRoofFrame& f) {
+    FrontTriangle(f);
+    f.FrontLip();
+}
+
+void TRoofTopEnd::DrawBackGroup(const TRoofFrame& f) {
+    BackTriangle(f);
+    f.BackLip();
+}
+
+void TRoofTopEnd::DrawLeftGroup(const TRoofFrame& f) {
+    LeftTriangle(f);
+    f.LeftLip();
+}
+
+void TRoofTopEnd::DrawTopGroup(const TRoofFrame& f, bool) {
+    int azimuth = f.AzimuthWithTurn;
+    if (azimuth >= 220 && (azimuth <= 270 || azimuth >= 310)) {
+        BackTriangle(f);
+        LeftTriangle(f);
+        FrontTriangle(f);
+    } else {
+        FrontTriangle(f);
+        LeftTriangle(f);
+        BackTriangle(f);
+    }
+}

@@ -1,0 +1,116 @@
+// The plain sloped brick, and the drawing that the whole sloped family shares.
+
+#include "model/BlockKinds.h"
+#include "render/BrickPaint.h"
+#include "render/DrawContext.h"
+#include "render/DrawObject.h"
+#include "render/RoofFrame.h"
+#include "render/Studs.h"
+
+namespace {
+
+void Slope(const TRoofFrame& f) {
+    f.Face(SlopeFacingPlusY, {{0, f.SY, 6}, {f.SX, f.SY, 6}, {f.SX, 20, f.SZ}, {0, 20, f.SZ}});
+}
+
+void DrawFrameSide(TRoof& brick, const TRoofFrame& frame, TFrameSide side) {
+    switch (side) {
+    case FrameFront:
+        brick.DrawFrontGroup(frame);
+        break;
+    case FrameLeft:
+        brick.DrawLeftGroup(frame);
+        break;
+    case FrameBack:
+        brick.DrawBackGroup(frame);
+        break;
+    case FrameRight:
+        brick.DrawRightGroup(frame);
+        break;
+    }
+}
+
+} // namespace
+
+void TRoof::Draw(TDrawObject& target) {
+    if (SX == 0)
+        return;
+    TDrawContext& context = DrawContextOf(target);
+    TCanvas& canvas = target.Canvas();
+    PrepareBrickPaint(*this, canvas, context);
+    TRoofFrame frame(*this, target, context);
+    bool studsShown = Studs && !context.StudsHidden;
+    int octant = context.View.Octant;
+    if (octant < 4)
+        DrawTopGroup(frame, studsShown);
+    // Straight down, the top group covers every side.
+    if (context.View.TiltA != 0.0f) {
+        // By world side, whatever the turn: a turned brick keeps the order of the view.
+        for (int worldSide : RoofSideOrder[octant & 7])
+            DrawFrameSide(*this, frame, frame.SideFacing(worldSide));
+        if (octant >= 4)
+            DrawBottomGroup(frame, studsShown);
+    }
+    ResetAfterDraw(canvas, context);
+}
+
+void TRoof::DrawStuds(TDrawObject& target) {
+    const TDrawContext& context = DrawContextOf(target);
+    int turn = Turn & 3;
+    // One row along the top strip, from the first stud on.
+    double firstX = double(X) + (turn == 3 ? double(SX) - 10 : 10);
+    double firstY = double(Y) + (turn == 2 ? double(SY) - 10 : 10);
+    double z = double(FarZ());
+    TStudWindow window = StudWindowFor(target, context, *this, firstX, firstY, z, true);
+    int last = ((turn & 1) != 0 ? SY : SX) / 20 - 1;
+    if ((turn & 1) == 0) {
+        int first = 0;
+        window.Columns(first, last);
+        for (int i = first; i <= last; ++i) {
+            int row = 0, rowLast = 0;
+            window.Rows(i, row, rowLast);
+            if (row > rowLast)
+                continue;
+            TPoint centre = ProjectPoint(context.View, firstX + 20.0 * i, firstY, z);
+            DrawStud(target, context, centre.X, centre.Y);
+        }
+        return;
+    }
+    int first = 0;
+    window.Rows(0, first, last);
+    for (int j = first; j <= last; ++j) {
+        TPoint centre = ProjectPoint(context.View, firstX, firstY + 20.0 * j, z);
+        DrawStud(target, context, centre.X, centre.Y);
+    }
+}
+
+void TRoof::DrawFrontGroup(const TRoofFrame& f) {
+    Slope(f);
+    f.FrontLip();
+}
+
+void TRoof::DrawBackGroup(const TRoofFrame& f) {
+    f.Face(FaceAcrossY, {{0, 0, 0}, {f.SX, 0, 0}, {f.SX, 0, f.SZ}, {0, 0, f.SZ}});
+}
+
+void TRoof::DrawTopGroup(const TRoofFrame& f, bool studsShown) {
+    Slope(f); // again: seen from above it lies over the front group's copy
+    f.Face(FaceFlat, {{0, 0, f.SZ}, {0, 20, f.SZ}, {f.SX, 20, f.SZ}, {f.SX, 0, f.SZ}});
+    if (studsShown)
+        DrawStuds(f.Target);
+}
+
+void TRoof::DrawBottomGroup(const TRoofFrame& f, bool studsShown) {
+    f.Face(FaceFlat, {{0, 0, 0}, {0, f.SY, 0}, {f.SX, f.SY, 0}, {f.SX, 0, 0}});
+    if (studsShown)
+        DrawUnderside(f.Target);
+}
+
+void TRoof::DrawLeftGroup(const TRoofFrame& f) {
+    f.Face(FaceAcrossX, {{0, 0, 0}, {0, f.SY, 0}, {0, f.SY, 6}, {0, 20, f.SZ}, {0, 0, f.SZ}});
+}
+
+void TRoof::DrawRightGroup(const TRoofFrame& f) {
+    f.Face(FaceAcrossX,
+           {{f.SX, 0, 0}, {f.SX, f.SY, 0}, {f.SX, f.SY, 6}, {f.SX, 20, f.SZ}, {f.SX, 0, f.SZ}});
+}
