@@ -5,12 +5,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace {
 constexpr double Epsilon = 0.00001;
 
-// Truncating division first, then the step; the result is held inside int32.
+// Positions stay inside int32 however far a key or a hostile file pushes them.
 int32_t Held(int64_t v) {
     return int32_t(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
 }
