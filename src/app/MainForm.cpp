@@ -40,6 +40,7 @@ TMainForm::TMainForm(const std::vector<std::string>& args, QWidget* parent)
     CreateMenuBar();
     CreateViewPanel();
     ConnectHandlers();
+    CreatePalette();
     resize(1100, 760);
     FormCreate();
 }
@@ -160,6 +161,7 @@ void TMainForm::ConnectHandlers() {
     PaintBox1->OnPaint = [this](QPainter& painter) { PaintBox1Paint(painter); };
     Redraw.Repaint = [this] { PaintBox1->repaint(); };
     qApp->installEventFilter(this);
+    ConnectEditing();
 }
 
 void TMainForm::AboutClick() {

@@ -5,11 +5,15 @@
 #include "model/BlockList.h"
 #include "render/Bitmap.h"
 #include "render/DrawContext.h"
+#include "render/Hand.h"
+#include "render/HandDrawing.h"
 #include "render/RedrawGate.h"
 #include "render/SceneOptions.h"
 #include "render/ViewControls.h"
 
 #include <QMainWindow>
+#include <QPoint>
+#include <QRect>
 #include <functional>
 #include <memory>
 #include <string>
@@ -26,6 +30,7 @@ class QScrollBar;
 class QToolBar;
 class QToolButton;
 class TColourSwatches;
+class TPalettePanel;
 class TViewBox;
 
 class TMainForm : public QMainWindow {
@@ -178,8 +183,46 @@ public:
     void UpdateUndoButtons();
     void SetModelFile(const std::string& name);
 
+    // The brick palette on the right.
+    TPalettePanel* Palette = nullptr;
+    void CreatePalette();
+    // A palette row's key becomes the brick in hand (a combination model loads as a
+    // sub-assembly); false when the key gives nothing to place.
+    bool TakeFromPalette(const std::string& key, int32_t colour);
+
     // Paint of the view box: the frame copied to the screen.
     void PaintBox1Paint(QPainter& painter);
+
+    // Mouse and keyboard editing: the hand and the handlers that move it.
+    THand Hand{Model, Context};
+    int MouseDownX = 0, MouseDownY = 0;
+    bool WireBeforeTurn = false;
+    // The step new bricks get; the advanced toolbox's "Step:" field sets it.
+    int32_t ToolboxStep = 0;
+    // Where the pointer was last moved for the hand (view coordinates), -1 when none pending.
+    QPoint PointerTarget{-1, -1};
+    // Frames rendered and hand-only repaints, for the tests and the timing.
+    int FramesPainted = 0, HandPaints = 0;
+    // The palette's keys (plain Enter, Left, Right, Up, Down; Alt with Up and Down) and its
+    // repaint after a colour change; empty until the palette exists.
+    std::function<void(int key, Qt::KeyboardModifiers modifiers)> PaletteKey;
+    std::function<void()> RepaintPalette;
+    void PaintBox1MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void PaintBox1MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, int x, int y);
+    void PaintBox1MouseUp();
+    // The key preview: true when the key is consumed.
+    bool FormKeyDown(int key, Qt::KeyboardModifiers shift);
+    void DrawHand();
+    void EraseHand();
+    void DropHand();
+    void btnPointerClick() { DropHand(); }
+    // DropBrick with its marks, buttons and redraw; the hand is drawn again.
+    void DropBrickInHand();
+    // The sub-assembly just loaded goes into the hand as a group at the last drop's place.
+    void TakeSubAssemblyInHand();
+    void MovePointerTo(int32_t x, int32_t y, int32_t z);
+    void cbResolutionChange(int index);
+    void mSafePosClick();
 
 protected:
     bool event(QEvent* e) override;
@@ -188,6 +231,20 @@ protected:
 
 private:
     std::vector<std::string> mArgs;
+    bool mHandShown = false;
+    bool mHandOnlyPaint = false;
+    bool mTurningView = false;
+    bool mKeyBusy = false;
+    THandLayer mHandLayer;
+    QRect mHandRect;
+    void ConnectEditing();
+    void ConnectKeyPreview();
+    void PaintHand(QPainter& painter);
+    void RepaintHand(const QRect& area);
+    bool KeyStage1(int key, Qt::KeyboardModifiers shift);
+    bool KeyStage2(int key, Qt::KeyboardModifiers shift);
+    void KeyWithoutHand(int key, Qt::KeyboardModifiers shift);
+    void CycleColour(int direction);
     bool mHintsOn = false;
 
     void FormCreate();

@@ -1,6 +1,7 @@
 // The model commands: new, open, save, recent files, groups, undo and redo, exit.
 #include "app/MainForm.h"
 #include "app/OpenModelDialog.h"
+#include "app/PalettePanel.h"
 #include "export/LDrawExport.h"
 #include "export/LDrawMap.h"
 #include "model/LoadModel.h"
@@ -80,6 +81,7 @@ void TMainForm::btnClearClick() {
     btnUndo->setEnabled(false);
     btnRedo->setEnabled(false);
     RedrawPicture();
+    Palette->ClearRecentlyUsed();
     Modified = false;
 }
 
@@ -129,6 +131,7 @@ void TMainForm::LoadModelFile(const std::string& fileName, int mode) {
     } else {
         SubAssembly = std::move(result.SubAssembly);
         SubAssemblyKey = result.PlaceKey;
+        TakeSubAssemblyInHand();
     }
     Redraw.Busy = false;
     RedrawPicture();

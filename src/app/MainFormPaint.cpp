@@ -23,6 +23,11 @@ void TMainForm::SetBitDepth(int code) {
 void TMainForm::PaintBox1Paint(QPainter& painter) {
     if (Redraw.SuppressPaint || Painting)
         return;
+    if (mHandOnlyPaint) {
+        PaintHand(painter);
+        return;
+    }
+    ++FramesPainted;
     QElapsedTimer timer;
     timer.start();
     Painting = true;
@@ -31,6 +36,7 @@ void TMainForm::PaintBox1Paint(QPainter& painter) {
                                BackgroundPicture.Empty() ? nullptr : &BackgroundPicture};
         PaintFrame(Model, ViewBitmap, Context, background, miAntiAlias->isChecked());
         painter.drawImage(0, 0, FrameImage(ViewBitmap));
+        PaintHand(painter);
     } catch (const std::exception&) {
         // Drawing reports no errors: a failed frame ends here, and the guard is cleared so the
         // next request paints again.

@@ -1,5 +1,6 @@
 // Start-up and shutdown of the main window: the settings file in, the settings file out.
 #include "app/MainForm.h"
+#include "app/PalettePanel.h"
 #include "app/ViewBox.h"
 #include "model/FileNames.h"
 #include "parts/PartFile.h"
@@ -50,6 +51,8 @@ void TMainForm::FormCreate() {
         }
     }
     Settings.Version = 2;
+    Palette->SetBitDepth(BitDepth);
+    Palette->ShowPage(0);
 
     SetDrawingColours();
     Background = ButtonFaceColour();

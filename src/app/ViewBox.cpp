@@ -1,5 +1,6 @@
 #include "app/ViewBox.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
 
@@ -27,4 +28,19 @@ void TViewBox::wheelEvent(QWheelEvent* e) {
     if (delta != 0 && OnWheel)
         OnWheel(delta > 0 ? 1 : -1);
     e->accept();
+}
+
+void TViewBox::mousePressEvent(QMouseEvent* e) {
+    if (OnMouseDown)
+        OnMouseDown(e);
+}
+
+void TViewBox::mouseMoveEvent(QMouseEvent* e) {
+    if (OnMouseMove)
+        OnMouseMove(e);
+}
+
+void TViewBox::mouseReleaseEvent(QMouseEvent* e) {
+    if (OnMouseUp)
+        OnMouseUp(e);
 }

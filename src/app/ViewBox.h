@@ -13,9 +13,14 @@ public:
     std::function<void()> OnResize;
     // Wheel turned over the view: +1 for a step away from the user (up), -1 towards.
     std::function<void(int)> OnWheel;
+    // Mouse press, move and release over the view (the editing surface).
+    std::function<void(QMouseEvent*)> OnMouseDown, OnMouseMove, OnMouseUp;
 
 protected:
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void wheelEvent(QWheelEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
 };

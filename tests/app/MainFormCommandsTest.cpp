@@ -66,11 +66,11 @@ TEST(MainFormCommands, SaveAndLoadKeepTheCaptionAndTheView) {
     EXPECT_EQ(form->Controls.RotZ.Position, 25);
     EXPECT_EQ(form->RecentModels.front(), dir + "two.lgo");
 
-    // A sub-assembly waits in the scratch list and leaves caption and model alone.
+    // A sub-assembly goes into the hand and leaves caption and model alone.
     form->LoadModelFile(dir + "one.lgo", 1);
     form->SetModelFile(dir + "two.lgo");
-    ASSERT_TRUE(form->SubAssembly);
-    EXPECT_EQ(form->SubAssembly->Count(), 1);
+    ASSERT_TRUE(form->Hand.HoldingGroup);
+    EXPECT_EQ(form->Hand.GroupInHand->Count(), 1);
     EXPECT_EQ(form->Model.Count(), 1);
     EXPECT_FALSE(form->SubAssemblyKey.empty());
 }

@@ -1,0 +1,138 @@
+#include "render/PaletteRow.h"
+
+#include "model/BlockList.h"
+#include "model/PaletteKey.h"
+#include "render/Bitmap.h"
+#include "render/DrawContext.h"
+#include "render/DrawObject.h"
+#include "render/Scene.h"
+
+#include <algorithm>
+#include <cmath>
+#include <exception>
+#include <memory>
+
+namespace {
+constexpr TColour FrameColour = RGB(128, 128, 128);
+constexpr TColour PartIDColour = RGB(0, 0, 0);
+constexpr TColour KeyColour = RGB(128, 0, 0);
+
+struct TBox {
+    int64_t X0, Y0, Z0, X1, Y1, Z1;
+};
+
+// Shrinks the scale until the box's projection fits the row, then centres it.
+void FitAndCentre(TViewState& view, const TBox& box, int rowHeight, int width, float f1, float f2) {
+    auto shrink = [&](TPoint a, TPoint b, bool horizontal, float factor) {
+        int d = std::abs(horizontal ? b.X - a.X : b.Y - a.Y);
+        if (d > 0) {
+            float fitted = view.ViewScale * float(rowHeight) * factor / float(d);
+            if (fitted < view.ViewScale)
+                view.ViewScale = fitted;
+        }
+    };
+    auto project = [&](int64_t x, int64_t y, int64_t z) {
+        return ProjectPoint(view, double(x), double(y), double(z));
+    };
+    shrink(project(box.X0, box.Y0, box.Z0), project(box.X1, box.Y1, box.Z1), true, f1);
+    shrink(project(box.X0, box.Y1, box.Z0), project(box.X1, box.Y0, box.Z1), false, f2);
+    TPoint centre = project((box.X0 + box.X1) / 2, (box.Y0 + box.Y1) / 2, (box.Z0 + box.Z1) / 2);
+    view.OriginX = float(std::max(1, width / 2 - centre.X));
+    view.OriginY = float(std::max(2, rowHeight / 2 - centre.Y));
+}
+
+// The combination model moved to the origin, in the current colour where it was saved black,
+// without its baseplate, every brick in step 0.
+std::unique_ptr<TBlockList> LoadCombination(const std::string& key, TColour colour, int octant) {
+    auto model = std::make_unique<TBlockList>();
+    model->CurrentOctant = octant;
+    model->LoadFromFile(SubAssemblyFile(key));
+    for (int i = model->Count() - 1; i >= 0; --i) {
+        TBlock& brick = (*model)[i];
+        brick.X -= int32_t(model->MinX);
+        brick.Y -= int32_t(model->MinY);
+        brick.Z -= int32_t(model->MinZ);
+        brick.Step = 0;
+        if (brick.Colour == 0)
+            brick.Colour = int32_t(colour);
+        if (brick.Baseplate)
+            model->Delete(i);
+    }
+    model->MinX = model->MinY = model->MinZ = 0;
+    model->StepLimit = 0;
+    if (model->Count() > 1)
+        model->Sort(octant);
+    return model;
+}
+
+// The brick or model of the key in the row's fixed view.
+void DrawKey(TDrawObject& target, TDrawContext& context, const std::string& key,
+             const TPaletteRowStyle& style, int rowHeight) {
+    TViewState& view = context.View;
+    view.TiltA = DegreesToAngle(60);
+    view.AzimuthC = DegreesToAngle(30);
+    view.SpinB = 0;
+    view.OriginX = view.OriginY = 0;
+    view.ViewScale = style.Scale;
+    ComputeViewMatrix(view);
+    if (IsSubAssemblyKey(key)) {
+        std::unique_ptr<TBlockList> model = LoadCombination(key, style.Colour, view.Octant);
+        FitAndCentre(view, {0, 0, 0, model->SizeX, model->SizeY, model->SizeZ}, rowHeight,
+                     style.Width, 0.9f, 0.9f);
+        context.ComputeStudMetrics();
+        DrawAll(*model, target, true);
+        return;
+    }
+    std::unique_ptr<TBlock> brick = CreateBrickFromKey(key);
+    if (!brick)
+        return;
+    brick->Colour = int32_t(style.Colour);
+    brick->Transparent = style.Transparent;
+    FitAndCentre(view, {brick->X, brick->Y, brick->Z, brick->FarX(), brick->FarY(), brick->FarZ()},
+                 rowHeight, style.Width, 1.2f, 0.8f);
+    context.ComputeStudMetrics();
+    brick->Draw(target);
+}
+} // namespace
+
+void DrawPaletteRow(TBitmap& bitmap, TDrawContext& context, const std::string& key,
+                    const TPaletteRowStyle& style) {
+    int rowHeight = std::clamp(style.RowHeight, 1, MaxPaletteRowHeight);
+    int width = std::max(1, style.Width);
+    bitmap.SetSize(width, rowHeight);
+    TDrawObject target = TDrawObject::CreateFromBitmap(bitmap);
+    target.Context = &context;
+    TCanvas& canvas = target.Canvas();
+    canvas.Brush.Style = TBrushStyle::bsSolid;
+    canvas.Brush.Colour = style.Selected ? style.Shadow : style.Face;
+    canvas.Pen.Colour = FrameColour;
+    // The canvas, not the raster surface, draws the frame: the surface spares the edge rows.
+    canvas.Rectangle(0, 0, width, rowHeight);
+    canvas.Pen.Colour = 0;
+
+    TViewState savedView = context.View;
+    TStudMetrics savedStuds = context.Studs;
+    int savedDetail = context.DetailLevel;
+    bool savedWireFrame = context.WireFrame, savedStudsHidden = context.StudsHidden;
+    context.DetailLevel = 99;
+    context.WireFrame = false;
+    context.StudsHidden = style.StudsHidden;
+    try {
+        DrawKey(target, context, key, style, rowHeight);
+    } catch (const std::exception&) {
+        // A key that names nothing drawable still shows its text, so the user can mend it.
+    }
+    context.View = savedView;
+    context.Studs = savedStuds;
+    context.DetailLevel = savedDetail;
+    context.WireFrame = savedWireFrame;
+    context.StudsHidden = savedStudsHidden;
+
+    TRowText text = PaletteRowText(key);
+    if (!text.Text.empty()) {
+        canvas.Brush.Style = TBrushStyle::bsClear;
+        canvas.Font.Colour = text.IsPartID ? PartIDColour : KeyColour;
+        target.TextOut(1, 1, text.Text);
+        canvas.Brush.Style = TBrushStyle::bsSolid;
+    }
+}
