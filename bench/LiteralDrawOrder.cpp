@@ -1,10 +1,15 @@
 #include "LiteralDrawOrder.h"
 
+size_t LiteralInsertSortedPosition(const TBrickVector& order, const TBlock& brick, int octant) {
+    size_t i = order.size();
+    while (i > 0 && MayFollow(*order[i - 1], brick, octant))
+        --i;
+    return i;
+}
+
 void LiteralInsertAllSorted(TBrickVector& order, TBrickVector incoming, int octant) {
     for (auto& brick : incoming) {
-        size_t i = order.size();
-        while (i > 0 && MayFollow(*order[i - 1], *brick, octant))
-            --i;
+        size_t i = LiteralInsertSortedPosition(order, *brick, octant);
         order.insert(order.begin() + std::ptrdiff_t(i), std::move(brick));
     }
 }

@@ -1,5 +1,6 @@
 #include "model/DrawOrder.h"
 
+#include "LiteralDrawOrder.h"
 #include "model/DepthBox.h"
 
 #include <algorithm>
@@ -8,56 +9,6 @@
 #include <random>
 
 namespace {
-// The drawing order exactly as first written, kept here as the reference the fast paths
-// must match brick for brick.
-namespace Reference {
-size_t Position(const TBrickVector& order, const TBlock& brick, int octant) {
-    size_t i = order.size();
-    while (i > 0 && MayFollow(*order[i - 1], brick, octant))
-        --i;
-    return i;
-}
-
-void InsertAll(TBrickVector& order, TBrickVector incoming, int octant) {
-    for (auto& brick : incoming) {
-        size_t at = Position(order, *brick, octant);
-        order.insert(order.begin() + std::ptrdiff_t(at), std::move(brick));
-    }
-}
-
-void Sort(TBrickVector& order, int octant) {
-    if (order.size() < 2)
-        return;
-    std::vector<int> left(order.size(), -1), right(order.size(), -1);
-    for (size_t i = 1; i < order.size(); ++i) {
-        int node = 0;
-        for (;;) {
-            int& next = MayFollow(*order[i], *order[size_t(node)], octant) ? right[size_t(node)]
-                                                                           : left[size_t(node)];
-            if (next < 0) {
-                next = int(i);
-                break;
-            }
-            node = next;
-        }
-    }
-    TBrickVector walked;
-    std::vector<int> stack;
-    int node = 0;
-    while (node >= 0 || !stack.empty()) {
-        while (node >= 0) {
-            stack.push_back(node);
-            node = left[size_t(node)];
-        }
-        node = stack.back();
-        stack.pop_back();
-        walked.push_back(std::move(order[size_t(node)]));
-        node = right[size_t(node)];
-    }
-    order.clear();
-    InsertAll(order, std::move(walked), octant);
-}
-} // namespace Reference
 
 std::unique_ptr<TBlock> Brick(int32_t x, int32_t y, int32_t z, int32_t sx, int32_t sy, int32_t sz,
                               int32_t id = 0) {
@@ -141,8 +92,8 @@ TBrickVector StackedModel(std::mt19937& rng, int side, int layers) {
 
 TBrickVector InOrder(TBrickVector bricks, int octant) {
     TBrickVector sorted;
-    Reference::InsertAll(sorted, std::move(bricks), octant);
-    Reference::Sort(sorted, octant);
+    LiteralInsertAllSorted(sorted, std::move(bricks), octant);
+    LiteralSortDrawOrder(sorted, octant);
     return sorted;
 }
 
@@ -152,7 +103,7 @@ void ExpectSameAsReference(const TBrickVector& model) {
     for (int octant = -1; octant <= 8; ++octant) {
         SCOPED_TRACE("octant " + std::to_string(octant));
         TBrickVector expected, actual;
-        Reference::InsertAll(expected, Copy(model), octant);
+        LiteralInsertAllSorted(expected, Copy(model), octant);
         InsertAllSorted(actual, Copy(model), octant);
         ASSERT_EQ(Ids(actual), Ids(expected)) << "loading";
 
@@ -162,25 +113,25 @@ void ExpectSameAsReference(const TBrickVector& model) {
             second.push_back(std::move(first[i]));
         first.resize(half);
         TBrickVector expectedMore = Copy(first), actualMore = Copy(first);
-        Reference::InsertAll(expectedMore, Copy(second), octant);
+        LiteralInsertAllSorted(expectedMore, Copy(second), octant);
         InsertAllSorted(actualMore, Copy(second), octant);
         ASSERT_EQ(Ids(actualMore), Ids(expectedMore)) << "loading into a filled list";
 
         for (int other : {octant, (octant + 3) & 7}) {
             TBrickVector expectedSorted = Copy(expected), actualSorted = Copy(expected);
-            Reference::Sort(expectedSorted, other);
+            LiteralSortDrawOrder(expectedSorted, other);
             SortDrawOrder(actualSorted, other);
             ASSERT_EQ(Ids(actualSorted), Ids(expectedSorted)) << "sorting for " << other;
         }
         TBrickVector unsorted = Copy(model);
-        Reference::Sort(unsorted, octant);
+        LiteralSortDrawOrder(unsorted, octant);
         TBrickVector actualUnsorted = Copy(model);
         SortDrawOrder(actualUnsorted, octant);
         ASSERT_EQ(Ids(actualUnsorted), Ids(unsorted)) << "sorting a list in file order";
 
         for (const auto& b : model)
             ASSERT_EQ(InsertSortedPosition(expected, *b, octant),
-                      Reference::Position(expected, *b, octant));
+                      LiteralInsertSortedPosition(expected, *b, octant));
     }
 }
 } // namespace
@@ -285,12 +236,12 @@ TEST(DrawOrder, MatchesReferenceOnLargeStackedModel) {
     std::mt19937 rng(7);
     TBrickVector saved = InOrder(StackedModel(rng, 13, 7), 0);
     TBrickVector expected, actual;
-    Reference::InsertAll(expected, Copy(saved), 0);
+    LiteralInsertAllSorted(expected, Copy(saved), 0);
     InsertAllSorted(actual, Copy(saved), 0);
     ASSERT_EQ(Ids(actual), Ids(expected));
     for (int octant : {0, 5}) {
         SCOPED_TRACE("octant " + std::to_string(octant));
-        Reference::Sort(expected, octant);
+        LiteralSortDrawOrder(expected, octant);
         SortDrawOrder(actual, octant);
         ASSERT_EQ(Ids(actual), Ids(expected));
     }
