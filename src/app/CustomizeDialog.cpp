@@ -1,6 +1,7 @@
 #include "app/CustomizeDialog.h"
 
 #include "app/PaletteListBox.h"
+#include "app/RepeatButton.h"
 #include "render/PaletteRow.h"
 
 #include <QComboBox>
@@ -9,20 +10,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
-
-namespace {
-QToolButton* RepeatButton(QWidget* parent, const char* name, Qt::ArrowType arrow,
-                          const char* hint) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(name);
-    button->setArrowType(arrow);
-    button->setToolTip(hint);
-    button->setAutoRepeat(true);
-    button->setAutoRepeatDelay(200);
-    button->setAutoRepeatInterval(200);
-    return button;
-}
-} // namespace
 
 TfrmCustomize::TfrmCustomize(const TPageList& pages, const std::vector<std::string>& recent,
                              TDrawKey drawKey, QWidget* parent)

@@ -1,5 +1,6 @@
 #include "app/PageDialogs.h"
 
+#include "app/RepeatButton.h"
 #include "model/Block.h"
 #include "model/Text.h"
 
@@ -21,15 +22,6 @@ QDialogButtonBox* OkCancel(QDialog* dialog) {
     return buttons;
 }
 
-QToolButton* RepeatButton(QWidget* parent, const char* name, Qt::ArrowType arrow) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(name);
-    button->setArrowType(arrow);
-    button->setAutoRepeat(true);
-    button->setAutoRepeatDelay(200);
-    button->setAutoRepeatInterval(200);
-    return button;
-}
 } // namespace
 
 TfrmProperties::TfrmProperties(QWidget* parent) : QDialog(parent) {

@@ -3,6 +3,7 @@
 
 #include "app/MainForm.h"
 #include "app/PaletteListBox.h"
+#include "app/RepeatButton.h"
 #include "model/PaletteKey.h"
 #include "render/Canvas.h"
 #include "render/PaletteRow.h"
@@ -25,17 +26,6 @@ TColour ColourOf(const QColor& c) {
     return RGB(c.red(), c.green(), c.blue());
 }
 
-QToolButton* NewPageButton(QWidget* parent, const char* name, Qt::ArrowType arrow,
-                           const char* hint) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(name);
-    button->setArrowType(arrow);
-    button->setToolTip(hint);
-    button->setAutoRepeat(true);
-    button->setAutoRepeatDelay(200);
-    button->setAutoRepeatInterval(200);
-    return button;
-}
 } // namespace
 
 TPalettePanel::TPalettePanel(TMainForm& form, TPageList& pages, QWidget* parent)
@@ -44,8 +34,8 @@ TPalettePanel::TPalettePanel(TMainForm& form, TPageList& pages, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     auto* top = new QHBoxLayout;
-    btnPrevPage = NewPageButton(this, "btnPrevPage", Qt::LeftArrow, "Previous page");
-    btnNextPage = NewPageButton(this, "btnNextPage", Qt::RightArrow, "Next page");
+    btnPrevPage = RepeatButton(this, "btnPrevPage", Qt::LeftArrow, "Previous page");
+    btnNextPage = RepeatButton(this, "btnNextPage", Qt::RightArrow, "Next page");
     ComboBox1 = new QComboBox(this);
     ComboBox1->setObjectName("ComboBox1");
     ComboBox1->setMaxVisibleItems(30);
