@@ -22,11 +22,14 @@ if(TARGET tessaryn)
         install(FILES ${PACKAGING}/icons/tessaryn-${size}.png
                 DESTINATION ${ICONS}/${size}x${size}/apps RENAME tessaryn.png)
     endforeach()
+    # Qt only recommends its platform plugins, yet no window opens without them.
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
 endif()
 
 if(TESSARYN_TESTS)
     add_test(NAME InstalledRun
-             COMMAND ${CMAKE_SOURCE_DIR}/tests/install/installed-run ${CMAKE_BINARY_DIR})
+             COMMAND ${CMAKE_SOURCE_DIR}/tests/install/installed-run ${CMAKE_BINARY_DIR}
+                     ${CMAKE_COMMAND})
 endif()
 
 set(CPACK_GENERATOR DEB)

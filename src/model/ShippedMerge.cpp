@@ -152,13 +152,15 @@ std::optional<std::string> MergeMappingRows(const std::string& base, const std::
                                             const std::string& theirs) {
     std::vector<std::string> baseRows = Rows(base);
     std::vector<std::string> mineRows = Rows(mine);
+    std::vector<std::string> theirRows = Rows(theirs);
+    if (theirRows == baseRows)
+        return mine; // the newer table changed only its comments
     std::set<std::string> mineSet(mineRows.begin(), mineRows.end());
     for (const std::string& row : baseRows)
         if (!mineSet.count(row))
             return std::nullopt;
     std::set<std::string> known(baseRows.begin(), baseRows.end());
-    for (const std::string& row : Rows(theirs))
-        known.insert(row);
+    known.insert(theirRows.begin(), theirRows.end());
     std::string eol = LineEnd(theirs);
     std::string merged = theirs;
     if (!merged.empty() && merged.back() != '\n')

@@ -56,6 +56,8 @@ TEST(ShippedMergeTest, ChangedShippedRowStopsTheMerge) {
     std::string base = "B 1 1 3 1 0 0 0 0 0 3005.DAT 0\n";
     std::string mine = "B 1 1 3 1 0 0 0 0 0 mine.DAT 0\n";
     EXPECT_FALSE(MergeMappingRows(base, mine, base + "B 2 1 3 1 0 0 0 0 0 3004.DAT 0\n"));
+    // Newer comments alone leave the user's rows as they are.
+    EXPECT_EQ(MergeMappingRows(base, mine, "; newer\n" + base), mine);
 }
 
 TEST(ShippedMergeTest, OnlySettingsAndMappingTableMerge) {
