@@ -58,16 +58,15 @@ public:
         std::string copy = mUserDir + ShippedCopies + name;
         std::optional<std::string> base = ReadIfExists(copy);
         std::optional<std::string> mine = ReadIfExists(own);
-        if (mine == theirs) {
-            // Nothing to do for the user's file.
-        } else if (!mine || mine == base) {
-            Write(own, theirs);
-        } else if (base == theirs) {
-            return; // the user's change stands, and the package has nothing new
-        } else if (auto merged = base ? MergeShipped(name, *base, *mine, theirs) : std::nullopt) {
-            Write(own, *merged);
-        } else {
-            Offer(name, base, theirs);
+        if (mine != theirs) {
+            if (!mine || mine == base)
+                Write(own, theirs);
+            else if (base == theirs)
+                return; // the user's change stands, and the package has nothing new
+            else if (auto merged = base ? MergeShipped(name, *base, *mine, theirs) : std::nullopt)
+                Write(own, *merged);
+            else
+                Offer(name, base, theirs);
         }
         if (base != theirs)
             Write(copy, theirs);
