@@ -1,6 +1,6 @@
 # Installing like a desktop program: executables in bin/, the shipped data read-only in
 # share/tessaryn/ (each user works in a copy of their own), the menu entry, icons, the MIME types
-# of the program's files and the tool's manual page; `make package` wraps it all in a .deb.
+# of the program's files and the manual pages; `make package` wraps it all in a .deb.
 include(GNUInstallDirs)
 
 # The program finds its data as ../share/tessaryn beside its bin folder.
@@ -13,6 +13,7 @@ install(FILES ${PACKAGING}/tessaryn-cli.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/ma
 
 if(TARGET tessaryn)
     install(TARGETS tessaryn RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    install(FILES ${PACKAGING}/tessaryn.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
     install(FILES ${PACKAGING}/tessaryn.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
     install(FILES ${PACKAGING}/tessaryn-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
             RENAME tessaryn.xml)
