@@ -159,9 +159,10 @@ TEST_F(PicturesFixture, SavesEveryVariantInEveryFormatAndRemembersTheFolder) {
             int f = variant >= 2 ? variant : 1;
             EXPECT_EQ(back.Width(), 116 * f) << answer;
             EXPECT_EQ(back.Height(), 116 * f) << answer;
-            if (variant == 0 && std::string(extension) != "jpg")
+            if (variant == 0 && std::string(extension) != "jpg") {
                 EXPECT_EQ(back.Pixel(5, 7),
                           form->ViewBitmap.Pixel(Frame().Left + 5, Frame().Top + 7));
+            }
         }
     EXPECT_EQ(form->PictureDir, out);
     EXPECT_EQ(titles[0].toStdString(), "Save very large picture (.bmp size: 3422 kByte)");
@@ -176,12 +177,6 @@ TEST_F(PicturesFixture, CancelAndFailedWritesKeepThePicturesFolder) {
     answer = folder + "missing/x.png";
     EXPECT_THROW(form->SavePicture(0), TError);
     EXPECT_EQ(form->PictureDir, before);
-    // On a narrow frame the hidden save labels do not act.
-    form->ResizeCameraFrame("64", "64");
-    titles.clear();
-    form->CameraFrame.LayOut();
-    Click(AreaCentre(TFrameArea::SaveDouble));
-    EXPECT_TRUE(titles.empty());
 }
 
 TEST_F(PicturesFixture, PrintsOnePageThatIsNotBlankAndRestoresTheView) {

@@ -2,7 +2,6 @@
 
 #include "../render/RenderTestSupport.h"
 #include "model/BlockList.h"
-#include "model/Error.h"
 
 #include <gtest/gtest.h>
 
@@ -67,10 +66,4 @@ TEST_F(PrintPageTest, TheMarginOutlineHasADoubleLeftMargin) {
     for (int y = 19; y < 781; y += 7)
         for (int x = 37; x < 581; x += 7)
             ASSERT_EQ(whole.Pixel(x, y), 0xFFFFFFu) << x << "," << y;
-}
-
-TEST_F(PrintPageTest, OddBandStartsAreRefused) {
-    TPrintPage page = PrintPageFor(800, 800, 400, 0, 0);
-    TBitmap band(800, 10);
-    EXPECT_THROW(RenderPrintBand(model, context, page, 3, band), TError);
 }
