@@ -7,6 +7,7 @@
 #include "model/Error.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPrinter>
@@ -23,11 +24,13 @@ struct PicturesFixture : ::testing::Test {
     std::unique_ptr<TMainForm> form;
     std::vector<QString> titles;
     std::string answer; // the file name the save dialog gives, empty to cancel
+    decltype(TMainForm::AskPictureFile) saveDialog; // the window's own
 
     void SetUp() override {
         form = NewForm(folder + "t.ini");
         form->show();
         QApplication::processEvents();
+        saveDialog = form->AskPictureFile;
         form->AskPictureFile = [this](const QString& title, const QString&, const QString&) {
             titles.push_back(title);
             return QString::fromStdString(answer);
@@ -166,6 +169,22 @@ TEST_F(PicturesFixture, SavesEveryVariantInEveryFormatAndRemembersTheFolder) {
         }
     EXPECT_EQ(form->PictureDir, out);
     EXPECT_EQ(titles[0].toStdString(), "Save very large picture (.bmp size: 3422 kByte)");
+}
+
+TEST_F(PicturesFixture, ANameTypedWithoutExtensionGetsTheChosenFiltersOne) {
+    QStringList filters;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        filters = dialog->nameFilters();
+        dialog->selectNameFilter("JPEG file (*.jpg)");
+        dialog->selectFile(QString::fromStdString(folder + "house"));
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    QString name = saveDialog("Save picture", QString::fromStdString(folder), "house");
+    EXPECT_EQ(filters,
+              QStringList({"PNG file (*.png)", "JPEG file (*.jpg)", "Bitmap file (*.bmp)"}));
+    EXPECT_EQ(name.toStdString(), folder + "house.jpg");
 }
 
 TEST_F(PicturesFixture, CancelAndFailedWritesKeepThePicturesFolder) {
