@@ -13,8 +13,9 @@
 
 namespace {
 
+// An empty LDraw folder stands for the current folder, as it does for the programs.
 std::string InLibrary(const TExternalPrograms& programs, const std::string& name) {
-    return programs.LDrawLib + "/" + name;
+    return programs.LDrawLib.empty() ? name : programs.LDrawLib + "/" + name;
 }
 
 // The LDraw file every route starts with; a fresh installation has no LDraw folder yet, so the

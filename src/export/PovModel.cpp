@@ -13,6 +13,9 @@
 namespace {
 
 constexpr int StudPitch = 20, StudRadius = 6, StudHeight = 4;
+// A mapping row may give any size; beyond a large baseplate's studs a top stays plain rather
+// than filling the scene with millions of cylinders.
+constexpr int64_t MostStuds = 10000;
 
 std::string Rgb(int32_t colour) {
     auto channel = [colour](int shift) {
@@ -53,7 +56,8 @@ void AppendBrick(std::vector<std::string>& lines, const TBlock& brick) {
     std::string box = "box { " + Vector(brick.X, brick.Y, brick.Z) + ", " +
                       Vector(brick.FarX(), brick.FarY(), brick.FarZ()) + " }";
     std::string texture = " texture { " + TextureName(brick) + " } }";
-    if (!brick.Studs || brick.SX < StudPitch || brick.SY < StudPitch) {
+    int64_t studs = int64_t(brick.SX / StudPitch) * (brick.SY / StudPitch);
+    if (!brick.Studs || studs < 1 || studs > MostStuds) {
         lines.push_back("    object { " + box + texture);
         return;
     }

@@ -58,3 +58,11 @@ TEST(PovModelTest, IncludeFilesDefineWhatTheL2PSceneNames) {
     // One colour per table number; the table's second 0 is left out.
     EXPECT_EQ(CountOf(colours, "#declare LG_Colour_"), 25u);
 }
+
+TEST(PovModelTest, HugeTopsStayPlain) {
+    TBlock huge;
+    huge.SX = 4000, huge.SY = 4000, huge.SZ = 8, huge.Studs = true;
+    std::string text = PovModelInclude({&huge}, "big.dat");
+    EXPECT_EQ(CountOf(text, "cylinder {"), 0u);
+    EXPECT_EQ(CountOf(text, "object { box { <0,0,0>, <4000,4000,8> }"), 1u);
+}
