@@ -9,6 +9,14 @@ constexpr int CommandNotFound = 127;
 // A failing program's last words are enough; POV-Ray writes pages of statistics first.
 constexpr int ReportedLines = 12;
 
+// A program still running when its owner goes is ended with it; that end is nobody's news, and
+// the owner is half gone by then, so the watcher lets go first.
+class TWatchedProcess : public QProcess {
+public:
+    using QProcess::QProcess;
+    ~TWatchedProcess() override { disconnect(); }
+};
+
 void Prepare(QProcess& process, const std::string& commandLine, const std::string& folder) {
     process.setProgram("/bin/sh");
     process.setArguments({"-c", QString::fromStdString(commandLine)});
@@ -48,7 +56,7 @@ void ReportStartFailure(QProcess& process, const std::string& commandLine,
 
 bool RunProgram(const std::string& commandLine, const std::string& folder, QObject* owner,
                 const TRunReport& report) {
-    auto* process = new QProcess(owner);
+    auto* process = new TWatchedProcess(owner);
     Prepare(*process, commandLine, folder);
     QObject::connect(process, &QProcess::finished, process, [process, commandLine, report] {
         CheckEnd(*process, commandLine, report);

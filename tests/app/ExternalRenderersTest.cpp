@@ -108,3 +108,15 @@ TEST(ExternalRenderers, L2PRouteWithTheDefaultConverterWritesTheModelAndTheScene
     EXPECT_NE(ReadText(lib + "TS_test.pov").find("#include \"test.inc\"\r\n"), std::string::npos);
     EXPECT_TRUE(WaitFor([&] { return !ReadText(lib + "povray-args.txt").empty(); }));
 }
+
+TEST(RunProgram, OwnerGoingWhileTheProgramRunsEndsItQuietly) {
+    TestApp();
+    std::string dir = TestFolder("run_program_owner");
+    int reports = 0;
+    {
+        QObject owner;
+        EXPECT_TRUE(RunProgram("sleep 30", dir, &owner, [&](const std::string&) { ++reports; }));
+    }
+    QCoreApplication::processEvents();
+    EXPECT_EQ(reports, 0);
+}
