@@ -36,14 +36,16 @@ std::string LastLines(const QByteArray& output) {
 bool CheckEnd(QProcess& process, const std::string& commandLine, const TRunReport& report) {
     if (process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0)
         return true;
+    bool notFound =
+        process.exitStatus() == QProcess::NormalExit && process.exitCode() == CommandNotFound;
     std::string reason = LastLines(process.readAllStandardError());
     if (process.exitStatus() != QProcess::NormalExit)
         reason = process.errorString().toStdString();
     else if (reason.empty())
-        reason = process.exitCode() == CommandNotFound
-                     ? "Command not found."
-                     : "It ended with status " + std::to_string(process.exitCode()) + ".";
-    report("Could not run \"" + commandLine + "\":\n" + reason);
+        reason = notFound ? "Command not found."
+                          : "It ended with status " + std::to_string(process.exitCode()) + ".";
+    std::string quoted = "\"" + commandLine + "\"";
+    report((notFound ? "Could not run " + quoted + ":\n" : quoted + " failed:\n") + reason);
     return false;
 }
 

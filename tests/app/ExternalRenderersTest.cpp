@@ -46,7 +46,7 @@ TEST(RunProgram, RunsThroughTheShellInTheGivenFolderAndReportsFailures) {
         {"pwd > where.txt", dir, true, ""},
         {"no-such-program-tessaryn", dir, false, "not found"},
         {"echo 'bad input' >&2; exit 3", dir, false, "bad input"},
-        {"exit 4", dir, false, "status 4"},
+        {"exit 4", dir, false, "\"exit 4\" failed:\nIt ended with status 4."},
         {"true", dir + "missing", false, "Could not start"},
     };
     for (const Case& c : cases) {
