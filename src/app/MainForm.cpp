@@ -5,7 +5,7 @@
 #include "app/CanvasText.h"
 #include "app/ColourSwatches.h"
 #include "app/ViewBox.h"
-#include "model/Error.h"
+#include "base/Error.h"
 
 #include <QApplication>
 #include <QCloseEvent>

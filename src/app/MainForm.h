@@ -2,12 +2,12 @@
 // The main window: view box with its bars, tool bars, colour swatches and the palette panel.
 
 #include "app/Settings.h"
-#include "export/CameraFrame.h"
+#include "edit/Hand.h"
+#include "edit/HandDrawing.h"
+#include "exchange/CameraFrame.h"
 #include "model/BlockList.h"
-#include "render/Bitmap.h"
+#include "raster/Bitmap.h"
 #include "render/DrawContext.h"
-#include "render/Hand.h"
-#include "render/HandDrawing.h"
 #include "render/RedrawGate.h"
 #include "render/SceneOptions.h"
 #include "render/ViewControls.h"

@@ -2,11 +2,11 @@
 #include "app/MainForm.h"
 #include "app/OpenModelDialog.h"
 #include "app/PalettePanel.h"
-#include "export/LDrawExport.h"
-#include "export/LDrawMap.h"
-#include "model/LoadModel.h"
+#include "base/Text.h"
+#include "exchange/LDrawExport.h"
+#include "exchange/LDrawMap.h"
+#include "exchange/LoadModel.h"
 #include "model/ModelFile.h"
-#include "model/Text.h"
 
 #include <QFileDialog>
 #include <QLabel>

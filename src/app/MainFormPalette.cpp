@@ -3,7 +3,7 @@
 #include "app/ColourSwatches.h"
 #include "app/MainForm.h"
 #include "app/PalettePanel.h"
-#include "model/LoadModel.h"
+#include "exchange/LoadModel.h"
 #include "model/PaletteKey.h"
 
 #include <QAction>

@@ -2,7 +2,7 @@
 #include "app/MainForm.h"
 #include "app/PalettePanel.h"
 #include "app/ViewBox.h"
-#include "model/FileNames.h"
+#include "base/FileNames.h"
 #include "parts/PartFile.h"
 
 #include <QAction>
