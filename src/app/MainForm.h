@@ -4,6 +4,7 @@
 #include "app/Settings.h"
 #include "model/BlockList.h"
 #include "render/Bitmap.h"
+#include "render/BoundaryState.h"
 #include "render/DrawContext.h"
 #include "render/Hand.h"
 #include "render/HandDrawing.h"
@@ -29,7 +30,9 @@ class QMenu;
 class QScrollBar;
 class QToolBar;
 class QToolButton;
+class TAdvOptions;
 class TColourSwatches;
+class TDlg;
 class TPalettePanel;
 class TViewBox;
 
@@ -199,6 +202,19 @@ public:
     bool WireBeforeTurn = false;
     // The step new bricks get; the advanced toolbox's "Step:" field sets it.
     int32_t ToolboxStep = 0;
+    // The tool windows and the main window's side of them (MainFormTools.cpp).
+    TAdvOptions* AdvOptions = nullptr;
+    TDlg* Dlg = nullptr;
+    TBoundaryState Boundary{Context.Boundary};
+    void CreateToolWindows();
+    void Advancedtoolbox1Click();
+    void Boundary1Click();
+    void miAdjustLightClick();
+    void ToolboxShowSelection();
+    void ToolboxShowBrick(const TBlock* brick);
+    // The Z cut-off bar moved the boundary's top, or the boundary window showed or hid.
+    void BoundaryTopMoved();
+    void SyncZLiftOff();
     // Where the pointer was last moved for the hand (view coordinates), -1 when none pending.
     QPoint PointerTarget{-1, -1};
     // Frames rendered and hand-only repaints, for the tests and the timing.

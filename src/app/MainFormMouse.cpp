@@ -71,6 +71,7 @@ void TMainForm::PaintBox1MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers
             UpdateUndoButtons();
         } else {
             Hand.ClickSelect(i, ctrl);
+            ToolboxShowSelection();
         }
         RedrawPicture();
         return;
@@ -86,6 +87,7 @@ void TMainForm::PaintBox1MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers
         btnPointer->setChecked(false);
         const TBlock& taken = *Hand.BrickInHand;
         MovePointerTo(taken.X, taken.Y, taken.Z);
+        ToolboxShowBrick(&taken);
         mHandShown = true;
         RedrawPicture();
     } else if (right && miWfOnMouse->isChecked()) {
@@ -108,6 +110,7 @@ void TMainForm::PaintBox1MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifie
         if (!echo && Hand.PlaceInHand(x, y)) {
             EraseHand();
             DrawHand();
+            ToolboxShowBrick(Hand.BrickInHand.get());
         }
         return;
     }
@@ -158,6 +161,7 @@ void TMainForm::DropBrickInHand() {
 
 void TMainForm::DropHand() {
     Hand.DropHand();
+    ToolboxShowBrick(nullptr);
     mHandShown = false;
     PaintBox1->unsetCursor();
     RedrawPicture();
