@@ -212,8 +212,9 @@ public:
     void miAdjustLightClick();
     void ToolboxShowSelection();
     void ToolboxShowBrick(const TBlock* brick);
-    // The Z cut-off bar moved the boundary's top, or the boundary window showed or hid.
+    // The Z cut-off bar moved the boundary's top: the boundary window follows.
     void BoundaryTopMoved();
+    // The boundary window changed the top: the bar and its label follow.
     void SyncZLiftOff();
     // Where the pointer was last moved for the hand (view coordinates), -1 when none pending.
     QPoint PointerTarget{-1, -1};

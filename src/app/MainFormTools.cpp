@@ -20,6 +20,7 @@ void TMainForm::CreateToolWindows() {
         Boundary1->setChecked(shown);
         SyncZLiftOff();
     };
+    Dlg->OnLimitsChanged = [this] { SyncZLiftOff(); };
     for (QAction* a : {Advancedtoolbox1, Boundary1, miAdjustLight})
         a->setEnabled(true);
     connect(Advancedtoolbox1, &QAction::triggered, this, [this] { Advancedtoolbox1Click(); });

@@ -11,9 +11,11 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -188,13 +190,14 @@ QWidget* TAdvOptions::CreateLDrawGroup() {
 void TAdvOptions::showEvent(QShowEvent* e) {
     RxSpeedButton1->setEnabled(form.LDrawthisview1->isEnabled());
     QWidget::showEvent(e);
-    if (OnVisibility)
+    if (!e->spontaneous() && OnVisibility)
         OnVisibility(true);
 }
 
 void TAdvOptions::hideEvent(QHideEvent* e) {
     QWidget::hideEvent(e);
-    if (OnVisibility)
+    // Hidden with the minimised main window, it is still switched on.
+    if (!e->spontaneous() && OnVisibility)
         OnVisibility(false);
 }
 

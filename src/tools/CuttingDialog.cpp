@@ -88,6 +88,8 @@ void TDlg::SpinChange() {
     if (suppressed > 0)
         return;
     state.Change(SpinLimits());
+    if (OnLimitsChanged)
+        OnLimitsChanged();
     if (chkAutoUpdate->isChecked())
         RequestUpdate();
 }
@@ -103,6 +105,8 @@ void TDlg::BothStep(QSpinBox* low, QSpinBox* high, int direction) {
 void TDlg::BitBtn1Click() {
     state.Reset(model);
     ShowLimits(state.Kept);
+    if (OnLimitsChanged)
+        OnLimitsChanged();
     RequestUpdate();
 }
 

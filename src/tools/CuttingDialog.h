@@ -27,6 +27,8 @@ public:
 
     // Called after the window showed or hid, with its new state.
     std::function<void(bool shown)> OnVisibility;
+    // Called after the user changed the limits (spin boxes, "Both", "Reset").
+    std::function<void()> OnLimitsChanged;
 
     // The grid steps: X and Y move by the horizontal one, Z by the vertical one.
     void SetIncrements(int32_t horizontal, int32_t vertical);

@@ -97,6 +97,7 @@ TEST_F(CuttingFixture, LiftOffBarMovesTheTopShownOrHidden) {
     BarStep(1);
     EXPECT_EQ(Dlg().edZTop->value(), 48);
     Dlg().edZTop->setValue(24);
+    EXPECT_EQ(form->lblZLiftOff->text(), "24");
     Close();
     // Hidden, the box cuts nothing: the bar shows the top off.
     EXPECT_EQ(form->ZLiftOff->value(), 19999);
