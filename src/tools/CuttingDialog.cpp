@@ -58,8 +58,6 @@ TDlg::TDlg(TBoundaryState& state, const TBlockList& model, QWidget* mainWindow)
 }
 
 void TDlg::SetIncrements(int32_t horizontal, int32_t vertical) {
-    gridXY = horizontal;
-    gridZ = vertical;
     for (QSpinBox* s : {edXLeft, edXRight, edYBack, edYFront})
         s->setSingleStep(horizontal);
     for (QSpinBox* s : {edZBottom, edZTop})
@@ -114,7 +112,6 @@ void TDlg::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
     if (e->spontaneous())
         return;
-    SetIncrements(gridXY, gridZ);
     state.Show();
     ShowLimits(state.Kept);
     if (chkAutoUpdate->isChecked())

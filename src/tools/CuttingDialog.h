@@ -30,7 +30,8 @@ public:
     // Called after the user changed the limits (spin boxes, "Both", "Reset").
     std::function<void()> OnLimitsChanged;
 
-    // The grid steps: X and Y move by the horizontal one, Z by the vertical one.
+    // The grid steps, kept current by the main window: X and Y move by the horizontal one, Z by
+    // the vertical one.
     void SetIncrements(int32_t horizontal, int32_t vertical);
     // Puts the limits into the spin boxes without running the change handling.
     void ShowLimits(const TCutLimits& limits);
@@ -47,7 +48,6 @@ private:
     const TBlockList& model;
     QWidget* mainWindow;
     int suppressed = 0; // the program is setting the spin boxes itself
-    int32_t gridXY = 20, gridZ = 8;
 
     TCutLimits SpinLimits() const;
     void SpinChange();

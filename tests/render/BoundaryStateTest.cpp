@@ -1,7 +1,6 @@
 #include "render/BoundaryState.h"
 
 #include "model/BlockList.h"
-#include "render/SceneOptions.h"
 
 #include <gtest/gtest.h>
 
@@ -15,22 +14,6 @@ TBlock& AddBrick(TBlockList& model, int32_t x, int32_t y, int32_t z, int32_t sx,
     return model.Add(std::move(b));
 }
 } // namespace
-
-TEST(BoundaryState, ShownCutsOnAllAxesHiddenOnlyOnZ) {
-    TCuttingBox box;
-    TBoundaryState state(box);
-    TBlockList model;
-    TBlock& partlyOut = AddBrick(model, 30, 0, 0, 40, 20, 24); // X 30..70 overlaps 0..60
-    state.Kept = {0, 60, -100, 100, 0, 100};
-    state.Show();
-    EXPECT_FALSE(InsideCut(box, partlyOut));
-    state.Hide();
-    EXPECT_EQ(LimitsOf(box), NoCut);
-    EXPECT_EQ(state.Kept, (TCutLimits{0, 60, -100, 100, 0, 100}));
-    EXPECT_TRUE(InsideCut(box, partlyOut));
-    state.Show();
-    EXPECT_EQ(state.Current(), (TCutLimits{0, 60, -100, 100, 0, 100}));
-}
 
 TEST(BoundaryState, HiddenTopCutsByZAlone) {
     TCuttingBox box;
@@ -66,7 +49,7 @@ TEST(BoundaryState, StartUpResetChangesOnlyTheKeptCopy) {
     EXPECT_EQ(box.ZHigh, 24);
 }
 
-TEST(BoundaryState, ChangeWhileHiddenOnlyUpdatesTheCopy) {
+TEST(BoundaryState, ChangeWhileHiddenOnlyUpdatesTheCopyAndHidingKeepsTheBox) {
     TCuttingBox box;
     TBoundaryState state(box);
     state.Change({1, 2, 3, 4, 5, 6});
@@ -74,27 +57,7 @@ TEST(BoundaryState, ChangeWhileHiddenOnlyUpdatesTheCopy) {
     state.Show();
     state.Change({0, 10, 0, 10, 0, 10});
     EXPECT_EQ(state.Current(), (TCutLimits{0, 10, 0, 10, 0, 10}));
-}
-
-TEST(BoundaryState, LiftOffSequenceShownAndHidden) {
-    TCuttingBox box;
-    TBoundaryState state(box);
-    TZCutOff bar;
-    bar.LastPosition = box.TopOff();
-    auto step = [&](int32_t position) {
-        int32_t level = bar.Change(position, box, true, 72, 8, {});
-        state.TopMoved();
-        return level;
-    };
-    // Hidden: the first step down drops onto the model's top, the next one a grid step.
-    EXPECT_EQ(step(19998), 72);
-    EXPECT_EQ(step(71), 64);
-    EXPECT_EQ(state.Kept[5], 64);
-    state.Show();
-    EXPECT_EQ(box.ZHigh, 64);
-    EXPECT_EQ(step(65), 72);
-    EXPECT_EQ(step(0), 0); // a jump down
     state.Hide();
-    EXPECT_EQ(state.Kept[5], 0);
-    EXPECT_EQ(box.ZHigh, 19999);
+    EXPECT_EQ(LimitsOf(box), NoCut);
+    EXPECT_EQ(state.Kept, (TCutLimits{0, 10, 0, 10, 0, 10}));
 }

@@ -15,13 +15,3 @@ TEST(LightPreview, PreviewDrawsWithTheTrialAndCancelRestoresEverything) {
     ApplyLight(context, old); // Cancel
     EXPECT_EQ(context.LightFactor, oldFactors);
 }
-
-TEST(LightPreview, ApplyTakesTheVectorAndItsFactors) {
-    TDrawContext context;
-    ApplyLight(context, {3, -4, 5});
-    EXPECT_EQ(context.Light, (TLightVector{3, -4, 5}));
-    TDrawContext expected;
-    expected.Light = {3, -4, 5};
-    expected.ComputeLightFactors();
-    EXPECT_EQ(context.LightFactor, expected.LightFactor);
-}
