@@ -91,6 +91,7 @@ void TMainForm::PaintBox1MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers
         btnPointer->setChecked(false);
         const TBlock& taken = *Hand.BrickInHand;
         MovePointerTo(taken.X, taken.Y, taken.Z);
+        ToolboxShowSelection(); // a copied selection is deselected
         ToolboxShowBrick(&taken);
         mHandShown = true;
         RedrawPicture();
