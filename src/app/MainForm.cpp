@@ -41,6 +41,7 @@ TMainForm::TMainForm(const std::vector<std::string>& args, QWidget* parent)
     CreateViewPanel();
     ConnectHandlers();
     CreatePalette();
+    CreateToolWindows();
     resize(1100, 760);
     FormCreate();
 }

@@ -111,6 +111,7 @@ void TMainForm::ZLiftOffChange() {
                        ZLiftOff->setValue(level);
                        lblZLiftOff->setText(QString::number(level));
                    });
+    BoundaryTopMoved();
     RedrawPicture();
 }
 

@@ -92,6 +92,7 @@ bool TMainForm::TakeFromPalette(const std::string& key, int32_t colour) {
         brick.Studs = !btnPieceStuds->isChecked();
         brick.Transparent = btnTransparent->isChecked();
         DrawHand();
+        ToolboxShowBrick(&brick);
         btnPointer->setChecked(false);
     }
     ComputeViewMatrix(Context.View);
