@@ -1,8 +1,8 @@
 // The program entry: the main window and its message loop.
 #include "app/MainForm.h"
-#include "model/Error.h"
-#include "model/FileNames.h"
-#include "model/StartAppDir.h"
+#include "base/Error.h"
+#include "base/FileNames.h"
+#include "base/StartAppDir.h"
 
 #include <QApplication>
 #include <QMessageBox>

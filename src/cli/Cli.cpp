@@ -1,10 +1,10 @@
 #include "cli/Cli.h"
 
+#include "base/Error.h"
+#include "base/FileNames.h"
+#include "base/StartAppDir.h"
 #include "cli/CliCommand.h"
 #include "model/BlockList.h"
-#include "model/Error.h"
-#include "model/FileNames.h"
-#include "model/StartAppDir.h"
 
 #include <algorithm>
 #include <new>

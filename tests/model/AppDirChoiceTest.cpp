@@ -1,7 +1,7 @@
-#include "model/AppDirChoice.h"
+#include "base/AppDirChoice.h"
 
 #include "TempFolder.h"
-#include "model/Error.h"
+#include "base/Error.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "model/ShippedMerge.h"
+#include "base/ShippedMerge.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "model/UserFolder.h"
+#include "base/UserFolder.h"
 
 #include "TempFolder.h"
-#include "model/Error.h"
+#include "base/Error.h"
 
 #include <gtest/gtest.h>
 
