@@ -5,13 +5,11 @@ TCliCommand InfoCommand();
 TCliCommand SortCommand();
 TCliCommand ConvertCommand();
 TCliCommand RenderCommand();
+TCliCommand SequenceCommand();
 
 const std::vector<TCliCommand>& CliCommands() {
     static const std::vector<TCliCommand> commands = {
-        InfoCommand(),
-        SortCommand(),
-        ConvertCommand(),
-        RenderCommand(),
+        InfoCommand(), SortCommand(), ConvertCommand(), RenderCommand(), SequenceCommand(),
     };
     return commands;
 }

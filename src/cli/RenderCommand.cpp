@@ -2,17 +2,10 @@
 
 #include "cli/CliCommand.h"
 #include "cli/RenderOptions.h"
+#include "cli/RenderSetup.h"
 #include "export/Picture.h"
 #include "export/PictureFiles.h"
 #include "model/Error.h"
-#include "model/FileIO.h"
-#include "model/LoadModel.h"
-#include "model/ModelFile.h"
-#include "render/Bitmap.h"
-#include "render/DrawContext.h"
-#include "render/RedrawGate.h"
-#include "render/Scene.h"
-#include "render/ViewControls.h"
 
 #include <ostream>
 
@@ -20,155 +13,43 @@ namespace {
 
 const char* Usage = "render MODEL -o OUT [options]";
 
-bool HasHeaderLine(const std::string& fileName) {
-    for (const std::string& line : SplitLines(ReadWholeFile(fileName)))
-        if (!line.empty() && line[0] == '=')
-            return true;
-    return false;
-}
-
-TPixelFormat PixelFormatOption(const TCliArgs& args) {
-    auto it = args.Values.find("--bpp");
-    if (it == args.Values.end())
-        return TPixelFormat::pf32bit;
-    const std::string& text = it->second;
-    if (text == "device")
-        return TPixelFormat::pfDevice;
-    static const std::pair<const char*, TPixelFormat> Formats[] = {{"8", TPixelFormat::pf8bit},
-                                                                   {"15", TPixelFormat::pf15bit},
-                                                                   {"16", TPixelFormat::pf16bit},
-                                                                   {"24", TPixelFormat::pf24bit},
-                                                                   {"32", TPixelFormat::pf32bit}};
-    for (const auto& [name, format] : Formats)
-        if (text == name)
-            return format;
-    throw TError("--bpp must be 8, 15, 16, 24, 32 or device, not \"" + text + "\"");
-}
-
-// The view as the main window takes it from the file, then the options' positions.
-void SetView(const TCliArgs& args, const TBlockList& model, bool header, TViewControls& controls,
-             TDrawContext& context) {
-    if (header)
-        controls.ApplyFileView(model.FileRotX, model.FileRotZ, model.FileScaleBar,
-                               model.FileOffsetX, model.FileOffsetY, model.FileStuds != 0);
-    controls.SetControl(controls.RotX, IntOption(args, "--tilt", controls.RotX.Position));
-    controls.SetControl(controls.RotZ, IntOption(args, "--azimuth", controls.RotZ.Position));
-    controls.SetControl(controls.ScaleBar,
-                        IntOption(args, "--scale-bar", controls.ScaleBar.Position));
-    if (auto offset = IntListOption(args, "--offset", 2, ',')) {
-        controls.SetControl(controls.OffsetX, (*offset)[0]);
-        controls.SetControl(controls.OffsetY, (*offset)[1]);
-    }
-    if (auto light = IntListOption(args, "--light", 3, ',')) {
-        context.Light = {(*light)[0], (*light)[1], (*light)[2]};
-        context.ComputeLightFactors();
-    }
-    if (auto cut = IntListOption(args, "--cut", 6, ',')) {
-        TCuttingBox& box = context.Boundary;
-        box = {(*cut)[0], (*cut)[1], (*cut)[2], (*cut)[3], (*cut)[4], (*cut)[5], true};
-    }
-}
-
-void SetDisplayOptions(const TCliArgs& args, TDrawContext& context) {
-    context.Shading = args.Has("--shading");
-    // Quality 3 hides the studs; so does a header that had them hidden, whatever the quality.
-    int studs = IntOption(args, "--studs", 0, 0, 3);
-    context.SetStudStyle(studs);
-    if (studs == 3)
-        context.StudsHidden = true;
-    context.ChooseDetail(IntOption(args, "--detail", 0, 0, 2));
-    context.SeeThroughBaseplate = args.Has("--see-through-baseplate");
-    if (args.Has("--wireframe"))
-        context.SetWireFrame(true);
-}
-
 void RunRender(const TCliArgs& args, std::ostream&) {
     RequirePositionals(args, 1, Usage);
     auto out = args.Values.find("-o");
     if (out == args.Values.end())
         throw TError(std::string("usage: ") + Usage);
-    auto size = IntListOption(args, "--size", 2, 'x').value_or(std::vector<int32_t>{800, 600});
-    if (size[0] < 1 || size[1] < 1)
-        throw TError("--size must give a width and height of at least 1");
     int variant = IntOption(args, "--variant", 0);
     if (variant != 0 && variant != 1 && variant != 2 && variant != 4 && variant != 8)
         throw TError("--variant must be 0, 1, 2, 4 or 8, not \"" + std::to_string(variant) + "\"");
-    TPixelFormat format = PixelFormatOption(args);
-    bool antiAliased = args.Has("--antialias");
-    if (antiAliased)
-        format = TPixelFormat::pf32bit;
+    TRenderSetup setup(args, args.Positionals[0]);
+    setup.Paint();
 
-    const std::string& modelFile = args.Positionals[0];
-    TBlockList model; // loaded in octant 0, as a freshly started program is
-    LoadModel(model, modelFile, LoadWhole);
-    model.StepLimit = IntOption(args, "--step-limit", 0);
-
-    TDrawContext context;
-    TRedrawGate redraw;
-    TViewControls controls(context, redraw);
-    controls.FormResize(size[0], size[1]);
-    SetView(args, model, HasHeaderLine(modelFile), controls, context);
-    SetDisplayOptions(args, context);
-
-    TBackground background;
-    background.Colour = HexColourOption(args, "--background", 0xF0F0F0);
-    TBitmap view(size[0], size[1], format);
-    PaintFrame(model, view, context, background, antiAliased);
-
-    TPictureFrame frame{0, 0, size[0], size[1]};
+    TPictureFrame frame{0, 0, setup.View.Width(), setup.View.Height()};
     if (auto given = IntListOption(args, "--frame", 4, ','))
         frame = {(*given)[0], (*given)[1], (*given)[2], (*given)[3]};
-    auto picture = MakePicture(variant, frame, view, model, context, background);
+    auto picture =
+        MakePicture(variant, frame, setup.View, setup.Model, setup.Context, setup.Background);
     WritePictureFile(*picture, out->second);
 }
 
 } // namespace
 
 TCliCommand RenderCommand() {
-    return {
-        "render",
-        "render MODEL -o OUT [options]\n"
-        "                              loads MODEL as a whole model and renders the frame the\n"
-        "                              main view would show, then saves it (\".jpg\" anywhere in\n"
-        "                              the lower-case name: JPEG; else \".png\": PNG; else BMP)\n"
-        "  --size WxH                  view size (default 800x600)\n"
-        "  --tilt T --azimuth A --scale-bar S --offset X,Y\n"
-        "                              integer control positions (defaults: the file header's\n"
-        "                              values; without a header 70, 30, 10, 0,0), each clamped\n"
-        "                              to its control's range\n"
-        "  --shading                   shading on (default off)\n"
-        "  --studs Q                   stud quality 0 fast, 1 better, 2 best, 3 none (default\n"
-        "                              0); a header whose studs value is 0 also hides them\n"
-        "  --detail D                  detail level 0, 1 or 2 (default 0)\n"
-        "  --wireframe  --see-through-baseplate\n"
-        "  --antialias                 anti-aliased frame; switches the view to 32 bits first\n"
-        "  --bpp N                     8, 15, 16, 24, 32 or device (default 32)\n"
-        "  --background RRGGBB         view colour as hex red-green-blue (default F0F0F0)\n"
-        "  --light X,Y,Z               light vector (default -7,0,10)\n"
-        "  --step-limit N              model step limit (default 0)\n"
-        "  --cut XL,XH,YL,YH,ZL,ZH     boundary box in force (default: only -19999 <= Z and\n"
-        "                              Z + SZ <= 19999 are tested)\n"
-        "  --frame L,T,R,B             save this picture frame instead of the whole view\n"
-        "  --variant V                 0, 1, 2, 4 or 8 (default 0); without --frame the frame is\n"
-        "                              the whole view\n",
-        {{"-o", true},
-         {"--size", true},
-         {"--tilt", true},
-         {"--azimuth", true},
-         {"--scale-bar", true},
-         {"--offset", true},
-         {"--shading", false},
-         {"--studs", true},
-         {"--detail", true},
-         {"--wireframe", false},
-         {"--see-through-baseplate", false},
-         {"--antialias", false},
-         {"--bpp", true},
-         {"--background", true},
-         {"--light", true},
-         {"--step-limit", true},
-         {"--cut", true},
-         {"--frame", true},
-         {"--variant", true}},
-        RunRender};
+    std::vector<TCliOption> options = RenderSetupOptions();
+    options.insert(options.end(), {{"-o", true}, {"--frame", true}, {"--variant", true}});
+    return {"render",
+            std::string("render MODEL -o OUT [options]\n"
+                        "                              loads MODEL as a whole model and renders "
+                        "the frame the\n"
+                        "                              main view would show, then saves it "
+                        "(\".jpg\" anywhere in\n"
+                        "                              the lower-case name: JPEG; else \".png\": "
+                        "PNG; else BMP)\n"
+                        "  --size WxH                  view size (default 800x600)\n") +
+                RenderSetupHelp +
+                "  --frame L,T,R,B             save this picture frame instead of the whole view\n"
+                "  --variant V                 0, 1, 2, 4 or 8 (default 0); without --frame the "
+                "frame is\n"
+                "                              the whole view\n",
+            options, RunRender};
 }
