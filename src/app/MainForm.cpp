@@ -41,6 +41,7 @@ TMainForm::TMainForm(const std::vector<std::string>& args, QWidget* parent)
     CreateViewPanel();
     ConnectHandlers();
     CreatePalette();
+    CreateSequencer();
     resize(1100, 760);
     FormCreate();
 }
@@ -190,6 +191,7 @@ bool TMainForm::event(QEvent* e) {
 }
 
 void TMainForm::closeEvent(QCloseEvent* e) {
+    StopSequencer();
     if (!AskSaveModel()) {
         e->ignore();
         return;

@@ -31,6 +31,7 @@ class QToolBar;
 class QToolButton;
 class TColourSwatches;
 class TPalettePanel;
+class TfrmSeq;
 class TViewBox;
 
 class TMainForm : public QMainWindow {
@@ -207,6 +208,13 @@ public:
     // repaint after a colour change; empty until the palette exists.
     std::function<void(int key, Qt::KeyboardModifiers modifiers)> PaletteKey;
     std::function<void()> RepaintPalette;
+
+    // The view sequencer; the "Sequencer" entry shows its panel in place of the palette.
+    TfrmSeq* frmSeq = nullptr;
+    void CreateSequencer();
+    void Sequencer1Click();
+    // Ends a running playback before the model or the window changes under it.
+    void StopSequencer();
     void PaintBox1MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
     void PaintBox1MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, int x, int y);
     void PaintBox1MouseUp();
