@@ -90,10 +90,10 @@ void TfrmSeq::CreatePanel() {
 
 void TfrmSeq::ConnectButtons() {
     const std::pair<QToolButton*, void (TfrmSeq::*)()> buttons[] = {
-        {btnClear, &TfrmSeq::btnClearClick}, {btnOpen, &TfrmSeq::btnOpenClick},
-        {btnSave, &TfrmSeq::btnSaveClick},   {btnBegin, &TfrmSeq::btnBeginClick},
-        {btnBack, &TfrmSeq::btnBackClick},   {btnForw, &TfrmSeq::btnForwClick},
-        {btnEnd, &TfrmSeq::btnEndClick},     {btnSnap, &TfrmSeq::btnSnapClick},
+        {btnClear, &TfrmSeq::btnClearClick},  {btnOpen, &TfrmSeq::btnOpenClick},
+        {btnSave, &TfrmSeq::btnSaveClick},    {btnBegin, &TfrmSeq::btnBeginClick},
+        {btnBack, &TfrmSeq::btnBackClick},    {btnForw, &TfrmSeq::btnForwClick},
+        {btnEnd, &TfrmSeq::btnEndClick},      {btnSnap, &TfrmSeq::btnSnapClick},
         {btnNoSnap, &TfrmSeq::btnNoSnapClick}};
     for (auto [button, handler] : buttons)
         connect(button, &QToolButton::clicked, this, handler);

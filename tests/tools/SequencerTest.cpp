@@ -1,8 +1,9 @@
+#include "tools/Sequencer.h"
+
 #include "app/GuiTest.h"
 #include "app/PalettePanel.h"
 #include "app/ViewBox.h"
 #include "render/SequenceFile.h"
-#include "tools/Sequencer.h"
 
 #include <QAction>
 #include <QLabel>
@@ -48,9 +49,9 @@ TEST(Sequencer, TheMenuEntrySwapsThePanelWithThePaletteAndItsKeys) {
     EXPECT_EQ(seq.edFrame->text(), "0");
     EXPECT_EQ(seq.edDelay->text(), "0.1");
     EXPECT_EQ(seq.spFrames->value(), 0);
-    EXPECT_EQ(seq.lblViewSize->text(), QString("View size %1 x %2")
-                                           .arg(form->PaintBox1->width())
-                                           .arg(form->PaintBox1->height()));
+    EXPECT_EQ(
+        seq.lblViewSize->text(),
+        QString("View size %1 x %2").arg(form->PaintBox1->width()).arg(form->PaintBox1->height()));
 
     // The palette's page keys do nothing while its panel is hidden.
     int page = form->Palette->Pages.CurrentPage;
