@@ -191,6 +191,13 @@ public:
     // sub-assembly); false when the key gives nothing to place.
     bool TakeFromPalette(const std::string& key, int32_t colour);
 
+    // The view sequencer; the "Sequencer" entry shows its panel in place of the palette.
+    TfrmSeq* frmSeq = nullptr;
+    void CreateSequencer();
+    void Sequencer1Click();
+    // Ends a running playback before the model or the window changes under it.
+    void StopSequencer();
+
     // Paint of the view box: the frame copied to the screen.
     void PaintBox1Paint(QPainter& painter);
 
@@ -208,13 +215,6 @@ public:
     // repaint after a colour change; empty until the palette exists.
     std::function<void(int key, Qt::KeyboardModifiers modifiers)> PaletteKey;
     std::function<void()> RepaintPalette;
-
-    // The view sequencer; the "Sequencer" entry shows its panel in place of the palette.
-    TfrmSeq* frmSeq = nullptr;
-    void CreateSequencer();
-    void Sequencer1Click();
-    // Ends a running playback before the model or the window changes under it.
-    void StopSequencer();
     void PaintBox1MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
     void PaintBox1MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, int x, int y);
     void PaintBox1MouseUp();
