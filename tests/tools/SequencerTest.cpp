@@ -133,6 +133,11 @@ TEST(Sequencer, PlaybackStopsOnASecondPressAnOtherCommandOrANewModel) {
         EXPECT_FALSE(seq.ToolbarButton971->isChecked());
     }
     EXPECT_EQ(seq.Sequence.Count(), 1);
+
+    seq.btnPlayStop->click();
+    ASSERT_TRUE(seq.Playing());
+    form->close();
+    EXPECT_FALSE(seq.Playing());
 }
 
 TEST(Sequencer, BadFilesAndDelaysAreRefusedAndOpenCancelShowsTheFirstFrame) {
