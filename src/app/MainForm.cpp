@@ -163,6 +163,7 @@ void TMainForm::ConnectHandlers() {
     Redraw.Repaint = [this] { PaintBox1->repaint(); };
     qApp->installEventFilter(this);
     ConnectEditing();
+    ConnectPictures();
 }
 
 void TMainForm::AboutClick() {
