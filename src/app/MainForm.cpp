@@ -164,6 +164,7 @@ void TMainForm::ConnectHandlers() {
     qApp->installEventFilter(this);
     ConnectEditing();
     ConnectPictures();
+    ConnectRenderers();
 }
 
 void TMainForm::AboutClick() {

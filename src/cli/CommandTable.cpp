@@ -5,11 +5,17 @@ TCliCommand InfoCommand();
 TCliCommand SortCommand();
 TCliCommand ConvertCommand();
 TCliCommand RenderCommand();
+TCliCommand LDrawCommandCommand();
+TCliCommand PovSceneCommand();
+TCliCommand PovPatchCommand();
+TCliCommand PovCommand();
 TCliCommand SequenceCommand();
 
 const std::vector<TCliCommand>& CliCommands() {
     static const std::vector<TCliCommand> commands = {
-        InfoCommand(), SortCommand(), ConvertCommand(), RenderCommand(), SequenceCommand(),
+        InfoCommand(),     SortCommand(),         ConvertCommand(),
+        RenderCommand(),   LDrawCommandCommand(), PovSceneCommand(),
+        PovPatchCommand(), PovCommand(),          SequenceCommand(),
     };
     return commands;
 }

@@ -3,6 +3,7 @@
 #include "cli/CliCommand.h"
 #include "cli/RenderOptions.h"
 #include "cli/RenderSetup.h"
+#include "cli/ViewOptions.h"
 #include "export/Picture.h"
 #include "export/PictureFiles.h"
 #include "model/Error.h"
@@ -18,6 +19,7 @@ void RunRender(const TCliArgs& args, std::ostream&) {
     auto out = args.Values.find("-o");
     if (out == args.Values.end())
         throw TError(std::string("usage: ") + Usage);
+    ViewSizeOption(args); // a bad size is reported before a bad variant, as it always was
     int variant = IntOption(args, "--variant", 0);
     if (variant != 0 && variant != 1 && variant != 2 && variant != 4 && variant != 8)
         throw TError("--variant must be 0, 1, 2, 4 or 8, not \"" + std::to_string(variant) + "\"");

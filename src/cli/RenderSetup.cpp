@@ -1,19 +1,11 @@
 #include "cli/RenderSetup.h"
 
 #include "cli/RenderOptions.h"
+#include "cli/ViewOptions.h"
 #include "model/Error.h"
-#include "model/FileIO.h"
 #include "model/LoadModel.h"
-#include "model/ModelFile.h"
 
 namespace {
-bool HasHeaderLine(const std::string& fileName) {
-    for (const std::string& line : SplitLines(ReadWholeFile(fileName)))
-        if (!line.empty() && line[0] == '=')
-            return true;
-    return false;
-}
-
 TPixelFormat PixelFormatOption(const TCliArgs& args) {
     auto it = args.Values.find("--bpp");
     if (it == args.Values.end())
@@ -32,30 +24,6 @@ TPixelFormat PixelFormatOption(const TCliArgs& args) {
     throw TError("--bpp must be 8, 15, 16, 24, 32 or device, not \"" + text + "\"");
 }
 
-// The view as the main window takes it from the file, then the options' positions.
-void SetView(const TCliArgs& args, const TBlockList& model, bool header, TViewControls& controls,
-             TDrawContext& context) {
-    if (header)
-        controls.ApplyFileView(model.FileRotX, model.FileRotZ, model.FileScaleBar,
-                               model.FileOffsetX, model.FileOffsetY, model.FileStuds != 0);
-    controls.SetControl(controls.RotX, IntOption(args, "--tilt", controls.RotX.Position));
-    controls.SetControl(controls.RotZ, IntOption(args, "--azimuth", controls.RotZ.Position));
-    controls.SetControl(controls.ScaleBar,
-                        IntOption(args, "--scale-bar", controls.ScaleBar.Position));
-    if (auto offset = IntListOption(args, "--offset", 2, ',')) {
-        controls.SetControl(controls.OffsetX, (*offset)[0]);
-        controls.SetControl(controls.OffsetY, (*offset)[1]);
-    }
-    if (auto light = IntListOption(args, "--light", 3, ',')) {
-        context.Light = {(*light)[0], (*light)[1], (*light)[2]};
-        context.ComputeLightFactors();
-    }
-    if (auto cut = IntListOption(args, "--cut", 6, ',')) {
-        TCuttingBox& box = context.Boundary;
-        box = {(*cut)[0], (*cut)[1], (*cut)[2], (*cut)[3], (*cut)[4], (*cut)[5], true};
-    }
-}
-
 void SetDisplayOptions(const TCliArgs& args, TDrawContext& context) {
     context.Shading = args.Has("--shading");
     // Quality 3 hides the studs; so does a header that had them hidden, whatever the quality.
@@ -72,9 +40,7 @@ void SetDisplayOptions(const TCliArgs& args, TDrawContext& context) {
 } // namespace
 
 TRenderSetup::TRenderSetup(const TCliArgs& args, const std::string& modelFile) {
-    auto size = IntListOption(args, "--size", 2, 'x').value_or(std::vector<int32_t>{800, 600});
-    if (size[0] < 1 || size[1] < 1)
-        throw TError("--size must give a width and height of at least 1");
+    std::vector<int32_t> size = ViewSizeOption(args);
     TPixelFormat format = PixelFormatOption(args);
     AntiAliased = args.Has("--antialias");
     if (AntiAliased)
