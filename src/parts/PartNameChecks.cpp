@@ -6,12 +6,13 @@
 #include "parts/PartFile.h"
 
 namespace {
+// Model lines separate their fields by blanks, so a blank anywhere would split the name.
 void CheckName(const std::string& name, const std::string& what) {
-    if (Trim(name) != name)
-        throw TError("The " + what + " may not begin or end with a blank.");
     for (char c : name) {
-        if (c == ':' || c == ',' || c == '[' || c == ']')
-            throw TError("The " + what + " may not hold ':', ',', '[' or ']'.");
+        if (c == ' ')
+            throw TError("The " + what + " may not hold blanks.");
+        if (c == ':' || c == ',' || c == '[' || c == ']' || c == '|')
+            throw TError("The " + what + " may not hold ':', ',', '[', ']' or '|'.");
         if (static_cast<unsigned char>(c) < ' ')
             throw TError("The " + what + " may not hold control characters.");
     }

@@ -38,14 +38,16 @@ TEST_F(PartStoreTest, BadNamesAreRefusedWithAMessage) {
         {"userblks.dat", " wedge"},
         {"userblks.dat ", "wedge"},
         {"userblks.dat", "Template"},
+        {"userblks.dat", "wedge 2"},
+        {"user|blks.dat", "wedge"},
     };
     for (auto [file, part] : refused)
         EXPECT_FALSE(MessageOf([&] { CheckNewPartNames(file, part); }).empty())
             << file << " / " << part;
     EXPECT_EQ(MessageOf([] { CheckNewPartNames("", "x"); }),
               "Filename and Partname must be entered");
-    EXPECT_EQ(MessageOf([] { CheckNewPartNames("userblks.dat", "wedge 2|3040"); }), "");
-    EXPECT_EQ(TypedPartName("wedge 2|3040"), "wedge 2");
+    EXPECT_EQ(MessageOf([] { CheckNewPartNames("userblks.dat", "wedge2|3040"); }), "");
+    EXPECT_EQ(TypedPartName("wedge2|3040"), "wedge2");
 }
 
 TEST_F(PartStoreTest, TakenNamesAreFoundInTheFileTheirOwnFileAndTheCache) {
