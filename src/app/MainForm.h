@@ -30,6 +30,7 @@ class QScrollBar;
 class QToolBar;
 class QToolButton;
 class TColourSwatches;
+class TDrawClass;
 class TPalettePanel;
 class TViewBox;
 
@@ -189,6 +190,8 @@ public:
     // A palette row's key becomes the brick in hand (a combination model loads as a
     // sub-assembly); false when the key gives nothing to place.
     bool TakeFromPalette(const std::string& key, int32_t colour);
+    // Every brick of an edited part takes its new shape: model, hand and sub-assembly.
+    void PartDefinitionChanged(const TDrawClass& definition);
 
     // Paint of the view box: the frame copied to the screen.
     void PaintBox1Paint(QPainter& painter);
