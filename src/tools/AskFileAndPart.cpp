@@ -53,7 +53,13 @@ std::string TAskFileAndPart::PartName() const {
 }
 
 std::string TAskFileAndPart::Identity() const {
-    return Trim(Edit3->text().toStdString());
+    std::string identity = Trim(Edit3->text().toStdString());
+    if (!identity.empty())
+        return identity;
+    // "name|ID" typed as the part name gives the identity too, as a palette key would.
+    std::string part = Edit2->text().toStdString();
+    size_t bar = part.find('|');
+    return bar == std::string::npos ? "" : Trim(part.substr(bar + 1));
 }
 
 void TAskFileAndPart::accept() {

@@ -19,6 +19,7 @@ public:
     std::string FileName() const;
     // The part name as stored: the text before any '|'.
     std::string PartName() const;
+    // The identity box, or else the text after a '|' in the part name.
     std::string Identity() const;
     void accept() override;
 };
