@@ -71,7 +71,9 @@ QWidget* TAddHard::CreateSettingsPanel() {
     lbBlockTypes->setObjectName("lbBlockTypes");
     for (const char* name : KindNames)
         lbBlockTypes->addItem(name);
-    lbBlockTypes->setMaximumHeight(lbBlockTypes->sizeHintForRow(0) * 10 + 6);
+    // All ten kinds at once, without a scroll bar.
+    lbBlockTypes->setFixedHeight(lbBlockTypes->fontMetrics().height() * 10 +
+                                 2 * lbBlockTypes->frameWidth() + 8);
     layout->addWidget(lbBlockTypes);
 
     auto* sizes = new QGridLayout;

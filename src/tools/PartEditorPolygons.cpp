@@ -94,10 +94,13 @@ void TAddHard::AdjChange(int axis) {
     if (updating || !working || !working->IsPolygon(SelectedPolygon))
         return;
     int poly = SelectedPolygon;
+    QSpinBox* box = axis == 0 ? AdjX : axis == 1 ? AdjY : AdjZ;
     if (SelectedVertex >= 0) {
-        working->SetPoint(poly, SelectedVertex, {AdjX->value(), AdjY->value(), AdjZ->value()});
+        // Only the changed coordinate: the others may lie beyond what the boxes can show.
+        TPoint3 p = working->GetPoint(poly, SelectedVertex);
+        Coordinate(p, axis) = box->value();
+        working->SetPoint(poly, SelectedVertex, p);
     } else if (working->GetPointCount(poly) > 0) {
-        QSpinBox* box = axis == 0 ? AdjX : axis == 1 ? AdjY : AdjZ;
         TPoint3 first = working->GetPoint(poly, 0);
         int32_t delta = box->value() - Coordinate(first, axis);
         for (int i = 0; i < working->GetPointCount(poly); ++i) {

@@ -247,6 +247,15 @@ TEST_F(PartEditorTest, ListsDragAndDropAndTrash) {
     editor.DropOnTrash(editor.lbDrawOrder, 0);
     EXPECT_EQ(editor.Working()->DrawOrder[4].Items, (std::vector<int32_t>{0}));
 
+    // A vertex is read from the point, whatever its list line looks like.
+    editor.Working()->SetPoint(1, 2, {-1234, 5, -10000});
+    editor.SelectPolygon(1);
+    editor.SelectVertex(2);
+    EXPECT_EQ(editor.AdjX->value(), -1234);
+    EXPECT_EQ(editor.AdjY->value(), 5);
+    editor.AdjY->setValue(6);
+    EXPECT_EQ(editor.Working()->GetPoint(1, 2), (TPoint3{-1234, 6, -10000}));
+
     editor.SelectPolygon(0);
     editor.CoordRightClick(2);
     EXPECT_EQ(editor.Working()->GetEdgeFlags(0), 8);
