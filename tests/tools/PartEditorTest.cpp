@@ -52,8 +52,10 @@ protected:
     bool PartFileExists(const std::string& name) const {
         return std::filesystem::exists(Dir + "parts/" + name);
     }
-    std::unique_ptr<TMainForm>& OpenForm() {
-        WriteFile(Dir + "s.ini", OnePage);
+    // The window on the settings with two pages, or on those its last run left.
+    std::unique_ptr<TMainForm>& OpenForm(bool freshSettings = true) {
+        if (freshSettings)
+            WriteFile(Dir + "s.ini", OnePage);
         Form = NewForm(Dir + "s.ini");
         return Form;
     }
@@ -296,4 +298,43 @@ TEST_F(PartEditorTest, AddWorksOnAnEmptyPageAndNotOnACombination) {
     ASSERT_EQ(palette.Pages.Pages[1].Bricks.size(), 1u);
     EXPECT_EQ(palette.Pages.Pages[1].Bricks[0], "B 2x2x3|3003");
     EXPECT_EQ(palette.Pages.Pages[1].Height, 40);
+}
+
+TEST_F(PartEditorTest, ANewPartOnAPageIsPlacedSavedAndFoundAgainAfterARestart) {
+    auto& form = OpenForm();
+    TPalettePanel& palette = *form->Palette;
+    palette.ShowPage(1);
+    OnNextDialog<TAddHard>([](TAddHard& editor) {
+        MakeWedge(editor);
+        OnNextDialog<TAskFileAndPart>(
+            [](TAskFileAndPart& ask) { Answer(ask, "userblks.dat", "wedge2x1"); });
+        editor.btnAddPieceClick();
+    });
+    palette.Addnewblock1Click();
+    ASSERT_EQ(palette.Pages.Pages[1].Bricks, std::vector<std::string>{"G userblks.dat, wedge2x1"});
+
+    palette.ListBox1->setCurrentRow(0);
+    palette.ListBox1Click();
+    ASSERT_NE(form->Hand.BrickInHand, nullptr);
+    form->DropBrickInHand();
+    form->SaveModelAs(Dir + "wedge.lgo", true);
+    form->Modified = false;
+    form->close();
+    Form.reset();
+    ClearDrawClasses();
+
+    auto& again = OpenForm(false);
+    again->LoadModelFile(Dir + "wedge.lgo", 0);
+    int wedges = 0;
+    for (int i = 0; i < again->Model.Count(); ++i) {
+        TBlock& brick = again->Model[i];
+        if (brick.Kind != 'G')
+            continue;
+        ++wedges;
+        EXPECT_EQ(brick.Definition->PartName, "wedge2x1");
+        EXPECT_EQ(brick.Definition->GetPoint(0, 1), (TPoint3{20, 0, 0}));
+    }
+    EXPECT_EQ(wedges, 1);
+    EXPECT_EQ(again->Palette->Pages.Pages[1].Bricks,
+              std::vector<std::string>{"G userblks.dat, wedge2x1"});
 }
