@@ -1,9 +1,13 @@
 #include "parts/PartNameChecks.h"
 
 #include "model/Error.h"
+#include "model/FileNames.h"
 #include "model/Text.h"
+#include "parts/DrawClass.h"
 #include "parts/PartCache.h"
 #include "parts/PartFile.h"
+
+#include <filesystem>
 
 namespace {
 // Model lines separate their fields by blanks, so a blank anywhere would split the name.
@@ -16,6 +20,18 @@ void CheckName(const std::string& name, const std::string& what) {
         if (static_cast<unsigned char>(c) < ' ')
             throw TError("The " + what + " may not hold control characters.");
     }
+}
+bool FileHoldsPart(const std::string& path, const std::string& part) {
+    if (!FileExists(path))
+        return false;
+    try {
+        for (const std::string& line : LoadPartFileLines(path))
+            if (SameText(line, "[" + part + "]"))
+                return true;
+    } catch (const TError&) {
+        // An unreadable file holds nothing that could be replaced.
+    }
+    return false;
 }
 } // namespace
 
@@ -43,14 +59,16 @@ void CheckNewPartNames(const std::string& file, const std::string& typedPart) {
 }
 
 bool PartNameTaken(const std::string& file, const std::string& part) {
-    if (FindDrawClass(file, part))
+    // A part's own .tsp file is named after the part alone, so a part of that name in any file
+    // would be shadowed by it.
+    for (const TDrawClass* cached : CachedDrawClasses())
+        if (SameText(cached->PartName, part))
+            return true;
+    if (FileExists(PartFolderPath(part + ".tsp")) || FileHoldsPart(PartFolderPath(file), part))
         return true;
-    try {
-        TLines lines;
-        std::string usedName;
-        LoadPartSection(file, part, lines, usedName);
-        return true;
-    } catch (const TError&) {
-        return false;
-    }
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(AppDir() + "parts", ec))
+        if (entry.is_regular_file(ec) && FileHoldsPart(entry.path().string(), part))
+            return true;
+    return false;
 }

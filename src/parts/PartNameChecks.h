@@ -11,6 +11,6 @@ std::string TypedPartName(const std::string& part);
 // palette key or a section header, or the editor's own "template".
 void CheckNewPartNames(const std::string& file, const std::string& part);
 
-// True when a definition of that name exists: cached, in its own .tsp file or as a section of
-// the file.
+// True when a part of that name exists anywhere its own .tsp file would replace it: cached,
+// in such a file, or as a section of the file or of any file in the parts folder.
 bool PartNameTaken(const std::string& file, const std::string& part);

@@ -1,6 +1,7 @@
 #include "parts/PartStore.h"
 
 #include "model/BlockList.h"
+#include "model/Error.h"
 #include "parts/DrawClass.h"
 #include "parts/PartCache.h"
 #include "parts/PartFile.h"
@@ -8,6 +9,10 @@
 #include <memory>
 
 TDrawClass& StorePartDefinition(TDrawClass& definition) {
+    const std::string& part = definition.PartName;
+    if (part.empty() || part.find_first_of("/\\") != std::string::npos ||
+        part.find("..") != std::string::npos)
+        throw TError("The part name \"" + part + "\" cannot name a file in the parts folder.");
     TLines lines;
     SaveToLines(definition, lines);
     try {

@@ -7,8 +7,8 @@ class TDrawClass;
 
 // Writes the definition to PartName.tsp in the parts folder (which takes precedence over any
 // multi-part file on reading) and makes the cache hold it: copied into the cached definition
-// of its name, or registered as a new one. Returns the cached definition. A failed write
-// raises TError and leaves the cache as it was.
+// of its name, or registered as a new one. Returns the cached definition. A part name that
+// cannot name a file there, or a failed write, raises TError and leaves the cache as it was.
 TDrawClass& StorePartDefinition(TDrawClass& definition);
 
 // Gives every brick of the list bound to the definition its (possibly new) sizes; true when a

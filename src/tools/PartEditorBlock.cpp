@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QToolButton>
@@ -242,7 +243,14 @@ void TAddHard::DrawPreview() {
 }
 
 void TAddHard::btnAddPieceClick() {
-    if (General() && working) {
+    if (General() && !working) {
+        // Accepting would hand back some other part's key in place of the one that failed.
+        QMessageBox::warning(this, windowTitle(),
+                             "The part definition of this brick could not be loaded; choose "
+                             "another kind of brick or Cancel.");
+        return;
+    }
+    if (General()) {
         working->HighlightPolygon = -1;
         SelectedPolygon = SelectedVertex = -1;
         if (SameText(working->FileName, "template.dat") ||

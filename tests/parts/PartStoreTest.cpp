@@ -3,6 +3,7 @@
 
 #include "PartTestSupport.h"
 #include "model/BlockList.h"
+#include "model/Error.h"
 #include "parts/DrawClass.h"
 #include "parts/GeneralBlock.h"
 #include "parts/PartNameChecks.h"
@@ -59,6 +60,10 @@ TEST_F(PartStoreTest, TakenNamesAreFoundInTheFileTheirOwnFileAndTheCache) {
     TDrawClass slab = NewShape("other.dat", "slab", 8);
     StorePartDefinition(slab);
     EXPECT_TRUE(PartNameTaken("other.dat", "slab"));
+    // Another file's part of that name would be shadowed by the new part's own file.
+    WritePartFile("parts.dat", "[arch]\r\nNP=0\r\n");
+    EXPECT_TRUE(PartNameTaken("userblks.dat", "Arch"));
+    EXPECT_TRUE(PartNameTaken("userblks.dat", "SLAB"));
 }
 
 TEST_F(PartStoreTest, ANewPartIsWrittenToItsOwnFileAndRegistered) {
@@ -99,6 +104,15 @@ TEST_F(PartStoreTest, AnEditedPartReachesEveryBrickOfIt) {
     EXPECT_EQ(model[1].SX, 40);
     EXPECT_FALSE(RebindGeneralBlocks(model, working));
     EXPECT_NE(ReadPartFile("wedge.tsp").find("BB=40,20,16"), std::string::npos);
+}
+
+TEST_F(PartStoreTest, APartNameThatLeavesThePartsFolderIsNotWritten) {
+    for (const char* part : {"../escape", "sub/part", ""}) {
+        TDrawClass d = NewShape("userblks.dat", part, 8);
+        EXPECT_THROW(StorePartDefinition(d), TError) << part;
+    }
+    EXPECT_FALSE(std::filesystem::exists(Dir / "escape.tsp"));
+    EXPECT_TRUE(CachedDrawClasses().empty());
 }
 
 TEST_F(PartStoreTest, AFailedWriteLeavesTheCacheAlone) {

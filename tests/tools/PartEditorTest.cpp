@@ -215,6 +215,18 @@ TEST_F(PartEditorTest, LeavingGeneralOrCancellingKeepsTheCachedDefinition) {
     EXPECT_FALSE(PartFileExists("wedge.tsp"));
 }
 
+TEST_F(PartEditorTest, APartThatDoesNotLoadCannotBeAccepted) {
+    TDrawContext context;
+    TAddHard editor(context, 0);
+    editor.Open("G userblks.dat, missing", TAddHard::TMode::EditBlock);
+    EXPECT_EQ(editor.Brick(), nullptr);
+    EXPECT_EQ(editor.lbBlockTypes->currentRow(), 8);
+    editor.DrawPreview();
+    AnswerNextMessageBox(QMessageBox::Ok);
+    editor.btnAddPieceClick();
+    EXPECT_NE(editor.result(), QDialog::Accepted);
+}
+
 TEST_F(PartEditorTest, PreviewBorrowsTheViewAndLimitsTheZoom) {
     TDrawContext context;
     context.View.ViewScale = 2.5f;
