@@ -162,6 +162,7 @@ void TMainForm::ConnectHandlers() {
     Redraw.Repaint = [this] { PaintBox1->repaint(); };
     qApp->installEventFilter(this);
     ConnectEditing();
+    ConnectPictures();
 }
 
 void TMainForm::AboutClick() {

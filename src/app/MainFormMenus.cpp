@@ -134,6 +134,8 @@ void TMainForm::CreateToolBars() {
     btnOptions = NewButton(file, "btnOptions", "Options", "Options");
     btnOptions->setMenu(pumOptions);
     btnOptions->setPopupMode(QToolButton::InstantPopup);
+    btnSavePic = NewButton(file, "btnSavePic", "Picture", "Save picture");
+    btnPrint = NewButton(file, "btnPrint", "Print", "Print");
 
     QToolBar* view = NewBar(this, "View", Qt::TopToolBarArea);
     btnRotUp = NewButton(view, "btnRotUp", QString::fromUtf8("\u25b2"), "Rotate up");
