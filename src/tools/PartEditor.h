@@ -16,7 +16,6 @@
 class QAction;
 class QCheckBox;
 class QComboBox;
-class QLabel;
 class QLineEdit;
 class QListWidget;
 class QMenu;
