@@ -243,6 +243,8 @@ void TAddHard::DrawPreview() {
 }
 
 void TAddHard::btnAddPieceClick() {
+    // The identity goes into palette keys and model lines, which split at ':' and blanks.
+    CheckTypedPartID(Trim(edtIdent->text().toStdString()));
     if (General() && !working) {
         // Accepting would hand back some other part's key in place of the one that failed.
         QMessageBox::warning(this, windowTitle(),

@@ -102,10 +102,11 @@ void TAddHard::AdjChange(int axis) {
         working->SetPoint(poly, SelectedVertex, p);
     } else if (working->GetPointCount(poly) > 0) {
         TPoint3 first = working->GetPoint(poly, 0);
-        int32_t delta = box->value() - Coordinate(first, axis);
+        // Wrapping: absurd coordinates from a file move to absurd places, not into a fault.
+        uint32_t delta = uint32_t(box->value()) - uint32_t(Coordinate(first, axis));
         for (int i = 0; i < working->GetPointCount(poly); ++i) {
             TPoint3 p = working->GetPoint(poly, i);
-            Coordinate(p, axis) += delta;
+            Coordinate(p, axis) = int32_t(uint32_t(Coordinate(p, axis)) + delta);
             working->SetPoint(poly, i, p);
         }
         if (axis == 2)

@@ -209,6 +209,9 @@ TEST_F(PartEditorTest, LeavingGeneralOrCancellingKeepsTheCachedDefinition) {
         EXPECT_EQ(editor.edtX->minimum(), 20);
         EXPECT_EQ(editor.edtZ->singleStep(), 8);
         EXPECT_EQ(editor.Key(), "B 3x1x3");
+        editor.edtIdent->setText("30 04");
+        EXPECT_THROW(editor.btnAddPieceClick(), std::exception);
+        EXPECT_NE(editor.result(), QDialog::Accepted);
         editor.reject();
     }
     EXPECT_EQ(cached.BBX, 20);
