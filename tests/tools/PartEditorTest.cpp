@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -272,6 +273,16 @@ TEST_F(PartEditorTest, ListsDragAndDropAndTrash) {
     EXPECT_EQ(editor.AdjY->value(), 5);
     editor.AdjY->setValue(6);
     EXPECT_EQ(editor.Working()->GetPoint(1, 2), (TPoint3{-1234, 6, -10000}));
+    editor.lbCoord->setFocus();
+    QTest::keyClick(editor.lbCoord, Qt::Key_A);
+    QTest::keyClick(editor.lbCoord, Qt::Key_D);
+    EXPECT_EQ(editor.Working()->GetPoint(1, 2), (TPoint3{-1233, 6, -9998}));
+
+    // Without a point selected the whole polygon moves with its first point.
+    editor.SelectPolygon(0);
+    editor.AdjX->setValue(editor.AdjX->value() + 10);
+    EXPECT_EQ(editor.Working()->GetPoint(0, 0), (TPoint3{10, 0, 24}));
+    EXPECT_EQ(editor.Working()->GetPoint(0, 2), (TPoint3{30, 20, 0}));
 
     editor.SelectPolygon(0);
     editor.CoordRightClick(2);
