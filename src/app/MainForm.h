@@ -35,6 +35,7 @@ class QToolButton;
 class TAdvOptions;
 class TColourSwatches;
 class TDlg;
+class TDrawClass;
 class TPalettePanel;
 class TfrmSeq;
 class TViewBox;
@@ -202,6 +203,8 @@ public:
     // A palette row's key becomes the brick in hand (a combination model loads as a
     // sub-assembly); false when the key gives nothing to place.
     bool TakeFromPalette(const std::string& key, int32_t colour);
+    // Every brick of an edited part takes its new shape: model, hand and sub-assembly.
+    void PartDefinitionChanged(const TDrawClass& definition);
 
     // The view sequencer; the "Sequencer" entry shows its panel in place of the palette.
     TfrmSeq* frmSeq = nullptr;
