@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QScrollBar>
 #include <QToolButton>
 #include <QWheelEvent>
@@ -77,7 +78,7 @@ struct WindowFixture : ::testing::Test {
         return n;
     }
     // The next open dialog chooses the file; every dialog seen is kept.
-    std::vector<TOpenModelDialog*> openDialogs;
+    std::vector<QPointer<TOpenModelDialog>> openDialogs;
     void OnNextOpenDialog(const std::string& file) {
         QTimer::singleShot(0, [this, file] {
             auto* dialog = qobject_cast<TOpenModelDialog*>(QApplication::activeModalWidget());
@@ -183,11 +184,12 @@ TEST_F(WindowFixture, OneOpenDialogKeepsItsStateAndFindsPicturesInAnyCase) {
     OnNextOpenDialog(first);
     form->mNewmodel->trigger();
     ASSERT_EQ(openDialogs.size(), 1u);
+    ASSERT_FALSE(openDialogs[0].isNull()); // still there after the command
     openDialogs[0]->setViewMode(QFileDialog::Detail);
     OnNextOpenDialog(second);
     form->mSubAssembly->trigger();
     ASSERT_EQ(openDialogs.size(), 2u);
-    EXPECT_EQ(openDialogs[1], openDialogs[0]);
+    EXPECT_EQ(openDialogs[1].data(), openDialogs[0].data());
     EXPECT_EQ(openDialogs[1]->viewMode(), QFileDialog::Detail);
     EXPECT_EQ(openDialogs[1]->windowTitle(), "Load a subassembly");
 
