@@ -1,6 +1,6 @@
 #include "app/OpenModelDialog.h"
 
-#include "model/FileNames.h"
+#include "base/FileNames.h"
 
 #include <QDialog>
 #include <QFileInfo>

@@ -7,7 +7,7 @@
 #include "app/PaletteListBox.h"
 #include "app/PalettePanel.h"
 #include "app/ViewBox.h"
-#include "model/FileNames.h"
+#include "base/FileNames.h"
 
 #include <QAction>
 #include <QColorDialog>

@@ -1,5 +1,5 @@
+#include "edit/Hand.h"
 #include "render/DrawContext.h"
-#include "render/Hand.h"
 
 #include <gtest/gtest.h>
 
