@@ -65,6 +65,7 @@ void TMainForm::AddBaseplate() {
 }
 
 void TMainForm::btnClearClick() {
+    StopSequencer();
     if (!AskSaveModel())
         return;
     SetModelFile("");
@@ -97,6 +98,7 @@ void TMainForm::UpdateUndoButtons() {
 }
 
 void TMainForm::LoadModelFile(const std::string& fileName, int mode) {
+    StopSequencer();
     auto known = std::find(RecentModels.begin(), RecentModels.end(), fileName);
     if (known != RecentModels.end()) {
         RecentModels.erase(known);
