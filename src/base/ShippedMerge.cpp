@@ -7,25 +7,9 @@
 #include <vector>
 
 namespace {
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos)
-            end = text.size();
-        std::string line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(line);
-        start = end + 1;
-    }
-    return lines;
-}
-
 std::vector<std::string> Rows(const std::string& text) {
     std::vector<std::string> rows;
-    for (const std::string& line : Lines(text)) {
+    for (const std::string& line : SplitLines(text)) {
         std::string row = Trim(line);
         if (!row.empty() && row[0] != ';')
             rows.push_back(row);
@@ -51,7 +35,7 @@ using TIni = std::vector<TIniSection>;
 
 TIni ParseIni(const std::string& text) {
     TIni ini(1);
-    for (const std::string& line : Lines(text)) {
+    for (const std::string& line : SplitLines(text)) {
         std::string t = Trim(line);
         size_t close = t.find(']');
         if (t.size() >= 2 && t[0] == '[' && close != std::string::npos) {

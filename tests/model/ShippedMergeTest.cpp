@@ -23,6 +23,16 @@ TEST(ShippedMergeTest, UnchangedPagesAndKeysTakeTheNewerSettings) {
                        "[Page2]\r\nTitle=Plates\r\nCount=1\r\nBrick0=B1x1x1\r\n");
 }
 
+TEST(ShippedMergeTest, SettingsWithBareCarriageReturnsMergeLineByLine) {
+    std::string saved = SavedIni;
+    for (size_t at; (at = saved.find("\r\n")) != std::string::npos;)
+        saved.erase(at + 1, 1);
+    auto merged = MergeSettings(BaseIni, saved, NewerIni);
+    ASSERT_TRUE(merged);
+    EXPECT_NE(merged->find("Pages=2\n"), std::string::npos);
+    EXPECT_NE(merged->find("[Page2]\nTitle=Plates\n"), std::string::npos);
+}
+
 TEST(ShippedMergeTest, UsersPagesAndKeysStayWhenTheNewerSettingsLeaveThemAlone) {
     std::string mine = "[Main]\nVersion=2\nPages=1\nLDrawLib=/mine\n\n"
                        "[Page1]\nTitle=Mine\nCount=1\nBrick0=B1x1x3\n";
