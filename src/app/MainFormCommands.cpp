@@ -3,6 +3,7 @@
 #include "app/OpenModelDialog.h"
 #include "app/PalettePanel.h"
 #include "export/LDrawExport.h"
+#include "export/LDrawExportReport.h"
 #include "export/LDrawMap.h"
 #include "model/LoadModel.h"
 #include "model/ModelFile.h"
@@ -135,6 +136,16 @@ void TMainForm::LoadModelFile(const std::string& fileName, int mode) {
     }
     Redraw.Busy = false;
     RedrawPicture();
+    if (result.ImportReport && result.ImportReport->Skipped() > 0)
+        ShowExchangeNotice("LDraw import", ImportReportMessage(*result.ImportReport));
+}
+
+void TMainForm::ShowExchangeNotice(const std::string& title, const std::string& text) {
+    auto* box = new QMessageBox(QMessageBox::Information, QString::fromStdString(title),
+                                QString::fromStdString(text), QMessageBox::Ok, this);
+    box->setObjectName("ExchangeNotice");
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 bool TMainForm::OpenModelDialog(const QString& title, int mode) {
@@ -210,7 +221,10 @@ void TMainForm::SaveModelAs(const std::string& fileName, bool all) {
         std::vector<TBlock*> bricks;
         for (const auto& brick : Model.Items())
             bricks.push_back(brick.get());
-        SaveLDrawFile(fileName, bricks, LDrawMap());
+        TLDrawExportReport report;
+        SaveLDrawFile(fileName, bricks, LDrawMap(), &report);
+        if (report.LeftOut() > 0)
+            ShowExchangeNotice("LDraw export", ExportReportMessage(report));
     } else {
         SaveModelFile(Model, fileName, header, all);
     }

@@ -46,6 +46,8 @@ std::vector<std::string> FormatImportReport(const TLDrawImportReport& report) {
     std::vector<std::string> lines = {"part lines " + std::to_string(report.Read) + " imported " +
                                       std::to_string(report.Imported) + " skipped " +
                                       std::to_string(report.Skipped())};
+    if (report.TyresOfWheels > 0)
+        lines.push_back("tyres " + std::to_string(report.TyresOfWheels) + " (with their wheels)");
     for (const TLDrawSkippedPart& part : report.SkippedParts())
         lines.push_back("skipped " + std::to_string(part.Count) + " " + part.File + " (" +
                         LDrawSkipText(part.Reason) + ")");

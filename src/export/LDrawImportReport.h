@@ -19,11 +19,14 @@ struct TLDrawSkippedPart {
 class TLDrawImportReport {
 public:
     void CountImported() { ++Read, ++Imported; }
+    // A tyre line stands for nothing of its own: the wheel brick it sits on draws it.
+    void CountTyreOfWheel() { CountImported(), ++TyresOfWheels; }
     void CountSkipped(const std::string& file, TLDrawSkip reason);
     void CountStep(int32_t step);
 
     int Read = 0;     // part lines met, each use of a sub-model counted again
-    int Imported = 0; // lines that became a brick
+    int Imported = 0; // lines that became a brick, or a tyre of such a wheel
+    int TyresOfWheels = 0;
     int Skipped() const { return Read - Imported; }
     // True when the model numbers its steps with STEP lines; MaxStep is then the largest step
     // of an imported brick.

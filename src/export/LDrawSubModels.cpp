@@ -9,6 +9,7 @@
 #include "model/Text.h"
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -109,6 +110,17 @@ std::unique_ptr<TDocument> ReadDocument(const std::string& path) {
     return document;
 }
 
+// Tyres that the wheel bricks draw themselves.
+bool IsTyre(const std::string& file) {
+    for (const char* tyre : {"3483.dat", "3641.dat", "6015.dat"})
+        if (SameText(file, tyre))
+            return true;
+    return false;
+}
+
+// A tyre belongs to a wheel whose part lies within this many LDraw units along every axis.
+constexpr double TyreReach = 10;
+
 class TSubModelReader {
 public:
     TSubModelReader(const TLDrawMap& map, const TBrickSink& add) : Map(map), Add(add) {}
@@ -118,6 +130,17 @@ public:
         const TSection& main = document.Sections.front();
         Chain.push_back({KeyOf(document, main), main.Name});
         Expand(document, main, TLDrawPartLine{}, 0, 0);
+        for (const TLDrawPartLine& tyre : Tyres) {
+            if (std::any_of(Wheels.begin(), Wheels.end(), [&](const TLDrawPartLine& wheel) {
+                    for (int i = 0; i < 3; ++i)
+                        if (std::fabs(wheel.Position[i] - tyre.Position[i]) > TyreReach)
+                            return false;
+                    return true;
+                }))
+                Report.CountTyreOfWheel();
+            else
+                Report.CountSkipped(tyre.File, TLDrawSkip::NoRow);
+        }
         return Report;
     }
 
@@ -187,6 +210,8 @@ private:
             if (tokens.size() == 15)
                 brick = ReadLDrawPart(part, Map, &reason);
             if (brick) {
+                if (brick->Kind == 'O')
+                    Wheels.push_back(part);
                 brick->Step = step;
                 Report.CountImported();
                 Report.CountStep(step);
@@ -201,7 +226,10 @@ private:
                     continue;
                 }
             }
-            Report.CountSkipped(part.File, reason);
+            if (reason == TLDrawSkip::NoRow && IsTyre(part.File))
+                Tyres.push_back(part);
+            else
+                Report.CountSkipped(part.File, reason);
         }
     }
 
@@ -234,6 +262,8 @@ private:
     TLDrawImportReport Report;
     std::map<std::string, std::unique_ptr<TDocument>> Documents;
     std::vector<TLink> Chain;
+    // Wheel parts imported and tyre lines met, matched once the whole model is read.
+    std::vector<TLDrawPartLine> Wheels, Tyres;
     int PartLines = 0;
 };
 } // namespace
