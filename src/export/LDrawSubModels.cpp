@@ -173,7 +173,12 @@ private:
             return {&document, section};
         if (!EndsWithNoCase(name, ".ldr") && !EndsWithNoCase(name, ".dat"))
             return {nullptr, nullptr};
-        std::string path = ResolveFileName(document.Folder + NormaliseSeparators(name));
+        // Only files in the model's folder or below it: a model names no files elsewhere.
+        fs::path relative(NormaliseSeparators(name));
+        if (relative.is_absolute() || std::any_of(relative.begin(), relative.end(),
+                                                  [](const fs::path& p) { return p == ".."; }))
+            return {nullptr, nullptr};
+        std::string path = ResolveFileName(document.Folder + relative.string());
         if (!FileExists(path))
             return {nullptr, nullptr};
         const TDocument& beside = Document(path);

@@ -12,7 +12,7 @@ class TLDrawMap;
 // Sub-models nested deeper than this are refused.
 constexpr int MaxSubModelDepth = 32;
 // An import that would expand to more part lines than this is refused.
-constexpr int MaxExpandedPartLines = 1000000;
+constexpr int MaxExpandedPartLines = 100000;
 
 // Reads the file with the loaded table and hands each brick, its Step set, to add. A line whose
 // file no row names is expanded when it names a section of the same file or a ".ldr"/".dat"

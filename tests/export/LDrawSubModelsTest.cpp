@@ -6,6 +6,7 @@
 #include "model/Error.h"
 #include "model/LoadModel.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
@@ -69,6 +70,14 @@ TEST_F(LDrawSubModelsTest, ModelFilesBesideTheModelAreSubModelsToo) {
     Folder.Write("level2.dat", "1 16 0 0 0 1 0 0 0 1 0 0 0 1 3039.dat\r\n"
                                "1 14 40 0 0 0 0 1 0 1 0 -1 0 0 3001.dat\r\n");
     EXPECT_EQ(Read("main.ldr"), Read("flat.dat"));
+
+    // Files outside the model's folder are not the model's: such a line is a part without a row.
+    Folder.Write("up.ldr",
+                 "1 16 0 0 0 1 0 0 0 1 0 0 0 1 ../" +
+                     std::filesystem::path(Folder.Path).parent_path().filename().string() +
+                     "/level1.ldr\r\n");
+    EXPECT_TRUE(Read("up.ldr").empty());
+    EXPECT_EQ(Report.Skipped(), 1);
 }
 
 TEST_F(LDrawSubModelsTest, LoopsAndDeepNestingAreRefusedNamingTheFiles) {
