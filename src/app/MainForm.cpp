@@ -163,6 +163,7 @@ void TMainForm::ConnectHandlers() {
     qApp->installEventFilter(this);
     ConnectEditing();
     ConnectPictures();
+    ConnectRenderers();
 }
 
 void TMainForm::AboutClick() {

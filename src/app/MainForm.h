@@ -34,6 +34,9 @@ class QToolButton;
 class TColourSwatches;
 class TPalettePanel;
 class TViewBox;
+class TProgramStarter;
+struct TExternalPrograms;
+struct TExternalScene;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -117,6 +120,10 @@ public:
     void pfdevice1Click(int tag);
     void mRestBgClick();
     void Backgroundpicture1Click();
+    // External renderers (also the toolbox's "LDraw" button).
+    void SpeedButton1Click();
+    void L2povClick();
+    void L3povClick();
     void BSizeXKeyPress();
     void ZLiftOffChange();
     void btnStudsClick();
@@ -258,6 +265,9 @@ private:
     THandLayer mHandLayer;
     QRect mHandRect;
     void ConnectEditing();
+    void ConnectRenderers();
+    using TExternalRoute = void (*)(const TExternalPrograms&, TExternalScene&, TProgramStarter&);
+    void RunExternalRoute(TExternalRoute route);
     void ConnectKeyPreview();
     void PaintHand(QPainter& painter);
     void RepaintHand(const QRect& area);

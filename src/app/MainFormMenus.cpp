@@ -73,7 +73,7 @@ void TMainForm::CreateMenus() {
     miAbout = NewEntry(pumOptions, "miAbout", "About...", false);
     miExit = NewEntry(pumOptions, "miExit", "Exit", false);
     // The tool windows of these entries come with later work.
-    for (QAction* a : {Advancedtoolbox1, Boundary1, Sequencer1, L2pov, L3pov})
+    for (QAction* a : {Advancedtoolbox1, Boundary1, Sequencer1})
         a->setEnabled(false);
 
     pumViewOptions = new QMenu(this);
