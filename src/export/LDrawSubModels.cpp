@@ -25,14 +25,25 @@ struct TSection {
 // One file read: its sections, the first being the model itself.
 struct TDocument {
     std::string Path;
+    std::string Canonical; // the path that tells two names of one file apart from two files
     std::string Folder;
     std::vector<TSection> Sections;
+    // Section by its name in lower case with '/' separators; the first of a name wins.
+    std::map<std::string, size_t> Index;
+
+    static std::string KeyOf(const std::string& name) {
+        return LowerCase(NormaliseSeparators(name));
+    }
+
+    void BuildIndex() {
+        Index.clear();
+        for (size_t i = 0; i < Sections.size(); ++i)
+            Index.emplace(KeyOf(Sections[i].Name), i);
+    }
 
     const TSection* Find(const std::string& name) const {
-        for (const TSection& section : Sections)
-            if (SameText(NormaliseSeparators(section.Name), NormaliseSeparators(name)))
-                return &section;
-        return nullptr;
+        auto it = Index.find(KeyOf(name));
+        return it == Index.end() ? nullptr : &Sections[it->second];
     }
 };
 
@@ -102,10 +113,12 @@ std::unique_ptr<TDocument> ReadDocument(const std::string& path) {
             document->Sections.back().Lines.push_back(line);
         }
     }
+    document->BuildIndex();
     if (anyFile && LowerCase(path).find(".dat") != std::string::npos &&
         !RefersToSections(*document)) {
         document->Sections = {{name, {}}};
         document->Sections[0].Lines = lines;
+        document->BuildIndex();
     }
     return document;
 }
@@ -155,15 +168,15 @@ private:
         if (ec)
             key = path;
         auto& slot = Documents[key];
-        if (!slot)
+        if (!slot) {
             slot = ReadDocument(path);
+            slot->Canonical = key;
+        }
         return *slot;
     }
 
     static std::string KeyOf(const TDocument& document, const TSection& section) {
-        std::error_code ec;
-        std::string path = fs::weakly_canonical(document.Path, ec).string();
-        return (ec ? document.Path : path) + "|" + LowerCase(NormaliseSeparators(section.Name));
+        return document.Canonical + "|" + TDocument::KeyOf(section.Name);
     }
 
     // The section a line names: one of the same file, else the model of a file beside it.
@@ -178,11 +191,17 @@ private:
         if (relative.is_absolute() || std::any_of(relative.begin(), relative.end(),
                                                   [](const fs::path& p) { return p == ".."; }))
             return {nullptr, nullptr};
-        std::string path = ResolveFileName(document.Folder + relative.string());
-        if (!FileExists(path))
+        // Looking for a file is slow and a sub-model may be used many times: remember each answer.
+        std::string wanted = document.Folder + relative.string();
+        auto [known, isNew] = BesideFiles.try_emplace(wanted, nullptr);
+        if (isNew) {
+            std::string path = ResolveFileName(wanted);
+            if (FileExists(path))
+                known->second = &Document(path);
+        }
+        if (!known->second)
             return {nullptr, nullptr};
-        const TDocument& beside = Document(path);
-        return {&beside, &beside.Sections.front()};
+        return {known->second, &known->second->Sections.front()};
     }
 
     void Expand(const TDocument& document, const TSection& section, const TLDrawPartLine& placement,
@@ -266,6 +285,7 @@ private:
     const TBrickSink& Add;
     TLDrawImportReport Report;
     std::map<std::string, std::unique_ptr<TDocument>> Documents;
+    std::map<std::string, const TDocument*> BesideFiles; // name wanted -> its file, or none
     std::vector<TLink> Chain;
     // Wheel parts imported and tyre lines met, matched once the whole model is read.
     std::vector<TLDrawPartLine> Wheels, Tyres;

@@ -1,4 +1,5 @@
 #include "GuiTest.h"
+#include "model/LoadModel.h"
 
 #include <gtest/gtest.h>
 
@@ -35,7 +36,7 @@ TEST(ExchangeNotice, SavingLDrawThatLeftBricksOutSaysWhichShapes) {
     std::string dir = TestFolder("exportnotice");
     auto form = NewForm(dir + "s.ini");
     auto brick = std::make_unique<TBlock>();
-    brick->Create(0, 0, 0, 60, 60, 24, 255, true, false, false, "");
+    brick->Create(0, 0, 0, 3, 3, 3, 255, true, false, false, ""); // studs and plates
     form->Model.Add(std::move(brick));
     form->SaveModelAs(dir + "out.dat", true);
     std::string text = NoticeText(*form);
