@@ -1,5 +1,5 @@
 #include "GuiTest.h"
-#include "model/LoadModel.h"
+#include "exchange/LoadModel.h"
 
 #include <gtest/gtest.h>
 

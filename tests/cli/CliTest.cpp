@@ -1,6 +1,6 @@
 #include "cli/Cli.h"
 
-#include "model/FileNames.h"
+#include "base/FileNames.h"
 #include "model/TempFolder.h"
 
 #include <gtest/gtest.h>

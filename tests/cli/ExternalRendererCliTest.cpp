@@ -1,5 +1,5 @@
+#include "base/FileNames.h"
 #include "cli/Cli.h"
-#include "model/FileNames.h"
 #include "model/TempFolder.h"
 
 #include <cstdlib>

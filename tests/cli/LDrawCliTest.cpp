@@ -1,8 +1,8 @@
 #include "../export/LDrawTestFolder.h"
+#include "base/FileNames.h"
 #include "cli/Cli.h"
-#include "export/LDrawExport.h"
-#include "model/FileNames.h"
-#include "model/LoadModel.h"
+#include "exchange/LDrawExport.h"
+#include "exchange/LoadModel.h"
 
 #include <gtest/gtest.h>
 #include <sstream>

@@ -1,6 +1,6 @@
 #include "../export/LDrawTestFolder.h"
+#include "base/FileNames.h"
 #include "cli/Cli.h"
-#include "model/FileNames.h"
 
 #include <gtest/gtest.h>
 #include <sstream>

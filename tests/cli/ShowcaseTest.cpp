@@ -1,11 +1,11 @@
+#include "base/FileNames.h"
 #include "cli/Cli.h"
-#include "export/PictureFiles.h"
-#include "model/FileNames.h"
-#include "model/LoadModel.h"
+#include "exchange/LoadModel.h"
 #include "model/TempFolder.h"
 #include "parts/DrawClass.h"
 #include "parts/PartCache.h"
-#include "render/Bitmap.h"
+#include "raster/Bitmap.h"
+#include "raster/PictureFiles.h"
 
 #include <gtest/gtest.h>
 #include <set>

@@ -1,9 +1,9 @@
-#include "export/LDrawExport.h"
+#include "exchange/LDrawExport.h"
 
 #include "LDrawTestFolder.h"
-#include "export/LDrawMap.h"
+#include "base/Error.h"
+#include "exchange/LDrawMap.h"
 #include "model/BlockKinds.h"
-#include "model/Error.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "export/LDrawSubModels.h"
+#include "exchange/LDrawSubModels.h"
 
 #include "LDrawTestFolder.h"
-#include "export/LDrawFileNames.h"
+#include "base/Error.h"
+#include "exchange/LDrawFileNames.h"
+#include "exchange/LoadModel.h"
 #include "model/Block.h"
-#include "model/Error.h"
-#include "model/LoadModel.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

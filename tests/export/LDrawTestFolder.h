@@ -1,7 +1,7 @@
 #pragma once
 // A throw-away folder holding a mapping table, for the LDraw tests.
 
-#include "export/LDrawMap.h"
+#include "exchange/LDrawMap.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -1,9 +1,9 @@
-#include "export/PictureFiles.h"
+#include "raster/PictureFiles.h"
 
-#include "export/BmpCodec.h"
-#include "model/Error.h"
-#include "render/Bitmap.h"
-#include "render/Canvas.h"
+#include "base/Error.h"
+#include "raster/Bitmap.h"
+#include "raster/BmpCodec.h"
+#include "raster/Canvas.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -1,9 +1,9 @@
-#include "export/PictureSave.h"
+#include "exchange/PictureSave.h"
 
 #include "../model/TempFolder.h"
 #include "../render/RenderTestSupport.h"
+#include "base/Error.h"
 #include "model/BlockList.h"
-#include "model/Error.h"
 #include "render/Scene.h"
 
 #include <gtest/gtest.h>

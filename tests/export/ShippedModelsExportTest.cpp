@@ -1,8 +1,8 @@
 #include "LDrawTestFolder.h"
-#include "export/LDrawExport.h"
-#include "export/LDrawExportReport.h"
-#include "model/FileNames.h"
-#include "model/LoadModel.h"
+#include "base/FileNames.h"
+#include "exchange/LDrawExport.h"
+#include "exchange/LDrawExportReport.h"
+#include "exchange/LoadModel.h"
 #include "parts/PartCache.h"
 
 #include <filesystem>

@@ -5,9 +5,9 @@
 
 #include "ShippedPartsMaker.h"
 
-#include "export/PictureFiles.h"
 #include "parts/PartFile.h"
-#include "render/Bitmap.h"
+#include "raster/Bitmap.h"
+#include "raster/PictureFiles.h"
 
 #include <algorithm>
 #include <array>

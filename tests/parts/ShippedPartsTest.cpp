@@ -1,8 +1,8 @@
 #include "PartTestSupport.h"
 #include "ShippedPartsMaker.h"
-#include "export/PictureFiles.h"
-#include "model/Error.h"
+#include "base/Error.h"
 #include "parts/DrawClass.h"
+#include "raster/PictureFiles.h"
 
 #include <gtest/gtest.h>
 #include <map>

@@ -3,9 +3,9 @@
 #include "render/PaletteRow.h"
 
 #include "../model/TempFolder.h"
-#include "model/FileNames.h"
+#include "base/FileNames.h"
 #include "model/PaletteKey.h"
-#include "render/Bitmap.h"
+#include "raster/Bitmap.h"
 #include "render/DrawContext.h"
 
 #include <chrono>

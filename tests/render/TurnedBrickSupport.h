@@ -2,7 +2,7 @@
 // Renders that compare a turned brick with its unturned double seen a quarter turn further.
 
 #include "RenderTestSupport.h"
-#include "render/TurnFrame.h"
+#include "render/bricks/TurnFrame.h"
 
 #include <gtest/gtest.h>
 
