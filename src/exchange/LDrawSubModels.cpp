@@ -139,6 +139,8 @@ public:
     TSubModelReader(const TLDrawMap& map, const TBrickSink& add) : Map(map), Add(add) {}
 
     TLDrawImportReport Read(const std::string& fileName) {
+        // A ".dat" model reads as it always has, every brick in step 0.
+        NumberSteps = EndsWithNoCase(fileName, ".ldr") || EndsWithNoCase(fileName, ".mpd");
         const TDocument& document = Document(fileName);
         const TSection& main = document.Sections.front();
         Chain.push_back({KeyOf(document, main), main.Name});
@@ -208,7 +210,8 @@ private:
                 int depth, int32_t step) {
         for (const std::string& line : section.Lines) {
             std::vector<std::string> tokens = SplitCommaText(line);
-            if (depth == 0 && (IsMeta(tokens, "STEP") || IsMeta(tokens, "ROTSTEP"))) {
+            if (NumberSteps && depth == 0 &&
+                (IsMeta(tokens, "STEP") || IsMeta(tokens, "ROTSTEP"))) {
                 Report.NumberedSteps = true;
                 ++step;
                 continue;
@@ -287,6 +290,7 @@ private:
     std::map<std::string, std::unique_ptr<TDocument>> Documents;
     std::map<std::string, const TDocument*> BesideFiles; // name wanted -> its file, or none
     std::vector<TLink> Chain;
+    bool NumberSteps = false;
     // Wheel parts imported and tyre lines met, matched once the whole model is read.
     std::vector<TLDrawPartLine> Wheels, Tyres;
     int PartLines = 0;

@@ -14,7 +14,8 @@ constexpr int MaxSubModelDepth = 32;
 // An import that would expand to more part lines than this is refused.
 constexpr int MaxExpandedPartLines = 100000;
 
-// Reads the file with the loaded table and hands each brick, its Step set, to add. A line whose
+// Reads the file with the loaded table and hands each brick, its Step set (STEP lines of an
+// ".ldr" or ".mpd" model count; a ".dat" model keeps every brick in step 0), to add. A line whose
 // file no row names is expanded when it names a section of the same file or a ".ldr"/".dat"
 // file beside it; a loop of sub-models, deeper nesting or too many parts raise TError.
 TLDrawImportReport ImportLDrawModel(const std::string& fileName, const TLDrawMap& map,

@@ -136,10 +136,16 @@ TEST_F(LDrawSubModelsTest, StepLinesNumberTheStepsAndTheModelShowsToTheLast) {
     ASSERT_TRUE(result.ImportReport);
     EXPECT_TRUE(result.ImportReport->NumberedSteps);
 
-    Folder.Write("nosteps.dat", "1 4 0 0 0 1 0 0 0 1 0 0 0 1 3001.dat\r\n");
-    LoadModel(model, Folder.Path + "nosteps.dat", LoadWhole);
-    EXPECT_EQ(model.StepLimit, 0);
-    EXPECT_EQ(model[0].Step, 0);
+    // Without STEP lines, or in a ".dat" model, every brick stays in step 0 and all show.
+    Folder.Write("nosteps.ldr", "1 4 0 0 0 1 0 0 0 1 0 0 0 1 3001.dat\r\n");
+    Folder.Write("steps.dat", "1 4 0 0 0 1 0 0 0 1 0 0 0 1 3001.dat\r\n0 STEP\r\n"
+                              "1 4 0 -24 0 1 0 0 0 1 0 0 0 1 3001.dat\r\n");
+    for (const char* name : {"nosteps.ldr", "steps.dat"}) {
+        LoadModel(model, Folder.Path + name, LoadWhole);
+        EXPECT_EQ(model.StepLimit, 0) << name;
+        for (const auto& brick : model.Items())
+            EXPECT_EQ(brick->Step, 0) << name;
+    }
 }
 
 TEST_F(LDrawSubModelsTest, DirectColoursGiveTheirOwnColour) {
