@@ -42,6 +42,7 @@ TMainForm::TMainForm(const std::vector<std::string>& args, QWidget* parent)
     ConnectHandlers();
     CreatePalette();
     CreateToolWindows();
+    CreateSequencer();
     resize(1100, 760);
     FormCreate();
 }
@@ -193,6 +194,7 @@ bool TMainForm::event(QEvent* e) {
 }
 
 void TMainForm::closeEvent(QCloseEvent* e) {
+    StopSequencer();
     if (!AskSaveModel()) {
         e->ignore();
         return;

@@ -35,7 +35,9 @@ class QToolButton;
 class TAdvOptions;
 class TColourSwatches;
 class TDlg;
+class TDrawClass;
 class TPalettePanel;
+class TfrmSeq;
 class TViewBox;
 class TProgramStarter;
 struct TExternalPrograms;
@@ -203,6 +205,15 @@ public:
     // A palette row's key becomes the brick in hand (a combination model loads as a
     // sub-assembly); false when the key gives nothing to place.
     bool TakeFromPalette(const std::string& key, int32_t colour);
+    // Every brick of an edited part takes its new shape: model, hand and sub-assembly.
+    void PartDefinitionChanged(const TDrawClass& definition);
+
+    // The view sequencer; the "Sequencer" entry shows its panel in place of the palette.
+    TfrmSeq* frmSeq = nullptr;
+    void CreateSequencer();
+    void Sequencer1Click();
+    // Ends a running playback before the model or the window changes under it.
+    void StopSequencer();
 
     // Paint of the view box: the frame copied to the screen.
     void PaintBox1Paint(QPainter& painter);

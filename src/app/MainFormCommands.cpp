@@ -66,6 +66,7 @@ void TMainForm::AddBaseplate() {
 }
 
 void TMainForm::btnClearClick() {
+    StopSequencer();
     if (!AskSaveModel())
         return;
     SetModelFile("");
@@ -94,6 +95,7 @@ void TMainForm::UpdateUndoButtons() {
 }
 
 void TMainForm::LoadModelFile(const std::string& fileName, int mode) {
+    StopSequencer();
     auto known = std::find(RecentModels.begin(), RecentModels.end(), fileName);
     if (known != RecentModels.end()) {
         RecentModels.erase(known);

@@ -61,7 +61,7 @@ void TMainForm::CreateMenus() {
     pumOptions->addSeparator();
     Advancedtoolbox1 = NewEntry(pumOptions, "Advancedtoolbox1", "Advanced toolbox", true);
     Boundary1 = NewEntry(pumOptions, "Boundary1", "Boundary...", true);
-    Sequencer1 = NewEntry(pumOptions, "Sequencer1", "Sequencer", false);
+    Sequencer1 = NewEntry(pumOptions, "Sequencer1", "Sequencer", true);
     pumOptions->addSeparator();
     LDrawthisview1 = NewEntry(pumOptions, "LDrawthisview1", "LDraw this view", false);
     L2pov = NewEntry(pumOptions, "L2pov", "POV (via L2P)", false);
@@ -73,7 +73,7 @@ void TMainForm::CreateMenus() {
     miAbout = NewEntry(pumOptions, "miAbout", "About...", false);
     miExit = NewEntry(pumOptions, "miExit", "Exit", false);
     // The tool windows of these entries come with later work.
-    for (QAction* a : {Advancedtoolbox1, Boundary1, Sequencer1})
+    for (QAction* a : {Advancedtoolbox1, Boundary1})
         a->setEnabled(false);
 
     pumViewOptions = new QMenu(this);

@@ -81,13 +81,17 @@ bool TPalettePanel::EditID(const std::string& partID) {
     std::string newKey = key;
     ShowPage(Pages.CurrentPage);
     ListBox1->setCurrentRow(row);
+    MapPartIDs(oldKey, newKey);
+    return true;
+}
+
+void TPalettePanel::MapPartIDs(const std::string& oldKey, const std::string& newKey) {
     // Without a mapping table there is nothing to keep in step.
     if (!FileExists(LDrawMap().FileName()))
-        return true;
+        return;
     LoadLDrawMap();
     MapPartID(oldKey);
     MapPartID(newKey);
-    return true;
 }
 
 void TPalettePanel::Addnewpage1Click() {

@@ -73,6 +73,11 @@ public:
     void AddCombo(const std::string& fileName);
     // Sets the selected row's part ID, refusing one that cannot be stored; true when changed.
     bool EditID(const std::string& partID);
+    // The part editor on the selected row's key, replacing it or appending its result.
+    void Editblock1Click();
+    void Addnewblock1Click();
+    // Gives the mapping table rows for the identities of both keys.
+    void MapPartIDs(const std::string& oldKey, const std::string& newKey);
     // Runs a command; its errors reach the user in a message box.
     void Run(const std::function<void()>& command);
 
