@@ -120,6 +120,8 @@ void TMainForm::ConnectHandlers() {
     onClick(btnStuds, &TMainForm::btnStudsClick);
     onClick(btnViewOptions, &TMainForm::RedrawPicture);
     onClick(btnColorDlg, &TMainForm::btnColorDlgClick);
+    connect(btnTransparent, &QToolButton::toggled, this, &TMainForm::TransparentMouseDown);
+    connect(btnPieceStuds, &QToolButton::toggled, this, &TMainForm::btnPieceStudsClick);
     onClick(btnExit, &TMainForm::ExitButtonClick);
     onClick(ThickBase, &TMainForm::ThickBaseClick);
     onTrigger(mNewmodel, &TMainForm::mNewmodelClick);

@@ -36,6 +36,7 @@ class TAdvOptions;
 class TColourSwatches;
 class TDlg;
 class TDrawClass;
+class TOpenModelDialog;
 class TPalettePanel;
 class TfrmSeq;
 class TViewBox;
@@ -111,6 +112,8 @@ public:
     void FormResize();
     bool FormMouseWheelDown();
     bool FormMouseWheelUp();
+    // A wheel turn over the view's offset bars or corner button zooms; true when it did.
+    bool ViewPanelWheel(QObject* watched, QEvent* e);
     void btnHomeClick();
     void SetViewAngles(int tilt, int azimuth);
 
@@ -178,6 +181,9 @@ public:
     void pumSavePopup();
     void pumOptionsPopup();
     void btnColorDlgClick();
+    // The transparency and stud buttons' new state goes to the brick in hand at once.
+    void TransparentMouseDown();
+    void btnPieceStudsClick();
     void miGroupClick();
     void miBreakClick();
     void btnUndoClick();
@@ -186,6 +192,8 @@ public:
     void ExitButtonClick();
     bool AskSaveModel();
     bool OpenModelDialog(const QString& title, int mode);
+    // Made at the first open command and kept for the rest of the run.
+    TOpenModelDialog* ModelOpenDialog = nullptr;
     void LoadModelFile(const std::string& fileName, int mode);
     bool SaveModel(bool all);
     // Writes the model (or its selected bricks) under the name, as the save dialog would.
@@ -197,6 +205,9 @@ public:
     int32_t ColourGray() const { return SwatchColour(1); }
     void AddBaseplate();
     void UpdateUndoButtons();
+    // A new or opened model starts with the Z cut-off at the top, no undo and an empty
+    // "<Recently used>" page.
+    void StartOverModel();
     void SetModelFile(const std::string& name);
 
     // The brick palette on the right.
@@ -303,6 +314,8 @@ private:
     bool KeyStage2(int key, Qt::KeyboardModifiers shift);
     void KeyWithoutHand(int key, Qt::KeyboardModifiers shift);
     void CycleColour(int direction);
+    // The change reaches whatever is in hand, which is drawn again with it.
+    void RestyleHand(const std::function<void(TBlock&)>& change);
     void ConnectPictures();
     void RepaintCameraFrame();
     void PaintCameraFrame(QPainter& painter);

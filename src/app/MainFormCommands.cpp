@@ -76,6 +76,12 @@ void TMainForm::btnClearClick() {
     Redraw.Busy = true;
     Guarded([this] { BSizeXKeyPress(); });
     Redraw.Busy = false;
+    StartOverModel();
+    RedrawPicture();
+    Modified = false;
+}
+
+void TMainForm::StartOverModel() {
     // The boundary's highest level becomes the bar's position and its last accepted one.
     ZCutOff.LastPosition = Context.Boundary.TopOff();
     BoundaryTopMoved();
@@ -84,9 +90,7 @@ void TMainForm::btnClearClick() {
     lblZLiftOff->setText(QString::number(ZCutOff.LastPosition));
     btnUndo->setEnabled(false);
     btnRedo->setEnabled(false);
-    RedrawPicture();
     Palette->ClearRecentlyUsed();
-    Modified = false;
 }
 
 void TMainForm::UpdateUndoButtons() {
@@ -109,6 +113,7 @@ void TMainForm::LoadModelFile(const std::string& fileName, int mode) {
     if (mode == LoadWhole) {
         Model.Clear();
         SubAssembly.reset();
+        StartOverModel();
         Modified = false;
     }
     SetModelFile(fileName);
@@ -154,7 +159,10 @@ void TMainForm::ShowExchangeNotice(const std::string& title, const std::string& 
 }
 
 bool TMainForm::OpenModelDialog(const QString& title, int mode) {
-    TOpenModelDialog dialog(this);
+    // One dialog serves every open command, so its size, view and filter stay as left.
+    if (!ModelOpenDialog)
+        ModelOpenDialog = new TOpenModelDialog(this);
+    TOpenModelDialog& dialog = *ModelOpenDialog;
     dialog.setWindowTitle(title);
     dialog.setDirectory(QString::fromStdString(mode == LoadWhole ? ModelDirOpen : ModelDirSub));
     if (!ModelFileName.empty())

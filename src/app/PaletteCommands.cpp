@@ -148,10 +148,11 @@ void TPalettePanel::Reorderpages1Click() {
 
 void TPalettePanel::Customizepages1Click() {
     TfrmCustomize dialog(
-        Pages.Pages, Pages.RecentBricks,
-        [this](QPainter& painter, const QRect& rect, const std::string& key, int rowHeight,
-               float scale, bool selected) {
-            DrawKeyRow(painter, rect, key, form.CurrentColour, rowHeight, scale, selected);
+        Pages.Pages, Pages.RecentBricks, Pages.RecentColours,
+        [this](QPainter& painter, const QRect& rect, const std::string& key,
+               std::optional<int32_t> colour, int rowHeight, float scale, bool selected) {
+            DrawKeyRow(painter, rect, key, colour.value_or(form.CurrentColour), rowHeight, scale,
+                       selected);
         },
         &form);
     if (dialog.exec() != QDialog::Accepted)

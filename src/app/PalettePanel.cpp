@@ -153,7 +153,7 @@ void TPalettePanel::DrawKeyRow(QPainter& painter, const QRect& rect, const std::
     style.Colour = TColour(colour);
     style.Transparent = form.btnTransparent->isChecked();
     style.StudsHidden = form.btnPieceStuds->isChecked();
-    DrawPaletteRow(TextBitmap, form.Context, key, style);
+    DrawPaletteRow(TextBitmap, form.Context, key, style, &Combinations);
     DrawRowBitmap(painter, rect, TextBitmap, style.Face);
 }
 

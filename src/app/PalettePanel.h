@@ -4,6 +4,7 @@
 
 #include "app/PalettePages.h"
 #include "raster/Bitmap.h"
+#include "render/PaletteRow.h"
 
 #include <QWidget>
 #include <functional>
@@ -30,6 +31,8 @@ public:
     QAction *Addpagefromfile1, *Removepage1, *Properties1, *Reorderpages1, *Customizepages1;
     // The off-screen bitmap each row is drawn into; it follows the view's bit depth.
     TBitmap TextBitmap;
+    // Combination rows draw from here, not from their files on every repaint.
+    TCombinationCache Combinations;
     // Milliseconds of the last ShowPage, shown in the caption while timing is on.
     int LastFillMilliseconds = 0;
 

@@ -1,12 +1,12 @@
 // Names typed for a new part, and storing a definition: its file, the cache, the bricks.
 #include "model/PartStore.h"
 
+#include "../parts/PartTestSupport.h"
 #include "base/Error.h"
 #include "model/BlockList.h"
 #include "model/GeneralBlock.h"
 #include "parts/DrawClass.h"
 #include "parts/PartNameChecks.h"
-#include "parts/PartTestSupport.h"
 
 namespace {
 const char* Wedge = "[wedge]\r\nNP=1\r\nBB=20,20,8\r\n"
