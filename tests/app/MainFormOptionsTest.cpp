@@ -1,5 +1,6 @@
 #include "GuiTest.h"
 #include "model/Error.h"
+#include "support/Bricks.h"
 
 #include <QAction>
 #include <QLabel>
@@ -19,7 +20,7 @@ const TBlock& Baseplate(const TMainForm& form) {
 } // namespace
 
 TEST(MainFormOptions, WireframeHidesStudsDetailAndShadingAndPutsThemBack) {
-    auto form = NewForm(TestFolder("wire") + "s.ini");
+    auto form = NewForm(TestFolder() + "s.ini");
     form->miShading->trigger();
     form->miMostDetail->trigger();
     ASSERT_TRUE(form->Context.Shading);
@@ -41,7 +42,7 @@ TEST(MainFormOptions, WireframeHidesStudsDetailAndShadingAndPutsThemBack) {
 }
 
 TEST(MainFormOptions, StudEntriesAndBitDepthsKeepTheirMarks) {
-    auto form = NewForm(TestFolder("marks") + "s.ini");
+    auto form = NewForm(TestFolder() + "s.ini");
     form->Nostuds2->trigger();
     EXPECT_TRUE(form->btnStuds->isChecked());
     EXPECT_TRUE(form->Context.StudsHidden);
@@ -60,7 +61,7 @@ TEST(MainFormOptions, StudEntriesAndBitDepthsKeepTheirMarks) {
 }
 
 TEST(MainFormOptions, BaseplateSizeBoxes) {
-    auto form = NewForm(TestFolder("plate") + "s.ini");
+    auto form = NewForm(TestFolder() + "s.ini");
     form->show();
     form->BSizeX->setText("15");
     QTest::keyClick(form->BSizeX, Qt::Key_Return);
@@ -88,12 +89,10 @@ TEST(MainFormOptions, BaseplateSizeBoxes) {
 }
 
 TEST(MainFormOptions, ZCutOffStepsThroughTheLevels) {
-    auto form = NewForm(TestFolder("zcut") + "s.ini");
+    auto form = NewForm(TestFolder() + "s.ini");
     EXPECT_EQ(form->ZLiftOff->value(), 19999);
     EXPECT_EQ(form->lblZLiftOff->text(), "19999");
-    auto brick = std::make_unique<TBlock>();
-    brick->Create(0, 0, 0, 2, 2, 3, 255, true, false, false, "");
-    form->Model.Add(std::move(brick));
+    form->Model.Add(MakeBrick('B', 0, 0, 0, 40, 40, 24, 255, true));
 
     // One step down drops onto the model's top, the next one a plate lower.
     form->ZLiftOff->triggerAction(QAbstractSlider::SliderSingleStepSub);
