@@ -162,6 +162,8 @@ void TMainForm::ConnectHandlers() {
     Redraw.Repaint = [this] { PaintBox1->repaint(); };
     qApp->installEventFilter(this);
     ConnectEditing();
+    ConnectPictures();
+    ConnectRenderers();
 }
 
 void TMainForm::AboutClick() {

@@ -2,6 +2,7 @@
 // The main window: view box with its bars, tool bars, colour swatches and the palette panel.
 
 #include "app/Settings.h"
+#include "export/CameraFrame.h"
 #include "model/BlockList.h"
 #include "render/Bitmap.h"
 #include "render/DrawContext.h"
@@ -26,12 +27,16 @@ class QEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QPrinter;
 class QScrollBar;
 class QToolBar;
 class QToolButton;
 class TColourSwatches;
 class TPalettePanel;
 class TViewBox;
+class TProgramStarter;
+struct TExternalPrograms;
+struct TExternalScene;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -115,6 +120,10 @@ public:
     void pfdevice1Click(int tag);
     void mRestBgClick();
     void Backgroundpicture1Click();
+    // External renderers (also the toolbox's "LDraw" button).
+    void SpeedButton1Click();
+    void L2povClick();
+    void L3povClick();
     void BSizeXKeyPress();
     void ZLiftOffChange();
     void btnStudsClick();
@@ -224,6 +233,22 @@ public:
     void cbResolutionChange(int index);
     void mSafePosClick();
 
+    // Pictures and printing: the picture frame over the view while the picture button is down,
+    // saving a picture of it, and printing the model.
+    QToolButton *btnSavePic, *btnPrint;
+    TCameraFrame CameraFrame;
+    void btnSavePicClick();
+    void SizeCameraClick();
+    // The size dialog's texts: the frame keeps its centre; bad numbers raise TError.
+    void ResizeCameraFrame(const QString& width, const QString& height);
+    void SavePicture(int variant);
+    void btnPrintClick();
+    void PrintModel(QPrinter& printer);
+    // Asks for the picture's file name (the filter's extension added when none is typed); an
+    // empty answer cancels. The tests answer it themselves.
+    std::function<QString(const QString& title, const QString& folder, const QString& name)>
+        AskPictureFile;
+
 protected:
     bool event(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
@@ -238,6 +263,9 @@ private:
     THandLayer mHandLayer;
     QRect mHandRect;
     void ConnectEditing();
+    void ConnectRenderers();
+    using TExternalRoute = void (*)(const TExternalPrograms&, TExternalScene&, TProgramStarter&);
+    void RunExternalRoute(TExternalRoute route);
     void ConnectKeyPreview();
     void PaintHand(QPainter& painter);
     void RepaintHand(const QRect& area);
@@ -245,6 +273,11 @@ private:
     bool KeyStage2(int key, Qt::KeyboardModifiers shift);
     void KeyWithoutHand(int key, Qt::KeyboardModifiers shift);
     void CycleColour(int direction);
+    void ConnectPictures();
+    void RepaintCameraFrame();
+    void PaintCameraFrame(QPainter& painter);
+    void CameraFrameMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void CameraFrameMouseMove(Qt::MouseButtons buttons, int x, int y);
     bool mHintsOn = false;
 
     void FormCreate();

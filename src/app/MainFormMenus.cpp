@@ -73,7 +73,7 @@ void TMainForm::CreateMenus() {
     miAbout = NewEntry(pumOptions, "miAbout", "About...", false);
     miExit = NewEntry(pumOptions, "miExit", "Exit", false);
     // The tool windows of these entries come with later work.
-    for (QAction* a : {Advancedtoolbox1, Boundary1, Sequencer1, L2pov, L3pov})
+    for (QAction* a : {Advancedtoolbox1, Boundary1, Sequencer1})
         a->setEnabled(false);
 
     pumViewOptions = new QMenu(this);
@@ -134,6 +134,8 @@ void TMainForm::CreateToolBars() {
     btnOptions = NewButton(file, "btnOptions", "Options", "Options");
     btnOptions->setMenu(pumOptions);
     btnOptions->setPopupMode(QToolButton::InstantPopup);
+    btnSavePic = NewButton(file, "btnSavePic", "Picture", "Save picture");
+    btnPrint = NewButton(file, "btnPrint", "Print", "Print");
 
     QToolBar* view = NewBar(this, "View", Qt::TopToolBarArea);
     btnRotUp = NewButton(view, "btnRotUp", QString::fromUtf8("\u25b2"), "Rotate up");

@@ -42,6 +42,10 @@ void TMainForm::PaintBox1MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers
                                    int y) {
     MouseDownX = x;
     MouseDownY = y;
+    if (CameraFrame.On) {
+        CameraFrameMouseDown(button, shift, x, y);
+        return;
+    }
     bool right = button == Qt::RightButton;
     if (!Hand.Empty()) {
         if (button == Qt::LeftButton) {
@@ -100,6 +104,10 @@ void TMainForm::PaintBox1MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers
 
 void TMainForm::PaintBox1MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, int x,
                                    int y) {
+    if (CameraFrame.On) {
+        CameraFrameMouseMove(buttons, x, y);
+        return;
+    }
     if (!Hand.Empty()) {
         PaintBox1->setCursor(Qt::BlankCursor);
         // The move that echoes our own pointer warp would snap the hand back by rounding.
@@ -130,6 +138,7 @@ void TMainForm::PaintBox1MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifie
 }
 
 void TMainForm::PaintBox1MouseUp() {
+    CameraFrame.Release();
     PaintBox1->unsetCursor();
     // Only a drag that switched wireframe on for turning puts the button back; a plain click
     // leaves the wireframe the user chose.

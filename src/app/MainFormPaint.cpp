@@ -25,6 +25,7 @@ void TMainForm::PaintBox1Paint(QPainter& painter) {
         return;
     if (mHandOnlyPaint) {
         PaintHand(painter);
+        PaintCameraFrame(painter);
         return;
     }
     ++FramesPainted;
@@ -37,6 +38,7 @@ void TMainForm::PaintBox1Paint(QPainter& painter) {
         PaintFrame(Model, ViewBitmap, Context, background, miAntiAlias->isChecked());
         painter.drawImage(0, 0, FrameImage(ViewBitmap));
         PaintHand(painter);
+        PaintCameraFrame(painter);
     } catch (const std::exception&) {
         // Drawing reports no errors: a failed frame ends here, and the guard is cleared so the
         // next request paints again.

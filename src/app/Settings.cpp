@@ -98,6 +98,13 @@ void ReadPageV1(const std::vector<std::string>& lines, const std::string& sectio
     }
 }
 
+std::string ShellQuoted(const std::string& text) {
+    std::string quoted = "'";
+    for (char c : text)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
 TSettings ReadSettings(const std::string& iniFileName, const std::string& appDir) {
     TIniFile ini(iniFileName);
     TSettings s;
@@ -120,8 +127,11 @@ TSettings ReadSettings(const std::string& iniFileName, const std::string& appDir
     s.LDrawLib = ini.ReadString("Main", "LDrawLIB", "~/ldraw");
     s.LDrawProg = ini.ReadString("Main", "LDrawProg", "ldview");
     s.LDrawTest = ini.ReadString("Main", "LDrawTest", "models/test.dat");
-    s.L2PCmd = ini.ReadString("Main", "L2PCmd", "./l2pgo.sh");
-    s.L3PCmd = ini.ReadString("Main", "L3PCmd", "./l3pgo.sh");
+    // Without L2P or L3P installed, both routes convert with the program's own tool.
+    std::string converter =
+        ShellQuoted(appDir + "tessaryn-cli") + " pov " + ShellQuoted(s.LDrawTest);
+    s.L2PCmd = ini.ReadString("Main", "L2PCmd", converter + " -o test.inc");
+    s.L3PCmd = ini.ReadString("Main", "L3PCmd", converter + " -o test.pov --scene");
     s.PovRayEng = ini.ReadString("Main", "PovRayEng", "povray");
     s.Hints = ini.ReadInteger("State", "Hints", 0) == 1;
     s.StudQual = ini.ReadInteger("State", "StudQual", 0);

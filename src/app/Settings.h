@@ -53,6 +53,9 @@ void ReadPageV1(const std::vector<std::string>& lines, const std::string& sectio
 // cannot be written.
 void SaveSettings(const std::string& iniFileName, const TSettings& settings);
 
+// The text as one word for /bin/sh, in single quotes.
+std::string ShellQuoted(const std::string& text);
+
 // "~" at the start of a path stands for the home folder.
 std::string ExpandHome(const std::string& path);
 // True when the LDraw viewer can be started: LDrawLib/LDrawProg is a file, or LDrawProg is a

@@ -5,13 +5,15 @@ TCliCommand InfoCommand();
 TCliCommand SortCommand();
 TCliCommand ConvertCommand();
 TCliCommand RenderCommand();
+TCliCommand LDrawCommandCommand();
+TCliCommand PovSceneCommand();
+TCliCommand PovPatchCommand();
+TCliCommand PovCommand();
 
 const std::vector<TCliCommand>& CliCommands() {
     static const std::vector<TCliCommand> commands = {
-        InfoCommand(),
-        SortCommand(),
-        ConvertCommand(),
-        RenderCommand(),
+        InfoCommand(),         SortCommand(),     ConvertCommand(),  RenderCommand(),
+        LDrawCommandCommand(), PovSceneCommand(), PovPatchCommand(), PovCommand(),
     };
     return commands;
 }

@@ -2,6 +2,7 @@
 
 #include "cli/CliCommand.h"
 #include "cli/RenderOptions.h"
+#include "cli/ViewOptions.h"
 #include "export/Picture.h"
 #include "export/PictureFiles.h"
 #include "model/Error.h"
@@ -20,13 +21,6 @@ namespace {
 
 const char* Usage = "render MODEL -o OUT [options]";
 
-bool HasHeaderLine(const std::string& fileName) {
-    for (const std::string& line : SplitLines(ReadWholeFile(fileName)))
-        if (!line.empty() && line[0] == '=')
-            return true;
-    return false;
-}
-
 TPixelFormat PixelFormatOption(const TCliArgs& args) {
     auto it = args.Values.find("--bpp");
     if (it == args.Values.end())
@@ -43,30 +37,6 @@ TPixelFormat PixelFormatOption(const TCliArgs& args) {
         if (text == name)
             return format;
     throw TError("--bpp must be 8, 15, 16, 24, 32 or device, not \"" + text + "\"");
-}
-
-// The view as the main window takes it from the file, then the options' positions.
-void SetView(const TCliArgs& args, const TBlockList& model, bool header, TViewControls& controls,
-             TDrawContext& context) {
-    if (header)
-        controls.ApplyFileView(model.FileRotX, model.FileRotZ, model.FileScaleBar,
-                               model.FileOffsetX, model.FileOffsetY, model.FileStuds != 0);
-    controls.SetControl(controls.RotX, IntOption(args, "--tilt", controls.RotX.Position));
-    controls.SetControl(controls.RotZ, IntOption(args, "--azimuth", controls.RotZ.Position));
-    controls.SetControl(controls.ScaleBar,
-                        IntOption(args, "--scale-bar", controls.ScaleBar.Position));
-    if (auto offset = IntListOption(args, "--offset", 2, ',')) {
-        controls.SetControl(controls.OffsetX, (*offset)[0]);
-        controls.SetControl(controls.OffsetY, (*offset)[1]);
-    }
-    if (auto light = IntListOption(args, "--light", 3, ',')) {
-        context.Light = {(*light)[0], (*light)[1], (*light)[2]};
-        context.ComputeLightFactors();
-    }
-    if (auto cut = IntListOption(args, "--cut", 6, ',')) {
-        TCuttingBox& box = context.Boundary;
-        box = {(*cut)[0], (*cut)[1], (*cut)[2], (*cut)[3], (*cut)[4], (*cut)[5], true};
-    }
 }
 
 void SetDisplayOptions(const TCliArgs& args, TDrawContext& context) {
@@ -87,9 +57,7 @@ void RunRender(const TCliArgs& args, std::ostream&) {
     auto out = args.Values.find("-o");
     if (out == args.Values.end())
         throw TError(std::string("usage: ") + Usage);
-    auto size = IntListOption(args, "--size", 2, 'x').value_or(std::vector<int32_t>{800, 600});
-    if (size[0] < 1 || size[1] < 1)
-        throw TError("--size must give a width and height of at least 1");
+    std::vector<int32_t> size = ViewSizeOption(args);
     int variant = IntOption(args, "--variant", 0);
     if (variant != 0 && variant != 1 && variant != 2 && variant != 4 && variant != 8)
         throw TError("--variant must be 0, 1, 2, 4 or 8, not \"" + std::to_string(variant) + "\"");

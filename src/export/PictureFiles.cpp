@@ -34,9 +34,12 @@ TPictureFormat PictureFormatFor(const std::string& fileName) {
 }
 
 void WritePictureFile(const TBitmap& picture, const std::string& fileName) {
+    WritePictureFile(picture, fileName, PictureFormatFor(fileName));
+}
+
+void WritePictureFile(const TBitmap& picture, const std::string& fileName, TPictureFormat format) {
     if (picture.Empty())
         throw TError("Cannot write file \"" + fileName + "\": the picture is empty");
-    const TPictureFormat format = PictureFormatFor(fileName);
     std::string encoded;
     if (picture.PixelFormat() == TPixelFormat::pf32bit) {
         encoded = Encode(picture, format);

@@ -13,6 +13,8 @@ TPictureFormat PictureFormatFor(const std::string& fileName);
 // Writes the picture (converted to 32 bits per pixel when it has another format) through a
 // temporary file renamed over the old one. Failures raise TError naming the file.
 void WritePictureFile(const TBitmap& picture, const std::string& fileName);
+// The same in a format chosen by the caller.
+void WritePictureFile(const TBitmap& picture, const std::string& fileName, TPictureFormat format);
 
 // Replaces picture by the BMP, PNG or JPEG file's picture in 32 bits per pixel. Unreadable or
 // damaged files raise TError naming the file.

@@ -35,8 +35,9 @@ TEST(Settings, MissingFileGivesDefaults) {
     EXPECT_EQ(s.LDrawLib, "~/ldraw");
     EXPECT_EQ(s.LDrawProg, "ldview");
     EXPECT_EQ(s.LDrawTest, "models/test.dat");
-    EXPECT_EQ(s.L2PCmd, "./l2pgo.sh");
-    EXPECT_EQ(s.L3PCmd, "./l3pgo.sh");
+    EXPECT_EQ(s.L2PCmd, "'/app/tessaryn-cli' pov 'models/test.dat' -o test.inc");
+    EXPECT_EQ(s.L3PCmd, "'/app/tessaryn-cli' pov 'models/test.dat' -o test.pov --scene");
+    EXPECT_EQ(ShellQuoted("/it's here/"), "'/it'\\''s here/'");
     EXPECT_EQ(s.PovRayEng, "povray");
     EXPECT_EQ(s.ModelDir, "/app/Models");
     EXPECT_EQ(s.PictureDir, "/app/Pict");

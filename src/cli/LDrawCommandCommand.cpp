@@ -1,0 +1,45 @@
+// ldraw-command MODEL [view options]: the command line "LDraw this view" would run.
+
+#include "cli/CliCommand.h"
+#include "cli/RenderOptions.h"
+#include "cli/ViewOptions.h"
+#include "export/LDrawViewCommand.h"
+#include "model/LoadModel.h"
+
+#include <ostream>
+
+namespace {
+
+const char* Usage = "ldraw-command MODEL [view options] [--ldraw-prog P] [--ldraw-test NAME]";
+
+std::string ValueOr(const TCliArgs& args, const std::string& option, const std::string& fallback) {
+    auto it = args.Values.find(option);
+    return it == args.Values.end() ? fallback : it->second;
+}
+
+void RunLDrawCommand(const TCliArgs& args, std::ostream& out) {
+    RequirePositionals(args, 1, Usage);
+    TBlockList model;
+    LoadModel(model, args.Positionals[0], LoadWhole);
+    TExternalView view = ExternalViewOption(args, model, args.Positionals[0]);
+    bool fastStuds = IntOption(args, "--studs", 0, 0, 3) == 0;
+    out << LDrawViewCommand(ValueOr(args, "--ldraw-prog", "ldview"),
+                            ValueOr(args, "--ldraw-test", "models/test.dat"), view, fastStuds)
+        << "\n";
+}
+
+} // namespace
+
+TCliCommand LDrawCommandCommand() {
+    std::vector<TCliOption> options = ViewOptionList();
+    options.push_back({"--ldraw-prog", true});
+    options.push_back({"--ldraw-test", true});
+    return {"ldraw-command",
+            "ldraw-command MODEL [view options] [--ldraw-prog P] [--ldraw-test NAME]\n"
+            "                              prints the command line \"LDraw this view\" runs for\n"
+            "                              the view (P default ldview, NAME default\n"
+            "                              models/test.dat); view options as for render: --size,\n"
+            "                              --tilt, --azimuth, --scale-bar, --offset, --studs (0:\n"
+            "                              fast studs, \"-FS\"), --background\n",
+            options, RunLDrawCommand};
+}

@@ -1,0 +1,122 @@
+#include "GuiTest.h"
+#include "app/RunProgram.h"
+#include "model/FileNames.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace {
+
+std::string ReadText(const std::string& name) {
+    std::ifstream in(name, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Lets queued process events arrive until the test holds or five seconds pass.
+bool WaitFor(const std::function<bool()>& done) {
+    QDeadlineTimer deadline(5000);
+    while (!done() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    return done();
+}
+
+void WriteScript(const std::string& name, const std::string& body) {
+    WriteFile(name, "#!/bin/sh\n" + body);
+    std::filesystem::permissions(name, std::filesystem::perms::owner_all);
+}
+
+} // namespace
+
+TEST(RunProgram, RunsThroughTheShellInTheGivenFolderAndReportsFailures) {
+    TestApp();
+    std::string dir = TestFolder("run_program");
+    QString before = QDir::currentPath();
+    struct Case {
+        const char* Command;
+        std::string Folder;
+        bool Ran;
+        const char* Reported; // part of the message, "" for none
+    } cases[] = {
+        {"pwd > where.txt", dir, true, ""},
+        {"no-such-program-tessaryn", dir, false, "not found"},
+        {"echo 'bad input' >&2; exit 3", dir, false, "bad input"},
+        {"exit 4", dir, false, "\"exit 4\" failed:\nIt ended with status 4."},
+        {"true", dir + "missing", false, "Could not start"},
+    };
+    for (const Case& c : cases) {
+        std::string reported;
+        bool ran = RunProgramAndWait(c.Command, c.Folder,
+                                     [&](const std::string& message) { reported = message; });
+        EXPECT_EQ(ran, c.Ran) << c.Command;
+        if (*c.Reported)
+            EXPECT_NE(reported.find(c.Reported), std::string::npos) << reported;
+        else
+            EXPECT_EQ(reported, "") << c.Command;
+    }
+    EXPECT_EQ(ReadText(dir + "where.txt"), std::filesystem::canonical(dir).string() + "\n");
+    EXPECT_EQ(QDir::currentPath(), before);
+}
+
+TEST(RunProgram, ProgramLeftRunningReportsWhenTheShellCannotFindIt) {
+    TestApp();
+    std::string dir = TestFolder("run_program_async");
+    QObject owner;
+    std::string reported;
+    EXPECT_TRUE(RunProgram("no-such-viewer-tessaryn -s1", dir, &owner,
+                           [&](const std::string& message) { reported = message; }));
+    EXPECT_TRUE(WaitFor([&] { return !reported.empty(); }));
+    EXPECT_NE(reported.find("no-such-viewer-tessaryn"), std::string::npos) << reported;
+}
+
+TEST(ExternalRenderers, L3PRouteRunsTheConverterPatchesItsSceneAndStartsPovRay) {
+    std::string lib = TestFolder("l3p_route");
+    WriteScript(lib + "l3p-standin.sh", "test -f models/test.dat || exit 1\n"
+                                        "printf '// Background:\\nbackground { rgb 1 }\\n"
+                                        "camera {\\n  location <0,0,0>\\n  look_at <0,0,0>\\n}\\n'"
+                                        " > test.pov\n");
+    WriteScript(lib + "povray.sh", "echo \"$@\" > povray-args.txt\n");
+    WriteFile(lib + "s.ini", "[Main]\r\nVersion=2\r\nLDrawLib=" + lib +
+                                 "\r\nLDrawTest=models/test.dat\r\nL3PCmd=./l3p-standin.sh\r\n"
+                                 "PovRayEng=./povray.sh\r\n");
+    auto form = NewForm(lib + "s.ini");
+    ASSERT_TRUE(form->L3pov->isEnabled());
+    form->L3pov->trigger();
+    std::string scene = ReadText(lib + "test.pov");
+    EXPECT_NE(scene.find("\r\n    location <"), std::string::npos) << scene;
+    EXPECT_NE(scene.find("\r\n    angle 25\r\n}\r\n"), std::string::npos) << scene;
+    EXPECT_TRUE(WaitFor([&] { return !ReadText(lib + "povray-args.txt").empty(); }));
+    EXPECT_EQ(ReadText(lib + "povray-args.txt"), "+Itest.pov -V +W320 +H240\n");
+}
+
+TEST(ExternalRenderers, L2PRouteWithTheDefaultConverterWritesTheModelAndTheScene) {
+    if (!std::filesystem::exists(AppDir() + "tessaryn-cli"))
+        GTEST_SKIP() << "tessaryn-cli is not built";
+    std::string lib = TestFolder("l2p_route");
+    WriteScript(lib + "povray.sh", "echo \"$@\" > povray-args.txt\n");
+    WriteFile(lib + "s.ini",
+              "[Main]\r\nVersion=2\r\nLDrawLib=" + lib + "\r\nPovRayEng=./povray.sh\r\n");
+    auto form = NewForm(lib + "s.ini");
+    form->L2pov->trigger();
+    EXPECT_NE(ReadText(lib + "test.inc").find("union {"), std::string::npos);
+    EXPECT_NE(ReadText(lib + "lg_defs.inc").find("LG_BRICK_WIDTH"), std::string::npos);
+    EXPECT_NE(ReadText(lib + "TS_test.pov").find("#include \"test.inc\"\r\n"), std::string::npos);
+    EXPECT_TRUE(WaitFor([&] { return !ReadText(lib + "povray-args.txt").empty(); }));
+}
+
+TEST(RunProgram, OwnerGoingWhileTheProgramRunsEndsItQuietly) {
+    TestApp();
+    std::string dir = TestFolder("run_program_owner");
+    int reports = 0;
+    {
+        QObject owner;
+        EXPECT_TRUE(RunProgram("sleep 30", dir, &owner, [&](const std::string&) { ++reports; }));
+    }
+    QCoreApplication::processEvents();
+    EXPECT_EQ(reports, 0);
+}
