@@ -1,6 +1,6 @@
 #include "cli/Cli.h"
 #include "model/FileNames.h"
-#include "model/TempFolder.h"
+#include "support/TempFolder.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
