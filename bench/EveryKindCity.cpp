@@ -1,7 +1,7 @@
 #include "EveryKindCity.h"
 
 #include "CityModel.h"
-#include "parts/GeneralBlock.h"
+#include "model/GeneralBlock.h"
 
 #include <string>
 

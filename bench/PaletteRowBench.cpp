@@ -1,6 +1,6 @@
 // Drawing palette rows: a page of fifty rows should take a few milliseconds.
 
-#include "render/Bitmap.h"
+#include "raster/Bitmap.h"
 #include "render/DrawContext.h"
 #include "render/PaletteRow.h"
 

@@ -1,12 +1,12 @@
 // LDraw reading: any bytes, taken as mapping-table rows and as LDraw lines, must read without a
 // crash, and every brick read must be a sound box.
 
-#include "export/LDrawImport.h"
-#include "export/LDrawMap.h"
+#include "base/Error.h"
+#include "base/FileIO.h"
+#include "base/FileNames.h"
+#include "exchange/LDrawImport.h"
+#include "exchange/LDrawMap.h"
 #include "model/Block.h"
-#include "model/Error.h"
-#include "model/FileIO.h"
-#include "model/FileNames.h"
 #include "model/ModelFile.h"
 
 #include <cstdlib>

@@ -2,11 +2,11 @@
 // rows that save and load back to the same rows, and every row must bring in a brick with a
 // quarter turn. A damaged row may give any size, even none, as a model file line may.
 
-#include "export/LDrawImport.h"
-#include "export/LDrawMap.h"
+#include "base/Error.h"
+#include "base/FileNames.h"
+#include "exchange/LDrawImport.h"
+#include "exchange/LDrawMap.h"
 #include "model/Block.h"
-#include "model/Error.h"
-#include "model/FileNames.h"
 
 #include <cstdint>
 #include <cstdlib>

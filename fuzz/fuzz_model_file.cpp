@@ -1,8 +1,8 @@
 // Model file reader: any bytes must read without a crash, and what the writer makes of the
 // result must read back to the same bricks.
 
+#include "base/Error.h"
 #include "model/BlockList.h"
-#include "model/Error.h"
 #include "model/ModelFile.h"
 
 #include <algorithm>

@@ -1,8 +1,8 @@
 // Feeds arbitrary bytes to the part-definition reader as a part file, then writes the result
 // back out; the part loaded is the one named by the input's first "[...]" line.
 
-#include "model/Error.h"
-#include "model/FileNames.h"
+#include "base/Error.h"
+#include "base/FileNames.h"
 #include "parts/DrawClass.h"
 #include "parts/PartFile.h"
 

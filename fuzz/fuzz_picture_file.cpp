@@ -1,11 +1,11 @@
 // Picture readers: any bytes, read as a bitmap, PNG and JPEG file, must either raise TError or
 // give a sound 32-bit picture, and a picture read must survive our own bitmap writer unchanged.
 
-#include "export/BmpCodec.h"
-#include "export/JpegCodec.h"
-#include "export/PngCodec.h"
-#include "model/Error.h"
-#include "render/Bitmap.h"
+#include "base/Error.h"
+#include "raster/Bitmap.h"
+#include "raster/BmpCodec.h"
+#include "raster/JpegCodec.h"
+#include "raster/PngCodec.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -2,8 +2,8 @@
 // value limit, and a value written and saved must read back as written.
 
 #include "app/IniFile.h"
-#include "model/Error.h"
-#include "model/Text.h"
+#include "base/Error.h"
+#include "base/Text.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,8 +1,8 @@
 #include "app/CanvasText.h"
 
 #include "app/FrameImage.h"
-#include "render/Bitmap.h"
-#include "render/Canvas.h"
+#include "raster/Bitmap.h"
+#include "raster/Canvas.h"
 
 #include <QFont>
 #include <QFontMetrics>

@@ -1,6 +1,6 @@
 #include "app/ColourSwatches.h"
 
-#include "export/LDrawColours.h"
+#include "base/LDrawColours.h"
 
 #include <QMouseEvent>
 #include <QPainter>

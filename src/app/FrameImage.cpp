@@ -1,6 +1,6 @@
 #include "app/FrameImage.h"
 
-#include "render/Bitmap.h"
+#include "raster/Bitmap.h"
 
 #include <QList>
 

@@ -1,8 +1,8 @@
 #include "app/IniFile.h"
 
-#include "model/Error.h"
-#include "model/FileIO.h"
-#include "model/Text.h"
+#include "base/Error.h"
+#include "base/FileIO.h"
+#include "base/Text.h"
 
 #include <fstream>
 

@@ -5,7 +5,7 @@
 #include "app/CanvasText.h"
 #include "app/ColourSwatches.h"
 #include "app/ViewBox.h"
-#include "model/Error.h"
+#include "base/Error.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -41,6 +41,7 @@ TMainForm::TMainForm(const std::vector<std::string>& args, QWidget* parent)
     CreateViewPanel();
     ConnectHandlers();
     CreatePalette();
+    CreateToolWindows();
     resize(1100, 760);
     FormCreate();
 }

@@ -2,12 +2,13 @@
 // The main window: view box with its bars, tool bars, colour swatches and the palette panel.
 
 #include "app/Settings.h"
-#include "export/CameraFrame.h"
+#include "edit/Hand.h"
+#include "edit/HandDrawing.h"
+#include "exchange/CameraFrame.h"
 #include "model/BlockList.h"
-#include "render/Bitmap.h"
+#include "raster/Bitmap.h"
+#include "render/BoundaryState.h"
 #include "render/DrawContext.h"
-#include "render/Hand.h"
-#include "render/HandDrawing.h"
 #include "render/RedrawGate.h"
 #include "render/SceneOptions.h"
 #include "render/ViewControls.h"
@@ -31,7 +32,9 @@ class QPrinter;
 class QScrollBar;
 class QToolBar;
 class QToolButton;
+class TAdvOptions;
 class TColourSwatches;
+class TDlg;
 class TPalettePanel;
 class TViewBox;
 class TProgramStarter;
@@ -208,6 +211,20 @@ public:
     bool WireBeforeTurn = false;
     // The step new bricks get; the advanced toolbox's "Step:" field sets it.
     int32_t ToolboxStep = 0;
+    // The tool windows and the main window's side of them (MainFormTools.cpp).
+    TAdvOptions* AdvOptions = nullptr;
+    TDlg* Dlg = nullptr;
+    TBoundaryState Boundary{Context.Boundary};
+    void CreateToolWindows();
+    void Advancedtoolbox1Click();
+    void Boundary1Click();
+    void miAdjustLightClick();
+    void ToolboxShowSelection();
+    void ToolboxShowBrick(const TBlock* brick);
+    // The Z cut-off bar moved the boundary's top: the boundary window follows.
+    void BoundaryTopMoved();
+    // The boundary window changed the top: the bar and its label follow.
+    void SyncZLiftOff();
     // Where the pointer was last moved for the hand (view coordinates), -1 when none pending.
     QPoint PointerTarget{-1, -1};
     // Frames rendered and hand-only repaints, for the tests and the timing.

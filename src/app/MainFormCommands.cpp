@@ -2,11 +2,12 @@
 #include "app/MainForm.h"
 #include "app/OpenModelDialog.h"
 #include "app/PalettePanel.h"
-#include "export/LDrawExport.h"
-#include "export/LDrawMap.h"
-#include "model/LoadModel.h"
+#include "base/Text.h"
+#include "exchange/LDrawExport.h"
+#include "exchange/LDrawMap.h"
+#include "exchange/LoadModel.h"
 #include "model/ModelFile.h"
-#include "model/Text.h"
+#include "tools/AdvancedToolbox.h"
 
 #include <QFileDialog>
 #include <QLabel>
@@ -75,6 +76,7 @@ void TMainForm::btnClearClick() {
     Redraw.Busy = false;
     // The boundary's highest level becomes the bar's position and its last accepted one.
     ZCutOff.LastPosition = Context.Boundary.TopOff();
+    BoundaryTopMoved();
     QSignalBlocker block(ZLiftOff);
     ZLiftOff->setValue(ZCutOff.LastPosition);
     lblZLiftOff->setText(QString::number(ZCutOff.LastPosition));
@@ -128,6 +130,7 @@ void TMainForm::LoadModelFile(const std::string& fileName, int mode) {
             ThickBase->setChecked(plate.SZ == 24);
         }
         UpdateUndoButtons();
+        AdvOptions->ShowStepLimit(Model.StepLimit);
     } else {
         SubAssembly = std::move(result.SubAssembly);
         SubAssemblyKey = result.PlaceKey;

@@ -75,6 +75,7 @@ bool TMainForm::KeyStage1(int key, Qt::KeyboardModifiers shift) {
         Hand.RestOnModel();
         EraseHand();
         DrawHand();
+        ToolboxShowBrick(Hand.BrickInHand.get());
     }
     return true;
 }
@@ -98,6 +99,7 @@ void TMainForm::KeyWithoutHand(int key, Qt::KeyboardModifiers shift) {
         break;
     case Qt::Key_Escape:
         Hand.DeselectAll();
+        ToolboxShowSelection();
         RedrawPicture();
         break;
     case Qt::Key_Delete:
@@ -105,6 +107,7 @@ void TMainForm::KeyWithoutHand(int key, Qt::KeyboardModifiers shift) {
             Modified = true;
             UpdateUndoButtons();
         }
+        ToolboxShowSelection();
         RedrawPicture();
         break;
     case Qt::Key_PageUp:

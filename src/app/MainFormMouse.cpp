@@ -75,6 +75,7 @@ void TMainForm::PaintBox1MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers
             UpdateUndoButtons();
         } else {
             Hand.ClickSelect(i, ctrl);
+            ToolboxShowSelection();
         }
         RedrawPicture();
         return;
@@ -90,6 +91,8 @@ void TMainForm::PaintBox1MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers
         btnPointer->setChecked(false);
         const TBlock& taken = *Hand.BrickInHand;
         MovePointerTo(taken.X, taken.Y, taken.Z);
+        ToolboxShowSelection(); // a copied selection is deselected
+        ToolboxShowBrick(&taken);
         mHandShown = true;
         RedrawPicture();
     } else if (right && miWfOnMouse->isChecked()) {
@@ -116,6 +119,7 @@ void TMainForm::PaintBox1MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifie
         if (!echo && Hand.PlaceInHand(x, y)) {
             EraseHand();
             DrawHand();
+            ToolboxShowBrick(Hand.BrickInHand.get());
         }
         return;
     }
@@ -167,6 +171,7 @@ void TMainForm::DropBrickInHand() {
 
 void TMainForm::DropHand() {
     Hand.DropHand();
+    ToolboxShowBrick(nullptr);
     mHandShown = false;
     PaintBox1->unsetCursor();
     RedrawPicture();

@@ -1,8 +1,8 @@
 // The display options: refresh, wireframe, details, studs, shading, bit depth, background,
 // baseplate size and the Z cut-off bar.
 #include "app/MainForm.h"
-#include "model/Error.h"
-#include "model/Text.h"
+#include "base/Error.h"
+#include "base/Text.h"
 #include "render/SceneOptions.h"
 
 #include <QAction>
@@ -111,6 +111,7 @@ void TMainForm::ZLiftOffChange() {
                        ZLiftOff->setValue(level);
                        lblZLiftOff->setText(QString::number(level));
                    });
+    BoundaryTopMoved();
     RedrawPicture();
 }
 

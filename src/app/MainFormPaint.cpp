@@ -2,7 +2,7 @@
 #include "app/FrameImage.h"
 #include "app/MainForm.h"
 #include "app/ViewBox.h"
-#include "export/PictureFiles.h"
+#include "raster/PictureFiles.h"
 #include "render/Scene.h"
 
 #include <QAction>

@@ -3,7 +3,7 @@
 #include "app/ColourSwatches.h"
 #include "app/MainForm.h"
 #include "app/PalettePanel.h"
-#include "model/LoadModel.h"
+#include "exchange/LoadModel.h"
 #include "model/PaletteKey.h"
 
 #include <QAction>
@@ -92,6 +92,7 @@ bool TMainForm::TakeFromPalette(const std::string& key, int32_t colour) {
         brick.Studs = !btnPieceStuds->isChecked();
         brick.Transparent = btnTransparent->isChecked();
         DrawHand();
+        ToolboxShowBrick(&brick);
         btnPointer->setChecked(false);
     }
     ComputeViewMatrix(Context.View);

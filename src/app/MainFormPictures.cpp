@@ -5,11 +5,11 @@
 #include "app/PictureFrame.h"
 #include "app/SizeCamera.h"
 #include "app/ViewBox.h"
-#include "export/PictureEstimate.h"
-#include "export/PictureSave.h"
-#include "export/PrintPage.h"
-#include "model/Error.h"
-#include "model/Text.h"
+#include "base/Error.h"
+#include "base/Text.h"
+#include "exchange/PictureEstimate.h"
+#include "exchange/PictureSave.h"
+#include "exchange/PrintPage.h"
 #include "render/Scene.h"
 
 #include <QApplication>

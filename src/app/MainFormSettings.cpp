@@ -2,7 +2,7 @@
 #include "app/MainForm.h"
 #include "app/PalettePanel.h"
 #include "app/ViewBox.h"
-#include "model/FileNames.h"
+#include "base/FileNames.h"
 #include "parts/PartFile.h"
 
 #include <QAction>
@@ -100,8 +100,10 @@ void TMainForm::GatherSettings() {
 
 void TMainForm::StartUp() {
     QDir::setCurrent(QString::fromStdString(AppDir()));
-    if (!StartFile.empty())
+    if (!StartFile.empty()) {
         LoadModelFile(StartFile, 0);
+        Boundary.ResetKept(Model);
+    }
     // The two bars go to the far end of their docks.
     for (QToolBar* bar : {BrickSelectionBar, MiscBar})
         addToolBar(toolBarArea(bar), bar);

@@ -1,8 +1,8 @@
 #include "app/PageDialogs.h"
 
 #include "app/RepeatButton.h"
+#include "base/Text.h"
 #include "model/Block.h"
-#include "model/Text.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

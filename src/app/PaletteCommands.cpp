@@ -5,10 +5,10 @@
 #include "app/PageDialogs.h"
 #include "app/PaletteListBox.h"
 #include "app/PalettePanel.h"
-#include "export/LDrawMap.h"
-#include "model/FileNames.h"
+#include "base/FileNames.h"
+#include "base/Text.h"
+#include "exchange/LDrawMap.h"
 #include "model/PaletteKey.h"
-#include "model/Text.h"
 
 #include <QFileDialog>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 #include "app/PaletteListBox.h"
 
-#include "render/Bitmap.h"
-#include "render/PixelRows.h"
+#include "raster/Bitmap.h"
+#include "raster/PixelRows.h"
 
 #include <QImage>
 #include <QMouseEvent>

@@ -1,7 +1,7 @@
 #include "app/PalettePages.h"
 
-#include "model/Error.h"
-#include "model/FileIO.h"
+#include "base/Error.h"
+#include "base/FileIO.h"
 #include "model/ModelFile.h"
 
 #include <algorithm>

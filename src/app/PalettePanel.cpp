@@ -5,9 +5,9 @@
 #include "app/PaletteListBox.h"
 #include "app/RepeatButton.h"
 #include "model/PaletteKey.h"
-#include "render/Canvas.h"
+#include "raster/Canvas.h"
+#include "raster/PixelRows.h"
 #include "render/PaletteRow.h"
-#include "render/PixelRows.h"
 #include "render/Scene.h"
 
 #include <QAction>

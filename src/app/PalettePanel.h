@@ -3,7 +3,7 @@
 // the owner-drawn list of the page's bricks and the context menu that edits the pages.
 
 #include "app/PalettePages.h"
-#include "render/Bitmap.h"
+#include "raster/Bitmap.h"
 
 #include <QWidget>
 #include <functional>

@@ -1,6 +1,6 @@
 #include "app/PictureFrame.h"
 
-#include "export/CameraFrame.h"
+#include "exchange/CameraFrame.h"
 
 #include <QPainter>
 #include <QPainterPath>

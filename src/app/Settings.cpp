@@ -1,8 +1,8 @@
 #include "app/Settings.h"
 
 #include "app/IniFile.h"
-#include "model/Error.h"
-#include "model/Text.h"
+#include "base/Error.h"
+#include "base/Text.h"
 
 #include <charconv>
 #include <cstdlib>

@@ -1,9 +1,9 @@
 #include "cli/Cli.h"
 
+#include "base/Error.h"
+#include "base/FileNames.h"
 #include "cli/CliCommand.h"
 #include "model/BlockList.h"
-#include "model/Error.h"
-#include "model/FileNames.h"
 
 #include <algorithm>
 #include <new>

@@ -1,6 +1,6 @@
+#include "base/Error.h"
+#include "base/Text.h"
 #include "cli/CliCommand.h"
-#include "model/Error.h"
-#include "model/Text.h"
 
 void RequirePositionals(const TCliArgs& args, size_t count, const std::string& usage) {
     if (args.Positionals.size() != count)

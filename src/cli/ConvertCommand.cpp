@@ -1,11 +1,11 @@
 // convert IN OUT [--octant K]: reads a model and writes it again as a model file or as LDraw.
 
+#include "base/Text.h"
 #include "cli/CliCommand.h"
-#include "export/LDrawExport.h"
-#include "export/LDrawMap.h"
-#include "model/LoadModel.h"
+#include "exchange/LDrawExport.h"
+#include "exchange/LDrawMap.h"
+#include "exchange/LoadModel.h"
 #include "model/ModelFile.h"
-#include "model/Text.h"
 
 namespace {
 void RunConvert(const TCliArgs& args, std::ostream&) {

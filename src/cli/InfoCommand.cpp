@@ -1,7 +1,7 @@
 // info MODEL: the counts, header, extents and group counter of a model file.
 
 #include "cli/CliCommand.h"
-#include "model/LoadModel.h"
+#include "exchange/LoadModel.h"
 
 #include <ostream>
 

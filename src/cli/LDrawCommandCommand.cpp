@@ -3,8 +3,8 @@
 #include "cli/CliCommand.h"
 #include "cli/RenderOptions.h"
 #include "cli/ViewOptions.h"
-#include "export/LDrawViewCommand.h"
-#include "model/LoadModel.h"
+#include "exchange/LDrawViewCommand.h"
+#include "exchange/LoadModel.h"
 
 #include <ostream>
 

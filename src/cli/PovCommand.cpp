@@ -1,12 +1,12 @@
 // pov LDRAWFILE -o OUT [--scene]: the converter both POV routes run by default.
 
+#include "base/Error.h"
+#include "base/FileIO.h"
 #include "cli/CliCommand.h"
-#include "export/LDrawImport.h"
-#include "export/LDrawMap.h"
-#include "export/PovModel.h"
+#include "exchange/LDrawImport.h"
+#include "exchange/LDrawMap.h"
+#include "exchange/PovModel.h"
 #include "model/Block.h"
-#include "model/Error.h"
-#include "model/FileIO.h"
 
 #include <filesystem>
 #include <memory>

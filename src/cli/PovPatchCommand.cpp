@@ -1,12 +1,12 @@
 // pov-patch FILE [view options] --model MODEL: fits an L3P scene to the view, in place.
 
+#include "base/Error.h"
+#include "base/FileIO.h"
 #include "cli/CliCommand.h"
 #include "cli/ViewOptions.h"
-#include "export/CrLfLines.h"
-#include "export/L3PScenePatch.h"
-#include "model/Error.h"
-#include "model/FileIO.h"
-#include "model/LoadModel.h"
+#include "exchange/CrLfLines.h"
+#include "exchange/L3PScenePatch.h"
+#include "exchange/LoadModel.h"
 #include "model/ModelFile.h"
 
 namespace {

@@ -1,12 +1,12 @@
 // pov-scene MODEL -o FILE [view options]: the POV-Ray scene the L2P route writes.
 
+#include "base/Error.h"
+#include "base/FileIO.h"
 #include "cli/CliCommand.h"
 #include "cli/ViewOptions.h"
-#include "export/CrLfLines.h"
-#include "export/L2PScene.h"
-#include "model/Error.h"
-#include "model/FileIO.h"
-#include "model/LoadModel.h"
+#include "exchange/CrLfLines.h"
+#include "exchange/L2PScene.h"
+#include "exchange/LoadModel.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "cli/RenderOptions.h"
 
-#include "model/Error.h"
-#include "model/Text.h"
+#include "base/Error.h"
+#include "base/Text.h"
 
 #include <cctype>
 

@@ -1,8 +1,8 @@
 // sort MODEL --octant K [--no-sort]: the drawing order of a model for an octant.
 
+#include "base/Error.h"
 #include "cli/CliCommand.h"
-#include "model/Error.h"
-#include "model/LoadModel.h"
+#include "exchange/LoadModel.h"
 
 #include <ostream>
 

@@ -1,9 +1,9 @@
 #include "cli/ViewOptions.h"
 
+#include "base/Error.h"
+#include "base/FileIO.h"
 #include "cli/RenderOptions.h"
 #include "model/BlockList.h"
-#include "model/Error.h"
-#include "model/FileIO.h"
 #include "model/ModelFile.h"
 #include "render/DrawContext.h"
 #include "render/RedrawGate.h"

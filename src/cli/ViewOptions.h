@@ -3,7 +3,7 @@
 // --azimuth, --scale-bar, --offset, --light, --cut, --studs, --background.
 
 #include "cli/CliCommand.h"
-#include "export/ExternalView.h"
+#include "exchange/ExternalView.h"
 
 #include <cstdint>
 #include <string>

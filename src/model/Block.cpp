@@ -1,9 +1,9 @@
 #include "model/Block.h"
 
+#include "base/Error.h"
+#include "base/Text.h"
 #include "model/BlockKinds.h"
-#include "model/Error.h"
-#include "model/Text.h"
-#include "parts/GeneralBlock.h"
+#include "model/GeneralBlock.h"
 
 #include <vector>
 

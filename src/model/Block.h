@@ -37,19 +37,11 @@ public:
     // A new empty brick of this object's own class.
     virtual std::unique_ptr<TBlock> NewOfSameClass() const;
 
-    // Drawing, in the renderer (src/render).
-    virtual void DrawOctant0(TDrawObject& target);
-    virtual void DrawOctant1(TDrawObject& target);
-    virtual void DrawOctant2(TDrawObject& target);
-    virtual void DrawOctant3(TDrawObject& target);
-    virtual void DrawOctant4(TDrawObject& target);
-    virtual void DrawOctant5(TDrawObject& target);
-    virtual void DrawOctant6(TDrawObject& target);
-    virtual void DrawOctant7(TDrawObject& target);
-    virtual void DrawStuds(TDrawObject& target);
-    virtual void DrawUnderside(TDrawObject& target);
+    // Drawing and picking belong to the renderer, which defines these two and draws through
+    // the drawer of the brick's kind; they are not virtual, so the model links without it.
+    void Draw(TDrawObject& target);
     // The screen point lies inside the brick's outline for the context's view.
-    virtual bool HitTest(const TDrawContext& context, int x, int y) const;
+    bool HitTest(const TDrawContext& context, int x, int y) const;
 
     // Binds a part definition (general blocks); every other class ignores it.
     virtual TBlock& SetDefinition(const std::string& file, const std::string& part);
@@ -58,7 +50,6 @@ public:
                         int32_t colour, bool studs, bool baseplate, bool transparent,
                         const std::string& partID);
     virtual void Rotate();
-    virtual void Draw(TDrawObject& target);
     virtual std::string SaveToString() const;
     void GetPosition(int32_t position[3]) const;
     virtual int32_t TopAt(int32_t x, int32_t y, int32_t w, int32_t d) const;

@@ -2,6 +2,7 @@
 // The model file (".LGO"): one header line with the view, then one line per brick. Reading is
 // TBlockList::LoadFromFile; these are its pieces and the writer.
 
+#include "base/Text.h"
 #include "model/Block.h"
 
 #include <cstddef>
@@ -28,9 +29,6 @@ TModelHeader HeaderOfList(const TBlockList& list);
 int32_t ReadInt(const std::string& s, size_t& p, int32_t defaultValue);
 // The next token whatever it holds, possibly empty; the default once p is past the end.
 std::string ReadToken(const std::string& s, size_t& p, const std::string& defaultValue);
-
-// The lines of a text ended by CR LF, LF or CR, mixed as they come.
-std::vector<std::string> SplitLines(std::string_view text);
 
 // The brick of one brick line (not a header, not empty) in the given format version.
 std::unique_ptr<TBlock> ReadBrickLine(const std::string& line, int32_t version);

@@ -1,7 +1,7 @@
+#include "base/FileIO.h"
+#include "base/Text.h"
 #include "model/BlockList.h"
-#include "model/FileIO.h"
 #include "model/ModelFile.h"
-#include "model/Text.h"
 
 #include <algorithm>
 
@@ -72,23 +72,6 @@ std::string ReadToken(const std::string& s, size_t& p, const std::string& defaul
     std::string token = s.substr(p - 1, end - (p - 1));
     p = end + 2;
     return token;
-}
-
-std::vector<std::string> SplitLines(std::string_view text) {
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            lines.emplace_back(text.substr(start));
-            break;
-        }
-        lines.emplace_back(text.substr(start, end - start));
-        start = end + 1;
-        if (text[end] == '\r' && start < text.size() && text[start] == '\n')
-            ++start;
-    }
-    return lines;
 }
 
 std::unique_ptr<TBlock> ReadBrickLine(const std::string& line, int32_t version) {

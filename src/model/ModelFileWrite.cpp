@@ -1,7 +1,7 @@
+#include "base/FileIO.h"
 #include "model/BlockList.h"
-#include "model/FileIO.h"
+#include "model/GeneralBlock.h"
 #include "model/ModelFile.h"
-#include "parts/GeneralBlock.h"
 
 namespace {
 void AppendInt(std::string& line, int64_t value) {

@@ -1,7 +1,7 @@
 #include "model/PaletteKey.h"
 
-#include "model/FileNames.h"
-#include "model/Text.h"
+#include "base/FileNames.h"
+#include "base/Text.h"
 
 bool IsSubAssemblyKey(std::string_view key) {
     std::string trimmed = Trim(key);

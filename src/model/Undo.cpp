@@ -1,8 +1,8 @@
 // Undo and redo of TBlockList: the logs hold brick text forms, never references, so a brick is
 // found again by comparing its current text form with the stored one.
 
+#include "base/Error.h"
 #include "model/BlockList.h"
-#include "model/Error.h"
 
 namespace {
 // Removes and frees the first brick whose text form matches; a brick changed since the entry

@@ -1,6 +1,6 @@
 #include "parts/DrawClass.h"
 
-#include "model/Error.h"
+#include "base/Error.h"
 
 #include <algorithm>
 

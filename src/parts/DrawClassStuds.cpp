@@ -1,6 +1,6 @@
-#include "model/Error.h"
+#include "base/Error.h"
+#include "base/PolygonRegion.h"
 #include "parts/DrawClass.h"
-#include "render/PolygonRegion.h"
 
 #include <algorithm>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "parts/PartCache.h"
 
-#include "model/Text.h"
+#include "base/Text.h"
 #include "parts/DrawClass.h"
 
 #include <map>

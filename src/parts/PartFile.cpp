@@ -1,10 +1,9 @@
 #include "parts/PartFile.h"
 
-#include "model/Error.h"
-#include "model/FileIO.h"
-#include "model/FileNames.h"
-#include "model/ModelFile.h"
-#include "model/Text.h"
+#include "base/Error.h"
+#include "base/FileIO.h"
+#include "base/FileNames.h"
+#include "base/Text.h"
 
 TLines LoadPartFileLines(const std::string& path) {
     return SplitLines(ReadWholeFile(path));

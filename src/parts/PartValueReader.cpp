@@ -1,6 +1,6 @@
 #include "parts/PartValueReader.h"
 
-#include "model/Text.h"
+#include "base/Text.h"
 
 static bool IsSeparator(char c) {
     return c == '\t' || c == ' ' || c == ',' || c == ';';

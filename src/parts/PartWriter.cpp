@@ -1,5 +1,5 @@
-#include "model/Error.h"
-#include "model/Text.h"
+#include "base/Error.h"
+#include "base/Text.h"
 #include "parts/DrawClass.h"
 #include "parts/PartCache.h"
 #include "parts/PartFile.h"

@@ -2,7 +2,7 @@
 // The projected corners of a brick's box as seen from an octant: C is the nearest corner, the
 // others differ from it along the axes named.
 
-#include "render/Geometry.h"
+#include "base/Geometry.h"
 
 class TBlock;
 struct TViewState;

@@ -1,12 +1,12 @@
 #include "render/Decoration.h"
 
-#include "export/PictureFiles.h"
-#include "model/FileNames.h"
+#include "base/FileNames.h"
 #include "parts/PartFile.h"
-#include "render/Bitmap.h"
-#include "render/DrawObject.h"
-#include "render/PixelFormat.h"
-#include "render/PixelRows.h"
+#include "raster/Bitmap.h"
+#include "raster/DrawObject.h"
+#include "raster/PictureFiles.h"
+#include "raster/PixelFormat.h"
+#include "raster/PixelRows.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,7 +2,7 @@
 // Decoration pictures of general blocks: each file is loaded once and mapped affinely onto
 // the projected polygon it decorates.
 
-#include "render/Geometry.h"
+#include "base/Geometry.h"
 
 #include <string>
 

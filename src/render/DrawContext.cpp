@@ -1,6 +1,6 @@
 #include "render/DrawContext.h"
 
-#include "export/LDrawColours.h"
+#include "base/LDrawColours.h"
 #include "render/Shading.h"
 
 #include <cmath>

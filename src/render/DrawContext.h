@@ -2,8 +2,8 @@
 // The drawing state every brick reads: view, shading and light, studs, detail, display options,
 // named colours and the boundary. The window owns one and hands it to each drawing target.
 
+#include "base/Geometry.h"
 #include "render/CuttingBox.h"
-#include "render/Geometry.h"
 #include "render/View.h"
 
 #include <array>

@@ -2,9 +2,9 @@
 
 #include "model/BlockList.h"
 #include "model/PaletteKey.h"
-#include "render/Bitmap.h"
+#include "raster/Bitmap.h"
+#include "raster/DrawObject.h"
 #include "render/DrawContext.h"
-#include "render/DrawObject.h"
 #include "render/Scene.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 // One row of the brick palette drawn into a bitmap: the brick (or combination model) of a
 // palette key fitted and centred in a fixed small view, and the row's text.
 
-#include "render/Colour.h"
+#include "raster/Colour.h"
 
 #include <string>
 

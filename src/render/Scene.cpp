@@ -1,10 +1,10 @@
 #include "render/Scene.h"
 
 #include "model/BlockList.h"
-#include "render/Bitmap.h"
+#include "raster/Bitmap.h"
+#include "raster/DrawObject.h"
+#include "raster/PixelRows.h"
 #include "render/DrawContext.h"
-#include "render/DrawObject.h"
-#include "render/PixelRows.h"
 
 #include <vector>
 

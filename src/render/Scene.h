@@ -2,8 +2,8 @@
 // The picture of the model: background, then every visible brick in drawing order for the
 // view's octant, into the view bitmap or another bitmap, plain or anti-aliased.
 
-#include "render/Colour.h"
-#include "render/Geometry.h"
+#include "base/Geometry.h"
+#include "raster/Colour.h"
 
 class TBitmap;
 class TBlockList;

@@ -1,8 +1,8 @@
 #include "render/SceneOptions.h"
 
+#include "base/Error.h"
+#include "base/Text.h"
 #include "model/BlockList.h"
-#include "model/Error.h"
-#include "model/Text.h"
 #include "render/CuttingBox.h"
 
 namespace {

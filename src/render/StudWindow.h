@@ -3,7 +3,7 @@
 // affinely, so the indices whose drawing could touch the bitmap follow from the view; the others
 // draw nothing and are skipped, which keeps a brick of millions of studs from stalling a frame.
 
-#include "render/Geometry.h"
+#include "base/Geometry.h"
 
 struct TViewState;
 

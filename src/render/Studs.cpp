@@ -1,7 +1,7 @@
 #include "render/Studs.h"
 
+#include "raster/DrawObject.h"
 #include "render/DrawContext.h"
-#include "render/DrawObject.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The view state: angles, scale, origin and the parallel projection of model points to pixels.
 
-#include "render/Geometry.h"
+#include "base/Geometry.h"
 
 #include <array>
 #include <cstddef>

@@ -1,6 +1,6 @@
 #include "GuiTest.h"
 #include "app/RunProgram.h"
-#include "model/FileNames.h"
+#include "base/FileNames.h"
 
 #include <QAction>
 #include <QCoreApplication>

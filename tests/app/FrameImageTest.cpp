@@ -2,8 +2,8 @@
 
 #include "GuiTest.h"
 #include "app/CanvasText.h"
-#include "render/Bitmap.h"
-#include "render/Canvas.h"
+#include "raster/Bitmap.h"
+#include "raster/Canvas.h"
 #include "support/Pixels.h"
 
 #include <gtest/gtest.h>

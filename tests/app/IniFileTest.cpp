@@ -1,6 +1,6 @@
 #include "app/IniFile.h"
 
-#include "model/Error.h"
+#include "base/Error.h"
 #include "support/TempFolder.h"
 
 #include <filesystem>

@@ -1,5 +1,5 @@
 #include "GuiTest.h"
-#include "model/Error.h"
+#include "base/Error.h"
 #include "support/Bricks.h"
 
 #include <QAction>

@@ -227,7 +227,9 @@ TEST_F(EditingFixture, SubAssemblyGoesIntoTheHandAndStamps) {
     Click(Pixel(45, 45));
     Click(Pixel(145, 45));
     EXPECT_EQ(form->Model.Count(), 5);
-    EXPECT_GE(Find("B:40:40:0:40:40:24:255:1:0:0:0:" + std::to_string(GroupCounter - 2) + "::0"),
+    // A sub-assembly's bricks take the step limit shown in the toolbox as their step.
+    EXPECT_GE(Find("B:40:40:0:40:40:24:255:1:0:0:0:" + std::to_string(GroupCounter - 2) +
+                   "::" + std::to_string(form->Model.StepLimit)),
               0);
     EXPECT_EQ(form->Model.UndoCount(), 4);
     form->btnPointer->click();

@@ -3,7 +3,7 @@
 #include "app/PalettePages.h"
 
 #include "GuiTest.h"
-#include "model/Error.h"
+#include "base/Error.h"
 
 #include <gtest/gtest.h>
 

@@ -6,8 +6,8 @@
 #include "app/PageDialogs.h"
 #include "app/PaletteListBox.h"
 #include "app/PalettePanel.h"
-#include "model/Error.h"
-#include "model/FileNames.h"
+#include "base/Error.h"
+#include "base/FileNames.h"
 #include "support/Pixels.h"
 
 #include <QAction>

@@ -3,8 +3,8 @@
 #include "app/MainForm.h"
 #include "app/SizeCamera.h"
 #include "app/ViewBox.h"
-#include "export/PictureFiles.h"
-#include "model/Error.h"
+#include "base/Error.h"
+#include "raster/PictureFiles.h"
 
 #include <QApplication>
 #include <QFileDialog>

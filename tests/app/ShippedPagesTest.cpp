@@ -2,11 +2,11 @@
 // loads, and every identity has its row in the LDraw mapping table.
 #include "GuiTest.h"
 #include "app/Settings.h"
-#include "export/LDrawMap.h"
+#include "base/FileNames.h"
+#include "base/Text.h"
+#include "exchange/LDrawMap.h"
 #include "model/BlockList.h"
-#include "model/FileNames.h"
 #include "model/PaletteKey.h"
-#include "model/Text.h"
 
 #include <gtest/gtest.h>
 

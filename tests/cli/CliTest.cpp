@@ -1,6 +1,6 @@
 #include "cli/Cli.h"
 
-#include "model/FileNames.h"
+#include "base/FileNames.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>

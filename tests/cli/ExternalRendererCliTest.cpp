@@ -1,5 +1,5 @@
+#include "base/FileNames.h"
 #include "cli/Cli.h"
-#include "model/FileNames.h"
 #include "support/TempFolder.h"
 
 #include <cstdlib>

@@ -1,8 +1,8 @@
+#include "base/FileNames.h"
 #include "cli/Cli.h"
-#include "export/LDrawExport.h"
+#include "exchange/LDrawExport.h"
+#include "exchange/LoadModel.h"
 #include "export/MapTable.h"
-#include "model/FileNames.h"
-#include "model/LoadModel.h"
 
 #include <gtest/gtest.h>
 #include <sstream>

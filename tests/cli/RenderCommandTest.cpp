@@ -1,6 +1,6 @@
 #include "cli/Cli.h"
-#include "export/PictureFiles.h"
-#include "render/Bitmap.h"
+#include "raster/Bitmap.h"
+#include "raster/PictureFiles.h"
 #include "support/Pixels.h"
 #include "support/TempFolder.h"
 

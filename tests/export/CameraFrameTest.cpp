@@ -1,6 +1,6 @@
-#include "export/CameraFrame.h"
+#include "exchange/CameraFrame.h"
 
-#include "model/Error.h"
+#include "base/Error.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "export/GeneralNumber.h"
-#include "export/L2PScene.h"
-#include "export/LDrawViewCommand.h"
+#include "exchange/GeneralNumber.h"
+#include "exchange/L2PScene.h"
+#include "exchange/LDrawViewCommand.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
-#include "export/ExternalRoutes.h"
+#include "exchange/ExternalRoutes.h"
 
 #include "MapTable.h"
+#include "base/Error.h"
 #include "model/Block.h"
-#include "model/Error.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "export/L3PScenePatch.h"
+#include "exchange/L3PScenePatch.h"
 
 #include <gtest/gtest.h>
 
@@ -78,9 +78,9 @@ TEST(L3PScenePatchTest, BackgroundAndCameraFollowTheView) {
          {"// Background:", "sky_sphere { }"}},
         {"background marker on the last line", {"// Background:"}, {"// Background:"}},
         {"a full camera block",
-         {"Camera {", "    #local Away = PCT / 100", "    location vaxis_rotate(<0,0,-1>,<1,0,0>,30)",
-          "    <1,2,3>", "    sky -y", "    look_at <0,0,0>", "    angle 40", "}",
-          "look_at <9,9,9>"},
+         {"Camera {", "    #local Away = PCT / 100",
+          "    location vaxis_rotate(<0,0,-1>,<1,0,0>,30)", "    <1,2,3>", "    sky -y",
+          "    look_at <0,0,0>", "    angle 40", "}", "look_at <9,9,9>"},
          {"Camera {", "    #declare PCT = 300 // Percentage further away", Location, "    sky -y",
           LookAt, Angle, "}", "look_at <9,9,9>"}},
         {"no angle line: one is put before the closing brace",

@@ -1,4 +1,4 @@
-#include "export/LDrawColours.h"
+#include "base/LDrawColours.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "export/LDrawExport.h"
+#include "exchange/LDrawExport.h"
 
 #include "MapTable.h"
-#include "export/LDrawMap.h"
+#include "base/Error.h"
+#include "exchange/LDrawMap.h"
 #include "model/BlockKinds.h"
-#include "model/Error.h"
 #include "support/ErrorMessage.h"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
-#include "export/LDrawImport.h"
+#include "exchange/LDrawImport.h"
 
 #include "MapTable.h"
-#include "export/LDrawColours.h"
-#include "export/LDrawExport.h"
+#include "base/Error.h"
+#include "base/LDrawColours.h"
+#include "exchange/LDrawExport.h"
 #include "model/BlockKinds.h"
-#include "model/Error.h"
 #include "support/ErrorMessage.h"
 
 #include <gtest/gtest.h>

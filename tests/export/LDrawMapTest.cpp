@@ -1,8 +1,8 @@
-#include "export/LDrawMap.h"
+#include "exchange/LDrawMap.h"
 
 #include "MapTable.h"
+#include "base/Error.h"
 #include "model/BlockKinds.h"
-#include "model/Error.h"
 #include "parts/DrawClass.h"
 #include "support/ErrorMessage.h"
 

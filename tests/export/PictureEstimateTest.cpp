@@ -1,4 +1,4 @@
-#include "export/PictureEstimate.h"
+#include "exchange/PictureEstimate.h"
 
 #include <gtest/gtest.h>
 

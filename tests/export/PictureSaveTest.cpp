@@ -1,8 +1,8 @@
-#include "export/PictureSave.h"
+#include "exchange/PictureSave.h"
 
 #include "../render/RenderTestSupport.h"
+#include "base/Error.h"
 #include "model/BlockList.h"
-#include "model/Error.h"
 #include "render/Scene.h"
 #include "support/TempFolder.h"
 

@@ -1,4 +1,4 @@
-#include "export/PovModel.h"
+#include "exchange/PovModel.h"
 
 #include "model/Block.h"
 

@@ -1,4 +1,4 @@
-#include "export/PrintPage.h"
+#include "exchange/PrintPage.h"
 
 #include "../render/RenderTestSupport.h"
 #include "model/BlockList.h"

@@ -1,12 +1,12 @@
 #include "MapTable.h"
-#include "export/LDrawExport.h"
-#include "export/LDrawImport.h"
-#include "export/LDrawMap.h"
+#include "base/FileNames.h"
+#include "base/Text.h"
+#include "exchange/LDrawExport.h"
+#include "exchange/LDrawImport.h"
+#include "exchange/LDrawMap.h"
 #include "model/Block.h"
 #include "model/BlockKinds.h"
 #include "model/BlockList.h"
-#include "model/FileNames.h"
-#include "model/Text.h"
 #include "parts/PartCache.h"
 
 #include <filesystem>

@@ -1,7 +1,7 @@
 #include "model/Block.h"
 
+#include "base/Error.h"
 #include "model/BlockKinds.h"
-#include "model/Error.h"
 #include "support/ErrorMessage.h"
 
 #include <gtest/gtest.h>

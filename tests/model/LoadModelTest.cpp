@@ -1,6 +1,6 @@
-#include "model/LoadModel.h"
+#include "exchange/LoadModel.h"
 
-#include "model/Error.h"
+#include "base/Error.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>

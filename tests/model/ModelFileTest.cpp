@@ -1,8 +1,8 @@
 #include "model/ModelFile.h"
 
+#include "base/Error.h"
 #include "model/BlockKinds.h"
 #include "model/BlockList.h"
-#include "model/Error.h"
 #include "support/ErrorMessage.h"
 #include "support/TempFolder.h"
 

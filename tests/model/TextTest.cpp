@@ -1,6 +1,6 @@
-#include "model/Text.h"
+#include "base/Text.h"
 
-#include "model/Error.h"
+#include "base/Error.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
+#include "base/Error.h"
 #include "model/BlockList.h"
-#include "model/Error.h"
 #include "support/ErrorMessage.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "parts/DrawClass.h"
 
 #include "PartTestSupport.h"
-#include "model/Error.h"
+#include "base/Error.h"
 
 #include <gtest/gtest.h>
 

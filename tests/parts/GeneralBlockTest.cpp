@@ -1,8 +1,8 @@
-#include "parts/GeneralBlock.h"
+#include "model/GeneralBlock.h"
 
 #include "PartTestSupport.h"
+#include "base/Error.h"
 #include "model/Block.h"
-#include "model/Error.h"
 #include "parts/DrawClass.h"
 
 #include <gtest/gtest.h>

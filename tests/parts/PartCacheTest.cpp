@@ -1,5 +1,5 @@
 #include "PartTestSupport.h"
-#include "model/Error.h"
+#include "base/Error.h"
 #include "parts/DrawClass.h"
 
 #include <gtest/gtest.h>

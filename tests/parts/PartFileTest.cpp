@@ -1,6 +1,6 @@
 #include "PartTestSupport.h"
-#include "export/LDrawColours.h"
-#include "model/Error.h"
+#include "base/Error.h"
+#include "base/LDrawColours.h"
 #include "parts/DrawClass.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #pragma once
 // A private AppDir with a parts folder for one test; empties the part cache around it.
 
-#include "model/FileNames.h"
+#include "base/FileNames.h"
 #include "parts/PartCache.h"
 #include "parts/PartFile.h"
 #include "support/ErrorMessage.h"

@@ -1,9 +1,9 @@
 #include "ShippedParts.h"
 
 #include "PartTestSupport.h"
-#include "export/PictureFiles.h"
-#include "model/Error.h"
+#include "base/Error.h"
 #include "parts/DrawClass.h"
+#include "raster/PictureFiles.h"
 #include "support/Pixels.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
-#include "render/Bitmap.h"
-#include "render/Canvas.h"
-#include "render/DrawObject.h"
-#include "render/FastDraw.h"
+#include "raster/Bitmap.h"
+#include "raster/Canvas.h"
+#include "raster/DrawObject.h"
+#include "raster/FastDraw.h"
 
 #include <cstring>
 #include <gtest/gtest.h>

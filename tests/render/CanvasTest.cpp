@@ -1,8 +1,8 @@
-#include "render/Canvas.h"
+#include "raster/Canvas.h"
 
-#include "model/Error.h"
-#include "render/Bitmap.h"
-#include "render/DrawObject.h"
+#include "base/Error.h"
+#include "raster/Bitmap.h"
+#include "raster/DrawObject.h"
 #include "render/RasterTestSupport.h"
 
 #include <cstring>

@@ -1,8 +1,8 @@
-#include "render/FastDraw.h"
+#include "raster/FastDraw.h"
 
-#include "render/Bitmap.h"
-#include "render/Canvas.h"
-#include "render/DrawObject.h"
+#include "raster/Bitmap.h"
+#include "raster/Canvas.h"
+#include "raster/DrawObject.h"
 #include "render/RasterTestSupport.h"
 
 #include <gtest/gtest.h>

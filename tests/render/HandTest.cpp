@@ -1,7 +1,7 @@
-#include "render/Hand.h"
+#include "edit/Hand.h"
 
+#include "edit/HandDrawing.h"
 #include "render/DrawContext.h"
-#include "render/HandDrawing.h"
 #include "support/Pixels.h"
 
 #include <gtest/gtest.h>

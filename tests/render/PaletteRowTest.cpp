@@ -2,9 +2,9 @@
 // height limit, and combination models drawn from their files.
 #include "render/PaletteRow.h"
 
-#include "model/FileNames.h"
+#include "base/FileNames.h"
 #include "model/PaletteKey.h"
-#include "render/Bitmap.h"
+#include "raster/Bitmap.h"
 #include "render/DrawContext.h"
 #include "support/TempFolder.h"
 

@@ -1,8 +1,8 @@
-#include "export/Picture.h"
+#include "exchange/Picture.h"
 
 #include "RenderTestSupport.h"
+#include "base/Error.h"
 #include "model/BlockList.h"
-#include "model/Error.h"
 
 #include <gtest/gtest.h>
 

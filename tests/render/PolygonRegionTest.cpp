@@ -1,4 +1,4 @@
-#include "render/PolygonRegion.h"
+#include "base/PolygonRegion.h"
 
 #include <gtest/gtest.h>
 #include <string>

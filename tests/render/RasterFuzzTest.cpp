@@ -1,6 +1,6 @@
-#include "render/Bitmap.h"
-#include "render/Canvas.h"
-#include "render/DrawObject.h"
+#include "raster/Bitmap.h"
+#include "raster/Canvas.h"
+#include "raster/DrawObject.h"
 
 #include <gtest/gtest.h>
 #include <random>

@@ -2,10 +2,10 @@
 // clipping routines: the same operations on two surfaces, one with the shortcuts switched off,
 // must leave the same bytes and the same pen position.
 
-#include "render/Bitmap.h"
-#include "render/Canvas.h"
-#include "render/FastDraw.h"
-#include "render/LineStamp.h"
+#include "raster/Bitmap.h"
+#include "raster/Canvas.h"
+#include "raster/FastDraw.h"
+#include "raster/LineStamp.h"
 
 #include <cstring>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #pragma once
 // Small helpers for exact-pixel tests: pictures written as rows of characters.
 
-#include "render/Bitmap.h"
+#include "raster/Bitmap.h"
 
 #include <map>
 #include <string>

@@ -2,9 +2,9 @@
 // Small scenes for the drawing tests: a context with a chosen view and a bitmap to draw into.
 
 #include "model/Block.h"
-#include "render/Bitmap.h"
+#include "raster/Bitmap.h"
+#include "raster/DrawObject.h"
 #include "render/DrawContext.h"
-#include "render/DrawObject.h"
 #include "support/Bricks.h"
 #include "support/Pixels.h"
 

@@ -1,6 +1,7 @@
 #include "RenderTestSupport.h"
 #include "model/BlockKinds.h"
-#include "render/RoofFrame.h"
+#include "render/bricks/BrickDrawers.h"
+#include "render/bricks/RoofFrame.h"
 
 #include <gtest/gtest.h>
 
@@ -37,7 +38,7 @@ TEST_F(TopGroupTest, RidgeEndOrderFollowsTheAzimuthPlusTheTurnUnreduced) {
         TTestCanvas drawn(120, 120, context), expected(120, 120, context);
         Prepare(drawn);
         TRoofFrame frame(*ridgeEnd, drawn.Target, context);
-        static_cast<TRoof&>(*ridgeEnd).DrawTopGroup(frame, false);
+        TRoofTopEndDrawer(*ridgeEnd).DrawTopGroup(frame, false);
         Prepare(expected);
         TRoofFrame reference(*ridgeEnd, expected.Target, context);
         auto face = [&](TRoofColour colour, const TFramePoint(&p)[3]) {
@@ -69,7 +70,7 @@ TEST_F(TopGroupTest, CornerDrawsItsLeftSlopeFirstFrom220On) {
         TTestCanvas drawn(120, 120, context), expected(120, 120, context);
         Prepare(drawn);
         TRoofFrame frame(*corner, drawn.Target, context);
-        static_cast<TRoof&>(*corner).DrawTopGroup(frame, false);
+        TRoofCornerDrawer(*corner).DrawTopGroup(frame, false);
         Prepare(expected);
         TRoofFrame reference(*corner, expected.Target, context);
         auto face = [&](TRoofColour colour, const TFramePoint(&p)[4]) {

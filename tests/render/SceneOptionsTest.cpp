@@ -1,7 +1,7 @@
 #include "render/SceneOptions.h"
 
+#include "base/Error.h"
 #include "model/BlockList.h"
-#include "model/Error.h"
 #include "render/CuttingBox.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 
 #include "CityModel.h"
 #include "RenderTestSupport.h"
-#include "export/LDrawColours.h"
+#include "base/LDrawColours.h"
 #include "model/BlockList.h"
 #include "render/Scene.h"
 #include "render/ViewControls.h"

@@ -1,6 +1,7 @@
 #include "RenderTestSupport.h"
-#include "render/BrickPaint.h"
 #include "render/Studs.h"
+#include "render/bricks/BrickDrawers.h"
+#include "render/bricks/BrickPaint.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +11,7 @@ namespace {
 void DrawEveryStud(TBlock& brick, TTestCanvas& canvas, TDrawContext& context) {
     TCanvas& c = canvas.Target.Canvas();
     PrepareBrickPaint(brick, c, context);
-    DrawForOctant(brick, canvas.Target, context.View.Octant);
+    TBlockDrawer(brick).DrawOctant(canvas.Target, context.View.Octant);
     int octant = context.View.Octant, columns = brick.SX / 20, rows = brick.SY / 20;
     if (octant < 4) {
         bool iDown = octant <= 1, jUp = octant == 0 || octant == 3;

@@ -2,10 +2,10 @@
 // a quarter turn further round, from every octant.
 
 #include "RenderTestSupport.h"
-#include "model/FileNames.h"
-#include "parts/GeneralBlock.h"
+#include "base/FileNames.h"
+#include "model/GeneralBlock.h"
 #include "parts/PartCache.h"
-#include "render/TurnFrame.h"
+#include "render/bricks/TurnFrame.h"
 
 #include <functional>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "RenderTestSupport.h"
 #include "model/BlockKinds.h"
 #include "render/Shading.h"
-#include "render/WindowPaint.h"
+#include "render/bricks/WindowPaint.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #pragma once
 // Counting pixels: where two pictures of one size differ, and how many show one colour.
 
-#include "render/Bitmap.h"
-#include "render/Geometry.h"
+#include "base/Geometry.h"
+#include "raster/Bitmap.h"
 
 #include <algorithm>
 

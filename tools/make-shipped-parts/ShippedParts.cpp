@@ -4,7 +4,8 @@
 #include "ShippedParts.h"
 
 #include "parts/PartFile.h"
-#include "render/Bitmap.h"
+#include "raster/Bitmap.h"
+#include "raster/PictureFiles.h"
 
 #include <algorithm>
 #include <array>

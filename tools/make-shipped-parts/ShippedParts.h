@@ -2,7 +2,7 @@
 // The shipped part definitions as built in code, for the tool that writes them and the tests.
 
 #include "parts/DrawClass.h"
-#include "render/Bitmap.h"
+#include "raster/Bitmap.h"
 
 #include <memory>
 #include <vector>

@@ -2,9 +2,9 @@
 //   make-shipped-parts data/
 
 #include "ShippedParts.h"
-#include "export/PictureFiles.h"
-#include "model/Error.h"
+#include "base/Error.h"
 #include "parts/PartFile.h"
+#include "raster/PictureFiles.h"
 
 #include <iostream>
 #include <map>

@@ -1,0 +1,138 @@
+#include "raster/Bitmap.h"
+
+#include "base/Error.h"
+#include "raster/Canvas.h"
+#include "raster/PixelRows.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+namespace {
+
+// Larger bitmaps are refused with a message rather than failing somewhere inside allocation.
+constexpr uint64_t MaxBitmapBytes = uint64_t(1) << 31;
+
+int RowBytes(int width, TPixelFormat format) {
+    return (width * BytesPerPixel(format) + 3) & ~3;
+}
+
+int Distance(TColour a, TColour b) {
+    const int dr = RedOf(a) - RedOf(b), dg = GreenOf(a) - GreenOf(b), db = BlueOf(a) - BlueOf(b);
+    return dr * dr + dg * dg + db * db;
+}
+
+} // namespace
+
+int BytesPerPixel(TPixelFormat format) {
+    switch (format) {
+    case TPixelFormat::pf8bit:
+        return 1;
+    case TPixelFormat::pf15bit:
+    case TPixelFormat::pf16bit:
+        return 2;
+    case TPixelFormat::pf24bit:
+        return 3;
+    case TPixelFormat::pf32bit:
+    case TPixelFormat::pfDevice:
+        return 4;
+    }
+    return 4;
+}
+
+TPalette DefaultPalette() {
+    TPalette palette{};
+    int i = 0;
+    for (int r = 0; r < 6; ++r)
+        for (int g = 0; g < 6; ++g)
+            for (int b = 0; b < 6; ++b)
+                palette[std::size_t(i++)] = RGB(r * 51, g * 51, b * 51);
+    for (int k = 0; i < 256; ++k)
+        palette[std::size_t(i++)] = RGB(k * 255 / 39, k * 255 / 39, k * 255 / 39);
+    return palette;
+}
+
+TBitmap::TBitmap() : palette(DefaultPalette()), canvas(std::make_unique<TCanvas>(*this)) {}
+
+TBitmap::TBitmap(int width, int height, TPixelFormat format) : TBitmap() {
+    this->format = format;
+    SetSize(width, height);
+}
+
+TBitmap::~TBitmap() = default;
+
+void TBitmap::Assign(const TBitmap& source) {
+    if (&source == this)
+        return;
+    width = source.width;
+    height = source.height;
+    pitch = source.pitch;
+    format = source.format;
+    bits = source.bits;
+    palette = source.palette;
+}
+
+void TBitmap::SetSize(int newWidth, int newHeight) {
+    if (newWidth < 0 || newHeight < 0 || newWidth > (1 << 28) || newHeight > (1 << 28) ||
+        (uint64_t(newWidth) * uint64_t(BytesPerPixel(format)) + 3) * uint64_t(newHeight) >
+            MaxBitmapBytes)
+        throw TError("Invalid picture size " + std::to_string(newWidth) + " x " +
+                     std::to_string(newHeight));
+    if (newWidth == width && newHeight == height)
+        return;
+    const int newPitch = RowBytes(newWidth, format);
+    std::vector<uint8_t> newBits(std::size_t(newPitch) * std::size_t(newHeight), 0);
+    const int keepRows = std::min(height, newHeight);
+    const std::size_t keepBytes = std::size_t(std::min(width, newWidth) * BytesPerPixel(format));
+    for (int y = 0; y < keepRows; ++y)
+        std::memcpy(newBits.data() + std::size_t(y) * std::size_t(newPitch), ScanLine(y),
+                    keepBytes);
+    bits.swap(newBits);
+    width = newWidth;
+    height = newHeight;
+    pitch = newPitch;
+}
+
+void TBitmap::SetPixelFormat(TPixelFormat newFormat) {
+    if (newFormat == format)
+        return;
+    TBitmap converted(0, 0, newFormat);
+    converted.palette = palette;
+    converted.SetSize(width, height);
+    std::vector<TColour> row(static_cast<std::size_t>(width));
+    for (int y = 0; y < height && width > 0; ++y) {
+        ReadRow(*this, y, 0, width, row.data());
+        WriteRow(converted, y, 0, width, row.data());
+    }
+    format = newFormat;
+    pitch = converted.pitch;
+    bits.swap(converted.bits);
+}
+
+TColour TBitmap::Pixel(int x, int y) const {
+    if (x < 0 || y < 0 || x >= width || y >= height)
+        return 0;
+    TColour colour;
+    ReadRow(*this, y, x, 1, &colour);
+    return colour;
+}
+
+void TBitmap::SetPixel(int x, int y, TColour colour) {
+    if (x < 0 || y < 0 || x >= width || y >= height)
+        return;
+    const TColour rgb = ColourToRGB(colour);
+    WriteRow(*this, y, x, 1, &rgb);
+}
+
+uint8_t TBitmap::NearestIndex(TColour rgb) const {
+    int best = 0;
+    int bestDistance = Distance(rgb, palette[0]);
+    for (int i = 1; i < 256 && bestDistance > 0; ++i) {
+        const int d = Distance(rgb, palette[std::size_t(i)]);
+        if (d < bestDistance) {
+            best = i;
+            bestDistance = d;
+        }
+    }
+    return uint8_t(best);
+}

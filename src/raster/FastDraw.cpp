@@ -1,0 +1,265 @@
+#include "raster/FastDraw.h"
+
+#include "raster/Bitmap.h"
+#include "raster/Canvas.h"
+#include "raster/RasterInside.h"
+#include "raster/RasterLine.h"
+#include "raster/RasterPolygon.h"
+#include "raster/RasterSpans.h"
+
+namespace {
+
+template <class F>
+TPoint LineIn(TFastDraw& s, bool blending, typename F::Pixel pen, TPoint p1, TPoint p2) {
+    uint8_t* const* rows = s.ScanLines.data();
+    if (blending)
+        return raster::DrawClippedLine(rows, s.ClipRect, p1, p2, TBlendWriter<F>{pen});
+    return raster::DrawClippedLine(rows, s.ClipRect, p1, p2, TOpaqueWriter<F>{pen});
+}
+
+bool Within(const TRect& box, TPoint origin, const TRect& clip) {
+    return int64_t(box.Left) + origin.X >= clip.Left &&
+           int64_t(box.Right) + origin.X <= clip.Right && int64_t(box.Top) + origin.Y >= clip.Top &&
+           int64_t(box.Bottom) + origin.Y <= clip.Bottom;
+}
+
+} // namespace
+
+template <class F, class W>
+void TFastDraw::WriteLinesWith(const TPoint* points, int high, bool closed, const W& writer) {
+    if (InsideShortcuts && evenRows && raster::AllInside(points, high + 1, ClipRect)) {
+        raster::WalkPolylineInside<F>({ScanLines[0], pitch}, points, high, closed, writer);
+        return;
+    }
+    uint8_t* const* rows = ScanLines.data();
+    for (int i = 0; i < high; ++i)
+        raster::DrawClippedLine(rows, ClipRect, points[i], points[i + 1], writer);
+    if (closed)
+        raster::DrawClippedLine(rows, ClipRect, points[high], points[0], writer);
+}
+
+template <class F, class W> void TFastDraw::FillWith(const TPoint* points, int n, const W& writer) {
+    uint8_t* const* rows = ScanLines.data();
+    if (InsideShortcuts && n <= raster::MaxInsideVertices &&
+        raster::AllInside(points, n, ClipRect)) {
+        raster::FillInside(rows, points, n, writer);
+        EdgeCount = 0; // as the general fill leaves it once the last row is done
+        return;
+    }
+    raster::FillPolygon(rows, ClipRect, points, n, {SortedVertices, EdgeTable, EdgeCount}, writer);
+}
+
+template <class F>
+void TFastDraw::LinesAt(const TPoint* shape, int high, TPoint origin, bool blending,
+                        typename F::Pixel pen) {
+    if (InsideShortcuts && evenRows && high > 0) {
+        const bool held = stamp.Holds(shape, high);
+        const TRect bounds = held ? stamp.Bounds : BoundsOf(shape, high);
+        if (Within(bounds, origin, ClipRect)) {
+            if (!held)
+                stamp.Record(shape, high, pitch, F::Size);
+            uint8_t* corner = ScanLines[std::size_t(origin.Y + bounds.Top)] +
+                              std::ptrdiff_t(origin.X + bounds.Left) * F::Size;
+            if (blending) {
+                const TBlendWriter<F> writer{pen};
+                for (std::ptrdiff_t offset : stamp.Writes)
+                    writer.PutAt(corner + offset);
+            } else {
+                const TOpaqueWriter<F> writer{pen};
+                for (std::ptrdiff_t offset : stamp.Pixels)
+                    writer.PutAt(corner + offset);
+            }
+            return;
+        }
+    }
+    moved.resize(std::size_t(high) + 1);
+    for (int i = 0; i <= high; ++i)
+        moved[std::size_t(i)] = {shape[i].X + origin.X, shape[i].Y + origin.Y};
+    WriteLines(moved.data(), high, false);
+}
+
+TFastDraw::~TFastDraw() {
+    Bitmap = nullptr;
+}
+
+void TFastDraw::Prepare() {
+    const int height = Bitmap->Height();
+    ScanLines.resize(std::size_t(height));
+    for (int y = 0; y < height; ++y)
+        ScanLines[std::size_t(y)] = Bitmap->ScanLine(y);
+    RowStep = height < 2 ? 0 : (ScanLines[1] - ScanLines[0]) / RowStepUnit();
+    pitch = height < 2 ? 0 : ScanLines[1] - ScanLines[0];
+    evenRows = height >= 2;
+    for (int y = 0; y < height && evenRows; ++y)
+        evenRows = ScanLines[std::size_t(y)] == ScanLines[0] + y * pitch;
+    ClipRect = {1, 1, Bitmap->Width() - 1, Bitmap->Height() - 2};
+    stamp = TLineStamp(); // its offsets hold the old row pitch
+}
+
+void TFastDraw::DrawLine(TPoint p1, TPoint p2) {
+    ConvertPen();
+    WriteLine(p1, p2);
+}
+
+void TFastDraw::Line(int x0, int y0, int x1, int y1) {
+    ConvertPen();
+    Bitmap->Canvas().PenPos = WriteLine({x0, y0}, {x1, y1});
+}
+
+void TFastDraw::Polygon(const TPoint* points, int high) {
+    ConvertPen();
+    ConvertBrush();
+    const TBrushStyle style = Bitmap->Canvas().Brush.Style;
+    Blending = style == TBrushStyle::bsDiagCross;
+    if (high < 0)
+        return;
+    VertexCount = high + 1;
+    if (VertexCount > 2 && style != TBrushStyle::bsClear)
+        FillInterior(points, VertexCount);
+    PolygonOutline(points, high);
+    Bitmap->Canvas().PenPos = points[high];
+}
+
+// The pen cannot change between the segments, so it is converted once for all of them.
+void TFastDraw::Polyline(const TPoint* points, int high) {
+    if (high < 0)
+        return;
+    ConvertPen();
+    WriteLines(points, high, false);
+    Bitmap->Canvas().PenPos = points[high];
+}
+
+void TFastDraw::PolygonOutline(const TPoint* points, int high) {
+    if (high < 0)
+        return;
+    ConvertPen();
+    WriteLines(points, high, true);
+    Bitmap->Canvas().PenPos = points[0];
+}
+
+void TFastDraw::PolylineAt(const TPoint* shape, int high, TPoint origin) {
+    if (high < 0)
+        return;
+    ConvertPen();
+    WriteLinesAt(shape, high, origin);
+    Bitmap->Canvas().PenPos = {shape[high].X + origin.X, shape[high].Y + origin.Y};
+}
+
+void TFastDraw::MoveTo(int x, int y) {
+    Bitmap->Canvas().PenPos = {x, y};
+}
+
+void TFastDraw::LineTo(int x, int y) {
+    TCanvas& canvas = Bitmap->Canvas();
+    DrawLine(canvas.PenPos, {x, y});
+    canvas.PenPos = {x, y};
+}
+
+void TFastDraw::Rectangle(int x1, int y1, int x2, int y2) {
+    const TPoint corners[4] = {{x1, y1}, {x1, y2}, {x2, y2}, {x2, y1}};
+    Polygon(corners, 3);
+}
+
+TFastDraw32::TFastDraw32(TBitmap& bitmap) : TFastDraw(bitmap) {
+    Prepare();
+}
+void TFastDraw32::ConvertPen() {
+    PenPixel = ToPixel32(ColourToRGB(Bitmap->Canvas().Pen.Colour));
+}
+void TFastDraw32::ConvertBrush() {
+    BrushPixel = ToPixel32(ColourToRGB(Bitmap->Canvas().Brush.Colour));
+}
+TPoint TFastDraw32::WriteLine(TPoint p1, TPoint p2) {
+    return LineIn<TFormat32>(*this, Blending, PenPixel, p1, p2);
+}
+void TFastDraw32::WriteLines(const TPoint* points, int high, bool closed) {
+    if (Blending)
+        WriteLinesWith<TFormat32>(points, high, closed, TBlendWriter<TFormat32>{PenPixel});
+    else
+        WriteLinesWith<TFormat32>(points, high, closed, TOpaqueWriter<TFormat32>{PenPixel});
+}
+void TFastDraw32::FillInterior(const TPoint* points, int n) {
+    if (Blending)
+        FillWith<TFormat32>(points, n, TBlendWriter<TFormat32>{BrushPixel});
+    else
+        FillWith<TFormat32>(points, n, TOpaqueWriter<TFormat32>{BrushPixel});
+}
+void TFastDraw32::WriteLinesAt(const TPoint* shape, int high, TPoint origin) {
+    LinesAt<TFormat32>(shape, high, origin, Blending, PenPixel);
+}
+
+TFastDraw24::TFastDraw24(TBitmap& bitmap) : TFastDraw(bitmap) {
+    Prepare();
+}
+void TFastDraw24::ConvertPen() {
+    PenPixel = ToPixel32(ColourToRGB(Bitmap->Canvas().Pen.Colour));
+}
+void TFastDraw24::ConvertBrush() {
+    BrushPixel = ToPixel32(ColourToRGB(Bitmap->Canvas().Brush.Colour));
+}
+TPoint TFastDraw24::WriteLine(TPoint p1, TPoint p2) {
+    return LineIn<TFormat24>(*this, Blending, PenPixel, p1, p2);
+}
+void TFastDraw24::WriteLines(const TPoint* points, int high, bool closed) {
+    if (Blending)
+        WriteLinesWith<TFormat24>(points, high, closed, TBlendWriter<TFormat24>{PenPixel});
+    else
+        WriteLinesWith<TFormat24>(points, high, closed, TOpaqueWriter<TFormat24>{PenPixel});
+}
+void TFastDraw24::FillInterior(const TPoint* points, int n) {
+    if (Blending)
+        FillWith<TFormat24>(points, n, TBlendWriter<TFormat24>{BrushPixel});
+    else
+        FillWith<TFormat24>(points, n, TOpaqueWriter<TFormat24>{BrushPixel});
+}
+void TFastDraw24::WriteLinesAt(const TPoint* shape, int high, TPoint origin) {
+    LinesAt<TFormat24>(shape, high, origin, Blending, PenPixel);
+}
+
+TFastDraw15::TFastDraw15(TBitmap& bitmap, bool is565) : TFastDraw(bitmap) {
+    Is565 = is565;
+    Prepare();
+}
+void TFastDraw15::ConvertPen() {
+    const TColour rgb = ColourToRGB(Bitmap->Canvas().Pen.Colour);
+    PenPixel = Is565 ? ToPixel565(rgb) : ToPixel555(rgb);
+}
+void TFastDraw15::ConvertBrush() {
+    const TColour rgb = ColourToRGB(Bitmap->Canvas().Brush.Colour);
+    BrushPixel = Is565 ? ToPixel565(rgb) : ToPixel555(rgb);
+}
+TPoint TFastDraw15::WriteLine(TPoint p1, TPoint p2) {
+    if (Is565)
+        return LineIn<TFormat565>(*this, Blending, PenPixel, p1, p2);
+    return LineIn<TFormat555>(*this, Blending, PenPixel, p1, p2);
+}
+template <class F> void TFastDraw15::WriteLinesAs(const TPoint* points, int high, bool closed) {
+    if (Blending)
+        WriteLinesWith<F>(points, high, closed, TBlendWriter<F>{PenPixel});
+    else
+        WriteLinesWith<F>(points, high, closed, TOpaqueWriter<F>{PenPixel});
+}
+template <class F> void TFastDraw15::FillInteriorAs(const TPoint* points, int n) {
+    if (Blending)
+        FillWith<F>(points, n, TBlendWriter<F>{BrushPixel});
+    else
+        FillWith<F>(points, n, TOpaqueWriter<F>{BrushPixel});
+}
+void TFastDraw15::WriteLines(const TPoint* points, int high, bool closed) {
+    if (Is565)
+        WriteLinesAs<TFormat565>(points, high, closed);
+    else
+        WriteLinesAs<TFormat555>(points, high, closed);
+}
+void TFastDraw15::FillInterior(const TPoint* points, int n) {
+    if (Is565)
+        FillInteriorAs<TFormat565>(points, n);
+    else
+        FillInteriorAs<TFormat555>(points, n);
+}
+void TFastDraw15::WriteLinesAt(const TPoint* shape, int high, TPoint origin) {
+    if (Is565)
+        LinesAt<TFormat565>(shape, high, origin, Blending, PenPixel);
+    else
+        LinesAt<TFormat555>(shape, high, origin, Blending, PenPixel);
+}

@@ -1,0 +1,137 @@
+#pragma once
+// Raster surfaces that write lines and filled polygons straight into a bitmap's rows.
+
+#include "base/Geometry.h"
+#include "raster/Edge.h"
+#include "raster/LineStamp.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+class TBitmap;
+
+// The surface does not own the bitmap, which must keep its size and format while in use. It
+// draws inside ClipRect only: column 0, row 0 and the bottom row are never written. Colours
+// come from the bitmap canvas's pen and brush at the start of each operation. The derived
+// classes supply the pixel format; the order of drawing is the same for all of them.
+class TFastDraw {
+public:
+    explicit TFastDraw(TBitmap& bitmap) : Bitmap(&bitmap) {}
+    virtual ~TFastDraw();
+    TFastDraw(const TFastDraw&) = delete;
+    TFastDraw& operator=(const TFastDraw&) = delete;
+
+    // Takes the row addresses and sets ClipRect; called again if the bitmap was resized.
+    virtual void Prepare();
+    virtual void DrawLine(TPoint p1, TPoint p2);
+    // As DrawLine; the canvas's pen position then becomes the clipped end point.
+    virtual void Line(int x0, int y0, int x1, int y1);
+    // High is the index of the last point. Filled with the brush unless it is clear, outlined
+    // with the pen; a transparency brush makes this and later lines blend.
+    virtual void Polygon(const TPoint* points, int high);
+    virtual void Polyline(const TPoint* points, int high);
+    virtual void PolygonOutline(const TPoint* points, int high);
+    // Polyline of shape[0..high] moved by origin, for a shape drawn many times a frame.
+    void PolylineAt(const TPoint* shape, int high, TPoint origin);
+
+    void MoveTo(int x, int y);
+    void LineTo(int x, int y);
+    void Rectangle(int x1, int y1, int x2, int y2);
+
+    TBitmap* Bitmap;
+    TRect ClipRect;
+    std::vector<uint8_t*> ScanLines;
+    // From row 0 to row 1, in pixels (in bytes for the 24-bit surface).
+    std::ptrdiff_t RowStep = 0;
+    int EdgeCount = 0;
+    std::vector<TEdge> EdgeTable;
+    int VertexCount = 0;
+    bool Is565 = false;
+    // Off, everything takes the general clipping routines; the tests compare the two ways.
+    bool InsideShortcuts = true;
+
+protected:
+    virtual int RowStepUnit() const = 0;
+    virtual void ConvertPen() = 0;
+    virtual void ConvertBrush() = 0;
+    // Draw with the current pen pixel and writer. WriteLine returns the clipped end point;
+    // WriteLines joins points[0..high] and, when closed, the last point to the first.
+    virtual TPoint WriteLine(TPoint p1, TPoint p2) = 0;
+    virtual void WriteLines(const TPoint* points, int high, bool closed) = 0;
+    virtual void FillInterior(const TPoint* points, int n) = 0;
+    virtual void WriteLinesAt(const TPoint* shape, int high, TPoint origin) = 0;
+
+    // The format's work behind the operations above. The general clipping routines do all of
+    // it; what lies wholly inside ClipRect takes shortcuts that write the same pixels.
+    template <class F, class W>
+    void WriteLinesWith(const TPoint* points, int high, bool closed, const W& writer);
+    template <class F, class W> void FillWith(const TPoint* points, int n, const W& writer);
+    template <class F>
+    void LinesAt(const TPoint* shape, int high, TPoint origin, bool blending,
+                 typename F::Pixel pen);
+
+    // Rows evenly spaced from ScanLines[0], as the shortcuts that step addresses need.
+    bool evenRows = false;
+    std::ptrdiff_t pitch = 0; // in bytes
+    TLineStamp stamp;
+    std::vector<TPoint> moved; // a shape moved to its origin, when it cannot be stamped
+
+    // Vertex indices sorted by Y; kept to avoid an allocation per polygon.
+    std::vector<int> SortedVertices;
+    // The writers chosen by the last Polygon: blending after a transparency-brush polygon.
+    bool Blending = false;
+};
+
+class TFastDraw32 final : public TFastDraw {
+public:
+    explicit TFastDraw32(TBitmap& bitmap);
+    uint32_t PenPixel = 0;
+    uint32_t BrushPixel = 0;
+
+protected:
+    int RowStepUnit() const override { return 4; }
+    void ConvertPen() override;
+    void ConvertBrush() override;
+    TPoint WriteLine(TPoint p1, TPoint p2) override;
+    void WriteLines(const TPoint* points, int high, bool closed) override;
+    void FillInterior(const TPoint* points, int n) override;
+    void WriteLinesAt(const TPoint* shape, int high, TPoint origin) override;
+};
+
+class TFastDraw24 final : public TFastDraw {
+public:
+    explicit TFastDraw24(TBitmap& bitmap);
+    uint32_t PenPixel = 0;
+    uint32_t BrushPixel = 0;
+
+protected:
+    int RowStepUnit() const override { return 1; }
+    void ConvertPen() override;
+    void ConvertBrush() override;
+    TPoint WriteLine(TPoint p1, TPoint p2) override;
+    void WriteLines(const TPoint* points, int high, bool closed) override;
+    void FillInterior(const TPoint* points, int n) override;
+    void WriteLinesAt(const TPoint* shape, int high, TPoint origin) override;
+};
+
+// 5-5-5 or, with Is565, 5-6-5 pixels.
+class TFastDraw15 final : public TFastDraw {
+public:
+    TFastDraw15(TBitmap& bitmap, bool is565);
+    uint16_t PenPixel = 0;
+    uint16_t BrushPixel = 0;
+
+protected:
+    int RowStepUnit() const override { return 2; }
+    void ConvertPen() override;
+    void ConvertBrush() override;
+    TPoint WriteLine(TPoint p1, TPoint p2) override;
+    void WriteLines(const TPoint* points, int high, bool closed) override;
+    void FillInterior(const TPoint* points, int n) override;
+    void WriteLinesAt(const TPoint* shape, int high, TPoint origin) override;
+
+private:
+    template <class F> void WriteLinesAs(const TPoint* points, int high, bool closed);
+    template <class F> void FillInteriorAs(const TPoint* points, int n);
+};

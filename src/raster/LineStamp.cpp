@@ -1,0 +1,56 @@
+#include "raster/LineStamp.h"
+
+#include "raster/RasterLine.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// Rows the recording walk never dereferences.
+struct TNoRows {
+    uint8_t* operator[](int64_t) const { return nullptr; }
+};
+
+struct TRecorder {
+    std::vector<std::ptrdiff_t>* Out;
+    std::ptrdiff_t Pitch;
+    int PixelSize;
+    TPoint Corner;
+    void Put(uint8_t*, int y, int x) const {
+        Out->push_back(std::ptrdiff_t(y - Corner.Y) * Pitch +
+                       std::ptrdiff_t(x - Corner.X) * PixelSize);
+    }
+};
+
+} // namespace
+
+TRect BoundsOf(const TPoint* points, int high) {
+    TRect bounds{points[0].X, points[0].Y, points[0].X, points[0].Y};
+    for (int i = 1; i <= high; ++i) {
+        bounds.Left = std::min(bounds.Left, points[i].X);
+        bounds.Top = std::min(bounds.Top, points[i].Y);
+        bounds.Right = std::max(bounds.Right, points[i].X);
+        bounds.Bottom = std::max(bounds.Bottom, points[i].Y);
+    }
+    return bounds;
+}
+
+bool TLineStamp::Holds(const TPoint* points, int high) const {
+    // Compared as bytes: this runs once per stud, and TPoint has no padding.
+    return std::size_t(high) + 1 == shape.size() &&
+           std::memcmp(shape.data(), points, shape.size() * sizeof(TPoint)) == 0;
+}
+
+void TLineStamp::Record(const TPoint* points, int high, std::ptrdiff_t pitch, int pixelSize) {
+    shape.assign(points, points + high + 1);
+    Bounds = BoundsOf(points, high);
+    Writes.clear();
+    const TRecorder recorder{&Writes, pitch, pixelSize, {Bounds.Left, Bounds.Top}};
+    for (int i = 0; i < high; ++i)
+        raster::WalkLine<false>(TNoRows{}, Bounds, {points[i].X, points[i].Y},
+                                {points[i + 1].X, points[i + 1].Y}, recorder);
+    Pixels = Writes;
+    std::sort(Pixels.begin(), Pixels.end());
+    Pixels.erase(std::unique(Pixels.begin(), Pixels.end()), Pixels.end());
+}

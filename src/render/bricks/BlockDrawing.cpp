@@ -1,0 +1,115 @@
+#include "base/PolygonRegion.h"
+#include "model/Block.h"
+#include "raster/Bitmap.h"
+#include "raster/DrawObject.h"
+#include "render/BoxCorners.h"
+#include "render/DrawContext.h"
+#include "render/StudWindow.h"
+#include "render/Studs.h"
+#include "render/bricks/BrickDrawers.h"
+#include "render/bricks/BrickPaint.h"
+
+#include <span>
+
+namespace {
+
+// The three visible faces in painter's order, or the silhouette with the visible edges.
+void DrawBoxOctant(const TBlock& brick, TDrawObject& target, int octant) {
+    TDrawContext& context = DrawContextOf(target);
+    TCanvas& canvas = target.Canvas();
+    TBoxCorners c = ProjectBoxCorners(context.View, brick, octant);
+    if (context.Shaded) {
+        const TPoint faceX[4] = {c.C, c.Cy, c.Cyz, c.Cz};
+        const TPoint faceZ[4] = {c.C, c.Cx, c.Cxy, c.Cy};
+        const TPoint faceY[4] = {c.C, c.Cx, c.Cxz, c.Cz};
+        const TPoint* first = faceX;
+        const TPoint* last = faceY;
+        TColour firstColour = TColour(context.FaceColour2);
+        TColour lastColour = TColour(context.FaceColour1);
+        if ((octant & 1) != 0) {
+            std::swap(first, last);
+            std::swap(firstColour, lastColour);
+        }
+        canvas.Brush.Colour = firstColour;
+        target.Polygon(first, 3);
+        canvas.Brush.Colour = TColour(context.FaceColour3);
+        target.Polygon(faceZ, 3);
+        canvas.Brush.Colour = lastColour;
+        target.Polygon(last, 3);
+        canvas.Brush.Colour = TColour(context.FaceColour3); // studs and rings take the top
+        return;
+    }
+    TPoint silhouette[6];
+    BoxSilhouette(c, silhouette);
+    target.Polygon(silhouette, 5);
+    const TPoint nearEdges[3] = {c.Cx, c.C, c.Cy};
+    target.Polyline(nearEdges, 2);
+    const TPoint verticalEdge[2] = {c.C, c.Cz};
+    target.Polyline(verticalEdge, 1);
+}
+
+} // namespace
+
+void TBlockDrawer::DrawOctant(TDrawObject& target, int octant) {
+    DrawBoxOctant(Brick, target, octant);
+}
+
+void TBlockDrawer::DrawStuds(TDrawObject& target) {
+    const TDrawContext& context = DrawContextOf(target);
+    int octant = context.View.Octant;
+    if (octant >= 4)
+        return;
+    double baseX = double(Brick.X) + 10, baseY = double(Brick.Y) + 10, z = double(Brick.FarZ());
+    TStudWindow window = StudWindowFor(target, context, Brick, baseX, baseY, z, true);
+    int iFirst = 0, iLast = Brick.SX / 20 - 1;
+    window.Columns(iFirst, iLast);
+    // Back to front: i falls in octants 0 and 1, j rises in octants 0 and 3.
+    bool iDown = octant <= 1;
+    bool jUp = octant == 0 || octant == 3;
+    for (int n = 0; n <= iLast - iFirst; ++n) {
+        int i = iDown ? iLast - n : iFirst + n;
+        int jFirst = 0, jLast = Brick.SY / 20 - 1;
+        window.Rows(i, jFirst, jLast);
+        for (int m = 0; m <= jLast - jFirst; ++m) {
+            int j = jUp ? jFirst + m : jLast - m;
+            TPoint centre = ProjectPoint(context.View, baseX + 20.0 * i, baseY + 20.0 * j, z);
+            DrawStud(target, context, centre.X, centre.Y);
+        }
+    }
+}
+
+void TBlockDrawer::DrawUnderside(TDrawObject& target) {
+    const TDrawContext& context = DrawContextOf(target);
+    TStudWindow window = StudWindowFor(target, context, Brick, Brick.X, Brick.Y, Brick.Z, false);
+    int iFirst = 1, iLast = Brick.SX / 20 - 1;
+    window.Columns(iFirst, iLast);
+    for (int i = iFirst; i <= iLast; ++i) {
+        int jFirst = 1, jLast = Brick.SY / 20 - 1;
+        window.Rows(i, jFirst, jLast);
+        for (int j = jFirst; j <= jLast; ++j) {
+            TPoint centre = ProjectPoint(context.View, double(Brick.X) + 20.0 * i,
+                                         double(Brick.Y) + 20.0 * j, Brick.Z);
+            DrawTubeRing(target, context, centre.X, centre.Y);
+        }
+    }
+}
+
+bool TBlock::HitTest(const TDrawContext& context, int x, int y) const {
+    TPoint silhouette[6];
+    BoxSilhouette(ProjectBoxCorners(context.View, *this, context.View.Octant), silhouette);
+    TRegionPoint region[6];
+    for (int i = 0; i < 6; ++i)
+        region[i] = {silhouette[i].X, silhouette[i].Y};
+    return PointInPolygonRegion(std::span<const TRegionPoint>(region, 6), x, y);
+}
+
+void TBlockDrawer::Draw(TDrawObject& target) {
+    if (Brick.SX == 0)
+        return;
+    TDrawContext& context = DrawContextOf(target);
+    TCanvas& canvas = target.Canvas();
+    PrepareBrickPaint(Brick, canvas, context);
+    DrawForOctant(*this, target, context.View.Octant);
+    DrawStudsOrUnderside(*this, Brick, target, context);
+    ResetAfterDraw(canvas, context);
+}

@@ -1,0 +1,81 @@
+#include "render/bricks/BrickPaint.h"
+
+#include "model/Block.h"
+#include "raster/Bitmap.h"
+#include "raster/DrawObject.h"
+#include "render/DrawContext.h"
+#include "render/Shading.h"
+#include "render/bricks/BrickDrawers.h"
+
+#include <cstdlib>
+
+TDrawContext& DrawContextOf(TDrawObject& target) {
+    return *target.Context;
+}
+
+void PrepareBrickStyle(const TBlock& brick, TCanvas& canvas, TDrawContext& context) {
+    const TDrawColours& colours = context.Colours;
+    TColour colour = TColour(brick.Colour);
+    canvas.Brush.Colour = colour;
+    if (brick.Selected)
+        canvas.Pen.Colour = brick.Colour == colours.ColourRed ? 0xFFFFFF : colours.ColourRed;
+    else
+        canvas.Pen.Colour = EdgeColourOf(brick.Colour, colours);
+    context.Shaded = context.Shading;
+    bool seeThrough = brick.Baseplate && context.SeeThroughBaseplate && context.View.Octant >= 4;
+    if (seeThrough || context.WireFrame) {
+        canvas.Brush.Style = TBrushStyle::bsClear;
+        canvas.Pen.Colour = colour;
+        context.Shaded = false;
+    } else if (brick.Colour == 0xFFFF00 || brick.Transparent) {
+        canvas.Brush.Style = TBrushStyle::bsDiagCross;
+    }
+}
+
+void PrepareBrickPaint(const TBlock& brick, TCanvas& canvas, TDrawContext& context) {
+    PrepareBrickStyle(brick, canvas, context);
+    if (!context.Shaded)
+        return;
+    const TDrawColours& colours = context.Colours;
+    bool keepsEdge = brick.Colour == colours.ColourBlack || brick.Colour == colours.ColourBlue;
+    int32_t edge = ScaleColour(keepsEdge ? int32_t(canvas.Pen.Colour) : brick.Colour, 0.6f);
+    if (!brick.Selected)
+        canvas.Pen.Colour = TColour(edge);
+    int32_t brush = int32_t(canvas.Brush.Colour);
+    context.FaceColour1 = ScaleColour(brush, context.LightFactor[0]);
+    context.FaceColour2 = ScaleColour(brush, context.LightFactor[1]);
+    context.FaceColour3 = ScaleColour(brush, context.LightFactor[2]);
+}
+
+void DrawForOctant(TBlockDrawer& drawer, TDrawObject& target, int octant) {
+    if (octant >= 0 && octant < 8)
+        drawer.DrawOctant(target, octant);
+}
+
+void DrawStudsOrUnderside(TBlockDrawer& drawer, const TBlock& brick, TDrawObject& target,
+                          const TDrawContext& context) {
+    if (!brick.Studs || context.StudsHidden || int64_t(brick.SX) * brick.SY <= 0)
+        return;
+    if (context.View.Octant < 4)
+        drawer.DrawStuds(target);
+    else
+        drawer.DrawUnderside(target);
+}
+
+TStudWindow StudWindowFor(TDrawObject& target, const TDrawContext& context, const TBlock& brick,
+                          double baseX, double baseY, double z, bool studs) {
+    const TStudMetrics& m = context.Studs;
+    int reachX = std::abs(m.StudRX) + (studs ? std::abs(m.StudUp.X) + 1 : 0);
+    int reachY = std::abs(m.StudRY) + (studs ? std::abs(m.StudUp.Y) + 1 : 0);
+    TBitmap& bitmap = target.Canvas().Bitmap();
+    TStudWindow window(context.View, baseX, baseY, z, reachX, reachY, bitmap.Width(),
+                       bitmap.Height());
+    window.Narrowing = int64_t(brick.SX / 20) * (brick.SY / 20) > 64;
+    return window;
+}
+
+void ResetAfterDraw(TCanvas& canvas, const TDrawContext& context) {
+    canvas.Brush.Colour = 0xC0C0C0;
+    canvas.Brush.Style = TBrushStyle::bsSolid;
+    canvas.Pen.Colour = TColour(context.Colours.ColourBlack);
+}

@@ -1,0 +1,36 @@
+#pragma once
+// The parts of a brick's Draw that every kind shares: the drawing context of a target, pen and
+// brush choice with shading and face colours, the octant dispatch and the reset afterwards.
+
+#include "render/StudWindow.h"
+
+class TBlock;
+class TBlockDrawer;
+class TCanvas;
+class TDrawContext;
+class TDrawObject;
+
+TDrawContext& DrawContextOf(TDrawObject& target);
+
+// Brush colour, the edge or selection pen and the brush style for wireframe, see-through
+// baseplate and transparency; decides whether the brick is shaded. No face colours.
+void PrepareBrickStyle(const TBlock& brick, TCanvas& canvas, TDrawContext& context);
+
+// Pen and brush for the brick, the brush style for wireframe, see-through baseplate and
+// transparency, and with shading on the shaded edge and the three face colours.
+void PrepareBrickPaint(const TBlock& brick, TCanvas& canvas, TDrawContext& context);
+
+// The drawer's faces for an octant; nothing outside 0 to 7.
+void DrawForOctant(TBlockDrawer& drawer, TDrawObject& target, int octant);
+
+// Studs from above or tube rings from below, when the brick has them and they are shown.
+void DrawStudsOrUnderside(TBlockDrawer& drawer, const TBlock& brick, TDrawObject& target,
+                          const TDrawContext& context);
+
+// The lattice of studs (or, without studs, tube rings) from base on a face at height z, limited
+// to those whose drawing can reach the target's bitmap when the brick's lattice is large.
+TStudWindow StudWindowFor(TDrawObject& target, const TDrawContext& context, const TBlock& brick,
+                          double baseX, double baseY, double z, bool studs);
+
+// Solid light grey brush and the black pen, whatever the brick left behind.
+void ResetAfterDraw(TCanvas& canvas, const TDrawContext& context);

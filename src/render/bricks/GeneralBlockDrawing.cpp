@@ -1,0 +1,187 @@
+// A general block draws the polygons of its part definition in the definition's order for the
+// local octant, each lit by its own plane, then the studs or tubes the definition lists.
+
+#include "model/GeneralBlock.h"
+#include "raster/DrawObject.h"
+#include "render/Decoration.h"
+#include "render/DrawContext.h"
+#include "render/Shading.h"
+#include "render/Studs.h"
+#include "render/bricks/BrickDrawers.h"
+#include "render/bricks/BrickPaint.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr TColour ColourPureRed = 0x0000FF;
+constexpr TColour ColourOlive = 0x008080;
+
+TPoint3 Turned(const TGeneralBlock& block, const TDrawClass& d, const TPoint3& p) {
+    return TurnPartPoint(p, block.Turn, d.BBX, d.BBY);
+}
+
+// A turned part point moved to the brick's position, on screen.
+TPoint ProjectTurned(const TViewState& view, const TGeneralBlock& block, const TPoint3& t) {
+    return ProjectPoint(view, double(block.X) + t.X, double(block.Y) + t.Y, double(block.Z) + t.Z);
+}
+
+// |L.n| / (|L| |n|) / 4 + 0.8 for the plane through three points, at most 1; 0 when the normal
+// or the light is null, and the polygon keeps its colour.
+float PlaneLightFactor(const std::array<int32_t, 3>& light, const TPoint3& a, const TPoint3& b,
+                       const TPoint3& c) {
+    const double ux = double(b.X) - a.X, uy = double(b.Y) - a.Y, uz = double(b.Z) - a.Z;
+    const double vx = double(c.X) - a.X, vy = double(c.Y) - a.Y, vz = double(c.Z) - a.Z;
+    const double n[3] = {uy * vz - uz * vy, uz * vx - ux * vz, ux * vy - uy * vx};
+    double dot = 0, lightSquare = 0, normalSquare = 0;
+    for (int i = 0; i < 3; ++i) {
+        dot += double(light[size_t(i)]) * n[i];
+        lightSquare += double(light[size_t(i)]) * light[size_t(i)];
+        normalSquare += n[i] * n[i];
+    }
+    if (lightSquare == 0 || normalSquare == 0)
+        return 0;
+    return float(std::min(
+        std::fabs(dot) / (std::sqrt(lightSquare) * std::sqrt(normalSquare)) / 4 + 0.8, 1.0));
+}
+
+// The 0.6 edge of the fill colour; black and blue bricks keep their lighter edge colour.
+TColour ShadedEdge(const TCanvas& canvas, const TDrawColours& colours) {
+    int32_t fill = int32_t(canvas.Brush.Colour);
+    bool keepsEdge = fill == colours.ColourBlack || fill == colours.ColourBlue;
+    return TColour(ScaleColour(keepsEdge ? int32_t(canvas.Pen.Colour) : fill, 0.6f));
+}
+
+// Brush and pen for polygon i: the highlight, a fixed or see-through colour, or the brick's.
+void SetPolygonColours(TCanvas& canvas, const TDrawClass& d, int i, const TPolygon& polygon) {
+    if (i == d.HighlightPolygon) {
+        canvas.Pen.Colour = ColourPureRed;
+        canvas.Brush.Colour = ColourOlive;
+        canvas.Brush.Style = TBrushStyle::bsSolid;
+        return;
+    }
+    if (polygon.PolyColour == 0)
+        return;
+    bool clear = canvas.Brush.Style == TBrushStyle::bsClear;
+    // Negated without overflow: the most negative value from a file stays a colour value.
+    TColour colour = polygon.PolyColour < 0 ? TColour(0u - uint32_t(polygon.PolyColour))
+                                            : TColour(polygon.PolyColour);
+    canvas.Brush.Colour = colour;
+    if (polygon.PolyColour < 0)
+        canvas.Brush.Style = TBrushStyle::bsDiagCross;
+    if (clear) {
+        canvas.Pen.Colour = colour;
+        canvas.Brush.Style = TBrushStyle::bsClear;
+    }
+}
+
+// Filled, then outlined as the edge flags say: 0 none, 1 all, else edge k unless bit k + 1.
+void FillAndOutline(TDrawObject& target, const TPoint* screen, int n, int32_t edgeFlags) {
+    TCanvas& canvas = target.Canvas();
+    if (canvas.Brush.Style == TBrushStyle::bsClear)
+        edgeFlags = 1;
+    if (edgeFlags == 1) {
+        target.Polygon(screen, n - 1);
+        return;
+    }
+    const TColour pen = canvas.Pen.Colour;
+    canvas.Pen.Colour = canvas.Brush.Colour;
+    target.Polygon(screen, n - 1);
+    if (edgeFlags == 0)
+        return;
+    canvas.Pen.Colour = pen;
+    for (int k = 0; k < std::min(31, n); ++k)
+        if (EdgeIsOutlined(edgeFlags, k)) {
+            target.MoveTo(screen[k].X, screen[k].Y);
+            const TPoint& next = screen[(k + 1) % n];
+            target.LineTo(next.X, next.Y);
+        }
+}
+
+void DrawPartPolygon(const TGeneralBlock& block, const TDrawClass& d, int i, TDrawObject& target,
+                     const TDrawContext& context, int detail) {
+    const TPolygon& polygon = d.Polygons[size_t(i)];
+    const int n = int(polygon.Points.size());
+    if (n == 0 || n > MaxPolygonPoints)
+        return;
+    TPoint screen[MaxPolygonPoints];
+    TPoint3 plane[3];
+    for (int k = 0; k < n; ++k) {
+        TPoint3 t = Turned(block, d, polygon.Points[size_t(k)]);
+        if (k < 3)
+            plane[k] = t;
+        screen[k] = ProjectTurned(context.View, block, t);
+    }
+    TCanvas& canvas = target.Canvas();
+    const TPen pen = canvas.Pen;
+    const TBrush brush = canvas.Brush;
+    SetPolygonColours(canvas, d, i, polygon);
+    if (context.Shaded) {
+        if (!block.Selected)
+            canvas.Pen.Colour = ShadedEdge(canvas, context.Colours);
+        if (n > 2) {
+            float factor = PlaneLightFactor(context.Light, plane[0], plane[1], plane[2]);
+            if (factor > 0)
+                canvas.Brush.Colour = TColour(ScaleColour(int32_t(canvas.Brush.Colour), factor));
+        }
+    }
+    FillAndOutline(target, screen, n, polygon.EdgeFlags);
+    canvas.Pen = pen;
+    canvas.Brush = brush;
+    if (i == d.BitmapPolygon && i != d.HighlightPolygon)
+        DrawDecoration(target, detail, d.BitmapFile, screen, n);
+}
+
+} // namespace
+
+TGeneralBlockDrawer::TGeneralBlockDrawer(TGeneralBlock& block)
+    : TBlockDrawer(block), Block(block) {}
+
+void TGeneralBlockDrawer::Draw(TDrawObject& target) {
+    if (Block.SX == 0 || !Block.Definition)
+        return;
+    TDrawContext& context = DrawContextOf(target);
+    TCanvas& canvas = target.Canvas();
+    PrepareBrickStyle(Block, canvas, context);
+    const TDrawClass& d = *Block.Definition;
+    // Wireframe mode shows no details, however it was switched on.
+    const int detail = context.WireFrame ? 0 : context.DetailLevel;
+    for (int32_t poly : d.DrawOrder[size_t(LocalOctant(context.View.Octant, Block.Turn))].Items)
+        if (d.IsPolygon(poly) && d.Polygons[size_t(poly)].Detail <= detail)
+            DrawPartPolygon(Block, d, poly, target, context, detail);
+    DrawStudsOrUnderside(*this, Block, target, context);
+    ResetAfterDraw(canvas, context);
+}
+
+void TGeneralBlockDrawer::DrawStuds(TDrawObject& target) {
+    if (!Block.Definition)
+        return;
+    TDrawContext& context = DrawContextOf(target);
+    TCanvas& canvas = target.Canvas();
+    if (context.Shading && !Block.Selected) {
+        canvas.Pen.Colour = ShadedEdge(canvas, context.Colours);
+        context.FaceColour3 = ScaleColour(int32_t(canvas.Brush.Colour), context.LightFactor[2]);
+        canvas.Brush.Colour = TColour(context.FaceColour3);
+    }
+    for (const TPoint3& stud : Block.Definition->TopStuds) {
+        TPoint centre = ProjectTurned(context.View, Block, Turned(Block, *Block.Definition, stud));
+        DrawStud(target, context, centre.X, centre.Y);
+    }
+}
+
+void TGeneralBlockDrawer::DrawUnderside(TDrawObject& target) {
+    if (!Block.Definition)
+        return;
+    TDrawContext& context = DrawContextOf(target);
+    TCanvas& canvas = target.Canvas();
+    if (context.Shading) {
+        canvas.Pen.Colour = ShadedEdge(canvas, context.Colours);
+        canvas.Brush.Colour =
+            TColour(ScaleColour(int32_t(canvas.Brush.Colour), context.LightFactor[2]));
+    }
+    for (const TPoint3& tube : Block.Definition->BottomStuds) {
+        TPoint centre = ProjectTurned(context.View, Block, Turned(Block, *Block.Definition, tube));
+        DrawTubeRing(target, context, centre.X, centre.Y);
+    }
+}

@@ -1,0 +1,110 @@
+// The round brick: a cylinder of two ellipses joined by a rectangle, studs within its circle.
+
+#include "model/BlockKinds.h"
+#include "raster/DrawObject.h"
+#include "render/DrawContext.h"
+#include "render/Studs.h"
+#include "render/bricks/BrickDrawers.h"
+#include "render/bricks/BrickPaint.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+bool Within(int n, int low, int high) {
+    return n >= low && n <= high;
+}
+
+bool BothIn(int i, int j, std::initializer_list<int> set) {
+    return std::find(set.begin(), set.end(), i) != set.end() &&
+           std::find(set.begin(), set.end(), j) != set.end();
+}
+
+// Whether stud (i, j), both counted from 1, lies inside the circle of a diameter.
+bool StudInCircle(int32_t diameter, int i, int j) {
+    switch (diameter) {
+    case 60:
+        return i == 2 || j == 2;
+    case 80:
+        return Within(i, 2, 3) || Within(j, 2, 3);
+    case 100:
+        return Within(i, 2, 4) || Within(j, 2, 4);
+    case 120:
+        return Within(i, 3, 4) || Within(j, 3, 4) || BothIn(i, j, {2, 5});
+    case 140:
+        return Within(i, 3, 5) || Within(j, 3, 5) || BothIn(i, j, {2, 6});
+    case 160:
+        return Within(i, 4, 5) || Within(j, 4, 5) || BothIn(i, j, {2, 3, 6, 7});
+    default:
+        return diameter < 60;
+    }
+}
+
+// A screen offset scaled from a brick height, held where the raster code can add a few.
+int ScaledOffset(int32_t height, int brickUp) {
+    int64_t offset = int64_t(height) * brickUp / 24;
+    return int(std::clamp<int64_t>(offset, -int64_t(ScreenLimit), int64_t(ScreenLimit)));
+}
+
+} // namespace
+
+void TRoundBlockDrawer::DrawStuds(TDrawObject& target) {
+    const TDrawContext& context = DrawContextOf(target);
+    double baseX = double(Brick.X) + 10, baseY = double(Brick.Y) + 10, z = double(Brick.FarZ());
+    TStudWindow window = StudWindowFor(target, context, Brick, baseX, baseY, z, true);
+    int iFirst = 0, iLast = Brick.SX / 20 - 1;
+    window.Columns(iFirst, iLast);
+    for (int i = iFirst; i <= iLast; ++i) {
+        int jFirst = 0, jLast = Brick.SY / 20 - 1;
+        window.Rows(i, jFirst, jLast);
+        for (int j = jFirst; j <= jLast; ++j) {
+            if (!StudInCircle(Brick.SX, i + 1, j + 1))
+                continue;
+            TPoint centre = ProjectPoint(context.View, baseX + 20.0 * i, baseY + 20.0 * j, z);
+            DrawStud(target, context, centre.X, centre.Y);
+        }
+    }
+}
+
+void TRoundBlockDrawer::Draw(TDrawObject& target) {
+    if (Brick.SX == 0)
+        return;
+    TDrawContext& context = DrawContextOf(target);
+    TCanvas& canvas = target.Canvas();
+    // Shading changes only the pen: the brush keeps the brick colour.
+    PrepareBrickPaint(Brick, canvas, context);
+    const TViewState& view = context.View;
+    int a = RoundHalfEven(Brick.SX / 2.0 * view.ViewScale);
+    int b = RoundHalfEven(std::fabs(std::cos(double(view.TiltA))) * Brick.SY / 2 * view.ViewScale);
+    int hx = ScaledOffset(Brick.SZ, context.Studs.BrickUp.X);
+    int hy = ScaledOffset(Brick.SZ, context.Studs.BrickUp.Y);
+    TPoint c =
+        ProjectPoint(view, double(Brick.X) + Brick.SX / 2, double(Brick.Y) + Brick.SY / 2, Brick.Z);
+
+    target.Rectangle(c.X - a + hx, c.Y + hy, c.X + a + 1, c.Y);
+    auto bottom = [&] { target.Ellipse(c.X - a, c.Y - b, c.X + a + 1, c.Y + b + 1); };
+    auto top = [&] {
+        target.Ellipse(c.X - a + hx, c.Y - b + hy, c.X + a + hx + 1, c.Y + b + hy + 1);
+    };
+    // The side without its outline, over the near half of the first ellipse.
+    auto side = [&] {
+        TColour pen = canvas.Pen.Colour;
+        canvas.Pen.Colour = canvas.Brush.Colour;
+        target.Rectangle(c.X - a + hx + 1, c.Y + hy, c.X + a, c.Y);
+        canvas.Pen.Colour = pen;
+    };
+    if (view.Octant < 4) {
+        bottom();
+        side();
+        top();
+        if (Brick.Studs && !context.StudsHidden)
+            DrawStuds(target);
+    } else {
+        top();
+        side();
+        bottom();
+        DrawTubeRing(target, context, c.X, c.Y);
+    }
+    ResetAfterDraw(canvas, context);
+}

@@ -1,0 +1,91 @@
+// Drawing a window, door or wheel: the brick frame of its turn, the face colours of the turn,
+// and the faces of the local octant, then studs or tube rings as a plain brick has them.
+
+#include "model/BlockKinds.h"
+#include "model/GeneralBlock.h"
+#include "raster/DrawObject.h"
+#include "render/DrawContext.h"
+#include "render/Shading.h"
+#include "render/bricks/BrickDrawers.h"
+#include "render/bricks/BrickPaint.h"
+#include "render/bricks/WindowPaint.h"
+
+TWindowPaint& WindowPaint() {
+    static thread_local TWindowPaint paint;
+    return paint;
+}
+
+int ProjectFramePoints(const TViewState& view, const TTurnFrame& frame,
+                       std::initializer_list<TWindowPoint> points, TPoint* out) {
+    int n = 0;
+    for (const TWindowPoint& p : points) {
+        if (n == MaxFramePoints)
+            break;
+        out[n++] = ProjectPoint(view, p.X, p.Y, p.Z, frame.Turn);
+    }
+    return n;
+}
+
+void FramePolygon(TDrawObject& target, TFaceClass colourClass,
+                  std::initializer_list<TWindowPoint> points) {
+    const TWindowPaint& paint = WindowPaint();
+    TPoint screen[MaxFramePoints];
+    int n = ProjectFramePoints(DrawContextOf(target).View, paint.Frame, points, screen);
+    TColour colour = paint.Class3;
+    switch (colourClass) {
+    case TFaceClass::Class1:
+        colour = paint.Class1;
+        break;
+    case TFaceClass::Class2:
+        colour = paint.Class2;
+        break;
+    case TFaceClass::Class5:
+        colour = paint.Class5;
+        break;
+    case TFaceClass::Class3:
+        break;
+    }
+    target.Canvas().Brush.Colour = colour;
+    target.Polygon(screen, n - 1);
+}
+
+namespace {
+
+// Shaded, the faces keep their world directions whatever the turn: a frame face across X
+// faces world Y after an odd turn.
+void SetWindowColours(TWindowPaint& paint, TColour brush, const TDrawContext& context) {
+    if (!context.Shaded) {
+        paint.Class1 = paint.Class2 = paint.Class3 = paint.Class5 = brush;
+        paint.Glass = 0xFFFFFF;
+        return;
+    }
+    const auto& factor = context.LightFactor; // classes 1 to 7 at 0 to 6
+    bool odd = (paint.Frame.Turn & 1) != 0;
+    float acrossX = odd ? factor[0] : factor[1];
+    float acrossY = odd ? factor[1] : factor[0];
+    int32_t colour = int32_t(brush);
+    paint.Class1 = TColour(ScaleColour(colour, acrossX));
+    paint.Class2 = TColour(ScaleColour(colour, acrossY));
+    paint.Class3 = TColour(ScaleColour(colour, factor[2]));
+    paint.Class5 = TColour(ScaleColour(colour, odd ? factor[4] : factor[3]));
+    paint.Glass = TColour(ScaleColour(0xFFFFFF, acrossX));
+}
+
+} // namespace
+
+void TWindowDrawer::Draw(TDrawObject& target) {
+    if (Brick.SX == 0)
+        return;
+    TDrawContext& context = DrawContextOf(target);
+    TCanvas& canvas = target.Canvas();
+    PrepareBrickPaint(Brick, canvas, context);
+    TWindowPaint& paint = WindowPaint();
+    paint.Frame = FrameOfTurn(Brick);
+    SetWindowColours(paint, canvas.Brush.Colour, context);
+    context.FaceColour1 = int32_t(paint.Class1);
+    context.FaceColour2 = int32_t(paint.Class2);
+    context.FaceColour3 = int32_t(paint.Class3);
+    DrawForOctant(*this, target, LocalOctant(context.View.Octant, Brick.Turn));
+    DrawStudsOrUnderside(*this, Brick, target, context);
+    ResetAfterDraw(canvas, context);
+}

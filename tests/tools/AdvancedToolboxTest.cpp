@@ -1,0 +1,190 @@
+// The advanced toolbox on a headless main window.
+#include "tools/AdvancedToolbox.h"
+
+#include "ToolWindowFixture.h"
+#include "exchange/LDrawMap.h"
+#include "tools/SpinButton.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QToolButton>
+#include <fstream>
+
+namespace {
+struct ToolboxFixture : ToolWindowFixture {
+    TAdvOptions& Box() { return *form->AdvOptions; }
+    QString Position() {
+        return Box().lx->text() + " " + Box().ly->text() + " " + Box().lz->text();
+    }
+};
+} // namespace
+
+TEST_F(ToolboxFixture, MenuEntryShowsAndCloseHidesAndUnchecks) {
+    ASSERT_TRUE(form->Advancedtoolbox1->isEnabled());
+    form->Advancedtoolbox1->trigger();
+    EXPECT_TRUE(Box().isVisible());
+    EXPECT_EQ(Box().windowTitle(), "Advanced toolbox");
+    EXPECT_EQ(Box().pos(), QPoint(0, 52));
+    EXPECT_FALSE(Box().LDrawGroup->isVisible());
+    int narrow = Box().width();
+    Box().spEditLDrawInfo->click();
+    EXPECT_TRUE(Box().LDrawGroup->isVisible());
+    EXPECT_GT(Box().width(), narrow);
+    Box().spEditLDrawInfo->click();
+    EXPECT_EQ(Box().width(), narrow);
+    Box().spClose->click();
+    EXPECT_FALSE(Box().isVisible());
+    EXPECT_FALSE(form->Advancedtoolbox1->isChecked());
+    form->Advancedtoolbox1->trigger();
+    Box().close();
+    EXPECT_FALSE(form->Advancedtoolbox1->isChecked());
+}
+
+TEST_F(ToolboxFixture, SelectionCommandsChangeOnlyTheSelectedBricks) {
+    TBlock& a = AddBrick("2x4x3", 0, 0, 0, true);
+    TBlock& b = AddBrick("1x2x3", 100, 0, 0, false);
+    form->ToolboxShowSelection();
+    form->CurrentColour = 0x00FF00;
+    bool studs = a.Studs, transparent = a.Transparent;
+    Box().spStud->click();
+    Box().spTransp->click();
+    Box().sbColor->click();
+    Box().spTurn->click();
+    EXPECT_NE(a.Studs, studs);
+    EXPECT_NE(a.Transparent, transparent);
+    EXPECT_EQ(a.Colour, 0x00FF00);
+    EXPECT_EQ(a.SX, 80);
+    EXPECT_EQ(b.SX, 20);
+    EXPECT_NE(b.Colour, 0x00FF00);
+    EXPECT_TRUE(form->Modified);
+    // The turn left the order stale: the redraw sorted it again.
+    EXPECT_EQ(form->Model.SortedOctant, form->Context.View.Octant);
+
+    Box().edNewID->setText("3001");
+    Box().spSetIdentity->click();
+    Box().edStepNo->setText("7");
+    Box().spSetStep->click();
+    EXPECT_EQ(a.PartID, "3001");
+    EXPECT_EQ(a.Step, 7);
+    EXPECT_NE(b.Step, 7);
+}
+
+TEST_F(ToolboxFixture, BadIdentityOrStepIsRefusedWithAMessage) {
+    TBlock& a = AddBrick("2x4x3", 0, 0, 0, true);
+    a.Step = 2;
+    form->ToolboxShowSelection();
+    for (auto [edit, button, text] : {std::tuple{Box().edNewID, Box().spSetIdentity, "30:01"},
+                                      std::tuple{Box().edNewID, Box().spSetIdentity, "30 01"},
+                                      std::tuple{Box().edStepNo, Box().spSetStep, "seven"}}) {
+        edit->setText(text);
+        AnswerNextMessageBox(QMessageBox::Ok);
+        button->click();
+        EXPECT_EQ(a.PartID, "") << text;
+        EXPECT_EQ(a.Step, 2) << text;
+    }
+}
+
+TEST_F(ToolboxFixture, SelectionRefreshFillsAndDisablesTheFields) {
+    form->ToolboxShowSelection();
+    EXPECT_FALSE(Box().edNewID->isEnabled());
+    EXPECT_FALSE(Box().spSetStep->isEnabled());
+    TBlock& a = AddBrick("2x4x3", 0, 0, 0, true);
+    a.PartID = "3001";
+    a.Step = 4;
+    form->ToolboxShowSelection();
+    EXPECT_TRUE(Box().spSetIdentity->isEnabled());
+    EXPECT_EQ(Box().edNewID->text(), "3001");
+    EXPECT_EQ(Box().edStepNo->text(), "4");
+    // A new brick takes the step shown.
+    ASSERT_TRUE(form->TakeFromPalette("2x2x3", 255));
+    EXPECT_EQ(form->Hand.BrickInHand->Step, 4);
+}
+
+TEST_F(ToolboxFixture, NudgesMoveByTheGridAndShowTheSmallestPosition) {
+    TBlock& a = AddBrick("2x4x3", 40, 20, 0, true);
+    TBlock& b = AddBrick("1x2x3", 100, 0, 24, true);
+    Box().sz->Up->click();
+    EXPECT_EQ(Box().lz->text(), "8"); // the lowest brick was at 0
+    Box().sx->Down->click();
+    Box().sy->Up->click();
+    EXPECT_EQ(Position(), "20 20 8");
+    EXPECT_EQ(a.X, 20);
+    EXPECT_EQ(b.Y, 20);
+    form->cbResolution->setCurrentIndex(2);
+    Box().sx->Up->click();
+    EXPECT_EQ(a.X, 21);
+}
+
+TEST_F(ToolboxFixture, ReplaceColourReachesUnselectedBricksOfTheFirstColour) {
+    TBlock& first = AddBrick("2x4x3", 0, 0, 0, true);
+    TBlock& second = AddBrick("2x4x3", 100, 0, 0, true);
+    TBlock& unselected = AddBrick("2x4x3", 200, 0, 0);
+    first.Colour = unselected.Colour = 0x0000FF;
+    second.Colour = 0x123456;
+    form->CurrentColour = 0x00FF00;
+    Box().spReplaceColor->click();
+    EXPECT_EQ(first.Colour, 0x00FF00);
+    EXPECT_EQ(unselected.Colour, 0x00FF00);
+    EXPECT_EQ(second.Colour, 0x123456);
+
+    Box().spUseThisColor->click();
+    EXPECT_EQ(form->CurrentColour, 0x00FF00);
+    second.Colour = 0x123457;
+    Box().spMatchLDRAWcolor->click();
+    EXPECT_NE(second.Colour, 0x123457);
+}
+
+TEST_F(ToolboxFixture, ShowStepSetsTheStepLimitAndRedraws) {
+    EXPECT_EQ(form->Model.StepLimit, 9999);
+    int frames = form->FramesPainted;
+    Box().spStep->setValue(3);
+    EXPECT_EQ(form->Model.StepLimit, 3);
+    EXPECT_GT(form->FramesPainted, frames);
+}
+
+TEST_F(ToolboxFixture, PositionShowsTheHandAndZeroWithoutIt) {
+    form->Advancedtoolbox1->trigger();
+    ASSERT_TRUE(form->TakeFromPalette("2x4x3", 255));
+    TBlock& hand = *form->Hand.BrickInHand;
+    EXPECT_EQ(Position(), QString("%1 %2 %3").arg(hand.X).arg(hand.Y).arg(hand.Z));
+    form->DropHand();
+    EXPECT_EQ(Position(), "0 0 0");
+}
+
+TEST_F(ToolboxFixture, MappingRowIsLookedUpEditedAndSaved) {
+    std::string table = folder + "ts2ld.lst";
+    WriteFile(table, "B 2 4 3 1 16 1 2 3 1 3001.DAT 0  \r\nB 1 2 3 1 16 0 -4 0 0 3004.DAT 0  \r\n");
+    TLDrawMap map(folder);
+    TAdvOptions box(*form, map);
+    box.spEditLDrawInfo->click();
+    box.edNewID->setText("3004");
+    EXPECT_TRUE(box.LDrawGroup->isEnabled());
+    EXPECT_EQ(box.spYoffsetL->value(), -4);
+
+    auto red = [](QSpinBox* s) { return s->palette().color(QPalette::Text) == QColor(255, 0, 0); };
+    box.spXoffsetL->setValue(5);
+    EXPECT_TRUE(red(box.spXoffsetL));
+    box.spXoffsetL->setValue(0);
+    EXPECT_FALSE(red(box.spXoffsetL));
+    box.spXoffsetL->setValue(5);
+    box.spRotOffset->setValue(6);
+    box.spUpdateLDraw->click();
+    EXPECT_FALSE(red(box.spXoffsetL));
+    std::ifstream in(table, std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(text, "B 2 4 3 1 16 1 2 3 1 3001.DAT 0  \r\nB 1 2 3 1 16 5 -4 0 6 3004.DAT 0  \r\n");
+
+    // An identity no row names leaves the spin boxes, and Update does nothing.
+    box.edNewID->setText("nosuch");
+    EXPECT_EQ(box.spXoffsetL->value(), 5);
+    box.spXoffsetL->setValue(9);
+    box.spUpdateLDraw->click();
+    std::ifstream again(table, std::ios::binary);
+    std::string after((std::istreambuf_iterator<char>(again)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(after, text);
+}
