@@ -21,11 +21,8 @@ QFont FontOf(const TCanvas& canvas) {
     return font;
 }
 
-// Draws the text at (x, y) clipped to the rectangle, on the brush colour unless it is clear.
-void DrawText(TCanvas& canvas, const QRect& clip, int x, int y, const std::string& text) {
-    QImage image = FrameImage(canvas.Bitmap());
-    if (image.isNull() || image.format() == QImage::Format_Indexed8)
-        return;
+void PaintText(TCanvas& canvas, QImage& image, const QRect& clip, int x, int y,
+               const std::string& text) {
     QPainter painter(&image);
     painter.setClipRect(clip);
     QFont font = FontOf(canvas);
@@ -37,6 +34,33 @@ void DrawText(TCanvas& canvas, const QRect& clip, int x, int y, const std::strin
                          QColourOf(canvas.Brush.Colour));
     painter.setPen(QColourOf(canvas.Font.Colour));
     painter.drawText(x, y + metrics.ascent(), s);
+}
+
+// The pixels the text changed on the true-colour copy go back through the bitmap's palette.
+void WriteBackChanged(TBitmap& bitmap, const QImage& before, const QImage& after) {
+    for (int y = 0; y < after.height(); ++y) {
+        auto* was = reinterpret_cast<const QRgb*>(before.constScanLine(y));
+        auto* now = reinterpret_cast<const QRgb*>(after.constScanLine(y));
+        for (int x = 0; x < after.width(); ++x)
+            if (was[x] != now[x])
+                bitmap.SetPixel(x, y, RGB(qRed(now[x]), qGreen(now[x]), qBlue(now[x])));
+    }
+}
+
+// Draws the text at (x, y) clipped to the rectangle, on the brush colour unless it is clear.
+void DrawText(TCanvas& canvas, const QRect& clip, int x, int y, const std::string& text) {
+    QImage image = FrameImage(canvas.Bitmap());
+    if (image.isNull())
+        return;
+    // No painter draws on 8-bit images: the text goes on a true-colour copy first.
+    QImage indexedBefore;
+    if (image.format() == QImage::Format_Indexed8) {
+        indexedBefore = image.convertToFormat(QImage::Format_RGB32);
+        image = indexedBefore.copy();
+    }
+    PaintText(canvas, image, clip, x, y, text);
+    if (!indexedBefore.isNull())
+        WriteBackChanged(canvas.Bitmap(), indexedBefore, image);
 }
 } // namespace
 

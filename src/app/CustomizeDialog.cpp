@@ -12,8 +12,10 @@
 #include <algorithm>
 
 TfrmCustomize::TfrmCustomize(const TPageList& pages, const std::vector<std::string>& recent,
-                             TDrawKey drawKey, QWidget* parent)
-    : QDialog(parent), Pages(pages), recent(recent), drawKey(std::move(drawKey)) {
+                             const std::vector<int32_t>& recentColours, TDrawKey drawKey,
+                             QWidget* parent)
+    : QDialog(parent), Pages(pages), recent(recent), recentColours(recentColours),
+      drawKey(std::move(drawKey)) {
     setObjectName("frmCustomize");
     setWindowTitle("Customize block pages");
     resize(520, 560);
@@ -48,8 +50,11 @@ TfrmCustomize::TfrmCustomize(const TPageList& pages, const std::vector<std::stri
                                          bool selected) {
             int page = PageOf(right);
             float scale = page >= 0 ? Pages[size_t(page)].Scale : 0.5f;
-            this->drawKey(painter, rect, List(right)->Key(row), List(right)->RowHeight(), scale,
-                          selected);
+            std::optional<int32_t> colour;
+            if (page < 0 && row >= 0 && size_t(row) < this->recentColours.size())
+                colour = this->recentColours[size_t(row)];
+            this->drawKey(painter, rect, List(right)->Key(row), colour, List(right)->RowHeight(),
+                          scale, selected);
         };
     }
     grid->addLayout(middle, 1, 1);

@@ -5,7 +5,9 @@
 #include "app/PalettePages.h"
 
 #include <QDialog>
+#include <cstdint>
 #include <functional>
+#include <optional>
 
 class QComboBox;
 class QPainter;
@@ -15,11 +17,15 @@ class TPaletteListBox;
 class TfrmCustomize : public QDialog {
     Q_OBJECT
 public:
-    // Draws one key into a row of a list, as the palette does.
+    // Draws one key into a row of a list, as the palette does: in the given colour, or in the
+    // current colour when none is given.
     using TDrawKey = std::function<void(QPainter&, const QRect&, const std::string& key,
-                                        int rowHeight, float scale, bool selected)>;
+                                        std::optional<int32_t> colour, int rowHeight, float scale,
+                                        bool selected)>;
 
-    TfrmCustomize(const TPageList& pages, const std::vector<std::string>& recent, TDrawKey drawKey,
+    // The recently used keys come with the colours remembered for them.
+    TfrmCustomize(const TPageList& pages, const std::vector<std::string>& recent,
+                  const std::vector<int32_t>& recentColours, TDrawKey drawKey,
                   QWidget* parent = nullptr);
 
     TPageList Pages;
@@ -37,6 +43,7 @@ public:
 
 private:
     std::vector<std::string> recent;
+    std::vector<int32_t> recentColours;
     TDrawKey drawKey;
     bool lastRight = false;
 

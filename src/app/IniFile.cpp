@@ -5,6 +5,7 @@
 #include "base/Text.h"
 
 #include <fstream>
+#include <iterator>
 
 namespace {
 constexpr size_t npos = std::string::npos;
@@ -41,13 +42,10 @@ std::string ValueOf(std::string_view line) {
 } // namespace
 
 TIniFile::TIniFile(std::string fileName) : mFileName(std::move(fileName)) {
+    // A missing file reads as an empty one; lines may end in CR LF, LF or a bare CR.
     std::ifstream in(mFileName, std::ios::binary);
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        mLines.push_back(line);
-    }
+    std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    mLines = SplitLines(text);
 }
 
 size_t TIniFile::FindSection(std::string_view section) const {

@@ -42,6 +42,7 @@ TMainForm::TMainForm(const std::vector<std::string>& args, QWidget* parent)
     ConnectHandlers();
     CreatePalette();
     CreateToolWindows();
+    CreateSequencer();
     resize(1100, 760);
     FormCreate();
 }
@@ -119,6 +120,8 @@ void TMainForm::ConnectHandlers() {
     onClick(btnStuds, &TMainForm::btnStudsClick);
     onClick(btnViewOptions, &TMainForm::RedrawPicture);
     onClick(btnColorDlg, &TMainForm::btnColorDlgClick);
+    connect(btnTransparent, &QToolButton::toggled, this, &TMainForm::TransparentMouseDown);
+    connect(btnPieceStuds, &QToolButton::toggled, this, &TMainForm::btnPieceStudsClick);
     onClick(btnExit, &TMainForm::ExitButtonClick);
     onClick(ThickBase, &TMainForm::ThickBaseClick);
     onTrigger(mNewmodel, &TMainForm::mNewmodelClick);
@@ -193,6 +196,7 @@ bool TMainForm::event(QEvent* e) {
 }
 
 void TMainForm::closeEvent(QCloseEvent* e) {
+    StopSequencer();
     if (!AskSaveModel()) {
         e->ignore();
         return;

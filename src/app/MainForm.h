@@ -35,7 +35,10 @@ class QToolButton;
 class TAdvOptions;
 class TColourSwatches;
 class TDlg;
+class TDrawClass;
+class TOpenModelDialog;
 class TPalettePanel;
+class TfrmSeq;
 class TViewBox;
 class TProgramStarter;
 struct TExternalPrograms;
@@ -109,6 +112,8 @@ public:
     void FormResize();
     bool FormMouseWheelDown();
     bool FormMouseWheelUp();
+    // A wheel turn over the view's offset bars or corner button zooms; true when it did.
+    bool ViewPanelWheel(QObject* watched, QEvent* e);
     void btnHomeClick();
     void SetViewAngles(int tilt, int azimuth);
 
@@ -176,6 +181,9 @@ public:
     void pumSavePopup();
     void pumOptionsPopup();
     void btnColorDlgClick();
+    // The transparency and stud buttons' new state goes to the brick in hand at once.
+    void TransparentMouseDown();
+    void btnPieceStudsClick();
     void miGroupClick();
     void miBreakClick();
     void btnUndoClick();
@@ -184,6 +192,8 @@ public:
     void ExitButtonClick();
     bool AskSaveModel();
     bool OpenModelDialog(const QString& title, int mode);
+    // Made at the first open command and kept for the rest of the run.
+    TOpenModelDialog* ModelOpenDialog = nullptr;
     void LoadModelFile(const std::string& fileName, int mode);
     bool SaveModel(bool all);
     // Writes the model (or its selected bricks) under the name, as the save dialog would.
@@ -193,6 +203,9 @@ public:
     int32_t ColourGray() const { return SwatchColour(1); }
     void AddBaseplate();
     void UpdateUndoButtons();
+    // A new or opened model starts with the Z cut-off at the top, no undo and an empty
+    // "<Recently used>" page.
+    void StartOverModel();
     void SetModelFile(const std::string& name);
 
     // The brick palette on the right.
@@ -201,6 +214,15 @@ public:
     // A palette row's key becomes the brick in hand (a combination model loads as a
     // sub-assembly); false when the key gives nothing to place.
     bool TakeFromPalette(const std::string& key, int32_t colour);
+    // Every brick of an edited part takes its new shape: model, hand and sub-assembly.
+    void PartDefinitionChanged(const TDrawClass& definition);
+
+    // The view sequencer; the "Sequencer" entry shows its panel in place of the palette.
+    TfrmSeq* frmSeq = nullptr;
+    void CreateSequencer();
+    void Sequencer1Click();
+    // Ends a running playback before the model or the window changes under it.
+    void StopSequencer();
 
     // Paint of the view box: the frame copied to the screen.
     void PaintBox1Paint(QPainter& painter);
@@ -290,6 +312,8 @@ private:
     bool KeyStage2(int key, Qt::KeyboardModifiers shift);
     void KeyWithoutHand(int key, Qt::KeyboardModifiers shift);
     void CycleColour(int direction);
+    // The change reaches whatever is in hand, which is drawn again with it.
+    void RestyleHand(const std::function<void(TBlock&)>& change);
     void ConnectPictures();
     void RepaintCameraFrame();
     void PaintCameraFrame(QPainter& painter);

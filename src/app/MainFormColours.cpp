@@ -38,6 +38,7 @@ void TMainForm::Edit7MouseDown(int swatch, bool rightButton) {
     }
     CurrentColour = SwatchColour(swatch);
     CurrentSwatch = swatch;
+    RestyleHand([colour = CurrentColour](TBlock& b) { b.Colour = colour; });
 }
 
 void TMainForm::btnColorDlgClick() {
@@ -46,6 +47,25 @@ void TMainForm::btnColorDlgClick() {
         return;
     CurrentColour = ColourValue(chosen);
     CurrentSwatch = -1;
+    RestyleHand([colour = CurrentColour](TBlock& b) { b.Colour = colour; });
+}
+
+void TMainForm::TransparentMouseDown() {
+    RestyleHand(
+        [transparent = btnTransparent->isChecked()](TBlock& b) { b.Transparent = transparent; });
+}
+
+void TMainForm::btnPieceStudsClick() {
+    // The button down means bricks without studs.
+    RestyleHand([studs = !btnPieceStuds->isChecked()](TBlock& b) { b.Studs = studs; });
+}
+
+void TMainForm::RestyleHand(const std::function<void(TBlock&)>& change) {
+    if (Hand.Empty())
+        return;
+    EraseHand();
+    Hand.RestyleHand(change);
+    DrawHand();
 }
 
 void TMainForm::Hints1Click() {
@@ -55,6 +75,8 @@ void TMainForm::Hints1Click() {
 bool TMainForm::eventFilter(QObject* watched, QEvent* e) {
     // With hints off no tool tip shows anywhere in the program.
     if (e->type() == QEvent::ToolTip && !mHintsOn)
+        return true;
+    if (ViewPanelWheel(watched, e))
         return true;
     return QMainWindow::eventFilter(watched, e);
 }

@@ -65,6 +65,7 @@ void TMainForm::AddBaseplate() {
 }
 
 void TMainForm::btnClearClick() {
+    StopSequencer();
     if (!AskSaveModel())
         return;
     SetModelFile("");
@@ -74,6 +75,12 @@ void TMainForm::btnClearClick() {
     Redraw.Busy = true;
     Guarded([this] { BSizeXKeyPress(); });
     Redraw.Busy = false;
+    StartOverModel();
+    RedrawPicture();
+    Modified = false;
+}
+
+void TMainForm::StartOverModel() {
     // The boundary's highest level becomes the bar's position and its last accepted one.
     ZCutOff.LastPosition = Context.Boundary.TopOff();
     BoundaryTopMoved();
@@ -82,9 +89,7 @@ void TMainForm::btnClearClick() {
     lblZLiftOff->setText(QString::number(ZCutOff.LastPosition));
     btnUndo->setEnabled(false);
     btnRedo->setEnabled(false);
-    RedrawPicture();
     Palette->ClearRecentlyUsed();
-    Modified = false;
 }
 
 void TMainForm::UpdateUndoButtons() {
@@ -93,6 +98,7 @@ void TMainForm::UpdateUndoButtons() {
 }
 
 void TMainForm::LoadModelFile(const std::string& fileName, int mode) {
+    StopSequencer();
     auto known = std::find(RecentModels.begin(), RecentModels.end(), fileName);
     if (known != RecentModels.end()) {
         RecentModels.erase(known);
@@ -106,6 +112,7 @@ void TMainForm::LoadModelFile(const std::string& fileName, int mode) {
     if (mode == LoadWhole) {
         Model.Clear();
         SubAssembly.reset();
+        StartOverModel();
         Modified = false;
     }
     SetModelFile(fileName);
@@ -141,7 +148,10 @@ void TMainForm::LoadModelFile(const std::string& fileName, int mode) {
 }
 
 bool TMainForm::OpenModelDialog(const QString& title, int mode) {
-    TOpenModelDialog dialog(this);
+    // One dialog serves every open command, so its size, view and filter stay as left.
+    if (!ModelOpenDialog)
+        ModelOpenDialog = new TOpenModelDialog(this);
+    TOpenModelDialog& dialog = *ModelOpenDialog;
     dialog.setWindowTitle(title);
     dialog.setDirectory(QString::fromStdString(mode == LoadWhole ? ModelDirOpen : ModelDirSub));
     if (!ModelFileName.empty())

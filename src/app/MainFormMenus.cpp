@@ -61,7 +61,7 @@ void TMainForm::CreateMenus() {
     pumOptions->addSeparator();
     Advancedtoolbox1 = NewEntry(pumOptions, "Advancedtoolbox1", "Advanced toolbox", true);
     Boundary1 = NewEntry(pumOptions, "Boundary1", "Boundary...", true);
-    Sequencer1 = NewEntry(pumOptions, "Sequencer1", "Sequencer", false);
+    Sequencer1 = NewEntry(pumOptions, "Sequencer1", "Sequencer", true);
     pumOptions->addSeparator();
     LDrawthisview1 = NewEntry(pumOptions, "LDrawthisview1", "LDraw this view", false);
     L2pov = NewEntry(pumOptions, "L2pov", "POV (via L2P)", false);
@@ -73,7 +73,7 @@ void TMainForm::CreateMenus() {
     miAbout = NewEntry(pumOptions, "miAbout", "About...", false);
     miExit = NewEntry(pumOptions, "miExit", "Exit", false);
     // The tool windows of these entries come with later work.
-    for (QAction* a : {Advancedtoolbox1, Boundary1, Sequencer1})
+    for (QAction* a : {Advancedtoolbox1, Boundary1})
         a->setEnabled(false);
 
     pumViewOptions = new QMenu(this);
@@ -116,6 +116,12 @@ void TMainForm::CreateMenus() {
     miTiming = NewEntry(pumRendering, "miTiming", "Timing", true);
     miSlowRender = NewEntry(pumRendering, "miSlowRender", "Slow rendering (piece by piece)", true);
     miCoveredStuds = NewEntry(pumRendering, "miCoveredStuds", "Don't render covered studs", true);
+
+    // The viewing drop-down also gathers the settings of how the view is drawn.
+    pumViewOptions->addSeparator();
+    pumViewOptions->addAction(miWfOnMouse);
+    pumViewOptions->addSeparator();
+    pumViewOptions->addActions({pf8bit1, pf16bit1, pf24bit1, pf32bit1, pfdevice1});
 }
 
 void TMainForm::CreateToolBars() {
@@ -230,7 +236,8 @@ void TMainForm::CreateMenuBar() {
     edit->addAction(miGroup);
     edit->addAction(miBreak);
     QMenu* display = bar->addMenu("Display");
-    display->addActions(pumViewOptions->actions());
+    QList<QAction*> viewing = pumViewOptions->actions();
+    display->addActions(viewing.mid(0, viewing.indexOf(miSeeThroughBP) + 1));
     display->addSeparator();
     display->addActions(pumStuds->actions());
     display->addSeparator();

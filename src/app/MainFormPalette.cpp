@@ -22,6 +22,9 @@ void TMainForm::CreatePalette() {
         RedrawPicture();
     };
     PaletteKey = [this](int key, Qt::KeyboardModifiers) {
+        // The sequencer panel may stand in the palette's place.
+        if (Palette->isHidden())
+            return;
         switch (key) {
         case Qt::Key_Return:
         case Qt::Key_Enter:

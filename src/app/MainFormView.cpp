@@ -4,6 +4,7 @@
 
 #include <QScrollBar>
 #include <QToolButton>
+#include <QWheelEvent>
 
 void TMainForm::SyncViewBars() {
     const std::pair<QScrollBar*, const TScrollControl*> bars[] = {
@@ -70,7 +71,19 @@ void TMainForm::FormResize() {
     Controls.FormResize(PaintBox1->width(), PaintBox1->height());
 }
 
-// The wheel only reaches here from over the view box, so it always zooms.
+bool TMainForm::ViewPanelWheel(QObject* watched, QEvent* e) {
+    // The offset bars and the corner button belong to the view: the wheel zooms there too
+    // instead of scrolling the bar.
+    if (e->type() != QEvent::Wheel ||
+        (watched != OffsetX && watched != OffsetY && watched != btnCenter))
+        return false;
+    int delta = static_cast<QWheelEvent*>(e)->angleDelta().y();
+    if (delta != 0)
+        delta > 0 ? FormMouseWheelUp() : FormMouseWheelDown();
+    return true;
+}
+
+// The wheel only reaches here from over the view panel, so it always zooms.
 bool TMainForm::FormMouseWheelDown() {
     bool handled = Controls.FormMouseWheelDown(true);
     SyncViewBars();

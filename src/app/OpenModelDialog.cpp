@@ -1,5 +1,7 @@
 #include "app/OpenModelDialog.h"
 
+#include "base/FileNames.h"
+
 #include <QDialog>
 #include <QFileInfo>
 #include <QFrame>
@@ -85,9 +87,12 @@ TOpenModelDialog::TOpenModelDialog(QWidget* parent) : QFileDialog(parent) {
 QString TOpenModelDialog::PictureFileOf(const QString& modelFile) {
     QFileInfo info(modelFile);
     QString stem = info.path() + "/" + info.completeBaseName();
-    for (const char* extension : {".jpg", ".bmp"})
-        if (QFileInfo(stem + extension).isFile())
-            return stem + extension;
+    for (const char* extension : {".jpg", ".bmp"}) {
+        // Pictures saved elsewhere may carry ".JPG" or ".Bmp".
+        std::string picture = ResolveFileName((stem + extension).toStdString());
+        if (FileExists(picture))
+            return QString::fromStdString(picture);
+    }
     return {};
 }
 

@@ -19,7 +19,8 @@ public:
     QWidget* PaintBox;
     QImage Picture;
 
-    // The picture beside a model: its name with ".jpg", else with ".bmp"; empty when neither.
+    // The picture beside a model: its name with ".jpg", else with ".bmp", in any letter case;
+    // empty when neither.
     static QString PictureFileOf(const QString& modelFile);
     // Loads the picture of the selected file into the panel.
     void SelectionChanged(const QString& fileName);

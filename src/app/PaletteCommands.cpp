@@ -81,13 +81,17 @@ bool TPalettePanel::EditID(const std::string& partID) {
     std::string newKey = key;
     ShowPage(Pages.CurrentPage);
     ListBox1->setCurrentRow(row);
+    MapPartIDs(oldKey, newKey);
+    return true;
+}
+
+void TPalettePanel::MapPartIDs(const std::string& oldKey, const std::string& newKey) {
     // Without a mapping table there is nothing to keep in step.
     if (!FileExists(LDrawMap().FileName()))
-        return true;
+        return;
     LoadLDrawMap();
     MapPartID(oldKey);
     MapPartID(newKey);
-    return true;
 }
 
 void TPalettePanel::Addnewpage1Click() {
@@ -144,10 +148,11 @@ void TPalettePanel::Reorderpages1Click() {
 
 void TPalettePanel::Customizepages1Click() {
     TfrmCustomize dialog(
-        Pages.Pages, Pages.RecentBricks,
-        [this](QPainter& painter, const QRect& rect, const std::string& key, int rowHeight,
-               float scale, bool selected) {
-            DrawKeyRow(painter, rect, key, form.CurrentColour, rowHeight, scale, selected);
+        Pages.Pages, Pages.RecentBricks, Pages.RecentColours,
+        [this](QPainter& painter, const QRect& rect, const std::string& key,
+               std::optional<int32_t> colour, int rowHeight, float scale, bool selected) {
+            DrawKeyRow(painter, rect, key, colour.value_or(form.CurrentColour), rowHeight, scale,
+                       selected);
         },
         &form);
     if (dialog.exec() != QDialog::Accepted)

@@ -153,7 +153,7 @@ void TPalettePanel::DrawKeyRow(QPainter& painter, const QRect& rect, const std::
     style.Colour = TColour(colour);
     style.Transparent = form.btnTransparent->isChecked();
     style.StudsHidden = form.btnPieceStuds->isChecked();
-    DrawPaletteRow(TextBitmap, form.Context, key, style);
+    DrawPaletteRow(TextBitmap, form.Context, key, style, &Combinations);
     DrawRowBitmap(painter, rect, TextBitmap, style.Face);
 }
 
@@ -193,11 +193,14 @@ int TPalettePanel::SelectedPageRow() const {
 }
 
 void TPalettePanel::pumEditPopup() {
-    // The part editor that these two open is not part of the program yet.
-    Editblock1->setEnabled(false);
-    Addnewblock1->setEnabled(false);
     bool normal = Pages.NormalPageShown();
-    bool rowSelected = SelectedPageRow() >= 0;
+    int row = SelectedPageRow();
+    bool rowSelected = row >= 0;
+    // A combination model is no brick to edit; an empty page may still get a new one.
+    bool combination =
+        rowSelected && IsSubAssemblyKey(Pages.Pages[size_t(Pages.CurrentPage)].Bricks[size_t(row)]);
+    Editblock1->setEnabled(rowSelected && !combination);
+    Addnewblock1->setEnabled(normal && !combination);
     // Every state is set afresh: one left over from another page could offer to remove a page
     // that holds bricks.
     Addcombo1->setEnabled(normal);
@@ -222,8 +225,8 @@ void TPalettePanel::CreateMenu() {
                     [this, handler] { Run([&] { (this->*handler)(); }); });
         return action;
     };
-    Editblock1 = entry("Editblock1", "&Edit...", nullptr);
-    Addnewblock1 = entry("Addnewblock1", "&Add...", nullptr);
+    Editblock1 = entry("Editblock1", "&Edit...", &TPalettePanel::Editblock1Click);
+    Addnewblock1 = entry("Addnewblock1", "&Add...", &TPalettePanel::Addnewblock1Click);
     Addcombo1 = entry("Addcombo1", "Add combo...", &TPalettePanel::Addcombo1Click);
     miEditID = entry("miEditID", "Edit ID...", &TPalettePanel::miEditIDClick);
     Removeblock1 = entry("Removeblock1", "&Remove", &TPalettePanel::Removeblock1Click);

@@ -4,6 +4,7 @@
 
 #include "app/PalettePages.h"
 #include "raster/Bitmap.h"
+#include "render/PaletteRow.h"
 
 #include <QWidget>
 #include <functional>
@@ -30,6 +31,8 @@ public:
     QAction *Addpagefromfile1, *Removepage1, *Properties1, *Reorderpages1, *Customizepages1;
     // The off-screen bitmap each row is drawn into; it follows the view's bit depth.
     TBitmap TextBitmap;
+    // Combination rows draw from here, not from their files on every repaint.
+    TCombinationCache Combinations;
     // Milliseconds of the last ShowPage, shown in the caption while timing is on.
     int LastFillMilliseconds = 0;
 
@@ -73,6 +76,11 @@ public:
     void AddCombo(const std::string& fileName);
     // Sets the selected row's part ID, refusing one that cannot be stored; true when changed.
     bool EditID(const std::string& partID);
+    // The part editor on the selected row's key, replacing it or appending its result.
+    void Editblock1Click();
+    void Addnewblock1Click();
+    // Gives the mapping table rows for the identities of both keys.
+    void MapPartIDs(const std::string& oldKey, const std::string& newKey);
     // Runs a command; its errors reach the user in a message box.
     void Run(const std::function<void()>& command);
 

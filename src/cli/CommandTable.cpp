@@ -9,11 +9,13 @@ TCliCommand LDrawCommandCommand();
 TCliCommand PovSceneCommand();
 TCliCommand PovPatchCommand();
 TCliCommand PovCommand();
+TCliCommand SequenceCommand();
 
 const std::vector<TCliCommand>& CliCommands() {
     static const std::vector<TCliCommand> commands = {
-        InfoCommand(),         SortCommand(),     ConvertCommand(),  RenderCommand(),
-        LDrawCommandCommand(), PovSceneCommand(), PovPatchCommand(), PovCommand(),
+        InfoCommand(),     SortCommand(),         ConvertCommand(),
+        RenderCommand(),   LDrawCommandCommand(), PovSceneCommand(),
+        PovPatchCommand(), PovCommand(),          SequenceCommand(),
     };
     return commands;
 }

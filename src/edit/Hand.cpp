@@ -170,6 +170,15 @@ void THand::TakeGroupInHand(std::unique_ptr<TBlockList> group, std::unique_ptr<T
     TakeInHand(std::move(box), step);
 }
 
+void THand::RestyleHand(const std::function<void(TBlock&)>& change) {
+    if (!BrickInHand)
+        return;
+    change(*BrickInHand);
+    if (HoldingGroup && GroupInHand)
+        for (const auto& b : GroupInHand->Items())
+            change(*b);
+}
+
 void THand::DropHand() {
     BrickInHand.reset();
     GroupInHand.reset();

@@ -5,6 +5,7 @@
 #include "model/BlockList.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 class TDrawContext;
@@ -61,6 +62,9 @@ public:
     // A sub-assembly's scratch list goes into the hand as a group, its box standing for it.
     void TakeGroupInHand(std::unique_ptr<TBlockList> group, std::unique_ptr<TBlock> box,
                          int32_t step);
+    // A colour, transparency or studs chosen while something is in hand reaches the brick in
+    // hand and every brick of the group in hand at once; no undo record, nothing is placed yet.
+    void RestyleHand(const std::function<void(TBlock&)>& change);
     // Empties the hand; bricks taken out of the model are thereby deleted.
     void DropHand();
     // A quarter turn of the hand; true when the model counts as modified (a single brick).

@@ -43,21 +43,33 @@ void FitAndCentre(TViewState& view, const TBox& box, int rowHeight, int width, f
 
 // The combination model moved to the origin, in the current colour where it was saved black,
 // without its baseplate, every brick in step 0.
-std::unique_ptr<TBlockList> LoadCombination(const std::string& key, TColour colour, int octant) {
+std::unique_ptr<TBlockList> LoadCombination(const std::string& key, TColour colour, int octant,
+                                            TCombinationCache* combinations) {
+    std::unique_ptr<TBlockList> read;
+    const TBlockList* loaded = nullptr;
+    if (combinations) {
+        loaded = &combinations->Model(SubAssemblyFile(key));
+    } else {
+        read = std::make_unique<TBlockList>();
+        read->LoadFromFile(SubAssemblyFile(key));
+        loaded = read.get();
+    }
     auto model = std::make_unique<TBlockList>();
     model->CurrentOctant = octant;
-    model->LoadFromFile(SubAssemblyFile(key));
-    for (int i = model->Count() - 1; i >= 0; --i) {
-        TBlock& brick = (*model)[i];
-        brick.X -= int32_t(model->MinX);
-        brick.Y -= int32_t(model->MinY);
-        brick.Z -= int32_t(model->MinZ);
+    for (const auto& saved : loaded->Items()) {
+        if (saved->Baseplate)
+            continue;
+        TBlock& brick = model->Add(Clone(*saved));
+        brick.X -= int32_t(loaded->MinX);
+        brick.Y -= int32_t(loaded->MinY);
+        brick.Z -= int32_t(loaded->MinZ);
         brick.Step = 0;
         if (brick.Colour == 0)
             brick.Colour = int32_t(colour);
-        if (brick.Baseplate)
-            model->Delete(i);
     }
+    model->SizeX = loaded->SizeX;
+    model->SizeY = loaded->SizeY;
+    model->SizeZ = loaded->SizeZ;
     model->MinX = model->MinY = model->MinZ = 0;
     model->StepLimit = 0;
     if (model->Count() > 1)
@@ -67,7 +79,7 @@ std::unique_ptr<TBlockList> LoadCombination(const std::string& key, TColour colo
 
 // The brick or model of the key in the row's fixed view.
 void DrawKey(TDrawObject& target, TDrawContext& context, const std::string& key,
-             const TPaletteRowStyle& style, int rowHeight) {
+             const TPaletteRowStyle& style, int rowHeight, TCombinationCache* combinations) {
     TViewState& view = context.View;
     view.TiltA = DegreesToAngle(60);
     view.AzimuthC = DegreesToAngle(30);
@@ -76,7 +88,8 @@ void DrawKey(TDrawObject& target, TDrawContext& context, const std::string& key,
     view.ViewScale = style.Scale;
     ComputeViewMatrix(view);
     if (IsSubAssemblyKey(key)) {
-        std::unique_ptr<TBlockList> model = LoadCombination(key, style.Colour, view.Octant);
+        std::unique_ptr<TBlockList> model =
+            LoadCombination(key, style.Colour, view.Octant, combinations);
         FitAndCentre(view, {0, 0, 0, model->SizeX, model->SizeY, model->SizeZ}, rowHeight,
                      style.Width, 0.9f, 0.9f);
         context.ComputeStudMetrics();
@@ -95,8 +108,28 @@ void DrawKey(TDrawObject& target, TDrawContext& context, const std::string& key,
 }
 } // namespace
 
+TCombinationCache::TCombinationCache() = default;
+TCombinationCache::~TCombinationCache() = default;
+
+const TBlockList& TCombinationCache::Model(const std::string& fileName) {
+    std::error_code ec;
+    auto time = std::filesystem::last_write_time(fileName, ec);
+    auto size = ec ? 0 : std::filesystem::file_size(fileName, ec);
+    auto known = entries.find(fileName);
+    if (!ec && known != entries.end() && known->second.Time == time && known->second.Size == size)
+        return *known->second.Model;
+    entries.erase(fileName);
+    auto model = std::make_unique<TBlockList>();
+    model->LoadFromFile(fileName);
+    TEntry& entry = entries[fileName];
+    entry.Time = time;
+    entry.Size = size;
+    entry.Model = std::move(model);
+    return *entry.Model;
+}
+
 void DrawPaletteRow(TBitmap& bitmap, TDrawContext& context, const std::string& key,
-                    const TPaletteRowStyle& style) {
+                    const TPaletteRowStyle& style, TCombinationCache* combinations) {
     int rowHeight = std::clamp(style.RowHeight, 1, MaxPaletteRowHeight);
     int width = std::max(1, style.Width);
     bitmap.SetSize(width, rowHeight);
@@ -118,7 +151,7 @@ void DrawPaletteRow(TBitmap& bitmap, TDrawContext& context, const std::string& k
     context.WireFrame = false;
     context.StudsHidden = style.StudsHidden;
     try {
-        DrawKey(target, context, key, style, rowHeight);
+        DrawKey(target, context, key, style, rowHeight, combinations);
     } catch (const std::exception&) {
         // A key that names nothing drawable still shows its text, so the user can mend it.
     }

@@ -4,10 +4,34 @@
 
 #include "raster/Colour.h"
 
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <memory>
 #include <string>
 
 class TBitmap;
+class TBlockList;
 class TDrawContext;
+
+// Combination models as read for the rows, each kept until its file changes on disk, so a
+// repaint of the list does not read every file again.
+class TCombinationCache {
+public:
+    TCombinationCache();
+    ~TCombinationCache();
+    // The file's model, read again only when its time or size changed; raises when it cannot
+    // be read.
+    const TBlockList& Model(const std::string& fileName);
+
+private:
+    struct TEntry {
+        std::filesystem::file_time_type Time;
+        std::uintmax_t Size = 0;
+        std::unique_ptr<TBlockList> Model;
+    };
+    std::map<std::string, TEntry> entries;
+};
 
 // Rows are never drawn taller than this.
 constexpr int MaxPaletteRowHeight = 255;
@@ -27,5 +51,6 @@ struct TPaletteRowStyle {
 // Sizes the bitmap to the row and draws it. The context's view and drawing options are as
 // before afterwards. A key that makes no brick, or a model that does not load, leaves the row
 // with its text only: drawing never reports errors.
+// Combination models come from the cache when one is given.
 void DrawPaletteRow(TBitmap& bitmap, TDrawContext& context, const std::string& key,
-                    const TPaletteRowStyle& style);
+                    const TPaletteRowStyle& style, TCombinationCache* combinations = nullptr);

@@ -3,6 +3,7 @@
 #include "support/Bricks.h"
 
 #include <QAction>
+#include <QFileDialog>
 #include <QMenu>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -66,9 +67,16 @@ TEST(MainFormCommands, SaveAndLoadKeepTheCaptionAndTheView) {
     EXPECT_EQ(form->Controls.RotZ.Position, 25);
     EXPECT_EQ(form->RecentModels.front(), dir + "two.lgo");
 
-    // A sub-assembly goes into the hand and leaves caption and model alone.
-    form->LoadModelFile(dir + "one.lgo", 1);
-    form->SetModelFile(dir + "two.lgo");
+    // The sub-assembly command puts it into the hand and leaves caption and model alone.
+    QTimer::singleShot(0, [&dir] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->selectFile(QString::fromStdString(dir + "one.lgo"));
+        static_cast<QDialog*>(dialog)->accept(); // the file dialog checks the name
+    });
+    form->mSubAssembly->trigger();
+    EXPECT_EQ(form->windowTitle(), title + " - " + QString::fromStdString(dir) + "two.lgo");
+    EXPECT_EQ(form->SaveDialogName, "two.lgo");
     ASSERT_TRUE(form->Hand.HoldingGroup);
     EXPECT_EQ(form->Hand.GroupInHand->Count(), 1);
     EXPECT_EQ(form->Model.Count(), 1);

@@ -1,0 +1,319 @@
+// What a user notices in the main window: the brick in hand taking colour, transparency and
+// studs, opening a model, the view panel's wheel and menus, palette rows and the settings file.
+#include "GuiTest.h"
+#include "app/ColourSwatches.h"
+#include "app/CustomizeDialog.h"
+#include "app/OpenModelDialog.h"
+#include "app/PaletteListBox.h"
+#include "app/PalettePanel.h"
+#include "app/ViewBox.h"
+#include "base/FileNames.h"
+
+#include <QAction>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QScrollBar>
+#include <QToolButton>
+#include <QWheelEvent>
+#include <gtest/gtest.h>
+
+namespace {
+const char* TwoPages = "[Main]\r\nVersion=2\r\nPages=2\r\n"
+                       "[Page1]\r\nTitle=Bricks\r\nHeight=50\r\nScale=0.5\r\nCount=2\r\n"
+                       "Brick0=B2x2x3\r\nBrick1=T3x2x3|3038\r\n"
+                       "[Page2]\r\nTitle=Plates\r\nHeight=40\r\nScale=0.4\r\nCount=1\r\n"
+                       "Brick0=B4x2x1|3020\r\n";
+
+struct WindowFixture : ::testing::Test {
+    std::string folder = TestFolder();
+    std::unique_ptr<TMainForm> form;
+
+    void SetUp() override {
+        WriteFile(folder + "s.ini", TwoPages);
+        form = NewForm(folder + "s.ini");
+        form->show();
+        QApplication::processEvents();
+    }
+    void TearDown() override {
+        form->Modified = false;
+        form->close();
+        form.reset();
+        std::filesystem::remove_all(folder);
+    }
+
+    TPalettePanel& Palette() { return *form->Palette; }
+    void TakeRow(int row) {
+        Palette().ListBox1->setCurrentRow(row);
+        Palette().ListBox1Click();
+    }
+    void PressSwatch(int swatch) {
+        QPoint at = form->Swatches->Swatch[size_t(swatch)].Box.center();
+        QMouseEvent e(QEvent::MouseButtonPress, at, form->Swatches->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(form->Swatches, &e);
+    }
+    bool Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QKeyEvent e(QEvent::KeyPress, key, modifiers);
+        QApplication::sendEvent(form->PaintBox1, &e);
+        return e.isAccepted();
+    }
+    std::string SaveModelWith(const std::string& name, const std::string& bricks) {
+        WriteFile(folder + name, "= 70 30 10 0 0 1 1\r\n" + bricks);
+        return folder + name;
+    }
+    // Pixels of the palette's last drawn row that have exactly the colour.
+    int RowPixels(int32_t colour) {
+        int n = 0;
+        const TBitmap& row = Palette().TextBitmap;
+        for (int y = 0; y < row.Height(); ++y)
+            for (int x = 0; x < row.Width(); ++x)
+                n += row.Pixel(x, y) == TColour(colour);
+        return n;
+    }
+    // The next open dialog chooses the file; every dialog seen is kept.
+    std::vector<QPointer<TOpenModelDialog>> openDialogs;
+    void OnNextOpenDialog(const std::string& file) {
+        QTimer::singleShot(0, [this, file] {
+            auto* dialog = qobject_cast<TOpenModelDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            openDialogs.push_back(dialog);
+            dialog->selectFile(QString::fromStdString(file));
+            static_cast<QDialog*>(dialog)->accept(); // the file dialog checks the name
+        });
+    }
+    void DrawRow(int row) {
+        QImage image(200, 60, QImage::Format_RGB32);
+        QPainter painter(&image);
+        Palette().ListBox1DrawItem(painter, QRect(0, 0, 200, 60), row, false);
+    }
+};
+
+void Wheel(QWidget* target, int delta) {
+    QPointF at(target->width() / 2.0, target->height() / 2.0);
+    QWheelEvent e(at, target->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                  Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(target, &e);
+}
+
+std::unique_ptr<TBlockList> GroupOfTwo() {
+    auto group = std::make_unique<TBlockList>();
+    for (int x : {0, 40}) {
+        auto b = CreateBrickFromKey("B2x2x3");
+        b->X = x;
+        group->Add(std::move(b));
+    }
+    return group;
+}
+} // namespace
+
+TEST_F(WindowFixture, SwatchColourReachesTheBrickInHandAndItsRecentRow) {
+    TakeRow(0);
+    ASSERT_FALSE(form->Hand.Empty());
+    PressSwatch(11);
+    int32_t red = form->SwatchColour(11);
+    EXPECT_EQ(form->CurrentColour, red);
+    EXPECT_EQ(form->Hand.BrickInHand->Colour, red);
+    EXPECT_EQ(Palette().Pages.RecentColours.front(), red);
+
+    form->Hand.TakeGroupInHand(GroupOfTwo(), CreateBrickFromKey("B4x2x3"), 0);
+    PressSwatch(9);
+    for (const auto& b : form->Hand.GroupInHand->Items())
+        EXPECT_EQ(b->Colour, form->SwatchColour(9));
+}
+
+TEST_F(WindowFixture, TransparencyAndStudButtonsReachTheHandAtOnce) {
+    form->Hand.TakeGroupInHand(GroupOfTwo(), CreateBrickFromKey("B4x2x3"), 0);
+    form->btnTransparent->click();
+    form->btnPieceStuds->click();
+    for (const auto& b : form->Hand.GroupInHand->Items()) {
+        EXPECT_TRUE(b->Transparent);
+        EXPECT_FALSE(b->Studs);
+    }
+    EXPECT_TRUE(form->Hand.BrickInHand->Transparent);
+    form->btnTransparent->click();
+    form->btnPieceStuds->click();
+    EXPECT_FALSE(form->Hand.BrickInHand->Transparent);
+    EXPECT_TRUE(form->Hand.BrickInHand->Studs);
+}
+
+TEST_F(WindowFixture, ColourDialogColoursTheHandButNotTheRecentRow) {
+    TakeRow(1);
+    int32_t remembered = Palette().Pages.RecentColours.front();
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->setCurrentColor(QColor(1, 2, 3));
+        dialog->accept();
+    });
+    form->btnColorDlg->click();
+    EXPECT_EQ(form->CurrentColour, 0x030201);
+    EXPECT_EQ(form->Hand.BrickInHand->Colour, 0x030201);
+    EXPECT_EQ(Palette().Pages.RecentColours.front(), remembered);
+}
+
+TEST_F(WindowFixture, OpeningAModelStartsOverLikeNewModel) {
+    std::string file = SaveModelWith("m.lgo", "B 0 0 0 40 40 24 255 1 0 0 0 0  0\r\n");
+    TakeRow(0);
+    form->DropHand();
+    form->ZLiftOff->setValue(form->ZLiftOff->value() - 5); // cut off at level 0
+    ASSERT_EQ(form->Context.Boundary.ZHigh, 0);
+    form->btnUndo->setEnabled(true);
+
+    OnNextOpenDialog(file);
+    form->mNewmodel->trigger();
+    EXPECT_EQ(form->Model.Count(), 1);
+    EXPECT_EQ(form->Context.Boundary.ZHigh, 19999);
+    EXPECT_EQ(form->ZLiftOff->value(), 19999);
+    EXPECT_EQ(form->lblZLiftOff->text(), "19999");
+    EXPECT_TRUE(Palette().Pages.RecentBricks.empty());
+    EXPECT_EQ(Palette().Pages.RecentRowHeight, 40);
+    EXPECT_FALSE(form->btnUndo->isEnabled());
+}
+
+TEST_F(WindowFixture, OneOpenDialogKeepsItsStateAndFindsPicturesInAnyCase) {
+    std::string first = SaveModelWith("a.lgo", "");
+    std::string second = SaveModelWith("b.lgo", "");
+    QImage(30, 20, QImage::Format_RGB32).save(QString::fromStdString(folder + "b.BMP"), "BMP");
+    OnNextOpenDialog(first);
+    form->mNewmodel->trigger();
+    ASSERT_EQ(openDialogs.size(), 1u);
+    ASSERT_FALSE(openDialogs[0].isNull()); // still there after the command
+    openDialogs[0]->setViewMode(QFileDialog::Detail);
+    OnNextOpenDialog(second);
+    form->mSubAssembly->trigger();
+    ASSERT_EQ(openDialogs.size(), 2u);
+    EXPECT_EQ(openDialogs[1].data(), openDialogs[0].data());
+    EXPECT_EQ(openDialogs[1]->viewMode(), QFileDialog::Detail);
+    EXPECT_EQ(openDialogs[1]->windowTitle(), "Load a subassembly");
+
+    openDialogs[0]->SelectionChanged(QString::fromStdString(second));
+    EXPECT_EQ(openDialogs[0]->PictureLabel->text(), " (30x20)");
+    EXPECT_TRUE(openDialogs[0]->PreviewButton->isEnabled());
+}
+
+TEST_F(WindowFixture, ReopenedFileMovesToTheTopAndTheListIsCutToTwelve) {
+    std::vector<std::string> files;
+    for (int i = 0; i < 14; ++i)
+        files.push_back(SaveModelWith(std::to_string(i) + ".lgo", ""));
+    for (const std::string& file : files)
+        form->LoadModelFile(file, 0);
+    EXPECT_EQ(form->RecentModels.size(), 14u); // new names are never cut
+    form->LoadModelFile(files[3], 0);
+    ASSERT_EQ(form->RecentModels.size(), 12u);
+    EXPECT_EQ(form->RecentModels[0], files[3]);
+    EXPECT_EQ(form->RecentModels[1], files[13]);
+    EXPECT_EQ(std::count(form->RecentModels.begin(), form->RecentModels.end(), files[3]), 1);
+}
+
+TEST_F(WindowFixture, WheelZoomsOverTheOffsetBarsAndTheCornerButton) {
+    int offsetX = form->OffsetX->value(), offsetY = form->OffsetY->value();
+    int scale = form->Controls.ScaleBar.Position;
+    for (QWidget* target :
+         std::initializer_list<QWidget*>{form->OffsetX, form->OffsetY, form->btnCenter}) {
+        Wheel(target, -120);
+        EXPECT_EQ(form->Controls.ScaleBar.Position, --scale) << target->objectName().toStdString();
+    }
+    Wheel(form->OffsetY, 120);
+    EXPECT_EQ(form->Controls.ScaleBar.Position, scale + 1);
+    EXPECT_EQ(form->OffsetX->value(), offsetX);
+    EXPECT_EQ(form->OffsetY->value(), offsetY);
+}
+
+TEST_F(WindowFixture, BKeyOpensTheViewingMenuInItsOrder) {
+    std::vector<QAction*> shown;
+    QTimer::singleShot(0, [&shown] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        for (QAction* a : menu->actions())
+            if (!a->isSeparator())
+                shown.push_back(a);
+        menu->close();
+    });
+    EXPECT_TRUE(Key(Qt::Key_B));
+    std::vector<QAction*> expected{form->miNoDetail,  form->miMoreDetail,  form->miMostDetail,
+                                   form->miShading,   form->miAdjustLight, form->miSeeThroughBP,
+                                   form->miWfOnMouse, form->pf8bit1,       form->pf16bit1,
+                                   form->pf24bit1,    form->pf32bit1,      form->pfdevice1};
+    EXPECT_EQ(shown, expected);
+    EXPECT_TRUE(form->btnViewOptions->isChecked());
+    EXPECT_EQ(form->btnViewOptions->menu(), form->pumViewOptions);
+}
+
+TEST_F(WindowFixture, RowTextIsDrawnOnEightBitRows) {
+    form->pf8bit1->trigger();
+    DrawRow(1); // "3038" in black at the top left, the brick in the middle
+    int dark = 0;
+    const TBitmap& row = Palette().TextBitmap;
+    ASSERT_EQ(row.PixelFormat(), TPixelFormat::pf8bit);
+    for (int y = 2; y < 14; ++y)
+        for (int x = 2; x < 40; ++x) {
+            TColour c = row.Pixel(x, y);
+            dark += RedOf(c) + GreenOf(c) + BlueOf(c) < 200;
+        }
+    EXPECT_GT(dark, 10);
+}
+
+TEST_F(WindowFixture, CombinationRowsKeepTheirModelUntilTheFileChanges) {
+    std::string saved = AppDir();
+    SetAppDir(folder);
+    std::filesystem::create_directories(folder + "Combos");
+    std::string file = folder + "Combos/Pair.lgo";
+    WriteFile(file, "= 60 30 10 0 0 1 1\r\nB 0 0 0 40 40 24 0 1 0 0 0 0  0\r\n");
+    Palette().Pages.Pages[0].Bricks.push_back("M Combos/Pair");
+    Palette().ShowPage(0);
+    form->CurrentColour = 0x00C800;
+    DrawRow(2);
+    EXPECT_GT(RowPixels(0x00C800), 50);
+
+    // Another brick colour of the same length, the file's time put back: the row is unchanged.
+    auto time = std::filesystem::last_write_time(file);
+    WriteFile(file, "= 60 30 10 0 0 1 1\r\nB 0 0 0 40 40 24 9 1 0 0 0 0  0\r\n");
+    std::filesystem::last_write_time(file, time);
+    DrawRow(2);
+    EXPECT_GT(RowPixels(0x00C800), 50);
+
+    std::filesystem::last_write_time(file, time + std::chrono::seconds(2));
+    DrawRow(2);
+    SetAppDir(saved);
+    EXPECT_EQ(RowPixels(0x00C800), 0);
+}
+
+TEST_F(WindowFixture, CustomizeDialogDrawsRecentRowsInTheirRememberedColours) {
+    form->CurrentColour = 0x0000FF;
+    TakeRow(0);
+    form->DropHand();
+    form->CurrentColour = 0x00FF00;
+    int remembered = -1, current = -1;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<TfrmCustomize*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->ShowSide(false, 0);
+        QImage image(200, 60, QImage::Format_RGB32);
+        QPainter painter(&image);
+        dialog->lbLeft->OnDrawItem(painter, QRect(0, 0, 200, 50), 0, false);
+        remembered = RowPixels(0x0000FF);
+        current = RowPixels(0x00FF00);
+        dialog->reject();
+    });
+    Palette().Customizepages1Click();
+    EXPECT_GT(remembered, 50);
+    EXPECT_EQ(current, 0);
+}
+
+TEST(WindowSettings, LinesEndedByABareCarriageReturnAreRead) {
+    std::string folder = TestFolder();
+    std::string text = TwoPages;
+    text.erase(std::remove(text.begin(), text.end(), '\n'), text.end());
+    WriteFile(folder + "s.ini", text);
+    auto form = NewForm(folder + "s.ini");
+    EXPECT_EQ(form->Palette->Pages.PageTitles(),
+              (std::vector<std::string>{"<Recently used>", "Bricks", "Plates"}));
+    EXPECT_EQ(form->Palette->ListBox1->count(), 2);
+    form->close();
+}

@@ -1,0 +1,127 @@
+// Names typed for a new part, and storing a definition: its file, the cache, the bricks.
+#include "model/PartStore.h"
+
+#include "../parts/PartTestSupport.h"
+#include "base/Error.h"
+#include "model/BlockList.h"
+#include "model/GeneralBlock.h"
+#include "parts/DrawClass.h"
+#include "parts/PartNameChecks.h"
+
+namespace {
+const char* Wedge = "[wedge]\r\nNP=1\r\nBB=20,20,8\r\n"
+                    "P1=4, 1, 0,0,8, 20,0,8, 20,20,8, 0,20,8\r\nQ1=1 ,1\r\nTS=1,0\r\nBS=0,0\r\n";
+
+TDrawClass NewShape(const std::string& file, const std::string& part, int32_t top) {
+    TDrawClass d;
+    d.FileName = file;
+    d.PartName = part;
+    d.SetBoundingBox(40, 20, top);
+    d.AddPolygon({{0, 0, top}, {40, 0, top}, {40, 20, top}, {0, 20, top}});
+    return d;
+}
+} // namespace
+
+using PartStoreTest = PartFolderTest;
+
+TEST_F(PartStoreTest, BadNamesAreRefusedWithAMessage) {
+    const std::pair<const char*, const char*> refused[] = {
+        {"", "wedge"},
+        {"userblks.dat", ""},
+        {"userblks.dat", "|only an id"},
+        {"../evil.dat", "wedge"},
+        {"sub/userblks.dat", "wedge"},
+        {"sub\\userblks.dat", "wedge"},
+        {"userblks.dat", "../../wedge"},
+        {"userblks.dat", "a:b"},
+        {"user,blks.dat", "wedge"},
+        {"userblks.dat", "[wedge]"},
+        {"userblks.dat", " wedge"},
+        {"userblks.dat ", "wedge"},
+        {"userblks.dat", "Template"},
+        {"userblks.dat", "wedge 2"},
+        {"user|blks.dat", "wedge"},
+    };
+    for (auto [file, part] : refused)
+        EXPECT_FALSE(MessageOf([&] { CheckNewPartNames(file, part); }).empty())
+            << file << " / " << part;
+    EXPECT_EQ(MessageOf([] { CheckNewPartNames("", "x"); }),
+              "Filename and Partname must be entered");
+    EXPECT_EQ(MessageOf([] { CheckNewPartNames("userblks.dat", "wedge2|3040"); }), "");
+    EXPECT_EQ(TypedPartName("wedge2|3040"), "wedge2");
+}
+
+TEST_F(PartStoreTest, TakenNamesAreFoundInTheFileTheirOwnFileAndTheCache) {
+    WritePartFile("userblks.dat", Wedge);
+    EXPECT_TRUE(PartNameTaken("userblks.dat", "WEDGE"));
+    EXPECT_FALSE(PartNameTaken("userblks.dat", "ramp"));
+    WritePartFile("ramp.tsp", "[ramp]\r\nNP=0\r\n");
+    EXPECT_TRUE(PartNameTaken("userblks.dat", "ramp"));
+    TDrawClass slab = NewShape("other.dat", "slab", 8);
+    StorePartDefinition(slab);
+    EXPECT_TRUE(PartNameTaken("other.dat", "slab"));
+    // Another file's part of that name would be shadowed by the new part's own file.
+    WritePartFile("parts.dat", "[arch]\r\nNP=0\r\n");
+    EXPECT_TRUE(PartNameTaken("userblks.dat", "Arch"));
+    EXPECT_TRUE(PartNameTaken("userblks.dat", "SLAB"));
+}
+
+TEST_F(PartStoreTest, ANewPartIsWrittenToItsOwnFileAndRegistered) {
+    TDrawClass working = NewShape("userblks.dat", "slab", 8);
+    TDrawClass& cached = StorePartDefinition(working);
+    EXPECT_NE(&cached, &working);
+    EXPECT_EQ(FindDrawClass("userblks.dat", "slab"), &cached);
+    EXPECT_FALSE(cached.Modified);
+    EXPECT_NE(ReadPartFile("slab.tsp").find("[slab]\r\nNP=1\r\nBB=40,20,8\r\n"), std::string::npos);
+
+    // Read back through the reader it equals what was stored, and is not written again at exit.
+    TDrawClass read("userblks.dat", "slab");
+    EXPECT_EQ(read.Polygons[0].Points, working.Polygons[0].Points);
+    for (size_t octant = 0; octant < 8; ++octant)
+        EXPECT_EQ(read.DrawOrder[octant].Items, working.DrawOrder[octant].Items);
+    std::filesystem::remove(Dir / "parts" / "slab.tsp");
+    SaveModifiedDrawClasses();
+    EXPECT_FALSE(std::filesystem::exists(Dir / "parts" / "slab.tsp"));
+}
+
+TEST_F(PartStoreTest, AnEditedPartReachesEveryBrickOfIt) {
+    WritePartFile("userblks.dat", Wedge);
+    TBlockList model;
+    model.Add(CreateBrickFromKey("G userblks.dat, wedge"));
+    model.Add(CreateBrickFromKey("B 2x2x3"));
+    model[0].Rotate();
+    TDrawClass& cached = *model[0].Definition;
+
+    TDrawClass working(cached);
+    working.Polygons[0].Points[1].X = 40;
+    working.SetBoundingBox(40, 20, 16);
+    EXPECT_EQ(&StorePartDefinition(working), &cached);
+    EXPECT_EQ(cached.Polygons[0].Points[1].X, 40);
+    EXPECT_TRUE(RebindGeneralBlocks(model, cached));
+    EXPECT_EQ(model[0].SX, 20); // turned once: the box's X and Y exchanged
+    EXPECT_EQ(model[0].SY, 40);
+    EXPECT_EQ(model[0].SZ, 16);
+    EXPECT_EQ(model[1].SX, 40);
+    EXPECT_FALSE(RebindGeneralBlocks(model, working));
+    EXPECT_NE(ReadPartFile("wedge.tsp").find("BB=40,20,16"), std::string::npos);
+}
+
+TEST_F(PartStoreTest, APartNameThatLeavesThePartsFolderIsNotWritten) {
+    for (const char* part : {"../escape", "sub/part", ""}) {
+        TDrawClass d = NewShape("userblks.dat", part, 8);
+        EXPECT_THROW(StorePartDefinition(d), TError) << part;
+    }
+    EXPECT_FALSE(std::filesystem::exists(Dir / "escape.tsp"));
+    EXPECT_TRUE(CachedDrawClasses().empty());
+}
+
+TEST_F(PartStoreTest, AFailedWriteLeavesTheCacheAlone) {
+    WritePartFile("userblks.dat", Wedge);
+    TDrawClass& cached = GetDrawClass("userblks.dat", "wedge");
+    std::filesystem::create_directories(Dir / "parts" / "wedge.tsp"); // a folder in the way
+    TDrawClass working(cached);
+    working.SetBoundingBox(99, 99, 99);
+    EXPECT_THROW(StorePartDefinition(working), std::exception);
+    EXPECT_EQ(cached.BBX, 20);
+    EXPECT_TRUE(working.Modified);
+}

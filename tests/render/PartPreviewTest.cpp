@@ -1,0 +1,58 @@
+// The part editor's preview: its angles and a brick drawn without disturbing the shared view.
+#include "render/PartPreview.h"
+
+#include "model/Block.h"
+#include "raster/Bitmap.h"
+#include "render/DrawContext.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <numbers>
+
+namespace {
+constexpr float Degree = float(std::numbers::pi / 180);
+}
+
+TEST(PartPreview, AnglesWrapClampAndFollowTheOctantPresets) {
+    TPreviewAngles angles;
+    angles.Turn = 5 * Degree;
+    angles.TurnBy(-10);
+    EXPECT_FLOAT_EQ(angles.Turn, float(2 * std::numbers::pi));
+    angles.TurnBy(10);
+    EXPECT_FLOAT_EQ(angles.Turn, 0);
+    angles.Tilt = 175 * Degree;
+    angles.TiltBy(10);
+    EXPECT_FLOAT_EQ(angles.Tilt, float(std::numbers::pi));
+    angles.Tilt = 5 * Degree;
+    angles.TiltBy(-10);
+    EXPECT_FLOAT_EQ(angles.Tilt, 0);
+    angles.Zoom = 0.3f;
+    for (int i = 0; i < 5; ++i)
+        angles.ZoomBy(-1);
+    EXPECT_FLOAT_EQ(angles.Zoom, MinPreviewZoom);
+
+    TDrawContext context;
+    TBitmap bitmap(120, 100);
+    std::unique_ptr<TBlock> brick = CreateBrickFromKey("B 2x4x3");
+    for (int octant = 0; octant < 8; ++octant) {
+        angles.ShowOctant(octant);
+        EXPECT_EQ(DrawPartPreview(bitmap, context, *brick, angles, clBtnFace), octant);
+    }
+}
+
+TEST(PartPreview, DrawsTheBrickCentredAndLeavesTheViewAlone) {
+    TDrawContext context;
+    context.View.ViewScale = 3.5f;
+    context.View.OriginX = 17;
+    ComputeViewMatrix(context.View);
+    TStudMetrics studs = context.Studs;
+    TBitmap bitmap(120, 100);
+    std::unique_ptr<TBlock> brick = CreateBrickFromKey("B 1x1x1");
+    brick->Colour = RGB(200, 0, 0);
+    DrawPartPreview(bitmap, context, *brick, TPreviewAngles(), RGB(1, 2, 3));
+    EXPECT_EQ(context.View.ViewScale, 3.5f);
+    EXPECT_EQ(context.View.OriginX, 17);
+    EXPECT_EQ(context.Studs.StudRX, studs.StudRX);
+    EXPECT_EQ(bitmap.Pixel(0, 0), RGB(1, 2, 3));
+    EXPECT_NE(bitmap.Pixel(60, 50), RGB(1, 2, 3));
+}
