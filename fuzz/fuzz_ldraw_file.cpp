@@ -1,11 +1,13 @@
-// LDraw reading: any bytes, taken as mapping-table rows and as LDraw lines, must read without a
-// crash, and every brick read must be a sound box.
+// LDraw reading: any bytes, taken as mapping-table rows, as LDraw lines and as a whole ".mpd"
+// file with sections, sub-model loops and deep nesting, must read without a crash, and every
+// brick read must be a sound box.
 
 #include "base/Error.h"
 #include "base/FileIO.h"
 #include "base/FileNames.h"
 #include "exchange/LDrawImport.h"
 #include "exchange/LDrawMap.h"
+#include "exchange/LDrawSubModels.h"
 #include "model/Block.h"
 #include "model/ModelFile.h"
 
@@ -25,6 +27,22 @@ TLDrawMap& ShippedMap() {
     }();
     return *map;
 }
+
+// A folder of its own for the file read as a whole model, so that names beside it are its own.
+const std::string& ModelFile() {
+    static const std::string name = [] {
+        std::string folder = std::filesystem::temp_directory_path() / "tessaryn-fuzz-XXXXXX";
+        if (!mkdtemp(folder.data()))
+            std::abort();
+        return folder + "/fuzz.mpd";
+    }();
+    return name;
+}
+
+void CheckBrick(const TBlock* brick) {
+    if (brick && (brick->Turn < 0 || brick->Turn > 3 || brick->SX <= 0 || brick->SY <= 0))
+        std::abort();
+}
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -38,11 +56,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         } catch (const TError&) {
         }
         try {
-            std::unique_ptr<TBlock> brick = ReadLDrawLine(line, map);
-            if (brick && (brick->Turn < 0 || brick->Turn > 3 || brick->SX <= 0 || brick->SY <= 0))
-                std::abort();
+            CheckBrick(ReadLDrawLine(line, map).get());
         } catch (const TError&) {
         }
+    }
+    WriteFileReplacing(ModelFile(), std::string(text));
+    try {
+        TLDrawImportReport report = ImportLDrawModel(
+            ModelFile(), map, [](std::unique_ptr<TBlock> brick) { CheckBrick(brick.get()); });
+        if (report.Imported > report.Read || report.Skipped() < 0)
+            std::abort();
+    } catch (const TError&) {
     }
     return 0;
 }

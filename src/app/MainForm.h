@@ -198,6 +198,8 @@ public:
     bool SaveModel(bool all);
     // Writes the model (or its selected bricks) under the name, as the save dialog would.
     void SaveModelAs(const std::string& fileName, bool all);
+    // Tells the user what an exchange left out, in a message that does not wait for an answer.
+    void ShowExchangeNotice(const std::string& title, const std::string& text);
     // Colour value of a swatch (red in the low byte).
     int32_t SwatchColour(int index) const;
     int32_t ColourGray() const { return SwatchColour(1); }

@@ -4,6 +4,7 @@
 #include "app/PalettePanel.h"
 #include "base/Text.h"
 #include "exchange/LDrawExport.h"
+#include "exchange/LDrawExportReport.h"
 #include "exchange/LDrawMap.h"
 #include "exchange/LoadModel.h"
 #include "model/ModelFile.h"
@@ -145,6 +146,16 @@ void TMainForm::LoadModelFile(const std::string& fileName, int mode) {
     }
     Redraw.Busy = false;
     RedrawPicture();
+    if (result.ImportReport && result.ImportReport->Skipped() > 0)
+        ShowExchangeNotice("LDraw import", ImportReportMessage(*result.ImportReport));
+}
+
+void TMainForm::ShowExchangeNotice(const std::string& title, const std::string& text) {
+    auto* box = new QMessageBox(QMessageBox::Information, QString::fromStdString(title),
+                                QString::fromStdString(text), QMessageBox::Ok, this);
+    box->setObjectName("ExchangeNotice");
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 bool TMainForm::OpenModelDialog(const QString& title, int mode) {
@@ -223,7 +234,10 @@ void TMainForm::SaveModelAs(const std::string& fileName, bool all) {
         std::vector<TBlock*> bricks;
         for (const auto& brick : Model.Items())
             bricks.push_back(brick.get());
-        SaveLDrawFile(fileName, bricks, LDrawMap());
+        TLDrawExportReport report;
+        SaveLDrawFile(fileName, bricks, LDrawMap(), &report);
+        if (report.LeftOut() > 0)
+            ShowExchangeNotice("LDraw export", ExportReportMessage(report));
     } else {
         SaveModelFile(Model, fileName, header, all);
     }

@@ -63,7 +63,8 @@ private:
 TOpenModelDialog::TOpenModelDialog(QWidget* parent) : QFileDialog(parent) {
     setOption(QFileDialog::DontUseNativeDialog);
     setFileMode(QFileDialog::ExistingFile);
-    setNameFilters({"Tessaryn Files (*.LGO *.lgo)", "LDRAW Files (*.DAT *.dat)", "All files (*)"});
+    setNameFilters({"Tessaryn Files (*.LGO *.lgo)",
+                    "LDRAW Files (*.DAT *.dat *.LDR *.ldr *.MPD *.mpd)", "All files (*)"});
 
     PicturePanel = new QWidget(this);
     auto* column = new QVBoxLayout(PicturePanel);

@@ -3,13 +3,14 @@
 #include "base/Text.h"
 #include "cli/CliCommand.h"
 #include "exchange/LDrawExport.h"
+#include "exchange/LDrawExportReport.h"
 #include "exchange/LDrawMap.h"
 #include "exchange/LoadModel.h"
 #include "model/ModelFile.h"
 
 namespace {
-void RunConvert(const TCliArgs& args, std::ostream&) {
-    RequirePositionals(args, 2, "convert IN OUT [--octant K]");
+void RunConvert(const TCliArgs& args, std::ostream& out) {
+    RequirePositionals(args, 2, "convert IN OUT [--octant K] [--report]");
     TBlockList model;
     model.CurrentOctant = OctantOption(args, 0);
     LoadModel(model, args.Positionals[0], LoadWhole);
@@ -18,7 +19,11 @@ void RunConvert(const TCliArgs& args, std::ostream&) {
         std::vector<TBlock*> bricks;
         for (const auto& brick : model.Items())
             bricks.push_back(brick.get());
-        SaveLDrawFile(target, bricks, LDrawMap());
+        TLDrawExportReport report;
+        SaveLDrawFile(target, bricks, LDrawMap(), &report);
+        if (args.Has("--report"))
+            for (const std::string& line : FormatExportReport(report))
+                out << line << "\n";
         return;
     }
     SaveModelFile(model, target, HeaderOfList(model), true);
@@ -32,7 +37,10 @@ TCliCommand ConvertCommand() {
             "                              writes OUT as a model file (version 1, the header "
             "values read from IN\n"
             "                              written unchanged, not clamped), or as LDraw when OUT "
-            "ends in \".dat\"\n",
-            {{"--octant", true}},
+            "ends in \".dat\"\n"
+            "                              --report: after an LDraw OUT, prints\n"
+            "                                bricks N exported M left out K\n"
+            "                                left out COUNT KIND AxBxPLATES, one line per shape\n",
+            {{"--octant", true}, {"--report", false}},
             RunConvert};
 }

@@ -7,9 +7,9 @@
 
 namespace {
 void RunInfo(const TCliArgs& args, std::ostream& out) {
-    RequirePositionals(args, 1, "info MODEL");
+    RequirePositionals(args, 1, "info MODEL [--import-report]");
     TBlockList model;
-    LoadModel(model, args.Positionals[0], LoadWhole);
+    TLoadResult result = LoadModel(model, args.Positionals[0], LoadWhole);
     out << "bricks " << model.Count() << "\n";
     out << "header " << model.FileRotX << " " << model.FileRotZ << " " << model.FileScaleBar << " "
         << model.FileOffsetX << " " << model.FileOffsetY << " " << model.FileStuds << " "
@@ -17,6 +17,9 @@ void RunInfo(const TCliArgs& args, std::ostream& out) {
     out << "min " << model.MinX << " " << model.MinY << " " << model.MinZ << "\n";
     out << "size " << model.SizeX << " " << model.SizeY << " " << model.SizeZ << "\n";
     out << "groups " << GroupCounter << "\n";
+    if (args.Has("--import-report") && result.ImportReport)
+        for (const std::string& line : FormatImportReport(*result.ImportReport))
+            out << line << "\n";
 }
 } // namespace
 
@@ -29,7 +32,10 @@ TCliCommand InfoCommand() {
         "                                header RotX RotZ ScaleBar OffsetX OffsetY Studs Version\n"
         "                                min MinX MinY MinZ\n"
         "                                size SizeX SizeY SizeZ\n"
-        "                                groups GroupCounter\n",
-        {},
+        "                                groups GroupCounter\n"
+        "                              --import-report: for an LDraw MODEL also\n"
+        "                                part lines N imported M skipped K\n"
+        "                                skipped COUNT FILE (REASON), one line per part\n",
+        {{"--import-report", false}},
         RunInfo};
 }

@@ -3,6 +3,7 @@
 #include "base/Error.h"
 #include "base/FileIO.h"
 #include "base/LDrawColours.h"
+#include "exchange/LDrawExportReport.h"
 #include "exchange/LDrawMap.h"
 #include "model/Block.h"
 
@@ -33,7 +34,8 @@ const char* TyreOf(const std::string& partID) {
 }
 } // namespace
 
-void ExportLDraw(std::ostream& out, const std::vector<TBlock*>& bricks, TLDrawMap& map) {
+void ExportLDraw(std::ostream& out, const std::vector<TBlock*>& bricks, TLDrawMap& map,
+                 TLDrawExportReport* report) {
     map.Load();
     for (TBlock* brick : bricks) {
         if (brick->Kind == ' ')
@@ -65,6 +67,10 @@ void ExportLDraw(std::ostream& out, const std::vector<TBlock*>& bricks, TLDrawMa
                 break;
             }
             WriteLine(out, colour, x, y, z, (o.RotOffset & 4) + turn, brick->PartID + ".dat");
+            if (report)
+                report->CountWritten();
+        } else if (report) {
+            report->CountLeftOut(*brick);
         }
         if (const char* tyre = TyreOf(brick->PartID))
             WriteLine(out, 0, x, y, z, turn, tyre);
@@ -73,9 +79,9 @@ void ExportLDraw(std::ostream& out, const std::vector<TBlock*>& bricks, TLDrawMa
     }
 }
 
-void SaveLDrawFile(const std::string& fileName, const std::vector<TBlock*>& bricks,
-                   TLDrawMap& map) {
+void SaveLDrawFile(const std::string& fileName, const std::vector<TBlock*>& bricks, TLDrawMap& map,
+                   TLDrawExportReport* report) {
     std::ostringstream text;
-    ExportLDraw(text, bricks, map);
+    ExportLDraw(text, bricks, map, report);
     WriteFileReplacing(fileName, text.str());
 }

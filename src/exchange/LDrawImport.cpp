@@ -5,6 +5,7 @@
 #include "base/LDrawColours.h"
 #include "base/Text.h"
 #include "exchange/LDrawMap.h"
+#include "exchange/LDrawSubModels.h"
 #include "model/Block.h"
 #include "model/BlockList.h"
 #include "model/GeneralBlock.h"
@@ -120,27 +121,39 @@ std::unique_ptr<TBlock> ReadLDrawLine(const std::string& line, const TLDrawMap& 
     std::vector<std::string> tokens = SplitCommaText(line);
     if (tokens.size() != 15 || tokens[0] != "1")
         return nullptr;
-    int32_t colour = StrToInt(tokens[1]);
-    double x = ParseLDrawNumber(tokens[2]), y = ParseLDrawNumber(tokens[3]),
-           z = ParseLDrawNumber(tokens[4]);
-    double matrix[9];
-    for (int i = 0; i < 9; ++i)
-        matrix[i] = ParseLDrawNumber(tokens[5 + i]);
-    const std::string& file = tokens[14];
+    TLDrawPartLine part = ParseLDrawPartNumbers(tokens);
+    part.File = tokens[14];
+    return ReadLDrawPart(part, map);
+}
 
+std::unique_ptr<TBlock> ReadLDrawPart(const TLDrawPartLine& part, const TLDrawMap& map,
+                                      TLDrawSkip* reason) {
+    const double(&matrix)[9] = part.Matrix;
+    const double x = part.Position[0], y = part.Position[1], z = part.Position[2];
+    TLDrawSkip why = TLDrawSkip::NoRow;
     for (const TLDrawEntry& entry : map.Entries()) {
         const TLDrawRecord& r = entry.Record;
-        if (!SameText(r.PartName + ".dat", file))
+        if (!SameText(r.PartName + ".dat", part.File))
             continue;
         int q = MatchQuarterTurn(matrix);
-        if (q < 0)
+        if (q < 0) {
+            why = TLDrawSkip::NotQuarterTurn;
             continue;
+        }
         std::unique_ptr<TBlock> brick = BrickOfKey(PaletteKey(r));
-        if (!brick)
+        if (!brick) {
+            why = TLDrawSkip::NoBrick;
             continue;
+        }
 
-        brick->Transparent = colour >= 32 && colour <= 63;
-        brick->Colour = ColourOfLDraw(brick->Transparent ? colour - 32 : colour);
+        if (part.Colour.Direct) {
+            brick->Transparent = false;
+            brick->Colour = part.Colour.Rgb;
+        } else {
+            int32_t colour = part.Colour.Number;
+            brick->Transparent = colour >= 32 && colour <= 63;
+            brick->Colour = ColourOfLDraw(brick->Transparent ? colour - 32 : colour);
+        }
         // Only the quarter-turn bits count: a diagonal row bit must not make the turn negative.
         brick->Turn = (4 - (r.RotOffset & 3) + q) % 4;
         double px = x, pz = z, py = y - r.yOffset;
@@ -170,17 +183,17 @@ std::unique_ptr<TBlock> ReadLDrawLine(const std::string& line, const TLDrawMap& 
         brick->Z = ModelUnits(-py - brick->SZ);
         return brick;
     }
+    if (reason)
+        *reason = why;
     return nullptr;
 }
 
-void ImportLDraw(const std::string& fileName, TLDrawMap& map, const TBrickSink& add) {
+TLDrawImportReport ImportLDraw(const std::string& fileName, TLDrawMap& map, const TBrickSink& add) {
     map.Load();
-    for (const std::string& line : SplitLines(ReadWholeFile(fileName)))
-        if (std::unique_ptr<TBlock> brick = ReadLDrawLine(line, map))
-            add(std::move(brick));
+    return ImportLDrawModel(fileName, map, add);
 }
 
-void ImportLDraw(const std::string& fileName, TBlockList& list) {
-    ImportLDraw(fileName, LDrawMap(),
-                [&list](std::unique_ptr<TBlock> b) { list.InsertSorted(std::move(b)); });
+TLDrawImportReport ImportLDraw(const std::string& fileName, TBlockList& list) {
+    return ImportLDraw(fileName, LDrawMap(),
+                       [&list](std::unique_ptr<TBlock> b) { list.InsertSorted(std::move(b)); });
 }

@@ -1,6 +1,9 @@
 #pragma once
 // Reading LDraw type-1 lines back into bricks through the mapping table.
 
+#include "exchange/LDrawImportReport.h"
+#include "exchange/LDrawPartLine.h"
+
 #include <functional>
 #include <memory>
 #include <string>
@@ -25,14 +28,19 @@ double ParseLDrawNumber(std::string_view text);
 
 using TBrickSink = std::function<void(std::unique_ptr<TBlock>)>;
 
-// Reloads the table, reads the file and hands each brick made from a usable line to add, in
-// file order. Lines that are no 15-token type-1 lines, name no row's part, or are not turned
-// by a quarter turn are skipped; a number that does not convert stops the import.
-void ImportLDraw(const std::string& fileName, TLDrawMap& map, const TBrickSink& add);
+// Reloads the table, reads the file (sub-models expanded, steps numbered) and hands each brick
+// made from a usable line to add, in file order. Lines that are no 15-token type-1 lines, name
+// no row's part, or are not turned by a quarter turn are skipped and counted in the report; a
+// number that does not convert stops the import.
+TLDrawImportReport ImportLDraw(const std::string& fileName, TLDrawMap& map, const TBrickSink& add);
 
 // The import the program uses: the program-wide table, each brick inserted into the list at
 // its place in drawing order.
-void ImportLDraw(const std::string& fileName, TBlockList& list);
+TLDrawImportReport ImportLDraw(const std::string& fileName, TBlockList& list);
 
 // The brick for one line, or nullptr when the line is skipped.
 std::unique_ptr<TBlock> ReadLDrawLine(const std::string& line, const TLDrawMap& map);
+
+// The brick for one placed part, or nullptr with the reason when none can be made.
+std::unique_ptr<TBlock> ReadLDrawPart(const TLDrawPartLine& part, const TLDrawMap& map,
+                                      TLDrawSkip* reason = nullptr);

@@ -2,15 +2,13 @@
 
 #include "base/FileNames.h"
 #include "base/Text.h"
+#include "exchange/LDrawFileNames.h"
 #include "exchange/LDrawImport.h"
+#include "exchange/LDrawMap.h"
 
 #include <algorithm>
 
 namespace {
-bool IsLDrawName(const std::string& fileName) {
-    return LowerCase(fileName).find(".dat") != std::string::npos;
-}
-
 // Gives the scratch list's bricks the sub-assembly's group, step and colour, drops baseplates,
 // and returns the palette key of the box that covers the rest.
 std::string PrepareSubAssembly(TBlockList& scratch, int32_t step, int32_t newBrickColour) {
@@ -53,8 +51,16 @@ TLoadResult LoadModel(TBlockList& model, const std::string& name, int mode,
     } else {
         model.Clear();
     }
-    if (IsLDrawName(fileName)) {
-        ImportLDraw(fileName, model);
+    if (IsLDrawFileName(fileName)) {
+        result.ImportReport = ImportLDraw(fileName, LDrawMap(), [&](std::unique_ptr<TBlock> b) {
+            // A sub-assembly's bricks go no later than the model's step, so none is hidden.
+            if (mode == LoadSubAssembly && b->Step > step)
+                b->Step = step;
+            model.InsertSorted(std::move(b));
+        });
+        // A model that numbers its steps shows whole, up to its last step.
+        if (mode == LoadWhole && result.ImportReport->NumberedSteps)
+            step = result.ImportReport->MaxStep;
     } else if (mode == LoadSubAssembly) {
         result.SubAssembly->LoadFromFile(fileName);
     } else {

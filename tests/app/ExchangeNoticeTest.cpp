@@ -1,0 +1,44 @@
+#include "GuiTest.h"
+#include "exchange/LoadModel.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+// The text of the exchange notice the window shows, or "" when there is none.
+std::string NoticeText(TMainForm& form) {
+    auto* box = form.findChild<QMessageBox*>("ExchangeNotice");
+    std::string text = box ? box->text().toStdString() : "";
+    delete box;
+    return text;
+}
+} // namespace
+
+TEST(ExchangeNotice, AnImportThatLeftPartsOutSaysWhichAndShowsEveryStep) {
+    std::string dir = TestFolder("importnotice");
+    auto form = NewForm(dir + "s.ini");
+    WriteFile(dir + "m.ldr", "1 4 0 0 0 1 0 0 0 1 0 0 0 1 3001.dat\r\n"
+                             "1 4 0 0 0 1 0 0 0 1 0 0 0 1 nosuch.dat\r\n"
+                             "0 STEP\r\n"
+                             "1 4 0 -24 0 1 0 0 0 1 0 0 0 1 3001.dat\r\n");
+    form->LoadModelFile(dir + "m.ldr", LoadWhole);
+    EXPECT_EQ(form->Model.Count(), 2);
+    EXPECT_EQ(form->Model.StepLimit, 1);
+    std::string text = NoticeText(*form);
+    EXPECT_NE(text.find("Imported 2 of 3"), std::string::npos) << text;
+    EXPECT_NE(text.find("1 x nosuch.dat (no mapping row)"), std::string::npos) << text;
+
+    WriteFile(dir + "all.ldr", "1 4 0 0 0 1 0 0 0 1 0 0 0 1 3001.dat\r\n");
+    form->LoadModelFile(dir + "all.ldr", LoadWhole);
+    EXPECT_EQ(NoticeText(*form), "");
+}
+
+TEST(ExchangeNotice, SavingLDrawThatLeftBricksOutSaysWhichShapes) {
+    std::string dir = TestFolder("exportnotice");
+    auto form = NewForm(dir + "s.ini");
+    auto brick = std::make_unique<TBlock>();
+    brick->Create(0, 0, 0, 3, 3, 3, 255, true, false, false, ""); // studs and plates
+    form->Model.Add(std::move(brick));
+    form->SaveModelAs(dir + "out.dat", true);
+    std::string text = NoticeText(*form);
+    EXPECT_NE(text.find("1 x B 3x3x3"), std::string::npos) << text;
+}
