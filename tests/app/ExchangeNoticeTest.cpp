@@ -14,7 +14,7 @@ std::string NoticeText(TMainForm& form) {
 } // namespace
 
 TEST(ExchangeNotice, AnImportThatLeftPartsOutSaysWhichAndShowsEveryStep) {
-    std::string dir = TestFolder("importnotice");
+    std::string dir = TestFolder();
     auto form = NewForm(dir + "s.ini");
     WriteFile(dir + "m.ldr", "1 4 0 0 0 1 0 0 0 1 0 0 0 1 3001.dat\r\n"
                              "1 4 0 0 0 1 0 0 0 1 0 0 0 1 nosuch.dat\r\n"
@@ -33,7 +33,7 @@ TEST(ExchangeNotice, AnImportThatLeftPartsOutSaysWhichAndShowsEveryStep) {
 }
 
 TEST(ExchangeNotice, SavingLDrawThatLeftBricksOutSaysWhichShapes) {
-    std::string dir = TestFolder("exportnotice");
+    std::string dir = TestFolder();
     auto form = NewForm(dir + "s.ini");
     auto brick = std::make_unique<TBlock>();
     brick->Create(0, 0, 0, 3, 3, 3, 255, true, false, false, ""); // studs and plates

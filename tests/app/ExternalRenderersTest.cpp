@@ -35,7 +35,7 @@ void WriteScript(const std::string& name, const std::string& body) {
 
 TEST(RunProgram, RunsThroughTheShellInTheGivenFolderAndReportsFailures) {
     TestApp();
-    std::string dir = TestFolder("run_program");
+    std::string dir = TestFolder();
     QString before = QDir::currentPath();
     struct Case {
         const char* Command;
@@ -65,7 +65,7 @@ TEST(RunProgram, RunsThroughTheShellInTheGivenFolderAndReportsFailures) {
 
 TEST(RunProgram, ProgramLeftRunningReportsWhenTheShellCannotFindIt) {
     TestApp();
-    std::string dir = TestFolder("run_program_async");
+    std::string dir = TestFolder();
     QObject owner;
     std::string reported;
     EXPECT_TRUE(RunProgram("no-such-viewer-tessaryn -s1", dir, &owner,
@@ -75,7 +75,7 @@ TEST(RunProgram, ProgramLeftRunningReportsWhenTheShellCannotFindIt) {
 }
 
 TEST(ExternalRenderers, L3PRouteRunsTheConverterPatchesItsSceneAndStartsPovRay) {
-    std::string lib = TestFolder("l3p_route");
+    std::string lib = TestFolder();
     WriteScript(lib + "l3p-standin.sh", "test -f models/test.dat || exit 1\n"
                                         "printf '// Background:\\nbackground { rgb 1 }\\n"
                                         "camera {\\n  location <0,0,0>\\n  look_at <0,0,0>\\n}\\n'"
@@ -97,7 +97,7 @@ TEST(ExternalRenderers, L3PRouteRunsTheConverterPatchesItsSceneAndStartsPovRay) 
 TEST(ExternalRenderers, L2PRouteWithTheDefaultConverterWritesTheModelAndTheScene) {
     if (!std::filesystem::exists(AppDir() + "tessaryn-cli"))
         GTEST_SKIP() << "tessaryn-cli is not built";
-    std::string lib = TestFolder("l2p_route");
+    std::string lib = TestFolder();
     WriteScript(lib + "povray.sh", "echo \"$@\" > povray-args.txt\n");
     WriteFile(lib + "s.ini",
               "[Main]\r\nVersion=2\r\nLDrawLib=" + lib + "\r\nPovRayEng=./povray.sh\r\n");
@@ -111,7 +111,7 @@ TEST(ExternalRenderers, L2PRouteWithTheDefaultConverterWritesTheModelAndTheScene
 
 TEST(RunProgram, OwnerGoingWhileTheProgramRunsEndsItQuietly) {
     TestApp();
-    std::string dir = TestFolder("run_program_owner");
+    std::string dir = TestFolder();
     int reports = 0;
     {
         QObject owner;

@@ -3,6 +3,7 @@
 // settings file of its own, and answering the next modal dialog.
 
 #include "app/MainForm.h"
+#include "support/TempFolder.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -10,6 +11,7 @@
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
+#include <list>
 #include <memory>
 #include <string>
 
@@ -22,12 +24,11 @@ inline QApplication& TestApp() {
     return *app;
 }
 
-// A fresh, empty folder for one test.
-inline std::string TestFolder(const std::string& name) {
-    auto dir = std::filesystem::temp_directory_path() / ("tessaryn_gui_" + name);
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
-    return dir.string() + "/";
+// A fresh, empty folder for one test, with a trailing '/'; removed when the tests end, since
+// a window writes its settings there as it closes.
+inline std::string TestFolder() {
+    static std::list<TTempFolder> folders;
+    return folders.emplace_back().Dir();
 }
 
 inline void WriteFile(const std::string& name, const std::string& text) {

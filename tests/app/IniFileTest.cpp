@@ -1,32 +1,22 @@
 #include "app/IniFile.h"
 
 #include "base/Error.h"
+#include "support/TempFolder.h"
 
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace {
-std::string TempPath(const std::string& name) {
-    return (std::filesystem::temp_directory_path() / ("tessaryn_ini_" + name)).string();
-}
-
-void WriteText(const std::string& name, const std::string& text) {
-    std::ofstream(name, std::ios::binary) << text;
-}
-
-std::string ReadText(const std::string& name) {
-    std::ifstream in(name, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
+// One folder for the whole file: each test uses names of its own.
+const TTempFolder& Folder() {
+    static TTempFolder folder;
+    return folder;
 }
 } // namespace
 
 TEST(IniFile, ReadsSectionsAndKeysWithoutRegardToCase) {
-    std::string name = TempPath("read.ini");
-    WriteText(name, "; comment\r\n[Main]\r\nVersion = 2\r\nName=\"quoted\"\n[state]\nHints=x\n");
+    std::string name = Folder().Write(
+        "read.ini", "; comment\r\n[Main]\r\nVersion = 2\r\nName=\"quoted\"\n[state]\nHints=x\n");
     TIniFile ini(name);
     EXPECT_EQ(ini.ReadInteger("MAIN", "version", 1), 2);
     EXPECT_EQ(ini.ReadString("main", "NAME", "-"), "quoted");
@@ -35,39 +25,36 @@ TEST(IniFile, ReadsSectionsAndKeysWithoutRegardToCase) {
     // Not a number: the default, as with a missing key.
     EXPECT_EQ(ini.ReadInteger("State", "Hints", 7), 7);
     EXPECT_TRUE(ini.ValueExists("STATE", "hints"));
-    std::filesystem::remove(name);
 }
 
 TEST(IniFile, MissingFileIsEmpty) {
-    TIniFile ini(TempPath("does-not-exist.ini"));
+    TIniFile ini(Folder().File("does-not-exist.ini"));
     EXPECT_TRUE(ini.Lines().empty());
     EXPECT_EQ(ini.ReadInteger("Main", "Pages", 0), 0);
 }
 
 TEST(IniFile, ValuesAreCutAt2047Characters) {
-    TIniFile ini(TempPath("long.ini"));
+    TIniFile ini(Folder().File("long.ini"));
     ini.WriteString("A", "Key", std::string(3000, 'x'));
     EXPECT_EQ(ini.ReadString("A", "Key", "").size(), 2047u);
 }
 
 TEST(IniFile, WritingKeepsOtherSectionsAndComments) {
-    std::string name = TempPath("write.ini");
-    WriteText(name, "[Mine]\r\n; keep me\r\nA=1\r\n\r\n[Main]\r\nOld=1\r\n\r\n[Other]\r\nB=2\r\n");
+    std::string name = Folder().Write(
+        "write.ini", "[Mine]\r\n; keep me\r\nA=1\r\n\r\n[Main]\r\nOld=1\r\n\r\n[Other]\r\nB=2\r\n");
     TIniFile ini(name);
     ini.WriteString("mine", "a", "9");
     ini.WriteString("Mine", "C", "3");
     ini.EraseSection("MAIN");
     ini.WriteInteger("New", "D", -4);
     ini.UpdateFile();
-    EXPECT_EQ(ReadText(name), "[Mine]\r\n; keep me\r\na=9\r\nC=3\r\n\r\n[Other]\r\nB=2\r\n"
-                              "[New]\r\nD=-4\r\n");
+    EXPECT_EQ(TTempFolder::Read(name), "[Mine]\r\n; keep me\r\na=9\r\nC=3\r\n\r\n[Other]\r\nB=2\r\n"
+                                       "[New]\r\nD=-4\r\n");
     EXPECT_FALSE(std::filesystem::exists(name + ".tmp"));
-    std::filesystem::remove(name);
 }
 
 TEST(IniFile, FailedWriteRaisesAndLeavesTheOldFileWhole) {
-    std::string name = TempPath("blocked.ini");
-    WriteText(name, "[Main]\r\nVersion=2\r\n");
+    std::string name = Folder().Write("blocked.ini", "[Main]\r\nVersion=2\r\n");
     TIniFile ini(name);
     ini.WriteInteger("Main", "Version", 3);
     // The file turned into a folder cannot be replaced.
@@ -76,5 +63,5 @@ TEST(IniFile, FailedWriteRaisesAndLeavesTheOldFileWhole) {
     EXPECT_THROW(ini.UpdateFile(), TError);
     EXPECT_TRUE(std::filesystem::is_directory(name + "/inside"));
     std::filesystem::remove_all(name);
-    EXPECT_THROW(TIniFile(TempPath("no/such/folder.ini")).UpdateFile(), TError);
+    EXPECT_THROW(TIniFile(Folder().File("no/such/folder.ini")).UpdateFile(), TError);
 }

@@ -1,5 +1,6 @@
 #include "GuiTest.h"
 #include "app/IniFile.h"
+#include "support/Bricks.h"
 
 #include <QAction>
 #include <QFileDialog>
@@ -9,15 +10,14 @@
 
 namespace {
 std::unique_ptr<TBlock> Brick(int x, bool selected) {
-    auto b = std::make_unique<TBlock>();
-    b->Create(x, 0, 0, 2, 2, 3, 255, true, false, false, "");
+    auto b = MakeBrick('B', 20 * x, 0, 0, 40, 40, 24, 255, true);
     b->Selected = selected;
     return b;
 }
 } // namespace
 
 TEST(MainFormCommands, CloseAsksToSaveAModifiedModel) {
-    std::string dir = TestFolder("close");
+    std::string dir = TestFolder();
     auto form = NewForm(dir + "s.ini");
     form->show();
     form->Modified = true;
@@ -33,7 +33,7 @@ TEST(MainFormCommands, CloseAsksToSaveAModifiedModel) {
 }
 
 TEST(MainFormCommands, UnmodifiedModelClosesWithoutAQuestion) {
-    auto form = NewForm(TestFolder("closequiet") + "s.ini");
+    auto form = NewForm(TestFolder() + "s.ini");
     form->show();
     bool asked = false;
     QTimer::singleShot(0, [&] {
@@ -48,7 +48,7 @@ TEST(MainFormCommands, UnmodifiedModelClosesWithoutAQuestion) {
 }
 
 TEST(MainFormCommands, SaveAndLoadKeepTheCaptionAndTheView) {
-    std::string dir = TestFolder("saveload");
+    std::string dir = TestFolder();
     auto form = NewForm(dir + "s.ini");
     QString title = form->windowTitle();
     EXPECT_EQ(title, "Tessaryn Ver 3.19");
@@ -84,7 +84,7 @@ TEST(MainFormCommands, SaveAndLoadKeepTheCaptionAndTheView) {
 }
 
 TEST(MainFormCommands, RecentFilesInTheLoadMenuAreAtMostFifteen) {
-    auto form = NewForm(TestFolder("recent") + "s.ini");
+    auto form = NewForm(TestFolder() + "s.ini");
     for (int i = 0; i < 20; ++i)
         form->RecentModels.push_back("/m/" + std::to_string(i) + ".lgo");
     form->pumLoadPopup();
@@ -96,7 +96,7 @@ TEST(MainFormCommands, RecentFilesInTheLoadMenuAreAtMostFifteen) {
 }
 
 TEST(MainFormCommands, NewModelGroupsAndUndoButtons) {
-    auto form = NewForm(TestFolder("newmodel") + "s.ini");
+    auto form = NewForm(TestFolder() + "s.ini");
     form->Model.Add(Brick(0, true));
     form->pumOptionsPopup();
     EXPECT_TRUE(form->miGroup->isEnabled());
@@ -125,7 +125,7 @@ TEST(MainFormCommands, NewModelGroupsAndUndoButtons) {
 }
 
 TEST(MainFormCommands, SavingUnderADatNameWritesLDraw) {
-    std::string dir = TestFolder("savedat");
+    std::string dir = TestFolder();
     auto form = NewForm(dir + "s.ini");
     form->Model.Add(Brick(0, false));
     form->SaveModelAs(dir + "model.dat", true);

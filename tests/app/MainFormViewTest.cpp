@@ -16,47 +16,28 @@ void Wheel(QWidget* target, int delta) {
 }
 } // namespace
 
+// The view controls' tests hold the numbers; here each button, bar and the wheel reach them.
 TEST(MainFormView, ButtonsBarsAndWheelMoveTheView) {
-    auto form = NewForm(TestFolder("view") + "s.ini");
+    auto form = NewForm(TestFolder() + "s.ini");
     form->show();
-    EXPECT_EQ(form->Controls.RotX.Position, 70);
-    EXPECT_EQ(form->Controls.RotZ.Position, 30);
-
     form->btnRotLeft->click();
-    EXPECT_EQ(form->Controls.RotZ.Position, 25);
     EXPECT_EQ(form->RotZ->value(), 25);
     form->btnRotUp->click();
     EXPECT_EQ(form->Controls.RotX.Position, 75);
-
     form->FixedViews[2]->click(); // from right
     EXPECT_EQ(form->Controls.RotZ.Position, 270);
-    EXPECT_EQ(form->Controls.RotX.Position, 75);
-    EXPECT_EQ(form->Context.View.Octant, 3);
-    form->FixedViews[9]->click(); // front view: horizontal counts as seen from below
-    EXPECT_GE(form->Context.View.Octant, 4);
-
     Wheel(form->PaintBox1, -120);
-    EXPECT_EQ(form->Controls.ScaleBar.Position, 9);
-    EXPECT_FLOAT_EQ(form->Context.View.ViewScale, 10.0f / 9);
-    Wheel(form->PaintBox1, 120);
-    Wheel(form->PaintBox1, 120);
-    EXPECT_EQ(form->ScaleBar->value(), 11);
+    EXPECT_EQ(form->ScaleBar->value(), 9);
     form->btnZoomIn->click();
-    EXPECT_EQ(form->Controls.ScaleBar.Position, 10);
-
-    float originX = form->Context.View.OriginX;
+    EXPECT_EQ(form->Controls.ScaleBar.Position, 8);
     form->OffsetX->setValue(100);
     EXPECT_EQ(form->Controls.OffsetX.Position, 100);
-    EXPECT_FLOAT_EQ(form->Context.View.OriginX, originX - 100);
-
     form->btnRestoreView->click();
-    EXPECT_EQ(form->Controls.RotX.Position, 70);
-    EXPECT_EQ(form->Controls.RotZ.Position, 30);
     EXPECT_EQ(form->OffsetX->value(), 0);
 }
 
 TEST(MainFormView, RotateButtonsRepeatWhileHeld) {
-    auto form = NewForm(TestFolder("repeat") + "s.ini");
+    auto form = NewForm(TestFolder() + "s.ini");
     form->show();
     QTest::mousePress(form->btnRotRight, Qt::LeftButton);
     QTest::qWait(form->btnRotRight->autoRepeatDelay() +
@@ -66,7 +47,7 @@ TEST(MainFormView, RotateButtonsRepeatWhileHeld) {
 }
 
 TEST(MainFormView, CentreMovesTheModelToTheMiddle) {
-    auto form = NewForm(TestFolder("centre") + "s.ini");
+    auto form = NewForm(TestFolder() + "s.ini");
     form->show();
     QTest::qWaitForWindowExposed(form.get());
     // Only the baseplate: its centre (0, 0, -4) goes to the middle of the view box.
@@ -91,7 +72,7 @@ std::vector<uint8_t> Pixels(const TBitmap& bitmap) {
 } // namespace
 
 TEST(MainFormView, TheViewBoxShowsTheRenderedFrame) {
-    auto form = NewForm(TestFolder("frame") + "s.ini");
+    auto form = NewForm(TestFolder() + "s.ini");
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     form->RedrawPicture();

@@ -12,7 +12,7 @@
 
 TEST(OpenModelDialog, PreviewPictureBesideTheModel) {
     TestApp();
-    std::string dir = TestFolder("preview");
+    std::string dir = TestFolder();
     WriteFile(dir + "a.lgo", "= 70 30 10 0 0 1 1\r\n");
     WriteFile(dir + "b.lgo", "= 70 30 10 0 0 1 1\r\n");
     QImage(30, 20, QImage::Format_RGB32).save(QString::fromStdString(dir + "a.bmp"));
@@ -50,7 +50,7 @@ TEST(ColourSwatches, TakeTheTableColoursExceptTheSixthColumn) {
 }
 
 TEST(MainFormPaint, TimingShowsTheFrameTimeInTheCaption) {
-    auto form = NewForm(TestFolder("timing") + "s.ini");
+    auto form = NewForm(TestFolder() + "s.ini");
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     form->miTiming->trigger();
@@ -59,7 +59,7 @@ TEST(MainFormPaint, TimingShowsTheFrameTimeInTheCaption) {
 }
 
 TEST(MainFormColours, LeftClickChoosesTheColourRightClickTheBackground) {
-    auto form = NewForm(TestFolder("swatch") + "s.ini");
+    auto form = NewForm(TestFolder() + "s.ini");
     EXPECT_EQ(form->CurrentColour, form->SwatchColour(0)); // white at start
     int32_t background = form->Background;
     QTest::mouseClick(form->Swatches, Qt::LeftButton, {}, QPoint(62, 28)); // Red

@@ -71,7 +71,7 @@ TEST(PalettePages, OnlyEmptyPagesAreRemovedAndNewPagesAreNumbered) {
 }
 
 TEST(PalettePages, PageFromPartFileListsItsParts) {
-    std::string folder = TestFolder("palette_partfile");
+    std::string folder = TestFolder();
     WriteFile(folder + "mine.dat",
               "[alpha]\r\nNP=0\r\n\r\n[beta]\r\n[broken\r\n[]\r\nx=[gamma]\r\n");
     TPageList list = ThreePages();

@@ -8,6 +8,7 @@
 #include "app/PalettePanel.h"
 #include "base/Error.h"
 #include "base/FileNames.h"
+#include "support/Pixels.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -27,8 +28,8 @@ const char* ThreePages = "[Main]\r\nVersion=2\r\nPages=3\r\n"
                          "Brick0=B4x2x1|3020\r\n"
                          "[Page3]\r\nTitle=Spare\r\nHeight=40\r\nScale=0.5\r\nCount=0\r\n";
 
-std::unique_ptr<TMainForm> PaletteForm(const std::string& name) {
-    std::string dir = TestFolder(name);
+std::unique_ptr<TMainForm> PaletteForm() {
+    std::string dir = TestFolder();
     WriteFile(dir + "s.ini", ThreePages);
     return NewForm(dir + "s.ini");
 }
@@ -50,7 +51,7 @@ template <class TDialog> void OnNextDialog(std::function<void(TDialog&)> edit, b
 } // namespace
 
 TEST(Palette, ClickTakesTheBrickInTheCurrentColourAtTheLastDrop) {
-    auto form = PaletteForm("palette_take");
+    auto form = PaletteForm();
     TPalettePanel& palette = *form->Palette;
     EXPECT_EQ(palette.ComboBox1->count(), 4);
     EXPECT_EQ(palette.ComboBox1->currentIndex(), 1);
@@ -73,36 +74,24 @@ TEST(Palette, ClickTakesTheBrickInTheCurrentColourAtTheLastDrop) {
     EXPECT_TRUE(brick.Transparent);
 }
 
-TEST(Palette, RecentlyUsedPageOrdersByUseAndRemembersColours) {
-    auto form = PaletteForm("palette_recent");
+// The pages' own tests hold the order and colour rules; here the clicks and buttons reach them.
+TEST(Palette, RecentlyUsedPageShowsTheTakenBricksInTheirColours) {
+    auto form = PaletteForm();
     TPalettePanel& palette = *form->Palette;
-    form->CurrentColour = 0x0000FF;
-    Click(*form, 0);
     form->CurrentColour = 0x00FF00;
     Click(*form, 1);
-    Click(*form, 0);
-    EXPECT_EQ(palette.Pages.RecentBricks, (std::vector<std::string>{"B2x2x3", "T3x2x3|3038"}));
-    EXPECT_EQ(palette.Pages.RecentColours, (std::vector<int32_t>{0x0000FF, 0x00FF00}));
-    EXPECT_EQ(form->Hand.BrickInHand->Colour, 0x00FF00);
-
     palette.ComboBox1Change(0);
-    EXPECT_EQ(palette.ListBox1->count(), 2);
-    EXPECT_EQ(palette.ListBox1->RowHeight(), 50);
     EXPECT_EQ(palette.Pages.CurrentPage, 0);
-    form->CurrentColour = 0xFFFFFF;
-    Click(*form, 1);
-    EXPECT_EQ(form->Hand.BrickInHand->Kind, 'T');
-    EXPECT_EQ(form->Hand.BrickInHand->Colour, 0x00FF00);
     EXPECT_EQ(palette.ListBox1->Key(0), "T3x2x3|3038");
-
+    form->CurrentColour = 0xFFFFFF;
+    Click(*form, 0);
+    EXPECT_EQ(form->Hand.BrickInHand->Colour, 0x00FF00);
     form->btnClearClick();
-    EXPECT_TRUE(palette.Pages.RecentBricks.empty());
     EXPECT_EQ(palette.ListBox1->count(), 0);
-    EXPECT_EQ(palette.Pages.RecentRowHeight, 40);
 }
 
 TEST(Palette, KeysTurnPagesMoveTheRowAndTakeTheBrick) {
-    auto form = PaletteForm("palette_keys");
+    auto form = PaletteForm();
     TPalettePanel& palette = *form->Palette;
     form->FormKeyDown(Qt::Key_Left, Qt::NoModifier);
     EXPECT_EQ(palette.Pages.CurrentPage, 2);
@@ -120,14 +109,12 @@ TEST(Palette, KeysTurnPagesMoveTheRowAndTakeTheBrick) {
     EXPECT_EQ(palette.Pages.RecentBricks.front(), "B2x2x3");
 }
 
-TEST(Palette, ArrowButtonsWrapAroundThePages) {
-    auto form = PaletteForm("palette_wrap");
+TEST(Palette, ArrowButtonsTurnAndRepeat) {
+    auto form = PaletteForm();
     TPalettePanel& palette = *form->Palette;
     palette.btnPrevPage->click();
-    EXPECT_EQ(palette.Pages.CurrentPage, 2);
     EXPECT_EQ(palette.ComboBox1->currentIndex(), 3);
     palette.btnNextPage->click();
-    EXPECT_EQ(palette.Pages.CurrentPage, 0);
     palette.btnNextPage->click();
     EXPECT_EQ(palette.ListBox1->Key(0), "B4x2x1|3020");
     EXPECT_TRUE(palette.btnNextPage->autoRepeat());
@@ -135,7 +122,7 @@ TEST(Palette, ArrowButtonsWrapAroundThePages) {
 }
 
 TEST(Palette, OnlyAnEmptyPageCanBeRemoved) {
-    auto form = PaletteForm("palette_remove");
+    auto form = PaletteForm();
     TPalettePanel& palette = *form->Palette;
     palette.ShowPage(2);
     palette.pumEditPopup();
@@ -161,7 +148,7 @@ TEST(Palette, OnlyAnEmptyPageCanBeRemoved) {
 }
 
 TEST(Palette, PropertiesChangeThePageOnlyOnOk) {
-    auto form = PaletteForm("palette_properties");
+    auto form = PaletteForm();
     TPalettePanel& palette = *form->Palette;
     auto edit = [](TfrmProperties& d) {
         d.edHeader->setText("Walls");
@@ -182,7 +169,7 @@ TEST(Palette, PropertiesChangeThePageOnlyOnOk) {
 }
 
 TEST(Palette, CustomiseAndReorderChangeThePagesOnlyOnOk) {
-    auto form = PaletteForm("palette_customise");
+    auto form = PaletteForm();
     TPalettePanel& palette = *form->Palette;
     auto move = [](TfrmCustomize& d) {
         d.lbLeft->setCurrentRow(0);
@@ -191,10 +178,9 @@ TEST(Palette, CustomiseAndReorderChangeThePagesOnlyOnOk) {
     OnNextDialog<TfrmCustomize>(move, false);
     palette.Customizepages1Click();
     EXPECT_EQ(palette.Pages.Pages[0].Bricks.size(), 2u);
+    // The pages' own tests hold where bricks and pages go; here OK applies the dialog's moves.
     OnNextDialog<TfrmCustomize>(move, true);
     palette.Customizepages1Click();
-    EXPECT_EQ(palette.Pages.Pages[0].Bricks, (std::vector<std::string>{"T3x2x3|3038"}));
-    EXPECT_EQ(palette.Pages.Pages[1].Bricks, (std::vector<std::string>{"B4x2x1|3020", "B2x2x3"}));
     EXPECT_EQ(palette.ListBox1->count(), 1);
 
     auto reorder = [](TfrmReorder& d) {
@@ -207,19 +193,17 @@ TEST(Palette, CustomiseAndReorderChangeThePagesOnlyOnOk) {
     EXPECT_EQ(palette.Pages.Pages[0].Title, "Bricks");
     OnNextDialog<TfrmReorder>(reorder, true);
     palette.Reorderpages1Click();
-    EXPECT_EQ(palette.Pages.PageTitles(),
-              (std::vector<std::string>{"<Recently used>", "Spare", "Bricks", "Plates"}));
-    EXPECT_FLOAT_EQ(palette.Pages.Pages[2].Scale, 0.4f);
+    EXPECT_EQ(palette.Pages.Pages[0].Title, "Spare");
 }
 
 TEST(Palette, CombinationRowInASubfolderDrawsAndLoads) {
     std::string saved = AppDir();
-    std::string dir = TestFolder("palette_combodir");
+    std::string dir = TestFolder();
     std::filesystem::create_directories(dir + "Combos/Small");
     WriteFile(dir + "Combos/Small/Pair.lgo", "= 60 30 10 0 0 1 1\r\n"
                                              "B 0 0 0 40 40 24 0 1 0 0 0 0  0\r\n"
                                              "B 40 0 0 40 40 24 255 1 0 0 0 0  0\r\n");
-    auto form = PaletteForm("palette_combopage");
+    auto form = PaletteForm();
     SetAppDir(dir);
     TPalettePanel& palette = *form->Palette;
     palette.ListBox1->setCurrentRow(1);
@@ -242,11 +226,7 @@ TEST(Palette, CombinationRowInASubfolderDrawsAndLoads) {
     QPainter painter(&image);
     palette.ListBox1DrawItem(painter, QRect(0, 0, 200, 60), 1, false);
     EXPECT_EQ(palette.TextBitmap.Height(), 40);
-    int current = 0;
-    for (int y = 0; y < palette.TextBitmap.Height(); ++y)
-        for (int x = 0; x < palette.TextBitmap.Width(); ++x)
-            current += palette.TextBitmap.Pixel(x, y) == 0x00C800;
-    EXPECT_GT(current, 50);
+    EXPECT_GT(PixelsOfColour(palette.TextBitmap, 0x00C800), 50);
 
     std::string modelName = form->ModelFileName;
     Click(*form, 1);
@@ -262,9 +242,9 @@ TEST(Palette, CombinationRowInASubfolderDrawsAndLoads) {
 
 TEST(Palette, EditIDGivesANewIdentityItsMappingRow) {
     std::string saved = AppDir();
-    std::string dir = TestFolder("palette_mapping");
+    std::string dir = TestFolder();
     std::filesystem::copy_file(std::string(TESSARYN_SHIPPED_DATA) + "ts2ld.lst", dir + "ts2ld.lst");
-    auto form = PaletteForm("palette_mappingpage");
+    auto form = PaletteForm();
     SetAppDir(dir);
     TPalettePanel& palette = *form->Palette;
     // A shape no row knows, so that only the identity can find a row.
@@ -276,13 +256,12 @@ TEST(Palette, EditIDGivesANewIdentityItsMappingRow) {
     ASSERT_TRUE(changed);
     EXPECT_EQ(palette.Pages.Pages[0].Bricks[0], "B5x3x3|99999x");
     EXPECT_EQ(palette.ListBox1->currentRow(), 0);
-    std::ifstream table(dir + "ts2ld.lst");
-    std::string text((std::istreambuf_iterator<char>(table)), std::istreambuf_iterator<char>());
-    EXPECT_NE(text.find("B 3 5 3 1 16 0 0 0 0 99999x.DAT 0"), std::string::npos);
+    EXPECT_NE(TTempFolder::Read(dir + "ts2ld.lst").find("B 3 5 3 1 16 0 0 0 0 99999x.DAT 0"),
+              std::string::npos);
 }
 
 TEST(Palette, SettingsWrittenAtExitHoldTheEditedPages) {
-    std::string dir = TestFolder("palette_exit");
+    std::string dir = TestFolder();
     WriteFile(dir + "s.ini", ThreePages);
     {
         auto form = NewForm(dir + "s.ini");
@@ -304,7 +283,7 @@ TEST(Palette, SettingsWrittenAtExitHoldTheEditedPages) {
 }
 
 TEST(Palette, RightClickOnThePanelAndBitDepthReachTheViewAndTheRows) {
-    auto form = PaletteForm("palette_panel");
+    auto form = PaletteForm();
     form->Background = 0x123456;
     QTest::mouseClick(form->Palette, Qt::RightButton, Qt::NoModifier, QPoint(1, 1));
     EXPECT_EQ(form->Background, form->ButtonFaceColour());

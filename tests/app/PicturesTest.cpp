@@ -19,8 +19,7 @@
 namespace {
 
 struct PicturesFixture : ::testing::Test {
-    std::string folder = TestFolder(
-        std::string("pictures_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::string folder = TestFolder();
     std::unique_ptr<TMainForm> form;
     std::vector<QString> titles;
     std::string answer; // the file name the save dialog gives, empty to cancel

@@ -1,16 +1,16 @@
 #include "app/Settings.h"
 
 #include "app/IniFile.h"
+#include "support/TempFolder.h"
 
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 
 namespace {
+// A settings file of its own for each test, in one folder for the whole file.
 std::string TempIni(const std::string& name, const std::string& text) {
-    std::string path = (std::filesystem::temp_directory_path() / ("tessaryn_set_" + name)).string();
-    std::ofstream(path, std::ios::binary) << text;
-    return path;
+    static TTempFolder folder;
+    return folder.Write(name, text);
 }
 } // namespace
 
@@ -81,7 +81,6 @@ TEST(Settings, RoundTripKeepsEverythingAndForeignSections) {
     EXPECT_EQ(ini.ReadString("Mine", "Keep", ""), "yes");
     EXPECT_EQ(ini.ReadString("Page3", "Title", ""), "stale");
     EXPECT_EQ(ini.ReadString("Page1", "Scale", ""), "0.25");
-    std::filesystem::remove(name);
 }
 
 TEST(Settings, VersionOneIsReadAndConverted) {
@@ -112,7 +111,6 @@ TEST(Settings, VersionOneIsReadAndConverted) {
     EXPECT_TRUE(v2.Shading);
     TIniFile ini(name);
     EXPECT_FALSE(ini.ValueExists("Main", "Title1"));
-    std::filesystem::remove(name);
 }
 
 TEST(Settings, BadNumbersFallBack) {
@@ -125,7 +123,6 @@ TEST(Settings, BadNumbersFallBack) {
     EXPECT_FLOAT_EQ(s.Pages[0].Scale, 0.5f);
     EXPECT_EQ(s.Pages[0].Bricks.size(), 1u);
     EXPECT_EQ(s.StudQual, 0);
-    std::filesystem::remove(name);
 }
 
 TEST(Settings, UnknownVersionLeavesPagesInTheFile) {
@@ -135,7 +132,6 @@ TEST(Settings, UnknownVersionLeavesPagesInTheFile) {
     EXPECT_TRUE(s.Pages.empty());
     SaveSettings(name, s);
     EXPECT_EQ(TIniFile(name).ReadString("Page1", "Title", ""), "Future");
-    std::filesystem::remove(name);
 }
 
 TEST(Settings, DecimalsIgnoreTheLocale) {

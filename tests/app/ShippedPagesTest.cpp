@@ -26,7 +26,7 @@ TEST(ShippedPages, EveryKeyMakesABrickOrLoadsAModelAndEveryIdentityIsMapped) {
     std::string saved = AppDir();
     SetAppDir(shipped);
     // The table may add rows while searching, so it works on a copy.
-    std::string folder = TestFolder("palette_shippedmap");
+    std::string folder = TestFolder();
     std::filesystem::copy_file(shipped + "ts2ld.lst", folder + "ts2ld.lst");
     TLDrawMap map(folder);
     map.Load();

@@ -31,8 +31,7 @@ const char* TwoPages = "[Main]\r\nVersion=2\r\nPages=2\r\n"
                        "Brick0=B4x2x1|3020\r\n";
 
 struct WindowFixture : ::testing::Test {
-    std::string folder = TestFolder(
-        std::string("window_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::string folder = TestFolder();
     std::unique_ptr<TMainForm> form;
 
     void SetUp() override {
@@ -308,7 +307,7 @@ TEST_F(WindowFixture, CustomizeDialogDrawsRecentRowsInTheirRememberedColours) {
 }
 
 TEST(WindowSettings, LinesEndedByABareCarriageReturnAreRead) {
-    std::string folder = TestFolder("window_crsettings");
+    std::string folder = TestFolder();
     std::string text = TwoPages;
     text.erase(std::remove(text.begin(), text.end(), '\n'), text.end());
     WriteFile(folder + "s.ini", text);

@@ -16,8 +16,7 @@
 
 namespace {
 struct KeysFixture : ::testing::Test {
-    std::string folder = TestFolder(
-        std::string("keys_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::string folder = TestFolder();
     std::unique_ptr<TMainForm> form;
 
     void SetUp() override {

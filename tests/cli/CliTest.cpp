@@ -1,7 +1,7 @@
 #include "cli/Cli.h"
 
 #include "base/FileNames.h"
-#include "model/TempFolder.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 #include <sstream>

@@ -1,6 +1,6 @@
 #include "base/FileNames.h"
 #include "cli/Cli.h"
-#include "model/TempFolder.h"
+#include "support/TempFolder.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>

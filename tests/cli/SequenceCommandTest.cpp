@@ -1,10 +1,10 @@
 #include "base/FileNames.h"
 #include "cli/Cli.h"
-#include "model/TempFolder.h"
 #include "parts/PartCache.h"
 #include "raster/Bitmap.h"
 #include "raster/PictureFiles.h"
 #include "render/SequenceFile.h"
+#include "support/TempFolder.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -1,11 +1,12 @@
 #include "base/FileNames.h"
 #include "cli/Cli.h"
 #include "exchange/LoadModel.h"
-#include "model/TempFolder.h"
 #include "parts/DrawClass.h"
 #include "parts/PartCache.h"
 #include "raster/Bitmap.h"
 #include "raster/PictureFiles.h"
+#include "support/Pixels.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -54,11 +55,7 @@ int YellowAt(int detail) {
         return -1;
     TBitmap bitmap;
     ReadPictureFile(picture, bitmap);
-    int yellow = 0;
-    for (int y = 0; y < bitmap.Height(); ++y)
-        for (int x = 0; x < bitmap.Width(); ++x)
-            yellow += bitmap.Pixel(x, y) == 0x2FCDF5;
-    return yellow;
+    return PixelsOfColour(bitmap, 0x2FCDF5);
 }
 
 TEST(Showcase, RendersWithDecorationsInOneCommand) {

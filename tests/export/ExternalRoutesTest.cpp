@@ -1,6 +1,6 @@
 #include "exchange/ExternalRoutes.h"
 
-#include "LDrawTestFolder.h"
+#include "MapTable.h"
 #include "base/Error.h"
 #include "model/Block.h"
 
@@ -27,17 +27,17 @@ public:
 class ExternalRoutesTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        Folder.WriteMap({"B 2 4 3 1 16 0 0 0 0 3001.DAT 0  "});
+        WriteMapTable(Folder, {"B 2 4 3 1 16 0 0 0 0 3001.DAT 0  "});
         Brick.Kind = 'B';
         Brick.SX = 40, Brick.SY = 80, Brick.SZ = 24, Brick.Studs = true;
         Brick.Colour = 0x1B28C4; // the table's red
-        Programs = {Folder.Path + "lib", "ldview", "models/test.dat", "conv2", "conv3", "povray"};
+        Programs = {Folder.Dir() + "lib", "ldview", "models/test.dat", "conv2", "conv3", "povray"};
     }
 
     TExternalScene Scene() { return {Bricks, Map, TExternalView{}, false}; }
 
-    TLDrawTestFolder Folder;
-    TLDrawMap Map{Folder.Path};
+    TTempFolder Folder;
+    TLDrawMap Map{Folder.Dir()};
     TBlock Brick;
     std::vector<TBlock*> Bricks{&Brick};
     TExternalPrograms Programs;
@@ -49,7 +49,7 @@ protected:
 TEST_F(ExternalRoutesTest, LDrawThisViewWritesTheModelIntoAFreshFolderThenStartsTheViewer) {
     TExternalScene scene = Scene();
     LDrawThisView(Programs, scene, Starter);
-    EXPECT_EQ(Folder.Read("lib/models/test.dat").substr(0, 13), "1 4 20 -24 -4");
+    EXPECT_EQ(TTempFolder::Read(Folder.File("lib/models/test.dat")).substr(0, 13), "1 4 20 -24 -4");
     ASSERT_EQ(Starter.Calls.size(), 1u);
     const std::string& call = Starter.Calls[0];
     EXPECT_EQ(call.substr(0, 20), "run ldview  -s1 -b0 ");
@@ -64,7 +64,7 @@ TEST_F(ExternalRoutesTest, L2PWaitsForTheConverterThenWritesTheSceneAndStartsPov
               (std::vector<std::string>{"wait conv2  in " + Programs.LDrawLib,
                                         "run povray +ITS_test.pov -V +W320 +H240 in " +
                                             Programs.LDrawLib}));
-    std::string scene_text = Folder.Read("lib/TS_test.pov");
+    std::string scene_text = TTempFolder::Read(Folder.File("lib/TS_test.pov"));
     EXPECT_EQ(scene_text.substr(0, 39), "#version 3.0\r\n#include \"lg_color.inc\"\r\n");
     EXPECT_EQ(scene_text.substr(scene_text.size() - 3), "}\r\n");
 }
@@ -76,7 +76,7 @@ TEST_F(ExternalRoutesTest, L3PPatchesTheConvertersSceneInPlace) {
     };
     TExternalScene scene = Scene();
     PovViaL3P(Programs, scene, Starter);
-    EXPECT_EQ(Folder.Read("lib/test.pov"),
+    EXPECT_EQ(TTempFolder::Read(Folder.File("lib/test.pov")),
               "// Background:\r\nbackground { color rgb <0,0,0>}\r\ncamera {\r\n"
               "    location <-0,-1000,-0>\r\n    angle 25\r\n}\r\n");
     EXPECT_EQ(Starter.Calls.back(), "run povray +Itest.pov -V +W320 +H240 in " + Programs.LDrawLib);
@@ -89,7 +89,7 @@ TEST_F(ExternalRoutesTest, L3PStopsWhenTheConverterLeftNoScene) {
 }
 
 TEST_F(ExternalRoutesTest, MissingMappingTableStopsBeforeAnyProgramRuns) {
-    std::filesystem::remove(Folder.Path + "ts2ld.lst");
+    std::filesystem::remove(Folder.Dir() + "ts2ld.lst");
     TExternalScene scene = Scene();
     EXPECT_THROW(PovViaL2P(Programs, scene, Starter), TError);
     EXPECT_TRUE(Starter.Calls.empty());

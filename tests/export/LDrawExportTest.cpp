@@ -1,9 +1,10 @@
 #include "exchange/LDrawExport.h"
 
-#include "LDrawTestFolder.h"
+#include "MapTable.h"
 #include "base/Error.h"
 #include "exchange/LDrawMap.h"
 #include "model/BlockKinds.h"
+#include "support/ErrorMessage.h"
 
 #include <gtest/gtest.h>
 
@@ -27,8 +28,8 @@ protected:
     }
     std::string Export(TBlock& brick) { return Export(std::vector<TBlock*>{&brick}); }
 
-    TLDrawTestFolder Folder;
-    TLDrawMap Map{Folder.Path};
+    TTempFolder Folder;
+    TLDrawMap Map{Folder.Dir()};
 };
 
 std::string Line(const std::string& head, int matrix, const std::string& part) {
@@ -37,7 +38,7 @@ std::string Line(const std::string& head, int matrix, const std::string& part) {
 } // namespace
 
 TEST_F(LDrawExportTest, PositionIsTheTopCentreWithAxesChanged) {
-    Folder.WriteMap({"B 2 4 3 1 16 0 0 0 0 3001.DAT 0  "});
+    WriteMapTable(Folder, {"B 2 4 3 1 16 0 0 0 0 3001.DAT 0  "});
     auto b = Brick('B', 0, 0, 0, 40, 80, 24);
     EXPECT_EQ(Export(*b), Line("1 4 20 -24 -40", 0, "3001.dat"));
     EXPECT_EQ(b->PartID, "3001");
@@ -48,7 +49,7 @@ TEST_F(LDrawExportTest, PositionIsTheTopCentreWithAxesChanged) {
 }
 
 TEST_F(LDrawExportTest, HalfUnitsTruncateTowardZero) {
-    Folder.WriteMap({"B 0 0 1 1 16 0 0 0 0 odd.DAT 0  "});
+    WriteMapTable(Folder, {"B 0 0 1 1 16 0 0 0 0 odd.DAT 0  "});
     auto plus = Brick('B', 1, 1, 0, 19, 19, 8);
     auto minus = Brick('B', -20, -20, 0, 19, 19, 8);
     EXPECT_EQ(Export({plus.get(), minus.get()}),
@@ -56,7 +57,7 @@ TEST_F(LDrawExportTest, HalfUnitsTruncateTowardZero) {
 }
 
 TEST_F(LDrawExportTest, OffsetsFollowTheTurnedAxes) {
-    Folder.WriteMap({"B 2 4 3 1 16 3 -5 7 1 3001.DAT 0  "});
+    WriteMapTable(Folder, {"B 2 4 3 1 16 3 -5 7 1 3001.DAT 0  "});
     auto b = Brick('B', 0, 0, 0, 40, 80, 24);
     const char* expected[4] = {"1 4 17 -29 -33", "1 4 13 -29 -43", "1 4 23 -29 -47",
                                "1 4 27 -29 -37"};
@@ -69,14 +70,14 @@ TEST_F(LDrawExportTest, OffsetsFollowTheTurnedAxes) {
 }
 
 TEST_F(LDrawExportTest, DiagonalBitSelectsTheHalfwayMatrices) {
-    Folder.WriteMap({"B 2 4 3 1 16 0 0 0 5 3001.DAT 0  "});
+    WriteMapTable(Folder, {"B 2 4 3 1 16 0 0 0 5 3001.DAT 0  "});
     auto b = Brick('B', 0, 0, 0, 40, 80, 24);
     b->Turn = 3;
     EXPECT_EQ(Export(*b), Line("1 4 20 -24 -40", 4, "3001.dat"));
 }
 
 TEST_F(LDrawExportTest, TransparencyAddsThirtyTwoAndWhiteIsZero) {
-    Folder.WriteMap({"B 2 4 3 1 16 0 0 0 0 3001.DAT 0  "});
+    WriteMapTable(Folder, {"B 2 4 3 1 16 0 0 0 0 3001.DAT 0  "});
     auto b = Brick('B', 0, 0, 0, 40, 80, 24);
     b->Transparent = true;
     EXPECT_EQ(Export(*b), Line("1 36 20 -24 -40", 0, "3001.dat"));
@@ -86,7 +87,7 @@ TEST_F(LDrawExportTest, TransparencyAddsThirtyTwoAndWhiteIsZero) {
 }
 
 TEST_F(LDrawExportTest, WheelsGetTyreLinesMappedOrNot) {
-    Folder.WriteMap({"O 2 2 2 0 16 0 0 0 2 7039.DAT 0  "});
+    WriteMapTable(Folder, {"O 2 2 2 0 16 0 0 0 2 7039.DAT 0  "});
     auto wheel = Brick('O', 0, 0, 0, 40, 40, 16, "7039");
     wheel->Studs = false;
     auto rim = Brick('O', 0, 0, 0, 20, 20, 16, "4624");
@@ -101,7 +102,7 @@ TEST_F(LDrawExportTest, WheelsGetTyreLinesMappedOrNot) {
 }
 
 TEST_F(LDrawExportTest, BlankKindsBecomePlainBricks) {
-    Folder.WriteMap({"B 1 1 3 1 16 0 0 0 0 3005.DAT 0  "});
+    WriteMapTable(Folder, {"B 1 1 3 1 16 0 0 0 0 3005.DAT 0  "});
     auto b = Brick('B', 0, 0, 0, 20, 20, 24);
     b->Kind = ' ';
     EXPECT_EQ(Export(*b), Line("1 4 10 -24 -10", 0, "3005.dat"));
@@ -109,7 +110,7 @@ TEST_F(LDrawExportTest, BlankKindsBecomePlainBricks) {
 }
 
 TEST_F(LDrawExportTest, ExtremeCoordinatesDoNotOverflow) {
-    Folder.WriteMap({"B 1 1 3 1 16 0 0 0 0 3005.DAT 0  "});
+    WriteMapTable(Folder, {"B 1 1 3 1 16 0 0 0 0 3005.DAT 0  "});
     auto b = Brick('B', INT32_MAX, INT32_MIN, INT32_MAX, 20, 20, 24);
     EXPECT_EQ(Export(*b), Line("1 4 2147483657 -2147483671 2147483638", 0, "3005.dat"));
 }
@@ -117,22 +118,18 @@ TEST_F(LDrawExportTest, ExtremeCoordinatesDoNotOverflow) {
 TEST_F(LDrawExportTest, SavingWithoutTableLeavesTheOldFile) {
     std::string name = Folder.Write("model.DAT", "old contents\r\n");
     auto b = Brick('B', 0, 0, 0, 40, 80, 24);
-    try {
-        SaveLDrawFile(name, {b.get()}, Map);
-        FAIL() << "no error";
-    } catch (const TError& e) {
-        EXPECT_NE(std::string(e.what()).find("ts2ld.lst"), std::string::npos);
-    }
-    EXPECT_EQ(Folder.Read("model.DAT"), "old contents\r\n");
-    Folder.WriteMap({"B 2 4 3 1 16 0 0 0 0 3001.DAT 0  "});
+    EXPECT_NE(MessageOf([&] { SaveLDrawFile(name, {b.get()}, Map); }).find("ts2ld.lst"),
+              std::string::npos);
+    EXPECT_EQ(TTempFolder::Read(Folder.File("model.DAT")), "old contents\r\n");
+    WriteMapTable(Folder, {"B 2 4 3 1 16 0 0 0 0 3001.DAT 0  "});
     SaveLDrawFile(name, {b.get()}, Map);
-    EXPECT_EQ(Folder.Read("model.DAT"), Line("1 4 20 -24 -40", 0, "3001.dat"));
-    auto files = std::filesystem::directory_iterator(Folder.Path);
+    EXPECT_EQ(TTempFolder::Read(Folder.File("model.DAT")), Line("1 4 20 -24 -40", 0, "3001.dat"));
+    auto files = std::filesystem::directory_iterator(Folder.Dir());
     EXPECT_EQ(std::distance(begin(files), end(files)), 2); // no temporary file left behind
 }
 
 TEST_F(LDrawExportTest, TurnsOutsideZeroToThreeCountModuloFour) {
-    Folder.WriteMap({"B 2 4 3 1 16 0 0 0 0 3001.DAT 0  "});
+    WriteMapTable(Folder, {"B 2 4 3 1 16 0 0 0 0 3001.DAT 0  "});
     auto b = Brick('B', 0, 0, 0, 40, 80, 24);
     b->Turn = 5;
     EXPECT_EQ(Export(*b), Line("1 4 20 -24 -40", 1, "3001.dat"));

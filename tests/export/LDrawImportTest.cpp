@@ -1,10 +1,11 @@
 #include "exchange/LDrawImport.h"
 
-#include "LDrawTestFolder.h"
+#include "MapTable.h"
 #include "base/Error.h"
 #include "base/LDrawColours.h"
 #include "exchange/LDrawExport.h"
 #include "model/BlockKinds.h"
+#include "support/ErrorMessage.h"
 
 #include <gtest/gtest.h>
 
@@ -18,8 +19,8 @@ protected:
                     [this](std::unique_ptr<TBlock> b) { Bricks.push_back(std::move(b)); });
     }
 
-    TLDrawTestFolder Folder;
-    TLDrawMap Map{Folder.Path};
+    TTempFolder Folder;
+    TLDrawMap Map{Folder.Dir()};
     std::vector<std::unique_ptr<TBlock>> Bricks;
 };
 } // namespace
@@ -53,7 +54,7 @@ TEST(ParseLDrawNumber, DecimalFractionsWithExponentOnly) {
 }
 
 TEST_F(LDrawImportTest, LinesBecomeBricksThroughTheirRows) {
-    Folder.WriteMap({"B 4 2 3 1 16 0 0 0 0 3001.DAT 0  "});
+    WriteMapTable(Folder, {"B 4 2 3 1 16 0 0 0 0 3001.DAT 0  "});
     Import("1 4 20 -24 -40 1 0 0 0 1 0 0 0 1 3001.DAT\r\n"
            "1 36 20 -48 -40 0 0 -1 0 1 0 1 0 0 3001.dat\n"
            "1 72 0 0 0 -1 0 0 0 1 0 0 0 -1 3001.dat\r");
@@ -83,7 +84,7 @@ TEST_F(LDrawImportTest, LinesBecomeBricksThroughTheirRows) {
 }
 
 TEST_F(LDrawImportTest, OtherLinesAreSkippedQuietly) {
-    Folder.WriteMap({"B 1 1 3 1 16 0 0 0 0 3005.DAT 0  "});
+    WriteMapTable(Folder, {"B 1 1 3 1 16 0 0 0 0 3005.DAT 0  "});
     Import("0 Name: test.dat\r\n"
            "0 1 2 3 4 5 6 7 8 9 10 11 12 13 3005.dat\r\n"
            "2 24 0 0 0 1 1 1\r\n"
@@ -98,7 +99,7 @@ TEST_F(LDrawImportTest, OtherLinesAreSkippedQuietly) {
 }
 
 TEST_F(LDrawImportTest, ConversionErrorStopsButKeepsWhatWasRead) {
-    Folder.WriteMap({"B 1 1 3 1 16 0 0 0 0 3005.DAT 0  "});
+    WriteMapTable(Folder, {"B 1 1 3 1 16 0 0 0 0 3005.DAT 0  "});
     EXPECT_THROW(Import("1 4 10 -24 -10 1 0 0 0 1 0 0 0 1 3005.dat\r\n"
                         "1 4 1O -24 -10 1 0 0 0 1 0 0 0 1 3005.dat\r\n"
                         "1 4 10 -24 -10 1 0 0 0 1 0 0 0 1 3005.dat\r\n"),
@@ -109,36 +110,35 @@ TEST_F(LDrawImportTest, ConversionErrorStopsButKeepsWhatWasRead) {
 }
 
 TEST_F(LDrawImportTest, FirstRowThatMakesABrickWins) {
-    Folder.WriteMap({"Q 1 1 3 1 16 0 0 0 0 3005.DAT 0  ", "R 1 1 3 1 16 0 0 0 0 3005.DAT 0  ",
-                     "B 1 1 3 1 16 0 0 0 0 3005.DAT 0  "});
+    WriteMapTable(Folder, {"Q 1 1 3 1 16 0 0 0 0 3005.DAT 0  ", "R 1 1 3 1 16 0 0 0 0 3005.DAT 0  ",
+                           "B 1 1 3 1 16 0 0 0 0 3005.DAT 0  "});
     Import("1 4 10 -24 -10 1 0 0 0 1 0 0 0 1 3005.dat\r\n");
     ASSERT_EQ(Bricks.size(), 1u);
     EXPECT_EQ(Bricks[0]->Kind, 'R');
 }
 
 TEST_F(LDrawImportTest, DiagonalRowBitNeverGivesANegativeTurn) {
-    Folder.WriteMap({"B 1 2 3 1 16 0 0 0 5 3004.DAT 0  ", "B 1 2 3 1 16 0 0 0 7 3004.DAT 0  "});
+    WriteMapTable(Folder,
+                  {"B 1 2 3 1 16 0 0 0 5 3004.DAT 0  ", "B 1 2 3 1 16 0 0 0 7 3004.DAT 0  "});
     Import("1 4 0 0 0 1 0 0 0 1 0 0 0 1 3004.dat\r\n");
     ASSERT_EQ(Bricks.size(), 1u);
     EXPECT_EQ(Bricks[0]->Turn, 3);
 }
 
 TEST_F(LDrawImportTest, MissingTableOrFileIsReportedByName) {
-    try {
-        Import("1 4 0 0 0 1 0 0 0 1 0 0 0 1 3004.dat\r\n");
-        FAIL() << "no error";
-    } catch (const TError& e) {
-        EXPECT_NE(std::string(e.what()).find("ts2ld.lst"), std::string::npos);
-    }
-    Folder.WriteMap({"B 1 2 3 1 16 0 0 0 0 3004.DAT 0  "});
-    EXPECT_THROW(ImportLDraw(Folder.Path + "none.dat", Map, [](std::unique_ptr<TBlock>) {}),
+    EXPECT_NE(
+        MessageOf([&] { Import("1 4 0 0 0 1 0 0 0 1 0 0 0 1 3004.dat\r\n"); }).find("ts2ld.lst"),
+        std::string::npos);
+    WriteMapTable(Folder, {"B 1 2 3 1 16 0 0 0 0 3004.DAT 0  "});
+    EXPECT_THROW(ImportLDraw(Folder.Dir() + "none.dat", Map, [](std::unique_ptr<TBlock>) {}),
                  TError);
 }
 
 TEST_F(LDrawImportTest, ExportThenImportGivesTheSameBricks) {
     // With an odd quarter turn in the row, the brick that comes back has the row's sizes swapped.
-    Folder.WriteMap({"B 4 2 3 1 16 0 0 0 1 3001.DAT 0  ", "B 2 1 1 1 16 3 -4 7 1 3023.DAT 0  ",
-                     "T 3 2 3 0 16 10 0 -10 2 3038.DAT 1  ", "R 2 2 3 1 16 0 0 0 3 3941.DAT 0  "});
+    WriteMapTable(Folder,
+                  {"B 4 2 3 1 16 0 0 0 1 3001.DAT 0  ", "B 2 1 1 1 16 3 -4 7 1 3023.DAT 0  ",
+                   "T 3 2 3 0 16 10 0 -10 2 3038.DAT 1  ", "R 2 2 3 1 16 0 0 0 3 3941.DAT 0  "});
     const char* keys[] = {"B2x4x3", "B1x2x1", "T3x2x3", "R2x2x3"};
     std::vector<std::unique_ptr<TBlock>> bricks;
     int n = 0;
@@ -157,8 +157,8 @@ TEST_F(LDrawImportTest, ExportThenImportGivesTheSameBricks) {
     std::vector<TBlock*> list;
     for (auto& b : bricks)
         list.push_back(b.get());
-    SaveLDrawFile(Folder.Path + "out.dat", list, Map);
-    Import(Folder.Read("out.dat"));
+    SaveLDrawFile(Folder.Dir() + "out.dat", list, Map);
+    Import(TTempFolder::Read(Folder.File("out.dat")));
     ASSERT_EQ(Bricks.size(), bricks.size());
     for (size_t i = 0; i < bricks.size(); ++i) {
         const TBlock& want = *bricks[i];

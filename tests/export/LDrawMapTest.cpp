@@ -1,9 +1,10 @@
 #include "exchange/LDrawMap.h"
 
-#include "LDrawTestFolder.h"
+#include "MapTable.h"
 #include "base/Error.h"
 #include "model/BlockKinds.h"
 #include "parts/DrawClass.h"
+#include "support/ErrorMessage.h"
 
 #include <gtest/gtest.h>
 
@@ -53,45 +54,45 @@ TEST(LDrawRecord, ParseQuirksOfTheTokenReader) {
 }
 
 TEST(LDrawMap, LoadDropsCommentsAndShortLinesAndSaveForgetsThem) {
-    TLDrawTestFolder folder;
+    TTempFolder folder;
+    // Lines under 24 characters are comments.
     folder.Write("ts2ld.lst", "; a comment line that is long enough to be a row\r\n"
                               "B 1 1 3 1 16 0 0 0 0 3005.DAT 0  \n"
-                              "short line\r"
+                              "a line of 23 characters\r"
+                              "B 1 2 3 1 1 0 0 0 0 .DAT\r\n"
                               "B 2 4 3 1 16 0 0 0 0 3001.DAT 0  ");
-    TLDrawMap map(folder.Path);
+    TLDrawMap map(folder.Dir());
     map.Load();
-    ASSERT_EQ(map.Entries().size(), 2u);
-    EXPECT_EQ(map.Entries()[1].Record.PartName, "3001");
+    ASSERT_EQ(map.Entries().size(), 3u);
+    EXPECT_EQ(map.Entries()[2].Record.PartName, "3001");
     map.Save();
-    EXPECT_EQ(folder.Read("ts2ld.lst"), "B 1 1 3 1 16 0 0 0 0 3005.DAT 0  \r\n"
-                                        "B 2 4 3 1 16 0 0 0 0 3001.DAT 0  \r\n");
+    EXPECT_EQ(TTempFolder::Read(folder.File("ts2ld.lst")), "B 1 1 3 1 16 0 0 0 0 3005.DAT 0  \r\n"
+                                                           "B 1 2 3 1 1 0 0 0 0 .DAT\r\n"
+                                                           "B 2 4 3 1 16 0 0 0 0 3001.DAT 0  \r\n");
 }
 
 TEST(LDrawMap, MissingFileNamesItAndSaveWithoutTableWritesNothing) {
-    TLDrawTestFolder folder;
-    TLDrawMap map(folder.Path);
+    TTempFolder folder;
+    TLDrawMap map(folder.Dir());
     map.Save();
-    EXPECT_FALSE(std::filesystem::exists(folder.Path + "ts2ld.lst"));
-    try {
-        map.Load();
-        FAIL() << "no error";
-    } catch (const TError& e) {
-        EXPECT_NE(std::string(e.what()).find(folder.Path + "ts2ld.lst"), std::string::npos);
-    }
+    EXPECT_FALSE(std::filesystem::exists(folder.Dir() + "ts2ld.lst"));
+    EXPECT_NE(MessageOf([&] { map.Load(); }).find(folder.File("ts2ld.lst")), std::string::npos);
 }
 
 TEST(LDrawMap, MalformedNumberStopsTheLoad) {
-    TLDrawTestFolder folder;
-    folder.WriteMap({"B 1 1 3 1 16 0 0 0 0 3005.DAT 0  ", "B 2 4 3 1 16 0 1O 0 0 3001.DAT 0  "});
-    TLDrawMap map(folder.Path);
+    TTempFolder folder;
+    WriteMapTable(folder,
+                  {"B 1 1 3 1 16 0 0 0 0 3005.DAT 0  ", "B 2 4 3 1 16 0 1O 0 0 3001.DAT 0  "});
+    TLDrawMap map(folder.Dir());
     EXPECT_THROW(map.Load(), TError);
 }
 
 TEST(LDrawMap, ShapeRowsMatchSizesInEitherOrder) {
-    TLDrawTestFolder folder;
-    folder.WriteMap({"B 2 4 1 1 16 0 0 0 0 3020.DAT 0  ", "B 2 4 3 0 16 0 0 0 0 nostud.DAT 0  ",
-                     "B 2 4 3 1 16 1 2 3 4 3001.DAT 0  "});
-    TLDrawMap map(folder.Path);
+    TTempFolder folder;
+    WriteMapTable(folder,
+                  {"B 2 4 1 1 16 0 0 0 0 3020.DAT 0  ", "B 2 4 3 0 16 0 0 0 0 nostud.DAT 0  ",
+                   "B 2 4 3 1 16 1 2 3 4 3001.DAT 0  "});
+    TLDrawMap map(folder.Dir());
     map.Load();
     for (auto [sx, sy] : {std::pair{2, 4}, std::pair{4, 2}}) {
         auto b = Brick('B', sx, sy, 3);
@@ -109,9 +110,10 @@ TEST(LDrawMap, ShapeRowsMatchSizesInEitherOrder) {
 }
 
 TEST(LDrawMap, IdentityPassComesFirstAndIgnoresLetterCase) {
-    TLDrawTestFolder folder;
-    folder.WriteMap({"B 2 2 3 1 16 0 0 0 0 3003.DAT 0  ", "B 2 2 3 1 16 0 5 0 0 Special.DAT 0  "});
-    TLDrawMap map(folder.Path);
+    TTempFolder folder;
+    WriteMapTable(folder,
+                  {"B 2 2 3 1 16 0 0 0 0 3003.DAT 0  ", "B 2 2 3 1 16 0 5 0 0 Special.DAT 0  "});
+    TLDrawMap map(folder.Dir());
     map.Load();
     auto b = Brick('B', 2, 2, 3, "SPECIAL");
     TLDrawOffsets o;
@@ -121,9 +123,9 @@ TEST(LDrawMap, IdentityPassComesFirstAndIgnoresLetterCase) {
 }
 
 TEST(LDrawMap, UnknownIdentityAddsARowAndSavesAtOnce) {
-    TLDrawTestFolder folder;
-    folder.WriteMap({"; shipped rows", "B 2 2 3 1 16 0 0 0 0 3003.DAT 0  "});
-    TLDrawMap map(folder.Path);
+    TTempFolder folder;
+    WriteMapTable(folder, {"; shipped rows", "B 2 2 3 1 16 0 0 0 0 3003.DAT 0  "});
+    TLDrawMap map(folder.Dir());
     map.Load();
     auto b = Brick('T', 3, 2, 3, "3038");
     b->Studs = false;
@@ -132,8 +134,8 @@ TEST(LDrawMap, UnknownIdentityAddsARowAndSavesAtOnce) {
     EXPECT_EQ(b->PartID, "3038");
     EXPECT_EQ(o.xOffset + o.yOffset + o.zOffset + o.RotOffset, 0);
     // SizeA is the depth (sy), SizeB the width (sx); the 3 x 2 slope carries variant 1.
-    EXPECT_EQ(folder.Read("ts2ld.lst"), "B 2 2 3 1 16 0 0 0 0 3003.DAT 0  \r\n"
-                                        "T 2 3 3 0 16 0 0 0 0 3038.DAT 1  \r\n");
+    EXPECT_EQ(TTempFolder::Read(folder.File("ts2ld.lst")), "B 2 2 3 1 16 0 0 0 0 3003.DAT 0  \r\n"
+                                                           "T 2 3 3 0 16 0 0 0 0 3038.DAT 1  \r\n");
     // The next brick of that identity finds the new row instead of adding another.
     auto again = Brick('T', 2, 3, 3, "3038");
     again->Studs = false;
@@ -143,9 +145,9 @@ TEST(LDrawMap, UnknownIdentityAddsARowAndSavesAtOnce) {
 }
 
 TEST(LDrawMap, ShapeRowCancelsTheWishForANewRow) {
-    TLDrawTestFolder folder;
-    folder.WriteMap({"B 2 2 3 1 16 0 0 0 0 3003.DAT 0  "});
-    TLDrawMap map(folder.Path);
+    TTempFolder folder;
+    WriteMapTable(folder, {"B 2 2 3 1 16 0 0 0 0 3003.DAT 0  "});
+    TLDrawMap map(folder.Dir());
     map.Load();
     auto b = Brick('B', 2, 2, 3, "mine");
     TLDrawOffsets o;
@@ -155,9 +157,9 @@ TEST(LDrawMap, ShapeRowCancelsTheWishForANewRow) {
 }
 
 TEST(LDrawMap, GeneralBlocksMatchByDefinitionAndKeepTheWishForANewRow) {
-    TLDrawTestFolder folder;
-    folder.WriteMap({"G 2 2 3 1 16 0 4 0 1 3003.DAT 0 parts.dat stdblock"});
-    TLDrawMap map(folder.Path);
+    TTempFolder folder;
+    WriteMapTable(folder, {"G 2 2 3 1 16 0 4 0 1 3003.DAT 0 parts.dat stdblock"});
+    TLDrawMap map(folder.Dir());
     map.Load();
     TDrawClass definition;
     definition.FileName = "PARTS.DAT";
@@ -181,13 +183,13 @@ TEST(LDrawMap, GeneralBlocksMatchByDefinitionAndKeepTheWishForANewRow) {
 }
 
 TEST(LDrawMap, AnIdentityWithABlankAddsNoRow) {
-    TLDrawTestFolder folder;
-    folder.WriteMap({"B 2 2 3 1 16 0 0 0 0 3003.DAT 0  "});
-    TLDrawMap map(folder.Path);
+    TTempFolder folder;
+    WriteMapTable(folder, {"B 2 2 3 1 16 0 0 0 0 3003.DAT 0  "});
+    TLDrawMap map(folder.Dir());
     map.Load();
     auto b = Brick('B', 1, 1, 3, "my part");
     TLDrawOffsets o;
     EXPECT_FALSE(map.FindLDrawRecord(*b, o));
     EXPECT_EQ(b->PartID, "my part");
-    EXPECT_EQ(folder.Read("ts2ld.lst"), "B 2 2 3 1 16 0 0 0 0 3003.DAT 0  \r\n");
+    EXPECT_EQ(TTempFolder::Read(folder.File("ts2ld.lst")), "B 2 2 3 1 16 0 0 0 0 3003.DAT 0  \r\n");
 }

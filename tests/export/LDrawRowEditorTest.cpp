@@ -1,6 +1,6 @@
 #include "exchange/LDrawRowEditor.h"
 
-#include "LDrawTestFolder.h"
+#include "MapTable.h"
 #include "base/Error.h"
 
 #include <gtest/gtest.h>
@@ -11,9 +11,9 @@ const char* const Row3004 = "B 1 2 3 1 16 0 -4 0 0 3004.DAT 0  ";
 } // namespace
 
 TEST(LDrawRowEditor, LookupFindsTheRowIgnoringCase) {
-    TLDrawTestFolder folder;
-    folder.WriteMap({Row3004, Row3001});
-    TLDrawMap map(folder.Path);
+    TTempFolder folder;
+    WriteMapTable(folder, {Row3004, Row3001});
+    TLDrawMap map(folder.Dir());
     TLDrawRowEditor editor(map);
     auto found = editor.Lookup("3001");
     ASSERT_TRUE(found);
@@ -26,31 +26,31 @@ TEST(LDrawRowEditor, LookupFindsTheRowIgnoringCase) {
 }
 
 TEST(LDrawRowEditor, UnknownIdentityRemembersNoRowAndUpdateDoesNothing) {
-    TLDrawTestFolder folder;
-    folder.WriteMap({Row3001});
-    std::string before = folder.Read("ts2ld.lst");
-    TLDrawMap map(folder.Path);
+    TTempFolder folder;
+    WriteMapTable(folder, {Row3001});
+    std::string before = TTempFolder::Read(folder.File("ts2ld.lst"));
+    TLDrawMap map(folder.Dir());
     TLDrawRowEditor editor(map);
     ASSERT_TRUE(editor.Lookup("3001"));
     EXPECT_FALSE(editor.Lookup("nosuch"));
     EXPECT_FALSE(editor.HasRow());
     EXPECT_FALSE(editor.Update("nosuch", {9, 9, 9, 1}));
     EXPECT_FALSE(editor.Update("3001", {9, 9, 9, 1})); // no row is remembered
-    EXPECT_EQ(folder.Read("ts2ld.lst"), before);
+    EXPECT_EQ(TTempFolder::Read(folder.File("ts2ld.lst")), before);
 }
 
 TEST(LDrawRowEditor, UpdateWritesTheRowAndReadsBack) {
-    TLDrawTestFolder folder;
-    folder.WriteMap({Row3004, Row3001});
-    TLDrawMap map(folder.Path);
+    TTempFolder folder;
+    WriteMapTable(folder, {Row3004, Row3001});
+    TLDrawMap map(folder.Dir());
     TLDrawRowEditor editor(map);
     ASSERT_TRUE(editor.Lookup("3001"));
     ASSERT_TRUE(editor.Update("3001", {-10, 20, 30, 6}));
-    EXPECT_EQ(folder.Read("ts2ld.lst"),
+    EXPECT_EQ(TTempFolder::Read(folder.File("ts2ld.lst")),
               std::string(Row3004) + "\r\nB 2 4 3 1 16 -10 20 30 6 3001.DAT 0  \r\n");
     EXPECT_EQ(editor.RowValues().RotOffset, 6);
 
-    TLDrawMap fresh(folder.Path);
+    TLDrawMap fresh(folder.Dir());
     TLDrawRowEditor reader(fresh);
     auto read = reader.Lookup("3001");
     ASSERT_TRUE(read);
@@ -60,13 +60,13 @@ TEST(LDrawRowEditor, UpdateWritesTheRowAndReadsBack) {
 }
 
 TEST(LDrawRowEditor, UpdateFindsTheRowAgainAfterTheTableWasReloaded) {
-    TLDrawTestFolder folder;
-    folder.WriteMap({Row3001});
-    TLDrawMap map(folder.Path);
+    TTempFolder folder;
+    WriteMapTable(folder, {Row3001});
+    TLDrawMap map(folder.Dir());
     TLDrawRowEditor editor(map);
     ASSERT_TRUE(editor.Lookup("3001"));
     // An export reloads the table, which meanwhile got a row in front.
-    folder.WriteMap({Row3004, Row3001});
+    WriteMapTable(folder, {Row3004, Row3001});
     map.Load();
     ASSERT_TRUE(editor.Update("3001", {5, 5, 5, 0}));
     EXPECT_EQ(map.Entries()[0].Text, Row3004);
@@ -74,11 +74,11 @@ TEST(LDrawRowEditor, UpdateFindsTheRowAgainAfterTheTableWasReloaded) {
 }
 
 TEST(LDrawRowEditor, MissingTableIsReportedOnceAndNotReadAgain) {
-    TLDrawTestFolder folder;
-    TLDrawMap map(folder.Path);
+    TTempFolder folder;
+    TLDrawMap map(folder.Dir());
     TLDrawRowEditor editor(map);
     EXPECT_THROW(editor.Lookup("3001"), std::exception);
-    folder.WriteMap({Row3001}); // appearing later is not noticed by the lookups
+    WriteMapTable(folder, {Row3001}); // appearing later is not noticed by the lookups
     EXPECT_FALSE(editor.Lookup("3001"));
     map.Load(); // until something else loads it
     EXPECT_TRUE(editor.Lookup("3001"));

@@ -1,6 +1,6 @@
 #include "exchange/LDrawSubModels.h"
 
-#include "LDrawTestFolder.h"
+#include "MapTable.h"
 #include "base/Error.h"
 #include "exchange/LDrawFileNames.h"
 #include "exchange/LoadModel.h"
@@ -13,23 +13,24 @@ namespace {
 class LDrawSubModelsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        Folder.WriteMap({"B 4 2 3 1 16 0 0 0 0 3001.DAT 0  ", "B 2 2 3 1 16 0 0 0 0 3003.DAT 0  ",
-                         "T 2 2 3 1 16 0 0 10 0 3039.DAT 0  ",
-                         "G 2 2 3 1 16 0 0 0 0 ghost.DAT 0 nofile.dat nopart"});
+        WriteMapTable(Folder,
+                      {"B 4 2 3 1 16 0 0 0 0 3001.DAT 0  ", "B 2 2 3 1 16 0 0 0 0 3003.DAT 0  ",
+                       "T 2 2 3 1 16 0 0 10 0 3039.DAT 0  ",
+                       "G 2 2 3 1 16 0 0 0 0 ghost.DAT 0 nofile.dat nopart"});
         Map.Load();
     }
 
     // The bricks of the file as text forms, in file order.
     std::vector<std::string> Read(const std::string& name) {
         std::vector<std::string> forms;
-        Report = ImportLDrawModel(Folder.Path + name, Map, [&](std::unique_ptr<TBlock> b) {
+        Report = ImportLDrawModel(Folder.Dir() + name, Map, [&](std::unique_ptr<TBlock> b) {
             forms.push_back(b->SaveToString());
         });
         return forms;
     }
 
-    TLDrawTestFolder Folder;
-    TLDrawMap Map{Folder.Path};
+    TTempFolder Folder;
+    TLDrawMap Map{Folder.Dir()};
     TLDrawImportReport Report;
 };
 
@@ -74,7 +75,7 @@ TEST_F(LDrawSubModelsTest, ModelFilesBesideTheModelAreSubModelsToo) {
     // Files outside the model's folder are not the model's: such a line is a part without a row.
     Folder.Write("up.ldr",
                  "1 16 0 0 0 1 0 0 0 1 0 0 0 1 ../" +
-                     std::filesystem::path(Folder.Path).parent_path().filename().string() +
+                     std::filesystem::path(Folder.Dir()).parent_path().filename().string() +
                      "/level1.ldr\r\n");
     EXPECT_TRUE(Read("up.ldr").empty());
     EXPECT_EQ(Report.Skipped(), 1);
@@ -126,7 +127,7 @@ TEST_F(LDrawSubModelsTest, StepLinesNumberTheStepsAndTheModelShowsToTheLast) {
                               "0 STEP\r\n"
                               "1 4 0 -24 0 1 0 0 0 1 0 0 0 1 3003.dat\r\n");
     TBlockList model;
-    TLoadResult result = LoadModel(model, Folder.Path + "steps.mpd", LoadWhole);
+    TLoadResult result = LoadModel(model, Folder.Dir() + "steps.mpd", LoadWhole);
     std::vector<int32_t> steps;
     for (const auto& brick : model.Items())
         steps.push_back(brick->Step);
@@ -141,7 +142,7 @@ TEST_F(LDrawSubModelsTest, StepLinesNumberTheStepsAndTheModelShowsToTheLast) {
     Folder.Write("steps.dat", "1 4 0 0 0 1 0 0 0 1 0 0 0 1 3001.dat\r\n0 STEP\r\n"
                               "1 4 0 -24 0 1 0 0 0 1 0 0 0 1 3001.dat\r\n");
     for (const char* name : {"nosteps.ldr", "steps.dat"}) {
-        LoadModel(model, Folder.Path + name, LoadWhole);
+        LoadModel(model, Folder.Dir() + name, LoadWhole);
         EXPECT_EQ(model.StepLimit, 0) << name;
         for (const auto& brick : model.Items())
             EXPECT_EQ(brick->Step, 0) << name;
@@ -155,7 +156,7 @@ TEST_F(LDrawSubModelsTest, DirectColoursGiveTheirOwnColour) {
                                "0 FILE sub.ldr\r\n"
                                "1 16 0 -24 0 1 0 0 0 1 0 0 0 1 3001.dat\r\n");
     std::vector<std::unique_ptr<TBlock>> bricks;
-    ImportLDrawModel(Folder.Path + "direct.mpd", Map,
+    ImportLDrawModel(Folder.Dir() + "direct.mpd", Map,
                      [&](std::unique_ptr<TBlock> b) { bricks.push_back(std::move(b)); });
     ASSERT_EQ(bricks.size(), 2u);
     EXPECT_EQ(bricks[0]->Colour, 0x0080FF);

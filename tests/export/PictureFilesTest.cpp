@@ -4,6 +4,9 @@
 #include "raster/Bitmap.h"
 #include "raster/BmpCodec.h"
 #include "raster/Canvas.h"
+#include "support/ErrorMessage.h"
+#include "support/Pixels.h"
+#include "support/TempFolder.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -24,15 +27,8 @@ void Fill(TBitmap& picture) {
 
 class PictureFilesTest : public ::testing::Test {
 protected:
-    std::filesystem::path folder;
-    void SetUp() override {
-        folder = std::filesystem::temp_directory_path() /
-                 ("tessaryn-pictures-" + std::to_string(::getpid()) + "-" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(folder);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
-    std::string File(const std::string& name) const { return (folder / name).string(); }
+    TTempFolder folder;
+    std::string File(const std::string& name) const { return folder.File(name); }
 };
 
 std::string Head(const std::string& fileName, std::size_t count) {
@@ -43,7 +39,46 @@ std::string Head(const std::string& fileName, std::size_t count) {
     return head;
 }
 
+// A little-endian number of the given byte count, as bitmap headers store them.
+std::string Le(uint32_t value, int bytes) {
+    std::string out;
+    for (int i = 0; i < bytes; ++i)
+        out += char(value >> (8 * i) & 0xFF);
+    return out;
+}
+
+// An 8-bit bitmap of one pixel with a 40-byte header naming the given number of colours.
+std::string PaletteBitmap(uint32_t colours) {
+    const uint32_t pixels = 14 + 40 + 4 * colours;
+    return "BM" + Le(pixels + 4, 4) + Le(0, 4) + Le(pixels, 4) + Le(40, 4) + Le(1, 4) + Le(1, 4) +
+           Le(1, 2) + Le(8, 2) + Le(0, 4) + Le(4, 4) + Le(0, 8) + Le(colours, 4) + Le(0, 4) +
+           std::string(4 * colours, '\x40') + Le(0, 4);
+}
 } // namespace
+
+TEST(BmpReader, OldestHeaderGivesSizeFromItsSixteenBitFields) {
+    // 2 x 3 pixels, 24 bits, rows bottom up and padded to 8 bytes.
+    std::string rows;
+    for (int row = 0; row < 3; ++row)
+        rows += Le(0x10 * (row + 1), 3) + Le(0xFF0000, 3) + Le(0, 2);
+    const std::string file = "BM" + Le(26 + 24, 4) + Le(0, 4) + Le(26, 4) + Le(12, 4) + Le(2, 2) +
+                             Le(3, 2) + Le(1, 2) + Le(24, 2) + rows;
+    TBitmap picture;
+    DecodeBmp(file, picture);
+    ASSERT_EQ(picture.Width(), 2);
+    ASSERT_EQ(picture.Height(), 3);
+    EXPECT_EQ(picture.Pixel(0, 2), RGB(0, 0, 0x10));
+    EXPECT_EQ(picture.Pixel(0, 0), RGB(0, 0, 0x30));
+    EXPECT_EQ(picture.Pixel(1, 1), RGB(0xFF, 0, 0));
+}
+
+TEST(BmpReader, PaletteOfAtMost256Colours) {
+    TBitmap picture;
+    DecodeBmp(PaletteBitmap(256), picture);
+    EXPECT_EQ(picture.Pixel(0, 0), RGB(0x40, 0x40, 0x40));
+    EXPECT_EQ(MessageOf([&] { DecodeBmp(PaletteBitmap(257), picture); }),
+              "damaged bitmap file: too many palette entries");
+}
 
 TEST(PictureFormat, ChosenByTheLowerCaseName) {
     EXPECT_EQ(PictureFormatFor("a/Model.JPG"), TPictureFormat::Jpeg);
@@ -63,9 +98,7 @@ TEST_F(PictureFilesTest, BmpAndPngRoundTripExactly) {
         ASSERT_EQ(back.Width(), 7) << name;
         ASSERT_EQ(back.Height(), 5) << name;
         EXPECT_EQ(back.PixelFormat(), TPixelFormat::pf32bit);
-        for (int y = 0; y < 5; ++y)
-            for (int x = 0; x < 7; ++x)
-                EXPECT_EQ(back.Pixel(x, y), picture.Pixel(x, y)) << name << " " << x << "," << y;
+        EXPECT_EQ(DifferingPixels(back, picture), 0) << name;
     }
     EXPECT_EQ(Head(File("p.png"), 4), "\x89PNG");
     EXPECT_EQ(Head(File("p.gif"), 2), "BM");
@@ -104,7 +137,7 @@ TEST_F(PictureFilesTest, FailedWritesKeepTheOldFile) {
     EXPECT_THROW(WritePictureFile(empty, File("keep.bmp")), TError);
     EXPECT_EQ(Head(File("keep.bmp"), 1000), before);
     EXPECT_THROW(WritePictureFile(picture, File("missing/folder/x.png")), TError);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path), {}), 1);
 }
 
 TEST(PictureReaders, ReadFilesOfOtherWriters) {
@@ -147,12 +180,8 @@ TEST(PictureReaders, DamagedFilesRaiseErrorsNamingTheFile) {
         if (ext != ".bmp" && ext != ".png" && ext != ".jpg")
             continue;
         TBitmap picture(2, 2);
-        try {
-            ReadPictureFile(name, picture);
-            ADD_FAILURE() << name << " was read";
-        } catch (const TError& error) {
-            EXPECT_NE(std::string(error.what()).find(name), std::string::npos) << error.what();
-        }
+        const std::string message = MessageOf([&] { ReadPictureFile(name, picture); });
+        EXPECT_NE(message.find(name), std::string::npos) << name << ": " << message;
     }
     TBitmap picture;
     EXPECT_THROW(ReadPictureFile(Data + "bad/no such file.bmp", picture), TError);

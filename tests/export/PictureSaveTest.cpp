@@ -1,10 +1,10 @@
 #include "exchange/PictureSave.h"
 
-#include "../model/TempFolder.h"
 #include "../render/RenderTestSupport.h"
 #include "base/Error.h"
 #include "model/BlockList.h"
 #include "render/Scene.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -42,7 +42,7 @@ TEST(PictureSave, APictureTooLargeToHoldIsRefusedInWords) {
     TDrawContext context;
     SetView(context, 0, 0, 0.25f, 20, 15);
     TBlockList model;
-    model.Add(Brick(0, 0, 0, 40, 20, 24, 0x0000FF));
+    model.Add(MakeBrick('B', 0, 0, 0, 40, 20, 24, 0x0000FF));
     TBitmap view(40, 30);
     TBackground background{0x102030, nullptr};
     DrawScene(model, view, context, background);

@@ -14,8 +14,8 @@ struct PrintPageTest : ::testing::Test {
     void SetUp() override {
         SetView(context, 60, 35, 3.0f, 200, 150);
         for (int i = 0; i < 12; ++i)
-            model.Add(Brick(i * 20 - 120, (i % 4) * 30 - 60, (i % 3) * 24, 40, 20, 24,
-                            0x1030F0 + i * 0x100A, true));
+            model.Add(MakeBrick('B', i * 20 - 120, (i % 4) * 30 - 60, (i % 3) * 24, 40, 20, 24,
+                                0x1030F0 + i * 0x100A, true));
     }
 
     std::unique_ptr<TBitmap> Page(const TPrintPage& page) {

@@ -1,4 +1,4 @@
-#include "LDrawTestFolder.h"
+#include "MapTable.h"
 #include "base/FileNames.h"
 #include "base/Text.h"
 #include "exchange/LDrawExport.h"
@@ -102,9 +102,9 @@ TEST_F(ShippedLDrawMapTest, EveryShippedIdentityHasARow) {
 
 TEST_F(ShippedLDrawMapTest, EveryRowReadsBackWhatItWrites) {
     // A copy of the table, so that no row the export might add reaches the shipped file.
-    TLDrawTestFolder folder;
-    fs::copy_file(Map.FileName(), folder.Path + "ts2ld.lst");
-    TLDrawMap map(folder.Path);
+    TTempFolder folder;
+    fs::copy_file(Map.FileName(), folder.Dir() + "ts2ld.lst");
+    TLDrawMap map(folder.Dir());
     std::set<std::string> seen;
     for (const TLDrawEntry& e : Map.Entries()) {
         const TLDrawRecord& r = e.Record;
@@ -126,11 +126,12 @@ TEST_F(ShippedLDrawMapTest, EveryRowReadsBackWhatItWrites) {
             brick->X = 40, brick->Y = -60, brick->Z = 16;
             brick->Studs = r.HasStuds == 1;
             brick->PartID = r.PartName;
-            SaveLDrawFile(folder.Path + "row.dat", {brick.get()}, map);
+            SaveLDrawFile(folder.Dir() + "row.dat", {brick.get()}, map);
             std::vector<std::unique_ptr<TBlock>> back;
-            ImportLDraw(folder.Path + "row.dat", map,
+            ImportLDraw(folder.Dir() + "row.dat", map,
                         [&back](std::unique_ptr<TBlock> b) { back.push_back(std::move(b)); });
-            ASSERT_EQ(back.size(), 1u) << "turn " << turn << ": " << folder.Read("row.dat");
+            ASSERT_EQ(back.size(), 1u)
+                << "turn " << turn << ": " << TTempFolder::Read(folder.File("row.dat"));
             const TBlock& got = *back[0];
             EXPECT_EQ(got.Kind, brick->Kind);
             if (brick->Kind != 'R') // a round brick does not turn

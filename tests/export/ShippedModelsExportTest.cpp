@@ -1,4 +1,4 @@
-#include "LDrawTestFolder.h"
+#include "MapTable.h"
 #include "base/FileNames.h"
 #include "exchange/LDrawExport.h"
 #include "exchange/LDrawExportReport.h"
@@ -15,9 +15,9 @@ TEST(ShippedModelsExport, EveryBrickOfEverySampleHasAnLDrawPart) {
     ClearDrawClasses();
     const std::string saved = AppDir();
     SetAppDir(TESSARYN_SHIPPED_DATA);
-    TLDrawTestFolder folder;
-    fs::copy_file(std::string(TESSARYN_SHIPPED_DATA) + "ts2ld.lst", folder.Path + "ts2ld.lst");
-    TLDrawMap map(folder.Path);
+    TTempFolder folder;
+    fs::copy_file(std::string(TESSARYN_SHIPPED_DATA) + "ts2ld.lst", folder.Dir() + "ts2ld.lst");
+    TLDrawMap map(folder.Dir());
     int models = 0;
     for (const auto& entry :
          fs::directory_iterator(std::string(TESSARYN_SHIPPED_DATA) + "Models")) {
@@ -30,7 +30,7 @@ TEST(ShippedModelsExport, EveryBrickOfEverySampleHasAnLDrawPart) {
         for (const auto& brick : model.Items())
             bricks.push_back(brick.get());
         TLDrawExportReport report;
-        SaveLDrawFile(folder.Path + "out.dat", bricks, map, &report);
+        SaveLDrawFile(folder.Dir() + "out.dat", bricks, map, &report);
         EXPECT_EQ(report.Bricks, model.Count());
         EXPECT_EQ(report.LeftOut(), 0) << entry.path() << ": " << ExportReportMessage(report);
     }

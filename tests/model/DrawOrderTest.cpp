@@ -2,6 +2,7 @@
 
 #include "LiteralDrawOrder.h"
 #include "model/DepthBox.h"
+#include "support/Bricks.h"
 
 #include <algorithm>
 #include <climits>
@@ -12,14 +13,7 @@ namespace {
 
 std::unique_ptr<TBlock> Brick(int32_t x, int32_t y, int32_t z, int32_t sx, int32_t sy, int32_t sz,
                               int32_t id = 0) {
-    auto b = std::make_unique<TBlock>();
-    b->Kind = 'B';
-    b->X = x;
-    b->Y = y;
-    b->Z = z;
-    b->SX = sx;
-    b->SY = sy;
-    b->SZ = sz;
+    auto b = MakeBrick('B', x, y, z, sx, sy, sz);
     b->Step = id; // tells the bricks apart when comparing orders
     return b;
 }

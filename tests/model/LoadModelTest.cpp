@@ -1,7 +1,7 @@
 #include "exchange/LoadModel.h"
 
 #include "base/Error.h"
-#include "model/TempFolder.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -75,6 +75,14 @@ TEST(LoadModel, EmptySubAssemblyGivesTheBoxOfTheStartValues) {
     TLoadResult result = LoadModel(model, path, LoadSubAssembly);
     EXPECT_EQ(result.SubAssembly->Count(), 0);
     EXPECT_EQ(result.PlaceKey, " -999x-999x-2499");
+}
+
+TEST(LoadModel, SubAssemblyFarFromTheOriginMeasuresItsOwnBox) {
+    TTempFolder folder;
+    std::string path = folder.Write("far.lgo", "= 0 0 0 0 0 1 1\r\n"
+                                               "B 20000 -20000 0 40 20 24 1 1 0 0 0 0  0\r\n");
+    TBlockList model;
+    EXPECT_EQ(LoadModel(model, path, LoadSubAssembly).PlaceKey, " 2x1x3");
 }
 
 TEST(LoadModel, ErrorsPropagate) {

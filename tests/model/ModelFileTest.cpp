@@ -3,7 +3,8 @@
 #include "base/Error.h"
 #include "model/BlockKinds.h"
 #include "model/BlockList.h"
-#include "model/TempFolder.h"
+#include "support/ErrorMessage.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -149,15 +150,13 @@ TEST(ModelFileReader, ExtentsSkipBaseplatesAndStartFromTheFirstBrick) {
 TEST(ModelFileReader, FailingLineKeepsTheBricksBeforeIt) {
     TBlockList list;
     list.MinX = 123;
-    try {
-        ReadModelText(list, "= 0 0 0 0 0 1 1\nB 0 0 0 20 20 8 1 1 0 0 0 0  0\n"
-                            "B 20 0 0 20 20 8 1 1 0 0 0 0  0\n"
-                            "G 0 0 0 0 0 0 1 1 0 0 0 nofile.dat nopart 0  0\n"
-                            "B 40 0 0 20 20 8 1 1 0 0 0 0  0\n");
-        FAIL();
-    } catch (const TError& e) {
-        EXPECT_EQ(std::string(e.what()), "Could not find part/file nopart/nofile.dat");
-    }
+    EXPECT_EQ(MessageOf([&] {
+                  ReadModelText(list, "= 0 0 0 0 0 1 1\nB 0 0 0 20 20 8 1 1 0 0 0 0  0\n"
+                                      "B 20 0 0 20 20 8 1 1 0 0 0 0  0\n"
+                                      "G 0 0 0 0 0 0 1 1 0 0 0 nofile.dat nopart 0  0\n"
+                                      "B 40 0 0 20 20 8 1 1 0 0 0 0  0\n");
+              }),
+              "Could not find part/file nopart/nofile.dat");
     EXPECT_EQ(list.Count(), 2);
     EXPECT_EQ(list.MinX, 123); // the load did not finish
     EXPECT_THROW(ReadModelText(list, "B 1 2 3 4 5 6 7 8 -9x\n"), TError);

@@ -1,5 +1,6 @@
 #include "base/Error.h"
 #include "model/BlockList.h"
+#include "support/ErrorMessage.h"
 
 #include <gtest/gtest.h>
 
@@ -109,24 +110,14 @@ TEST(Undo, ChangedBrickIsNotFoundButTheStepStillMoves) {
 TEST(Undo, IllegalEntriesAreLostWithAClearMessage) {
     TBlockList model;
     model.UndoLog.push_front("x:B:0:0:0:20:40:24:255:1:0:0:0:0::0");
-    try {
-        model.Undo();
-        FAIL();
-    } catch (const TError& e) {
-        EXPECT_EQ(std::string(e.what()),
-                  "Illegal Undo Command: x:B:0:0:0:20:40:24:255:1:0:0:0:0::0");
-    }
+    EXPECT_EQ(MessageOf([&] { model.Undo(); }),
+              "Illegal Undo Command: x:B:0:0:0:20:40:24:255:1:0:0:0:0::0");
     EXPECT_EQ(model.UndoCount() + model.RedoCount(), 0);
 
     model.RedoLog.push_front("");
     EXPECT_THROW(model.Redo(), TError);
     model.RedoLog.push_front("?");
-    try {
-        model.Redo();
-        FAIL();
-    } catch (const TError& e) {
-        EXPECT_EQ(std::string(e.what()), "Illegal Redo Command: ?");
-    }
+    EXPECT_EQ(MessageOf([&] { model.Redo(); }), "Illegal Redo Command: ?");
 
     model.UndoLog.push_front("-:B:1:2");
     EXPECT_THROW(model.Undo(), TError);

@@ -214,27 +214,33 @@ protected:
     void SetUp() override { SetAppDir(std::string(TESSARYN_TEST_DATA) + "bad"); }
 };
 
-TEST_F(BadPartFile, OversizedOrNegativeCountsAreRefusedWithTheirPlace) {
-    EXPECT_EQ(MessageOf([] { TDrawClass("bad.dat", "toomany"); }),
-              "Polygon 3 of part toomany in file bad.dat has more than 100 points");
-    EXPECT_EQ(MessageOf([] { TDrawClass("bad.dat", "negativepoints"); }),
-              "Polygon 1 of part negativepoints in file bad.dat has a negative point count");
-    EXPECT_EQ(MessageOf([] { TDrawClass("bad.dat", "hugecount.dat"); }),
-              "Part hugecount in file bad.dat has an illegal polygon count 2000000000");
-    EXPECT_EQ(MessageOf([] { TDrawClass("bad.dat", "negativecount"); }),
-              "Part negativecount in file bad.dat has an illegal polygon count -1");
-    EXPECT_EQ(MessageOf([] { TDrawClass("bad.dat", "badstuds"); }),
-              "TS of part badstuds in file bad.dat has an illegal stud count 2000000000");
+struct TBadPart {
+    const char* Part;
+    const char* Message;
+};
+
+class RefusedPart : public BadPartFile, public ::testing::WithParamInterface<TBadPart> {};
+
+TEST_P(RefusedPart, RaisesItsMessage) {
+    EXPECT_EQ(MessageOf([] { TDrawClass("bad.dat", GetParam().Part); }), GetParam().Message);
 }
 
-TEST_F(BadPartFile, NumbersThatAreNoNumbersRaiseConversionErrors) {
-    EXPECT_EQ(MessageOf([] { TDrawClass("bad.dat", "lonedash"); }),
-              "'-' is not a valid integer value");
-    EXPECT_EQ(MessageOf([] { TDrawClass("bad.dat", "nonumber"); }),
-              "'two' is not a valid integer value");
-    EXPECT_EQ(MessageOf([] { TDrawClass("bad.dat", "bignumber"); }),
-              "'99999999999' is not a valid integer value");
-}
+INSTANTIATE_TEST_SUITE_P(
+    BadPartFile, RefusedPart,
+    ::testing::Values(
+        TBadPart{"toomany", "Polygon 3 of part toomany in file bad.dat has more than 100 points"},
+        TBadPart{"negativepoints",
+                 "Polygon 1 of part negativepoints in file bad.dat has a negative point count"},
+        TBadPart{"hugecount.dat",
+                 "Part hugecount in file bad.dat has an illegal polygon count 2000000000"},
+        TBadPart{"negativecount",
+                 "Part negativecount in file bad.dat has an illegal polygon count -1"},
+        TBadPart{"badstuds",
+                 "TS of part badstuds in file bad.dat has an illegal stud count 2000000000"},
+        // Numbers that are no numbers raise the conversion error.
+        TBadPart{"lonedash", "'-' is not a valid integer value"},
+        TBadPart{"nonumber", "'two' is not a valid integer value"},
+        TBadPart{"bignumber", "'99999999999' is not a valid integer value"}));
 
 TEST_F(BadPartFile, EntriesNamingNoPolygonAreDropped) {
     TDrawClass d("bad.dat", "badindices");

@@ -1,8 +1,10 @@
+#include "ShippedParts.h"
+
 #include "PartTestSupport.h"
-#include "ShippedPartsMaker.h"
 #include "base/Error.h"
 #include "parts/DrawClass.h"
 #include "raster/PictureFiles.h"
+#include "support/Pixels.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -30,9 +32,7 @@ TEST_F(ShippedPartsTest, FilesHoldExactlyWhatTheGeometryMakes) {
     auto made = ShippedFacePicture();
     ASSERT_EQ(face.Width(), made->Width());
     ASSERT_EQ(face.Height(), made->Height());
-    for (int y = 0; y < face.Height(); ++y)
-        for (int x = 0; x < face.Width(); ++x)
-            ASSERT_EQ(face.Pixel(x, y), made->Pixel(x, y)) << x << "," << y;
+    EXPECT_EQ(DifferingPixels(face, *made), 0);
     EXPECT_EQ(MessageOf([] { GetDrawClass("userblks.dat", "x"); }),
               "Could not find part x in file userblks.dat");
 }

@@ -147,6 +147,13 @@ TEST(Canvas, CopiesConvertPixelFormats) {
     EXPECT_EQ(small.Pixel(1, 0), 0u);
 }
 
+TEST(Bitmap, EightBitPixelsTakeTheFirstNearestPaletteEntry) {
+    // Black is entry 0 and again the first grey of the ramp; the first one counts.
+    TBitmap bitmap(1, 1, TPixelFormat::pf8bit);
+    bitmap.SetPixel(0, 0, 0x000000);
+    EXPECT_EQ(bitmap.ScanLine(0)[0], 0);
+}
+
 TEST(Bitmap, FormatChangesKeepTheColours) {
     TBitmap bitmap(3, 2);
     bitmap.SetPixel(0, 0, RGB(255, 255, 255));

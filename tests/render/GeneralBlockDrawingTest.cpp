@@ -1,4 +1,4 @@
-#include "TurnedBrickSupport.h"
+#include "RenderTestSupport.h"
 #include "model/BlockList.h"
 #include "model/GeneralBlock.h"
 #include "parts/PartTestSupport.h"
@@ -194,6 +194,19 @@ TEST_F(GeneralBlockDrawing, OrderEntriesOutsideThePolygonsAreSkipped) {
     EXPECT_EQ(canvas.At(30, 30), TColour(BrickColour));
 }
 
+TEST_F(GeneralBlockDrawing, MissingDecorationOnASlantedPolygonJoinsItsOppositeCorners) {
+    // Corners on screen: P0 (10, 10), P1 (50, 20), P2 (50, 50), P3 (10, 50).
+    TDrawClass& d = Define("slanted", {{0, 0, 8}, {40, 10, 8}, {40, 40, 8}, {0, 40, 8}});
+    d.BitmapPolygon = 0;
+    d.BitmapFile = "missing.bmp";
+    context.DetailLevel = 2;
+    TTestCanvas canvas(60, 60, context);
+    Block("slanted")->Draw(canvas.Target);
+    EXPECT_EQ(canvas.At(20, 20), Dark); // a quarter of the way from P0 to P2
+    EXPECT_EQ(canvas.At(30, 35), Dark); // half way from P1 to P3
+    EXPECT_EQ(canvas.At(40, 30), TColour(BrickColour));
+}
+
 TEST_F(GeneralBlockDrawing, MissingDecorationDrawsTheDiagonalsAndTheFrameGoesOn) {
     TDrawClass& d = DefineSquare("square");
     d.BitmapPolygon = 0;
@@ -201,11 +214,7 @@ TEST_F(GeneralBlockDrawing, MissingDecorationDrawsTheDiagonalsAndTheFrameGoesOn)
     context.DetailLevel = 2;
     TBlockList model;
     model.Add(Block("square"));
-    auto after = std::make_unique<TBlock>();
-    after->Kind = 'B';
-    after->X = 60, after->SX = 20, after->SY = 20, after->SZ = 8;
-    after->Colour = int32_t(Green);
-    model.Add(std::move(after));
+    model.Add(MakeBrick('B', 60, 0, 0, 20, 20, 8, int32_t(Green)));
     TBitmap bitmap(100, 60);
     ASSERT_NO_THROW(DrawScene(model, bitmap, context, TBackground{Black, nullptr}));
     EXPECT_EQ(bitmap.Pixel(20, 20), Dark); // on the diagonal from P0 to P2
@@ -232,23 +241,6 @@ TEST_F(GeneralBlockDrawing, DecorationPictureWithItsTransparentColour) {
         EXPECT_EQ(canvas.At(14, 25), TColour(BrickColour)); // transparent (1, 4)
         EXPECT_EQ(canvas.At(20, 20) == Dark, detail == 1);  // the diagonal
     }
-}
-
-TEST_F(GeneralBlockDrawing, TurnedBlockIsTheUnturnedOneSeenAQuarterFurther) {
-    SetAppDir(TESSARYN_SHIPPED_DATA);
-    for (const char* part : {"corner2x2", "arch1x4"})
-        for (int turn = 1; turn < 4; ++turn)
-            for (int octant = 0; octant < 8; ++octant) {
-                auto block = std::make_unique<TGeneralBlock>();
-                block->X = -20, block->Y = -30, block->Z = -12;
-                block->Colour = BrickColour;
-                block->Studs = true;
-                block->Turn = turn;
-                block->SetDefinition("parts.dat", part);
-                int tilt = octant < 4 ? 60 : 120, azimuth = 40 + 90 * (octant & 3);
-                EXPECT_EQ(TurnedDifference(*block, tilt, azimuth, true), 0)
-                    << part << " turn " << turn << " octant " << octant;
-            }
 }
 
 } // namespace

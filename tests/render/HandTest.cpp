@@ -2,6 +2,7 @@
 
 #include "edit/HandDrawing.h"
 #include "render/DrawContext.h"
+#include "support/Pixels.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -35,21 +36,23 @@ struct HandFixture : ::testing::Test {
 } // namespace
 
 TEST(PositioningGrid, RoundsTowardZeroOnEachGrid) {
+    const struct {
+        int Mode;
+        bool Height;
+        int32_t Value, Snapped;
+    } cases[] = {{0, false, -15, 0}, {0, false, -19, 0}, {0, false, -25, -20},
+                 {0, false, 39, 20}, {0, true, -9, -8},  {1, false, -15, -10},
+                 {1, false, 29, 20}, {1, true, 7, 4},    {2, false, -15, -15}};
     TPositioningGrid grid;
-    EXPECT_EQ(grid.SnapXY(-15), 0);
-    EXPECT_EQ(grid.SnapXY(-19), 0);
-    EXPECT_EQ(grid.SnapXY(-25), -20);
-    EXPECT_EQ(grid.SnapXY(39), 20);
-    EXPECT_EQ(grid.SnapZ(-9), -8);
+    for (const auto& c : cases) {
+        grid.SetMode(c.Mode);
+        EXPECT_EQ(c.Height ? grid.SnapZ(c.Value) : grid.SnapXY(c.Value), c.Snapped)
+            << "mode " << c.Mode << " value " << c.Value;
+    }
     grid.SetMode(1);
     EXPECT_EQ(grid.GridXY, 10);
-    EXPECT_EQ(grid.SnapXY(-15), -10);
-    EXPECT_EQ(grid.SnapXY(29), 20);
-    EXPECT_EQ(grid.SnapZ(7), 4);
-    grid.SetMode(2);
-    EXPECT_EQ(grid.SnapXY(-15), -15);
-    grid.SetMode(7);
-    EXPECT_EQ(grid.GridMode, 2);
+    grid.SetMode(7); // no such mode: the grid stays
+    EXPECT_EQ(grid.GridMode, 1);
 }
 
 TEST_F(HandFixture, ScreenToGroundFindsTheCellUnderThePointer) {
@@ -197,6 +200,18 @@ TEST_F(HandFixture, AltCopiesTheSelectionIntoOneNewGroup) {
     EXPECT_EQ(model.UndoCount(), 2);
 }
 
+TEST_F(HandFixture, StampedCopiesOfGroupOneTakeAFreshGroup) {
+    GroupCounter = 0;
+    AddBrick("1x1x3", 0, 0, 0).Selected = true;
+    AddBrick("1x1x3", 20, 0, 0).Selected = true;
+    bool modified = false;
+    ASSERT_TRUE(hand.PickUp(0, true, &modified));
+    ASSERT_EQ(hand.GroupInHand->Items(0).Group, 1);
+    hand.BrickInHand->Y = 100;
+    ASSERT_TRUE(hand.DropBrick());
+    EXPECT_EQ(hand.GroupInHand->Items(0).Group, 2);
+}
+
 TEST_F(HandFixture, TurningTheGroupInHandTurnsItsLayout) {
     AddBrick("2x4x3", 0, 0, 0, 2);
     AddBrick("1x1x3", 40, 0, 0, 2);
@@ -304,11 +319,8 @@ TEST_F(HandFixture, HandLayerLeavesTheFrameUntouched) {
                   {reinterpret_cast<const uint8_t*>(frame.data()), 200 * 4, 200, 150}, layer);
     ASSERT_GT(layer.Rect.Width(), 0);
     EXPECT_LE(layer.Rect.Right, 200);
-    int changed = 0;
-    for (int y = 0; y < layer.Bitmap.Height(); ++y)
-        for (int x = 0; x < layer.Bitmap.Width(); ++x)
-            changed += layer.Bitmap.Pixel(x, y) != RGB(0x33, 0x66, 0x99);
-    EXPECT_GT(changed, 100);
+    const int pixels = layer.Bitmap.Width() * layer.Bitmap.Height();
+    EXPECT_GT(pixels - PixelsOfColour(layer.Bitmap, RGB(0x33, 0x66, 0x99)), 100);
     EXPECT_EQ(layer.Bitmap.Pixel(0, 0), RGB(0x33, 0x66, 0x99));
     for (uint32_t pixel : frame)
         ASSERT_EQ(pixel, 0x00336699u);

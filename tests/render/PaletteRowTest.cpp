@@ -2,13 +2,12 @@
 // height limit, and combination models drawn from their files.
 #include "render/PaletteRow.h"
 
-#include "../model/TempFolder.h"
 #include "base/FileNames.h"
 #include "model/PaletteKey.h"
 #include "raster/Bitmap.h"
 #include "render/DrawContext.h"
+#include "support/TempFolder.h"
 
-#include <chrono>
 #include <gtest/gtest.h>
 
 namespace {
@@ -127,20 +126,4 @@ TEST(PaletteRow, CombinationInSubfolderTakesTheCurrentColourWithoutItsBaseplate)
     DrawPaletteRow(bitmap, context, key, green);
     EXPECT_EQ(Find(bitmap, Red).Count, 0);
     EXPECT_EQ(Find(bitmap, RGB(0, 200, 0)).Count, current.Count);
-}
-
-TEST(PaletteRow, FiftyRowsTakeAFewMilliseconds) {
-    TDrawContext context = Context();
-    TBitmap bitmap;
-    const char* keys[] = {"B4x2x3|3001", "B2x2x1|3022", "T3x2x3|3038", "R2x2x3|3941",
-                          "W4x1x9|60594"};
-    auto start = std::chrono::steady_clock::now();
-    for (int row = 0; row < 50; ++row)
-        DrawPaletteRow(bitmap, context, keys[row % 5], Style());
-    double ms =
-        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-    RecordProperty("FiftyRowsMilliseconds", std::to_string(ms));
-    std::printf("50 palette rows: %.2f ms\n", ms);
-    // Generous for unoptimised and sanitised builds; optimised builds take a few milliseconds.
-    EXPECT_LT(ms, 500.0);
 }

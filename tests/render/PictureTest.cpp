@@ -18,7 +18,7 @@ struct PictureTest : ::testing::Test {
 
     void SetUp() override {
         SetView(context, 0, 0, 0.25f, 3, 2);
-        model.Add(Brick(0, 0, 0, 40, 20, 24, 0x0000FF));
+        model.Add(MakeBrick('B', 0, 0, 0, 40, 20, 24, 0x0000FF));
         DrawScene(model, view, context, background);
     }
 };

@@ -5,6 +5,8 @@
 #include "raster/Bitmap.h"
 #include "raster/DrawObject.h"
 #include "render/DrawContext.h"
+#include "support/Bricks.h"
+#include "support/Pixels.h"
 
 #include <memory>
 
@@ -17,17 +19,6 @@ inline void SetView(TDrawContext& context, int tilt, int azimuth, float scale, f
     context.View.OriginY = originY;
     ComputeViewMatrix(context.View);
     context.ComputeStudMetrics();
-}
-
-inline std::unique_ptr<TBlock> Brick(int x, int y, int z, int sx, int sy, int sz, int32_t colour,
-                                     bool studs = false) {
-    auto brick = std::make_unique<TBlock>();
-    brick->Kind = 'B';
-    brick->X = x, brick->Y = y, brick->Z = z;
-    brick->SX = sx, brick->SY = sy, brick->SZ = sz;
-    brick->Colour = colour;
-    brick->Studs = studs;
-    return brick;
 }
 
 // A bitmap filled with one colour and a drawing target on it that reads the context.

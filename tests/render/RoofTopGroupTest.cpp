@@ -1,6 +1,9 @@
-#include "ShapedTestSupport.h"
+#include "RenderTestSupport.h"
+#include "model/BlockKinds.h"
 #include "render/bricks/BrickDrawers.h"
 #include "render/bricks/RoofFrame.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -31,7 +34,7 @@ TEST_F(TopGroupTest, RidgeEndOrderFollowsTheAzimuthPlusTheTurnUnreduced) {
         // Odd turns exchange the extents, so the frame is 60 x 40 either way.
         bool odd = c.Turn % 2 != 0;
         auto ridgeEnd =
-            Shaped('E', -30, -30, -12, odd ? 40 : 60, odd ? 60 : 40, 24, Green, false, c.Turn);
+            MakeBrick('E', -30, -30, -12, odd ? 40 : 60, odd ? 60 : 40, 24, Green, false, c.Turn);
         TTestCanvas drawn(120, 120, context), expected(120, 120, context);
         Prepare(drawn);
         TRoofFrame frame(*ridgeEnd, drawn.Target, context);
@@ -48,18 +51,22 @@ TEST_F(TopGroupTest, RidgeEndOrderFollowsTheAzimuthPlusTheTurnUnreduced) {
             face(SlopeFacingPlusY, front), face(SlopeFacingMinusX, left);
             face(SlopeFacingMinusY, back);
         }
-        EXPECT_EQ(DifferingPixels(drawn, expected), 0) << c.RotZ << " turn " << c.Turn;
+        EXPECT_EQ(DifferingPixels(drawn.Bitmap, expected.Bitmap), 0)
+            << c.RotZ << " turn " << c.Turn;
     }
 }
 
 TEST_F(TopGroupTest, CornerDrawsItsLeftSlopeFirstFrom220On) {
     const TFramePoint front[4] = {{0, 60, 6}, {60, 60, 6}, {60, 20, 24}, {40, 20, 24}};
     const TFramePoint left[4] = {{0, 0, 6}, {0, 60, 6}, {40, 20, 24}, {40, 0, 24}};
-    for (int rotZ : {219, 220, 129, 130, 300}) {
-        int turn = rotZ < 200 ? 1 : 0;
-        bool leftFirst = rotZ + 90 * turn >= 220;
+    // A quarter turn counts as 90 degrees more azimuth: 130 with turn 1 is 220.
+    struct TCase {
+        int RotZ, Turn;
+        bool LeftFirst;
+    } cases[] = {{219, 0, false}, {220, 0, true}, {300, 0, true}, {129, 1, false}, {130, 1, true}};
+    for (auto [rotZ, turn, leftFirst] : cases) {
         SetView(context, 50, rotZ, 1.5f, 60, 60);
-        auto corner = Shaped('C', -30, -30, -12, 60, 60, 24, Green, false, turn);
+        auto corner = MakeBrick('C', -30, -30, -12, 60, 60, 24, Green, false, turn);
         TTestCanvas drawn(120, 120, context), expected(120, 120, context);
         Prepare(drawn);
         TRoofFrame frame(*corner, drawn.Target, context);
@@ -74,7 +81,7 @@ TEST_F(TopGroupTest, CornerDrawsItsLeftSlopeFirstFrom220On) {
         else
             face(SlopeFacingPlusY, front), face(SlopeFacingMinusX, left);
         reference.Face(FaceFlat, {{40, 0, 24}, {40, 20, 24}, {60, 20, 24}, {60, 0, 24}});
-        EXPECT_EQ(DifferingPixels(drawn, expected), 0) << rotZ;
+        EXPECT_EQ(DifferingPixels(drawn.Bitmap, expected.Bitmap), 0) << rotZ;
     }
 }
 

@@ -1,4 +1,6 @@
-#include "ShapedTestSupport.h"
+#include "RenderTestSupport.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -13,14 +15,14 @@ struct RoundBrickTest : ::testing::Test {
     std::vector<std::pair<int, int>> StudsDrawn(int studsAcross) {
         int size = 20 * studsAcross, low = -size / 2;
         TTestCanvas with(200, 200, context), without(200, 200, context);
-        Shaped('R', low, low, 0, size, size, 24, Orange, true)->Draw(with.Target);
-        Shaped('R', low, low, 0, size, size, 24, Orange, false)->Draw(without.Target);
+        MakeBrick('R', low, low, 0, size, size, 24, Orange, true)->Draw(with.Target);
+        MakeBrick('R', low, low, 0, size, size, 24, Orange, false)->Draw(without.Target);
         std::vector<std::pair<int, int>> drawn;
         for (int i = 1; i <= studsAcross; ++i)
             for (int j = 1; j <= studsAcross; ++j) {
                 TPoint centre =
                     ProjectPoint(context.View, low + 20 * i - 10, low + 20 * j - 10, 24);
-                if (DifferingPixelsNear(with, without, centre, 6) > 0)
+                if (DifferingPixelsNear(with.Bitmap, without.Bitmap, centre, 6) > 0)
                     drawn.emplace_back(i, j);
             }
         return drawn;
@@ -42,7 +44,7 @@ TEST_F(RoundBrickTest, StudsFollowTheDiameterTable) {
 
 TEST_F(RoundBrickTest, SeenFromAboveItIsADiscWithItsOutline) {
     TTestCanvas canvas(200, 200, context);
-    Shaped('R', -40, -40, 0, 80, 80, 24, Orange)->Draw(canvas.Target);
+    MakeBrick('R', -40, -40, 0, 80, 80, 24, Orange)->Draw(canvas.Target);
     EXPECT_EQ(canvas.At(100, 100), TColour(Orange));
     EXPECT_EQ(canvas.At(100 + 30, 100 + 20), TColour(Orange)); // inside the circle
     EXPECT_EQ(canvas.At(100 + 38, 100 + 38), 0xFFFFFFu);       // the box corner lies outside
@@ -53,7 +55,7 @@ TEST_F(RoundBrickTest, FromBelowOneTubeRingWhetherOrNotStudsAreShown) {
     SetView(context, 120, 30, 1.0f, 100, 100);
     context.StudsHidden = true;
     TTestCanvas plain(200, 200, context);
-    auto round = Shaped('R', -40, -40, 0, 80, 80, 24, Orange);
+    auto round = MakeBrick('R', -40, -40, 0, 80, 80, 24, Orange);
     round->Draw(plain.Target);
     // The ring O1 .. O8 has its left side at the stud radius left of the bottom centre.
     TPoint centre = ProjectPoint(context.View, 0, 0, 0);
@@ -65,7 +67,7 @@ TEST_F(RoundBrickTest, StyleRulesOfThePlainBrick) {
     SetView(context, 60, 30, 1.0f, 100, 100);
     // Off the centre line, which the side's top edge draws across a hollow top.
     TPoint middle = ProjectPoint(context.View, 0, 20, 24);
-    auto round = Shaped('R', -40, -40, 0, 80, 80, 24, 0x8040C0);
+    auto round = MakeBrick('R', -40, -40, 0, 80, 80, 24, 0x8040C0);
     round->Transparent = true;
     TTestCanvas glass(200, 200, context, 0x000000);
     round->Draw(glass.Target);
@@ -92,8 +94,9 @@ TEST_F(RoundBrickTest, StyleRulesOfThePlainBrick) {
 TEST_F(RoundBrickTest, HugeRoundBricksStayInsideTheBitmap) {
     SetView(context, 60, 30, 10.0f, 100, 100);
     TTestCanvas canvas(200, 200, context);
-    Shaped('R', -2000000000, -40, 0, 40, 2000000000, 2000000000, Orange, true)->Draw(canvas.Target);
-    Shaped('R', 0, 0, 0, -80, 80, -24, Orange, true)->Draw(canvas.Target);
+    MakeBrick('R', -2000000000, -40, 0, 40, 2000000000, 2000000000, Orange, true)
+        ->Draw(canvas.Target);
+    MakeBrick('R', 0, 0, 0, -80, 80, -24, Orange, true)->Draw(canvas.Target);
     SUCCEED();
 }
 

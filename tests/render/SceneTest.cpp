@@ -18,7 +18,7 @@ struct SceneTest : ::testing::Test {
     void SetUp() override { SetView(context, 0, 0, 0.25f, 3, 2); }
 
     TBlock& Add(int x, int y, int z, int sx, int sy, int sz, int32_t colour) {
-        return model.Add(Brick(x, y, z, sx, sy, sz, colour));
+        return model.Add(MakeBrick('B', x, y, z, sx, sy, sz, colour));
     }
 };
 
@@ -40,7 +40,7 @@ TEST_F(SceneTest, DrawAllHonoursBoundaryStepLimitAndForce) {
 }
 
 TEST_F(SceneTest, BoundaryShownTestsEveryAxisAndHiddenOnlyZ) {
-    auto brick = Brick(-30, 0, 24, 40, 20, 24, 0);
+    auto brick = MakeBrick('B', -30, 0, 24, 40, 20, 24, 0);
     TCuttingBox box;
     box.ZHigh = 48;
     EXPECT_TRUE(InsideCut(box, *brick));

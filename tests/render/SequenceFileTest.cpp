@@ -1,7 +1,7 @@
 #include "render/SequenceFile.h"
 
-#include "../model/TempFolder.h"
 #include "base/Error.h"
+#include "support/TempFolder.h"
 
 #include <cmath>
 #include <filesystem>

@@ -1,5 +1,7 @@
-#include "ShapedTestSupport.h"
+#include "RenderTestSupport.h"
 #include "render/Shading.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -24,12 +26,13 @@ TEST(SlopedBricks, TurnTwoEqualsTheUnturnedBrickSeenFromTheOtherSide) {
             int tilt = OctantTilt(octant), azimuth = OctantAzimuth(octant);
             SetView(context, tilt, azimuth, 1.5f, 60, 60);
             TTestCanvas turned(120, 120, context);
-            Shaped(kind, -30, -20, -12, 60, 40, 24, Green, true, 2)->Draw(turned.Target);
+            MakeBrick(kind, -30, -20, -12, 60, 40, 24, Green, true, 2)->Draw(turned.Target);
             // Turn 2 puts the frame at (-X - SX, -Y - SY); the view goes half round instead.
             SetView(context, tilt, azimuth + 180, 1.5f, 60, 60);
             TTestCanvas unturned(120, 120, context);
-            Shaped(kind, -30, -20, -12, 60, 40, 24, Green, true, 0)->Draw(unturned.Target);
-            EXPECT_EQ(DifferingPixels(turned, unturned), 0) << kind << " octant " << octant;
+            MakeBrick(kind, -30, -20, -12, 60, 40, 24, Green, true, 0)->Draw(unturned.Target);
+            EXPECT_EQ(DifferingPixels(turned.Bitmap, unturned.Bitmap), 0)
+                << kind << " octant " << octant;
         }
 }
 
@@ -43,14 +46,14 @@ TEST(SlopedBricks, QuarterTurnsKeepTheSideOrderOfTheView) {
         int tilt = OctantTilt(octant), azimuth = OctantAzimuth(octant);
         SetView(context, tilt, azimuth, 1.5f, 60, 60);
         TTestCanvas turned(120, 120, context);
-        auto ridge = Shaped('I', -30, -30, -12, 60, 60, 24, Green, false, 1);
+        auto ridge = MakeBrick('I', -30, -30, -12, 60, 60, 24, Green, false, 1);
         ridge->Transparent = true;
         ridge->Draw(turned.Target);
         SetView(context, tilt, azimuth + 90, 1.5f, 60, 60);
         TTestCanvas unturned(120, 120, context);
         ridge->Turn = 0;
         ridge->Draw(unturned.Target);
-        differing += DifferingPixels(turned, unturned) > 0;
+        differing += DifferingPixels(turned.Bitmap, unturned.Bitmap) > 0;
     }
     EXPECT_GT(differing, 0);
 }
@@ -74,7 +77,7 @@ TEST(SlopedBricks, FaceColoursFollowWorldDirections) {
     SetView(context, 0, 0, 1.0f, 60, 60);
     for (int turn = 0; turn < 4; ++turn) {
         TTestCanvas canvas(120, 120, context);
-        Shaped('T', -30, -30, 0, 60, 60, 24, Green, false, turn)->Draw(canvas.Target);
+        MakeBrick('T', -30, -30, 0, 60, 60, 24, Green, false, turn)->Draw(canvas.Target);
         // The slope's middle lies 10 units from the centre on the side it faces.
         std::array<int, 3> up = WorldNormal(0, 1, 1, turn);
         TPoint slope = ProjectPoint(context.View, 10 * up[0], 10 * up[1], 15);
@@ -87,7 +90,7 @@ TEST(SlopedBricks, FaceColoursFollowWorldDirections) {
     // The walls too: seen from octant 0, the brick of turn 1 shows its back wall to world -X.
     SetView(context, 60, 40, 1.5f, 60, 60);
     TTestCanvas canvas(120, 120, context);
-    Shaped('T', -30, -30, -12, 60, 60, 24, Green, false, 1)->Draw(canvas.Target);
+    MakeBrick('T', -30, -30, -12, 60, 60, 24, Green, false, 1)->Draw(canvas.Target);
     TPoint wall = ProjectPoint(context.View, -30, 0, 0);
     EXPECT_EQ(canvas.At(wall), TColour(ScaleColour(Green, context.LightFactor[1])));
 }
@@ -98,7 +101,7 @@ TEST(SlopedBricks, StraightDownOnlyTheTopGroupIsDrawn) {
     TDrawContext context;
     SetView(context, 0, 0, 1.0f, 60, 60);
     TTestCanvas drawn(120, 120, context, 0x000000), expected(120, 120, context, 0x000000);
-    auto roof = Shaped('T', -30, -20, 0, 60, 40, 24, Green);
+    auto roof = MakeBrick('T', -30, -20, 0, 60, 40, 24, Green);
     roof->Transparent = true;
     roof->Draw(drawn.Target);
     auto p = [&](int x, int y) { return ProjectPoint(context.View, x, y, 0); };
@@ -110,7 +113,7 @@ TEST(SlopedBricks, StraightDownOnlyTheTopGroupIsDrawn) {
     canvas.Brush.Style = TBrushStyle::bsDiagCross;
     expected.Target.Polygon(slope, 3);
     expected.Target.Polygon(strip, 3);
-    EXPECT_EQ(DifferingPixels(drawn, expected), 0);
+    EXPECT_EQ(DifferingPixels(drawn.Bitmap, expected.Bitmap), 0);
 }
 
 TEST(SlopedBricks, StudsOnSlopesAndCornersNeverOnRidges) {
@@ -121,11 +124,12 @@ TEST(SlopedBricks, StudsOnSlopesAndCornersNeverOnRidges) {
         for (char kind : SlopedKinds)
             for (int turn = 0; turn < 4; ++turn) {
                 TTestCanvas with(120, 120, context), without(120, 120, context);
-                Shaped(kind, -30, -30, -12, 60, 60, 24, Green, true, turn)->Draw(with.Target);
-                Shaped(kind, -30, -30, -12, 60, 60, 24, Green, false, turn)->Draw(without.Target);
+                MakeBrick(kind, -30, -30, -12, 60, 60, 24, Green, true, turn)->Draw(with.Target);
+                MakeBrick(kind, -30, -30, -12, 60, 60, 24, Green, false, turn)
+                    ->Draw(without.Target);
                 // From below every kind shows its tube rings; from above only T and C have studs.
                 bool expectChange = octant >= 4 || kind == 'T' || kind == 'C';
-                EXPECT_EQ(DifferingPixels(with, without) > 0, expectChange)
+                EXPECT_EQ(DifferingPixels(with.Bitmap, without.Bitmap) > 0, expectChange)
                     << kind << " turn " << turn << " octant " << octant;
             }
     }
@@ -136,26 +140,30 @@ TEST(SlopedBricks, StudRowLiesOnTheTopStripOfEveryTurn) {
     SetView(context, 0, 0, 1.0f, 60, 60);
     for (int turn = 0; turn < 4; ++turn) {
         TTestCanvas with(120, 120, context), without(120, 120, context);
-        Shaped('T', -30, -30, 0, 60, 60, 24, Green, true, turn)->Draw(with.Target);
-        Shaped('T', -30, -30, 0, 60, 60, 24, Green, false, turn)->Draw(without.Target);
+        MakeBrick('T', -30, -30, 0, 60, 60, 24, Green, true, turn)->Draw(with.Target);
+        MakeBrick('T', -30, -30, 0, 60, 60, 24, Green, false, turn)->Draw(without.Target);
         std::array<int, 3> strip = WorldNormal(0, -1, 0, turn);
         std::array<int, 3> along = WorldNormal(1, 0, 0, turn);
         for (int n = -1; n <= 1; ++n) {
             TPoint stud = ProjectPoint(context.View, 20 * strip[0] + 20 * n * along[0],
                                        20 * strip[1] + 20 * n * along[1], 24);
-            EXPECT_GT(DifferingPixelsNear(with, without, stud, 6), 0) << turn << " " << n;
+            EXPECT_GT(DifferingPixelsNear(with.Bitmap, without.Bitmap, stud, 6), 0)
+                << turn << " " << n;
         }
-        EXPECT_EQ(DifferingPixelsNear(with, without, ProjectPoint(context.View, 0, 0, 24), 6), 0);
+        EXPECT_EQ(DifferingPixelsNear(with.Bitmap, without.Bitmap,
+                                      ProjectPoint(context.View, 0, 0, 24), 6),
+                  0);
     }
     // The corner's single stud sits on its top square, at the world corner the turn names.
     const TPoint corners[4] = {{20, -20}, {-20, -20}, {-20, 20}, {20, 20}};
     for (int turn = 0; turn < 4; ++turn) {
         TTestCanvas with(120, 120, context), without(120, 120, context);
-        Shaped('C', -30, -30, 0, 60, 60, 24, Green, true, turn)->Draw(with.Target);
-        Shaped('C', -30, -30, 0, 60, 60, 24, Green, false, turn)->Draw(without.Target);
+        MakeBrick('C', -30, -30, 0, 60, 60, 24, Green, true, turn)->Draw(with.Target);
+        MakeBrick('C', -30, -30, 0, 60, 60, 24, Green, false, turn)->Draw(without.Target);
         TPoint stud = ProjectPoint(context.View, corners[turn].X, corners[turn].Y, 24);
-        EXPECT_GT(DifferingPixelsNear(with, without, stud, 6), 0) << turn;
-        EXPECT_EQ(DifferingPixels(with, without), DifferingPixelsNear(with, without, stud, 6));
+        EXPECT_GT(DifferingPixelsNear(with.Bitmap, without.Bitmap, stud, 6), 0) << turn;
+        EXPECT_EQ(DifferingPixels(with.Bitmap, without.Bitmap),
+                  DifferingPixelsNear(with.Bitmap, without.Bitmap, stud, 6));
     }
 }
 
@@ -163,7 +171,7 @@ TEST(SlopedBricks, HitTestUsesTheBoundingBox) {
     TDrawContext context;
     SetView(context, 60, 40, 1.5f, 60, 60);
     for (int turn = 0; turn < 4; ++turn) {
-        auto roof = Shaped('T', -30, -20, -12, 60, 40, 24, Green, false, turn);
+        auto roof = MakeBrick('T', -30, -20, -12, 60, 40, 24, Green, false, turn);
         // Above the low end of the slope: air, but inside the box.
         std::array<int, 3> low = WorldNormal(0, 1, 0, turn);
         TPoint air = ProjectPoint(context.View, 18 * low[0], 18 * low[1], 10);
@@ -184,7 +192,7 @@ struct SlopedStyleTest : ::testing::Test {
 TEST_F(SlopedStyleTest, SelectedWireframeAndTransparent) {
     const TDrawColours& colours = context.Colours;
     for (char kind : SlopedKinds) {
-        auto brick = Shaped(kind, -30, -30, -12, 60, 60, 24, Green);
+        auto brick = MakeBrick(kind, -30, -30, -12, 60, 60, 24, Green);
         brick->Selected = true;
         context.Shading = true;
         TTestCanvas selected(120, 120, context);
@@ -225,10 +233,10 @@ TEST_F(SlopedStyleTest, ExtremeBricksDrawWithoutFault) {
     TTestCanvas canvas(120, 120, context);
     for (char kind : SlopedKinds)
         for (int turn : {0, 1, 2, 3, 5, -1}) {
-            Shaped(kind, 2147483000, -2147483000, 0, 2000000000, 40, 24, Green, true, turn)
+            MakeBrick(kind, 2147483000, -2147483000, 0, 2000000000, 40, 24, Green, true, turn)
                 ->Draw(canvas.Target);
-            Shaped(kind, 0, 0, 0, -60, 10, -24, Green, true, turn)->Draw(canvas.Target);
-            Shaped(kind, -30, -30, 0, 2000000000, 2000000000, 2000000000, Green, true, turn)
+            MakeBrick(kind, 0, 0, 0, -60, 10, -24, Green, true, turn)->Draw(canvas.Target);
+            MakeBrick(kind, -30, -30, 0, 2000000000, 2000000000, 2000000000, Green, true, turn)
                 ->Draw(canvas.Target);
         }
     SUCCEED();

@@ -87,22 +87,25 @@ TEST_F(ViewControlsTest, ZoomStopsAtTheEndsAndTheWheelOnlyCountsOverTheView) {
 }
 
 TEST_F(ViewControlsTest, FixedViewsSetOrKeepEachAngleWithOneRepaint) {
-    controls.SetControl(controls.RotZ, 100);
-    repaints = 0;
-    controls.RadioGroup1Click(TopView);
-    EXPECT_EQ(controls.RotX.Position, 0);
-    EXPECT_EQ(controls.RotZ.Position, 100);
-    controls.RadioGroup1Click(FromRight);
-    EXPECT_EQ(controls.RotX.Position, 0);
-    EXPECT_EQ(controls.RotZ.Position, 270);
-    controls.RadioGroup1Click(FrontView);
-    EXPECT_EQ(controls.RotX.Position, 90);
-    EXPECT_EQ(context.View.Octant, 7);
-    controls.RadioGroup1Click(BackLeft);
-    EXPECT_EQ(controls.RotX.Position, 70);
-    EXPECT_EQ(controls.RotZ.Position, 150);
-    EXPECT_EQ(context.View.Octant, 1);
-    EXPECT_EQ(repaints, 4);
+    // From tilt 45 and azimuth 100: the top and front views keep the azimuth, the side views
+    // the tilt.
+    const struct {
+        int View, Tilt, Azimuth, Octant;
+    } cases[] = {{TopView, 0, 100, 1},    {FromFront, 45, 0, 0},  {FromRight, 45, 270, 3},
+                 {FromLeft, 45, 90, 1},   {FromBack, 45, 180, 2}, {FrontLeft, 70, 30, 0},
+                 {BackRight, 70, 210, 2}, {BackLeft, 70, 150, 1}, {FrontRight, 70, 330, 3},
+                 {FrontView, 90, 100, 5}};
+    for (const auto& c : cases) {
+        controls.SetViewAngles(45, 100);
+        repaints = 0;
+        controls.RadioGroup1Click(c.View);
+        EXPECT_EQ(controls.RotX.Position, c.Tilt) << c.View;
+        EXPECT_EQ(controls.RotZ.Position, c.Azimuth) << c.View;
+        EXPECT_EQ(context.View.Octant, c.Octant) << c.View;
+        EXPECT_EQ(repaints, 1) << c.View;
+    }
+    controls.RadioGroup1Click(FrontView + 1); // no such view
+    EXPECT_EQ(repaints, 1);
     EXPECT_FALSE(gate.Busy);
     EXPECT_FALSE(gate.SuppressPaint);
 }

@@ -108,7 +108,7 @@ TEST_F(CuttingFixture, LiftOffBarMovesTheTopShownOrHidden) {
 }
 
 TEST(CuttingStartUp, ResetToTheModelTouchesOnlyTheWindowsCopy) {
-    std::string folder = TestFolder("cutting_startup");
+    std::string folder = TestFolder();
     WriteFile(folder + "m.lgo", "= 70 30 10 0 0 1 1\r\nB 0 0 0 20 20 24 255 1 0 0 0 0  0\r\n");
     auto form = NewForm(folder + "t.ini", {folder + "m.lgo"});
     form->show();

@@ -37,7 +37,7 @@ protected:
     void SetUp() override {
         TestApp();
         saved = AppDir();
-        Dir = TestFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
+        Dir = TestFolder();
         std::filesystem::create_directories(Dir + "parts");
         std::filesystem::copy_file(std::string(TESSARYN_SHIPPED_DATA) + "parts/template.dat",
                                    Dir + "parts/template.dat");

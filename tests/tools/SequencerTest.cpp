@@ -16,8 +16,8 @@
 #include <gtest/gtest.h>
 
 namespace {
-std::unique_ptr<TMainForm> SequencerForm(const std::string& name) {
-    auto form = NewForm(TestFolder(name) + "s.ini");
+std::unique_ptr<TMainForm> SequencerForm() {
+    auto form = NewForm(TestFolder() + "s.ini");
     form->show();
     form->Sequencer1->trigger();
     return form;
@@ -33,7 +33,7 @@ bool WaitForEnd(TfrmSeq& seq) {
 } // namespace
 
 TEST(Sequencer, TheMenuEntrySwapsThePanelWithThePaletteAndItsKeys) {
-    std::string ini = TestFolder("seqpanel") + "s.ini";
+    std::string ini = TestFolder() + "s.ini";
     WriteFile(ini, "[Main]\r\nVersion=2\r\nPages=2\r\n"
                    "[Page1]\r\nTitle=A\r\nHeight=40\r\nScale=0.5\r\nCount=0\r\n"
                    "[Page2]\r\nTitle=B\r\nHeight=40\r\nScale=0.5\r\nCount=0\r\n");
@@ -67,10 +67,10 @@ TEST(Sequencer, TheMenuEntrySwapsThePanelWithThePaletteAndItsKeys) {
 }
 
 TEST(Sequencer, ATurnRecordedAndSavedPlaysBackAfterARestart) {
-    std::string folder = TestFolder("seqturn");
+    std::string folder = TestFolder();
     std::string file = folder + "turn";
     {
-        auto form = SequencerForm("seqrecord");
+        auto form = SequencerForm();
         TfrmSeq& seq = *form->frmSeq;
         TurnTo(*form, 30);
         seq.btnSnap->click();
@@ -83,7 +83,7 @@ TEST(Sequencer, ATurnRecordedAndSavedPlaysBackAfterARestart) {
     }
     ASSERT_EQ(std::filesystem::file_size(file + ".lgs"), 92u);
 
-    auto form = SequencerForm("seqplay");
+    auto form = SequencerForm();
     TfrmSeq& seq = *form->frmSeq;
     seq.AskOpenName = [&] { return QString::fromStdString(file + ".lgs"); };
     seq.btnOpen->click();
@@ -110,7 +110,7 @@ TEST(Sequencer, ATurnRecordedAndSavedPlaysBackAfterARestart) {
 }
 
 TEST(Sequencer, PlaybackStopsOnASecondPressAnOtherCommandOrANewModel) {
-    auto form = SequencerForm("seqstop");
+    auto form = SequencerForm();
     TfrmSeq& seq = *form->frmSeq;
     seq.btnSnap->click();
     seq.spFrames->setValue(50);
@@ -141,7 +141,7 @@ TEST(Sequencer, PlaybackStopsOnASecondPressAnOtherCommandOrANewModel) {
 }
 
 TEST(Sequencer, BadFilesAndDelaysAreRefusedAndOpenCancelShowsTheFirstFrame) {
-    auto form = SequencerForm("seqbad");
+    auto form = SequencerForm();
     TfrmSeq& seq = *form->frmSeq;
     TurnTo(*form, 45);
     seq.btnSnap->click();
@@ -154,7 +154,7 @@ TEST(Sequencer, BadFilesAndDelaysAreRefusedAndOpenCancelShowsTheFirstFrame) {
     EXPECT_EQ(form->Controls.RotZ.Position, 45);
     EXPECT_EQ(seq.edFrame->text(), "0");
 
-    std::string folder = TestFolder("seqbadfiles");
+    std::string folder = TestFolder();
     std::string bytes = SequenceBytes({seq.Sequence.Frames[0]});
     for (const std::string& damaged : {bytes.substr(0, 30), bytes + "extra"}) {
         WriteFile(folder + "bad.lgs", damaged);

@@ -8,8 +8,7 @@
 #include <gtest/gtest.h>
 
 struct ToolWindowFixture : ::testing::Test {
-    std::string folder = TestFolder(
-        std::string("tools_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::string folder = TestFolder();
     std::unique_ptr<TMainForm> form;
 
     void SetUp() override {

@@ -1,9 +1,7 @@
-// The geometry of the shipped parts and the (disabled) test that writes data/parts (with the
-// decoration picture) from it:
-//   tessaryn_tests --gtest_also_run_disabled_tests --gtest_filter='*RegenerateShippedParts*'
-// Draw orders and studs come from the core's own operations, never from hand.
+// The geometry of the shipped parts. Draw orders and studs come from the core's own operations,
+// never from hand.
 
-#include "ShippedPartsMaker.h"
+#include "ShippedParts.h"
 
 #include "parts/PartFile.h"
 #include "raster/Bitmap.h"
@@ -12,8 +10,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <gtest/gtest.h>
-#include <map>
 #include <numbers>
 
 namespace {
@@ -285,17 +281,4 @@ std::vector<TDrawClass> ShippedParts() {
     parts.push_back(CurvedTop());
     parts.push_back(Brick("template.dat", "template", 1, 2, 24));
     return parts;
-}
-
-TEST(ShippedParts, DISABLED_RegenerateShippedParts) {
-    std::map<std::string, TLines> files;
-    for (TDrawClass& d : ShippedParts()) {
-        TLines& lines = files[d.FileName];
-        SaveToLines(d, lines);
-        lines.push_back("");
-    }
-    files["userblks.dat"];
-    for (auto& [name, lines] : files)
-        SavePartFileLines(std::string(TESSARYN_SHIPPED_DATA) + "parts/" + name, lines);
-    WritePictureFile(*ShippedFacePicture(), std::string(TESSARYN_SHIPPED_DATA) + "parts/face.bmp");
 }

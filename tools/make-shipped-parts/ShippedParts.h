@@ -1,5 +1,5 @@
 #pragma once
-// The shipped part definitions as built in code, for the file writer and the tests.
+// The shipped part definitions as built in code, for the tool that writes them and the tests.
 
 #include "parts/DrawClass.h"
 #include "raster/Bitmap.h"

@@ -22,10 +22,13 @@ public:
     TTempFolder(const TTempFolder&) = delete;
     TTempFolder& operator=(const TTempFolder&) = delete;
 
+    // The folder's name with a trailing '/', as the program's folder settings take it.
+    std::string Dir() const { return Path.string() + "/"; }
     std::string File(const std::string& name) const { return (Path / name).string(); }
 
     // Writes the bytes as they are (no line-end translation) and returns the file's path.
     std::string Write(const std::string& name, const std::string& content) const {
+        std::filesystem::create_directories((Path / name).parent_path());
         std::ofstream(File(name), std::ios::binary) << content;
         return File(name);
     }
