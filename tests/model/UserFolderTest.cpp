@@ -1,7 +1,7 @@
 #include "base/UserFolder.h"
 
-#include "TempFolder.h"
 #include "base/Error.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
