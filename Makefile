@@ -3,7 +3,7 @@ BUILD ?= build
 ARGS ?=
 GUI ?= ON
 
-.PHONY: deps configure build run test bench fuzz format clean
+.PHONY: deps configure build run test package bench fuzz format clean
 
 deps:
 	@scripts/install-deps
@@ -20,6 +20,10 @@ run: build
 
 test: build
 	@ctest --test-dir $(BUILD) --output-on-failure -j 2
+
+# The Debian package, in $(BUILD)/tessaryn_VERSION_ARCH.deb.
+package: build
+	@cmake --build $(BUILD) --target package
 
 bench: build
 	@$(BUILD)/bench/tessaryn_bench

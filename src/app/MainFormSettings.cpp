@@ -39,7 +39,7 @@ void TMainForm::FormCreate() {
     StartFile = commandLine.StartFile;
     if (!StartFile.empty() && std::filesystem::exists(StartFile))
         StartFile = FromLaunchFolder(StartFile);
-    Settings = ReadSettings(IniFileName, AppDir());
+    Settings = ReadSettings(IniFileName, AppDir(), ExecutableDir());
     ApplySettings();
     // A missing file has nothing to convert; it is written at exit.
     if (Settings.Version == 1 && std::filesystem::exists(IniFileName)) {

@@ -105,7 +105,8 @@ std::string ShellQuoted(const std::string& text) {
     return quoted + "'";
 }
 
-TSettings ReadSettings(const std::string& iniFileName, const std::string& appDir) {
+TSettings ReadSettings(const std::string& iniFileName, const std::string& appDir,
+                       const std::string& programDir) {
     TIniFile ini(iniFileName);
     TSettings s;
     s.Version = ini.ReadInteger("Main", "Version", 1);
@@ -129,7 +130,8 @@ TSettings ReadSettings(const std::string& iniFileName, const std::string& appDir
     s.LDrawTest = ini.ReadString("Main", "LDrawTest", "models/test.dat");
     // Without L2P or L3P installed, both routes convert with the program's own tool.
     std::string converter =
-        ShellQuoted(appDir + "tessaryn-cli") + " pov " + ShellQuoted(s.LDrawTest);
+        ShellQuoted((programDir.empty() ? appDir : programDir) + "tessaryn-cli") + " pov " +
+        ShellQuoted(s.LDrawTest);
     s.L2PCmd = ini.ReadString("Main", "L2PCmd", converter + " -o test.inc");
     s.L3PCmd = ini.ReadString("Main", "L3PCmd", converter + " -o test.pov --scene");
     s.PovRayEng = ini.ReadString("Main", "PovRayEng", "povray");

@@ -39,7 +39,10 @@ struct TSettings {
 
 // Reads every setting, with the defaults for missing keys; a version-1 file has its page
 // sections read in the old layout (SaveSettings then rewrites them in the version-2 layout).
-TSettings ReadSettings(const std::string& iniFileName, const std::string& appDir);
+// The default converters run the tool in programDir (empty: appDir), which differs from appDir
+// when the program is installed.
+TSettings ReadSettings(const std::string& iniFileName, const std::string& appDir,
+                       const std::string& programDir = {});
 
 // Fills one page from a version-2 section; a height or scale that is not a number takes
 // its default.

@@ -2,6 +2,7 @@
 
 #include "base/Error.h"
 #include "base/FileNames.h"
+#include "base/StartAppDir.h"
 #include "cli/CliCommand.h"
 #include "model/BlockList.h"
 
@@ -95,7 +96,8 @@ std::string OneLine(std::string message) {
     return message;
 }
 
-int Run(const std::vector<std::string>& args, std::ostream& out) {
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+        bool startAppDir) {
     bool help = false;
     TCliArgs parsed = ParseArgs(args, help);
     if (help) {
@@ -109,6 +111,10 @@ int Run(const std::vector<std::string>& args, std::ostream& out) {
     CheckOptionsFit(parsed, command);
     if (auto dir = parsed.Values.find("--app-dir"); dir != parsed.Values.end())
         SetAppDir(dir->second);
+    else if (startAppDir)
+        for (const std::string& name : StartAppDir().Offered)
+            err << "tessaryn-cli: your changed " << name << " is kept; the newer one is " << name
+                << ".new\n";
     // Each call stands for one run of the program.
     GroupCounter = 0;
     std::ostringstream output;
@@ -118,10 +124,11 @@ int Run(const std::vector<std::string>& args, std::ostream& out) {
 }
 } // namespace
 
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           bool startAppDir) {
     std::string message;
     try {
-        return Run(args, out);
+        return Run(args, out, err, startAppDir);
     } catch (const TError& e) {
         message = e.what();
     } catch (const std::bad_alloc&) {

@@ -6,5 +6,8 @@
 #include <vector>
 
 // Runs tessaryn-cli with the arguments after the program name. Output goes to out, the one
-// error line to err; returns the exit status (0 success, 1 failure).
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// error line to err; returns the exit status (0 success, 1 failure). Without --app-dir, AppDir
+// is chosen as at the program's start when startAppDir is set (the executable does so); other
+// callers keep the AppDir they set.
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           bool startAppDir = false);

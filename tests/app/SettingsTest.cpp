@@ -144,6 +144,13 @@ TEST(Settings, DecimalsIgnoreTheLocale) {
     EXPECT_FALSE(ParseDecimal("", v));
 }
 
+TEST(Settings, InstalledProgramConvertsWithTheToolBesideIt) {
+    TSettings s =
+        ReadSettings("/nonexistent/Tessaryn.ini", "/home/u/.local/share/tessaryn/", "/usr/bin/");
+    EXPECT_EQ(s.L2PCmd, "'/usr/bin/tessaryn-cli' pov 'models/test.dat' -o test.inc");
+    EXPECT_EQ(s.ModelDir, "/home/u/.local/share/tessaryn/Models");
+}
+
 TEST(Settings, ViewerFoundInLibraryOrOnPath) {
     EXPECT_TRUE(LDrawViewerFound("/nowhere", "sh"));
     EXPECT_TRUE(LDrawViewerFound("/bin", "sh"));
