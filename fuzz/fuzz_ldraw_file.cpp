@@ -5,9 +5,9 @@
 #include "base/Error.h"
 #include "base/FileIO.h"
 #include "base/FileNames.h"
-#include "exchange/LDrawImport.h"
-#include "exchange/LDrawMap.h"
-#include "exchange/LDrawSubModels.h"
+#include "exchange/ldraw/LDrawImport.h"
+#include "exchange/ldraw/LDrawMap.h"
+#include "exchange/ldraw/LDrawSubModels.h"
 #include "model/Block.h"
 #include "model/ModelFile.h"
 

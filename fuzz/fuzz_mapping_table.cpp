@@ -4,8 +4,8 @@
 
 #include "base/Error.h"
 #include "base/FileNames.h"
-#include "exchange/LDrawImport.h"
-#include "exchange/LDrawMap.h"
+#include "exchange/ldraw/LDrawImport.h"
+#include "exchange/ldraw/LDrawMap.h"
 #include "model/Block.h"
 
 #include <cstdint>

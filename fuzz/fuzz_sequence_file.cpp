@@ -2,8 +2,8 @@
 // the same frames and play to the end.
 
 #include "base/Error.h"
-#include "render/Playback.h"
-#include "render/SequenceFile.h"
+#include "render/sequence/Playback.h"
+#include "render/sequence/SequenceFile.h"
 
 #include <cstdlib>
 #include <string_view>

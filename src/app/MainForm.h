@@ -4,7 +4,7 @@
 #include "app/Settings.h"
 #include "edit/Hand.h"
 #include "edit/HandDrawing.h"
-#include "exchange/CameraFrame.h"
+#include "exchange/pictures/CameraFrame.h"
 #include "model/BlockList.h"
 #include "raster/Bitmap.h"
 #include "render/BoundaryState.h"

@@ -3,10 +3,10 @@
 #include "app/OpenModelDialog.h"
 #include "app/PalettePanel.h"
 #include "base/Text.h"
-#include "exchange/LDrawExport.h"
-#include "exchange/LDrawExportReport.h"
-#include "exchange/LDrawMap.h"
 #include "exchange/LoadModel.h"
+#include "exchange/ldraw/LDrawExport.h"
+#include "exchange/ldraw/LDrawExportReport.h"
+#include "exchange/ldraw/LDrawMap.h"
 #include "model/ModelFile.h"
 #include "tools/AdvancedToolbox.h"
 

@@ -7,9 +7,9 @@
 #include "app/ViewBox.h"
 #include "base/Error.h"
 #include "base/Text.h"
-#include "exchange/PictureEstimate.h"
-#include "exchange/PictureSave.h"
-#include "exchange/PrintPage.h"
+#include "exchange/pictures/PictureEstimate.h"
+#include "exchange/pictures/PictureSave.h"
+#include "exchange/pictures/PrintPage.h"
 #include "render/Scene.h"
 
 #include <QApplication>

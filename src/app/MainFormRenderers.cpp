@@ -2,7 +2,7 @@
 // "POV (via L3P)".
 #include "app/MainForm.h"
 #include "app/RunProgram.h"
-#include "exchange/LDrawMap.h"
+#include "exchange/ldraw/LDrawMap.h"
 
 #include <QAction>
 #include <QApplication>

@@ -7,7 +7,7 @@
 #include "app/PalettePanel.h"
 #include "base/FileNames.h"
 #include "base/Text.h"
-#include "exchange/LDrawMap.h"
+#include "exchange/ldraw/LDrawMap.h"
 #include "model/PaletteKey.h"
 
 #include <QFileDialog>

@@ -1,6 +1,6 @@
 #include "app/PictureFrame.h"
 
-#include "exchange/CameraFrame.h"
+#include "exchange/pictures/CameraFrame.h"
 
 #include <QPainter>
 #include <QPainterPath>

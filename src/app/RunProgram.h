@@ -4,7 +4,7 @@
 // cannot find, or that fails is reported with the system's or the program's own message; the
 // caller goes on either way.
 
-#include "exchange/ExternalRoutes.h"
+#include "exchange/external/ExternalRoutes.h"
 
 #include <functional>
 #include <string>

@@ -2,10 +2,10 @@
 
 #include "base/Text.h"
 #include "cli/CliCommand.h"
-#include "exchange/LDrawExport.h"
-#include "exchange/LDrawExportReport.h"
-#include "exchange/LDrawMap.h"
 #include "exchange/LoadModel.h"
+#include "exchange/ldraw/LDrawExport.h"
+#include "exchange/ldraw/LDrawExportReport.h"
+#include "exchange/ldraw/LDrawMap.h"
 #include "model/ModelFile.h"
 
 namespace {

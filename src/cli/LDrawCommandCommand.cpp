@@ -3,8 +3,8 @@
 #include "cli/CliCommand.h"
 #include "cli/RenderOptions.h"
 #include "cli/ViewOptions.h"
-#include "exchange/LDrawViewCommand.h"
 #include "exchange/LoadModel.h"
+#include "exchange/external/LDrawViewCommand.h"
 
 #include <ostream>
 

@@ -3,9 +3,9 @@
 #include "base/Error.h"
 #include "base/FileIO.h"
 #include "cli/CliCommand.h"
-#include "exchange/LDrawImport.h"
-#include "exchange/LDrawMap.h"
-#include "exchange/PovModel.h"
+#include "exchange/external/PovModel.h"
+#include "exchange/ldraw/LDrawImport.h"
+#include "exchange/ldraw/LDrawMap.h"
 #include "model/Block.h"
 
 #include <filesystem>

@@ -4,9 +4,9 @@
 #include "base/FileIO.h"
 #include "cli/CliCommand.h"
 #include "cli/ViewOptions.h"
-#include "exchange/CrLfLines.h"
-#include "exchange/L3PScenePatch.h"
 #include "exchange/LoadModel.h"
+#include "exchange/external/CrLfLines.h"
+#include "exchange/external/L3PScenePatch.h"
 #include "model/ModelFile.h"
 
 namespace {

@@ -4,9 +4,9 @@
 #include "base/FileIO.h"
 #include "cli/CliCommand.h"
 #include "cli/ViewOptions.h"
-#include "exchange/CrLfLines.h"
-#include "exchange/L2PScene.h"
 #include "exchange/LoadModel.h"
+#include "exchange/external/CrLfLines.h"
+#include "exchange/external/L2PScene.h"
 
 namespace {
 

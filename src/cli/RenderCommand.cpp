@@ -6,7 +6,7 @@
 #include "cli/RenderOptions.h"
 #include "cli/RenderSetup.h"
 #include "cli/ViewOptions.h"
-#include "exchange/Picture.h"
+#include "exchange/pictures/Picture.h"
 #include "raster/PictureFiles.h"
 
 #include <ostream>

@@ -5,10 +5,10 @@
 #include "cli/RenderOptions.h"
 #include "cli/RenderSetup.h"
 #include "raster/PictureFiles.h"
-#include "render/FrameBuffer.h"
-#include "render/Playback.h"
-#include "render/SequenceFile.h"
 #include "render/View.h"
+#include "render/sequence/FrameBuffer.h"
+#include "render/sequence/Playback.h"
+#include "render/sequence/SequenceFile.h"
 
 #include <cstdio>
 #include <filesystem>

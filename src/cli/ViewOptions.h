@@ -3,7 +3,7 @@
 // --azimuth, --scale-bar, --offset, --light, --cut, --studs, --background.
 
 #include "cli/CliCommand.h"
-#include "exchange/ExternalView.h"
+#include "exchange/external/ExternalView.h"
 
 #include <cstdint>
 #include <string>

@@ -2,9 +2,9 @@
 
 #include "base/FileNames.h"
 #include "base/Text.h"
-#include "exchange/LDrawFileNames.h"
-#include "exchange/LDrawImport.h"
-#include "exchange/LDrawMap.h"
+#include "exchange/ldraw/LDrawFileNames.h"
+#include "exchange/ldraw/LDrawImport.h"
+#include "exchange/ldraw/LDrawMap.h"
 
 #include <algorithm>
 

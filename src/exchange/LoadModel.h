@@ -2,7 +2,7 @@
 // Bringing a model file in: as the whole model (mode 0) or as a sub-assembly to place as one
 // new group (mode 1). The window shows what these return; they touch no window themselves.
 
-#include "exchange/LDrawImportReport.h"
+#include "exchange/ldraw/LDrawImportReport.h"
 #include "model/BlockList.h"
 
 #include <cstdint>

@@ -3,7 +3,7 @@
 #include "app/ColourSwatches.h"
 #include "app/MainForm.h"
 #include "base/Text.h"
-#include "exchange/LDrawColourMatch.h"
+#include "exchange/ldraw/LDrawColourMatch.h"
 #include "tools/SpinButton.h"
 #include "tools/ToolGuard.h"
 

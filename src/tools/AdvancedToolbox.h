@@ -2,7 +2,7 @@
 // The advanced toolbox: small edits of the selected bricks, whole-model colour commands, the
 // step shown, and the offsets of an identity's LDraw mapping row.
 
-#include "exchange/LDrawRowEditor.h"
+#include "exchange/ldraw/LDrawRowEditor.h"
 #include "model/SelectionCommands.h"
 
 #include <QWidget>

@@ -3,7 +3,7 @@
 
 #include "base/Error.h"
 #include "base/FileNames.h"
-#include "render/SequenceFile.h"
+#include "render/sequence/SequenceFile.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

@@ -3,9 +3,9 @@
 // show it, the panel's controls, and the playback that steps through the views on a timer so
 // the window stays responsive.
 
-#include "render/FrameBuffer.h"
-#include "render/Playback.h"
-#include "render/ViewSequence.h"
+#include "render/sequence/FrameBuffer.h"
+#include "render/sequence/Playback.h"
+#include "render/sequence/ViewSequence.h"
 
 #include <QTimer>
 #include <QWidget>

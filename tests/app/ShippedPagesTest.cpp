@@ -4,7 +4,7 @@
 #include "app/Settings.h"
 #include "base/FileNames.h"
 #include "base/Text.h"
-#include "exchange/LDrawMap.h"
+#include "exchange/ldraw/LDrawMap.h"
 #include "model/BlockList.h"
 #include "model/PaletteKey.h"
 

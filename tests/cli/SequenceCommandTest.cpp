@@ -3,7 +3,7 @@
 #include "parts/PartCache.h"
 #include "raster/Bitmap.h"
 #include "raster/PictureFiles.h"
-#include "render/SequenceFile.h"
+#include "render/sequence/SequenceFile.h"
 #include "support/TempFolder.h"
 
 #include <filesystem>

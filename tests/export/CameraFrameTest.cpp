@@ -1,4 +1,4 @@
-#include "exchange/CameraFrame.h"
+#include "exchange/pictures/CameraFrame.h"
 
 #include "base/Error.h"
 

@@ -1,6 +1,6 @@
-#include "exchange/GeneralNumber.h"
-#include "exchange/L2PScene.h"
-#include "exchange/LDrawViewCommand.h"
+#include "exchange/external/GeneralNumber.h"
+#include "exchange/external/L2PScene.h"
+#include "exchange/external/LDrawViewCommand.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

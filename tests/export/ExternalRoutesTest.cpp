@@ -1,4 +1,4 @@
-#include "exchange/ExternalRoutes.h"
+#include "exchange/external/ExternalRoutes.h"
 
 #include "MapTable.h"
 #include "base/Error.h"

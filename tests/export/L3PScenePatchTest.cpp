@@ -1,4 +1,4 @@
-#include "exchange/L3PScenePatch.h"
+#include "exchange/external/L3PScenePatch.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "exchange/LDrawColourMatch.h"
+#include "exchange/ldraw/LDrawColourMatch.h"
 
 #include "base/LDrawColours.h"
 #include "model/BlockList.h"

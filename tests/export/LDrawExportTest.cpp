@@ -1,8 +1,8 @@
-#include "exchange/LDrawExport.h"
+#include "exchange/ldraw/LDrawExport.h"
 
 #include "MapTable.h"
 #include "base/Error.h"
-#include "exchange/LDrawMap.h"
+#include "exchange/ldraw/LDrawMap.h"
 #include "model/BlockKinds.h"
 #include "support/ErrorMessage.h"
 

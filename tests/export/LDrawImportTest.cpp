@@ -1,9 +1,9 @@
-#include "exchange/LDrawImport.h"
+#include "exchange/ldraw/LDrawImport.h"
 
 #include "MapTable.h"
 #include "base/Error.h"
 #include "base/LDrawColours.h"
-#include "exchange/LDrawExport.h"
+#include "exchange/ldraw/LDrawExport.h"
 #include "model/BlockKinds.h"
 #include "support/ErrorMessage.h"
 

@@ -1,4 +1,4 @@
-#include "exchange/LDrawMap.h"
+#include "exchange/ldraw/LDrawMap.h"
 
 #include "MapTable.h"
 #include "base/Error.h"

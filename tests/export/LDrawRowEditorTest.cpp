@@ -1,4 +1,4 @@
-#include "exchange/LDrawRowEditor.h"
+#include "exchange/ldraw/LDrawRowEditor.h"
 
 #include "MapTable.h"
 #include "base/Error.h"

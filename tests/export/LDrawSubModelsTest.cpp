@@ -1,9 +1,9 @@
-#include "exchange/LDrawSubModels.h"
+#include "exchange/ldraw/LDrawSubModels.h"
 
 #include "MapTable.h"
 #include "base/Error.h"
-#include "exchange/LDrawFileNames.h"
 #include "exchange/LoadModel.h"
+#include "exchange/ldraw/LDrawFileNames.h"
 #include "model/Block.h"
 
 #include <filesystem>

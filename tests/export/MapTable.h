@@ -1,7 +1,7 @@
 #pragma once
 // Mapping tables written into a test's folder.
 
-#include "exchange/LDrawMap.h"
+#include "exchange/ldraw/LDrawMap.h"
 #include "support/TempFolder.h"
 
 #include <initializer_list>

@@ -1,4 +1,4 @@
-#include "exchange/PictureEstimate.h"
+#include "exchange/pictures/PictureEstimate.h"
 
 #include <gtest/gtest.h>
 

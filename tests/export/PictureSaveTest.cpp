@@ -1,4 +1,4 @@
-#include "exchange/PictureSave.h"
+#include "exchange/pictures/PictureSave.h"
 
 #include "../render/RenderTestSupport.h"
 #include "base/Error.h"

@@ -1,4 +1,4 @@
-#include "exchange/PovModel.h"
+#include "exchange/external/PovModel.h"
 
 #include "model/Block.h"
 

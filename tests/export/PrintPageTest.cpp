@@ -1,4 +1,4 @@
-#include "exchange/PrintPage.h"
+#include "exchange/pictures/PrintPage.h"
 
 #include "../render/RenderTestSupport.h"
 #include "model/BlockList.h"

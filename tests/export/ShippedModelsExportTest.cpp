@@ -1,8 +1,8 @@
 #include "MapTable.h"
 #include "base/FileNames.h"
-#include "exchange/LDrawExport.h"
-#include "exchange/LDrawExportReport.h"
 #include "exchange/LoadModel.h"
+#include "exchange/ldraw/LDrawExport.h"
+#include "exchange/ldraw/LDrawExportReport.h"
 #include "parts/PartCache.h"
 
 #include <filesystem>

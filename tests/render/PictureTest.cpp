@@ -1,4 +1,4 @@
-#include "exchange/Picture.h"
+#include "exchange/pictures/Picture.h"
 
 #include "RenderTestSupport.h"
 #include "base/Error.h"

@@ -1,10 +1,10 @@
-#include "render/Playback.h"
+#include "render/sequence/Playback.h"
 
 #include "base/Error.h"
 #include "render/DrawContext.h"
-#include "render/FrameBuffer.h"
 #include "render/RedrawGate.h"
 #include "render/ViewControls.h"
+#include "render/sequence/FrameBuffer.h"
 
 #include <gtest/gtest.h>
 

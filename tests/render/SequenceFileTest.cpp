@@ -1,4 +1,4 @@
-#include "render/SequenceFile.h"
+#include "render/sequence/SequenceFile.h"
 
 #include "base/Error.h"
 #include "support/TempFolder.h"

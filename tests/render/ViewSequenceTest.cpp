@@ -1,4 +1,4 @@
-#include "render/ViewSequence.h"
+#include "render/sequence/ViewSequence.h"
 
 #include <gtest/gtest.h>
 

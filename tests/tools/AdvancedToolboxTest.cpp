@@ -2,7 +2,7 @@
 #include "tools/AdvancedToolbox.h"
 
 #include "ToolWindowFixture.h"
-#include "exchange/LDrawMap.h"
+#include "exchange/ldraw/LDrawMap.h"
 #include "tools/SpinButton.h"
 
 #include <QAction>

@@ -3,7 +3,7 @@
 #include "app/GuiTest.h"
 #include "app/PalettePanel.h"
 #include "app/ViewBox.h"
-#include "render/SequenceFile.h"
+#include "render/sequence/SequenceFile.h"
 
 #include <QAction>
 #include <QLabel>
