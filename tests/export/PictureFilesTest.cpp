@@ -40,7 +40,7 @@ std::string Head(const std::string& fileName, std::size_t count) {
 }
 
 // A little-endian number of the given byte count, as bitmap headers store them.
-std::string Le(uint32_t value, int bytes) {
+std::string Le(uint64_t value, int bytes) {
     std::string out;
     for (int i = 0; i < bytes; ++i)
         out += char(value >> (8 * i) & 0xFF);
