@@ -1,8 +1,8 @@
 #include "base/FileNames.h"
 #include "cli/Cli.h"
 #include "exchange/LoadModel.h"
-#include "export/MapTable.h"
 #include "exchange/ldraw/LDrawExport.h"
+#include "export/MapTable.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
