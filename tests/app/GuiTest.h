@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <list>
 #include <memory>
 #include <string>
@@ -43,6 +44,27 @@ inline std::unique_ptr<TMainForm> NewForm(const std::string& iniFile,
     form->resize(800, 600);
     return form;
 }
+
+// A shown main window on a settings file in a fresh folder, closed without questions after the
+// test. SetUp of a derived fixture calls Open, after writing any files the window reads.
+struct ShownFormTest : ::testing::Test {
+    std::string folder = TestFolder();
+    std::unique_ptr<TMainForm> form;
+
+    void Open(const std::string& iniName) {
+        form = NewForm(folder + iniName);
+        form->show();
+        QApplication::processEvents();
+    }
+    void TearDown() override {
+        if (form) {
+            form->Modified = false;
+            form->close();
+        }
+        form.reset();
+        std::filesystem::remove_all(folder);
+    }
+};
 
 // Presses the given button of the next message box that shows.
 inline void AnswerNextMessageBox(QMessageBox::StandardButton answer) {

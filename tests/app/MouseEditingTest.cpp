@@ -13,21 +13,11 @@
 #include <gtest/gtest.h>
 
 namespace {
-struct EditingFixture : ::testing::Test {
-    std::string folder = TestFolder();
-    std::unique_ptr<TMainForm> form;
-
+struct EditingFixture : ShownFormTest {
     void SetUp() override {
-        form = NewForm(folder + "t.ini");
-        form->show();
-        QApplication::processEvents();
+        Open("t.ini");
         form->SetViewAngles(70, 30);
         form->Modified = false; // closing asks nothing
-    }
-    void TearDown() override {
-        form->Modified = false;
-        form->close();
-        form.reset();
     }
 
     TViewBox& View() { return *form->PaintBox1; }

@@ -18,29 +18,19 @@
 
 namespace {
 
-struct PicturesFixture : ::testing::Test {
-    std::string folder = TestFolder();
-    std::unique_ptr<TMainForm> form;
+struct PicturesFixture : ShownFormTest {
     std::vector<QString> titles;
     std::string answer; // the file name the save dialog gives, empty to cancel
     decltype(TMainForm::AskPictureFile) saveDialog; // the window's own
 
     void SetUp() override {
-        form = NewForm(folder + "t.ini");
-        form->show();
-        QApplication::processEvents();
+        Open("t.ini");
         saveDialog = form->AskPictureFile;
         form->AskPictureFile = [this](const QString& title, const QString&, const QString&) {
             titles.push_back(title);
             return QString::fromStdString(answer);
         };
         form->btnSavePic->click();
-    }
-    void TearDown() override {
-        form->Modified = false;
-        form->close();
-        form.reset();
-        std::filesystem::remove_all(folder);
     }
 
     TViewBox& View() { return *form->PaintBox1; }

@@ -30,21 +30,10 @@ const char* TwoPages = "[Main]\r\nVersion=2\r\nPages=2\r\n"
                        "[Page2]\r\nTitle=Plates\r\nHeight=40\r\nScale=0.4\r\nCount=1\r\n"
                        "Brick0=B4x2x1|3020\r\n";
 
-struct WindowFixture : ::testing::Test {
-    std::string folder = TestFolder();
-    std::unique_ptr<TMainForm> form;
-
+struct WindowFixture : ShownFormTest {
     void SetUp() override {
         WriteFile(folder + "s.ini", TwoPages);
-        form = NewForm(folder + "s.ini");
-        form->show();
-        QApplication::processEvents();
-    }
-    void TearDown() override {
-        form->Modified = false;
-        form->close();
-        form.reset();
-        std::filesystem::remove_all(folder);
+        Open("s.ini");
     }
 
     TPalettePanel& Palette() { return *form->Palette; }

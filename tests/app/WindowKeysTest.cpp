@@ -15,24 +15,11 @@
 #include <gtest/gtest.h>
 
 namespace {
-struct KeysFixture : ::testing::Test {
-    std::string folder = TestFolder();
-    std::unique_ptr<TMainForm> form;
-
+struct KeysFixture : ShownFormTest {
     void SetUp() override {
-        form = NewForm(folder + "s.ini");
-        form->show();
-        QApplication::processEvents();
+        Open("s.ini");
         form->SetViewAngles(70, 30);
         form->Modified = false;
-    }
-    void TearDown() override {
-        if (form) {
-            form->Modified = false;
-            form->close();
-        }
-        form.reset();
-        std::filesystem::remove_all(folder);
     }
 
     bool Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {

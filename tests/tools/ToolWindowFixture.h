@@ -7,21 +7,8 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
-struct ToolWindowFixture : ::testing::Test {
-    std::string folder = TestFolder();
-    std::unique_ptr<TMainForm> form;
-
-    void SetUp() override {
-        form = NewForm(folder + "t.ini");
-        form->show();
-        QApplication::processEvents();
-    }
-    void TearDown() override {
-        form->Modified = false;
-        form->close();
-        form.reset();
-        std::filesystem::remove_all(folder);
-    }
+struct ToolWindowFixture : ShownFormTest {
+    void SetUp() override { Open("t.ini"); }
     TBlock& AddBrick(const char* key, int32_t x, int32_t y, int32_t z, bool selected = false) {
         auto brick = CreateBrickFromKey(key);
         brick->X = x, brick->Y = y, brick->Z = z, brick->Selected = selected;
