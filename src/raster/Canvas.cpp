@@ -73,7 +73,7 @@ void TCanvas::LineTo(int x, int y) {
     PenPos = {x, y};
     raster::WithFormat(bitmap, [&]<class F>(raster::TFormatTag<F>, bool) {
         const TOpaqueWriter<F> pen{raster::ConvertFor<F>(bitmap, Pen.Colour)};
-        raster::DrawClippedLine(raster::RowsOf(bitmap), ClipRect(), from, PenPos, pen);
+        raster::DrawClippedLine(raster::RowsOf(bitmap), ClipRect(), from, PenPos, pen, Band);
     });
 }
 
@@ -82,7 +82,7 @@ void TCanvas::Polyline(const TPoint* points, int high) {
         const TOpaqueWriter<F> pen{raster::ConvertFor<F>(bitmap, Pen.Colour)};
         for (int i = 0; i < high; ++i)
             raster::DrawClippedLine(raster::RowsOf(bitmap), ClipRect(), points[i], points[i + 1],
-                                    pen);
+                                    pen, Band);
     });
 }
 
@@ -98,14 +98,14 @@ void TCanvas::Polygon(const TPoint* points, int high) {
                 Brush.Style, blendable, raster::ConvertFor<F>(bitmap, Brush.Colour),
                 [&](const auto& fill) {
                     raster::FillPolygon(rows, clip, points, n, {sortedVertices, edges, edgeCount},
-                                        fill);
+                                        fill, Band);
                 });
         raster::WithOutlineWriter<F>(
             Brush.Style, blendable, raster::ConvertFor<F>(bitmap, Pen.Colour),
             [&](const auto& pen) {
                 for (int i = 0; i < high; ++i)
-                    raster::DrawClippedLine(rows, clip, points[i], points[i + 1], pen);
-                raster::DrawClippedLine(rows, clip, points[high], points[0], pen);
+                    raster::DrawClippedLine(rows, clip, points[i], points[i + 1], pen, Band);
+                raster::DrawClippedLine(rows, clip, points[high], points[0], pen, Band);
             });
     });
 }
@@ -121,7 +121,8 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
                 raster::WithOutlineWriter<F>(
                     Brush.Style, blendable, raster::ConvertFor<F>(bitmap, Pen.Colour),
                     [&](const auto& pen) {
-                        FramedBox(raster::RowsOf(bitmap), ClipRect(), box, fill, pen);
+                        FramedBox(raster::RowsOf(bitmap), WithinBand(ClipRect(), Band), box, fill,
+                                  pen);
                     });
             });
     });
@@ -138,7 +139,8 @@ void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
                 raster::WithOutlineWriter<F>(
                     Brush.Style, blendable, raster::ConvertFor<F>(bitmap, Pen.Colour),
                     [&](const auto& pen) {
-                        raster::DrawEllipse(raster::RowsOf(bitmap), ClipRect(), box, fill, pen);
+                        raster::DrawEllipse(raster::RowsOf(bitmap), WithinBand(ClipRect(), Band),
+                                            box, fill, pen);
                     });
             });
     });
@@ -152,7 +154,7 @@ void TCanvas::FillRect(const TRect& given) {
         raster::WithBrushWriter<F>(
             Brush.Style, blendable, raster::ConvertFor<F>(bitmap, Brush.Colour),
             [&](const auto& fill) {
-                FramedBox(raster::RowsOf(bitmap), ClipRect(), rect, fill, fill);
+                FramedBox(raster::RowsOf(bitmap), WithinBand(ClipRect(), Band), rect, fill, fill);
             });
     });
 }
@@ -165,7 +167,8 @@ void TCanvas::FrameRect(const TRect& given) {
         raster::WithBrushWriter<F>(
             Brush.Style, blendable, raster::ConvertFor<F>(bitmap, Brush.Colour),
             [&](const auto& frame) {
-                FramedBox(raster::RowsOf(bitmap), ClipRect(), rect, raster::TNoWriter{}, frame);
+                FramedBox(raster::RowsOf(bitmap), WithinBand(ClipRect(), Band), rect,
+                          raster::TNoWriter{}, frame);
             });
     });
 }

@@ -4,6 +4,7 @@
 #include "base/Geometry.h"
 #include "raster/Colour.h"
 #include "raster/Edge.h"
+#include "raster/RowBand.h"
 
 #include <functional>
 #include <span>
@@ -56,6 +57,8 @@ public:
     TBrush Brush;
     TFont Font;
     TPoint PenPos;
+    // Shapes and lines keep to these rows (copies and text do not); see TRowBand.
+    TRowBand Band;
 
     TBitmap& Bitmap() { return bitmap; }
     TRect ClipRect() const;

@@ -13,8 +13,8 @@ template <class F>
 TPoint LineIn(TFastDraw& s, bool blending, typename F::Pixel pen, TPoint p1, TPoint p2) {
     uint8_t* const* rows = s.ScanLines.data();
     if (blending)
-        return raster::DrawClippedLine(rows, s.ClipRect, p1, p2, TBlendWriter<F>{pen});
-    return raster::DrawClippedLine(rows, s.ClipRect, p1, p2, TOpaqueWriter<F>{pen});
+        return raster::DrawClippedLine(rows, s.ClipRect, p1, p2, TBlendWriter<F>{pen}, s.Band);
+    return raster::DrawClippedLine(rows, s.ClipRect, p1, p2, TOpaqueWriter<F>{pen}, s.Band);
 }
 
 bool Within(const TRect& box, TPoint origin, const TRect& clip) {
@@ -27,26 +27,28 @@ bool Within(const TRect& box, TPoint origin, const TRect& clip) {
 
 template <class F, class W>
 void TFastDraw::WriteLinesWith(const TPoint* points, int high, bool closed, const W& writer) {
-    if (InsideShortcuts && evenRows && raster::AllInside(points, high + 1, ClipRect)) {
+    if (InsideShortcuts && evenRows &&
+        raster::AllInside(points, high + 1, WithinBand(ClipRect, Band))) {
         raster::WalkPolylineInside<F>({ScanLines[0], pitch}, points, high, closed, writer);
         return;
     }
     uint8_t* const* rows = ScanLines.data();
     for (int i = 0; i < high; ++i)
-        raster::DrawClippedLine(rows, ClipRect, points[i], points[i + 1], writer);
+        raster::DrawClippedLine(rows, ClipRect, points[i], points[i + 1], writer, Band);
     if (closed)
-        raster::DrawClippedLine(rows, ClipRect, points[high], points[0], writer);
+        raster::DrawClippedLine(rows, ClipRect, points[high], points[0], writer, Band);
 }
 
 template <class F, class W> void TFastDraw::FillWith(const TPoint* points, int n, const W& writer) {
     uint8_t* const* rows = ScanLines.data();
     if (InsideShortcuts && n <= raster::MaxInsideVertices &&
-        raster::AllInside(points, n, ClipRect)) {
+        raster::AllInside(points, n, WithinBand(ClipRect, Band))) {
         raster::FillInside(rows, points, n, writer);
         EdgeCount = 0; // as the general fill leaves it once the last row is done
         return;
     }
-    raster::FillPolygon(rows, ClipRect, points, n, {SortedVertices, EdgeTable, EdgeCount}, writer);
+    raster::FillPolygon(rows, ClipRect, points, n, {SortedVertices, EdgeTable, EdgeCount}, writer,
+                        Band);
 }
 
 template <class F>
@@ -55,7 +57,7 @@ void TFastDraw::LinesAt(const TPoint* shape, int high, TPoint origin, bool blend
     if (InsideShortcuts && evenRows && high > 0) {
         const bool held = stamp.Holds(shape, high);
         const TRect bounds = held ? stamp.Bounds : BoundsOf(shape, high);
-        if (Within(bounds, origin, ClipRect)) {
+        if (Within(bounds, origin, WithinBand(ClipRect, Band))) {
             if (!held)
                 stamp.Record(shape, high, pitch, F::Size);
             uint8_t* corner = ScanLines[std::size_t(origin.Y + bounds.Top)] +
@@ -77,6 +79,8 @@ void TFastDraw::LinesAt(const TPoint* shape, int high, TPoint origin, bool blend
         moved[std::size_t(i)] = {shape[i].X + origin.X, shape[i].Y + origin.Y};
     WriteLines(moved.data(), high, false);
 }
+
+TFastDraw::TFastDraw(TBitmap& bitmap) : Bitmap(&bitmap), Canvas(&bitmap.Canvas()) {}
 
 TFastDraw::~TFastDraw() {
     Bitmap = nullptr;
@@ -103,13 +107,13 @@ void TFastDraw::DrawLine(TPoint p1, TPoint p2) {
 
 void TFastDraw::Line(int x0, int y0, int x1, int y1) {
     ConvertPen();
-    Bitmap->Canvas().PenPos = WriteLine({x0, y0}, {x1, y1});
+    Canvas->PenPos = WriteLine({x0, y0}, {x1, y1});
 }
 
 void TFastDraw::Polygon(const TPoint* points, int high) {
     ConvertPen();
     ConvertBrush();
-    const TBrushStyle style = Bitmap->Canvas().Brush.Style;
+    const TBrushStyle style = Canvas->Brush.Style;
     Blending = style == TBrushStyle::bsDiagCross;
     if (high < 0)
         return;
@@ -117,7 +121,7 @@ void TFastDraw::Polygon(const TPoint* points, int high) {
     if (VertexCount > 2 && style != TBrushStyle::bsClear)
         FillInterior(points, VertexCount);
     PolygonOutline(points, high);
-    Bitmap->Canvas().PenPos = points[high];
+    Canvas->PenPos = points[high];
 }
 
 // The pen cannot change between the segments, so it is converted once for all of them.
@@ -126,7 +130,7 @@ void TFastDraw::Polyline(const TPoint* points, int high) {
         return;
     ConvertPen();
     WriteLines(points, high, false);
-    Bitmap->Canvas().PenPos = points[high];
+    Canvas->PenPos = points[high];
 }
 
 void TFastDraw::PolygonOutline(const TPoint* points, int high) {
@@ -134,7 +138,7 @@ void TFastDraw::PolygonOutline(const TPoint* points, int high) {
         return;
     ConvertPen();
     WriteLines(points, high, true);
-    Bitmap->Canvas().PenPos = points[0];
+    Canvas->PenPos = points[0];
 }
 
 void TFastDraw::PolylineAt(const TPoint* shape, int high, TPoint origin) {
@@ -142,15 +146,15 @@ void TFastDraw::PolylineAt(const TPoint* shape, int high, TPoint origin) {
         return;
     ConvertPen();
     WriteLinesAt(shape, high, origin);
-    Bitmap->Canvas().PenPos = {shape[high].X + origin.X, shape[high].Y + origin.Y};
+    Canvas->PenPos = {shape[high].X + origin.X, shape[high].Y + origin.Y};
 }
 
 void TFastDraw::MoveTo(int x, int y) {
-    Bitmap->Canvas().PenPos = {x, y};
+    Canvas->PenPos = {x, y};
 }
 
 void TFastDraw::LineTo(int x, int y) {
-    TCanvas& canvas = Bitmap->Canvas();
+    TCanvas& canvas = *Canvas;
     DrawLine(canvas.PenPos, {x, y});
     canvas.PenPos = {x, y};
 }
@@ -164,10 +168,10 @@ TFastDraw32::TFastDraw32(TBitmap& bitmap) : TFastDraw(bitmap) {
     Prepare();
 }
 void TFastDraw32::ConvertPen() {
-    PenPixel = ToPixel32(ColourToRGB(Bitmap->Canvas().Pen.Colour));
+    PenPixel = ToPixel32(ColourToRGB(Canvas->Pen.Colour));
 }
 void TFastDraw32::ConvertBrush() {
-    BrushPixel = ToPixel32(ColourToRGB(Bitmap->Canvas().Brush.Colour));
+    BrushPixel = ToPixel32(ColourToRGB(Canvas->Brush.Colour));
 }
 TPoint TFastDraw32::WriteLine(TPoint p1, TPoint p2) {
     return LineIn<TFormat32>(*this, Blending, PenPixel, p1, p2);
@@ -192,10 +196,10 @@ TFastDraw24::TFastDraw24(TBitmap& bitmap) : TFastDraw(bitmap) {
     Prepare();
 }
 void TFastDraw24::ConvertPen() {
-    PenPixel = ToPixel32(ColourToRGB(Bitmap->Canvas().Pen.Colour));
+    PenPixel = ToPixel32(ColourToRGB(Canvas->Pen.Colour));
 }
 void TFastDraw24::ConvertBrush() {
-    BrushPixel = ToPixel32(ColourToRGB(Bitmap->Canvas().Brush.Colour));
+    BrushPixel = ToPixel32(ColourToRGB(Canvas->Brush.Colour));
 }
 TPoint TFastDraw24::WriteLine(TPoint p1, TPoint p2) {
     return LineIn<TFormat24>(*this, Blending, PenPixel, p1, p2);
@@ -221,11 +225,11 @@ TFastDraw15::TFastDraw15(TBitmap& bitmap, bool is565) : TFastDraw(bitmap) {
     Prepare();
 }
 void TFastDraw15::ConvertPen() {
-    const TColour rgb = ColourToRGB(Bitmap->Canvas().Pen.Colour);
+    const TColour rgb = ColourToRGB(Canvas->Pen.Colour);
     PenPixel = Is565 ? ToPixel565(rgb) : ToPixel555(rgb);
 }
 void TFastDraw15::ConvertBrush() {
-    const TColour rgb = ColourToRGB(Bitmap->Canvas().Brush.Colour);
+    const TColour rgb = ColourToRGB(Canvas->Brush.Colour);
     BrushPixel = Is565 ? ToPixel565(rgb) : ToPixel555(rgb);
 }
 TPoint TFastDraw15::WriteLine(TPoint p1, TPoint p2) {

@@ -14,6 +14,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 namespace {
@@ -21,6 +22,7 @@ namespace {
 // Pictures by their name in the part file, for the AppDir they were read from. A picture that
 // could not be read is remembered as missing, so a frame does not try the disk again per brick.
 struct TPictureCache {
+    std::mutex Lock; // bands of a frame look pictures up side by side
     std::string AppDir;
     std::map<std::string, std::unique_ptr<TBitmap>, std::less<>> Pictures;
 };
@@ -32,6 +34,7 @@ TPictureCache& Cache() {
 
 const TBitmap* CachedPicture(const std::string& name) {
     TPictureCache& cache = Cache();
+    const std::lock_guard<std::mutex> hold(cache.Lock);
     if (cache.AppDir != AppDir()) {
         cache.Pictures.clear();
         cache.AppDir = AppDir();
@@ -122,6 +125,11 @@ void DrawDecoration(TDrawObject& target, int detailLevel, const std::string& pic
                     const TPoint* points, int count) {
     if (count < 4)
         return;
+    if (TDrawMeasure* measure = target.Measure()) {
+        for (int i = 0; i < count; ++i)
+            measure->Rows.Add(points[i].Y);
+        return;
+    }
     if (detailLevel >= 2) {
         if (const TBitmap* picture = CachedPicture(pictureFile)) {
             TRect bounds{points[0].X, points[0].Y, points[0].X, points[0].Y};
@@ -136,9 +144,11 @@ void DrawDecoration(TDrawObject& target, int detailLevel, const std::string& pic
                 return;
             // Only the part that lies in the bitmap is read and written back.
             TBitmap& bitmap = target.Canvas().Bitmap();
-            TRect area{std::max(bounds.Left, 0), std::max(bounds.Top, 0),
-                       std::min(bounds.Right, bitmap.Width()),
-                       std::min(bounds.Bottom, bitmap.Height())};
+            const TRowBand band = target.Canvas().Band;
+            TRect area{
+                std::max(bounds.Left, 0), std::max({bounds.Top, 0, band.Top}),
+                std::min(bounds.Right, bitmap.Width()),
+                int(std::min<int64_t>({bounds.Bottom, bitmap.Height(), int64_t(band.Bottom) + 1}))};
             if (area.Width() > 0 && area.Height() > 0)
                 MapPicture(bitmap, area, *picture, points[0], points[1], points[3]);
             return;
@@ -151,5 +161,6 @@ void DrawDecoration(TDrawObject& target, int detailLevel, const std::string& pic
 }
 
 void ClearDecorationPictures() {
+    const std::lock_guard<std::mutex> hold(Cache().Lock);
     Cache().Pictures.clear();
 }
