@@ -31,6 +31,8 @@ TDrawObject TDrawObject::CreateForBand(TBitmap& bitmap, TCanvas& canvas) {
     target.canvas = &canvas;
     if (target.fastSurface) {
         target.fastSurface->Canvas = &canvas;
+        if (canvas.PageRows > 0)
+            target.fastSurface->ShowRows(canvas.FirstRow, canvas.PageRows);
         target.fastSurface->Band = canvas.Band;
     }
     return target;

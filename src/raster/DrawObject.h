@@ -27,8 +27,9 @@ public:
     // The bitmap's canvas, with a raster surface for 15, 16, 24 and 32-bit bitmaps; other
     // formats give a canvas target. The bitmap must keep its size and format meanwhile.
     static TDrawObject CreateFromBitmap(TBitmap& bitmap);
-    // As CreateFromBitmap, with a canvas of the caller's on the same bitmap whose pen, brush and
-    // band the surface uses: bands of one bitmap drawn side by side each have their own.
+    // As CreateFromBitmap, with a canvas of the caller's on the same bitmap whose pen, brush,
+    // band and rows shown the surface uses: bands of one bitmap drawn side by side each have
+    // their own.
     static TDrawObject CreateForBand(TBitmap& bitmap, TCanvas& canvas);
     // Draws nothing: every operation adds its rows to measure; the canvas keeps the pen, brush
     // and pen position the drawing sets.

@@ -7,6 +7,8 @@
 #include "raster/RasterPolygon.h"
 #include "raster/RasterSpans.h"
 
+#include <algorithm>
+
 namespace {
 
 template <class F>
@@ -98,6 +100,19 @@ void TFastDraw::Prepare() {
         evenRows = ScanLines[std::size_t(y)] == ScanLines[0] + y * pitch;
     ClipRect = {1, 1, Bitmap->Width() - 1, Bitmap->Height() - 2};
     stamp = TLineStamp(); // its offsets hold the old row pitch
+}
+
+void TFastDraw::ShowRows(int firstRow, int pageRows) {
+    const int height = Bitmap->Height();
+    // Rows outside the bitmap are never written (Band), so they have no address.
+    ScanLines.assign(std::size_t(std::max(pageRows, 0)), nullptr);
+    for (int y = 0; y < height && firstRow + y < pageRows; ++y)
+        if (firstRow + y >= 0)
+            ScanLines[std::size_t(firstRow + y)] = Bitmap->ScanLine(y);
+    evenRows = false;
+    ClipRect = {1, 1, Bitmap->Width() - 1, pageRows - 2};
+    Band = {firstRow, firstRow + height - 1};
+    stamp = TLineStamp();
 }
 
 void TFastDraw::DrawLine(TPoint p1, TPoint p2) {

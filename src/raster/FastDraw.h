@@ -26,6 +26,8 @@ public:
 
     // Takes the row addresses and sets ClipRect; called again if the bitmap was resized.
     virtual void Prepare();
+    // The bitmap becomes rows firstRow on of a page pageRows high, as TCanvas::ShowRows.
+    void ShowRows(int firstRow, int pageRows);
     virtual void DrawLine(TPoint p1, TPoint p2);
     // As DrawLine; the canvas's pen position then becomes the clipped end point.
     virtual void Line(int x0, int y0, int x1, int y1);

@@ -79,7 +79,7 @@ TColour Smoothed(const TBitmap& picture, double u, double v, TColour nearest, TC
 } // namespace
 
 void MapPicture(TBitmap& bitmap, const TRect& area, const TBitmap& picture, TPoint p0, TPoint p1,
-                TPoint p3) {
+                TPoint p3, int firstRow) {
     const int width = picture.Width(), height = picture.Height();
     if (width < 3 || height < 3 || picture.PixelFormat() != TPixelFormat::pf32bit)
         return;
@@ -106,7 +106,7 @@ void MapPicture(TBitmap& bitmap, const TRect& area, const TBitmap& picture, TPoi
     static thread_local std::vector<TColour> row;
     row.resize(size_t(x1 - x0));
     for (int y = y0; y < y1; ++y) {
-        ReadRow(bitmap, y, x0, x1 - x0, row.data());
+        ReadRow(bitmap, y - firstRow, x0, x1 - x0, row.data());
         const double dy = double(y) - p0.Y, dx0 = double(x0) - p0.X;
         double u = dx0 * uPerX + dy * uPerY, v = dx0 * vPerX + dy * vPerY;
         for (int x = x0; x < x1; ++x, u += uPerX, v += vPerX) {
@@ -117,7 +117,7 @@ void MapPicture(TBitmap& bitmap, const TRect& area, const TBitmap& picture, TPoi
             if (nearest != key)
                 row[size_t(x - x0)] = Smoothed(picture, u, v, nearest, key);
         }
-        WriteRow(bitmap, y, x0, x1 - x0, row.data());
+        WriteRow(bitmap, y - firstRow, x0, x1 - x0, row.data());
     }
 }
 
@@ -142,15 +142,15 @@ void DrawDecoration(TDrawObject& target, int detailLevel, const std::string& pic
             if (bounds.Right < 0 || bounds.Bottom < 0 || bounds.Width() <= 0 ||
                 bounds.Height() <= 0)
                 return;
-            // Only the part that lies in the bitmap is read and written back.
-            TBitmap& bitmap = target.Canvas().Bitmap();
-            const TRowBand band = target.Canvas().Band;
-            TRect area{
-                std::max(bounds.Left, 0), std::max({bounds.Top, 0, band.Top}),
-                std::min(bounds.Right, bitmap.Width()),
-                int(std::min<int64_t>({bounds.Bottom, bitmap.Height(), int64_t(band.Bottom) + 1}))};
+            // Only the part that lies in the drawing and the band is read and written back.
+            const TCanvas& canvas = target.Canvas();
+            const TRect clip = WithinBand(canvas.ClipRect(), canvas.Band);
+            TRect area{std::max(bounds.Left, clip.Left), std::max(bounds.Top, clip.Top),
+                       int(std::min<int64_t>(bounds.Right, int64_t(clip.Right) + 1)),
+                       int(std::min<int64_t>(bounds.Bottom, int64_t(clip.Bottom) + 1))};
             if (area.Width() > 0 && area.Height() > 0)
-                MapPicture(bitmap, area, *picture, points[0], points[1], points[3]);
+                MapPicture(target.Canvas().Bitmap(), area, *picture, points[0], points[1],
+                           points[3], canvas.FirstRow);
             return;
         }
     }
