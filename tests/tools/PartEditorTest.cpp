@@ -65,17 +65,6 @@ protected:
     std::unique_ptr<TMainForm> Form;
 };
 
-// Runs the next modal dialog of the type through the function.
-template <class TDialog> void OnNextDialog(std::function<void(TDialog&)> act) {
-    QTimer::singleShot(0, [act] {
-        auto* dialog = qobject_cast<TDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        act(*dialog);
-        if (dialog->isVisible())
-            dialog->reject();
-    });
-}
-
 void Answer(TAskFileAndPart& ask, const char* file, const char* part) {
     ask.Edit1->setText(file);
     ask.Edit2->setText(part);
