@@ -123,10 +123,10 @@ TEST_F(PartEditorTest, ANewWedgeFromTheTemplateIsWrittenAndReadsBackEqual) {
 TEST_F(PartEditorTest, BadNamesAreRefusedAndAnExistingPartIsReplacedOnlyOnYes) {
     TAddHard& editor = OpenEditor("G template.dat, template", TAddHard::TMode::AddBlock);
     OnNextDialog<TAskFileAndPart>([](TAskFileAndPart& ask) {
-        for (auto [file, part] : {std::pair{"../evil.dat", "x"},
-                                  {"userblks.dat", "template"},
-                                  {"userblks.dat", "a:b"},
-                                  {"", "x"}}) {
+        // The name checks' own tests hold every refusal; here one outside the folder and one
+        // taken name are refused in the dialog.
+        for (auto [file, part] :
+             {std::pair{"../evil.dat", "x"}, std::pair{"userblks.dat", "template"}}) {
             AnswerNextMessageBox(QMessageBox::Ok);
             Answer(ask, file, part);
             EXPECT_TRUE(ask.isVisible()) << file << " " << part;
