@@ -36,9 +36,9 @@ void TSortedInserter::InsertSorted(int brick) {
             continue;
         size_t end = std::min(mSequence.size(), (group + 1) * GroupSize);
         for (size_t position = end; position-- > group * GroupSize;) {
-            const TRun& run = mRuns[size_t(mSequence[position])];
-            if (!MayStop(run.MaxFar, near))
+            if (!MayStop(mRunMaxFar[position], near))
                 continue;
+            const TRun& run = mRuns[size_t(mSequence[position])];
             for (int slot = run.Count; slot-- > 0;)
                 if (run.Far[0][slot] > near[0] && run.Far[1][slot] > near[1] &&
                     run.Far[2][slot] > near[2]) {
@@ -61,8 +61,9 @@ std::vector<int> TSortedInserter::Order() const {
 
 void TSortedInserter::InsertAt(size_t position, int slot, int brick) {
     if (mSequence.empty()) {
-        mRuns.emplace_back().MaxFar = NoBricks;
+        mRuns.emplace_back();
         mSequence.push_back(0);
+        mRunMaxFar.push_back(NoBricks);
         RecomputeGroups(0);
     }
     if (mRuns[size_t(mSequence[position])].Count == RunSize) {
@@ -83,7 +84,7 @@ void TSortedInserter::InsertAt(size_t position, int slot, int brick) {
     for (int k = 0; k < 3; ++k)
         run.Far[k][slot] = far[k];
     ++run.Count;
-    Widen(run.MaxFar, far);
+    Widen(mRunMaxFar[position], far);
     Widen(mGroupMaxFar[position / GroupSize], far);
 }
 
@@ -98,13 +99,16 @@ void TSortedInserter::SplitRun(size_t position) {
     for (int k = 0; k < 3; ++k)
         std::copy(lower.Far[k] + half, lower.Far[k] + RunSize, upper.Far[k]);
     lower.Count = half;
-    for (TRun* run : {&lower, &upper}) {
-        run->MaxFar = NoBricks;
-        for (int k = 0; k < 3; ++k)
-            for (int s = 0; s < run->Count; ++s)
-                run->MaxFar[size_t(k)] = std::max(run->MaxFar[size_t(k)], run->Far[k][s]);
-    }
     mSequence.insert(mSequence.begin() + std::ptrdiff_t(position + 1), number);
+    mRunMaxFar.insert(mRunMaxFar.begin() + std::ptrdiff_t(position + 1), NoBricks);
+    for (size_t at : {position, position + 1}) {
+        const TRun& run = mRuns[size_t(mSequence[at])];
+        TBound& bound = mRunMaxFar[at];
+        bound = NoBricks;
+        for (int k = 0; k < 3; ++k)
+            for (int s = 0; s < run.Count; ++s)
+                bound[size_t(k)] = std::max(bound[size_t(k)], run.Far[k][s]);
+    }
     RecomputeGroups(position);
 }
 
@@ -117,8 +121,7 @@ void TSortedInserter::RecomputeGroups(size_t fromPosition) {
         bound = NoBricks;
         size_t end = std::min(mSequence.size(), (group + 1) * GroupSize);
         for (size_t position = group * GroupSize; position < end; ++position)
-            for (int k = 0; k < 3; ++k)
-                bound[size_t(k)] = std::max(bound[size_t(k)],
-                                            mRuns[size_t(mSequence[position])].MaxFar[size_t(k)]);
+            for (size_t k = 0; k < 3; ++k)
+                bound[k] = std::max(bound[k], mRunMaxFar[position][k]);
     }
 }

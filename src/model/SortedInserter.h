@@ -26,15 +26,16 @@ private:
     static constexpr size_t GroupSize = 16;
     struct TRun {
         int Count = 0;
-        std::array<int64_t, 3> MaxFar;
         int Bricks[RunSize];
         int64_t Far[3][RunSize];
     };
     using TBound = std::array<int64_t, 3>;
 
     const std::vector<TDepthBox>& mBoxes;
-    std::vector<TRun> mRuns;          // in the order they were made
-    std::vector<int> mSequence;       // run numbers in list order
+    std::vector<TRun> mRuns;    // in the order they were made
+    std::vector<int> mSequence; // run numbers in list order
+    std::vector<TBound>
+        mRunMaxFar; // per entry of mSequence, beside it so a scan reads them in a row
     std::vector<TBound> mGroupMaxFar; // per GroupSize consecutive entries of mSequence
 
     void InsertAt(size_t position, int slot, int brick);
