@@ -5,34 +5,55 @@
 #include <numeric>
 
 namespace {
-// The lines of one axis: the lowest near face and the largest step that reaches every other.
+// The lines of one axis. Only how near faces compare with far faces matters: a near face before
+// every far face gets the first line, one at or after every far face none (it can never stop a
+// brick), and the faces between lie on a lattice, one line per step. So a huge brick that
+// spans every other does not stretch the lattice.
 struct TLattice {
-    int64_t First = 0, Step = 1;
+    int64_t LowestFar = 0, HighestFar = 0;
+    int64_t First = 0, Step = 1; // lines 2, 3, ... stand at First, First + Step, ...
     size_t Lines = 1;
 
-    uint32_t Line(int64_t nearFace) const { return uint32_t((nearFace - First) / Step) + 1; }
-    // Lines strictly before the face.
-    uint32_t LinesBefore(int64_t face) const {
-        if (face <= First)
-            return 0;
-        return uint32_t(std::min<int64_t>((face - First + Step - 1) / Step, int64_t(Lines)));
+    uint32_t Line(int64_t nearFace) const {
+        if (nearFace < LowestFar)
+            return 1;
+        if (nearFace >= HighestFar)
+            return uint32_t(Lines) + 1;
+        return uint32_t((nearFace - First) / Step) + 2;
+    }
+    // Lines strictly before a far face.
+    uint32_t LinesBefore(int64_t farFace) const {
+        if (Lines == 1 || farFace <= First)
+            return 1;
+        return uint32_t(std::min<int64_t>((farFace - First + Step - 1) / Step + 1, int64_t(Lines)));
     }
 };
 
 TLattice NearFaceLattice(const std::vector<TDepthBox>& boxes, int axis) {
     TLattice lattice;
-    int64_t last = INT64_MIN;
-    lattice.First = INT64_MAX;
+    lattice.LowestFar = INT64_MAX;
+    lattice.HighestFar = INT64_MIN;
     for (const TDepthBox& box : boxes) {
-        lattice.First = std::min(lattice.First, box.Near[axis]);
-        last = std::max(last, box.Near[axis]);
+        lattice.LowestFar = std::min(lattice.LowestFar, box.Far[axis]);
+        lattice.HighestFar = std::max(lattice.HighestFar, box.Far[axis]);
     }
-    int64_t step = 0;
-    for (const TDepthBox& box : boxes)
-        step = std::gcd(step, box.Near[axis] - lattice.First);
-    if (step > 0) {
-        lattice.Step = step;
-        lattice.Lines = size_t((last - lattice.First) / step) + 1;
+    // The faces between lie on the lattice through any one of them with the step that divides
+    // all their distances from it.
+    int64_t some = 0, low = INT64_MAX, high = INT64_MIN, step = 0;
+    for (const TDepthBox& box : boxes) {
+        int64_t face = box.Near[axis];
+        if (face < lattice.LowestFar || face >= lattice.HighestFar)
+            continue;
+        if (low > high)
+            some = face;
+        low = std::min(low, face);
+        high = std::max(high, face);
+        step = std::gcd(step, face - some);
+    }
+    if (low <= high) {
+        lattice.First = low;
+        lattice.Step = std::max<int64_t>(step, 1);
+        lattice.Lines = size_t((high - low) / lattice.Step) + 2;
     }
     return lattice;
 }
