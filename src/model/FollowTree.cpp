@@ -79,12 +79,15 @@ void TFollowTree::Lengthen(int head, int tail, int brick) {
     if (mChainOf[size_t(head)] >= 0) {
         TChain& chain = mChains[size_t(mChainOf[size_t(head)])];
         Extend(chain, brick);
-        if (!chain.Grid && chain.Nodes.size() > GridLength && mGrids < MostGrids) {
-            if (!mRanksTried)
-                mRanks = MakeGroundRanks(mBoxes, std::max<size_t>(mLeft.size(), 1 << 16));
-            mRanksTried = true;
-            if (mRanks) {
-                ++mGrids;
+        if (!chain.Grid && chain.Nodes.size() > GridLength) {
+            if (!mRanksTried) {
+                size_t cells = std::max<size_t>(mLeft.size(), 1 << 16);
+                mRanks = MakeGroundRanks(mBoxes, cells);
+                mGridCellsLeft = GridCellsPerBrick * cells;
+                mRanksTried = true;
+            }
+            if (mRanks && mRanks->Cells() <= mGridCellsLeft) {
+                mGridCellsLeft -= mRanks->Cells();
                 chain.Grid = std::make_unique<TGroundGrid>(*mRanks, mBoxes);
                 for (int node : chain.Nodes)
                     chain.Grid->Add(node);

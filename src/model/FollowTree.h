@@ -31,10 +31,10 @@ private:
     static_assert(Fanout <= 32, "the entries under one bound are tested as one 32-bit mask");
     static constexpr int LongChain = 64;
     using TBound = std::array<int64_t, 3>;
-    // The first paths to grow this long get a grid; each grid may take as many cells as there
-    // are bricks, so only a few are made.
+    // The first paths to grow this long get a grid, while the grids together take no more than
+    // GridCellsPerBrick cells per brick (each may take one per brick).
     static constexpr size_t GridLength = 1024;
-    static constexpr size_t MostGrids = 16;
+    static constexpr size_t GridCellsPerBrick = 4;
     struct TChain {
         std::vector<int> Nodes;
         std::vector<std::vector<TBound>> Levels; // Levels[0]: the nodes' own near faces
@@ -49,7 +49,7 @@ private:
     std::vector<TChain> mChains;
     std::unique_ptr<TGroundRanks> mRanks; // made for the first path that gets a grid
     bool mRanksTried = false;
-    size_t mGrids = 0;
+    size_t mGridCellsLeft = 0;
 
     // Adds `brick` below `tail`, the last node of the chain that starts at `head`.
     void Lengthen(int head, int tail, int brick);

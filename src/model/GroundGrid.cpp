@@ -84,7 +84,7 @@ std::unique_ptr<TGroundRanks> MakeGroundRanks(const std::vector<TDepthBox>& boxe
 }
 
 TGroundGrid::TGroundGrid(const TGroundRanks& ranks, const std::vector<TDepthBox>& boxes)
-    : Ranks(ranks), Boxes(boxes), MinNearZ((ranks.Columns + 1) * (ranks.Rows + 1), INT64_MAX) {}
+    : Ranks(ranks), Boxes(boxes), MinNearZ(ranks.Cells(), INT64_MAX) {}
 
 void TGroundGrid::Add(int brick) {
     int64_t nearZ = Boxes[size_t(brick)].Near[2];

@@ -10,13 +10,16 @@
 #include <memory>
 #include <vector>
 
-// The grid's columns and rows: the model's near X (Y) faces all lie on a lattice of lines, one
-// column (row) per line, so that "near face before this far face" on those axes is exactly
-// "column (row) below this one".
+// The grid's columns and rows: one per line of a lattice through the model's near X (Y) faces,
+// so that "near face before this far face" on those axes is exactly "column (row) below this
+// one". Near faces outside the span of the far faces share a line beyond either end.
 struct TGroundRanks {
     size_t Columns = 0, Rows = 0;
     std::vector<uint32_t> Column, Row;               // per brick: its near faces' column and row
     std::vector<uint32_t> ColumnsBefore, RowsBefore; // per brick: lines before its far faces
+
+    // What one grid takes: the Fenwick tree counts rows and columns from 1.
+    size_t Cells() const { return (Columns + 1) * (Rows + 1); }
 };
 
 // The ranks, or none when the grid would have more than `maxCells` cells (faces off any coarse
