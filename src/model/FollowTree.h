@@ -24,9 +24,9 @@ private:
     // along it goes right until the first node the new brick may not follow, so it only needs
     // that first node. Once the path is long, a hierarchy of bounds (the smallest near faces
     // of each Fanout nodes, of each Fanout of those, ...) skips the nodes that certainly let
-    // the brick pass. Short paths are walked node by node. A path that holds a good part of the
-    // model also gets a grid over the ground plane that tells at once whether the brick passes
-    // all of it, which in a list already in order nearly every brick does.
+    // the brick pass. Short paths are walked node by node. A very long path also gets a grid over
+    // the ground plane that tells at once whether the brick passes all of it: in a list already
+    // in order, most bricks join the longest path, having passed all of it.
     static constexpr size_t Fanout = 8;
     static_assert(Fanout <= 32, "the entries under one bound are tested as one 32-bit mask");
     static constexpr int LongChain = 64;
