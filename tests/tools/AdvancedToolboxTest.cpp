@@ -24,7 +24,7 @@ struct ToolboxFixture : ToolWindowFixture {
 };
 } // namespace
 
-TEST_F(ToolboxFixture, MenuEntryShowsAndCloseHidesAndUnchecks) {
+TEST_F(ToolboxFixture, MenuEntryShowsTheBoxWithTheHandsPositionAndCloseUnchecks) {
     ASSERT_TRUE(form->Advancedtoolbox1->isEnabled());
     form->Advancedtoolbox1->trigger();
     EXPECT_TRUE(Box().isVisible());
@@ -37,6 +37,13 @@ TEST_F(ToolboxFixture, MenuEntryShowsAndCloseHidesAndUnchecks) {
     EXPECT_GT(Box().width(), narrow);
     Box().spEditLDrawInfo->click();
     EXPECT_EQ(Box().width(), narrow);
+    // The position shows the hand, and zero without it.
+    ASSERT_TRUE(form->TakeFromPalette("2x4x3", 255));
+    TBlock& hand = *form->Hand.BrickInHand;
+    EXPECT_EQ(Position(), QString("%1 %2 %3").arg(hand.X).arg(hand.Y).arg(hand.Z));
+    form->DropHand();
+    EXPECT_EQ(Position(), "0 0 0");
+
     Box().spClose->click();
     EXPECT_FALSE(Box().isVisible());
     EXPECT_FALSE(form->Advancedtoolbox1->isChecked());
@@ -134,15 +141,6 @@ TEST_F(ToolboxFixture, ShowStepSetsTheStepLimitAndRedraws) {
     Box().spStep->setValue(3);
     EXPECT_EQ(form->Model.StepLimit, 3);
     EXPECT_GT(form->FramesPainted, frames);
-}
-
-TEST_F(ToolboxFixture, PositionShowsTheHandAndZeroWithoutIt) {
-    form->Advancedtoolbox1->trigger();
-    ASSERT_TRUE(form->TakeFromPalette("2x4x3", 255));
-    TBlock& hand = *form->Hand.BrickInHand;
-    EXPECT_EQ(Position(), QString("%1 %2 %3").arg(hand.X).arg(hand.Y).arg(hand.Z));
-    form->DropHand();
-    EXPECT_EQ(Position(), "0 0 0");
 }
 
 TEST_F(ToolboxFixture, MappingRowIsLookedUpMarkedWhileChangedAndSaved) {

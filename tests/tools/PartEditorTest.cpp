@@ -264,35 +264,19 @@ TEST_F(PartEditorTest, ListsDragAndDropTrashAndPointControls) {
     EXPECT_EQ(GetDrawClass("userblks.dat", "wedge").PolygonCount(), 2);
 }
 
-TEST_F(PartEditorTest, AddWorksOnAnEmptyPageAndNotOnACombination) {
+TEST_F(PartEditorTest, ANewPartAddedOnAnEmptyPageIsPlacedSavedAndFoundAfterARestart) {
     auto& form = OpenForm();
     TPalettePanel& palette = *form->Palette;
-    palette.ListBox1->setCurrentRow(1);
+    palette.ListBox1->setCurrentRow(1); // a combination: neither Edit nor Add
     palette.pumEditPopup();
     EXPECT_FALSE(palette.Editblock1->isEnabled());
     EXPECT_FALSE(palette.Addnewblock1->isEnabled());
-
     palette.ShowPage(1);
     palette.pumEditPopup();
     EXPECT_FALSE(palette.Editblock1->isEnabled());
     ASSERT_TRUE(palette.Addnewblock1->isEnabled());
     OnNextDialog<TAddHard>([](TAddHard& editor) {
         EXPECT_EQ(editor.Working()->PartName, "template");
-        editor.lbBlockTypes->setCurrentRow(0);
-        editor.edtX->setValue(40);
-        editor.edtIdent->setText("3003");
-        editor.btnAddPieceClick();
-    });
-    palette.Addnewblock1Click();
-    EXPECT_EQ(palette.Pages.Pages[1].Bricks, std::vector<std::string>{"B 2x2x3|3003"});
-    EXPECT_EQ(palette.Pages.Pages[1].Height, 40);
-}
-
-TEST_F(PartEditorTest, ANewPartOnAPageIsPlacedSavedAndFoundAgainAfterARestart) {
-    auto& form = OpenForm();
-    TPalettePanel& palette = *form->Palette;
-    palette.ShowPage(1);
-    OnNextDialog<TAddHard>([](TAddHard& editor) {
         MakeWedge(editor);
         OnNextDialog<TAskFileAndPart>(
             [](TAskFileAndPart& ask) { Answer(ask, "userblks.dat", "wedge2x1"); });
