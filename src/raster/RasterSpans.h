@@ -9,18 +9,28 @@
 
 // Writes count copies of p from at. Runs are mostly short (brick faces a few dozen pixels
 // wide), so whole 16-byte blocks are stored, the last one overlapping its predecessor, rather
-// than a loop with a head and a tail to align.
+// than a loop with a head and a tail to align; a run shorter than a block takes two stores of
+// 8, 4 or 2 bytes that overlap in the middle. Every store starts on a pixel, and the pattern is
+// the same pixel throughout, so an overlap writes what is already there.
 template <class Pixel> void FillRun(uint8_t* at, int count, Pixel p) {
     constexpr int perBlock = int(16 / sizeof(Pixel));
-    if (count < perBlock) {
-        for (int i = 0; i < count; ++i)
-            std::memcpy(at + i * sizeof(Pixel), &p, sizeof(Pixel));
-        return;
-    }
     Pixel block[perBlock];
     for (Pixel& b : block)
         b = p;
-    uint8_t* const lastBlock = at + (count - perBlock) * sizeof(Pixel);
+    const int bytes = count * int(sizeof(Pixel));
+    if (count < perBlock) {
+        if (bytes >= 8) {
+            std::memcpy(at, block, 8);
+            std::memcpy(at + bytes - 8, block, 8);
+        } else if (bytes >= 4) {
+            std::memcpy(at, block, 4);
+            std::memcpy(at + bytes - 4, block, 4);
+        } else if (bytes > 0) {
+            std::memcpy(at, block, sizeof(Pixel));
+        }
+        return;
+    }
+    uint8_t* const lastBlock = at + bytes - 16;
     for (; at < lastBlock; at += 16)
         std::memcpy(at, block, 16);
     std::memcpy(lastBlock, block, 16);
