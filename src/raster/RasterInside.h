@@ -30,6 +30,8 @@ inline bool AllInside(const TPoint* points, int n, const TRect& clip) {
 // The midpoint walk of WalkLine from a to b, both inside the bitmap, stepping an address.
 template <class F, class W>
 void WalkInside(const TRowGrid& grid, TPoint a, TPoint b, const W& writer) {
+    // A copy the pixel stores cannot alias, so its colour stays in a register.
+    const W w = writer;
     const int adx = std::abs(b.X - a.X), ady = std::abs(b.Y - a.Y);
     const std::ptrdiff_t stepX = b.X < a.X ? -F::Size : F::Size;
     const std::ptrdiff_t stepY = b.Y < a.Y ? -grid.Pitch : grid.Pitch;
@@ -39,19 +41,19 @@ void WalkInside(const TRowGrid& grid, TPoint a, TPoint b, const W& writer) {
     uint8_t* at = grid.Origin + a.Y * grid.Pitch + std::ptrdiff_t(a.X) * F::Size;
     if (across == 0) { // the decision value never rises above 0
         for (int i = 0; i <= length; ++i, at += major)
-            writer.PutAt(at);
+            w.PutAt(at);
         return;
     }
-    // Chosen rather than branched on: the minor steps of a slanted line follow no pattern the
-    // processor could predict.
-    const int rise = 2 * across, fall = 2 * across - 2 * length;
-    const std::ptrdiff_t diagonal = major + minor;
+    // Masked rather than branched on: the minor steps of a slanted line follow no pattern the
+    // processor could predict, and the compiler turns a plain choice back into a branch. The
+    // decision value falls by 2 * length more on a minor step than it rises on a major one.
+    const int rise = 2 * across, extraFall = 2 * length;
     int d = rise - length;
     for (int i = 0; i <= length; ++i) {
-        writer.PutAt(at);
-        const bool minorStep = d > 0;
-        at += minorStep ? diagonal : major;
-        d += minorStep ? fall : rise;
+        w.PutAt(at);
+        const int minorStep = -int(d > 0); // all bits set on a minor step
+        at += major + (minor & std::ptrdiff_t(minorStep));
+        d += rise - (extraFall & minorStep);
     }
 }
 
@@ -103,12 +105,12 @@ struct TInsideEdges {
                 return;
             }
     }
-    // Chosen, not branched on, as in WalkInside.
+    // Masked, not branched on, as in WalkInside.
     void Advance(int key) {
         const int error = Error[key] + Remainder[key];
-        const bool carry = error >= DY[key];
-        X[key] += carry ? Whole[key] + Step[key] : Whole[key];
-        Error[key] = carry ? error - DY[key] : error;
+        const int carry = -int(error >= DY[key]);
+        X[key] += Whole[key] + (Step[key] & carry);
+        Error[key] = error - (DY[key] & carry);
     }
 };
 
@@ -121,9 +123,9 @@ struct TInsideStepper {
     // As TInsideEdges::Advance.
     void Advance() {
         const int error = Error + Remainder;
-        const bool carry = error >= DY;
-        X += carry ? Whole + Step : Whole;
-        Error = carry ? error - DY : error;
+        const int carry = -int(error >= DY);
+        X += Whole + (Step & carry);
+        Error = error - (DY & carry);
     }
     void StoreTo(TInsideEdges& e, int key) const {
         e.X[key] = X;
@@ -170,6 +172,7 @@ inline void SortByRow(const TPoint* points, int n, int* sorted) {
 // error keeps below DY, so a remainder and one comparison replace the division by DY.
 template <class W>
 void FillInside(uint8_t* const* rows, const TPoint* points, int n, const W& writer) {
+    const W w = writer; // as in WalkInside
     int sorted[MaxInsideVertices];
     SortByRow(points, n, sorted);
     TInsideEdges edges;
@@ -199,7 +202,7 @@ void FillInside(uint8_t* const* rows, const TPoint* points, int n, const W& writ
             // so stepping them in place would go through memory on every row.
             TInsideStepper a(edges, active[0]), b(edges, active[1]);
             for (; y < until; ++y) {
-                writer.Span(rows[y], y, a.X < b.X ? a.X : b.X, a.X < b.X ? b.X : a.X);
+                w.Span(rows[y], y, a.X < b.X ? a.X : b.X, a.X < b.X ? b.X : a.X);
                 a.Advance();
                 b.Advance();
             }
@@ -215,7 +218,7 @@ void FillInside(uint8_t* const* rows, const TPoint* points, int n, const W& writ
                     active[j - 1] = swapped;
                 }
             for (int i = 0; i + 1 < edges.Count; i += 2) {
-                writer.Span(rows[y], y, edges.X[active[i]], edges.X[active[i + 1]]);
+                w.Span(rows[y], y, edges.X[active[i]], edges.X[active[i + 1]]);
                 edges.Advance(active[i]);
                 edges.Advance(active[i + 1]);
             }
