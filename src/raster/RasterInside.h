@@ -44,16 +44,14 @@ void WalkInside(const TRowGrid& grid, TPoint a, TPoint b, const W& writer) {
             w.PutAt(at);
         return;
     }
-    // Masked rather than branched on: the minor steps of a slanted line follow no pattern the
-    // processor could predict, and the compiler turns a plain choice back into a branch. The
-    // decision value falls by 2 * length more on a minor step than it rises on a major one.
-    const int rise = 2 * across, extraFall = 2 * length;
+    const int rise = 2 * across, fall = 2 * across - 2 * length;
+    const std::ptrdiff_t diagonal = major + minor;
     int d = rise - length;
     for (int i = 0; i <= length; ++i) {
         w.PutAt(at);
-        const int minorStep = -int(d > 0); // all bits set on a minor step
-        at += major + (minor & std::ptrdiff_t(minorStep));
-        d += rise - (extraFall & minorStep);
+        const bool minorStep = d > 0;
+        at += minorStep ? diagonal : major;
+        d += minorStep ? fall : rise;
     }
 }
 
@@ -105,12 +103,11 @@ struct TInsideEdges {
                 return;
             }
     }
-    // Masked, not branched on, as in WalkInside.
     void Advance(int key) {
         const int error = Error[key] + Remainder[key];
-        const int carry = -int(error >= DY[key]);
-        X[key] += Whole[key] + (Step[key] & carry);
-        Error[key] = error - (DY[key] & carry);
+        const bool carry = error >= DY[key];
+        X[key] += carry ? Whole[key] + Step[key] : Whole[key];
+        Error[key] = carry ? error - DY[key] : error;
     }
 };
 
@@ -123,9 +120,9 @@ struct TInsideStepper {
     // As TInsideEdges::Advance.
     void Advance() {
         const int error = Error + Remainder;
-        const int carry = -int(error >= DY);
-        X += Whole + (Step & carry);
-        Error = error - (DY & carry);
+        const bool carry = error >= DY;
+        X += carry ? Whole + Step : Whole;
+        Error = carry ? error - DY : error;
     }
     void StoreTo(TInsideEdges& e, int key) const {
         e.X[key] = X;

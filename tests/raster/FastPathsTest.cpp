@@ -17,13 +17,13 @@
 
 namespace {
 
-// Every run length up to a few blocks, at every pixel offset within a block, between guard
-// bytes: exactly the run's pixels change, each to the pixel given.
+// Every run length up to well past the longest fixed set of stores, at every pixel offset within
+// a block, between guard bytes: exactly the run's pixels change, each to the pixel given.
 template <class Pixel> void CheckRuns(Pixel value) {
     constexpr int guard = 32;
-    for (int count = 0; count <= 40; ++count)
+    for (int count = 0; count <= 80; ++count)
         for (int offset = 0; offset < 8; ++offset) {
-            std::vector<uint8_t> bytes(std::size_t(2 * guard + 48 * sizeof(Pixel)), 0xA5);
+            std::vector<uint8_t> bytes(std::size_t(2 * guard + 88 * sizeof(Pixel)), 0xA5);
             uint8_t* at = bytes.data() + guard + offset * sizeof(Pixel);
             FillRun(at, count, value);
             for (std::size_t i = 0; i < bytes.size(); ++i) {
