@@ -1,16 +1,11 @@
 // The raster surfaces' fast paths against the plain way of doing the same: short runs stored
-// with overlapping words, the four-point vertex order, and shapes stamped in batches.
+// with overlapping words, and the four-point vertex order.
 
-#include "raster/Bitmap.h"
-#include "raster/Canvas.h"
-#include "raster/FastDraw.h"
 #include "raster/RasterInside.h"
 #include "raster/RasterSpans.h"
 
 #include <algorithm>
-#include <cstring>
 #include <gtest/gtest.h>
-#include <memory>
 #include <numeric>
 #include <random>
 #include <vector>
@@ -63,65 +58,6 @@ TEST(SortByRow, OrdersByRowThenIndexLikeAStableSort) {
         raster::SortByRow(points.data(), n, sorted);
         ASSERT_EQ(std::vector<int>(sorted, sorted + n), expected) << "round " << round;
     }
-}
-
-constexpr TPixelFormat FastFormats[] = {TPixelFormat::pf15bit, TPixelFormat::pf16bit,
-                                        TPixelFormat::pf24bit, TPixelFormat::pf32bit};
-
-std::unique_ptr<TFastDraw> SurfaceFor(TBitmap& bitmap) {
-    switch (bitmap.PixelFormat()) {
-    case TPixelFormat::pf15bit:
-        return std::make_unique<TFastDraw15>(bitmap, false);
-    case TPixelFormat::pf16bit:
-        return std::make_unique<TFastDraw15>(bitmap, true);
-    case TPixelFormat::pf24bit:
-        return std::make_unique<TFastDraw24>(bitmap);
-    default:
-        return std::make_unique<TFastDraw32>(bitmap);
-    }
-}
-
-// A batch of origins, some putting the shape across the bitmap's edges or far off, drawn in one
-// call, against one PolylineAt each through the general routines: the same bytes (blending
-// shows the order and every double write) and the same pen position.
-TEST(PolylineAtEach, BatchesDrawWhatSinglePolylinesDraw) {
-    std::mt19937 random(11);
-    const TPoint ring[9] = {{-3, 1}, {-3, -1}, {-1, -2}, {1, -2}, {3, -1},
-                            {3, 1},  {1, 2},   {-1, 2},  {-3, 1}};
-    for (TPixelFormat format : FastFormats)
-        for (TBrushStyle style : {TBrushStyle::bsSolid, TBrushStyle::bsDiagCross}) {
-            TBitmap batched(41, 29, format), single(41, 29, format);
-            for (int y = 0; y < batched.Height(); ++y)
-                for (int i = 0; i < batched.Pitch(); ++i)
-                    batched.ScanLine(y)[i] = uint8_t(random());
-            single.Assign(batched);
-            auto fast = SurfaceFor(batched);
-            auto general = SurfaceFor(single);
-            general->InsideShortcuts = false;
-            for (TBitmap* b : {&batched, &single})
-                b->Canvas().Brush.Style = style;
-            // The last Polygon chooses whether lines blend.
-            const TPoint dot[3] = {{-9, -9}, {-9, -9}, {-9, -9}};
-            fast->Polygon(dot, 2);
-            general->Polygon(dot, 2);
-            for (int round = 0; round < 40; ++round) {
-                std::vector<TPoint> origins(std::size_t(random() % 70));
-                for (TPoint& o : origins)
-                    o = random() % 8 == 0 ? TPoint{int(random() % 2000) - 1000, -500}
-                                          : TPoint{int(random() % 49) - 4, int(random() % 37) - 4};
-                const TColour pen = TColour(random() & 0xFFFFFF);
-                batched.Canvas().Pen.Colour = single.Canvas().Pen.Colour = pen;
-                batched.Canvas().PenPos = single.Canvas().PenPos = {7, 7};
-                fast->PolylineAtEach(ring, 8, origins.data(), int(origins.size()));
-                for (TPoint o : origins)
-                    general->PolylineAt(ring, 8, o);
-                ASSERT_EQ(std::memcmp(batched.ScanLine(0), single.ScanLine(0),
-                                      std::size_t(batched.Pitch()) * batched.Height()),
-                          0)
-                    << "format " << int(format) << " round " << round;
-                ASSERT_EQ(batched.Canvas().PenPos, single.Canvas().PenPos);
-            }
-        }
 }
 
 } // namespace
