@@ -1,6 +1,6 @@
 #include "exchange/pictures/PrintPage.h"
 
-#include "../render/RenderTestSupport.h"
+#include "render/RenderTestSupport.h"
 #include "model/BlockList.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "exchange/pictures/PictureSave.h"
 
-#include "../render/RenderTestSupport.h"
+#include "render/RenderTestSupport.h"
 #include "base/Error.h"
 #include "model/BlockList.h"
 #include "render/Scene.h"

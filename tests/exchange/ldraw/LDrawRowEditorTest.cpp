@@ -1,6 +1,6 @@
 #include "exchange/ldraw/LDrawRowEditor.h"
 
-#include "MapTable.h"
+#include "exchange/ldraw/MapTable.h"
 #include "base/Error.h"
 
 #include <gtest/gtest.h>

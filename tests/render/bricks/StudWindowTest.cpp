@@ -1,4 +1,4 @@
-#include "RenderTestSupport.h"
+#include "render/RenderTestSupport.h"
 #include "render/Studs.h"
 #include "render/bricks/BrickDrawers.h"
 #include "render/bricks/BrickPaint.h"

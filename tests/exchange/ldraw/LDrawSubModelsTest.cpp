@@ -1,6 +1,6 @@
 #include "exchange/ldraw/LDrawSubModels.h"
 
-#include "MapTable.h"
+#include "exchange/ldraw/MapTable.h"
 #include "base/Error.h"
 #include "exchange/LoadModel.h"
 #include "exchange/ldraw/LDrawFileNames.h"

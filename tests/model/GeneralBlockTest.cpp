@@ -1,6 +1,6 @@
 #include "model/GeneralBlock.h"
 
-#include "PartTestSupport.h"
+#include "parts/PartTestSupport.h"
 #include "base/Error.h"
 #include "model/Block.h"
 #include "parts/DrawClass.h"

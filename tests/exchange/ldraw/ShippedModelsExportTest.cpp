@@ -1,4 +1,4 @@
-#include "MapTable.h"
+#include "exchange/ldraw/MapTable.h"
 #include "base/FileNames.h"
 #include "exchange/LoadModel.h"
 #include "exchange/ldraw/LDrawExport.h"

@@ -1,11 +1,11 @@
 // Writing a picture straight from the view must give the file of the picture made first and
 // written then, for every bit depth, format and variant.
 
-#include "../render/RenderTestSupport.h"
 #include "base/FileIO.h"
 #include "exchange/pictures/Picture.h"
 #include "model/BlockList.h"
 #include "raster/Bitmap.h"
+#include "render/RenderTestSupport.h"
 #include "render/Scene.h"
 #include "support/TempFolder.h"
 

@@ -3,7 +3,7 @@
 #include "base/Error.h"
 #include "raster/Bitmap.h"
 #include "raster/DrawObject.h"
-#include "render/RasterTestSupport.h"
+#include "raster/RasterTestSupport.h"
 
 #include <cstring>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "exchange/external/ExternalRoutes.h"
 
-#include "MapTable.h"
+#include "exchange/ldraw/MapTable.h"
 #include "base/Error.h"
 #include "model/Block.h"
 

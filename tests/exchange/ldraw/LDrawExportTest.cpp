@@ -1,6 +1,6 @@
 #include "exchange/ldraw/LDrawExport.h"
 
-#include "MapTable.h"
+#include "exchange/ldraw/MapTable.h"
 #include "base/Error.h"
 #include "exchange/ldraw/LDrawMap.h"
 #include "model/BlockKinds.h"

@@ -1,6 +1,6 @@
 #include "exchange/ldraw/LDrawMap.h"
 
-#include "MapTable.h"
+#include "exchange/ldraw/MapTable.h"
 #include "base/Error.h"
 #include "model/BlockKinds.h"
 #include "parts/DrawClass.h"

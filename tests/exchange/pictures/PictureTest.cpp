@@ -1,6 +1,6 @@
 #include "exchange/pictures/Picture.h"
 
-#include "RenderTestSupport.h"
+#include "render/RenderTestSupport.h"
 #include "base/Error.h"
 #include "model/BlockList.h"
 

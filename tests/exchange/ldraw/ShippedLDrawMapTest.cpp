@@ -1,4 +1,4 @@
-#include "MapTable.h"
+#include "exchange/ldraw/MapTable.h"
 #include "base/FileNames.h"
 #include "base/Text.h"
 #include "exchange/ldraw/LDrawExport.h"

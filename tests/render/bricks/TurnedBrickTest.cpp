@@ -1,7 +1,7 @@
 // A turned brick of every kind that turns by its frame draws exactly as its unturned double seen
 // a quarter turn further round, from every octant.
 
-#include "RenderTestSupport.h"
+#include "render/RenderTestSupport.h"
 #include "base/FileNames.h"
 #include "model/GeneralBlock.h"
 #include "parts/PartCache.h"

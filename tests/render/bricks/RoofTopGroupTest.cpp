@@ -1,4 +1,4 @@
-#include "RenderTestSupport.h"
+#include "render/RenderTestSupport.h"
 #include "model/BlockKinds.h"
 #include "render/bricks/BrickDrawers.h"
 #include "render/bricks/RoofFrame.h"

@@ -3,7 +3,7 @@
 #include "raster/Bitmap.h"
 #include "raster/Canvas.h"
 #include "raster/DrawObject.h"
-#include "render/RasterTestSupport.h"
+#include "raster/RasterTestSupport.h"
 
 #include <gtest/gtest.h>
 

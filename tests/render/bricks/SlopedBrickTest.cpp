@@ -1,4 +1,4 @@
-#include "RenderTestSupport.h"
+#include "render/RenderTestSupport.h"
 #include "render/Shading.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "RenderTestSupport.h"
+#include "render/RenderTestSupport.h"
 #include "model/BlockList.h"
 #include "model/GeneralBlock.h"
 #include "parts/PartTestSupport.h"

@@ -1,6 +1,6 @@
 #include "exchange/ldraw/LDrawImport.h"
 
-#include "MapTable.h"
+#include "exchange/ldraw/MapTable.h"
 #include "base/Error.h"
 #include "base/LDrawColours.h"
 #include "exchange/ldraw/LDrawExport.h"
