@@ -43,19 +43,25 @@ void WritePictureFile(const TBitmap& picture, const std::string& fileName, TPict
     if (picture.Empty())
         throw TError("Cannot write file \"" + fileName + "\": the picture is empty");
     if (picture.PixelFormat() != TPixelFormat::pf32bit) {
-        // Read straight into a fresh 32-bit bitmap: no copy in the old format first.
-        TBitmap converted(picture.Width(), picture.Height(), TPixelFormat::pf32bit);
-        std::vector<TColour> row(size_t(picture.Width()));
-        for (int y = 0; y < picture.Height(); ++y) {
-            ReadRow(picture, y, 0, picture.Width(), row.data());
-            WriteRow(converted, y, 0, picture.Width(), row.data());
-        }
+        TBitmap converted;
+        CopyAs32Bit(picture, converted);
         WritePictureFile(converted, fileName, format);
     } else if (format == TPictureFormat::Bmp) {
         WriteBmpFile(picture, fileName);
     } else {
         WriteFileReplacing(fileName, format == TPictureFormat::Jpeg ? EncodeJpeg(picture)
                                                                     : EncodePng(picture));
+    }
+}
+
+void CopyAs32Bit(const TBitmap& picture, TBitmap& target) {
+    // Read straight into the target: no copy in the old format first.
+    target.SetPixelFormat(TPixelFormat::pf32bit);
+    target.SetSize(picture.Width(), picture.Height());
+    std::vector<TColour> row(size_t(picture.Width()));
+    for (int y = 0; y < picture.Height(); ++y) {
+        ReadRow(picture, y, 0, picture.Width(), row.data());
+        WriteRow(target, y, 0, picture.Width(), row.data());
     }
 }
 
