@@ -55,9 +55,9 @@ void DrawScene(TBlockList& model, TBitmap& bitmap, TDrawContext& context,
 }
 
 void PaintFrame(TBlockList& model, TBitmap& viewBitmap, TDrawContext& context,
-                const TBackground& background, bool antiAliased) {
+                const TBackground& background, bool antiAliased, TBitmap* supersampled) {
     if (antiAliased)
-        RenderAntiAliased(model, viewBitmap, context, background);
+        RenderAntiAliased(model, viewBitmap, context, background, supersampled);
     else
         DrawScene(model, viewBitmap, context, background);
 }
@@ -81,9 +81,13 @@ void RenderToBitmap(TBlockList& model, TBitmap& bitmap, TPoint offset, int facto
 }
 
 void RenderAntiAliased(TBlockList& model, TBitmap& target, TDrawContext& context,
-                       const TBackground& background) {
+                       const TBackground& background, TBitmap* supersampled) {
     int width = target.Width(), height = target.Height();
-    TBitmap large(2 * width, 2 * height, TPixelFormat::pf32bit);
+    TBitmap own;
+    TBitmap& large = supersampled ? *supersampled : own;
+    // The scene's background fills all of it, so pixels left from a former frame do not show.
+    large.SetPixelFormat(TPixelFormat::pf32bit);
+    large.SetSize(2 * width, 2 * height);
     RenderToBitmap(model, large, {0, 0}, 2, context, background);
     // Read as plain colours and written back through the target's own format: a target of
     // fewer than four bytes a pixel must not be overrun.
