@@ -1,7 +1,7 @@
 #include "exchange/pictures/PrintPage.h"
 
-#include "render/RenderTestSupport.h"
 #include "model/BlockList.h"
+#include "render/RenderTestSupport.h"
 #include "render/Scene.h"
 
 #include <cstring>
@@ -58,9 +58,11 @@ TEST_F(PrintPageTest, BandsGiveThePixelsOfOnePageBitmap) {
     ASSERT_EQ(page.Margin, 30);
     auto rendered = Page(page);
     const TBitmap& whole = *rendered;
+    // One band bitmap kept from band to band, as printing does.
     int differences = 0, coloured = 0;
+    TBitmap band;
     for (int top = 0; top < page.Height; top += PrintBandHeight) {
-        TBitmap band(page.Width, std::min(PrintBandHeight, page.Height - top));
+        band.SetSize(page.Width, std::min(PrintBandHeight, page.Height - top));
         RenderPrintBand(model, context, page, top, band);
         for (int y = 0; y < band.Height(); ++y)
             for (int x = 0; x < band.Width(); ++x) {
