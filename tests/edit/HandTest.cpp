@@ -41,9 +41,9 @@ TEST(PositioningGrid, RoundsTowardZeroOnEachGrid) {
         int Mode;
         bool Height;
         int32_t Value, Snapped;
-    } cases[] = {{0, false, -15, 0}, {0, false, -19, 0}, {0, false, -25, -20},
-                 {0, false, 39, 20}, {0, true, -9, -8},  {1, false, -15, -10},
-                 {1, false, 29, 20}, {1, true, 7, 4},    {2, false, -15, -15}};
+    } cases[] = {{0, false, -15, 0}, {0, false, -19, 0},  {0, false, -25, -20}, {0, false, 39, 20},
+                 {0, true, -9, -8},  {0, true, 17, 16},   {1, false, -15, -10}, {1, false, 29, 20},
+                 {1, true, 7, 4},    {2, false, -15, -15}};
     TPositioningGrid grid;
     for (const auto& c : cases) {
         grid.SetMode(c.Mode);
