@@ -34,15 +34,12 @@ void TFollowTree::Add(int brick) {
     for (;;) {
         if (node == head && mChainOf[size_t(head)] >= 0) {
             const TChain& chain = mChains[size_t(mChainOf[size_t(head)])];
-            size_t top = chain.Levels.size() - 1;
-            int at = MayBlock(chain.Levels[top][0].data(), box.Far)
-                         ? FirstNotFollowed(chain, box.Far, top, 0)
-                         : -1;
-            if (at < 0) {
+            int blocking = FirstNotFollowed(chain, brick);
+            if (blocking < 0) {
                 Lengthen(head, chain.Nodes.back(), brick);
                 return;
             }
-            node = chain.Nodes[size_t(at)];
+            node = blocking;
         } else if (InFront(box, mBoxes[size_t(node)])) {
             if (mRight[size_t(node)] < 0) {
                 Lengthen(head, node, brick);
@@ -80,7 +77,22 @@ void TFollowTree::Lengthen(int head, int tail, int brick) {
     mRight[size_t(tail)] = brick;
     int length = ++mLength[size_t(head)];
     if (mChainOf[size_t(head)] >= 0) {
-        Extend(mChains[size_t(mChainOf[size_t(head)])], brick);
+        TChain& chain = mChains[size_t(mChainOf[size_t(head)])];
+        Extend(chain, brick);
+        if (!chain.Grid && chain.Nodes.size() > GridLength) {
+            if (!mRanksTried) {
+                size_t cells = std::max<size_t>(mLeft.size(), 1 << 16);
+                mRanks = MakeGroundRanks(mBoxes, cells);
+                mGridCellsLeft = GridCellsPerBrick * cells;
+                mRanksTried = true;
+            }
+            if (mRanks && mRanks->Cells() <= mGridCellsLeft) {
+                mGridCellsLeft -= mRanks->Cells();
+                chain.Grid = std::make_unique<TGroundGrid>(*mRanks, mBoxes);
+                for (int node : chain.Nodes)
+                    chain.Grid->Add(node);
+            }
+        }
     } else if (length > LongChain) {
         mChainOf[size_t(head)] = int(mChains.size());
         TChain& chain = mChains.emplace_back();
@@ -92,6 +104,8 @@ void TFollowTree::Lengthen(int head, int tail, int brick) {
 void TFollowTree::Extend(TChain& chain, int brick) {
     const int64_t* near = mBoxes[size_t(brick)].Near;
     chain.Nodes.push_back(brick);
+    if (chain.Grid)
+        chain.Grid->Add(brick);
     if (chain.Levels.empty())
         chain.Levels.emplace_back();
     chain.Levels[0].push_back({near[0], near[1], near[2]});
@@ -111,6 +125,15 @@ void TFollowTree::Extend(TChain& chain, int brick) {
             bounds.push_back(NoNodes);
         Narrow(bounds[j / Fanout], near);
     }
+}
+
+int TFollowTree::FirstNotFollowed(const TChain& chain, int brick) const {
+    if (chain.Grid && !chain.Grid->AnyNotFollowed(brick))
+        return -1;
+    const int64_t* far = mBoxes[size_t(brick)].Far;
+    size_t top = chain.Levels.size() - 1;
+    int at = MayBlock(chain.Levels[top][0].data(), far) ? FirstNotFollowed(chain, far, top, 0) : -1;
+    return at < 0 ? -1 : chain.Nodes[size_t(at)];
 }
 
 // The place in the chain of the first node, under entry `index` of `level` (whose bound has

@@ -29,6 +29,19 @@ void TSortedInserter::Append(int brick) {
         InsertAt(mSequence.size() - 1, mRuns[size_t(mSequence.back())].Count, brick);
 }
 
+// The last slot of the run whose brick is behind or overlapping `near` on all three axes, or -1.
+int TSortedInserter::LastStop(const TRun& run, const int64_t near[3]) {
+    for (int part = (run.Count - 1) / PartSize; part >= 0; --part) {
+        if (!MayStop(run.PartMaxFar[part], near))
+            continue;
+        for (int slot = std::min(run.Count, (part + 1) * PartSize); slot-- > part * PartSize;)
+            if (run.Far[0][slot] > near[0] && run.Far[1][slot] > near[1] &&
+                run.Far[2][slot] > near[2])
+                return slot;
+    }
+    return -1;
+}
+
 void TSortedInserter::InsertSorted(int brick) {
     const int64_t* near = mBoxes[size_t(brick)].Near;
     for (size_t group = mGroupMaxFar.size(); group-- > 0;) {
@@ -36,15 +49,13 @@ void TSortedInserter::InsertSorted(int brick) {
             continue;
         size_t end = std::min(mSequence.size(), (group + 1) * GroupSize);
         for (size_t position = end; position-- > group * GroupSize;) {
-            const TRun& run = mRuns[size_t(mSequence[position])];
-            if (!MayStop(run.MaxFar, near))
+            if (!MayStop(mRunMaxFar[position], near))
                 continue;
-            for (int slot = run.Count; slot-- > 0;)
-                if (run.Far[0][slot] > near[0] && run.Far[1][slot] > near[1] &&
-                    run.Far[2][slot] > near[2]) {
-                    InsertAt(position, slot + 1, brick);
-                    return;
-                }
+            int slot = LastStop(mRuns[size_t(mSequence[position])], near);
+            if (slot >= 0) {
+                InsertAt(position, slot + 1, brick);
+                return;
+            }
         }
     }
     InsertAt(0, 0, brick);
@@ -61,8 +72,9 @@ std::vector<int> TSortedInserter::Order() const {
 
 void TSortedInserter::InsertAt(size_t position, int slot, int brick) {
     if (mSequence.empty()) {
-        mRuns.emplace_back().MaxFar = NoBricks;
+        std::fill_n(mRuns.emplace_back().PartMaxFar, RunSize / PartSize, NoBricks);
         mSequence.push_back(0);
+        mRunMaxFar.push_back(NoBricks);
         RecomputeGroups(0);
     }
     if (mRuns[size_t(mSequence[position])].Count == RunSize) {
@@ -74,6 +86,13 @@ void TSortedInserter::InsertAt(size_t position, int slot, int brick) {
     }
     TRun& run = mRuns[size_t(mSequence[position])];
     const int64_t* far = mBoxes[size_t(brick)].Far;
+    // The last brick of each part after the slot moves into the next part.
+    for (int part = slot / PartSize + 1; part * PartSize <= run.Count; ++part) {
+        const int64_t moving[3] = {run.Far[0][part * PartSize - 1], run.Far[1][part * PartSize - 1],
+                                   run.Far[2][part * PartSize - 1]};
+        Widen(run.PartMaxFar[part], moving);
+    }
+    Widen(run.PartMaxFar[slot / PartSize], far);
     for (int s = run.Count; s > slot; --s) {
         run.Bricks[s] = run.Bricks[s - 1];
         for (int k = 0; k < 3; ++k)
@@ -83,7 +102,7 @@ void TSortedInserter::InsertAt(size_t position, int slot, int brick) {
     for (int k = 0; k < 3; ++k)
         run.Far[k][slot] = far[k];
     ++run.Count;
-    Widen(run.MaxFar, far);
+    Widen(mRunMaxFar[position], far);
     Widen(mGroupMaxFar[position / GroupSize], far);
 }
 
@@ -98,13 +117,21 @@ void TSortedInserter::SplitRun(size_t position) {
     for (int k = 0; k < 3; ++k)
         std::copy(lower.Far[k] + half, lower.Far[k] + RunSize, upper.Far[k]);
     lower.Count = half;
-    for (TRun* run : {&lower, &upper}) {
-        run->MaxFar = NoBricks;
-        for (int k = 0; k < 3; ++k)
-            for (int s = 0; s < run->Count; ++s)
-                run->MaxFar[size_t(k)] = std::max(run->MaxFar[size_t(k)], run->Far[k][s]);
-    }
     mSequence.insert(mSequence.begin() + std::ptrdiff_t(position + 1), number);
+    mRunMaxFar.insert(mRunMaxFar.begin() + std::ptrdiff_t(position + 1), NoBricks);
+    for (size_t at : {position, position + 1}) {
+        TRun& run = mRuns[size_t(mSequence[at])];
+        TBound& bound = mRunMaxFar[at];
+        bound = NoBricks;
+        for (int part = 0; part < RunSize / PartSize; ++part) {
+            TBound& partBound = run.PartMaxFar[part];
+            partBound = NoBricks;
+            for (int s = part * PartSize; s < std::min(run.Count, (part + 1) * PartSize); ++s)
+                for (size_t k = 0; k < 3; ++k)
+                    partBound[k] = std::max(partBound[k], run.Far[k][s]);
+            Widen(bound, partBound.data());
+        }
+    }
     RecomputeGroups(position);
 }
 
@@ -117,8 +144,7 @@ void TSortedInserter::RecomputeGroups(size_t fromPosition) {
         bound = NoBricks;
         size_t end = std::min(mSequence.size(), (group + 1) * GroupSize);
         for (size_t position = group * GroupSize; position < end; ++position)
-            for (int k = 0; k < 3; ++k)
-                bound[size_t(k)] = std::max(bound[size_t(k)],
-                                            mRuns[size_t(mSequence[position])].MaxFar[size_t(k)]);
+            for (size_t k = 0; k < 3; ++k)
+                bound[k] = std::max(bound[k], mRunMaxFar[position][k]);
     }
 }

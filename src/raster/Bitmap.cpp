@@ -81,7 +81,7 @@ void TBitmap::SetSize(int newWidth, int newHeight) {
     if (newWidth == width && newHeight == height)
         return;
     const int newPitch = RowBytes(newWidth, format);
-    std::vector<uint8_t> newBits(std::size_t(newPitch) * std::size_t(newHeight), 0);
+    TPixelMemory newBits(std::size_t(newPitch) * std::size_t(newHeight));
     const int keepRows = std::min(height, newHeight);
     const std::size_t keepBytes = std::size_t(std::min(width, newWidth) * BytesPerPixel(format));
     for (int y = 0; y < keepRows; ++y)

@@ -3,6 +3,7 @@
 
 #include "raster/Colour.h"
 #include "raster/PixelFormat.h"
+#include "raster/PixelMemory.h"
 
 #include <array>
 #include <cstdint>
@@ -61,7 +62,7 @@ private:
     int height = 0;
     int pitch = 0;
     TPixelFormat format = TPixelFormat::pf32bit;
-    std::vector<uint8_t> bits;
+    TPixelMemory bits;
     TPalette palette;
     std::unique_ptr<TCanvas> canvas;
 };

@@ -172,6 +172,34 @@ TEST(RasterShortcuts, StampedShapesMatchTheirPolylines) {
         }
 }
 
+// A batch of origins, some putting the shape across the bitmap's edges or far off, drawn in one
+// call, against one PolylineAt each through the general routines.
+TEST(RasterShortcuts, BatchesOfStampsMatchSinglePolylines) {
+    std::mt19937 random(11);
+    const TPoint ring[9] = {{-3, 1}, {-3, -1}, {-1, -2}, {1, -2}, {3, -1},
+                            {3, 1},  {1, 2},   {-1, 2},  {-3, 1}};
+    for (TPixelFormat format : FastFormats)
+        for (TBrushStyle style : {TBrushStyle::bsSolid, TBrushStyle::bsDiagCross}) {
+            TPair pair(41, 29, format, random);
+            const TPoint dot[3] = {{-9, -9}, {-9, -9}, {-9, -9}};
+            pair.Both(0, 0, style, [&](TFastDraw& s) { s.Polygon(dot, 2); });
+            for (int round = 0; round < 40; ++round) {
+                std::vector<TPoint> origins(random() % 70);
+                for (TPoint& o : origins)
+                    o = random() % 8 == 0 ? TPoint{int(random() % 2000) - 1000, -500}
+                                          : TPoint{int(random() % 49) - 4, int(random() % 37) - 4};
+                pair.Fast.Canvas().Pen.Colour = pair.General.Canvas().Pen.Colour =
+                    TColour(random() & 0xFFFFFF);
+                pair.FastSurface->PolylineAtEach(ring, 8, origins.data(), int(origins.size()));
+                for (TPoint o : origins)
+                    pair.GeneralSurface->PolylineAt(ring, 8, o);
+                ASSERT_TRUE(SameBytes(pair.Fast, pair.General))
+                    << "format " << int(format) << " round " << round;
+                ASSERT_EQ(pair.Fast.Canvas().PenPos, pair.General.Canvas().PenPos);
+            }
+        }
+}
+
 // A resized bitmap has a new row pitch: the stamp recorded for the old one must not be replayed.
 TEST(RasterShortcuts, PrepareForgetsTheStampOfTheOldSize) {
     const TPoint ring[5] = {{-2, 0}, {0, -2}, {2, 0}, {0, 2}, {-2, 0}};

@@ -35,18 +35,22 @@ TEST_F(PrintPageTest, BandsGiveThePixelsOfOnePageBitmap) {
     ASSERT_EQ(page.Margin, 30);
     auto rendered = Page(page);
     const TBitmap& whole = *rendered;
-    int differences = 0, coloured = 0;
-    for (int top = 0; top < page.Height; top += PrintBandHeight) {
-        TBitmap band(page.Width, std::min(PrintBandHeight, page.Height - top));
-        RenderPrintBand(model, context, page, top, band);
-        for (int y = 0; y < band.Height(); ++y)
-            for (int x = 0; x < band.Width(); ++x) {
-                differences += band.Pixel(x, y) != whole.Pixel(x, top + y);
-                coloured += band.Pixel(x, y) != 0xFFFFFF && band.Pixel(x, y) != 0;
-            }
+    // Each band drawn afresh, or into one bitmap kept from band to band as printing does.
+    for (bool keep : {false, true}) {
+        int differences = 0, coloured = 0;
+        TBitmap kept;
+        for (int top = 0; top < page.Height; top += PrintBandHeight) {
+            TBitmap band(page.Width, std::min(PrintBandHeight, page.Height - top));
+            RenderPrintBand(model, context, page, top, band, keep ? &kept : nullptr);
+            for (int y = 0; y < band.Height(); ++y)
+                for (int x = 0; x < band.Width(); ++x) {
+                    differences += band.Pixel(x, y) != whole.Pixel(x, top + y);
+                    coloured += band.Pixel(x, y) != 0xFFFFFF && band.Pixel(x, y) != 0;
+                }
+        }
+        EXPECT_EQ(differences, 0) << keep;
+        EXPECT_GT(coloured, 10000) << keep;
     }
-    EXPECT_EQ(differences, 0);
-    EXPECT_GT(coloured, 10000);
     EXPECT_EQ(context.View.ViewScale, 3.0f);
     EXPECT_EQ(context.View.OriginX, 200.0f);
 }
