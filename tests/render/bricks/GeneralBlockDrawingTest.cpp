@@ -1,9 +1,9 @@
-#include "render/RenderTestSupport.h"
 #include "model/BlockList.h"
 #include "model/GeneralBlock.h"
 #include "parts/PartTestSupport.h"
 #include "raster/PictureFiles.h"
 #include "render/Decoration.h"
+#include "render/RenderTestSupport.h"
 #include "render/Scene.h"
 #include "render/Shading.h"
 
@@ -64,12 +64,12 @@ TEST_F(GeneralBlockDrawing, EdgeFlagBitsHideTheirEdges) {
         d.Polygons[0].EdgeFlags = c.Flags;
         TTestCanvas canvas(60, 60, context);
         Block("square")->Draw(canvas.Target);
-        auto expected = [](bool drawn) { return drawn ? Dark : TColour(BrickColour); };
-        EXPECT_EQ(canvas.At(30, 10), expected(c.Top)) << c.Flags;
-        EXPECT_EQ(canvas.At(50, 30), expected(c.Right)) << c.Flags;
-        EXPECT_EQ(canvas.At(30, 50), expected(c.Bottom)) << c.Flags;
-        EXPECT_EQ(canvas.At(10, 30), expected(c.Left)) << c.Flags;
-        EXPECT_EQ(canvas.At(30, 30), TColour(BrickColour)) << c.Flags;
+        auto edge = [](bool drawn) { return drawn ? Dark : TColour(BrickColour); };
+        EXPECT_EQ((std::array{canvas.At(30, 10), canvas.At(50, 30), canvas.At(30, 50),
+                              canvas.At(10, 30), canvas.At(30, 30)}),
+                  (std::array{edge(c.Top), edge(c.Right), edge(c.Bottom), edge(c.Left),
+                              TColour(BrickColour)}))
+            << c.Flags;
     }
 }
 
