@@ -1,7 +1,7 @@
 #include "tools/AdvancedToolbox.h"
 
-#include "app/ColourSwatches.h"
-#include "app/MainForm.h"
+#include "app/window/ColourSwatches.h"
+#include "app/window/MainForm.h"
 #include "base/Text.h"
 #include "exchange/ldraw/LDrawColourMatch.h"
 #include "tools/SpinButton.h"

@@ -1,6 +1,6 @@
 #include "tools/CuttingDialog.h"
 
-#include "app/MainForm.h"
+#include "app/window/MainForm.h"
 #include "tools/SpinButton.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 // The part editor's window: its controls, menus and their wiring.
 #include "tools/PartEditor.h"
 
-#include "app/FrameImage.h"
+#include "app/view/FrameImage.h"
 #include "model/Block.h"
 #include "render/DrawContext.h"
 #include "tools/PartEditorWidgets.h"

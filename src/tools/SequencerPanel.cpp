@@ -1,5 +1,5 @@
 // The sequencer panel's controls, laid out in a column 148 pixels wide.
-#include "app/RepeatButton.h"
+#include "app/palette/RepeatButton.h"
 #include "tools/Sequencer.h"
 
 #include <QGridLayout>

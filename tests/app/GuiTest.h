@@ -2,7 +2,7 @@
 // Shared set-up of the window tests: one application, temporary folders, a main window on a
 // settings file of its own, and answering the next modal dialog.
 
-#include "app/MainForm.h"
+#include "app/window/MainForm.h"
 #include "support/TempFolder.h"
 
 #include <QAbstractButton>

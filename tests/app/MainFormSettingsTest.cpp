@@ -1,5 +1,5 @@
 #include "GuiTest.h"
-#include "app/IniFile.h"
+#include "app/system/IniFile.h"
 
 #include <QAction>
 #include <QCoreApplication>

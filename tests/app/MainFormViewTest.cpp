@@ -1,5 +1,5 @@
 #include "GuiTest.h"
-#include "app/ViewBox.h"
+#include "app/view/ViewBox.h"
 
 #include <QScrollBar>
 #include <QTest>

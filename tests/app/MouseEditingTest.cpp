@@ -1,7 +1,7 @@
 // Editing through real mouse and key events sent to the view box of a headless main window.
 #include "app/GuiTest.h"
-#include "app/MainForm.h"
-#include "app/ViewBox.h"
+#include "app/view/ViewBox.h"
+#include "app/window/MainForm.h"
 
 #include <QApplication>
 #include <QKeyEvent>

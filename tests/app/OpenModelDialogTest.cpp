@@ -1,8 +1,8 @@
-#include "app/OpenModelDialog.h"
+#include "app/dialogs/OpenModelDialog.h"
 
 #include "GuiTest.h"
-#include "app/ColourSwatches.h"
-#include "app/MainForm.h"
+#include "app/window/ColourSwatches.h"
+#include "app/window/MainForm.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,8 +1,8 @@
 // The picture frame over a headless main window: mouse, size dialog, saving and printing.
 #include "app/GuiTest.h"
-#include "app/MainForm.h"
-#include "app/SizeCamera.h"
-#include "app/ViewBox.h"
+#include "app/dialogs/SizeCamera.h"
+#include "app/view/ViewBox.h"
+#include "app/window/MainForm.h"
 #include "base/Error.h"
 #include "raster/PictureFiles.h"
 

@@ -1,7 +1,7 @@
 // The pages that come with the program: every brick key makes a brick, every combination
 // loads, and every identity has its row in the LDraw mapping table.
 #include "GuiTest.h"
-#include "app/Settings.h"
+#include "app/system/Settings.h"
 #include "base/FileNames.h"
 #include "base/Text.h"
 #include "exchange/ldraw/LDrawMap.h"

@@ -1,12 +1,12 @@
 // What a user notices in the main window: the brick in hand taking colour, transparency and
 // studs, opening a model, the view panel's wheel and menus, palette rows and the settings file.
 #include "GuiTest.h"
-#include "app/ColourSwatches.h"
-#include "app/CustomizeDialog.h"
-#include "app/OpenModelDialog.h"
-#include "app/PaletteListBox.h"
-#include "app/PalettePanel.h"
-#include "app/ViewBox.h"
+#include "app/dialogs/OpenModelDialog.h"
+#include "app/palette/CustomizeDialog.h"
+#include "app/palette/PaletteListBox.h"
+#include "app/palette/PalettePanel.h"
+#include "app/view/ViewBox.h"
+#include "app/window/ColourSwatches.h"
 #include "base/FileNames.h"
 
 #include <QAction>

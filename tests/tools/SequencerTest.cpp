@@ -1,8 +1,8 @@
 #include "tools/Sequencer.h"
 
 #include "app/GuiTest.h"
-#include "app/PalettePanel.h"
-#include "app/ViewBox.h"
+#include "app/palette/PalettePanel.h"
+#include "app/view/ViewBox.h"
 #include "render/sequence/SequenceFile.h"
 
 #include <QAction>

@@ -2,7 +2,7 @@
 // A shown main window with its tool windows, and bricks to work on.
 
 #include "app/GuiTest.h"
-#include "app/MainForm.h"
+#include "app/window/MainForm.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // Moving the hand with the toolbox showing its position: no frame is rendered, and the position
 // display keeps up. The time it takes over a big model is a benchmark (bench/gui).
 #include "app/GuiTest.h"
-#include "app/MainForm.h"
-#include "app/ViewBox.h"
+#include "app/view/ViewBox.h"
+#include "app/window/MainForm.h"
 #include "tools/AdvancedToolbox.h"
 
 #include <QAction>
