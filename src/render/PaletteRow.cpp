@@ -6,6 +6,7 @@
 #include "raster/DrawObject.h"
 #include "render/DrawContext.h"
 #include "render/Scene.h"
+#include "render/bricks/DrawBrick.h"
 
 #include <algorithm>
 #include <cmath>
@@ -104,7 +105,7 @@ void DrawKey(TDrawObject& target, TDrawContext& context, const std::string& key,
     FitAndCentre(view, {brick->X, brick->Y, brick->Z, brick->FarX(), brick->FarY(), brick->FarZ()},
                  rowHeight, style.Width, 1.2f, 0.8f);
     context.ComputeStudMetrics();
-    brick->Draw(target);
+    DrawBrick(*brick, target);
 }
 } // namespace
 
