@@ -20,20 +20,20 @@ constexpr std::array<int64_t, 3> NoNodes = {INT64_MAX, INT64_MAX, INT64_MAX};
 } // namespace
 
 TFollowTree::TFollowTree(const std::vector<TDepthBox>& boxes)
-    : mBoxes(boxes), mLeft(boxes.size(), -1), mRight(boxes.size(), -1), mLength(boxes.size(), 0),
-      mChainOf(boxes.size(), -1) {}
+    : Boxes(boxes), Left(boxes.size(), -1), Right(boxes.size(), -1), Length(boxes.size(), 0),
+      ChainOf(boxes.size(), -1) {}
 
 void TFollowTree::Add(int brick) {
-    mLength[size_t(brick)] = 1;
-    if (mRoot < 0) {
-        mRoot = brick;
+    Length[size_t(brick)] = 1;
+    if (Root < 0) {
+        Root = brick;
         return;
     }
-    const TDepthBox& box = mBoxes[size_t(brick)];
-    int head = mRoot, node = mRoot;
+    const TDepthBox& box = Boxes[size_t(brick)];
+    int head = Root, node = Root;
     for (;;) {
-        if (node == head && mChainOf[size_t(head)] >= 0) {
-            const TChain& chain = mChains[size_t(mChainOf[size_t(head)])];
+        if (node == head && ChainOf[size_t(head)] >= 0) {
+            const TChain& chain = Chains[size_t(ChainOf[size_t(head)])];
             size_t top = chain.Levels.size() - 1;
             int at = MayBlock(chain.Levels[top][0].data(), box.Far)
                          ? FirstNotFollowed(chain, box.Far, top, 0)
@@ -43,54 +43,54 @@ void TFollowTree::Add(int brick) {
                 return;
             }
             node = chain.Nodes[size_t(at)];
-        } else if (InFront(box, mBoxes[size_t(node)])) {
-            if (mRight[size_t(node)] < 0) {
+        } else if (InFront(box, Boxes[size_t(node)])) {
+            if (Right[size_t(node)] < 0) {
                 Lengthen(head, node, brick);
                 return;
             }
-            node = mRight[size_t(node)];
+            node = Right[size_t(node)];
             continue;
         }
-        if (mLeft[size_t(node)] < 0) {
-            mLeft[size_t(node)] = brick;
+        if (Left[size_t(node)] < 0) {
+            Left[size_t(node)] = brick;
             return;
         }
-        head = node = mLeft[size_t(node)];
+        head = node = Left[size_t(node)];
     }
 }
 
 std::vector<int> TFollowTree::InOrder() const {
     std::vector<int> order, stack;
-    order.reserve(mLeft.size());
-    int node = mRoot;
+    order.reserve(Left.size());
+    int node = Root;
     while (node >= 0 || !stack.empty()) {
         while (node >= 0) {
             stack.push_back(node);
-            node = mLeft[size_t(node)];
+            node = Left[size_t(node)];
         }
         node = stack.back();
         stack.pop_back();
         order.push_back(node);
-        node = mRight[size_t(node)];
+        node = Right[size_t(node)];
     }
     return order;
 }
 
 void TFollowTree::Lengthen(int head, int tail, int brick) {
-    mRight[size_t(tail)] = brick;
-    int length = ++mLength[size_t(head)];
-    if (mChainOf[size_t(head)] >= 0) {
-        Extend(mChains[size_t(mChainOf[size_t(head)])], brick);
+    Right[size_t(tail)] = brick;
+    int length = ++Length[size_t(head)];
+    if (ChainOf[size_t(head)] >= 0) {
+        Extend(Chains[size_t(ChainOf[size_t(head)])], brick);
     } else if (length > LongChain) {
-        mChainOf[size_t(head)] = int(mChains.size());
-        TChain& chain = mChains.emplace_back();
-        for (int node = head; node >= 0; node = mRight[size_t(node)])
+        ChainOf[size_t(head)] = int(Chains.size());
+        TChain& chain = Chains.emplace_back();
+        for (int node = head; node >= 0; node = Right[size_t(node)])
             Extend(chain, node);
     }
 }
 
 void TFollowTree::Extend(TChain& chain, int brick) {
-    const int64_t* near = mBoxes[size_t(brick)].Near;
+    const int64_t* near = Boxes[size_t(brick)].Near;
     chain.Nodes.push_back(brick);
     if (chain.Levels.empty())
         chain.Levels.emplace_back();

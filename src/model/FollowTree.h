@@ -32,12 +32,12 @@ private:
         std::vector<std::vector<TBound>> Levels; // Levels[0]: the nodes' own near faces
     };
 
-    const std::vector<TDepthBox>& mBoxes;
-    int mRoot = -1;
-    std::vector<int> mLeft, mRight;
-    std::vector<int> mLength;  // for a chain's head node: the number of nodes in the chain
-    std::vector<int> mChainOf; // for the head node of a long chain: its entry in mChains
-    std::vector<TChain> mChains;
+    const std::vector<TDepthBox>& Boxes;
+    int Root = -1;
+    std::vector<int> Left, Right;
+    std::vector<int> Length;  // for a chain's head node: the number of nodes in the chain
+    std::vector<int> ChainOf; // for the head node of a long chain: its entry in Chains
+    std::vector<TChain> Chains;
 
     // Adds `brick` below `tail`, the last node of the chain that starts at `head`.
     void Lengthen(int head, int tail, int brick);

@@ -18,25 +18,25 @@ void Widen(std::array<int64_t, 3>& bound, const int64_t far[3]) {
 }
 } // namespace
 
-TSortedInserter::TSortedInserter(const std::vector<TDepthBox>& boxes) : mBoxes(boxes) {
-    mRuns.reserve(boxes.size() / (RunSize / 2) + 1);
+TSortedInserter::TSortedInserter(const std::vector<TDepthBox>& boxes) : Boxes(boxes) {
+    Runs.reserve(boxes.size() / (RunSize / 2) + 1);
 }
 
 void TSortedInserter::Append(int brick) {
-    if (mSequence.empty())
+    if (Sequence.empty())
         InsertAt(0, 0, brick);
     else
-        InsertAt(mSequence.size() - 1, mRuns[size_t(mSequence.back())].Count, brick);
+        InsertAt(Sequence.size() - 1, Runs[size_t(Sequence.back())].Count, brick);
 }
 
 void TSortedInserter::InsertSorted(int brick) {
-    const int64_t* near = mBoxes[size_t(brick)].Near;
-    for (size_t group = mGroupMaxFar.size(); group-- > 0;) {
-        if (!MayStop(mGroupMaxFar[group], near))
+    const int64_t* near = Boxes[size_t(brick)].Near;
+    for (size_t group = GroupMaxFar.size(); group-- > 0;) {
+        if (!MayStop(GroupMaxFar[group], near))
             continue;
-        size_t end = std::min(mSequence.size(), (group + 1) * GroupSize);
+        size_t end = std::min(Sequence.size(), (group + 1) * GroupSize);
         for (size_t position = end; position-- > group * GroupSize;) {
-            const TRun& run = mRuns[size_t(mSequence[position])];
+            const TRun& run = Runs[size_t(Sequence[position])];
             if (!MayStop(run.MaxFar, near))
                 continue;
             for (int slot = run.Count; slot-- > 0;)
@@ -52,28 +52,28 @@ void TSortedInserter::InsertSorted(int brick) {
 
 std::vector<int> TSortedInserter::Order() const {
     std::vector<int> order;
-    for (int number : mSequence) {
-        const TRun& run = mRuns[size_t(number)];
+    for (int number : Sequence) {
+        const TRun& run = Runs[size_t(number)];
         order.insert(order.end(), run.Bricks, run.Bricks + run.Count);
     }
     return order;
 }
 
 void TSortedInserter::InsertAt(size_t position, int slot, int brick) {
-    if (mSequence.empty()) {
-        mRuns.emplace_back().MaxFar = NoBricks;
-        mSequence.push_back(0);
+    if (Sequence.empty()) {
+        Runs.emplace_back().MaxFar = NoBricks;
+        Sequence.push_back(0);
         RecomputeGroups(0);
     }
-    if (mRuns[size_t(mSequence[position])].Count == RunSize) {
+    if (Runs[size_t(Sequence[position])].Count == RunSize) {
         SplitRun(position);
         if (slot > RunSize / 2) {
             ++position;
             slot -= RunSize / 2;
         }
     }
-    TRun& run = mRuns[size_t(mSequence[position])];
-    const int64_t* far = mBoxes[size_t(brick)].Far;
+    TRun& run = Runs[size_t(Sequence[position])];
+    const int64_t* far = Boxes[size_t(brick)].Far;
     for (int s = run.Count; s > slot; --s) {
         run.Bricks[s] = run.Bricks[s - 1];
         for (int k = 0; k < 3; ++k)
@@ -84,14 +84,14 @@ void TSortedInserter::InsertAt(size_t position, int slot, int brick) {
         run.Far[k][slot] = far[k];
     ++run.Count;
     Widen(run.MaxFar, far);
-    Widen(mGroupMaxFar[position / GroupSize], far);
+    Widen(GroupMaxFar[position / GroupSize], far);
 }
 
 // Moves the upper half of a full run into a new run right after it.
 void TSortedInserter::SplitRun(size_t position) {
-    int number = int(mRuns.size());
-    TRun& upper = mRuns.emplace_back();
-    TRun& lower = mRuns[size_t(mSequence[position])];
+    int number = int(Runs.size());
+    TRun& upper = Runs.emplace_back();
+    TRun& lower = Runs[size_t(Sequence[position])];
     constexpr int half = RunSize / 2;
     upper.Count = RunSize - half;
     std::copy(lower.Bricks + half, lower.Bricks + RunSize, upper.Bricks);
@@ -104,21 +104,21 @@ void TSortedInserter::SplitRun(size_t position) {
             for (int s = 0; s < run->Count; ++s)
                 run->MaxFar[size_t(k)] = std::max(run->MaxFar[size_t(k)], run->Far[k][s]);
     }
-    mSequence.insert(mSequence.begin() + std::ptrdiff_t(position + 1), number);
+    Sequence.insert(Sequence.begin() + std::ptrdiff_t(position + 1), number);
     RecomputeGroups(position);
 }
 
 // The runs from `fromPosition` on have moved one place along; their groups change.
 void TSortedInserter::RecomputeGroups(size_t fromPosition) {
-    size_t groups = (mSequence.size() + GroupSize - 1) / GroupSize;
-    mGroupMaxFar.resize(groups, NoBricks);
+    size_t groups = (Sequence.size() + GroupSize - 1) / GroupSize;
+    GroupMaxFar.resize(groups, NoBricks);
     for (size_t group = fromPosition / GroupSize; group < groups; ++group) {
-        TBound& bound = mGroupMaxFar[group];
+        TBound& bound = GroupMaxFar[group];
         bound = NoBricks;
-        size_t end = std::min(mSequence.size(), (group + 1) * GroupSize);
+        size_t end = std::min(Sequence.size(), (group + 1) * GroupSize);
         for (size_t position = group * GroupSize; position < end; ++position)
             for (int k = 0; k < 3; ++k)
-                bound[size_t(k)] = std::max(bound[size_t(k)],
-                                            mRuns[size_t(mSequence[position])].MaxFar[size_t(k)]);
+                bound[size_t(k)] =
+                    std::max(bound[size_t(k)], Runs[size_t(Sequence[position])].MaxFar[size_t(k)]);
     }
 }

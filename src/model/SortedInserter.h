@@ -32,10 +32,10 @@ private:
     };
     using TBound = std::array<int64_t, 3>;
 
-    const std::vector<TDepthBox>& mBoxes;
-    std::vector<TRun> mRuns;          // in the order they were made
-    std::vector<int> mSequence;       // run numbers in list order
-    std::vector<TBound> mGroupMaxFar; // per GroupSize consecutive entries of mSequence
+    const std::vector<TDepthBox>& Boxes;
+    std::vector<TRun> Runs;          // in the order they were made
+    std::vector<int> Sequence;       // run numbers in list order
+    std::vector<TBound> GroupMaxFar; // per GroupSize consecutive entries of Sequence
 
     void InsertAt(size_t position, int slot, int brick);
     void SplitRun(size_t position);

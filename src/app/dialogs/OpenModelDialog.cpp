@@ -17,7 +17,7 @@ namespace {
 // The paint box: its own colour, the picture, or "(None)".
 class TPictureBox : public QFrame {
 public:
-    TPictureBox(TOpenModelDialog* dialog, QWidget* parent) : QFrame(parent), mDialog(dialog) {
+    TPictureBox(TOpenModelDialog* dialog, QWidget* parent) : QFrame(parent), Dialog(dialog) {
         setFrameStyle(QFrame::Panel | QFrame::Sunken);
         setFixedSize(160, 160);
     }
@@ -28,22 +28,22 @@ protected:
         QPainter painter(this);
         QRect box = contentsRect();
         painter.fillRect(box, palette().color(QPalette::Window));
-        if (mDialog->Picture.isNull()) {
+        if (Dialog->Picture.isNull()) {
             painter.drawText(box, Qt::AlignCenter, "(None)");
             return;
         }
-        QRect r = TOpenModelDialog::PictureRect(mDialog->Picture.size(), box.size());
-        painter.drawImage(r.translated(box.topLeft()), mDialog->Picture);
+        QRect r = TOpenModelDialog::PictureRect(Dialog->Picture.size(), box.size());
+        painter.drawImage(r.translated(box.topLeft()), Dialog->Picture);
     }
 
 private:
-    TOpenModelDialog* mDialog;
+    TOpenModelDialog* Dialog;
 };
 
 // The modal "Preview" window: the picture stretched inside a 5-pixel border.
 class TPreviewWindow : public QDialog {
 public:
-    TPreviewWindow(const QImage& picture, QWidget* parent) : QDialog(parent), mPicture(picture) {
+    TPreviewWindow(const QImage& picture, QWidget* parent) : QDialog(parent), Picture(picture) {
         setWindowTitle("Preview");
         setWindowFlags(Qt::Tool);
         resize(picture.width() + 20, picture.height() + 20);
@@ -52,11 +52,11 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        painter.drawImage(rect().adjusted(5, 5, -5, -5), mPicture);
+        painter.drawImage(rect().adjusted(5, 5, -5, -5), Picture);
     }
 
 private:
-    QImage mPicture;
+    QImage Picture;
 };
 } // namespace
 

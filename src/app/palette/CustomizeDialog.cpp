@@ -14,8 +14,8 @@
 TfrmCustomize::TfrmCustomize(const TPageList& pages, const std::vector<std::string>& recent,
                              const std::vector<int32_t>& recentColours, TDrawKey drawKey,
                              QWidget* parent)
-    : QDialog(parent), Pages(pages), recent(recent), recentColours(recentColours),
-      drawKey(std::move(drawKey)) {
+    : QDialog(parent), Pages(pages), Recent(recent), RecentColours(recentColours),
+      DrawKey(std::move(drawKey)) {
     setObjectName("frmCustomize");
     setWindowTitle("Customize block pages");
     resize(520, 560);
@@ -45,15 +45,15 @@ TfrmCustomize::TfrmCustomize(const TPageList& pages, const std::vector<std::stri
         grid->addWidget(list, 1, right ? 2 : 0);
         connect(selector, &QComboBox::activated, this,
                 [this, right](int i) { ShowSide(right, i); });
-        connect(list, &QListWidget::currentRowChanged, this, [this, right] { lastRight = right; });
+        connect(list, &QListWidget::currentRowChanged, this, [this, right] { LastRight = right; });
         list->OnDrawItem = [this, right](QPainter& painter, const QRect& rect, int row,
                                          bool selected) {
             int page = PageOf(right);
             float scale = page >= 0 ? Pages[size_t(page)].Scale : 0.5f;
             std::optional<int32_t> colour;
-            if (page < 0 && row >= 0 && size_t(row) < this->recentColours.size())
-                colour = this->recentColours[size_t(row)];
-            this->drawKey(painter, rect, List(right)->Key(row), colour, List(right)->RowHeight(),
+            if (page < 0 && row >= 0 && size_t(row) < this->RecentColours.size())
+                colour = this->RecentColours[size_t(row)];
+            this->DrawKey(painter, rect, List(right)->Key(row), colour, List(right)->RowHeight(),
                           scale, selected);
         };
     }
@@ -82,7 +82,7 @@ void TfrmCustomize::ShowSide(bool right, int index) {
     TPaletteListBox* list = List(right);
     int height = page >= 0 ? Pages[size_t(page)].Height : 40;
     list->SetRowHeight(std::min(height, MaxPaletteRowHeight));
-    list->SetKeys(page >= 0 ? Pages[size_t(page)].Bricks : recent);
+    list->SetKeys(page >= 0 ? Pages[size_t(page)].Bricks : Recent);
 }
 
 void TfrmCustomize::MoveAcross(bool toRight) {
@@ -103,15 +103,15 @@ void TfrmCustomize::MoveAcross(bool toRight) {
 }
 
 void TfrmCustomize::MoveInPage(int delta) {
-    int page = PageOf(lastRight);
-    int row = List(lastRight)->currentRow();
+    int page = PageOf(LastRight);
+    int row = List(LastRight)->currentRow();
     if (page < 0 || !MoveKeyInPage(Pages[size_t(page)], row, delta))
         return;
-    bool right = lastRight;
+    bool right = LastRight;
     ShowSide(right, page + 1);
     // Both lists show the page when the same page is chosen twice.
     if (PageOf(!right) == page)
         ShowSide(!right, page + 1);
     List(right)->setCurrentRow(row + delta);
-    lastRight = right;
+    LastRight = right;
 }

@@ -42,10 +42,10 @@ public:
     void MoveInPage(int delta);
 
 private:
-    std::vector<std::string> recent;
-    std::vector<int32_t> recentColours;
-    TDrawKey drawKey;
-    bool lastRight = false;
+    std::vector<std::string> Recent;
+    std::vector<int32_t> RecentColours;
+    TDrawKey DrawKey;
+    bool LastRight = false;
 
     TPaletteListBox* List(bool right) const { return right ? lbRight : lbLeft; }
     QComboBox* Selector(bool right) const { return right ? cbRight : cbLeft; }

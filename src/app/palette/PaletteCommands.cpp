@@ -28,7 +28,7 @@ void MapPartID(const std::string& key) {
 void TPalettePanel::Addcombo1Click() {
     if (!Pages.NormalPageShown())
         return;
-    TOpenModelDialog dialog(&form);
+    TOpenModelDialog dialog(&Form);
     dialog.setWindowTitle("Add combo part");
     dialog.setDirectory(QString::fromStdString(AppDir() + "Combos"));
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
@@ -63,7 +63,7 @@ void TPalettePanel::miEditIDClick() {
     int row = SelectedPageRow();
     if (row < 0)
         return;
-    TfrmEditID dialog(&form);
+    TfrmEditID dialog(&Form);
     dialog.edID->setText(QString::fromStdString(
         KeyPartID(Pages.Pages[size_t(Pages.CurrentPage)].Bricks[size_t(row)])));
     if (dialog.exec() == QDialog::Accepted)
@@ -99,7 +99,7 @@ void TPalettePanel::Addnewpage1Click() {
 }
 
 void TPalettePanel::Addpagefromfile1Click() {
-    QString file = QFileDialog::getOpenFileName(&form, "Load parts from file",
+    QString file = QFileDialog::getOpenFileName(&Form, "Load parts from file",
                                                 QString::fromStdString(AppDir() + "parts"),
                                                 "Part files (*.dat *.DAT);;All files (*)");
     if (file.isEmpty())
@@ -120,7 +120,7 @@ void TPalettePanel::Removepage1Click() {
     if (!Pages.NormalPageShown())
         return;
     if (!Pages.RemovePage(Pages.CurrentPage)) {
-        QMessageBox::information(&form, form.windowTitle(),
+        QMessageBox::information(&Form, Form.windowTitle(),
                                  "Only an empty page can be removed: move or remove its bricks "
                                  "first.");
         return;
@@ -132,14 +132,14 @@ void TPalettePanel::Properties1Click() {
     if (!Pages.NormalPageShown())
         return;
     TPaletteSettings& page = Pages.Pages[size_t(Pages.CurrentPage)];
-    TfrmProperties dialog(&form);
+    TfrmProperties dialog(&Form);
     dialog.SetPage(page);
     if (dialog.exec() == QDialog::Accepted && dialog.StoreInto(page))
         ShowPage(Pages.CurrentPage);
 }
 
 void TPalettePanel::Reorderpages1Click() {
-    TfrmReorder dialog(Pages.Pages, &form);
+    TfrmReorder dialog(Pages.Pages, &Form);
     if (dialog.exec() != QDialog::Accepted)
         return;
     Pages.Pages = dialog.Pages;
@@ -151,10 +151,10 @@ void TPalettePanel::Customizepages1Click() {
         Pages.Pages, Pages.RecentBricks, Pages.RecentColours,
         [this](QPainter& painter, const QRect& rect, const std::string& key,
                std::optional<int32_t> colour, int rowHeight, float scale, bool selected) {
-            DrawKeyRow(painter, rect, key, colour.value_or(form.CurrentColour), rowHeight, scale,
+            DrawKeyRow(painter, rect, key, colour.value_or(Form.CurrentColour), rowHeight, scale,
                        selected);
         },
-        &form);
+        &Form);
     if (dialog.exec() != QDialog::Accepted)
         return;
     Pages.Pages = dialog.Pages;

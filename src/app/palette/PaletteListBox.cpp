@@ -12,20 +12,20 @@
 namespace {
 class TOwnerDraw : public QStyledItemDelegate {
 public:
-    explicit TOwnerDraw(TPaletteListBox* list) : QStyledItemDelegate(list), list(list) {}
+    explicit TOwnerDraw(TPaletteListBox* list) : QStyledItemDelegate(list), List(list) {}
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
-        if (list->OnDrawItem)
-            list->OnDrawItem(*painter, option.rect, index.row(),
+        if (List->OnDrawItem)
+            List->OnDrawItem(*painter, option.rect, index.row(),
                              option.state.testFlag(QStyle::State_Selected));
     }
     QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override {
-        return {list->viewport()->width(), list->RowHeight()};
+        return {List->viewport()->width(), List->RowHeight()};
     }
 
 private:
-    TPaletteListBox* list;
+    TPaletteListBox* List;
 };
 } // namespace
 
@@ -58,8 +58,8 @@ TPaletteListBox::TPaletteListBox(QWidget* parent) : QListWidget(parent) {
 }
 
 void TPaletteListBox::SetRowHeight(int height) {
-    rowHeight = std::max(1, height);
-    verticalScrollBar()->setSingleStep(rowHeight);
+    UniformRowHeight = std::max(1, height);
+    verticalScrollBar()->setSingleStep(UniformRowHeight);
     // Uniform sizes are cached by the view; a new height must reach it.
     doItemsLayout();
 }

@@ -25,7 +25,7 @@ public:
 
     // Every row takes this height (ListBox1MeasureItem).
     void SetRowHeight(int height);
-    int RowHeight() const { return rowHeight; }
+    int RowHeight() const { return UniformRowHeight; }
     // The list's rows become the keys, without emitting a click.
     void SetKeys(const std::vector<std::string>& keys);
     // The key of a row, empty outside the list.
@@ -35,5 +35,5 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
 
 private:
-    int rowHeight = 40;
+    int UniformRowHeight = 40;
 };

@@ -29,7 +29,7 @@ TColour ColourOf(const QColor& c) {
 } // namespace
 
 TPalettePanel::TPalettePanel(TMainForm& form, TPageList& pages, QWidget* parent)
-    : QWidget(parent), Pages(pages), form(form) {
+    : QWidget(parent), Pages(pages), Form(form) {
     setObjectName("PalettePanel");
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -78,7 +78,7 @@ void TPalettePanel::FillSelector() {
 void TPalettePanel::ShowPage(int n) {
     QElapsedTimer timer;
     timer.start();
-    filling = true;
+    Filling = true;
     ListBox1->setUpdatesEnabled(false);
     Pages.CurrentPage = Pages.PageToShow(n);
     Pages.ShowingRecent = false;
@@ -86,11 +86,11 @@ void TPalettePanel::ShowPage(int n) {
     ListBox1->SetKeys(Pages.ShownKeys());
     FillSelector();
     ListBox1->setUpdatesEnabled(true);
-    filling = false;
+    Filling = false;
     Repaint();
     LastFillMilliseconds = int(timer.elapsed());
-    if (form.miTiming->isChecked())
-        form.setWindowTitle(QString::number(LastFillMilliseconds));
+    if (Form.miTiming->isChecked())
+        Form.setWindowTitle(QString::number(LastFillMilliseconds));
 }
 
 void TPalettePanel::ShowRecentlyUsed() {
@@ -132,12 +132,12 @@ void TPalettePanel::SetBitDepth(int code) {
 }
 
 void TPalettePanel::ListBox1DrawItem(QPainter& painter, const QRect& rect, int row, bool selected) {
-    if (filling)
+    if (Filling)
         return;
     float scale = 0.5f;
     if (Pages.CurrentPage < Pages.PageCount())
         scale = Pages.Pages[size_t(Pages.CurrentPage)].Scale;
-    DrawKeyRow(painter, rect, ListBox1->Key(row), Pages.RowColour(row, form.CurrentColour),
+    DrawKeyRow(painter, rect, ListBox1->Key(row), Pages.RowColour(row, Form.CurrentColour),
                ListBox1->RowHeight(), scale, selected);
 }
 
@@ -151,9 +151,9 @@ void TPalettePanel::DrawKeyRow(QPainter& painter, const QRect& rect, const std::
     style.Face = ColourOf(palette().color(QPalette::Button));
     style.Shadow = ColourOf(palette().color(QPalette::Dark));
     style.Colour = TColour(colour);
-    style.Transparent = form.btnTransparent->isChecked();
-    style.StudsHidden = form.btnPieceStuds->isChecked();
-    DrawPaletteRow(TextBitmap, form.Context, key, style, &Combinations);
+    style.Transparent = Form.btnTransparent->isChecked();
+    style.StudsHidden = Form.btnPieceStuds->isChecked();
+    DrawPaletteRow(TextBitmap, Form.Context, key, style, &Combinations);
     DrawRowBitmap(painter, rect, TextBitmap, style.Face);
 }
 
@@ -162,9 +162,9 @@ void TPalettePanel::ListBox1Click() {
     std::string key = ListBox1->Key(row);
     if (row < 0 || key.empty() || !OnChoose)
         return;
-    if (!OnChoose(key, Pages.RowColour(row, form.CurrentColour)) || IsSubAssemblyKey(key))
+    if (!OnChoose(key, Pages.RowColour(row, Form.CurrentColour)) || IsSubAssemblyKey(key))
         return;
-    Pages.UseKey(key, form.CurrentColour, ListBox1->RowHeight());
+    Pages.UseKey(key, Form.CurrentColour, ListBox1->RowHeight());
     if (Pages.ShowingRecent) {
         ShowRecentlyUsed();
         ListBox1->setCurrentRow(0);
@@ -248,7 +248,7 @@ void TPalettePanel::Run(const std::function<void()>& command) {
     try {
         command();
     } catch (const std::exception& e) {
-        QMessageBox::critical(&form, form.windowTitle(), QString::fromStdString(e.what()));
+        QMessageBox::critical(&Form, Form.windowTitle(), QString::fromStdString(e.what()));
     }
 }
 

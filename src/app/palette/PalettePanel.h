@@ -91,8 +91,8 @@ protected:
     int SelectedPageRow() const;
 
 private:
-    TMainForm& form;
-    bool filling = false;
+    TMainForm& Form;
+    bool Filling = false;
 
     void CreateMenu();
     void FillSelector();

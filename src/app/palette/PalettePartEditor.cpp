@@ -32,7 +32,7 @@ void TPalettePanel::Editblock1Click() {
     std::string oldKey = Pages.Pages[size_t(Pages.CurrentPage)].Bricks[size_t(row)];
     if (IsSubAssemblyKey(oldKey))
         return;
-    std::string newKey = RunPartEditor(form, oldKey, TAddHard::TMode::EditBlock);
+    std::string newKey = RunPartEditor(Form, oldKey, TAddHard::TMode::EditBlock);
     if (newKey.empty())
         return;
     Pages.Pages[size_t(Pages.CurrentPage)].Bricks[size_t(row)] = newKey;
@@ -51,7 +51,7 @@ void TPalettePanel::Addnewblock1Click() {
     std::string start = row >= 0 ? keys[size_t(row)] : "G template.dat, template";
     if (IsSubAssemblyKey(start))
         return;
-    std::string newKey = RunPartEditor(form, start, TAddHard::TMode::AddBlock);
+    std::string newKey = RunPartEditor(Form, start, TAddHard::TMode::AddBlock);
     if (newKey.empty())
         return;
     int page = Pages.CurrentPage;

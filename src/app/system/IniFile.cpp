@@ -41,23 +41,23 @@ std::string ValueOf(std::string_view line) {
 }
 } // namespace
 
-TIniFile::TIniFile(std::string fileName) : mFileName(std::move(fileName)) {
+TIniFile::TIniFile(std::string fileName) : Path(std::move(fileName)) {
     // A missing file reads as an empty one; lines may end in CR LF, LF or a bare CR.
-    std::ifstream in(mFileName, std::ios::binary);
+    std::ifstream in(Path, std::ios::binary);
     std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    mLines = SplitLines(text);
+    FileLines = SplitLines(text);
 }
 
 size_t TIniFile::FindSection(std::string_view section) const {
-    for (size_t i = 0; i < mLines.size(); ++i)
-        if (IsSectionLine(mLines[i]) && SameText(SectionName(mLines[i]), Trim(section)))
+    for (size_t i = 0; i < FileLines.size(); ++i)
+        if (IsSectionLine(FileLines[i]) && SameText(SectionName(FileLines[i]), Trim(section)))
             return i;
     return npos;
 }
 
 size_t TIniFile::SectionEnd(size_t header) const {
     size_t i = header + 1;
-    while (i < mLines.size() && !IsSectionLine(mLines[i]))
+    while (i < FileLines.size() && !IsSectionLine(FileLines[i]))
         ++i;
     return i;
 }
@@ -65,7 +65,7 @@ size_t TIniFile::SectionEnd(size_t header) const {
 size_t TIniFile::FindKey(size_t header, std::string_view key) const {
     size_t end = SectionEnd(header);
     for (size_t i = header + 1; i < end; ++i)
-        if (SameText(KeyOf(mLines[i]), Trim(key)))
+        if (SameText(KeyOf(FileLines[i]), Trim(key)))
             return i;
     return npos;
 }
@@ -81,7 +81,7 @@ std::string TIniFile::ReadString(std::string_view section, std::string_view key,
     size_t line = header == npos ? npos : FindKey(header, key);
     if (line == npos)
         return std::string(defaultValue.substr(0, MaxValueLength));
-    return ValueOf(mLines[line]);
+    return ValueOf(FileLines[line]);
 }
 
 int TIniFile::ReadInteger(std::string_view section, std::string_view key, int defaultValue) const {
@@ -97,20 +97,20 @@ void TIniFile::WriteString(std::string_view section, std::string_view key, std::
     std::string line = Trim(key) + "=" + std::string(value.substr(0, MaxValueLength));
     size_t header = FindSection(section);
     if (header == npos) {
-        mLines.push_back("[" + Trim(section) + "]");
-        mLines.push_back(line);
+        FileLines.push_back("[" + Trim(section) + "]");
+        FileLines.push_back(line);
         return;
     }
     size_t existing = FindKey(header, key);
     if (existing != npos) {
-        mLines[existing] = line;
+        FileLines[existing] = line;
         return;
     }
     // After the section's last non-empty line, so a blank separator line stays between sections.
     size_t at = SectionEnd(header);
-    while (at > header + 1 && Trim(mLines[at - 1]).empty())
+    while (at > header + 1 && Trim(FileLines[at - 1]).empty())
         --at;
-    mLines.insert(mLines.begin() + at, line);
+    FileLines.insert(FileLines.begin() + at, line);
 }
 
 void TIniFile::WriteInteger(std::string_view section, std::string_view key, int value) {
@@ -120,12 +120,12 @@ void TIniFile::WriteInteger(std::string_view section, std::string_view key, int 
 void TIniFile::EraseSection(std::string_view section) {
     size_t header;
     while ((header = FindSection(section)) != npos)
-        mLines.erase(mLines.begin() + header, mLines.begin() + SectionEnd(header));
+        FileLines.erase(FileLines.begin() + header, FileLines.begin() + SectionEnd(header));
 }
 
 void TIniFile::UpdateFile() const {
     std::string text;
-    for (const std::string& line : mLines)
+    for (const std::string& line : FileLines)
         text += line + "\r\n";
-    WriteFileReplacing(mFileName, text);
+    WriteFileReplacing(Path, text);
 }

@@ -13,9 +13,9 @@ public:
     // Reads the file; a missing file is an empty one.
     explicit TIniFile(std::string fileName);
 
-    const std::string& FileName() const { return mFileName; }
+    const std::string& FileName() const { return Path; }
     // The file's lines as read or edited, without line ends.
-    const std::vector<std::string>& Lines() const { return mLines; }
+    const std::vector<std::string>& Lines() const { return FileLines; }
 
     std::string ReadString(std::string_view section, std::string_view key,
                            std::string_view defaultValue) const;
@@ -32,8 +32,8 @@ public:
     void UpdateFile() const;
 
 private:
-    std::string mFileName;
-    std::vector<std::string> mLines;
+    std::string Path;
+    std::vector<std::string> FileLines;
 
     // Index of the "[section]" line, or npos.
     size_t FindSection(std::string_view section) const;

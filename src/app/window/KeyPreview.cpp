@@ -4,21 +4,21 @@
 #include <QWidget>
 
 TKeyPreview::TKeyPreview(QWidget* window, THandler handler)
-    : QObject(window), window(window), handler(std::move(handler)) {}
+    : QObject(window), Window(window), Handler(std::move(handler)) {}
 
 bool TKeyPreview::eventFilter(QObject* watched, QEvent* e) {
     if (e->type() != QEvent::KeyPress || !watched->isWidgetType())
         return false;
     auto* target = static_cast<QWidget*>(watched);
     // Dialogs and menus of their own keep their keys.
-    if (target->window() != window)
+    if (target->window() != Window)
         return false;
-    auto* child = qobject_cast<QWidget*>(lastTarget.data());
-    if (e == lastEvent && child && target != child && target->isAncestorOf(child)) {
-        lastTarget = target;
+    auto* child = qobject_cast<QWidget*>(LastTarget.data());
+    if (e == LastEvent && child && target != child && target->isAncestorOf(child)) {
+        LastTarget = target;
         return false;
     }
-    lastEvent = e;
-    lastTarget = target;
-    return handler(target, static_cast<QKeyEvent*>(e));
+    LastEvent = e;
+    LastTarget = target;
+    return Handler(target, static_cast<QKeyEvent*>(e));
 }

@@ -19,10 +19,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
-    QWidget* window;
-    THandler handler;
+    QWidget* Window;
+    THandler Handler;
     // A key the focused widget leaves unused travels on to its parents and passes the filter
     // again; it was previewed once already.
-    const QEvent* lastEvent = nullptr;
-    QPointer<QObject> lastTarget;
+    const QEvent* LastEvent = nullptr;
+    QPointer<QObject> LastTarget;
 };

@@ -32,7 +32,7 @@ QScrollBar* NewBar(QWidget* parent, const char* name, Qt::Orientation orientatio
 } // namespace
 
 TMainForm::TMainForm(const std::vector<std::string>& args, QWidget* parent)
-    : QMainWindow(parent), mArgs(args) {
+    : QMainWindow(parent), Args(args) {
     setObjectName("MainForm");
     InstallCanvasTextHooks();
     CreateMenus();

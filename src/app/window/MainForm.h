@@ -296,13 +296,13 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    std::vector<std::string> mArgs;
-    bool mHandShown = false;
-    bool mHandOnlyPaint = false;
-    bool mTurningView = false;
-    bool mKeyBusy = false;
-    THandLayer mHandLayer;
-    QRect mHandRect;
+    std::vector<std::string> Args;
+    bool HandShown = false;
+    bool HandOnlyPaint = false;
+    bool TurningView = false;
+    bool KeyBusy = false;
+    THandLayer HandLayer;
+    QRect HandRect;
     void ConnectEditing();
     void ConnectRenderers();
     using TExternalRoute = void (*)(const TExternalPrograms&, TExternalScene&, TProgramStarter&);
@@ -321,7 +321,7 @@ private:
     void PaintCameraFrame(QPainter& painter);
     void CameraFrameMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
     void CameraFrameMouseMove(Qt::MouseButtons buttons, int x, int y);
-    bool mHintsOn = false;
+    bool HintsOn = false;
 
     void FormCreate();
     void ConnectHandlers();

@@ -69,12 +69,12 @@ void TMainForm::RestyleHand(const std::function<void(TBlock&)>& change) {
 }
 
 void TMainForm::Hints1Click() {
-    mHintsOn = Hints1->isChecked();
+    HintsOn = Hints1->isChecked();
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* e) {
     // With hints off no tool tip shows anywhere in the program.
-    if (e->type() == QEvent::ToolTip && !mHintsOn)
+    if (e->type() == QEvent::ToolTip && !HintsOn)
         return true;
     if (ViewPanelWheel(watched, e))
         return true;

@@ -7,7 +7,7 @@
 #include <QPainter>
 
 void TMainForm::DrawHand() {
-    mHandShown = true;
+    HandShown = true;
     if (Hand.Empty())
         return;
     TRect r = HandScreenRect(Hand, Context, ViewBitmap.Width(), ViewBitmap.Height());
@@ -15,28 +15,28 @@ void TMainForm::DrawHand() {
 }
 
 void TMainForm::EraseHand() {
-    if (!mHandShown)
+    if (!HandShown)
         return;
-    mHandShown = false;
-    RepaintHand(mHandRect);
+    HandShown = false;
+    RepaintHand(HandRect);
 }
 
 void TMainForm::RepaintHand(const QRect& area) {
     if (area.isEmpty())
         return;
-    mHandOnlyPaint = true;
+    HandOnlyPaint = true;
     PaintBox1->repaint(area);
-    mHandOnlyPaint = false;
+    HandOnlyPaint = false;
 }
 
 void TMainForm::PaintHand(QPainter& painter) {
     QImage shown = FrameImage(ViewBitmap);
-    if (mHandOnlyPaint) {
+    if (HandOnlyPaint) {
         ++HandPaints;
         painter.drawImage(0, 0, shown); // clipped to the hand's old and new places
     }
-    mHandRect = QRect();
-    if (!mHandShown || Hand.Empty() || shown.isNull())
+    HandRect = QRect();
+    if (!HandShown || Hand.Empty() || shown.isNull())
         return;
     QImage converted;
     const QImage* frame = &shown;
@@ -48,16 +48,16 @@ void TMainForm::PaintHand(QPainter& painter) {
         DrawHandLayer(
             Hand, Context,
             {frame->constBits(), int(frame->bytesPerLine()), frame->width(), frame->height()},
-            mHandLayer);
+            HandLayer);
     } catch (const std::exception&) {
         return; // a hand that cannot be drawn is left out; the frame stays whole
     }
-    const TRect& r = mHandLayer.Rect;
+    const TRect& r = HandLayer.Rect;
     if (r.Width() <= 0 || r.Height() <= 0)
         return;
-    TBitmap& layer = mHandLayer.Bitmap;
+    TBitmap& layer = HandLayer.Bitmap;
     QImage image(layer.ScanLine(0), layer.Width(), layer.Height(), layer.Pitch(),
                  QImage::Format_RGB32);
     painter.drawImage(r.Left, r.Top, image);
-    mHandRect = QRect(r.Left, r.Top, r.Width(), r.Height());
+    HandRect = QRect(r.Left, r.Top, r.Width(), r.Height());
 }

@@ -26,17 +26,17 @@ void TMainForm::ConnectKeyPreview() {
 bool TMainForm::FormKeyDown(int key, Qt::KeyboardModifiers shift) {
     // A key that arrives while another is handled (from a dialog a command opened) is left
     // to whoever has the focus.
-    if (mKeyBusy)
+    if (KeyBusy)
         return false;
-    mKeyBusy = true;
+    KeyBusy = true;
     bool consumed = false;
     try {
         consumed = KeyStage1(key, shift) || KeyStage2(key, shift);
     } catch (const std::exception&) {
-        mKeyBusy = false;
+        KeyBusy = false;
         throw;
     }
-    mKeyBusy = false;
+    KeyBusy = false;
     return consumed;
 }
 

@@ -93,10 +93,10 @@ void TMainForm::PaintBox1MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers
         MovePointerTo(taken.X, taken.Y, taken.Z);
         ToolboxShowSelection(); // a copied selection is deselected
         ToolboxShowBrick(&taken);
-        mHandShown = true;
+        HandShown = true;
         RedrawPicture();
     } else if (right && miWfOnMouse->isChecked()) {
-        mTurningView = true;
+        TurningView = true;
         WireBeforeTurn = btnWireFrame->isChecked();
         if (!WireBeforeTurn) {
             btnWireFrame->setChecked(true);
@@ -146,11 +146,11 @@ void TMainForm::PaintBox1MouseUp() {
     PaintBox1->unsetCursor();
     // Only a drag that switched wireframe on for turning puts the button back; a plain click
     // leaves the wireframe the user chose.
-    if (mTurningView && miWfOnMouse->isChecked() && btnWireFrame->isChecked() != WireBeforeTurn) {
+    if (TurningView && miWfOnMouse->isChecked() && btnWireFrame->isChecked() != WireBeforeTurn) {
         btnWireFrame->setChecked(WireBeforeTurn);
         btnWireFrameClick();
     }
-    mTurningView = false;
+    TurningView = false;
 }
 
 void TMainForm::DropBrickInHand() {
@@ -165,14 +165,14 @@ void TMainForm::DropBrickInHand() {
         PaintBox1->unsetCursor();
         btnPointer->setChecked(true);
     }
-    mHandShown = !Hand.Empty();
+    HandShown = !Hand.Empty();
     RedrawPicture();
 }
 
 void TMainForm::DropHand() {
     Hand.DropHand();
     ToolboxShowBrick(nullptr);
-    mHandShown = false;
+    HandShown = false;
     PaintBox1->unsetCursor();
     RedrawPicture();
     btnPointer->setChecked(true);
@@ -192,7 +192,7 @@ void TMainForm::TakeSubAssemblyInHand() {
     box.Z = Hand.LastDrop[2];
     MovePointerTo(box.X, box.Y, box.Z);
     btnPointer->setChecked(false);
-    mHandShown = true;
+    HandShown = true;
 }
 
 void TMainForm::MovePointerTo(int32_t x, int32_t y, int32_t z) {

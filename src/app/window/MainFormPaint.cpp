@@ -23,7 +23,7 @@ void TMainForm::SetBitDepth(int code) {
 void TMainForm::PaintBox1Paint(QPainter& painter) {
     if (Redraw.SuppressPaint || Painting)
         return;
-    if (mHandOnlyPaint) {
+    if (HandOnlyPaint) {
         PaintHand(painter);
         PaintCameraFrame(painter);
         return;

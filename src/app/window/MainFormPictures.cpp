@@ -65,19 +65,19 @@ Qt::CursorShape ShapeOf(TFrameCursor cursor) {
 // The hourglass for as long as a picture is rendered again.
 class TBusyCursor {
 public:
-    explicit TBusyCursor(bool busy) : busy(busy) {
-        if (busy)
+    explicit TBusyCursor(bool busy) : Busy(busy) {
+        if (Busy)
             QApplication::setOverrideCursor(Qt::WaitCursor);
     }
     ~TBusyCursor() {
-        if (busy)
+        if (Busy)
             QApplication::restoreOverrideCursor();
     }
     TBusyCursor(const TBusyCursor&) = delete;
     TBusyCursor& operator=(const TBusyCursor&) = delete;
 
 private:
-    bool busy;
+    bool Busy;
 };
 
 } // namespace

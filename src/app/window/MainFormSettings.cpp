@@ -34,7 +34,7 @@ void TMainForm::FormCreate() {
     ZLiftOffChange();
     Controls.TakeReferenceView();
 
-    TCommandLine commandLine = ReadIniName(mArgs, AppDir());
+    TCommandLine commandLine = ReadIniName(Args, AppDir());
     IniFileName = FromLaunchFolder(commandLine.IniFileName);
     StartFile = commandLine.StartFile;
     if (!StartFile.empty() && std::filesystem::exists(StartFile))
