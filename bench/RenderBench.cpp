@@ -4,6 +4,7 @@
 #include "CityModel.h"
 #include "EveryKindCity.h"
 #include "ShapedCity.h"
+#include "WriteFloor.h"
 #include "base/FileNames.h"
 #include "base/LDrawColours.h"
 #include "model/BlockList.h"
@@ -14,7 +15,6 @@
 
 #include <algorithm>
 #include <benchmark/benchmark.h>
-#include <ctime>
 #include <map>
 #include <memory>
 #include <utility>
@@ -23,38 +23,6 @@
 namespace {
 
 constexpr int Width = 1920, Height = 1080;
-
-// Processor time of this thread: other load on the shared machine stretches wall time of
-// frames and writes unequally.
-double ThreadSeconds() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
-}
-
-// Writes every pixel of the bitmap once, row by row: the floor any frame pays.
-void WriteEveryPixel(TBitmap& bitmap, uint32_t value) {
-    for (int y = 0; y < bitmap.Height(); ++y) {
-        auto* row = reinterpret_cast<uint32_t*>(bitmap.ScanLine(y));
-        std::fill(row, row + bitmap.Width(), value);
-    }
-    benchmark::ClobberMemory();
-}
-
-// Seconds per full-bitmap write, the best of many, measured once per run.
-double WriteFloor() {
-    static double seconds = [] {
-        TBitmap bitmap(Width, Height);
-        double best = 1e9;
-        for (int i = 0; i < 200; ++i) {
-            double start = ThreadSeconds();
-            WriteEveryPixel(bitmap, uint32_t(i));
-            best = std::min(best, ThreadSeconds() - start);
-        }
-        return best;
-    }();
-    return seconds;
-}
 
 // A city of coloured, studded bricks in drawing order, with the view fitted around it.
 struct TCityScene {

@@ -19,7 +19,7 @@ namespace {
 // The shipped table, read once from the source tree.
 TLDrawMap& ShippedMap() {
     static TLDrawMap* map = [] {
-        std::string data = std::filesystem::path(__FILE__).parent_path().parent_path() / "data/";
+        std::string data = TESSARYN_SHIPPED_DATA;
         SetAppDir(data);
         auto* loaded = new TLDrawMap(data);
         loaded->Load();

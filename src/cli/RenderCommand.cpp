@@ -25,14 +25,15 @@ void RunRender(const TCliArgs& args, std::ostream&) {
     if (variant != 0 && variant != 1 && variant != 2 && variant != 4 && variant != 8)
         throw TError("--variant must be 0, 1, 2, 4 or 8, not \"" + std::to_string(variant) + "\"");
     TRenderSetup setup(args, args.Positionals[0]);
-    setup.Paint();
+    // The other variants render the picture afresh; the view itself would be drawn for nothing.
+    if (variant == 0)
+        setup.Paint();
 
     TPictureFrame frame{0, 0, setup.View.Width(), setup.View.Height()};
     if (auto given = IntListOption(args, "--frame", 4, ','))
         frame = {(*given)[0], (*given)[1], (*given)[2], (*given)[3]};
-    auto picture =
-        MakePicture(variant, frame, setup.View, setup.Model, setup.Context, setup.Background);
-    WritePictureFile(*picture, out->second);
+    WritePicture(variant, frame, setup.View, setup.Model, setup.Context, setup.Background,
+                 out->second, PictureFormatFor(out->second));
 }
 
 } // namespace

@@ -22,10 +22,11 @@ struct TRenderSetup {
     TRedrawGate Redraw;
     TViewControls Controls{Context, Redraw};
     TBitmap View;
+    TBitmap Supersampled; // the anti-aliased frame's double-size render, kept between frames
     TBackground Background;
     bool AntiAliased = false;
 
-    void Paint() { PaintFrame(Model, View, Context, Background, AntiAliased); }
+    void Paint() { PaintFrame(Model, View, Context, Background, AntiAliased, &Supersampled); }
 };
 
 // The options of the view, the display and the model that both commands take, and their help

@@ -1,10 +1,12 @@
 // sequence SEQ.lgs MODEL -o DIR [options]: every view a playback shows, as numbered pictures.
 
 #include "base/Error.h"
+#include "base/FileIO.h"
 #include "cli/CliCommand.h"
 #include "cli/RenderOptions.h"
 #include "cli/RenderSetup.h"
 #include "raster/PictureFiles.h"
+#include "raster/PngCodec.h"
 #include "render/View.h"
 #include "render/sequence/FrameBuffer.h"
 #include "render/sequence/Playback.h"
@@ -59,13 +61,21 @@ void RunSequence(const TCliArgs& args, std::ostream&) {
     // once, and the clock keeps the whole length right.
     long written = 0;
     double elapsedMs = 0;
+    TBitmap converted; // frames of another bit depth, as the files hold them
     while (auto view = playback.Next()) {
         buffer.ApplyFrame(view->Frame);
         setup.Paint();
+        const TBitmap* picture = &setup.View;
+        if (setup.View.PixelFormat() != TPixelFormat::pf32bit) {
+            CopyAs32Bit(setup.View, converted);
+            picture = &converted;
+        }
         elapsedMs += DelayMilliseconds(view->Delay, delayField);
         long due = long(RoundHalfEven(elapsedMs * fps / 1000));
+        // A view held for several pictures is encoded once; its files are the same bytes.
+        std::string encoded = EncodePng(*picture);
         for (long copy = 0; copy == 0 || written < due; ++copy)
-            WritePictureFile(setup.View, FrameFileName(out->second, ++written));
+            WriteFileReplacing(FrameFileName(out->second, ++written), encoded);
     }
 }
 

@@ -18,33 +18,44 @@ void Widen(std::array<int64_t, 3>& bound, const int64_t far[3]) {
 }
 } // namespace
 
-TSortedInserter::TSortedInserter(const std::vector<TDepthBox>& boxes) : Boxes(boxes) {
-    Runs.reserve(boxes.size() / (RunSize / 2) + 1);
+TSortedInserter::TSortedInserter(const std::vector<TDepthBox>& boxes) : mBoxes(boxes) {
+    mRuns.reserve(boxes.size() / (RunSize / 2) + 1);
 }
 
 void TSortedInserter::Append(int brick) {
-    if (Sequence.empty())
+    if (mSequence.empty())
         InsertAt(0, 0, brick);
     else
-        InsertAt(Sequence.size() - 1, Runs[size_t(Sequence.back())].Count, brick);
+        InsertAt(mSequence.size() - 1, mRuns[size_t(mSequence.back())].Count, brick);
+}
+
+// The last slot of the run whose brick is behind or overlapping `near` on all three axes, or -1.
+int TSortedInserter::LastStop(const TRun& run, const int64_t near[3]) {
+    for (int part = (run.Count - 1) / PartSize; part >= 0; --part) {
+        if (!MayStop(run.PartMaxFar[part], near))
+            continue;
+        for (int slot = std::min(run.Count, (part + 1) * PartSize); slot-- > part * PartSize;)
+            if (run.Far[0][slot] > near[0] && run.Far[1][slot] > near[1] &&
+                run.Far[2][slot] > near[2])
+                return slot;
+    }
+    return -1;
 }
 
 void TSortedInserter::InsertSorted(int brick) {
-    const int64_t* near = Boxes[size_t(brick)].Near;
-    for (size_t group = GroupMaxFar.size(); group-- > 0;) {
-        if (!MayStop(GroupMaxFar[group], near))
+    const int64_t* near = mBoxes[size_t(brick)].Near;
+    for (size_t group = mGroupMaxFar.size(); group-- > 0;) {
+        if (!MayStop(mGroupMaxFar[group], near))
             continue;
-        size_t end = std::min(Sequence.size(), (group + 1) * GroupSize);
+        size_t end = std::min(mSequence.size(), (group + 1) * GroupSize);
         for (size_t position = end; position-- > group * GroupSize;) {
-            const TRun& run = Runs[size_t(Sequence[position])];
-            if (!MayStop(run.MaxFar, near))
+            if (!MayStop(mRunMaxFar[position], near))
                 continue;
-            for (int slot = run.Count; slot-- > 0;)
-                if (run.Far[0][slot] > near[0] && run.Far[1][slot] > near[1] &&
-                    run.Far[2][slot] > near[2]) {
-                    InsertAt(position, slot + 1, brick);
-                    return;
-                }
+            int slot = LastStop(mRuns[size_t(mSequence[position])], near);
+            if (slot >= 0) {
+                InsertAt(position, slot + 1, brick);
+                return;
+            }
         }
     }
     InsertAt(0, 0, brick);
@@ -52,28 +63,36 @@ void TSortedInserter::InsertSorted(int brick) {
 
 std::vector<int> TSortedInserter::Order() const {
     std::vector<int> order;
-    for (int number : Sequence) {
-        const TRun& run = Runs[size_t(number)];
+    for (int number : mSequence) {
+        const TRun& run = mRuns[size_t(number)];
         order.insert(order.end(), run.Bricks, run.Bricks + run.Count);
     }
     return order;
 }
 
 void TSortedInserter::InsertAt(size_t position, int slot, int brick) {
-    if (Sequence.empty()) {
-        Runs.emplace_back().MaxFar = NoBricks;
-        Sequence.push_back(0);
+    if (mSequence.empty()) {
+        std::fill_n(mRuns.emplace_back().PartMaxFar, RunSize / PartSize, NoBricks);
+        mSequence.push_back(0);
+        mRunMaxFar.push_back(NoBricks);
         RecomputeGroups(0);
     }
-    if (Runs[size_t(Sequence[position])].Count == RunSize) {
+    if (mRuns[size_t(mSequence[position])].Count == RunSize) {
         SplitRun(position);
         if (slot > RunSize / 2) {
             ++position;
             slot -= RunSize / 2;
         }
     }
-    TRun& run = Runs[size_t(Sequence[position])];
-    const int64_t* far = Boxes[size_t(brick)].Far;
+    TRun& run = mRuns[size_t(mSequence[position])];
+    const int64_t* far = mBoxes[size_t(brick)].Far;
+    // The last brick of each part after the slot moves into the next part.
+    for (int part = slot / PartSize + 1; part * PartSize <= run.Count; ++part) {
+        const int64_t moving[3] = {run.Far[0][part * PartSize - 1], run.Far[1][part * PartSize - 1],
+                                   run.Far[2][part * PartSize - 1]};
+        Widen(run.PartMaxFar[part], moving);
+    }
+    Widen(run.PartMaxFar[slot / PartSize], far);
     for (int s = run.Count; s > slot; --s) {
         run.Bricks[s] = run.Bricks[s - 1];
         for (int k = 0; k < 3; ++k)
@@ -83,42 +102,49 @@ void TSortedInserter::InsertAt(size_t position, int slot, int brick) {
     for (int k = 0; k < 3; ++k)
         run.Far[k][slot] = far[k];
     ++run.Count;
-    Widen(run.MaxFar, far);
-    Widen(GroupMaxFar[position / GroupSize], far);
+    Widen(mRunMaxFar[position], far);
+    Widen(mGroupMaxFar[position / GroupSize], far);
 }
 
 // Moves the upper half of a full run into a new run right after it.
 void TSortedInserter::SplitRun(size_t position) {
-    int number = int(Runs.size());
-    TRun& upper = Runs.emplace_back();
-    TRun& lower = Runs[size_t(Sequence[position])];
+    int number = int(mRuns.size());
+    TRun& upper = mRuns.emplace_back();
+    TRun& lower = mRuns[size_t(mSequence[position])];
     constexpr int half = RunSize / 2;
     upper.Count = RunSize - half;
     std::copy(lower.Bricks + half, lower.Bricks + RunSize, upper.Bricks);
     for (int k = 0; k < 3; ++k)
         std::copy(lower.Far[k] + half, lower.Far[k] + RunSize, upper.Far[k]);
     lower.Count = half;
-    for (TRun* run : {&lower, &upper}) {
-        run->MaxFar = NoBricks;
-        for (int k = 0; k < 3; ++k)
-            for (int s = 0; s < run->Count; ++s)
-                run->MaxFar[size_t(k)] = std::max(run->MaxFar[size_t(k)], run->Far[k][s]);
+    mSequence.insert(mSequence.begin() + std::ptrdiff_t(position + 1), number);
+    mRunMaxFar.insert(mRunMaxFar.begin() + std::ptrdiff_t(position + 1), NoBricks);
+    for (size_t at : {position, position + 1}) {
+        TRun& run = mRuns[size_t(mSequence[at])];
+        TBound& bound = mRunMaxFar[at];
+        bound = NoBricks;
+        for (int part = 0; part < RunSize / PartSize; ++part) {
+            TBound& partBound = run.PartMaxFar[part];
+            partBound = NoBricks;
+            for (int s = part * PartSize; s < std::min(run.Count, (part + 1) * PartSize); ++s)
+                for (size_t k = 0; k < 3; ++k)
+                    partBound[k] = std::max(partBound[k], run.Far[k][s]);
+            Widen(bound, partBound.data());
+        }
     }
-    Sequence.insert(Sequence.begin() + std::ptrdiff_t(position + 1), number);
     RecomputeGroups(position);
 }
 
 // The runs from `fromPosition` on have moved one place along; their groups change.
 void TSortedInserter::RecomputeGroups(size_t fromPosition) {
-    size_t groups = (Sequence.size() + GroupSize - 1) / GroupSize;
-    GroupMaxFar.resize(groups, NoBricks);
+    size_t groups = (mSequence.size() + GroupSize - 1) / GroupSize;
+    mGroupMaxFar.resize(groups, NoBricks);
     for (size_t group = fromPosition / GroupSize; group < groups; ++group) {
-        TBound& bound = GroupMaxFar[group];
+        TBound& bound = mGroupMaxFar[group];
         bound = NoBricks;
-        size_t end = std::min(Sequence.size(), (group + 1) * GroupSize);
+        size_t end = std::min(mSequence.size(), (group + 1) * GroupSize);
         for (size_t position = group * GroupSize; position < end; ++position)
-            for (int k = 0; k < 3; ++k)
-                bound[size_t(k)] =
-                    std::max(bound[size_t(k)], Runs[size_t(Sequence[position])].MaxFar[size_t(k)]);
+            for (size_t k = 0; k < 3; ++k)
+                bound[k] = std::max(bound[k], mRunMaxFar[position][k]);
     }
 }

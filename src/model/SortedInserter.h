@@ -23,21 +23,27 @@ private:
     // Short stretches of the list. A stretch can hold a brick that stops the scan only when its
     // largest far faces all lie beyond the new brick's near faces.
     static constexpr int RunSize = 64;
+    static constexpr int PartSize = 16;
     static constexpr size_t GroupSize = 16;
+    using TBound = std::array<int64_t, 3>;
     struct TRun {
         int Count = 0;
-        std::array<int64_t, 3> MaxFar;
         int Bricks[RunSize];
         int64_t Far[3][RunSize];
+        // Per PartSize slots: at least their largest far faces (bricks shifted out widen it no
+        // more, which only costs a look).
+        TBound PartMaxFar[RunSize / PartSize];
     };
-    using TBound = std::array<int64_t, 3>;
 
-    const std::vector<TDepthBox>& Boxes;
-    std::vector<TRun> Runs;          // in the order they were made
-    std::vector<int> Sequence;       // run numbers in list order
-    std::vector<TBound> GroupMaxFar; // per GroupSize consecutive entries of Sequence
+    const std::vector<TDepthBox>& mBoxes;
+    std::vector<TRun> mRuns;    // in the order they were made
+    std::vector<int> mSequence; // run numbers in list order
+    // Per entry of mSequence, beside it so that a scan reads them in a row.
+    std::vector<TBound> mRunMaxFar;
+    std::vector<TBound> mGroupMaxFar; // per GroupSize consecutive entries of mSequence
 
     void InsertAt(size_t position, int slot, int brick);
     void SplitRun(size_t position);
+    static int LastStop(const TRun& run, const int64_t near[3]);
     void RecomputeGroups(size_t fromPosition);
 };

@@ -81,11 +81,9 @@ struct TChannel {
 
 } // namespace
 
-std::string EncodeBmp(const TBitmap& picture) {
-    const uint32_t rowBytes = uint32_t(picture.Width()) * 4;
-    const uint32_t imageBytes = rowBytes * uint32_t(picture.Height());
+std::string BmpHeaders(const TBitmap& picture) {
+    const uint32_t imageBytes = uint32_t(picture.Width()) * 4 * uint32_t(picture.Height());
     std::string out;
-    out.reserve(FileHeaderSize + InfoHeaderSize + imageBytes);
     out += "BM";
     Put32(out, FileHeaderSize + InfoHeaderSize + imageBytes);
     Put32(out, 0);
@@ -101,6 +99,13 @@ std::string EncodeBmp(const TBitmap& picture) {
     Put32(out, 0);
     Put32(out, 0);
     Put32(out, 0);
+    return out;
+}
+
+std::string EncodeBmp(const TBitmap& picture) {
+    const size_t rowBytes = size_t(picture.Width()) * 4;
+    std::string out = BmpHeaders(picture);
+    out.reserve(out.size() + rowBytes * size_t(picture.Height()));
     // Rows bottom-up, as the format stores them.
     for (int y = picture.Height() - 1; y >= 0; --y)
         out.append(reinterpret_cast<const char*>(picture.ScanLine(y)), rowBytes);

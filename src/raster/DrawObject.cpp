@@ -98,6 +98,15 @@ void TDrawObject::PolylineAt(const TPoint* shape, int high, TPoint origin) {
     TargetCanvas->Polyline(Moved.data(), high);
 }
 
+void TDrawObject::PolylineAtEach(const TPoint* shape, int high, const TPoint* origins, int count) {
+    if (Surface) {
+        Surface->PolylineAtEach(shape, high, origins, count);
+        return;
+    }
+    for (int k = 0; k < count; ++k)
+        PolylineAt(shape, high, origins[k]);
+}
+
 void TDrawObject::Rectangle(int x1, int y1, int x2, int y2) {
     if (Surface)
         Surface->Rectangle(x1, y1, x2, y2);

@@ -49,6 +49,8 @@ public:
     // Polyline of shape[0..high] moved by origin; a surface keeps the pixels of a shape drawn
     // many times (studs). Callers keep the moved points within int.
     void PolylineAt(const TPoint* shape, int high, TPoint origin);
+    // PolylineAt at each of origins[0..count-1] in turn.
+    void PolylineAtEach(const TPoint* shape, int high, const TPoint* origins, int count);
     void Rectangle(int x1, int y1, int x2, int y2);
     void Refresh();
     void StretchDraw(const TRect& dest, const TBitmap& graphic);

@@ -50,14 +50,24 @@ template <class F, class W> void TFastDraw::FillWith(const TPoint* points, int n
 }
 
 template <class F>
-void TFastDraw::LinesAt(const TPoint* shape, int high, TPoint origin, bool blending,
-                        typename F::Pixel pen) {
+void TFastDraw::LinesAt(const TPoint* shape, int high, const TPoint* origins, int count,
+                        bool blending, typename F::Pixel pen) {
+    if (count <= 0)
+        return;
     if (InsideShortcuts && evenRows && high > 0) {
-        const bool held = stamp.Holds(shape, high);
+        // Recorded only once a copy lies inside: the clip rectangle then bounds its size.
+        bool held = stamp.Holds(shape, high);
         const TRect bounds = held ? stamp.Bounds : BoundsOf(shape, high);
-        if (Within(bounds, origin, ClipRect)) {
-            if (!held)
+        for (int k = 0; k < count; ++k) {
+            const TPoint origin = origins[k];
+            if (!Within(bounds, origin, ClipRect)) {
+                LinesMoved(shape, high, origin);
+                continue;
+            }
+            if (!held) {
                 stamp.Record(shape, high, pitch, F::Size);
+                held = true;
+            }
             uint8_t* corner = ScanLines[std::size_t(origin.Y + bounds.Top)] +
                               std::ptrdiff_t(origin.X + bounds.Left) * F::Size;
             if (blending) {
@@ -69,9 +79,14 @@ void TFastDraw::LinesAt(const TPoint* shape, int high, TPoint origin, bool blend
                 for (std::ptrdiff_t offset : stamp.Pixels)
                     writer.PutAt(corner + offset);
             }
-            return;
         }
+        return;
     }
+    for (int k = 0; k < count; ++k)
+        LinesMoved(shape, high, origins[k]);
+}
+
+void TFastDraw::LinesMoved(const TPoint* shape, int high, TPoint origin) {
     moved.resize(std::size_t(high) + 1);
     for (int i = 0; i <= high; ++i)
         moved[std::size_t(i)] = {shape[i].X + origin.X, shape[i].Y + origin.Y};
@@ -116,7 +131,8 @@ void TFastDraw::Polygon(const TPoint* points, int high) {
     VertexCount = high + 1;
     if (VertexCount > 2 && style != TBrushStyle::bsClear)
         FillInterior(points, VertexCount);
-    PolygonOutline(points, high);
+    // The outline in the pen just converted; the pen position ends at the last point.
+    WriteLines(points, high, true);
     Bitmap->Canvas().PenPos = points[high];
 }
 
@@ -138,11 +154,16 @@ void TFastDraw::PolygonOutline(const TPoint* points, int high) {
 }
 
 void TFastDraw::PolylineAt(const TPoint* shape, int high, TPoint origin) {
-    if (high < 0)
+    PolylineAtEach(shape, high, &origin, 1);
+}
+
+void TFastDraw::PolylineAtEach(const TPoint* shape, int high, const TPoint* origins, int count) {
+    if (high < 0 || count <= 0)
         return;
     ConvertPen();
-    WriteLinesAt(shape, high, origin);
-    Bitmap->Canvas().PenPos = {shape[high].X + origin.X, shape[high].Y + origin.Y};
+    WriteLinesAt(shape, high, origins, count);
+    const TPoint last = origins[count - 1];
+    Bitmap->Canvas().PenPos = {shape[high].X + last.X, shape[high].Y + last.Y};
 }
 
 void TFastDraw::MoveTo(int x, int y) {
@@ -160,61 +181,38 @@ void TFastDraw::Rectangle(int x1, int y1, int x2, int y2) {
     Polygon(corners, 3);
 }
 
-TFastDraw32::TFastDraw32(TBitmap& bitmap) : TFastDraw(bitmap) {
+template <class F> TFastDrawRGB<F>::TFastDrawRGB(TBitmap& bitmap) : TFastDraw(bitmap) {
     Prepare();
 }
-void TFastDraw32::ConvertPen() {
+template <class F> void TFastDrawRGB<F>::ConvertPen() {
     PenPixel = ToPixel32(ColourToRGB(Bitmap->Canvas().Pen.Colour));
 }
-void TFastDraw32::ConvertBrush() {
+template <class F> void TFastDrawRGB<F>::ConvertBrush() {
     BrushPixel = ToPixel32(ColourToRGB(Bitmap->Canvas().Brush.Colour));
 }
-TPoint TFastDraw32::WriteLine(TPoint p1, TPoint p2) {
-    return LineIn<TFormat32>(*this, Blending, PenPixel, p1, p2);
+template <class F> TPoint TFastDrawRGB<F>::WriteLine(TPoint p1, TPoint p2) {
+    return LineIn<F>(*this, Blending, PenPixel, p1, p2);
 }
-void TFastDraw32::WriteLines(const TPoint* points, int high, bool closed) {
+template <class F> void TFastDrawRGB<F>::WriteLines(const TPoint* points, int high, bool closed) {
     if (Blending)
-        WriteLinesWith<TFormat32>(points, high, closed, TBlendWriter<TFormat32>{PenPixel});
+        WriteLinesWith<F>(points, high, closed, TBlendWriter<F>{PenPixel});
     else
-        WriteLinesWith<TFormat32>(points, high, closed, TOpaqueWriter<TFormat32>{PenPixel});
+        WriteLinesWith<F>(points, high, closed, TOpaqueWriter<F>{PenPixel});
 }
-void TFastDraw32::FillInterior(const TPoint* points, int n) {
+template <class F> void TFastDrawRGB<F>::FillInterior(const TPoint* points, int n) {
     if (Blending)
-        FillWith<TFormat32>(points, n, TBlendWriter<TFormat32>{BrushPixel});
+        FillWith<F>(points, n, TBlendWriter<F>{BrushPixel});
     else
-        FillWith<TFormat32>(points, n, TOpaqueWriter<TFormat32>{BrushPixel});
+        FillWith<F>(points, n, TOpaqueWriter<F>{BrushPixel});
 }
-void TFastDraw32::WriteLinesAt(const TPoint* shape, int high, TPoint origin) {
-    LinesAt<TFormat32>(shape, high, origin, Blending, PenPixel);
+template <class F>
+void TFastDrawRGB<F>::WriteLinesAt(const TPoint* shape, int high, const TPoint* origins,
+                                   int count) {
+    LinesAt<F>(shape, high, origins, count, Blending, PenPixel);
 }
 
-TFastDraw24::TFastDraw24(TBitmap& bitmap) : TFastDraw(bitmap) {
-    Prepare();
-}
-void TFastDraw24::ConvertPen() {
-    PenPixel = ToPixel32(ColourToRGB(Bitmap->Canvas().Pen.Colour));
-}
-void TFastDraw24::ConvertBrush() {
-    BrushPixel = ToPixel32(ColourToRGB(Bitmap->Canvas().Brush.Colour));
-}
-TPoint TFastDraw24::WriteLine(TPoint p1, TPoint p2) {
-    return LineIn<TFormat24>(*this, Blending, PenPixel, p1, p2);
-}
-void TFastDraw24::WriteLines(const TPoint* points, int high, bool closed) {
-    if (Blending)
-        WriteLinesWith<TFormat24>(points, high, closed, TBlendWriter<TFormat24>{PenPixel});
-    else
-        WriteLinesWith<TFormat24>(points, high, closed, TOpaqueWriter<TFormat24>{PenPixel});
-}
-void TFastDraw24::FillInterior(const TPoint* points, int n) {
-    if (Blending)
-        FillWith<TFormat24>(points, n, TBlendWriter<TFormat24>{BrushPixel});
-    else
-        FillWith<TFormat24>(points, n, TOpaqueWriter<TFormat24>{BrushPixel});
-}
-void TFastDraw24::WriteLinesAt(const TPoint* shape, int high, TPoint origin) {
-    LinesAt<TFormat24>(shape, high, origin, Blending, PenPixel);
-}
+template class TFastDrawRGB<TFormat32>;
+template class TFastDrawRGB<TFormat24>;
 
 TFastDraw15::TFastDraw15(TBitmap& bitmap, bool is565) : TFastDraw(bitmap) {
     Is565 = is565;
@@ -257,9 +255,9 @@ void TFastDraw15::FillInterior(const TPoint* points, int n) {
     else
         FillInteriorAs<TFormat555>(points, n);
 }
-void TFastDraw15::WriteLinesAt(const TPoint* shape, int high, TPoint origin) {
+void TFastDraw15::WriteLinesAt(const TPoint* shape, int high, const TPoint* origins, int count) {
     if (Is565)
-        LinesAt<TFormat565>(shape, high, origin, Blending, PenPixel);
+        LinesAt<TFormat565>(shape, high, origins, count, Blending, PenPixel);
     else
-        LinesAt<TFormat555>(shape, high, origin, Blending, PenPixel);
+        LinesAt<TFormat555>(shape, high, origins, count, Blending, PenPixel);
 }

@@ -4,6 +4,7 @@
 #include "base/Geometry.h"
 #include "raster/Edge.h"
 #include "raster/LineStamp.h"
+#include "raster/RasterSpans.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -34,6 +35,8 @@ public:
     virtual void PolygonOutline(const TPoint* points, int high);
     // Polyline of shape[0..high] moved by origin, for a shape drawn many times a frame.
     void PolylineAt(const TPoint* shape, int high, TPoint origin);
+    // PolylineAt at each of origins[0..count-1] in turn, with the pen converted once.
+    void PolylineAtEach(const TPoint* shape, int high, const TPoint* origins, int count);
 
     void MoveTo(int x, int y);
     void LineTo(int x, int y);
@@ -60,7 +63,7 @@ protected:
     virtual TPoint WriteLine(TPoint p1, TPoint p2) = 0;
     virtual void WriteLines(const TPoint* points, int high, bool closed) = 0;
     virtual void FillInterior(const TPoint* points, int n) = 0;
-    virtual void WriteLinesAt(const TPoint* shape, int high, TPoint origin) = 0;
+    virtual void WriteLinesAt(const TPoint* shape, int high, const TPoint* origins, int count) = 0;
 
     // The format's work behind the operations above. The general clipping routines do all of
     // it; what lies wholly inside ClipRect takes shortcuts that write the same pixels.
@@ -68,8 +71,10 @@ protected:
     void WriteLinesWith(const TPoint* points, int high, bool closed, const W& writer);
     template <class F, class W> void FillWith(const TPoint* points, int n, const W& writer);
     template <class F>
-    void LinesAt(const TPoint* shape, int high, TPoint origin, bool blending,
+    void LinesAt(const TPoint* shape, int high, const TPoint* origins, int count, bool blending,
                  typename F::Pixel pen);
+    // The general way for one copy of a shape that cannot be stamped.
+    void LinesMoved(const TPoint* shape, int high, TPoint origin);
 
     // Rows evenly spaced from ScanLines[0], as the shortcuts that step addresses need.
     bool evenRows = false;
@@ -83,37 +88,29 @@ protected:
     bool Blending = false;
 };
 
-class TFastDraw32 final : public TFastDraw {
+// A surface whose pixels hold the 32-bit stored word of a colour: all four bytes (TFormat32) or
+// the low three (TFormat24).
+template <class F> class TFastDrawRGB final : public TFastDraw {
 public:
-    explicit TFastDraw32(TBitmap& bitmap);
+    explicit TFastDrawRGB(TBitmap& bitmap);
     uint32_t PenPixel = 0;
     uint32_t BrushPixel = 0;
 
 protected:
-    int RowStepUnit() const override { return 4; }
+    // The 24-bit surface counts its row step in bytes, as a row need not hold whole pixels.
+    int RowStepUnit() const override { return F::Size == 3 ? 1 : F::Size; }
     void ConvertPen() override;
     void ConvertBrush() override;
     TPoint WriteLine(TPoint p1, TPoint p2) override;
     void WriteLines(const TPoint* points, int high, bool closed) override;
     void FillInterior(const TPoint* points, int n) override;
-    void WriteLinesAt(const TPoint* shape, int high, TPoint origin) override;
+    void WriteLinesAt(const TPoint* shape, int high, const TPoint* origins, int count) override;
 };
 
-class TFastDraw24 final : public TFastDraw {
-public:
-    explicit TFastDraw24(TBitmap& bitmap);
-    uint32_t PenPixel = 0;
-    uint32_t BrushPixel = 0;
-
-protected:
-    int RowStepUnit() const override { return 1; }
-    void ConvertPen() override;
-    void ConvertBrush() override;
-    TPoint WriteLine(TPoint p1, TPoint p2) override;
-    void WriteLines(const TPoint* points, int high, bool closed) override;
-    void FillInterior(const TPoint* points, int n) override;
-    void WriteLinesAt(const TPoint* shape, int high, TPoint origin) override;
-};
+using TFastDraw32 = TFastDrawRGB<TFormat32>;
+using TFastDraw24 = TFastDrawRGB<TFormat24>;
+extern template class TFastDrawRGB<TFormat32>;
+extern template class TFastDrawRGB<TFormat24>;
 
 // 5-5-5 or, with Is565, 5-6-5 pixels.
 class TFastDraw15 final : public TFastDraw {
@@ -129,7 +126,7 @@ protected:
     TPoint WriteLine(TPoint p1, TPoint p2) override;
     void WriteLines(const TPoint* points, int high, bool closed) override;
     void FillInterior(const TPoint* points, int n) override;
-    void WriteLinesAt(const TPoint* shape, int high, TPoint origin) override;
+    void WriteLinesAt(const TPoint* shape, int high, const TPoint* origins, int count) override;
 
 private:
     template <class F> void WriteLinesAs(const TPoint* points, int high, bool closed);

@@ -6,20 +6,22 @@
 #include "raster/Bitmap.h"
 #include "raster/BmpCodec.h"
 #include "raster/JpegCodec.h"
+#include "raster/PixelRows.h"
 #include "raster/PngCodec.h"
+
+#include <string_view>
+#include <vector>
 
 namespace {
 
-std::string Encode(const TBitmap& picture, TPictureFormat format) {
-    switch (format) {
-    case TPictureFormat::Jpeg:
-        return EncodeJpeg(picture);
-    case TPictureFormat::Png:
-        return EncodePng(picture);
-    case TPictureFormat::Bmp:
-        break;
-    }
-    return EncodeBmp(picture);
+// The file is the headers and the rows as they lie in the bitmap: nothing to encode or copy.
+void WriteBmpFile(const TBitmap& picture, const std::string& fileName) {
+    const std::string headers = BmpHeaders(picture);
+    const size_t rowBytes = size_t(picture.Width()) * 4;
+    std::vector<std::string_view> pieces{headers};
+    for (int y = picture.Height() - 1; y >= 0; --y)
+        pieces.emplace_back(reinterpret_cast<const char*>(picture.ScanLine(y)), rowBytes);
+    WriteFileReplacing(fileName, pieces);
 }
 
 } // namespace
@@ -40,16 +42,27 @@ void WritePictureFile(const TBitmap& picture, const std::string& fileName) {
 void WritePictureFile(const TBitmap& picture, const std::string& fileName, TPictureFormat format) {
     if (picture.Empty())
         throw TError("Cannot write file \"" + fileName + "\": the picture is empty");
-    std::string encoded;
-    if (picture.PixelFormat() == TPixelFormat::pf32bit) {
-        encoded = Encode(picture, format);
-    } else {
+    if (picture.PixelFormat() != TPixelFormat::pf32bit) {
         TBitmap converted;
-        converted.Assign(picture);
-        converted.SetPixelFormat(TPixelFormat::pf32bit);
-        encoded = Encode(converted, format);
+        CopyAs32Bit(picture, converted);
+        WritePictureFile(converted, fileName, format);
+    } else if (format == TPictureFormat::Bmp) {
+        WriteBmpFile(picture, fileName);
+    } else {
+        WriteFileReplacing(fileName, format == TPictureFormat::Jpeg ? EncodeJpeg(picture)
+                                                                    : EncodePng(picture));
     }
-    WriteFileReplacing(fileName, encoded);
+}
+
+void CopyAs32Bit(const TBitmap& picture, TBitmap& target) {
+    // Read straight into the target: no copy in the old format first.
+    target.SetPixelFormat(TPixelFormat::pf32bit);
+    target.SetSize(picture.Width(), picture.Height());
+    std::vector<TColour> row(size_t(picture.Width()));
+    for (int y = 0; y < picture.Height(); ++y) {
+        ReadRow(picture, y, 0, picture.Width(), row.data());
+        WriteRow(target, y, 0, picture.Width(), row.data());
+    }
 }
 
 void ReadPictureFile(const std::string& fileName, TBitmap& picture) {

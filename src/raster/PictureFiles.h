@@ -16,6 +16,10 @@ void WritePictureFile(const TBitmap& picture, const std::string& fileName);
 // The same in a format chosen by the caller.
 void WritePictureFile(const TBitmap& picture, const std::string& fileName, TPictureFormat format);
 
+// The picture in 32 bits per pixel, as the files hold it, in target (sized to it); callers
+// writing many pictures of another format keep target from one to the next.
+void CopyAs32Bit(const TBitmap& picture, TBitmap& target);
+
 // Replaces picture by the BMP, PNG or JPEG file's picture in 32 bits per pixel. Unreadable or
 // damaged files raise TError naming the file.
 void ReadPictureFile(const std::string& fileName, TBitmap& picture);

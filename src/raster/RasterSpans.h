@@ -8,22 +8,49 @@
 #include <cstring>
 
 // Writes count copies of p from at. Runs are mostly short (brick faces a few dozen pixels
-// wide), so whole 16-byte blocks are stored, the last one overlapping its predecessor, rather
-// than a loop with a head and a tail to align.
-template <class Pixel> void FillRun(uint8_t* at, int count, Pixel p) {
+// wide) and change little from one row to the next, so a run takes a fixed set of stores for its
+// size class, the last ones overlapping the first, rather than a loop whose exit the processor
+// would mispredict on nearly every row. Every store starts on a pixel and the pattern is the same
+// pixel throughout, so an overlap writes what is already there.
+// Kept inline in the row loops: called once per row, it would cost a call per row.
+template <class Pixel> [[gnu::always_inline]] inline void FillRun(uint8_t* at, int count, Pixel p) {
     constexpr int perBlock = int(16 / sizeof(Pixel));
-    if (count < perBlock) {
-        for (int i = 0; i < count; ++i)
-            std::memcpy(at + i * sizeof(Pixel), &p, sizeof(Pixel));
-        return;
-    }
     Pixel block[perBlock];
     for (Pixel& b : block)
         b = p;
-    uint8_t* const lastBlock = at + (count - perBlock) * sizeof(Pixel);
-    for (; at < lastBlock; at += 16)
-        std::memcpy(at, block, 16);
-    std::memcpy(lastBlock, block, 16);
+    const int bytes = count * int(sizeof(Pixel));
+    const auto put = [&block](uint8_t* to, std::size_t size) { std::memcpy(to, block, size); };
+    if (bytes < 16) {
+        if (bytes >= 8) {
+            put(at, 8);
+            put(at + bytes - 8, 8);
+        } else if (bytes >= 4) {
+            put(at, 4);
+            put(at + bytes - 4, 4);
+        } else if (bytes > 0) {
+            put(at, sizeof(Pixel));
+        }
+        return;
+    }
+    uint8_t* const end = at + bytes;
+    if (bytes <= 32) {
+        put(at, 16);
+        put(end - 16, 16);
+    } else if (bytes <= 64) {
+        put(at, 16);
+        put(at + 16, 16);
+        put(end - 32, 16);
+        put(end - 16, 16);
+    } else if (bytes <= 128) {
+        for (int i = 0; i < 64; i += 16) {
+            put(at + i, 16);
+            put(end - 64 + i, 16);
+        }
+    } else {
+        for (uint8_t* const last = end - 16; at < last; at += 16)
+            put(at, 16);
+        put(end - 16, 16);
+    }
 }
 
 struct TFormat32 {

@@ -4,6 +4,7 @@
 
 #include "base/Geometry.h"
 #include "render/CuttingBox.h"
+#include "render/ScaleMemo.h"
 #include "render/View.h"
 
 #include <array>
@@ -53,6 +54,8 @@ public:
     // Written by each brick's Draw and read by its own face routines.
     bool Shaded = false;
     int32_t FaceColour1 = 0, FaceColour2 = 0, FaceColour3 = 0;
+    // The shaded colours the bricks ask for, remembered across bricks and frames.
+    TScaleMemo ScaledColours;
 
     // 1 full, 2 ellipse, anything else outline.
     void SetStudStyle(int style) { StudStyle = style == 1 || style == 2 ? style : StudOutline; }

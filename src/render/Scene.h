@@ -29,13 +29,16 @@ int BrickAt(const TBlockList& model, const TDrawContext& context, int x, int y);
 void DrawScene(TBlockList& model, TBitmap& bitmap, TDrawContext& context,
                const TBackground& background);
 
-// The frame of the main view into its bitmap, anti-aliased when asked.
+// The frame of the main view into its bitmap, anti-aliased when asked (see RenderAntiAliased
+// for supersampled).
 void PaintFrame(TBlockList& model, TBitmap& viewBitmap, TDrawContext& context,
-                const TBackground& background, bool antiAliased);
+                const TBackground& background, bool antiAliased, TBitmap* supersampled = nullptr);
 
 // The scene at twice the size, each target pixel the mean of four (width x height of target).
+// The double-size render goes into supersampled when given, which callers drawing many frames
+// keep from one to the next; otherwise into a bitmap of its own.
 void RenderAntiAliased(TBlockList& model, TBitmap& target, TDrawContext& context,
-                       const TBackground& background);
+                       const TBackground& background, TBitmap* supersampled = nullptr);
 
 // The scene at factor times the scale with the origin moved by -offset, into the whole bitmap;
 // the view, stud metrics included, is as before afterwards.

@@ -23,14 +23,23 @@ void FillStudPoints(const TStudMetrics& m, int cx, int cy, TStudPoints& p) {
     }
 }
 
-// Drawn as one shape around the centre: every stud of a frame has the same outline, so a
+// Drawn as one shape around the centres: every stud of a frame has the same outline, so a
 // raster surface works its pixels out once.
-void DrawOutlineStud(TDrawObject& target, const TStudMetrics& m, int cx, int cy) {
+void DrawOutlineStuds(TDrawObject& target, const TStudMetrics& m, const TPoint* centres,
+                      int count) {
     TStudPoints p;
     FillStudPoints(m, 0, 0, p);
     const TPoint line[14] = {p.T[0], p.T[1], p.T[2], p.T[3], p.T[4], p.T[5], p.T[6],
                              p.T[7], p.T[0], p.O[0], p.O[7], p.O[6], p.O[5], p.T[5]};
-    target.PolylineAt(line, 13, {cx, cy});
+    target.PolylineAtEach(line, 13, centres, count);
+}
+
+void RingShape(const TStudMetrics& m, TPoint ring[9]) {
+    TStudPoints p;
+    FillStudPoints(m, 0, 0, p);
+    for (int i = 0; i < 8; ++i)
+        ring[i] = p.O[i];
+    ring[8] = p.O[0];
 }
 
 void DrawFullStud(TDrawObject& target, const TStudPoints& p) {
@@ -62,7 +71,8 @@ void DrawStud(TDrawObject& target, const TDrawContext& context, int cx, int cy) 
         return;
     }
     if (context.StudStyle != StudFull) {
-        DrawOutlineStud(target, context.Studs, cx, cy);
+        const TPoint centre{cx, cy};
+        DrawOutlineStuds(target, context.Studs, &centre, 1);
         return;
     }
     TStudPoints p;
@@ -70,9 +80,24 @@ void DrawStud(TDrawObject& target, const TDrawContext& context, int cx, int cy) 
     DrawFullStud(target, p);
 }
 
+void DrawStudsAt(TDrawObject& target, const TDrawContext& context, const TPoint* centres,
+                 int count) {
+    if (context.StudStyle != StudFull && context.StudStyle != StudEllipse) {
+        DrawOutlineStuds(target, context.Studs, centres, count);
+        return;
+    }
+    for (int k = 0; k < count; ++k)
+        DrawStud(target, context, centres[k].X, centres[k].Y);
+}
+
 void DrawTubeRing(TDrawObject& target, const TDrawContext& context, int cx, int cy) {
-    TStudPoints p;
-    FillStudPoints(context.Studs, 0, 0, p);
-    const TPoint ring[9] = {p.O[0], p.O[1], p.O[2], p.O[3], p.O[4], p.O[5], p.O[6], p.O[7], p.O[0]};
-    target.PolylineAt(ring, 8, {cx, cy});
+    const TPoint centre{cx, cy};
+    DrawTubeRingsAt(target, context, &centre, 1);
+}
+
+void DrawTubeRingsAt(TDrawObject& target, const TDrawContext& context, const TPoint* centres,
+                     int count) {
+    TPoint ring[9];
+    RingShape(context.Studs, ring);
+    target.PolylineAtEach(ring, 8, centres, count);
 }

@@ -32,13 +32,15 @@ TEST(ExchangeNotice, AnImportThatLeftPartsOutSaysWhichAndShowsEveryStep) {
     EXPECT_EQ(NoticeText(*form), "");
 }
 
-TEST(ExchangeNotice, SavingLDrawThatLeftBricksOutSaysWhichShapes) {
+TEST(ExchangeNotice, SavingUnderADatNameWritesLDrawAndSaysWhichShapesWereLeftOut) {
     std::string dir = TestFolder();
     auto form = NewForm(dir + "s.ini");
     auto brick = std::make_unique<TBlock>();
     brick->Create(0, 0, 0, 3, 3, 3, 255, true, false, false, ""); // studs and plates
     form->Model.Add(std::move(brick));
+    form->Model.Add(CreateBrickFromKey("B2x2x3"));
     form->SaveModelAs(dir + "out.dat", true);
+    EXPECT_EQ(TTempFolder::Read(dir + "out.dat").rfind("1 ", 0), 0u);
     std::string text = NoticeText(*form);
     EXPECT_NE(text.find("1 x B 3x3x3"), std::string::npos) << text;
 }

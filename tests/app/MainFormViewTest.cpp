@@ -1,67 +1,16 @@
+// The view controls' tests hold the numbers; here each button, key, bar and the wheel reach
+// them, and the view box shows the frame they make.
 #include "GuiTest.h"
-#include "app/view/ViewBox.h"
 
+#include <QAction>
 #include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
-#include <QWheelEvent>
-#include <gtest/gtest.h>
 
 namespace {
-void Wheel(QWidget* target, int delta) {
-    QPointF at(target->width() / 2.0, target->height() / 2.0);
-    QWheelEvent e(at, target->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
-                  Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(target, &e);
-}
-} // namespace
-
-// The view controls' tests hold the numbers; here each button, bar and the wheel reach them.
-TEST(MainFormView, ButtonsBarsAndWheelMoveTheView) {
-    auto form = NewForm(TestFolder() + "s.ini");
-    form->show();
-    form->btnRotLeft->click();
-    EXPECT_EQ(form->RotZ->value(), 25);
-    form->btnRotUp->click();
-    EXPECT_EQ(form->Controls.RotX.Position, 75);
-    form->FixedViews[2]->click(); // from right
-    EXPECT_EQ(form->Controls.RotZ.Position, 270);
-    Wheel(form->PaintBox1, -120);
-    EXPECT_EQ(form->ScaleBar->value(), 9);
-    form->btnZoomIn->click();
-    EXPECT_EQ(form->Controls.ScaleBar.Position, 8);
-    form->OffsetX->setValue(100);
-    EXPECT_EQ(form->Controls.OffsetX.Position, 100);
-    form->btnRestoreView->click();
-    EXPECT_EQ(form->OffsetX->value(), 0);
-}
-
-TEST(MainFormView, RotateButtonsRepeatWhileHeld) {
-    auto form = NewForm(TestFolder() + "s.ini");
-    form->show();
-    QTest::mousePress(form->btnRotRight, Qt::LeftButton);
-    QTest::qWait(form->btnRotRight->autoRepeatDelay() +
-                 3 * form->btnRotRight->autoRepeatInterval());
-    QTest::mouseRelease(form->btnRotRight, Qt::LeftButton);
-    EXPECT_GE(form->Controls.RotZ.Position, 40);
-}
-
-TEST(MainFormView, CentreMovesTheModelToTheMiddle) {
-    auto form = NewForm(TestFolder() + "s.ini");
-    form->show();
-    QTest::qWaitForWindowExposed(form.get());
-    // Only the baseplate: its centre (0, 0, -4) goes to the middle of the view box.
-    form->OffsetX->setValue(300);
-    form->btnCenter->click();
-    TPoint centre = ProjectPoint(form->Context.View, 0, 0, -4);
-    EXPECT_NEAR(centre.X, form->PaintBox1->width() / 2, 1);
-    EXPECT_NEAR(centre.Y, form->PaintBox1->height() / 2, 1);
-}
-
-namespace {
-TColour PlainColour(int32_t c) {
-    return TColour(c) & 0xFFFFFF;
-}
+struct ViewFixture : ShownFormTest {
+    void SetUp() override { Open("s.ini"); }
+};
 
 std::vector<uint8_t> Pixels(const TBitmap& bitmap) {
     std::vector<uint8_t> all;
@@ -71,30 +20,95 @@ std::vector<uint8_t> Pixels(const TBitmap& bitmap) {
 }
 } // namespace
 
-TEST(MainFormView, TheViewBoxShowsTheRenderedFrame) {
-    auto form = NewForm(TestFolder() + "s.ini");
-    form->show();
+TEST_F(ViewFixture, ButtonsAndKeysTurnTheViewAndWrapDifferently) {
+    auto rotX = [&] { return form->Controls.RotX.Position; };
+    auto rotZ = [&] { return form->Controls.RotZ.Position; };
+    struct Case {
+        const char* what;
+        int fromZ;
+        std::function<void()> act;
+        std::function<int()> state;
+        int expected;
+    } cases[] = {
+        {"left button", 30, [&] { form->btnRotLeft->click(); }, rotZ, 25},
+        {"up button", 30, [&] { form->btnRotUp->click(); }, rotX, 75},
+        {"from right", 30, [&] { form->FixedViews[2]->click(); }, rotZ, 270},
+        {"F3", 30, [&] { Key(Qt::Key_F3); }, rotZ, 270},
+        {"Ctrl+Up", 30, [&] { Key(Qt::Key_Up, Qt::ControlModifier); }, rotX, 75},
+        {"Ctrl+Left at 0", 0, [&] { Key(Qt::Key_Left, Qt::ControlModifier); }, rotZ, 360},
+        {"Ctrl+Right at 360", 360, [&] { Key(Qt::Key_Right, Qt::ControlModifier); }, rotZ, 0},
+        {"left button at 0", 0, [&] { form->btnRotLeft->click(); }, rotZ, 355},
+        {"right button at 360", 360, [&] { form->btnRotRight->click(); }, rotZ, 5},
+    };
+    for (const Case& c : cases) {
+        form->SetViewAngles(70, c.fromZ);
+        c.act();
+        EXPECT_EQ(c.state(), c.expected) << c.what;
+    }
+    EXPECT_EQ(form->RotZ->value(), 5); // the bar follows
+}
+
+TEST_F(ViewFixture, WheelZoomsOverTheViewTheOffsetBarsAndTheCornerButton) {
+    int offsetX = form->OffsetX->value(), offsetY = form->OffsetY->value();
+    int scale = form->Controls.ScaleBar.Position;
+    for (QWidget* target : std::initializer_list<QWidget*>{form->PaintBox1, form->OffsetX,
+                                                           form->OffsetY, form->btnCenter}) {
+        Wheel(target, -120);
+        EXPECT_EQ(form->Controls.ScaleBar.Position, --scale) << target->objectName().toStdString();
+    }
+    EXPECT_EQ(form->ScaleBar->value(), scale);
+    Wheel(form->OffsetY, 120);
+    form->btnZoomIn->click();
+    EXPECT_EQ(form->Controls.ScaleBar.Position, scale);
+    EXPECT_EQ(form->OffsetX->value(), offsetX);
+    EXPECT_EQ(form->OffsetY->value(), offsetY);
+
+    form->OffsetX->setValue(100);
+    EXPECT_EQ(form->Controls.OffsetX.Position, 100);
+    form->btnRestoreView->click();
+    EXPECT_EQ(form->OffsetX->value(), 0);
+}
+
+TEST_F(ViewFixture, RotateButtonsRepeatWhileHeld) {
+    QTest::mousePress(form->btnRotRight, Qt::LeftButton);
+    QTest::qWait(form->btnRotRight->autoRepeatDelay() +
+                 3 * form->btnRotRight->autoRepeatInterval());
+    QTest::mouseRelease(form->btnRotRight, Qt::LeftButton);
+    EXPECT_GE(form->Controls.RotZ.Position, 40);
+}
+
+TEST_F(ViewFixture, CentreMovesTheModelToTheMiddle) {
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    // Only the baseplate: its centre (0, 0, -4) goes to the middle of the view box.
+    form->OffsetX->setValue(300);
+    form->btnCenter->click();
+    QPoint centre = Pixel(0, 0, -4);
+    EXPECT_NEAR(centre.x(), View().width() / 2, 1);
+    EXPECT_NEAR(centre.y(), View().height() / 2, 1);
+}
+
+TEST_F(ViewFixture, TheViewBoxShowsTheRenderedFrame) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     form->RedrawPicture();
     const TBitmap& frame = form->ViewBitmap;
-    ASSERT_EQ(frame.Width(), form->PaintBox1->width());
-    ASSERT_EQ(frame.Height(), form->PaintBox1->height());
+    ASSERT_EQ(frame.Width(), View().width());
+    ASSERT_EQ(frame.Height(), View().height());
     // The baseplate covers the view's centre; a corner shows the background.
-    TPoint centre = ProjectPoint(form->Context.View, 0, 0, 0);
-    EXPECT_NE(frame.Pixel(centre.X, centre.Y), PlainColour(form->Background));
-    EXPECT_EQ(frame.Pixel(1, 1), PlainColour(form->Background));
-
-    // What is on the screen is the frame.
-    QImage shown = form->PaintBox1->grab().toImage();
-    EXPECT_EQ(shown.pixelColor(centre.X, centre.Y).red(), RedOf(frame.Pixel(centre.X, centre.Y)));
+    QPoint centre = Pixel(0, 0, 0);
+    EXPECT_NE(frame.Pixel(centre.x(), centre.y()), TColour(form->Background) & 0xFFFFFF);
+    EXPECT_EQ(frame.Pixel(1, 1), TColour(form->Background) & 0xFFFFFF);
+    QImage shown = View().grab().toImage();
+    EXPECT_EQ(shown.pixelColor(centre).red(), RedOf(frame.Pixel(centre.x(), centre.y())));
 
     std::vector<uint8_t> before = Pixels(frame);
     form->btnRotLeft->click();
     EXPECT_NE(Pixels(frame), before);
     form->btnRotRight->click();
     EXPECT_EQ(Pixels(frame), before);
+}
 
-    // A right click on a swatch makes its colour the background.
-    form->Edit7MouseDown(11, true);
-    EXPECT_EQ(frame.Pixel(1, 1), PlainColour(form->SwatchColour(11)));
+TEST_F(ViewFixture, TimingShowsTheFrameTimeInTheCaption) {
+    form->miTiming->trigger();
+    form->RedrawPicture();
+    EXPECT_EQ(form->windowTitle(), QString::number(form->LastFrameMilliseconds));
 }

@@ -1,27 +1,23 @@
-// What a user notices in the main window: the brick in hand taking colour, transparency and
-// studs, opening a model, the view panel's wheel and menus, palette rows and the settings file.
+// What a user notices in the main window: the colour swatches, the brick in hand taking colour,
+// transparency and studs, opening a model, the recent files and the palette's drawn rows.
 #include "GuiTest.h"
 #include "app/dialogs/OpenModelDialog.h"
 #include "app/palette/CustomizeDialog.h"
 #include "app/palette/PaletteListBox.h"
 #include "app/palette/PalettePanel.h"
-#include "app/view/ViewBox.h"
 #include "app/window/ColourSwatches.h"
 #include "base/FileNames.h"
+#include "support/Pixels.h"
 
 #include <QAction>
 #include <QColorDialog>
-#include <QComboBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QScrollBar>
+#include <QTest>
 #include <QToolButton>
-#include <QWheelEvent>
-#include <gtest/gtest.h>
 
 namespace {
 const char* TwoPages = "[Main]\r\nVersion=2\r\nPages=2\r\n"
@@ -41,39 +37,22 @@ struct WindowFixture : ShownFormTest {
         Palette().ListBox1->setCurrentRow(row);
         Palette().ListBox1Click();
     }
-    void PressSwatch(int swatch) {
-        QPoint at = form->Swatches->Swatch[size_t(swatch)].Box.center();
-        QMouseEvent e(QEvent::MouseButtonPress, at, form->Swatches->mapToGlobal(at), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(form->Swatches, &e);
-    }
-    bool Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QKeyEvent e(QEvent::KeyPress, key, modifiers);
-        QApplication::sendEvent(form->PaintBox1, &e);
-        return e.isAccepted();
+    void PressSwatch(int swatch, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseClick(form->Swatches, button, {},
+                          form->Swatches->Swatch[size_t(swatch)].Box.center());
     }
     std::string SaveModelWith(const std::string& name, const std::string& bricks) {
         WriteFile(folder + name, "= 70 30 10 0 0 1 1\r\n" + bricks);
         return folder + name;
     }
-    // Pixels of the palette's last drawn row that have exactly the colour.
-    int RowPixels(int32_t colour) {
-        int n = 0;
-        const TBitmap& row = Palette().TextBitmap;
-        for (int y = 0; y < row.Height(); ++y)
-            for (int x = 0; x < row.Width(); ++x)
-                n += row.Pixel(x, y) == TColour(colour);
-        return n;
-    }
+    int RowPixels(int32_t colour) { return PixelsOfColour(Palette().TextBitmap, TColour(colour)); }
     // The next open dialog chooses the file; every dialog seen is kept.
     std::vector<QPointer<TOpenModelDialog>> openDialogs;
     void OnNextOpenDialog(const std::string& file) {
-        QTimer::singleShot(0, [this, file] {
-            auto* dialog = qobject_cast<TOpenModelDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(dialog, nullptr);
-            openDialogs.push_back(dialog);
-            dialog->selectFile(QString::fromStdString(file));
-            static_cast<QDialog*>(dialog)->accept(); // the file dialog checks the name
+        OnNextDialog<TOpenModelDialog>([this, file](TOpenModelDialog& dialog) {
+            openDialogs.push_back(&dialog);
+            dialog.selectFile(QString::fromStdString(file));
+            static_cast<QDialog&>(dialog).accept(); // the file dialog checks the name
         });
     }
     void DrawRow(int row) {
@@ -82,13 +61,6 @@ struct WindowFixture : ShownFormTest {
         Palette().ListBox1DrawItem(painter, QRect(0, 0, 200, 60), row, false);
     }
 };
-
-void Wheel(QWidget* target, int delta) {
-    QPointF at(target->width() / 2.0, target->height() / 2.0);
-    QWheelEvent e(at, target->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
-                  Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(target, &e);
-}
 
 std::unique_ptr<TBlockList> GroupOfTwo() {
     auto group = std::make_unique<TBlockList>();
@@ -101,19 +73,40 @@ std::unique_ptr<TBlockList> GroupOfTwo() {
 }
 } // namespace
 
-TEST_F(WindowFixture, SwatchColourReachesTheBrickInHandAndItsRecentRow) {
+TEST(ColourSwatches, TakeTheTableColoursExceptTheSixthColumn) {
+    TestApp();
+    TColourSwatches swatches;
+    EXPECT_EQ(swatches.Swatch[11].Colour, QColor(196, 40, 27)); // Red, 4
+    EXPECT_EQ(swatches.Swatch[5].Colour, QColor(13, 105, 171)); // own colour, tag 1
+    EXPECT_EQ(swatches.Swatch[13].Colour, QColor(40, 127, 70)); // own colour, tag 2
+    EXPECT_EQ(swatches.Swatch[15].Box, QRect(129, 23, 13, 14));
+    EXPECT_EQ(swatches.SwatchAt({131, 25}), 15);
+    EXPECT_EQ(swatches.SwatchAt({20, 20}), -1);
+}
+
+TEST_F(WindowFixture, LeftClickColoursTheHandRightClickTheBackground) {
+    EXPECT_EQ(form->CurrentColour, form->SwatchColour(0)); // white at start
     TakeRow(0);
-    ASSERT_FALSE(form->Hand.Empty());
     PressSwatch(11);
     int32_t red = form->SwatchColour(11);
     EXPECT_EQ(form->CurrentColour, red);
     EXPECT_EQ(form->Hand.BrickInHand->Colour, red);
     EXPECT_EQ(Palette().Pages.RecentColours.front(), red);
-
     form->Hand.TakeGroupInHand(GroupOfTwo(), CreateBrickFromKey("B4x2x3"), 0);
     PressSwatch(9);
     for (const auto& b : form->Hand.GroupInHand->Items())
         EXPECT_EQ(b->Colour, form->SwatchColour(9));
+
+    // The right button, on a swatch or on the palette, sets the background and redraws.
+    PressSwatch(0, Qt::RightButton);
+    EXPECT_EQ(form->Background, form->SwatchColour(0));
+    EXPECT_EQ(form->ViewBitmap.Pixel(1, 1), TColour(form->SwatchColour(0)) & 0xFFFFFF);
+    EXPECT_EQ(form->CurrentColour, form->SwatchColour(9));
+    QTest::mouseClick(form->Palette, Qt::RightButton, Qt::NoModifier, QPoint(1, 1));
+    EXPECT_EQ(form->Background, form->ButtonFaceColour());
+    form->Background = 0x123456;
+    form->mRestBg->trigger();
+    EXPECT_EQ(form->Background, form->ButtonFaceColour());
 }
 
 TEST_F(WindowFixture, TransparencyAndStudButtonsReachTheHandAtOnce) {
@@ -134,11 +127,9 @@ TEST_F(WindowFixture, TransparencyAndStudButtonsReachTheHandAtOnce) {
 TEST_F(WindowFixture, ColourDialogColoursTheHandButNotTheRecentRow) {
     TakeRow(1);
     int32_t remembered = Palette().Pages.RecentColours.front();
-    QTimer::singleShot(0, [] {
-        auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        dialog->setCurrentColor(QColor(1, 2, 3));
-        dialog->accept();
+    OnNextDialog<QColorDialog>([](QColorDialog& dialog) {
+        dialog.setCurrentColor(QColor(1, 2, 3));
+        dialog.accept();
     });
     form->btnColorDlg->click();
     EXPECT_EQ(form->CurrentColour, 0x030201);
@@ -158,14 +149,13 @@ TEST_F(WindowFixture, OpeningAModelStartsOverLikeNewModel) {
     form->mNewmodel->trigger();
     EXPECT_EQ(form->Model.Count(), 1);
     EXPECT_EQ(form->Context.Boundary.ZHigh, 19999);
-    EXPECT_EQ(form->ZLiftOff->value(), 19999);
     EXPECT_EQ(form->lblZLiftOff->text(), "19999");
     EXPECT_TRUE(Palette().Pages.RecentBricks.empty());
     EXPECT_EQ(Palette().Pages.RecentRowHeight, 40);
     EXPECT_FALSE(form->btnUndo->isEnabled());
 }
 
-TEST_F(WindowFixture, OneOpenDialogKeepsItsStateAndFindsPicturesInAnyCase) {
+TEST_F(WindowFixture, OneOpenDialogKeepsItsStateAndShowsThePictureBesideAModel) {
     std::string first = SaveModelWith("a.lgo", "");
     std::string second = SaveModelWith("b.lgo", "");
     QImage(30, 20, QImage::Format_RGB32).save(QString::fromStdString(folder + "b.BMP"), "BMP");
@@ -181,57 +171,42 @@ TEST_F(WindowFixture, OneOpenDialogKeepsItsStateAndFindsPicturesInAnyCase) {
     EXPECT_EQ(openDialogs[1]->viewMode(), QFileDialog::Detail);
     EXPECT_EQ(openDialogs[1]->windowTitle(), "Load a subassembly");
 
-    openDialogs[0]->SelectionChanged(QString::fromStdString(second));
-    EXPECT_EQ(openDialogs[0]->PictureLabel->text(), " (30x20)");
-    EXPECT_TRUE(openDialogs[0]->PreviewButton->isEnabled());
+    // The picture is found whatever the case of its extension.
+    TOpenModelDialog& dialog = *openDialogs[0];
+    dialog.SelectionChanged(QString::fromStdString(second));
+    EXPECT_EQ(dialog.PictureLabel->text(), " (30x20)");
+    EXPECT_TRUE(dialog.PreviewButton->isEnabled());
+    dialog.SelectionChanged(QString::fromStdString(first));
+    EXPECT_EQ(dialog.PictureLabel->text(), "Picture:");
+    EXPECT_FALSE(dialog.PreviewButton->isEnabled());
+    EXPECT_TRUE(dialog.Picture.isNull());
 }
 
-TEST_F(WindowFixture, ReopenedFileMovesToTheTopAndTheListIsCutToTwelve) {
+TEST(OpenModelDialog, PictureFitsTheBox) {
+    EXPECT_EQ(TOpenModelDialog::PictureRect({40, 20}, {100, 100}), QRect(30, 40, 40, 20));
+    EXPECT_EQ(TOpenModelDialog::PictureRect({400, 200}, {100, 100}), QRect(0, 0, 100, 50));
+    EXPECT_EQ(TOpenModelDialog::PictureRect({200, 400}, {100, 100}), QRect(0, 0, 50, 100));
+}
+
+TEST_F(WindowFixture, RecentFilesKeepTwelveWhenOneIsReopenedAndTheMenuShowsFifteen) {
     std::vector<std::string> files;
-    for (int i = 0; i < 14; ++i)
+    for (int i = 0; i < 16; ++i)
         files.push_back(SaveModelWith(std::to_string(i) + ".lgo", ""));
     for (const std::string& file : files)
         form->LoadModelFile(file, 0);
-    EXPECT_EQ(form->RecentModels.size(), 14u); // new names are never cut
+    EXPECT_EQ(form->RecentModels.size(), 16u); // new names are never cut
+    form->pumLoadPopup();
+    form->pumLoadPopup();
+    int entries = 0;
+    for (QAction* a : form->pumLoad->actions())
+        entries += a->data().toInt() == -1;
+    EXPECT_EQ(entries, 15);
+
     form->LoadModelFile(files[3], 0);
     ASSERT_EQ(form->RecentModels.size(), 12u);
     EXPECT_EQ(form->RecentModels[0], files[3]);
-    EXPECT_EQ(form->RecentModels[1], files[13]);
+    EXPECT_EQ(form->RecentModels[1], files[15]);
     EXPECT_EQ(std::count(form->RecentModels.begin(), form->RecentModels.end(), files[3]), 1);
-}
-
-TEST_F(WindowFixture, WheelZoomsOverTheOffsetBarsAndTheCornerButton) {
-    int offsetX = form->OffsetX->value(), offsetY = form->OffsetY->value();
-    int scale = form->Controls.ScaleBar.Position;
-    for (QWidget* target :
-         std::initializer_list<QWidget*>{form->OffsetX, form->OffsetY, form->btnCenter}) {
-        Wheel(target, -120);
-        EXPECT_EQ(form->Controls.ScaleBar.Position, --scale) << target->objectName().toStdString();
-    }
-    Wheel(form->OffsetY, 120);
-    EXPECT_EQ(form->Controls.ScaleBar.Position, scale + 1);
-    EXPECT_EQ(form->OffsetX->value(), offsetX);
-    EXPECT_EQ(form->OffsetY->value(), offsetY);
-}
-
-TEST_F(WindowFixture, BKeyOpensTheViewingMenuInItsOrder) {
-    std::vector<QAction*> shown;
-    QTimer::singleShot(0, [&shown] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        ASSERT_NE(menu, nullptr);
-        for (QAction* a : menu->actions())
-            if (!a->isSeparator())
-                shown.push_back(a);
-        menu->close();
-    });
-    EXPECT_TRUE(Key(Qt::Key_B));
-    std::vector<QAction*> expected{form->miNoDetail,  form->miMoreDetail,  form->miMostDetail,
-                                   form->miShading,   form->miAdjustLight, form->miSeeThroughBP,
-                                   form->miWfOnMouse, form->pf8bit1,       form->pf16bit1,
-                                   form->pf24bit1,    form->pf32bit1,      form->pfdevice1};
-    EXPECT_EQ(shown, expected);
-    EXPECT_TRUE(form->btnViewOptions->isChecked());
-    EXPECT_EQ(form->btnViewOptions->menu(), form->pumViewOptions);
 }
 
 TEST_F(WindowFixture, RowTextIsDrawnOnEightBitRows) {
@@ -246,6 +221,8 @@ TEST_F(WindowFixture, RowTextIsDrawnOnEightBitRows) {
             dark += RedOf(c) + GreenOf(c) + BlueOf(c) < 200;
         }
     EXPECT_GT(dark, 10);
+    form->pf16bit1->trigger();
+    EXPECT_EQ(row.PixelFormat(), TPixelFormat::pf16bit);
 }
 
 TEST_F(WindowFixture, CombinationRowsKeepTheirModelUntilTheFileChanges) {
@@ -279,30 +256,15 @@ TEST_F(WindowFixture, CustomizeDialogDrawsRecentRowsInTheirRememberedColours) {
     form->DropHand();
     form->CurrentColour = 0x00FF00;
     int remembered = -1, current = -1;
-    QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<TfrmCustomize*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        dialog->ShowSide(false, 0);
+    OnNextDialog<TfrmCustomize>([&](TfrmCustomize& dialog) {
+        dialog.ShowSide(false, 0);
         QImage image(200, 60, QImage::Format_RGB32);
         QPainter painter(&image);
-        dialog->lbLeft->OnDrawItem(painter, QRect(0, 0, 200, 50), 0, false);
+        dialog.lbLeft->OnDrawItem(painter, QRect(0, 0, 200, 50), 0, false);
         remembered = RowPixels(0x0000FF);
         current = RowPixels(0x00FF00);
-        dialog->reject();
     });
     Palette().Customizepages1Click();
     EXPECT_GT(remembered, 50);
     EXPECT_EQ(current, 0);
-}
-
-TEST(WindowSettings, LinesEndedByABareCarriageReturnAreRead) {
-    std::string folder = TestFolder();
-    std::string text = TwoPages;
-    text.erase(std::remove(text.begin(), text.end(), '\n'), text.end());
-    WriteFile(folder + "s.ini", text);
-    auto form = NewForm(folder + "s.ini");
-    EXPECT_EQ(form->Palette->Pages.PageTitles(),
-              (std::vector<std::string>{"<Recently used>", "Bricks", "Plates"}));
-    EXPECT_EQ(form->Palette->ListBox1->count(), 2);
-    form->close();
 }

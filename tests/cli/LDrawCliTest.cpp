@@ -2,7 +2,7 @@
 #include "cli/Cli.h"
 #include "exchange/LoadModel.h"
 #include "exchange/ldraw/LDrawExport.h"
-#include "export/MapTable.h"
+#include "exchange/ldraw/MapTable.h"
 
 #include <gtest/gtest.h>
 #include <sstream>

@@ -1,6 +1,6 @@
 #include "base/FileNames.h"
 #include "cli/Cli.h"
-#include "export/MapTable.h"
+#include "exchange/ldraw/MapTable.h"
 
 #include <gtest/gtest.h>
 #include <sstream>

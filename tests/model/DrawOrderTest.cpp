@@ -1,5 +1,6 @@
 #include "model/DrawOrder.h"
 
+#include "CityModel.h"
 #include "LiteralDrawOrder.h"
 #include "model/DepthBox.h"
 #include "support/Bricks.h"
@@ -8,6 +9,7 @@
 #include <climits>
 #include <gtest/gtest.h>
 #include <random>
+#include <string>
 
 namespace {
 
@@ -238,5 +240,73 @@ TEST(DrawOrder, MatchesReferenceOnLargeStackedModel) {
         LiteralSortDrawOrder(expected, octant);
         SortDrawOrder(actual, octant);
         ASSERT_EQ(Ids(actual), Ids(expected));
+    }
+}
+
+namespace {
+// Models big enough that the sort's longest path gets its ground grid, each built to stress it:
+// a city, towers, bricks scattered on a lattice, piles where every brick shares one grid cell,
+// huge bricks spanning every cell, bricks of size 0, negative coordinates and identical boxes.
+TBrickVector LargeModel(const std::string& kind, std::mt19937& rng) {
+    auto pick = [&](int lo, int hi) { return int32_t(lo + int(rng() % unsigned(hi - lo + 1))); };
+    TBrickVector out;
+    if (kind == "city") {
+        out = MakeCity(1500);
+    } else if (kind == "towers") {
+        out = StackedModel(rng, 10, 13);
+    } else {
+        for (int i = 0; i < 1300; ++i) {
+            if (kind == "lattice")
+                out.push_back(Brick(pick(0, 60) * 20, pick(0, 60) * 20, pick(0, 30) * 8,
+                                    pick(1, 4) * 20, pick(1, 4) * 20, pick(1, 3) * 8));
+            else if (kind == "one cell")
+                out.push_back(Brick(0, 0, pick(0, 400) * 8, 20, 20, pick(1, 3) * 8));
+            else if (kind == "huge")
+                out.push_back(
+                    i % 25 == 0
+                        ? Brick(-100000, -100000, pick(0, 40) * 24, 200000, 200000, 8)
+                        : Brick(pick(0, 40) * 20, pick(0, 40) * 20, pick(0, 40) * 24, 40, 20, 24));
+            else if (kind == "size 0")
+                out.push_back(Brick(pick(0, 30) * 20, pick(0, 30) * 20, pick(0, 30) * 8, 0,
+                                    pick(0, 1) * 20, 0));
+            else if (kind == "negative")
+                out.push_back(Brick(pick(-40, 40) * 20 - 5, pick(-40, 40) * 20 - 5,
+                                    pick(-30, 30) * 8, 40, 40, 24));
+            else if (kind == "equal")
+                out.push_back(Brick(40, 40, 0, 40, 20, 24));
+        }
+    }
+    // A baseplate-sized plate under everything, half-way down a hand-made list.
+    if (kind == "city" || kind == "lattice")
+        out.insert(out.begin() + std::ptrdiff_t(out.size() / 2),
+                   Brick(-200, -200, -8, 2000, 2000, 8));
+    for (size_t i = 0; i < out.size(); ++i)
+        out[i]->Step = int32_t(i);
+    return out;
+}
+} // namespace
+
+// A list already in drawing order re-sorted for the same octant, as a refresh does, and for
+// another, as a turn of the view does, against the step-by-step order.
+TEST(DrawOrder, MatchesReferenceWhenResortingLargeModels) {
+    std::mt19937 rng(17);
+    for (std::string kind :
+         {"city", "towers", "lattice", "one cell", "huge", "size 0", "negative", "equal"}) {
+        TBrickVector model = LargeModel(kind, rng);
+        for (int saved = 0; saved < 8; ++saved) {
+            TBrickVector input;
+            InsertAllSorted(input, Copy(model), saved);
+            SortDrawOrder(input, saved);
+            for (int octant : {saved, (saved + 5) & 7}) {
+                if (octant != saved && saved % 2 == 1)
+                    continue;
+                SCOPED_TRACE(kind + ", saved for " + std::to_string(saved) + ", sorted for " +
+                             std::to_string(octant));
+                TBrickVector expected = Copy(input), actual = Copy(input);
+                LiteralSortDrawOrder(expected, octant);
+                SortDrawOrder(actual, octant);
+                ASSERT_EQ(Ids(actual), Ids(expected));
+            }
+        }
     }
 }

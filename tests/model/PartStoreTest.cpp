@@ -1,7 +1,7 @@
 // Names typed for a new part, and storing a definition: its file, the cache, the bricks.
 #include "model/PartStore.h"
 
-#include "../parts/PartTestSupport.h"
+#include "parts/PartTestSupport.h"
 #include "base/Error.h"
 #include "model/BlockList.h"
 #include "model/GeneralBlock.h"

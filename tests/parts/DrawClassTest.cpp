@@ -1,6 +1,6 @@
 #include "parts/DrawClass.h"
 
-#include "PartTestSupport.h"
+#include "parts/PartTestSupport.h"
 #include "base/Error.h"
 
 #include <gtest/gtest.h>

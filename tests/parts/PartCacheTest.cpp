@@ -1,4 +1,4 @@
-#include "PartTestSupport.h"
+#include "parts/PartTestSupport.h"
 #include "base/Error.h"
 #include "parts/DrawClass.h"
 

@@ -1,6 +1,6 @@
 #include "ShippedParts.h"
 
-#include "PartTestSupport.h"
+#include "parts/PartTestSupport.h"
 #include "base/Error.h"
 #include "parts/DrawClass.h"
 #include "raster/PictureFiles.h"

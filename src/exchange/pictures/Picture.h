@@ -3,9 +3,11 @@
 // size.
 
 #include "base/Geometry.h"
+#include "raster/PictureFiles.h"
 #include "render/Scene.h"
 
 #include <memory>
+#include <string>
 
 class TBitmap;
 class TBlockList;
@@ -23,3 +25,9 @@ struct TPictureFrame {
 std::unique_ptr<TBitmap> MakePicture(int variant, const TPictureFrame& frame,
                                      const TBitmap& viewPicture, TBlockList& model,
                                      TDrawContext& context, const TBackground& background);
+
+// Writes MakePicture's picture to the file in the format. Variant 0 of the whole view of 32 bits
+// per pixel is the view itself: its own rows are written, with no copy made.
+void WritePicture(int variant, const TPictureFrame& frame, const TBitmap& viewPicture,
+                  TBlockList& model, TDrawContext& context, const TBackground& background,
+                  const std::string& fileName, TPictureFormat format);

@@ -62,8 +62,8 @@ void SavePictureFile(int variant, const TPictureFrame& frame, const TBitmap& vie
     if (bytes > MaxPictureBytes)
         throw TError(TooLarge(width, height));
     try {
-        auto picture = MakePicture(variant, frame, viewPicture, model, context, background);
-        WritePictureFile(*picture, fileName, PictureFormatOfPath(fileName));
+        WritePicture(variant, frame, viewPicture, model, context, background, fileName,
+                     PictureFormatOfPath(fileName));
     } catch (const std::bad_alloc&) {
         throw TError(TooLarge(width, height));
     }

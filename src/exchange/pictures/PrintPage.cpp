@@ -70,12 +70,16 @@ TPrintPage PrintPageFor(int pageWidth, int pageHeight, int viewWidth, int offset
 }
 
 void RenderPrintBand(TBlockList& model, TDrawContext& context, const TPrintPage& page, int top,
-                     TBitmap& band) {
+                     TBitmap& band, TBitmap* scratch) {
     if (top % 2 != 0)
         throw TError("A printed band must start on an even row");
     int first = std::max(0, top - PrintBandMargin);
     int last = std::min(page.Height, top + band.Height() + PrintBandMargin);
-    TBitmap drawn(page.Width, last - first, TPixelFormat::pf32bit);
+    TBitmap own;
+    TBitmap& drawn = scratch ? *scratch : own;
+    // White fills all of it first, so nothing of an earlier band shows.
+    drawn.SetPixelFormat(TPixelFormat::pf32bit);
+    drawn.SetSize(page.Width, last - first);
     RenderPageRows(model, context, page, first, drawn);
     band.SetPixelFormat(TPixelFormat::pf32bit);
     band.SetSize(page.Width, band.Height());

@@ -26,6 +26,8 @@ constexpr int PrintBandMargin = 512;
 
 // Renders page rows top .. top + band height - 1 into band (32 bits, the page's width): white,
 // the margin outline, and the bricks through a drawing target. top must be even. The context's
-// view and stud metrics are as before afterwards, also when drawing fails.
+// view and stud metrics are as before afterwards, also when drawing fails. The band with its
+// margin rows is drawn into scratch when given, which a caller printing many bands keeps from
+// one to the next; otherwise into a bitmap of its own.
 void RenderPrintBand(TBlockList& model, TDrawContext& context, const TPrintPage& page, int top,
-                     TBitmap& band);
+                     TBitmap& band, TBitmap* scratch = nullptr);

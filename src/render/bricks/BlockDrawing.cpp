@@ -49,6 +49,36 @@ void DrawBoxOctant(const TBlock& brick, TDrawObject& target, int octant) {
     target.Polyline(verticalEdge, 1);
 }
 
+// Projected centres gathered and drawn a batch at a time, in the order added, so that the
+// per-stud work of the drawing target is paid once per batch.
+class TCentreBatch {
+public:
+    using TDrawAt = void(TDrawObject&, const TDrawContext&, const TPoint*, int);
+    TCentreBatch(TDrawObject& target, const TDrawContext& context, TDrawAt* drawAt)
+        : target(target), context(context), drawAt(drawAt) {}
+    TCentreBatch(const TCentreBatch&) = delete;
+    TCentreBatch& operator=(const TCentreBatch&) = delete;
+
+    void Add(TPoint centre) {
+        centres[count++] = centre;
+        if (count == Capacity)
+            Flush();
+    }
+    void Flush() {
+        if (count > 0)
+            drawAt(target, context, centres, count);
+        count = 0;
+    }
+
+private:
+    static constexpr int Capacity = 64;
+    TDrawObject& target;
+    const TDrawContext& context;
+    TDrawAt* drawAt;
+    TPoint centres[Capacity];
+    int count = 0;
+};
+
 } // namespace
 
 void TBlockDrawer::DrawOctant(TDrawObject& target, int octant) {
@@ -67,16 +97,17 @@ void TBlockDrawer::DrawStuds(TDrawObject& target) {
     // Back to front: i falls in octants 0 and 1, j rises in octants 0 and 3.
     bool iDown = octant <= 1;
     bool jUp = octant == 0 || octant == 3;
+    TCentreBatch batch(target, context, DrawStudsAt);
     for (int n = 0; n <= iLast - iFirst; ++n) {
         int i = iDown ? iLast - n : iFirst + n;
         int jFirst = 0, jLast = Brick.SY / 20 - 1;
         window.Rows(i, jFirst, jLast);
         for (int m = 0; m <= jLast - jFirst; ++m) {
             int j = jUp ? jFirst + m : jLast - m;
-            TPoint centre = ProjectPoint(context.View, baseX + 20.0 * i, baseY + 20.0 * j, z);
-            DrawStud(target, context, centre.X, centre.Y);
+            batch.Add(ProjectPoint(context.View, baseX + 20.0 * i, baseY + 20.0 * j, z));
         }
     }
+    batch.Flush();
 }
 
 void TBlockDrawer::DrawUnderside(TDrawObject& target) {
@@ -84,15 +115,15 @@ void TBlockDrawer::DrawUnderside(TDrawObject& target) {
     TStudWindow window = StudWindowFor(target, context, Brick, Brick.X, Brick.Y, Brick.Z, false);
     int iFirst = 1, iLast = Brick.SX / 20 - 1;
     window.Columns(iFirst, iLast);
+    TCentreBatch batch(target, context, DrawTubeRingsAt);
     for (int i = iFirst; i <= iLast; ++i) {
         int jFirst = 1, jLast = Brick.SY / 20 - 1;
         window.Rows(i, jFirst, jLast);
-        for (int j = jFirst; j <= jLast; ++j) {
-            TPoint centre = ProjectPoint(context.View, double(Brick.X) + 20.0 * i,
-                                         double(Brick.Y) + 20.0 * j, Brick.Z);
-            DrawTubeRing(target, context, centre.X, centre.Y);
-        }
+        for (int j = jFirst; j <= jLast; ++j)
+            batch.Add(ProjectPoint(context.View, double(Brick.X) + 20.0 * i,
+                                   double(Brick.Y) + 20.0 * j, Brick.Z));
     }
+    batch.Flush();
 }
 
 bool BrickHitTest(const TBlock& brick, const TDrawContext& context, int x, int y) {

@@ -38,13 +38,14 @@ void PrepareBrickPaint(const TBlock& brick, TCanvas& canvas, TDrawContext& conte
         return;
     const TDrawColours& colours = context.Colours;
     bool keepsEdge = brick.Colour == colours.ColourBlack || brick.Colour == colours.ColourBlue;
-    int32_t edge = ScaleColour(keepsEdge ? int32_t(canvas.Pen.Colour) : brick.Colour, 0.6f);
+    TScaleMemo& memo = context.ScaledColours;
+    int32_t edge = memo.Scale(keepsEdge ? int32_t(canvas.Pen.Colour) : brick.Colour, 0.6f);
     if (!brick.Selected)
         canvas.Pen.Colour = TColour(edge);
     int32_t brush = int32_t(canvas.Brush.Colour);
-    context.FaceColour1 = ScaleColour(brush, context.LightFactor[0]);
-    context.FaceColour2 = ScaleColour(brush, context.LightFactor[1]);
-    context.FaceColour3 = ScaleColour(brush, context.LightFactor[2]);
+    context.FaceColour1 = memo.Scale(brush, context.LightFactor[0]);
+    context.FaceColour2 = memo.Scale(brush, context.LightFactor[1]);
+    context.FaceColour3 = memo.Scale(brush, context.LightFactor[2]);
 }
 
 void DrawForOctant(TBlockDrawer& drawer, TDrawObject& target, int octant) {

@@ -1,0 +1,164 @@
+#include "exchange/ldraw/MapTable.h"
+#include "base/FileNames.h"
+#include "base/Text.h"
+#include "exchange/ldraw/LDrawExport.h"
+#include "exchange/ldraw/LDrawImport.h"
+#include "exchange/ldraw/LDrawMap.h"
+#include "model/Block.h"
+#include "model/BlockKinds.h"
+#include "model/BlockList.h"
+#include "parts/PartCache.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <set>
+
+namespace fs = std::filesystem;
+
+namespace {
+class ShippedLDrawMapTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ClearDrawClasses();
+        SetAppDir(TESSARYN_SHIPPED_DATA);
+        Map.Load();
+    }
+    void TearDown() override { ClearDrawClasses(); }
+
+    bool HasRowNamed(const std::string& part) const {
+        for (const TLDrawEntry& e : Map.Entries())
+            if (SameText(e.Record.PartName, part))
+                return true;
+        return false;
+    }
+
+    TLDrawMap Map{TESSARYN_SHIPPED_DATA};
+};
+
+std::vector<std::string> LinesOf(const fs::path& file) {
+    std::ifstream in(file);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(Trim(line));
+    return lines;
+}
+
+// Files of the shipped data with the given extension, in any folder below it.
+std::vector<fs::path> ShippedFiles(const std::string& extension) {
+    std::vector<fs::path> files;
+    for (const auto& entry : fs::recursive_directory_iterator(TESSARYN_SHIPPED_DATA))
+        if (entry.is_regular_file() && SameText(entry.path().extension().string(), extension))
+            files.push_back(entry.path());
+    return files;
+}
+} // namespace
+
+TEST_F(ShippedLDrawMapTest, EveryRowIsWellFormed) {
+    ASSERT_GT(Map.Entries().size(), 80u);
+    for (const TLDrawEntry& e : Map.Entries()) {
+        SCOPED_TRACE(e.Text);
+        EXPECT_EQ(FormatLDrawRecord(e.Record), e.Text);
+        EXPECT_TRUE(IsKindLetter(e.Record.Kind));
+        EXPECT_FALSE(e.Record.PartName.empty());
+        EXPECT_EQ(e.Record.Kind == 'G', !e.Record.DefFile.empty());
+    }
+}
+
+TEST_F(ShippedLDrawMapTest, EveryShippedGeneralBlockHasARow) {
+    int blocks = 0;
+    for (const fs::path& file : ShippedFiles(".dat")) {
+        if (file.parent_path().filename() != "parts")
+            continue;
+        for (const std::string& line : LinesOf(file)) {
+            if (line.size() < 3 || line.front() != '[' || line.back() != ']')
+                continue;
+            std::string part = line.substr(1, line.size() - 2);
+            auto block = CreateBrickFromKey("G " + file.filename().string() + ", " + part);
+            TLDrawOffsets o;
+            EXPECT_TRUE(Map.FindLDrawRecord(*block, o)) << part;
+            ++blocks;
+        }
+    }
+    EXPECT_GE(blocks, 6);
+}
+
+TEST_F(ShippedLDrawMapTest, EveryShippedIdentityHasARow) {
+    std::set<std::string> identities;
+    for (const fs::path& file : ShippedFiles(".ini"))
+        for (const std::string& line : LinesOf(file))
+            if (size_t bar = line.find('|'); bar != std::string::npos)
+                identities.insert(Trim(line.substr(bar + 1)));
+    for (const fs::path& file : ShippedFiles(".lgo")) {
+        TBlockList model;
+        model.LoadFromFile(file.string());
+        for (const auto& brick : model.Items())
+            if (!brick->PartID.empty())
+                identities.insert(brick->PartID);
+    }
+    for (const std::string& id : identities)
+        EXPECT_TRUE(HasRowNamed(id)) << id;
+}
+
+TEST_F(ShippedLDrawMapTest, EveryRowReadsBackWhatItWrites) {
+    // A copy of the table, so that no row the export might add reaches the shipped file.
+    TTempFolder folder;
+    fs::copy_file(Map.FileName(), folder.Dir() + "ts2ld.lst");
+    TLDrawMap map(folder.Dir());
+    std::set<std::string> seen;
+    for (const TLDrawEntry& e : Map.Entries()) {
+        const TLDrawRecord& r = e.Record;
+        // Only the first row of a part is used when reading.
+        if (!seen.insert(LowerCase(r.PartName)).second)
+            continue;
+        SCOPED_TRACE(e.Text);
+        std::string key = r.Kind == 'G' ? "G " + r.DefFile + ", " + r.DefPart
+                          : r.RotOffset % 2
+                              ? std::string(1, r.Kind) + std::to_string(r.SizeB) + "x" +
+                                    std::to_string(r.SizeA) + "x" + std::to_string(r.Plates)
+                              : std::string(1, r.Kind) + std::to_string(r.SizeA) + "x" +
+                                    std::to_string(r.SizeB) + "x" + std::to_string(r.Plates);
+        for (int turn = 0; turn < 4; ++turn) {
+            std::unique_ptr<TBlock> brick = CreateBrickFromKey(key);
+            ASSERT_TRUE(brick);
+            for (int i = 0; i < turn; ++i)
+                brick->Rotate();
+            brick->X = 40, brick->Y = -60, brick->Z = 16;
+            brick->Studs = r.HasStuds == 1;
+            brick->PartID = r.PartName;
+            SaveLDrawFile(folder.Dir() + "row.dat", {brick.get()}, map);
+            std::vector<std::unique_ptr<TBlock>> back;
+            ImportLDraw(folder.Dir() + "row.dat", map,
+                        [&back](std::unique_ptr<TBlock> b) { back.push_back(std::move(b)); });
+            ASSERT_EQ(back.size(), 1u)
+                << "turn " << turn << ": " << TTempFolder::Read(folder.File("row.dat"));
+            const TBlock& got = *back[0];
+            EXPECT_EQ(got.Kind, brick->Kind);
+            if (brick->Kind != 'R') // a round brick does not turn
+                EXPECT_EQ(got.Turn, brick->Turn) << "turn " << turn;
+            EXPECT_EQ(got.X, brick->X) << "turn " << turn;
+            EXPECT_EQ(got.Y, brick->Y) << "turn " << turn;
+            EXPECT_EQ(got.Z, brick->Z) << "turn " << turn;
+            EXPECT_EQ(got.SX, brick->SX) << "turn " << turn;
+            EXPECT_EQ(got.SY, brick->SY) << "turn " << turn;
+            EXPECT_EQ(got.SZ, brick->SZ) << "turn " << turn;
+            EXPECT_EQ(got.Variant, brick->Variant) << "turn " << turn;
+        }
+    }
+}
+
+TEST_F(ShippedLDrawMapTest, ARealModelReadsItsMappedPartsAndSkipsTheRest) {
+    std::vector<std::unique_ptr<TBlock>> bricks;
+    ImportLDraw(std::string(TESSARYN_TEST_DATA) + "ldraw/car.dat", Map,
+                [&bricks](std::unique_ptr<TBlock> b) { bricks.push_back(std::move(b)); });
+    // 54 of its 61 part lines name parts the table knows; the four tyres go with their wheels,
+    // the two sideways headlights are no quarter turn and the steering wheel has no row.
+    ASSERT_EQ(bricks.size(), 54u);
+    int wheels = 0, plates = 0;
+    for (const auto& b : bricks) {
+        wheels += b->Kind == 'O';
+        plates += b->Kind == 'B' && b->SZ == 8;
+    }
+    EXPECT_EQ(wheels, 4);
+    EXPECT_EQ(plates, 35);
+}

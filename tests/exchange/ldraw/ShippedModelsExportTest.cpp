@@ -1,0 +1,40 @@
+#include "exchange/ldraw/MapTable.h"
+#include "base/FileNames.h"
+#include "exchange/LoadModel.h"
+#include "exchange/ldraw/LDrawExport.h"
+#include "exchange/ldraw/LDrawExportReport.h"
+#include "parts/PartCache.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+// A real LDraw viewer must show the same sample model: every brick goes out on a real part.
+TEST(ShippedModelsExport, EveryBrickOfEverySampleHasAnLDrawPart) {
+    ClearDrawClasses();
+    const std::string saved = AppDir();
+    SetAppDir(TESSARYN_SHIPPED_DATA);
+    TTempFolder folder;
+    fs::copy_file(std::string(TESSARYN_SHIPPED_DATA) + "ts2ld.lst", folder.Dir() + "ts2ld.lst");
+    TLDrawMap map(folder.Dir());
+    int models = 0;
+    for (const auto& entry :
+         fs::directory_iterator(std::string(TESSARYN_SHIPPED_DATA) + "Models")) {
+        if (entry.path().extension() != ".lgo")
+            continue;
+        ++models;
+        TBlockList model;
+        LoadModel(model, entry.path().string(), LoadWhole);
+        std::vector<TBlock*> bricks;
+        for (const auto& brick : model.Items())
+            bricks.push_back(brick.get());
+        TLDrawExportReport report;
+        SaveLDrawFile(folder.Dir() + "out.dat", bricks, map, &report);
+        EXPECT_EQ(report.Bricks, model.Count());
+        EXPECT_EQ(report.LeftOut(), 0) << entry.path() << ": " << ExportReportMessage(report);
+    }
+    EXPECT_GE(models, 4);
+    ClearDrawClasses();
+    SetAppDir(saved);
+}

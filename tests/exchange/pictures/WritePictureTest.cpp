@@ -1,0 +1,62 @@
+// Writing the whole view as it lies must give the file of the picture copied from it first, for
+// every bit depth and format.
+
+#include "base/FileIO.h"
+#include "exchange/pictures/Picture.h"
+#include "model/BlockList.h"
+#include "raster/Bitmap.h"
+#include "render/RenderTestSupport.h"
+#include "render/Scene.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Shaded, studded, round and transparent bricks on a coloured ground, seen at an angle: every
+// kind of pixel the view can hold.
+struct WritePictureTest : ::testing::Test {
+    TTempFolder folder;
+    TDrawContext context;
+    TBlockList model;
+    TBackground background{0x203040, nullptr};
+
+    void SetUp() override {
+        SetView(context, 60, 30, 1.5f, 150, 120);
+        context.Shading = true;
+        model.Add(MakeBrick('B', -80, -80, -8, 160, 160, 8, 0x808080, true));
+        model.Add(MakeBrick('B', -40, -20, 0, 80, 40, 24, 0x2060C0, true));
+        model.Add(MakeBrick('R', 0, 20, 0, 40, 40, 24, 0x10B040, true));
+        model.Add(MakeBrick('B', -20, -40, 24, 40, 20, 24, 0xF0C010, true)).Transparent = true;
+    }
+
+    // The file of the whole view as seen, written as it lies or copied first.
+    std::string Written(const TBitmap& view, TPictureFormat format, bool direct) {
+        std::string name = folder.File(direct ? "direct" : "made");
+        TPictureFrame whole{0, 0, view.Width(), view.Height()};
+        if (direct)
+            WritePicture(0, whole, view, model, context, background, name, format);
+        else
+            WritePictureFile(*MakePicture(0, whole, view, model, context, background), name,
+                             format);
+        return ReadWholeFile(name);
+    }
+};
+
+const TPixelFormat Formats[] = {TPixelFormat::pf8bit,  TPixelFormat::pf15bit,
+                                TPixelFormat::pf16bit, TPixelFormat::pf24bit,
+                                TPixelFormat::pf32bit, TPixelFormat::pfDevice};
+const TPictureFormat Files[] = {TPictureFormat::Bmp, TPictureFormat::Png, TPictureFormat::Jpeg};
+
+} // namespace
+
+TEST_F(WritePictureTest, TheWholeViewWrittenAsItLiesEqualsItsCopy) {
+    for (bool antiAliased : {false, true})
+        for (TPixelFormat format : Formats) {
+            TBitmap view(301, 233, format);
+            PaintFrame(model, view, context, background, antiAliased);
+            for (TPictureFormat file : Files)
+                EXPECT_EQ(Written(view, file, true), Written(view, file, false))
+                    << int(format) << " " << int(file) << " " << antiAliased;
+        }
+}

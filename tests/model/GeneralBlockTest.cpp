@@ -1,0 +1,88 @@
+#include "model/GeneralBlock.h"
+
+#include "parts/PartTestSupport.h"
+#include "base/Error.h"
+#include "model/Block.h"
+#include "parts/DrawClass.h"
+
+#include <gtest/gtest.h>
+
+class GeneralBlockTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ClearDrawClasses();
+        SetAppDir(TESSARYN_SHIPPED_DATA);
+    }
+    void TearDown() override { ClearDrawClasses(); }
+};
+
+TEST_F(GeneralBlockTest, TextFormBindsTheCachedDefinition) {
+    auto arch = CreateFromString("G:20:40:8:0:0:0:255:1:0:1:0:parts.dat:arch1x4:3:x:2");
+    ASSERT_NE(arch->Definition, nullptr);
+    EXPECT_EQ(arch->Kind, 'G');
+    EXPECT_EQ(arch->Definition, &GetDrawClass("parts.dat", "arch1x4"));
+    // Turned once: the sizes come from the box swapped.
+    EXPECT_EQ(arch->SX, 80);
+    EXPECT_EQ(arch->SY, 20);
+    EXPECT_EQ(arch->SZ, 24);
+    EXPECT_EQ(arch->SaveToString(), "G:20:40:8:80:20:24:255:1:0:1:0:parts.dat:arch1x4:3:x:2");
+
+    auto shouted = CreateFromString("G:0:0:0:0:0:0:0:0:0:0:0:PARTS.DAT:ARCH1X4:0::0");
+    EXPECT_EQ(shouted->Definition, arch->Definition);
+    EXPECT_EQ(shouted->SaveToString(), "G:0:0:0:20:80:24:0:0:0:0:0:parts.dat:arch1x4:0::0");
+
+    auto copy = Clone(*arch);
+    EXPECT_EQ(copy->Definition, arch->Definition);
+    EXPECT_EQ(copy->SaveToString(), "G:20:40:8:80:20:24:255:1:0:1:0:parts.dat:arch1x4:0:x:2");
+}
+
+TEST_F(GeneralBlockTest, MissingPartsRaiseThePartFileMessages) {
+    EXPECT_EQ(
+        MessageOf([] { CreateFromString("G:0:0:0:0:0:0:0:0:0:0:0:parts.dat:nope.DAT:0::0"); }),
+        "Could not find part nope in file parts.dat");
+    EXPECT_EQ(MessageOf([] { CreateBrickFromKey("Gnone.dat,stdblock"); }),
+              "Could not find part/file stdblock/none.dat");
+    auto key = CreateBrickFromKey("Gparts.dat, cone1x1|3942");
+    ASSERT_TRUE(key);
+    EXPECT_EQ(key->PartID, "3942");
+    EXPECT_EQ(key->SX, 20);
+}
+
+TEST_F(GeneralBlockTest, TurningAppliesTheOffsetsAndFourTurnsComeBack) {
+    auto arch = CreateBrickFromKey("Gparts.dat,arch1x4");
+    arch->X = 100;
+    arch->Y = 200;
+    arch->Rotate();
+    EXPECT_EQ(arch->X, 80); // RotOffsets of turn 0 are (-1, 1)
+    EXPECT_EQ(arch->Y, 220);
+    EXPECT_EQ(arch->Turn, 1);
+    EXPECT_EQ(arch->SX, 80);
+    EXPECT_EQ(arch->SY, 20);
+    for (int i = 0; i < 3; ++i)
+        arch->Rotate();
+    EXPECT_EQ(arch->X, 100);
+    EXPECT_EQ(arch->Y, 200);
+    EXPECT_EQ(arch->Turn, 0);
+    EXPECT_EQ(arch->SX, 20);
+}
+
+TEST(TurnTransform, KeepsPointsInsideTheTurnedBox) {
+    const int32_t bbx = 20, bby = 80;
+    TPoint3 p{5, 70, 3};
+    EXPECT_EQ(TurnPartPoint(p, 0, bbx, bby), (TPoint3{5, 70, 3}));
+    EXPECT_EQ(TurnPartPoint(p, 1, bbx, bby), (TPoint3{70, 15, 3}));
+    EXPECT_EQ(TurnPartPoint(p, 2, bbx, bby), (TPoint3{15, 10, 3}));
+    EXPECT_EQ(TurnPartPoint(p, 3, bbx, bby), (TPoint3{10, 5, 3}));
+    EXPECT_EQ(TurnPartPoint(p, 7, bbx, bby), TurnPartPoint(p, 3, bbx, bby));
+    EXPECT_EQ(TurnPartPoint(p, -1, bbx, bby), TurnPartPoint(p, 3, bbx, bby));
+    // Corners of the part land on corners of the turned box (SX = BBY, SY = BBX when odd).
+    for (int t = 0; t < 4; ++t) {
+        TPoint3 q = TurnPartPoint({bbx, bby, 0}, t, bbx, bby);
+        int32_t sx = t % 2 ? bby : bbx, sy = t % 2 ? bbx : bby;
+        EXPECT_TRUE((q.X == 0 || q.X == sx) && (q.Y == 0 || q.Y == sy)) << t;
+    }
+    EXPECT_EQ(LocalOctant(0, 1), 1);
+    EXPECT_EQ(LocalOctant(3, 2), 1);
+    EXPECT_EQ(LocalOctant(6, 3), 5);
+    EXPECT_EQ(LocalOctant(4, 0), 4);
+}

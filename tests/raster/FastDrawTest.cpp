@@ -1,0 +1,245 @@
+#include "raster/FastDraw.h"
+
+#include "raster/Bitmap.h"
+#include "raster/Canvas.h"
+#include "raster/DrawObject.h"
+#include "raster/RasterTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr TColour Pen = RGB(255, 0, 0);
+constexpr TColour Brush = RGB(0, 0, 255);
+const std::map<TColour, char> Legend = {{0, '.'}, {Pen, 'P'}, {Brush, 'B'}};
+
+struct Surface32 {
+    TBitmap bitmap{10, 8};
+    TFastDraw32 surface{bitmap};
+    Surface32() {
+        bitmap.Canvas().Pen.Colour = Pen;
+        bitmap.Canvas().Brush.Colour = Brush;
+    }
+};
+
+} // namespace
+
+TEST(FastDraw, PrepareExcludesColumnZeroRowZeroAndTheBottomRow) {
+    Surface32 s;
+    EXPECT_EQ(s.surface.ClipRect, (TRect{1, 1, 9, 6}));
+    EXPECT_EQ(s.surface.RowStep, 10);
+    EXPECT_EQ(s.surface.ScanLines.size(), 8u);
+
+    s.surface.Rectangle(-100, -100, 100, 100);
+    EXPECT_EQ(Picture(s.bitmap, Legend), (std::vector<std::string>{
+                                             "..........",
+                                             ".BBBBBBBBB",
+                                             ".BBBBBBBBB",
+                                             ".BBBBBBBBB",
+                                             ".BBBBBBBBB",
+                                             ".BBBBBBBBB",
+                                             ".BBBBBBBBB",
+                                             "..........",
+                                         }));
+}
+
+TEST(FastDraw, LineMinorAxisStepsOnlyAboveZeroAndWalksFromTheStart) {
+    Surface32 s;
+    s.surface.DrawLine({1, 1}, {5, 3});
+    s.bitmap.Canvas().Pen.Colour = Brush;
+    s.surface.DrawLine({5, 3}, {1, 5});
+    EXPECT_EQ(Picture(s.bitmap, Legend), (std::vector<std::string>{
+                                             "..........",
+                                             ".PP.......",
+                                             "...PP.....",
+                                             "....BB....",
+                                             "..BB......",
+                                             ".B........",
+                                             "..........",
+                                             "..........",
+                                         }));
+}
+
+TEST(FastDraw, LinesClipWithTheFloorOfTheOriginalSlope) {
+    Surface32 s;
+    // Left end moves to (1, 3): floor(4/8 * 4 + 1).
+    s.surface.DrawLine({-3, 1}, {5, 5});
+    // Left end moves to (1, 2): floor(-3/8 * 3 + 4) = floor(2.875).
+    s.bitmap.Canvas().Pen.Colour = Brush;
+    s.surface.DrawLine({-2, 4}, {6, 1});
+    EXPECT_EQ(Picture(s.bitmap, Legend), (std::vector<std::string>{
+                                             "..........",
+                                             "....BBB...",
+                                             ".BBB......",
+                                             ".PP.......",
+                                             "...PP.....",
+                                             ".....P....",
+                                             "..........",
+                                             "..........",
+                                         }));
+}
+
+TEST(FastDraw, LinesOnTheExcludedEdgesDrawNothing) {
+    Surface32 s;
+    s.surface.DrawLine({2, 0}, {8, 0});
+    s.surface.DrawLine({2, 7}, {8, 7});
+    s.surface.DrawLine({0, 1}, {0, 6});
+    s.surface.DrawLine({-5, -5}, {-1, 20});
+    s.surface.DrawLine({9, 1}, {9, 6});
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 10; ++x)
+            EXPECT_EQ(s.bitmap.Pixel(x, y), x == 9 && y >= 1 && y <= 6 ? Pen : 0) << x << "," << y;
+}
+
+TEST(FastDraw, ClippedEndOutsideTheBitmapIsNeverWritten) {
+    // The end point comes out at (-2, 14) after clipping; only (1, 14) lies inside.
+    TBitmap bitmap(20, 16);
+    TFastDraw32 surface(bitmap);
+    bitmap.Canvas().Pen.Colour = Pen;
+    surface.Line(-29, 12, 12, 15);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 20; ++x)
+            EXPECT_EQ(bitmap.Pixel(x, y), x == 1 && y == 14 ? Pen : 0) << x << "," << y;
+    EXPECT_EQ(bitmap.Canvas().PenPos, (TPoint{-2, 14}));
+}
+
+TEST(FastDraw, PolygonFillsByTheEdgeTableAndOutlinesInThePen) {
+    Surface32 s;
+    const TPoint triangle[] = {{2, 1}, {7, 1}, {2, 6}};
+    s.surface.Polygon(triangle, 2);
+    EXPECT_EQ(Picture(s.bitmap, Legend), (std::vector<std::string>{
+                                             "..........",
+                                             "..PPPPPP..",
+                                             "..PBBBP...",
+                                             "..PBBP....",
+                                             "..PBP.....",
+                                             "..PP......",
+                                             "..P.......",
+                                             "..........",
+                                         }));
+    EXPECT_EQ(s.bitmap.Canvas().PenPos, (TPoint{2, 6}));
+}
+
+TEST(FastDraw, PolygonStraddlingTheTopStartsWithInterpolatedEdges) {
+    Surface32 s;
+    s.bitmap.Canvas().Pen.Colour = Brush;
+    const TPoint triangle[] = {{4, -4}, {8, 4}, {0, 4}};
+    s.surface.Polygon(triangle, 2);
+    EXPECT_EQ(Picture(s.bitmap, Legend), (std::vector<std::string>{
+                                             "..........",
+                                             ".BBBBBB...",
+                                             ".BBBBBBB..",
+                                             ".BBBBBBB..",
+                                             ".BBBBBBBB.",
+                                             "..........",
+                                             "..........",
+                                             "..........",
+                                         }));
+}
+
+TEST(FastDraw, PolygonEdgeCases) {
+    Surface32 s;
+    const TPoint above[] = {{1, -9}, {8, -9}, {5, -2}};
+    s.surface.Polygon(above, 2);
+    const TPoint far[] = {{-2000000000, -2000000000}, {2000000000, 5}, {3, 2000000000}};
+    s.bitmap.Canvas().Brush.Style = TBrushStyle::bsClear;
+    s.surface.Polygon(far, 2);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 10; ++x)
+            EXPECT_EQ(s.bitmap.Pixel(x, y), 0u) << x << "," << y;
+
+    // Two points: only the outline, there and back.
+    s.bitmap.Canvas().Brush.Style = TBrushStyle::bsSolid;
+    const TPoint pair[] = {{2, 2}, {4, 2}};
+    s.surface.Polygon(pair, 1);
+    EXPECT_EQ(s.bitmap.Pixel(3, 2), Pen);
+    EXPECT_EQ(s.bitmap.Canvas().PenPos, (TPoint{4, 2}));
+
+    // A polygon with a zero-height part and repeated points fills like the plain one.
+    Surface32 plain, repeated;
+    const TPoint square[] = {{2, 2}, {6, 2}, {6, 5}, {2, 5}};
+    const TPoint squareRepeated[] = {{2, 2}, {4, 2}, {4, 2}, {6, 2}, {6, 5}, {2, 5}, {2, 5}};
+    plain.surface.Polygon(square, 3);
+    repeated.surface.Polygon(squareRepeated, 6);
+    EXPECT_EQ(Picture(plain.bitmap, Legend), Picture(repeated.bitmap, Legend));
+}
+
+TEST(FastDraw, PolylineAndPenPosition) {
+    Surface32 s;
+    const TPoint single[] = {{3, 3}};
+    s.surface.Polyline(single, 0);
+    EXPECT_EQ(s.bitmap.Pixel(3, 3), 0u);
+    EXPECT_EQ(s.bitmap.Canvas().PenPos, (TPoint{3, 3}));
+
+    s.surface.Line(2, 2, 20, 2);
+    EXPECT_EQ(s.bitmap.Canvas().PenPos, (TPoint{9, 2}));
+    EXPECT_EQ(s.bitmap.Pixel(9, 2), Pen);
+
+    s.surface.MoveTo(1, 5);
+    s.surface.LineTo(3, 5);
+    EXPECT_EQ(s.bitmap.Pixel(1, 5), Pen);
+    EXPECT_EQ(s.bitmap.Pixel(3, 5), Pen);
+    EXPECT_EQ(s.bitmap.Canvas().PenPos, (TPoint{3, 5}));
+}
+
+TEST(DrawObject, PicksTheSurfaceByPixelFormat) {
+    const auto kind = [](TPixelFormat format) -> std::string {
+        TBitmap bitmap(4, 4, format);
+        const TDrawObject target = TDrawObject::CreateFromBitmap(bitmap);
+        TFastDraw* surface = target.FastSurface();
+        if (!surface)
+            return "canvas";
+        if (dynamic_cast<TFastDraw32*>(surface))
+            return "32";
+        if (dynamic_cast<TFastDraw24*>(surface))
+            return "24";
+        return surface->Is565 ? "565" : "555";
+    };
+    EXPECT_EQ(kind(TPixelFormat::pf8bit), "canvas");
+    EXPECT_EQ(kind(TPixelFormat::pf15bit), "555");
+    EXPECT_EQ(kind(TPixelFormat::pf16bit), "565");
+    EXPECT_EQ(kind(TPixelFormat::pf24bit), "24");
+    EXPECT_EQ(kind(TPixelFormat::pf32bit), "32");
+    EXPECT_EQ(kind(TPixelFormat::pfDevice), "canvas");
+}
+
+TEST(DrawObject, RoutesLinesAndPolygonsToTheSurface) {
+    TBitmap bitmap(10, 8);
+    TDrawObject target = TDrawObject::CreateFromBitmap(bitmap);
+    target.Canvas().Pen.Colour = Pen;
+    target.Canvas().Brush.Colour = Brush;
+    target.Rectangle(0, 0, 9, 7);
+    // The surface never writes row 0; the canvas would have.
+    EXPECT_EQ(bitmap.Pixel(0, 0), 0u);
+    EXPECT_EQ(bitmap.Pixel(1, 1), Brush);
+    EXPECT_EQ(bitmap.Pixel(9, 3), Pen);
+    target.Line(1, 3, 1, 3);
+    EXPECT_EQ(target.Canvas().PenPos, (TPoint{1, 3}));
+
+    TDrawObject canvasTarget(bitmap.Canvas());
+    EXPECT_EQ(canvasTarget.FastSurface(), nullptr);
+    canvasTarget.Line(0, 0, 3, 0);
+    EXPECT_EQ(bitmap.Pixel(0, 0), Pen);
+}
+
+TEST(FastDraw, EveryPixelFormatDrawsTheSamePixels) {
+    const TPoint shape[] = {{4, -4}, {12, 3}, {7, 9}, {-2, 5}, {3, 3}};
+    std::vector<std::string> expected;
+    for (TPixelFormat format : {TPixelFormat::pf32bit, TPixelFormat::pf24bit, TPixelFormat::pf16bit,
+                                TPixelFormat::pf15bit}) {
+        // Odd widths pad the rows of the narrower formats.
+        TBitmap bitmap(11, 9, format);
+        TDrawObject target = TDrawObject::CreateFromBitmap(bitmap);
+        target.Canvas().Pen.Colour = Pen;
+        target.Canvas().Brush.Colour = Brush;
+        target.Polygon(shape, 4);
+        target.Line(0, 8, 10, 2);
+        const auto picture = Picture(bitmap, Legend);
+        if (expected.empty())
+            expected = picture;
+        EXPECT_EQ(picture, expected) << int(format);
+    }
+    TBitmap bitmap24(5, 3, TPixelFormat::pf24bit), bitmap16(3, 3, TPixelFormat::pf16bit);
+    EXPECT_EQ(TFastDraw24(bitmap24).RowStep, 16);
+    EXPECT_EQ(TFastDraw15(bitmap16, true).RowStep, 4);
+}

@@ -1,0 +1,236 @@
+// The surfaces' shortcuts for primitives wholly inside the clip rectangle against the general
+// clipping routines: the same operations on two surfaces, one with the shortcuts switched off,
+// must leave the same bytes and the same pen position.
+
+#include "raster/Bitmap.h"
+#include "raster/Canvas.h"
+#include "raster/FastDraw.h"
+#include "raster/LineStamp.h"
+
+#include <cstring>
+#include <gtest/gtest.h>
+#include <memory>
+#include <random>
+#include <vector>
+
+namespace {
+
+constexpr TPixelFormat FastFormats[] = {TPixelFormat::pf15bit, TPixelFormat::pf16bit,
+                                        TPixelFormat::pf24bit, TPixelFormat::pf32bit};
+
+std::unique_ptr<TFastDraw> SurfaceFor(TBitmap& bitmap) {
+    switch (bitmap.PixelFormat()) {
+    case TPixelFormat::pf15bit:
+        return std::make_unique<TFastDraw15>(bitmap, false);
+    case TPixelFormat::pf16bit:
+        return std::make_unique<TFastDraw15>(bitmap, true);
+    case TPixelFormat::pf24bit:
+        return std::make_unique<TFastDraw24>(bitmap);
+    default:
+        return std::make_unique<TFastDraw32>(bitmap);
+    }
+}
+
+bool SameBytes(const TBitmap& a, const TBitmap& b) {
+    return std::memcmp(a.ScanLine(0), b.ScanLine(0), std::size_t(a.Pitch()) * a.Height()) == 0;
+}
+
+// Random bytes, so that blending shows every write.
+void Scramble(TBitmap& bitmap, std::mt19937& random) {
+    for (int y = 0; y < bitmap.Height(); ++y)
+        for (int i = 0; i < bitmap.Pitch(); ++i)
+            bitmap.ScanLine(y)[i] = uint8_t(random());
+}
+
+// A point near a centre: mostly within a few pixels, sometimes across the bitmap or far off.
+TPoint Near(std::mt19937& random, TPoint centre, int spread, int width, int height) {
+    switch (random() % 16) {
+    case 0:
+        return {int(random() % unsigned(3 * width)) - width,
+                int(random() % unsigned(3 * height)) - height};
+    case 1:
+        return {int(random() % 200001) - 100000, int(random() % 200001) - 100000};
+    default:
+        return {centre.X + int(random() % unsigned(2 * spread + 1)) - spread,
+                centre.Y + int(random() % unsigned(2 * spread + 1)) - spread};
+    }
+}
+
+// Two identical bitmaps, the second drawn with the shortcuts off.
+struct TPair {
+    TBitmap Fast, General;
+    std::unique_ptr<TFastDraw> FastSurface, GeneralSurface;
+
+    TPair(int width, int height, TPixelFormat format, std::mt19937& random)
+        : Fast(width, height, format), General(width, height, format) {
+        Scramble(Fast, random);
+        General.Assign(Fast);
+        FastSurface = SurfaceFor(Fast);
+        GeneralSurface = SurfaceFor(General);
+        GeneralSurface->InsideShortcuts = false;
+    }
+
+    template <class Op> void Both(TColour pen, TColour brush, TBrushStyle style, Op op) {
+        for (TBitmap* b : {&Fast, &General}) {
+            b->Canvas().Pen.Colour = pen;
+            b->Canvas().Brush.Colour = brush;
+            b->Canvas().Brush.Style = style;
+        }
+        op(*FastSurface);
+        op(*GeneralSurface);
+    }
+};
+
+} // namespace
+
+TEST(RasterShortcuts, RandomPrimitivesWriteWhatTheGeneralRoutinesWrite) {
+    std::mt19937 random(20261206);
+    const TBrushStyle styles[] = {TBrushStyle::bsSolid, TBrushStyle::bsClear,
+                                  TBrushStyle::bsDiagCross};
+    for (TPixelFormat format : FastFormats)
+        for (int size : {3, 9, 40}) {
+            const int width = size + 7, height = size;
+            TPair pair(width, height, format, random);
+            for (int round = 0; round < 1500; ++round) {
+                const TColour pen = TColour(random() & 0xFFFFFF);
+                const TColour brush = TColour(random() & 0xFFFFFF);
+                const TBrushStyle style = styles[random() % 3];
+                const TPoint centre{int(random() % unsigned(width)),
+                                    int(random() % unsigned(height))};
+                const int spread = 1 + int(random() % unsigned(size));
+                // Up to 20 points crosses the limit of the small-polygon shortcut.
+                std::vector<TPoint> points(random() % 21);
+                for (TPoint& p : points)
+                    p = Near(random, centre, spread, width, height);
+                // Repeated and lined-up points: spikes, flat edges, zero area.
+                if (points.size() > 3 && random() % 4 == 0)
+                    points[random() % points.size()] = points[random() % points.size()];
+                if (points.size() > 3 && random() % 4 == 0)
+                    for (TPoint& p : points)
+                        p.Y = random() % 2 ? centre.Y : p.Y;
+                const int high = int(points.size()) - 1;
+                const TPoint origin = Near(random, {0, 0}, size, width, height);
+                pair.Both(pen, brush, style, [&](TFastDraw& s) {
+                    switch (round % 5) {
+                    case 0:
+                    case 1:
+                        s.Polygon(points.data(), high);
+                        break;
+                    case 2:
+                        s.Polyline(points.data(), high);
+                        break;
+                    case 3:
+                        s.PolygonOutline(points.data(), high);
+                        break;
+                    default:
+                        s.PolylineAt(points.data(), high, origin);
+                        break;
+                    }
+                });
+                ASSERT_TRUE(SameBytes(pair.Fast, pair.General))
+                    << "format " << int(format) << " size " << size << " round " << round;
+                ASSERT_EQ(pair.Fast.Canvas().PenPos, pair.General.Canvas().PenPos);
+            }
+        }
+}
+
+// A stamp is replayed at many places, partly off the clip rectangle too, and re-recorded when
+// the shape changes; blending shows a pixel written twice by neighbouring segments.
+TEST(RasterShortcuts, StampedShapesMatchTheirPolylines) {
+    std::mt19937 random(7);
+    for (TPixelFormat format : FastFormats)
+        for (TBrushStyle style : {TBrushStyle::bsSolid, TBrushStyle::bsDiagCross}) {
+            TPair pair(37, 23, format, random);
+            // The last Polygon chooses whether lines blend.
+            const TPoint dot[3] = {{-5, -5}, {-5, -5}, {-5, -5}};
+            pair.Both(0, 0, style, [&](TFastDraw& s) { s.Polygon(dot, 2); });
+            for (int shape = 0; shape < 30; ++shape) {
+                const int a = int(random() % 7), b = int(random() % 5), c = a / 2, d = b / 2;
+                const int ux = int(random() % 3) - 1, uy = -int(random() % 4);
+                const TPoint stud[14] = {{-a + ux, d + uy},
+                                         {-a + ux, -d + uy},
+                                         {-c + ux, -b + uy},
+                                         {c + ux, -b + uy},
+                                         {a + ux, -d + uy},
+                                         {a + ux, d + uy},
+                                         {c + ux, b + uy},
+                                         {-c + ux, b + uy},
+                                         {-a + ux, d + uy},
+                                         {-a, d},
+                                         {-c, b},
+                                         {c, b},
+                                         {a, d},
+                                         {a + ux, d + uy}};
+                for (int i = 0; i < 40; ++i) {
+                    const TPoint at{int(random() % 45) - 4, int(random() % 31) - 4};
+                    pair.Both(TColour(random() & 0xFFFFFF), 0, style,
+                              [&](TFastDraw& s) { s.PolylineAt(stud, 13, at); });
+                    ASSERT_TRUE(SameBytes(pair.Fast, pair.General)) << shape << " " << i;
+                    ASSERT_EQ(pair.Fast.Canvas().PenPos, pair.General.Canvas().PenPos);
+                }
+            }
+        }
+}
+
+// A batch of origins, some putting the shape across the bitmap's edges or far off, drawn in one
+// call, against one PolylineAt each through the general routines.
+TEST(RasterShortcuts, BatchesOfStampsMatchSinglePolylines) {
+    std::mt19937 random(11);
+    const TPoint ring[9] = {{-3, 1}, {-3, -1}, {-1, -2}, {1, -2}, {3, -1},
+                            {3, 1},  {1, 2},   {-1, 2},  {-3, 1}};
+    for (TPixelFormat format : FastFormats)
+        for (TBrushStyle style : {TBrushStyle::bsSolid, TBrushStyle::bsDiagCross}) {
+            TPair pair(41, 29, format, random);
+            const TPoint dot[3] = {{-9, -9}, {-9, -9}, {-9, -9}};
+            pair.Both(0, 0, style, [&](TFastDraw& s) { s.Polygon(dot, 2); });
+            for (int round = 0; round < 40; ++round) {
+                std::vector<TPoint> origins(random() % 70);
+                for (TPoint& o : origins)
+                    o = random() % 8 == 0 ? TPoint{int(random() % 2000) - 1000, -500}
+                                          : TPoint{int(random() % 49) - 4, int(random() % 37) - 4};
+                pair.Fast.Canvas().Pen.Colour = pair.General.Canvas().Pen.Colour =
+                    TColour(random() & 0xFFFFFF);
+                pair.FastSurface->PolylineAtEach(ring, 8, origins.data(), int(origins.size()));
+                for (TPoint o : origins)
+                    pair.GeneralSurface->PolylineAt(ring, 8, o);
+                ASSERT_TRUE(SameBytes(pair.Fast, pair.General))
+                    << "format " << int(format) << " round " << round;
+                ASSERT_EQ(pair.Fast.Canvas().PenPos, pair.General.Canvas().PenPos);
+            }
+        }
+}
+
+// A resized bitmap has a new row pitch: the stamp recorded for the old one must not be replayed.
+TEST(RasterShortcuts, PrepareForgetsTheStampOfTheOldSize) {
+    const TPoint ring[5] = {{-2, 0}, {0, -2}, {2, 0}, {0, 2}, {-2, 0}};
+    TBitmap bitmap(12, 10), expected(30, 20);
+    bitmap.Canvas().Pen.Colour = expected.Canvas().Pen.Colour = 0xFFFFFF;
+    TFastDraw32 surface(bitmap), general(expected);
+    general.InsideShortcuts = false;
+    surface.PolylineAt(ring, 4, {5, 5});
+    bitmap.SetSize(30, 20);
+    surface.Prepare();
+    surface.PolylineAt(ring, 4, {20, 12});
+    general.PolylineAt(ring, 4, {5, 5});
+    general.PolylineAt(ring, 4, {20, 12});
+    EXPECT_TRUE(SameBytes(bitmap, expected));
+}
+
+TEST(LineStamp, KeepsEveryWriteAndEachPixelOnce) {
+    // Two segments meeting at (2, 0): that pixel is written twice.
+    const TPoint shape[3] = {{0, 0}, {2, 0}, {2, 1}};
+    TLineStamp stamp;
+    EXPECT_FALSE(stamp.Holds(shape, 2));
+    stamp.Record(shape, 2, 100, 4);
+    EXPECT_TRUE(stamp.Holds(shape, 2));
+    EXPECT_FALSE(stamp.Holds(shape, 1));
+    EXPECT_EQ(stamp.Bounds, (TRect{0, 0, 2, 1}));
+    EXPECT_EQ(stamp.Writes, (std::vector<std::ptrdiff_t>{0, 4, 8, 8, 108}));
+    EXPECT_EQ(stamp.Pixels, (std::vector<std::ptrdiff_t>{0, 4, 8, 108}));
+
+    // Offsets count from the top left corner of the bounds, not from the origin.
+    const TPoint raised[2] = {{-1, -3}, {-1, -2}};
+    stamp.Record(raised, 1, 100, 2);
+    EXPECT_EQ(stamp.Bounds, (TRect{-1, -3, -1, -2}));
+    EXPECT_EQ(stamp.Writes, (std::vector<std::ptrdiff_t>{0, 100}));
+}
