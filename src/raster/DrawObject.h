@@ -28,8 +28,8 @@ public:
     // The shared drawing state the bricks read (view, shading, studs, options); not owned.
     TDrawContext* Context = nullptr;
 
-    TCanvas& Canvas() const { return *canvas; }
-    TFastDraw* FastSurface() const { return fastSurface.get(); }
+    TCanvas& Canvas() const { return *TargetCanvas; }
+    TFastDraw* FastSurface() const { return Surface.get(); }
 
     void CopyRect(const TRect& dest, TCanvas& sourceCanvas, const TRect& source);
     void Draw(int x, int y, const TBitmap& graphic);
@@ -60,7 +60,7 @@ public:
     int TextWidth(const std::string& text);
 
 private:
-    std::unique_ptr<TFastDraw> fastSurface;
-    TCanvas* canvas;
-    std::vector<TPoint> moved; // PolylineAt's points on a canvas target
+    std::unique_ptr<TFastDraw> Surface;
+    TCanvas* TargetCanvas;
+    std::vector<TPoint> Moved; // PolylineAt's points on a canvas target
 };
