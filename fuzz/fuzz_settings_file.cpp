@@ -1,7 +1,7 @@
 // Settings file: any bytes must read without a crash, every key found must read back within the
 // value limit, and a value written and saved must read back as written.
 
-#include "app/IniFile.h"
+#include "app/system/IniFile.h"
 #include "base/Error.h"
 #include "base/Text.h"
 

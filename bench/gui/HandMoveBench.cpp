@@ -1,8 +1,8 @@
 // Moving the hand over ten thousand bricks: the time from a mouse move to the hand drawn, next
 // to the time of one whole frame of the same model.
 
-#include "app/MainForm.h"
-#include "app/ViewBox.h"
+#include "app/view/ViewBox.h"
+#include "app/window/MainForm.h"
 
 #include <QApplication>
 #include <QMouseEvent>

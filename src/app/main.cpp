@@ -1,5 +1,5 @@
 // The program entry: the main window and its message loop.
-#include "app/MainForm.h"
+#include "app/window/MainForm.h"
 #include "base/Error.h"
 #include "base/FileNames.h"
 #include "base/StartAppDir.h"

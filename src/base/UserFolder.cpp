@@ -50,12 +50,12 @@ void Write(const std::string& name, const std::string& content) {
 class TFiller {
 public:
     TFiller(const std::string& shippedDir, const std::string& userDir)
-        : mShippedDir(shippedDir), mUserDir(userDir) {}
+        : ShippedDir(shippedDir), UserDir(userDir) {}
 
     void Fill(const std::string& name) {
-        std::string theirs = ReadWholeFile(mShippedDir + name);
-        std::string own = mUserDir + name;
-        std::string copy = mUserDir + ShippedCopies + name;
+        std::string theirs = ReadWholeFile(ShippedDir + name);
+        std::string own = UserDir + name;
+        std::string copy = UserDir + ShippedCopies + name;
         std::optional<std::string> base = ReadIfExists(copy);
         std::optional<std::string> mine = ReadIfExists(own);
         if (mine != theirs) {
@@ -79,7 +79,7 @@ private:
     // has started to edit stays.
     void Offer(const std::string& name, const std::optional<std::string>& base,
                const std::string& theirs) {
-        std::string offered = mUserDir + name + ".new";
+        std::string offered = UserDir + name + ".new";
         std::optional<std::string> previous = ReadIfExists(offered);
         if (previous == theirs || (previous && previous != base))
             return;
@@ -87,8 +87,8 @@ private:
         Report.Offered.push_back(name);
     }
 
-    std::string mShippedDir;
-    std::string mUserDir;
+    std::string ShippedDir;
+    std::string UserDir;
 };
 } // namespace
 

@@ -60,15 +60,15 @@ int32_t TPositioningGrid::SnapZ(int64_t v) const {
 }
 
 int32_t THand::TopHeightAt(int32_t x, int32_t y, int32_t sx, int32_t sy) const {
-    int32_t height = std::max<int32_t>(context.Boundary.ZLow, 0);
-    for (const auto& brick : model.Items())
-        if (InsideCut(context.Boundary, *brick))
+    int32_t height = std::max<int32_t>(Context.Boundary.ZLow, 0);
+    for (const auto& brick : Model.Items())
+        if (InsideCut(Context.Boundary, *brick))
             height = std::max(height, brick->TopAt(x, y, sx, sy));
     return height;
 }
 
 TGroundPoint THand::ScreenToGround(int mx, int my, int32_t sx, int32_t sy) const {
-    const TViewState& view = context.View;
+    const TViewState& view = Context.View;
     double c = view.RowX[0][0], s = view.RowX[0][1], S = view.ViewScale;
     double rowYx = view.RowY[0][0], rowYy = view.RowY[0][1];
     double dx = mx - double(view.OriginX), dy = my - double(view.OriginY);
@@ -117,16 +117,16 @@ bool THand::PlaceInHand(int mx, int my) {
 }
 
 bool THand::DropBrick() {
-    if (!BrickInHand || !InsideCut(context.Boundary, *BrickInHand))
+    if (!BrickInHand || !InsideCut(Context.Boundary, *BrickInHand))
         return false;
     TBlock& hand = *BrickInHand;
     TBlock* dropped = nullptr;
     hand.GetPosition(LastDrop);
-    model.CurrentOctant = context.View.Octant;
+    Model.CurrentOctant = Context.View.Octant;
     if (HoldingGroup && GroupInHand) {
-        model.InsertListAt(*GroupInHand, hand.X, hand.Y, hand.Z);
+        Model.InsertListAt(*GroupInHand, hand.X, hand.Y, hand.Z);
         for (const auto& b : GroupInHand->Items())
-            model.RecordCommand('+', *b);
+            Model.RecordCommand('+', *b);
         // The bricks staying in the hand form new groups, so the next drop is not joined to
         // this one. Ungrouped bricks stay ungrouped.
         int32_t counter = NewGroupNumber();
@@ -138,10 +138,10 @@ bool THand::DropBrick() {
             if (b->Group > 0)
                 b->Group = Held(int64_t(b->Group) - smallest + counter);
     } else {
-        model.RecordCommand('+', hand);
-        dropped = &model.Add(std::move(BrickInHand));
+        Model.RecordCommand('+', hand);
+        dropped = &Model.Add(std::move(BrickInHand));
     }
-    model.Sort(context.View.Octant);
+    Model.Sort(Context.View.Octant);
     if (PlaceOnce) {
         BrickInHand.reset();
         GroupInHand.reset();

@@ -31,7 +31,7 @@ enum class THandKey { PageUp, PageDown, Left, Right, Up, Down };
 
 class THand {
 public:
-    THand(TBlockList& model, TDrawContext& context) : model(model), context(context) {}
+    THand(TBlockList& model, TDrawContext& context) : Model(model), Context(context) {}
 
     // The brick that follows the mouse; for a group, the box that stands for it.
     std::unique_ptr<TBlock> BrickInHand;
@@ -91,6 +91,6 @@ public:
     bool DeselectAll();
 
 private:
-    TBlockList& model;
-    TDrawContext& context;
+    TBlockList& Model;
+    TDrawContext& Context;
 };

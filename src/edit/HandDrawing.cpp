@@ -4,6 +4,7 @@
 #include "raster/DrawObject.h"
 #include "render/DrawContext.h"
 #include "render/Scene.h"
+#include "render/bricks/DrawBrick.h"
 
 #include <algorithm>
 #include <climits>
@@ -95,7 +96,7 @@ void DrawHandLayer(THand& hand, TDrawContext& context, const TFrameRows& frame, 
             DrawAll(group, target, true);
             group.StepLimit = stepLimit;
         } else {
-            hand.BrickInHand->Draw(target);
+            DrawBrick(*hand.BrickInHand, target);
         }
     } catch (...) {
         context.View = view;

@@ -28,16 +28,16 @@ template <typename Change> void EditInPlace(TBlockList& model, TBlock& brick, Ch
 
 bool THand::PickUp(int i, bool alt, bool* modified) {
     *modified = false;
-    if (i < 0 || i >= model.Count())
+    if (i < 0 || i >= Model.Count())
         return false;
-    TBlock& under = model[i];
+    TBlock& under = Model[i];
     auto taken = std::make_unique<TBlockList>();
-    taken->CurrentOctant = context.View.Octant;
+    taken->CurrentOctant = Context.View.Octant;
     TTakenBounds bounds;
     if (under.Selected || alt) {
         int32_t copyGroup = alt ? NewGroupNumber() : 0;
-        for (int j = 0; j < model.Count(); ++j) {
-            TBlock& b = model[j];
+        for (int j = 0; j < Model.Count(); ++j) {
+            TBlock& b = Model[j];
             if (!b.Selected)
                 continue;
             b.Selected = false;
@@ -47,28 +47,28 @@ bool THand::PickUp(int i, bool alt, bool* modified) {
                 copy->Group = copyGroup;
                 taken->Add(std::move(copy));
             } else {
-                model.RecordCommand('-', b);
-                taken->Add(model.Extract(j--));
+                Model.RecordCommand('-', b);
+                taken->Add(Model.Extract(j--));
             }
         }
     } else if (under.Baseplate) {
         return false;
     } else if (under.Group > 0) {
         int32_t group = under.Group;
-        for (int j = 0; j < model.Count(); ++j) {
-            TBlock& b = model[j];
+        for (int j = 0; j < Model.Count(); ++j) {
+            TBlock& b = Model[j];
             if (b.Group != group || b.Baseplate)
                 continue;
             b.Selected = false;
             bounds.Add(b);
-            model.RecordCommand('-', b);
-            taken->Add(model.Extract(j--));
+            Model.RecordCommand('-', b);
+            taken->Add(Model.Extract(j--));
         }
         *modified = true;
     } else {
-        model.RecordCommand('-', under);
+        Model.RecordCommand('-', under);
         DropHand();
-        BrickInHand = model.Extract(i);
+        BrickInHand = Model.Extract(i);
         BrickInHand->Selected = false;
         PlaceOnce = true;
         *modified = true;
@@ -92,40 +92,40 @@ bool THand::PickUp(int i, bool alt, bool* modified) {
 }
 
 void THand::ClickSelect(int i, bool ctrl) {
-    if (i < 0 || i >= model.Count() || model[i].Baseplate)
+    if (i < 0 || i >= Model.Count() || Model[i].Baseplate)
         return;
-    TBlock& clicked = model[i];
+    TBlock& clicked = Model[i];
     bool selected = !clicked.Selected;
     if (ctrl || clicked.Group <= 0) {
         clicked.Selected = selected;
         return;
     }
     int32_t group = clicked.Group;
-    for (const auto& b : model.Items())
+    for (const auto& b : Model.Items())
         if (b->Group == group)
             b->Selected = selected;
 }
 
 void THand::ToggleStuds(int i) {
-    EditInPlace(model, model[i], [](TBlock& b) { b.Studs = !b.Studs; });
+    EditInPlace(Model, Model[i], [](TBlock& b) { b.Studs = !b.Studs; });
 }
 
 void THand::TurnBrick(int i) {
-    TBlock& clicked = model[i];
+    TBlock& clicked = Model[i];
     if (clicked.Group <= 0) {
-        EditInPlace(model, clicked, [](TBlock& b) { b.Rotate(); });
+        EditInPlace(Model, clicked, [](TBlock& b) { b.Rotate(); });
     } else {
         int32_t group = clicked.Group;
-        for (const auto& b : model.Items())
+        for (const auto& b : Model.Items())
             if (b->Group == group)
-                EditInPlace(model, *b, [](TBlock& turned) { turned.Rotate(); });
+                EditInPlace(Model, *b, [](TBlock& turned) { turned.Rotate(); });
     }
     // A turned footprint may no longer stand in drawing order; the next frame sorts again.
-    model.SortedOctant = 99;
+    Model.SortedOctant = 99;
 }
 
 void THand::PaintBrick(int i, int32_t colour, bool transparent) {
-    EditInPlace(model, model[i], [&](TBlock& b) {
+    EditInPlace(Model, Model[i], [&](TBlock& b) {
         b.Colour = colour;
         b.Transparent = transparent;
     });
@@ -133,11 +133,11 @@ void THand::PaintBrick(int i, int32_t colour, bool transparent) {
 
 bool THand::DeleteSelected() {
     bool any = false;
-    for (int i = model.Count() - 1; i >= 0; --i) {
-        if (!model[i].Selected)
+    for (int i = Model.Count() - 1; i >= 0; --i) {
+        if (!Model[i].Selected)
             continue;
-        model.RecordCommand('-', model[i]);
-        model.Delete(i);
+        Model.RecordCommand('-', Model[i]);
+        Model.Delete(i);
         any = true;
     }
     return any;
@@ -145,7 +145,7 @@ bool THand::DeleteSelected() {
 
 bool THand::DeselectAll() {
     bool any = false;
-    for (const auto& b : model.Items()) {
+    for (const auto& b : Model.Items()) {
         any = any || b->Selected;
         b->Selected = false;
     }

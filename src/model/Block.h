@@ -1,13 +1,11 @@
 #pragma once
 // One brick of a model: an axis-aligned box with kind, colour, turn, flags, identity, group
-// and building step. The kind letter selects the class; the class decides how it draws.
+// and building step. The kind letter selects the class; the renderer draws it.
 
 #include <cstdint>
 #include <memory>
 #include <string>
 
-class TDrawObject;
-class TDrawContext;
 class TDrawClass;
 
 class TBlock {
@@ -36,12 +34,6 @@ public:
     virtual char ClassKind() const { return 'B'; }
     // A new empty brick of this object's own class.
     virtual std::unique_ptr<TBlock> NewOfSameClass() const;
-
-    // Drawing and picking belong to the renderer, which defines these two and draws through
-    // the drawer of the brick's kind; they are not virtual, so the model links without it.
-    void Draw(TDrawObject& target);
-    // The screen point lies inside the brick's outline for the context's view.
-    bool HitTest(const TDrawContext& context, int x, int y) const;
 
     // Binds a part definition (general blocks); every other class ignores it.
     virtual TBlock& SetDefinition(const std::string& file, const std::string& part);

@@ -37,24 +37,24 @@ void Put32(std::string& out, uint32_t v) {
 
 class TReader {
 public:
-    explicit TReader(std::string_view data) : data(data) {}
+    explicit TReader(std::string_view data) : Data(data) {}
     uint32_t U16(std::size_t at) const {
         Need(at, 2);
-        return uint32_t(uint8_t(data[at])) | uint32_t(uint8_t(data[at + 1])) << 8;
+        return uint32_t(uint8_t(Data[at])) | uint32_t(uint8_t(Data[at + 1])) << 8;
     }
     uint32_t U32(std::size_t at) const { return U16(at) | U16(at + 2) << 16; }
     int32_t S32(std::size_t at) const { return int32_t(U32(at)); }
     const uint8_t* Bytes(std::size_t at, std::size_t count) const {
         Need(at, count);
-        return reinterpret_cast<const uint8_t*>(data.data()) + at;
+        return reinterpret_cast<const uint8_t*>(Data.data()) + at;
     }
     void Need(std::size_t at, std::size_t count) const {
-        if (at > data.size() || count > data.size() - at)
+        if (at > Data.size() || count > Data.size() - at)
             Damaged("the file ends too early");
     }
 
 private:
-    std::string_view data;
+    std::string_view Data;
 };
 
 // One colour channel described by a bit mask, scaled to 0..255.

@@ -2,22 +2,22 @@
 
 #include "raster/Bitmap.h"
 
-TDrawObject::TDrawObject(TCanvas& canvas) : canvas(&canvas) {}
+TDrawObject::TDrawObject(TCanvas& canvas) : TargetCanvas(&canvas) {}
 
 TDrawObject TDrawObject::CreateFromBitmap(TBitmap& bitmap) {
     TDrawObject target(bitmap.Canvas());
     switch (bitmap.PixelFormat()) {
     case TPixelFormat::pf15bit:
-        target.fastSurface = std::make_unique<TFastDraw15>(bitmap, false);
+        target.Surface = std::make_unique<TFastDraw15>(bitmap, false);
         break;
     case TPixelFormat::pf16bit:
-        target.fastSurface = std::make_unique<TFastDraw15>(bitmap, true);
+        target.Surface = std::make_unique<TFastDraw15>(bitmap, true);
         break;
     case TPixelFormat::pf24bit:
-        target.fastSurface = std::make_unique<TFastDraw24>(bitmap);
+        target.Surface = std::make_unique<TFastDraw24>(bitmap);
         break;
     case TPixelFormat::pf32bit:
-        target.fastSurface = std::make_unique<TFastDraw32>(bitmap);
+        target.Surface = std::make_unique<TFastDraw32>(bitmap);
         break;
     case TPixelFormat::pf8bit:
     case TPixelFormat::pfDevice:
@@ -28,72 +28,72 @@ TDrawObject TDrawObject::CreateFromBitmap(TBitmap& bitmap) {
 
 TDrawObject TDrawObject::CreateForBand(TBitmap& bitmap, TCanvas& canvas) {
     TDrawObject target = CreateFromBitmap(bitmap);
-    target.canvas = &canvas;
-    if (target.fastSurface) {
-        target.fastSurface->Canvas = &canvas;
+    target.TargetCanvas = &canvas;
+    if (target.Surface) {
+        target.Surface->Canvas = &canvas;
         if (canvas.PageRows > 0)
-            target.fastSurface->ShowRows(canvas.FirstRow, canvas.PageRows);
-        target.fastSurface->Band = canvas.Band;
+            target.Surface->ShowRows(canvas.FirstRow, canvas.PageRows);
+        target.Surface->Band = canvas.Band;
     }
     return target;
 }
 
 TDrawObject TDrawObject::Measuring(TCanvas& canvas, TDrawMeasure& measure) {
     TDrawObject target(canvas);
-    target.measure = &measure;
+    target.Measured = &measure;
     return target;
 }
 
 TDrawObject::~TDrawObject() = default;
 
 void TDrawObject::CopyRect(const TRect& dest, TCanvas& sourceCanvas, const TRect& source) {
-    if (measure) {
-        measure->Rows.Add(dest.Top, dest.Bottom);
+    if (Measured) {
+        Measured->Rows.Add(dest.Top, dest.Bottom);
         return;
     }
-    canvas->CopyRect(dest, sourceCanvas, source);
+    TargetCanvas->CopyRect(dest, sourceCanvas, source);
 }
 
 void TDrawObject::Draw(int x, int y, const TBitmap& graphic) {
-    if (measure) {
-        measure->Rows.Add(y, y + graphic.Height());
+    if (Measured) {
+        Measured->Rows.Add(y, y + graphic.Height());
         return;
     }
-    canvas->Draw(x, y, graphic);
+    TargetCanvas->Draw(x, y, graphic);
 }
 
 void TDrawObject::Ellipse(int x1, int y1, int x2, int y2) {
-    if (measure) {
-        measure->Rows.Add(y1, y2);
+    if (Measured) {
+        Measured->Rows.Add(y1, y2);
         return;
     }
-    canvas->Ellipse(x1, y1, x2, y2);
+    TargetCanvas->Ellipse(x1, y1, x2, y2);
 }
 
 void TDrawObject::FillRect(const TRect& rect) {
-    if (measure) {
-        measure->Rows.Add(rect.Top, rect.Bottom);
+    if (Measured) {
+        Measured->Rows.Add(rect.Top, rect.Bottom);
         return;
     }
-    canvas->FillRect(rect);
+    TargetCanvas->FillRect(rect);
 }
 
 void TDrawObject::FrameRect(const TRect& rect) {
-    if (measure) {
-        measure->Rows.Add(rect.Top, rect.Bottom);
+    if (Measured) {
+        Measured->Rows.Add(rect.Top, rect.Bottom);
         return;
     }
-    canvas->FrameRect(rect);
+    TargetCanvas->FrameRect(rect);
 }
 
 void TDrawObject::Line(int x0, int y0, int x1, int y1) {
-    if (measure) {
-        measure->Rows.Add(y0, y1);
-        canvas->PenPos = {x1, y1};
+    if (Measured) {
+        Measured->Rows.Add(y0, y1);
+        TargetCanvas->PenPos = {x1, y1};
         return;
     }
-    if (fastSurface) {
-        fastSurface->Line(x0, y0, x1, y1);
+    if (Surface) {
+        Surface->Line(x0, y0, x1, y1);
         return;
     }
     MoveTo(x0, y0);
@@ -101,76 +101,76 @@ void TDrawObject::Line(int x0, int y0, int x1, int y1) {
 }
 
 void TDrawObject::LineTo(int x, int y) {
-    if (measure) {
-        measure->Rows.Add(canvas->PenPos.Y, y);
-        canvas->PenPos = {x, y};
+    if (Measured) {
+        Measured->Rows.Add(TargetCanvas->PenPos.Y, y);
+        TargetCanvas->PenPos = {x, y};
         return;
     }
-    if (fastSurface)
-        fastSurface->LineTo(x, y);
+    if (Surface)
+        Surface->LineTo(x, y);
     else
-        canvas->LineTo(x, y);
+        TargetCanvas->LineTo(x, y);
 }
 
 void TDrawObject::MoveTo(int x, int y) {
-    if (fastSurface)
-        fastSurface->MoveTo(x, y);
+    if (Surface)
+        Surface->MoveTo(x, y);
     else
-        canvas->MoveTo(x, y);
+        TargetCanvas->MoveTo(x, y);
 }
 
 void TDrawObject::Polygon(const TPoint* points, int high) {
-    if (measure) {
+    if (Measured) {
         for (int i = 0; i <= high; ++i)
-            measure->Rows.Add(points[i].Y);
-        measure->Blending = canvas->Brush.Style == TBrushStyle::bsDiagCross;
+            Measured->Rows.Add(points[i].Y);
+        Measured->Blending = TargetCanvas->Brush.Style == TBrushStyle::bsDiagCross;
         if (high >= 0)
-            canvas->PenPos = points[high];
+            TargetCanvas->PenPos = points[high];
         return;
     }
-    if (fastSurface)
-        fastSurface->Polygon(points, high);
+    if (Surface)
+        Surface->Polygon(points, high);
     else
-        canvas->Polygon(points, high);
+        TargetCanvas->Polygon(points, high);
 }
 
 void TDrawObject::Polyline(const TPoint* points, int high) {
-    if (measure) {
+    if (Measured) {
         for (int i = 0; i <= high; ++i)
-            measure->Rows.Add(points[i].Y);
+            Measured->Rows.Add(points[i].Y);
         if (high >= 0)
-            canvas->PenPos = points[high];
+            TargetCanvas->PenPos = points[high];
         return;
     }
-    if (fastSurface)
-        fastSurface->Polyline(points, high);
+    if (Surface)
+        Surface->Polyline(points, high);
     else
-        canvas->Polyline(points, high);
+        TargetCanvas->Polyline(points, high);
 }
 
 void TDrawObject::PolylineAt(const TPoint* shape, int high, TPoint origin) {
-    if (measure) {
+    if (Measured) {
         for (int i = 0; i <= high; ++i)
-            measure->Rows.Add(shape[i].Y + origin.Y);
+            Measured->Rows.Add(shape[i].Y + origin.Y);
         if (high >= 0)
-            canvas->PenPos = {shape[high].X + origin.X, shape[high].Y + origin.Y};
+            TargetCanvas->PenPos = {shape[high].X + origin.X, shape[high].Y + origin.Y};
         return;
     }
-    if (fastSurface) {
-        fastSurface->PolylineAt(shape, high, origin);
+    if (Surface) {
+        Surface->PolylineAt(shape, high, origin);
         return;
     }
     if (high < 0)
         return;
-    moved.resize(std::size_t(high) + 1);
+    Moved.resize(std::size_t(high) + 1);
     for (int i = 0; i <= high; ++i)
-        moved[std::size_t(i)] = {shape[i].X + origin.X, shape[i].Y + origin.Y};
-    canvas->Polyline(moved.data(), high);
+        Moved[std::size_t(i)] = {shape[i].X + origin.X, shape[i].Y + origin.Y};
+    TargetCanvas->Polyline(Moved.data(), high);
 }
 
 void TDrawObject::PolylineAtEach(const TPoint* shape, int high, const TPoint* origins, int count) {
-    if (fastSurface) {
-        fastSurface->PolylineAtEach(shape, high, origins, count);
+    if (Surface) {
+        Surface->PolylineAtEach(shape, high, origins, count);
         return;
     }
     for (int k = 0; k < count; ++k)
@@ -178,50 +178,50 @@ void TDrawObject::PolylineAtEach(const TPoint* shape, int high, const TPoint* or
 }
 
 void TDrawObject::Rectangle(int x1, int y1, int x2, int y2) {
-    if (measure) {
-        measure->Rows.Add(y1, y2);
-        measure->Blending = canvas->Brush.Style == TBrushStyle::bsDiagCross;
+    if (Measured) {
+        Measured->Rows.Add(y1, y2);
+        Measured->Blending = TargetCanvas->Brush.Style == TBrushStyle::bsDiagCross;
         return;
     }
-    if (fastSurface)
-        fastSurface->Rectangle(x1, y1, x2, y2);
+    if (Surface)
+        Surface->Rectangle(x1, y1, x2, y2);
     else
-        canvas->Rectangle(x1, y1, x2, y2);
+        TargetCanvas->Rectangle(x1, y1, x2, y2);
 }
 
 void TDrawObject::Refresh() {
-    canvas->Refresh();
+    TargetCanvas->Refresh();
 }
 
 void TDrawObject::StretchDraw(const TRect& dest, const TBitmap& graphic) {
-    if (measure) {
-        measure->Rows.Add(dest.Top, dest.Bottom);
+    if (Measured) {
+        Measured->Rows.Add(dest.Top, dest.Bottom);
         return;
     }
-    canvas->StretchDraw(dest, graphic);
+    TargetCanvas->StretchDraw(dest, graphic);
 }
 
 int TDrawObject::TextHeight(const std::string& text) {
-    return canvas->TextHeight(text);
+    return TargetCanvas->TextHeight(text);
 }
 
 void TDrawObject::TextOut(int x, int y, const std::string& text) {
-    if (measure) {
-        measure->Rows.Add(y, y + canvas->TextHeight(text));
-        canvas->PenPos = {x + canvas->TextWidth(text), y};
+    if (Measured) {
+        Measured->Rows.Add(y, y + TargetCanvas->TextHeight(text));
+        TargetCanvas->PenPos = {x + TargetCanvas->TextWidth(text), y};
         return;
     }
-    canvas->TextOut(x, y, text);
+    TargetCanvas->TextOut(x, y, text);
 }
 
 void TDrawObject::TextRect(const TRect& rect, int x, int y, const std::string& text) {
-    if (measure) {
-        measure->Rows.Add(rect.Top, rect.Bottom);
+    if (Measured) {
+        Measured->Rows.Add(rect.Top, rect.Bottom);
         return;
     }
-    canvas->TextRect(rect, x, y, text);
+    TargetCanvas->TextRect(rect, x, y, text);
 }
 
 int TDrawObject::TextWidth(const std::string& text) {
-    return canvas->TextWidth(text);
+    return TargetCanvas->TextWidth(text);
 }

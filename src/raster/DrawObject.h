@@ -42,10 +42,10 @@ public:
     // The shared drawing state the bricks read (view, shading, studs, options); not owned.
     TDrawContext* Context = nullptr;
 
-    TCanvas& Canvas() const { return *canvas; }
-    TFastDraw* FastSurface() const { return fastSurface.get(); }
+    TCanvas& Canvas() const { return *TargetCanvas; }
+    TFastDraw* FastSurface() const { return Surface.get(); }
     // Set on a measuring target: code that writes the bitmap itself adds its rows here instead.
-    TDrawMeasure* Measure() const { return measure; }
+    TDrawMeasure* Measure() const { return Measured; }
 
     void CopyRect(const TRect& dest, TCanvas& sourceCanvas, const TRect& source);
     void Draw(int x, int y, const TBitmap& graphic);
@@ -76,8 +76,8 @@ public:
     int TextWidth(const std::string& text);
 
 private:
-    std::unique_ptr<TFastDraw> fastSurface;
-    TCanvas* canvas;
-    TDrawMeasure* measure = nullptr;
-    std::vector<TPoint> moved; // PolylineAt's points on a canvas target
+    std::unique_ptr<TFastDraw> Surface;
+    TCanvas* TargetCanvas;
+    TDrawMeasure* Measured = nullptr;
+    std::vector<TPoint> Moved; // PolylineAt's points on a canvas target
 };

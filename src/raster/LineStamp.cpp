@@ -38,12 +38,12 @@ TRect BoundsOf(const TPoint* points, int high) {
 
 bool TLineStamp::Holds(const TPoint* points, int high) const {
     // Compared as bytes: this runs once per stud, and TPoint has no padding.
-    return std::size_t(high) + 1 == shape.size() &&
-           std::memcmp(shape.data(), points, shape.size() * sizeof(TPoint)) == 0;
+    return std::size_t(high) + 1 == Shape.size() &&
+           std::memcmp(Shape.data(), points, Shape.size() * sizeof(TPoint)) == 0;
 }
 
 void TLineStamp::Record(const TPoint* points, int high, std::ptrdiff_t pitch, int pixelSize) {
-    shape.assign(points, points + high + 1);
+    Shape.assign(points, points + high + 1);
     Bounds = BoundsOf(points, high);
     Writes.clear();
     const TRecorder recorder{&Writes, pitch, pixelSize, {Bounds.Left, Bounds.Top}};

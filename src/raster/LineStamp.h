@@ -24,7 +24,7 @@ public:
     std::vector<std::ptrdiff_t> Pixels;
 
 private:
-    std::vector<TPoint> shape;
+    std::vector<TPoint> Shape;
 };
 
 // The bounding box of points[0..high], high >= 0.

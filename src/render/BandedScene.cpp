@@ -6,6 +6,7 @@
 #include "render/DrawContext.h"
 #include "render/DrawingThreads.h"
 #include "render/Scene.h"
+#include "render/bricks/DrawBrick.h"
 
 #include <algorithm>
 #include <vector>
@@ -55,7 +56,7 @@ void MeasureBricks(TBitmap& bitmap, const TDrawContext& context, const TCarriedS
         canvas.Pen = frameStart.Pen;
         canvas.Brush = frameStart.Brush;
         measure = {};
-        bricks[i].Brick->Draw(target);
+        DrawBrick(*bricks[i].Brick, target);
         bricks[i].Rows = measure.Rows;
         blending[i] = static_cast<signed char>(measure.Blending);
         changed[i] = !SameState(canvas.Pen, canvas.Brush, frameStart);
@@ -83,7 +84,7 @@ void DrawBand(TBitmap& bitmap, const TDrawContext& context, const TBackground& b
         canvas.Brush = brick.Start.Brush;
         if (surface)
             surface->SetBlending(brick.Start.Blending);
-        brick.Brick->Draw(target);
+        DrawBrick(*brick.Brick, target);
     }
 }
 

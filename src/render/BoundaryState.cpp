@@ -41,26 +41,26 @@ TCutLimits ModelExtents(const TBlockList& model) {
 }
 
 void TBoundaryState::Show() {
-    SetLimits(box, Kept);
-    box.Shown = true;
+    SetLimits(Box, Kept);
+    Box.Shown = true;
 }
 
 void TBoundaryState::Hide() {
-    Kept = LimitsOf(box);
-    SetLimits(box, LimitsOf(TCuttingBox()));
-    box.Shown = false;
+    Kept = LimitsOf(Box);
+    SetLimits(Box, LimitsOf(TCuttingBox()));
+    Box.Shown = false;
 }
 
 void TBoundaryState::Change(const TCutLimits& limits) {
-    if (box.Shown)
-        SetLimits(box, limits);
+    if (Box.Shown)
+        SetLimits(Box, limits);
     Kept = limits;
 }
 
 void TBoundaryState::Reset(const TBlockList& model) {
     Kept = ModelExtents(model);
-    if (box.Shown)
-        SetLimits(box, Kept);
+    if (Box.Shown)
+        SetLimits(Box, Kept);
 }
 
 void TBoundaryState::ResetKept(const TBlockList& model) {

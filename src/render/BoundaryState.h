@@ -22,12 +22,12 @@ TCutLimits ModelExtents(const TBlockList& model);
 class TBoundaryState {
 public:
     // The box every drawing and picking reads (the drawing context's).
-    explicit TBoundaryState(TCuttingBox& box) : box(box) {}
+    explicit TBoundaryState(TCuttingBox& box) : Box(box) {}
 
     // The window's copy of the limits, kept while it is hidden.
     TCutLimits Kept = LimitsOf(TCuttingBox());
 
-    bool Shown() const { return box.Shown; }
+    bool Shown() const { return Box.Shown; }
     // The kept limits come into force, on all three axes.
     void Show();
     // The limits are kept and the box stops cutting, apart from the top the Z cut-off bar
@@ -41,9 +41,9 @@ public:
     // at the model's top there would hide and refuse every brick placed above it.
     void ResetKept(const TBlockList& model);
     // The Z cut-off bar moved the box's top; the copy follows.
-    void TopMoved() { Kept[5] = box.ZHigh; }
-    TCutLimits Current() const { return LimitsOf(box); }
+    void TopMoved() { Kept[5] = Box.ZHigh; }
+    TCutLimits Current() const { return LimitsOf(Box); }
 
 private:
-    TCuttingBox& box;
+    TCuttingBox& Box;
 };

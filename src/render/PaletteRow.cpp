@@ -6,6 +6,7 @@
 #include "raster/DrawObject.h"
 #include "render/DrawContext.h"
 #include "render/Scene.h"
+#include "render/bricks/DrawBrick.h"
 
 #include <algorithm>
 #include <cmath>
@@ -104,7 +105,7 @@ void DrawKey(TDrawObject& target, TDrawContext& context, const std::string& key,
     FitAndCentre(view, {brick->X, brick->Y, brick->Z, brick->FarX(), brick->FarY(), brick->FarZ()},
                  rowHeight, style.Width, 1.2f, 0.8f);
     context.ComputeStudMetrics();
-    brick->Draw(target);
+    DrawBrick(*brick, target);
 }
 } // namespace
 
@@ -115,13 +116,13 @@ const TBlockList& TCombinationCache::Model(const std::string& fileName) {
     std::error_code ec;
     auto time = std::filesystem::last_write_time(fileName, ec);
     auto size = ec ? 0 : std::filesystem::file_size(fileName, ec);
-    auto known = entries.find(fileName);
-    if (!ec && known != entries.end() && known->second.Time == time && known->second.Size == size)
+    auto known = Entries.find(fileName);
+    if (!ec && known != Entries.end() && known->second.Time == time && known->second.Size == size)
         return *known->second.Model;
-    entries.erase(fileName);
+    Entries.erase(fileName);
     auto model = std::make_unique<TBlockList>();
     model->LoadFromFile(fileName);
-    TEntry& entry = entries[fileName];
+    TEntry& entry = Entries[fileName];
     entry.Time = time;
     entry.Size = size;
     entry.Model = std::move(model);

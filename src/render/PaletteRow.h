@@ -30,7 +30,7 @@ private:
         std::uintmax_t Size = 0;
         std::unique_ptr<TBlockList> Model;
     };
-    std::map<std::string, TEntry> entries;
+    std::map<std::string, TEntry> Entries;
 };
 
 // Rows are never drawn taller than this.

@@ -5,6 +5,7 @@
 #include "raster/Canvas.h"
 #include "raster/DrawObject.h"
 #include "render/DrawContext.h"
+#include "render/bricks/DrawBrick.h"
 
 #include <algorithm>
 #include <cmath>
@@ -81,6 +82,6 @@ int DrawPartPreview(TBitmap& bitmap, TDrawContext& context, TBlock& brick,
     view.OriginY = float(bitmap.Height() / 2 - centre.Y);
     context.ComputeStudMetrics();
     int octant = view.Octant;
-    brick.Draw(target);
+    DrawBrick(brick, target);
     return octant;
 }

@@ -7,6 +7,7 @@
 #include "render/BandedScene.h"
 #include "render/DrawContext.h"
 #include "render/DrawingThreads.h"
+#include "render/bricks/DrawBrick.h"
 
 #include <vector>
 
@@ -24,14 +25,14 @@ void DrawAll(const TBlockList& model, TDrawObject& target, bool force) {
         }
         TBlock& brick = *bricks[i];
         if ((force || InsideCut(boundary, brick)) && model.StepLimit >= brick.Step)
-            brick.Draw(target);
+            DrawBrick(brick, target);
     }
 }
 
 int BrickAt(const TBlockList& model, const TDrawContext& context, int x, int y) {
     for (int i = model.Count() - 1; i >= 0; --i) {
         const TBlock& brick = model.Items(i);
-        if (InsideCut(context.Boundary, brick) && brick.HitTest(context, x, y))
+        if (InsideCut(context.Boundary, brick) && BrickHitTest(brick, context, x, y))
             return i;
     }
     return -1;

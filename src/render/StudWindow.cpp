@@ -34,29 +34,29 @@ TStudWindow::TStudWindow(const TViewState& view, double baseX, double baseY, dou
     const TRow& rx = view.RowX[0];
     const TRow& ry = view.RowY[0];
     double s = view.ViewScale;
-    originX = (baseX * rx[0] + baseY * rx[1] + z * rx[2]) * s + view.OriginX;
-    originY = -(baseX * ry[0] + baseY * ry[1] + z * ry[2]) * s + view.OriginY;
-    stepIX = 20 * rx[0] * s;
-    stepIY = -20 * ry[0] * s;
-    stepJX = 20 * rx[1] * s;
-    stepJY = -20 * ry[1] * s;
+    OriginX = (baseX * rx[0] + baseY * rx[1] + z * rx[2]) * s + view.OriginX;
+    OriginY = -(baseX * ry[0] + baseY * ry[1] + z * ry[2]) * s + view.OriginY;
+    StepIX = 20 * rx[0] * s;
+    StepIY = -20 * ry[0] * s;
+    StepJX = 20 * rx[1] * s;
+    StepJY = -20 * ry[1] * s;
     // One pixel for the rounding of the centre and one to spare.
-    left = -reachX - 2.0;
-    right = width - 1.0 + reachX + 2.0;
-    top = -reachY - 2.0;
-    bottom = height - 1.0 + reachY + 2.0;
+    Left = -reachX - 2.0;
+    Right = width - 1.0 + reachX + 2.0;
+    Top = -reachY - 2.0;
+    Bottom = height - 1.0 + reachY + 2.0;
 }
 
 void TStudWindow::Columns(int& first, int& last) const {
     if (!Narrowing)
         return;
-    double det = stepIX * stepJY - stepJX * stepIY;
+    double det = StepIX * StepJY - StepJX * StepIY;
     if (std::fabs(det) < 1e-6)
         return; // the lattice collapses to a line on screen: every column may count
     double lowI = 1e300, highI = -1e300;
-    for (double x : {left, right})
-        for (double y : {top, bottom}) {
-            double i = ((x - originX) * stepJY - (y - originY) * stepJX) / det;
+    for (double x : {Left, Right})
+        for (double y : {Top, Bottom}) {
+            double i = ((x - OriginX) * StepJY - (y - OriginY) * StepJX) / det;
             lowI = std::min(lowI, i);
             highI = std::max(highI, i);
         }
@@ -66,7 +66,7 @@ void TStudWindow::Columns(int& first, int& last) const {
 void TStudWindow::Rows(int i, int& first, int& last) const {
     if (!Narrowing)
         return;
-    double x = originX + i * stepIX, y = originY + i * stepIY;
-    Narrow(x, stepJX, left, right, first, last);
-    Narrow(y, stepJY, top, bottom, first, last);
+    double x = OriginX + i * StepIX, y = OriginY + i * StepIY;
+    Narrow(x, StepJX, Left, Right, first, last);
+    Narrow(y, StepJY, Top, Bottom, first, last);
 }

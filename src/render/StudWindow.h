@@ -23,8 +23,8 @@ public:
     void Rows(int i, int& first, int& last) const;
 
 private:
-    double originX, originY;         // unrounded screen position of stud (0, 0)
-    double stepIX, stepIY;           // screen step of one column
-    double stepJX, stepJY;           // screen step of one row
-    double left, top, right, bottom; // the bitmap widened by the reach and the rounding
+    double OriginX, OriginY;         // unrounded screen position of stud (0, 0)
+    double StepIX, StepIY;           // screen step of one column
+    double StepJX, StepJY;           // screen step of one row
+    double Left, Top, Right, Bottom; // the bitmap widened by the reach and the rounding
 };

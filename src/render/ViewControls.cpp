@@ -14,14 +14,14 @@ void TModelBounds::Add(const TBlock& brick) {
 }
 
 TViewControls::TViewControls(TDrawContext& context, TRedrawGate& redraw)
-    : context(context), redraw(redraw) {
+    : Context(context), Redraw(redraw) {
     TViewState& view = context.View;
     view.TiltA = DegreesToAngle(RotX.Position);
     view.SpinB = DegreesToAngle(RotY.Position);
     view.AzimuthC = DegreesToAngle(RotZ.Position);
     view.ViewScale = 1.0f;
     ComputeViewMatrix(view);
-    saved = view;
+    Saved = view;
 }
 
 void TViewControls::SetControl(TScrollControl& control, int position) {
@@ -36,22 +36,22 @@ void TViewControls::SetControl(TScrollControl& control, int position) {
 }
 
 void TViewControls::RotXChange() {
-    TViewState& view = context.View;
+    TViewState& view = Context.View;
     view.TiltA = DegreesToAngle(RotX.Position);
     view.SpinB = DegreesToAngle(RotY.Position);
     view.AzimuthC = DegreesToAngle(RotZ.Position);
     ComputeViewMatrix(view);
-    redraw.RedrawPicture();
+    Redraw.RedrawPicture();
 }
 
 void TViewControls::ScaleBarChange() {
-    context.View.ViewScale = float(10.0 / ScaleBar.Position);
-    redraw.RedrawPicture();
+    Context.View.ViewScale = float(10.0 / ScaleBar.Position);
+    Redraw.RedrawPicture();
 }
 
 void TViewControls::OffsetXChange() {
-    ComputeOrigin(context.View, ClientWidth, ClientHeight, OffsetX.Position, OffsetY.Position);
-    redraw.RedrawPicture();
+    ComputeOrigin(Context.View, ClientWidth, ClientHeight, OffsetX.Position, OffsetY.Position);
+    Redraw.RedrawPicture();
 }
 
 void TViewControls::FormResize(int clientWidth, int clientHeight) {
@@ -61,13 +61,13 @@ void TViewControls::FormResize(int clientWidth, int clientHeight) {
 }
 
 void TViewControls::SetViewAngles(int tilt, int azimuth) {
-    redraw.Busy = true;
-    redraw.SuppressPaint = true;
+    Redraw.Busy = true;
+    Redraw.SuppressPaint = true;
     SetControl(RotX, tilt);
     SetControl(RotZ, azimuth);
-    redraw.Busy = false;
-    redraw.SuppressPaint = false;
-    redraw.RedrawPicture();
+    Redraw.Busy = false;
+    Redraw.SuppressPaint = false;
+    Redraw.RedrawPicture();
 }
 
 void TViewControls::RadioGroup1Click(int tag) {
@@ -143,46 +143,46 @@ bool TViewControls::FormMouseWheelUp(bool overViewPanel) {
 
 void TViewControls::btnHomeClick(const TModelBounds& bounds) {
     // Integer division truncates toward zero, as the centre is defined.
-    TPoint centre = ProjectPoint(context.View, double((bounds.MinX + bounds.MaxX) / 2),
+    TPoint centre = ProjectPoint(Context.View, double((bounds.MinX + bounds.MaxX) / 2),
                                  double((bounds.MinY + bounds.MaxY) / 2),
                                  double((bounds.MinZ + bounds.MaxZ) / 2));
     int dx = centre.X - ClientWidth / 2;
     int dy = centre.Y - ClientHeight / 2;
-    redraw.Busy = true;
+    Redraw.Busy = true;
     SetControl(OffsetX, OffsetX.Position + dx);
     SetControl(OffsetY, OffsetY.Position + dy);
-    redraw.Busy = false;
-    redraw.RedrawPicture();
+    Redraw.Busy = false;
+    Redraw.RedrawPicture();
 }
 
 void TViewControls::btnRestoreViewClick() {
-    redraw.Busy = true;
-    redraw.SuppressPaint = true;
+    Redraw.Busy = true;
+    Redraw.SuppressPaint = true;
     SetControl(RotX, Reference.RotX);
     SetControl(RotZ, Reference.RotZ);
     SetControl(ScaleBar, Reference.ScaleBar);
     SetControl(OffsetX, Reference.OffsetX);
     SetControl(OffsetY, Reference.OffsetY);
-    context.StudsHidden = Reference.StudsHidden;
-    redraw.Busy = false;
-    redraw.SuppressPaint = false;
-    redraw.RedrawPicture();
+    Context.StudsHidden = Reference.StudsHidden;
+    Redraw.Busy = false;
+    Redraw.SuppressPaint = false;
+    Redraw.RedrawPicture();
 }
 
 void TViewControls::TakeReferenceView() {
     Reference = {RotX.Position,    RotZ.Position,    ScaleBar.Position,
-                 OffsetX.Position, OffsetY.Position, context.StudsHidden};
+                 OffsetX.Position, OffsetY.Position, Context.StudsHidden};
 }
 
 void TViewControls::ApplyFileView(int rotX, int rotZ, int scaleBar, int offsetX, int offsetY,
                                   bool studs) {
-    redraw.Busy = true;
+    Redraw.Busy = true;
     SetControl(RotX, rotX);
     SetControl(RotZ, rotZ);
     SetControl(ScaleBar, scaleBar);
     SetControl(OffsetX, offsetX);
     SetControl(OffsetY, offsetY);
-    context.StudsHidden = !studs;
-    redraw.Busy = false;
+    Context.StudsHidden = !studs;
+    Redraw.Busy = false;
     TakeReferenceView();
 }

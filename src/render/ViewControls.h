@@ -80,11 +80,11 @@ public:
     void ApplyFileView(int rotX, int rotZ, int scaleBar, int offsetX, int offsetY, bool studs);
 
     // One save slot for the whole view state, used while pictures re-render larger.
-    void SaveView() { saved = context.View; }
-    void RestoreView() { context.View = saved; }
+    void SaveView() { Saved = Context.View; }
+    void RestoreView() { Context.View = Saved; }
 
 private:
-    TDrawContext& context;
-    TRedrawGate& redraw;
-    TViewState saved;
+    TDrawContext& Context;
+    TRedrawGate& Redraw;
+    TViewState Saved;
 };

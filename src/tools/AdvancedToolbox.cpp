@@ -1,7 +1,7 @@
 #include "tools/AdvancedToolbox.h"
 
-#include "app/ColourSwatches.h"
-#include "app/MainForm.h"
+#include "app/window/ColourSwatches.h"
+#include "app/window/MainForm.h"
 #include "base/Text.h"
 #include "exchange/ldraw/LDrawColourMatch.h"
 #include "tools/SpinButton.h"
@@ -42,18 +42,18 @@ void SetFontColour(QWidget* w, const QColor& colour) {
 } // namespace
 
 TAdvOptions::TAdvOptions(TMainForm& form, TLDrawMap& map)
-    : QWidget(&form, Qt::Tool | Qt::WindowStaysOnTopHint), form(form), rowEditor(map) {
+    : QWidget(&form, Qt::Tool | Qt::WindowStaysOnTopHint), Form(form), RowEditor(map) {
     setObjectName("AdvOptions");
     setWindowTitle("Advanced toolbox");
-    leftPanel = new QWidget(this);
-    auto* left = new QVBoxLayout(leftPanel);
+    LeftPanel = new QWidget(this);
+    auto* left = new QVBoxLayout(LeftPanel);
     left->setContentsMargins(0, 0, 0, 0);
     left->addWidget(CreateSelectionGroup());
     left->addWidget(CreateGeneralGroup());
     left->addStretch();
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
-    layout->addWidget(leftPanel);
+    layout->addWidget(LeftPanel);
     layout->addWidget(CreateLDrawGroup(), 0, Qt::AlignTop);
     spEditLDrawInfoClick();
     form.Model.StepLimit = spStep->value();
@@ -112,7 +112,7 @@ QWidget* TAdvOptions::CreateSelectionGroup() {
         connect(b, &QPushButton::clicked, this,
                 [this, run, redraw, moved] { SelectionCommand(run, redraw, moved); });
     };
-    TBlockList& model = form.Model;
+    TBlockList& model = Form.Model;
     command(
         spStud, [&model] { return ToggleSelectedStuds(model); }, true, false);
     command(
@@ -120,13 +120,13 @@ QWidget* TAdvOptions::CreateSelectionGroup() {
     command(
         spTransp, [&model] { return ToggleSelectedTransparent(model); }, true, false);
     command(
-        sbColor, [this] { return ColourSelected(form.Model, form.CurrentColour); }, true, false);
+        sbColor, [this] { return ColourSelected(Form.Model, Form.CurrentColour); }, true, false);
     command(
         spSetIdentity,
-        [this] { return SetSelectedPartID(form.Model, edNewID->text().toStdString()); }, false,
+        [this] { return SetSelectedPartID(Form.Model, edNewID->text().toStdString()); }, false,
         false);
     command(
-        spSetStep, [this] { return SetSelectedStep(form.Model, edStepNo->text().toStdString()); },
+        spSetStep, [this] { return SetSelectedStep(Form.Model, edStepNo->text().toStdString()); },
         false, false);
     connect(edNewID, &QLineEdit::textChanged, this, [this] { edNewIDChange(); });
     connect(edStepNo, &QLineEdit::textChanged, this, [this] { edStepNoChange(); });
@@ -152,8 +152,8 @@ QWidget* TAdvOptions::CreateGeneralGroup() {
     connect(spUseThisColor, &QPushButton::clicked, this, [this] { UseThisColorClick(); });
     connect(spMatchLDRAWcolor, &QPushButton::clicked, this, [this] { MatchLDrawColorClick(); });
     connect(spStep, &QSpinBox::valueChanged, this, [this](int value) {
-        form.Model.StepLimit = value;
-        form.RedrawPicture();
+        Form.Model.StepLimit = value;
+        Form.RedrawPicture();
     });
     connect(spClose, &QPushButton::clicked, this, &QWidget::hide);
     return group;
@@ -182,13 +182,13 @@ QWidget* TAdvOptions::CreateLDrawGroup() {
     grid->addWidget(RxSpeedButton1, 4, 1);
     connect(spUpdateLDraw, &QPushButton::clicked, this, [this] { spUpdateLDrawClick(); });
     // The main window's "LDraw this view" does the work, enabled when a viewer is set up.
-    connect(RxSpeedButton1, &QPushButton::clicked, &form,
-            [this] { form.LDrawthisview1->trigger(); });
+    connect(RxSpeedButton1, &QPushButton::clicked, &Form,
+            [this] { Form.LDrawthisview1->trigger(); });
     return LDrawGroup;
 }
 
 void TAdvOptions::showEvent(QShowEvent* e) {
-    RxSpeedButton1->setEnabled(form.LDrawthisview1->isEnabled());
+    RxSpeedButton1->setEnabled(Form.LDrawthisview1->isEnabled());
     QWidget::showEvent(e);
     if (!e->spontaneous() && OnVisibility)
         OnVisibility(true);
@@ -207,22 +207,22 @@ void TAdvOptions::SelectionCommand(const std::function<TSelectionWalk()>& comman
         TSelectionWalk walk = command();
         if (walk.Count == 0)
             return;
-        form.Modified = true;
+        Form.Modified = true;
         if (moved)
-            form.Model.SortedOctant = 99; // the drawing order no longer fits the bricks
+            Form.Model.SortedOctant = 99; // the drawing order no longer fits the bricks
         if (redraw)
-            form.RedrawPicture();
+            Form.RedrawPicture();
     });
 }
 
 void TAdvOptions::Nudge(int axis, int direction) {
-    int32_t step = direction * (axis == 2 ? form.GridZ : form.GridXY);
+    int32_t step = direction * (axis == 2 ? Form.GridZ : Form.GridXY);
     int32_t by[3] = {0, 0, 0};
     by[axis] = step;
     TSelectionWalk walk;
     SelectionCommand(
         [&] {
-            walk = NudgeSelected(form.Model, by[0], by[1], by[2]);
+            walk = NudgeSelected(Form.Model, by[0], by[1], by[2]);
             return walk;
         },
         true, true);
@@ -237,7 +237,7 @@ void TAdvOptions::ShowPosition(int32_t x, int32_t y, int32_t z) {
 }
 
 void TAdvOptions::ShowSelection() {
-    TSelectionWalk walk = ForEachSelected(form.Model);
+    TSelectionWalk walk = ForEachSelected(Form.Model);
     bool any = walk.Count > 0;
     for (QWidget* w : {static_cast<QWidget*>(spSetIdentity), static_cast<QWidget*>(edNewID),
                        static_cast<QWidget*>(spSetStep), static_cast<QWidget*>(edStepNo)})
@@ -267,7 +267,7 @@ void TAdvOptions::ShowStepLimit(int32_t limit) {
 void TAdvOptions::edStepNoChange() {
     // New bricks take this step; text that is no number keeps the last good one.
     try {
-        form.ToolboxStep = StrToInt(Trim(edStepNo->text().toStdString()));
+        Form.ToolboxStep = StrToInt(Trim(edStepNo->text().toStdString()));
     } catch (const std::exception&) {
     }
     edNewIDChange();
@@ -275,11 +275,11 @@ void TAdvOptions::edStepNoChange() {
 
 void TAdvOptions::edNewIDChange() {
     // Runs on every move of the hand: only a really new identity is looked up.
-    if (edNewID->text() == lookedUp)
+    if (edNewID->text() == LookedUp)
         return;
-    lookedUp = edNewID->text();
+    LookedUp = edNewID->text();
     std::optional<TLDrawOffsets> row;
-    ToolGuarded(this, [&] { row = rowEditor.Lookup(lookedUp.toStdString()); });
+    ToolGuarded(this, [&] { row = RowEditor.Lookup(LookedUp.toStdString()); });
     spUpdateLDraw->setEnabled(row.has_value());
     if (!row)
         return;
@@ -298,9 +298,9 @@ TLDrawOffsets TAdvOptions::SpinOffsets() const {
 }
 
 void TAdvOptions::OffsetChange() {
-    if (!rowEditor.HasRow())
+    if (!RowEditor.HasRow())
         return;
-    const TLDrawOffsets& row = rowEditor.RowValues();
+    const TLDrawOffsets& row = RowEditor.RowValues();
     std::pair<QSpinBox*, bool> spins[4] = {{spXoffsetL, spXoffsetL->value() != row.xOffset},
                                            {spYoffsetL, spYoffsetL->value() != row.yOffset},
                                            {spZoffsetL, spZoffsetL->value() != row.zOffset},
@@ -311,7 +311,7 @@ void TAdvOptions::OffsetChange() {
 
 void TAdvOptions::spUpdateLDrawClick() {
     ToolGuarded(this, [this] {
-        if (rowEditor.Update(edNewID->text().toStdString(), SpinOffsets()))
+        if (RowEditor.Update(edNewID->text().toStdString(), SpinOffsets()))
             OffsetChange();
     });
 }
@@ -321,33 +321,33 @@ void TAdvOptions::spEditLDrawInfoClick() {
     LDrawGroup->setVisible(down);
     // The group sits right of the panel: the window ends at its left edge or just beyond it.
     int groupLeft =
-        layout()->contentsMargins().left() + leftPanel->sizeHint().width() + layout()->spacing();
+        layout()->contentsMargins().left() + LeftPanel->sizeHint().width() + layout()->spacing();
     int width = down ? groupLeft + LDrawGroup->sizeHint().width() + 6 : groupLeft;
     setFixedWidth(width);
 }
 
 void TAdvOptions::ReplaceColorClick() {
-    if (ReplaceSelectedColour(form.Model, form.CurrentColour)) {
-        form.Modified = true;
-        form.RedrawPicture();
+    if (ReplaceSelectedColour(Form.Model, Form.CurrentColour)) {
+        Form.Modified = true;
+        Form.RedrawPicture();
     }
 }
 
 void TAdvOptions::UseThisColorClick() {
-    std::optional<int32_t> colour = FirstSelectedColour(form.Model);
+    std::optional<int32_t> colour = FirstSelectedColour(Form.Model);
     if (!colour)
         return;
-    form.CurrentColour = *colour;
-    form.CurrentSwatch = -1;
+    Form.CurrentColour = *colour;
+    Form.CurrentSwatch = -1;
     for (int i = 0; i < TColourSwatches::Count; ++i)
-        if (form.SwatchColour(i) == *colour)
-            form.CurrentSwatch = i;
-    if (form.RepaintPalette)
-        form.RepaintPalette();
+        if (Form.SwatchColour(i) == *colour)
+            Form.CurrentSwatch = i;
+    if (Form.RepaintPalette)
+        Form.RepaintPalette();
 }
 
 void TAdvOptions::MatchLDrawColorClick() {
-    MatchLDrawColours(form.Model);
-    form.Modified = true;
-    form.RedrawPicture();
+    MatchLDrawColours(Form.Model);
+    Form.Modified = true;
+    Form.RedrawPicture();
 }

@@ -55,10 +55,10 @@ protected:
     void hideEvent(QHideEvent* e) override;
 
 private:
-    TMainForm& form;
-    QWidget* leftPanel;
-    TLDrawRowEditor rowEditor;
-    QString lookedUp; // the identity the row lookup last ran for
+    TMainForm& Form;
+    QWidget* LeftPanel;
+    TLDrawRowEditor RowEditor;
+    QString LookedUp; // the identity the row lookup last ran for
 
     QWidget* CreateSelectionGroup();
     QWidget* CreateGeneralGroup();

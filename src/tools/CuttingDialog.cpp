@@ -1,6 +1,6 @@
 #include "tools/CuttingDialog.h"
 
-#include "app/MainForm.h"
+#include "app/window/MainForm.h"
 #include "tools/SpinButton.h"
 
 #include <QApplication>
@@ -14,7 +14,7 @@
 #include <QSpinBox>
 
 TDlg::TDlg(TBoundaryState& state, const TBlockList& model, QWidget* mainWindow)
-    : QWidget(mainWindow, Qt::Tool), state(state), model(model), mainWindow(mainWindow) {
+    : QWidget(mainWindow, Qt::Tool), State(state), Model(model), MainWindow(mainWindow) {
     setObjectName("Dlg");
     setWindowTitle("Cutting coordinates");
     auto* grid = new QGridLayout(this);
@@ -65,11 +65,11 @@ void TDlg::SetIncrements(int32_t horizontal, int32_t vertical) {
 }
 
 void TDlg::ShowLimits(const TCutLimits& limits) {
-    ++suppressed;
+    ++Suppressed;
     QSpinBox* spins[6] = {edXLeft, edXRight, edYBack, edYFront, edZBottom, edZTop};
     for (int i = 0; i < 6; ++i)
         spins[i]->setValue(limits[size_t(i)]);
-    --suppressed;
+    --Suppressed;
 }
 
 TCutLimits TDlg::SpinLimits() const {
@@ -78,14 +78,14 @@ TCutLimits TDlg::SpinLimits() const {
 }
 
 void TDlg::RequestUpdate() {
-    QApplication::postEvent(mainWindow,
+    QApplication::postEvent(MainWindow,
                             new QEvent(QEvent::Type(QEvent::User + TMainForm::RedrawMessage)));
 }
 
 void TDlg::SpinChange() {
-    if (suppressed > 0)
+    if (Suppressed > 0)
         return;
-    state.Change(SpinLimits());
+    State.Change(SpinLimits());
     if (OnLimitsChanged)
         OnLimitsChanged();
     if (chkAutoUpdate->isChecked())
@@ -93,16 +93,16 @@ void TDlg::SpinChange() {
 }
 
 void TDlg::BothStep(QSpinBox* low, QSpinBox* high, int direction) {
-    ++suppressed;
+    ++Suppressed;
     low->stepBy(direction);
     high->stepBy(direction);
-    --suppressed;
+    --Suppressed;
     SpinChange();
 }
 
 void TDlg::BitBtn1Click() {
-    state.Reset(model);
-    ShowLimits(state.Kept);
+    State.Reset(Model);
+    ShowLimits(State.Kept);
     if (OnLimitsChanged)
         OnLimitsChanged();
     RequestUpdate();
@@ -112,8 +112,8 @@ void TDlg::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
     if (e->spontaneous())
         return;
-    state.Show();
-    ShowLimits(state.Kept);
+    State.Show();
+    ShowLimits(State.Kept);
     if (chkAutoUpdate->isChecked())
         RequestUpdate();
     if (OnVisibility)
@@ -124,7 +124,7 @@ void TDlg::hideEvent(QHideEvent* e) {
     QWidget::hideEvent(e);
     if (e->spontaneous())
         return;
-    state.Hide();
+    State.Hide();
     RequestUpdate();
     if (OnVisibility)
         OnVisibility(false);

@@ -44,10 +44,10 @@ protected:
     void hideEvent(QHideEvent* e) override;
 
 private:
-    TBoundaryState& state;
-    const TBlockList& model;
-    QWidget* mainWindow;
-    int suppressed = 0; // the program is setting the spin boxes itself
+    TBoundaryState& State;
+    const TBlockList& Model;
+    QWidget* MainWindow;
+    int Suppressed = 0; // the program is setting the spin boxes itself
 
     TCutLimits SpinLimits() const;
     void SpinChange();

@@ -1,7 +1,7 @@
 // The part editor's window: its controls, menus and their wiring.
 #include "tools/PartEditor.h"
 
-#include "app/FrameImage.h"
+#include "app/view/FrameImage.h"
 #include "model/Block.h"
 #include "render/DrawContext.h"
 #include "tools/PartEditorWidgets.h"
@@ -47,7 +47,7 @@ QSpinBox* SpinBox(QWidget* parent, const char* name, int low, int high) {
 } // namespace
 
 TAddHard::TAddHard(TDrawContext& context, int32_t colour, QWidget* parent)
-    : QDialog(parent), context(context), colour(colour), savedDetail(context.DetailLevel) {
+    : QDialog(parent), Context(context), Colour(colour), SavedDetail(context.DetailLevel) {
     setObjectName("AddHard");
     setWindowTitle("Add new hardcoded block");
     CreateControls();
@@ -57,8 +57,8 @@ TAddHard::TAddHard(TDrawContext& context, int32_t colour, QWidget* parent)
 
 TAddHard::~TAddHard() {
     // The detail buttons set the program's detail; it is the user's again once the editor goes.
-    context.DetailLevel = savedDetail;
-    brick.reset();
+    Context.DetailLevel = SavedDetail;
+    EditedBrick.reset();
 }
 
 QWidget* TAddHard::CreateSettingsPanel() {
@@ -164,8 +164,8 @@ QWidget* TAddHard::CreatePolygonPanel() {
     lbCoord->setAcceptDrops(false);
     auto* ticks = new TEdgeTickDelegate(lbCoord);
     ticks->Ticked = [this](int row) {
-        return working && working->IsPolygon(SelectedPolygon) &&
-               EdgeMarkTicked(working->GetEdgeFlags(SelectedPolygon), row);
+        return WorkingClass && WorkingClass->IsPolygon(SelectedPolygon) &&
+               EdgeMarkTicked(WorkingClass->GetEdgeFlags(SelectedPolygon), row);
     };
     lbCoord->setItemDelegate(ticks);
 
@@ -311,12 +311,12 @@ void TAddHard::ConnectHandlers() {
     lbAllPolys->OnRightClick = [this](int row) {
         lbAllPolys->setCurrentRow(row);
         Run([&] { SelectPolygon(row); });
-        bool selected = working && working->IsPolygon(SelectedPolygon);
+        bool selected = WorkingClass && WorkingClass->IsPolygon(SelectedPolygon);
         for (QAction* a : {miTransparent, miBorder, miDelete})
             a->setEnabled(selected);
         if (selected) {
-            miTransparent->setChecked(working->GetPolyColour(SelectedPolygon) < 0);
-            miBorder->setChecked((working->GetEdgeFlags(SelectedPolygon) & 1) != 0);
+            miTransparent->setChecked(WorkingClass->GetPolyColour(SelectedPolygon) < 0);
+            miBorder->setChecked((WorkingClass->GetEdgeFlags(SelectedPolygon) & 1) != 0);
         }
         pumAllPolys->exec(QCursor::pos());
     };
@@ -329,7 +329,7 @@ void TAddHard::ConnectHandlers() {
     };
     PaintBox1->OnPaint = [this](QPainter& painter) {
         DrawPreview();
-        painter.drawImage(0, 0, FrameImage(preview));
+        painter.drawImage(0, 0, FrameImage(Preview));
     };
     PaintBox1->OnTurn = [this](int turn, int tilt) { RotateView(turn, tilt); };
 }

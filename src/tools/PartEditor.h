@@ -72,8 +72,8 @@ public:
     std::vector<QAction*> MirrorActions, RotateActions; // tags 0 to 5
 
     // The editor's state, read by the tests.
-    TBlock* Brick() const { return brick.get(); }
-    TDrawClass* Working() const { return working.get(); }
+    TBlock* Brick() const { return EditedBrick.get(); }
+    TDrawClass* Working() const { return WorkingClass.get(); }
     int SelectedPolygon = -1, SelectedVertex = -1;
     TPreviewAngles Angles;
     int LastOctantSeen = 0;
@@ -110,22 +110,22 @@ public:
     void btnAddPieceClick();
     // Draws the preview into its bitmap; the octant it was seen from is shown.
     void DrawPreview();
-    const TBitmap& PreviewBitmap() const { return preview; }
+    const TBitmap& PreviewBitmap() const { return Preview; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
-    TDrawContext& context;
-    int32_t colour;
-    int savedDetail;
-    TMode mode = TMode::Hardcoded;
-    std::unique_ptr<TBlock> brick;
-    std::unique_ptr<TDrawClass> working;
-    std::string currentFile = "template.dat", currentPart = "template";
+    TDrawContext& Context;
+    int32_t Colour;
+    int SavedDetail;
+    TMode Mode = TMode::Hardcoded;
+    std::unique_ptr<TBlock> EditedBrick;
+    std::unique_ptr<TDrawClass> WorkingClass;
+    std::string CurrentFile = "template.dat", CurrentPart = "template";
     TSizes remembered{};
-    TBitmap preview;
-    bool updating = false;
+    TBitmap Preview;
+    bool Updating = false;
 
     void CreateControls();
     void CreateMenus();

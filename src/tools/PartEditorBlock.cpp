@@ -33,8 +33,8 @@ TColour FaceColourOf(const QWidget& widget) {
 } // namespace
 
 void TAddHard::Open(const std::string& key, TMode openMode) {
-    mode = openMode;
-    switch (mode) {
+    Mode = openMode;
+    switch (Mode) {
     case TMode::EditBlock:
         setWindowTitle("Edit block");
         btnAddPiece->setText("Replace");
@@ -49,7 +49,7 @@ void TAddHard::Open(const std::string& key, TMode openMode) {
         break;
     }
     edtIdent->setText(QString::fromStdString(KeyPartID(key)));
-    ShowDetail(std::clamp(context.DetailLevel, 0, 2));
+    ShowDetail(std::clamp(Context.DetailLevel, 0, 2));
     LoadBrick(KeyBody(key));
 }
 
@@ -65,7 +65,7 @@ bool TAddHard::General() const {
 std::string TAddHard::Key() const {
     std::string key;
     if (General())
-        key = "G " + currentFile + ", " + currentPart;
+        key = "G " + CurrentFile + ", " + CurrentPart;
     else
         key = std::string(1, KindLetter()) + " " + std::to_string(edtX->value() / 20) + "x" +
               std::to_string(edtY->value() / 20) + "x" + std::to_string(edtZ->value() * 3 / 24);
@@ -76,34 +76,34 @@ std::string TAddHard::Key() const {
 void TAddHard::LoadBrick(const std::string& key) {
     // The brick points at the working copy: it goes first. The cached definition is never
     // touched here.
-    brick.reset();
-    working.reset();
+    EditedBrick.reset();
+    WorkingClass.reset();
     SelectedPolygon = SelectedVertex = -1;
     try {
         std::unique_ptr<TBlock> made = CreateBrickFromKey(key);
         if (made) {
-            made->Colour = colour;
+            made->Colour = Colour;
             if (made->Kind == 'G' && made->Definition) {
-                working = std::make_unique<TDrawClass>(*made->Definition);
-                working->HighlightPolygon = -1;
-                if (mode == TMode::AddBlock)
-                    working->PartName = "template";
-                made->Definition = working.get();
-                currentFile = working->FileName;
-                currentPart = working->PartName;
+                WorkingClass = std::make_unique<TDrawClass>(*made->Definition);
+                WorkingClass->HighlightPolygon = -1;
+                if (Mode == TMode::AddBlock)
+                    WorkingClass->PartName = "template";
+                made->Definition = WorkingClass.get();
+                CurrentFile = WorkingClass->FileName;
+                CurrentPart = WorkingClass->PartName;
             }
-            brick = std::move(made);
+            EditedBrick = std::move(made);
         }
     } catch (const std::exception&) {
         // A key that names nothing leaves the preview empty; the user can choose another kind.
-        brick.reset();
-        working.reset();
+        EditedBrick.reset();
+        WorkingClass.reset();
     }
-    updating = true;
-    char kind = brick ? brick->Kind : KeyBody(key).empty() ? 'B' : KeyBody(key)[0];
+    Updating = true;
+    char kind = EditedBrick ? EditedBrick->Kind : KeyBody(key).empty() ? 'B' : KeyBody(key)[0];
     const char* letter = std::strchr(KindLetters, kind);
     lbBlockTypes->setCurrentRow(letter && kind ? int(letter - KindLetters) : 0);
-    updating = false;
+    Updating = false;
     ShowKind();
 }
 
@@ -114,16 +114,16 @@ void TAddHard::ShowKind() {
                        static_cast<QWidget*>(spbDet2), static_cast<QWidget*>(spbColor)})
         w->setVisible(general);
     EditMenu->setEnabled(general);
-    updating = true;
+    Updating = true;
     for (int axis = 0; axis < 3; ++axis) {
         QSpinBox* box = axis == 0 ? edtX : axis == 1 ? edtY : edtZ;
         int unit = axis == 2 ? PlateUnits : StudUnits;
         box->setMinimum(general ? 1 : unit);
         box->setSingleStep(general ? 1 : unit);
     }
-    if (brick)
-        SetDimensions(brick->SX, brick->SY, brick->SZ);
-    updating = false;
+    if (EditedBrick)
+        SetDimensions(EditedBrick->SX, EditedBrick->SY, EditedBrick->SZ);
+    Updating = false;
     FillPolygonLists();
     // The window narrows to the settings panel for the built-in kinds.
     adjustSize();
@@ -133,51 +133,51 @@ void TAddHard::ShowKind() {
 }
 
 void TAddHard::SetDimensions(int32_t x, int32_t y, int32_t z) {
-    bool was = updating;
-    updating = true;
+    bool was = Updating;
+    Updating = true;
     edtX->setValue(x);
     edtY->setValue(y);
     edtZ->setValue(z);
-    updating = was;
+    Updating = was;
     remembered = {edtX->value(), edtY->value(), edtZ->value()};
 }
 
 void TAddHard::lbBlockTypesClick() {
-    if (updating)
+    if (Updating)
         return;
-    if (General() && !working)
-        LoadBrick("G " + currentFile + ", " + currentPart);
+    if (General() && !WorkingClass)
+        LoadBrick("G " + CurrentFile + ", " + CurrentPart);
     else
         LoadBrick(Key());
 }
 
 void TAddHard::DimensionChange() {
-    if (updating)
+    if (Updating)
         return;
     if (!General()) {
         LoadBrick(KeyBody(Key()));
         return;
     }
-    if (!working || !brick)
+    if (!WorkingClass || !EditedBrick)
         return;
     TSizes now{edtX->value(), edtY->value(), edtZ->value()};
-    StretchShape(*working, remembered, now);
+    StretchShape(*WorkingClass, remembered, now);
     remembered = now;
-    brick->SX = now[0];
-    brick->SY = now[1];
-    brick->SZ = now[2];
+    EditedBrick->SX = now[0];
+    EditedBrick->SY = now[1];
+    EditedBrick->SZ = now[2];
     RegenerateStuds();
     FillCoordinates();
     PaintBox1->update();
 }
 
 void TAddHard::ShapeChanged() {
-    if (!working || !brick)
+    if (!WorkingClass || !EditedBrick)
         return;
-    brick->SX = working->BBX;
-    brick->SY = working->BBY;
-    brick->SZ = working->BBZ;
-    SetDimensions(brick->SX, brick->SY, brick->SZ);
+    EditedBrick->SX = WorkingClass->BBX;
+    EditedBrick->SY = WorkingClass->BBY;
+    EditedBrick->SZ = WorkingClass->BBZ;
+    SetDimensions(EditedBrick->SX, EditedBrick->SY, EditedBrick->SZ);
     FillPolygonLists();
     PaintBox1->update();
 }
@@ -196,20 +196,20 @@ void TAddHard::Zoom(int tenths) {
 }
 
 void TAddHard::ShowDetail(int level) {
-    context.DetailLevel = level;
+    Context.DetailLevel = level;
     (level == 0 ? spbDet0 : level == 1 ? spbDet1 : spbDet2)->setChecked(true);
     PaintBox1->update();
 }
 
 void TAddHard::btnWireBaseClick() {
-    if (brick)
-        brick->Transparent = !brick->Transparent;
-    btnWireBase->setChecked(brick && brick->Transparent);
+    if (EditedBrick)
+        EditedBrick->Transparent = !EditedBrick->Transparent;
+    btnWireBase->setChecked(EditedBrick && EditedBrick->Transparent);
     PaintBox1->update();
 }
 
 void TAddHard::speOctantChange() {
-    if (updating)
+    if (Updating)
         return;
     Angles.ShowOctant(speOctant->value());
     FillDrawOrder();
@@ -217,27 +217,27 @@ void TAddHard::speOctantChange() {
 }
 
 void TAddHard::DrawPreview() {
-    preview.SetSize(std::max(1, PaintBox1->width()), std::max(1, PaintBox1->height()));
+    Preview.SetSize(std::max(1, PaintBox1->width()), std::max(1, PaintBox1->height()));
     TColour face = FaceColourOf(*this);
-    if (!brick) {
-        TCanvas& canvas = preview.Canvas();
+    if (!EditedBrick) {
+        TCanvas& canvas = Preview.Canvas();
         canvas.Brush.Style = TBrushStyle::bsSolid;
         canvas.Brush.Colour = face;
-        canvas.FillRect({0, 0, preview.Width(), preview.Height()});
+        canvas.FillRect({0, 0, Preview.Width(), Preview.Height()});
         return;
     }
-    if (working)
-        working->HighlightPolygon = SelectedPolygon;
+    if (WorkingClass)
+        WorkingClass->HighlightPolygon = SelectedPolygon;
     try {
-        LastOctantSeen = DrawPartPreview(preview, context, *brick, Angles, face);
+        LastOctantSeen = DrawPartPreview(Preview, Context, *EditedBrick, Angles, face);
     } catch (const std::exception&) {
         // Drawing never reports errors (a missing picture, say); the view is back already.
         return;
     }
     if (speOctant->value() != LastOctantSeen) {
-        updating = true;
+        Updating = true;
         speOctant->setValue(LastOctantSeen);
-        updating = false;
+        Updating = false;
         FillDrawOrder();
     }
 }
@@ -245,7 +245,7 @@ void TAddHard::DrawPreview() {
 void TAddHard::btnAddPieceClick() {
     // The identity goes into palette keys and model lines, which split at ':' and blanks.
     CheckTypedPartID(Trim(edtIdent->text().toStdString()));
-    if (General() && !working) {
+    if (General() && !WorkingClass) {
         // Accepting would hand back some other part's key in place of the one that failed.
         QMessageBox::warning(this, windowTitle(),
                              "The part definition of this brick could not be loaded; choose "
@@ -253,22 +253,22 @@ void TAddHard::btnAddPieceClick() {
         return;
     }
     if (General()) {
-        working->HighlightPolygon = -1;
+        WorkingClass->HighlightPolygon = -1;
         SelectedPolygon = SelectedVertex = -1;
-        if (SameText(working->FileName, "template.dat") ||
-            SameText(working->PartName, "template")) {
+        if (SameText(WorkingClass->FileName, "template.dat") ||
+            SameText(WorkingClass->PartName, "template")) {
             TAskFileAndPart ask(this);
-            ask.SetNames(working->FileName, working->PartName,
+            ask.SetNames(WorkingClass->FileName, WorkingClass->PartName,
                          Trim(edtIdent->text().toStdString()));
             if (ask.exec() != QDialog::Accepted)
                 return;
-            working->FileName = ask.FileName();
-            working->PartName = ask.PartName();
+            WorkingClass->FileName = ask.FileName();
+            WorkingClass->PartName = ask.PartName();
             edtIdent->setText(QString::fromStdString(ask.Identity()));
         }
-        TDrawClass& stored = StorePartDefinition(*working);
-        currentFile = stored.FileName;
-        currentPart = stored.PartName;
+        TDrawClass& stored = StorePartDefinition(*WorkingClass);
+        CurrentFile = stored.FileName;
+        CurrentPart = stored.PartName;
         if (OnPartStored)
             OnPartStored(stored);
     }

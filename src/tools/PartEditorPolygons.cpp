@@ -30,10 +30,10 @@ int32_t& Coordinate(TPoint3& p, int axis) {
 
 void TAddHard::FillPolygonLists() {
     lbAllPolys->clear();
-    if (working) {
-        for (int i = 0; i < working->PolygonCount(); ++i)
-            lbAllPolys->addItem(QString::number(PolygonListNumber(*working, i)));
-        if (working->IsPolygon(SelectedPolygon))
+    if (WorkingClass) {
+        for (int i = 0; i < WorkingClass->PolygonCount(); ++i)
+            lbAllPolys->addItem(QString::number(PolygonListNumber(*WorkingClass, i)));
+        if (WorkingClass->IsPolygon(SelectedPolygon))
             lbAllPolys->setCurrentRow(SelectedPolygon);
     }
     FillDrawOrder();
@@ -43,71 +43,71 @@ void TAddHard::FillPolygonLists() {
 
 void TAddHard::FillDrawOrder() {
     lbDrawOrder->clear();
-    if (!working)
+    if (!WorkingClass)
         return;
-    for (int32_t poly : working->DrawOrder[size_t(speOctant->value())].Items)
+    for (int32_t poly : WorkingClass->DrawOrder[size_t(speOctant->value())].Items)
         lbDrawOrder->addItem(QString::number(poly + 1));
 }
 
 void TAddHard::FillCoordinates() {
     lbCoord->clear();
-    if (!working || !working->IsPolygon(SelectedPolygon))
+    if (!WorkingClass || !WorkingClass->IsPolygon(SelectedPolygon))
         return;
-    for (const TPoint3& p : working->Polygons[size_t(SelectedPolygon)].Points)
+    for (const TPoint3& p : WorkingClass->Polygons[size_t(SelectedPolygon)].Points)
         lbCoord->addItem(VertexLine(p));
     if (SelectedVertex >= 0 && SelectedVertex < lbCoord->count())
         lbCoord->setCurrentRow(SelectedVertex);
 }
 
 void TAddHard::ShowAdjustments(const TPoint3& p) {
-    bool was = updating;
-    updating = true;
+    bool was = Updating;
+    Updating = true;
     AdjX->setValue(p.X);
     AdjY->setValue(p.Y);
     AdjZ->setValue(p.Z);
-    updating = was;
+    Updating = was;
 }
 
 void TAddHard::SelectPolygon(int poly) {
-    if (!working || !working->IsPolygon(poly))
+    if (!WorkingClass || !WorkingClass->IsPolygon(poly))
         return;
     SelectedPolygon = poly;
     SelectedVertex = -1;
-    cbDetail->setCurrentIndex(std::clamp(working->GetDetail(poly), 0, 2));
+    cbDetail->setCurrentIndex(std::clamp(WorkingClass->GetDetail(poly), 0, 2));
     lbAllPolys->setCurrentRow(poly);
     FillCoordinates();
-    if (working->GetPointCount(poly) > 0)
-        ShowAdjustments(working->GetPoint(poly, 0));
+    if (WorkingClass->GetPointCount(poly) > 0)
+        ShowAdjustments(WorkingClass->GetPoint(poly, 0));
     PaintBox1->update();
 }
 
 void TAddHard::SelectVertex(int vertex) {
-    if (!working || !working->IsPolygon(SelectedPolygon))
+    if (!WorkingClass || !WorkingClass->IsPolygon(SelectedPolygon))
         return;
     // Read from the point itself: the list's fixed columns run into each other below -999.
-    TPoint3 p = working->GetPoint(SelectedPolygon, vertex);
+    TPoint3 p = WorkingClass->GetPoint(SelectedPolygon, vertex);
     SelectedVertex = vertex;
     ShowAdjustments(p);
 }
 
 void TAddHard::AdjChange(int axis) {
-    if (updating || !working || !working->IsPolygon(SelectedPolygon))
+    if (Updating || !WorkingClass || !WorkingClass->IsPolygon(SelectedPolygon))
         return;
     int poly = SelectedPolygon;
     QSpinBox* box = axis == 0 ? AdjX : axis == 1 ? AdjY : AdjZ;
     if (SelectedVertex >= 0) {
         // Only the changed coordinate: the others may lie beyond what the boxes can show.
-        TPoint3 p = working->GetPoint(poly, SelectedVertex);
+        TPoint3 p = WorkingClass->GetPoint(poly, SelectedVertex);
         Coordinate(p, axis) = box->value();
-        working->SetPoint(poly, SelectedVertex, p);
-    } else if (working->GetPointCount(poly) > 0) {
-        TPoint3 first = working->GetPoint(poly, 0);
+        WorkingClass->SetPoint(poly, SelectedVertex, p);
+    } else if (WorkingClass->GetPointCount(poly) > 0) {
+        TPoint3 first = WorkingClass->GetPoint(poly, 0);
         // Wrapping: absurd coordinates from a file move to absurd places, not into a fault.
         uint32_t delta = uint32_t(box->value()) - uint32_t(Coordinate(first, axis));
-        for (int i = 0; i < working->GetPointCount(poly); ++i) {
-            TPoint3 p = working->GetPoint(poly, i);
+        for (int i = 0; i < WorkingClass->GetPointCount(poly); ++i) {
+            TPoint3 p = WorkingClass->GetPoint(poly, i);
             Coordinate(p, axis) = int32_t(uint32_t(Coordinate(p, axis)) + delta);
-            working->SetPoint(poly, i, p);
+            WorkingClass->SetPoint(poly, i, p);
         }
         if (axis == 2)
             RegenerateStuds();
@@ -140,26 +140,26 @@ void TAddHard::CoordKey(int key) {
 }
 
 void TAddHard::CoordRightClick(int line) {
-    if (!working || !working->IsPolygon(SelectedPolygon) || line < 0 || line > 30)
+    if (!WorkingClass || !WorkingClass->IsPolygon(SelectedPolygon) || line < 0 || line > 30)
         return;
     int poly = SelectedPolygon;
-    working->SetEdgeFlags(poly, ToggleEdgeMark(working->GetEdgeFlags(poly), line));
-    lbAllPolys->item(poly)->setText(QString::number(PolygonListNumber(*working, poly)));
+    WorkingClass->SetEdgeFlags(poly, ToggleEdgeMark(WorkingClass->GetEdgeFlags(poly), line));
+    lbAllPolys->item(poly)->setText(QString::number(PolygonListNumber(*WorkingClass, poly)));
     lbCoord->viewport()->update();
     PaintBox1->update();
 }
 
 void TAddHard::cbDetailChange() {
-    if (working && working->IsPolygon(SelectedPolygon))
-        working->SetDetail(SelectedPolygon, cbDetail->currentIndex());
+    if (WorkingClass && WorkingClass->IsPolygon(SelectedPolygon))
+        WorkingClass->SetDetail(SelectedPolygon, cbDetail->currentIndex());
     PaintBox1->update();
 }
 
 void TAddHard::spbColorClick() {
-    if (!working || !working->IsPolygon(SelectedPolygon))
+    if (!WorkingClass || !WorkingClass->IsPolygon(SelectedPolygon))
         return;
-    int32_t value = working->GetPolyColour(SelectedPolygon);
-    int32_t shown = value < 0 ? int32_t(0u - uint32_t(value)) : value == 0 ? colour : value;
+    int32_t value = WorkingClass->GetPolyColour(SelectedPolygon);
+    int32_t shown = value < 0 ? int32_t(0u - uint32_t(value)) : value == 0 ? Colour : value;
     QColor chosen = QColorDialog::getColor(
         QColor(shown & 0xFF, (shown >> 8) & 0xFF, (shown >> 16) & 0xFF), this);
     if (chosen.isValid())
@@ -167,132 +167,134 @@ void TAddHard::spbColorClick() {
 }
 
 void TAddHard::SetPolygonColour(int32_t chosen) {
-    if (!working || !working->IsPolygon(SelectedPolygon))
+    if (!WorkingClass || !WorkingClass->IsPolygon(SelectedPolygon))
         return;
     // 0 stands for the brick's own colour, so black is kept as the nearest other value.
     if (chosen == 0)
         chosen = 1;
-    bool transparent = working->GetPolyColour(SelectedPolygon) < 0;
-    working->SetPolyColour(SelectedPolygon, transparent ? -chosen : chosen);
+    bool transparent = WorkingClass->GetPolyColour(SelectedPolygon) < 0;
+    WorkingClass->SetPolyColour(SelectedPolygon, transparent ? -chosen : chosen);
     PaintBox1->update();
 }
 
 void TAddHard::AddSurface(int tag) {
-    if (!working)
+    if (!WorkingClass)
         return;
-    if (tag == 0 && working->IsPolygon(SelectedPolygon))
-        working->CopyPolygon(SelectedPolygon);
+    if (tag == 0 && WorkingClass->IsPolygon(SelectedPolygon))
+        WorkingClass->CopyPolygon(SelectedPolygon);
     else
-        working->AddPolygon({{0, 0, 0}, {0, 20, 0}, {20, 20, 0}, {20, 0, 0}});
-    SelectedPolygon = working->PolygonCount() - 1;
+        WorkingClass->AddPolygon({{0, 0, 0}, {0, 20, 0}, {20, 20, 0}, {20, 0, 0}});
+    SelectedPolygon = WorkingClass->PolygonCount() - 1;
     FillPolygonLists();
     SelectPolygon(SelectedPolygon);
 }
 
 void TAddHard::AddVertex(int tag) {
-    if (!working || !working->IsPolygon(SelectedPolygon))
+    if (!WorkingClass || !WorkingClass->IsPolygon(SelectedPolygon))
         return;
     int poly = SelectedPolygon;
     if (tag == 0 && SelectedVertex >= 0)
-        working->InsertPoint(poly, SelectedVertex, {AdjX->value(), AdjY->value(), AdjZ->value()});
+        WorkingClass->InsertPoint(poly, SelectedVertex,
+                                  {AdjX->value(), AdjY->value(), AdjZ->value()});
     else
-        working->InsertPoint(poly, std::max(SelectedVertex, 0), {0, 0, 0});
+        WorkingClass->InsertPoint(poly, std::max(SelectedVertex, 0), {0, 0, 0});
     FillCoordinates();
     PaintBox1->update();
 }
 
 void TAddHard::Mirror(int tag) {
-    if (!working)
+    if (!WorkingClass)
         return;
     if (tag < 3) {
-        if (!working->IsPolygon(SelectedPolygon))
+        if (!WorkingClass->IsPolygon(SelectedPolygon))
             return;
-        MirrorPolygon(*working, TAxis(tag), SelectedPolygon);
+        MirrorPolygon(*WorkingClass, TAxis(tag), SelectedPolygon);
     } else {
-        MirrorAll(*working, TAxis(tag - 3));
+        MirrorAll(*WorkingClass, TAxis(tag - 3));
     }
     FillPolygonLists();
 }
 
 void TAddHard::Rotate(int tag) {
-    if (!working)
+    if (!WorkingClass)
         return;
     if (tag < 3) {
-        if (!working->IsPolygon(SelectedPolygon))
+        if (!WorkingClass->IsPolygon(SelectedPolygon))
             return;
-        RotatePolygon(*working, TAxis(tag), SelectedPolygon);
+        RotatePolygon(*WorkingClass, TAxis(tag), SelectedPolygon);
         FillPolygonLists();
     } else {
-        RotateAll(*working, TAxis(tag - 3));
+        RotateAll(*WorkingClass, TAxis(tag - 3));
         ShapeChanged();
     }
 }
 
 void TAddHard::Sort(int tag) {
-    if (!working)
+    if (!WorkingClass)
         return;
     if (tag == 0)
-        working->PainterSort(speOctant->value());
+        WorkingClass->PainterSort(speOctant->value());
     else
-        working->PainterSortAll();
+        WorkingClass->PainterSortAll();
     FillDrawOrder();
     PaintBox1->update();
 }
 
 void TAddHard::Scale(TScaleStep step) {
-    if (!working)
+    if (!WorkingClass)
         return;
-    ScaleShape(*working, step);
+    ScaleShape(*WorkingClass, step);
     ShapeChanged();
     RegenerateStuds();
 }
 
 void TAddHard::btnExtrudeClick() {
-    if (!working || !working->IsPolygon(SelectedPolygon))
+    if (!WorkingClass || !WorkingClass->IsPolygon(SelectedPolygon))
         return;
-    if (ExtendPolygon(*working, SelectedPolygon, spExt->value()) > 0)
+    if (ExtendPolygon(*WorkingClass, SelectedPolygon, spExt->value()) > 0)
         FillPolygonLists();
 }
 
 void TAddHard::RegenerateStuds() {
-    if (working && brick && cbAutoStuds->isChecked())
-        working->AutoStuds(brick->SX / 20, brick->SY / 20);
+    if (WorkingClass && EditedBrick && cbAutoStuds->isChecked())
+        WorkingClass->AutoStuds(EditedBrick->SX / 20, EditedBrick->SY / 20);
     PaintBox1->update();
 }
 
 void TAddHard::cbAutoStudsClick() {
-    if (!working)
+    if (!WorkingClass)
         return;
     if (cbAutoStuds->isChecked()) {
         RegenerateStuds();
         return;
     }
-    working->ClearTopStuds();
-    working->BottomStuds.clear();
-    working->Modified = true;
+    WorkingClass->ClearTopStuds();
+    WorkingClass->BottomStuds.clear();
+    WorkingClass->Modified = true;
     PaintBox1->update();
 }
 
 void TAddHard::TransparentClick() {
-    if (!working || !working->IsPolygon(SelectedPolygon))
+    if (!WorkingClass || !WorkingClass->IsPolygon(SelectedPolygon))
         return;
-    working->SetPolyColour(SelectedPolygon,
-                           ToggleTransparency(working->GetPolyColour(SelectedPolygon)));
+    WorkingClass->SetPolyColour(SelectedPolygon,
+                                ToggleTransparency(WorkingClass->GetPolyColour(SelectedPolygon)));
     PaintBox1->update();
 }
 
 void TAddHard::BorderClick() {
-    if (!working || !working->IsPolygon(SelectedPolygon))
+    if (!WorkingClass || !WorkingClass->IsPolygon(SelectedPolygon))
         return;
-    working->SetEdgeFlags(SelectedPolygon, ToggleBorder(working->GetEdgeFlags(SelectedPolygon)));
+    WorkingClass->SetEdgeFlags(SelectedPolygon,
+                               ToggleBorder(WorkingClass->GetEdgeFlags(SelectedPolygon)));
     FillPolygonLists();
 }
 
 void TAddHard::DeleteClick() {
-    if (!working || !working->IsPolygon(SelectedPolygon))
+    if (!WorkingClass || !WorkingClass->IsPolygon(SelectedPolygon))
         return;
     int row = SelectedPolygon;
-    working->DeletePolygon(row);
+    WorkingClass->DeletePolygon(row);
     SelectedPolygon = SelectedVertex = -1;
     FillPolygonLists();
     if (lbAllPolys->count() > 0)
@@ -300,23 +302,23 @@ void TAddHard::DeleteClick() {
 }
 
 void TAddHard::DropOnDrawOrder(TPartEditorList* source, int sourceRow, int targetRow) {
-    if (!working || !source || sourceRow < 0 || sourceRow >= source->count())
+    if (!WorkingClass || !source || sourceRow < 0 || sourceRow >= source->count())
         return;
     int octant = speOctant->value();
     if (source == lbAllPolys)
-        InsertIntoDrawOrder(*working, octant, targetRow,
+        InsertIntoDrawOrder(*WorkingClass, octant, targetRow,
                             std::abs(source->item(sourceRow)->text().toInt()) - 1);
     else if (source == lbDrawOrder)
-        MoveInDrawOrder(*working, octant, sourceRow, targetRow);
+        MoveInDrawOrder(*WorkingClass, octant, sourceRow, targetRow);
     FillDrawOrder();
     PaintBox1->update();
 }
 
 void TAddHard::DropOnTrash(TPartEditorList* source, int sourceRow) {
-    if (!working || !source || sourceRow < 0 || sourceRow >= source->count())
+    if (!WorkingClass || !source || sourceRow < 0 || sourceRow >= source->count())
         return;
     if (source == lbDrawOrder) {
-        RemoveFromDrawOrder(*working, speOctant->value(), sourceRow);
+        RemoveFromDrawOrder(*WorkingClass, speOctant->value(), sourceRow);
         FillDrawOrder();
     } else if (source == lbAllPolys) {
         if (QMessageBox::question(this, windowTitle(),
@@ -325,18 +327,18 @@ void TAddHard::DropOnTrash(TPartEditorList* source, int sourceRow) {
             return;
         int poly = std::abs(source->item(sourceRow)->text().toInt()) - 1;
         bool wasSelected = poly == SelectedPolygon;
-        working->DeletePolygon(poly);
+        WorkingClass->DeletePolygon(poly);
         if (wasSelected)
             SelectedPolygon = SelectedVertex = -1;
         else if (SelectedPolygon > poly)
             --SelectedPolygon;
         FillPolygonLists();
-    } else if (source == lbCoord && working->IsPolygon(SelectedPolygon)) {
-        if (working->GetPointCount(SelectedPolygon) <= MinPolygonPoints) {
+    } else if (source == lbCoord && WorkingClass->IsPolygon(SelectedPolygon)) {
+        if (WorkingClass->GetPointCount(SelectedPolygon) <= MinPolygonPoints) {
             QMessageBox::information(this, windowTitle(), "A polygon needs at least three points.");
             return;
         }
-        working->DeletePoint(SelectedPolygon, sourceRow);
+        WorkingClass->DeletePoint(SelectedPolygon, sourceRow);
         SelectedVertex = -1;
         FillCoordinates();
     }

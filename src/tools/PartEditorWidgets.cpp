@@ -24,21 +24,21 @@ void TPartPreviewBox::paintEvent(QPaintEvent*) {
 }
 
 void TPartPreviewBox::mousePressEvent(QMouseEvent* e) {
-    anchor = e->position().toPoint();
+    Anchor = e->position().toPoint();
 }
 
 void TPartPreviewBox::mouseMoveEvent(QMouseEvent* e) {
     if (!(e->buttons() & Qt::RightButton) || !(e->modifiers() & Qt::ShiftModifier) || !OnTurn)
         return;
     QPoint p = e->position().toPoint();
-    int dx = p.x() - anchor.x(), dy = p.y() - anchor.y();
+    int dx = p.x() - Anchor.x(), dy = p.y() - Anchor.y();
     int turn = dx > TurnThreshold ? 1 : dx < -TurnThreshold ? -1 : 0;
     // Moving up tilts up.
     int tilt = dy < -TurnThreshold ? 1 : dy > TurnThreshold ? -1 : 0;
     if (turn != 0)
-        anchor.setX(p.x());
+        Anchor.setX(p.x());
     if (tilt != 0)
-        anchor.setY(p.y());
+        Anchor.setY(p.y());
     if (turn != 0 || tilt != 0)
         OnTurn(turn, tilt);
 }

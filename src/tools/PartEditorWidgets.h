@@ -24,7 +24,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
 
 private:
-    QPoint anchor;
+    QPoint Anchor;
 };
 
 // A list whose rows are dragged by their row number; drops go to OnDrop with the list the row

@@ -28,7 +28,7 @@ TfrmSeq::TfrmSeq(TViewControls& controls, TDrawContext& context, TRedrawGate& re
     setWindowTitle("Sequencer");
     CreatePanel();
     ConnectButtons();
-    playTimer.setSingleShot(true);
+    PlayTimer.setSingleShot(true);
     AskOpenName = [this] {
         return QFileDialog::getOpenFileName(SeqPanel->window(), "Open sequence", ModelsFolder(),
                                             FileFilter);
@@ -151,24 +151,24 @@ void TfrmSeq::Play(int direction) {
         StopPlayback(); // the pressed button springs back
         return;
     }
-    playedFrames = Sequence.Frames;
-    playback.emplace(playedFrames, Buffer.CaptureFrame(spFrames->value()), direction);
+    PlayedFrames = Sequence.Frames;
+    Playback.emplace(PlayedFrames, Buffer.CaptureFrame(spFrames->value()), direction);
     ToolbarButton971->setChecked(direction < 0);
     btnPlayStop->setChecked(direction > 0);
     ShowNextView();
 }
 
 void TfrmSeq::StopPlayback() {
-    playTimer.stop();
-    playback.reset();
+    PlayTimer.stop();
+    Playback.reset();
     ToolbarButton971->setChecked(false);
     btnPlayStop->setChecked(false);
 }
 
 void TfrmSeq::ShowNextView() {
-    if (!playback)
+    if (!Playback)
         return;
-    std::optional<TPlaybackView> view = playback->Next();
+    std::optional<TPlaybackView> view = Playback->Next();
     if (!view) {
         StopPlayback();
         ShowCurrentFrame();
@@ -179,7 +179,7 @@ void TfrmSeq::ShowNextView() {
         ShowCurrentFrame();
     ApplyView(view->Frame);
     try {
-        playTimer.start(DelayMilliseconds(view->Delay, edDelay->text().toStdString()));
+        PlayTimer.start(DelayMilliseconds(view->Delay, edDelay->text().toStdString()));
     } catch (const TError& e) {
         StopPlayback();
         ShowError(e.what());

@@ -43,7 +43,7 @@ public:
     // The file dialogs; an empty name is a cancel. Tests put their own answers here.
     std::function<QString()> AskOpenName, AskSaveName;
 
-    bool Playing() const { return playback.has_value(); }
+    bool Playing() const { return Playback.has_value(); }
     void Play(int direction);
     void StopPlayback();
     // Reads the file into the sequence; a damaged file is refused with a message and the
@@ -64,9 +64,9 @@ public:
     void btnNoSnapClick();
 
 private:
-    std::vector<TViewFrame> playedFrames; // the frames the running playback walks
-    std::optional<TPlayback> playback;
-    QTimer playTimer;
+    std::vector<TViewFrame> PlayedFrames; // the frames the running playback walks
+    std::optional<TPlayback> Playback;
+    QTimer PlayTimer;
 
     void CreatePanel();
     void ConnectButtons();

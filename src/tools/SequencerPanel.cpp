@@ -1,5 +1,5 @@
 // The sequencer panel's controls, laid out in a column 148 pixels wide.
-#include "app/RepeatButton.h"
+#include "app/palette/RepeatButton.h"
 #include "tools/Sequencer.h"
 
 #include <QGridLayout>
@@ -100,5 +100,5 @@ void TfrmSeq::ConnectButtons() {
     for (QToolButton* play : {ToolbarButton971, btnPlayStop})
         connect(play, &QToolButton::clicked, this,
                 [this, play] { Play(play->property("tag").toInt()); });
-    connect(&playTimer, &QTimer::timeout, this, &TfrmSeq::ShowNextView);
+    connect(&PlayTimer, &QTimer::timeout, this, &TfrmSeq::ShowNextView);
 }

@@ -46,6 +46,6 @@ TLightVector TfrmSetLight::Values() const {
 void TfrmSetLight::SpinChange() {
     if (!chkPreview->isChecked() || !preview)
         return;
-    previewed = true;
+    PreviewShown = true;
     preview(Values());
 }

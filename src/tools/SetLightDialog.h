@@ -24,10 +24,10 @@ public:
 
     TLightVector Values() const;
     // A preview has been drawn since the dialog opened.
-    bool Previewed() const { return previewed; }
+    bool Previewed() const { return PreviewShown; }
 
 private:
     std::function<void(const TLightVector&)> preview;
-    bool previewed = false;
+    bool PreviewShown = false;
     void SpinChange();
 };

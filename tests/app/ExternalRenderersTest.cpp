@@ -1,5 +1,5 @@
 #include "GuiTest.h"
-#include "app/RunProgram.h"
+#include "app/system/RunProgram.h"
 #include "base/FileNames.h"
 
 #include <QAction>

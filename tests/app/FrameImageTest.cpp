@@ -1,7 +1,7 @@
-#include "app/FrameImage.h"
+#include "app/view/FrameImage.h"
 
 #include "GuiTest.h"
-#include "app/CanvasText.h"
+#include "app/view/CanvasText.h"
 #include "raster/Bitmap.h"
 #include "raster/Canvas.h"
 #include "support/Pixels.h"

@@ -2,8 +2,8 @@
 // Shared set-up of the window tests: one application, temporary folders, a main window on a
 // settings file of its own, events sent to its view box, and answering the next modal dialog.
 
-#include "app/MainForm.h"
-#include "app/ViewBox.h"
+#include "app/view/ViewBox.h"
+#include "app/window/MainForm.h"
 #include "support/TempFolder.h"
 
 #include <QAbstractButton>

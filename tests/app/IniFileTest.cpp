@@ -1,4 +1,4 @@
-#include "app/IniFile.h"
+#include "app/system/IniFile.h"
 
 #include "base/Error.h"
 #include "support/TempFolder.h"

@@ -1,7 +1,7 @@
 // The window starting from its settings file and writing it back; the settings' own tests hold
 // the file's fields and conversions.
 #include "GuiTest.h"
-#include "app/IniFile.h"
+#include "app/system/IniFile.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 // The palette's pages without a window: wrapping, the recently used page, page removal, pages
 // from part files and the moves of the customise and reorder dialogs.
-#include "app/PalettePages.h"
+#include "app/palette/PalettePages.h"
 
 #include "GuiTest.h"
 #include "base/Error.h"

@@ -2,11 +2,11 @@
 // the menu's page rules, the three page dialogs, combination rows and the pages at exit. The
 // pages' own tests hold where bricks and pages go; here the clicks, keys and dialogs reach them.
 #include "GuiTest.h"
-#include "app/CustomizeDialog.h"
-#include "app/IniFile.h"
-#include "app/PageDialogs.h"
-#include "app/PaletteListBox.h"
-#include "app/PalettePanel.h"
+#include "app/palette/CustomizeDialog.h"
+#include "app/palette/PageDialogs.h"
+#include "app/palette/PaletteListBox.h"
+#include "app/palette/PalettePanel.h"
+#include "app/system/IniFile.h"
 #include "base/Error.h"
 #include "base/FileNames.h"
 

@@ -1,7 +1,7 @@
 // The picture frame over a headless main window: mouse, size dialog, saving and printing. The
 // frame's own tests hold its areas, sizes and limits; here the mouse and dialogs reach them.
 #include "app/GuiTest.h"
-#include "app/SizeCamera.h"
+#include "app/dialogs/SizeCamera.h"
 #include "base/Error.h"
 #include "raster/PictureFiles.h"
 #include "support/ErrorMessage.h"

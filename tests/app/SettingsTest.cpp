@@ -1,6 +1,6 @@
-#include "app/Settings.h"
+#include "app/system/Settings.h"
 
-#include "app/IniFile.h"
+#include "app/system/IniFile.h"
 #include "support/TempFolder.h"
 
 #include <filesystem>

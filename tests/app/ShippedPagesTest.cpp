@@ -1,7 +1,7 @@
 // The pages that come with the program: every brick key makes a brick and every combination
 // loads. That each identity has its mapping row is the mapping table's own test.
 #include "GuiTest.h"
-#include "app/Settings.h"
+#include "app/system/Settings.h"
 #include "base/FileNames.h"
 #include "model/BlockList.h"
 #include "model/PaletteKey.h"

@@ -1,11 +1,11 @@
 // What a user notices in the main window: the colour swatches, the brick in hand taking colour,
 // transparency and studs, opening a model, the recent files and the palette's drawn rows.
 #include "GuiTest.h"
-#include "app/ColourSwatches.h"
-#include "app/CustomizeDialog.h"
-#include "app/OpenModelDialog.h"
-#include "app/PaletteListBox.h"
-#include "app/PalettePanel.h"
+#include "app/dialogs/OpenModelDialog.h"
+#include "app/palette/CustomizeDialog.h"
+#include "app/palette/PaletteListBox.h"
+#include "app/palette/PalettePanel.h"
+#include "app/window/ColourSwatches.h"
 #include "base/FileNames.h"
 #include "support/Pixels.h"
 

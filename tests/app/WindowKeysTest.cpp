@@ -2,8 +2,8 @@
 // handlers: colour cycling, the keys on the hand, the second-stage keys, the save question and
 // the drop-down menus.
 #include "GuiTest.h"
-#include "app/ColourSwatches.h"
-#include "app/IniFile.h"
+#include "app/system/IniFile.h"
+#include "app/window/ColourSwatches.h"
 
 #include <QAction>
 #include <QLabel>

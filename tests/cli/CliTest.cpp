@@ -35,11 +35,15 @@ const char* Model = "= 70 30 10 -4 5 1 1\r\n"
                     "B 0 0 0 20 20 24 255 1 0 0 0 6  0\r\n"
                     "B 40 0 0 20 20 24 1 1 0 0 0 0  0\r\n"
                     "B 20 0 0 20 20 24 2 1 0 0 0 0  0\r\n";
-} // namespace
 
-TEST(CliInfo, PrintsCountsHeaderExtentsAndGroups) {
+// A folder holding the model above as m.lgo.
+struct CliModel : ::testing::Test {
     TTempFolder folder;
     std::string path = folder.Write("m.lgo", Model);
+};
+} // namespace
+
+TEST_F(CliModel, InfoPrintsCountsHeaderExtentsAndGroups) {
     for (int i = 0; i < 2; ++i) { // each run starts its group counter afresh
         TRun run = Cli({"info", path});
         EXPECT_EQ(run.Status, 0);
@@ -53,9 +57,7 @@ TEST(CliInfo, PrintsCountsHeaderExtentsAndGroups) {
                                        "size -199998 -199998 -199998\ngroups 0\n");
 }
 
-TEST(CliSort, OrdersForTheOctantWithOptionsAnywhere) {
-    TTempFolder folder;
-    std::string path = folder.Write("m.lgo", Model);
+TEST_F(CliModel, SortOrdersForTheOctantWithOptionsAnywhere) {
     const std::string base = "B:-160:-80:-8:320:160:8:8421504:1:1:0:0:0:3865:0\n";
     const std::string x0 = "B:0:0:0:20:20:24:255:1:0:0:0:6::0\n";
     const std::string x20 = "B:20:0:0:20:20:24:2:1:0:0:0:0::0\n";
@@ -86,9 +88,7 @@ TEST(CliConvert, WritesTheHeaderUnchangedAndOnlyOnSuccess) {
     EXPECT_FALSE(std::filesystem::exists(fresh));
 }
 
-TEST(CliErrors, OneLineAndNothingOnStdout) {
-    TTempFolder folder;
-    std::string path = folder.Write("m.lgo", Model);
+TEST_F(CliModel, ErrorsAreOneLineAndNothingOnStdout) {
     ExpectFailure({});
     ExpectFailure({"paint", path}, "unknown command paint");
     ExpectFailure({"info", path, "--bogus"}, "unknown option --bogus");

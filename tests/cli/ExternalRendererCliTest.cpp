@@ -1,32 +1,20 @@
-#include "base/FileNames.h"
-#include "cli/Cli.h"
-#include "support/TempFolder.h"
+#include "cli/CliFixture.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace {
 
-class ExternalRendererCliTest : public ::testing::Test {
+class ExternalRendererCliTest : public CliFixture {
 protected:
     void SetUp() override {
         ModelFile = Folder.Write("m.lgo", "= 70 30 10 -4 5 1 1\r\n"
                                           "B -160 -80 -8 320 160 8 8421504 1 1 0 0 0 3865 0\r\n"
                                           "B 0 0 0 40 80 24 255 1 0 0 0 0  0\r\n");
     }
-    void TearDown() override { SetAppDir(ExecutableDir()); }
+    int Run(std::vector<std::string> args) { return RunIn(TESSARYN_SHIPPED_DATA, std::move(args)); }
 
-    // Runs with the shipped mapping table.
-    int Run(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--app-dir", TESSARYN_SHIPPED_DATA});
-        Out.str(""), Err.str("");
-        return RunCli(args, Out, Err);
-    }
-
-    TTempFolder Folder;
     std::string ModelFile;
-    std::ostringstream Out, Err;
 };
 
 bool PovRayInstalled() {

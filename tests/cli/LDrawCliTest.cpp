@@ -1,14 +1,12 @@
-#include "base/FileNames.h"
-#include "cli/Cli.h"
+#include "cli/CliFixture.h"
 #include "exchange/LoadModel.h"
 #include "exchange/ldraw/LDrawExport.h"
 #include "exchange/ldraw/MapTable.h"
 
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace {
-class LDrawCliTest : public ::testing::Test {
+class LDrawCliTest : public CliFixture {
 protected:
     void SetUp() override {
         WriteMapTable(Folder,
@@ -18,19 +16,10 @@ protected:
                               "B 0 0 0 80 40 24 255 1 0 0 0 0  0\r\n"
                               "B 0 0 24 20 20 24 255 1 0 1 1 0 mine 0\r\n");
     }
-    void TearDown() override { SetAppDir(ExecutableDir()); }
-
-    int Run(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--app-dir", Folder.Dir()});
-        Out.str(""), Err.str("");
-        return RunCli(args, Out, Err);
-    }
+    int Run(std::vector<std::string> args) { return RunIn(Folder.Dir(), std::move(args)); }
     std::string Line(const std::string& head, int matrix, const std::string& part) {
         return head + " " + LDrawMatrixTexts[matrix] + " " + part + "\r\n";
     }
-
-    TTempFolder Folder;
-    std::ostringstream Out, Err;
 };
 } // namespace
 

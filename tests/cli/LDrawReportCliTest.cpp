@@ -1,12 +1,10 @@
-#include "base/FileNames.h"
-#include "cli/Cli.h"
+#include "cli/CliFixture.h"
 #include "exchange/ldraw/MapTable.h"
 
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace {
-class LDrawReportCliTest : public ::testing::Test {
+class LDrawReportCliTest : public CliFixture {
 protected:
     void SetUp() override {
         WriteMapTable(Folder, {"B 4 2 3 1 16 0 0 0 0 3001.DAT 0  "});
@@ -17,16 +15,7 @@ protected:
                               "1 1 0 0 0 1 0 0 0 1 0 0 0 1 3001.dat\r\n"
                               "1 1 0 0 0 1 0 0 0 1 0 0 0 1 4070.dat\r\n");
     }
-    void TearDown() override { SetAppDir(ExecutableDir()); }
-
-    int Run(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--app-dir", Folder.Dir()});
-        Out.str(""), Err.str("");
-        return RunCli(args, Out, Err);
-    }
-
-    TTempFolder Folder;
-    std::ostringstream Out, Err;
+    int Run(std::vector<std::string> args) { return RunIn(Folder.Dir(), std::move(args)); }
 };
 } // namespace
 

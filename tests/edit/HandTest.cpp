@@ -2,6 +2,7 @@
 
 #include "edit/HandDrawing.h"
 #include "render/DrawContext.h"
+#include "support/Bricks.h"
 #include "support/Pixels.h"
 
 #include <gtest/gtest.h>
@@ -40,9 +41,9 @@ TEST(PositioningGrid, RoundsTowardZeroOnEachGrid) {
         int Mode;
         bool Height;
         int32_t Value, Snapped;
-    } cases[] = {{0, false, -15, 0}, {0, false, -19, 0}, {0, false, -25, -20},
-                 {0, false, 39, 20}, {0, true, -9, -8},  {1, false, -15, -10},
-                 {1, false, 29, 20}, {1, true, 7, 4},    {2, false, -15, -15}};
+    } cases[] = {{0, false, -15, 0}, {0, false, -19, 0},  {0, false, -25, -20}, {0, false, 39, 20},
+                 {0, true, -9, -8},  {0, true, 17, 16},   {1, false, -15, -10}, {1, false, 29, 20},
+                 {1, true, 7, 4},    {2, false, -15, -15}};
     TPositioningGrid grid;
     for (const auto& c : cases) {
         grid.SetMode(c.Mode);
@@ -60,9 +61,7 @@ TEST_F(HandFixture, ScreenToGroundFindsTheCellUnderThePointer) {
         ViewAt(tilt, azimuth);
         TPoint p = Pixel(47, 65);
         TGroundPoint g = hand.ScreenToGround(p.X, p.Y, 20, 20);
-        EXPECT_EQ(g.X, 40) << tilt << " " << azimuth;
-        EXPECT_EQ(g.Y, 60) << tilt << " " << azimuth;
-        EXPECT_EQ(g.Height, 0);
+        EXPECT_EQ((TBox{g.X, g.Y, g.Height}), (TBox{40, 60, 0})) << tilt << " " << azimuth;
     }
     TPoint left = Pixel(-15, 5), further = Pixel(-25, 5);
     EXPECT_EQ(hand.ScreenToGround(left.X, left.Y, 20, 20).X, 0);
@@ -71,10 +70,8 @@ TEST_F(HandFixture, ScreenToGroundFindsTheCellUnderThePointer) {
 
 TEST_F(HandFixture, HorizontalViewSlidesAlongXOnly) {
     ViewAt(90, 30);
-    for (int my : {100, 300, 500}) {
-        TGroundPoint g = hand.ScreenToGround(500, my, 20, 20);
-        EXPECT_EQ(g.Y, 0);
-    }
+    for (int my : {100, 300, 500})
+        EXPECT_EQ(hand.ScreenToGround(500, my, 20, 20).Y, 0);
     ViewAt(90, 90); // both divisors vanish: the point maps to X = 0
     EXPECT_EQ(hand.ScreenToGround(500, 100, 20, 20).X, 0);
 }
@@ -100,10 +97,8 @@ TEST_F(HandFixture, PlacingStampsCopiesWithOneRecordEach) {
     ASSERT_TRUE(hand.DropBrick());
     ASSERT_TRUE(hand.DropBrick()); // a second copy on the same spot
     ASSERT_EQ(model.Count(), 2);
-    EXPECT_EQ(model[0].X, 40);
-    EXPECT_EQ(model[0].Y, 20);
-    EXPECT_EQ(model[0].Step, 2);
-    EXPECT_EQ(model.UndoCount(), 2);
+    EXPECT_EQ((TBox{model[0].X, model[0].Y, model[0].Step, model.UndoCount()}),
+              (TBox{40, 20, 2, 2}));
     EXPECT_EQ(model.UndoLog[0], "+:" + model[0].SaveToString());
     EXPECT_FALSE(hand.Empty());
     EXPECT_EQ(hand.LastDrop[0], 40);
@@ -123,8 +118,7 @@ TEST_F(HandFixture, StacksOnALowerBrickAndRefusesDropsOutsideTheBoundary) {
     EXPECT_EQ(hand.BrickInHand->Z, 8);
     context.Boundary.ZHigh = 16;
     EXPECT_FALSE(hand.DropBrick());
-    EXPECT_EQ(model.Count(), 1);
-    EXPECT_EQ(model.UndoCount(), 0);
+    EXPECT_EQ((TBox{model.Count(), model.UndoCount()}), (TBox{1, 0}));
 }
 
 TEST_F(HandFixture, MovingOneBrickIsTwoUndoSteps) {
@@ -143,8 +137,7 @@ TEST_F(HandFixture, MovingOneBrickIsTwoUndoSteps) {
     EXPECT_EQ(model.Count(), 0);
     model.Undo();
     ASSERT_EQ(model.Count(), 1);
-    EXPECT_EQ(model[0].X, 0);
-    EXPECT_EQ(model.UndoCount(), 0);
+    EXPECT_EQ((TBox{model[0].X, model.UndoCount()}), (TBox{0, 0}));
 }
 
 TEST_F(HandFixture, MovingAGroupMovesEveryBrickOnce) {
@@ -155,17 +148,13 @@ TEST_F(HandFixture, MovingAGroupMovesEveryBrickOnce) {
     ASSERT_TRUE(hand.PickUp(1, false, &modified));
     EXPECT_TRUE(hand.HoldingGroup);
     EXPECT_EQ(model.Count(), 1);
-    EXPECT_EQ(hand.BrickInHand->SX, 40);
-    EXPECT_EQ(hand.BrickInHand->SZ, 32 * 3 / 24 * 8);
-    EXPECT_EQ(hand.BrickInHand->X, 100);
+    EXPECT_EQ(BoxOf(*hand.BrickInHand), (TBox{100, 60, 0, 40, 40, 32}));
     hand.BrickInHand->X = 0, hand.BrickInHand->Y = 0, hand.BrickInHand->Z = 8;
     ASSERT_TRUE(hand.DropBrick());
     EXPECT_TRUE(hand.Empty());
     ASSERT_EQ(model.Count(), 3);
-    int at0 = model.IndexOfText("B:0:0:8:40:40:24:16777215:1:0:0:0:5::0");
-    int at1 = model.IndexOfText("B:20:0:32:20:20:8:16777215:1:0:0:0:5::0");
-    EXPECT_GE(at0, 0);
-    EXPECT_GE(at1, 0);
+    EXPECT_GE(model.IndexOfText("B:0:0:8:40:40:24:16777215:1:0:0:0:5::0"), 0);
+    EXPECT_GE(model.IndexOfText("B:20:0:32:20:20:8:16777215:1:0:0:0:5::0"), 0);
     // Each brick's removal and placing: "-" twice, then "+" twice.
     ASSERT_EQ(model.UndoCount(), 4);
     EXPECT_EQ(model.UndoLog[0][0], '+');
@@ -183,15 +172,12 @@ TEST_F(HandFixture, AltCopiesTheSelectionIntoOneNewGroup) {
     int32_t before = GroupCounter;
     bool modified = true;
     ASSERT_TRUE(hand.PickUp(2, true, &modified));
-    EXPECT_FALSE(modified);
-    EXPECT_FALSE(hand.PlaceOnce);
-    EXPECT_EQ(model.Count(), 3);
-    EXPECT_EQ(model.UndoCount(), 0);
-    EXPECT_EQ(model.FirstSelected(), -1);
+    EXPECT_FALSE(modified || hand.PlaceOnce);
+    EXPECT_EQ((TBox{model.Count(), model.UndoCount(), model.FirstSelected()}), (TBox{3, 0, -1}));
     ASSERT_EQ(hand.GroupInHand->Count(), 2);
-    EXPECT_EQ(hand.GroupInHand->Items(0).Group, before + 1);
-    EXPECT_EQ(hand.GroupInHand->Items(1).Group, before + 1);
-    EXPECT_EQ(hand.BrickInHand->SX, 80);
+    EXPECT_EQ((TBox{hand.GroupInHand->Items(0).Group, hand.GroupInHand->Items(1).Group,
+                    hand.BrickInHand->SX}),
+              (TBox{before + 1, before + 1, 80}));
     hand.BrickInHand->Y = 100;
     ASSERT_TRUE(hand.DropBrick());
     EXPECT_EQ(model.Count(), 5);
@@ -219,11 +205,8 @@ TEST_F(HandFixture, TurningTheGroupInHandTurnsItsLayout) {
     ASSERT_TRUE(hand.PickUp(0, false, &modified));
     EXPECT_FALSE(hand.TurnHand());
     const TBlockList& group = *hand.GroupInHand;
-    EXPECT_EQ(group[0].X, 0);
-    EXPECT_EQ(group[0].Y, -40);
-    EXPECT_EQ(group[0].SX, 80);
-    EXPECT_EQ(group[1].X, 0);
-    EXPECT_EQ(group[1].Y, -60);
+    EXPECT_EQ(BoxOf(group[0]), (TBox{0, -40, 0, 80, 40, 24}));
+    EXPECT_EQ(BoxOf(group[1]), (TBox{0, -60, 0, 20, 20, 24}));
     EXPECT_EQ(hand.BrickInHand->SY, 60);
     hand.DropHand();
     hand.TakeInHand(CreateBrickFromKey("2x4x3"), 0);
@@ -236,12 +219,9 @@ TEST_F(HandFixture, RightButtonEditsAreOneStepEach) {
     AddBrick("1x2x3", 100, 0, 0, 4);
     AddBrick("1x2x3", 200, 0, 0, 4);
     hand.TurnBrick(0);
-    for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(model[i].Turn, 1);
-    EXPECT_EQ(a.X, 0); // each turns in its own place
-    EXPECT_EQ(a.SX, 80);
-    EXPECT_EQ(model[1].X, 100);
-    EXPECT_EQ(model.UndoCount(), 6);
+    EXPECT_EQ((TBox{model[0].Turn, model[1].Turn, model[2].Turn, model.UndoCount()}),
+              (TBox{1, 1, 1, 6}));
+    EXPECT_EQ((TBox{a.X, a.SX, model[1].X}), (TBox{0, 80, 100})); // each turns in its own place
     for (int i = 0; i < 3; ++i)
         model.Undo();
     ASSERT_EQ(model.Count(), 3);
@@ -261,14 +241,14 @@ TEST_F(HandFixture, SelectingFlipsGroupsButNeverTheBaseplate) {
     AddBrick("1x1x3", 0, 0, 0, 6).Selected = true;
     AddBrick("1x1x3", 20, 0, 0, 6);
     AddBrick("1x1x3", 40, 0, 0);
+    auto selected = [&] {
+        return std::vector<bool>{model[0].Selected, model[1].Selected, model[2].Selected};
+    };
     hand.ClickSelect(0, false);
-    EXPECT_FALSE(model[0].Selected);
     hand.ClickSelect(1, false); // the clicked brick's old state decides for the group
-    EXPECT_FALSE(model[1].Selected);
-    EXPECT_FALSE(model[2].Selected);
+    EXPECT_EQ(selected(), (std::vector<bool>{false, false, false}));
     hand.ClickSelect(2, true);
-    EXPECT_TRUE(model[2].Selected);
-    EXPECT_FALSE(model[1].Selected);
+    EXPECT_EQ(selected(), (std::vector<bool>{false, false, true}));
     bool modified = false;
     EXPECT_FALSE(hand.PickUp(0, false, &modified)); // the baseplate stays
     EXPECT_TRUE(hand.Empty());
@@ -301,8 +281,7 @@ TEST_F(HandFixture, PageKeysLiftAndLowerTheHand) {
     EXPECT_EQ(hand.BrickInHand->Z, 32);
     hand.MoveHand(THandKey::Right, false);
     hand.MoveHand(THandKey::Down, true);
-    EXPECT_EQ(hand.BrickInHand->X, 20);
-    EXPECT_EQ(hand.BrickInHand->Y, 20);
+    EXPECT_EQ((TBox{hand.BrickInHand->X, hand.BrickInHand->Y}), (TBox{20, 20}));
     hand.SafePositioning = true;
     hand.MoveHand(THandKey::PageUp, false); // the rest height undoes the lift at once
     hand.RestOnModel();

@@ -10,20 +10,21 @@ const char* SubFile = "= 1 2 3 4 5 1 1\r\n"
                       "B -160 -80 -8 320 160 8 8421504 1 1 0 0 0 3865 0\r\n"
                       "B 0 0 0 40 80 24 0 1 0 0 0 0  7\r\n"
                       "B 40 0 24 20 20 8 255 1 0 0 0 3  0\r\n";
-}
 
-TEST(LoadModel, WholeModelReplacesBricksAndLogs) {
+struct LoadModelTest : ::testing::Test {
     TTempFolder folder;
-    std::string path = folder.Write("whole.lgo", SubFile);
     TBlockList model;
+};
+} // namespace
+
+TEST_F(LoadModelTest, WholeModelReplacesBricksAndLogs) {
+    std::string path = folder.Write("whole.lgo", SubFile);
     model.Add(CreateFromString("B:0:0:0:20:20:8:1:1:1:0:0:0::0"));
     model.RecordCommand('+', model[0]);
     model.StepLimit = 4;
     TLoadResult result = LoadModel(model, path, LoadWhole);
-    EXPECT_EQ(model.Count(), 3);
-    EXPECT_EQ(model.UndoCount(), 0);
-    EXPECT_EQ(model.StepLimit, 0);
-    EXPECT_EQ(model.FileOffsetY, 5);
+    EXPECT_EQ((std::array{model.Count(), model.UndoCount(), model.StepLimit, model.FileOffsetY}),
+              (std::array{3, 0, 0, 5}));
     ASSERT_GE(result.BaseplateIndex, 0);
     EXPECT_EQ(model[result.BaseplateIndex].PartID, "3865");
     EXPECT_EQ(result.SubAssembly, nullptr);
@@ -31,72 +32,55 @@ TEST(LoadModel, WholeModelReplacesBricksAndLogs) {
     EXPECT_EQ(model.IndexOfText("B:0:0:0:40:80:24:0:1:0:0:0:0::7"), 2); // behind the higher X
 }
 
-TEST(LoadModel, SubAssemblyIsOneNewGroupWithoutItsBaseplate) {
-    TTempFolder folder;
+TEST_F(LoadModelTest, SubAssemblyIsOneNewGroupWithoutItsBaseplate) {
     std::string path = folder.Write("sub.lgo", SubFile);
-    TBlockList model;
     model.Add(CreateFromString("B:0:0:0:20:20:8:1:1:1:0:0:0::0"));
     model.StepLimit = 6;
     model.CurrentOctant = 3;
     GroupCounter = 10;
     TLoadResult result = LoadModel(model, path, LoadSubAssembly, 0x00FF00);
-    EXPECT_EQ(model.Count(), 1);
-    EXPECT_EQ(model.StepLimit, 6);
+    EXPECT_EQ((std::array{model.Count(), model.StepLimit}), (std::array{1, 6}));
     ASSERT_NE(result.SubAssembly, nullptr);
     TBlockList& sub = *result.SubAssembly;
     ASSERT_EQ(sub.Count(), 2);
-    EXPECT_EQ(sub.CurrentOctant, 3);
-    EXPECT_EQ(sub.StepLimit, 6);
-    EXPECT_EQ(result.Group, 11);
+    EXPECT_EQ((std::array{sub.CurrentOctant, sub.StepLimit, result.Group}), (std::array{3, 6, 11}));
     for (const auto& brick : sub.Items()) {
-        EXPECT_EQ(brick->Group, 11);
-        EXPECT_EQ(brick->Step, 6);
+        EXPECT_EQ((std::array{brick->Group, brick->Step}), (std::array{11, 6}));
         EXPECT_FALSE(brick->Baseplate);
     }
     EXPECT_GE(sub.IndexOfText("B:0:0:0:40:80:24:65280:1:0:0:0:11::6"), 0);
     EXPECT_EQ(result.PlaceKey, " 3x4x4"); // 60 x 80 x 32 units
 }
 
-TEST(LoadModel, SubAssemblyGroupFollowsGroupsInTheFile) {
-    TTempFolder folder;
+TEST_F(LoadModelTest, SubAssemblyGroupFollowsGroupsInTheFile) {
     std::string path = folder.Write("groups.lgo", "= 0 0 0 0 0 1 1\r\n"
                                                   "B 0 0 0 20 20 8 1 1 0 0 0 40  0\r\n");
-    TBlockList model;
     GroupCounter = 2;
     TLoadResult result = LoadModel(model, path, LoadSubAssembly);
-    EXPECT_EQ(result.Group, 40);
-    EXPECT_EQ(result.SubAssembly->Items(0).Group, 40);
+    EXPECT_EQ((std::array{result.Group, result.SubAssembly->Items(0).Group}), (std::array{40, 40}));
 }
 
-TEST(LoadModel, EmptySubAssemblyGivesTheBoxOfTheStartValues) {
-    TTempFolder folder;
+TEST_F(LoadModelTest, EmptySubAssemblyGivesTheBoxOfTheStartValues) {
     std::string path = folder.Write("base.lgo", "B -8 -4 -1 16 8 1 1 1 1 0 0\r\n");
-    TBlockList model;
     TLoadResult result = LoadModel(model, path, LoadSubAssembly);
     EXPECT_EQ(result.SubAssembly->Count(), 0);
     EXPECT_EQ(result.PlaceKey, " -999x-999x-2499");
 }
 
-TEST(LoadModel, SubAssemblyFarFromTheOriginMeasuresItsOwnBox) {
-    TTempFolder folder;
+TEST_F(LoadModelTest, SubAssemblyFarFromTheOriginMeasuresItsOwnBox) {
     std::string path = folder.Write("far.lgo", "= 0 0 0 0 0 1 1\r\n"
                                                "B 20000 -20000 0 40 20 24 1 1 0 0 0 0  0\r\n");
-    TBlockList model;
     EXPECT_EQ(LoadModel(model, path, LoadSubAssembly).PlaceKey, " 2x1x3");
 }
 
-TEST(LoadModel, ErrorsPropagate) {
-    TBlockList model;
-    TTempFolder folder;
+TEST_F(LoadModelTest, ErrorsPropagate) {
     EXPECT_THROW(LoadModel(model, folder.File("none.lgo"), LoadWhole), TError);
     EXPECT_THROW(LoadModel(model, folder.File("none.lgo"), LoadSubAssembly), TError);
 }
 
-TEST(LoadModel, NamesFromDataFindFilesOfAnotherCaseOrSeparator) {
-    TTempFolder folder;
+TEST_F(LoadModelTest, NamesFromDataFindFilesOfAnotherCaseOrSeparator) {
     std::filesystem::create_directories(folder.Path / "Combos");
     folder.Write("Combos/House.LGO", SubFile);
-    TBlockList model;
     std::string name = folder.Path.string() + "\\combos\\house.lgo";
     LoadModel(model, name, LoadWhole);
     EXPECT_EQ(model.Count(), 3);

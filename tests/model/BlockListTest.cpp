@@ -5,10 +5,7 @@
 namespace {
 std::unique_ptr<TBlock> Brick(int32_t x, int32_t y, int32_t z, int32_t colour = 1) {
     auto b = CreateFromString("B:0:0:0:20:20:24:1:1:0:0:0:0::0");
-    b->X = x;
-    b->Y = y;
-    b->Z = z;
-    b->Colour = colour;
+    b->X = x, b->Y = y, b->Z = z, b->Colour = colour;
     return b;
 }
 
@@ -75,8 +72,7 @@ TEST(BlockListEdit, InsertListAtMovesTheSourceAndInsertsCopies) {
     TBlockList far;
     far.Add(Brick(50000, 50000, 50000));
     model.InsertListAt(far, 0, 0, 0);
-    EXPECT_EQ(far[0].X, 0);
-    EXPECT_EQ(far[0].Z, 0);
+    EXPECT_EQ((std::array{far[0].X, far[0].Z}), (std::array{0, 0}));
 }
 
 TEST(BlockListEdit, QueriesGroupingAndClearing) {
@@ -96,35 +92,30 @@ TEST(BlockListEdit, QueriesGroupingAndClearing) {
     list[2].Selected = true;
     list.GroupSelected();
     EXPECT_EQ(GroupCounter, before + 1);
-    EXPECT_EQ(list.FirstInGroup(before + 1), 0);
-    EXPECT_EQ(list.NextInGroup(before + 1, 0), 2);
-    EXPECT_EQ(list.NextInGroup(before + 1, 2), -1);
-    EXPECT_EQ(list.FirstSelected(), -1);
+    EXPECT_EQ((std::array{list.FirstInGroup(before + 1), list.NextInGroup(before + 1, 0),
+                          list.NextInGroup(before + 1, 2), list.FirstSelected()}),
+              (std::array{0, 2, -1, -1}));
 
     list[2].Selected = true;
     list.UngroupSelected();
-    EXPECT_EQ(list[2].Group, 0);
+    EXPECT_EQ((std::array{list[2].Group, list[0].Group}), (std::array{0, before + 1}));
     EXPECT_FALSE(list[2].Selected);
-    EXPECT_EQ(list[0].Group, before + 1);
 
     EXPECT_EQ(list.IndexOfText(list[1].SaveToString()), 1);
     EXPECT_EQ(list.IndexOfText("b" + list[1].SaveToString().substr(1)), -1);
 
     auto moved = list.Extract(1);
-    EXPECT_EQ(moved->X, 20);
-    EXPECT_EQ(list.Count(), 3);
+    EXPECT_EQ((std::array{moved->X, list.Count()}), (std::array{20, 3}));
 
     list.RecordCommand('+', list[0]);
     list.RedoLog.push_front("x");
     list.ClearItems();
-    EXPECT_EQ(list.Count(), 0);
-    EXPECT_EQ(list.UndoCount(), 1);
-    EXPECT_EQ(list.RedoCount(), 1);
+    EXPECT_EQ((std::array{list.Count(), list.UndoCount(), list.RedoCount()}),
+              (std::array{0, 1, 1}));
     list.Add(Brick(0, 0, 0));
     list.Clear();
-    EXPECT_EQ(list.Count(), 0);
-    EXPECT_EQ(list.UndoCount(), 0);
-    EXPECT_EQ(list.RedoCount(), 0);
+    EXPECT_EQ((std::array{list.Count(), list.UndoCount(), list.RedoCount()}),
+              (std::array{0, 0, 0}));
 }
 
 TEST(BlockListEdit, GroupCounterWrapsInsteadOfOverflowing) {

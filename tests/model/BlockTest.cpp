@@ -2,6 +2,7 @@
 
 #include "base/Error.h"
 #include "model/BlockKinds.h"
+#include "support/Bricks.h"
 #include "support/ErrorMessage.h"
 
 #include <gtest/gtest.h>
@@ -40,8 +41,7 @@ TEST(BrickTextForm, FieldValuesAreParsedStrictly) {
     EXPECT_THROW(CreateFromString("B:x:0:0:20:20:8:255:1:0:0:0:0::0"), TError);
     EXPECT_THROW(CreateFromString("B:4294967296:0:0:20:20:8:255:1:0:0:0:0::0"), TError);
     auto b = CreateFromString("B:-5:007:0:20:20:8:255:yes:1:0:0:0:id:3");
-    EXPECT_EQ(b->X, -5);
-    EXPECT_EQ(b->Y, 7);
+    EXPECT_EQ((TBox{b->X, b->Y}), (TBox{-5, 7}));
     EXPECT_FALSE(b->Studs); // only "1" is true
     EXPECT_TRUE(b->Baseplate);
     EXPECT_EQ(b->PartID, "id");
@@ -73,9 +73,7 @@ TEST(BrickTextForm, GeneralBlockWithoutDefinitionReportsPartThenFile) {
 TEST(PaletteKey, MakesBricksOfTheKindsClass) {
     auto slope = CreateBrickFromKey("T3x2x3");
     ASSERT_NE(dynamic_cast<TRoof*>(slope.get()), nullptr);
-    EXPECT_EQ(slope->SX, 60);
-    EXPECT_EQ(slope->SY, 40);
-    EXPECT_EQ(slope->SZ, 24);
+    EXPECT_EQ(BoxOf(*slope), (TBox{0, 0, 0, 60, 40, 24}));
     EXPECT_EQ(slope->Variant, 1);
     EXPECT_EQ(slope->Colour, 0xFFFFFF);
     EXPECT_TRUE(slope->Studs);
@@ -90,9 +88,7 @@ TEST(PaletteKey, MakesBricksOfTheKindsClass) {
     EXPECT_EQ(plate->SZ, 8);
 
     auto box = CreateBrickFromKey(" 3x 4x 5");
-    EXPECT_EQ(box->SX, 60);
-    EXPECT_EQ(box->SY, 80);
-    EXPECT_EQ(box->SZ, 40);
+    EXPECT_EQ(BoxOf(*box), (TBox{0, 0, 0, 60, 80, 40}));
 
     EXPECT_EQ(CreateBrickFromKey("F2x2x1"), nullptr);
     EXPECT_THROW(CreateBrickFromKey("B2x2"), TError);
@@ -104,16 +100,13 @@ TEST(BrickOperations, RotateCloneAndTopAt) {
     auto b = CreateFromString("B:0:0:0:40:80:24:255:1:0:0:0:5::4");
     for (int i = 0; i < 4; ++i)
         b->Rotate();
-    EXPECT_EQ(b->Turn, 0);
-    EXPECT_EQ(b->SX, 40);
+    EXPECT_EQ((TBox{b->Turn, b->SX}), (TBox{0, 40}));
     b->Rotate();
-    EXPECT_EQ(b->SX, 80);
-    EXPECT_EQ(b->SY, 40);
+    EXPECT_EQ((TBox{b->SX, b->SY}), (TBox{80, 40}));
 
     auto round = CreateFromString("R:0:0:0:40:80:24:255:1:0:1:0:0::0");
     round->Rotate();
-    EXPECT_EQ(round->Turn, 1);
-    EXPECT_EQ(round->SX, 40);
+    EXPECT_EQ((TBox{round->Turn, round->SX}), (TBox{1, 40}));
 
     b->Turn = INT32_MAX; // from a hostile file; must not overflow
     b->Rotate();

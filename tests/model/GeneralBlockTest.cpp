@@ -1,9 +1,10 @@
 #include "model/GeneralBlock.h"
 
-#include "parts/PartTestSupport.h"
 #include "base/Error.h"
 #include "model/Block.h"
 #include "parts/DrawClass.h"
+#include "parts/PartTestSupport.h"
+#include "support/Bricks.h"
 
 #include <gtest/gtest.h>
 
@@ -22,9 +23,7 @@ TEST_F(GeneralBlockTest, TextFormBindsTheCachedDefinition) {
     EXPECT_EQ(arch->Kind, 'G');
     EXPECT_EQ(arch->Definition, &GetDrawClass("parts.dat", "arch1x4"));
     // Turned once: the sizes come from the box swapped.
-    EXPECT_EQ(arch->SX, 80);
-    EXPECT_EQ(arch->SY, 20);
-    EXPECT_EQ(arch->SZ, 24);
+    EXPECT_EQ(BoxOf(*arch), (TBox{20, 40, 8, 80, 20, 24}));
     EXPECT_EQ(arch->SaveToString(), "G:20:40:8:80:20:24:255:1:0:1:0:parts.dat:arch1x4:3:x:2");
 
     auto shouted = CreateFromString("G:0:0:0:0:0:0:0:0:0:0:0:PARTS.DAT:ARCH1X4:0::0");
@@ -53,17 +52,11 @@ TEST_F(GeneralBlockTest, TurningAppliesTheOffsetsAndFourTurnsComeBack) {
     arch->X = 100;
     arch->Y = 200;
     arch->Rotate();
-    EXPECT_EQ(arch->X, 80); // RotOffsets of turn 0 are (-1, 1)
-    EXPECT_EQ(arch->Y, 220);
-    EXPECT_EQ(arch->Turn, 1);
-    EXPECT_EQ(arch->SX, 80);
-    EXPECT_EQ(arch->SY, 20);
+    // The offsets of turn 0 are (-1, 1).
+    EXPECT_EQ((TBox{arch->X, arch->Y, arch->Turn, arch->SX, arch->SY}), (TBox{80, 220, 1, 80, 20}));
     for (int i = 0; i < 3; ++i)
         arch->Rotate();
-    EXPECT_EQ(arch->X, 100);
-    EXPECT_EQ(arch->Y, 200);
-    EXPECT_EQ(arch->Turn, 0);
-    EXPECT_EQ(arch->SX, 20);
+    EXPECT_EQ((TBox{arch->X, arch->Y, arch->Turn, arch->SX}), (TBox{100, 200, 0, 20}));
 }
 
 TEST(TurnTransform, KeepsPointsInsideTheTurnedBox) {

@@ -135,12 +135,9 @@ TEST(ModelFileReader, ExtentsSkipBaseplatesAndStartFromTheFirstBrick) {
                      "B -160 -80 -8 320 160 8 1 1 1 0 0 0 3865 0\n"
                      "B 200000 300000 400000 20 40 24 1 1 0 0 0 0  0\n"
                      "B 200020 300000 400000 20 40 24 1 1 0 0 0 0  0\n");
-    EXPECT_EQ(list->MinX, 200000);
-    EXPECT_EQ(list->MinY, 300000);
-    EXPECT_EQ(list->MinZ, 400000);
-    EXPECT_EQ(list->SizeX, 40);
-    EXPECT_EQ(list->SizeY, 40);
-    EXPECT_EQ(list->SizeZ, 24);
+    EXPECT_EQ(
+        (std::array{list->MinX, list->MinY, list->MinZ, list->SizeX, list->SizeY, list->SizeZ}),
+        (std::array<int64_t, 6>{200000, 300000, 400000, 40, 40, 24}));
 
     list = Read("= 0 0 0 0 0 1 1\nB -160 -80 -8 320 160 8 1 1 1 0 0 0 3865 0\n");
     EXPECT_EQ(list->MinX, 99999);

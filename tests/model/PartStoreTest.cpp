@@ -1,12 +1,12 @@
 // Names typed for a new part, and storing a definition: its file, the cache, the bricks.
 #include "model/PartStore.h"
 
-#include "parts/PartTestSupport.h"
 #include "base/Error.h"
 #include "model/BlockList.h"
 #include "model/GeneralBlock.h"
 #include "parts/DrawClass.h"
 #include "parts/PartNameChecks.h"
+#include "parts/PartTestSupport.h"
 
 namespace {
 const char* Wedge = "[wedge]\r\nNP=1\r\nBB=20,20,8\r\n"
@@ -98,10 +98,9 @@ TEST_F(PartStoreTest, AnEditedPartReachesEveryBrickOfIt) {
     EXPECT_EQ(&StorePartDefinition(working), &cached);
     EXPECT_EQ(cached.Polygons[0].Points[1].X, 40);
     EXPECT_TRUE(RebindGeneralBlocks(model, cached));
-    EXPECT_EQ(model[0].SX, 20); // turned once: the box's X and Y exchanged
-    EXPECT_EQ(model[0].SY, 40);
-    EXPECT_EQ(model[0].SZ, 16);
-    EXPECT_EQ(model[1].SX, 40);
+    // Turned once: the box's X and Y exchanged.
+    EXPECT_EQ((std::array{model[0].SX, model[0].SY, model[0].SZ, model[1].SX}),
+              (std::array{20, 40, 16, 40}));
     EXPECT_FALSE(RebindGeneralBlocks(model, working));
     EXPECT_NE(ReadPartFile("wedge.tsp").find("BB=40,20,16"), std::string::npos);
 }

@@ -26,18 +26,15 @@ TEST(SelectionCommands, WalkCountsRemembersLastAndSmallestAfterTheAction) {
     TBlockList model;
     ThreeBricks(model);
     TSelectionWalk walk = NudgeSelected(model, 20, -20, 8);
-    EXPECT_EQ(walk.Count, 2);
     EXPECT_EQ(walk.Last, &model[2]);
-    EXPECT_EQ(walk.MinX, 0);
-    EXPECT_EQ(walk.MinY, -20);
-    EXPECT_EQ(walk.MinZ, 8);  // the lowest brick was at 0: the new smallest Z
-    EXPECT_EQ(model[1].X, 0); // unselected bricks stay
+    // The lowest brick was at 0: 8 is the new smallest Z. Unselected bricks stay.
+    EXPECT_EQ((std::array{walk.Count, walk.MinX, walk.MinY, walk.MinZ, model[1].X}),
+              (std::array{2, 0, -20, 8, 0}));
 
     TBlockList empty;
     TSelectionWalk none = ForEachSelected(empty);
-    EXPECT_EQ(none.Count, 0);
     EXPECT_EQ(none.Last, nullptr);
-    EXPECT_EQ(none.MinZ, 99999);
+    EXPECT_EQ((std::array{none.Count, none.MinZ}), (std::array{0, 99999}));
 }
 
 TEST(SelectionCommands, EachCommandChangesOnlySelectedBricks) {
@@ -78,8 +75,7 @@ TEST(SelectionCommands, BadStepOrIdentityChangesNoBrick) {
     model[2].Step = 5;
     EXPECT_THROW(SetSelectedStep(model, "7x"), TError);
     EXPECT_THROW(SetSelectedStep(model, ""), TError);
-    EXPECT_EQ(model[0].Step, 4);
-    EXPECT_EQ(model[2].Step, 5);
+    EXPECT_EQ((std::array{model[0].Step, model[2].Step}), (std::array{4, 5}));
     for (const char* bad : {"30:01", "30 01"}) {
         EXPECT_THROW(SetSelectedPartID(model, bad), TError) << bad;
         EXPECT_EQ(model[0].PartID, "3004");
@@ -101,9 +97,8 @@ TEST(SelectionCommands, ReplaceColourTakesTheFirstSelectedColourAcrossTheModel) 
     model[2].Colour = 0x123456; // selected, another colour: untouched
     EXPECT_EQ(FirstSelectedColour(model), 0x0000FF);
     EXPECT_TRUE(ReplaceSelectedColour(model, 0x00FF00));
-    EXPECT_EQ(model[0].Colour, 0x00FF00);
-    EXPECT_EQ(model[1].Colour, 0x00FF00);
-    EXPECT_EQ(model[2].Colour, 0x123456);
+    EXPECT_EQ((std::array{model[0].Colour, model[1].Colour, model[2].Colour}),
+              (std::array{0x00FF00, 0x00FF00, 0x123456}));
 
     for (int i = 0; i < 3; ++i)
         model[i].Selected = false;

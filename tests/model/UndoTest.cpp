@@ -18,6 +18,11 @@ void Recolour(TBlockList& model, int i, int32_t colour) {
     model[i].Colour = colour;
     model.RecordCommand(']', model[i]);
 }
+
+// Bricks, undo steps and redo steps, to compare in one line.
+std::array<int, 3> Counts(const TBlockList& model) {
+    return {model.Count(), model.UndoCount(), model.RedoCount()};
+}
 } // namespace
 
 TEST(Undo, PlaceUndoRedo) {
@@ -30,14 +35,10 @@ TEST(Undo, PlaceUndoRedo) {
     EXPECT_EQ(model.UndoLog.front(), "+:B:0:0:0:20:40:24:255:1:0:0:0:0::0");
 
     model.Undo();
-    EXPECT_EQ(model.Count(), 1);
-    EXPECT_EQ(model.RedoCount(), 1);
-    EXPECT_EQ(model.UndoCount(), 0);
+    EXPECT_EQ(Counts(model), (std::array{1, 0, 1}));
     model.Redo();
-    ASSERT_EQ(model.Count(), 2);
-    EXPECT_EQ(model[0].X, 40); // back in drawing order
-    EXPECT_EQ(model[1].X, 0);
-    EXPECT_EQ(model.UndoCount(), 1);
+    EXPECT_EQ(Counts(model), (std::array{2, 1, 0}));
+    EXPECT_EQ((std::array{model[0].X, model[1].X}), (std::array{40, 0})); // back in drawing order
 
     model.Undo();
     model.RecordCommand('+', *Brick(80)); // a new edit drops what could be redone
@@ -50,13 +51,10 @@ TEST(Undo, InPlaceChangeIsOneStepEachWay) {
     Recolour(model, 0, 2);
     model.Undo();
     EXPECT_EQ(model[0].Colour, 1);
-    EXPECT_EQ(model.UndoCount(), 0);
-    EXPECT_EQ(model.RedoCount(), 2);
+    EXPECT_EQ(Counts(model), (std::array{1, 0, 2}));
     model.Redo();
     EXPECT_EQ(model[0].Colour, 2);
-    EXPECT_EQ(model.Count(), 1);
-    EXPECT_EQ(model.UndoCount(), 2);
-    EXPECT_EQ(model.RedoCount(), 0);
+    EXPECT_EQ(Counts(model), (std::array{1, 2, 0}));
 }
 
 TEST(Undo, TurnOfAGroupTakesOneUndoPerBrick) {
@@ -72,9 +70,8 @@ TEST(Undo, TurnOfAGroupTakesOneUndoPerBrick) {
         EXPECT_EQ(model.UndoCount(), 6 - 2 * step);
         model.Undo();
     }
-    EXPECT_EQ(model.Count(), 3);
-    for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(model[i].Turn, 0);
+    EXPECT_EQ(Counts(model), (std::array{3, 0, 6}));
+    EXPECT_EQ((std::array{model[0].Turn, model[1].Turn, model[2].Turn}), (std::array{0, 0, 0}));
 }
 
 TEST(Undo, DeletingTwoBricksUndoesOneAtATime) {
@@ -97,8 +94,7 @@ TEST(Undo, ChangedBrickIsNotFoundButTheStepStillMoves) {
     model.InsertSorted(std::move(brick));
     model[0].Colour = 9; // an unrecorded toolbox edit
     model.Undo();
-    EXPECT_EQ(model.Count(), 1);
-    EXPECT_EQ(model.RedoCount(), 1);
+    EXPECT_EQ(Counts(model), (std::array{1, 0, 1}));
 
     // An in-place change whose "after" no longer matches: the old brick still comes back.
     Recolour(model, 0, 3);
@@ -128,7 +124,5 @@ TEST(Undo, IllegalEntriesAreLostWithAClearMessage) {
     model.UndoLog.push_front("*:junk");
     model.UndoLog.push_front("]:" + model[0].SaveToString());
     EXPECT_THROW(model.Undo(), TError);
-    EXPECT_EQ(model.Count(), 0);
-    EXPECT_EQ(model.RedoCount(), 1);
-    EXPECT_EQ(model.UndoCount(), 0);
+    EXPECT_EQ(Counts(model), (std::array{0, 0, 1}));
 }

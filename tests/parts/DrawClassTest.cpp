@@ -1,7 +1,7 @@
 #include "parts/DrawClass.h"
 
-#include "parts/PartTestSupport.h"
 #include "base/Error.h"
+#include "parts/PartTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -37,8 +37,7 @@ TEST(DrawClass, IndexErrorsCarryTheirMessagesAndChangeNothing) {
     EXPECT_EQ(MessageOf([&] { d.DeletePolygon(3); }), "Illegal polygon index");
     EXPECT_EQ(MessageOf([&] { d.CopyPolygon(-1); }), "Illegal polygon index");
     EXPECT_FALSE(d.Modified);
-    EXPECT_EQ(d.PolygonCount(), 3);
-    EXPECT_EQ(d.GetDrawCount(0), 3);
+    EXPECT_EQ((std::array{d.PolygonCount(), d.GetDrawCount(0)}), (std::array{3, 3}));
 }
 
 TEST(DrawClass, PolygonsNeverExceedTheDrawingBuffers) {
@@ -47,8 +46,7 @@ TEST(DrawClass, PolygonsNeverExceedTheDrawingBuffers) {
     d.AddPolygon(hundred);
     EXPECT_THROW(d.InsertPoint(0, 0, {}), TError);
     EXPECT_THROW(d.AddPolygon(std::vector<TPoint3>(101)), TError);
-    EXPECT_EQ(d.GetPointCount(0), 100);
-    EXPECT_EQ(d.PolygonCount(), 1);
+    EXPECT_EQ((std::array{d.GetPointCount(0), d.PolygonCount()}), (std::array{100, 1}));
 }
 
 TEST(DrawClass, DrawCountOnlyShortensAndDrawOrderLengthensWithZeros) {
@@ -67,13 +65,11 @@ TEST(DrawClass, AddAndCopyAppendToEveryOrder) {
     TDrawClass d = ThreeFaces();
     d.SetPolyColour(2, 255);
     d.CopyPolygon(2);
-    EXPECT_EQ(d.PolygonCount(), 4);
-    EXPECT_EQ(d.GetPolyColour(3), 255);
+    EXPECT_EQ((std::array{d.PolygonCount(), d.GetPolyColour(3)}), (std::array{4, 255}));
     EXPECT_EQ(d.Polygons[3].Points, d.Polygons[2].Points);
     for (const TIntegerList& order : d.DrawOrder)
         EXPECT_EQ(order.Items, (std::vector<int32_t>{0, 1, 2, 3}));
-    EXPECT_EQ(d.Polygons[0].EdgeFlags, 1);
-    EXPECT_EQ(d.Polygons[0].Detail, 0);
+    EXPECT_EQ((std::array{d.Polygons[0].EdgeFlags, d.Polygons[0].Detail}), (std::array{1, 0}));
 }
 
 TEST(DrawClass, DeletePolygonRenumbersOrdersStudPolygonsAndPicture) {
@@ -88,20 +84,16 @@ TEST(DrawClass, DeletePolygonRenumbersOrdersStudPolygonsAndPicture) {
     d.DeletePolygon(1);
     EXPECT_EQ(d.DrawOrder[0].Items, (std::vector<int32_t>{2, 1, 0}));
     EXPECT_EQ(d.DrawOrder[5].Items, (std::vector<int32_t>{0, 1, 2}));
-    EXPECT_EQ(d.TopStudPolygon, 2);
-    EXPECT_EQ(d.TopStuds.size(), 1u);
-    EXPECT_EQ(d.BitmapPolygon, 1);
-    EXPECT_EQ(d.Polygons[1].Points[2].Z, 50);
+    EXPECT_EQ((std::array{d.TopStudPolygon, int(d.TopStuds.size()), d.BitmapPolygon,
+                          d.Polygons[1].Points[2].Z}),
+              (std::array{2, 1, 1, 50}));
 
     d.DeletePolygon(2); // the top-stud polygon
-    EXPECT_EQ(d.TopStudPolygon, -1);
-    EXPECT_TRUE(d.TopStuds.empty());
+    EXPECT_EQ((std::array{d.TopStudPolygon, int(d.TopStuds.size())}), (std::array{-1, 0}));
     d.DeletePolygon(0); // the bottom one
-    EXPECT_EQ(d.BottomStudPolygon, -1);
-    EXPECT_TRUE(d.BottomStuds.empty());
+    EXPECT_EQ((std::array{d.BottomStudPolygon, int(d.BottomStuds.size())}), (std::array{-1, 0}));
     d.DeletePolygon(0);
-    EXPECT_EQ(d.BitmapPolygon, -1);
-    EXPECT_EQ(d.PolygonCount(), 0);
+    EXPECT_EQ((std::array{d.BitmapPolygon, d.PolygonCount()}), (std::array{-1, 0}));
 }
 
 TEST(DrawClass, AssignCopiesEverythingAndSeatsTubesOnTheirPolygon) {
@@ -119,15 +111,10 @@ TEST(DrawClass, AssignCopiesEverythingAndSeatsTubesOnTheirPolygon) {
     d.BitmapPolygon = 1;
     d.HighlightPolygon = 2;
     TDrawClass copy(d);
-    EXPECT_EQ(copy.TopStuds[0].Z, 99);
-    EXPECT_EQ(copy.BottomStuds[0].Z, 10);
-    EXPECT_EQ(copy.FileName, "f.dat");
-    EXPECT_EQ(copy.PartName, "p");
-    EXPECT_EQ(copy.BBZ, 24);
-    EXPECT_EQ(copy.RotOffsets[1][1], -3);
-    EXPECT_EQ(copy.PartVariant, 4);
-    EXPECT_EQ(copy.BitmapFile, "pic.bmp");
-    EXPECT_EQ(copy.HighlightPolygon, 2);
+    EXPECT_EQ((std::array{copy.TopStuds[0].Z, copy.BottomStuds[0].Z, copy.BBZ,
+                          copy.RotOffsets[1][1], copy.PartVariant, copy.HighlightPolygon}),
+              (std::array{99, 10, 24, -3, 4, 2}));
+    EXPECT_EQ(copy.FileName + copy.PartName + copy.BitmapFile, "f.datppic.bmp");
     EXPECT_TRUE(copy.Modified);
     EXPECT_EQ(copy.Polygons[2].Points, d.Polygons[2].Points);
 
@@ -144,8 +131,7 @@ TEST(DrawClass, FindTopAndBottomIgnoreSlopedPolygons) {
     d.TopStudPolygon = d.BottomStudPolygon = -1;
     d.FindTopPolygon();
     d.FindBottomPolygon();
-    EXPECT_EQ(d.TopStudPolygon, 1);
-    EXPECT_EQ(d.BottomStudPolygon, 0);
+    EXPECT_EQ((std::array{d.TopStudPolygon, d.BottomStudPolygon}), (std::array{1, 0}));
 
     TDrawClass sloped;
     sloped.AddPolygon({{0, 0, 10}, {40, 0, 10}, {40, 40, 50}});

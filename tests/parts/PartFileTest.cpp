@@ -1,7 +1,7 @@
-#include "parts/PartTestSupport.h"
 #include "base/Error.h"
 #include "base/LDrawColours.h"
 #include "parts/DrawClass.h"
+#include "parts/PartTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -113,6 +113,17 @@ TEST_F(PartFile, SavingMovesAnOldSectionToTheEnd) {
               (TLines{"[a]", "NP=0", "", "", "[b]", "NP=0"}));
     EXPECT_EQ(lines[6], "[Full]");
     EXPECT_EQ(lines.back(), "RO=1,-1, 0,0, -1,1, 0,0");
+
+    // A section ending the file, or one with no lines at all, is taken out alone.
+    const std::pair<TLines, TLines> cases[] = {{{"[a]", "[full]", "NP=7"}, {"[a]"}},
+                                               {{"[a]", "[full]"}, {"[a]"}},
+                                               {{"[full]", "", "kept"}, {"", "kept"}},
+                                               {{"[full]", "[b]", "NP=0"}, {"[b]", "NP=0"}}};
+    for (auto [old, rest] : cases) {
+        SaveToLines(d, old);
+        EXPECT_EQ(TLines(old.begin(), old.begin() + std::ptrdiff_t(rest.size())), rest);
+        EXPECT_EQ(old[rest.size()], "[Full]");
+    }
 }
 
 TEST_F(PartFile, NumberReaderQuirks) {

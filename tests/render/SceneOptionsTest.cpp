@@ -3,6 +3,7 @@
 #include "base/Error.h"
 #include "model/BlockList.h"
 #include "render/CuttingBox.h"
+#include "support/Bricks.h"
 
 #include <gtest/gtest.h>
 
@@ -13,12 +14,7 @@ TEST(SizeBaseplate, CentresTheFirstBaseplateAndSetsItsThickness) {
     plate->PartID = "3865";
     TBlock& base = model.Add(std::move(plate));
     SizeBaseplate(model, "15", "8", true, 0);
-    EXPECT_EQ(base.X, -140);
-    EXPECT_EQ(base.SX, 300);
-    EXPECT_EQ(base.Y, -80);
-    EXPECT_EQ(base.SY, 160);
-    EXPECT_EQ(base.Z, -24);
-    EXPECT_EQ(base.SZ, 24);
+    EXPECT_EQ(BoxOf(base), (TBox{-140, -80, -24, 300, 160, 24}));
     EXPECT_EQ(base.PartID, "");
     SizeBaseplate(model, "15", "8", false, 0);
     EXPECT_EQ(base.Z, -8);
@@ -34,16 +30,15 @@ TEST(SizeBaseplate, AddsAGreyBaseplateToAModelWithoutOne) {
     EXPECT_TRUE(base.Studs);
     EXPECT_FALSE(base.Transparent);
     EXPECT_EQ(base.Colour, 0x123456);
-    EXPECT_EQ(base.X, -40);
-    EXPECT_EQ(base.SY, 40);
+    EXPECT_EQ((TBox{base.X, base.SY}), (TBox{-40, 40}));
 }
 
 TEST(SizeBaseplate, BadTextStopsAtItsField) {
     TBlockList model;
     SizeBaseplate(model, "4", "2", false, 0);
     EXPECT_THROW(SizeBaseplate(model, "10", "x", false, 0), TError);
-    EXPECT_EQ(model.Items(0).X, -100); // set before the width was read
-    EXPECT_EQ(model.Items(0).SX, 80);
+    // The length is set before the width was read.
+    EXPECT_EQ((TBox{model.Items(0).X, model.Items(0).SX}), (TBox{-100, 80}));
     EXPECT_THROW(SizeBaseplate(model, "200000000", "2", false, 0), TError);
 }
 

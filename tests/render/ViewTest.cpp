@@ -16,14 +16,15 @@ static TViewState ViewAt(int tilt, int azimuth, float scale = 1, float ox = 0, f
 }
 
 TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
-    EXPECT_EQ(RoundHalfEven(0.5), 0);
-    EXPECT_EQ(RoundHalfEven(1.5), 2);
-    EXPECT_EQ(RoundHalfEven(2.5), 2);
-    EXPECT_EQ(RoundHalfEven(-0.5), 0);
-    EXPECT_EQ(RoundHalfEven(-1.5), -2);
-    EXPECT_EQ(RoundHalfEven(-2.5), -2);
-    EXPECT_EQ(RoundHalfEven(2.4999999), 2);
-    EXPECT_EQ(RoundHalfEven(-2.5000001), -3);
+    for (auto [value, rounded] : {std::pair{0.5, 0},
+                                  {1.5, 2},
+                                  {2.5, 2},
+                                  {-0.5, 0},
+                                  {-1.5, -2},
+                                  {-2.5, -2},
+                                  {2.4999999, 2},
+                                  {-2.5000001, -3}})
+        EXPECT_EQ(RoundHalfEven(value), rounded) << value;
 }
 
 TEST(RoundHalfEven, HoldsAbsurdValuesInsideTheSafeRange) {
@@ -39,13 +40,9 @@ TEST(Octant, FollowsTheQuarterOfTheAzimuthAndTheTilt) {
         EXPECT_EQ(ViewAt(91, azimuth).Octant, 4) << azimuth;
         EXPECT_EQ(ViewAt(180, azimuth).Octant, 4) << azimuth;
     }
-    EXPECT_EQ(ViewAt(70, 90).Octant, 1);
-    EXPECT_EQ(ViewAt(70, 179).Octant, 1);
-    EXPECT_EQ(ViewAt(70, 180).Octant, 2);
-    EXPECT_EQ(ViewAt(70, 269).Octant, 2);
-    EXPECT_EQ(ViewAt(70, 270).Octant, 3);
-    EXPECT_EQ(ViewAt(70, 359).Octant, 3);
-    EXPECT_EQ(ViewAt(70, 360).Octant, 0);
+    for (auto [azimuth, octant] :
+         {std::pair{90, 1}, {179, 1}, {180, 2}, {269, 2}, {270, 3}, {359, 3}, {360, 0}})
+        EXPECT_EQ(ViewAt(70, azimuth).Octant, octant) << azimuth;
     EXPECT_EQ(ViewAt(120, 270).Octant, 7);
 }
 

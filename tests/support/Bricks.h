@@ -3,6 +3,7 @@
 
 #include "model/Block.h"
 
+#include <array>
 #include <memory>
 
 inline std::unique_ptr<TBlock> MakeBrick(char kind, int x, int y, int z, int sx, int sy, int sz,
@@ -16,4 +17,10 @@ inline std::unique_ptr<TBlock> MakeBrick(char kind, int x, int y, int z, int sx,
     brick->Studs = studs;
     brick->Turn = turn;
     return brick;
+}
+
+// Place and size in one value, so a test compares a brick's box in one line.
+using TBox = std::array<int32_t, 6>;
+inline TBox BoxOf(const TBlock& brick) {
+    return {brick.X, brick.Y, brick.Z, brick.SX, brick.SY, brick.SZ};
 }

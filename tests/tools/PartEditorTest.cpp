@@ -4,8 +4,8 @@
 #include "tools/PartEditor.h"
 
 #include "app/GuiTest.h"
-#include "app/PaletteListBox.h"
-#include "app/PalettePanel.h"
+#include "app/palette/PaletteListBox.h"
+#include "app/palette/PalettePanel.h"
 #include "base/FileNames.h"
 #include "parts/DrawClass.h"
 #include "parts/PartCache.h"

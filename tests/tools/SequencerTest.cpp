@@ -3,7 +3,7 @@
 #include "tools/Sequencer.h"
 
 #include "app/GuiTest.h"
-#include "app/PalettePanel.h"
+#include "app/palette/PalettePanel.h"
 #include "render/sequence/SequenceFile.h"
 
 #include <QAction>

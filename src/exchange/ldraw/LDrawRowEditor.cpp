@@ -4,33 +4,33 @@
 #include "base/Text.h"
 
 TLDrawEntry* TLDrawRowEditor::Find(const std::string& partName) {
-    for (TLDrawEntry& entry : map.Entries())
+    for (TLDrawEntry& entry : Map.Entries())
         if (SameText(entry.Record.PartName, partName))
             return &entry;
     return nullptr;
 }
 
 std::optional<TLDrawOffsets> TLDrawRowEditor::Lookup(const std::string& partName) {
-    remembered.reset();
-    if (!map.Loaded()) {
-        if (loadFailed)
+    Remembered.reset();
+    if (!Map.Loaded()) {
+        if (LoadFailed)
             return std::nullopt;
         try {
-            map.Load();
+            Map.Load();
         } catch (...) {
-            loadFailed = true;
+            LoadFailed = true;
             throw;
         }
     }
     if (const TLDrawEntry* entry = Find(partName)) {
         const TLDrawRecord& r = entry->Record;
-        remembered = TLDrawOffsets{r.xOffset, r.yOffset, r.zOffset, r.RotOffset};
+        Remembered = TLDrawOffsets{r.xOffset, r.yOffset, r.zOffset, r.RotOffset};
     }
-    return remembered;
+    return Remembered;
 }
 
 bool TLDrawRowEditor::Update(const std::string& partName, const TLDrawOffsets& values) {
-    if (!remembered || !map.Loaded())
+    if (!Remembered || !Map.Loaded())
         return false;
     if (values.RotOffset < 0 || values.RotOffset > 7)
         throw TError("RotOffset must lie between 0 and 7");
@@ -46,11 +46,11 @@ bool TLDrawRowEditor::Update(const std::string& partName, const TLDrawOffsets& v
     entry->Record = changed;
     entry->Text = FormatLDrawRecord(changed);
     try {
-        map.Save();
+        Map.Save();
     } catch (...) {
         *entry = before; // the table in memory keeps matching the file
         throw;
     }
-    remembered = values;
+    Remembered = values;
     return true;
 }

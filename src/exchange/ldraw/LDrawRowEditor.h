@@ -9,16 +9,16 @@
 
 class TLDrawRowEditor {
 public:
-    explicit TLDrawRowEditor(TLDrawMap& map) : map(map) {}
+    explicit TLDrawRowEditor(TLDrawMap& map) : Map(map) {}
 
     // The offsets of the first row whose part name equals the text ignoring case, remembered
     // as the row being edited. Loads the table when none is loaded; a table that cannot be
     // read raises its error once, and later lookups find nothing without reading the file
     // again (they run on every mouse move over a brick).
     std::optional<TLDrawOffsets> Lookup(const std::string& partName);
-    bool HasRow() const { return remembered.has_value(); }
+    bool HasRow() const { return Remembered.has_value(); }
     // The remembered row's values, as last read or written.
-    const TLDrawOffsets& RowValues() const { return *remembered; }
+    const TLDrawOffsets& RowValues() const { return *Remembered; }
 
     // Writes the values into the row found again by its part name now (every export reloads
     // the table, so an index kept from the lookup could name another row), replaces its text
@@ -29,7 +29,7 @@ public:
 private:
     TLDrawEntry* Find(const std::string& partName);
 
-    TLDrawMap& map;
-    std::optional<TLDrawOffsets> remembered;
-    bool loadFailed = false;
+    TLDrawMap& Map;
+    std::optional<TLDrawOffsets> Remembered;
+    bool LoadFailed = false;
 };

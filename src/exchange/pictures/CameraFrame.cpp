@@ -33,9 +33,9 @@ int LabelRight(int left, int i) {
 } // namespace
 
 void TCameraFrame::PlaceAtStart(int viewWidth, int viewHeight) {
-    if (placed)
+    if (IsPlaced)
         return;
-    placed = true;
+    IsPlaced = true;
     Rect.Left = viewWidth / 2 - 190;
     Rect.Top = viewHeight / 2 - 150;
     Rect.Right = Rect.Left + 400;
@@ -76,12 +76,12 @@ bool TCameraFrame::LabelShown(TFrameArea area) const {
 
 void TCameraFrame::LayOut() {
     int currentPreset = AreaRect(TFrameArea::PresetSize).Left;
-    if (!laidOut)
-        presetLeft = currentPreset;
-    laidOut = true;
+    if (!LaidOut)
+        PresetLeft = currentPreset;
+    LaidOut = true;
     for (int i = 0; i < 4; ++i)
-        labelShown[i] = LabelRight(Rect.Left, i) < presetLeft;
-    presetLeft = currentPreset;
+        labelShown[i] = LabelRight(Rect.Left, i) < PresetLeft;
+    PresetLeft = currentPreset;
 }
 
 TFrameArea TCameraFrame::AreaAt(int x, int y) const {
@@ -112,8 +112,8 @@ bool TCameraFrame::NearRight(int x) const {
 }
 
 TFrameArea TCameraFrame::Press(int x, int y) {
-    lastX = x;
-    lastY = y;
+    LastX = x;
+    LastY = y;
     if (!Inside(x, y))
         return AreaAt(x, y);
     DragTop = NearTop(y);
@@ -125,9 +125,9 @@ TFrameArea TCameraFrame::Press(int x, int y) {
 }
 
 void TCameraFrame::Drag(int x, int y) {
-    int dx = x - lastX, dy = y - lastY;
-    lastX = x;
-    lastY = y;
+    int dx = x - LastX, dy = y - LastY;
+    LastX = x;
+    LastY = y;
     if (DragTop)
         Rect.Top = std::min(Rect.Top + dy, Rect.Bottom - MinimumSize);
     if (DragBottom)

@@ -38,7 +38,7 @@ public:
     // 400 x 300, 10 pixels right of the view's centre; only the first call places it, so the
     // frame keeps its place for the whole run.
     void PlaceAtStart(int viewWidth, int viewHeight);
-    bool Placed() const { return placed; }
+    bool Placed() const { return IsPlaced; }
 
     // The hot area's rectangle (right and bottom outside) for the frame as it stands.
     TRect AreaRect(TFrameArea area) const;
@@ -71,10 +71,10 @@ public:
     int Height() const { return Rect.Bottom - Rect.Top; }
 
 private:
-    bool placed = false;
-    int lastX = 0, lastY = 0;
-    bool laidOut = false;
-    int presetLeft = 0; // the preset glyph's left end at the previous drawing
+    bool IsPlaced = false;
+    int LastX = 0, LastY = 0;
+    bool LaidOut = false;
+    int PresetLeft = 0; // the preset glyph's left end at the previous drawing
     bool labelShown[4] = {};
     bool NearTop(int y) const;
     bool NearBottom(int y) const;

@@ -15,18 +15,18 @@ namespace {
 class TViewRestorer {
 public:
     explicit TViewRestorer(TDrawContext& context)
-        : context(context), view(context.View), studs(context.Studs) {}
+        : Context(context), View(context.View), Studs(context.Studs) {}
     ~TViewRestorer() {
-        context.View = view;
-        context.Studs = studs;
+        Context.View = View;
+        Context.Studs = Studs;
     }
     TViewRestorer(const TViewRestorer&) = delete;
     TViewRestorer& operator=(const TViewRestorer&) = delete;
 
 private:
-    TDrawContext& context;
-    TViewState view;
-    TStudMetrics studs;
+    TDrawContext& Context;
+    TViewState View;
+    TStudMetrics Studs;
 };
 
 // Page rows from top on, as many as the bitmap has, drawn in page coordinates.

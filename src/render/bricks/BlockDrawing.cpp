@@ -8,6 +8,7 @@
 #include "render/Studs.h"
 #include "render/bricks/BrickDrawers.h"
 #include "render/bricks/BrickPaint.h"
+#include "render/bricks/DrawBrick.h"
 
 #include <span>
 
@@ -125,9 +126,9 @@ void TBlockDrawer::DrawUnderside(TDrawObject& target) {
     batch.Flush();
 }
 
-bool TBlock::HitTest(const TDrawContext& context, int x, int y) const {
+bool BrickHitTest(const TBlock& brick, const TDrawContext& context, int x, int y) {
     TPoint silhouette[6];
-    BoxSilhouette(ProjectBoxCorners(context.View, *this, context.View.Octant), silhouette);
+    BoxSilhouette(ProjectBoxCorners(context.View, brick, context.View.Octant), silhouette);
     TRegionPoint region[6];
     for (int i = 0; i < 6; ++i)
         region[i] = {silhouette[i].X, silhouette[i].Y};

@@ -11,7 +11,7 @@ class TRoofFrame;
 // A plain brick: a box with studs on top and tube rings underneath.
 class TBlockDrawer {
 public:
-    explicit TBlockDrawer(TBlock& brick) : Brick(brick) {}
+    explicit TBlockDrawer(const TBlock& brick) : Brick(brick) {}
     virtual ~TBlockDrawer() = default;
     TBlockDrawer(const TBlockDrawer&) = delete;
     TBlockDrawer& operator=(const TBlockDrawer&) = delete;
@@ -23,7 +23,7 @@ public:
     virtual void DrawUnderside(TDrawObject& target);
 
 protected:
-    TBlock& Brick;
+    const TBlock& Brick;
 };
 
 class TRoundBlockDrawer : public TBlockDrawer {
@@ -144,7 +144,7 @@ public:
 // The definition's polygons, studs and tubes.
 class TGeneralBlockDrawer : public TBlockDrawer {
 public:
-    explicit TGeneralBlockDrawer(TGeneralBlock& block);
+    explicit TGeneralBlockDrawer(const TGeneralBlock& block);
     void Draw(TDrawObject& target) override;
     void DrawStuds(TDrawObject& target) override;
     void DrawUnderside(TDrawObject& target) override;

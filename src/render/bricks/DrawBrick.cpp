@@ -1,44 +1,43 @@
-// The one drawing entry: the brick's kind picks its drawer here rather than through virtual
-// members of the brick classes, so the model knows nothing of how bricks are drawn.
+#include "render/bricks/DrawBrick.h"
 
 #include "model/BlockKinds.h"
 #include "model/GeneralBlock.h"
 #include "render/bricks/BrickDrawers.h"
 
-void TBlock::Draw(TDrawObject& target) {
-    switch (ClassKind()) {
+void DrawBrick(const TBlock& brick, TDrawObject& target) {
+    switch (brick.ClassKind()) {
     case 'R':
-        TRoundBlockDrawer(*this).Draw(target);
+        TRoundBlockDrawer(brick).Draw(target);
         break;
     case 'T':
-        TRoofDrawer(*this).Draw(target);
+        TRoofDrawer(brick).Draw(target);
         break;
     case 'N':
-        TRoofTopDrawer(*this).Draw(target);
+        TRoofTopDrawer(brick).Draw(target);
         break;
     case 'E':
-        TRoofTopEndDrawer(*this).Draw(target);
+        TRoofTopEndDrawer(brick).Draw(target);
         break;
     case 'C':
-        TRoofCornerDrawer(*this).Draw(target);
+        TRoofCornerDrawer(brick).Draw(target);
         break;
     case 'I':
-        TRoofTopCornerDrawer(*this).Draw(target);
+        TRoofTopCornerDrawer(brick).Draw(target);
         break;
     case 'W':
-        TWindowDrawer(*this).Draw(target);
+        TWindowDrawer(brick).Draw(target);
         break;
     case 'D':
-        TDoorDrawer(*this).Draw(target);
+        TDoorDrawer(brick).Draw(target);
         break;
     case 'O':
-        TWheelDrawer(*this).Draw(target);
+        TWheelDrawer(brick).Draw(target);
         break;
     case 'G':
-        TGeneralBlockDrawer(static_cast<TGeneralBlock&>(*this)).Draw(target);
+        TGeneralBlockDrawer(static_cast<const TGeneralBlock&>(brick)).Draw(target);
         break;
     default:
-        TBlockDrawer(*this).Draw(target);
+        TBlockDrawer(brick).Draw(target);
         break;
     }
 }

@@ -135,7 +135,7 @@ void DrawPartPolygon(const TGeneralBlock& block, const TDrawClass& d, int i, TDr
 
 } // namespace
 
-TGeneralBlockDrawer::TGeneralBlockDrawer(TGeneralBlock& block)
+TGeneralBlockDrawer::TGeneralBlockDrawer(const TGeneralBlock& block)
     : TBlockDrawer(block), Block(block) {}
 
 void TGeneralBlockDrawer::Draw(TDrawObject& target) {

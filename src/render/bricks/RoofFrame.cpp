@@ -28,24 +28,24 @@ int AzimuthPosition(const TViewState& view) {
 } // namespace
 
 TRoofFrame::TRoofFrame(const TBlock& brick, TDrawObject& target, const TDrawContext& context)
-    : Target(target), Turn(brick.Turn & 3), view(context.View) {
+    : Target(target), Turn(brick.Turn & 3), View(context.View) {
     // Wide arithmetic: the frame corner of a brick near the edge of the range must not wrap.
     double lowX = brick.X, lowY = brick.Y, sizeX = brick.SX, sizeY = brick.SY;
     switch (Turn) {
     case 0:
-        x = lowX, y = lowY;
+        X = lowX, Y = lowY;
         break;
     case 1:
-        x = -lowY - sizeY, y = lowX;
+        X = -lowY - sizeY, Y = lowX;
         break;
     case 2:
-        x = -lowX - sizeX, y = -lowY - sizeY;
+        X = -lowX - sizeX, Y = -lowY - sizeY;
         break;
     default:
-        x = lowY, y = -lowX - sizeX;
+        X = lowY, Y = -lowX - sizeX;
         break;
     }
-    z = brick.Z;
+    Z = brick.Z;
     int32_t frameSX = (Turn & 1) != 0 ? brick.SY : brick.SX;
     int32_t frameSY = (Turn & 1) != 0 ? brick.SX : brick.SY;
     SX = frameSX, SY = frameSY, SZ = brick.SZ;
@@ -53,7 +53,7 @@ TRoofFrame::TRoofFrame(const TBlock& brick, TDrawObject& target, const TDrawCont
     AzimuthWithTurn = AzimuthPosition(context.View) + 90 * Turn;
     TColour brush = target.Canvas().Brush.Colour;
     for (int i = 0; i < RoofColourCount; ++i)
-        colours[i] =
+        Colours[i] =
             context.Shaded
                 ? TColour(ScaleColour(int32_t(brush), context.LightFactor[FaceClass[i][Turn] - 1]))
                 : brush;
@@ -64,8 +64,8 @@ void TRoofFrame::Face(TRoofColour colour, std::initializer_list<TFramePoint> cor
     int count = 0;
     assert(corners.size() <= 5);
     for (const TFramePoint& p : corners)
-        points[count++] = ProjectPoint(view, x + p.X, y + p.Y, z + p.Z, Turn);
-    Target.Canvas().Brush.Colour = colours[colour];
+        points[count++] = ProjectPoint(View, X + p.X, Y + p.Y, Z + p.Z, Turn);
+    Target.Canvas().Brush.Colour = Colours[colour];
     Target.Polygon(points, count - 1);
 }
 

@@ -57,9 +57,9 @@ public:
     TFrameSide SideFacing(int worldSide) const { return TFrameSide((worldSide + Turn) & 3); }
 
 private:
-    const TViewState& view;
-    double x, y, z; // low corner in the frame
-    std::array<TColour, RoofColourCount> colours;
+    const TViewState& View;
+    double X, Y, Z; // low corner in the frame
+    std::array<TColour, RoofColourCount> Colours;
 };
 
 // The two world sides an octant sees, in drawing order (0 +Y, 1 -X, 2 -Y, 3 +X).

@@ -13,7 +13,7 @@ using enum TFaceClass;
 
 // Frame corner and extents as reals, for the polygon tables.
 struct TBox {
-    double x, y, z, sx, sy, sz;
+    double X, Y, Z, SX, SY, SZ;
 };
 
 TBox FrameBox() {
@@ -24,157 +24,157 @@ TBox FrameBox() {
 // A side wall at px, notched under the sill; its top at z + sz, or z + sz - 2 inside.
 void SideProfile(TDrawObject& target, double px, bool inner) {
     TBox b = FrameBox();
-    double top = b.z + b.sz - (inner ? 2 : 0), front = b.y + b.sy;
+    double top = b.Z + b.SZ - (inner ? 2 : 0), front = b.Y + b.SY;
     FramePolygon(target, Class1,
-                 {{px, b.y, b.z},
-                  {px, front, b.z},
-                  {px, front, b.z + 2},
-                  {px, front - 2, b.z + 4},
-                  {px, front - 2, b.z + 6},
-                  {px, front, b.z + 6},
+                 {{px, b.Y, b.Z},
+                  {px, front, b.Z},
+                  {px, front, b.Z + 2},
+                  {px, front - 2, b.Z + 4},
+                  {px, front - 2, b.Z + 6},
+                  {px, front, b.Z + 6},
                   {px, front, top},
-                  {px, b.y, top}});
+                  {px, b.Y, top}});
 }
 
 } // namespace
 
 void TWindowDrawer::WindowBack(TDrawObject& target) {
     TBox b = FrameBox();
-    double right = b.x + b.sx, top = b.z + b.sz;
+    double right = b.X + b.SX, top = b.Z + b.SZ;
     FramePolygon(target, Class2,
-                 {{b.x, b.y, b.z},
-                  {b.x + 2, b.y, b.z},
-                  {b.x + 2, b.y, top - 2},
-                  {right - 2, b.y, top - 2},
-                  {right - 2, b.y, b.z},
-                  {right, b.y, b.z},
-                  {right, b.y, top},
-                  {b.x, b.y, top}});
+                 {{b.X, b.Y, b.Z},
+                  {b.X + 2, b.Y, b.Z},
+                  {b.X + 2, b.Y, top - 2},
+                  {right - 2, b.Y, top - 2},
+                  {right - 2, b.Y, b.Z},
+                  {right, b.Y, b.Z},
+                  {right, b.Y, top},
+                  {b.X, b.Y, top}});
 }
 
 void TWindowDrawer::WindowLeftOuter(TDrawObject& target) {
-    SideProfile(target, FrameBox().x, false);
+    SideProfile(target, FrameBox().X, false);
 }
 
 void TWindowDrawer::WindowLeftInner(TDrawObject& target) {
-    SideProfile(target, FrameBox().x + 2, true);
+    SideProfile(target, FrameBox().X + 2, true);
 }
 
 void TWindowDrawer::WindowRightOuter(TDrawObject& target) {
     TBox b = FrameBox();
-    SideProfile(target, b.x + b.sx, false);
+    SideProfile(target, b.X + b.SX, false);
 }
 
 void TWindowDrawer::WindowRightInner(TDrawObject& target) {
     TBox b = FrameBox();
-    SideProfile(target, b.x + b.sx - 2, true);
+    SideProfile(target, b.X + b.SX - 2, true);
 }
 
 void TWindowDrawer::WindowBottom(TDrawObject& target) {
     TBox b = FrameBox();
-    double right = b.x + b.sx, front = b.y + b.sy;
+    double right = b.X + b.SX, front = b.Y + b.SY;
     FramePolygon(target, Class3,
-                 {{b.x, b.y, b.z},
-                  {b.x, front, b.z},
-                  {right, front, b.z},
-                  {right, b.y, b.z},
-                  {right - 2, b.y, b.z},
-                  {right - 2, front - 3, b.z},
-                  {b.x + 2, front - 3, b.z},
-                  {b.x + 2, b.y, b.z}});
+                 {{b.X, b.Y, b.Z},
+                  {b.X, front, b.Z},
+                  {right, front, b.Z},
+                  {right, b.Y, b.Z},
+                  {right - 2, b.Y, b.Z},
+                  {right - 2, front - 3, b.Z},
+                  {b.X + 2, front - 3, b.Z},
+                  {b.X + 2, b.Y, b.Z}});
 }
 
 void TWindowDrawer::WindowSillSlope(TDrawObject& target) {
     TBox b = FrameBox();
-    double right = b.x + b.sx, front = b.y + b.sy;
+    double right = b.X + b.SX, front = b.Y + b.SY;
     FramePolygon(target, Class5,
-                 {{b.x, front, b.z + 2},
-                  {right, front, b.z + 2},
-                  {right, front - 2, b.z + 4},
-                  {b.x, front - 2, b.z + 4}});
+                 {{b.X, front, b.Z + 2},
+                  {right, front, b.Z + 2},
+                  {right, front - 2, b.Z + 4},
+                  {b.X, front - 2, b.Z + 4}});
 }
 
 void TWindowDrawer::WindowExtra1(TDrawObject&) {}
 
 void TWindowDrawer::WindowSillTop(TDrawObject& target) {
     TBox b = FrameBox();
-    double right = b.x + b.sx, front = b.y + b.sy;
+    double right = b.X + b.SX, front = b.Y + b.SY;
     FramePolygon(target, Class3,
-                 {{b.x + 2, front - 3, b.z + 8},
-                  {right - 2, front - 3, b.z + 8},
-                  {right - 2, front, b.z + 8},
-                  {b.x + 2, front, b.z + 8}});
+                 {{b.X + 2, front - 3, b.Z + 8},
+                  {right - 2, front - 3, b.Z + 8},
+                  {right - 2, front, b.Z + 8},
+                  {b.X + 2, front, b.Z + 8}});
 }
 
 void TWindowDrawer::WindowSillStep(TDrawObject& target) {
     TBox b = FrameBox();
-    double right = b.x + b.sx, front = b.y + b.sy;
+    double right = b.X + b.SX, front = b.Y + b.SY;
     FramePolygon(target, Class3,
-                 {{b.x, front - 3, b.z + 6},
-                  {right, front - 3, b.z + 6},
-                  {right, front, b.z + 6},
-                  {b.x, front, b.z + 6}});
+                 {{b.X, front - 3, b.Z + 6},
+                  {right, front - 3, b.Z + 6},
+                  {right, front, b.Z + 6},
+                  {b.X, front, b.Z + 6}});
 }
 
 void TWindowDrawer::WindowSillBack(TDrawObject& target) {
     TBox b = FrameBox();
-    double right = b.x + b.sx, front = b.y + b.sy;
+    double right = b.X + b.SX, front = b.Y + b.SY;
     FramePolygon(target, Class2,
-                 {{b.x + 2, front - 3, b.z + 8},
-                  {right - 2, front - 3, b.z + 8},
-                  {right - 2, front - 3, b.z},
-                  {b.x + 2, front - 3, b.z}});
+                 {{b.X + 2, front - 3, b.Z + 8},
+                  {right - 2, front - 3, b.Z + 8},
+                  {right - 2, front - 3, b.Z},
+                  {b.X + 2, front - 3, b.Z}});
 }
 
 void TWindowDrawer::WindowTop(TDrawObject& target) {
     TBox b = FrameBox();
-    double right = b.x + b.sx, front = b.y + b.sy, top = b.z + b.sz;
+    double right = b.X + b.SX, front = b.Y + b.SY, top = b.Z + b.SZ;
     FramePolygon(target, Class3,
-                 {{b.x, b.y, top}, {right, b.y, top}, {right, front, top}, {b.x, front, top}});
+                 {{b.X, b.Y, top}, {right, b.Y, top}, {right, front, top}, {b.X, front, top}});
 }
 
 void TWindowDrawer::WindowLintel(TDrawObject& target) {
     TBox b = FrameBox();
-    double right = b.x + b.sx, front = b.y + b.sy, under = b.z + b.sz - 2;
+    double right = b.X + b.SX, front = b.Y + b.SY, under = b.Z + b.SZ - 2;
     FramePolygon(target, Class3,
-                 {{b.x + 2, b.y, under},
-                  {right - 2, b.y, under},
+                 {{b.X + 2, b.Y, under},
+                  {right - 2, b.Y, under},
                   {right - 2, front, under},
-                  {b.x + 2, front, under}});
+                  {b.X + 2, front, under}});
 }
 
 void TWindowDrawer::WindowInset(TDrawObject&) {}
 
 void TWindowDrawer::WindowSillRiser(TDrawObject& target) {
     TBox b = FrameBox();
-    double right = b.x + b.sx, riser = b.y + b.sy - 2;
+    double right = b.X + b.SX, riser = b.Y + b.SY - 2;
     FramePolygon(target, Class2,
-                 {{b.x, riser, b.z + 4},
-                  {right, riser, b.z + 4},
-                  {right, riser, b.z + 6},
-                  {b.x, riser, b.z + 6}});
+                 {{b.X, riser, b.Z + 4},
+                  {right, riser, b.Z + 4},
+                  {right, riser, b.Z + 6},
+                  {b.X, riser, b.Z + 6}});
 }
 
 void TWindowDrawer::WindowFront(TDrawObject& target) {
     TBox b = FrameBox();
-    double right = b.x + b.sx, front = b.y + b.sy, top = b.z + b.sz;
+    double right = b.X + b.SX, front = b.Y + b.SY, top = b.Z + b.SZ;
     FramePolygon(target, Class2,
-                 {{b.x, front, b.z + 6},
-                  {b.x + 2, front, b.z + 6},
-                  {b.x + 2, front, top - 2},
+                 {{b.X, front, b.Z + 6},
+                  {b.X + 2, front, b.Z + 6},
+                  {b.X + 2, front, top - 2},
                   {right - 2, front, top - 2},
-                  {right - 2, front, b.z + 6},
-                  {right, front, b.z + 6},
+                  {right - 2, front, b.Z + 6},
+                  {right, front, b.Z + 6},
                   {right, front, top},
-                  {b.x, front, top}});
+                  {b.X, front, top}});
     FramePolygon(
         target, Class2,
-        {{b.x, front, b.z}, {b.x, front, b.z + 2}, {right, front, b.z + 2}, {right, front, b.z}});
+        {{b.X, front, b.Z}, {b.X, front, b.Z + 2}, {right, front, b.Z + 2}, {right, front, b.Z}});
     FramePolygon(target, Class2,
-                 {{b.x + 2, front, b.z + 8},
-                  {right - 2, front, b.z + 8},
-                  {right - 2, front, b.z + 6},
-                  {b.x + 2, front, b.z + 6}});
+                 {{b.X + 2, front, b.Z + 8},
+                  {right - 2, front, b.Z + 8},
+                  {right - 2, front, b.Z + 6},
+                  {b.X + 2, front, b.Z + 6}});
 }
 
 // The pane is glass whatever the brick is: blended in the glass colour even on an opaque brick
@@ -182,13 +182,13 @@ void TWindowDrawer::WindowFront(TDrawObject& target) {
 void TWindowDrawer::WindowGlass(TDrawObject& target) {
     const TWindowPaint& paint = WindowPaint();
     TBox b = FrameBox();
-    double right = b.x + b.sx, pane = b.y + b.sy - 2, top = b.z + b.sz - 2;
+    double right = b.X + b.SX, pane = b.Y + b.SY - 2, top = b.Z + b.SZ - 2;
     TPoint screen[MaxFramePoints];
     int n = ProjectFramePoints(DrawContextOf(target).View, paint.Frame,
-                               {{b.x + 2, pane, b.z + 8},
-                                {right - 2, pane, b.z + 8},
+                               {{b.X + 2, pane, b.Z + 8},
+                                {right - 2, pane, b.Z + 8},
                                 {right - 2, pane, top},
-                                {b.x + 2, pane, top}},
+                                {b.X + 2, pane, top}},
                                screen);
     TCanvas& canvas = target.Canvas();
     const TPen pen = canvas.Pen;

@@ -25,7 +25,7 @@ public:
     void ApplyFrame(const TViewFrame& frame);
 
 private:
-    TViewControls& controls;
-    TDrawContext& context;
-    TRedrawGate& redraw;
+    TViewControls& Controls;
+    TDrawContext& Context;
+    TRedrawGate& Redraw;
 };

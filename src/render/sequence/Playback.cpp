@@ -19,34 +19,34 @@ void Values(const TViewFrame& frame, double (&out)[5]) {
 } // namespace
 
 TPlayback::TPlayback(const std::vector<TViewFrame>& frames, const TViewFrame& start, int direction)
-    : frames(frames), direction(direction < 0 ? -1 : 1), previous(start) {}
+    : Frames(frames), Direction(direction < 0 ? -1 : 1), Previous(start) {}
 
 int TPlayback::FrameIndex() const {
-    return direction > 0 ? position : int(frames.size()) - 1 - position;
+    return Direction > 0 ? Position : int(Frames.size()) - 1 - Position;
 }
 
 void TPlayback::StartInBetweens(const TViewFrame& target) {
     double to[5];
-    Values(previous, value);
+    Values(Previous, value);
     Values(target, to);
     for (int k = 0; k < 5; ++k)
         step[k] = (to[k] - value[k]) / target.InBetween;
 }
 
 std::optional<TPlaybackView> TPlayback::Next() {
-    if (position >= int(frames.size()))
+    if (Position >= int(Frames.size()))
         return std::nullopt;
     int index = FrameIndex();
-    const TViewFrame& target = frames[index];
+    const TViewFrame& target = Frames[index];
     if (target.InBetween <= 0) {
-        previous = target;
-        ++position;
+        Previous = target;
+        ++Position;
         return TPlaybackView{target, index, false, target.Delay};
     }
-    if (stepsDone == 0)
+    if (StepsDone == 0)
         StartInBetweens(target);
     // In-between views are shown through the first frame's slot: its other fields stay.
-    TViewFrame view = frames[0];
+    TViewFrame view = Frames[0];
     view.ViewScale = float(value[0]);
     view.OriginX = float(value[1]);
     view.OriginY = float(value[2]);
@@ -54,11 +54,11 @@ std::optional<TPlaybackView> TPlayback::Next() {
     view.RotZ = RoundHalfEven(value[4]);
     for (int k = 0; k < 5; ++k)
         value[k] += step[k];
-    if (++stepsDone == target.InBetween) {
+    if (++StepsDone == target.InBetween) {
         // The next frame starts from what was last shown for index 0, else from the frame.
-        previous = index == 0 ? view : target;
-        stepsDone = 0;
-        ++position;
+        Previous = index == 0 ? view : target;
+        StepsDone = 0;
+        ++Position;
     }
     return TPlaybackView{view, 0, true, target.Delay};
 }

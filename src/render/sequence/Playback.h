@@ -24,11 +24,11 @@ public:
     std::optional<TPlaybackView> Next();
 
 private:
-    const std::vector<TViewFrame>& frames;
-    int direction;
-    int position = 0;  // frames visited so far
-    int stepsDone = 0; // in-between views shown on the way to the current frame
-    TViewFrame previous;
+    const std::vector<TViewFrame>& Frames;
+    int Direction;
+    int Position = 0;  // frames visited so far
+    int StepsDone = 0; // in-between views shown on the way to the current frame
+    TViewFrame Previous;
     // In-between views move these five values from the previous view towards the frame.
     double value[5] = {}, step[5] = {};
 

@@ -1,10 +1,11 @@
 #include "exchange/ldraw/LDrawImport.h"
 
-#include "exchange/ldraw/MapTable.h"
 #include "base/Error.h"
 #include "base/LDrawColours.h"
 #include "exchange/ldraw/LDrawExport.h"
+#include "exchange/ldraw/MapTable.h"
 #include "model/BlockKinds.h"
+#include "support/Bricks.h"
 #include "support/ErrorMessage.h"
 
 #include <gtest/gtest.h>
@@ -64,20 +65,12 @@ TEST_F(LDrawImportTest, LinesBecomeBricksThroughTheirRows) {
     EXPECT_EQ(a.Colour, ColourOfLDraw(4));
     EXPECT_FALSE(a.Transparent);
     EXPECT_EQ(a.Turn, 0);
-    EXPECT_EQ(a.X, -20);
-    EXPECT_EQ(a.Y, 20);
-    EXPECT_EQ(a.Z, 0);
-    EXPECT_EQ(a.SX, 80);
-    EXPECT_EQ(a.SY, 40);
+    EXPECT_EQ(BoxOf(a), (TBox{-20, 20, 0, 80, 40, 24}));
     const TBlock& b = *Bricks[1];
     EXPECT_TRUE(b.Transparent);
     EXPECT_EQ(b.Colour, ColourOfLDraw(4));
     EXPECT_EQ(b.Turn, 1);
-    EXPECT_EQ(b.SX, 40);
-    EXPECT_EQ(b.SY, 80);
-    EXPECT_EQ(b.X, 0);
-    EXPECT_EQ(b.Y, 0);
-    EXPECT_EQ(b.Z, 24);
+    EXPECT_EQ(BoxOf(b), (TBox{0, 0, 24, 40, 80, 24}));
     EXPECT_EQ(Bricks[2]->Colour, 0xFFFFFF);
     EXPECT_FALSE(Bricks[2]->Transparent);
     EXPECT_EQ(Bricks[2]->Turn, 2);
@@ -166,12 +159,7 @@ TEST_F(LDrawImportTest, ExportThenImportGivesTheSameBricks) {
         SCOPED_TRACE(want.SaveToString());
         EXPECT_EQ(got.Kind, want.Kind);
         EXPECT_EQ(got.Turn, want.Turn);
-        EXPECT_EQ(got.X, want.X);
-        EXPECT_EQ(got.Y, want.Y);
-        EXPECT_EQ(got.Z, want.Z);
-        EXPECT_EQ(got.SX, want.SX);
-        EXPECT_EQ(got.SY, want.SY);
-        EXPECT_EQ(got.SZ, want.SZ);
+        EXPECT_EQ(BoxOf(got), BoxOf(want));
         EXPECT_EQ(got.Colour, want.Colour);
         EXPECT_EQ(got.Transparent, want.Transparent);
         EXPECT_EQ(got.Variant, want.Variant);

@@ -1,7 +1,7 @@
 #include "exchange/ldraw/LDrawMap.h"
 
-#include "exchange/ldraw/MapTable.h"
 #include "base/Error.h"
+#include "exchange/ldraw/MapTable.h"
 #include "model/BlockKinds.h"
 #include "parts/DrawClass.h"
 #include "support/ErrorMessage.h"
@@ -14,6 +14,19 @@ std::unique_ptr<TBlock> Brick(char kind, int sx, int sy, int sz, const std::stri
     b->Create(0, 0, 0, sx, sy, sz, 0xFFFFFF, true, false, false, id);
     return b;
 }
+
+// A mapping table of the given rows in a fresh folder, loaded.
+struct LoadedMap : ::testing::Test {
+    TTempFolder folder;
+    TLDrawMap map{folder.Dir()};
+    TLDrawOffsets o;
+
+    void Load(std::initializer_list<std::string> rows) {
+        WriteMapTable(folder, rows);
+        map.Load();
+    }
+    std::string Saved() const { return TTempFolder::Read(folder.File("ts2ld.lst")); }
+};
 } // namespace
 
 TEST(LDrawRecord, FormatWritesTheRowLayout) {
@@ -53,89 +66,67 @@ TEST(LDrawRecord, ParseQuirksOfTheTokenReader) {
     EXPECT_THROW(ParseLDrawRecord("B 2 4 3 1 16 0 0 - 0 3001.DAT 0"), TError);
 }
 
-TEST(LDrawMap, LoadDropsCommentsAndShortLinesAndSaveForgetsThem) {
-    TTempFolder folder;
+TEST_F(LoadedMap, LoadDropsCommentsAndShortLinesAndSaveForgetsThem) {
     // Lines under 24 characters are comments.
     folder.Write("ts2ld.lst", "; a comment line that is long enough to be a row\r\n"
                               "B 1 1 3 1 16 0 0 0 0 3005.DAT 0  \n"
                               "a line of 23 characters\r"
                               "B 1 2 3 1 1 0 0 0 0 .DAT\r\n"
                               "B 2 4 3 1 16 0 0 0 0 3001.DAT 0  ");
-    TLDrawMap map(folder.Dir());
     map.Load();
     ASSERT_EQ(map.Entries().size(), 3u);
     EXPECT_EQ(map.Entries()[2].Record.PartName, "3001");
     map.Save();
-    EXPECT_EQ(TTempFolder::Read(folder.File("ts2ld.lst")), "B 1 1 3 1 16 0 0 0 0 3005.DAT 0  \r\n"
-                                                           "B 1 2 3 1 1 0 0 0 0 .DAT\r\n"
-                                                           "B 2 4 3 1 16 0 0 0 0 3001.DAT 0  \r\n");
+    EXPECT_EQ(Saved(), "B 1 1 3 1 16 0 0 0 0 3005.DAT 0  \r\n"
+                       "B 1 2 3 1 1 0 0 0 0 .DAT\r\n"
+                       "B 2 4 3 1 16 0 0 0 0 3001.DAT 0  \r\n");
 }
 
-TEST(LDrawMap, MissingFileNamesItAndSaveWithoutTableWritesNothing) {
-    TTempFolder folder;
-    TLDrawMap map(folder.Dir());
+TEST_F(LoadedMap, MissingFileNamesItAndSaveWithoutTableWritesNothing) {
     map.Save();
     EXPECT_FALSE(std::filesystem::exists(folder.Dir() + "ts2ld.lst"));
     EXPECT_NE(MessageOf([&] { map.Load(); }).find(folder.File("ts2ld.lst")), std::string::npos);
 }
 
-TEST(LDrawMap, MalformedNumberStopsTheLoad) {
-    TTempFolder folder;
-    WriteMapTable(folder,
-                  {"B 1 1 3 1 16 0 0 0 0 3005.DAT 0  ", "B 2 4 3 1 16 0 1O 0 0 3001.DAT 0  "});
-    TLDrawMap map(folder.Dir());
-    EXPECT_THROW(map.Load(), TError);
+TEST_F(LoadedMap, MalformedNumberStopsTheLoad) {
+    EXPECT_THROW(Load({"B 1 1 3 1 16 0 0 0 0 3005.DAT 0  ", "B 2 4 3 1 16 0 1O 0 0 3001.DAT 0  "}),
+                 TError);
 }
 
-TEST(LDrawMap, ShapeRowsMatchSizesInEitherOrder) {
-    TTempFolder folder;
-    WriteMapTable(folder,
-                  {"B 2 4 1 1 16 0 0 0 0 3020.DAT 0  ", "B 2 4 3 0 16 0 0 0 0 nostud.DAT 0  ",
-                   "B 2 4 3 1 16 1 2 3 4 3001.DAT 0  "});
-    TLDrawMap map(folder.Dir());
-    map.Load();
+TEST_F(LoadedMap, ShapeRowsMatchSizesInEitherOrder) {
+    Load({"B 2 4 1 1 16 0 0 0 0 3020.DAT 0  ", "B 2 4 3 0 16 0 0 0 0 nostud.DAT 0  ",
+          "B 2 4 3 1 16 1 2 3 4 3001.DAT 0  "});
     for (auto [sx, sy] : {std::pair{2, 4}, std::pair{4, 2}}) {
         auto b = Brick('B', sx, sy, 3);
-        TLDrawOffsets o;
         ASSERT_TRUE(map.FindLDrawRecord(*b, o));
         EXPECT_EQ(b->PartID, "3001");
-        EXPECT_EQ(o.xOffset, 1);
-        EXPECT_EQ(o.RotOffset, 4);
+        EXPECT_EQ((std::pair{o.xOffset, o.RotOffset}), (std::pair{1, 4}));
     }
     auto other = Brick('R', 2, 4, 3);
-    TLDrawOffsets o;
     EXPECT_FALSE(map.FindLDrawRecord(*other, o));
     EXPECT_EQ(other->PartID, "");
     EXPECT_EQ(map.Entries().size(), 3u);
 }
 
-TEST(LDrawMap, IdentityPassComesFirstAndIgnoresLetterCase) {
-    TTempFolder folder;
-    WriteMapTable(folder,
-                  {"B 2 2 3 1 16 0 0 0 0 3003.DAT 0  ", "B 2 2 3 1 16 0 5 0 0 Special.DAT 0  "});
-    TLDrawMap map(folder.Dir());
-    map.Load();
+TEST_F(LoadedMap, IdentityPassComesFirstAndIgnoresLetterCase) {
+    Load({"B 2 2 3 1 16 0 0 0 0 3003.DAT 0  ", "B 2 2 3 1 16 0 5 0 0 Special.DAT 0  "});
     auto b = Brick('B', 2, 2, 3, "SPECIAL");
-    TLDrawOffsets o;
     ASSERT_TRUE(map.FindLDrawRecord(*b, o));
     EXPECT_EQ(b->PartID, "Special");
     EXPECT_EQ(o.yOffset, 5);
 }
 
-TEST(LDrawMap, UnknownIdentityAddsARowAndSavesAtOnce) {
-    TTempFolder folder;
-    WriteMapTable(folder, {"; shipped rows", "B 2 2 3 1 16 0 0 0 0 3003.DAT 0  "});
-    TLDrawMap map(folder.Dir());
-    map.Load();
+TEST_F(LoadedMap, UnknownIdentityAddsARowAndSavesAtOnce) {
+    Load({"; shipped rows", "B 2 2 3 1 16 0 0 0 0 3003.DAT 0  "});
     auto b = Brick('T', 3, 2, 3, "3038");
     b->Studs = false;
-    TLDrawOffsets o{9, 9, 9, 9};
+    o = {9, 9, 9, 9};
     ASSERT_TRUE(map.FindLDrawRecord(*b, o));
     EXPECT_EQ(b->PartID, "3038");
     EXPECT_EQ(o.xOffset + o.yOffset + o.zOffset + o.RotOffset, 0);
     // SizeA is the depth (sy), SizeB the width (sx); the 3 x 2 slope carries variant 1.
-    EXPECT_EQ(TTempFolder::Read(folder.File("ts2ld.lst")), "B 2 2 3 1 16 0 0 0 0 3003.DAT 0  \r\n"
-                                                           "T 2 3 3 0 16 0 0 0 0 3038.DAT 1  \r\n");
+    EXPECT_EQ(Saved(), "B 2 2 3 1 16 0 0 0 0 3003.DAT 0  \r\n"
+                       "T 2 3 3 0 16 0 0 0 0 3038.DAT 1  \r\n");
     // The next brick of that identity finds the new row instead of adding another.
     auto again = Brick('T', 2, 3, 3, "3038");
     again->Studs = false;
@@ -144,29 +135,21 @@ TEST(LDrawMap, UnknownIdentityAddsARowAndSavesAtOnce) {
     EXPECT_EQ(map.Entries().size(), 2u);
 }
 
-TEST(LDrawMap, ShapeRowCancelsTheWishForANewRow) {
-    TTempFolder folder;
-    WriteMapTable(folder, {"B 2 2 3 1 16 0 0 0 0 3003.DAT 0  "});
-    TLDrawMap map(folder.Dir());
-    map.Load();
+TEST_F(LoadedMap, ShapeRowCancelsTheWishForANewRow) {
+    Load({"B 2 2 3 1 16 0 0 0 0 3003.DAT 0  "});
     auto b = Brick('B', 2, 2, 3, "mine");
-    TLDrawOffsets o;
     ASSERT_TRUE(map.FindLDrawRecord(*b, o));
     EXPECT_EQ(b->PartID, "3003");
     EXPECT_EQ(map.Entries().size(), 1u);
 }
 
-TEST(LDrawMap, GeneralBlocksMatchByDefinitionAndKeepTheWishForANewRow) {
-    TTempFolder folder;
-    WriteMapTable(folder, {"G 2 2 3 1 16 0 4 0 1 3003.DAT 0 parts.dat stdblock"});
-    TLDrawMap map(folder.Dir());
-    map.Load();
+TEST_F(LoadedMap, GeneralBlocksMatchByDefinitionAndKeepTheWishForANewRow) {
+    Load({"G 2 2 3 1 16 0 4 0 1 3003.DAT 0 parts.dat stdblock"});
     TDrawClass definition;
     definition.FileName = "PARTS.DAT";
     definition.PartName = "StdBlock";
     auto b = Brick('G', 2, 2, 3);
     b->Definition = &definition;
-    TLDrawOffsets o;
     ASSERT_TRUE(map.FindLDrawRecord(*b, o));
     EXPECT_EQ(b->PartID, "3003");
     EXPECT_EQ(o.yOffset, 4);
@@ -182,14 +165,10 @@ TEST(LDrawMap, GeneralBlocksMatchByDefinitionAndKeepTheWishForANewRow) {
     EXPECT_FALSE(map.FindLDrawRecord(*b, o));
 }
 
-TEST(LDrawMap, AnIdentityWithABlankAddsNoRow) {
-    TTempFolder folder;
-    WriteMapTable(folder, {"B 2 2 3 1 16 0 0 0 0 3003.DAT 0  "});
-    TLDrawMap map(folder.Dir());
-    map.Load();
+TEST_F(LoadedMap, AnIdentityWithABlankAddsNoRow) {
+    Load({"B 2 2 3 1 16 0 0 0 0 3003.DAT 0  "});
     auto b = Brick('B', 1, 1, 3, "my part");
-    TLDrawOffsets o;
     EXPECT_FALSE(map.FindLDrawRecord(*b, o));
     EXPECT_EQ(b->PartID, "my part");
-    EXPECT_EQ(TTempFolder::Read(folder.File("ts2ld.lst")), "B 2 2 3 1 16 0 0 0 0 3003.DAT 0  \r\n");
+    EXPECT_EQ(Saved(), "B 2 2 3 1 16 0 0 0 0 3003.DAT 0  \r\n");
 }

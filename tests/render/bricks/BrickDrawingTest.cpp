@@ -1,5 +1,6 @@
 #include "render/RenderTestSupport.h"
 #include "render/Shading.h"
+#include "render/bricks/DrawBrick.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +18,7 @@ struct TopViewTest : ::testing::Test {
 
 TEST_F(TopViewTest, PlainBrickIsItsOutlinedRectangle) {
     TTestCanvas canvas(20, 16, context);
-    MakeBrick('B', 0, 0, 0, 40, 20, 24, Blueish)->Draw(canvas.Target);
+    DrawBrick(*MakeBrick('B', 0, 0, 0, 40, 20, 24, Blueish), canvas.Target);
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 20; ++x) {
             bool inside = x >= 3 && x <= 13 && y >= 2 && y <= 7;
@@ -29,7 +30,7 @@ TEST_F(TopViewTest, PlainBrickIsItsOutlinedRectangle) {
 
 TEST_F(TopViewTest, FastStudsAreDiamondsAtTheStudCentres) {
     TTestCanvas canvas(20, 16, context);
-    MakeBrick('B', 0, 0, 0, 40, 20, 24, Blueish, true)->Draw(canvas.Target);
+    DrawBrick(*MakeBrick('B', 0, 0, 0, 40, 20, 24, Blueish, true), canvas.Target);
     // Stud radius 1 and half radius 0: each outline is a diamond around (6, 4) and (10, 4).
     for (int cx : {6, 10}) {
         EXPECT_EQ(canvas.At(cx - 1, 4), Dark);
@@ -44,23 +45,23 @@ TEST_F(TopViewTest, FastStudsAreDiamondsAtTheStudCentres) {
 
 TEST_F(TopViewTest, HiddenStudsAndZeroWidthDrawNothingExtra) {
     TTestCanvas plain(20, 16, context), hidden(20, 16, context), empty(20, 16, context);
-    MakeBrick('B', 0, 0, 0, 40, 20, 24, Blueish)->Draw(plain.Target);
+    DrawBrick(*MakeBrick('B', 0, 0, 0, 40, 20, 24, Blueish), plain.Target);
     context.StudsHidden = true;
-    MakeBrick('B', 0, 0, 0, 40, 20, 24, Blueish, true)->Draw(hidden.Target);
-    MakeBrick('B', 0, 0, 0, 0, 20, 24, Blueish, true)->Draw(empty.Target);
+    DrawBrick(*MakeBrick('B', 0, 0, 0, 40, 20, 24, Blueish, true), hidden.Target);
+    DrawBrick(*MakeBrick('B', 0, 0, 0, 0, 20, 24, Blueish, true), empty.Target);
     EXPECT_EQ(DifferingPixels(hidden.Bitmap, plain.Bitmap), 0);
     EXPECT_EQ(PixelsOfColour(empty.Bitmap, White), 20 * 16);
 }
 
 TEST_F(TopViewTest, HitTestFollowsTheSilhouette) {
     auto brick = MakeBrick('B', 0, 0, 0, 40, 20, 24, Blueish);
-    EXPECT_TRUE(brick->HitTest(context, 8, 5));
-    EXPECT_TRUE(brick->HitTest(context, 3, 2)); // left and top edges belong to the region
-    EXPECT_FALSE(brick->HitTest(context, 13, 5));
-    EXPECT_FALSE(brick->HitTest(context, 8, 7));
-    EXPECT_FALSE(brick->HitTest(context, 2, 5));
+    EXPECT_TRUE(BrickHitTest(*brick, context, 8, 5));
+    EXPECT_TRUE(BrickHitTest(*brick, context, 3, 2)); // left and top edges belong to the region
+    EXPECT_FALSE(BrickHitTest(*brick, context, 13, 5));
+    EXPECT_FALSE(BrickHitTest(*brick, context, 8, 7));
+    EXPECT_FALSE(BrickHitTest(*brick, context, 2, 5));
     auto flat = MakeBrick('B', 0, 0, 0, 40, 0, 24, Blueish);
-    EXPECT_FALSE(flat->HitTest(context, 3, 2));
+    EXPECT_FALSE(BrickHitTest(*flat, context, 3, 2));
 }
 
 // The nearest corner per quarter of the view, as the drawing order assumes it.
@@ -99,7 +100,7 @@ TEST(BrickOctants, ShadedFacesTakeTheLightOfTheirSide) {
         context.Shading = true;
         SetOctantView(context, octant);
         TTestCanvas drawn(80, 80, context);
-        MakeBrick('B', -20, -20, -12, 40, 40, 24, 0x3C78C8)->Draw(drawn.Target);
+        DrawBrick(*MakeBrick('B', -20, -20, -12, 40, 40, 24, 0x3C78C8), drawn.Target);
         const TNear n = NearCorner[octant & 3];
         const int x = n.HighX ? 20 : -20, y = n.HighY ? 20 : -20, z = octant < 4 ? 12 : -12;
         auto at = [&](int px, int py, int pz) {
@@ -119,7 +120,7 @@ TEST(BrickOctants, UnshadedSilhouetteWithItsVisibleEdges) {
         SetOctantView(context, octant);
         auto brick = MakeBrick('B', -20, -30, -12, 40, 60, 24, colour);
         TTestCanvas drawn(80, 80, context), expected(80, 80, context);
-        brick->Draw(drawn.Target);
+        DrawBrick(*brick, drawn.Target);
 
         TCorners c = CornersFor(context, *brick, octant);
         const TPoint outline[6] = {c.Cx, c.Cxy, c.Cy, c.Cyz, c.Cz, c.Cxz};
@@ -132,7 +133,7 @@ TEST(BrickOctants, UnshadedSilhouetteWithItsVisibleEdges) {
         expected.Target.Polyline(nearEdges, 2);
         expected.Target.Polyline(vertical, 1);
         EXPECT_EQ(DifferingPixels(drawn.Bitmap, expected.Bitmap), 0) << "octant " << octant;
-        EXPECT_TRUE(brick->HitTest(context, 40, 40)) << octant;
+        EXPECT_TRUE(BrickHitTest(*brick, context, 40, 40)) << octant;
     }
 }
 
@@ -149,7 +150,7 @@ TEST_F(StyleTest, TransparentBricksBlendAndYellowIsAlwaysTransparent) {
         TTestCanvas canvas(80, 80, context, 0x000000);
         auto brick = MakeBrick('B', -20, -20, -12, 40, 40, 24, flag ? 0x8040C0 : 0xFFFF00);
         brick->Transparent = flag;
-        brick->Draw(canvas.Target);
+        DrawBrick(*brick, canvas.Target);
         TColour expected = flag ? 0x402060 : 0x7F7F00; // half of each channel, low bit dropped
         EXPECT_EQ(canvas.At(TopMiddle()), expected);
     }
@@ -161,7 +162,7 @@ TEST_F(StyleTest, WireframeDrawsOnlyEdgesInTheBrickColour) {
     TTestCanvas canvas(80, 80, context);
     auto brick = MakeBrick('B', -20, -20, -12, 40, 40, 24, 0x8040C0, true);
     brick->Transparent = true;
-    brick->Draw(canvas.Target);
+    DrawBrick(*brick, canvas.Target);
     EXPECT_EQ(canvas.At(TopMiddle()), White);
     EXPECT_EQ(canvas.At(NearCornerPixel()), 0x8040C0u);
 }
@@ -171,12 +172,12 @@ TEST_F(StyleTest, SeeThroughBaseplateOnlyFromBelow) {
     auto plate = MakeBrick('B', -20, -20, -12, 40, 40, 24, 0x808080);
     plate->Baseplate = true;
     TTestCanvas above(80, 80, context);
-    plate->Draw(above.Target);
+    DrawBrick(*plate, above.Target);
     EXPECT_EQ(above.At(TopMiddle()), 0x808080u);
 
     SetView(context, 120, 40, 1.5f, 40, 40);
     TTestCanvas below(80, 80, context);
-    plate->Draw(below.Target);
+    DrawBrick(*plate, below.Target);
     EXPECT_EQ(below.At(ProjectPoint(context.View, 0, 0, -12)), White);
     EXPECT_EQ(below.At(ProjectPoint(context.View, -20, 20, -12)), 0x808080u);
 }
@@ -201,7 +202,7 @@ TEST_F(StyleTest, SelectionAndEdgeColours) {
         TTestCanvas canvas(80, 80, context);
         auto brick = MakeBrick('B', -20, -20, -12, 40, 40, 24, c.Colour);
         brick->Selected = c.Selected;
-        brick->Draw(canvas.Target);
+        DrawBrick(*brick, canvas.Target);
         EXPECT_EQ(canvas.At(NearCornerPixel()), c.Edge) << std::hex << c.Colour;
     }
 }
@@ -211,7 +212,7 @@ TEST_F(StyleTest, DrawLeavesTheTargetReset) {
     auto brick = MakeBrick('B', -20, -20, -12, 40, 40, 24, 0xFFFF00, true);
     brick->Selected = true;
     context.Shading = true;
-    brick->Draw(canvas.Target);
+    DrawBrick(*brick, canvas.Target);
     TCanvas& c = canvas.Target.Canvas();
     EXPECT_EQ(c.Brush.Colour, 0xC0C0C0u);
     EXPECT_EQ(c.Brush.Style, TBrushStyle::bsSolid);
@@ -222,8 +223,8 @@ TEST_F(StyleTest, TubeRingsOnlyBetweenStuds) {
     SetView(context, 120, 40, 1.5f, 40, 40);
     auto differs = [&](int sx, int sy) {
         TTestCanvas with(80, 80, context), without(80, 80, context);
-        MakeBrick('B', -20, -40, -12, sx, sy, 24, 0x8040C0, true)->Draw(with.Target);
-        MakeBrick('B', -20, -40, -12, sx, sy, 24, 0x8040C0, false)->Draw(without.Target);
+        DrawBrick(*MakeBrick('B', -20, -40, -12, sx, sy, 24, 0x8040C0, true), with.Target);
+        DrawBrick(*MakeBrick('B', -20, -40, -12, sx, sy, 24, 0x8040C0, false), without.Target);
         return DifferingPixels(with.Bitmap, without.Bitmap) > 0;
     };
     EXPECT_FALSE(differs(20, 80)); // 1 x 4: no rings
@@ -235,8 +236,8 @@ TEST_F(StyleTest, EveryStudStyleDrawsAboveTheTopFace) {
         context.SetStudStyle(style);
         context.ComputeStudMetrics();
         TTestCanvas with(80, 80, context), without(80, 80, context);
-        MakeBrick('B', -20, -20, -12, 40, 40, 24, 0x8040C0, true)->Draw(with.Target);
-        MakeBrick('B', -20, -20, -12, 40, 40, 24, 0x8040C0, false)->Draw(without.Target);
+        DrawBrick(*MakeBrick('B', -20, -20, -12, 40, 40, 24, 0x8040C0, true), with.Target);
+        DrawBrick(*MakeBrick('B', -20, -20, -12, 40, 40, 24, 0x8040C0, false), without.Target);
         TPoint stud = ProjectPoint(context.View, -10, 10, 12); // the front stud's base
         EXPECT_GT(DifferingPixels(with.Bitmap, without.Bitmap), 20) << style;
         EXPECT_NE(with.At(stud.X - context.Studs.StudRX, stud.Y), 0x8040C0u) << style;

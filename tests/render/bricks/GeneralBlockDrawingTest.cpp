@@ -1,11 +1,12 @@
-#include "render/RenderTestSupport.h"
 #include "model/BlockList.h"
 #include "model/GeneralBlock.h"
 #include "parts/PartTestSupport.h"
 #include "raster/PictureFiles.h"
 #include "render/Decoration.h"
+#include "render/RenderTestSupport.h"
 #include "render/Scene.h"
 #include "render/Shading.h"
+#include "render/bricks/DrawBrick.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -63,13 +64,13 @@ TEST_F(GeneralBlockDrawing, EdgeFlagBitsHideTheirEdges) {
     for (const TCase& c : cases) {
         d.Polygons[0].EdgeFlags = c.Flags;
         TTestCanvas canvas(60, 60, context);
-        Block("square")->Draw(canvas.Target);
-        auto expected = [](bool drawn) { return drawn ? Dark : TColour(BrickColour); };
-        EXPECT_EQ(canvas.At(30, 10), expected(c.Top)) << c.Flags;
-        EXPECT_EQ(canvas.At(50, 30), expected(c.Right)) << c.Flags;
-        EXPECT_EQ(canvas.At(30, 50), expected(c.Bottom)) << c.Flags;
-        EXPECT_EQ(canvas.At(10, 30), expected(c.Left)) << c.Flags;
-        EXPECT_EQ(canvas.At(30, 30), TColour(BrickColour)) << c.Flags;
+        DrawBrick(*Block("square"), canvas.Target);
+        auto edge = [](bool drawn) { return drawn ? Dark : TColour(BrickColour); };
+        EXPECT_EQ((std::array{canvas.At(30, 10), canvas.At(50, 30), canvas.At(30, 50),
+                              canvas.At(10, 30), canvas.At(30, 30)}),
+                  (std::array{edge(c.Top), edge(c.Right), edge(c.Bottom), edge(c.Left),
+                              TColour(BrickColour)}))
+            << c.Flags;
     }
 }
 
@@ -85,7 +86,7 @@ TEST_F(GeneralBlockDrawing, EdgesFromThe32ndOnAreNeverDrawn) {
     d.SetBoundingBox(62, 40, 8);
     d.Polygons[0].EdgeFlags = 2; // hides edge 0 only
     TTestCanvas canvas(80, 60, context);
-    Block("long")->Draw(canvas.Target);
+    DrawBrick(*Block("long"), canvas.Target);
     EXPECT_EQ(canvas.At(11, 10), TColour(BrickColour)); // edge 0
     EXPECT_EQ(canvas.At(40, 10), Dark);                 // edge 15
     EXPECT_EQ(canvas.At(72, 30), TColour(BrickColour)); // edge 31
@@ -98,7 +99,7 @@ TEST_F(GeneralBlockDrawing, HighlightedPolygonIsOliveWithARedOutline) {
     d.Polygons[0].PolyColour = -0x00FF00; // its own colour does not count
     d.HighlightPolygon = 0;
     TTestCanvas canvas(60, 60, context);
-    Block("square")->Draw(canvas.Target);
+    DrawBrick(*Block("square"), canvas.Target);
     EXPECT_EQ(canvas.At(30, 30), 0x008080u);
     EXPECT_EQ(canvas.At(10, 30), Red);
 }
@@ -109,13 +110,13 @@ TEST_F(GeneralBlockDrawing, FixedAndSeeThroughPolygonColours) {
     {
         // Blended although the brick is opaque.
         TTestCanvas canvas(60, 60, context, Black);
-        Block("square")->Draw(canvas.Target);
+        DrawBrick(*Block("square"), canvas.Target);
         EXPECT_EQ(canvas.At(30, 30), 0x7F7F7Fu);
     }
     d.Polygons[0].PolyColour = Green;
     {
         TTestCanvas canvas(60, 60, context, Black);
-        Block("square")->Draw(canvas.Target);
+        DrawBrick(*Block("square"), canvas.Target);
         EXPECT_EQ(canvas.At(30, 30), Green);
         EXPECT_EQ(canvas.At(10, 30), Dark);
     }
@@ -123,7 +124,7 @@ TEST_F(GeneralBlockDrawing, FixedAndSeeThroughPolygonColours) {
         // In wireframe only the outline shows, in the polygon's colour.
         context.SetWireFrame(true);
         TTestCanvas canvas(60, 60, context, Black);
-        Block("square")->Draw(canvas.Target);
+        DrawBrick(*Block("square"), canvas.Target);
         EXPECT_EQ(canvas.At(30, 30), Black);
         EXPECT_EQ(canvas.At(10, 30), Green);
     }
@@ -146,8 +147,8 @@ TEST_F(GeneralBlockDrawing, EachPolygonIsLitByItsOwnPlane) {
         TTestCanvas lit(60, 60, context), unlit(60, 60, context);
         auto slope = Block("slope"), flat = Block("flat");
         slope->Turn = flat->Turn = turn;
-        slope->Draw(lit.Target);
-        flat->Draw(unlit.Target);
+        DrawBrick(*slope, lit.Target);
+        DrawBrick(*flat, unlit.Target);
         EXPECT_EQ(lit.At(30, 30), TColour(ScaleColour(BrickColour, factor))) << turn;
         EXPECT_EQ(unlit.At(30, 30), TColour(BrickColour)) << turn;
     }
@@ -157,7 +158,7 @@ TEST_F(GeneralBlockDrawing, DetailedPolygonsNeedTheirDetailLevelAndNoWireframe) 
     DefineSquare("square").Polygons[0].Detail = 1;
     auto drawn = [&] {
         TTestCanvas canvas(60, 60, context, Black);
-        Block("square")->Draw(canvas.Target);
+        DrawBrick(*Block("square"), canvas.Target);
         return canvas.At(30, 30) != Black;
     };
     EXPECT_FALSE(drawn());
@@ -172,8 +173,8 @@ TEST_F(GeneralBlockDrawing, EmptyOrderDrawsOnlyTheStuds) {
     d.DrawOrder[0].Clear();
     d.TopStuds = {{20, 20, 8}};
     TTestCanvas plain(60, 60, context, Black), studded(60, 60, context, Black);
-    Block("square", false)->Draw(plain.Target);
-    Block("square", true)->Draw(studded.Target);
+    DrawBrick(*Block("square", false), plain.Target);
+    DrawBrick(*Block("square", true), studded.Target);
     int changed = 0;
     for (int y = 0; y < 60; ++y)
         for (int x = 0; x < 60; ++x) {
@@ -190,7 +191,7 @@ TEST_F(GeneralBlockDrawing, OrderEntriesOutsideThePolygonsAreSkipped) {
     TDrawClass& d = DefineSquare("square");
     d.DrawOrder[0].Items = {-1, 7, 0, 1};
     TTestCanvas canvas(60, 60, context, Black);
-    Block("square")->Draw(canvas.Target);
+    DrawBrick(*Block("square"), canvas.Target);
     EXPECT_EQ(canvas.At(30, 30), TColour(BrickColour));
 }
 
@@ -201,7 +202,7 @@ TEST_F(GeneralBlockDrawing, MissingDecorationOnASlantedPolygonJoinsItsOppositeCo
     d.BitmapFile = "missing.bmp";
     context.DetailLevel = 2;
     TTestCanvas canvas(60, 60, context);
-    Block("slanted")->Draw(canvas.Target);
+    DrawBrick(*Block("slanted"), canvas.Target);
     EXPECT_EQ(canvas.At(20, 20), Dark); // a quarter of the way from P0 to P2
     EXPECT_EQ(canvas.At(30, 35), Dark); // half way from P1 to P3
     EXPECT_EQ(canvas.At(40, 30), TColour(BrickColour));
@@ -236,7 +237,7 @@ TEST_F(GeneralBlockDrawing, DecorationPictureWithItsTransparentColour) {
     for (int detail : {1, 2}) {
         context.DetailLevel = detail;
         TTestCanvas canvas(60, 60, context, Black);
-        Block("square")->Draw(canvas.Target);
+        DrawBrick(*Block("square"), canvas.Target);
         EXPECT_EQ(canvas.At(30, 30) == Red, detail == 2);   // picture pixel (5, 5)
         EXPECT_EQ(canvas.At(14, 25), TColour(BrickColour)); // transparent (1, 4)
         EXPECT_EQ(canvas.At(20, 20) == Dark, detail == 1);  // the diagonal

@@ -1,4 +1,5 @@
 #include "render/RenderTestSupport.h"
+#include "render/bricks/DrawBrick.h"
 
 #include <gtest/gtest.h>
 
@@ -15,8 +16,8 @@ struct RoundBrickTest : ::testing::Test {
     std::vector<std::pair<int, int>> StudsDrawn(int studsAcross) {
         int size = 20 * studsAcross, low = -size / 2;
         TTestCanvas with(200, 200, context), without(200, 200, context);
-        MakeBrick('R', low, low, 0, size, size, 24, Orange, true)->Draw(with.Target);
-        MakeBrick('R', low, low, 0, size, size, 24, Orange, false)->Draw(without.Target);
+        DrawBrick(*MakeBrick('R', low, low, 0, size, size, 24, Orange, true), with.Target);
+        DrawBrick(*MakeBrick('R', low, low, 0, size, size, 24, Orange, false), without.Target);
         std::vector<std::pair<int, int>> drawn;
         for (int i = 1; i <= studsAcross; ++i)
             for (int j = 1; j <= studsAcross; ++j) {
@@ -44,7 +45,7 @@ TEST_F(RoundBrickTest, StudsFollowTheDiameterTable) {
 
 TEST_F(RoundBrickTest, SeenFromAboveItIsADiscWithItsOutline) {
     TTestCanvas canvas(200, 200, context);
-    MakeBrick('R', -40, -40, 0, 80, 80, 24, Orange)->Draw(canvas.Target);
+    DrawBrick(*MakeBrick('R', -40, -40, 0, 80, 80, 24, Orange), canvas.Target);
     EXPECT_EQ(canvas.At(100, 100), TColour(Orange));
     EXPECT_EQ(canvas.At(100 + 30, 100 + 20), TColour(Orange)); // inside the circle
     EXPECT_EQ(canvas.At(100 + 38, 100 + 38), 0xFFFFFFu);       // the box corner lies outside
@@ -56,7 +57,7 @@ TEST_F(RoundBrickTest, FromBelowOneTubeRingWhetherOrNotStudsAreShown) {
     context.StudsHidden = true;
     TTestCanvas plain(200, 200, context);
     auto round = MakeBrick('R', -40, -40, 0, 80, 80, 24, Orange);
-    round->Draw(plain.Target);
+    DrawBrick(*round, plain.Target);
     // The ring O1 .. O8 has its left side at the stud radius left of the bottom centre.
     TPoint centre = ProjectPoint(context.View, 0, 0, 0);
     EXPECT_EQ(plain.At(centre.X - context.Studs.StudRX, centre.Y), 0x464646u);
@@ -70,7 +71,7 @@ TEST_F(RoundBrickTest, StyleRulesOfThePlainBrick) {
     auto round = MakeBrick('R', -40, -40, 0, 80, 80, 24, 0x8040C0);
     round->Transparent = true;
     TTestCanvas glass(200, 200, context, 0x000000);
-    round->Draw(glass.Target);
+    DrawBrick(*round, glass.Target);
     // The top is blended over the side and the bottom, each blended in turn: C0 60 90 A8 B4.
     EXPECT_EQ(RedOf(glass.At(middle)), 0xB4);
 
@@ -78,11 +79,11 @@ TEST_F(RoundBrickTest, StyleRulesOfThePlainBrick) {
     round->Transparent = false;
     context.Shading = true;
     TTestCanvas shaded(200, 200, context);
-    round->Draw(shaded.Target);
+    DrawBrick(*round, shaded.Target);
     EXPECT_EQ(shaded.At(middle), 0x8040C0u);
     context.SetWireFrame(true);
     TTestCanvas wire(200, 200, context);
-    round->Draw(wire.Target);
+    DrawBrick(*round, wire.Target);
     EXPECT_EQ(wire.At(middle), 0xFFFFFFu);
     TPoint rim = ProjectPoint(context.View, -40, 0, 24);
     int brickColoured = 0;
@@ -94,9 +95,9 @@ TEST_F(RoundBrickTest, StyleRulesOfThePlainBrick) {
 TEST_F(RoundBrickTest, HugeRoundBricksStayInsideTheBitmap) {
     SetView(context, 60, 30, 10.0f, 100, 100);
     TTestCanvas canvas(200, 200, context);
-    MakeBrick('R', -2000000000, -40, 0, 40, 2000000000, 2000000000, Orange, true)
-        ->Draw(canvas.Target);
-    MakeBrick('R', 0, 0, 0, -80, 80, -24, Orange, true)->Draw(canvas.Target);
+    DrawBrick(*MakeBrick('R', -2000000000, -40, 0, 40, 2000000000, 2000000000, Orange, true),
+              canvas.Target);
+    DrawBrick(*MakeBrick('R', 0, 0, 0, -80, 80, -24, Orange, true), canvas.Target);
     SUCCEED();
 }
 

@@ -1,5 +1,6 @@
 #include "render/RenderTestSupport.h"
 #include "render/Shading.h"
+#include "render/bricks/DrawBrick.h"
 
 #include <gtest/gtest.h>
 
@@ -26,11 +27,11 @@ TEST(SlopedBricks, TurnTwoEqualsTheUnturnedBrickSeenFromTheOtherSide) {
             int tilt = OctantTilt(octant), azimuth = OctantAzimuth(octant);
             SetView(context, tilt, azimuth, 1.5f, 60, 60);
             TTestCanvas turned(120, 120, context);
-            MakeBrick(kind, -30, -20, -12, 60, 40, 24, Green, true, 2)->Draw(turned.Target);
+            DrawBrick(*MakeBrick(kind, -30, -20, -12, 60, 40, 24, Green, true, 2), turned.Target);
             // Turn 2 puts the frame at (-X - SX, -Y - SY); the view goes half round instead.
             SetView(context, tilt, azimuth + 180, 1.5f, 60, 60);
             TTestCanvas unturned(120, 120, context);
-            MakeBrick(kind, -30, -20, -12, 60, 40, 24, Green, true, 0)->Draw(unturned.Target);
+            DrawBrick(*MakeBrick(kind, -30, -20, -12, 60, 40, 24, Green, true, 0), unturned.Target);
             EXPECT_EQ(DifferingPixels(turned.Bitmap, unturned.Bitmap), 0)
                 << kind << " octant " << octant;
         }
@@ -48,11 +49,11 @@ TEST(SlopedBricks, QuarterTurnsKeepTheSideOrderOfTheView) {
         TTestCanvas turned(120, 120, context);
         auto ridge = MakeBrick('I', -30, -30, -12, 60, 60, 24, Green, false, 1);
         ridge->Transparent = true;
-        ridge->Draw(turned.Target);
+        DrawBrick(*ridge, turned.Target);
         SetView(context, tilt, azimuth + 90, 1.5f, 60, 60);
         TTestCanvas unturned(120, 120, context);
         ridge->Turn = 0;
-        ridge->Draw(unturned.Target);
+        DrawBrick(*ridge, unturned.Target);
         differing += DifferingPixels(turned.Bitmap, unturned.Bitmap) > 0;
     }
     EXPECT_GT(differing, 0);
@@ -77,7 +78,7 @@ TEST(SlopedBricks, FaceColoursFollowWorldDirections) {
     SetView(context, 0, 0, 1.0f, 60, 60);
     for (int turn = 0; turn < 4; ++turn) {
         TTestCanvas canvas(120, 120, context);
-        MakeBrick('T', -30, -30, 0, 60, 60, 24, Green, false, turn)->Draw(canvas.Target);
+        DrawBrick(*MakeBrick('T', -30, -30, 0, 60, 60, 24, Green, false, turn), canvas.Target);
         // The slope's middle lies 10 units from the centre on the side it faces.
         std::array<int, 3> up = WorldNormal(0, 1, 1, turn);
         TPoint slope = ProjectPoint(context.View, 10 * up[0], 10 * up[1], 15);
@@ -90,7 +91,7 @@ TEST(SlopedBricks, FaceColoursFollowWorldDirections) {
     // The walls too: seen from octant 0, the brick of turn 1 shows its back wall to world -X.
     SetView(context, 60, 40, 1.5f, 60, 60);
     TTestCanvas canvas(120, 120, context);
-    MakeBrick('T', -30, -30, -12, 60, 60, 24, Green, false, 1)->Draw(canvas.Target);
+    DrawBrick(*MakeBrick('T', -30, -30, -12, 60, 60, 24, Green, false, 1), canvas.Target);
     TPoint wall = ProjectPoint(context.View, -30, 0, 0);
     EXPECT_EQ(canvas.At(wall), TColour(ScaleColour(Green, context.LightFactor[1])));
 }
@@ -103,7 +104,7 @@ TEST(SlopedBricks, StraightDownOnlyTheTopGroupIsDrawn) {
     TTestCanvas drawn(120, 120, context, 0x000000), expected(120, 120, context, 0x000000);
     auto roof = MakeBrick('T', -30, -20, 0, 60, 40, 24, Green);
     roof->Transparent = true;
-    roof->Draw(drawn.Target);
+    DrawBrick(*roof, drawn.Target);
     auto p = [&](int x, int y) { return ProjectPoint(context.View, x, y, 0); };
     const TPoint slope[4] = {p(-30, 20), p(30, 20), p(30, 0), p(-30, 0)};
     const TPoint strip[4] = {p(-30, -20), p(-30, 0), p(30, 0), p(30, -20)};
@@ -124,9 +125,10 @@ TEST(SlopedBricks, StudsOnSlopesAndCornersNeverOnRidges) {
         for (char kind : SlopedKinds)
             for (int turn = 0; turn < 4; ++turn) {
                 TTestCanvas with(120, 120, context), without(120, 120, context);
-                MakeBrick(kind, -30, -30, -12, 60, 60, 24, Green, true, turn)->Draw(with.Target);
-                MakeBrick(kind, -30, -30, -12, 60, 60, 24, Green, false, turn)
-                    ->Draw(without.Target);
+                DrawBrick(*MakeBrick(kind, -30, -30, -12, 60, 60, 24, Green, true, turn),
+                          with.Target);
+                DrawBrick(*MakeBrick(kind, -30, -30, -12, 60, 60, 24, Green, false, turn),
+                          without.Target);
                 // From below every kind shows its tube rings; from above only T and C have studs.
                 bool expectChange = octant >= 4 || kind == 'T' || kind == 'C';
                 EXPECT_EQ(DifferingPixels(with.Bitmap, without.Bitmap) > 0, expectChange)
@@ -140,8 +142,8 @@ TEST(SlopedBricks, StudRowLiesOnTheTopStripOfEveryTurn) {
     SetView(context, 0, 0, 1.0f, 60, 60);
     for (int turn = 0; turn < 4; ++turn) {
         TTestCanvas with(120, 120, context), without(120, 120, context);
-        MakeBrick('T', -30, -30, 0, 60, 60, 24, Green, true, turn)->Draw(with.Target);
-        MakeBrick('T', -30, -30, 0, 60, 60, 24, Green, false, turn)->Draw(without.Target);
+        DrawBrick(*MakeBrick('T', -30, -30, 0, 60, 60, 24, Green, true, turn), with.Target);
+        DrawBrick(*MakeBrick('T', -30, -30, 0, 60, 60, 24, Green, false, turn), without.Target);
         std::array<int, 3> strip = WorldNormal(0, -1, 0, turn);
         std::array<int, 3> along = WorldNormal(1, 0, 0, turn);
         for (int n = -1; n <= 1; ++n) {
@@ -158,8 +160,8 @@ TEST(SlopedBricks, StudRowLiesOnTheTopStripOfEveryTurn) {
     const TPoint corners[4] = {{20, -20}, {-20, -20}, {-20, 20}, {20, 20}};
     for (int turn = 0; turn < 4; ++turn) {
         TTestCanvas with(120, 120, context), without(120, 120, context);
-        MakeBrick('C', -30, -30, 0, 60, 60, 24, Green, true, turn)->Draw(with.Target);
-        MakeBrick('C', -30, -30, 0, 60, 60, 24, Green, false, turn)->Draw(without.Target);
+        DrawBrick(*MakeBrick('C', -30, -30, 0, 60, 60, 24, Green, true, turn), with.Target);
+        DrawBrick(*MakeBrick('C', -30, -30, 0, 60, 60, 24, Green, false, turn), without.Target);
         TPoint stud = ProjectPoint(context.View, corners[turn].X, corners[turn].Y, 24);
         EXPECT_GT(DifferingPixelsNear(with.Bitmap, without.Bitmap, stud, 6), 0) << turn;
         EXPECT_EQ(DifferingPixels(with.Bitmap, without.Bitmap),
@@ -175,9 +177,9 @@ TEST(SlopedBricks, HitTestUsesTheBoundingBox) {
         // Above the low end of the slope: air, but inside the box.
         std::array<int, 3> low = WorldNormal(0, 1, 0, turn);
         TPoint air = ProjectPoint(context.View, 18 * low[0], 18 * low[1], 10);
-        EXPECT_TRUE(roof->HitTest(context, air.X, air.Y)) << turn;
+        EXPECT_TRUE(BrickHitTest(*roof, context, air.X, air.Y)) << turn;
         TPoint outside = ProjectPoint(context.View, 0, 60, 0);
-        EXPECT_FALSE(roof->HitTest(context, outside.X, outside.Y)) << turn;
+        EXPECT_FALSE(BrickHitTest(*roof, context, outside.X, outside.Y)) << turn;
     }
 }
 
@@ -196,24 +198,24 @@ TEST_F(SlopedStyleTest, SelectedWireframeAndTransparent) {
         brick->Selected = true;
         context.Shading = true;
         TTestCanvas selected(120, 120, context);
-        brick->Draw(selected.Target);
+        DrawBrick(*brick, selected.Target);
         EXPECT_EQ(selected.At(LipCorner()), TColour(colours.ColourRed)) << kind;
 
         brick->Colour = colours.ColourRed;
         TTestCanvas red(120, 120, context);
-        brick->Draw(red.Target);
+        DrawBrick(*brick, red.Target);
         EXPECT_EQ(red.At(LipCorner()), White) << kind;
 
         brick->Selected = false;
         brick->Colour = Green;
         TTestCanvas shaded(120, 120, context);
-        brick->Draw(shaded.Target);
+        DrawBrick(*brick, shaded.Target);
         EXPECT_EQ(shaded.At(LipCorner()), TColour(ScaleColour(Green, 0.6f))) << kind;
         EXPECT_EQ(shaded.At(Inside()), TColour(ScaleColour(Green, context.LightFactor[0])));
 
         context.SetWireFrame(true);
         TTestCanvas wire(120, 120, context);
-        brick->Draw(wire.Target);
+        DrawBrick(*brick, wire.Target);
         EXPECT_EQ(wire.At(LipCorner()), TColour(Green)) << kind;
         EXPECT_EQ(wire.At(Inside()), White) << kind;
         context.SetWireFrame(false);
@@ -221,7 +223,7 @@ TEST_F(SlopedStyleTest, SelectedWireframeAndTransparent) {
         context.Shading = false;
         brick->Transparent = true;
         TTestCanvas glass(120, 120, context, 0x000000);
-        brick->Draw(glass.Target);
+        DrawBrick(*brick, glass.Target);
         EXPECT_EQ(glass.At(Inside()), 0x185028u) << kind; // half of each channel
         TCanvas& canvas = glass.Target.Canvas();
         EXPECT_EQ(canvas.Brush.Style, TBrushStyle::bsSolid);
@@ -233,11 +235,13 @@ TEST_F(SlopedStyleTest, ExtremeBricksDrawWithoutFault) {
     TTestCanvas canvas(120, 120, context);
     for (char kind : SlopedKinds)
         for (int turn : {0, 1, 2, 3, 5, -1}) {
-            MakeBrick(kind, 2147483000, -2147483000, 0, 2000000000, 40, 24, Green, true, turn)
-                ->Draw(canvas.Target);
-            MakeBrick(kind, 0, 0, 0, -60, 10, -24, Green, true, turn)->Draw(canvas.Target);
-            MakeBrick(kind, -30, -30, 0, 2000000000, 2000000000, 2000000000, Green, true, turn)
-                ->Draw(canvas.Target);
+            DrawBrick(
+                *MakeBrick(kind, 2147483000, -2147483000, 0, 2000000000, 40, 24, Green, true, turn),
+                canvas.Target);
+            DrawBrick(*MakeBrick(kind, 0, 0, 0, -60, 10, -24, Green, true, turn), canvas.Target);
+            DrawBrick(*MakeBrick(kind, -30, -30, 0, 2000000000, 2000000000, 2000000000, Green, true,
+                                 turn),
+                      canvas.Target);
         }
     SUCCEED();
 }

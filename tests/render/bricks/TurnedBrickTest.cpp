@@ -5,6 +5,7 @@
 #include "base/FileNames.h"
 #include "model/GeneralBlock.h"
 #include "parts/PartCache.h"
+#include "render/bricks/DrawBrick.h"
 #include "render/bricks/TurnFrame.h"
 
 #include <functional>
@@ -27,7 +28,7 @@ std::unique_ptr<TBlock> UnturnedDouble(const TBlock& brick) {
 std::unique_ptr<TTestCanvas> Render(TBlock& brick, TDrawContext& context, int tilt, int azimuth) {
     SetView(context, tilt, azimuth, 1.25f, 80.3f, 70.3f);
     auto canvas = std::make_unique<TTestCanvas>(160, 140, context, 0x000000);
-    brick.Draw(canvas->Target);
+    DrawBrick(brick, canvas->Target);
     return canvas;
 }
 

@@ -1,6 +1,7 @@
 #include "render/RenderTestSupport.h"
 #include "model/BlockKinds.h"
 #include "render/Shading.h"
+#include "render/bricks/DrawBrick.h"
 #include "render/bricks/WindowPaint.h"
 
 #include <gtest/gtest.h>
@@ -23,7 +24,7 @@ TEST_F(FrontViewTest, GlassIsAlwaysBlendedInTheGlassColour) {
         context.SetWireFrame(wireframe);
         TTestCanvas canvas(160, 160, context, Black);
         auto window = MakeBrick('W', -30, -10, -36, 60, 20, 72, Colour, true);
-        window->Draw(canvas.Target);
+        DrawBrick(*window, canvas.Target);
         // The middle of the pane, with nothing but the background behind it.
         EXPECT_EQ(canvas.At(At(0, 8, 0)), HalfWhite) << wireframe;
         const TCanvas& c = canvas.Target.Canvas();
@@ -34,8 +35,8 @@ TEST_F(FrontViewTest, GlassIsAlwaysBlendedInTheGlassColour) {
 
 TEST_F(FrontViewTest, DoorHasLeavesWithANotchButNoSillOrGlass) {
     TTestCanvas window(160, 160, context, Black), door(160, 160, context, Black);
-    MakeBrick('W', -40, -10, -48, 80, 20, 96, Colour, true)->Draw(window.Target);
-    MakeBrick('D', -40, -10, -48, 80, 20, 96, Colour, true)->Draw(door.Target);
+    DrawBrick(*MakeBrick('W', -40, -10, -48, 80, 20, 96, Colour, true), window.Target);
+    DrawBrick(*MakeBrick('D', -40, -10, -48, 80, 20, 96, Colour, true), door.Target);
     // Where the window shows glass, the door shows a leaf.
     EXPECT_EQ(window.At(At(-20, 10, -20)), HalfWhite);
     EXPECT_EQ(door.At(At(-20, 10, -20)), TColour(Colour));
@@ -53,7 +54,7 @@ TEST_F(FrontViewTest, WheelDisksInTheirFixedColours) {
     context.Shading = true;
     TTestCanvas canvas(160, 160, context, Black);
     // SX 80: rim radius 30, hub radius 19.5, centre 28 above the bottom.
-    MakeBrick('O', -40, -20, -28, 80, 40, 56, Colour, true)->Draw(canvas.Target);
+    DrawBrick(*MakeBrick('O', -40, -20, -28, 80, 40, 56, Colour, true), canvas.Target);
     EXPECT_EQ(canvas.At(At(-8, 20, 4)), TColour(Colour));     // hub: brick colour, unshaded
     EXPECT_EQ(canvas.At(At(-24, 20, 4)), RGB(128, 128, 128)); // tyre
     // The tread shows above the front disk's rim when seen from slightly above.
@@ -66,8 +67,8 @@ TEST(WindowFamily, WheelsNeverShowStudsOrTubes) {
         TDrawContext context;
         SetView(context, octant < 4 ? 60 : 120, 40 + 90 * (octant & 3), 1.5f, 80, 80);
         TTestCanvas with(160, 160, context), without(160, 160, context);
-        MakeBrick('O', -40, -40, -28, 80, 80, 56, Colour, true)->Draw(with.Target);
-        MakeBrick('O', -40, -40, -28, 80, 80, 56, Colour, false)->Draw(without.Target);
+        DrawBrick(*MakeBrick('O', -40, -40, -28, 80, 80, 56, Colour, true), with.Target);
+        DrawBrick(*MakeBrick('O', -40, -40, -28, 80, 80, 56, Colour, false), without.Target);
         EXPECT_EQ(DifferingPixels(with.Bitmap, without.Bitmap), 0) << octant;
     }
 }
@@ -82,7 +83,7 @@ TEST(WindowFamily, FaceColoursFollowTheWorldWhateverTheTurn) {
     for (int turn = 0; turn < 4; ++turn) {
         auto window = MakeBrick('W', -30, -10, -36, 60, 20, 72, Colour, true);
         window->Turn = turn;
-        window->Draw(canvas.Target);
+        DrawBrick(*window, canvas.Target);
         const TWindowPaint& paint = WindowPaint();
         bool odd = turn % 2 != 0;
         EXPECT_EQ(paint.Class1, scaled(Colour, odd ? f[0] : f[1])) << turn;

@@ -105,11 +105,9 @@ TEST(FrameBuffer, CaptureTakesTheBarsAndApplyRestoresTheViewWithItsOwnScale) {
     TViewFrame captured = buffer.CaptureFrame(3);
     EXPECT_FLOAT_EQ(captured.OriginX, 380);
     EXPECT_FLOAT_EQ(captured.OriginY, 300);
-    EXPECT_EQ(captured.RotZ, 135);
-    EXPECT_EQ(captured.ScaleBar, 10);
-    EXPECT_EQ(captured.OffsetX, 20);
-    EXPECT_EQ(captured.Studs, 0);
-    EXPECT_EQ(captured.InBetween, 3);
+    EXPECT_EQ((std::array{captured.RotZ, captured.ScaleBar, captured.OffsetX, int(captured.Studs),
+                          captured.InBetween}),
+              (std::array{135, 10, 20, 0, 3}));
 
     TViewFrame between = captured;
     between.ViewScale = 1.6f; // between the bar's steps 6 and 7

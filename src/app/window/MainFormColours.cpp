@@ -1,0 +1,82 @@
+// Colours for new bricks and the background: swatches, colour dialog, transparency, studs, hints.
+#include "app/window/ColourSwatches.h"
+#include "app/window/MainForm.h"
+
+#include <QAction>
+#include <QColorDialog>
+#include <QEvent>
+#include <QToolButton>
+
+namespace {
+int32_t ColourValue(const QColor& c) {
+    return c.red() | c.green() << 8 | c.blue() << 16;
+}
+
+QColor QColourOf(int32_t c) {
+    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
+} // namespace
+
+int32_t TMainForm::SwatchColour(int index) const {
+    return ColourValue(Swatches->Swatch[size_t(index)].Colour);
+}
+
+void TMainForm::SetDrawingColours() {
+    // The named drawing colours are the swatches' colours (red, light grey, black, blue).
+    Context.Colours.ColourRed = SwatchColour(11);
+    Context.Colours.ColourGray = SwatchColour(1);
+    Context.Colours.ColourBlack = SwatchColour(3);
+    Context.Colours.ColourBlue = SwatchColour(5);
+    CurrentColour = SwatchColour(0);
+}
+
+void TMainForm::Edit7MouseDown(int swatch, bool rightButton) {
+    if (rightButton) {
+        Background = SwatchColour(swatch);
+        RedrawPicture();
+        return;
+    }
+    CurrentColour = SwatchColour(swatch);
+    CurrentSwatch = swatch;
+    RestyleHand([colour = CurrentColour](TBlock& b) { b.Colour = colour; });
+}
+
+void TMainForm::btnColorDlgClick() {
+    QColor chosen = QColorDialog::getColor(QColourOf(CurrentColour), this, "Choose color");
+    if (!chosen.isValid())
+        return;
+    CurrentColour = ColourValue(chosen);
+    CurrentSwatch = -1;
+    RestyleHand([colour = CurrentColour](TBlock& b) { b.Colour = colour; });
+}
+
+void TMainForm::TransparentMouseDown() {
+    RestyleHand(
+        [transparent = btnTransparent->isChecked()](TBlock& b) { b.Transparent = transparent; });
+}
+
+void TMainForm::btnPieceStudsClick() {
+    // The button down means bricks without studs.
+    RestyleHand([studs = !btnPieceStuds->isChecked()](TBlock& b) { b.Studs = studs; });
+}
+
+void TMainForm::RestyleHand(const std::function<void(TBlock&)>& change) {
+    if (Hand.Empty())
+        return;
+    EraseHand();
+    Hand.RestyleHand(change);
+    DrawHand();
+}
+
+void TMainForm::Hints1Click() {
+    HintsOn = Hints1->isChecked();
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* e) {
+    // With hints off no tool tip shows anywhere in the program.
+    if (e->type() == QEvent::ToolTip && !HintsOn)
+        return true;
+    if (ViewPanelWheel(watched, e))
+        return true;
+    return QMainWindow::eventFilter(watched, e);
+}

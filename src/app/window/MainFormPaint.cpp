@@ -1,0 +1,82 @@
+// The frame: the view bitmap rendered and copied to the view box; timing and background.
+#include "app/view/FrameImage.h"
+#include "app/view/ViewBox.h"
+#include "app/window/MainForm.h"
+#include "raster/PictureFiles.h"
+#include "render/Scene.h"
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QImageReader>
+#include <QPainter>
+
+void TMainForm::ResizeViewBitmap(int width, int height) {
+    ViewBitmap.SetSize(width, height);
+}
+
+void TMainForm::SetBitDepth(int code) {
+    if (::SetBitDepth(ViewBitmap, code))
+        BitDepth = code;
+}
+
+void TMainForm::PaintBox1Paint(QPainter& painter) {
+    if (Redraw.SuppressPaint || Painting)
+        return;
+    if (HandOnlyPaint) {
+        PaintHand(painter);
+        PaintCameraFrame(painter);
+        return;
+    }
+    ++FramesPainted;
+    QElapsedTimer timer;
+    timer.start();
+    Painting = true;
+    try {
+        TBackground background{TColour(Background),
+                               BackgroundPicture.Empty() ? nullptr : &BackgroundPicture};
+        PaintFrame(Model, ViewBitmap, Context, background, miAntiAlias->isChecked());
+        painter.drawImage(0, 0, FrameImage(ViewBitmap));
+        PaintHand(painter);
+        PaintCameraFrame(painter);
+    } catch (const std::exception&) {
+        // Drawing reports no errors: a failed frame ends here, and the guard is cleared so the
+        // next request paints again.
+    }
+    Painting = false;
+    LastFrameMilliseconds = int(timer.elapsed());
+    if (miTiming->isChecked())
+        setWindowTitle(QString::number(LastFrameMilliseconds));
+}
+
+void TMainForm::mRestBgClick() {
+    BackgroundPicture.SetSize(0, 0);
+    BackgroundFile.clear();
+    Background = ButtonFaceColour();
+    RedrawPicture();
+}
+
+void TMainForm::Backgroundpicture1Click() {
+    BackgroundPicture.SetSize(0, 0);
+    BackgroundFile.clear();
+    QString name = QFileDialog::getOpenFileName(
+        this, "Background picture", QString::fromStdString(BackgroundDir),
+        "Pictures (*.bmp *.BMP *.jpg *.JPG *.jpeg *.png *.PNG);;All files (*)");
+    try {
+        if (!name.isEmpty()) {
+            ReadPictureFile(name.toStdString(), BackgroundPicture);
+            BackgroundFile = name.toStdString();
+            BackgroundDir = QFileInfo(name).path().toStdString();
+        }
+    } catch (...) {
+        BackgroundPicture.SetSize(0, 0);
+        RedrawPicture();
+        throw;
+    }
+    RedrawPicture();
+}
+
+int32_t TMainForm::ButtonFaceColour() const {
+    QColor c = palette().color(QPalette::Button);
+    return c.red() | c.green() << 8 | c.blue() << 16;
+}

@@ -1,0 +1,103 @@
+// The main window's side of the palette: the panel in the right-hand dock, its keys, and the
+// brick a palette row puts in hand.
+#include "app/palette/PalettePanel.h"
+#include "app/window/ColourSwatches.h"
+#include "app/window/MainForm.h"
+#include "exchange/LoadModel.h"
+#include "model/PaletteKey.h"
+
+#include <QAction>
+#include <QLayout>
+#include <QToolButton>
+
+void TMainForm::CreatePalette() {
+    Palette = new TPalettePanel(*this, Settings.Pages, RightPanel);
+    RightPanel->layout()->setContentsMargins(0, 0, 0, 0);
+    RightPanel->layout()->addWidget(Palette);
+    Palette->OnChoose = [this](const std::string& key, int32_t colour) {
+        return TakeFromPalette(key, colour);
+    };
+    Palette->OnRightClick = [this] {
+        Background = ButtonFaceColour();
+        RedrawPicture();
+    };
+    PaletteKey = [this](int key, Qt::KeyboardModifiers) {
+        // The sequencer panel may stand in the palette's place.
+        if (Palette->isHidden())
+            return;
+        switch (key) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            Palette->Run([this] {
+                if (Palette->ChooseSelectedRow() && !Hand.Empty())
+                    MovePointerTo(Hand.BrickInHand->X, Hand.BrickInHand->Y, 0);
+            });
+            break;
+        case Qt::Key_Left:
+            Palette->btnPrevPageClick();
+            break;
+        case Qt::Key_Right:
+            Palette->btnNextPageClick();
+            break;
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+            Palette->SelectRow(key == Qt::Key_Up ? -1 : 1);
+            break;
+        default:
+            break;
+        }
+    };
+    RepaintPalette = [this] { Palette->Repaint(); };
+    // The rows show the current colour, studs, transparency, shading and bit depth.
+    for (QAction* a : {pf8bit1, pf16bit1, pf24bit1, pf32bit1, pfdevice1, miAntiAlias})
+        connect(a, &QAction::triggered, Palette, [this] { Palette->SetBitDepth(BitDepth); });
+    connect(miShading, &QAction::triggered, Palette, [this] { Palette->Repaint(); });
+    for (QToolButton* button : {btnTransparent, btnPieceStuds, btnColorDlg})
+        connect(button, &QToolButton::clicked, Palette, [this] { Palette->Repaint(); });
+    auto swatchDown = Swatches->OnSwatchMouseDown;
+    Swatches->OnSwatchMouseDown = [this, swatchDown](int swatch, bool right) {
+        if (swatchDown)
+            swatchDown(swatch, right);
+        // The newest recently used brick is the one in hand: it keeps the colour it gets.
+        if (!right && !Hand.Empty())
+            Palette->Pages.RecolourNewest(CurrentColour);
+        Palette->Repaint();
+    };
+}
+
+bool TMainForm::TakeFromPalette(const std::string& key, int32_t colour) {
+    DropHand();
+    if (IsSubAssemblyKey(key)) {
+        // The combination is no model the user opened: the dialogs keep their folder and name.
+        std::string folder = ModelDirSub, name = ModelFileName;
+        try {
+            LoadModelFile(SubAssemblyFile(key), LoadSubAssembly);
+        } catch (...) {
+            ModelDirSub = folder;
+            SetModelFile(name);
+            throw;
+        }
+        ModelDirSub = folder;
+        SetModelFile(name);
+    } else {
+        std::unique_ptr<TBlock> brick = CreateBrickFromKey(key);
+        if (brick) {
+            brick->Colour = colour;
+            Hand.TakeInHand(std::move(brick), ToolboxStep);
+        }
+    }
+    if (!Hand.Empty()) {
+        TBlock& brick = *Hand.BrickInHand;
+        brick.X = Hand.LastDrop[0];
+        brick.Y = Hand.LastDrop[1];
+        brick.Z = Hand.LastDrop[2];
+        MovePointerTo(brick.X, brick.Y, brick.Z);
+        brick.Studs = !btnPieceStuds->isChecked();
+        brick.Transparent = btnTransparent->isChecked();
+        DrawHand();
+        ToolboxShowBrick(&brick);
+        btnPointer->setChecked(false);
+    }
+    ComputeViewMatrix(Context.View);
+    return !Hand.Empty();
+}

@@ -1,0 +1,20 @@
+// Bricks of an edited part definition take its new shape at the next paint.
+#include "app/palette/PalettePanel.h"
+#include "app/window/MainForm.h"
+#include "model/PartStore.h"
+#include "parts/DrawClass.h"
+
+void TMainForm::PartDefinitionChanged(const TDrawClass& definition) {
+    RebindGeneralBlocks(Model, definition);
+    if (SubAssembly)
+        RebindGeneralBlocks(*SubAssembly, definition);
+    if (Hand.GroupInHand)
+        RebindGeneralBlocks(*Hand.GroupInHand, definition);
+    if (Hand.BrickInHand && Hand.BrickInHand->Definition == &definition)
+        Hand.BrickInHand->SetDefinition(definition.FileName, definition.PartName);
+    // New sizes can change which brick hides which.
+    Model.SortedOctant = 99;
+    if (Palette)
+        Palette->Repaint();
+    RedrawPicture();
+}
