@@ -10,11 +10,14 @@
 #include "model/BlockList.h"
 #include "raster/Bitmap.h"
 #include "render/DrawContext.h"
+#include "render/DrawingThreads.h"
 #include "render/Scene.h"
 #include "render/ViewControls.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>
+#include <chrono>
+#include <ctime>
 #include <map>
 #include <memory>
 #include <utility>
@@ -23,6 +26,34 @@
 namespace {
 
 constexpr int Width = 1920, Height = 1080;
+
+// Wall time: frames on several threads end when the last band does.
+double WallSeconds() {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+// Processor time of all threads of the process: the work a frame on several threads costs.
+double ProcessSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
+}
+
+// The full-bitmap write in wall time, best of many, for the frames measured in wall time.
+double WallWriteFloor() {
+    static double seconds = [] {
+        TBitmap bitmap(Width, Height);
+        double best = 1e9;
+        for (int i = 0; i < 200; ++i) {
+            double start = WallSeconds();
+            WriteEveryPixel(bitmap, uint32_t(i));
+            best = std::min(best, WallSeconds() - start);
+        }
+        return best;
+    }();
+    return seconds;
+}
 
 // A city of coloured, studded bricks in drawing order, with the view fitted around it.
 struct TCityScene {
@@ -136,9 +167,53 @@ void BM_EveryKindCityFrame(benchmark::State& state) {
     CityFrames(state, City(size_t(state.range(0)), TCityKind::EveryKind));
 }
 
+// The plain city's frame on 1 to T threads, in wall time; speedup is against the 1-thread
+// frame of the same city measured earlier in the same run (the 1-thread row must run first).
+// work is the processor time of all threads against that of one: on a machine busy with other
+// work wall times say little, and T / work is the speedup a quiet machine can reach at most.
+void BM_CityFrameThreads(benchmark::State& state) {
+    static std::map<size_t, double> oneThread, oneThreadWork;
+    const size_t count = size_t(state.range(0));
+    const int threadCount = int(state.range(1));
+    if (threadCount > TDrawingThreads::CoreCount()) {
+        state.SkipWithError("more threads than cores");
+        return;
+    }
+    TCityScene& scene = City(count);
+    TDrawingThreads threads(threadCount);
+    scene.Context.Threads = &threads;
+    TBitmap bitmap(Width, Height);
+    TBackground background{0xF0F0F0, nullptr};
+    double best = 1e9, bestWork = 1e9;
+    for (auto _ : state) {
+        double start = WallSeconds(), startWork = ProcessSeconds();
+        DrawScene(scene.Model, bitmap, scene.Context, background);
+        best = std::min(best, WallSeconds() - start);
+        bestWork = std::min(bestWork, ProcessSeconds() - startWork);
+        benchmark::ClobberMemory();
+    }
+    scene.Context.Threads = nullptr;
+    if (threadCount == 1) {
+        oneThread[count] = best;
+        oneThreadWork[count] = bestWork;
+    }
+    state.counters["cores"] = TDrawingThreads::CoreCount();
+    state.counters["best_ms"] = best * 1000;
+    state.counters["full_writes_per_frame"] = best / WallWriteFloor();
+    if (oneThread.count(count)) {
+        state.counters["speedup"] = oneThread[count] / best;
+        state.counters["work"] = bestWork / oneThreadWork[count];
+    }
+}
+
 } // namespace
 
 BENCHMARK(BM_FullFrameWrite)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CityFrame)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ShapedCityFrame)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EveryKindCityFrame)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CityFrameThreads)
+    ->ArgsProduct({{10000, 100000}, {1, 2, 3, 4, 8}})
+    ->ArgNames({"bricks", "threads"})
+    ->MinTime(1.0)
+    ->Unit(benchmark::kMillisecond);

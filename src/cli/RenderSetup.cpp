@@ -42,6 +42,7 @@ void SetDisplayOptions(const TCliArgs& args, TDrawContext& context) {
 TRenderSetup::TRenderSetup(const TCliArgs& args, const std::string& modelFile) {
     std::vector<int32_t> size = ViewSizeOption(args);
     TPixelFormat format = PixelFormatOption(args);
+    const int threads = IntOption(args, "--threads", TDrawingThreads::CoreCount(), 1, 1024);
     AntiAliased = args.Has("--antialias");
     if (AntiAliased)
         format = TPixelFormat::pf32bit;
@@ -54,6 +55,8 @@ TRenderSetup::TRenderSetup(const TCliArgs& args, const std::string& modelFile) {
     Background.Colour = HexColourOption(args, "--background", 0xF0F0F0);
     View.SetPixelFormat(format);
     View.SetSize(size[0], size[1]);
+    Threads = std::make_unique<TDrawingThreads>(threads);
+    Context.Threads = Threads.get();
 }
 
 const std::vector<TCliOption>& RenderSetupOptions() {
@@ -65,7 +68,8 @@ const std::vector<TCliOption>& RenderSetupOptions() {
         {"--wireframe", false}, {"--see-through-baseplate", false},
         {"--antialias", false}, {"--bpp", true},
         {"--background", true}, {"--light", true},
-        {"--step-limit", true}, {"--cut", true}};
+        {"--step-limit", true}, {"--cut", true},
+        {"--threads", true}};
     return options;
 }
 
@@ -85,4 +89,6 @@ const char* RenderSetupHelp =
     "  --light X,Y,Z               light vector (default -7,0,10)\n"
     "  --step-limit N              model step limit (default 0)\n"
     "  --cut XL,XH,YL,YH,ZL,ZH     boundary box in force (default: only -19999 <= Z and\n"
-    "                              Z + SZ <= 19999 are tested)\n";
+    "                              Z + SZ <= 19999 are tested)\n"
+    "  --threads N                 draw on N threads, 1 to 1024 (default: one per core);\n"
+    "                              the pictures are the same for every N\n";

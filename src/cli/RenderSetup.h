@@ -6,10 +6,12 @@
 #include "model/BlockList.h"
 #include "raster/Bitmap.h"
 #include "render/DrawContext.h"
+#include "render/DrawingThreads.h"
 #include "render/RedrawGate.h"
 #include "render/Scene.h"
 #include "render/ViewControls.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,7 +19,8 @@ struct TRenderSetup {
     // Checks --size and --bpp, loads the model, then sets the view and display options.
     TRenderSetup(const TCliArgs& args, const std::string& modelFile);
 
-    TBlockList Model; // loaded in octant 0, as a freshly started program is
+    std::unique_ptr<TDrawingThreads> Threads; // --threads, all cores by default
+    TBlockList Model;                         // loaded in octant 0, as a freshly started program is
     TDrawContext Context;
     TRedrawGate Redraw;
     TViewControls Controls{Context, Redraw};

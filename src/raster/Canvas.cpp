@@ -65,7 +65,13 @@ void SetTextHooks(TTextHooks hooks) {
 }
 
 TRect TCanvas::ClipRect() const {
-    return {0, 0, bitmap.Width() - 1, bitmap.Height() - 1};
+    return {0, 0, bitmap.Width() - 1, (PageRows > 0 ? PageRows : bitmap.Height()) - 1};
+}
+
+void TCanvas::ShowRows(int firstRow, int pageRows) {
+    FirstRow = firstRow;
+    PageRows = pageRows;
+    Band = {firstRow, firstRow + bitmap.Height() - 1};
 }
 
 void TCanvas::LineTo(int x, int y) {
@@ -73,7 +79,8 @@ void TCanvas::LineTo(int x, int y) {
     PenPos = {x, y};
     raster::WithFormat(bitmap, [&]<class F>(raster::TFormatTag<F>, bool) {
         const TOpaqueWriter<F> pen{raster::ConvertFor<F>(bitmap, Pen.Colour)};
-        raster::DrawClippedLine(raster::RowsOf(bitmap), ClipRect(), from, PenPos, pen);
+        raster::DrawClippedLine(raster::RowsOf(bitmap, FirstRow), ClipRect(), from, PenPos, pen,
+                                Band);
     });
 }
 
@@ -81,8 +88,8 @@ void TCanvas::Polyline(const TPoint* points, int high) {
     raster::WithFormat(bitmap, [&]<class F>(raster::TFormatTag<F>, bool) {
         const TOpaqueWriter<F> pen{raster::ConvertFor<F>(bitmap, Pen.Colour)};
         for (int i = 0; i < high; ++i)
-            raster::DrawClippedLine(raster::RowsOf(bitmap), ClipRect(), points[i], points[i + 1],
-                                    pen);
+            raster::DrawClippedLine(raster::RowsOf(bitmap, FirstRow), ClipRect(), points[i],
+                                    points[i + 1], pen, Band);
     });
 }
 
@@ -90,7 +97,7 @@ void TCanvas::Polygon(const TPoint* points, int high) {
     if (high < 0)
         return;
     raster::WithFormat(bitmap, [&]<class F>(raster::TFormatTag<F>, bool blendable) {
-        const auto rows = raster::RowsOf(bitmap);
+        const auto rows = raster::RowsOf(bitmap, FirstRow);
         const TRect clip = ClipRect();
         const int n = high + 1;
         if (n > 2 && Brush.Style != TBrushStyle::bsClear)
@@ -98,14 +105,14 @@ void TCanvas::Polygon(const TPoint* points, int high) {
                 Brush.Style, blendable, raster::ConvertFor<F>(bitmap, Brush.Colour),
                 [&](const auto& fill) {
                     raster::FillPolygon(rows, clip, points, n, {sortedVertices, edges, edgeCount},
-                                        fill);
+                                        fill, Band);
                 });
         raster::WithOutlineWriter<F>(
             Brush.Style, blendable, raster::ConvertFor<F>(bitmap, Pen.Colour),
             [&](const auto& pen) {
                 for (int i = 0; i < high; ++i)
-                    raster::DrawClippedLine(rows, clip, points[i], points[i + 1], pen);
-                raster::DrawClippedLine(rows, clip, points[high], points[0], pen);
+                    raster::DrawClippedLine(rows, clip, points[i], points[i + 1], pen, Band);
+                raster::DrawClippedLine(rows, clip, points[high], points[0], pen, Band);
             });
     });
 }
@@ -121,7 +128,8 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
                 raster::WithOutlineWriter<F>(
                     Brush.Style, blendable, raster::ConvertFor<F>(bitmap, Pen.Colour),
                     [&](const auto& pen) {
-                        FramedBox(raster::RowsOf(bitmap), ClipRect(), box, fill, pen);
+                        FramedBox(raster::RowsOf(bitmap, FirstRow), WithinBand(ClipRect(), Band),
+                                  box, fill, pen);
                     });
             });
     });
@@ -138,7 +146,8 @@ void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
                 raster::WithOutlineWriter<F>(
                     Brush.Style, blendable, raster::ConvertFor<F>(bitmap, Pen.Colour),
                     [&](const auto& pen) {
-                        raster::DrawEllipse(raster::RowsOf(bitmap), ClipRect(), box, fill, pen);
+                        raster::DrawEllipse(raster::RowsOf(bitmap, FirstRow),
+                                            WithinBand(ClipRect(), Band), box, fill, pen);
                     });
             });
     });
@@ -149,11 +158,12 @@ void TCanvas::FillRect(const TRect& given) {
         return;
     const TRect rect = Normalised(given.Left, given.Top, given.Right, given.Bottom);
     raster::WithFormat(bitmap, [&]<class F>(raster::TFormatTag<F>, bool blendable) {
-        raster::WithBrushWriter<F>(
-            Brush.Style, blendable, raster::ConvertFor<F>(bitmap, Brush.Colour),
-            [&](const auto& fill) {
-                FramedBox(raster::RowsOf(bitmap), ClipRect(), rect, fill, fill);
-            });
+        raster::WithBrushWriter<F>(Brush.Style, blendable,
+                                   raster::ConvertFor<F>(bitmap, Brush.Colour),
+                                   [&](const auto& fill) {
+                                       FramedBox(raster::RowsOf(bitmap, FirstRow),
+                                                 WithinBand(ClipRect(), Band), rect, fill, fill);
+                                   });
     });
 }
 
@@ -165,7 +175,8 @@ void TCanvas::FrameRect(const TRect& given) {
         raster::WithBrushWriter<F>(
             Brush.Style, blendable, raster::ConvertFor<F>(bitmap, Brush.Colour),
             [&](const auto& frame) {
-                FramedBox(raster::RowsOf(bitmap), ClipRect(), rect, raster::TNoWriter{}, frame);
+                FramedBox(raster::RowsOf(bitmap, FirstRow), WithinBand(ClipRect(), Band), rect,
+                          raster::TNoWriter{}, frame);
             });
     });
 }

@@ -4,6 +4,7 @@
 #include "base/Geometry.h"
 #include "raster/Colour.h"
 #include "raster/Edge.h"
+#include "raster/RowBand.h"
 
 #include <functional>
 #include <span>
@@ -56,9 +57,18 @@ public:
     TBrush Brush;
     TFont Font;
     TPoint PenPos;
+    // Shapes and lines keep to these rows (copies and text do not); see TRowBand.
+    TRowBand Band;
 
     TBitmap& Bitmap() { return bitmap; }
+    // The drawing's rectangle: the bitmap's, or the page's when the bitmap holds rows of one.
     TRect ClipRect() const;
+    // The bitmap becomes rows firstRow on of a page pageRows high: shapes are drawn in page
+    // coordinates, clipped as on one page-sized bitmap, and only the bitmap's rows are kept.
+    // Copies and text do not follow.
+    void ShowRows(int firstRow, int pageRows);
+    int FirstRow = 0;
+    int PageRows = 0; // 0: the bitmap is the whole drawing
 
     void MoveTo(int x, int y) { PenPos = {x, y}; }
     void LineTo(int x, int y);

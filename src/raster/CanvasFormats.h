@@ -10,14 +10,16 @@
 
 namespace raster {
 
+// Row y of the drawing is row y - FirstRow of the bitmap.
 struct TRowAccess {
     uint8_t* Base;
     std::ptrdiff_t Pitch;
-    uint8_t* operator[](int64_t y) const { return Base + y * Pitch; }
+    int64_t FirstRow = 0;
+    uint8_t* operator[](int64_t y) const { return Base + (y - FirstRow) * Pitch; }
 };
 
-inline TRowAccess RowsOf(TBitmap& bitmap) {
-    return {bitmap.Height() > 0 ? bitmap.ScanLine(0) : nullptr, bitmap.Pitch()};
+inline TRowAccess RowsOf(TBitmap& bitmap, int firstRow = 0) {
+    return {bitmap.Height() > 0 ? bitmap.ScanLine(0) : nullptr, bitmap.Pitch(), firstRow};
 }
 
 struct TNoWriter {

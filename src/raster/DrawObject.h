@@ -13,6 +13,13 @@
 class TBitmap;
 class TDrawContext;
 
+// What a measuring target gathers from a drawing: the rows it reaches and the writers the last
+// polygon chose (-1 none, 0 opaque, 1 blending).
+struct TDrawMeasure {
+    TRowExtent Rows;
+    int Blending = -1;
+};
+
 class TDrawObject {
 public:
     // Canvas target: every operation is the canvas's own.
@@ -20,6 +27,13 @@ public:
     // The bitmap's canvas, with a raster surface for 15, 16, 24 and 32-bit bitmaps; other
     // formats give a canvas target. The bitmap must keep its size and format meanwhile.
     static TDrawObject CreateFromBitmap(TBitmap& bitmap);
+    // As CreateFromBitmap, with a canvas of the caller's on the same bitmap whose pen, brush,
+    // band and rows shown the surface uses: bands of one bitmap drawn side by side each have
+    // their own.
+    static TDrawObject CreateForBand(TBitmap& bitmap, TCanvas& canvas);
+    // Draws nothing: every operation adds its rows to measure; the canvas keeps the pen, brush
+    // and pen position the drawing sets.
+    static TDrawObject Measuring(TCanvas& canvas, TDrawMeasure& measure);
 
     TDrawObject(TDrawObject&&) noexcept = default;
     TDrawObject& operator=(TDrawObject&&) noexcept = default;
@@ -30,6 +44,8 @@ public:
 
     TCanvas& Canvas() const { return *TargetCanvas; }
     TFastDraw* FastSurface() const { return Surface.get(); }
+    // Set on a measuring target: code that writes the bitmap itself adds its rows here instead.
+    TDrawMeasure* Measure() const { return Measured; }
 
     void CopyRect(const TRect& dest, TCanvas& sourceCanvas, const TRect& source);
     void Draw(int x, int y, const TBitmap& graphic);
@@ -62,5 +78,6 @@ public:
 private:
     std::unique_ptr<TFastDraw> Surface;
     TCanvas* TargetCanvas;
+    TDrawMeasure* Measured = nullptr;
     std::vector<TPoint> Moved; // PolylineAt's points on a canvas target
 };

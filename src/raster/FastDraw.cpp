@@ -7,14 +7,16 @@
 #include "raster/RasterPolygon.h"
 #include "raster/RasterSpans.h"
 
+#include <algorithm>
+
 namespace {
 
 template <class F>
 TPoint LineIn(TFastDraw& s, bool blending, typename F::Pixel pen, TPoint p1, TPoint p2) {
     uint8_t* const* rows = s.ScanLines.data();
     if (blending)
-        return raster::DrawClippedLine(rows, s.ClipRect, p1, p2, TBlendWriter<F>{pen});
-    return raster::DrawClippedLine(rows, s.ClipRect, p1, p2, TOpaqueWriter<F>{pen});
+        return raster::DrawClippedLine(rows, s.ClipRect, p1, p2, TBlendWriter<F>{pen}, s.Band);
+    return raster::DrawClippedLine(rows, s.ClipRect, p1, p2, TOpaqueWriter<F>{pen}, s.Band);
 }
 
 bool Within(const TRect& box, TPoint origin, const TRect& clip) {
@@ -27,26 +29,28 @@ bool Within(const TRect& box, TPoint origin, const TRect& clip) {
 
 template <class F, class W>
 void TFastDraw::WriteLinesWith(const TPoint* points, int high, bool closed, const W& writer) {
-    if (InsideShortcuts && evenRows && raster::AllInside(points, high + 1, ClipRect)) {
+    if (InsideShortcuts && evenRows &&
+        raster::AllInside(points, high + 1, WithinBand(ClipRect, Band))) {
         raster::WalkPolylineInside<F>({ScanLines[0], pitch}, points, high, closed, writer);
         return;
     }
     uint8_t* const* rows = ScanLines.data();
     for (int i = 0; i < high; ++i)
-        raster::DrawClippedLine(rows, ClipRect, points[i], points[i + 1], writer);
+        raster::DrawClippedLine(rows, ClipRect, points[i], points[i + 1], writer, Band);
     if (closed)
-        raster::DrawClippedLine(rows, ClipRect, points[high], points[0], writer);
+        raster::DrawClippedLine(rows, ClipRect, points[high], points[0], writer, Band);
 }
 
 template <class F, class W> void TFastDraw::FillWith(const TPoint* points, int n, const W& writer) {
     uint8_t* const* rows = ScanLines.data();
     if (InsideShortcuts && n <= raster::MaxInsideVertices &&
-        raster::AllInside(points, n, ClipRect)) {
+        raster::AllInside(points, n, WithinBand(ClipRect, Band))) {
         raster::FillInside(rows, points, n, writer);
         EdgeCount = 0; // as the general fill leaves it once the last row is done
         return;
     }
-    raster::FillPolygon(rows, ClipRect, points, n, {SortedVertices, EdgeTable, EdgeCount}, writer);
+    raster::FillPolygon(rows, ClipRect, points, n, {SortedVertices, EdgeTable, EdgeCount}, writer,
+                        Band);
 }
 
 template <class F>
@@ -60,7 +64,7 @@ void TFastDraw::LinesAt(const TPoint* shape, int high, const TPoint* origins, in
         const TRect bounds = held ? stamp.Bounds : BoundsOf(shape, high);
         for (int k = 0; k < count; ++k) {
             const TPoint origin = origins[k];
-            if (!Within(bounds, origin, ClipRect)) {
+            if (!Within(bounds, origin, WithinBand(ClipRect, Band))) {
                 LinesMoved(shape, high, origin);
                 continue;
             }
@@ -93,6 +97,8 @@ void TFastDraw::LinesMoved(const TPoint* shape, int high, TPoint origin) {
     WriteLines(moved.data(), high, false);
 }
 
+TFastDraw::TFastDraw(TBitmap& bitmap) : Bitmap(&bitmap), Canvas(&bitmap.Canvas()) {}
+
 TFastDraw::~TFastDraw() {
     Bitmap = nullptr;
 }
@@ -111,6 +117,19 @@ void TFastDraw::Prepare() {
     stamp = TLineStamp(); // its offsets hold the old row pitch
 }
 
+void TFastDraw::ShowRows(int firstRow, int pageRows) {
+    const int height = Bitmap->Height();
+    // Rows outside the bitmap are never written (Band), so they have no address.
+    ScanLines.assign(std::size_t(std::max(pageRows, 0)), nullptr);
+    for (int y = 0; y < height && firstRow + y < pageRows; ++y)
+        if (firstRow + y >= 0)
+            ScanLines[std::size_t(firstRow + y)] = Bitmap->ScanLine(y);
+    evenRows = false;
+    ClipRect = {1, 1, Bitmap->Width() - 1, pageRows - 2};
+    Band = {firstRow, firstRow + height - 1};
+    stamp = TLineStamp();
+}
+
 void TFastDraw::DrawLine(TPoint p1, TPoint p2) {
     ConvertPen();
     WriteLine(p1, p2);
@@ -118,13 +137,13 @@ void TFastDraw::DrawLine(TPoint p1, TPoint p2) {
 
 void TFastDraw::Line(int x0, int y0, int x1, int y1) {
     ConvertPen();
-    Bitmap->Canvas().PenPos = WriteLine({x0, y0}, {x1, y1});
+    Canvas->PenPos = WriteLine({x0, y0}, {x1, y1});
 }
 
 void TFastDraw::Polygon(const TPoint* points, int high) {
     ConvertPen();
     ConvertBrush();
-    const TBrushStyle style = Bitmap->Canvas().Brush.Style;
+    const TBrushStyle style = Canvas->Brush.Style;
     Blending = style == TBrushStyle::bsDiagCross;
     if (high < 0)
         return;
@@ -133,7 +152,7 @@ void TFastDraw::Polygon(const TPoint* points, int high) {
         FillInterior(points, VertexCount);
     // The outline in the pen just converted; the pen position ends at the last point.
     WriteLines(points, high, true);
-    Bitmap->Canvas().PenPos = points[high];
+    Canvas->PenPos = points[high];
 }
 
 // The pen cannot change between the segments, so it is converted once for all of them.
@@ -142,7 +161,7 @@ void TFastDraw::Polyline(const TPoint* points, int high) {
         return;
     ConvertPen();
     WriteLines(points, high, false);
-    Bitmap->Canvas().PenPos = points[high];
+    Canvas->PenPos = points[high];
 }
 
 void TFastDraw::PolygonOutline(const TPoint* points, int high) {
@@ -150,7 +169,7 @@ void TFastDraw::PolygonOutline(const TPoint* points, int high) {
         return;
     ConvertPen();
     WriteLines(points, high, true);
-    Bitmap->Canvas().PenPos = points[0];
+    Canvas->PenPos = points[0];
 }
 
 void TFastDraw::PolylineAt(const TPoint* shape, int high, TPoint origin) {
@@ -163,15 +182,15 @@ void TFastDraw::PolylineAtEach(const TPoint* shape, int high, const TPoint* orig
     ConvertPen();
     WriteLinesAt(shape, high, origins, count);
     const TPoint last = origins[count - 1];
-    Bitmap->Canvas().PenPos = {shape[high].X + last.X, shape[high].Y + last.Y};
+    Canvas->PenPos = {shape[high].X + last.X, shape[high].Y + last.Y};
 }
 
 void TFastDraw::MoveTo(int x, int y) {
-    Bitmap->Canvas().PenPos = {x, y};
+    Canvas->PenPos = {x, y};
 }
 
 void TFastDraw::LineTo(int x, int y) {
-    TCanvas& canvas = Bitmap->Canvas();
+    TCanvas& canvas = *Canvas;
     DrawLine(canvas.PenPos, {x, y});
     canvas.PenPos = {x, y};
 }
@@ -185,10 +204,10 @@ template <class F> TFastDrawRGB<F>::TFastDrawRGB(TBitmap& bitmap) : TFastDraw(bi
     Prepare();
 }
 template <class F> void TFastDrawRGB<F>::ConvertPen() {
-    PenPixel = ToPixel32(ColourToRGB(Bitmap->Canvas().Pen.Colour));
+    PenPixel = ToPixel32(ColourToRGB(Canvas->Pen.Colour));
 }
 template <class F> void TFastDrawRGB<F>::ConvertBrush() {
-    BrushPixel = ToPixel32(ColourToRGB(Bitmap->Canvas().Brush.Colour));
+    BrushPixel = ToPixel32(ColourToRGB(Canvas->Brush.Colour));
 }
 template <class F> TPoint TFastDrawRGB<F>::WriteLine(TPoint p1, TPoint p2) {
     return LineIn<F>(*this, Blending, PenPixel, p1, p2);
@@ -219,11 +238,11 @@ TFastDraw15::TFastDraw15(TBitmap& bitmap, bool is565) : TFastDraw(bitmap) {
     Prepare();
 }
 void TFastDraw15::ConvertPen() {
-    const TColour rgb = ColourToRGB(Bitmap->Canvas().Pen.Colour);
+    const TColour rgb = ColourToRGB(Canvas->Pen.Colour);
     PenPixel = Is565 ? ToPixel565(rgb) : ToPixel555(rgb);
 }
 void TFastDraw15::ConvertBrush() {
-    const TColour rgb = ColourToRGB(Bitmap->Canvas().Brush.Colour);
+    const TColour rgb = ColourToRGB(Canvas->Brush.Colour);
     BrushPixel = Is565 ? ToPixel565(rgb) : ToPixel555(rgb);
 }
 TPoint TFastDraw15::WriteLine(TPoint p1, TPoint p2) {

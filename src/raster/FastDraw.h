@@ -5,12 +5,14 @@
 #include "raster/Edge.h"
 #include "raster/LineStamp.h"
 #include "raster/RasterSpans.h"
+#include "raster/RowBand.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <vector>
 
 class TBitmap;
+class TCanvas;
 
 // The surface does not own the bitmap, which must keep its size and format while in use. It
 // draws inside ClipRect only: column 0, row 0 and the bottom row are never written. Colours
@@ -18,13 +20,15 @@ class TBitmap;
 // classes supply the pixel format; the order of drawing is the same for all of them.
 class TFastDraw {
 public:
-    explicit TFastDraw(TBitmap& bitmap) : Bitmap(&bitmap) {}
+    explicit TFastDraw(TBitmap& bitmap);
     virtual ~TFastDraw();
     TFastDraw(const TFastDraw&) = delete;
     TFastDraw& operator=(const TFastDraw&) = delete;
 
     // Takes the row addresses and sets ClipRect; called again if the bitmap was resized.
     virtual void Prepare();
+    // The bitmap becomes rows firstRow on of a page pageRows high, as TCanvas::ShowRows.
+    void ShowRows(int firstRow, int pageRows);
     virtual void DrawLine(TPoint p1, TPoint p2);
     // As DrawLine; the canvas's pen position then becomes the clipped end point.
     virtual void Line(int x0, int y0, int x1, int y1);
@@ -43,7 +47,11 @@ public:
     void Rectangle(int x1, int y1, int x2, int y2);
 
     TBitmap* Bitmap;
+    // Pen, brush and pen position: the bitmap's own canvas unless a band drawing gives its own.
+    TCanvas* Canvas;
     TRect ClipRect;
+    // Only these rows are written; the geometry is still clipped to ClipRect as a whole.
+    TRowBand Band;
     std::vector<uint8_t*> ScanLines;
     // From row 0 to row 1, in pixels (in bytes for the 24-bit surface).
     std::ptrdiff_t RowStep = 0;
@@ -53,6 +61,10 @@ public:
     bool Is565 = false;
     // Off, everything takes the general clipping routines; the tests compare the two ways.
     bool InsideShortcuts = true;
+
+    // A band that skips bricks takes up the writers the skipped ones would have left.
+    bool IsBlending() const { return Blending; }
+    void SetBlending(bool on) { Blending = on; }
 
 protected:
     virtual int RowStepUnit() const = 0;

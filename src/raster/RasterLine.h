@@ -2,6 +2,7 @@
 // The clipped midpoint line shared by the raster surfaces and the canvas.
 
 #include "base/Geometry.h"
+#include "raster/RowBand.h"
 
 #include <cmath>
 #include <cstdint>
@@ -43,21 +44,44 @@ inline int ClipLinePoint(TLinePoint& p, double dx, double dy, const TRect& clip)
     return code;
 }
 
+// Minor-axis steps the walk below has taken after i major steps: the decision value keeps
+// within (2 minor - 2 major, 2 minor], which leaves one whole number of steps.
+inline int64_t MinorStepsAfter(int64_t i, int64_t minor, int64_t major) {
+    return int64_t((__int128(2) * minor * i + major - 1) / (2 * __int128(major)));
+}
+
+// The first major step after which the minor steps number at least m (m >= 1, minor >= 1).
+inline int64_t FirstStepReaching(int64_t m, int64_t minor, int64_t major) {
+    return int64_t((__int128(2) * major * m - major) / (2 * __int128(minor))) + 1;
+}
+
 // Walks from a to b, both included, the minor axis stepping when the decision value is above
 // 0. The start is inside the clip rectangle; the end may not be, so with CheckEnd the walk stops
-// where it leaves the rectangle (it cannot come back in).
+// where it leaves the rectangle (it cannot come back in). Only the band's rows are written; the
+// walk takes up a band below its start where the whole walk would be, not afresh.
 template <bool CheckEnd, class Rows, class W>
-void WalkLine(const Rows& rows, const TRect& clip, TLinePoint a, TLinePoint b, const W& writer) {
+void WalkLine(const Rows& rows, const TRect& clip, TLinePoint a, TLinePoint b, const W& writer,
+              TRowBand band = {}) {
     const int64_t adx = std::llabs(b.X - a.X), ady = std::llabs(b.Y - a.Y);
     const int sx = b.X < a.X ? -1 : 1, sy = b.Y < a.Y ? -1 : 1;
+    // The band as minor or major steps from a along Y: rows a.Y + sy * k for k in near..far.
+    const int64_t near = sy > 0 ? int64_t(band.Top) - a.Y : a.Y - int64_t(band.Bottom);
+    const int64_t far = sy > 0 ? int64_t(band.Bottom) - a.Y : a.Y - int64_t(band.Top);
     int64_t x = a.X, y = a.Y;
     const auto inside = [&] {
         return !CheckEnd ||
                (x >= clip.Left && x <= clip.Right && y >= clip.Top && y <= clip.Bottom);
     };
     if (adx <= ady) {
+        const int64_t first = std::max<int64_t>(0, near), last = std::min(ady, far);
         int64_t d = 2 * adx - ady;
-        for (int64_t i = 0; i <= ady && inside(); ++i) {
+        if (first > 0 && first <= last) {
+            const int64_t m = MinorStepsAfter(first, adx, ady);
+            x += sx * m;
+            y += sy * first;
+            d = int64_t(__int128(2) * adx * (first + 1) - ady - __int128(2) * ady * m);
+        }
+        for (int64_t i = first; i <= last && inside(); ++i) {
             writer.Put(rows[y], int(y), int(x));
             if (d > 0) {
                 x += sx;
@@ -67,8 +91,18 @@ void WalkLine(const Rows& rows, const TRect& clip, TLinePoint a, TLinePoint b, c
             y += sy;
         }
     } else {
+        if (far < 0 || near > ady)
+            return;
+        const int64_t first = near > 0 ? FirstStepReaching(near, ady, adx) : 0;
+        const int64_t last = far < ady ? FirstStepReaching(far + 1, ady, adx) - 1 : adx;
         int64_t d = 2 * ady - adx;
-        for (int64_t i = 0; i <= adx && inside(); ++i) {
+        if (first > 0 && first <= last) {
+            const int64_t m = MinorStepsAfter(first, ady, adx);
+            x += sx * first;
+            y += sy * m;
+            d = int64_t(__int128(2) * ady * (first + 1) - adx - __int128(2) * adx * m);
+        }
+        for (int64_t i = first; i <= last && inside(); ++i) {
             writer.Put(rows[y], int(y), int(x));
             if (d > 0) {
                 y += sy;
@@ -86,10 +120,11 @@ inline bool Inside(TPoint p, const TRect& clip) {
 }
 
 template <class Rows, class W>
-TPoint DrawClippedLine(const Rows& rows, const TRect& clip, TPoint p1, TPoint p2, const W& writer) {
+TPoint DrawClippedLine(const Rows& rows, const TRect& clip, TPoint p1, TPoint p2, const W& writer,
+                       TRowBand band = {}) {
     // Clipping moves neither end of a line that lies inside.
     if (Inside(p1, clip) && Inside(p2, clip)) {
-        WalkLine<false>(rows, clip, {p1.X, p1.Y}, {p2.X, p2.Y}, writer);
+        WalkLine<false>(rows, clip, {p1.X, p1.Y}, {p2.X, p2.Y}, writer, band);
         return p2;
     }
     const double dx = double(p2.X) - double(p1.X), dy = double(p2.Y) - double(p1.Y);
@@ -108,9 +143,9 @@ TPoint DrawClippedLine(const Rows& rows, const TRect& clip, TPoint p1, TPoint p2
     if (a.Y < clip.Top || a.Y > clip.Bottom)
         return end;
     if (b.X >= clip.Left && b.X <= clip.Right && b.Y >= clip.Top && b.Y <= clip.Bottom)
-        WalkLine<false>(rows, clip, a, b, writer);
+        WalkLine<false>(rows, clip, a, b, writer, band);
     else
-        WalkLine<true>(rows, clip, a, b, writer);
+        WalkLine<true>(rows, clip, a, b, writer, band);
     return end;
 }
 

@@ -3,6 +3,7 @@
 
 #include "base/Geometry.h"
 #include "raster/Edge.h"
+#include "raster/RowBand.h"
 
 #include <algorithm>
 #include <cmath>
@@ -31,6 +32,20 @@ inline TEdge MakeEdge(TPoint a, TPoint b, int y, int key) {
     return edge;
 }
 
+// The edge a to b as the fill holds it on scan line y after entering it on scan line entry and
+// stepping it row by row: a band that starts below the entry must go on from the same start,
+// because an edge entered afresh lower down can round to another column.
+inline TEdge SteppedEdge(TPoint a, TPoint b, int entry, int y, int key) {
+    TEdge edge = MakeEdge(a, b, entry, key);
+    if (y > entry) {
+        // Error starts at 0, so k steps move X by k * DX div DY and leave k * DX mod DY.
+        const __int128 total = __int128(y - entry) * edge.DX;
+        edge.X += edge.Step * int64_t(total / edge.DY);
+        edge.Error = int64_t(total % edge.DY);
+    }
+    return edge;
+}
+
 inline void RemoveEdge(TPolygonScratch& s, int key) {
     for (int i = 0; i < s.EdgeCount; ++i)
         if (s.Edges[i].Key == key) {
@@ -49,10 +64,10 @@ inline void AdvanceEdge(TEdge& e) {
     }
 }
 
-// Fills the interior of points[0..n-1], n > 2, inside clip with writer.Span.
+// Fills the interior of points[0..n-1], n > 2, inside clip with writer.Span, on the band's rows.
 template <class Rows, class W>
 void FillPolygon(const Rows& rows, const TRect& clip, const TPoint* points, int n,
-                 TPolygonScratch s, const W& writer) {
+                 TPolygonScratch s, const W& writer, TRowBand band = {}) {
     s.Sorted.resize(std::size_t(n));
     std::iota(s.Sorted.begin(), s.Sorted.end(), 0);
     std::sort(s.Sorted.begin(), s.Sorted.end(),
@@ -61,8 +76,8 @@ void FillPolygon(const Rows& rows, const TRect& clip, const TPoint* points, int 
         s.Edges.resize(std::size_t(n));
     s.EdgeCount = 0;
 
-    const int first = std::max(clip.Top, points[s.Sorted.front()].Y);
-    const int last = std::min(clip.Bottom, points[s.Sorted.back()].Y);
+    const int first = std::max({clip.Top, points[s.Sorted.front()].Y, band.Top});
+    const int last = std::min({clip.Bottom, points[s.Sorted.back()].Y, band.Bottom});
     int taken = 0;
     for (int y = first; y <= last; ++y) {
         while (taken < n && points[s.Sorted[taken]].Y <= y) {
@@ -72,11 +87,13 @@ void FillPolygon(const Rows& rows, const TRect& clip, const TPoint* points, int 
             if (points[p].Y < y)
                 RemoveEdge(s, p);
             else if (points[p].Y > y && s.EdgeCount < n)
-                s.Edges[s.EdgeCount++] = MakeEdge(points[v], points[p], y, p);
+                s.Edges[s.EdgeCount++] =
+                    SteppedEdge(points[v], points[p], std::max(points[v].Y, clip.Top), y, p);
             if (points[next].Y < y)
                 RemoveEdge(s, v);
             else if (points[next].Y > y && s.EdgeCount < n)
-                s.Edges[s.EdgeCount++] = MakeEdge(points[v], points[next], y, v);
+                s.Edges[s.EdgeCount++] =
+                    SteppedEdge(points[v], points[next], std::max(points[v].Y, clip.Top), y, v);
         }
         TEdge* edges = s.Edges.data();
         for (int i = 1; i < s.EdgeCount; ++i)

@@ -14,6 +14,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 namespace {
@@ -21,6 +22,7 @@ namespace {
 // Pictures by their name in the part file, for the AppDir they were read from. A picture that
 // could not be read is remembered as missing, so a frame does not try the disk again per brick.
 struct TPictureCache {
+    std::mutex Lock; // bands of a frame look pictures up side by side
     std::string AppDir;
     std::map<std::string, std::unique_ptr<TBitmap>, std::less<>> Pictures;
 };
@@ -32,6 +34,7 @@ TPictureCache& Cache() {
 
 const TBitmap* CachedPicture(const std::string& name) {
     TPictureCache& cache = Cache();
+    const std::lock_guard<std::mutex> hold(cache.Lock);
     if (cache.AppDir != AppDir()) {
         cache.Pictures.clear();
         cache.AppDir = AppDir();
@@ -76,7 +79,7 @@ TColour Smoothed(const TBitmap& picture, double u, double v, TColour nearest, TC
 } // namespace
 
 void MapPicture(TBitmap& bitmap, const TRect& area, const TBitmap& picture, TPoint p0, TPoint p1,
-                TPoint p3) {
+                TPoint p3, int firstRow) {
     const int width = picture.Width(), height = picture.Height();
     if (width < 3 || height < 3 || picture.PixelFormat() != TPixelFormat::pf32bit)
         return;
@@ -103,7 +106,7 @@ void MapPicture(TBitmap& bitmap, const TRect& area, const TBitmap& picture, TPoi
     static thread_local std::vector<TColour> row;
     row.resize(size_t(x1 - x0));
     for (int y = y0; y < y1; ++y) {
-        ReadRow(bitmap, y, x0, x1 - x0, row.data());
+        ReadRow(bitmap, y - firstRow, x0, x1 - x0, row.data());
         const double dy = double(y) - p0.Y, dx0 = double(x0) - p0.X;
         double u = dx0 * uPerX + dy * uPerY, v = dx0 * vPerX + dy * vPerY;
         for (int x = x0; x < x1; ++x, u += uPerX, v += vPerX) {
@@ -114,7 +117,7 @@ void MapPicture(TBitmap& bitmap, const TRect& area, const TBitmap& picture, TPoi
             if (nearest != key)
                 row[size_t(x - x0)] = Smoothed(picture, u, v, nearest, key);
         }
-        WriteRow(bitmap, y, x0, x1 - x0, row.data());
+        WriteRow(bitmap, y - firstRow, x0, x1 - x0, row.data());
     }
 }
 
@@ -122,6 +125,11 @@ void DrawDecoration(TDrawObject& target, int detailLevel, const std::string& pic
                     const TPoint* points, int count) {
     if (count < 4)
         return;
+    if (TDrawMeasure* measure = target.Measure()) {
+        for (int i = 0; i < count; ++i)
+            measure->Rows.Add(points[i].Y);
+        return;
+    }
     if (detailLevel >= 2) {
         if (const TBitmap* picture = CachedPicture(pictureFile)) {
             TRect bounds{points[0].X, points[0].Y, points[0].X, points[0].Y};
@@ -134,13 +142,15 @@ void DrawDecoration(TDrawObject& target, int detailLevel, const std::string& pic
             if (bounds.Right < 0 || bounds.Bottom < 0 || bounds.Width() <= 0 ||
                 bounds.Height() <= 0)
                 return;
-            // Only the part that lies in the bitmap is read and written back.
-            TBitmap& bitmap = target.Canvas().Bitmap();
-            TRect area{std::max(bounds.Left, 0), std::max(bounds.Top, 0),
-                       std::min(bounds.Right, bitmap.Width()),
-                       std::min(bounds.Bottom, bitmap.Height())};
+            // Only the part that lies in the drawing and the band is read and written back.
+            const TCanvas& canvas = target.Canvas();
+            const TRect clip = WithinBand(canvas.ClipRect(), canvas.Band);
+            TRect area{std::max(bounds.Left, clip.Left), std::max(bounds.Top, clip.Top),
+                       int(std::min<int64_t>(bounds.Right, int64_t(clip.Right) + 1)),
+                       int(std::min<int64_t>(bounds.Bottom, int64_t(clip.Bottom) + 1))};
             if (area.Width() > 0 && area.Height() > 0)
-                MapPicture(bitmap, area, *picture, points[0], points[1], points[3]);
+                MapPicture(target.Canvas().Bitmap(), area, *picture, points[0], points[1],
+                           points[3], canvas.FirstRow);
             return;
         }
     }
@@ -151,5 +161,6 @@ void DrawDecoration(TDrawObject& target, int detailLevel, const std::string& pic
 }
 
 void ClearDecorationPictures() {
+    const std::lock_guard<std::mutex> hold(Cache().Lock);
     Cache().Pictures.clear();
 }

@@ -18,9 +18,9 @@ void DrawDecoration(TDrawObject& target, int detailLevel, const std::string& pic
                     const TPoint* points, int count);
 
 // Maps a 32-bit picture's pixels into the bitmap (any format) within the area, which the
-// caller keeps inside the bitmap.
+// caller keeps inside the bitmap; the bitmap's row 0 is the drawing's row firstRow.
 void MapPicture(TBitmap& bitmap, const TRect& area, const TBitmap& picture, TPoint p0, TPoint p1,
-                TPoint p3);
+                TPoint p3, int firstRow = 0);
 
 // Forgets the loaded pictures, so that changed files are read again.
 void ClearDecorationPictures();

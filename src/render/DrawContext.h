@@ -10,6 +10,8 @@
 #include <array>
 #include <cstdint>
 
+class TDrawingThreads;
+
 // Screen sizes of a stud for the current view, recomputed before each frame.
 struct TStudMetrics {
     int StudRX = 0, StudRY = 0;
@@ -50,6 +52,11 @@ public:
     int DetailLevel = 0;
     bool WireFrame = false;
     bool SeeThroughBaseplate = false;
+
+    // Frames are drawn in horizontal bands side by side on these threads when there are two or
+    // more (not owned); Bands splits them so, 0 leaving the number to the scene.
+    TDrawingThreads* Threads = nullptr;
+    int Bands = 0;
 
     // Written by each brick's Draw and read by its own face routines.
     bool Shaded = false;

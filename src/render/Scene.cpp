@@ -4,7 +4,9 @@
 #include "raster/Bitmap.h"
 #include "raster/DrawObject.h"
 #include "raster/PixelRows.h"
+#include "render/BandedScene.h"
 #include "render/DrawContext.h"
+#include "render/DrawingThreads.h"
 #include "render/bricks/DrawBrick.h"
 
 #include <vector>
@@ -38,13 +40,20 @@ int BrickAt(const TBlockList& model, const TDrawContext& context, int x, int y) 
 
 void DrawScene(TBlockList& model, TBitmap& bitmap, TDrawContext& context,
                const TBackground& background) {
-    TDrawObject target = TDrawObject::CreateFromBitmap(bitmap);
-    target.Context = &context;
     context.ComputeStudMetrics();
     int octant = context.View.Octant;
     model.CurrentOctant = octant;
     if (model.SortedOctant != octant)
         model.Sort(octant);
+    if (context.Threads && (context.Threads->Count() > 1 || context.Bands > 1)) {
+        const int bands = context.Bands > 0
+                              ? context.Bands
+                              : DefaultBands(bitmap.Height(), context.Threads->Count());
+        DrawSceneInBands(model, bitmap, context, background, *context.Threads, bands);
+        return;
+    }
+    TDrawObject target = TDrawObject::CreateFromBitmap(bitmap);
+    target.Context = &context;
     TCanvas& canvas = target.Canvas();
     canvas.Brush.Colour = background.Colour;
     TRect whole{0, 0, bitmap.Width(), bitmap.Height()};

@@ -66,3 +66,21 @@ TEST(MainFormSettings, CommandLineModelNameInTwoArgumentsIsLoadedWithItsView) {
     EXPECT_EQ(form->Controls.RotX.Position, 90);
     EXPECT_EQ(form->OffsetY->value(), 20);
 }
+
+TEST(MainFormSettings, AllCoresIsOnByDefaultAndItsMarkIsKept) {
+    std::string dir = TestFolder();
+    WriteFile(dir + "cores.ini", "[Main]\r\nVersion=2\r\n");
+    auto form = NewForm(dir + "cores.ini");
+    EXPECT_TRUE(form->miAllCores->isChecked());
+    EXPECT_EQ(form->Context.Threads, &form->DrawingThreads);
+
+    form->miAllCores->trigger();
+    EXPECT_EQ(form->Context.Threads, nullptr) << "one thread draws the frame";
+    form->show();
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(TIniFile(dir + "cores.ini").ReadInteger("State", "AllCores", -1), 0);
+
+    auto again = NewForm(dir + "cores.ini");
+    EXPECT_FALSE(again->miAllCores->isChecked());
+    EXPECT_EQ(again->Context.Threads, nullptr);
+}

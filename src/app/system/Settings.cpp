@@ -145,6 +145,7 @@ TSettings ReadSettings(const std::string& iniFileName, const std::string& appDir
     s.Shading = ini.ReadInteger("State", "Shading", 0) == 1;
     s.WfOnMouse = ini.ReadInteger("State", "WfOnMouse", 1) == 1;
     s.BitDepth = ini.ReadInteger("State", "BitDepth", 4);
+    s.AllCores = ini.ReadInteger("State", "AllCores", 1) != 0;
     s.ModelDir = ini.ReadString("UserPaths", "Models", appDir + "Models");
     s.PictureDir = ini.ReadString("UserPaths", "Pictures", appDir + "Pict");
     return s;
@@ -180,6 +181,7 @@ void SaveSettings(const std::string& iniFileName, const TSettings& s) {
     ini.WriteInteger("State", "Details", s.Details);
     ini.WriteInteger("State", "Shading", s.Shading ? 1 : 0);
     ini.WriteInteger("State", "WfOnMouse", s.WfOnMouse ? 1 : 0);
+    ini.WriteInteger("State", "AllCores", s.AllCores ? 1 : 0);
     if (s.BitDepth >= 1 && s.BitDepth <= 5)
         ini.WriteInteger("State", "BitDepth", s.BitDepth);
     ini.UpdateFile();

@@ -35,6 +35,7 @@ struct TSettings {
     bool Shading = false;
     bool WfOnMouse = true;
     int BitDepth = 4;
+    bool AllCores = true; // frames drawn on every core
 };
 
 // Reads every setting, with the defaults for missing keys; a version-1 file has its page

@@ -133,6 +133,7 @@ void TMainForm::ConnectHandlers() {
     onTrigger(Hints1, &TMainForm::Hints1Click);
     onTrigger(miShading, &TMainForm::miShadingClick);
     onTrigger(miSeeThroughBP, &TMainForm::miSeeThroughBPClick);
+    onTrigger(miAllCores, &TMainForm::miAllCoresClick);
     onTrigger(miAntiAlias, &TMainForm::miAntiAliasClick);
     onTrigger(mRestBg, &TMainForm::mRestBgClick);
     onTrigger(Backgroundpicture1, &TMainForm::Backgroundpicture1Click);

@@ -9,6 +9,7 @@
 #include "raster/Bitmap.h"
 #include "render/BoundaryState.h"
 #include "render/DrawContext.h"
+#include "render/DrawingThreads.h"
 #include "render/RedrawGate.h"
 #include "render/SceneOptions.h"
 #include "render/ViewControls.h"
@@ -62,6 +63,8 @@ public:
     // The drawing state every brick reads, the redraw flags (Busy, SuppressPaint) and the six
     // view controls that the scroll bars show.
     TDrawContext Context;
+    // The frames' bands are drawn on these when "Draw on all cores" is checked.
+    TDrawingThreads DrawingThreads{TDrawingThreads::CoreCount()};
     TRedrawGate Redraw;
     TViewControls Controls{Context, Redraw};
     bool Painting = false;
@@ -106,7 +109,7 @@ public:
     QAction* miSeeThroughBP;
     QAction *FastStuds2, *BetterStuds2, *BestStuds2, *Nostuds2;
     QAction *miAntiAlias, *pf8bit1, *pf16bit1, *pf24bit1, *pf32bit1, *pfdevice1, *miTiming;
-    QAction *miSlowRender, *miCoveredStuds;
+    QAction *miSlowRender, *miCoveredStuds, *miAllCores;
 
     // View handlers of the window itself.
     void FormResize();
@@ -124,6 +127,7 @@ public:
     void FastStuds1Click(int tag);
     void miShadingClick();
     void miSeeThroughBPClick();
+    void miAllCoresClick();
     void miAntiAliasClick();
     void pfdevice1Click(int tag);
     void mRestBgClick();

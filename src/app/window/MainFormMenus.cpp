@@ -114,6 +114,7 @@ void TMainForm::CreateMenus() {
     pf32bit1->setChecked(true);
     pumRendering->addSeparator();
     miTiming = NewEntry(pumRendering, "miTiming", "Timing", true);
+    miAllCores = NewEntry(pumRendering, "miAllCores", "Draw on all cores", true);
     miSlowRender = NewEntry(pumRendering, "miSlowRender", "Slow rendering (piece by piece)", true);
     miCoveredStuds = NewEntry(pumRendering, "miCoveredStuds", "Don't render covered studs", true);
 

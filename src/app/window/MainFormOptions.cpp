@@ -78,6 +78,12 @@ void TMainForm::miSeeThroughBPClick() {
     RedrawPicture();
 }
 
+// The same pixels either way; off leaves the other cores to other programs.
+void TMainForm::miAllCoresClick() {
+    Context.Threads = miAllCores->isChecked() ? &DrawingThreads : nullptr;
+    RedrawPicture();
+}
+
 void TMainForm::miAntiAliasClick() {
     bool wasOn = !miAntiAlias->isChecked(); // the action has already flipped its mark
     pfdevice1Click(4);

@@ -212,10 +212,10 @@ void TMainForm::PrintModel(QPrinter& printer) {
         throw TError("The printer could not be started");
     TPrintPage page = PrintPageFor(printer.width(), printer.height(), ViewBitmap.Width(),
                                    Controls.OffsetX.Position, Controls.OffsetY.Position);
-    TBitmap band, drawn;
+    TBitmap band;
     for (int top = 0; top < page.Height; top += PrintBandHeight) {
         band.SetSize(page.Width, std::min(PrintBandHeight, page.Height - top));
-        RenderPrintBand(Model, Context, page, top, band, &drawn);
+        RenderPrintBand(Model, Context, page, top, band);
         painter.drawImage(0, top, FrameImage(band));
     }
     int m = page.Margin;

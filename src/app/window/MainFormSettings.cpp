@@ -75,6 +75,8 @@ void TMainForm::ApplySettings() {
     Context.Shading = s.Shading;
     ShowDrawingOptions();
     miWfOnMouse->setChecked(s.WfOnMouse);
+    miAllCores->setChecked(s.AllCores);
+    Context.Threads = s.AllCores ? &DrawingThreads : nullptr;
     for (QAction* a : {pf8bit1, pf16bit1, pf24bit1, pf32bit1, pfdevice1})
         if (a->data().toInt() == s.BitDepth)
             pfdevice1Click(s.BitDepth);
@@ -95,6 +97,7 @@ void TMainForm::GatherSettings() {
             s.Details = a->data().toInt();
     s.Shading = miShading->isChecked();
     s.WfOnMouse = miWfOnMouse->isChecked();
+    s.AllCores = miAllCores->isChecked();
     s.BitDepth = BitDepth;
 }
 

@@ -1,6 +1,5 @@
 #include "exchange/pictures/PrintPage.h"
 
-#include "base/Error.h"
 #include "model/BlockList.h"
 #include "raster/Bitmap.h"
 #include "raster/DrawObject.h"
@@ -9,7 +8,6 @@
 #include "render/View.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -31,25 +29,26 @@ private:
     TStudMetrics Studs;
 };
 
-// Page rows from top on, as many as the bitmap has.
+// Page rows from top on, as many as the bitmap has, drawn in page coordinates.
 void RenderPageRows(TBlockList& model, TDrawContext& context, const TPrintPage& page, int top,
                     TBitmap& band) {
-    TDrawObject target = TDrawObject::CreateFromBitmap(band);
+    TCanvas canvas(band);
+    canvas.ShowRows(top, page.Height);
+    TDrawObject target = TDrawObject::CreateForBand(band, canvas);
     target.Context = &context;
-    TCanvas& canvas = target.Canvas();
     canvas.Brush.Colour = 0xFFFFFF;
     canvas.Brush.Style = TBrushStyle::bsSolid;
-    target.FillRect({0, 0, band.Width(), band.Height()});
+    target.FillRect({0, 0, page.Width, page.Height});
     canvas.Pen.Colour = 0x000000;
     int m = page.Margin;
-    canvas.Rectangle(2 * m, m - top, page.Width - m, page.Height - m - top);
+    canvas.Rectangle(2 * m, m, page.Width - m, page.Height - m);
     if (page.Factor < 1)
         return;
     TViewRestorer restorer(context);
     TViewState& view = context.View;
     view.ViewScale *= float(page.Factor);
     view.OriginX = float(RoundHalfEven(page.Width / 2.0) - page.Factor * page.OffsetX);
-    view.OriginY = float(RoundHalfEven(page.Height / 2.0) - page.Factor * page.OffsetY - top);
+    view.OriginY = float(RoundHalfEven(page.Height / 2.0) - page.Factor * page.OffsetY);
     context.ComputeStudMetrics();
     if (model.SortedOctant != view.Octant)
         model.Sort(view.Octant);
@@ -70,19 +69,8 @@ TPrintPage PrintPageFor(int pageWidth, int pageHeight, int viewWidth, int offset
 }
 
 void RenderPrintBand(TBlockList& model, TDrawContext& context, const TPrintPage& page, int top,
-                     TBitmap& band, TBitmap* scratch) {
-    if (top % 2 != 0)
-        throw TError("A printed band must start on an even row");
-    int first = std::max(0, top - PrintBandMargin);
-    int last = std::min(page.Height, top + band.Height() + PrintBandMargin);
-    TBitmap own;
-    TBitmap& drawn = scratch ? *scratch : own;
-    // White fills all of it first, so nothing of an earlier band shows.
-    drawn.SetPixelFormat(TPixelFormat::pf32bit);
-    drawn.SetSize(page.Width, last - first);
-    RenderPageRows(model, context, page, first, drawn);
+                     TBitmap& band) {
     band.SetPixelFormat(TPixelFormat::pf32bit);
     band.SetSize(page.Width, band.Height());
-    for (int y = 0; y < band.Height(); ++y)
-        std::memcpy(band.ScanLine(y), drawn.ScanLine(top - first + y), size_t(page.Width) * 4);
+    RenderPageRows(model, context, page, top, band);
 }

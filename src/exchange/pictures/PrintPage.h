@@ -16,18 +16,12 @@ struct TPrintPage {
 
 TPrintPage PrintPageFor(int pageWidth, int pageHeight, int viewWidth, int offsetX, int offsetY);
 
-// Each band is drawn with PrintBandMargin rows more above and below, which are dropped: the
-// raster leaves a bitmap's first and last rows alone and starts a clipped line afresh at the
-// clip edge, so only a line reaching more than the margin beyond its band can come out a pixel
-// off from one page-sized bitmap. Both are even, since a shift by an even number of rows keeps
-// every half-to-even rounding of the projection.
+// Rows of the page drawn at a time. Each band is drawn in the page's own coordinates and
+// clipped as the whole page would clip it, so its pixels are those of one page-sized bitmap.
 constexpr int PrintBandHeight = 512;
-constexpr int PrintBandMargin = 512;
 
 // Renders page rows top .. top + band height - 1 into band (32 bits, the page's width): white,
-// the margin outline, and the bricks through a drawing target. top must be even. The context's
-// view and stud metrics are as before afterwards, also when drawing fails. The band with its
-// margin rows is drawn into scratch when given, which a caller printing many bands keeps from
-// one to the next; otherwise into a bitmap of its own.
+// the margin outline, and the bricks through a drawing target. The context's view and stud
+// metrics are as before afterwards, also when drawing fails.
 void RenderPrintBand(TBlockList& model, TDrawContext& context, const TPrintPage& page, int top,
-                     TBitmap& band, TBitmap* scratch = nullptr);
+                     TBitmap& band);

@@ -57,6 +57,21 @@ void DrawStudsOrUnderside(TBlockDrawer& drawer, const TBlock& brick, TDrawObject
                           const TDrawContext& context) {
     if (!brick.Studs || context.StudsHidden || int64_t(brick.SX) * brick.SY <= 0)
         return;
+    // Measuring, the lattice's face widened by a stud's reach stands for every stud; a general
+    // block's studs lie where its part puts them, so they are measured one by one.
+    if (TDrawMeasure* measure = target.Measure(); measure && brick.ClassKind() != 'G') {
+        const bool studs = context.View.Octant < 4;
+        const TStudMetrics& m = context.Studs;
+        const int reach = std::abs(m.StudRY) + (studs ? std::abs(m.StudUp.Y) : 0) + 2;
+        const double z = studs ? double(brick.FarZ()) : double(brick.Z);
+        for (int corner = 0; corner < 4; ++corner) {
+            const TPoint p =
+                ProjectPoint(context.View, corner & 1 ? double(brick.FarX()) : double(brick.X),
+                             corner & 2 ? double(brick.FarY()) : double(brick.Y), z);
+            measure->Rows.Add(p.Y - reach, p.Y + reach);
+        }
+        return;
+    }
     if (context.View.Octant < 4)
         drawer.DrawStuds(target);
     else
@@ -68,9 +83,10 @@ TStudWindow StudWindowFor(TDrawObject& target, const TDrawContext& context, cons
     const TStudMetrics& m = context.Studs;
     int reachX = std::abs(m.StudRX) + (studs ? std::abs(m.StudUp.X) + 1 : 0);
     int reachY = std::abs(m.StudRY) + (studs ? std::abs(m.StudUp.Y) + 1 : 0);
-    TBitmap& bitmap = target.Canvas().Bitmap();
-    TStudWindow window(context.View, baseX, baseY, z, reachX, reachY, bitmap.Width(),
-                       bitmap.Height());
+    // The drawing's size, which a bitmap holding rows of a page does not have.
+    const TRect drawing = target.Canvas().ClipRect();
+    TStudWindow window(context.View, baseX, baseY, z, reachX, reachY, drawing.Right + 1,
+                       drawing.Bottom + 1);
     window.Narrowing = int64_t(brick.SX / 20) * (brick.SY / 20) > 64;
     return window;
 }

@@ -1,0 +1,209 @@
+// Frames drawn in bands on several threads against the same frames drawn whole on one: every
+// byte must agree, for every kind of brick, pixel format, drawing mode and number of bands.
+
+#include "CityModel.h"
+#include "EveryKindCity.h"
+#include "RenderTestSupport.h"
+#include "ShapedCity.h"
+#include "base/FileNames.h"
+#include "base/LDrawColours.h"
+#include "model/BlockList.h"
+#include "parts/PartCache.h"
+#include "render/BandedScene.h"
+#include "render/DrawingThreads.h"
+#include "render/Scene.h"
+#include "render/ViewControls.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <stdexcept>
+
+namespace {
+
+constexpr int Width = 173, Height = 131;
+
+enum class TCityKind { Plain, Shaped, EveryKind };
+
+struct TCity {
+    TBlockList Model;
+    TDrawContext Context;
+
+    // Every fifth brick transparent and every 23rd selected: blending and the selection
+    // outline cross band edges too.
+    explicit TCity(TCityKind kind) {
+        TBrickVector bricks = kind == TCityKind::Plain    ? MakeCity(300)
+                              : kind == TCityKind::Shaped ? MakeShapedCity(300)
+                                                          : MakeEveryKindCity(330);
+        size_t n = 0;
+        for (auto& brick : bricks) {
+            brick->Studs = true;
+            brick->Colour =
+                brick->Baseplate ? ColourOfLDrawNumber(7) : LDrawColourTable[n % 16].Colour();
+            brick->Transparent = ++n % 5 == 0;
+            brick->Selected = n % 23 == 0;
+            Model.Add(std::move(brick));
+        }
+        Context.DetailLevel = 2; // the decoration pictures of the general blocks
+    }
+
+    void Look(int tilt, int azimuth, float zoom) {
+        TViewState& view = Context.View;
+        view.TiltA = DegreesToAngle(tilt);
+        view.AzimuthC = DegreesToAngle(azimuth);
+        view.ViewScale = 1;
+        view.OriginX = view.OriginY = 0;
+        ComputeViewMatrix(view);
+        TModelBounds bounds;
+        for (const auto& brick : Model.Items())
+            bounds.Add(*brick);
+        int left = INT32_MAX, right = INT32_MIN, top = INT32_MAX, bottom = INT32_MIN;
+        for (int corner = 0; corner < 8; ++corner) {
+            TPoint p = ProjectPoint(view, double(corner & 1 ? bounds.MaxX : bounds.MinX),
+                                    double(corner & 2 ? bounds.MaxY : bounds.MinY),
+                                    double(corner & 4 ? bounds.MaxZ : bounds.MinZ));
+            left = std::min(left, p.X), right = std::max(right, p.X);
+            top = std::min(top, p.Y), bottom = std::max(bottom, p.Y);
+        }
+        float scale = zoom * std::min(float(Width) / float(right - left),
+                                      float(Height) / float(bottom - top));
+        view.ViewScale = scale;
+        view.OriginX = float(Width) / 2 - scale * float(left + right) / 2;
+        view.OriginY = float(Height) / 2 - scale * float(top + bottom) / 2;
+    }
+};
+
+struct TLook {
+    int Tilt, Azimuth;
+    float Zoom;
+};
+
+// Every quarter from above and below, whole, cut by the bitmap's edges and close up.
+const TLook Looks[] = {{70, 30, 0.95f}, {70, 120, 3.1f},  {60, 210, 0.9f},
+                       {80, 300, 1.6f}, {110, 30, 0.95f}, {130, 250, 2.2f}};
+
+enum TMode { Shaded, Plain, FullStuds, EllipseStuds, WireFrame, SeeThrough, AntiAliased };
+
+void SetMode(TDrawContext& context, TMode mode) {
+    context.Shading = mode != Plain && mode != SeeThrough;
+    context.SetStudStyle(mode == FullStuds      ? StudFull
+                         : mode == EllipseStuds ? StudEllipse
+                                                : StudOutline);
+    context.SetWireFrame(mode == WireFrame);
+    context.SeeThroughBaseplate = mode == SeeThrough;
+}
+
+bool SameBytes(const TBitmap& a, const TBitmap& b) {
+    return std::memcmp(a.ScanLine(0), b.ScanLine(0), std::size_t(a.Pitch()) * a.Height()) == 0;
+}
+
+struct TBandedCase {
+    const char* Name;
+    TCityKind Kind;
+};
+
+class BandedFrames : public ::testing::TestWithParam<TBandedCase> {
+protected:
+    void SetUp() override {
+        ClearDrawClasses();
+        SetAppDir(TESSARYN_SHIPPED_DATA);
+    }
+    void TearDown() override {
+        ClearDrawClasses();
+        SetAppDir(SavedAppDir);
+    }
+    std::string SavedAppDir = AppDir();
+};
+
+} // namespace
+
+TEST_P(BandedFrames, AreTheSingleThreadFrameByteForByte) {
+    TCity city(GetParam().Kind);
+    TDrawingThreads threads(3);
+    const TBackground background{0xF0F0F0, nullptr};
+    const TPixelFormat formats[] = {TPixelFormat::pf8bit, TPixelFormat::pf15bit,
+                                    TPixelFormat::pf16bit, TPixelFormat::pf24bit,
+                                    TPixelFormat::pf32bit};
+    const int bandCounts[] = {1, 2, 3, 7, Height};
+    int lookIndex = 0;
+    for (const TLook& look : Looks) {
+        const TMode modes[] = {Shaded,    Plain,      FullStuds,  EllipseStuds,
+                               WireFrame, SeeThrough, AntiAliased};
+        for (TMode mode : modes)
+            for (TPixelFormat format : formats) {
+                // Anti-aliasing draws at 32 bits whatever the view's format.
+                if (mode == AntiAliased && format != TPixelFormat::pf32bit)
+                    continue;
+                // The rarer combinations take turns among the views, to keep the test short.
+                if (format != TPixelFormat::pf32bit && mode != Shaded &&
+                    (int(mode) + int(format) + lookIndex) % 3 != 0)
+                    continue;
+                city.Look(look.Tilt, look.Azimuth, look.Zoom);
+                SetMode(city.Context, mode);
+                TBitmap whole(Width, Height, format);
+                city.Context.Threads = nullptr;
+                PaintFrame(city.Model, whole, city.Context, background, mode == AntiAliased);
+                int drawn = 0;
+                for (int y = 0; y < Height; ++y)
+                    for (int x = 0; x < Width; x += 3)
+                        drawn += whole.Pixel(x, y) != whole.Pixel(0, 0);
+                ASSERT_GT(drawn, Width * Height / 100) << "the city must fill part of the frame";
+                for (int bands : bandCounts) {
+                    TBitmap banded(Width, Height, format);
+                    city.Context.Threads = &threads;
+                    city.Context.Bands = bands;
+                    PaintFrame(city.Model, banded, city.Context, background, mode == AntiAliased);
+                    city.Context.Threads = nullptr;
+                    ASSERT_TRUE(SameBytes(whole, banded))
+                        << GetParam().Name << ": format " << int(format) << " tilt " << look.Tilt
+                        << " azimuth " << look.Azimuth << " mode " << int(mode) << ", " << bands
+                        << " bands";
+                }
+                city.Context.SetWireFrame(false);
+            }
+        ++lookIndex;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryKind, BandedFrames,
+                         ::testing::Values(TBandedCase{"plain", TCityKind::Plain},
+                                           TBandedCase{"shaped", TCityKind::Shaped},
+                                           TBandedCase{"every kind", TCityKind::EveryKind}),
+                         [](const auto& info) { return std::to_string(info.index); });
+
+TEST(BandedBackground, IsStretchedOnceUnderTheBands) {
+    TCity city(TCityKind::Plain);
+    city.Look(70, 30, 0.8f);
+    TBitmap picture(7, 5);
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 7; ++x)
+            picture.SetPixel(x, y, RGB(30 * x, 40 * y, 200));
+    const TBackground background{0xF0F0F0, &picture};
+    TBitmap whole(Width, Height), banded(Width, Height);
+    DrawScene(city.Model, whole, city.Context, background);
+    TDrawingThreads threads(2);
+    city.Context.Threads = &threads;
+    city.Context.Bands = 5;
+    DrawScene(city.Model, banded, city.Context, background);
+    EXPECT_TRUE(SameBytes(whole, banded));
+}
+
+TEST(DrawingThreads, RunEveryTaskOnceAndPassOnTheFirstError) {
+    TDrawingThreads threads(3);
+    for (int round = 0; round < 20; ++round) {
+        std::vector<std::atomic<int>> runs(37);
+        threads.Run(37, [&](int task) { ++runs[size_t(task)]; });
+        for (const auto& count : runs)
+            ASSERT_EQ(count.load(), 1);
+    }
+    EXPECT_THROW(threads.Run(5,
+                             [](int task) {
+                                 if (task == 3)
+                                     throw std::runtime_error("band failed");
+                             }),
+                 std::runtime_error);
+    std::atomic<int> after{0};
+    threads.Run(4, [&](int) { ++after; });
+    EXPECT_EQ(after.load(), 4) << "the threads go on working after an error";
+}
