@@ -20,89 +20,89 @@ constexpr std::array<int64_t, 3> NoNodes = {INT64_MAX, INT64_MAX, INT64_MAX};
 } // namespace
 
 TFollowTree::TFollowTree(const std::vector<TDepthBox>& boxes)
-    : mBoxes(boxes), mLeft(boxes.size(), -1), mRight(boxes.size(), -1), mLength(boxes.size(), 0),
-      mChainOf(boxes.size(), -1) {}
+    : Boxes(boxes), Left(boxes.size(), -1), Right(boxes.size(), -1), Length(boxes.size(), 0),
+      ChainOf(boxes.size(), -1) {}
 
 void TFollowTree::Add(int brick) {
-    mLength[size_t(brick)] = 1;
-    if (mRoot < 0) {
-        mRoot = brick;
+    Length[size_t(brick)] = 1;
+    if (Root < 0) {
+        Root = brick;
         return;
     }
-    const TDepthBox& box = mBoxes[size_t(brick)];
-    int head = mRoot, node = mRoot;
+    const TDepthBox& box = Boxes[size_t(brick)];
+    int head = Root, node = Root;
     for (;;) {
-        if (node == head && mChainOf[size_t(head)] >= 0) {
-            const TChain& chain = mChains[size_t(mChainOf[size_t(head)])];
+        if (node == head && ChainOf[size_t(head)] >= 0) {
+            const TChain& chain = Chains[size_t(ChainOf[size_t(head)])];
             int blocking = FirstNotFollowed(chain, brick);
             if (blocking < 0) {
                 Lengthen(head, chain.Nodes.back(), brick);
                 return;
             }
             node = blocking;
-        } else if (InFront(box, mBoxes[size_t(node)])) {
-            if (mRight[size_t(node)] < 0) {
+        } else if (InFront(box, Boxes[size_t(node)])) {
+            if (Right[size_t(node)] < 0) {
                 Lengthen(head, node, brick);
                 return;
             }
-            node = mRight[size_t(node)];
+            node = Right[size_t(node)];
             continue;
         }
-        if (mLeft[size_t(node)] < 0) {
-            mLeft[size_t(node)] = brick;
+        if (Left[size_t(node)] < 0) {
+            Left[size_t(node)] = brick;
             return;
         }
-        head = node = mLeft[size_t(node)];
+        head = node = Left[size_t(node)];
     }
 }
 
 std::vector<int> TFollowTree::InOrder() const {
     std::vector<int> order, stack;
-    order.reserve(mLeft.size());
-    int node = mRoot;
+    order.reserve(Left.size());
+    int node = Root;
     while (node >= 0 || !stack.empty()) {
         while (node >= 0) {
             stack.push_back(node);
-            node = mLeft[size_t(node)];
+            node = Left[size_t(node)];
         }
         node = stack.back();
         stack.pop_back();
         order.push_back(node);
-        node = mRight[size_t(node)];
+        node = Right[size_t(node)];
     }
     return order;
 }
 
 void TFollowTree::Lengthen(int head, int tail, int brick) {
-    mRight[size_t(tail)] = brick;
-    int length = ++mLength[size_t(head)];
-    if (mChainOf[size_t(head)] >= 0) {
-        TChain& chain = mChains[size_t(mChainOf[size_t(head)])];
+    Right[size_t(tail)] = brick;
+    int length = ++Length[size_t(head)];
+    if (ChainOf[size_t(head)] >= 0) {
+        TChain& chain = Chains[size_t(ChainOf[size_t(head)])];
         Extend(chain, brick);
         if (!chain.Grid && chain.Nodes.size() > GridLength) {
-            if (!mRanksTried) {
-                size_t cells = std::max<size_t>(mLeft.size(), 1 << 16);
-                mRanks = MakeGroundRanks(mBoxes, cells);
-                mGridCellsLeft = GridCellsPerBrick * cells;
-                mRanksTried = true;
+            if (!RanksTried) {
+                size_t cells = std::max<size_t>(Left.size(), 1 << 16);
+                Ranks = MakeGroundRanks(Boxes, cells);
+                GridCellsLeft = GridCellsPerBrick * cells;
+                RanksTried = true;
             }
-            if (mRanks && mRanks->Cells() <= mGridCellsLeft) {
-                mGridCellsLeft -= mRanks->Cells();
-                chain.Grid = std::make_unique<TGroundGrid>(*mRanks, mBoxes);
+            if (Ranks && Ranks->Cells() <= GridCellsLeft) {
+                GridCellsLeft -= Ranks->Cells();
+                chain.Grid = std::make_unique<TGroundGrid>(*Ranks, Boxes);
                 for (int node : chain.Nodes)
                     chain.Grid->Add(node);
             }
         }
     } else if (length > LongChain) {
-        mChainOf[size_t(head)] = int(mChains.size());
-        TChain& chain = mChains.emplace_back();
-        for (int node = head; node >= 0; node = mRight[size_t(node)])
+        ChainOf[size_t(head)] = int(Chains.size());
+        TChain& chain = Chains.emplace_back();
+        for (int node = head; node >= 0; node = Right[size_t(node)])
             Extend(chain, node);
     }
 }
 
 void TFollowTree::Extend(TChain& chain, int brick) {
-    const int64_t* near = mBoxes[size_t(brick)].Near;
+    const int64_t* near = Boxes[size_t(brick)].Near;
     chain.Nodes.push_back(brick);
     if (chain.Grid)
         chain.Grid->Add(brick);
@@ -130,7 +130,7 @@ void TFollowTree::Extend(TChain& chain, int brick) {
 int TFollowTree::FirstNotFollowed(const TChain& chain, int brick) const {
     if (chain.Grid && !chain.Grid->AnyNotFollowed(brick))
         return -1;
-    const int64_t* far = mBoxes[size_t(brick)].Far;
+    const int64_t* far = Boxes[size_t(brick)].Far;
     size_t top = chain.Levels.size() - 1;
     int at = MayBlock(chain.Levels[top][0].data(), far) ? FirstNotFollowed(chain, far, top, 0) : -1;
     return at < 0 ? -1 : chain.Nodes[size_t(at)];

@@ -41,15 +41,15 @@ private:
         std::unique_ptr<TGroundGrid> Grid;
     };
 
-    const std::vector<TDepthBox>& mBoxes;
-    int mRoot = -1;
-    std::vector<int> mLeft, mRight;
-    std::vector<int> mLength;  // for a chain's head node: the number of nodes in the chain
-    std::vector<int> mChainOf; // for the head node of a long chain: its entry in mChains
-    std::vector<TChain> mChains;
-    std::unique_ptr<TGroundRanks> mRanks; // made for the first path that gets a grid
-    bool mRanksTried = false;
-    size_t mGridCellsLeft = 0;
+    const std::vector<TDepthBox>& Boxes;
+    int Root = -1;
+    std::vector<int> Left, Right;
+    std::vector<int> Length;  // for a chain's head node: the number of nodes in the chain
+    std::vector<int> ChainOf; // for the head node of a long chain: its entry in Chains
+    std::vector<TChain> Chains;
+    std::unique_ptr<TGroundRanks> Ranks; // made for the first path that gets a grid
+    bool RanksTried = false;
+    size_t GridCellsLeft = 0;
 
     // Adds `brick` below `tail`, the last node of the chain that starts at `head`.
     void Lengthen(int head, int tail, int brick);

@@ -18,15 +18,15 @@ void Widen(std::array<int64_t, 3>& bound, const int64_t far[3]) {
 }
 } // namespace
 
-TSortedInserter::TSortedInserter(const std::vector<TDepthBox>& boxes) : mBoxes(boxes) {
-    mRuns.reserve(boxes.size() / (RunSize / 2) + 1);
+TSortedInserter::TSortedInserter(const std::vector<TDepthBox>& boxes) : Boxes(boxes) {
+    Runs.reserve(boxes.size() / (RunSize / 2) + 1);
 }
 
 void TSortedInserter::Append(int brick) {
-    if (mSequence.empty())
+    if (Sequence.empty())
         InsertAt(0, 0, brick);
     else
-        InsertAt(mSequence.size() - 1, mRuns[size_t(mSequence.back())].Count, brick);
+        InsertAt(Sequence.size() - 1, Runs[size_t(Sequence.back())].Count, brick);
 }
 
 // The last slot of the run whose brick is behind or overlapping `near` on all three axes, or -1.
@@ -43,15 +43,15 @@ int TSortedInserter::LastStop(const TRun& run, const int64_t near[3]) {
 }
 
 void TSortedInserter::InsertSorted(int brick) {
-    const int64_t* near = mBoxes[size_t(brick)].Near;
-    for (size_t group = mGroupMaxFar.size(); group-- > 0;) {
-        if (!MayStop(mGroupMaxFar[group], near))
+    const int64_t* near = Boxes[size_t(brick)].Near;
+    for (size_t group = GroupMaxFar.size(); group-- > 0;) {
+        if (!MayStop(GroupMaxFar[group], near))
             continue;
-        size_t end = std::min(mSequence.size(), (group + 1) * GroupSize);
+        size_t end = std::min(Sequence.size(), (group + 1) * GroupSize);
         for (size_t position = end; position-- > group * GroupSize;) {
-            if (!MayStop(mRunMaxFar[position], near))
+            if (!MayStop(RunMaxFar[position], near))
                 continue;
-            int slot = LastStop(mRuns[size_t(mSequence[position])], near);
+            int slot = LastStop(Runs[size_t(Sequence[position])], near);
             if (slot >= 0) {
                 InsertAt(position, slot + 1, brick);
                 return;
@@ -63,29 +63,29 @@ void TSortedInserter::InsertSorted(int brick) {
 
 std::vector<int> TSortedInserter::Order() const {
     std::vector<int> order;
-    for (int number : mSequence) {
-        const TRun& run = mRuns[size_t(number)];
+    for (int number : Sequence) {
+        const TRun& run = Runs[size_t(number)];
         order.insert(order.end(), run.Bricks, run.Bricks + run.Count);
     }
     return order;
 }
 
 void TSortedInserter::InsertAt(size_t position, int slot, int brick) {
-    if (mSequence.empty()) {
-        std::fill_n(mRuns.emplace_back().PartMaxFar, RunSize / PartSize, NoBricks);
-        mSequence.push_back(0);
-        mRunMaxFar.push_back(NoBricks);
+    if (Sequence.empty()) {
+        std::fill_n(Runs.emplace_back().PartMaxFar, RunSize / PartSize, NoBricks);
+        Sequence.push_back(0);
+        RunMaxFar.push_back(NoBricks);
         RecomputeGroups(0);
     }
-    if (mRuns[size_t(mSequence[position])].Count == RunSize) {
+    if (Runs[size_t(Sequence[position])].Count == RunSize) {
         SplitRun(position);
         if (slot > RunSize / 2) {
             ++position;
             slot -= RunSize / 2;
         }
     }
-    TRun& run = mRuns[size_t(mSequence[position])];
-    const int64_t* far = mBoxes[size_t(brick)].Far;
+    TRun& run = Runs[size_t(Sequence[position])];
+    const int64_t* far = Boxes[size_t(brick)].Far;
     // The last brick of each part after the slot moves into the next part.
     for (int part = slot / PartSize + 1; part * PartSize <= run.Count; ++part) {
         const int64_t moving[3] = {run.Far[0][part * PartSize - 1], run.Far[1][part * PartSize - 1],
@@ -102,26 +102,26 @@ void TSortedInserter::InsertAt(size_t position, int slot, int brick) {
     for (int k = 0; k < 3; ++k)
         run.Far[k][slot] = far[k];
     ++run.Count;
-    Widen(mRunMaxFar[position], far);
-    Widen(mGroupMaxFar[position / GroupSize], far);
+    Widen(RunMaxFar[position], far);
+    Widen(GroupMaxFar[position / GroupSize], far);
 }
 
 // Moves the upper half of a full run into a new run right after it.
 void TSortedInserter::SplitRun(size_t position) {
-    int number = int(mRuns.size());
-    TRun& upper = mRuns.emplace_back();
-    TRun& lower = mRuns[size_t(mSequence[position])];
+    int number = int(Runs.size());
+    TRun& upper = Runs.emplace_back();
+    TRun& lower = Runs[size_t(Sequence[position])];
     constexpr int half = RunSize / 2;
     upper.Count = RunSize - half;
     std::copy(lower.Bricks + half, lower.Bricks + RunSize, upper.Bricks);
     for (int k = 0; k < 3; ++k)
         std::copy(lower.Far[k] + half, lower.Far[k] + RunSize, upper.Far[k]);
     lower.Count = half;
-    mSequence.insert(mSequence.begin() + std::ptrdiff_t(position + 1), number);
-    mRunMaxFar.insert(mRunMaxFar.begin() + std::ptrdiff_t(position + 1), NoBricks);
+    Sequence.insert(Sequence.begin() + std::ptrdiff_t(position + 1), number);
+    RunMaxFar.insert(RunMaxFar.begin() + std::ptrdiff_t(position + 1), NoBricks);
     for (size_t at : {position, position + 1}) {
-        TRun& run = mRuns[size_t(mSequence[at])];
-        TBound& bound = mRunMaxFar[at];
+        TRun& run = Runs[size_t(Sequence[at])];
+        TBound& bound = RunMaxFar[at];
         bound = NoBricks;
         for (int part = 0; part < RunSize / PartSize; ++part) {
             TBound& partBound = run.PartMaxFar[part];
@@ -137,14 +137,14 @@ void TSortedInserter::SplitRun(size_t position) {
 
 // The runs from `fromPosition` on have moved one place along; their groups change.
 void TSortedInserter::RecomputeGroups(size_t fromPosition) {
-    size_t groups = (mSequence.size() + GroupSize - 1) / GroupSize;
-    mGroupMaxFar.resize(groups, NoBricks);
+    size_t groups = (Sequence.size() + GroupSize - 1) / GroupSize;
+    GroupMaxFar.resize(groups, NoBricks);
     for (size_t group = fromPosition / GroupSize; group < groups; ++group) {
-        TBound& bound = mGroupMaxFar[group];
+        TBound& bound = GroupMaxFar[group];
         bound = NoBricks;
-        size_t end = std::min(mSequence.size(), (group + 1) * GroupSize);
+        size_t end = std::min(Sequence.size(), (group + 1) * GroupSize);
         for (size_t position = group * GroupSize; position < end; ++position)
             for (size_t k = 0; k < 3; ++k)
-                bound[k] = std::max(bound[k], mRunMaxFar[position][k]);
+                bound[k] = std::max(bound[k], RunMaxFar[position][k]);
     }
 }

@@ -35,12 +35,12 @@ private:
         TBound PartMaxFar[RunSize / PartSize];
     };
 
-    const std::vector<TDepthBox>& mBoxes;
-    std::vector<TRun> mRuns;    // in the order they were made
-    std::vector<int> mSequence; // run numbers in list order
-    // Per entry of mSequence, beside it so that a scan reads them in a row.
-    std::vector<TBound> mRunMaxFar;
-    std::vector<TBound> mGroupMaxFar; // per GroupSize consecutive entries of mSequence
+    const std::vector<TDepthBox>& Boxes;
+    std::vector<TRun> Runs;    // in the order they were made
+    std::vector<int> Sequence; // run numbers in list order
+    // Per entry of Sequence, beside it so that a scan reads them in a row.
+    std::vector<TBound> RunMaxFar;
+    std::vector<TBound> GroupMaxFar; // per GroupSize consecutive entries of Sequence
 
     void InsertAt(size_t position, int slot, int brick);
     void SplitRun(size_t position);

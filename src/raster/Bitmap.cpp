@@ -52,10 +52,10 @@ TPalette DefaultPalette() {
     return palette;
 }
 
-TBitmap::TBitmap() : palette(DefaultPalette()), canvas(std::make_unique<TCanvas>(*this)) {}
+TBitmap::TBitmap() : Colours(DefaultPalette()), OwnCanvas(std::make_unique<TCanvas>(*this)) {}
 
 TBitmap::TBitmap(int width, int height, TPixelFormat format) : TBitmap() {
-    this->format = format;
+    this->Format = format;
     SetSize(width, height);
 }
 
@@ -64,53 +64,54 @@ TBitmap::~TBitmap() = default;
 void TBitmap::Assign(const TBitmap& source) {
     if (&source == this)
         return;
-    width = source.width;
-    height = source.height;
-    pitch = source.pitch;
-    format = source.format;
-    bits = source.bits;
-    palette = source.palette;
+    PixelWidth = source.PixelWidth;
+    PixelHeight = source.PixelHeight;
+    RowStride = source.RowStride;
+    Format = source.Format;
+    Pixels = source.Pixels;
+    Colours = source.Colours;
 }
 
 void TBitmap::SetSize(int newWidth, int newHeight) {
     if (newWidth < 0 || newHeight < 0 || newWidth > (1 << 28) || newHeight > (1 << 28) ||
-        (uint64_t(newWidth) * uint64_t(BytesPerPixel(format)) + 3) * uint64_t(newHeight) >
+        (uint64_t(newWidth) * uint64_t(BytesPerPixel(Format)) + 3) * uint64_t(newHeight) >
             MaxBitmapBytes)
         throw TError("Invalid picture size " + std::to_string(newWidth) + " x " +
                      std::to_string(newHeight));
-    if (newWidth == width && newHeight == height)
+    if (newWidth == PixelWidth && newHeight == PixelHeight)
         return;
-    const int newPitch = RowBytes(newWidth, format);
+    const int newPitch = RowBytes(newWidth, Format);
     TPixelMemory newBits(std::size_t(newPitch) * std::size_t(newHeight));
-    const int keepRows = std::min(height, newHeight);
-    const std::size_t keepBytes = std::size_t(std::min(width, newWidth) * BytesPerPixel(format));
+    const int keepRows = std::min(PixelHeight, newHeight);
+    const std::size_t keepBytes =
+        std::size_t(std::min(PixelWidth, newWidth) * BytesPerPixel(Format));
     for (int y = 0; y < keepRows; ++y)
         std::memcpy(newBits.data() + std::size_t(y) * std::size_t(newPitch), ScanLine(y),
                     keepBytes);
-    bits.swap(newBits);
-    width = newWidth;
-    height = newHeight;
-    pitch = newPitch;
+    Pixels.swap(newBits);
+    PixelWidth = newWidth;
+    PixelHeight = newHeight;
+    RowStride = newPitch;
 }
 
 void TBitmap::SetPixelFormat(TPixelFormat newFormat) {
-    if (newFormat == format)
+    if (newFormat == Format)
         return;
     TBitmap converted(0, 0, newFormat);
-    converted.palette = palette;
-    converted.SetSize(width, height);
-    std::vector<TColour> row(static_cast<std::size_t>(width));
-    for (int y = 0; y < height && width > 0; ++y) {
-        ReadRow(*this, y, 0, width, row.data());
-        WriteRow(converted, y, 0, width, row.data());
+    converted.Colours = Colours;
+    converted.SetSize(PixelWidth, PixelHeight);
+    std::vector<TColour> row(static_cast<std::size_t>(PixelWidth));
+    for (int y = 0; y < PixelHeight && PixelWidth > 0; ++y) {
+        ReadRow(*this, y, 0, PixelWidth, row.data());
+        WriteRow(converted, y, 0, PixelWidth, row.data());
     }
-    format = newFormat;
-    pitch = converted.pitch;
-    bits.swap(converted.bits);
+    Format = newFormat;
+    RowStride = converted.RowStride;
+    Pixels.swap(converted.Pixels);
 }
 
 TColour TBitmap::Pixel(int x, int y) const {
-    if (x < 0 || y < 0 || x >= width || y >= height)
+    if (x < 0 || y < 0 || x >= PixelWidth || y >= PixelHeight)
         return 0;
     TColour colour;
     ReadRow(*this, y, x, 1, &colour);
@@ -118,7 +119,7 @@ TColour TBitmap::Pixel(int x, int y) const {
 }
 
 void TBitmap::SetPixel(int x, int y, TColour colour) {
-    if (x < 0 || y < 0 || x >= width || y >= height)
+    if (x < 0 || y < 0 || x >= PixelWidth || y >= PixelHeight)
         return;
     const TColour rgb = ColourToRGB(colour);
     WriteRow(*this, y, x, 1, &rgb);
@@ -126,9 +127,9 @@ void TBitmap::SetPixel(int x, int y, TColour colour) {
 
 uint8_t TBitmap::NearestIndex(TColour rgb) const {
     int best = 0;
-    int bestDistance = Distance(rgb, palette[0]);
+    int bestDistance = Distance(rgb, Colours[0]);
     for (int i = 1; i < 256 && bestDistance > 0; ++i) {
-        const int d = Distance(rgb, palette[std::size_t(i)]);
+        const int d = Distance(rgb, Colours[std::size_t(i)]);
         if (d < bestDistance) {
             best = i;
             bestDistance = d;

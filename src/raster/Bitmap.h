@@ -26,11 +26,11 @@ public:
     // Copies size, format, palette and pixels; the canvas state stays this bitmap's own.
     void Assign(const TBitmap& source);
 
-    int Width() const { return width; }
-    int Height() const { return height; }
-    TPixelFormat PixelFormat() const { return format; }
-    int Pitch() const { return pitch; }
-    bool Empty() const { return width == 0 || height == 0; }
+    int Width() const { return PixelWidth; }
+    int Height() const { return PixelHeight; }
+    TPixelFormat PixelFormat() const { return Format; }
+    int Pitch() const { return RowStride; }
+    bool Empty() const { return PixelWidth == 0 || PixelHeight == 0; }
 
     // New pixels are black; the top-left part of the old picture that still fits is kept.
     // A negative or unreasonably large size raises TError.
@@ -39,9 +39,9 @@ public:
     void SetPixelFormat(TPixelFormat newFormat);
 
     // Callers must keep 0 <= y < Height().
-    uint8_t* ScanLine(int y) { return bits.data() + std::size_t(y) * std::size_t(pitch); }
+    uint8_t* ScanLine(int y) { return Pixels.data() + std::size_t(y) * std::size_t(RowStride); }
     const uint8_t* ScanLine(int y) const {
-        return bits.data() + std::size_t(y) * std::size_t(pitch);
+        return Pixels.data() + std::size_t(y) * std::size_t(RowStride);
     }
 
     // Slow per-pixel access for odd jobs and tests; outside the bitmap reads give 0 and writes
@@ -50,21 +50,21 @@ public:
     void SetPixel(int x, int y, TColour colour);
 
     // The colour table of 8-bit bitmaps: a 6x6x6 colour cube followed by 40 greys.
-    const TPalette& Palette() const { return palette; }
-    void SetPalette(const TPalette& newPalette) { palette = newPalette; }
+    const TPalette& Palette() const { return Colours; }
+    void SetPalette(const TPalette& newPalette) { Colours = newPalette; }
     // The palette entry nearest to a plain RGB colour.
     uint8_t NearestIndex(TColour rgb) const;
 
-    TCanvas& Canvas() { return *canvas; }
+    TCanvas& Canvas() { return *OwnCanvas; }
 
 private:
-    int width = 0;
-    int height = 0;
-    int pitch = 0;
-    TPixelFormat format = TPixelFormat::pf32bit;
-    TPixelMemory bits;
-    TPalette palette;
-    std::unique_ptr<TCanvas> canvas;
+    int PixelWidth = 0;
+    int PixelHeight = 0;
+    int RowStride = 0;
+    TPixelFormat Format = TPixelFormat::pf32bit;
+    TPixelMemory Pixels;
+    TPalette Colours;
+    std::unique_ptr<TCanvas> OwnCanvas;
 };
 
 TPalette DefaultPalette();

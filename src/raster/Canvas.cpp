@@ -65,30 +65,30 @@ void SetTextHooks(TTextHooks hooks) {
 }
 
 TRect TCanvas::ClipRect() const {
-    return {0, 0, bitmap.Width() - 1, (PageRows > 0 ? PageRows : bitmap.Height()) - 1};
+    return {0, 0, Target.Width() - 1, (PageRows > 0 ? PageRows : Target.Height()) - 1};
 }
 
 void TCanvas::ShowRows(int firstRow, int pageRows) {
     FirstRow = firstRow;
     PageRows = pageRows;
-    Band = {firstRow, firstRow + bitmap.Height() - 1};
+    Band = {firstRow, firstRow + Target.Height() - 1};
 }
 
 void TCanvas::LineTo(int x, int y) {
     const TPoint from = PenPos;
     PenPos = {x, y};
-    raster::WithFormat(bitmap, [&]<class F>(raster::TFormatTag<F>, bool) {
-        const TOpaqueWriter<F> pen{raster::ConvertFor<F>(bitmap, Pen.Colour)};
-        raster::DrawClippedLine(raster::RowsOf(bitmap, FirstRow), ClipRect(), from, PenPos, pen,
+    raster::WithFormat(Target, [&]<class F>(raster::TFormatTag<F>, bool) {
+        const TOpaqueWriter<F> pen{raster::ConvertFor<F>(Target, Pen.Colour)};
+        raster::DrawClippedLine(raster::RowsOf(Target, FirstRow), ClipRect(), from, PenPos, pen,
                                 Band);
     });
 }
 
 void TCanvas::Polyline(const TPoint* points, int high) {
-    raster::WithFormat(bitmap, [&]<class F>(raster::TFormatTag<F>, bool) {
-        const TOpaqueWriter<F> pen{raster::ConvertFor<F>(bitmap, Pen.Colour)};
+    raster::WithFormat(Target, [&]<class F>(raster::TFormatTag<F>, bool) {
+        const TOpaqueWriter<F> pen{raster::ConvertFor<F>(Target, Pen.Colour)};
         for (int i = 0; i < high; ++i)
-            raster::DrawClippedLine(raster::RowsOf(bitmap, FirstRow), ClipRect(), points[i],
+            raster::DrawClippedLine(raster::RowsOf(Target, FirstRow), ClipRect(), points[i],
                                     points[i + 1], pen, Band);
     });
 }
@@ -96,19 +96,19 @@ void TCanvas::Polyline(const TPoint* points, int high) {
 void TCanvas::Polygon(const TPoint* points, int high) {
     if (high < 0)
         return;
-    raster::WithFormat(bitmap, [&]<class F>(raster::TFormatTag<F>, bool blendable) {
-        const auto rows = raster::RowsOf(bitmap, FirstRow);
+    raster::WithFormat(Target, [&]<class F>(raster::TFormatTag<F>, bool blendable) {
+        const auto rows = raster::RowsOf(Target, FirstRow);
         const TRect clip = ClipRect();
         const int n = high + 1;
         if (n > 2 && Brush.Style != TBrushStyle::bsClear)
             raster::WithBrushWriter<F>(
-                Brush.Style, blendable, raster::ConvertFor<F>(bitmap, Brush.Colour),
+                Brush.Style, blendable, raster::ConvertFor<F>(Target, Brush.Colour),
                 [&](const auto& fill) {
-                    raster::FillPolygon(rows, clip, points, n, {sortedVertices, edges, edgeCount},
+                    raster::FillPolygon(rows, clip, points, n, {SortedVertices, Edges, EdgeCount},
                                         fill, Band);
                 });
         raster::WithOutlineWriter<F>(
-            Brush.Style, blendable, raster::ConvertFor<F>(bitmap, Pen.Colour),
+            Brush.Style, blendable, raster::ConvertFor<F>(Target, Pen.Colour),
             [&](const auto& pen) {
                 for (int i = 0; i < high; ++i)
                     raster::DrawClippedLine(rows, clip, points[i], points[i + 1], pen, Band);
@@ -121,14 +121,14 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
     const TRect box = Normalised(x1, y1, x2, y2);
     if (box.Width() == 0 || box.Height() == 0)
         return;
-    raster::WithFormat(bitmap, [&]<class F>(raster::TFormatTag<F>, bool blendable) {
+    raster::WithFormat(Target, [&]<class F>(raster::TFormatTag<F>, bool blendable) {
         raster::WithBrushWriter<F>(
-            Brush.Style, blendable, raster::ConvertFor<F>(bitmap, Brush.Colour),
+            Brush.Style, blendable, raster::ConvertFor<F>(Target, Brush.Colour),
             [&](const auto& fill) {
                 raster::WithOutlineWriter<F>(
-                    Brush.Style, blendable, raster::ConvertFor<F>(bitmap, Pen.Colour),
+                    Brush.Style, blendable, raster::ConvertFor<F>(Target, Pen.Colour),
                     [&](const auto& pen) {
-                        FramedBox(raster::RowsOf(bitmap, FirstRow), WithinBand(ClipRect(), Band),
+                        FramedBox(raster::RowsOf(Target, FirstRow), WithinBand(ClipRect(), Band),
                                   box, fill, pen);
                     });
             });
@@ -139,14 +139,14 @@ void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
     const TRect box = Normalised(x1, y1, x2, y2);
     if (box.Width() == 0 || box.Height() == 0)
         return;
-    raster::WithFormat(bitmap, [&]<class F>(raster::TFormatTag<F>, bool blendable) {
+    raster::WithFormat(Target, [&]<class F>(raster::TFormatTag<F>, bool blendable) {
         raster::WithBrushWriter<F>(
-            Brush.Style, blendable, raster::ConvertFor<F>(bitmap, Brush.Colour),
+            Brush.Style, blendable, raster::ConvertFor<F>(Target, Brush.Colour),
             [&](const auto& fill) {
                 raster::WithOutlineWriter<F>(
-                    Brush.Style, blendable, raster::ConvertFor<F>(bitmap, Pen.Colour),
+                    Brush.Style, blendable, raster::ConvertFor<F>(Target, Pen.Colour),
                     [&](const auto& pen) {
-                        raster::DrawEllipse(raster::RowsOf(bitmap, FirstRow),
+                        raster::DrawEllipse(raster::RowsOf(Target, FirstRow),
                                             WithinBand(ClipRect(), Band), box, fill, pen);
                     });
             });
@@ -157,11 +157,11 @@ void TCanvas::FillRect(const TRect& given) {
     if (given.Right <= given.Left || given.Bottom <= given.Top)
         return;
     const TRect rect = Normalised(given.Left, given.Top, given.Right, given.Bottom);
-    raster::WithFormat(bitmap, [&]<class F>(raster::TFormatTag<F>, bool blendable) {
+    raster::WithFormat(Target, [&]<class F>(raster::TFormatTag<F>, bool blendable) {
         raster::WithBrushWriter<F>(Brush.Style, blendable,
-                                   raster::ConvertFor<F>(bitmap, Brush.Colour),
+                                   raster::ConvertFor<F>(Target, Brush.Colour),
                                    [&](const auto& fill) {
-                                       FramedBox(raster::RowsOf(bitmap, FirstRow),
+                                       FramedBox(raster::RowsOf(Target, FirstRow),
                                                  WithinBand(ClipRect(), Band), rect, fill, fill);
                                    });
     });
@@ -171,11 +171,11 @@ void TCanvas::FrameRect(const TRect& given) {
     if (given.Right <= given.Left || given.Bottom <= given.Top)
         return;
     const TRect rect = Normalised(given.Left, given.Top, given.Right, given.Bottom);
-    raster::WithFormat(bitmap, [&]<class F>(raster::TFormatTag<F>, bool blendable) {
+    raster::WithFormat(Target, [&]<class F>(raster::TFormatTag<F>, bool blendable) {
         raster::WithBrushWriter<F>(
-            Brush.Style, blendable, raster::ConvertFor<F>(bitmap, Brush.Colour),
+            Brush.Style, blendable, raster::ConvertFor<F>(Target, Brush.Colour),
             [&](const auto& frame) {
-                FramedBox(raster::RowsOf(bitmap, FirstRow), WithinBand(ClipRect(), Band), rect,
+                FramedBox(raster::RowsOf(Target, FirstRow), WithinBand(ClipRect(), Band), rect,
                           raster::TNoWriter{}, frame);
             });
     });

@@ -49,7 +49,7 @@ void SetTextHooks(TTextHooks hooks);
 // Everything is clipped to the bitmap.
 class TCanvas {
 public:
-    explicit TCanvas(TBitmap& bitmap) : bitmap(bitmap) {}
+    explicit TCanvas(TBitmap& bitmap) : Target(bitmap) {}
     TCanvas(const TCanvas&) = delete;
     TCanvas& operator=(const TCanvas&) = delete;
 
@@ -60,7 +60,7 @@ public:
     // Shapes and lines keep to these rows (copies and text do not); see TRowBand.
     TRowBand Band;
 
-    TBitmap& Bitmap() { return bitmap; }
+    TBitmap& Bitmap() { return Target; }
     // The drawing's rectangle: the bitmap's, or the page's when the bitmap holds rows of one.
     TRect ClipRect() const;
     // The bitmap becomes rows firstRow on of a page pageRows high: shapes are drawn in page
@@ -97,9 +97,9 @@ public:
     void TextRect(const TRect& rect, int x, int y, const std::string& text);
 
 private:
-    TBitmap& bitmap;
+    TBitmap& Target;
     // Polygon buffers kept from call to call.
-    std::vector<int> sortedVertices;
-    std::vector<TEdge> edges;
-    int edgeCount = 0;
+    std::vector<int> SortedVertices;
+    std::vector<TEdge> Edges;
+    int EdgeCount = 0;
 };

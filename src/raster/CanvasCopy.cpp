@@ -78,7 +78,7 @@ void StretchCopy(TBitmap& target, const TRect& dest, const TBitmap& source, cons
 } // namespace
 
 void TCanvas::CopyRect(const TRect& dest, TCanvas& sourceCanvas, const TRect& source) {
-    StretchCopy(bitmap, dest, sourceCanvas.Bitmap(), source);
+    StretchCopy(Target, dest, sourceCanvas.Bitmap(), source);
 }
 
 void TCanvas::Draw(int x, int y, const TBitmap& graphic) {
@@ -86,10 +86,10 @@ void TCanvas::Draw(int x, int y, const TBitmap& graphic) {
     const auto end = [](int start, int length) {
         return int(std::min<int64_t>(int64_t(start) + length, INT32_MAX));
     };
-    StretchCopy(bitmap, {x, y, end(x, graphic.Width()), end(y, graphic.Height())}, graphic,
+    StretchCopy(Target, {x, y, end(x, graphic.Width()), end(y, graphic.Height())}, graphic,
                 {0, 0, graphic.Width(), graphic.Height()});
 }
 
 void TCanvas::StretchDraw(const TRect& dest, const TBitmap& graphic) {
-    StretchCopy(bitmap, dest, graphic, {0, 0, graphic.Width(), graphic.Height()});
+    StretchCopy(Target, dest, graphic, {0, 0, graphic.Width(), graphic.Height()});
 }

@@ -29,9 +29,9 @@ bool Within(const TRect& box, TPoint origin, const TRect& clip) {
 
 template <class F, class W>
 void TFastDraw::WriteLinesWith(const TPoint* points, int high, bool closed, const W& writer) {
-    if (InsideShortcuts && evenRows &&
+    if (InsideShortcuts && EvenRows &&
         raster::AllInside(points, high + 1, WithinBand(ClipRect, Band))) {
-        raster::WalkPolylineInside<F>({ScanLines[0], pitch}, points, high, closed, writer);
+        raster::WalkPolylineInside<F>({ScanLines[0], RowStride}, points, high, closed, writer);
         return;
     }
     uint8_t* const* rows = ScanLines.data();
@@ -58,10 +58,10 @@ void TFastDraw::LinesAt(const TPoint* shape, int high, const TPoint* origins, in
                         bool blending, typename F::Pixel pen) {
     if (count <= 0)
         return;
-    if (InsideShortcuts && evenRows && high > 0) {
+    if (InsideShortcuts && EvenRows && high > 0) {
         // Recorded only once a copy lies inside: the clip rectangle then bounds its size.
-        bool held = stamp.Holds(shape, high);
-        const TRect bounds = held ? stamp.Bounds : BoundsOf(shape, high);
+        bool held = Stamp.Holds(shape, high);
+        const TRect bounds = held ? Stamp.Bounds : BoundsOf(shape, high);
         for (int k = 0; k < count; ++k) {
             const TPoint origin = origins[k];
             if (!Within(bounds, origin, WithinBand(ClipRect, Band))) {
@@ -69,18 +69,18 @@ void TFastDraw::LinesAt(const TPoint* shape, int high, const TPoint* origins, in
                 continue;
             }
             if (!held) {
-                stamp.Record(shape, high, pitch, F::Size);
+                Stamp.Record(shape, high, RowStride, F::Size);
                 held = true;
             }
             uint8_t* corner = ScanLines[std::size_t(origin.Y + bounds.Top)] +
                               std::ptrdiff_t(origin.X + bounds.Left) * F::Size;
             if (blending) {
                 const TBlendWriter<F> writer{pen};
-                for (std::ptrdiff_t offset : stamp.Writes)
+                for (std::ptrdiff_t offset : Stamp.Writes)
                     writer.PutAt(corner + offset);
             } else {
                 const TOpaqueWriter<F> writer{pen};
-                for (std::ptrdiff_t offset : stamp.Pixels)
+                for (std::ptrdiff_t offset : Stamp.Pixels)
                     writer.PutAt(corner + offset);
             }
         }
@@ -91,10 +91,10 @@ void TFastDraw::LinesAt(const TPoint* shape, int high, const TPoint* origins, in
 }
 
 void TFastDraw::LinesMoved(const TPoint* shape, int high, TPoint origin) {
-    moved.resize(std::size_t(high) + 1);
+    Moved.resize(std::size_t(high) + 1);
     for (int i = 0; i <= high; ++i)
-        moved[std::size_t(i)] = {shape[i].X + origin.X, shape[i].Y + origin.Y};
-    WriteLines(moved.data(), high, false);
+        Moved[std::size_t(i)] = {shape[i].X + origin.X, shape[i].Y + origin.Y};
+    WriteLines(Moved.data(), high, false);
 }
 
 TFastDraw::TFastDraw(TBitmap& bitmap) : Bitmap(&bitmap), Canvas(&bitmap.Canvas()) {}
@@ -109,12 +109,12 @@ void TFastDraw::Prepare() {
     for (int y = 0; y < height; ++y)
         ScanLines[std::size_t(y)] = Bitmap->ScanLine(y);
     RowStep = height < 2 ? 0 : (ScanLines[1] - ScanLines[0]) / RowStepUnit();
-    pitch = height < 2 ? 0 : ScanLines[1] - ScanLines[0];
-    evenRows = height >= 2;
-    for (int y = 0; y < height && evenRows; ++y)
-        evenRows = ScanLines[std::size_t(y)] == ScanLines[0] + y * pitch;
+    RowStride = height < 2 ? 0 : ScanLines[1] - ScanLines[0];
+    EvenRows = height >= 2;
+    for (int y = 0; y < height && EvenRows; ++y)
+        EvenRows = ScanLines[std::size_t(y)] == ScanLines[0] + y * RowStride;
     ClipRect = {1, 1, Bitmap->Width() - 1, Bitmap->Height() - 2};
-    stamp = TLineStamp(); // its offsets hold the old row pitch
+    Stamp = TLineStamp(); // its offsets hold the old row pitch
 }
 
 void TFastDraw::ShowRows(int firstRow, int pageRows) {
@@ -124,10 +124,10 @@ void TFastDraw::ShowRows(int firstRow, int pageRows) {
     for (int y = 0; y < height && firstRow + y < pageRows; ++y)
         if (firstRow + y >= 0)
             ScanLines[std::size_t(firstRow + y)] = Bitmap->ScanLine(y);
-    evenRows = false;
+    EvenRows = false;
     ClipRect = {1, 1, Bitmap->Width() - 1, pageRows - 2};
     Band = {firstRow, firstRow + height - 1};
-    stamp = TLineStamp();
+    Stamp = TLineStamp();
 }
 
 void TFastDraw::DrawLine(TPoint p1, TPoint p2) {

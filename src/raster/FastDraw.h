@@ -89,10 +89,10 @@ protected:
     void LinesMoved(const TPoint* shape, int high, TPoint origin);
 
     // Rows evenly spaced from ScanLines[0], as the shortcuts that step addresses need.
-    bool evenRows = false;
-    std::ptrdiff_t pitch = 0; // in bytes
-    TLineStamp stamp;
-    std::vector<TPoint> moved; // a shape moved to its origin, when it cannot be stamped
+    bool EvenRows = false;
+    std::ptrdiff_t RowStride = 0; // in bytes
+    TLineStamp Stamp;
+    std::vector<TPoint> Moved; // a shape moved to its origin, when it cannot be stamped
 
     // Vertex indices sorted by Y; kept to avoid an allocation per polygon.
     std::vector<int> SortedVertices;

@@ -31,27 +31,27 @@ uint8_t* MapHugePages(std::size_t length) {
 
 } // namespace
 
-TPixelMemory::TPixelMemory(std::size_t size) : count(size) {
+TPixelMemory::TPixelMemory(std::size_t size) : Count(size) {
     if (size >= HugePage) {
-        mapped = (size + HugePage - 1) & ~(HugePage - 1);
-        bytes = MapHugePages(mapped);
+        Mapped = (size + HugePage - 1) & ~(HugePage - 1);
+        Bytes = MapHugePages(Mapped);
         return;
     }
     // calloc's small blocks may be cleared by it, but cost little either way.
-    if (size > 0 && !(bytes = static_cast<uint8_t*>(std::calloc(size, 1))))
+    if (size > 0 && !(Bytes = static_cast<uint8_t*>(std::calloc(size, 1))))
         throw std::bad_alloc();
 }
 
 TPixelMemory::~TPixelMemory() {
-    if (mapped)
-        munmap(bytes, mapped);
+    if (Mapped)
+        munmap(Bytes, Mapped);
     else
-        std::free(bytes);
+        std::free(Bytes);
 }
 
-TPixelMemory::TPixelMemory(const TPixelMemory& source) : TPixelMemory(source.count) {
-    if (count > 0)
-        std::memcpy(bytes, source.bytes, count);
+TPixelMemory::TPixelMemory(const TPixelMemory& source) : TPixelMemory(source.Count) {
+    if (Count > 0)
+        std::memcpy(Bytes, source.Bytes, Count);
 }
 
 TPixelMemory& TPixelMemory::operator=(const TPixelMemory& source) {
@@ -61,7 +61,7 @@ TPixelMemory& TPixelMemory::operator=(const TPixelMemory& source) {
 }
 
 void TPixelMemory::swap(TPixelMemory& other) noexcept {
-    std::swap(bytes, other.bytes);
-    std::swap(count, other.count);
-    std::swap(mapped, other.mapped);
+    std::swap(Bytes, other.Bytes);
+    std::swap(Count, other.Count);
+    std::swap(Mapped, other.Mapped);
 }

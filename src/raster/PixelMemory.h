@@ -14,13 +14,13 @@ public:
     TPixelMemory(const TPixelMemory& source);
     TPixelMemory& operator=(const TPixelMemory& source);
 
-    uint8_t* data() { return bytes; }
-    const uint8_t* data() const { return bytes; }
-    std::size_t size() const { return count; }
+    uint8_t* data() { return Bytes; }
+    const uint8_t* data() const { return Bytes; }
+    std::size_t size() const { return Count; }
     void swap(TPixelMemory& other) noexcept;
 
 private:
-    uint8_t* bytes = nullptr;
-    std::size_t count = 0;
-    std::size_t mapped = 0; // bytes mapped from the system for large blocks, else 0
+    uint8_t* Bytes = nullptr;
+    std::size_t Count = 0;
+    std::size_t Mapped = 0; // bytes mapped from the system for large blocks, else 0
 };

@@ -15,10 +15,10 @@ constexpr uint64_t MaxPixels = uint64_t(1) << 28;
 
 // libpng's simplified interface reports failures in the image record instead of jumping.
 struct TPngImage {
-    png_image image{};
-    TPngImage() { image.version = PNG_IMAGE_VERSION; }
-    ~TPngImage() { png_image_free(&image); }
-    std::string Message() const { return image.message; }
+    png_image Image{};
+    TPngImage() { Image.version = PNG_IMAGE_VERSION; }
+    ~TPngImage() { png_image_free(&Image); }
+    std::string Message() const { return Image.message; }
 };
 
 // The full interface, set up as the simplified one writes 8-bit RGB (the same chunks and
@@ -87,15 +87,15 @@ std::string EncodePng(const TBitmap& picture) {
 
 void DecodePng(std::string_view data, TBitmap& picture) {
     TPngImage png;
-    if (!png_image_begin_read_from_memory(&png.image, data.data(), data.size()))
+    if (!png_image_begin_read_from_memory(&png.Image, data.data(), data.size()))
         throw TError("damaged PNG file: " + png.Message());
-    if (png.image.width == 0 || png.image.height == 0 ||
-        uint64_t(png.image.width) * png.image.height > MaxPixels)
+    if (png.Image.width == 0 || png.Image.height == 0 ||
+        uint64_t(png.Image.width) * png.Image.height > MaxPixels)
         throw TError("damaged PNG file: invalid picture size");
-    png.image.format = PNG_FORMAT_BGRA;
-    TBitmap decoded(int(png.image.width), int(png.image.height), TPixelFormat::pf32bit);
+    png.Image.format = PNG_FORMAT_BGRA;
+    TBitmap decoded(int(png.Image.width), int(png.Image.height), TPixelFormat::pf32bit);
     // Our rows are exactly four bytes per pixel, so libpng can write straight into them.
-    if (!png_image_finish_read(&png.image, nullptr, decoded.ScanLine(0), decoded.Pitch(), nullptr))
+    if (!png_image_finish_read(&png.Image, nullptr, decoded.ScanLine(0), decoded.Pitch(), nullptr))
         throw TError("damaged PNG file: " + png.Message());
     for (int y = 0; y < decoded.Height(); ++y) {
         uint8_t* row = decoded.ScanLine(y);

@@ -19,16 +19,16 @@ void TDrawContext::SetWireFrame(bool on) {
         return;
     WireFrame = on;
     if (on) {
-        wireSavedStudsHidden = StudsHidden;
-        wireSavedDetail = DetailLevel;
-        wireSavedShading = Shading;
+        WireSavedStudsHidden = StudsHidden;
+        WireSavedDetail = DetailLevel;
+        WireSavedShading = Shading;
         StudsHidden = true;
         DetailLevel = 0;
         Shading = false;
     } else {
-        StudsHidden = wireSavedStudsHidden;
-        DetailLevel = wireSavedDetail;
-        Shading = wireSavedShading;
+        StudsHidden = WireSavedStudsHidden;
+        DetailLevel = WireSavedDetail;
+        Shading = WireSavedShading;
     }
 }
 

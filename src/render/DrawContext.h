@@ -79,7 +79,7 @@ public:
     void ComputeStudMetrics();
 
 private:
-    bool wireSavedStudsHidden = false;
-    int wireSavedDetail = 0;
-    bool wireSavedShading = false;
+    bool WireSavedStudsHidden = false;
+    int WireSavedDetail = 0;
+    bool WireSavedShading = false;
 };

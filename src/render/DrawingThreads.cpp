@@ -5,16 +5,16 @@
 
 TDrawingThreads::TDrawingThreads(int count) {
     for (int i = 1; i < count; ++i)
-        workers.emplace_back([this] { Work(); });
+        Workers.emplace_back([this] { Work(); });
 }
 
 TDrawingThreads::~TDrawingThreads() {
     {
-        const std::lock_guard<std::mutex> hold(lock);
-        stopping = true;
+        const std::lock_guard<std::mutex> hold(Lock);
+        Stopping = true;
     }
-    started.notify_all();
-    for (std::thread& worker : workers)
+    Started.notify_all();
+    for (std::thread& worker : Workers)
         worker.join();
 }
 
@@ -23,23 +23,23 @@ int TDrawingThreads::CoreCount() {
 }
 
 void TDrawingThreads::Run(int tasks, const std::function<void(int)>& job) {
-    const std::lock_guard<std::mutex> one(runLock);
+    const std::lock_guard<std::mutex> one(RunLock);
     {
-        const std::lock_guard<std::mutex> hold(lock);
-        current = &job;
-        taskCount = tasks;
-        nextTask = 0;
-        busy = int(workers.size());
-        failure = nullptr;
-        ++round;
+        const std::lock_guard<std::mutex> hold(Lock);
+        Current = &job;
+        TaskCount = tasks;
+        NextTask = 0;
+        Busy = int(Workers.size());
+        Failure = nullptr;
+        ++Round;
     }
-    started.notify_all();
+    Started.notify_all();
     TakeTasks();
-    std::unique_lock<std::mutex> hold(lock);
-    finished.wait(hold, [this] { return busy == 0; });
-    current = nullptr;
-    if (failure)
-        std::rethrow_exception(std::exchange(failure, nullptr));
+    std::unique_lock<std::mutex> hold(Lock);
+    Finished.wait(hold, [this] { return Busy == 0; });
+    Current = nullptr;
+    if (Failure)
+        std::rethrow_exception(std::exchange(Failure, nullptr));
 }
 
 // Tasks are handed out one at a time, so bands that cost more do not hold the others up.
@@ -47,17 +47,17 @@ void TDrawingThreads::TakeTasks() {
     for (;;) {
         int task;
         {
-            const std::lock_guard<std::mutex> hold(lock);
-            if (nextTask >= taskCount)
+            const std::lock_guard<std::mutex> hold(Lock);
+            if (NextTask >= TaskCount)
                 return;
-            task = nextTask++;
+            task = NextTask++;
         }
         try {
-            (*current)(task);
+            (*Current)(task);
         } catch (...) {
-            const std::lock_guard<std::mutex> hold(lock);
-            if (!failure)
-                failure = std::current_exception();
+            const std::lock_guard<std::mutex> hold(Lock);
+            if (!Failure)
+                Failure = std::current_exception();
         }
     }
 }
@@ -66,17 +66,17 @@ void TDrawingThreads::Work() {
     unsigned seen = 0;
     for (;;) {
         {
-            std::unique_lock<std::mutex> hold(lock);
-            started.wait(hold, [&] { return stopping || round != seen; });
-            if (stopping)
+            std::unique_lock<std::mutex> hold(Lock);
+            Started.wait(hold, [&] { return Stopping || Round != seen; });
+            if (Stopping)
                 return;
-            seen = round;
+            seen = Round;
         }
         TakeTasks();
         {
-            const std::lock_guard<std::mutex> hold(lock);
-            --busy;
+            const std::lock_guard<std::mutex> hold(Lock);
+            --Busy;
         }
-        finished.notify_one();
+        Finished.notify_one();
     }
 }

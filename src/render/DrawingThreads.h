@@ -17,7 +17,7 @@ public:
     TDrawingThreads(const TDrawingThreads&) = delete;
     TDrawingThreads& operator=(const TDrawingThreads&) = delete;
 
-    int Count() const { return int(workers.size()) + 1; }
+    int Count() const { return int(Workers.size()) + 1; }
 
     // Runs job(0) .. job(tasks - 1), each once, on any of the threads, and returns when all
     // have ended. The first error a job raises is raised here once the others have ended.
@@ -30,15 +30,15 @@ private:
     void Work();
     void TakeTasks();
 
-    std::vector<std::thread> workers;
-    std::mutex runLock; // one Run at a time
-    std::mutex lock;
-    std::condition_variable started, finished;
-    const std::function<void(int)>* current = nullptr;
-    int taskCount = 0;
-    int nextTask = 0;
-    int busy = 0;       // workers still taking tasks of this run
-    unsigned round = 0; // counts runs, so a worker takes part in each once
-    bool stopping = false;
-    std::exception_ptr failure;
+    std::vector<std::thread> Workers;
+    std::mutex RunLock; // one Run at a time
+    std::mutex Lock;
+    std::condition_variable Started, Finished;
+    const std::function<void(int)>* Current = nullptr;
+    int TaskCount = 0;
+    int NextTask = 0;
+    int Busy = 0;       // workers still taking tasks of this run
+    unsigned Round = 0; // counts runs, so a worker takes part in each once
+    bool Stopping = false;
+    std::exception_ptr Failure;
 };

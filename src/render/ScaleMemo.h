@@ -17,5 +17,5 @@ private:
         int32_t Result = 0;
         bool Used = false;
     };
-    std::array<TEntry, 256> entries{};
+    std::array<TEntry, 256> Entries{};
 };

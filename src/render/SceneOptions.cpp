@@ -43,9 +43,9 @@ void SizeBaseplate(TBlockList& model, const std::string& length, const std::stri
 
 int32_t TZCutOff::Change(int32_t position, TCuttingBox& box, bool boundaryExists, int32_t modelTop,
                          int32_t gridStep, const std::function<void(int32_t)>& show) {
-    if (changing)
+    if (Changing)
         return LastPosition;
-    changing = true;
+    Changing = true;
     int64_t last = LastPosition;
     int32_t answer = 19999;
     if (boundaryExists) {
@@ -63,6 +63,6 @@ int32_t TZCutOff::Change(int32_t position, TCuttingBox& box, bool boundaryExists
     LastPosition = answer;
     if (show)
         show(answer);
-    changing = false;
+    Changing = false;
     return answer;
 }

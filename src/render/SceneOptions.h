@@ -27,5 +27,5 @@ public:
                    int32_t gridStep, const std::function<void(int32_t)>& show);
 
 private:
-    bool changing = false;
+    bool Changing = false;
 };

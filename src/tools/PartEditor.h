@@ -123,7 +123,7 @@ private:
     std::unique_ptr<TBlock> EditedBrick;
     std::unique_ptr<TDrawClass> WorkingClass;
     std::string CurrentFile = "template.dat", CurrentPart = "template";
-    TSizes remembered{};
+    TSizes RememberedSizes{};
     TBitmap Preview;
     bool Updating = false;
 

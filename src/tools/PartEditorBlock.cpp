@@ -139,7 +139,7 @@ void TAddHard::SetDimensions(int32_t x, int32_t y, int32_t z) {
     edtY->setValue(y);
     edtZ->setValue(z);
     Updating = was;
-    remembered = {edtX->value(), edtY->value(), edtZ->value()};
+    RememberedSizes = {edtX->value(), edtY->value(), edtZ->value()};
 }
 
 void TAddHard::lbBlockTypesClick() {
@@ -161,8 +161,8 @@ void TAddHard::DimensionChange() {
     if (!WorkingClass || !EditedBrick)
         return;
     TSizes now{edtX->value(), edtY->value(), edtZ->value()};
-    StretchShape(*WorkingClass, remembered, now);
-    remembered = now;
+    StretchShape(*WorkingClass, RememberedSizes, now);
+    RememberedSizes = now;
     EditedBrick->SX = now[0];
     EditedBrick->SY = now[1];
     EditedBrick->SZ = now[2];

@@ -8,7 +8,7 @@
 
 TfrmSetLight::TfrmSetLight(const TLightVector& light,
                            std::function<void(const TLightVector&)> preview, QWidget* parent)
-    : QDialog(parent), preview(std::move(preview)) {
+    : QDialog(parent), DrawPreview(std::move(preview)) {
     setObjectName("frmSetLight");
     setWindowTitle("Set light direction");
     auto* grid = new QGridLayout(this);
@@ -44,8 +44,8 @@ TLightVector TfrmSetLight::Values() const {
 }
 
 void TfrmSetLight::SpinChange() {
-    if (!chkPreview->isChecked() || !preview)
+    if (!chkPreview->isChecked() || !DrawPreview)
         return;
     PreviewShown = true;
-    preview(Values());
+    DrawPreview(Values());
 }

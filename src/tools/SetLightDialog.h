@@ -27,7 +27,7 @@ public:
     bool Previewed() const { return PreviewShown; }
 
 private:
-    std::function<void(const TLightVector&)> preview;
+    std::function<void(const TLightVector&)> DrawPreview;
     bool PreviewShown = false;
     void SpinChange();
 };

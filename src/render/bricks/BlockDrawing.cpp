@@ -55,28 +55,28 @@ class TCentreBatch {
 public:
     using TDrawAt = void(TDrawObject&, const TDrawContext&, const TPoint*, int);
     TCentreBatch(TDrawObject& target, const TDrawContext& context, TDrawAt* drawAt)
-        : target(target), context(context), drawAt(drawAt) {}
+        : Target(target), Context(context), DrawAt(drawAt) {}
     TCentreBatch(const TCentreBatch&) = delete;
     TCentreBatch& operator=(const TCentreBatch&) = delete;
 
     void Add(TPoint centre) {
-        centres[count++] = centre;
-        if (count == Capacity)
+        Centres[Count++] = centre;
+        if (Count == Capacity)
             Flush();
     }
     void Flush() {
-        if (count > 0)
-            drawAt(target, context, centres, count);
-        count = 0;
+        if (Count > 0)
+            DrawAt(Target, Context, Centres, Count);
+        Count = 0;
     }
 
 private:
     static constexpr int Capacity = 64;
-    TDrawObject& target;
-    const TDrawContext& context;
-    TDrawAt* drawAt;
-    TPoint centres[Capacity];
-    int count = 0;
+    TDrawObject& Target;
+    const TDrawContext& Context;
+    TDrawAt* DrawAt;
+    TPoint Centres[Capacity];
+    int Count = 0;
 };
 
 } // namespace
