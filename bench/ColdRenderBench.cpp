@@ -4,6 +4,7 @@
 // names another tool to measure, e.g. an older build. Also the PNG and JPEG encoders alone.
 
 #include "CityModel.h"
+#include "FitView.h"
 #include "WriteFloor.h"
 #include "base/FileNames.h"
 #include "base/LDrawColours.h"
@@ -21,7 +22,6 @@
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
-#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -71,28 +71,15 @@ TModelHeader FittedHeader(const TBlockList& model) {
     TRedrawGate redraw;
     TViewControls controls(context, redraw);
     controls.FormResize(Width, Height);
-    TModelBounds bounds;
-    for (const auto& brick : model.Items())
-        bounds.Add(*brick);
-    TViewState view = context.View;
-    view.ViewScale = 1;
-    view.OriginX = view.OriginY = 0;
-    int left = INT_MAX, right = INT_MIN, top = INT_MAX, bottom = INT_MIN;
-    for (int corner = 0; corner < 8; ++corner) {
-        TPoint p = ProjectPoint(view, double(corner & 1 ? bounds.MaxX : bounds.MinX),
-                                double(corner & 2 ? bounds.MaxY : bounds.MinY),
-                                double(corner & 4 ? bounds.MaxZ : bounds.MinZ));
-        left = std::min(left, p.X), right = std::max(right, p.X);
-        top = std::min(top, p.Y), bottom = std::max(bottom, p.Y);
-    }
-    double fit = 0.95 * std::min(double(Width) / (right - left), double(Height) / (bottom - top));
+    const TRect box = ProjectedBox(model, context.View);
+    double fit = 0.95 * std::min(double(Width) / box.Width(), double(Height) / box.Height());
     TModelHeader header;
     header.RotX = controls.RotX.Position;
     header.RotZ = controls.RotZ.Position;
     header.ScaleBar = std::clamp(int(std::ceil(10 / fit)), 1, 80);
     double scale = 10.0 / header.ScaleBar;
-    header.OffsetX = int(std::lround(scale * (left + right) / 2));
-    header.OffsetY = int(std::lround(scale * (top + bottom) / 2));
+    header.OffsetX = int(std::lround(scale * (box.Left + box.Right) / 2));
+    header.OffsetY = int(std::lround(scale * (box.Top + box.Bottom) / 2));
     return header;
 }
 

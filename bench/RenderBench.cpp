@@ -3,6 +3,7 @@
 
 #include "CityModel.h"
 #include "EveryKindCity.h"
+#include "FitView.h"
 #include "ShapedCity.h"
 #include "WriteFloor.h"
 #include "base/FileNames.h"
@@ -81,27 +82,7 @@ struct TCityScene {
     }
 
     // Scale so that the projected box of the city fills 95 % of the view, centred.
-    void FitToView() {
-        TModelBounds bounds;
-        for (const auto& brick : Model.Items())
-            bounds.Add(*brick);
-        TViewState& view = Context.View;
-        view.ViewScale = 1;
-        view.OriginX = view.OriginY = 0;
-        int left = INT32_MAX, right = INT32_MIN, top = INT32_MAX, bottom = INT32_MIN;
-        for (int corner = 0; corner < 8; ++corner) {
-            TPoint p = ProjectPoint(view, double(corner & 1 ? bounds.MaxX : bounds.MinX),
-                                    double(corner & 2 ? bounds.MaxY : bounds.MinY),
-                                    double(corner & 4 ? bounds.MaxZ : bounds.MinZ));
-            left = std::min(left, p.X), right = std::max(right, p.X);
-            top = std::min(top, p.Y), bottom = std::max(bottom, p.Y);
-        }
-        float scale = 0.95f * std::min(float(Width) / float(right - left),
-                                       float(Height) / float(bottom - top));
-        view.ViewScale = scale;
-        view.OriginX = float(Width) / 2 - scale * float(left + right) / 2;
-        view.OriginY = float(Height) / 2 - scale * float(top + bottom) / 2;
-    }
+    void FitToView() { FitView(Context.View, Model, Width, Height, 0.95f); }
 };
 
 enum class TCityKind { Plain, Shaped, EveryKind };

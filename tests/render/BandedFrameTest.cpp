@@ -3,6 +3,7 @@
 
 #include "CityModel.h"
 #include "EveryKindCity.h"
+#include "FitView.h"
 #include "RenderTestSupport.h"
 #include "ShapedCity.h"
 #include "base/FileNames.h"
@@ -52,25 +53,8 @@ struct TCity {
         TViewState& view = Context.View;
         view.TiltA = DegreesToAngle(tilt);
         view.AzimuthC = DegreesToAngle(azimuth);
-        view.ViewScale = 1;
-        view.OriginX = view.OriginY = 0;
         ComputeViewMatrix(view);
-        TModelBounds bounds;
-        for (const auto& brick : Model.Items())
-            bounds.Add(*brick);
-        int left = INT32_MAX, right = INT32_MIN, top = INT32_MAX, bottom = INT32_MIN;
-        for (int corner = 0; corner < 8; ++corner) {
-            TPoint p = ProjectPoint(view, double(corner & 1 ? bounds.MaxX : bounds.MinX),
-                                    double(corner & 2 ? bounds.MaxY : bounds.MinY),
-                                    double(corner & 4 ? bounds.MaxZ : bounds.MinZ));
-            left = std::min(left, p.X), right = std::max(right, p.X);
-            top = std::min(top, p.Y), bottom = std::max(bottom, p.Y);
-        }
-        float scale = zoom * std::min(float(Width) / float(right - left),
-                                      float(Height) / float(bottom - top));
-        view.ViewScale = scale;
-        view.OriginX = float(Width) / 2 - scale * float(left + right) / 2;
-        view.OriginY = float(Height) / 2 - scale * float(top + bottom) / 2;
+        FitView(view, Model, Width, Height, zoom);
     }
 };
 

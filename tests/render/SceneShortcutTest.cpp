@@ -2,9 +2,10 @@
 // with the general routines only: every byte must agree, in every pixel format and drawing mode.
 
 #include "CityModel.h"
-#include "render/RenderTestSupport.h"
+#include "FitView.h"
 #include "base/LDrawColours.h"
 #include "model/BlockList.h"
+#include "render/RenderTestSupport.h"
 #include "render/Scene.h"
 #include "render/ViewControls.h"
 
@@ -40,24 +41,7 @@ struct TCity {
         view.TiltA = DegreesToAngle(tilt);
         view.AzimuthC = DegreesToAngle(azimuth);
         ComputeViewMatrix(view);
-        TModelBounds bounds;
-        for (const auto& brick : Model.Items())
-            bounds.Add(*brick);
-        view.ViewScale = 1;
-        view.OriginX = view.OriginY = 0;
-        int left = INT32_MAX, right = INT32_MIN, top = INT32_MAX, bottom = INT32_MIN;
-        for (int corner = 0; corner < 8; ++corner) {
-            TPoint p = ProjectPoint(view, double(corner & 1 ? bounds.MaxX : bounds.MinX),
-                                    double(corner & 2 ? bounds.MaxY : bounds.MinY),
-                                    double(corner & 4 ? bounds.MaxZ : bounds.MinZ));
-            left = std::min(left, p.X), right = std::max(right, p.X);
-            top = std::min(top, p.Y), bottom = std::max(bottom, p.Y);
-        }
-        float scale = zoom * std::min(float(Width) / float(right - left),
-                                      float(Height) / float(bottom - top));
-        view.ViewScale = scale;
-        view.OriginX = float(Width) / 2 - scale * float(left + right) / 2;
-        view.OriginY = float(Height) / 2 - scale * float(top + bottom) / 2;
+        FitView(view, Model, Width, Height, zoom);
     }
 
     // DrawScene, with the shortcuts as asked.
