@@ -117,21 +117,27 @@ void TCanvas::Polygon(const TPoint* points, int high) {
     });
 }
 
-void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
-    const TRect box = Normalised(x1, y1, x2, y2);
-    if (box.Width() == 0 || box.Height() == 0)
-        return;
+template <class TDraw> void TCanvas::WithFillAndPen(TDraw draw) {
     raster::WithFormat(Target, [&]<class F>(raster::TFormatTag<F>, bool blendable) {
         raster::WithBrushWriter<F>(
             Brush.Style, blendable, raster::ConvertFor<F>(Target, Brush.Colour),
             [&](const auto& fill) {
-                raster::WithOutlineWriter<F>(
-                    Brush.Style, blendable, raster::ConvertFor<F>(Target, Pen.Colour),
-                    [&](const auto& pen) {
-                        FramedBox(raster::RowsOf(Target, FirstRow), WithinBand(ClipRect(), Band),
-                                  box, fill, pen);
-                    });
+                raster::WithOutlineWriter<F>(Brush.Style, blendable,
+                                             raster::ConvertFor<F>(Target, Pen.Colour),
+                                             [&](const auto& pen) {
+                                                 draw(raster::RowsOf(Target, FirstRow),
+                                                      WithinBand(ClipRect(), Band), fill, pen);
+                                             });
             });
+    });
+}
+
+void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
+    const TRect box = Normalised(x1, y1, x2, y2);
+    if (box.Width() == 0 || box.Height() == 0)
+        return;
+    WithFillAndPen([&](const auto& rows, const TRect& clip, const auto& fill, const auto& pen) {
+        FramedBox(rows, clip, box, fill, pen);
     });
 }
 
@@ -139,17 +145,8 @@ void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
     const TRect box = Normalised(x1, y1, x2, y2);
     if (box.Width() == 0 || box.Height() == 0)
         return;
-    raster::WithFormat(Target, [&]<class F>(raster::TFormatTag<F>, bool blendable) {
-        raster::WithBrushWriter<F>(
-            Brush.Style, blendable, raster::ConvertFor<F>(Target, Brush.Colour),
-            [&](const auto& fill) {
-                raster::WithOutlineWriter<F>(
-                    Brush.Style, blendable, raster::ConvertFor<F>(Target, Pen.Colour),
-                    [&](const auto& pen) {
-                        raster::DrawEllipse(raster::RowsOf(Target, FirstRow),
-                                            WithinBand(ClipRect(), Band), box, fill, pen);
-                    });
-            });
+    WithFillAndPen([&](const auto& rows, const TRect& clip, const auto& fill, const auto& pen) {
+        raster::DrawEllipse(rows, clip, box, fill, pen);
     });
 }
 

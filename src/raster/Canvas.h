@@ -97,6 +97,9 @@ public:
     void TextRect(const TRect& rect, int x, int y, const std::string& text);
 
 private:
+    // Calls draw(rows, clip, fill, pen) with the brush and pen writers of the bitmap's format.
+    template <class TDraw> void WithFillAndPen(TDraw draw);
+
     TBitmap& Target;
     // Polygon buffers kept from call to call.
     std::vector<int> SortedVertices;
