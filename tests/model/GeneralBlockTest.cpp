@@ -5,16 +5,13 @@
 #include "parts/DrawClass.h"
 #include "parts/PartTestSupport.h"
 #include "support/Bricks.h"
+#include "support/ShippedAppDir.h"
 
 #include <gtest/gtest.h>
 
 class GeneralBlockTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ClearDrawClasses();
-        SetAppDir(TESSARYN_SHIPPED_DATA);
-    }
-    void TearDown() override { ClearDrawClasses(); }
+    TShippedAppDir Shipped;
 };
 
 TEST_F(GeneralBlockTest, TextFormBindsTheCachedDefinition) {

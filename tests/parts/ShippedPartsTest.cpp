@@ -1,21 +1,18 @@
 #include "ShippedParts.h"
 
-#include "parts/PartTestSupport.h"
 #include "base/Error.h"
 #include "parts/DrawClass.h"
+#include "parts/PartTestSupport.h"
 #include "raster/PictureFiles.h"
 #include "support/Pixels.h"
+#include "support/ShippedAppDir.h"
 
 #include <gtest/gtest.h>
 #include <map>
 
 class ShippedPartsTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ClearDrawClasses();
-        SetAppDir(TESSARYN_SHIPPED_DATA);
-    }
-    void TearDown() override { ClearDrawClasses(); }
+    TShippedAppDir Shipped;
 };
 
 TEST_F(ShippedPartsTest, FilesHoldExactlyWhatTheGeometryMakes) {

@@ -14,6 +14,7 @@
 #include "render/DrawingThreads.h"
 #include "render/Scene.h"
 #include "render/ViewControls.h"
+#include "support/ShippedAppDir.h"
 
 #include <algorithm>
 #include <atomic>
@@ -89,15 +90,7 @@ struct TBandedCase {
 
 class BandedFrames : public ::testing::TestWithParam<TBandedCase> {
 protected:
-    void SetUp() override {
-        ClearDrawClasses();
-        SetAppDir(TESSARYN_SHIPPED_DATA);
-    }
-    void TearDown() override {
-        ClearDrawClasses();
-        SetAppDir(SavedAppDir);
-    }
-    std::string SavedAppDir = AppDir();
+    TShippedAppDir Shipped;
 };
 
 } // namespace

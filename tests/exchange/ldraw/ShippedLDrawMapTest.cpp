@@ -1,13 +1,14 @@
-#include "exchange/ldraw/MapTable.h"
 #include "base/FileNames.h"
 #include "base/Text.h"
 #include "exchange/ldraw/LDrawExport.h"
 #include "exchange/ldraw/LDrawImport.h"
 #include "exchange/ldraw/LDrawMap.h"
+#include "exchange/ldraw/MapTable.h"
 #include "model/Block.h"
 #include "model/BlockKinds.h"
 #include "model/BlockList.h"
 #include "parts/PartCache.h"
+#include "support/ShippedAppDir.h"
 
 #include <filesystem>
 #include <fstream>
@@ -19,12 +20,7 @@ namespace fs = std::filesystem;
 namespace {
 class ShippedLDrawMapTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ClearDrawClasses();
-        SetAppDir(TESSARYN_SHIPPED_DATA);
-        Map.Load();
-    }
-    void TearDown() override { ClearDrawClasses(); }
+    void SetUp() override { Map.Load(); }
 
     bool HasRowNamed(const std::string& part) const {
         for (const TLDrawEntry& e : Map.Entries())
@@ -33,6 +29,7 @@ protected:
         return false;
     }
 
+    TShippedAppDir Shipped;
     TLDrawMap Map{TESSARYN_SHIPPED_DATA};
 };
 

@@ -1,9 +1,10 @@
-#include "exchange/ldraw/MapTable.h"
 #include "base/FileNames.h"
 #include "exchange/LoadModel.h"
 #include "exchange/ldraw/LDrawExport.h"
 #include "exchange/ldraw/LDrawExportReport.h"
+#include "exchange/ldraw/MapTable.h"
 #include "parts/PartCache.h"
+#include "support/ShippedAppDir.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -12,9 +13,7 @@ namespace fs = std::filesystem;
 
 // A real LDraw viewer must show the same sample model: every brick goes out on a real part.
 TEST(ShippedModelsExport, EveryBrickOfEverySampleHasAnLDrawPart) {
-    ClearDrawClasses();
-    const std::string saved = AppDir();
-    SetAppDir(TESSARYN_SHIPPED_DATA);
+    TShippedAppDir shipped;
     TTempFolder folder;
     fs::copy_file(std::string(TESSARYN_SHIPPED_DATA) + "ts2ld.lst", folder.Dir() + "ts2ld.lst");
     TLDrawMap map(folder.Dir());
@@ -35,6 +34,4 @@ TEST(ShippedModelsExport, EveryBrickOfEverySampleHasAnLDrawPart) {
         EXPECT_EQ(report.LeftOut(), 0) << entry.path() << ": " << ExportReportMessage(report);
     }
     EXPECT_GE(models, 4);
-    ClearDrawClasses();
-    SetAppDir(saved);
 }

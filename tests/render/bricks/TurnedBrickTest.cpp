@@ -1,12 +1,13 @@
 // A turned brick of every kind that turns by its frame draws exactly as its unturned double seen
 // a quarter turn further round, from every octant.
 
-#include "render/RenderTestSupport.h"
 #include "base/FileNames.h"
 #include "model/GeneralBlock.h"
 #include "parts/PartCache.h"
+#include "render/RenderTestSupport.h"
 #include "render/bricks/DrawBrick.h"
 #include "render/bricks/TurnFrame.h"
+#include "support/ShippedAppDir.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -70,15 +71,7 @@ const TTurnCase TurnCases[] = {
 
 class TurnedBrick : public ::testing::TestWithParam<TTurnCase> {
 protected:
-    void SetUp() override {
-        ClearDrawClasses();
-        SetAppDir(TESSARYN_SHIPPED_DATA);
-    }
-    void TearDown() override {
-        ClearDrawClasses();
-        SetAppDir(SavedAppDir);
-    }
-    std::string SavedAppDir = AppDir();
+    TShippedAppDir Shipped;
 };
 
 TEST_P(TurnedBrick, IsTheUnturnedOneSeenAQuarterFurther) {
