@@ -1,7 +1,7 @@
 #include "exchange/external/ExternalRoutes.h"
 
-#include "exchange/ldraw/MapTable.h"
 #include "base/Error.h"
+#include "exchange/ldraw/MapTable.h"
 #include "model/Block.h"
 
 #include <filesystem>

@@ -1,5 +1,6 @@
 #include "base/FileNames.h"
 #include "exchange/LoadModel.h"
+#include "exchange/Reference.h"
 #include "exchange/ldraw/LDrawExport.h"
 #include "exchange/ldraw/LDrawExportReport.h"
 #include "exchange/ldraw/MapTable.h"
@@ -11,7 +12,8 @@
 
 namespace fs = std::filesystem;
 
-// A real LDraw viewer must show the same sample model: every brick goes out on a real part.
+// A real LDraw viewer must show the same sample model: every brick goes out on a real part, and
+// the whole file is as before.
 TEST(ShippedModelsExport, EveryBrickOfEverySampleHasAnLDrawPart) {
     TShippedAppDir shipped;
     TTempFolder folder;
@@ -32,6 +34,8 @@ TEST(ShippedModelsExport, EveryBrickOfEverySampleHasAnLDrawPart) {
         SaveLDrawFile(folder.Dir() + "out.dat", bricks, map, &report);
         EXPECT_EQ(report.Bricks, model.Count());
         EXPECT_EQ(report.LeftOut(), 0) << entry.path() << ": " << ExportReportMessage(report);
+        ExpectReferenceText("exchange/" + entry.path().stem().string() + ".dat",
+                            TTempFolder::Read(folder.File("out.dat")));
     }
     EXPECT_GE(models, 4);
 }

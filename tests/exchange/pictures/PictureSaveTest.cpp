@@ -1,8 +1,8 @@
 #include "exchange/pictures/PictureSave.h"
 
-#include "render/RenderTestSupport.h"
 #include "base/Error.h"
 #include "model/BlockList.h"
+#include "render/RenderTestSupport.h"
 #include "render/Scene.h"
 #include "support/TempFolder.h"
 
