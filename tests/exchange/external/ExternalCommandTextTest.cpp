@@ -52,47 +52,39 @@ TEST(GeneralNumberTest, WritesAsPercentGDoes) {
         EXPECT_EQ(GeneralNumber(c.Value, c.Digits), c.Text) << c.Value;
 }
 
-TEST(LDrawViewCommandTest, ScaleIsSmallerOnlyForABareLDrawProgramName) {
+// The scale is smaller only for a bare LDraw program name; the offset is from the centre (W div
+// 2, halves to even) and seventy pixels higher; the background is the nearest table colour
+// (the light grey is white, 15); two blanks stand before the file.
+TEST(LDrawViewCommandTest, CommandsForProgramsAndPlaces) {
     struct Case {
         const char* Program;
-        const char* Scale;
-    } cases[] = {{"LDRAW.EXE", "1"},        {"ldraw", "1"},
-                 {"LDrawView", "1"},        {"C:\\LDRAW\\LDRAW.EXE", "1.5"},
-                 {"/usr/bin/ldraw", "1.5"}, {"ldview", "1.5"}};
-    for (const Case& c : cases) {
-        std::string command =
-            LDrawViewCommand(c.Program, "MODELS\\TEST.DAT", LevelView(1.5), false);
-        EXPECT_EQ(command.substr(0, command.find(" -b")),
-                  std::string(c.Program) + "  -s" + c.Scale);
-    }
-}
-
-TEST(LDrawViewCommandTest, CommandHasTwoBlanksBeforeTheFileAndTheBackgroundColour) {
-    TExternalView view = LevelView();
-    view.Background = 0x342A1B; // the table's black (27, 42, 52)
-    std::string command = LDrawViewCommand("ldview", "models/test.dat", view, true);
-    EXPECT_EQ(command.substr(0, 24), "ldview  -s1 -b0 -FS -O0,");
-    EXPECT_EQ(After(command, " -O"),
-              "0,-70 -a" + After(LDrawViewOptions(view, false), "-a") + " models/test.dat");
-}
-
-TEST(LDrawViewCommandTest, OffsetIsFromTheCentreAndSeventyPixelsHigher) {
-    struct Case {
-        double X, Y;
+        double Scale, X, Y;
         int Width, Height;
-        const char* Offset;
-    } cases[] = {{400, 300, 800, 600, "-O0,-70 "},
-                 {402.5, 301.5, 800, 600, "-O2,-68 "}, // halves to even
-                 {403.5, 300, 801, 601, "-O4,-70 "},   // odd sizes: W div 2
-                 {-10, 10, 0, 0, "-O-10,-60 "}};
+        int32_t Background;
+        bool FullScreen;
+        const char* Command;
+    } cases[] = {
+        {"LDRAW.EXE", 1.5, 400, 300, 800, 600, 0xF0F0F0, false, "LDRAW.EXE  -s1 -b15 -O0,-70"},
+        {"ldraw", 1.5, 400, 300, 800, 600, 0xF0F0F0, false, "ldraw  -s1 -b15 -O0,-70"},
+        {"LDrawView", 1.5, 400, 300, 800, 600, 0xF0F0F0, false, "LDrawView  -s1 -b15 -O0,-70"},
+        {"C:\\LDRAW\\LDRAW.EXE", 1.5, 400, 300, 800, 600, 0xF0F0F0, false,
+         "C:\\LDRAW\\LDRAW.EXE  -s1.5 -b15 -O0,-70"},
+        {"/usr/bin/ldraw", 1.5, 400, 300, 800, 600, 0xF0F0F0, false,
+         "/usr/bin/ldraw  -s1.5 -b15 -O0,-70"},
+        // The table's black (27, 42, 52).
+        {"ldview", 1, 400, 300, 800, 600, 0x342A1B, true, "ldview  -s1 -b0 -FS -O0,-70"},
+        {"ldview", 1, 402.5, 301.5, 800, 600, 0xF0F0F0, false, "ldview  -s1 -b15 -O2,-68"},
+        {"ldview", 1, 403.5, 300, 801, 601, 0xF0F0F0, false, "ldview  -s1 -b15 -O4,-70"},
+        {"ldview", 1, -10, 10, 0, 0, 0xF0F0F0, false, "ldview  -s1 -b15 -O-10,-60"},
+    };
     for (const Case& c : cases) {
-        TExternalView view = LevelView();
-        view.OriginX = c.X;
-        view.OriginY = c.Y;
-        view.Width = c.Width;
-        view.Height = c.Height;
-        std::string options = LDrawViewOptions(view, false);
-        EXPECT_EQ(options.substr(0, options.find("-a")), c.Offset);
+        TExternalView view = LevelView(c.Scale);
+        view.OriginX = c.X, view.OriginY = c.Y;
+        view.Width = c.Width, view.Height = c.Height;
+        view.Background = c.Background;
+        EXPECT_EQ(LDrawViewCommand(c.Program, "models/test.dat", view, c.FullScreen),
+                  std::string(c.Command) +
+                      " -a1,0,-2.45e-16,1.07e-23,1,4.37e-08,2.45e-16,-4.37e-08,1  models/test.dat");
     }
 }
 
