@@ -6,26 +6,13 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <numbers>
-#include <sstream>
 
 namespace {
 
 // A view of 800 x 600 pixels centred on the model origin, seen level from the front.
 TExternalView LevelView(double scale = 1) {
-    TExternalView v;
-    v.Scale = scale;
-    v.OriginX = 400;
-    v.OriginY = 300;
-    v.Width = 800;
-    v.Height = 600;
-    v.Turn = 0;
-    v.Tilt = float(std::numbers::pi / 2);
-    v.CosTurn = 1;
-    v.SinTurn = 0;
-    v.CosTilt = std::cos(v.Tilt);
-    v.SinTilt = 1;
-    v.Background = 0xFFFFFF;
-    return v;
+    const double tilt = float(std::numbers::pi / 2);
+    return {scale, 400, 300, 800, 600, 0, tilt, 1, 0, std::cos(tilt), 1, 0xFFFFFF};
 }
 
 std::string After(const std::string& text, const std::string& mark) {
