@@ -1,9 +1,13 @@
 #include "exchange/LoadModel.h"
 
 #include "base/Error.h"
+#include "exchange/Reference.h"
+#include "parts/DrawClass.h"
+#include "support/ShippedAppDir.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
+#include <set>
 
 namespace {
 const char* SubFile = "= 1 2 3 4 5 1 1\r\n"
@@ -84,4 +88,38 @@ TEST_F(LoadModelTest, NamesFromDataFindFilesOfAnotherCaseOrSeparator) {
     std::string name = Folder.Path.string() + "\\combos\\house.lgo";
     LoadModel(Model, name, LoadWhole);
     EXPECT_EQ(Model.Count(), 3);
+}
+
+// An LDraw file loaded as a sub-assembly puts its bricks straight into the model; loaded whole,
+// it replaces the model.
+TEST_F(LoadModelTest, LDrawSubAssemblyGoesIntoTheModel) {
+    TShippedAppDir shipped;
+    SetAppDir(ReferencePath("ldraw/import/"));
+    LoadModel(Model, Folder.Write("whole.lgo", SubFile), LoadWhole);
+    TLoadResult sub = LoadModel(Model, ReferencePath("ldraw/import/lines.dat"), LoadSubAssembly);
+    EXPECT_EQ((std::array{Model.Count(), sub.SubAssembly->Count()}), (std::array{6, 0}));
+    LoadModel(Model, ReferencePath("ldraw/import/lines.dat"), LoadWhole);
+    EXPECT_EQ(Model.Count(), 3);
+}
+
+// The shipped showcase holds every kind in every turn, see-through bricks and decorated parts.
+TEST(ShippedShowcase, HoldsEveryKindInEveryTurnWithSeeThroughBricks) {
+    TShippedAppDir shipped;
+    TBlockList model;
+    LoadModel(model, std::string(TESSARYN_SHIPPED_DATA) + "Models/showcase.lgo", LoadWhole);
+    std::set<char> kinds;
+    std::set<int32_t> turns;
+    std::set<std::string> parts;
+    int seeThrough = 0;
+    for (const auto& brick : model.Items()) {
+        kinds.insert(brick->Kind);
+        turns.insert(brick->Turn);
+        seeThrough += brick->Transparent || brick->Colour == 0xFFFF00;
+        if (brick->Definition)
+            parts.insert(brick->Definition->PartName);
+    }
+    EXPECT_EQ(kinds, (std::set<char>{'B', 'R', 'T', 'N', 'C', 'I', 'E', 'W', 'D', 'O', 'G'}));
+    EXPECT_EQ(turns, (std::set<int32_t>{0, 1, 2, 3}));
+    EXPECT_GE(seeThrough, 2);
+    EXPECT_TRUE(parts.count("facetile2x2") && parts.count("lantern1x1") && parts.count("curve2x1"));
 }
