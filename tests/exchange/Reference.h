@@ -1,7 +1,7 @@
 #pragma once
 // Whole outputs compared byte for byte with committed reference files under tests/data/. A
 // missing reference, or TESSARYN_WRITE_REFERENCES=1 in the environment, writes the reference
-// instead and fails, so that references are only ever (re)generated on purpose.
+// instead; a missing one also fails the test, so that references are only made on purpose.
 
 #include "raster/Bitmap.h"
 #include "raster/PictureFiles.h"
@@ -18,7 +18,7 @@ inline std::string ReferencePath(const std::string& name) {
     return std::string(TESSARYN_TEST_DATA) + name;
 }
 
-// True when the reference is there to compare with; otherwise write it and fail.
+// True when the reference is there to compare with; otherwise write it.
 inline bool ReferenceToCompare(const std::string& name, const std::string& path,
                                const auto& write) {
     const char* rewrite = std::getenv("TESSARYN_WRITE_REFERENCES");
@@ -27,7 +27,8 @@ inline bool ReferenceToCompare(const std::string& name, const std::string& path,
         return true;
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
     write();
-    ADD_FAILURE() << (missing ? "wrote the missing reference " : "rewrote ") << name;
+    if (missing)
+        ADD_FAILURE() << "wrote the missing reference " << name << "; check and commit it";
     return false;
 }
 
