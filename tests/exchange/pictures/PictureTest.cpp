@@ -2,8 +2,10 @@
 
 #include "base/Error.h"
 #include "exchange/Reference.h"
+#include "exchange/pictures/PictureSave.h"
 #include "model/BlockList.h"
 #include "render/RenderTestSupport.h"
+#include "support/ErrorMessage.h"
 
 #include <gtest/gtest.h>
 
@@ -65,6 +67,22 @@ TEST_F(PictureTest, UnknownVariantsAndEmptyFramesAreRefused) {
                                   {0, {10, 0, 10, 10}},
                                   {2, {0, 10, 10, 5}}})
         EXPECT_THROW(Make(variant, frame), TError) << variant;
+}
+
+// Saving refuses a picture too large to hold in words and writes nothing; a JPEG of the double
+// picture reads back at twice the frame's size.
+TEST_F(PictureTest, SavingRefusesAPictureTooLargeToHold) {
+    TTempFolder folder;
+    EXPECT_NE(MessageOf([&] {
+                  SavePictureFile(8, {0, 0, 9999, 9999}, View, Model, Context, Ground,
+                                  folder.File("huge.png"));
+              }).find("79992 x 79992 pixels"),
+              std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(folder.File("huge.png")));
+    SavePictureFile(2, {0, 0, 20, 10}, View, Model, Context, Ground, folder.File("small.jpg"));
+    TBitmap back;
+    ReadPictureFile(folder.File("small.jpg"), back);
+    EXPECT_EQ(std::pair(back.Width(), back.Height()), std::pair(40, 20));
 }
 
 } // namespace

@@ -1,9 +1,9 @@
 // Writing the whole view as it lies must give the file of the picture copied from it first, for
 // every bit depth and format.
 
-#include "model/BlockList.h"
 #include "base/FileIO.h"
 #include "exchange/pictures/Picture.h"
+#include "model/BlockList.h"
 #include "raster/Bitmap.h"
 #include "render/RenderTestSupport.h"
 #include "render/Scene.h"
