@@ -61,8 +61,8 @@ std::pair<int, std::string> LineAt(const std::string& text, std::size_t offset) 
     TBitmap actual;
     CopyAs32Bit(picture, actual);
     auto result = ::testing::AssertionSuccess();
-    if (WroteReference(name, [&](const std::string& path) { WritePictureFile(actual, path); },
-                       result))
+    if (WroteReference(
+            name, [&](const std::string& path) { WritePictureFile(actual, path); }, result))
         return result;
 
     TBitmap expected;
@@ -80,15 +80,14 @@ std::pair<int, std::string> LineAt(const std::string& text, std::size_t offset) 
                         Hex(actual.Pixel(x, y)) + ", reference " + Hex(expected.Pixel(x, y));
     if (differing == 0)
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << name << ": " << differing
-                                         << " pixels differ, the first at " << first;
+    return ::testing::AssertionFailure()
+           << name << ": " << differing << " pixels differ, the first at " << first;
 }
 
 ::testing::AssertionResult MatchesReferenceText(const std::string& text, const std::string& name) {
     auto result = ::testing::AssertionSuccess();
     if (WroteReference(
-            name,
-            [&](const std::string& path) { std::ofstream(path, std::ios::binary) << text; },
+            name, [&](const std::string& path) { std::ofstream(path, std::ios::binary) << text; },
             result))
         return result;
 

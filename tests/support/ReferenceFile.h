@@ -4,7 +4,6 @@
 // the comparison then fails only when the file was missing, so references are made on purpose.
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 class TBitmap;
