@@ -105,16 +105,6 @@ TEST_F(PictureFilesTest, BmpAndPngRoundTripExactly) {
     EXPECT_EQ(Head(File("p.gif"), 2), "BM");
 }
 
-TEST_F(PictureFilesTest, BmpIsWrittenWithThirtyTwoBitsBottomUp) {
-    TBitmap picture(2, 2);
-    picture.SetPixel(0, 0, RGB(1, 2, 3));
-    const std::string bytes = EncodeBmp(picture);
-    ASSERT_EQ(bytes.size(), 14u + 40u + 16u);
-    EXPECT_EQ(uint8_t(bytes[28]), 32);
-    // The top row is stored last: blue, green, red of pixel (0, 0).
-    EXPECT_EQ(bytes.substr(62, 3), std::string("\x03\x02\x01"));
-}
-
 TEST_F(PictureFilesTest, JpegKeepsTheColoursCloselyAndOtherFormatsAreConverted) {
     TBitmap picture(16, 16, TPixelFormat::pf16bit);
     picture.Canvas().Brush.Colour = RGB(200, 40, 90);

@@ -65,16 +65,18 @@ struct GeneralBlockDrawing : PartFolderTest, ::testing::WithParamInterface<TPoly
     }
 };
 
-void EdgeFlags(GeneralBlockDrawing& t, int32_t flags) {
-    t.DefineSquare().Polygons[0].EdgeFlags = flags;
+std::function<void(GeneralBlockDrawing&)> EdgeFlags(int32_t flags) {
+    return [=](GeneralBlockDrawing& t) { t.DefineSquare().Polygons[0].EdgeFlags = flags; };
 }
 
 // A slope falling towards +X, lit by its own plane as the turn carries it round.
-void Slope(GeneralBlockDrawing& t, int turn) {
-    t.Define("slope", {{0, 0, 40}, {40, 0, 0}, {40, 40, 0}, {0, 40, 40}});
-    t.Part = "slope";
-    t.Turn = turn;
-    t.Context.Shading = true;
+std::function<void(GeneralBlockDrawing&)> Slope(int turn) {
+    return [=](GeneralBlockDrawing& t) {
+        t.Define("slope", {{0, 0, 40}, {40, 0, 0}, {40, 40, 0}, {0, 40, 40}});
+        t.Part = "slope";
+        t.Turn = turn;
+        t.Context.Shading = true;
+    };
 }
 
 void MissingDecoration(TDrawClass& d) {
@@ -83,23 +85,25 @@ void MissingDecoration(TDrawClass& d) {
 }
 
 // 10 x 10, magenta (the top-left colour, so transparent) around a red square of 4 x 4.
-void Decoration(GeneralBlockDrawing& t, int detail) {
-    TBitmap picture(10, 10);
-    for (int y = 0; y < 10; ++y)
-        for (int x = 0; x < 10; ++x)
-            picture.SetPixel(x, y, x >= 3 && x <= 6 && y >= 3 && y <= 6 ? 0x0000FF : 0xFF00FF);
-    WritePictureFile(picture, t.PartsFolder() + "Face.bmp");
-    TDrawClass& d = t.DefineSquare();
-    d.BitmapPolygon = 0;
-    d.BitmapFile = "face.bmp"; // letter case looked up
-    t.Context.DetailLevel = detail;
+std::function<void(GeneralBlockDrawing&)> Decoration(int detail) {
+    return [=](GeneralBlockDrawing& t) {
+        TBitmap picture(10, 10);
+        for (int y = 0; y < 10; ++y)
+            for (int x = 0; x < 10; ++x)
+                picture.SetPixel(x, y, x >= 3 && x <= 6 && y >= 3 && y <= 6 ? 0x0000FF : 0xFF00FF);
+        WritePictureFile(picture, t.PartsFolder() + "Face.bmp");
+        TDrawClass& d = t.DefineSquare();
+        d.BitmapPolygon = 0;
+        d.BitmapFile = "face.bmp"; // letter case looked up
+        t.Context.DetailLevel = detail;
+    };
 }
 
 const TPolygonCase PolygonCases[] = {
-    {"AllEdges", [](auto& t) { EdgeFlags(t, 1); }},
-    {"NoEdges", [](auto& t) { EdgeFlags(t, 0); }},
-    {"Bits1And2HideEdges0And1", [](auto& t) { EdgeFlags(t, 6); }},
-    {"NegativeFlagsHideAll", [](auto& t) { EdgeFlags(t, -2); }},
+    {"AllEdges", EdgeFlags(1)},
+    {"NoEdges", EdgeFlags(0)},
+    {"Bits1And2HideEdges0And1", EdgeFlags(6)},
+    {"NegativeFlagsHideAll", EdgeFlags(-2)},
     // 32 points along the top make edges 0 to 30; edges 31 to 33 are never drawn.
     {"EdgesFromThe32ndOnHidden",
      [](auto& t) {
@@ -128,10 +132,10 @@ const TPolygonCase PolygonCases[] = {
          t.DefineSquare().Polygons[0].PolyColour = Green;
          t.Context.SetWireFrame(true);
      }},
-    {"LitSlopeTurn0", [](auto& t) { Slope(t, 0); }},
-    {"LitSlopeTurn1", [](auto& t) { Slope(t, 1); }},
-    {"LitSlopeTurn2", [](auto& t) { Slope(t, 2); }},
-    {"LitSlopeTurn3", [](auto& t) { Slope(t, 3); }},
+    {"LitSlopeTurn0", Slope(0)},
+    {"LitSlopeTurn1", Slope(1)},
+    {"LitSlopeTurn2", Slope(2)},
+    {"LitSlopeTurn3", Slope(3)},
     // The first three points on one line: no plane, so no light.
     {"CollinearStartIsUnlit",
      [](auto& t) {
@@ -170,8 +174,8 @@ const TPolygonCase PolygonCases[] = {
          t.Part = "slanted";
          t.Context.DetailLevel = 2;
      }},
-    {"DecorationDiagonalsBelowDetail2", [](auto& t) { Decoration(t, 1); }},
-    {"DecorationPictureAtDetail2", [](auto& t) { Decoration(t, 2); }},
+    {"DecorationDiagonalsBelowDetail2", Decoration(1)},
+    {"DecorationPictureAtDetail2", Decoration(2)},
 };
 
 void PrintTo(const TPolygonCase& c, std::ostream* out) {
