@@ -1,6 +1,6 @@
 // A turned brick draws exactly as its unturned double seen as far further round, from every
-// octant: every quarter turn for kinds that turn by their frame, the half turn for sloped kinds
-// (a quarter-turned slope keeps the side order of the view).
+// octant: every quarter turn for kinds that turn by their frame, the half turn alone for plain
+// boxes and sloped kinds (a quarter-turned slope keeps the side order of the view).
 
 #include "base/FileNames.h"
 #include "model/GeneralBlock.h"
@@ -87,7 +87,7 @@ protected:
     TShippedAppDir Shipped;
 };
 
-TEST_P(TurnedBrick, IsTheUnturnedOneSeenAQuarterFurther) {
+TEST_P(TurnedBrick, IsTheUnturnedOneSeenAsFarFurtherRound) {
     for (bool shaded : {true, false}) {
         if (!shaded && !GetParam().UnshadedToo)
             continue;
