@@ -1,8 +1,8 @@
 #include "exchange/LoadModel.h"
 
 #include "base/Error.h"
-#include "exchange/Reference.h"
 #include "parts/DrawClass.h"
+#include "support/ReferenceFile.h"
 #include "support/ShippedAppDir.h"
 #include "support/TempFolder.h"
 
@@ -94,11 +94,12 @@ TEST_F(LoadModelTest, NamesFromDataFindFilesOfAnotherCaseOrSeparator) {
 // it replaces the model.
 TEST_F(LoadModelTest, LDrawSubAssemblyGoesIntoTheModel) {
     TShippedAppDir shipped;
-    SetAppDir(ReferencePath("ldraw/import/"));
+    SetAppDir(std::string(TESSARYN_TEST_DATA) + "ldraw/import/");
     LoadModel(Model, Folder.Write("whole.lgo", SubFile), LoadWhole);
-    TLoadResult sub = LoadModel(Model, ReferencePath("ldraw/import/lines.dat"), LoadSubAssembly);
+    TLoadResult sub = LoadModel(Model, std::string(TESSARYN_TEST_DATA) + "ldraw/import/lines.dat",
+                                LoadSubAssembly);
     EXPECT_EQ((std::array{Model.Count(), sub.SubAssembly->Count()}), (std::array{6, 0}));
-    LoadModel(Model, ReferencePath("ldraw/import/lines.dat"), LoadWhole);
+    LoadModel(Model, std::string(TESSARYN_TEST_DATA) + "ldraw/import/lines.dat", LoadWhole);
     EXPECT_EQ(Model.Count(), 3);
 }
 

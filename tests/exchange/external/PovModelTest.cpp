@@ -1,7 +1,8 @@
 #include "exchange/external/PovModel.h"
 
-#include "exchange/Reference.h"
 #include "model/Block.h"
+#include "support/ReferenceFile.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -17,9 +18,9 @@ TEST(PovModelTest, TextsMatchTheirReferences) {
     glass.SX = 20, glass.SY = 20, glass.SZ = 24, glass.Transparent = true, glass.Studs = true;
     glass.Colour = 0x8BC4A1; // light green, 10
     huge.SX = 4000, huge.SY = 4000, huge.SZ = 8, huge.Studs = true;
-    ExpectReferenceText("exchange/pov-model.inc",
-                        PovModelInclude({&studded, &plain, &glass}, "m.dat"));
-    ExpectReferenceText("exchange/pov-huge.inc", PovModelInclude({&huge}, "big.dat"));
-    ExpectReferenceText("exchange/pov-empty.inc", PovModelInclude({}, "empty.dat"));
-    ExpectReferenceText("exchange/pov-scene.pov", PovModelScene({&plain}, "m.dat"));
+    EXPECT_TRUE(MatchesReferenceText(PovModelInclude({&studded, &plain, &glass}, "m.dat"),
+                                     "exchange/pov-model.inc"));
+    EXPECT_TRUE(MatchesReferenceText(PovModelInclude({&huge}, "big.dat"), "exchange/pov-huge.inc"));
+    EXPECT_TRUE(MatchesReferenceText(PovModelInclude({}, "empty.dat"), "exchange/pov-empty.inc"));
+    EXPECT_TRUE(MatchesReferenceText(PovModelScene({&plain}, "m.dat"), "exchange/pov-scene.pov"));
 }

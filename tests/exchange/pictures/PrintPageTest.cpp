@@ -1,8 +1,9 @@
 #include "exchange/pictures/PrintPage.h"
 
-#include "exchange/Reference.h"
 #include "model/BlockList.h"
 #include "render/RenderTestSupport.h"
+#include "support/ReferenceFile.h"
+#include "support/TempFolder.h"
 
 #include <cstring>
 #include <gtest/gtest.h>
@@ -52,12 +53,13 @@ TEST_F(PrintPageTest, PagesMatchTheirReferences) {
         Context.Shading = !mode.Wire;
         Context.SetStudStyle(mode.Studs);
         Context.SetWireFrame(mode.Wire);
-        ExpectReferencePicture(std::string("exchange/print-") + mode.Name + ".png", *Page(page));
+        EXPECT_TRUE(MatchesReferencePicture(*Page(page),
+                                            std::string("exchange/print-") + mode.Name + ".png"));
         Context.SetWireFrame(false);
     }
     TPrintPage narrow = PrintPageFor(300, 400, 1000, 0, 0);
     EXPECT_EQ(narrow.Factor, 0);
-    ExpectReferencePicture("exchange/print-narrow.png", *Page(narrow));
+    EXPECT_TRUE(MatchesReferencePicture(*Page(narrow), "exchange/print-narrow.png"));
     EXPECT_EQ(Context.View.ViewScale, 1.0f);
     EXPECT_EQ(Context.View.OriginX, 200.0f);
 }
