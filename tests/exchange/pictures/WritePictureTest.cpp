@@ -30,14 +30,17 @@ struct WritePictureTest : ::testing::Test {
         Model.Add(MakeBrick('B', -20, -40, 24, 40, 20, 24, 0xF0C010, true)).Transparent = true;
     }
 
-    // The file of the whole view as seen, written as it lies or copied first.
-    std::string Written(const TBitmap& view, TPictureFormat format, bool direct) {
+    // The file of the frame (the whole view unless given) as seen, written as it lies or copied
+    // first.
+    std::string Written(const TBitmap& view, TPictureFormat format, bool direct,
+                        TPictureFrame frame = {}) {
         std::string name = Folder.File(direct ? "direct" : "made");
-        TPictureFrame whole{0, 0, view.Width(), view.Height()};
+        if (frame.Right == 0)
+            frame = {0, 0, view.Width(), view.Height()};
         if (direct)
-            WritePicture(0, whole, view, Model, Context, Background, name, format);
+            WritePicture(0, frame, view, Model, Context, Background, name, format);
         else
-            WritePictureFile(*MakePicture(0, whole, view, Model, Context, Background), name,
+            WritePictureFile(*MakePicture(0, frame, view, Model, Context, Background), name,
                              format);
         return ReadWholeFile(name);
     }
@@ -59,4 +62,18 @@ TEST_F(WritePictureTest, TheWholeViewWrittenAsItLiesEqualsItsCopy) {
                 EXPECT_EQ(Written(view, file, true), Written(view, file, false))
                     << int(format) << " " << int(file) << " " << antiAliased;
         }
+}
+
+// A frame short of the whole view by one edge is copied, not written as the view lies.
+TEST_F(WritePictureTest, AFrameShortOfTheWholeViewIsItsCopy) {
+    TBitmap view(301, 233);
+    PaintFrame(Model, view, Context, Background, false);
+    for (TPictureFrame frame : {TPictureFrame{5, 0, 301, 233},
+                                {0, 5, 301, 233},
+                                {0, 0, 300, 233},
+                                {0, 0, 301, 232},
+                                {5, 5, 100, 80}})
+        EXPECT_EQ(Written(view, TPictureFormat::Bmp, true, frame),
+                  Written(view, TPictureFormat::Bmp, false, frame))
+            << frame.Left << "," << frame.Top << "," << frame.Right << "," << frame.Bottom;
 }
