@@ -3,12 +3,48 @@
 
 #include "base/FileNames.h"
 #include "parts/PartCache.h"
+#include "parts/DrawClass.h"
 #include "parts/PartFile.h"
 #include "support/ErrorMessage.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 #include <string>
+
+inline std::vector<TPoint3> Square(int32_t x0, int32_t y0, int32_t x1, int32_t y1, int32_t z) {
+    return {{x0, y0, z}, {x1, y0, z}, {x1, y1, z}, {x0, y1, z}};
+}
+
+// Three polygons: a bottom, a top and a sloped face rising above the top.
+inline TDrawClass ThreeFaces() {
+    TDrawClass d;
+    d.AddPolygon(Square(0, 0, 40, 40, 0));
+    d.AddPolygon(Square(0, 0, 40, 40, 24));
+    d.AddPolygon({{0, 0, 10}, {40, 0, 10}, {40, 40, 50}});
+    d.Modified = false;
+    return d;
+}
+
+// Top, bottom and two sides of a box, with its sizes as the bounding box.
+inline TDrawClass BoxShape(int32_t sx, int32_t sy, int32_t sz) {
+    TDrawClass d;
+    d.SetBoundingBox(sx, sy, sz);
+    d.AddPolygon(Square(0, 0, sx, sy, sz));
+    d.AddPolygon(Square(0, 0, sx, sy, 0));
+    d.AddPolygon({{0, 0, 0}, {sx, 0, 0}, {sx, 0, sz}, {0, 0, sz}});
+    d.AddPolygon({{sx, 0, 0}, {sx, sy, 0}, {sx, sy, sz}, {sx, 0, sz}});
+    return d;
+}
+
+// A definition's section as a part file holds it, each line ended by CR LF.
+inline std::string SectionText(TDrawClass definition) {
+    TLines lines;
+    SaveToLines(definition, lines);
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\r\n";
+    return text;
+}
 
 class PartFolderTest : public ::testing::Test {
 protected:
