@@ -6,6 +6,7 @@
 #include "support/ModelText.h"
 #include "support/Pixels.h"
 #include "support/ReferenceText.h"
+#include "support/TempFolder.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -44,136 +45,91 @@ struct THandScene {
         bool modified = false;
         return Hand.PickUp(i, alt, &modified);
     }
+    int At(int32_t x, int32_t y) const {
+        for (int i = 0; i < Model.Count(); ++i)
+            if (Model[i].X == x && Model[i].Y == y)
+                return i;
+        return -1;
+    }
+    void Take(const char* key, int step) { Hand.TakeInHand(CreateBrickFromKey(key), step); }
+    // Places the hand over a ground point and drops it there the given number of times.
+    void PlaceAt(double x, double y, int drops) {
+        TPoint p = Pixel(x, y);
+        Hand.PlaceInHand(p.X, p.Y);
+        for (int i = 0; i < drops; ++i)
+            Hand.DropBrick();
+    }
+    void Move(int i, bool alt, int32_t x, int32_t y, int32_t z) {
+        PickUp(i, alt);
+        Hand.BrickInHand->X = x, Hand.BrickInHand->Y = y, Hand.BrickInHand->Z = z;
+        Hand.DropBrick();
+    }
 };
 
-struct THandEdit {
+// Each edit by the hand on one model, two single bricks and a group of two: how
+// many undo steps it records and the model it leaves, as its file; every step then undone and
+// redone.
+const struct {
     const char* Name;
-    std::function<void(THandScene&)> Build, Edit;
-};
-
-const THandEdit HandEdits[] = {
-    {"stamp-two-copies", [](THandScene&) {},
+    int UndoSteps;
+    std::function<void(THandScene&)> Edit;
+} HandEdits[] = {
+    // A second copy dropped on the same spot.
+    {"stamp-two-copies", 2, [](THandScene& s) { s.Take("2x4x3", 2), s.PlaceAt(45, 25, 2); }},
+    // Cell (0, 0): one stud of the 2 x 4 lies over the 1 x 1 x 3 at (20, 20).
+    {"stack-on-a-lower-brick", 1, [](THandScene& s) { s.Take("2x4x3", 0), s.PlaceAt(5, 5, 1); }},
+    {"move-one-brick", 2, [](THandScene& s) { s.Move(s.At(300, 300), false, 100, 200, 0); }},
+    {"move-a-group", 4, [](THandScene& s) { s.Move(s.At(120, 60), false, 0, 0, 8); }},
+    // The copies still in the hand take a fresh group for the next drop.
+    {"alt-copy-the-selection", 4,
      [](THandScene& s) {
-         s.Hand.TakeInHand(CreateBrickFromKey("2x4x3"), 2);
-         TPoint p = s.Pixel(45, 25);
-         s.Hand.PlaceInHand(p.X, p.Y);
-         s.Hand.DropBrick();
-         s.Hand.DropBrick(); // a second copy on the same spot
+         s.Model[s.At(300, 300)].Selected = s.Model[s.At(100, 60)].Selected = true;
+         s.Move(s.At(300, 300), true, 0, 100, 0), s.Hand.BrickInHand->Y = 200, s.Hand.DropBrick();
      }},
-    {"stack-on-a-lower-brick", [](THandScene& s) { s.AddBrick("1x1x3", 20, 20, 0); },
+    {"turn-a-group-in-place", 4, [](THandScene& s) { s.Hand.TurnBrick(s.At(100, 60)); }},
+    {"paint-and-studs", 4,
      [](THandScene& s) {
-         s.Hand.TakeInHand(CreateBrickFromKey("2x4x3"), 0);
-         TPoint p = s.Pixel(5, 5); // cell (0, 0): one stud of the 2 x 4 lies over the 1 x 1
-         s.Hand.PlaceInHand(p.X, p.Y);
-         s.Hand.DropBrick();
+         s.Hand.PaintBrick(s.At(100, 60), 255, true), s.Hand.ToggleStuds(s.At(300, 300));
      }},
-    {"move-one-brick", [](THandScene& s) { s.AddBrick("2x2x3", 0, 0, 0); },
+    {"delete-selected", 2,
      [](THandScene& s) {
-         s.PickUp(0, false);
-         s.Hand.BrickInHand->X = 100;
-         s.Hand.DropBrick();
+         s.Model[s.At(20, 20)].Selected = s.Model[s.At(300, 300)].Selected = true;
+         s.Hand.DeleteSelected();
      }},
-    {"move-a-group",
-     [](THandScene& s) {
-         s.AddBrick("2x2x3", 100, 60, 0, 5);
-         s.AddBrick("1x1x1", 120, 60, 24, 5);
-         s.AddBrick("1x1x1", 300, 300, 0);
-     },
-     [](THandScene& s) {
-         s.PickUp(1, false);
-         s.Hand.BrickInHand->X = 0, s.Hand.BrickInHand->Y = 0, s.Hand.BrickInHand->Z = 8;
-         s.Hand.DropBrick();
-     }},
-    {"alt-copy-the-selection",
-     [](THandScene& s) {
-         GroupCounter = 0; // the copies of group 1 stamped next take group 2
-         s.AddBrick("2x2x3", 0, 0, 0, 3, true);
-         s.AddBrick("1x1x1", 60, 0, 0, 0, true);
-         s.AddBrick("1x1x1", 200, 0, 0);
-     },
-     [](THandScene& s) {
-         s.PickUp(2, true);
-         s.Hand.BrickInHand->Y = 100;
-         s.Hand.DropBrick();
-         s.Hand.BrickInHand->Y = 200; // stamping: the copies take a fresh group
-         s.Hand.DropBrick();
-     }},
-    {"turn-a-group-in-place",
-     [](THandScene& s) {
-         s.AddBrick("2x4x3", 0, 0, 0, 4);
-         s.AddBrick("1x2x3", 100, 0, 0, 4);
-         s.AddBrick("1x2x3", 200, 0, 0, 4);
-     },
-     [](THandScene& s) { s.Hand.TurnBrick(0); }},
-    {"paint-and-studs",
-     [](THandScene& s) {
-         s.AddBrick("2x4x3", 0, 0, 0, 4);
-         s.AddBrick("1x2x3", 100, 0, 0);
-     },
-     [](THandScene& s) {
-         s.Hand.PaintBrick(0, 255, true);
-         s.Hand.ToggleStuds(1);
-     }},
-    {"delete-selected",
-     [](THandScene& s) {
-         s.AddBrick("1x1x3", 0, 0, 0, 0, true);
-         s.AddBrick("1x1x3", 100, 0, 0);
-         s.AddBrick("1x1x3", 200, 0, 0, 0, true);
-     },
-     [](THandScene& s) { s.Hand.DeleteSelected(); }},
 };
 } // namespace
 
-// Each edit by the hand: the model it leaves as a file, and every step of it undone and redone.
 TEST(Hand, EditsWriteTheirReferenceModelsAndUndoStepByStep) {
     const int32_t savedGroups = GroupCounter;
-    for (const THandEdit& edit : HandEdits) {
+    for (const auto& edit : HandEdits) {
         SCOPED_TRACE(edit.Name);
+        GroupCounter = 0;
         THandScene scene;
-        edit.Build(scene);
+        ReadModelText(scene.Model, TTempFolder::Read(TESSARYN_TEST_DATA "models/hand-start.lgo"));
         const std::string before = SortedBricks(scene.Model);
         edit.Edit(scene);
         const std::string after = SortedBricks(scene.Model);
         ExpectReferenceText(std::string("models/hand/") + edit.Name + ".lgo", LgoText(scene.Model));
-        const int steps = scene.Model.UndoCount();
-        EXPECT_GT(steps, 0);
-        for (int i = 0; i < steps; ++i)
+        ASSERT_EQ(scene.Model.UndoCount(), edit.UndoSteps);
+        for (int i = 0; i < edit.UndoSteps; ++i)
             scene.Model.Undo();
         EXPECT_EQ(SortedBricks(scene.Model), before);
-        for (int i = 0; i < steps; ++i)
+        for (int i = 0; i < edit.UndoSteps; ++i)
             scene.Model.Redo();
         EXPECT_EQ(SortedBricks(scene.Model), after);
     }
     GroupCounter = savedGroups;
 }
 
-TEST(Hand, UndoStepsPerEdit) {
-    THandScene scene;
-    scene.AddBrick("2x4x3", 0, 0, 0, 4);
-    scene.AddBrick("1x2x3", 100, 0, 0, 4);
-    scene.Hand.TurnBrick(0);
-    EXPECT_EQ(scene.Model.UndoCount(), 4); // each brick of the group: before and after
-    scene.Model.Undo();
-    EXPECT_EQ(scene.Model.UndoCount(), 2);
-
-    // Moving one brick: its removal and its placing.
-    THandScene move;
-    move.AddBrick("2x2x3", 0, 0, 0);
-    ASSERT_TRUE(move.PickUp(0, false));
-    EXPECT_TRUE(move.Hand.PlaceOnce);
-    ASSERT_TRUE(move.Hand.DropBrick());
-    EXPECT_TRUE(move.Hand.Empty());
-    EXPECT_EQ(move.Model.UndoCount(), 2);
-
-    // Deleting two and undoing once brings back the one deleted last.
-    THandScene del;
-    del.AddBrick("1x1x3", 0, 0, 0, 0, true);
-    del.AddBrick("1x1x3", 200, 0, 0, 0, true);
-    EXPECT_TRUE(del.Hand.DeleteSelected());
-    del.Model.Undo();
-    ASSERT_EQ(del.Model.Count(), 1);
-    EXPECT_EQ(del.Model[0].X, 0);
-    EXPECT_FALSE(del.Hand.DeselectAll());
+TEST(Hand, DeletingTwoAndUndoingOnceBringsBackTheLastDeleted) {
+    THandScene s;
+    s.AddBrick("1x1x3", 0, 0, 0, 0, true);
+    s.AddBrick("1x1x3", 200, 0, 0, 0, true);
+    EXPECT_TRUE(s.Hand.DeleteSelected());
+    s.Model.Undo();
+    ASSERT_EQ(s.Model.Count(), 1);
+    EXPECT_EQ(s.Model[0].X, 0);
+    EXPECT_FALSE(s.Hand.DeselectAll());
 }
 
 TEST(PositioningGrid, RoundsTowardZeroOnEachGrid) {
@@ -280,8 +236,8 @@ TEST(Hand, PageKeysLiftAndLowerTheHand) {
     TBlock& b = *s.Hand.BrickInHand;
     b.Z = 4;
     std::vector<int32_t> heights;
-    for (auto [key, plate] : std::vector<std::pair<THandKey, bool>>{
-             {THandKey::PageDown, false}, {THandKey::PageDown, false}}) {
+    for (auto [key, plate] : std::vector<std::pair<THandKey, bool>>{{THandKey::PageDown, false},
+                                                                    {THandKey::PageDown, false}}) {
         s.Hand.MoveHand(key, plate);
         heights.push_back(b.Z);
     }

@@ -69,10 +69,9 @@ TBrickVector Model(const std::string& kind, std::mt19937& rng, int count) {
         else if (kind == "one cell")
             out.push_back(Brick(0, 0, pick(0, 400) * 8, 20, 20, pick(1, 3) * 8));
         else if (kind == "huge")
-            out.push_back(i % 25 == 0
-                              ? Brick(-100000, -100000, pick(0, 40) * 24, 200000, 200000, 8)
-                              : Brick(pick(0, 40) * 20, pick(0, 40) * 20, pick(0, 40) * 24, 40,
-                                      20, 24));
+            out.push_back(i % 25 == 0 ? Brick(-100000, -100000, pick(0, 40) * 24, 200000, 200000, 8)
+                                      : Brick(pick(0, 40) * 20, pick(0, 40) * 20, pick(0, 40) * 24,
+                                              40, 20, 24));
         else if (kind == "size 0")
             out.push_back(
                 Brick(pick(0, 30) * 20, pick(0, 30) * 20, pick(0, 30) * 8, 0, pick(0, 1) * 20, 0));

@@ -1,6 +1,6 @@
-#include "parts/PartTestSupport.h"
 #include "base/Error.h"
 #include "parts/DrawClass.h"
+#include "parts/PartTestSupport.h"
 
 #include <gtest/gtest.h>
 

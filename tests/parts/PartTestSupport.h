@@ -2,8 +2,8 @@
 // A private AppDir with a parts folder for one test; empties the part cache around it.
 
 #include "base/FileNames.h"
-#include "parts/PartCache.h"
 #include "parts/DrawClass.h"
+#include "parts/PartCache.h"
 #include "parts/PartFile.h"
 #include "support/ErrorMessage.h"
 #include "support/TempFolder.h"
