@@ -59,6 +59,19 @@ struct THandScene {
         for (int i = 0; i < drops; ++i)
             Hand.DropBrick();
     }
+    // Free placing, the brick in hand at height z.
+    void Unsafe(int32_t z) { Hand.SafePositioning = false, Hand.BrickInHand->Z = z; }
+    void Keys(std::initializer_list<std::pair<THandKey, bool>> keys) {
+        for (auto [key, plate] : keys)
+            Hand.MoveHand(key, plate);
+    }
+    // The hand's bricks in their text forms, the group's first.
+    std::string InHand() const {
+        std::string text = "# in hand\r\n";
+        for (int i = 0; Hand.GroupInHand && i < Hand.GroupInHand->Count(); ++i)
+            text += (*Hand.GroupInHand)[i].SaveToString() + "\r\n";
+        return Hand.Empty() ? text : text + Hand.BrickInHand->SaveToString() + "\r\n";
+    }
     void Move(int i, bool alt, int32_t x, int32_t y, int32_t z) {
         PickUp(i, alt);
         Hand.BrickInHand->X = x, Hand.BrickInHand->Y = y, Hand.BrickInHand->Z = z;
@@ -66,9 +79,9 @@ struct THandScene {
     }
 };
 
-// Each edit by the hand on one model, two single bricks and a group of two: how
-// many undo steps it records and the model it leaves, as its file; every step then undone and
-// redone.
+// Each edit by the hand on one model, two single bricks and a group of two: how many undo steps
+// it records, the model it leaves, as its file, and what is left in the hand; every step then
+// undone and redone.
 const struct {
     const char* Name;
     int UndoSteps;
@@ -91,6 +104,33 @@ const struct {
      [](THandScene& s) {
          s.Hand.PaintBrick(s.At(100, 60), 255, true), s.Hand.ToggleStuds(s.At(300, 300));
      }},
+    {"turn-the-group-in-hand", 2,
+     [](THandScene& s) { s.PickUp(s.At(100, 60), false), s.Hand.TurnHand(); }},
+    {"turn-a-brick-in-hand", 0, [](THandScene& s) { s.Take("2x4x3", 0), s.Hand.TurnHand(); }},
+    // Page down by a brick: not above 0, so it stays.
+    {"page-down-twice", 0,
+     [](THandScene& s) {
+         s.Take("1x1x3", 0), s.Unsafe(4),
+             s.Keys({{THandKey::PageDown, false}, {THandKey::PageDown, false}});
+     }},
+    {"page-up-by-a-plate-and-a-brick", 0,
+     [](THandScene& s) {
+         s.Take("1x1x3", 0), s.Unsafe(0),
+             s.Keys({{THandKey::PageUp, true}, {THandKey::PageUp, false}});
+     }},
+    {"arrow-keys", 0,
+     [](THandScene& s) {
+         s.Take("1x1x3", 0), s.Keys({{THandKey::Right, false}, {THandKey::Down, true}});
+     }},
+    // The rest height undoes the lift at once.
+    {"lift-and-rest", 0,
+     [](THandScene& s) {
+         s.Take("1x1x3", 0), s.Keys({{THandKey::PageUp, false}}), s.Hand.RestOnModel();
+     }},
+    {"free-placing-snaps-the-height", 0,
+     [](THandScene& s) { s.Take("2x4x3", 0), s.Unsafe(13), s.PlaceAt(5, 5, 0); }},
+    {"drop-above-the-boundary-refused", 0,
+     [](THandScene& s) { s.Context.Boundary.ZHigh = 16, s.Take("2x4x3", 0), s.PlaceAt(5, 5, 1); }},
     {"delete-selected", 2,
      [](THandScene& s) {
          s.Model[s.At(20, 20)].Selected = s.Model[s.At(300, 300)].Selected = true;
@@ -109,7 +149,8 @@ TEST(Hand, EditsWriteTheirReferenceModelsAndUndoStepByStep) {
         const std::string before = SortedBricks(scene.Model);
         edit.Edit(scene);
         const std::string after = SortedBricks(scene.Model);
-        ExpectReferenceText(std::string("models/hand/") + edit.Name + ".lgo", LgoText(scene.Model));
+        ExpectReferenceText(std::string("models/hand/") + edit.Name + ".txt",
+                            LgoText(scene.Model) + scene.InHand());
         ASSERT_EQ(scene.Model.UndoCount(), edit.UndoSteps);
         for (int i = 0; i < edit.UndoSteps; ++i)
             scene.Model.Undo();
@@ -182,33 +223,6 @@ TEST(Hand, RestsOnTheHighestBrickInsideTheBoundary) {
     s.Context.Boundary.ZLow = -8;
     s.Context.Boundary.ZHigh = 16; // the plate is inside, the brick is cut away
     EXPECT_EQ(s.Hand.TopHeightAt(180, 180, 40, 40), 0);
-
-    s.Hand.TakeInHand(CreateBrickFromKey("2x4x3"), 0);
-    s.Hand.SafePositioning = false;
-    s.Hand.BrickInHand->Z = 13;
-    TPoint p = s.Pixel(5, 5);
-    EXPECT_TRUE(s.Hand.PlaceInHand(p.X, p.Y));
-    EXPECT_FALSE(s.Hand.PlaceInHand(p.X, p.Y));
-    EXPECT_EQ(s.Hand.BrickInHand->Z, 8);
-    s.Context.Boundary.ZHigh = 8;
-    EXPECT_FALSE(s.Hand.DropBrick());
-    EXPECT_EQ((TBox{s.Model.Count(), s.Model.UndoCount()}), (TBox{2, 0}));
-}
-
-TEST(Hand, TurningTheGroupInHandTurnsItsLayout) {
-    THandScene s;
-    s.AddBrick("2x4x3", 0, 0, 0, 2);
-    s.AddBrick("1x1x3", 40, 0, 0, 2);
-    ASSERT_TRUE(s.PickUp(0, false));
-    EXPECT_FALSE(s.Hand.TurnHand());
-    const TBlockList& group = *s.Hand.GroupInHand;
-    EXPECT_EQ(BoxOf(group[0]), (TBox{0, -40, 0, 80, 40, 24}));
-    EXPECT_EQ(BoxOf(group[1]), (TBox{0, -60, 0, 20, 20, 24}));
-    EXPECT_EQ(s.Hand.BrickInHand->SY, 60);
-    s.Hand.DropHand();
-    s.Hand.TakeInHand(CreateBrickFromKey("2x4x3"), 0);
-    EXPECT_TRUE(s.Hand.TurnHand());
-    EXPECT_EQ(s.Hand.BrickInHand->SX, 80);
 }
 
 TEST(Hand, SelectingFlipsGroupsButNeverTheBaseplate) {
@@ -227,33 +241,6 @@ TEST(Hand, SelectingFlipsGroupsButNeverTheBaseplate) {
     EXPECT_EQ(selected(), (std::vector<bool>{false, false, true}));
     EXPECT_FALSE(s.PickUp(0, false)); // the baseplate stays
     EXPECT_TRUE(s.Hand.Empty());
-}
-
-TEST(Hand, PageKeysLiftAndLowerTheHand) {
-    THandScene s;
-    s.Hand.TakeInHand(CreateBrickFromKey("1x1x3"), 0);
-    s.Hand.SafePositioning = false;
-    TBlock& b = *s.Hand.BrickInHand;
-    b.Z = 4;
-    std::vector<int32_t> heights;
-    for (auto [key, plate] : std::vector<std::pair<THandKey, bool>>{{THandKey::PageDown, false},
-                                                                    {THandKey::PageDown, false}}) {
-        s.Hand.MoveHand(key, plate);
-        heights.push_back(b.Z);
-    }
-    b.Z = 0;
-    s.Hand.MoveHand(THandKey::PageUp, true);
-    heights.push_back(b.Z);
-    s.Hand.MoveHand(THandKey::PageUp, false);
-    heights.push_back(b.Z);
-    EXPECT_EQ(heights, (std::vector<int32_t>{-20, -20, 8, 32})); // not above 0: stays
-    s.Hand.MoveHand(THandKey::Right, false);
-    s.Hand.MoveHand(THandKey::Down, true);
-    EXPECT_EQ((TBox{b.X, b.Y}), (TBox{20, 20}));
-    s.Hand.SafePositioning = true;
-    s.Hand.MoveHand(THandKey::PageUp, false); // the rest height undoes the lift at once
-    s.Hand.RestOnModel();
-    EXPECT_EQ(b.Z, 0);
 }
 
 TEST(Hand, HandLayerLeavesTheFrameUntouched) {
