@@ -162,16 +162,6 @@ TEST(Hand, EditsWriteTheirReferenceModelsAndUndoStepByStep) {
     GroupCounter = savedGroups;
 }
 
-TEST(Hand, DeletingTwoAndUndoingOnceBringsBackTheLastDeleted) {
-    THandScene s;
-    s.AddBrick("1x1x3", 0, 0, 0, 0, true);
-    s.AddBrick("1x1x3", 200, 0, 0, 0, true);
-    EXPECT_TRUE(s.Hand.DeleteSelected());
-    s.Model.Undo();
-    ASSERT_EQ(s.Model.Count(), 1);
-    EXPECT_EQ(s.Model[0].X, 0);
-    EXPECT_FALSE(s.Hand.DeselectAll());
-}
 
 TEST(PositioningGrid, RoundsTowardZeroOnEachGrid) {
     const struct {
