@@ -162,7 +162,6 @@ TEST(Hand, EditsWriteTheirReferenceModelsAndUndoStepByStep) {
     GroupCounter = savedGroups;
 }
 
-
 TEST(PositioningGrid, RoundsTowardZeroOnEachGrid) {
     const struct {
         int Mode;
