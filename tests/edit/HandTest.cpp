@@ -131,6 +131,11 @@ const struct {
      [](THandScene& s) { s.Take("2x4x3", 0), s.Unsafe(13), s.PlaceAt(5, 5, 0); }},
     {"drop-above-the-boundary-refused", 0,
      [](THandScene& s) { s.Context.Boundary.ZHigh = 16, s.Take("2x4x3", 0), s.PlaceAt(5, 5, 1); }},
+    // Restyling reaches every brick in the hand and records nothing.
+    {"restyle-the-group-in-hand", 2,
+     [](THandScene& s) {
+         s.PickUp(s.At(100, 60), false), s.Hand.RestyleHand([](TBlock& b) { b.Colour = 0x123456; });
+     }},
     {"delete-selected", 2,
      [](THandScene& s) {
          s.Model[s.At(20, 20)].Selected = s.Model[s.At(300, 300)].Selected = true;

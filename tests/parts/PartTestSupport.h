@@ -25,17 +25,6 @@ inline TDrawClass ThreeFaces() {
     return d;
 }
 
-// Top, bottom and two sides of a box, with its sizes as the bounding box.
-inline TDrawClass BoxShape(int32_t sx, int32_t sy, int32_t sz) {
-    TDrawClass d;
-    d.SetBoundingBox(sx, sy, sz);
-    d.AddPolygon(Square(0, 0, sx, sy, sz));
-    d.AddPolygon(Square(0, 0, sx, sy, 0));
-    d.AddPolygon({{0, 0, 0}, {sx, 0, 0}, {sx, 0, sz}, {0, 0, sz}});
-    d.AddPolygon({{sx, 0, 0}, {sx, sy, 0}, {sx, sy, sz}, {sx, 0, sz}});
-    return d;
-}
-
 // A definition's section as a part file holds it, each line ended by CR LF.
 inline std::string SectionText(TDrawClass definition) {
     TLines lines;
