@@ -117,40 +117,30 @@ TEST_F(PartFile, WritesCrLfOverTheOldFileAndSplitsAtAnyLineEnd) {
               (TLines{"a", "b", "c", "", "d"}));
 }
 
-struct TBadPart {
-    const char* Part;
-    const char* Message;
-    const char* File = "bad.dat";
-};
-
-class RefusedPart : public ::testing::TestWithParam<TBadPart> {
-protected:
-    void SetUp() override { SetAppDir(std::string(TESSARYN_TEST_DATA) + "bad"); }
-    void TearDown() override { SetAppDir(Saved); }
-    std::string Saved = AppDir();
-};
-
-TEST_P(RefusedPart, RaisesItsMessage) {
-    EXPECT_EQ(MessageOf([] { TDrawClass(GetParam().File, GetParam().Part); }), GetParam().Message);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    BadPartFile, RefusedPart,
-    ::testing::Values(
-        TBadPart{"toomany", "Polygon 3 of part toomany in file bad.dat has more than 100 points"},
-        TBadPart{"negativepoints",
-                 "Polygon 1 of part negativepoints in file bad.dat has a negative point count"},
-        TBadPart{"hugecount.dat",
-                 "Part hugecount in file bad.dat has an illegal polygon count 2000000000"},
-        TBadPart{"negativecount",
-                 "Part negativecount in file bad.dat has an illegal polygon count -1"},
-        TBadPart{"badstuds",
-                 "TS of part badstuds in file bad.dat has an illegal stud count 2000000000"},
+TEST(PartFileReader, RefusedPartsRaiseTheirMessage) {
+    const std::string saved = AppDir();
+    SetAppDir(std::string(TESSARYN_TEST_DATA) + "bad");
+    const std::array<const char*, 3> cases[] = {
+        {"bad.dat", "toomany",
+         "Polygon 3 of part toomany in file bad.dat has more than 100 points"},
+        {"bad.dat", "negativepoints",
+         "Polygon 1 of part negativepoints in file bad.dat has a negative point count"},
+        {"bad.dat", "hugecount.dat",
+         "Part hugecount in file bad.dat has an illegal polygon count 2000000000"},
+        {"bad.dat", "negativecount",
+         "Part negativecount in file bad.dat has an illegal polygon count -1"},
+        {"bad.dat", "badstuds",
+         "TS of part badstuds in file bad.dat has an illegal stud count 2000000000"},
         // Numbers that are no numbers raise the conversion error.
-        TBadPart{"lonedash", "'-' is not a valid integer value"},
-        TBadPart{"nonumber", "'two' is not a valid integer value"},
-        TBadPart{"bignumber", "'99999999999' is not a valid integer value"},
+        {"bad.dat", "lonedash", "'-' is not a valid integer value"},
+        {"bad.dat", "nonumber", "'two' is not a valid integer value"},
+        {"bad.dat", "bignumber", "'99999999999' is not a valid integer value"},
         // Missing files and sections name the part without its ".dat".
-        TBadPart{"other.DAT", "Could not find part other in file bad.dat"},
-        TBadPart{"stdblock", "Could not find part/file stdblock/none.dat", "none.dat"},
-        TBadPart{"other.Dat", "Could not find part/file other/none.dat", "none.dat"}));
+        {"bad.dat", "other.DAT", "Could not find part other in file bad.dat"},
+        {"none.dat", "stdblock", "Could not find part/file stdblock/none.dat"},
+        {"none.dat", "other.Dat", "Could not find part/file other/none.dat"},
+    };
+    for (auto [file, part, message] : cases)
+        EXPECT_EQ(MessageOf([&] { TDrawClass(file, part); }), message) << part;
+    SetAppDir(saved);
+}
