@@ -50,6 +50,7 @@ TEST(BlockList, StepsWriteTheirReferenceTranscript) {
     };
     TBlockList list;
     std::string transcript;
+    const int32_t savedGroups = GroupCounter;
     GroupCounter = 20;
     for (const auto& [name, step] : steps) {
         step(list);
@@ -58,6 +59,7 @@ TEST(BlockList, StepsWriteTheirReferenceTranscript) {
                       std::to_string(list.FirstSelected()) + "\r\n" + LgoText(list);
     }
     transcript += "# the source after the insert\r\n" + LgoText(source);
+    GroupCounter = savedGroups;
     ExpectReferenceText("models/block-list-transcript.txt", transcript);
 }
 
