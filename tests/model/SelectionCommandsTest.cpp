@@ -2,7 +2,7 @@
 
 #include "support/ErrorMessage.h"
 #include "support/ModelText.h"
-#include "support/ReferenceText.h"
+#include "support/ReferenceFile.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -55,7 +55,7 @@ TEST(SelectionCommands, EachCommandWritesItsReferenceModel) {
                              : message) +
             "\r\n" + LgoText(model);
     }
-    ExpectReferenceText("models/selection-commands.txt", transcript);
+    EXPECT_TRUE(MatchesReferenceText(transcript, "models/selection-commands.txt"));
 }
 
 TEST(SelectionCommands, FirstSelectedColourAndEmptyWalks) {

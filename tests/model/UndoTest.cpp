@@ -2,7 +2,7 @@
 #include "model/BlockList.h"
 #include "support/ErrorMessage.h"
 #include "support/ModelText.h"
-#include "support/ReferenceText.h"
+#include "support/ReferenceFile.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -69,7 +69,7 @@ TEST(Undo, EditsUndoneAndRedoneStepByStep) {
                       " bricks, " + std::to_string(model.UndoCount()) + " undo, " +
                       std::to_string(model.RedoCount()) + " redo\r\n" + LgoText(model);
     }
-    ExpectReferenceText("models/undo-transcript.txt", transcript);
+    EXPECT_TRUE(MatchesReferenceText(transcript, "models/undo-transcript.txt"));
 }
 
 TEST(Undo, IllegalEntriesAreLostWithAClearMessage) {
