@@ -47,9 +47,9 @@ TEST(ShippedMerge, MergesWhereOnlyOneSideChanged) {
          "[Main]\nVersion=2\nPages=1\nLDrawLib=/mine\n\n[Page1]\nTitle=Bricks\nCount=1\n"
          "Brick0=B1x1x3\n",
          NewerIni, "no merge"},
-        // "[]" opens a section of no name: each side changed another section.
-        {"tessaryn.INI", "[A]\nx=1\n[]\ny=1\n", "[A]\nx=1\n[]\ny=2\n", "[A]\nx=3\n[]\ny=1\n",
-         "[A]\nx=3\n\ny=2\n"},
+        // "[]" opens a section of no name: each side changed another section. Comments stay.
+        {"tessaryn.INI", "[A]\nx=1\n[]\ny=1\n", "[A]\nx=1\n[]\n;mine\ny=2\n", "[A]\nx=3\n[]\ny=1\n",
+         "[A]\nx=3\n\n;mine\ny=2\n"},
         // Rows the program added follow the newer rows; newer comments alone change nothing.
         {"ts2ld.lst", "; comment\r\n" + Row + "\r\n", Row + "\r\nB 9 9 x.DAT 0\r\n",
          "; comment\r\n" + Row + "\r\nB 2 3004.DAT 0",

@@ -22,7 +22,7 @@ const struct {
          d.SetDrawOrder(1, 5, 2);
      }},
     {"three", "copy-appends-to-every-order",
-     [](TDrawClass& d) { d.SetPolyColour(2, 255), d.CopyPolygon(2); }},
+     [](TDrawClass& d) { d.SetPolyColour(2, 255), d.CopyPolygon(2), d.InsertPoint(3, 0, {}); }},
     {"studded", "delete-renumbers-orders-studs-picture", [](TDrawClass& d) { d.DeletePolygon(1); }},
     {"studded", "delete-drops-studs-of-their-polygon",
      [](TDrawClass& d) { d.DeletePolygon(3), d.DeletePolygon(0), d.DeletePolygon(1); }},
