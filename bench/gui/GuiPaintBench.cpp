@@ -5,6 +5,7 @@
 #include "../CityModel.h"
 #include "../FitView.h"
 #include "../WriteFloor.h"
+#include "GuiBenchApp.h"
 #include "app/view/ViewBox.h"
 #include "app/window/MainForm.h"
 #include "base/LDrawColours.h"
@@ -23,15 +24,6 @@
 namespace {
 
 constexpr int Width = 1920, Height = 1080;
-
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "tessaryn_gui_bench";
-    static char* argv[] = {name, nullptr};
-    // Never destroyed: tearing Qt down from the exit handlers crashes in the input devices.
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
-}
 
 // Wall time: a frame on several cores ends when its last band does.
 double WallSeconds() {
@@ -61,7 +53,7 @@ TMainForm& CityWindow(size_t count) {
     auto& form = windows[count];
     if (form)
         return *form;
-    App();
+    GuiBenchApp();
     const auto ini = std::filesystem::temp_directory_path() / "tessaryn_gui_paint_bench.ini";
     std::filesystem::remove(ini);
     form = std::make_unique<TMainForm>(std::vector<std::string>{"-I" + ini.string()});
