@@ -2,11 +2,9 @@
 #include "app/system/RunProgram.h"
 #include "base/FileNames.h"
 
-#include <QAction>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <gtest/gtest.h>
 
 namespace {
 

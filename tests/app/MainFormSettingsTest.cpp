@@ -3,10 +3,7 @@
 #include "GuiTest.h"
 #include "app/system/IniFile.h"
 
-#include <QAction>
 #include <QCoreApplication>
-#include <QScrollBar>
-#include <QToolButton>
 
 TEST(MainFormSettings, StartsFromTheFileAndWritesTheMenusBackAtExit) {
     std::string dir = TestFolder();

@@ -5,8 +5,6 @@
 #include "GuiTest.h"
 #include "base/Error.h"
 
-#include <gtest/gtest.h>
-
 namespace {
 TPageList ThreePages() {
     TPageList pages(3);

@@ -12,13 +12,7 @@
 #include "tools/AskFileAndPart.h"
 #include "tools/PartEditorWidgets.h"
 
-#include <QAction>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
-#include <QSpinBox>
-#include <QTest>
-#include <gtest/gtest.h>
 
 namespace {
 const char* Wedge = "[wedge]\r\nNP=2\r\nBB=20,20,24\r\n"
