@@ -21,13 +21,13 @@ const char* ThreePages = "[Main]\r\nVersion=2\r\nPages=3\r\n"
                          "[Page3]\r\nTitle=Spare\r\nHeight=40\r\nScale=0.5\r\nCount=0\r\n";
 
 struct PaletteFixture : ShownFormTest {
-    std::string savedAppDir = AppDir();
+    std::string SavedAppDir = AppDir();
     void SetUp() override {
         WriteFile(Folder + "s.ini", ThreePages);
         Open("s.ini");
     }
     void TearDown() override {
-        SetAppDir(savedAppDir);
+        SetAppDir(SavedAppDir);
         ShownFormTest::TearDown();
     }
     TPalettePanel& Palette() { return *Form->Palette; }
@@ -68,51 +68,55 @@ TEST_F(PaletteFixture, RecentlyUsedPageShowsTheTakenBricksInTheirColours) {
     EXPECT_EQ(Palette().ListBox1->count(), 0);
 }
 
-TEST_F(PaletteFixture, KeysTurnPagesMoveTheRowAndTakeTheBrick) {
-    Form->FormKeyDown(Qt::Key_Left, Qt::NoModifier);
-    EXPECT_EQ(Palette().Pages.CurrentPage, 2);
-    Form->FormKeyDown(Qt::Key_Right, Qt::NoModifier);
-    EXPECT_EQ(Palette().Pages.CurrentPage, 0);
-    Form->FormKeyDown(Qt::Key_Return, Qt::NoModifier);
-    EXPECT_TRUE(Form->Hand.Empty());
-    Form->FormKeyDown(Qt::Key_Down, Qt::NoModifier);
-    Form->FormKeyDown(Qt::Key_Down, Qt::NoModifier);
-    Form->FormKeyDown(Qt::Key_Up, Qt::AltModifier);
-    EXPECT_EQ(Palette().ListBox1->currentRow(), 0);
+TEST_F(PaletteFixture, KeysAndArrowButtonsTurnPagesMoveTheRowAndTakeTheBrick) {
+    struct Row {
+        const char* Control;
+        std::function<void()> Use;
+        int Page, ListRow;
+    };
+    auto key = [&](int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        return [=, this] { Form->FormKeyDown(key, modifiers); };
+    };
+    const Row rows[] = {
+        {"previous page button wraps", [&] { Palette().btnPrevPage->click(); }, 2, -1},
+        {"next page button wraps", [&] { Palette().btnNextPage->click(); }, 0, -1},
+        {"Left wraps to the last page", key(Qt::Key_Left), 2, -1},
+        {"Right wraps to the first", key(Qt::Key_Right), 0, -1},
+        {"Down", key(Qt::Key_Down), 0, -1},
+        {"Down again", key(Qt::Key_Down), 0, 1},
+        {"Alt Up", key(Qt::Key_Up, Qt::AltModifier), 0, 0},
+    };
+    for (const Row& row : rows) {
+        row.Use();
+        EXPECT_EQ(Palette().Pages.CurrentPage, row.Page) << row.Control;
+        if (row.ListRow >= 0)
+            EXPECT_EQ(Palette().ListBox1->currentRow(), row.ListRow) << row.Control;
+    }
     Form->FormKeyDown(Qt::Key_Return, Qt::NoModifier);
     ASSERT_FALSE(Form->Hand.Empty());
     EXPECT_EQ(Palette().Pages.RecentBricks.front(), "B2x2x3");
 }
 
-TEST_F(PaletteFixture, ArrowButtonsTurnAndRepeat) {
-    Palette().btnPrevPage->click();
-    EXPECT_EQ(Palette().ComboBox1->currentIndex(), 3);
-    Palette().btnNextPage->click();
-    Palette().btnNextPage->click();
-    EXPECT_EQ(Palette().ListBox1->Key(0), "B4x2x1|3020");
-    EXPECT_TRUE(Palette().btnNextPage->autoRepeat());
-    EXPECT_EQ(Palette().btnNextPage->autoRepeatInterval(), 200);
-}
-
-TEST_F(PaletteFixture, OnlyAnEmptyPageCanBeRemoved) {
+// The edit menu's entries follow the page and the selection, so that only an empty page can
+// be removed.
+TEST_F(PaletteFixture, EditMenuOffersRemovingOnlyAnEmptyPage) {
     TPalettePanel& palette = Palette();
-    palette.ShowPage(2);
-    palette.pumEditPopup();
-    EXPECT_TRUE(palette.Removepage1->isEnabled());
-    EXPECT_FALSE(palette.Editblock1->isEnabled());
-    // The state must not carry over to a page that holds bricks.
+    const struct {
+        int Page;
+        bool RemovePage, EditBrick, Properties;
+    } rows[] = {{2, true, false, true}, {0, false, false, true}, {-1, false, false, false}};
+    for (const auto& row : rows) {
+        row.Page < 0 ? palette.ComboBox1Change(0) : palette.ShowPage(row.Page);
+        palette.ListBox1->clearSelection();
+        palette.pumEditPopup();
+        EXPECT_EQ(palette.Removepage1->isEnabled(), row.RemovePage) << row.Page;
+        EXPECT_EQ(palette.Editblock1->isEnabled(), row.EditBrick) << row.Page;
+        EXPECT_EQ(palette.Properties1->isEnabled(), row.Properties) << row.Page;
+    }
     palette.ShowPage(0);
-    palette.ListBox1->clearSelection();
-    palette.pumEditPopup();
-    EXPECT_FALSE(palette.Removepage1->isEnabled());
-    EXPECT_FALSE(palette.Removeblock1->isEnabled());
     AnswerNextMessageBox(QMessageBox::Ok);
     palette.Removepage1Click();
     EXPECT_EQ(palette.Pages.PageCount(), 3);
-    palette.ComboBox1Change(0);
-    palette.pumEditPopup();
-    EXPECT_FALSE(palette.Removepage1->isEnabled());
-    EXPECT_FALSE(palette.Properties1->isEnabled());
     palette.ShowPage(2);
     palette.Removepage1Click();
     EXPECT_EQ(palette.Pages.PageCount(), 2);

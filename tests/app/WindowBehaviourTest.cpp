@@ -36,16 +36,12 @@ struct WindowFixture : ShownFormTest {
         QTest::mouseClick(Form->Swatches, button, {},
                           Form->Swatches->Swatch[size_t(swatch)].Box.center());
     }
-    std::string SaveModelWith(const std::string& name, const std::string& bricks) {
-        WriteFile(Folder + name, "= 70 30 10 0 0 1 1\r\n" + bricks);
-        return Folder + name;
-    }
     int RowPixels(int32_t colour) { return PixelsOfColour(Palette().TextBitmap, TColour(colour)); }
     // The next open dialog chooses the file; every dialog seen is kept.
-    std::vector<QPointer<TOpenModelDialog>> openDialogs;
+    std::vector<QPointer<TOpenModelDialog>> OpenDialogs;
     void OnNextOpenDialog(const std::string& file) {
         OnNextDialog<TOpenModelDialog>([this, file](TOpenModelDialog& dialog) {
-            openDialogs.push_back(&dialog);
+            OpenDialogs.push_back(&dialog);
             dialog.selectFile(QString::fromStdString(file));
             static_cast<QDialog&>(dialog).accept(); // the file dialog checks the name
         });
@@ -59,21 +55,17 @@ struct WindowFixture : ShownFormTest {
 
 std::unique_ptr<TBlockList> GroupOfTwo() {
     auto group = std::make_unique<TBlockList>();
-    for (int x : {0, 40}) {
-        auto b = CreateBrickFromKey("B2x2x3");
-        b->X = x;
-        group->Add(std::move(b));
-    }
+    group->Add(CreateBrickFromKey("B2x2x3"));
+    group->Add(CreateBrickFromKey("B2x2x3")).X = 40;
     return group;
 }
 } // namespace
 
-TEST(ColourSwatches, TakeTheTableColoursExceptTheSixthColumn) {
+TEST(ColourSwatches, TakeTheTableColoursExceptTheSixthColumnAndFindTheBox) {
     TestApp();
     TColourSwatches swatches;
     EXPECT_EQ(swatches.Swatch[11].Colour, QColor(196, 40, 27)); // Red, 4
-    EXPECT_EQ(swatches.Swatch[5].Colour, QColor(13, 105, 171)); // own colour, tag 1
-    EXPECT_EQ(swatches.Swatch[13].Colour, QColor(40, 127, 70)); // own colour, tag 2
+    EXPECT_EQ(swatches.Swatch[5].Colour, QColor(13, 105, 171)); // the sixth column's own
     EXPECT_EQ(swatches.Swatch[15].Box, QRect(129, 23, 13, 14));
     EXPECT_EQ(swatches.SwatchAt({131, 25}), 15);
     EXPECT_EQ(swatches.SwatchAt({20, 20}), -1);
@@ -133,7 +125,7 @@ TEST_F(WindowFixture, ColourDialogColoursTheHandButNotTheRecentRow) {
 }
 
 TEST_F(WindowFixture, OpeningAModelStartsOverLikeNewModel) {
-    std::string file = SaveModelWith("m.lgo", "B 0 0 0 40 40 24 255 1 0 0 0 0  0\r\n");
+    std::string file = WriteModel("m.lgo", "B 0 0 0 40 40 24 255 1 0 0 0 0  0\r\n");
     TakeRow(0);
     Form->DropHand();
     Form->ZLiftOff->setValue(Form->ZLiftOff->value() - 5); // cut off at level 0
@@ -151,23 +143,23 @@ TEST_F(WindowFixture, OpeningAModelStartsOverLikeNewModel) {
 }
 
 TEST_F(WindowFixture, OneOpenDialogKeepsItsStateAndShowsThePictureBesideAModel) {
-    std::string first = SaveModelWith("a.lgo", "");
-    std::string second = SaveModelWith("b.lgo", "");
+    std::string first = WriteModel("a.lgo", "");
+    std::string second = WriteModel("b.lgo", "");
     QImage(30, 20, QImage::Format_RGB32).save(QString::fromStdString(Folder + "b.BMP"), "BMP");
     OnNextOpenDialog(first);
     Form->mNewmodel->trigger();
-    ASSERT_EQ(openDialogs.size(), 1u);
-    ASSERT_FALSE(openDialogs[0].isNull()); // still there after the command
-    openDialogs[0]->setViewMode(QFileDialog::Detail);
+    ASSERT_EQ(OpenDialogs.size(), 1u);
+    ASSERT_FALSE(OpenDialogs[0].isNull()); // still there after the command
+    OpenDialogs[0]->setViewMode(QFileDialog::Detail);
     OnNextOpenDialog(second);
     Form->mSubAssembly->trigger();
-    ASSERT_EQ(openDialogs.size(), 2u);
-    EXPECT_EQ(openDialogs[1].data(), openDialogs[0].data());
-    EXPECT_EQ(openDialogs[1]->viewMode(), QFileDialog::Detail);
-    EXPECT_EQ(openDialogs[1]->windowTitle(), "Load a subassembly");
+    ASSERT_EQ(OpenDialogs.size(), 2u);
+    EXPECT_EQ(OpenDialogs[1].data(), OpenDialogs[0].data());
+    EXPECT_EQ(OpenDialogs[1]->viewMode(), QFileDialog::Detail);
+    EXPECT_EQ(OpenDialogs[1]->windowTitle(), "Load a subassembly");
 
     // The picture is found whatever the case of its extension.
-    TOpenModelDialog& dialog = *openDialogs[0];
+    TOpenModelDialog& dialog = *OpenDialogs[0];
     dialog.SelectionChanged(QString::fromStdString(second));
     EXPECT_EQ(dialog.PictureLabel->text(), " (30x20)");
     EXPECT_TRUE(dialog.PreviewButton->isEnabled());
@@ -186,35 +178,30 @@ TEST(OpenModelDialog, PictureFitsTheBox) {
 TEST_F(WindowFixture, RecentFilesKeepTwelveWhenOneIsReopenedAndTheMenuShowsFifteen) {
     std::vector<std::string> files;
     for (int i = 0; i < 16; ++i)
-        files.push_back(SaveModelWith(std::to_string(i) + ".lgo", ""));
-    for (const std::string& file : files)
-        Form->LoadModelFile(file, 0);
+        Form->LoadModelFile(files.emplace_back(WriteModel(std::to_string(i) + ".lgo", "")), 0);
     EXPECT_EQ(Form->RecentModels.size(), 16u); // new names are never cut
     Form->pumLoadPopup();
     Form->pumLoadPopup();
-    int entries = 0;
-    for (QAction* a : Form->pumLoad->actions())
-        entries += a->data().toInt() == -1;
-    EXPECT_EQ(entries, 15);
-
+    auto actions = Form->pumLoad->actions();
+    EXPECT_EQ(std::count_if(actions.begin(), actions.end(),
+                            [](QAction* a) { return a->data().toInt() == -1; }),
+              15);
     Form->LoadModelFile(files[3], 0);
-    ASSERT_EQ(Form->RecentModels.size(), 12u);
-    EXPECT_EQ(Form->RecentModels[0], files[3]);
-    EXPECT_EQ(Form->RecentModels[1], files[15]);
+    EXPECT_EQ(Form->RecentModels.size(), 12u);
+    EXPECT_EQ(std::vector(Form->RecentModels.begin(), Form->RecentModels.begin() + 2),
+              (std::vector{files[3], files[15]}));
     EXPECT_EQ(std::count(Form->RecentModels.begin(), Form->RecentModels.end(), files[3]), 1);
 }
 
 TEST_F(WindowFixture, RowTextIsDrawnOnEightBitRows) {
     Form->pf8bit1->trigger();
     DrawRow(1); // "3038" in black at the top left, the brick in the middle
-    int dark = 0;
     const TBitmap& row = Palette().TextBitmap;
     ASSERT_EQ(row.PixelFormat(), TPixelFormat::pf8bit);
+    int dark = 0;
     for (int y = 2; y < 14; ++y)
-        for (int x = 2; x < 40; ++x) {
-            TColour c = row.Pixel(x, y);
-            dark += RedOf(c) + GreenOf(c) + BlueOf(c) < 200;
-        }
+        for (int x = 2; x < 40; ++x)
+            dark += RedOf(row.Pixel(x, y)) + GreenOf(row.Pixel(x, y)) + BlueOf(row.Pixel(x, y)) < 200;
     EXPECT_GT(dark, 10);
     Form->pf16bit1->trigger();
     EXPECT_EQ(row.PixelFormat(), TPixelFormat::pf16bit);

@@ -31,7 +31,7 @@ class PartEditorTest : public ::testing::Test {
 protected:
     void SetUp() override {
         TestApp();
-        saved = AppDir();
+        Saved = AppDir();
         Dir = TestFolder();
         std::filesystem::create_directories(Dir + "parts");
         std::filesystem::copy_file(std::string(TESSARYN_SHIPPED_DATA) + "parts/template.dat",
@@ -44,7 +44,7 @@ protected:
         Form.reset();
         Editor.reset();
         ClearDrawClasses();
-        SetAppDir(saved);
+        SetAppDir(Saved);
     }
     bool PartFileExists(const std::string& name) const {
         return std::filesystem::exists(Dir + "parts/" + name);
@@ -62,7 +62,7 @@ protected:
         return *Editor;
     }
 
-    std::string Dir, saved;
+    std::string Dir, Saved;
     std::unique_ptr<TMainForm> Form;
     TDrawContext Context;
     std::unique_ptr<TAddHard> Editor;
