@@ -2,13 +2,8 @@
 #include "GuiTest.h"
 #include "support/Bricks.h"
 
-namespace {
-struct CommandsFixture : ShownFormTest {
-    void SetUp() override { Open("s.ini"); }
-};
-} // namespace
 
-TEST_F(CommandsFixture, SaveAndLoadKeepTheCaptionAndTheView) {
+TEST_F(FormTest, SaveAndLoadKeepTheCaptionAndTheView) {
     QString title = Form->windowTitle();
     EXPECT_EQ(title, "Tessaryn Ver 3.19");
     auto brick = MakeBrick('B', 0, 0, 0, 40, 40, 24, 255, true);

@@ -4,8 +4,7 @@
 #include "base/Error.h"
 
 namespace {
-struct OptionsFixture : ShownFormTest {
-    void SetUp() override { Open("s.ini"); }
+struct OptionsFixture : FormTest {
     const TBlock& Baseplate() {
         for (int i = 0; i < Form->Model.Count(); ++i)
             if (Form->Model[i].Baseplate)

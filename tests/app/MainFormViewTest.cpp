@@ -3,9 +3,6 @@
 #include "GuiTest.h"
 
 namespace {
-struct ViewFixture : ShownFormTest {
-    void SetUp() override { Open("s.ini"); }
-};
 
 std::vector<uint8_t> Pixels(const TBitmap& bitmap) {
     std::vector<uint8_t> all;
@@ -15,7 +12,7 @@ std::vector<uint8_t> Pixels(const TBitmap& bitmap) {
 }
 } // namespace
 
-TEST_F(ViewFixture, ButtonsAndKeysTurnTheViewAndWrapDifferently) {
+TEST_F(FormTest, ButtonsAndKeysTurnTheViewAndWrapDifferently) {
     auto rotX = [&] { return Form->Controls.RotX.Position; };
     auto rotZ = [&] { return Form->Controls.RotZ.Position; };
     struct Case {
@@ -43,7 +40,7 @@ TEST_F(ViewFixture, ButtonsAndKeysTurnTheViewAndWrapDifferently) {
     EXPECT_EQ(Form->RotZ->value(), 5); // the bar follows
 }
 
-TEST_F(ViewFixture, WheelZoomsOverTheViewTheOffsetBarsAndTheCornerButton) {
+TEST_F(FormTest, WheelZoomsOverTheViewTheOffsetBarsAndTheCornerButton) {
     int offsetX = Form->OffsetX->value(), offsetY = Form->OffsetY->value();
     int scale = Form->Controls.ScaleBar.Position;
     for (QWidget* target : std::initializer_list<QWidget*>{Form->PaintBox1, Form->OffsetX,
@@ -64,7 +61,7 @@ TEST_F(ViewFixture, WheelZoomsOverTheViewTheOffsetBarsAndTheCornerButton) {
     EXPECT_EQ(Form->OffsetX->value(), 0);
 }
 
-TEST_F(ViewFixture, RotateButtonsRepeatWhileHeld) {
+TEST_F(FormTest, RotateButtonsRepeatWhileHeld) {
     QTest::mousePress(Form->btnRotRight, Qt::LeftButton);
     QTest::qWait(Form->btnRotRight->autoRepeatDelay() +
                  3 * Form->btnRotRight->autoRepeatInterval());
@@ -72,7 +69,7 @@ TEST_F(ViewFixture, RotateButtonsRepeatWhileHeld) {
     EXPECT_GE(Form->Controls.RotZ.Position, 40);
 }
 
-TEST_F(ViewFixture, CentreMovesTheModelToTheMiddle) {
+TEST_F(FormTest, CentreMovesTheModelToTheMiddle) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
     // Only the baseplate: its centre (0, 0, -4) goes to the middle of the view box.
     Form->OffsetX->setValue(300);
@@ -82,7 +79,7 @@ TEST_F(ViewFixture, CentreMovesTheModelToTheMiddle) {
     EXPECT_NEAR(centre.y(), View().height() / 2, 1);
 }
 
-TEST_F(ViewFixture, TheViewBoxShowsTheRenderedFrame) {
+TEST_F(FormTest, TheViewBoxShowsTheRenderedFrame) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
     Form->RedrawPicture();
     const TBitmap& frame = Form->ViewBitmap;
@@ -102,7 +99,7 @@ TEST_F(ViewFixture, TheViewBoxShowsTheRenderedFrame) {
     EXPECT_EQ(Pixels(frame), before);
 }
 
-TEST_F(ViewFixture, TimingShowsTheFrameTimeInTheCaption) {
+TEST_F(FormTest, TimingShowsTheFrameTimeInTheCaption) {
     Form->miTiming->trigger();
     Form->RedrawPicture();
     EXPECT_EQ(Form->windowTitle(), QString::number(Form->LastFrameMilliseconds));

@@ -11,16 +11,16 @@
 
 namespace {
 struct PicturesFixture : ShownFormTest {
-    std::vector<QString> titles;
-    std::string answer; // the file name the save dialog gives, empty to cancel
-    decltype(TMainForm::AskPictureFile) saveDialog; // the window's own
+    std::vector<QString> Titles;
+    std::string Answer; // the file name the save dialog gives, empty to cancel
+    decltype(TMainForm::AskPictureFile) SaveDialog; // the window's own
 
     void SetUp() override {
         Open("t.ini");
-        saveDialog = Form->AskPictureFile;
+        SaveDialog = Form->AskPictureFile;
         Form->AskPictureFile = [this](const QString& title, const QString&, const QString&) {
-            titles.push_back(title);
-            return QString::fromStdString(answer);
+            Titles.push_back(title);
+            return QString::fromStdString(Answer);
         };
         Form->btnSavePic->click();
     }
@@ -93,19 +93,16 @@ TEST_F(PicturesFixture, SavesWhatTheFrameShowsAtItsSizeAndRemembersTheFolder) {
     Click(AreaCentre(TFrameArea::PresetSize)); // 116 x 116
     std::string out = Folder + "out";
     std::filesystem::create_directories(out);
-    for (auto [name, variant, size] : {std::tuple{"/seen.bmp", 0, 116}, {"/double.png", 2, 232}}) {
-        answer = out + name;
+    TBitmap back;
+    for (auto [name, variant, size] : {std::tuple{"/double.png", 2, 232}, {"/seen.bmp", 0, 116}}) {
+        Answer = out + name;
         Form->SavePicture(variant);
-        TBitmap back;
-        ReadPictureFile(answer, back);
-        EXPECT_EQ(back.Width(), size) << name;
-        EXPECT_EQ(back.Height(), size) << name;
+        ReadPictureFile(Answer, back);
+        EXPECT_EQ(std::pair(back.Width(), back.Height()), std::pair(size, size)) << name;
     }
-    TBitmap seen;
-    ReadPictureFile(out + "/seen.bmp", seen);
-    EXPECT_EQ(seen.Pixel(5, 7), Form->ViewBitmap.Pixel(Frame().Left + 5, Frame().Top + 7));
+    EXPECT_EQ(back.Pixel(5, 7), Form->ViewBitmap.Pixel(Frame().Left + 5, Frame().Top + 7));
     EXPECT_EQ(Form->PictureDir, out);
-    EXPECT_EQ(titles.size(), 2u);
+    EXPECT_EQ(Titles.size(), 2u);
 }
 
 TEST_F(PicturesFixture, ANameTypedWithoutExtensionGetsTheChosenFiltersOne) {
@@ -116,7 +113,7 @@ TEST_F(PicturesFixture, ANameTypedWithoutExtensionGetsTheChosenFiltersOne) {
         dialog.selectFile(QString::fromStdString(Folder + "house"));
         QMetaObject::invokeMethod(&dialog, "accept");
     });
-    QString name = saveDialog("Save picture", QString::fromStdString(Folder), "house");
+    QString name = SaveDialog("Save picture", QString::fromStdString(Folder), "house");
     EXPECT_EQ(filters,
               QStringList({"PNG file (*.png)", "JPEG file (*.jpg)", "Bitmap file (*.bmp)"}));
     EXPECT_EQ(name.toStdString(), Folder + "house.jpg");
@@ -124,11 +121,11 @@ TEST_F(PicturesFixture, ANameTypedWithoutExtensionGetsTheChosenFiltersOne) {
 
 TEST_F(PicturesFixture, CancelAndFailedWritesKeepThePicturesFolder) {
     std::string before = Form->PictureDir;
-    answer.clear();
+    Answer.clear();
     Click(AreaCentre(TFrameArea::SaveAsSeen));
-    ASSERT_EQ(titles.size(), 1u);
-    EXPECT_EQ(titles[0].toStdString(), "Save picture (.bmp size: 471 kByte)");
-    answer = Folder + "missing/x.png";
+    ASSERT_EQ(Titles.size(), 1u);
+    EXPECT_EQ(Titles[0].toStdString(), "Save picture (.bmp size: 471 kByte)");
+    Answer = Folder + "missing/x.png";
     EXPECT_THROW(Form->SavePicture(0), TError);
     EXPECT_EQ(Form->PictureDir, before);
 }
