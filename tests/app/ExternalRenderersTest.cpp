@@ -71,7 +71,8 @@ TEST(ExternalRenderers, L3PRouteRunsTheConverterPatchesItsSceneAndStartsPovRay) 
     form->L3pov->trigger();
     std::string scene = TTempFolder::Read(lib + "test.pov");
     EXPECT_NE(scene.find("\r\n    angle 25\r\n}\r\n"), std::string::npos) << scene;
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !TTempFolder::Read(lib + "povray-args.txt").empty(); }));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return !TTempFolder::Read(lib + "povray-args.txt").empty(); }));
     EXPECT_EQ(TTempFolder::Read(lib + "povray-args.txt"), "+Itest.pov -V +W320 +H240\n");
 }
 
@@ -87,7 +88,8 @@ TEST(ExternalRenderers, L2PRouteWithTheDefaultConverterWritesTheModelAndTheScene
     EXPECT_NE(TTempFolder::Read(lib + "test.inc").find("union {"), std::string::npos);
     EXPECT_NE(TTempFolder::Read(lib + "TS_test.pov").find("#include \"test.inc\"\r\n"),
               std::string::npos);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !TTempFolder::Read(lib + "povray-args.txt").empty(); }));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return !TTempFolder::Read(lib + "povray-args.txt").empty(); }));
 }
 
 TEST(RunProgram, OwnerGoingWhileTheProgramRunsEndsItQuietly) {

@@ -2,7 +2,6 @@
 #include "GuiTest.h"
 #include "support/Bricks.h"
 
-
 TEST_F(FormTest, SaveAndLoadKeepTheCaptionAndTheView) {
     QString title = Form->windowTitle();
     EXPECT_EQ(title, "Tessaryn Ver 3.19");

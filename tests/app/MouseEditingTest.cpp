@@ -63,8 +63,8 @@ TEST_F(EditingFixture, EachButtonModifierAndKeyMakesItsEdit) {
         {"keys lift, move and place the hand",
          [&] {
              TakeInHand("1x1x3");
-             for (int key : {Qt::Key_F12, Qt::Key_PageUp, Qt::Key_Right, Qt::Key_Return,
-                             Qt::Key_Escape})
+             for (int key :
+                  {Qt::Key_F12, Qt::Key_PageUp, Qt::Key_Right, Qt::Key_Return, Qt::Key_Escape})
                  Key(key);
          },
          {"B:20:0:24:20:20:24:16777215:1:0:0:0:0::0"}},

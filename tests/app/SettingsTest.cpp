@@ -47,8 +47,9 @@ TEST(Settings, FilesReadAndWrittenBackAsTheReferencesShow) {
         const char* Text; // nullptr: no file
     } rows[] = {
         {"defaults", nullptr},
-        {"version1", "[Main]\r\nPages=3\r\nTitle1=Walls\r\n[Page1]\r\n40 0.75\r\nB1x2x3\r\nB2x2x3\r\n"
-                     "\r\n[page2]\r\nabc\r\nR2x2x3\r\n[Page3]\r\n50\r\n[State]\r\nShading=1\r\n"},
+        {"version1",
+         "[Main]\r\nPages=3\r\nTitle1=Walls\r\n[Page1]\r\n40 0.75\r\nB1x2x3\r\nB2x2x3\r\n"
+         "\r\n[page2]\r\nabc\r\nR2x2x3\r\n[Page3]\r\n50\r\n[State]\r\nShading=1\r\n"},
         {"bad-numbers", "[Main]\r\nVersion=2\r\nPages=1\r\n[Page1]\r\nTitle=T\r\nHeight=tall\r\n"
                         "Scale=big\r\nCount=1\r\nBrick0=B1x1x3\r\n[State]\r\nStudQual=9\r\n"},
         // An unknown version's pages are left in the file for the program that wrote them.
@@ -75,7 +76,8 @@ TEST(Settings, FilesReadAndWrittenBackAsTheReferencesShow) {
 
 TEST(Settings, EverythingSetIsWrittenAndForeignSectionsStay) {
     TTempFolder folder;
-    std::string name = folder.Write("round.ini", "[Mine]\r\nKeep=yes\r\n[Page3]\r\nTitle=stale\r\n");
+    std::string name =
+        folder.Write("round.ini", "[Mine]\r\nKeep=yes\r\n[Page3]\r\nTitle=stale\r\n");
     TSettings s;
     s.Version = 2;
     s.LDrawLib = "/opt/ldraw", s.LDrawProg = "viewer", s.LDrawTest = "m/t.dat";

@@ -201,7 +201,8 @@ TEST_F(WindowFixture, RowTextIsDrawnOnEightBitRows) {
     int dark = 0;
     for (int y = 2; y < 14; ++y)
         for (int x = 2; x < 40; ++x)
-            dark += RedOf(row.Pixel(x, y)) + GreenOf(row.Pixel(x, y)) + BlueOf(row.Pixel(x, y)) < 200;
+            dark +=
+                RedOf(row.Pixel(x, y)) + GreenOf(row.Pixel(x, y)) + BlueOf(row.Pixel(x, y)) < 200;
     EXPECT_GT(dark, 10);
     Form->pf16bit1->trigger();
     EXPECT_EQ(row.PixelFormat(), TPixelFormat::pf16bit);
