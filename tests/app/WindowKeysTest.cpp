@@ -153,19 +153,13 @@ TEST_F(KeysFixture, SecondStageKeysActAndBringThePointerToTheHand) {
 }
 
 TEST_F(KeysFixture, ShiftArrowsPanAndAltArrowsMoveTheZCutOff) {
-    struct Case {
-        int key;
-        QScrollBar* bar;
-        int change;
-    };
-    const std::vector<Case> cases{{Qt::Key_Left, Form->OffsetX, -5},
-                                  {Qt::Key_Right, Form->OffsetX, 5},
-                                  {Qt::Key_Up, Form->OffsetY, -5},
-                                  {Qt::Key_Down, Form->OffsetY, 5}};
-    for (const Case& c : cases) {
-        int before = c.bar->value();
-        EXPECT_TRUE(Key(c.key, Qt::ShiftModifier));
-        EXPECT_EQ(c.bar->value() - before, c.change) << c.key;
+    for (auto [key, bar, change] : {std::tuple{Qt::Key_Left, Form->OffsetX, -5},
+                                    {Qt::Key_Right, Form->OffsetX, 5},
+                                    {Qt::Key_Up, Form->OffsetY, -5},
+                                    {Qt::Key_Down, Form->OffsetY, 5}}) {
+        int before = bar->value();
+        EXPECT_TRUE(Key(key, Qt::ShiftModifier));
+        EXPECT_EQ(bar->value() - before, change) << key;
     }
 
     // The steps of the cut-off are the bar's business; the keys only have to reach it.

@@ -291,13 +291,10 @@ TEST_F(PartEditorTest, ANewPartAddedOnAnEmptyPageIsPlacedSavedAndFoundAfterARest
 
     auto& again = OpenForm(false);
     again->LoadModelFile(Dir + "wedge.lgo", 0);
-    int wedges = 0;
-    for (int i = 0; i < again->Model.Count(); ++i)
-        if (again->Model[i].Kind == 'G') {
-            ++wedges;
-            EXPECT_EQ(again->Model[i].Definition->GetPoint(0, 1), (TPoint3{20, 0, 0}));
-        }
-    EXPECT_EQ(wedges, 1);
+    const auto& bricks = again->Model.Items();
+    auto wedge = std::find_if(bricks.begin(), bricks.end(), [](auto& b) { return b->Kind == 'G'; });
+    ASSERT_NE(wedge, bricks.end());
+    EXPECT_EQ((*wedge)->Definition->GetPoint(0, 1), (TPoint3{20, 0, 0}));
     EXPECT_EQ(again->Palette->Pages.Pages[1].Bricks,
               std::vector<std::string>{"G userblks.dat, wedge2x1"});
 }
