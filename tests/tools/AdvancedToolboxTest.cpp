@@ -153,8 +153,8 @@ TEST_F(ToolboxFixture, MappingRowIsLookedUpMarkedWhileChangedAndSaved) {
 }
 
 TEST_F(ToolboxFixture, UndoAndRedoKeysShowTheSelectionOfTheModelTheyLeave) {
-    form->Advancedtoolbox1->trigger();
-    form->SetViewAngles(70, 30);
+    Form->Advancedtoolbox1->trigger();
+    Form->SetViewAngles(70, 30);
     auto selectable = [&] { return Box().spSetStep->isEnabled(); };
 
     // A placed brick, then selected: undoing the placing leaves nothing selected.
@@ -164,7 +164,7 @@ TEST_F(ToolboxFixture, UndoAndRedoKeysShowTheSelectionOfTheModelTheyLeave) {
     Key(Qt::Key_Escape);
     int placed = Find("B:40:20:0:40:80:24:16777215:1:0:0:0:0::0");
     ASSERT_GE(placed, 0);
-    Click(TopOf(form->Model[placed]));
+    Click(TopOf(Form->Model[placed]));
     ASSERT_TRUE(selectable());
     Key(Qt::Key_Z, Qt::ControlModifier);
     ASSERT_LT(Find("B:40:20:0:40:80:24:16777215:1:0:0:0:0::0"), 0);
@@ -174,12 +174,12 @@ TEST_F(ToolboxFixture, UndoAndRedoKeysShowTheSelectionOfTheModelTheyLeave) {
     TBlock& kept = AddBrick("2x2x3", -100, -60, 0);
     kept.Step = 3;
     Click(TopOf(kept), Qt::LeftButton, Qt::ShiftModifier);
-    ASSERT_FALSE(form->Hand.Empty());
+    ASSERT_FALSE(Form->Hand.Empty());
     Key(Qt::Key_Escape);
     Key(Qt::Key_Z, Qt::ControlModifier);
     int back = Find("B:-100:-60:0:40:40:24:16777215:1:0:0:0:0::3");
     ASSERT_GE(back, 0);
-    Click(TopOf(form->Model[back]));
+    Click(TopOf(Form->Model[back]));
     ASSERT_TRUE(selectable());
     EXPECT_EQ(Box().edStepNo->text(), "3");
     Key(Qt::Key_Y, Qt::ControlModifier);
