@@ -5,6 +5,7 @@
 #include "raster/RasterInside.h"
 #include "raster/RasterLine.h"
 #include "raster/RasterPolygon.h"
+#include "raster/RasterQuad.h"
 #include "raster/RasterSpans.h"
 
 #include <algorithm>
@@ -17,6 +18,30 @@ TPoint LineIn(TFastDraw& s, bool blending, typename F::Pixel pen, TPoint p1, TPo
     if (blending)
         return raster::DrawClippedLine(rows, s.ClipRect, p1, p2, TBlendWriter<F>{pen}, s.Band);
     return raster::DrawClippedLine(rows, s.ClipRect, p1, p2, TOpaqueWriter<F>{pen}, s.Band);
+}
+
+uint64_t PointKey(TPoint p) {
+    return uint64_t(uint32_t(p.X)) << 32 | uint32_t(p.Y);
+}
+
+// Which segments of quads[0..count-1] (bit 4k + s for the one from corner s of quad k) a later
+// quad draws again from the same start to the same end: with opaque writers and one pen that
+// later walk writes the same pixels last, so the earlier one can be left out.
+uint32_t DrawnAgain(const TPoint (*quads)[4], int count) {
+    uint64_t from[4 * TFastDraw::MaxQuads], to[4 * TFastDraw::MaxQuads];
+    const int segments = 4 * count;
+    for (int i = 0; i < segments; ++i) {
+        from[i] = PointKey(quads[i / 4][i % 4]);
+        to[i] = PointKey(quads[i / 4][(i + 1) % 4]);
+    }
+    uint32_t again = 0;
+    for (int i = 0; i < segments; ++i) {
+        bool found = false;
+        for (int j = (i / 4 + 1) * 4; j < segments; ++j)
+            found |= (from[i] == from[j]) & (to[i] == to[j]);
+        again |= uint32_t(found) << i;
+    }
+    return again;
 }
 
 bool Within(const TRect& box, TPoint origin, const TRect& clip) {
@@ -45,12 +70,34 @@ template <class F, class W> void TFastDraw::FillWith(const TPoint* points, int n
     uint8_t* const* rows = ScanLines.data();
     if (InsideShortcuts && n <= raster::MaxInsideVertices &&
         raster::AllInside(points, n, WithinBand(ClipRect, Band))) {
-        raster::FillInside(rows, points, n, writer);
+        if (n != 4 || !raster::FillQuadInside(rows, points, writer))
+            raster::FillInside(rows, points, n, writer);
         EdgeCount = 0; // as the general fill leaves it once the last row is done
         return;
     }
     raster::FillPolygon(rows, ClipRect, points, n, {SortedVertices, EdgeTable, EdgeCount}, writer,
                         Band);
+}
+
+template <class F>
+void TFastDraw::QuadsInside(const TPoint (*quads)[4], const TColour* colours, int count,
+                            const typename F::Pixel& brush, typename F::Pixel pen) {
+    uint8_t* const* rows = ScanLines.data();
+    const raster::TRowGrid grid{ScanLines[0], RowStride};
+    const TOpaqueWriter<F> outline{pen};
+    const uint32_t again = DrawnAgain(quads, count);
+    for (int k = 0; k < count; ++k) {
+        const TPoint* quad = quads[k];
+        Canvas->Brush.Colour = colours[k];
+        ConvertBrush(); // into the derived surface's brush pixel, which brush refers to
+        const TOpaqueWriter<F> fill{brush};
+        if (!raster::FillQuadInside(rows, quad, fill))
+            raster::FillInside(rows, quad, 4, fill);
+        for (int s = 0; s < 4; ++s) {
+            if ((again >> (4 * k + s) & 1) == 0)
+                raster::WalkInside<F>(grid, quad[s], quad[(s + 1) & 3], outline);
+        }
+    }
 }
 
 template <class F>
@@ -155,6 +202,28 @@ void TFastDraw::Polygon(const TPoint* points, int high) {
     Canvas->PenPos = points[high];
 }
 
+void TFastDraw::Quads(const TPoint (*quads)[4], const TColour* colours, int count) {
+    if (count <= 0)
+        return;
+    const TBrushStyle style = Canvas->Brush.Style;
+    bool inside = InsideShortcuts && EvenRows && style == TBrushStyle::bsSolid && count <= MaxQuads;
+    for (int k = 0; k < count && inside; ++k)
+        inside = raster::AllInside(quads[k], 4, WithinBand(ClipRect, Band));
+    if (!inside) {
+        for (int k = 0; k < count; ++k) {
+            Canvas->Brush.Colour = colours[k];
+            Polygon(quads[k], 3);
+        }
+        return;
+    }
+    ConvertPen();
+    Blending = false;
+    WriteQuadsInside(quads, colours, count);
+    VertexCount = 4;
+    EdgeCount = 0;
+    Canvas->PenPos = quads[count - 1][3];
+}
+
 // The pen cannot change between the segments, so it is converted once for all of them.
 void TFastDraw::Polyline(const TPoint* points, int high) {
     if (high < 0)
@@ -230,6 +299,12 @@ void TFastDrawRGB<F>::WriteLinesAt(const TPoint* shape, int high, const TPoint* 
     LinesAt<F>(shape, high, origins, count, Blending, PenPixel);
 }
 
+template <class F>
+void TFastDrawRGB<F>::WriteQuadsInside(const TPoint (*quads)[4], const TColour* colours,
+                                       int count) {
+    QuadsInside<F>(quads, colours, count, BrushPixel, PenPixel);
+}
+
 template class TFastDrawRGB<TFormat32>;
 template class TFastDrawRGB<TFormat24>;
 
@@ -279,4 +354,10 @@ void TFastDraw15::WriteLinesAt(const TPoint* shape, int high, const TPoint* orig
         LinesAt<TFormat565>(shape, high, origins, count, Blending, PenPixel);
     else
         LinesAt<TFormat555>(shape, high, origins, count, Blending, PenPixel);
+}
+void TFastDraw15::WriteQuadsInside(const TPoint (*quads)[4], const TColour* colours, int count) {
+    if (Is565)
+        QuadsInside<TFormat565>(quads, colours, count, BrushPixel, PenPixel);
+    else
+        QuadsInside<TFormat555>(quads, colours, count, BrushPixel, PenPixel);
 }
