@@ -148,9 +148,10 @@ void TDrawObject::Polyline(const TPoint* points, int high) {
         TargetCanvas->Polyline(points, high);
 }
 
-void TDrawObject::Quads(const TPoint (*quads)[4], const TColour* colours, int count) {
+void TDrawObject::Quads(const TPoint (*quads)[4], const TColour* colours, int count,
+                        uint32_t redrawn) {
     if (Surface && !Measured) {
-        Surface->Quads(quads, colours, count);
+        Surface->Quads(quads, colours, count, redrawn);
         return;
     }
     for (int k = 0; k < count; ++k) {

@@ -9,6 +9,7 @@
 #include "raster/RasterSpans.h"
 
 #include <algorithm>
+#include <cassert>
 
 namespace {
 
@@ -20,28 +21,17 @@ TPoint LineIn(TFastDraw& s, bool blending, typename F::Pixel pen, TPoint p1, TPo
     return raster::DrawClippedLine(rows, s.ClipRect, p1, p2, TOpaqueWriter<F>{pen}, s.Band);
 }
 
-uint64_t PointKey(TPoint p) {
-    return uint64_t(uint32_t(p.X)) << 32 | uint32_t(p.Y);
-}
-
-// Which segments of quads[0..count-1] (bit 4k + s for the one from corner s of quad k) a later
-// quad draws again from the same start to the same end: with opaque writers and one pen that
-// later walk writes the same pixels last, so the earlier one can be left out.
-uint32_t DrawnAgain(const TPoint (*quads)[4], int count) {
-    uint64_t from[4 * TFastDraw::MaxQuads], to[4 * TFastDraw::MaxQuads];
-    const int segments = 4 * count;
-    for (int i = 0; i < segments; ++i) {
-        from[i] = PointKey(quads[i / 4][i % 4]);
-        to[i] = PointKey(quads[i / 4][(i + 1) % 4]);
-    }
-    uint32_t again = 0;
-    for (int i = 0; i < segments; ++i) {
+// Whether every segment marked in redrawn comes again in a later quad, start to start.
+[[maybe_unused]] bool RedrawnLater(const TPoint (*quads)[4], int count, uint32_t redrawn) {
+    for (int i = 0; i < 4 * count; ++i) {
         bool found = false;
-        for (int j = (i / 4 + 1) * 4; j < segments; ++j)
-            found |= (from[i] == from[j]) & (to[i] == to[j]);
-        again |= uint32_t(found) << i;
+        for (int j = (i / 4 + 1) * 4; j < 4 * count; ++j)
+            found = found || (quads[i / 4][i % 4] == quads[j / 4][j % 4] &&
+                              quads[i / 4][(i + 1) % 4] == quads[j / 4][(j + 1) % 4]);
+        if ((redrawn >> i & 1) != 0 && !found)
+            return false;
     }
-    return again;
+    return true;
 }
 
 bool Within(const TRect& box, TPoint origin, const TRect& clip) {
@@ -81,11 +71,11 @@ template <class F, class W> void TFastDraw::FillWith(const TPoint* points, int n
 
 template <class F>
 void TFastDraw::QuadsInside(const TPoint (*quads)[4], const TColour* colours, int count,
-                            const typename F::Pixel& brush, typename F::Pixel pen) {
+                            uint32_t redrawn, const typename F::Pixel& brush,
+                            typename F::Pixel pen) {
     uint8_t* const* rows = ScanLines.data();
     const raster::TRowGrid grid{ScanLines[0], RowStride};
     const TOpaqueWriter<F> outline{pen};
-    const uint32_t again = DrawnAgain(quads, count);
     for (int k = 0; k < count; ++k) {
         const TPoint* quad = quads[k];
         Canvas->Brush.Colour = colours[k];
@@ -94,7 +84,9 @@ void TFastDraw::QuadsInside(const TPoint (*quads)[4], const TColour* colours, in
         if (!raster::FillQuadInside(rows, quad, fill))
             raster::FillInside(rows, quad, 4, fill);
         for (int s = 0; s < 4; ++s) {
-            if ((again >> (4 * k + s) & 1) == 0)
+            // With opaque writers and one pen a later walk of the same segment writes the same
+            // pixels last.
+            if ((redrawn >> (4 * k + s) & 1) == 0)
                 raster::WalkInside<F>(grid, quad[s], quad[(s + 1) & 3], outline);
         }
     }
@@ -202,7 +194,8 @@ void TFastDraw::Polygon(const TPoint* points, int high) {
     Canvas->PenPos = points[high];
 }
 
-void TFastDraw::Quads(const TPoint (*quads)[4], const TColour* colours, int count) {
+void TFastDraw::Quads(const TPoint (*quads)[4], const TColour* colours, int count,
+                      uint32_t redrawn) {
     if (count <= 0)
         return;
     const TBrushStyle style = Canvas->Brush.Style;
@@ -216,9 +209,10 @@ void TFastDraw::Quads(const TPoint (*quads)[4], const TColour* colours, int coun
         }
         return;
     }
+    assert(RedrawnLater(quads, count, redrawn));
     ConvertPen();
     Blending = false;
-    WriteQuadsInside(quads, colours, count);
+    WriteQuadsInside(quads, colours, count, redrawn);
     VertexCount = 4;
     EdgeCount = 0;
     Canvas->PenPos = quads[count - 1][3];
@@ -300,9 +294,9 @@ void TFastDrawRGB<F>::WriteLinesAt(const TPoint* shape, int high, const TPoint* 
 }
 
 template <class F>
-void TFastDrawRGB<F>::WriteQuadsInside(const TPoint (*quads)[4], const TColour* colours,
-                                       int count) {
-    QuadsInside<F>(quads, colours, count, BrushPixel, PenPixel);
+void TFastDrawRGB<F>::WriteQuadsInside(const TPoint (*quads)[4], const TColour* colours, int count,
+                                       uint32_t redrawn) {
+    QuadsInside<F>(quads, colours, count, redrawn, BrushPixel, PenPixel);
 }
 
 template class TFastDrawRGB<TFormat32>;
@@ -355,9 +349,10 @@ void TFastDraw15::WriteLinesAt(const TPoint* shape, int high, const TPoint* orig
     else
         LinesAt<TFormat555>(shape, high, origins, count, Blending, PenPixel);
 }
-void TFastDraw15::WriteQuadsInside(const TPoint (*quads)[4], const TColour* colours, int count) {
+void TFastDraw15::WriteQuadsInside(const TPoint (*quads)[4], const TColour* colours, int count,
+                                   uint32_t redrawn) {
     if (Is565)
-        QuadsInside<TFormat565>(quads, colours, count, BrushPixel, PenPixel);
+        QuadsInside<TFormat565>(quads, colours, count, redrawn, BrushPixel, PenPixel);
     else
-        QuadsInside<TFormat555>(quads, colours, count, BrushPixel, PenPixel);
+        QuadsInside<TFormat555>(quads, colours, count, redrawn, BrushPixel, PenPixel);
 }

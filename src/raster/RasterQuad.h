@@ -35,7 +35,7 @@ struct TSideEdge {
 
 // One side of the outline: the vertices from the top down to the bottom, at most four.
 struct TQuadSide {
-    int Vertex[4];
+    int Vertex[4] = {};
     int Count = 0;
 };
 
@@ -79,12 +79,12 @@ bool FillQuadInside(uint8_t* const* rows, const TPoint* points, const W& writer)
         // are passed over, as the general fill never enters them.
         if (leftEnd <= y) {
             while (leftEnd <= y)
-                leftEnd = points[forward.Vertex[++f]].Y;
+                leftEnd = points[forward.Vertex[++f & 3]].Y; // f stays below 4
             left = TSideEdge(points[forward.Vertex[f - 1]], points[forward.Vertex[f]]);
         }
         if (rightEnd <= y) {
             while (rightEnd <= y)
-                rightEnd = points[backward.Vertex[++b]].Y;
+                rightEnd = points[backward.Vertex[++b & 3]].Y;
             right = TSideEdge(points[backward.Vertex[b - 1]], points[backward.Vertex[b]]);
         }
         for (const int until = leftEnd < rightEnd ? leftEnd : rightEnd; y < until; ++y) {

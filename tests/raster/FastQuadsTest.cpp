@@ -27,7 +27,8 @@ std::unique_ptr<TFastDraw> SurfaceOf(TBitmap& bitmap) {
 
 // Three faces around a near corner C, as a box shows them: sides and top share edges, some in
 // the same direction. The corners mostly lie inside the bitmap, sometimes beyond its edge.
-void BoxFaces(std::mt19937& random, int spread, TPoint faces[3][4]) {
+// Returns the segments drawn again by a later face.
+uint32_t BoxFaces(std::mt19937& random, int spread, TPoint faces[3][4]) {
     const auto offset = [&](int reach) { return int(random() % unsigned(2 * reach + 1)) - reach; };
     const TPoint c{24 + offset(20), 20 + offset(16)};
     const auto near = [&](TPoint p) { return TPoint{p.X + offset(spread), p.Y + offset(spread)}; };
@@ -42,6 +43,8 @@ void BoxFaces(std::mt19937& random, int spread, TPoint faces[3][4]) {
         faces[1][i] = top[i];
         faces[2][i] = odd ? x[i] : y[i];
     }
+    // Cz to C closes both sides; C to Cx opens the top and the Y side.
+    return 1u << 3 | (odd ? 1u << 0 : 1u << 4);
 }
 
 TEST(FastQuads, SameAsPolygonsOneByOne) {
@@ -66,10 +69,10 @@ TEST(FastQuads, SameAsPolygonsOneByOne) {
             }
             general.Canvas().Pen.Colour = quick.Canvas().Pen.Colour;
             TPoint faces[3][4];
-            BoxFaces(random, trial % 5 == 0 ? 24 : 6, faces);
+            const uint32_t redrawn = BoxFaces(random, trial % 5 == 0 ? 24 : 6, faces);
             const TColour colours[3] = {TColour(random() & 0xFFFFFF), TColour(random() & 0xFFFFFF),
                                         TColour(random() & 0xFFFFFF)};
-            quickSurface->Quads(faces, colours, 3);
+            quickSurface->Quads(faces, colours, 3, redrawn);
             for (int k = 0; k < 3; ++k) {
                 general.Canvas().Brush.Colour = colours[k];
                 generalSurface->Polygon(faces[k], 3);

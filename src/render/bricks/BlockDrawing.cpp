@@ -29,7 +29,9 @@ void DrawBoxOctant(const TBlock& brick, TDrawObject& target, int octant) {
         const TColour colours[3] = {TColour(odd ? context.FaceColour1 : context.FaceColour2),
                                     TColour(context.FaceColour3),
                                     TColour(odd ? context.FaceColour2 : context.FaceColour1)};
-        target.Quads(faces, colours, 3);
+        // Cz to C closes both sides; C to Cx opens the Y side and the top.
+        const uint32_t redrawn = 1u << 3 | (odd ? 1u << 0 : 1u << 4);
+        target.Quads(faces, colours, 3, redrawn);
         canvas.Brush.Colour = TColour(context.FaceColour3); // studs and rings take the top
         return;
     }
@@ -68,7 +70,10 @@ private:
     TDrawObject& Target;
     const TDrawContext& Context;
     TDrawAt* DrawAt;
-    TPoint Centres[Capacity];
+    // Left uninitialised: clearing 64 points for every brick cost more than its few studs.
+    union {
+        TPoint Centres[Capacity];
+    };
     int Count = 0;
 };
 
