@@ -32,6 +32,28 @@ void AddRows(TDrawCommand& command, const TPoint* points, int count) {
     command.Bottom = bottom;
 }
 
+// Only the copies that reach the band: those that miss it would take the slow clipped way to
+// write nothing. The pen position they leave is not used again, as a line from it is recorded
+// with its start.
+void PolylineAtEachInBand(TDrawObject& target, const TPoint* shape, int high,
+                          const TPoint* origins, int count, TRowBand band) {
+    int top = INT_MAX, bottom = INT_MIN;
+    for (int i = 0; i <= high; ++i) {
+        top = std::min(top, shape[i].Y);
+        bottom = std::max(bottom, shape[i].Y);
+    }
+    int run = 0;
+    for (int k = 0; k < count; ++k) {
+        if (band.Meets(origins[k].Y + top, origins[k].Y + bottom))
+            continue;
+        if (k > run)
+            target.PolylineAtEach(shape, high, origins + run, k - run);
+        run = k + 1;
+    }
+    if (count > run)
+        target.PolylineAtEach(shape, high, origins + run, count - run);
+}
+
 } // namespace
 
 void TDrawRecording::Begin(const TRect* surfaceClip) {
@@ -176,7 +198,7 @@ void TDrawRecording::Replay(TDrawObject& target, TRowBand band, TRecordingStart 
             target.Polyline(p, high);
             break;
         case TDrawCommandKind::PolylineAtEach:
-            target.PolylineAtEach(p, high, p + command.Count, command.Extra);
+            PolylineAtEachInBand(target, p, high, p + command.Count, command.Extra, band);
             break;
         case TDrawCommandKind::Line:
             target.Line(p[0].X, p[0].Y, p[1].X, p[1].Y);
