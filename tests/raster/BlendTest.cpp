@@ -79,18 +79,3 @@ TEST(Blend, WritersFollowTheLastPolygon) {
     surface.DrawLine({1, 3}, {6, 3});
     EXPECT_EQ(bitmap.Pixel(3, 3), RGB(200, 200, 200));
 }
-
-TEST(Blend, TransparentPolygonBlendsInteriorAndOutlineOnce) {
-    TBitmap bitmap(8, 8);
-    TDrawObject target = TDrawObject::CreateFromBitmap(bitmap);
-    target.Canvas().Brush.Colour = RGB(200, 0, 0);
-    target.Canvas().Pen.Colour = RGB(0, 200, 0);
-    target.Canvas().Brush.Style = TBrushStyle::bsDiagCross;
-    const TPoint square[] = {{2, 2}, {5, 2}, {5, 5}, {2, 5}};
-    target.Polygon(square, 3);
-    EXPECT_EQ(bitmap.Pixel(3, 3), RGB(100, 0, 0));
-    // Outline pixels lie over filled ones: blended with the blend of the brush.
-    EXPECT_EQ(bitmap.Pixel(2, 3), RGB(50, 100, 0));
-    target.Polygon(square, 3);
-    EXPECT_EQ(bitmap.Pixel(3, 3), RGB(150, 0, 0));
-}

@@ -15,14 +15,6 @@ TBlock& AddBrick(TBlockList& model, int32_t x, int32_t y, int32_t z, int32_t sx,
 }
 } // namespace
 
-TEST(BoundaryState, HiddenTopCutsByZAlone) {
-    TCuttingBox box;
-    box.ZHigh = 48;
-    TBlockList model;
-    EXPECT_TRUE(InsideCut(box, AddBrick(model, 0, 0, 24, 20, 20, 24)));
-    EXPECT_FALSE(InsideCut(box, AddBrick(model, 0, 0, 32, 20, 20, 24)));
-}
-
 TEST(BoundaryState, ResetTakesTheModelExtentsAndAnEmptyModelCutsNothing) {
     TCuttingBox box;
     TBoundaryState state(box);

@@ -1,8 +1,10 @@
 #include "render/Scene.h"
 
-#include "render/RenderTestSupport.h"
 #include "model/BlockList.h"
+#include "render/RenderTestSupport.h"
+#include "support/ReferenceFile.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -11,33 +13,72 @@ constexpr TColour Background = 0xF0F0F0;
 
 // Top view, a quarter pixel per unit, origin (3, 2): x -> x/4 + 3, y -> y/4 + 2.
 struct SceneTest : ::testing::Test {
-    TDrawContext context;
-    TBlockList model;
-    TBackground background{Background, nullptr};
+    TDrawContext Context;
+    TBlockList Model;
+    TBackground Back{Background, nullptr};
 
-    void SetUp() override { SetView(context, 0, 0, 0.25f, 3, 2); }
+    void SetUp() override { SetView(Context, 0, 0, 0.25f, 3, 2); }
 
     TBlock& Add(int x, int y, int z, int sx, int sy, int sz, int32_t colour) {
-        return model.Add(MakeBrick('B', x, y, z, sx, sy, sz, colour));
+        return Model.Add(MakeBrick('B', x, y, z, sx, sy, sz, colour));
     }
 };
 
-TEST_F(SceneTest, DrawAllHonoursBoundaryStepLimitAndForce) {
-    Add(0, 0, 0, 20, 20, 24, 0x0000FF);
-    Add(40, 0, 32, 20, 20, 24, 0x00FF00); // top at 56
-    Add(0, 40, 0, 20, 20, 24, 0xFF0000).Step = 2;
-    context.Boundary.ZHigh = 48;
-    TTestCanvas canvas(40, 30, context, Background);
-    DrawAll(model, canvas.Target, false);
-    EXPECT_EQ(canvas.At(5, 4), 0x0000FFu);
-    EXPECT_EQ(canvas.At(15, 4), Background); // above the cut
-    EXPECT_EQ(canvas.At(5, 14), Background); // beyond the step limit
+// Three bricks: one plain, one whose top (56) lies above the cut at 48, one beyond the step
+// limit; a transparent one over the corner of a fourth.
+struct TSceneCase {
+    const char* Name;
+    std::function<void(SceneTest&, TBitmap&)> Draw;
+};
 
-    TTestCanvas forced(40, 30, context, Background);
-    DrawAll(model, forced.Target, true);
-    EXPECT_EQ(forced.At(15, 4), 0x00FF00u);
-    EXPECT_EQ(forced.At(5, 14), Background); // the step limit still applies
+void DrawAllInto(SceneTest& t, TBitmap& view, bool force) {
+    TDrawObject target = TDrawObject::CreateFromBitmap(view);
+    target.Context = &t.Context;
+    target.Canvas().Brush.Colour = Background;
+    target.FillRect({0, 0, view.Width(), view.Height()});
+    DrawAll(t.Model, target, force);
 }
+
+const TSceneCase SceneCases[] = {
+    {"CutAndStepLimit", [](SceneTest& t, TBitmap& view) { DrawAllInto(t, view, false); }},
+    // Forcing ignores the cut, never the step limit.
+    {"ForcedPastTheCut", [](SceneTest& t, TBitmap& view) { DrawAllInto(t, view, true); }},
+    {"WholeFrame",
+     [](SceneTest& t, TBitmap& view) { DrawScene(t.Model, view, t.Context, t.Back); }},
+    {"AntiAliasedFrame",
+     [](SceneTest& t, TBitmap& view) { PaintFrame(t.Model, view, t.Context, t.Back, true); }},
+    // Scale 0.5, origin 2 * (3 - 1, 2 - 1) = (4, 2).
+    {"ShiftedAndDoubled",
+     [](SceneTest& t, TBitmap& view) {
+         RenderToBitmap(t.Model, view, {1, 1}, 2, t.Context, t.Back);
+     }},
+};
+
+struct SceneFrames : SceneTest, ::testing::WithParamInterface<TSceneCase> {};
+
+void PrintTo(const TSceneCase& c, std::ostream* out) {
+    *out << c.Name;
+}
+
+TEST_P(SceneFrames, MatchTheReference) {
+    Add(0, 0, 0, 20, 20, 24, 0x0000FF);
+    Add(40, 0, 32, 20, 20, 24, 0x00FF00);
+    Add(0, 40, 0, 20, 20, 24, 0xFF0000).Step = 2;
+    Add(60, 40, 0, 38, 22, 24, 0x2060A0);
+    Add(98, 62, 0, 20, 20, 24, 0xF0C010).Transparent = true;
+    Context.Boundary.ZHigh = 48;
+    const TViewState before = Context.View;
+    TBitmap view(40, 30);
+    GetParam().Draw(*this, view);
+    EXPECT_TRUE(
+        MatchesReferencePicture(view, std::string("render/scene/") + GetParam().Name + ".png"));
+    EXPECT_EQ(Context.View.ViewScale, before.ViewScale);
+    EXPECT_EQ(Context.View.OriginX, before.OriginX);
+    EXPECT_EQ(Context.Studs.StudRX, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, SceneFrames, ::testing::ValuesIn(SceneCases),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(SceneTest, BoundaryShownTestsEveryAxisAndHiddenOnlyZ) {
     auto brick = MakeBrick('B', -30, 0, 24, 40, 20, 24, 0);
@@ -57,67 +98,26 @@ TEST_F(SceneTest, BoundaryShownTestsEveryAxisAndHiddenOnlyZ) {
 TEST_F(SceneTest, BrickAtFindsTheFrontmostInsideTheBoundary) {
     Add(0, 0, 0, 40, 40, 24, 0x0000FF);
     Add(0, 0, 24, 40, 40, 24, 0x00FF00).Step = 9;
-    EXPECT_EQ(BrickAt(model, context, 5, 5), 1); // the step limit does not hide it
-    context.Boundary.ZHigh = 30;
-    EXPECT_EQ(BrickAt(model, context, 5, 5), 0);
-    EXPECT_EQ(BrickAt(model, context, 30, 5), -1);
+    EXPECT_EQ(BrickAt(Model, Context, 5, 5), 1); // the step limit does not hide it
+    Context.Boundary.ZHigh = 30;
+    EXPECT_EQ(BrickAt(Model, Context, 5, 5), 0);
+    EXPECT_EQ(BrickAt(Model, Context, 30, 5), -1);
 }
 
-TEST_F(SceneTest, FrameSortsForANewOctantAndFillsTheBackground) {
+TEST_F(SceneTest, FrameSortsForANewOctant) {
     Add(0, 0, 24, 20, 20, 24, 0x0000FF);
     Add(0, 0, 0, 20, 20, 24, 0x00FF00);
-    model.SortedOctant = -2;
+    Model.SortedOctant = -2;
     TBitmap view(40, 30);
-    DrawScene(model, view, context, background);
-    EXPECT_EQ(model.SortedOctant, 0);
-    EXPECT_EQ(model.Items(0).Z, 0); // the lower brick is drawn first from above
-    EXPECT_EQ(view.Pixel(5, 4), 0x0000FFu);
-    EXPECT_EQ(view.Pixel(0, 0), Background);
-    EXPECT_EQ(view.Pixel(39, 29), Background);
-    EXPECT_EQ(context.Studs.StudRX, 1);
-}
-
-TEST_F(SceneTest, AntiAliasedFrameAveragesADoubleSizeRender) {
-    Add(0, 0, 0, 38, 22, 24, 0x2060A0);
-    Add(38, 22, 0, 20, 20, 24, 0xF0C010).Transparent = true;
-    TBitmap large(80, 60), view(40, 30);
-    RenderToBitmap(model, large, {0, 0}, 2, context, background);
-    TViewState before = context.View;
-    PaintFrame(model, view, context, background, true);
-    EXPECT_EQ(context.View.ViewScale, before.ViewScale);
-    EXPECT_EQ(context.View.OriginX, before.OriginX);
-    for (int y = 0; y < 30; ++y)
-        for (int x = 0; x < 40; ++x) {
-            TColour s[4] = {large.Pixel(2 * x, 2 * y), large.Pixel(2 * x + 1, 2 * y),
-                            large.Pixel(2 * x, 2 * y + 1), large.Pixel(2 * x + 1, 2 * y + 1)};
-            int r = 0, g = 0, b = 0;
-            for (TColour c : s)
-                r += RedOf(c), g += GreenOf(c), b += BlueOf(c);
-            ASSERT_EQ(view.Pixel(x, y), RGB(r / 4, g / 4, b / 4)) << x << "," << y;
-        }
-    EXPECT_EQ(view.Pixel(0, 0), Background); // the whole doubled bitmap has its background
+    DrawScene(Model, view, Context, Back);
+    EXPECT_EQ(Model.SortedOctant, 0);
+    EXPECT_EQ(Model.Items(0).Z, 0); // the lower brick is drawn first from above
 }
 
 TEST_F(SceneTest, AntiAliasingIntoANarrowFormatStaysInsideIt) {
     TBitmap view(40, 30, TPixelFormat::pf16bit);
-    RenderAntiAliased(model, view, context, background);
+    RenderAntiAliased(Model, view, Context, Back);
     EXPECT_EQ(view.Pixel(20, 15), FromPixel565(ToPixel565(Background)));
-}
-
-TEST_F(SceneTest, RenderToBitmapScalesAndShiftsThenRestoresTheView) {
-    Add(0, 0, 0, 40, 20, 24, 0x0000FF);
-    context.ComputeStudMetrics();
-    TStudMetrics studs = context.Studs;
-    TBitmap picture(40, 30);
-    RenderToBitmap(model, picture, {1, 1}, 2, context, background);
-    // Scale 0.5, origin 2 * (3 - 1, 2 - 1) = (4, 2): the brick spans x 4..24, y 2..12.
-    EXPECT_EQ(picture.Pixel(5, 3), 0x0000FFu);
-    EXPECT_EQ(picture.Pixel(23, 11), 0x0000FFu);
-    EXPECT_EQ(picture.Pixel(25, 5), Background);
-    EXPECT_EQ(picture.Pixel(10, 13), Background);
-    EXPECT_EQ(context.View.ViewScale, 0.25f);
-    EXPECT_EQ(context.View.OriginX, 3.0f);
-    EXPECT_EQ(context.Studs.StudRX, studs.StudRX);
 }
 
 TEST(SetBitDepth, MenuCodesChooseTheFormat) {

@@ -7,88 +7,83 @@
 namespace {
 
 struct ViewControlsTest : ::testing::Test {
-    TDrawContext context;
-    TRedrawGate gate;
-    TViewControls controls{context, gate};
-    int repaints = 0;
+    TDrawContext Context;
+    TRedrawGate Gate;
+    TViewControls Controls{Context, Gate};
+    int Repaints = 0;
 
     void SetUp() override {
-        gate.Repaint = [this] { ++repaints; };
-        controls.FormResize(800, 600);
-        repaints = 0;
+        Gate.Repaint = [this] { ++Repaints; };
+        Controls.FormResize(800, 600);
+        Repaints = 0;
     }
     // Tilt, azimuth, scale bar and offsets, to compare in one line.
     std::array<int, 5> Positions() const {
-        return {controls.RotX.Position, controls.RotZ.Position, controls.ScaleBar.Position,
-                controls.OffsetX.Position, controls.OffsetY.Position};
+        return {Controls.RotX.Position, Controls.RotZ.Position, Controls.ScaleBar.Position,
+                Controls.OffsetX.Position, Controls.OffsetY.Position};
     }
 };
 
 TEST_F(ViewControlsTest, StartsAtTheStartUpView) {
-    EXPECT_EQ((std::array{controls.RotX.Position, controls.RotZ.Position, context.View.Octant}),
+    EXPECT_EQ((std::array{Controls.RotX.Position, Controls.RotZ.Position, Context.View.Octant}),
               (std::array{70, 30, 0}));
-    EXPECT_EQ((std::array{context.View.ViewScale, context.View.OriginX}),
+    EXPECT_EQ((std::array{Context.View.ViewScale, Context.View.OriginX}),
               (std::array{1.0f, 400.0f}));
 }
 
 TEST_F(ViewControlsTest, SetValuesAreClampedToTheRange) {
-    controls.SetControl(controls.RotX, 500);
-    EXPECT_EQ(controls.RotX.Position, 180);
-    controls.SetControl(controls.ScaleBar, 0);
-    EXPECT_EQ(controls.ScaleBar.Position, 1);
-    EXPECT_EQ(context.View.ViewScale, 10.0f);
-    controls.SetControl(controls.OffsetY, -7000);
-    EXPECT_EQ(controls.OffsetY.Position, -5000);
-    EXPECT_EQ(context.View.OriginY, 5300.0f);
-    EXPECT_EQ(repaints, 3);
-    controls.SetControl(controls.OffsetY, -5001); // no movement, no change handler
-    EXPECT_EQ(repaints, 3);
+    Controls.SetControl(Controls.RotX, 500);
+    EXPECT_EQ(Controls.RotX.Position, 180);
+    Controls.SetControl(Controls.ScaleBar, 0);
+    EXPECT_EQ(Controls.ScaleBar.Position, 1);
+    EXPECT_EQ(Context.View.ViewScale, 10.0f);
+    Controls.SetControl(Controls.OffsetY, -7000);
+    EXPECT_EQ(Controls.OffsetY.Position, -5000);
+    EXPECT_EQ(Context.View.OriginY, 5300.0f);
+    EXPECT_EQ(Repaints, 3);
+    Controls.SetControl(Controls.OffsetY, -5001); // no movement, no change handler
+    EXPECT_EQ(Repaints, 3);
 }
 
-TEST_F(ViewControlsTest, RotateLeftAndRightGoRoundPastTheEnds) {
-    controls.SetControl(controls.RotZ, 0);
-    // 0 is never reached by the buttons.
-    std::vector<int> seen;
-    for (auto click : {&TViewControls::btnRotLeftClick, &TViewControls::btnRotRightClick,
-                       &TViewControls::btnRotLeftClick}) {
-        (controls.*click)();
-        seen.push_back(controls.RotZ.Position);
+TEST_F(ViewControlsTest, ButtonsGoRoundOrStopAtTheEnds) {
+    using TClick = void (TViewControls::*)();
+    const struct {
+        TScrollControl TViewControls::*Bar;
+        int Start; // -1: as the click before left it
+        TClick Click;
+        int Position;
+    } steps[] = {
+        // Azimuth goes round past the ends; 0 is never reached by the buttons.
+        {&TViewControls::RotZ, 0, &TViewControls::btnRotLeftClick, 355},
+        {&TViewControls::RotZ, -1, &TViewControls::btnRotRightClick, 5},
+        {&TViewControls::RotZ, -1, &TViewControls::btnRotLeftClick, 355},
+        {&TViewControls::RotZ, 360, &TViewControls::btnRotRightClick, 5},
+        {&TViewControls::RotY, -1, &TViewControls::btnRotCCLWClick, 350},
+        {&TViewControls::RotY, -1, &TViewControls::btnRotCLWClick, 10},
+        // Tilt and zoom stop at their ends.
+        {&TViewControls::RotX, 180, &TViewControls::btnRotUpClick, 180},
+        {&TViewControls::RotX, 3, &TViewControls::btnRotDownClick, 0},
+        {&TViewControls::RotX, -1, &TViewControls::btnRotUpClick, 5},
+        {&TViewControls::ScaleBar, 80, &TViewControls::btnZoomOutClick, 80},
+        {&TViewControls::ScaleBar, 1, &TViewControls::btnZoomInClick, 1},
+    };
+    for (const auto& step : steps) {
+        TScrollControl& bar = Controls.*step.Bar;
+        if (step.Start >= 0)
+            Controls.SetControl(bar, step.Start);
+        (Controls.*step.Click)();
+        EXPECT_EQ(bar.Position, step.Position) << &step - steps;
     }
-    EXPECT_EQ(seen, (std::vector<int>{355, 5, 355}));
-    controls.SetControl(controls.RotZ, 360);
-    controls.btnRotRightClick();
-    EXPECT_EQ((std::array{controls.RotZ.Position, context.View.Octant}), (std::array{5, 0}));
-    controls.btnRotCCLWClick();
-    EXPECT_EQ(controls.RotY.Position, 350);
-    controls.btnRotCLWClick();
-    EXPECT_EQ(controls.RotY.Position, 10);
+    EXPECT_EQ(Context.View.ViewScale, 10.0f);
 }
 
-TEST_F(ViewControlsTest, RotateUpAndDownStopAtTheEnds) {
-    controls.SetControl(controls.RotX, 180);
-    controls.btnRotUpClick();
-    EXPECT_EQ(controls.RotX.Position, 180);
-    controls.SetControl(controls.RotX, 3);
-    controls.btnRotDownClick();
-    EXPECT_EQ(controls.RotX.Position, 0);
-    controls.btnRotUpClick();
-    EXPECT_EQ(controls.RotX.Position, 5);
-}
-
-TEST_F(ViewControlsTest, ZoomStopsAtTheEndsAndTheWheelOnlyCountsOverTheView) {
-    controls.SetControl(controls.ScaleBar, 1);
-    repaints = 0;
-    controls.btnZoomInClick();
-    EXPECT_EQ(repaints, 0);
-    EXPECT_TRUE(controls.FormMouseWheelUp(true));
-    EXPECT_EQ(controls.ScaleBar.Position, 2);
-    EXPECT_EQ(context.View.ViewScale, 5.0f);
-    EXPECT_FALSE(controls.FormMouseWheelDown(false));
-    EXPECT_EQ(controls.ScaleBar.Position, 2);
-    controls.SetControl(controls.ScaleBar, 80);
-    controls.btnZoomOutClick();
-    EXPECT_EQ(controls.ScaleBar.Position, 80);
-    EXPECT_EQ(context.View.ViewScale, 0.125f);
+TEST_F(ViewControlsTest, TheWheelOnlyCountsOverTheView) {
+    Controls.SetControl(Controls.ScaleBar, 1);
+    EXPECT_TRUE(Controls.FormMouseWheelUp(true));
+    EXPECT_EQ(Controls.ScaleBar.Position, 2);
+    EXPECT_EQ(Context.View.ViewScale, 5.0f);
+    EXPECT_FALSE(Controls.FormMouseWheelDown(false));
+    EXPECT_EQ(Controls.ScaleBar.Position, 2);
 }
 
 TEST_F(ViewControlsTest, FixedViewsSetOrKeepEachAngleWithOneRepaint) {
@@ -101,32 +96,32 @@ TEST_F(ViewControlsTest, FixedViewsSetOrKeepEachAngleWithOneRepaint) {
                  {BackRight, 70, 210, 2}, {BackLeft, 70, 150, 1}, {FrontRight, 70, 330, 3},
                  {FrontView, 90, 100, 5}};
     for (const auto& c : cases) {
-        controls.SetViewAngles(45, 100);
-        repaints = 0;
-        controls.RadioGroup1Click(c.View);
-        EXPECT_EQ((std::array{controls.RotX.Position, controls.RotZ.Position, context.View.Octant,
-                              repaints}),
+        Controls.SetViewAngles(45, 100);
+        Repaints = 0;
+        Controls.RadioGroup1Click(c.View);
+        EXPECT_EQ((std::array{Controls.RotX.Position, Controls.RotZ.Position, Context.View.Octant,
+                              Repaints}),
                   (std::array{c.Tilt, c.Azimuth, c.Octant, 1}))
             << c.View;
     }
-    controls.RadioGroup1Click(FrontView + 1); // no such view
-    EXPECT_EQ(repaints, 1);
-    EXPECT_FALSE(gate.Busy || gate.SuppressPaint);
+    Controls.RadioGroup1Click(FrontView + 1); // no such view
+    EXPECT_EQ(Repaints, 1);
+    EXPECT_FALSE(Gate.Busy || Gate.SuppressPaint);
 }
 
 TEST_F(ViewControlsTest, RedrawWhileBusyIsLost) {
-    gate.Busy = true;
-    controls.btnRotUpClick();
-    EXPECT_EQ(repaints, 0);
-    EXPECT_EQ(controls.RotX.Position, 75);
+    Gate.Busy = true;
+    Controls.btnRotUpClick();
+    EXPECT_EQ(Repaints, 0);
+    EXPECT_EQ(Controls.RotX.Position, 75);
 }
 
 TEST_F(ViewControlsTest, CentringAnEmptyModelCentresTheOrigin) {
-    controls.SetControl(controls.OffsetX, 37);
-    controls.SetControl(controls.OffsetY, -12);
-    repaints = 0;
-    controls.btnHomeClick(TModelBounds{});
-    EXPECT_EQ((std::array{controls.OffsetX.Position, controls.OffsetY.Position, repaints}),
+    Controls.SetControl(Controls.OffsetX, 37);
+    Controls.SetControl(Controls.OffsetY, -12);
+    Repaints = 0;
+    Controls.btnHomeClick(TModelBounds{});
+    EXPECT_EQ((std::array{Controls.OffsetX.Position, Controls.OffsetY.Position, Repaints}),
               (std::array{0, 0, 1}));
 }
 
@@ -135,37 +130,37 @@ TEST_F(ViewControlsTest, CentringMovesTheModelCentreToTheViewCentre) {
     brick.X = 100, brick.Y = 40, brick.Z = 0, brick.SX = 41, brick.SY = 20, brick.SZ = 24;
     TModelBounds bounds;
     bounds.Add(brick);
-    controls.btnHomeClick(bounds);
-    TPoint centre = ProjectPoint(context.View, 120, 50, 12); // 141 div 2 = 120
+    Controls.btnHomeClick(bounds);
+    TPoint centre = ProjectPoint(Context.View, 120, 50, 12); // 141 div 2 = 120
     EXPECT_EQ(centre, (TPoint{400, 300}));
-    EXPECT_EQ(controls.RotX.Position, 70);
+    EXPECT_EQ(Controls.RotX.Position, 70);
 }
 
 TEST_F(ViewControlsTest, RestoreViewGoesBackToTheFileView) {
-    controls.ApplyFileView(45, 200, 5, 20, -30, false);
-    EXPECT_TRUE(context.StudsHidden);
-    EXPECT_EQ(context.View.ViewScale, 2.0f);
-    controls.RadioGroup1Click(FrontLeft);
-    controls.btnZoomOutClick();
-    context.StudsHidden = false;
-    repaints = 0;
-    controls.btnRestoreViewClick();
+    Controls.ApplyFileView(45, 200, 5, 20, -30, false);
+    EXPECT_TRUE(Context.StudsHidden);
+    EXPECT_EQ(Context.View.ViewScale, 2.0f);
+    Controls.RadioGroup1Click(FrontLeft);
+    Controls.btnZoomOutClick();
+    Context.StudsHidden = false;
+    Repaints = 0;
+    Controls.btnRestoreViewClick();
     EXPECT_EQ(Positions(), (std::array{45, 200, 5, 20, -30}));
-    EXPECT_TRUE(context.StudsHidden);
-    EXPECT_EQ(repaints, 1);
+    EXPECT_TRUE(Context.StudsHidden);
+    EXPECT_EQ(Repaints, 1);
 }
 
 TEST_F(ViewControlsTest, RestoreViewPutsBackTheSavedState) {
-    controls.SaveView();
-    TViewState before = context.View;
-    context.View.ViewScale *= 4;
-    context.View.OriginX = -3;
-    controls.RadioGroup1Click(FromBack);
-    controls.RestoreView();
-    EXPECT_EQ((std::array{context.View.ViewScale, context.View.OriginX}),
+    Controls.SaveView();
+    TViewState before = Context.View;
+    Context.View.ViewScale *= 4;
+    Context.View.OriginX = -3;
+    Controls.RadioGroup1Click(FromBack);
+    Controls.RestoreView();
+    EXPECT_EQ((std::array{Context.View.ViewScale, Context.View.OriginX}),
               (std::array{before.ViewScale, before.OriginX}));
-    EXPECT_EQ(context.View.Octant, before.Octant);
-    EXPECT_EQ(context.View.RowY[2], before.RowY[2]);
+    EXPECT_EQ(Context.View.Octant, before.Octant);
+    EXPECT_EQ(Context.View.RowY[2], before.RowY[2]);
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-#include "render/RenderTestSupport.h"
 #include "model/BlockKinds.h"
+#include "render/RenderTestSupport.h"
 #include "render/bricks/BrickDrawers.h"
 #include "render/bricks/RoofFrame.h"
 

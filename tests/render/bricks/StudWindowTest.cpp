@@ -51,16 +51,4 @@ TEST(StudWindow, SkippingUnreachableStudsChangesNoPixel) {
         }
 }
 
-TEST(StudWindow, AHugeBaseplateDrawsOnlyWhatReachesTheBitmap) {
-    TDrawContext context;
-    SetView(context, 70, 30, 1, 30, 20);
-    auto plate =
-        MakeBrick('B', -1000000000, -1000000000, -8, 2000000000, 2000000000, 8, 0x808080, true);
-    TTestCanvas canvas(60, 40, context);
-    DrawBrick(*plate, canvas.Target); // would run for days stud by stud
-    SetView(context, 110, 30, 1, 30, 20);
-    DrawBrick(*plate, canvas.Target);
-    EXPECT_NE(canvas.At(30, 20), 0xFFFFFFu);
-}
-
 } // namespace

@@ -1,0 +1,16 @@
+#pragma once
+// Whole outputs compared byte for byte with reference files under tests/data/. A missing
+// reference, or TESSARYN_WRITE_REFERENCES=1 in the environment, writes the reference instead;
+// the comparison then fails only when the file was missing, so references are made on purpose.
+
+#include <gtest/gtest.h>
+#include <string>
+
+class TBitmap;
+
+// name is relative to tests/data/ and ends in ".png"; the picture is compared in 32 bits per
+// pixel. A failure names the file and the first differing pixel.
+::testing::AssertionResult MatchesReferencePicture(const TBitmap& picture, const std::string& name);
+
+// The text's bytes as they are; a failure names the file and the first differing line.
+::testing::AssertionResult MatchesReferenceText(const std::string& text, const std::string& name);
