@@ -22,29 +22,24 @@ TPoint ClippedEnd(const TRect& clip, TPoint from, TPoint to) {
     return raster::DrawClippedLine(TNoRows{}, clip, from, to, TNoWrites{}, {INT_MAX, INT_MIN});
 }
 
-void AddRows(TDrawCommand& command, const TPoint* points, int count) {
-    int top = INT_MAX, bottom = INT_MIN;
+TRowBand RowsOf(const TPoint* points, int count) {
+    TRowBand rows{INT_MAX, INT_MIN};
     for (int i = 0; i < count; ++i) {
-        top = std::min(top, points[i].Y);
-        bottom = std::max(bottom, points[i].Y);
+        rows.Top = std::min(rows.Top, points[i].Y);
+        rows.Bottom = std::max(rows.Bottom, points[i].Y);
     }
-    command.Top = top;
-    command.Bottom = bottom;
+    return rows;
 }
 
 // Only the copies that reach the band: those that miss it would take the slow clipped way to
 // write nothing. The pen position they leave is not used again, as a line from it is recorded
 // with its start.
-void PolylineAtEachInBand(TDrawObject& target, const TPoint* shape, int high,
-                          const TPoint* origins, int count, TRowBand band) {
-    int top = INT_MAX, bottom = INT_MIN;
-    for (int i = 0; i <= high; ++i) {
-        top = std::min(top, shape[i].Y);
-        bottom = std::max(bottom, shape[i].Y);
-    }
+void PolylineAtEachInBand(TDrawObject& target, const TPoint* shape, int high, const TPoint* origins,
+                          int count, TRowBand band) {
+    const TRowBand rows = RowsOf(shape, high + 1);
     int run = 0;
     for (int k = 0; k < count; ++k) {
-        if (band.Meets(origins[k].Y + top, origins[k].Y + bottom))
+        if (band.Meets(origins[k].Y + rows.Top, origins[k].Y + rows.Bottom))
             continue;
         if (k > run)
             target.PolylineAtEach(shape, high, origins + run, k - run);
@@ -60,6 +55,7 @@ void TDrawRecording::Begin(const TRect* surfaceClip) {
     Commands.clear();
     Points.clear();
     Calls.clear();
+    Blocks.clear();
     Surface = surfaceClip != nullptr;
     if (surfaceClip)
         Clip = *surfaceClip;
@@ -67,8 +63,16 @@ void TDrawRecording::Begin(const TRect* surfaceClip) {
     PenKnown = false;
 }
 
-TDrawCommand& TDrawRecording::Add(TDrawCommandKind kind, const TCanvas& canvas, int count) {
+TDrawCommand& TDrawRecording::Add(TDrawCommandKind kind, const TCanvas& canvas, int count,
+                                  TRowBand rows) {
+    if (Commands.size() % BlockSize == 0)
+        Blocks.push_back(rows);
+    TRowBand& block = Blocks.back();
+    block.Top = std::min(block.Top, rows.Top);
+    block.Bottom = std::max(block.Bottom, rows.Bottom);
     TDrawCommand& command = Commands.emplace_back();
+    command.Top = rows.Top;
+    command.Bottom = rows.Bottom;
     command.Kind = kind;
     command.PenColour = canvas.Pen.Colour;
     command.BrushColour = canvas.Brush.Colour;
@@ -87,8 +91,7 @@ void TDrawRecording::AddPolygon(const TCanvas& canvas, const TPoint* points, int
         Blending = canvas.Brush.Style == TBrushStyle::bsDiagCross;
     if (high < 0)
         return;
-    TDrawCommand& command = Add(TDrawCommandKind::Polygon, canvas, high + 1);
-    AddRows(command, points, high + 1);
+    Add(TDrawCommandKind::Polygon, canvas, high + 1, RowsOf(points, high + 1));
     Points.insert(Points.end(), points, points + high + 1);
     if (Surface)
         SetPen(points[high]);
@@ -97,8 +100,7 @@ void TDrawRecording::AddPolygon(const TCanvas& canvas, const TPoint* points, int
 void TDrawRecording::AddPolyline(const TCanvas& canvas, const TPoint* points, int high) {
     if (high < 0)
         return;
-    TDrawCommand& command = Add(TDrawCommandKind::Polyline, canvas, high + 1);
-    AddRows(command, points, high + 1);
+    Add(TDrawCommandKind::Polyline, canvas, high + 1, RowsOf(points, high + 1));
     Points.insert(Points.end(), points, points + high + 1);
     if (Surface)
         SetPen(points[high]);
@@ -108,16 +110,10 @@ void TDrawRecording::AddPolylineAtEach(const TCanvas& canvas, const TPoint* shap
                                        const TPoint* origins, int count) {
     if (high < 0 || count <= 0)
         return;
-    TDrawCommand& command = Add(TDrawCommandKind::PolylineAtEach, canvas, high + 1);
-    command.Extra = count;
-    AddRows(command, shape, high + 1);
-    int top = INT_MAX, bottom = INT_MIN;
-    for (int k = 0; k < count; ++k) {
-        top = std::min(top, origins[k].Y);
-        bottom = std::max(bottom, origins[k].Y);
-    }
-    command.Top += top;
-    command.Bottom += bottom;
+    const TRowBand shapeRows = RowsOf(shape, high + 1), originRows = RowsOf(origins, count);
+    Add(TDrawCommandKind::PolylineAtEach, canvas, high + 1,
+        {shapeRows.Top + originRows.Top, shapeRows.Bottom + originRows.Bottom})
+        .Extra = count;
     Points.insert(Points.end(), shape, shape + high + 1);
     Points.insert(Points.end(), origins, origins + count);
     if (Surface)
@@ -125,9 +121,7 @@ void TDrawRecording::AddPolylineAtEach(const TCanvas& canvas, const TPoint* shap
 }
 
 void TDrawRecording::AddLine(const TCanvas& canvas, TPoint from, TPoint to) {
-    TDrawCommand& command = Add(TDrawCommandKind::Line, canvas, 2);
-    command.Top = std::min(from.Y, to.Y);
-    command.Bottom = std::max(from.Y, to.Y);
+    Add(TDrawCommandKind::Line, canvas, 2, {std::min(from.Y, to.Y), std::max(from.Y, to.Y)});
     Points.push_back(from);
     Points.push_back(to);
     SetPen(Surface ? ClippedEnd(Clip, from, to) : to);
@@ -138,20 +132,17 @@ void TDrawRecording::AddMoveTo(TPoint to) {
 }
 
 void TDrawRecording::AddLineTo(const TCanvas& canvas, TPoint to) {
-    TDrawCommand& command = Add(TDrawCommandKind::LineTo, canvas, 2);
-    command.FromStartPen = !PenKnown;
     // A line from a pen position not yet known reaches every row until it is.
-    command.Top = PenKnown ? std::min(PenPos.Y, to.Y) : INT_MIN;
-    command.Bottom = PenKnown ? std::max(PenPos.Y, to.Y) : INT_MAX;
+    const TRowBand rows =
+        PenKnown ? TRowBand{std::min(PenPos.Y, to.Y), std::max(PenPos.Y, to.Y)} : TRowBand{};
+    Add(TDrawCommandKind::LineTo, canvas, 2, rows).FromStartPen = !PenKnown;
     Points.push_back(PenPos);
     Points.push_back(to);
     SetPen(to);
 }
 
 void TDrawRecording::AddRect(TDrawCommandKind kind, const TCanvas& canvas, const TRect& rect) {
-    TDrawCommand& command = Add(kind, canvas, 2);
-    command.Top = std::min(rect.Top, rect.Bottom);
-    command.Bottom = std::max(rect.Top, rect.Bottom);
+    Add(kind, canvas, 2, {std::min(rect.Top, rect.Bottom), std::max(rect.Top, rect.Bottom)});
     Points.push_back({rect.Left, rect.Top});
     Points.push_back({rect.Right, rect.Bottom});
     // A surface draws a rectangle as the polygon of its corners.
@@ -165,9 +156,7 @@ void TDrawRecording::AddCall(const TCanvas& canvas, TDrawCall call, const void* 
                              const TPoint* points, int count) {
     if (count <= 0)
         return;
-    TDrawCommand& command = Add(TDrawCommandKind::Call, canvas, count);
-    command.Extra = int(Calls.size());
-    AddRows(command, points, count);
+    Add(TDrawCommandKind::Call, canvas, count, RowsOf(points, count)).Extra = int(Calls.size());
     Points.insert(Points.end(), points, points + count);
     Calls.push_back({call, data});
 }
@@ -180,52 +169,58 @@ void TDrawRecording::Replay(TDrawObject& target, TRowBand band, TRecordingStart 
     TCanvas& canvas = target.Canvas();
     TFastDraw* surface = target.FastSurface();
     const TPoint* points = Points.data();
-    for (const TDrawCommand& command : Commands) {
-        if (command.Top > band.Bottom || command.Bottom < band.Top)
+    for (size_t block = 0; block < Blocks.size(); ++block) {
+        if (!band.Meets(Blocks[block].Top, Blocks[block].Bottom))
             continue;
-        canvas.Pen.Colour = command.PenColour;
-        canvas.Brush.Colour = command.BrushColour;
-        canvas.Brush.Style = command.BrushStyle;
-        if (surface)
-            surface->SetBlending(command.Blending < 0 ? start.Blending : command.Blending == 1);
-        const TPoint* p = points + command.First;
-        const int high = command.Count - 1;
-        switch (command.Kind) {
-        case TDrawCommandKind::Polygon:
-            target.Polygon(p, high);
-            break;
-        case TDrawCommandKind::Polyline:
-            target.Polyline(p, high);
-            break;
-        case TDrawCommandKind::PolylineAtEach:
-            PolylineAtEachInBand(target, p, high, p + command.Count, command.Extra, band);
-            break;
-        case TDrawCommandKind::Line:
-            target.Line(p[0].X, p[0].Y, p[1].X, p[1].Y);
-            break;
-        case TDrawCommandKind::LineTo: {
-            const TPoint from = command.FromStartPen ? start.PenPos : p[0];
-            target.MoveTo(from.X, from.Y);
-            target.LineTo(p[1].X, p[1].Y);
-            break;
-        }
-        case TDrawCommandKind::Ellipse:
-            target.Ellipse(p[0].X, p[0].Y, p[1].X, p[1].Y);
-            break;
-        case TDrawCommandKind::Rectangle:
-            target.Rectangle(p[0].X, p[0].Y, p[1].X, p[1].Y);
-            break;
-        case TDrawCommandKind::FillRect:
-            target.FillRect({p[0].X, p[0].Y, p[1].X, p[1].Y});
-            break;
-        case TDrawCommandKind::FrameRect:
-            target.FrameRect({p[0].X, p[0].Y, p[1].X, p[1].Y});
-            break;
-        case TDrawCommandKind::Call: {
-            const TCallTarget& call = Calls[size_t(command.Extra)];
-            call.Call(target, call.Data, p, command.Count);
-            break;
-        }
+        const size_t end = std::min(Commands.size(), (block + 1) * BlockSize);
+        for (size_t i = block * BlockSize; i < end; ++i) {
+            const TDrawCommand& command = Commands[i];
+            if (command.Top > band.Bottom || command.Bottom < band.Top)
+                continue;
+            canvas.Pen.Colour = command.PenColour;
+            canvas.Brush.Colour = command.BrushColour;
+            canvas.Brush.Style = command.BrushStyle;
+            if (surface)
+                surface->SetBlending(command.Blending < 0 ? start.Blending : command.Blending == 1);
+            const TPoint* p = points + command.First;
+            const int high = command.Count - 1;
+            switch (command.Kind) {
+            case TDrawCommandKind::Polygon:
+                target.Polygon(p, high);
+                break;
+            case TDrawCommandKind::Polyline:
+                target.Polyline(p, high);
+                break;
+            case TDrawCommandKind::PolylineAtEach:
+                PolylineAtEachInBand(target, p, high, p + command.Count, command.Extra, band);
+                break;
+            case TDrawCommandKind::Line:
+                target.Line(p[0].X, p[0].Y, p[1].X, p[1].Y);
+                break;
+            case TDrawCommandKind::LineTo: {
+                const TPoint from = command.FromStartPen ? start.PenPos : p[0];
+                target.MoveTo(from.X, from.Y);
+                target.LineTo(p[1].X, p[1].Y);
+                break;
+            }
+            case TDrawCommandKind::Ellipse:
+                target.Ellipse(p[0].X, p[0].Y, p[1].X, p[1].Y);
+                break;
+            case TDrawCommandKind::Rectangle:
+                target.Rectangle(p[0].X, p[0].Y, p[1].X, p[1].Y);
+                break;
+            case TDrawCommandKind::FillRect:
+                target.FillRect({p[0].X, p[0].Y, p[1].X, p[1].Y});
+                break;
+            case TDrawCommandKind::FrameRect:
+                target.FrameRect({p[0].X, p[0].Y, p[1].X, p[1].Y});
+                break;
+            case TDrawCommandKind::Call: {
+                const TCallTarget& call = Calls[size_t(command.Extra)];
+                call.Call(target, call.Data, p, command.Count);
+                break;
+            }
+            }
         }
     }
 }

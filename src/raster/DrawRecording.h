@@ -6,6 +6,7 @@
 #include "base/Geometry.h"
 #include "raster/Canvas.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -73,7 +74,7 @@ public:
     bool Empty() const { return Commands.empty(); }
 
 private:
-    TDrawCommand& Add(TDrawCommandKind kind, const TCanvas& canvas, int count);
+    TDrawCommand& Add(TDrawCommandKind kind, const TCanvas& canvas, int count, TRowBand rows);
     void SetPen(TPoint at) {
         PenPos = at;
         PenKnown = true;
@@ -87,6 +88,10 @@ private:
     std::vector<TDrawCommand> Commands;
     std::vector<TPoint> Points;
     std::vector<TCallTarget> Calls;
+    // The rows of each run of BlockSize commands, so that a band passes over whole runs that
+    // miss it: bricks drawn one after another lie near each other.
+    static constexpr size_t BlockSize = 32;
+    std::vector<TRowBand> Blocks;
     bool Surface = false;
     TRect Clip;
     // As the target would leave them; unknown until a command sets them.
