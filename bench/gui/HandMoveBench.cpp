@@ -1,6 +1,7 @@
 // Moving the hand over ten thousand bricks: the time from a mouse move to the hand drawn, next
 // to the time of one whole frame of the same model.
 
+#include "GuiBenchApp.h"
 #include "app/view/ViewBox.h"
 #include "app/window/MainForm.h"
 
@@ -10,17 +11,8 @@
 #include <filesystem>
 
 namespace {
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "tessaryn_gui_bench";
-    static char* argv[] = {name, nullptr};
-    // Never destroyed: tearing Qt down from the exit handlers crashes in the input devices.
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
-}
-
 std::unique_ptr<TMainForm> TenThousandBricks() {
-    App();
+    GuiBenchApp();
     const auto ini = std::filesystem::temp_directory_path() / "tessaryn_gui_bench.ini";
     auto form = std::make_unique<TMainForm>(std::vector<std::string>{"-I" + ini.string()});
     form->resize(1200, 900);

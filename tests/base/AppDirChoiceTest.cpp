@@ -5,47 +5,28 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-// An installed tree: PREFIX/bin/ and PREFIX/share/tessaryn/ with the mapping table.
-struct TInstalled : TTempFolder {
-    TInstalled() {
-        std::filesystem::create_directories(Path / "bin");
-        std::filesystem::create_directories(Path / "share/tessaryn");
-        Write("share/tessaryn/ts2ld.lst", "");
-    }
-    std::string Bin() const { return (Path / "bin").string() + "/"; }
-};
-} // namespace
-
-TEST(AppDirChoiceTest, FolderHoldingTheDataIsUsedAsItIs) {
-    TTempFolder build;
+TEST(AppDirChoiceTest, DataBesideTheProgramOrNoneInstalledUsesItsFolder) {
+    TTempFolder build, empty;
     build.Write("ts2ld.lst", "");
-    std::string dir = build.Path.string() + "/";
-    TAppDirChoice choice = ChooseAppDir(dir, "/xdg", "/home/u");
-    EXPECT_EQ(choice.AppDir, dir);
-    EXPECT_EQ(choice.ShippedDir, "");
+    for (const TTempFolder* folder : {&build, &empty}) {
+        TAppDirChoice choice = ChooseAppDir(folder->Dir(), "/xdg", "/home/u");
+        EXPECT_EQ(choice.AppDir + "|" + choice.ShippedDir, folder->Dir() + "|");
+    }
 }
 
-TEST(AppDirChoiceTest, FolderWithoutDataAndNoInstalledDataIsUsedAsItIs) {
-    TTempFolder empty;
-    std::string dir = empty.Path.string() + "/";
-    EXPECT_EQ(ChooseAppDir(dir, nullptr, nullptr).AppDir, dir);
-}
-
+// An installed tree: PREFIX/bin/ and PREFIX/share/tessaryn/ with the mapping table.
 TEST(AppDirChoiceTest, InstalledProgramUsesTheUsersDataFolder) {
-    TInstalled prefix;
-    std::string shipped = prefix.Path.string() + "/share/tessaryn/";
-    TAppDirChoice xdg = ChooseAppDir(prefix.Bin(), "/data/home", "/home/u");
+    TTempFolder prefix;
+    prefix.Write("share/tessaryn/ts2ld.lst", "");
+    std::filesystem::create_directories(prefix.Path / "bin");
+    const std::string bin = prefix.Dir() + "bin/";
+    TAppDirChoice xdg = ChooseAppDir(bin, "/data/home", "/home/u");
     EXPECT_EQ(xdg.AppDir, "/data/home/tessaryn/");
-    EXPECT_EQ(xdg.ShippedDir, shipped);
+    EXPECT_EQ(xdg.ShippedDir, prefix.Dir() + "share/tessaryn/");
     // XDG_DATA_HOME unset, empty or relative falls back to ~/.local/share.
     for (const char* unusable : {static_cast<const char*>(nullptr), "", "relative/dir"})
-        EXPECT_EQ(ChooseAppDir(prefix.Bin(), unusable, "/home/u/").AppDir,
-                  "/home/u/.local/share/tessaryn/");
-}
-
-TEST(AppDirChoiceTest, InstalledProgramWithoutHomeIsAClearError) {
-    TInstalled prefix;
-    EXPECT_THROW(ChooseAppDir(prefix.Bin(), nullptr, nullptr), TError);
-    EXPECT_THROW(ChooseAppDir(prefix.Bin(), "", ""), TError);
+        EXPECT_EQ(ChooseAppDir(bin, unusable, "/home/u/").AppDir, "/home/u/.local/share/tessaryn/");
+    // Without a home it is a clear error.
+    EXPECT_THROW(ChooseAppDir(bin, nullptr, nullptr), TError);
+    EXPECT_THROW(ChooseAppDir(bin, "", ""), TError);
 }

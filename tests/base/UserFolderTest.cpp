@@ -1,105 +1,82 @@
 #include "base/UserFolder.h"
 
 #include "base/Error.h"
+#include "support/ReferenceFile.h"
 #include "support/TempFolder.h"
 
+#include <functional>
 #include <gtest/gtest.h>
+#include <set>
 
 namespace {
-// A shipped folder and the user's folder, each with a trailing '/'.
-struct UserFolderTest : testing::Test {
+// A shipped folder and the user's folder under one temporary folder.
+struct TFolders {
     TTempFolder Temp;
-    std::string Shipped = Temp.File("shipped") + "/";
-    std::string User = Temp.File("user") + "/";
+    std::string Shipped = Temp.File("shipped") + "/", User = Temp.File("user") + "/";
 
-    void Put(const std::string& folder, const std::string& name, const std::string& content) {
-        std::filesystem::create_directories((Temp.Path / folder / name).parent_path());
-        Temp.Write(folder + "/" + name, content);
+    // Fills the user's folder; what was offered and every file of the folder with its content.
+    std::string FillAndList() const {
+        std::string text = "offered:";
+        for (const std::string& name : FillUserFolder(Shipped, User).Offered)
+            text += " " + name;
+        std::set<std::string> names;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(User))
+            if (entry.is_regular_file())
+                names.insert(std::filesystem::relative(entry.path(), User).string());
+        text += "\n";
+        for (const std::string& name : names)
+            text += name + ": " + TTempFolder::Read(User + name);
+        return text;
     }
-    void Ship(const std::string& name, const std::string& content) {
-        Put("shipped", name, content);
-    }
-    std::string Mine(const std::string& name) const { return TTempFolder::Read(User + name); }
-    void Change(const std::string& name, const std::string& content) { Put("user", name, content); }
-    bool Exists(const std::string& name) const { return std::filesystem::exists(User + name); }
 };
 } // namespace
 
-TEST_F(UserFolderTest, FirstStartCopiesEverythingAndMissingFilesComeBack) {
-    Ship("ts2ld.lst", "rows\n");
-    Ship("parts/parts.dat", "parts\n");
-    Ship("Models/house.lgo", "house\n");
-    EXPECT_TRUE(FillUserFolder(Shipped, User).Offered.empty());
-    EXPECT_EQ(Mine("parts/parts.dat"), "parts\n");
-    EXPECT_EQ(Mine("Models/house.lgo"), "house\n");
-    std::filesystem::remove(User + "Models/house.lgo");
-    FillUserFolder(Shipped, User);
-    EXPECT_EQ(Mine("Models/house.lgo"), "house\n");
+// Starts of the program after the package or the user changed files; after each, the transcript
+// takes what was offered and the user's folder. Names starting with '.' are the folder's own.
+TEST(UserFolder, StartsWriteTheirReferenceTranscript) {
+    using TFiles = std::vector<std::pair<std::string, std::string>>;
+    const struct {
+        const char* Name;
+        TFiles Shipped = {}, Changed = {};
+        const char* Removed = "";
+    } starts[] = {
+        {"first start copies everything",
+         {{"ts2ld.lst", "rows\n"}, {"parts/parts.dat", "v1\n"}, {"Models/house.lgo", "house\n"}}},
+        {"a missing file comes back", {}, {}, "Models/house.lgo"},
+        {"an unchanged file takes the newer package", {{"ts2ld.lst", "rows 2\n"}}},
+        {"a changed file survives a start", {}, {{"parts/parts.dat", "mine\n"}}},
+        {"and a newer package: offered once", {{"parts/parts.dat", "v2\n"}}},
+        {"the offer read and removed: quiet", {}, {}, "parts/parts.dat.new"},
+        {"a still newer package is offered again", {{"parts/parts.dat", "v3\n"}}},
+        {"an offer the user edited is not replaced",
+         {{"parts/parts.dat", "v4\n"}},
+         {{"parts/parts.dat.new", "half merged\n"}}},
+        {"a file of unknown origin is kept",
+         {{"Combos/Lamp.lgo", "shipped\n"}},
+         {{"Combos/Lamp.lgo", "older program's\n"}}},
+        {"settings shipped", {{"Tessaryn.ini", "[Main]\nPages=1\n\n[Page1]\nCount=0\n"}}},
+        // Settings the program rewrote (its own [State]) still get the newer pages.
+        {"settings merged",
+         {{"Tessaryn.ini", "[Main]\nPages=2\n\n[Page1]\nCount=0\n\n[Page2]\nCount=0\n"}},
+         {{"Tessaryn.ini", "[Main]\nPages=1\n\n[State]\nShading=1\n\n[Page1]\nCount=0\n"}}},
+    };
+    TFolders folders;
+    std::string transcript;
+    for (const auto& start : starts) {
+        for (const auto& [name, content] : start.Shipped)
+            folders.Temp.Write("shipped/" + name, content);
+        for (const auto& [name, content] : start.Changed)
+            folders.Temp.Write("user/" + name, content);
+        if (*start.Removed)
+            std::filesystem::remove(folders.User + start.Removed);
+        transcript += std::string("# ") + start.Name + "\n" + folders.FillAndList();
+    }
+    EXPECT_TRUE(MatchesReferenceText(transcript, "base/user-folder-transcript.txt"));
 }
 
-TEST_F(UserFolderTest, UnchangedFilesTakeTheNewerPackage) {
-    Ship("parts/parts.dat", "old\n");
-    FillUserFolder(Shipped, User);
-    Ship("parts/parts.dat", "new\n");
-    EXPECT_TRUE(FillUserFolder(Shipped, User).Offered.empty());
-    EXPECT_EQ(Mine("parts/parts.dat"), "new\n");
-}
-
-TEST_F(UserFolderTest, ChangedFileSurvivesEveryStartAndANewerPackage) {
-    Ship("parts/parts.dat", "old\n");
-    FillUserFolder(Shipped, User);
-    Change("parts/parts.dat", "mine\n");
-    FillUserFolder(Shipped, User);
-    EXPECT_EQ(Mine("parts/parts.dat"), "mine\n");
-    EXPECT_FALSE(Exists("parts/parts.dat.new"));
-
-    Ship("parts/parts.dat", "new\n");
-    EXPECT_EQ(FillUserFolder(Shipped, User).Offered, std::vector<std::string>{"parts/parts.dat"});
-    EXPECT_EQ(Mine("parts/parts.dat"), "mine\n");
-    EXPECT_EQ(Mine("parts/parts.dat.new"), "new\n");
-    // Offered once: the next start, with the offer read and removed, stays quiet.
-    std::filesystem::remove(User + "parts/parts.dat.new");
-    EXPECT_TRUE(FillUserFolder(Shipped, User).Offered.empty());
-    EXPECT_FALSE(Exists("parts/parts.dat.new"));
-    EXPECT_EQ(Mine("parts/parts.dat"), "mine\n");
-}
-
-TEST_F(UserFolderTest, AnOfferTheUserEditedIsNotReplaced) {
-    Ship("parts/parts.dat", "v1\n");
-    FillUserFolder(Shipped, User);
-    Change("parts/parts.dat", "mine\n");
-    Ship("parts/parts.dat", "v2\n");
-    FillUserFolder(Shipped, User);
-    Ship("parts/parts.dat", "v3\n");
-    EXPECT_EQ(FillUserFolder(Shipped, User).Offered.size(), 1u);
-    EXPECT_EQ(Mine("parts/parts.dat.new"), "v3\n");
-
-    Change("parts/parts.dat.new", "half merged\n");
-    Ship("parts/parts.dat", "v4\n");
-    EXPECT_TRUE(FillUserFolder(Shipped, User).Offered.empty());
-    EXPECT_EQ(Mine("parts/parts.dat.new"), "half merged\n");
-}
-
-TEST_F(UserFolderTest, FileOfUnknownOriginIsKeptAndTheShippedOneOffered) {
-    Ship("Combos/Lamp.lgo", "shipped\n");
-    Change("Combos/Lamp.lgo", "older program's\n");
-    FillUserFolder(Shipped, User);
-    EXPECT_EQ(Mine("Combos/Lamp.lgo"), "older program's\n");
-    EXPECT_EQ(Mine("Combos/Lamp.lgo.new"), "shipped\n");
-}
-
-TEST_F(UserFolderTest, SettingsTheProgramRewroteStillGetNewerPages) {
-    Ship("Tessaryn.ini", "[Main]\nPages=1\n\n[Page1]\nCount=0\n");
-    FillUserFolder(Shipped, User);
-    Change("Tessaryn.ini", "[Main]\nPages=1\n\n[State]\nShading=1\n\n[Page1]\nCount=0\n");
-    Ship("Tessaryn.ini", "[Main]\nPages=2\n\n[Page1]\nCount=0\n\n[Page2]\nCount=0\n");
-    EXPECT_TRUE(FillUserFolder(Shipped, User).Offered.empty());
-    EXPECT_EQ(Mine("Tessaryn.ini"),
-              "[Main]\nPages=2\n\n[State]\nShading=1\n\n[Page1]\nCount=0\n\n[Page2]\nCount=0\n");
-}
-
-TEST_F(UserFolderTest, UnreadableUserFileIsAClearError) {
-    Ship("parts", "a file where the user has a folder\n");
-    std::filesystem::create_directories(User + "parts");
-    EXPECT_THROW(FillUserFolder(Shipped, User), TError);
+TEST(UserFolder, UnreadableUserFileIsAClearError) {
+    TFolders f;
+    f.Temp.Write("shipped/parts", "a file where the user has a folder\n");
+    std::filesystem::create_directories(f.User + "parts");
+    EXPECT_THROW(FillUserFolder(f.Shipped, f.User), TError);
 }

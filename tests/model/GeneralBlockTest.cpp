@@ -57,22 +57,12 @@ TEST_F(GeneralBlockTest, TurningAppliesTheOffsetsAndFourTurnsComeBack) {
 }
 
 TEST(TurnTransform, KeepsPointsInsideTheTurnedBox) {
-    const int32_t bbx = 20, bby = 80;
-    TPoint3 p{5, 70, 3};
-    EXPECT_EQ(TurnPartPoint(p, 0, bbx, bby), (TPoint3{5, 70, 3}));
-    EXPECT_EQ(TurnPartPoint(p, 1, bbx, bby), (TPoint3{70, 15, 3}));
-    EXPECT_EQ(TurnPartPoint(p, 2, bbx, bby), (TPoint3{15, 10, 3}));
-    EXPECT_EQ(TurnPartPoint(p, 3, bbx, bby), (TPoint3{10, 5, 3}));
-    EXPECT_EQ(TurnPartPoint(p, 7, bbx, bby), TurnPartPoint(p, 3, bbx, bby));
-    EXPECT_EQ(TurnPartPoint(p, -1, bbx, bby), TurnPartPoint(p, 3, bbx, bby));
-    // Corners of the part land on corners of the turned box (SX = BBY, SY = BBX when odd).
-    for (int t = 0; t < 4; ++t) {
-        TPoint3 q = TurnPartPoint({bbx, bby, 0}, t, bbx, bby);
-        int32_t sx = t % 2 ? bby : bbx, sy = t % 2 ? bbx : bby;
-        EXPECT_TRUE((q.X == 0 || q.X == sx) && (q.Y == 0 || q.Y == sy)) << t;
-    }
-    EXPECT_EQ(LocalOctant(0, 1), 1);
-    EXPECT_EQ(LocalOctant(3, 2), 1);
-    EXPECT_EQ(LocalOctant(6, 3), 5);
-    EXPECT_EQ(LocalOctant(4, 0), 4);
+    // A part 20 x 80: odd turns swap the box's sides, so the point stays inside.
+    const std::pair<int, TPoint3> turns[] = {{0, {5, 70, 3}}, {1, {70, 15, 3}}, {2, {15, 10, 3}},
+                                             {3, {10, 5, 3}}, {7, {10, 5, 3}},  {-1, {10, 5, 3}}};
+    for (auto [turn, expected] : turns)
+        EXPECT_EQ(TurnPartPoint({5, 70, 3}, turn, 20, 80), expected) << turn;
+    EXPECT_EQ(
+        (std::array{LocalOctant(0, 1), LocalOctant(3, 2), LocalOctant(6, 3), LocalOctant(4, 0)}),
+        (std::array{1, 1, 5, 4}));
 }

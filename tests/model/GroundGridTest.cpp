@@ -1,6 +1,8 @@
 #include "model/GroundGrid.h"
 
-#include <functional>
+#include "model/DepthBox.h"
+#include "model/GeneratedModels.h"
+
 #include <gtest/gtest.h>
 #include <random>
 #include <string>
@@ -16,41 +18,15 @@ bool NotFollowed(const TDepthBox& added, const TDepthBox& brick) {
 }
 } // namespace
 
-// The grid's answer against the brick-by-brick one, for every brick, while half of them (in
-// rising numbers, as the tree adds them) join the path.
+// The grid's answer against the brick-by-brick one, for every seventh brick, while half of them
+// (in rising numbers, as the tree adds them) join the path.
 TEST(GroundGrid, AgreesWithBrickByBrickTest) {
     std::mt19937 rng(3);
-    auto pick = [&](int lo, int hi) { return int64_t(lo + int(rng() % unsigned(hi - lo + 1))); };
-    struct TCase {
-        std::string Name;
-        std::function<TDepthBox(int)> Make;
-    };
-    const TCase cases[] = {
-        {"lattice",
-         [&](int) {
-             return Box(pick(0, 30) * 20, pick(0, 30) * 20, pick(0, 20) * 8, pick(1, 4) * 20,
-                        pick(1, 4) * 20, 24);
-         }},
-        {"negative, off the origin",
-         [&](int) {
-             return Box(pick(-30, 30) * 10 - 3, pick(-30, 30) * 10 - 3, pick(-9, 9) * 8,
-                        pick(0, 3) * 10, pick(0, 3) * 10, pick(0, 3) * 8);
-         }},
-        {"one cell", [&](int) { return Box(5, 5, pick(-50, 50), 20, 20, pick(0, 30)); }},
-        {"huge among small",
-         [&](int i) {
-             return i % 7 == 0 ? Box(-(int64_t(1) << 32), -(int64_t(1) << 32), pick(0, 9) * 8,
-                                     int64_t(1) << 33, int64_t(1) << 33, 8)
-                               : Box(pick(0, 9) * 20, pick(0, 9) * 20, pick(0, 9) * 8, 20, 20, 8);
-         }},
-        {"size 0",
-         [&](int) { return Box(pick(0, 5) * 20, pick(0, 5) * 20, pick(0, 5) * 8, 0, 0, 0); }},
-    };
-    for (const TCase& c : cases) {
-        SCOPED_TRACE(c.Name);
+    for (const char* kind : {"lattice", "negative", "one cell", "huge", "size 0"}) {
+        SCOPED_TRACE(kind);
         std::vector<TDepthBox> boxes;
-        for (int i = 0; i < 400; ++i)
-            boxes.push_back(c.Make(i));
+        for (const auto& brick : Model(kind, rng, 400))
+            boxes.push_back(DepthBox(*brick, int(rng() % 8)));
         std::unique_ptr<TGroundRanks> ranks = MakeGroundRanks(boxes, 1 << 16);
         ASSERT_TRUE(ranks);
         TGroundGrid grid(*ranks, boxes);

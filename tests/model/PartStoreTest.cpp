@@ -72,13 +72,9 @@ TEST_F(PartStoreTest, ANewPartIsWrittenToItsOwnFileAndRegistered) {
     EXPECT_NE(&cached, &working);
     EXPECT_EQ(FindDrawClass("userblks.dat", "slab"), &cached);
     EXPECT_FALSE(cached.Modified);
-    EXPECT_NE(ReadPartFile("slab.tsp").find("[slab]\r\nNP=1\r\nBB=40,20,8\r\n"), std::string::npos);
-
     // Read back through the reader it equals what was stored, and is not written again at exit.
-    TDrawClass read("userblks.dat", "slab");
-    EXPECT_EQ(read.Polygons[0].Points, working.Polygons[0].Points);
-    for (size_t octant = 0; octant < 8; ++octant)
-        EXPECT_EQ(read.DrawOrder[octant].Items, working.DrawOrder[octant].Items);
+    EXPECT_EQ(ReadPartFile("slab.tsp"), SectionText(working));
+    EXPECT_EQ(SectionText(TDrawClass("userblks.dat", "slab")), SectionText(working));
     std::filesystem::remove(Dir / "parts" / "slab.tsp");
     SaveModifiedDrawClasses();
     EXPECT_FALSE(std::filesystem::exists(Dir / "parts" / "slab.tsp"));
@@ -105,16 +101,13 @@ TEST_F(PartStoreTest, AnEditedPartReachesEveryBrickOfIt) {
     EXPECT_NE(ReadPartFile("wedge.tsp").find("BB=40,20,16"), std::string::npos);
 }
 
-TEST_F(PartStoreTest, APartNameThatLeavesThePartsFolderIsNotWritten) {
-    for (const char* part : {"../escape", "sub/part", ""}) {
+TEST_F(PartStoreTest, AFailedWriteLeavesTheCacheAlone) {
+    for (const char* part : {"../escape", "sub/part", ""}) { // would leave the parts folder
         TDrawClass d = NewShape("userblks.dat", part, 8);
         EXPECT_THROW(StorePartDefinition(d), TError) << part;
     }
     EXPECT_FALSE(std::filesystem::exists(Dir / "escape.tsp"));
     EXPECT_TRUE(CachedDrawClasses().empty());
-}
-
-TEST_F(PartStoreTest, AFailedWriteLeavesTheCacheAlone) {
     WritePartFile("userblks.dat", Wedge);
     TDrawClass& cached = GetDrawClass("userblks.dat", "wedge");
     std::filesystem::create_directories(Dir / "parts" / "wedge.tsp"); // a folder in the way

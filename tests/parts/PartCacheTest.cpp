@@ -1,20 +1,36 @@
-#include "parts/PartTestSupport.h"
 #include "base/Error.h"
 #include "parts/DrawClass.h"
+#include "parts/PartTestSupport.h"
 
 #include <gtest/gtest.h>
 
 using PartCache = PartFolderTest;
 
-TEST_F(PartCache, KeysIgnoreCaseAndKeepTheFirstLoadedNames) {
-    WritePartFile("parts.dat", "[stdblock]\r\nNP=0\r\nBB=40,40,24\r\n");
+namespace {
+TDrawClass& Register(const char* file, const char* part, bool modified = false) {
+    auto made = std::make_unique<TDrawClass>();
+    made->FileName = file, made->PartName = part, made->Modified = modified;
+    return RegisterDrawClass(std::move(made));
+}
+} // namespace
+
+TEST_F(PartCache, KeysIgnoreCaseKeepTheFirstNamesAndAddresses) {
+    std::string text = "[stdblock]\r\nNP=0\r\nBB=40,40,24\r\n";
+    for (int i = 0; i < 200; ++i)
+        text += "[p" + std::to_string(i) + "]\r\nNP=0\r\n";
+    WritePartFile("parts.dat", text);
     TDrawClass& first = GetDrawClass("parts.dat", "stdblock");
-    TDrawClass& second = GetDrawClass("PARTS.DAT", "STDBLOCK");
-    EXPECT_EQ(&first, &second);
-    EXPECT_EQ(second.FileName, "parts.dat");
-    EXPECT_EQ(second.PartName, "stdblock");
+    EXPECT_EQ(&GetDrawClass("PARTS.DAT", "STDBLOCK"), &first);
+    EXPECT_EQ(first.FileName + "/" + first.PartName, "parts.dat/stdblock");
     EXPECT_EQ(FindDrawClass("Parts.Dat", "StdBlock"), &first);
-    EXPECT_EQ(CachedDrawClasses().size(), 1u);
+    for (int i = 0; i < 200; ++i) // the cache grows; definitions keep their addresses
+        GetDrawClass("parts.dat", "p" + std::to_string(i));
+    EXPECT_EQ(&GetDrawClass("parts.dat", "STDBLOCK"), &first);
+
+    TDrawClass& mine = Register("userblks.dat", "mine");
+    EXPECT_EQ(&GetDrawClass("USERBLKS.DAT", "Mine"), &mine);
+    EXPECT_EQ(&Register("userblks.dat", "MINE"), &mine); // only unknown keys are added
+    EXPECT_EQ(CachedDrawClasses().size(), 202u);
 }
 
 TEST_F(PartCache, AFailedLoadCachesNothing) {
@@ -28,51 +44,19 @@ TEST_F(PartCache, AFailedLoadCachesNothing) {
     EXPECT_EQ(CachedDrawClasses().size(), 1u);
 }
 
-TEST_F(PartCache, DefinitionsKeepTheirAddressesAsTheCacheGrows) {
-    std::string text;
-    for (int i = 0; i < 200; ++i)
-        text += "[p" + std::to_string(i) + "]\r\nNP=0\r\n";
-    WritePartFile("many.dat", text);
-    TDrawClass* first = &GetDrawClass("many.dat", "p0");
-    for (int i = 1; i < 200; ++i)
-        GetDrawClass("many.dat", "p" + std::to_string(i));
-    EXPECT_EQ(&GetDrawClass("many.dat", "P0"), first);
-}
-
-TEST_F(PartCache, RegisterAddsOnlyUnknownKeys) {
-    auto made = std::make_unique<TDrawClass>();
-    made->FileName = "userblks.dat";
-    made->PartName = "mine";
-    TDrawClass* registered = made.get();
-    EXPECT_EQ(&RegisterDrawClass(std::move(made)), registered);
-    EXPECT_EQ(&GetDrawClass("USERBLKS.DAT", "Mine"), registered);
-    auto again = std::make_unique<TDrawClass>();
-    again->FileName = "userblks.dat";
-    again->PartName = "MINE";
-    EXPECT_EQ(&RegisterDrawClass(std::move(again)), registered);
-    EXPECT_EQ(CachedDrawClasses().size(), 1u);
-}
-
 TEST_F(PartCache, ModifiedDefinitionsAreWrittenToTheirOwnSinglePartFiles) {
     WritePartFile("userblks.dat", "[kept]\r\nNP=0\r\n\r\n[edited]\r\nNP=0\r\n");
     GetDrawClass("userblks.dat", "kept");
     TDrawClass& edited = GetDrawClass("userblks.dat", "edited");
     edited.AddPolygon({{0, 0, 8}, {20, 0, 8}, {20, 20, 8}});
-    SaveModifiedDrawClasses();
+    const std::string section = SectionText(edited);
+    // A definition whose file cannot be written stays modified; the others are still written.
+    TDrawClass& unwritable = Register("", "sub/none/x", true);
+    EXPECT_THROW(SaveModifiedDrawClasses(), TError);
+    EXPECT_TRUE(unwritable.Modified);
     EXPECT_FALSE(edited.Modified);
     EXPECT_FALSE(std::filesystem::exists(Dir / "parts" / "kept.tsp"));
-    std::string written = ReadPartFile("edited.tsp");
-    EXPECT_EQ(written.substr(0, 24), "[edited]\r\nNP=1\r\nBB=0,0,0");
-
+    EXPECT_EQ(ReadPartFile("edited.tsp"), section);
     ClearDrawClasses();
     EXPECT_EQ(GetDrawClass("userblks.dat", "edited").PolygonCount(), 1);
-}
-
-TEST_F(PartCache, AFailedSaveKeepsTheDefinitionModified) {
-    auto made = std::make_unique<TDrawClass>();
-    made->PartName = "sub/none/x";
-    made->Modified = true;
-    TDrawClass& d = RegisterDrawClass(std::move(made));
-    EXPECT_THROW(SaveModifiedDrawClasses(), TError);
-    EXPECT_TRUE(d.Modified);
 }

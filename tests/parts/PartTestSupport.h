@@ -2,6 +2,7 @@
 // A private AppDir with a parts folder for one test; empties the part cache around it.
 
 #include "base/FileNames.h"
+#include "parts/DrawClass.h"
 #include "parts/PartCache.h"
 #include "parts/PartFile.h"
 #include "support/ErrorMessage.h"
@@ -9,6 +10,30 @@
 
 #include <gtest/gtest.h>
 #include <string>
+
+inline std::vector<TPoint3> Square(int32_t x0, int32_t y0, int32_t x1, int32_t y1, int32_t z) {
+    return {{x0, y0, z}, {x1, y0, z}, {x1, y1, z}, {x0, y1, z}};
+}
+
+// Three polygons: a bottom, a top and a sloped face rising above the top.
+inline TDrawClass ThreeFaces() {
+    TDrawClass d;
+    d.AddPolygon(Square(0, 0, 40, 40, 0));
+    d.AddPolygon(Square(0, 0, 40, 40, 24));
+    d.AddPolygon({{0, 0, 10}, {40, 0, 10}, {40, 40, 50}});
+    d.Modified = false;
+    return d;
+}
+
+// A definition's section as a part file holds it, each line ended by CR LF.
+inline std::string SectionText(TDrawClass definition) {
+    TLines lines;
+    SaveToLines(definition, lines);
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\r\n";
+    return text;
+}
 
 class PartFolderTest : public ::testing::Test {
 protected:

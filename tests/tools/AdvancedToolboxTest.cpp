@@ -163,3 +163,38 @@ TEST_F(ToolboxFixture, MappingRowIsLookedUpMarkedWhileChangedAndSaved) {
     EXPECT_FALSE(red(box.spXoffsetL));
     EXPECT_NE(TTempFolder::Read(table).find("B 1 2 3 1 16 5 -4 0 0 3004.DAT"), std::string::npos);
 }
+
+TEST_F(ToolboxFixture, UndoAndRedoKeysShowTheSelectionOfTheModelTheyLeave) {
+    form->Advancedtoolbox1->trigger();
+    form->SetViewAngles(70, 30);
+    auto selectable = [&] { return Box().spSetStep->isEnabled(); };
+
+    // A placed brick, then selected: undoing the placing leaves nothing selected.
+    TakeInHand("2x4x3");
+    MoveTo(Pixel(47, 25));
+    Click(Pixel(47, 25));
+    Key(Qt::Key_Escape);
+    int placed = Find("B:40:20:0:40:80:24:16777215:1:0:0:0:0::0");
+    ASSERT_GE(placed, 0);
+    Click(TopOf(form->Model[placed]));
+    ASSERT_TRUE(selectable());
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    ASSERT_LT(Find("B:40:20:0:40:80:24:16777215:1:0:0:0:0::0"), 0);
+    EXPECT_FALSE(selectable());
+
+    // A brick picked up and put back by undo, then selected: redoing the pick-up takes it away.
+    TBlock& kept = AddBrick("2x2x3", -100, -60, 0);
+    kept.Step = 3;
+    Click(TopOf(kept), Qt::LeftButton, Qt::ShiftModifier);
+    ASSERT_FALSE(form->Hand.Empty());
+    Key(Qt::Key_Escape);
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    int back = Find("B:-100:-60:0:40:40:24:16777215:1:0:0:0:0::3");
+    ASSERT_GE(back, 0);
+    Click(TopOf(form->Model[back]));
+    ASSERT_TRUE(selectable());
+    EXPECT_EQ(Box().edStepNo->text(), "3");
+    Key(Qt::Key_Y, Qt::ControlModifier);
+    ASSERT_LT(Find("B:-100:-60:0:40:40:24:16777215:1:0:0:0:0::3"), 0);
+    EXPECT_FALSE(selectable());
+}

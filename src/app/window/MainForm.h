@@ -2,6 +2,7 @@
 // The main window: view box with its bars, tool bars, colour swatches and the palette panel.
 
 #include "app/system/Settings.h"
+#include "app/view/Rgb32Frame.h"
 #include "edit/Hand.h"
 #include "edit/HandDrawing.h"
 #include "exchange/pictures/CameraFrame.h"
@@ -165,6 +166,9 @@ public:
     int32_t ButtonFaceColour() const;
     // The off-screen frame, always the view box's size.
     TBitmap ViewBitmap;
+    // The anti-aliased frame's double-size render, kept from frame to frame; emptied while
+    // anti-aliasing is off.
+    TBitmap Supersampled;
     void SetDrawingColours();
     void Edit7MouseDown(int swatch, bool rightButton);
     int GridXY = 20, GridZ = 8;
@@ -306,6 +310,8 @@ private:
     bool TurningView = false;
     bool KeyBusy = false;
     THandLayer HandLayer;
+    // The frame as the hand layer reads it, converted once per frame when not 32-bit.
+    TRgb32Frame HandFrame;
     QRect HandRect;
     void ConnectEditing();
     void ConnectRenderers();

@@ -277,12 +277,14 @@ void TMainForm::miBreakClick() {
 void TMainForm::btnUndoClick() {
     Guarded([this] { Model.Undo(); });
     UpdateUndoButtons();
+    ToolboxShowSelection();
     btnRefreshClick();
 }
 
 void TMainForm::btnRedoClick() {
     Guarded([this] { Model.Redo(); });
     UpdateUndoButtons();
+    ToolboxShowSelection();
     btnRefreshClick();
 }
 

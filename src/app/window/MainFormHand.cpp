@@ -38,17 +38,11 @@ void TMainForm::PaintHand(QPainter& painter) {
     HandRect = QRect();
     if (!HandShown || Hand.Empty() || shown.isNull())
         return;
-    QImage converted;
-    const QImage* frame = &shown;
-    if (shown.format() != QImage::Format_RGB32) {
-        converted = shown.convertToFormat(QImage::Format_RGB32);
-        frame = &converted;
-    }
+    const QImage& frame = HandFrame.Of(shown);
     try {
-        DrawHandLayer(
-            Hand, Context,
-            {frame->constBits(), int(frame->bytesPerLine()), frame->width(), frame->height()},
-            HandLayer);
+        DrawHandLayer(Hand, Context,
+                      {frame.constBits(), int(frame.bytesPerLine()), frame.width(), frame.height()},
+                      HandLayer);
     } catch (const std::exception&) {
         return; // a hand that cannot be drawn is left out; the frame stays whole
     }

@@ -13,11 +13,13 @@
 
 void TMainForm::ResizeViewBitmap(int width, int height) {
     ViewBitmap.SetSize(width, height);
+    HandFrame.Invalidate();
 }
 
 void TMainForm::SetBitDepth(int code) {
     if (::SetBitDepth(ViewBitmap, code))
         BitDepth = code;
+    HandFrame.Invalidate();
 }
 
 void TMainForm::PaintBox1Paint(QPainter& painter) {
@@ -35,7 +37,11 @@ void TMainForm::PaintBox1Paint(QPainter& painter) {
     try {
         TBackground background{TColour(Background),
                                BackgroundPicture.Empty() ? nullptr : &BackgroundPicture};
-        PaintFrame(Model, ViewBitmap, Context, background, miAntiAlias->isChecked());
+        const bool antiAliased = miAntiAlias->isChecked();
+        if (!antiAliased)
+            Supersampled.SetSize(0, 0);
+        HandFrame.Invalidate();
+        PaintFrame(Model, ViewBitmap, Context, background, antiAliased, &Supersampled);
         painter.drawImage(0, 0, FrameImage(ViewBitmap));
         PaintHand(painter);
         PaintCameraFrame(painter);

@@ -1,30 +1,19 @@
 #include "exchange/external/GeneralNumber.h"
 #include "exchange/external/L2PScene.h"
 #include "exchange/external/LDrawViewCommand.h"
+#include "support/ReferenceFile.h"
+#include "support/TempFolder.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
 #include <numbers>
-#include <sstream>
 
 namespace {
 
 // A view of 800 x 600 pixels centred on the model origin, seen level from the front.
 TExternalView LevelView(double scale = 1) {
-    TExternalView v;
-    v.Scale = scale;
-    v.OriginX = 400;
-    v.OriginY = 300;
-    v.Width = 800;
-    v.Height = 600;
-    v.Turn = 0;
-    v.Tilt = float(std::numbers::pi / 2);
-    v.CosTurn = 1;
-    v.SinTurn = 0;
-    v.CosTilt = std::cos(v.Tilt);
-    v.SinTilt = 1;
-    v.Background = 0xFFFFFF;
-    return v;
+    const double tilt = float(std::numbers::pi / 2);
+    return {scale, 400, 300, 800, 600, 0, tilt, 1, 0, std::cos(tilt), 1, 0xFFFFFF};
 }
 
 std::string After(const std::string& text, const std::string& mark) {
@@ -51,104 +40,73 @@ TEST(GeneralNumberTest, WritesAsPercentGDoes) {
         EXPECT_EQ(GeneralNumber(c.Value, c.Digits), c.Text) << c.Value;
 }
 
-TEST(LDrawViewCommandTest, ScaleIsSmallerOnlyForABareLDrawProgramName) {
+// The scale is smaller only for a bare LDraw program name; the offset is from the centre (W div
+// 2, halves to even) and seventy pixels higher; the background is the nearest table colour
+// (the light grey is white, 15); two blanks stand before the file.
+TEST(LDrawViewCommandTest, CommandsForProgramsAndPlaces) {
     struct Case {
         const char* Program;
-        const char* Scale;
-    } cases[] = {{"LDRAW.EXE", "1"},        {"ldraw", "1"},
-                 {"LDrawView", "1"},        {"C:\\LDRAW\\LDRAW.EXE", "1.5"},
-                 {"/usr/bin/ldraw", "1.5"}, {"ldview", "1.5"}};
-    for (const Case& c : cases) {
-        std::string command =
-            LDrawViewCommand(c.Program, "MODELS\\TEST.DAT", LevelView(1.5), false);
-        EXPECT_EQ(command.substr(0, command.find(" -b")),
-                  std::string(c.Program) + "  -s" + c.Scale);
-    }
-}
-
-TEST(LDrawViewCommandTest, CommandHasTwoBlanksBeforeTheFileAndTheBackgroundColour) {
-    TExternalView view = LevelView();
-    view.Background = 0x342A1B; // the table's black (27, 42, 52)
-    std::string command = LDrawViewCommand("ldview", "models/test.dat", view, true);
-    EXPECT_EQ(command.substr(0, 24), "ldview  -s1 -b0 -FS -O0,");
-    EXPECT_EQ(After(command, " -O"),
-              "0,-70 -a" + After(LDrawViewOptions(view, false), "-a") + " models/test.dat");
-}
-
-TEST(LDrawViewCommandTest, OffsetIsFromTheCentreAndSeventyPixelsHigher) {
-    struct Case {
-        double X, Y;
+        double Scale, X, Y;
         int Width, Height;
-        const char* Offset;
-    } cases[] = {{400, 300, 800, 600, "-O0,-70 "},
-                 {402.5, 301.5, 800, 600, "-O2,-68 "}, // halves to even
-                 {403.5, 300, 801, 601, "-O4,-70 "},   // odd sizes: W div 2
-                 {-10, 10, 0, 0, "-O-10,-60 "}};
+        int32_t Background;
+        bool FullScreen;
+        const char* Command;
+    } cases[] = {
+        {"LDRAW.EXE", 1.5, 400, 300, 800, 600, 0xF0F0F0, false, "LDRAW.EXE  -s1 -b15 -O0,-70"},
+        {"ldraw", 1.5, 400, 300, 800, 600, 0xF0F0F0, false, "ldraw  -s1 -b15 -O0,-70"},
+        {"LDrawView", 1.5, 400, 300, 800, 600, 0xF0F0F0, false, "LDrawView  -s1 -b15 -O0,-70"},
+        {"C:\\LDRAW\\LDRAW.EXE", 1.5, 400, 300, 800, 600, 0xF0F0F0, false,
+         "C:\\LDRAW\\LDRAW.EXE  -s1.5 -b15 -O0,-70"},
+        {"/usr/bin/ldraw", 1.5, 400, 300, 800, 600, 0xF0F0F0, false,
+         "/usr/bin/ldraw  -s1.5 -b15 -O0,-70"},
+        // The table's black (27, 42, 52).
+        {"ldview", 1, 400, 300, 800, 600, 0x342A1B, true, "ldview  -s1 -b0 -FS -O0,-70"},
+        {"ldview", 1, 402.5, 301.5, 800, 600, 0xF0F0F0, false, "ldview  -s1 -b15 -O2,-68"},
+        {"ldview", 1, 403.5, 300, 801, 601, 0xF0F0F0, false, "ldview  -s1 -b15 -O4,-70"},
+        {"ldview", 1, -10, 10, 0, 0, 0xF0F0F0, false, "ldview  -s1 -b15 -O-10,-60"},
+    };
     for (const Case& c : cases) {
-        TExternalView view = LevelView();
-        view.OriginX = c.X;
-        view.OriginY = c.Y;
-        view.Width = c.Width;
-        view.Height = c.Height;
-        std::string options = LDrawViewOptions(view, false);
-        EXPECT_EQ(options.substr(0, options.find("-a")), c.Offset);
+        TExternalView view = LevelView(c.Scale);
+        view.OriginX = c.X, view.OriginY = c.Y;
+        view.Width = c.Width, view.Height = c.Height;
+        view.Background = c.Background;
+        EXPECT_EQ(LDrawViewCommand(c.Program, "models/test.dat", view, c.FullScreen),
+                  std::string(c.Command) +
+                      " -a1,0,-2.45e-16,1.07e-23,1,4.37e-08,2.45e-16,-4.37e-08,1  models/test.dat");
     }
 }
 
-TEST(LDrawViewCommandTest, LevelViewMatrixIsTheIdentityAndTurnsFollowTheAngles) {
-    auto matrixOf = [](const TExternalView& view) {
-        std::string text = After(LDrawViewOptions(view, false), "-a");
-        std::istringstream in(text);
-        std::vector<double> values;
-        double value;
-        char comma;
-        while (in >> value) {
-            values.push_back(value);
-            in >> comma;
-        }
-        return values;
-    };
-    std::vector<double> level = matrixOf(LevelView());
-    ASSERT_EQ(level.size(), 9u);
-    const double identity[9] = {1, 0, 0, 0, 1, 0, 0, 0, 1};
-    for (int i = 0; i < 9; ++i)
-        EXPECT_NEAR(level[i], identity[i], 1e-6) << i;
-    // Turned a quarter, looking straight down.
+// A level view from the front is the identity; turned a quarter and looking straight down, the
+// axes swap to {0,0,-1, -1,0,0, 0,1,0}; the float angles leave their traces.
+TEST(LDrawViewCommandTest, MatrixFollowsTheAngles) {
     TExternalView down = LevelView();
     down.Turn = std::numbers::pi / 2;
     down.Tilt = 0;
-    std::vector<double> turned = matrixOf(down);
-    const double expected[9] = {0, 0, -1, -1, 0, 0, 0, 1, 0};
-    for (int i = 0; i < 9; ++i)
-        EXPECT_NEAR(turned[i], expected[i], 1e-6) << i;
+    EXPECT_EQ(After(LDrawViewOptions(LevelView(), false), "-a"),
+              "1,0,-2.45e-16,1.07e-23,1,4.37e-08,2.45e-16,-4.37e-08,1 ");
+    EXPECT_EQ(After(LDrawViewOptions(down, false), "-a"),
+              "-1.84e-16,0,-1,-1,6.12e-17,1.84e-16,6.12e-17,1,-1.12e-32 ");
 }
 
-TEST(L2PSceneTest, LooksAtTruncatedBrickPositionsFromTheViewsDirection) {
+// The whole scene for a model with a middle of -45, -30, 47, which truncates toward zero to
+// -2, 1 and 1 bricks, seen from above at scale 2; and for an empty model, whose camera must
+// still be finite.
+TEST(L2PSceneTest, ScenesMatchTheirReferences) {
     TModelBounds bounds;
-    // Middles X -45, Y -30, Z 47: truncation toward zero gives -2, 1 and 1.
     bounds.MinX = -1045, bounds.MaxX = 955;
     bounds.MinY = -530, bounds.MaxY = 470;
     bounds.MinZ = 0, bounds.MaxZ = 94;
     TExternalView view = LevelView(2);
     view.Tilt = 0, view.CosTilt = 1, view.SinTilt = 0;
     view.Background = 0x0080FF;
-    std::vector<std::string> lines = L2PSceneLines(view, bounds);
-    ASSERT_EQ(lines.size(), 23u);
-    EXPECT_EQ(lines[0], "#version 3.0");
-    EXPECT_EQ(lines[4], "#include \"test.inc\"");
-    EXPECT_EQ(lines[6], "background { color rgb <1,0.501960784313725,0>}");
-    EXPECT_EQ(lines[8], " plane { z, -1*LG_TOP_HEIGHT } // locate the plane below a baseplate");
-    EXPECT_EQ(lines[14], "light_source { <-45, -45, 30> color White }");
-    // Largest extent 2000: 9 * cbrt(2000) / 2 straight above.
-    EXPECT_EQ(lines[17], " location <-0*LG_BRICK_WIDTH, -0*LG_BRICK_WIDTH, " +
-                             GeneralNumber(9 * std::cbrt(2000.0) / 2) + "*LG_BRICK_HEIGHT>");
-    EXPECT_EQ(lines[21], " look_at <1*LG_BRICK_WIDTH, -2*LG_BRICK_WIDTH, 1*LG_BRICK_HEIGHT>");
-    EXPECT_EQ(lines[22], "}");
+    auto text = [](const std::vector<std::string>& lines) {
+        std::string all;
+        for (const std::string& line : lines)
+            all += line + "\n";
+        return all;
+    };
+    EXPECT_TRUE(MatchesReferenceText(text(L2PSceneLines(view, bounds)), "exchange/l2p-scene.pov"));
+    EXPECT_TRUE(MatchesReferenceText(text(L2PSceneLines(LevelView(), TModelBounds{})),
+                                     "exchange/l2p-empty.pov"));
     EXPECT_EQ(PovRayCommand("povray", "TS_test.pov"), "povray +ITS_test.pov -V +W320 +H240");
-}
-
-TEST(L2PSceneTest, EmptyModelStillGivesAFiniteCamera) {
-    std::vector<std::string> lines = L2PSceneLines(LevelView(), TModelBounds{});
-    EXPECT_EQ(lines[21], " look_at <0*LG_BRICK_WIDTH, 0*LG_BRICK_WIDTH, 0*LG_BRICK_HEIGHT>");
-    EXPECT_EQ(lines[17].find("nan"), std::string::npos);
 }

@@ -1,96 +1,83 @@
 #include "exchange/external/ExternalRoutes.h"
 
 #include "exchange/ldraw/MapTable.h"
-#include "base/Error.h"
 #include "model/Block.h"
+#include "support/ReferenceFile.h"
+#include "support/TempFolder.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <map>
 
 namespace {
 
 // Records the command lines; a converter is stood in for by a function that writes its output.
 class TRecordingStarter : public TProgramStarter {
 public:
-    std::vector<std::string> Calls;
+    std::string Calls;
     std::function<void()> Converter = [] {};
 
     void Run(const std::string& commandLine, const std::string& folder) override {
-        Calls.push_back("run " + commandLine + " in " + folder);
+        Calls += "run " + commandLine + " in " + folder + "\n";
     }
     void RunAndWait(const std::string& commandLine, const std::string& folder) override {
-        Calls.push_back("wait " + commandLine + " in " + folder);
+        Calls += "wait " + commandLine + " in " + folder + "\n";
         Converter();
     }
 };
 
-class ExternalRoutesTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        WriteMapTable(Folder, {"B 2 4 3 1 16 0 0 0 0 3001.DAT 0  "});
-        Brick.Kind = 'B';
-        Brick.SX = 40, Brick.SY = 80, Brick.SZ = 24, Brick.Studs = true;
-        Brick.Colour = 0x1B28C4; // the table's red
-        Programs = {Folder.Dir() + "lib", "ldview", "models/test.dat", "conv2", "conv3", "povray"};
-    }
-
-    TExternalScene Scene() { return {Bricks, Map, TExternalView{}, false}; }
-
-    TTempFolder Folder;
-    TLDrawMap Map{Folder.Dir()};
-    TBlock Brick;
-    std::vector<TBlock*> Bricks{&Brick};
-    TExternalPrograms Programs;
-    TRecordingStarter Starter;
-};
-
 } // namespace
 
-TEST_F(ExternalRoutesTest, LDrawThisViewWritesTheModelIntoAFreshFolderThenStartsTheViewer) {
-    TExternalScene scene = Scene();
-    LDrawThisView(Programs, scene, Starter);
-    EXPECT_EQ(TTempFolder::Read(Folder.File("lib/models/test.dat")).substr(0, 13), "1 4 20 -24 -4");
-    ASSERT_EQ(Starter.Calls.size(), 1u);
-    const std::string& call = Starter.Calls[0];
-    EXPECT_EQ(call.substr(0, 20), "run ldview  -s1 -b0 ");
-    std::string end = "  models/test.dat in " + Programs.LDrawLib;
-    EXPECT_EQ(call.substr(call.size() - std::min(call.size(), end.size())), end);
-}
-
-TEST_F(ExternalRoutesTest, L2PWaitsForTheConverterThenWritesTheSceneAndStartsPovRay) {
-    TExternalScene scene = Scene();
-    PovViaL2P(Programs, scene, Starter);
-    EXPECT_EQ(Starter.Calls,
-              (std::vector<std::string>{"wait conv2  in " + Programs.LDrawLib,
-                                        "run povray +ITS_test.pov -V +W320 +H240 in " +
-                                            Programs.LDrawLib}));
-    std::string scene_text = TTempFolder::Read(Folder.File("lib/TS_test.pov"));
-    EXPECT_EQ(scene_text.substr(0, 39), "#version 3.0\r\n#include \"lg_color.inc\"\r\n");
-    EXPECT_EQ(scene_text.substr(scene_text.size() - 3), "}\r\n");
-}
-
-TEST_F(ExternalRoutesTest, L3PPatchesTheConvertersSceneInPlace) {
-    Starter.Converter = [this] {
-        Folder.Write("lib/test.pov", "// Background:\nbackground { rgb 1 }\ncamera {\n"
-                                     "location <1,2,3>\n}\n");
-    };
-    TExternalScene scene = Scene();
-    PovViaL3P(Programs, scene, Starter);
-    EXPECT_EQ(TTempFolder::Read(Folder.File("lib/test.pov")),
-              "// Background:\r\nbackground { color rgb <0,0,0>}\r\ncamera {\r\n"
-              "    location <-0,-1000,-0>\r\n    angle 25\r\n}\r\n");
-    EXPECT_EQ(Starter.Calls.back(), "run povray +Itest.pov -V +W320 +H240 in " + Programs.LDrawLib);
-}
-
-TEST_F(ExternalRoutesTest, L3PStopsWhenTheConverterLeftNoScene) {
-    TExternalScene scene = Scene();
-    EXPECT_THROW(PovViaL3P(Programs, scene, Starter), TError);
-    EXPECT_EQ(Starter.Calls.size(), 1u); // the converter, but no POV-Ray
-}
-
-TEST_F(ExternalRoutesTest, MissingMappingTableStopsBeforeAnyProgramRuns) {
-    std::filesystem::remove(Folder.Dir() + "ts2ld.lst");
-    TExternalScene scene = Scene();
-    EXPECT_THROW(PovViaL2P(Programs, scene, Starter), TError);
-    EXPECT_TRUE(Starter.Calls.empty());
+// Each route with a red 2 x 4 brick: the programs it starts, in which folder, and the files it
+// leaves there, compared whole with exchange/routes/<route>.txt. The viewer's model goes into
+// a fresh folder; L2P waits for its converter, then writes its scene; L3P patches the
+// converter's scene in place and stops when there is none; without a mapping table no program
+// runs.
+TEST(ExternalRoutes, ProgramsAndFilesMatchTheirReferences) {
+    using TRoute = void (*)(const TExternalPrograms&, TExternalScene&, TProgramStarter&);
+    const struct {
+        const char* Name;
+        TRoute Route;
+        bool ConverterWritesScene, Table;
+    } cases[] = {{"ldraw-this-view", LDrawThisView, false, true},
+                 {"l2p", PovViaL2P, false, true},
+                 {"l3p", PovViaL3P, true, true},
+                 {"l3p-without-scene", PovViaL3P, false, true},
+                 {"l2p-without-table", PovViaL2P, false, false}};
+    for (const auto& c : cases) {
+        TTempFolder folder;
+        if (c.Table)
+            WriteMapTable(folder, {"B 2 4 3 1 16 0 0 0 0 3001.DAT 0  "});
+        TBlock brick;
+        brick.Kind = 'B';
+        brick.SX = 40, brick.SY = 80, brick.SZ = 24, brick.Studs = true;
+        brick.Colour = 0x1B28C4; // the table's red
+        TLDrawMap map{folder.Dir()};
+        TExternalScene scene{{&brick}, map, TExternalView{}, false};
+        const std::string lib = folder.Dir() + "lib";
+        TRecordingStarter starter;
+        if (c.ConverterWritesScene)
+            starter.Converter = [&] {
+                folder.Write("lib/test.pov", "// Background:\nbackground { rgb 1 }\ncamera {\n"
+                                             "location <1,2,3>\n}\n");
+            };
+        std::string text;
+        try {
+            c.Route({lib, "ldview", "models/test.dat", "conv2", "conv3", "povray"}, scene, starter);
+        } catch (const std::exception& e) {
+            text += "error: " + std::string(e.what()) + "\n";
+        }
+        text += starter.Calls;
+        std::map<std::string, std::string> files; // in name order, whatever the file system's
+        if (std::filesystem::exists(lib))
+            for (const auto& file : std::filesystem::recursive_directory_iterator(lib))
+                if (file.is_regular_file())
+                    files[std::filesystem::relative(file.path(), lib).string()] =
+                        TTempFolder::Read(file.path().string());
+        for (const auto& [name, content] : files)
+            text += "--- " + name + "\n" + content;
+        for (size_t at; (at = text.find(folder.Dir())) != std::string::npos;)
+            text.replace(at, folder.Dir().size(), "$T/");
+        EXPECT_TRUE(MatchesReferenceText(text, std::string("exchange/routes/") + c.Name + ".txt"));
+    }
 }

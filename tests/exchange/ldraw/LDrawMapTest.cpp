@@ -17,15 +17,15 @@ std::unique_ptr<TBlock> Brick(char kind, int sx, int sy, int sz, const std::stri
 
 // A mapping table of the given rows in a fresh folder, loaded.
 struct LoadedMap : ::testing::Test {
-    TTempFolder folder;
-    TLDrawMap map{folder.Dir()};
-    TLDrawOffsets o;
+    TTempFolder Folder;
+    TLDrawMap Map{Folder.Dir()};
+    TLDrawOffsets Offsets;
 
     void Load(std::initializer_list<std::string> rows) {
-        WriteMapTable(folder, rows);
-        map.Load();
+        WriteMapTable(Folder, rows);
+        Map.Load();
     }
-    std::string Saved() const { return TTempFolder::Read(folder.File("ts2ld.lst")); }
+    std::string Saved() const { return TTempFolder::Read(Folder.File("ts2ld.lst")); }
 };
 } // namespace
 
@@ -68,24 +68,24 @@ TEST(LDrawRecord, ParseQuirksOfTheTokenReader) {
 
 TEST_F(LoadedMap, LoadDropsCommentsAndShortLinesAndSaveForgetsThem) {
     // Lines under 24 characters are comments.
-    folder.Write("ts2ld.lst", "; a comment line that is long enough to be a row\r\n"
+    Folder.Write("ts2ld.lst", "; a comment line that is long enough to be a row\r\n"
                               "B 1 1 3 1 16 0 0 0 0 3005.DAT 0  \n"
                               "a line of 23 characters\r"
                               "B 1 2 3 1 1 0 0 0 0 .DAT\r\n"
                               "B 2 4 3 1 16 0 0 0 0 3001.DAT 0  ");
-    map.Load();
-    ASSERT_EQ(map.Entries().size(), 3u);
-    EXPECT_EQ(map.Entries()[2].Record.PartName, "3001");
-    map.Save();
+    Map.Load();
+    ASSERT_EQ(Map.Entries().size(), 3u);
+    EXPECT_EQ(Map.Entries()[2].Record.PartName, "3001");
+    Map.Save();
     EXPECT_EQ(Saved(), "B 1 1 3 1 16 0 0 0 0 3005.DAT 0  \r\n"
                        "B 1 2 3 1 1 0 0 0 0 .DAT\r\n"
                        "B 2 4 3 1 16 0 0 0 0 3001.DAT 0  \r\n");
 }
 
 TEST_F(LoadedMap, MissingFileNamesItAndSaveWithoutTableWritesNothing) {
-    map.Save();
-    EXPECT_FALSE(std::filesystem::exists(folder.Dir() + "ts2ld.lst"));
-    EXPECT_NE(MessageOf([&] { map.Load(); }).find(folder.File("ts2ld.lst")), std::string::npos);
+    Map.Save();
+    EXPECT_FALSE(std::filesystem::exists(Folder.Dir() + "ts2ld.lst"));
+    EXPECT_NE(MessageOf([&] { Map.Load(); }).find(Folder.File("ts2ld.lst")), std::string::npos);
 }
 
 TEST_F(LoadedMap, MalformedNumberStopsTheLoad) {
@@ -93,54 +93,49 @@ TEST_F(LoadedMap, MalformedNumberStopsTheLoad) {
                  TError);
 }
 
-TEST_F(LoadedMap, ShapeRowsMatchSizesInEitherOrder) {
-    Load({"B 2 4 1 1 16 0 0 0 0 3020.DAT 0  ", "B 2 4 3 0 16 0 0 0 0 nostud.DAT 0  ",
-          "B 2 4 3 1 16 1 2 3 4 3001.DAT 0  "});
-    for (auto [sx, sy] : {std::pair{2, 4}, std::pair{4, 2}}) {
-        auto b = Brick('B', sx, sy, 3);
-        ASSERT_TRUE(map.FindLDrawRecord(*b, o));
-        EXPECT_EQ(b->PartID, "3001");
-        EXPECT_EQ((std::pair{o.xOffset, o.RotOffset}), (std::pair{1, 4}));
+// Identity rows come first, whatever the letter case, then shape rows with the sizes in either
+// order. An identity no row has gets a row of its own, saved at once (SizeA is the depth, the
+// 3 x 2 slope carries variant 1), which the next brick of that identity finds; a shape row that
+// fits, or a blank in the identity, cancels the wish for a new row.
+TEST_F(LoadedMap, BricksFindRowsByIdentityThenShape) {
+    const std::string rows =
+        "B 2 4 1 1 16 0 0 0 0 3020.DAT 0  \r\nB 2 4 3 0 16 0 0 0 0 nostud.DAT 0  \r\n"
+        "B 2 4 3 1 16 1 2 3 4 3001.DAT 0  \r\nB 2 2 3 1 16 0 0 0 0 3003.DAT 0  \r\n"
+        "B 2 2 3 1 16 0 5 0 0 Special.DAT 0  \r\n";
+    Folder.Write("ts2ld.lst", rows);
+    Map.Load();
+    auto slope = [](int sx, int sy) {
+        auto b = Brick('T', sx, sy, 3, "3038");
+        b->Studs = false;
+        b->Variant = 1; // a 3 x 2 slope, the second turned
+        return b;
+    };
+    struct TCase {
+        std::unique_ptr<TBlock> Brick;
+        const char* Answer;
+    } cases[] = {
+        {Brick('B', 2, 4, 3), "3001 1 2 3 4"},
+        {Brick('B', 4, 2, 3), "3001 1 2 3 4"},
+        {Brick('R', 2, 4, 3), "none "},
+        {Brick('B', 2, 2, 3, "SPECIAL"), "Special 0 5 0 0"},
+        {Brick('B', 2, 2, 3, "mine"), "3003 0 0 0 0"},
+        {Brick('B', 1, 1, 3, "my part"), "none my part"},
+        {slope(3, 2), "3038 0 0 0 0"},
+        {slope(2, 3), "3038 0 0 0 0"},
+    };
+    for (TCase& c : cases) {
+        Offsets = {9, 9, 9, 9};
+        const bool found = Map.FindLDrawRecord(*c.Brick, Offsets);
+        EXPECT_EQ((found ? "" : "none ") + c.Brick->PartID +
+                      (found ? " " + std::to_string(Offsets.xOffset) + " " +
+                                   std::to_string(Offsets.yOffset) + " " +
+                                   std::to_string(Offsets.zOffset) + " " +
+                                   std::to_string(Offsets.RotOffset)
+                             : ""),
+                  c.Answer)
+            << c.Brick->SaveToString();
     }
-    auto other = Brick('R', 2, 4, 3);
-    EXPECT_FALSE(map.FindLDrawRecord(*other, o));
-    EXPECT_EQ(other->PartID, "");
-    EXPECT_EQ(map.Entries().size(), 3u);
-}
-
-TEST_F(LoadedMap, IdentityPassComesFirstAndIgnoresLetterCase) {
-    Load({"B 2 2 3 1 16 0 0 0 0 3003.DAT 0  ", "B 2 2 3 1 16 0 5 0 0 Special.DAT 0  "});
-    auto b = Brick('B', 2, 2, 3, "SPECIAL");
-    ASSERT_TRUE(map.FindLDrawRecord(*b, o));
-    EXPECT_EQ(b->PartID, "Special");
-    EXPECT_EQ(o.yOffset, 5);
-}
-
-TEST_F(LoadedMap, UnknownIdentityAddsARowAndSavesAtOnce) {
-    Load({"; shipped rows", "B 2 2 3 1 16 0 0 0 0 3003.DAT 0  "});
-    auto b = Brick('T', 3, 2, 3, "3038");
-    b->Studs = false;
-    o = {9, 9, 9, 9};
-    ASSERT_TRUE(map.FindLDrawRecord(*b, o));
-    EXPECT_EQ(b->PartID, "3038");
-    EXPECT_EQ(o.xOffset + o.yOffset + o.zOffset + o.RotOffset, 0);
-    // SizeA is the depth (sy), SizeB the width (sx); the 3 x 2 slope carries variant 1.
-    EXPECT_EQ(Saved(), "B 2 2 3 1 16 0 0 0 0 3003.DAT 0  \r\n"
-                       "T 2 3 3 0 16 0 0 0 0 3038.DAT 1  \r\n");
-    // The next brick of that identity finds the new row instead of adding another.
-    auto again = Brick('T', 2, 3, 3, "3038");
-    again->Studs = false;
-    again->Variant = 1;
-    EXPECT_TRUE(map.FindLDrawRecord(*again, o));
-    EXPECT_EQ(map.Entries().size(), 2u);
-}
-
-TEST_F(LoadedMap, ShapeRowCancelsTheWishForANewRow) {
-    Load({"B 2 2 3 1 16 0 0 0 0 3003.DAT 0  "});
-    auto b = Brick('B', 2, 2, 3, "mine");
-    ASSERT_TRUE(map.FindLDrawRecord(*b, o));
-    EXPECT_EQ(b->PartID, "3003");
-    EXPECT_EQ(map.Entries().size(), 1u);
+    EXPECT_EQ(Saved(), rows + "T 2 3 3 0 16 0 0 0 0 3038.DAT 1  \r\n");
 }
 
 TEST_F(LoadedMap, GeneralBlocksMatchByDefinitionAndKeepTheWishForANewRow) {
@@ -150,25 +145,17 @@ TEST_F(LoadedMap, GeneralBlocksMatchByDefinitionAndKeepTheWishForANewRow) {
     definition.PartName = "StdBlock";
     auto b = Brick('G', 2, 2, 3);
     b->Definition = &definition;
-    ASSERT_TRUE(map.FindLDrawRecord(*b, o));
+    ASSERT_TRUE(Map.FindLDrawRecord(*b, Offsets));
     EXPECT_EQ(b->PartID, "3003");
-    EXPECT_EQ(o.yOffset, 4);
+    EXPECT_EQ(Offsets.yOffset, 4);
 
     b->PartID = "xyz";
-    ASSERT_TRUE(map.FindLDrawRecord(*b, o));
+    ASSERT_TRUE(Map.FindLDrawRecord(*b, Offsets));
     EXPECT_EQ(b->PartID, "xyz");
-    EXPECT_EQ(o.RotOffset, 1);
-    EXPECT_EQ(map.Entries().back().Text, "G 2 2 3 1 16 0 4 0 1 xyz.DAT 0 PARTS.DAT StdBlock");
+    EXPECT_EQ(Offsets.RotOffset, 1);
+    EXPECT_EQ(Map.Entries().back().Text, "G 2 2 3 1 16 0 4 0 1 xyz.DAT 0 PARTS.DAT StdBlock");
 
     b->Definition = nullptr;
     b->PartID.clear();
-    EXPECT_FALSE(map.FindLDrawRecord(*b, o));
-}
-
-TEST_F(LoadedMap, AnIdentityWithABlankAddsNoRow) {
-    Load({"B 2 2 3 1 16 0 0 0 0 3003.DAT 0  "});
-    auto b = Brick('B', 1, 1, 3, "my part");
-    EXPECT_FALSE(map.FindLDrawRecord(*b, o));
-    EXPECT_EQ(b->PartID, "my part");
-    EXPECT_EQ(Saved(), "B 2 2 3 1 16 0 0 0 0 3003.DAT 0  \r\n");
+    EXPECT_FALSE(Map.FindLDrawRecord(*b, Offsets));
 }

@@ -4,14 +4,17 @@
 #include "exchange/ldraw/LDrawExportReport.h"
 #include "exchange/ldraw/MapTable.h"
 #include "parts/PartCache.h"
+#include "support/ReferenceFile.h"
 #include "support/ShippedAppDir.h"
+#include "support/TempFolder.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
 
-// A real LDraw viewer must show the same sample model: every brick goes out on a real part.
+// A real LDraw viewer must show the same sample model: every brick goes out on a real part, and
+// the whole file is as before.
 TEST(ShippedModelsExport, EveryBrickOfEverySampleHasAnLDrawPart) {
     TShippedAppDir shipped;
     TTempFolder folder;
@@ -32,6 +35,8 @@ TEST(ShippedModelsExport, EveryBrickOfEverySampleHasAnLDrawPart) {
         SaveLDrawFile(folder.Dir() + "out.dat", bricks, map, &report);
         EXPECT_EQ(report.Bricks, model.Count());
         EXPECT_EQ(report.LeftOut(), 0) << entry.path() << ": " << ExportReportMessage(report);
+        EXPECT_TRUE(MatchesReferenceText(TTempFolder::Read(folder.File("out.dat")),
+                                         "exchange/" + entry.path().stem().string() + ".dat"));
     }
     EXPECT_GE(models, 4);
 }

@@ -1,6 +1,8 @@
 #include "exchange/pictures/CameraFrame.h"
 
 #include "base/Error.h"
+#include "support/ReferenceFile.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -27,43 +29,59 @@ TEST(CameraFrame, StartsAt400By300RightOfTheCentreAndKeepsItsPlace) {
     EXPECT_TRUE(SameRect(frame.Rect, {210, 150, 610, 450}));
 }
 
-TEST(CameraFrame, PressesOnTheTitleBarFindTheirAreaInOrder) {
-    // Title bar from y 87 to 99 for a frame whose top is 100.
-    TCameraFrame frame = FrameAt(100, 100, 500, 400);
-    struct Case {
-        int x, y;
-        TFrameArea area;
-    } cases[] = {
-        {488, 87, TFrameArea::Close},         {495, 98, TFrameArea::Close},
-        {496, 90, TFrameArea::None},          {474, 90, TFrameArea::WholeView},
-        {458, 90, TFrameArea::PresetSize},    {465, 90, TFrameArea::PresetSize},
-        {104, 90, TFrameArea::SaveAsSeen},    {124, 90, TFrameArea::SaveAntiAliased},
-        {151, 90, TFrameArea::SaveDouble},    {164, 90, TFrameArea::SaveFourfold},
-        {191, 90, TFrameArea::SaveEightfold}, {504, 90, TFrameArea::SizeLabel},
-        {553, 90, TFrameArea::SizeLabel},     {554, 90, TFrameArea::None},
-        {104, 99, TFrameArea::None},          {104, 86, TFrameArea::None},
-        {300, 90, TFrameArea::None},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(frame.AreaAt(c.x, c.y), c.area) << c.x << "," << c.y;
+// What a press does and which cursor shows at each pixel around the frame, as runs of equal
+// answers per row, rows with the same runs merged: the title bar's hot areas in press order, the
+// edges grabbed within three pixels, and the inside that moves.
+std::string PressAndCursorMap(const TCameraFrame& frame) {
+    static const char* const Areas[] = {"-",  "close",  "whole", "preset", "seen",
+                                        "aa", "double", "x4",    "x8",     "size"};
+    static const char* const Cursors[] = {"-", "move", "ns", "we", "nwse", "nesw", "hand"};
+    auto answer = [&](int x, int y) {
         TCameraFrame pressed = frame;
-        EXPECT_EQ(pressed.Press(c.x, c.y), c.area) << c.x << "," << c.y;
-        EXPECT_FALSE(pressed.Moving);
+        std::string text = Areas[int(pressed.Press(x, y))];
+        if (pressed.Moving || pressed.DragTop || pressed.DragBottom || pressed.DragLeft ||
+            pressed.DragRight)
+            text = std::string(pressed.Moving ? "M" : "") + (pressed.DragTop ? "T" : "") +
+                   (pressed.DragBottom ? "B" : "") + (pressed.DragLeft ? "L" : "") +
+                   (pressed.DragRight ? "R" : "");
+        pressed.Release();
+        EXPECT_FALSE(pressed.Moving || pressed.DragTop || pressed.DragBottom || pressed.DragLeft ||
+                     pressed.DragRight);
+        EXPECT_EQ(frame.AreaAt(x, y), frame.Inside(x, y) ? TFrameArea::None : pressed.AreaAt(x, y));
+        return text + "/" + Cursors[int(frame.CursorAt(x, y))];
+    };
+    const TPictureFrame& r = frame.Rect;
+    std::string map, previous;
+    int from = r.Top - 20;
+    for (int y = from; y <= r.Bottom + 5; ++y) {
+        std::string runs;
+        for (int x = r.Left - 5, start = x; x <= r.Right + 60; ++x)
+            if (x == r.Right + 60 || answer(x + 1, y) != answer(start, y)) {
+                runs +=
+                    " " + std::to_string(start) + "-" + std::to_string(x) + " " + answer(start, y);
+                start = x + 1;
+            }
+        if (y > from && runs != previous) {
+            map +=
+                "y " + std::to_string(from) + "-" + std::to_string(y - 1) + ":" + previous + "\n";
+            from = y;
+        }
+        previous = runs;
     }
+    return map + "y " + std::to_string(from) + "-" + std::to_string(r.Bottom + 5) + ":" + previous +
+           "\n";
 }
 
-TEST(CameraFrame, SaveLabelsThatAreNotDrawnDoNotAct) {
+TEST(CameraFrame, PressesAndCursorsMatchTheirReferences) {
+    EXPECT_TRUE(MatchesReferenceText(PressAndCursorMap(FrameAt(100, 100, 500, 400)),
+                                     "exchange/camera-frame.txt"));
     // 64 wide: the preset glyph starts at left + 22, so every label's right end lies beyond it
-    // and the hidden x4 and x8 labels would lie over nothing but the title bar.
-    TCameraFrame narrow = FrameAt(100, 100, 164, 164);
-    for (TFrameArea label : {TFrameArea::SaveAntiAliased, TFrameArea::SaveDouble,
-                             TFrameArea::SaveFourfold, TFrameArea::SaveEightfold})
-        EXPECT_FALSE(narrow.LabelShown(label));
-    // A narrow frame's hidden x8 label (184..192) lies over its size label (168..218).
-    EXPECT_EQ(narrow.AreaAt(186, 90), TFrameArea::SizeLabel);
-    EXPECT_EQ(narrow.AreaAt(124, 90), TFrameArea::PresetSize);
+    // and no save label is drawn or acts; the hidden x8 label would lie over the size label.
+    EXPECT_TRUE(MatchesReferenceText(PressAndCursorMap(FrameAt(100, 100, 164, 164)),
+                                     "exchange/camera-frame-narrow.txt"));
+}
 
-    // The labels follow the preset glyph's place at the previous drawing.
+TEST(CameraFrame, SaveLabelsFollowThePresetGlyphsPlaceAtThePreviousDrawing) {
     TCameraFrame frame = FrameAt(100, 100, 500, 400);
     EXPECT_TRUE(frame.LabelShown(TFrameArea::SaveEightfold));
     frame.Rect.Right = 230; // preset glyph now at 188
@@ -72,30 +90,6 @@ TEST(CameraFrame, SaveLabelsThatAreNotDrawnDoNotAct) {
     frame.LayOut();
     EXPECT_TRUE(frame.LabelShown(TFrameArea::SaveFourfold));
     EXPECT_FALSE(frame.LabelShown(TFrameArea::SaveEightfold));
-}
-
-TEST(CameraFrame, PressInsideGrabsEdgesWithinThreePixelsOrMoves) {
-    struct Case {
-        int x, y;
-        bool moving, top, bottom, left, right;
-    } cases[] = {
-        {300, 200, true, false, false, false, false}, {300, 102, false, true, false, false, false},
-        {300, 103, true, false, false, false, false}, {300, 397, false, false, true, false, false},
-        {101, 250, false, false, false, true, false}, {498, 250, false, false, false, false, true},
-        {100, 100, false, true, false, true, false},  {499, 399, false, false, true, false, true},
-    };
-    for (const Case& c : cases) {
-        TCameraFrame frame = FrameAt(100, 100, 500, 400);
-        EXPECT_EQ(frame.Press(c.x, c.y), TFrameArea::None);
-        EXPECT_EQ(frame.Moving, c.moving) << c.x << "," << c.y;
-        EXPECT_EQ(frame.DragTop, c.top) << c.x << "," << c.y;
-        EXPECT_EQ(frame.DragBottom, c.bottom) << c.x << "," << c.y;
-        EXPECT_EQ(frame.DragLeft, c.left) << c.x << "," << c.y;
-        EXPECT_EQ(frame.DragRight, c.right) << c.x << "," << c.y;
-        frame.Release();
-        EXPECT_FALSE(frame.Moving || frame.DragTop || frame.DragBottom || frame.DragLeft ||
-                     frame.DragRight);
-    }
 }
 
 TEST(CameraFrame, EdgeDragsStopAtTheMinimumAndMovesShiftEverything) {
@@ -119,24 +113,6 @@ TEST(CameraFrame, EdgeDragsStopAtTheMinimumAndMovesShiftEverything) {
             << frame.Rect.Left << " " << frame.Rect.Top << " " << frame.Rect.Right << " "
             << frame.Rect.Bottom;
     }
-}
-
-TEST(CameraFrame, CursorsTellWhatAPressWouldDo) {
-    TCameraFrame frame = FrameAt(100, 100, 500, 400);
-    struct Case {
-        int x, y;
-        TFrameCursor cursor;
-    } cases[] = {
-        {300, 250, TFrameCursor::Move},     {300, 101, TFrameCursor::SizeNS},
-        {300, 398, TFrameCursor::SizeNS},   {101, 250, TFrameCursor::SizeWE},
-        {499, 250, TFrameCursor::SizeWE},   {100, 100, TFrameCursor::SizeNWSE},
-        {499, 399, TFrameCursor::SizeNWSE}, {499, 100, TFrameCursor::SizeNESW},
-        {100, 399, TFrameCursor::SizeNESW}, {490, 90, TFrameCursor::Hand},
-        {190, 90, TFrameCursor::Hand},      {520, 90, TFrameCursor::Normal},
-        {50, 50, TFrameCursor::Normal},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(frame.CursorAt(c.x, c.y), c.cursor) << c.x << "," << c.y;
 }
 
 TEST(CameraFrame, PresetSizesKeepTheTopLeftCorner) {

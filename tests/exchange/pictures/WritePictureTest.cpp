@@ -16,28 +16,31 @@ namespace {
 // Shaded, studded, round and transparent bricks on a coloured ground, seen at an angle: every
 // kind of pixel the view can hold.
 struct WritePictureTest : ::testing::Test {
-    TTempFolder folder;
-    TDrawContext context;
-    TBlockList model;
-    TBackground background{0x203040, nullptr};
+    TTempFolder Folder;
+    TDrawContext Context;
+    TBlockList Model;
+    TBackground Background{0x203040, nullptr};
 
     void SetUp() override {
-        SetView(context, 60, 30, 1.5f, 150, 120);
-        context.Shading = true;
-        model.Add(MakeBrick('B', -80, -80, -8, 160, 160, 8, 0x808080, true));
-        model.Add(MakeBrick('B', -40, -20, 0, 80, 40, 24, 0x2060C0, true));
-        model.Add(MakeBrick('R', 0, 20, 0, 40, 40, 24, 0x10B040, true));
-        model.Add(MakeBrick('B', -20, -40, 24, 40, 20, 24, 0xF0C010, true)).Transparent = true;
+        SetView(Context, 60, 30, 1.5f, 150, 120);
+        Context.Shading = true;
+        Model.Add(MakeBrick('B', -80, -80, -8, 160, 160, 8, 0x808080, true));
+        Model.Add(MakeBrick('B', -40, -20, 0, 80, 40, 24, 0x2060C0, true));
+        Model.Add(MakeBrick('R', 0, 20, 0, 40, 40, 24, 0x10B040, true));
+        Model.Add(MakeBrick('B', -20, -40, 24, 40, 20, 24, 0xF0C010, true)).Transparent = true;
     }
 
-    // The file of the whole view as seen, written as it lies or copied first.
-    std::string Written(const TBitmap& view, TPictureFormat format, bool direct) {
-        std::string name = folder.File(direct ? "direct" : "made");
-        TPictureFrame whole{0, 0, view.Width(), view.Height()};
+    // The file of the frame (the whole view unless given) as seen, written as it lies or copied
+    // first.
+    std::string Written(const TBitmap& view, TPictureFormat format, bool direct,
+                        TPictureFrame frame = {}) {
+        std::string name = Folder.File(direct ? "direct" : "made");
+        if (frame.Right == 0)
+            frame = {0, 0, view.Width(), view.Height()};
         if (direct)
-            WritePicture(0, whole, view, model, context, background, name, format);
+            WritePicture(0, frame, view, Model, Context, Background, name, format);
         else
-            WritePictureFile(*MakePicture(0, whole, view, model, context, background), name,
+            WritePictureFile(*MakePicture(0, frame, view, Model, Context, Background), name,
                              format);
         return ReadWholeFile(name);
     }
@@ -54,9 +57,23 @@ TEST_F(WritePictureTest, TheWholeViewWrittenAsItLiesEqualsItsCopy) {
     for (bool antiAliased : {false, true})
         for (TPixelFormat format : Formats) {
             TBitmap view(301, 233, format);
-            PaintFrame(model, view, context, background, antiAliased);
+            PaintFrame(Model, view, Context, Background, antiAliased);
             for (TPictureFormat file : Files)
                 EXPECT_EQ(Written(view, file, true), Written(view, file, false))
                     << int(format) << " " << int(file) << " " << antiAliased;
         }
+}
+
+// A frame short of the whole view by one edge is copied, not written as the view lies.
+TEST_F(WritePictureTest, AFrameShortOfTheWholeViewIsItsCopy) {
+    TBitmap view(301, 233);
+    PaintFrame(Model, view, Context, Background, false);
+    for (TPictureFrame frame : {TPictureFrame{5, 0, 301, 233},
+                                {0, 5, 301, 233},
+                                {0, 0, 300, 233},
+                                {0, 0, 301, 232},
+                                {5, 5, 100, 80}})
+        EXPECT_EQ(Written(view, TPictureFormat::Bmp, true, frame),
+                  Written(view, TPictureFormat::Bmp, false, frame))
+            << frame.Left << "," << frame.Top << "," << frame.Right << "," << frame.Bottom;
 }

@@ -1,0 +1,94 @@
+// The view's paint keeps its scratch pictures from frame to frame and shows the same pixels as
+// a frame rendered afresh.
+#include "GuiTest.h"
+#include "app/view/FrameImage.h"
+#include "app/view/Rgb32Frame.h"
+#include "render/Scene.h"
+#include "support/Pixels.h"
+
+#include <QAction>
+#include <QToolButton>
+
+namespace {
+
+// Every pixel a different colour, so a conversion that loses or shifts bits shows.
+void FillGradient(TBitmap& bitmap) {
+    for (int y = 0; y < bitmap.Height(); ++y)
+        for (int x = 0; x < bitmap.Width(); ++x)
+            bitmap.SetPixel(x, y, RGB(x * 7, y * 23, (x + y) * 5));
+}
+
+struct ViewPaintFixture : ShownFormTest {
+    void SetUp() override { Open("s.ini"); }
+
+    TBackground Background() { return {TColour(form->Background), nullptr}; }
+};
+
+} // namespace
+
+TEST(Rgb32Frame, ConvertsEveryDepthAsQtDoesAndKeepsTheConversionUntilInvalidated) {
+    for (TPixelFormat format : {TPixelFormat::pf8bit, TPixelFormat::pf15bit, TPixelFormat::pf16bit,
+                                TPixelFormat::pf24bit}) {
+        TBitmap bitmap(37, 11, format);
+        FillGradient(bitmap);
+        QImage frame = FrameImage(bitmap);
+        TRgb32Frame kept;
+        const QImage& converted = kept.Of(frame);
+        ASSERT_EQ(converted.format(), QImage::Format_RGB32);
+        EXPECT_EQ(converted, frame.convertToFormat(QImage::Format_RGB32)) << int(format);
+        const uchar* bits = converted.constBits();
+
+        // A hand move between frames reuses the conversion; a new frame converts again into
+        // the same pixels' memory.
+        bitmap.SetPixel(3, 4, RGB(255, 255, 255));
+        EXPECT_NE(kept.Of(frame).pixel(3, 4), qRgb(255, 255, 255)) << int(format);
+        kept.Invalidate();
+        EXPECT_EQ(kept.Of(frame).pixel(3, 4), qRgb(255, 255, 255)) << int(format);
+        EXPECT_EQ(kept.Of(frame).constBits(), bits) << int(format);
+    }
+}
+
+TEST(Rgb32Frame, A32BitFrameIsUsedAsItIsAndANewSizeConvertsAgain) {
+    TBitmap deep(37, 11);
+    FillGradient(deep);
+    QImage frame = FrameImage(deep);
+    TRgb32Frame kept;
+    EXPECT_EQ(kept.Of(frame).constBits(), frame.constBits());
+
+    TBitmap small(37, 11, TPixelFormat::pf16bit);
+    FillGradient(small);
+    QImage smallFrame = FrameImage(small);
+    kept.Of(smallFrame);
+    small.SetSize(50, 20); // keeps the old rows, new ones are blank
+    QImage grown = FrameImage(small);
+    EXPECT_EQ(kept.Of(grown).size(), QSize(50, 20));
+    EXPECT_EQ(kept.Of(grown), grown.convertToFormat(QImage::Format_RGB32));
+}
+
+TEST_F(ViewPaintFixture, AntiAliasedFramesReuseTheDoubleSizeRenderAndShowTheSamePixels) {
+    AddBrick("2x4x3", 0, 0, 0);
+    form->miAntiAlias->trigger();
+    form->RedrawPicture();
+    const TBitmap& frame = form->ViewBitmap;
+    ASSERT_EQ(form->Supersampled.Width(), 2 * frame.Width());
+    ASSERT_EQ(form->Supersampled.Height(), 2 * frame.Height());
+    const uint8_t* kept = form->Supersampled.ScanLine(0);
+
+    form->btnRotLeft->click();
+    EXPECT_EQ(form->Supersampled.ScanLine(0), kept);
+    TBitmap fresh(frame.Width(), frame.Height());
+    RenderAntiAliased(form->Model, fresh, form->Context, Background());
+    EXPECT_EQ(DifferingPixels(frame, fresh), 0);
+    EXPECT_EQ(View().grab().toImage().convertToFormat(QImage::Format_RGB32),
+              FrameImage(fresh).convertToFormat(QImage::Format_RGB32));
+
+    // A new size gets a new double-size render; turning anti-aliasing off gives its memory back.
+    form->resize(form->width() + 40, form->height() + 30);
+    QApplication::processEvents();
+    form->RedrawPicture();
+    EXPECT_EQ(form->Supersampled.Width(), 2 * form->ViewBitmap.Width());
+    EXPECT_EQ(form->Supersampled.Height(), 2 * form->ViewBitmap.Height());
+    form->miAntiAlias->trigger();
+    form->RedrawPicture();
+    EXPECT_TRUE(form->Supersampled.Empty());
+}

@@ -1,0 +1,2 @@
+// BACKGROUND:
+background { color rgb <1,0,0>}

@@ -1,0 +1,2 @@
+// BACKGROUND:
+background { color rgb <1,1,1> }

@@ -1,0 +1,2 @@
+// Background:
+sky_sphere { }

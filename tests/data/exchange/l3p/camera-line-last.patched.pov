@@ -1,0 +1,2 @@
+camera {
+    angle 25

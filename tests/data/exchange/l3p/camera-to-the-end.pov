@@ -1,0 +1,3 @@
+camera {
+location <1,2,3>
+look_at <1,1,1>

@@ -1,0 +1,3 @@
+background { color rgb <1,1,1> }
+CAMERA
+location <1,2,3>

@@ -1,0 +1,3 @@
+camera {
+    location <-0,-1000,-0>
+    angle 25
