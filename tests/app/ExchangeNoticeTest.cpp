@@ -1,8 +1,6 @@
 #include "GuiTest.h"
 #include "exchange/LoadModel.h"
 
-#include <gtest/gtest.h>
-
 namespace {
 // The text of the exchange notice the window shows, or "" when there is none.
 std::string NoticeText(TMainForm& form) {

@@ -2,21 +2,10 @@
 #include "app/system/RunProgram.h"
 #include "base/FileNames.h"
 
-#include <QAction>
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QDir>
-#include <gtest/gtest.h>
 
 namespace {
-
-// Lets queued process events arrive until the test holds or five seconds pass.
-bool WaitFor(const std::function<bool()>& done) {
-    QDeadlineTimer deadline(5000);
-    while (!done() && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    return done();
-}
 
 void WriteScript(const std::string& name, const std::string& body) {
     WriteFile(name, "#!/bin/sh\n" + body);
@@ -63,7 +52,7 @@ TEST(RunProgram, ProgramLeftRunningReportsWhenTheShellCannotFindIt) {
     std::string reported;
     EXPECT_TRUE(RunProgram("no-such-viewer-tessaryn -s1", dir, &owner,
                            [&](const std::string& message) { reported = message; }));
-    EXPECT_TRUE(WaitFor([&] { return !reported.empty(); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !reported.empty(); }));
     EXPECT_NE(reported.find("no-such-viewer-tessaryn"), std::string::npos) << reported;
 }
 
@@ -82,7 +71,8 @@ TEST(ExternalRenderers, L3PRouteRunsTheConverterPatchesItsSceneAndStartsPovRay) 
     form->L3pov->trigger();
     std::string scene = TTempFolder::Read(lib + "test.pov");
     EXPECT_NE(scene.find("\r\n    angle 25\r\n}\r\n"), std::string::npos) << scene;
-    EXPECT_TRUE(WaitFor([&] { return !TTempFolder::Read(lib + "povray-args.txt").empty(); }));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return !TTempFolder::Read(lib + "povray-args.txt").empty(); }));
     EXPECT_EQ(TTempFolder::Read(lib + "povray-args.txt"), "+Itest.pov -V +W320 +H240\n");
 }
 
@@ -98,7 +88,8 @@ TEST(ExternalRenderers, L2PRouteWithTheDefaultConverterWritesTheModelAndTheScene
     EXPECT_NE(TTempFolder::Read(lib + "test.inc").find("union {"), std::string::npos);
     EXPECT_NE(TTempFolder::Read(lib + "TS_test.pov").find("#include \"test.inc\"\r\n"),
               std::string::npos);
-    EXPECT_TRUE(WaitFor([&] { return !TTempFolder::Read(lib + "povray-args.txt").empty(); }));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return !TTempFolder::Read(lib + "povray-args.txt").empty(); }));
 }
 
 TEST(RunProgram, OwnerGoingWhileTheProgramRunsEndsItQuietly) {

@@ -6,8 +6,6 @@
 #include "raster/Canvas.h"
 #include "support/Pixels.h"
 
-#include <gtest/gtest.h>
-
 TEST(FrameImage, ShowsEveryPixelFormatInPlace) {
     for (TPixelFormat format : {TPixelFormat::pf8bit, TPixelFormat::pf15bit, TPixelFormat::pf16bit,
                                 TPixelFormat::pf24bit, TPixelFormat::pf32bit}) {

@@ -7,12 +7,21 @@
 #include "support/TempFolder.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <QWheelEvent>
 #include <filesystem>
 #include <fstream>
@@ -61,27 +70,27 @@ inline void Wheel(QWidget* target, int delta) {
 // A shown main window on a settings file in a fresh folder, closed without questions after the
 // test. SetUp of a derived fixture calls Open, after writing any files the window reads.
 struct ShownFormTest : ::testing::Test {
-    std::string folder = TestFolder();
-    std::unique_ptr<TMainForm> form;
+    std::string Folder = TestFolder();
+    std::unique_ptr<TMainForm> Form;
 
     void Open(const std::string& iniName, std::vector<std::string> more = {}) {
-        form = NewForm(folder + iniName, std::move(more));
-        form->show();
+        Form = NewForm(Folder + iniName, std::move(more));
+        Form->show();
         QApplication::processEvents();
     }
     void TearDown() override {
-        if (form) {
-            form->Modified = false;
-            form->close();
+        if (Form) {
+            Form->Modified = false;
+            Form->close();
         }
-        form.reset();
-        std::filesystem::remove_all(folder);
+        Form.reset();
+        std::filesystem::remove_all(Folder);
     }
 
-    TViewBox& View() { return *form->PaintBox1; }
+    TViewBox& View() { return *Form->PaintBox1; }
     // Where a model point shows in the view box.
     QPoint Pixel(double x, double y, double z = 0) {
-        TPoint p = ProjectPoint(form->Context.View, x, y, z);
+        TPoint p = ProjectPoint(Form->Context.View, x, y, z);
         return {p.X, p.Y};
     }
     // Centre of a brick's top face on screen, where a click finds it.
@@ -113,14 +122,32 @@ struct ShownFormTest : ::testing::Test {
                      bool selected = false) {
         auto brick = CreateBrickFromKey(key);
         brick->X = x, brick->Y = y, brick->Z = z, brick->Group = group, brick->Selected = selected;
-        return form->Model.InsertSorted(std::move(brick));
+        return Form->Model.InsertSorted(std::move(brick));
     }
     void TakeInHand(const char* key, int32_t x = 0, int32_t y = 0, int32_t z = 0) {
         auto brick = CreateBrickFromKey(key);
         brick->X = x, brick->Y = y, brick->Z = z;
-        form->Hand.TakeInHand(std::move(brick), 0);
+        Form->Hand.TakeInHand(std::move(brick), 0);
     }
-    int Find(const std::string& text) { return form->Model.IndexOfText(text); }
+    int Find(const std::string& text) { return Form->Model.IndexOfText(text); }
+    // The model as saved, one line per brick, the baseplate left out.
+    std::vector<std::string> ModelLines() {
+        std::vector<std::string> lines;
+        for (const auto& brick : Form->Model.Items())
+            if (!brick->Baseplate)
+                lines.push_back(brick->SaveToString());
+        return lines;
+    }
+    // A model file in the test's folder holding the bricks' lines, under a plain view.
+    std::string WriteModel(const std::string& name, const std::string& bricks) {
+        WriteFile(Folder + name, "= 70 30 10 0 0 1 1\r\n" + bricks);
+        return Folder + name;
+    }
+};
+
+// The window on its own fresh settings file.
+struct FormTest : ShownFormTest {
+    void SetUp() override { Open("s.ini"); }
 };
 
 // Runs the next modal dialog of the type through the function; a dialog it leaves open is

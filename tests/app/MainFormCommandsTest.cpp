@@ -2,43 +2,34 @@
 #include "GuiTest.h"
 #include "support/Bricks.h"
 
-#include <QAction>
-#include <QToolButton>
-
-namespace {
-struct CommandsFixture : ShownFormTest {
-    void SetUp() override { Open("s.ini"); }
-};
-} // namespace
-
-TEST_F(CommandsFixture, SaveAndLoadKeepTheCaptionAndTheView) {
-    QString title = form->windowTitle();
+TEST_F(FormTest, SaveAndLoadKeepTheCaptionAndTheView) {
+    QString title = Form->windowTitle();
     EXPECT_EQ(title, "Tessaryn Ver 3.19");
     auto brick = MakeBrick('B', 0, 0, 0, 40, 40, 24, 255, true);
     brick->Selected = true;
-    form->Model.Add(std::move(brick));
-    form->btnRotLeft->click();
-    form->Modified = true;
-    form->SaveModelAs(folder + "one.lgo", true);
-    form->SaveModelAs(folder + "two.lgo", false);
-    EXPECT_FALSE(form->Modified);
-    QString caption = title + " - " + QString::fromStdString(folder) + "two.lgo";
-    EXPECT_EQ(form->windowTitle(), caption);
+    Form->Model.Add(std::move(brick));
+    Form->btnRotLeft->click();
+    Form->Modified = true;
+    Form->SaveModelAs(Folder + "one.lgo", true);
+    Form->SaveModelAs(Folder + "two.lgo", false);
+    EXPECT_FALSE(Form->Modified);
+    QString caption = title + " - " + QString::fromStdString(Folder) + "two.lgo";
+    EXPECT_EQ(Form->windowTitle(), caption);
 
-    form->LoadModelFile(folder + "one.lgo", 0);
-    form->LoadModelFile(folder + "two.lgo", 0);
-    EXPECT_EQ(form->windowTitle(), caption);
-    EXPECT_EQ(form->Model.Count(), 1); // the selection only
-    EXPECT_EQ(form->Controls.RotZ.Position, 25);
-    EXPECT_EQ(form->RecentModels.front(), folder + "two.lgo");
+    Form->LoadModelFile(Folder + "one.lgo", 0);
+    Form->LoadModelFile(Folder + "two.lgo", 0);
+    EXPECT_EQ(Form->windowTitle(), caption);
+    EXPECT_EQ(Form->Model.Count(), 1); // the selection only
+    EXPECT_EQ(Form->Controls.RotZ.Position, 25);
+    EXPECT_EQ(Form->RecentModels.front(), Folder + "two.lgo");
 
     // The sub-assembly command puts it into the hand and leaves caption and model alone.
-    AnswerNextFileDialog(folder + "one.lgo");
-    form->mSubAssembly->trigger();
-    EXPECT_EQ(form->windowTitle(), caption);
-    EXPECT_EQ(form->SaveDialogName, "two.lgo");
-    ASSERT_TRUE(form->Hand.HoldingGroup);
-    EXPECT_EQ(form->Hand.GroupInHand->Count(), 1);
-    EXPECT_EQ(form->Model.Count(), 1);
-    EXPECT_FALSE(form->SubAssemblyKey.empty());
+    AnswerNextFileDialog(Folder + "one.lgo");
+    Form->mSubAssembly->trigger();
+    EXPECT_EQ(Form->windowTitle(), caption);
+    EXPECT_EQ(Form->SaveDialogName, "two.lgo");
+    ASSERT_TRUE(Form->Hand.HoldingGroup);
+    EXPECT_EQ(Form->Hand.GroupInHand->Count(), 1);
+    EXPECT_EQ(Form->Model.Count(), 1);
+    EXPECT_FALSE(Form->SubAssemblyKey.empty());
 }

@@ -3,25 +3,21 @@
 #include "GuiTest.h"
 #include "app/system/IniFile.h"
 
-#include <QAction>
 #include <QCoreApplication>
-#include <QScrollBar>
-#include <QToolButton>
 
 TEST(MainFormSettings, StartsFromTheFileAndWritesTheMenusBackAtExit) {
     std::string dir = TestFolder();
     WriteFile(dir + "s.ini", "[Main]\r\nVersion=2\r\n[State]\r\nHints=1\r\nStudQual=2\r\n"
                              "Details=1\r\nShading=1\r\nWfOnMouse=0\r\nBitDepth=3\r\n");
     auto form = NewForm(dir + "s.ini");
-    EXPECT_TRUE(form->BestStuds2->isChecked());
-    EXPECT_FALSE(form->btnStuds->isChecked());
+    // Best studs, more detail, shading, no wireframe on the mouse, 24 bits, hints.
+    EXPECT_EQ((std::vector{form->BestStuds2->isChecked(), form->btnStuds->isChecked(),
+                           form->miMoreDetail->isChecked(), form->miShading->isChecked(),
+                           form->miWfOnMouse->isChecked(), form->pf24bit1->isChecked(),
+                           form->Hints1->isChecked()}),
+              (std::vector{true, false, true, true, false, true, true}));
     EXPECT_EQ(form->Context.StudStyle, 2);
-    EXPECT_TRUE(form->miMoreDetail->isChecked());
-    EXPECT_TRUE(form->miShading->isChecked());
     EXPECT_TRUE(form->Context.Shading);
-    EXPECT_FALSE(form->miWfOnMouse->isChecked());
-    EXPECT_TRUE(form->pf24bit1->isChecked());
-    EXPECT_TRUE(form->Hints1->isChecked());
 
     form->Nostuds2->trigger();
     form->miShading->trigger();

@@ -2,15 +2,7 @@
 // them, and the view box shows the frame they make.
 #include "GuiTest.h"
 
-#include <QAction>
-#include <QScrollBar>
-#include <QTest>
-#include <QToolButton>
-
 namespace {
-struct ViewFixture : ShownFormTest {
-    void SetUp() override { Open("s.ini"); }
-};
 
 std::vector<uint8_t> Pixels(const TBitmap& bitmap) {
     std::vector<uint8_t> all;
@@ -20,9 +12,9 @@ std::vector<uint8_t> Pixels(const TBitmap& bitmap) {
 }
 } // namespace
 
-TEST_F(ViewFixture, ButtonsAndKeysTurnTheViewAndWrapDifferently) {
-    auto rotX = [&] { return form->Controls.RotX.Position; };
-    auto rotZ = [&] { return form->Controls.RotZ.Position; };
+TEST_F(FormTest, ButtonsAndKeysTurnTheViewAndWrapDifferently) {
+    auto rotX = [&] { return Form->Controls.RotX.Position; };
+    auto rotZ = [&] { return Form->Controls.RotZ.Position; };
     struct Case {
         const char* what;
         int fromZ;
@@ -30,85 +22,85 @@ TEST_F(ViewFixture, ButtonsAndKeysTurnTheViewAndWrapDifferently) {
         std::function<int()> state;
         int expected;
     } cases[] = {
-        {"left button", 30, [&] { form->btnRotLeft->click(); }, rotZ, 25},
-        {"up button", 30, [&] { form->btnRotUp->click(); }, rotX, 75},
-        {"from right", 30, [&] { form->FixedViews[2]->click(); }, rotZ, 270},
+        {"left button", 30, [&] { Form->btnRotLeft->click(); }, rotZ, 25},
+        {"up button", 30, [&] { Form->btnRotUp->click(); }, rotX, 75},
+        {"from right", 30, [&] { Form->FixedViews[2]->click(); }, rotZ, 270},
         {"F3", 30, [&] { Key(Qt::Key_F3); }, rotZ, 270},
         {"Ctrl+Up", 30, [&] { Key(Qt::Key_Up, Qt::ControlModifier); }, rotX, 75},
         {"Ctrl+Left at 0", 0, [&] { Key(Qt::Key_Left, Qt::ControlModifier); }, rotZ, 360},
         {"Ctrl+Right at 360", 360, [&] { Key(Qt::Key_Right, Qt::ControlModifier); }, rotZ, 0},
-        {"left button at 0", 0, [&] { form->btnRotLeft->click(); }, rotZ, 355},
-        {"right button at 360", 360, [&] { form->btnRotRight->click(); }, rotZ, 5},
+        {"left button at 0", 0, [&] { Form->btnRotLeft->click(); }, rotZ, 355},
+        {"right button at 360", 360, [&] { Form->btnRotRight->click(); }, rotZ, 5},
     };
     for (const Case& c : cases) {
-        form->SetViewAngles(70, c.fromZ);
+        Form->SetViewAngles(70, c.fromZ);
         c.act();
         EXPECT_EQ(c.state(), c.expected) << c.what;
     }
-    EXPECT_EQ(form->RotZ->value(), 5); // the bar follows
+    EXPECT_EQ(Form->RotZ->value(), 5); // the bar follows
 }
 
-TEST_F(ViewFixture, WheelZoomsOverTheViewTheOffsetBarsAndTheCornerButton) {
-    int offsetX = form->OffsetX->value(), offsetY = form->OffsetY->value();
-    int scale = form->Controls.ScaleBar.Position;
-    for (QWidget* target : std::initializer_list<QWidget*>{form->PaintBox1, form->OffsetX,
-                                                           form->OffsetY, form->btnCenter}) {
+TEST_F(FormTest, WheelZoomsOverTheViewTheOffsetBarsAndTheCornerButton) {
+    int offsetX = Form->OffsetX->value(), offsetY = Form->OffsetY->value();
+    int scale = Form->Controls.ScaleBar.Position;
+    for (QWidget* target : std::initializer_list<QWidget*>{Form->PaintBox1, Form->OffsetX,
+                                                           Form->OffsetY, Form->btnCenter}) {
         Wheel(target, -120);
-        EXPECT_EQ(form->Controls.ScaleBar.Position, --scale) << target->objectName().toStdString();
+        EXPECT_EQ(Form->Controls.ScaleBar.Position, --scale) << target->objectName().toStdString();
     }
-    EXPECT_EQ(form->ScaleBar->value(), scale);
-    Wheel(form->OffsetY, 120);
-    form->btnZoomIn->click();
-    EXPECT_EQ(form->Controls.ScaleBar.Position, scale);
-    EXPECT_EQ(form->OffsetX->value(), offsetX);
-    EXPECT_EQ(form->OffsetY->value(), offsetY);
+    EXPECT_EQ(Form->ScaleBar->value(), scale);
+    Wheel(Form->OffsetY, 120);
+    Form->btnZoomIn->click();
+    EXPECT_EQ(Form->Controls.ScaleBar.Position, scale);
+    EXPECT_EQ(Form->OffsetX->value(), offsetX);
+    EXPECT_EQ(Form->OffsetY->value(), offsetY);
 
-    form->OffsetX->setValue(100);
-    EXPECT_EQ(form->Controls.OffsetX.Position, 100);
-    form->btnRestoreView->click();
-    EXPECT_EQ(form->OffsetX->value(), 0);
+    Form->OffsetX->setValue(100);
+    EXPECT_EQ(Form->Controls.OffsetX.Position, 100);
+    Form->btnRestoreView->click();
+    EXPECT_EQ(Form->OffsetX->value(), 0);
 }
 
-TEST_F(ViewFixture, RotateButtonsRepeatWhileHeld) {
-    QTest::mousePress(form->btnRotRight, Qt::LeftButton);
-    QTest::qWait(form->btnRotRight->autoRepeatDelay() +
-                 3 * form->btnRotRight->autoRepeatInterval());
-    QTest::mouseRelease(form->btnRotRight, Qt::LeftButton);
-    EXPECT_GE(form->Controls.RotZ.Position, 40);
+TEST_F(FormTest, RotateButtonsRepeatWhileHeld) {
+    QTest::mousePress(Form->btnRotRight, Qt::LeftButton);
+    QTest::qWait(Form->btnRotRight->autoRepeatDelay() +
+                 3 * Form->btnRotRight->autoRepeatInterval());
+    QTest::mouseRelease(Form->btnRotRight, Qt::LeftButton);
+    EXPECT_GE(Form->Controls.RotZ.Position, 40);
 }
 
-TEST_F(ViewFixture, CentreMovesTheModelToTheMiddle) {
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+TEST_F(FormTest, CentreMovesTheModelToTheMiddle) {
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
     // Only the baseplate: its centre (0, 0, -4) goes to the middle of the view box.
-    form->OffsetX->setValue(300);
-    form->btnCenter->click();
+    Form->OffsetX->setValue(300);
+    Form->btnCenter->click();
     QPoint centre = Pixel(0, 0, -4);
     EXPECT_NEAR(centre.x(), View().width() / 2, 1);
     EXPECT_NEAR(centre.y(), View().height() / 2, 1);
 }
 
-TEST_F(ViewFixture, TheViewBoxShowsTheRenderedFrame) {
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    form->RedrawPicture();
-    const TBitmap& frame = form->ViewBitmap;
+TEST_F(FormTest, TheViewBoxShowsTheRenderedFrame) {
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
+    Form->RedrawPicture();
+    const TBitmap& frame = Form->ViewBitmap;
     ASSERT_EQ(frame.Width(), View().width());
     ASSERT_EQ(frame.Height(), View().height());
     // The baseplate covers the view's centre; a corner shows the background.
     QPoint centre = Pixel(0, 0, 0);
-    EXPECT_NE(frame.Pixel(centre.x(), centre.y()), TColour(form->Background) & 0xFFFFFF);
-    EXPECT_EQ(frame.Pixel(1, 1), TColour(form->Background) & 0xFFFFFF);
+    EXPECT_NE(frame.Pixel(centre.x(), centre.y()), TColour(Form->Background) & 0xFFFFFF);
+    EXPECT_EQ(frame.Pixel(1, 1), TColour(Form->Background) & 0xFFFFFF);
     QImage shown = View().grab().toImage();
     EXPECT_EQ(shown.pixelColor(centre).red(), RedOf(frame.Pixel(centre.x(), centre.y())));
 
     std::vector<uint8_t> before = Pixels(frame);
-    form->btnRotLeft->click();
+    Form->btnRotLeft->click();
     EXPECT_NE(Pixels(frame), before);
-    form->btnRotRight->click();
+    Form->btnRotRight->click();
     EXPECT_EQ(Pixels(frame), before);
 }
 
-TEST_F(ViewFixture, TimingShowsTheFrameTimeInTheCaption) {
-    form->miTiming->trigger();
-    form->RedrawPicture();
-    EXPECT_EQ(form->windowTitle(), QString::number(form->LastFrameMilliseconds));
+TEST_F(FormTest, TimingShowsTheFrameTimeInTheCaption) {
+    Form->miTiming->trigger();
+    Form->RedrawPicture();
+    EXPECT_EQ(Form->windowTitle(), QString::number(Form->LastFrameMilliseconds));
 }

@@ -4,118 +4,134 @@
 #include "app/GuiTest.h"
 #include "tools/AdvancedToolbox.h"
 
-#include <QAction>
-#include <QLabel>
-#include <QLineEdit>
-#include <QToolButton>
-
 namespace {
 struct EditingFixture : ShownFormTest {
     void SetUp() override {
         Open("t.ini");
-        form->SetViewAngles(70, 30);
-        form->Modified = false; // closing asks nothing
+        Form->SetViewAngles(70, 30);
+        Form->Modified = false; // closing asks nothing
+    }
+    void PressAt(QPoint at, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
+        Form->PaintBox1MouseDown(button, modifiers, at.x(), at.y());
     }
 };
+const char* White2x4 = "B:0:0:0:40:80:24:16777215:1:0:0:0:0::0";
 } // namespace
 
-TEST_F(EditingFixture, PlacesOnTheGridAndUndoRedoAndClearFollow) {
-    TakeInHand("2x4x3");
-    MoveTo(Pixel(47, 25));
+// One row per event: the model's bricks after it, from a model holding only what the row adds.
+TEST_F(EditingFixture, EachButtonModifierAndKeyMakesItsEdit) {
+    struct Row {
+        const char* Event;
+        std::function<void()> Act;
+        std::vector<std::string> Model;
+    };
+    const Row rows[] = {
+        {"left click places on the grid",
+         [&] { TakeInHand("2x4x3"), MoveTo(Pixel(47, 25)), Click(Pixel(47, 25)); },
+         {"B:40:20:0:40:80:24:16777215:1:0:0:0:0::0"}},
+        {"Ctrl right click turns in place",
+         [&] { Click(TopOf(AddBrick("2x4x3", 0, 0, 0)), Qt::RightButton, Qt::ControlModifier); },
+         {"B:0:0:0:80:40:24:16777215:1:0:1:0:0::0"}},
+        {"right click paints",
+         [&] { Click(TopOf(AddBrick("2x4x3", 0, 0, 0)), Qt::RightButton); },
+         {"B:0:0:0:40:80:24:255:1:0:0:0:0::0"}},
+        {"Alt right press takes the studs off",
+         [&] { PressAt(TopOf(AddBrick("2x4x3", 0, 0, 0)), Qt::RightButton, Qt::AltModifier); },
+         {"B:0:0:0:40:80:24:16777215:0:0:0:0:0::0"}},
+        {"Shift picks a group up, a click puts it down once",
+         [&] {
+             AddBrick("1x1x1", 100, 60, 24, 9);
+             Click(TopOf(AddBrick("2x2x3", 100, 60, 0, 9)), Qt::LeftButton, Qt::ShiftModifier);
+             Click(Pixel(-35, -35));
+             EXPECT_TRUE(Form->Hand.Empty());
+         },
+         {"B:-20:-20:0:40:40:24:16777215:1:0:0:0:9::0",
+          "B:-20:-20:24:20:20:8:16777215:1:0:0:0:9::0"}},
+        {"Ctrl selects, Alt Shift copies the selection",
+         [&] {
+             TBlock& a = AddBrick("1x1x3", 0, 0, 0);
+             Click(TopOf(a), Qt::LeftButton, Qt::ControlModifier);
+             Click(TopOf(AddBrick("1x2x3", 60, 0, 0)), Qt::LeftButton, Qt::ControlModifier);
+             PressAt(TopOf(a), Qt::LeftButton, Qt::ShiftModifier | Qt::AltModifier);
+             ASSERT_EQ(Form->Hand.GroupInHand->Count(), 2);
+             Form->DropHand();
+         },
+         {"B:60:0:0:20:40:24:16777215:1:0:0:0:0::0", "B:0:0:0:20:20:24:16777215:1:0:0:0:0::0"}},
+        {"Delete removes the clicked brick",
+         [&] { Click(TopOf(AddBrick("1x1x3", 0, 0, 0))), Key(Qt::Key_Delete); },
+         {}},
+        {"keys lift, move and place the hand",
+         [&] {
+             TakeInHand("1x1x3");
+             for (int key :
+                  {Qt::Key_F12, Qt::Key_PageUp, Qt::Key_Right, Qt::Key_Return, Qt::Key_Escape})
+                 Key(key);
+         },
+         {"B:20:0:24:20:20:24:16777215:1:0:0:0:0::0"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Event);
+        Form->DropHand();
+        Form->btnClearClick();
+        Form->CurrentColour = 255;
+        row.Act();
+        EXPECT_EQ(ModelLines(), row.Model);
+        Form->Modified = false;
+    }
+}
+
+TEST_F(EditingFixture, PlacingIsUndoneRedoneAndClearedWithTheButtons) {
+    TakeInHand("2x4x3", 0, 0, 0);
+    MoveTo(Pixel(7, 5));
     EXPECT_EQ(View().cursor().shape(), Qt::BlankCursor);
-    Click(Pixel(47, 25));
-    ASSERT_GE(Find("B:40:20:0:40:80:24:16777215:1:0:0:0:0::0"), 0);
-    EXPECT_TRUE(form->Modified);
-    EXPECT_FALSE(form->Hand.Empty()); // a palette brick keeps stamping
-    ASSERT_TRUE(form->btnUndo->isEnabled());
-    form->btnUndo->click();
-    EXPECT_LT(Find("B:40:20:0:40:80:24:16777215:1:0:0:0:0::0"), 0);
-    EXPECT_FALSE(form->btnUndo->isEnabled());
-    EXPECT_TRUE(form->btnRedo->isEnabled());
+    Click(Pixel(7, 5));
+    EXPECT_EQ(ModelLines(), std::vector<std::string>{White2x4});
+    EXPECT_TRUE(Form->Modified);
+    EXPECT_FALSE(Form->Hand.Empty()); // a palette brick keeps stamping
+    Form->btnUndo->click();
+    EXPECT_TRUE(ModelLines().empty());
+    EXPECT_FALSE(Form->btnUndo->isEnabled());
+    Form->btnRedo->click();
+    EXPECT_EQ(ModelLines(), std::vector<std::string>{White2x4});
 
     AnswerNextMessageBox(QMessageBox::No); // the changed model is dropped
-    form->btnClear->click();
-    ASSERT_EQ(form->Model.Count(), 1);
-    EXPECT_TRUE(form->Model[0].Baseplate);
-    EXPECT_FALSE(form->btnRedo->isEnabled());
-    EXPECT_FALSE(form->Modified);
+    Form->btnClear->click();
+    ASSERT_EQ(Form->Model.Count(), 1);
+    EXPECT_TRUE(Form->Model[0].Baseplate);
+    EXPECT_FALSE(Form->btnRedo->isEnabled());
+    EXPECT_FALSE(Form->Modified);
+}
+
+TEST_F(EditingFixture, DiscardKeysDeleteABrickTakenFromTheModelAndUndoBringsItBack) {
+    for (int key : {Qt::Key_Escape, Qt::Key_Delete, Qt::Key_Backspace}) {
+        AddBrick("2x2x3", 0, 0, 0);
+        PressAt(Pixel(20, 20, 24), Qt::LeftButton, Qt::ShiftModifier);
+        Form->PaintBox1MouseUp();
+        ASSERT_FALSE(Form->Hand.Empty()) << key;
+        EXPECT_TRUE(Key(key));
+        EXPECT_TRUE(Form->Hand.Empty());
+        EXPECT_TRUE(ModelLines().empty()) << key;
+        Form->btnUndo->click();
+        EXPECT_EQ(ModelLines().size(), 1u) << key;
+        Form->Modified = false;
+        Form->btnClearClick();
+    }
 }
 
 TEST_F(EditingFixture, MovingTheHandRepaintsOnlyTheHandAndTheToolboxFollows) {
-    form->Advancedtoolbox1->trigger();
+    Form->Advancedtoolbox1->trigger();
     AddBrick("1x1x3", 0, 0, 0);
     TakeInHand("2x4x3");
-    int frames = form->FramesPainted, handPaints = form->HandPaints;
+    int frames = Form->FramesPainted, handPaints = Form->HandPaints;
     for (int k = 0; k < 10; ++k)
         MoveTo(Pixel(-90 + 20 * k, -50 + 10 * k));
-    EXPECT_EQ(form->FramesPainted, frames);
-    EXPECT_GT(form->HandPaints, handPaints + 5);
-    EXPECT_EQ(form->AdvOptions->lx->text(), QString::number(form->Hand.BrickInHand->X));
-}
-
-TEST_F(EditingFixture, MovesAGroupWithShiftAndPutsItDownOnce) {
-    TBlock& a = AddBrick("2x2x3", 100, 60, 0, 9);
-    AddBrick("1x1x1", 100, 60, 24, 9);
-    Click(TopOf(a), Qt::LeftButton, Qt::ShiftModifier);
-    ASSERT_TRUE(form->Hand.HoldingGroup);
-    EXPECT_TRUE(form->Hand.PlaceOnce);
-    EXPECT_EQ(form->Model.Count(), 1); // the baseplate
-    EXPECT_EQ(form->PointerTarget, Pixel(100, 60, 0));
-    Click(Pixel(-35, -35));
-    EXPECT_TRUE(form->Hand.Empty());
-    EXPECT_GE(Find("B:-20:-20:0:40:40:24:16777215:1:0:0:0:9::0"), 0);
-    EXPECT_GE(Find("B:-20:-20:24:20:20:8:16777215:1:0:0:0:9::0"), 0);
-    EXPECT_TRUE(form->btnPointer->isChecked());
-}
-
-TEST_F(EditingFixture, RightButtonPaintsTurnsAndTogglesStuds) {
-    TBlock& a = AddBrick("2x4x3", 0, 0, 0);
-    Click(TopOf(a), Qt::RightButton, Qt::ControlModifier);
-    EXPECT_GE(Find("B:0:0:0:80:40:24:16777215:1:0:1:0:0::0"), 0); // turned in its place
-    auto brick = [&]() -> TBlock& { return form->Model[form->Model[0].Baseplate ? 1 : 0]; };
-    form->CurrentColour = 255;
-    Click(TopOf(brick()), Qt::RightButton);
-    EXPECT_EQ(brick().Colour, 255);
-    QPoint top = TopOf(brick());
-    form->PaintBox1MouseDown(Qt::RightButton, Qt::AltModifier, top.x(), top.y());
-    EXPECT_FALSE(brick().Studs);
-    EXPECT_TRUE(form->btnUndo->isEnabled());
-}
-
-TEST_F(EditingFixture, ControlSelectsAltShiftCopiesAndDeleteRemoves) {
-    TBlock& a = AddBrick("1x1x3", 0, 0, 0);
-    TBlock& b = AddBrick("1x2x3", 60, 0, 0);
-    Click(TopOf(a), Qt::LeftButton, Qt::ControlModifier);
-    Click(TopOf(b), Qt::LeftButton, Qt::ControlModifier);
-    EXPECT_TRUE(a.Selected && b.Selected);
-    form->PaintBox1MouseDown(Qt::LeftButton, Qt::ShiftModifier | Qt::AltModifier, TopOf(a).x(),
-                             TopOf(a).y());
-    ASSERT_TRUE(form->Hand.HoldingGroup);
-    EXPECT_EQ(form->Hand.GroupInHand->Count(), 2);
-    EXPECT_EQ(form->Model.Count(), 3); // the sources stay
-    form->DropHand();
-    Click(TopOf(a));
-    EXPECT_TRUE(Key(Qt::Key_Delete));
-    EXPECT_EQ(form->Model.Count(), 2);
-}
-
-TEST_F(EditingFixture, KeysMoveAndPlaceTheHand) {
-    TakeInHand("1x1x3");
-    TBlock& hand = *form->Hand.BrickInHand;
-    Key(Qt::Key_F12);
-    EXPECT_FALSE(form->mSafePos->isChecked());
-    Key(Qt::Key_PageUp);
-    EXPECT_EQ(hand.Z, 24);
-    Key(Qt::Key_Right);
-    EXPECT_EQ(hand.X, 20);
-    Key(Qt::Key_Return);
-    EXPECT_GE(Find("B:20:0:24:20:20:24:16777215:1:0:0:0:0::0"), 0);
-    Key(Qt::Key_Escape);
-    EXPECT_TRUE(form->Hand.Empty());
+    EXPECT_EQ(Form->FramesPainted, frames);
+    EXPECT_GT(Form->HandPaints, handPaints + 5);
+    EXPECT_EQ(Form->AdvOptions->lx->text(), QString::number(Form->Hand.BrickInHand->X));
 }
 
 TEST_F(EditingFixture, KeysAreConsumedBeforeTheFocusedBox) {
-    QLineEdit& box = *form->BSizeX;
+    QLineEdit& box = *Form->BSizeX;
     box.setText("16");
     Key(Qt::Key_Backspace, Qt::NoModifier, &box);
     Key(Qt::Key_Q, Qt::NoModifier, &box);
@@ -123,39 +139,39 @@ TEST_F(EditingFixture, KeysAreConsumedBeforeTheFocusedBox) {
     QKeyEvent digit(QEvent::KeyPress, Qt::Key_2, Qt::NoModifier, "2");
     QApplication::sendEvent(&box, &digit);
     EXPECT_EQ(box.text(), "162");
-    EXPECT_FALSE(form->FormKeyDown(Qt::Key_F4, Qt::AltModifier));
-    EXPECT_TRUE(form->FormKeyDown(Qt::Key_F11, Qt::NoModifier));
+    EXPECT_FALSE(Form->FormKeyDown(Qt::Key_F4, Qt::AltModifier));
+    EXPECT_TRUE(Form->FormKeyDown(Qt::Key_F11, Qt::NoModifier));
 }
 
 TEST_F(EditingFixture, DraggingWithShiftAndRightTurnsTheView) {
-    form->miWfOnMouse->setChecked(true);
+    Form->miWfOnMouse->setChecked(true);
     QPoint start(300, 300);
     Mouse(QEvent::MouseButtonPress, start, Qt::RightButton, Qt::ShiftModifier);
-    EXPECT_TRUE(form->btnWireFrame->isChecked());
+    EXPECT_TRUE(Form->btnWireFrame->isChecked());
     MoveTo(start + QPoint(2, 0), Qt::RightButton, Qt::ShiftModifier);
-    EXPECT_EQ(form->Controls.RotZ.Position, 32);
+    EXPECT_EQ(Form->Controls.RotZ.Position, 32);
     MoveTo(start + QPoint(2, 3), Qt::RightButton, Qt::ShiftModifier);
-    EXPECT_EQ(form->Controls.RotX.Position, 67);
+    EXPECT_EQ(Form->Controls.RotX.Position, 67);
     Mouse(QEvent::MouseButtonRelease, start, Qt::RightButton, Qt::ShiftModifier);
-    EXPECT_FALSE(form->btnWireFrame->isChecked());
+    EXPECT_FALSE(Form->btnWireFrame->isChecked());
     // A wireframe the user chose survives plain clicks.
-    form->btnWireFrame->click();
+    Form->btnWireFrame->click();
     Click(QPoint(5, 5));
-    EXPECT_TRUE(form->btnWireFrame->isChecked());
+    EXPECT_TRUE(Form->btnWireFrame->isChecked());
 }
 
 TEST_F(EditingFixture, SubAssemblyGoesIntoTheHandAndStampsAtTheShownStep) {
-    WriteFile(folder + "sub.lgo", "= 70 30 10 0 0 1 1\r\nB 100 60 0 40 40 24 255 1 0 0 0 0  0\r\n"
-                                  "B 120 60 24 20 20 24 0 1 0 0 0 0  0\r\n");
-    form->LoadModelFile(folder + "sub.lgo", 1);
-    ASSERT_TRUE(form->Hand.HoldingGroup);
-    EXPECT_FALSE(form->Hand.PlaceOnce);
+    Form->LoadModelFile(WriteModel("sub.lgo", "B 100 60 0 40 40 24 255 1 0 0 0 0  0\r\n"
+                                              "B 120 60 24 20 20 24 0 1 0 0 0 0  0\r\n"),
+                        1);
+    ASSERT_TRUE(Form->Hand.HoldingGroup);
+    EXPECT_FALSE(Form->Hand.PlaceOnce);
     Click(Pixel(45, 45));
     Click(Pixel(145, 45));
-    EXPECT_EQ(form->Model.Count(), 5);
+    EXPECT_EQ(ModelLines().size(), 4u);
     EXPECT_GE(Find("B:40:40:0:40:40:24:255:1:0:0:0:" + std::to_string(GroupCounter - 2) +
-                   "::" + std::to_string(form->Model.StepLimit)),
+                   "::" + std::to_string(Form->Model.StepLimit)),
               0);
-    form->btnPointer->click();
-    EXPECT_TRUE(form->Hand.Empty());
+    Form->btnPointer->click();
+    EXPECT_TRUE(Form->Hand.Empty());
 }

@@ -10,12 +10,7 @@
 #include "base/Error.h"
 #include "base/FileNames.h"
 
-#include <QAction>
-#include <QComboBox>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QSpinBox>
-#include <QToolButton>
 
 namespace {
 const char* ThreePages = "[Main]\r\nVersion=2\r\nPages=3\r\n"
@@ -26,16 +21,16 @@ const char* ThreePages = "[Main]\r\nVersion=2\r\nPages=3\r\n"
                          "[Page3]\r\nTitle=Spare\r\nHeight=40\r\nScale=0.5\r\nCount=0\r\n";
 
 struct PaletteFixture : ShownFormTest {
-    std::string savedAppDir = AppDir();
+    std::string SavedAppDir = AppDir();
     void SetUp() override {
-        WriteFile(folder + "s.ini", ThreePages);
+        WriteFile(Folder + "s.ini", ThreePages);
         Open("s.ini");
     }
     void TearDown() override {
-        SetAppDir(savedAppDir);
+        SetAppDir(SavedAppDir);
         ShownFormTest::TearDown();
     }
-    TPalettePanel& Palette() { return *form->Palette; }
+    TPalettePanel& Palette() { return *Form->Palette; }
     void Click(int row) {
         Palette().ListBox1->setCurrentRow(row);
         Palette().ListBox1Click();
@@ -47,12 +42,12 @@ TEST_F(PaletteFixture, ClickTakesTheBrickInTheCurrentColourAtTheLastDrop) {
     EXPECT_EQ(Palette().ComboBox1->count(), 4);
     EXPECT_EQ(Palette().ComboBox1->currentIndex(), 1);
     EXPECT_EQ(Palette().ListBox1->count(), 2);
-    form->CurrentColour = 0x00FF00;
-    form->Hand.LastDrop[0] = 40, form->Hand.LastDrop[1] = -20, form->Hand.LastDrop[2] = 24;
-    form->btnTransparent->setChecked(true);
+    Form->CurrentColour = 0x00FF00;
+    Form->Hand.LastDrop[0] = 40, Form->Hand.LastDrop[1] = -20, Form->Hand.LastDrop[2] = 24;
+    Form->btnTransparent->setChecked(true);
     Click(1);
-    ASSERT_NE(form->Hand.BrickInHand, nullptr);
-    TBlock& brick = *form->Hand.BrickInHand;
+    ASSERT_NE(Form->Hand.BrickInHand, nullptr);
+    TBlock& brick = *Form->Hand.BrickInHand;
     EXPECT_EQ(brick.PartID, "3038");
     EXPECT_EQ(brick.Colour, 0x00FF00);
     EXPECT_EQ((std::array{brick.X, brick.Y, brick.Z}), (std::array{40, -20, 24}));
@@ -61,63 +56,67 @@ TEST_F(PaletteFixture, ClickTakesTheBrickInTheCurrentColourAtTheLastDrop) {
 }
 
 TEST_F(PaletteFixture, RecentlyUsedPageShowsTheTakenBricksInTheirColours) {
-    form->CurrentColour = 0x00FF00;
+    Form->CurrentColour = 0x00FF00;
     Click(1);
     Palette().ComboBox1Change(0);
     EXPECT_EQ(Palette().Pages.CurrentPage, 0);
     EXPECT_EQ(Palette().ListBox1->Key(0), "T3x2x3|3038");
-    form->CurrentColour = 0xFFFFFF;
+    Form->CurrentColour = 0xFFFFFF;
     Click(0);
-    EXPECT_EQ(form->Hand.BrickInHand->Colour, 0x00FF00);
-    form->btnClearClick();
+    EXPECT_EQ(Form->Hand.BrickInHand->Colour, 0x00FF00);
+    Form->btnClearClick();
     EXPECT_EQ(Palette().ListBox1->count(), 0);
 }
 
-TEST_F(PaletteFixture, KeysTurnPagesMoveTheRowAndTakeTheBrick) {
-    form->FormKeyDown(Qt::Key_Left, Qt::NoModifier);
-    EXPECT_EQ(Palette().Pages.CurrentPage, 2);
-    form->FormKeyDown(Qt::Key_Right, Qt::NoModifier);
-    EXPECT_EQ(Palette().Pages.CurrentPage, 0);
-    form->FormKeyDown(Qt::Key_Return, Qt::NoModifier);
-    EXPECT_TRUE(form->Hand.Empty());
-    form->FormKeyDown(Qt::Key_Down, Qt::NoModifier);
-    form->FormKeyDown(Qt::Key_Down, Qt::NoModifier);
-    form->FormKeyDown(Qt::Key_Up, Qt::AltModifier);
-    EXPECT_EQ(Palette().ListBox1->currentRow(), 0);
-    form->FormKeyDown(Qt::Key_Return, Qt::NoModifier);
-    ASSERT_FALSE(form->Hand.Empty());
+TEST_F(PaletteFixture, KeysAndArrowButtonsTurnPagesMoveTheRowAndTakeTheBrick) {
+    struct Row {
+        const char* Control;
+        std::function<void()> Use;
+        int Page, ListRow;
+    };
+    auto key = [&](int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        return [=, this] { Form->FormKeyDown(key, modifiers); };
+    };
+    const Row rows[] = {
+        {"previous page button wraps", [&] { Palette().btnPrevPage->click(); }, 2, -1},
+        {"next page button wraps", [&] { Palette().btnNextPage->click(); }, 0, -1},
+        {"Left wraps to the last page", key(Qt::Key_Left), 2, -1},
+        {"Right wraps to the first", key(Qt::Key_Right), 0, -1},
+        {"Down", key(Qt::Key_Down), 0, -1},
+        {"Down again", key(Qt::Key_Down), 0, 1},
+        {"Alt Up", key(Qt::Key_Up, Qt::AltModifier), 0, 0},
+    };
+    for (const Row& row : rows) {
+        row.Use();
+        EXPECT_EQ(Palette().Pages.CurrentPage, row.Page) << row.Control;
+        if (row.ListRow >= 0)
+            EXPECT_EQ(Palette().ListBox1->currentRow(), row.ListRow) << row.Control;
+    }
+    Form->FormKeyDown(Qt::Key_Return, Qt::NoModifier);
+    ASSERT_FALSE(Form->Hand.Empty());
     EXPECT_EQ(Palette().Pages.RecentBricks.front(), "B2x2x3");
 }
 
-TEST_F(PaletteFixture, ArrowButtonsTurnAndRepeat) {
-    Palette().btnPrevPage->click();
-    EXPECT_EQ(Palette().ComboBox1->currentIndex(), 3);
-    Palette().btnNextPage->click();
-    Palette().btnNextPage->click();
-    EXPECT_EQ(Palette().ListBox1->Key(0), "B4x2x1|3020");
-    EXPECT_TRUE(Palette().btnNextPage->autoRepeat());
-    EXPECT_EQ(Palette().btnNextPage->autoRepeatInterval(), 200);
-}
-
-TEST_F(PaletteFixture, OnlyAnEmptyPageCanBeRemoved) {
+// The edit menu's entries follow the page and the selection, so that only an empty page can
+// be removed.
+TEST_F(PaletteFixture, EditMenuOffersRemovingOnlyAnEmptyPage) {
     TPalettePanel& palette = Palette();
-    palette.ShowPage(2);
-    palette.pumEditPopup();
-    EXPECT_TRUE(palette.Removepage1->isEnabled());
-    EXPECT_FALSE(palette.Editblock1->isEnabled());
-    // The state must not carry over to a page that holds bricks.
+    const struct {
+        int Page;
+        bool RemovePage, EditBrick, Properties;
+    } rows[] = {{2, true, false, true}, {0, false, false, true}, {-1, false, false, false}};
+    for (const auto& row : rows) {
+        row.Page < 0 ? palette.ComboBox1Change(0) : palette.ShowPage(row.Page);
+        palette.ListBox1->clearSelection();
+        palette.pumEditPopup();
+        EXPECT_EQ(palette.Removepage1->isEnabled(), row.RemovePage) << row.Page;
+        EXPECT_EQ(palette.Editblock1->isEnabled(), row.EditBrick) << row.Page;
+        EXPECT_EQ(palette.Properties1->isEnabled(), row.Properties) << row.Page;
+    }
     palette.ShowPage(0);
-    palette.ListBox1->clearSelection();
-    palette.pumEditPopup();
-    EXPECT_FALSE(palette.Removepage1->isEnabled());
-    EXPECT_FALSE(palette.Removeblock1->isEnabled());
     AnswerNextMessageBox(QMessageBox::Ok);
     palette.Removepage1Click();
     EXPECT_EQ(palette.Pages.PageCount(), 3);
-    palette.ComboBox1Change(0);
-    palette.pumEditPopup();
-    EXPECT_FALSE(palette.Removepage1->isEnabled());
-    EXPECT_FALSE(palette.Properties1->isEnabled());
     palette.ShowPage(2);
     palette.Removepage1Click();
     EXPECT_EQ(palette.Pages.PageCount(), 2);
@@ -163,20 +162,20 @@ TEST_F(PaletteFixture, PageDialogsChangeThePagesOnlyOnOk) {
 }
 
 TEST_F(PaletteFixture, CombinationRowInASubfolderIsAddedOnceAndTakenAsAGroup) {
-    std::filesystem::create_directories(folder + "Combos/Small");
-    WriteFile(folder + "Combos/Small/Pair.lgo", "= 60 30 10 0 0 1 1\r\n"
+    std::filesystem::create_directories(Folder + "Combos/Small");
+    WriteFile(Folder + "Combos/Small/Pair.lgo", "= 60 30 10 0 0 1 1\r\n"
                                                 "B 0 0 0 40 40 24 0 1 0 0 0 0  0\r\n"
                                                 "B 40 0 0 40 40 24 255 1 0 0 0 0  0\r\n");
-    SetAppDir(folder);
+    SetAppDir(Folder);
     TPalettePanel& palette = Palette();
     palette.ListBox1->setCurrentRow(1);
-    palette.AddCombo(folder + "Combos/Small/Pair.LGO");
+    palette.AddCombo(Folder + "Combos/Small/Pair.LGO");
     ASSERT_EQ(palette.Pages.Pages[0].Bricks[1], "M Combos/Small/Pair");
     palette.ListBox1->clearSelection();
-    palette.AddCombo(folder + "Combos/Small/Pair.lgo");
+    palette.AddCombo(Folder + "Combos/Small/Pair.lgo");
     EXPECT_EQ(palette.Pages.Pages[0].Bricks.back(), "M Combos/Small/Pair");
     palette.ShowPage(1);
-    palette.AddCombo(folder + "Combos/Small/Pair.lgo");
+    palette.AddCombo(Folder + "Combos/Small/Pair.lgo");
     EXPECT_EQ(palette.ListBox1->count(), 2);
     palette.ListBox1->setCurrentRow(1);
     ASSERT_TRUE(palette.EditID("PAIR-1"));
@@ -184,19 +183,19 @@ TEST_F(PaletteFixture, CombinationRowInASubfolderIsAddedOnceAndTakenAsAGroup) {
     EXPECT_THROW(palette.EditID("a:b"), TError);
     EXPECT_THROW(palette.EditID("a b"), TError);
 
-    std::string modelName = form->ModelFileName;
+    std::string modelName = Form->ModelFileName;
     Click(1);
-    ASSERT_TRUE(form->Hand.HoldingGroup);
-    EXPECT_EQ(form->Hand.GroupInHand->Count(), 2);
-    EXPECT_EQ(form->Hand.BrickInHand->SX, 80);
-    EXPECT_EQ(form->ModelFileName, modelName);
+    ASSERT_TRUE(Form->Hand.HoldingGroup);
+    EXPECT_EQ(Form->Hand.GroupInHand->Count(), 2);
+    EXPECT_EQ(Form->Hand.BrickInHand->SX, 80);
+    EXPECT_EQ(Form->ModelFileName, modelName);
     EXPECT_TRUE(palette.Pages.RecentBricks.empty());
 }
 
 TEST_F(PaletteFixture, EditIDGivesANewIdentityItsMappingRow) {
     std::filesystem::copy_file(std::string(TESSARYN_SHIPPED_DATA) + "ts2ld.lst",
-                               folder + "ts2ld.lst");
-    SetAppDir(folder);
+                               Folder + "ts2ld.lst");
+    SetAppDir(Folder);
     // A shape no row knows, so that only the identity can find a row.
     Palette().Pages.Pages[0].Bricks[0] = "B5x3x3";
     Palette().ShowPage(0);
@@ -204,7 +203,7 @@ TEST_F(PaletteFixture, EditIDGivesANewIdentityItsMappingRow) {
     ASSERT_TRUE(Palette().EditID("99999x"));
     EXPECT_EQ(Palette().Pages.Pages[0].Bricks[0], "B5x3x3|99999x");
     EXPECT_EQ(Palette().ListBox1->currentRow(), 0);
-    EXPECT_NE(TTempFolder::Read(folder + "ts2ld.lst").find(" 99999x.DAT "), std::string::npos);
+    EXPECT_NE(TTempFolder::Read(Folder + "ts2ld.lst").find(" 99999x.DAT "), std::string::npos);
 }
 
 TEST_F(PaletteFixture, SettingsWrittenAtExitHoldTheEditedPages) {
@@ -213,8 +212,8 @@ TEST_F(PaletteFixture, SettingsWrittenAtExitHoldTheEditedPages) {
     Palette().Addnewpage1Click();
     EXPECT_EQ(Palette().Pages.CurrentPage, 3);
     EXPECT_EQ(Palette().ComboBox1->currentText(), "Page3");
-    EXPECT_TRUE(form->close());
-    TIniFile ini(folder + "s.ini");
+    EXPECT_TRUE(Form->close());
+    TIniFile ini(Folder + "s.ini");
     EXPECT_EQ(ini.ReadInteger("Main", "Pages", 0), 4);
     EXPECT_EQ(ini.ReadInteger("Page1", "Count", -1), 1);
     EXPECT_EQ(ini.ReadString("Page1", "Brick0", ""), "T3x2x3|3038");

@@ -6,38 +6,36 @@
 #include "raster/PictureFiles.h"
 #include "support/ErrorMessage.h"
 
-#include <QLineEdit>
 #include <QPrinter>
-#include <QToolButton>
 #include <regex>
 
 namespace {
 struct PicturesFixture : ShownFormTest {
-    std::vector<QString> titles;
-    std::string answer; // the file name the save dialog gives, empty to cancel
-    decltype(TMainForm::AskPictureFile) saveDialog; // the window's own
+    std::vector<QString> Titles;
+    std::string Answer; // the file name the save dialog gives, empty to cancel
+    decltype(TMainForm::AskPictureFile) SaveDialog; // the window's own
 
     void SetUp() override {
         Open("t.ini");
-        saveDialog = form->AskPictureFile;
-        form->AskPictureFile = [this](const QString& title, const QString&, const QString&) {
-            titles.push_back(title);
-            return QString::fromStdString(answer);
+        SaveDialog = Form->AskPictureFile;
+        Form->AskPictureFile = [this](const QString& title, const QString&, const QString&) {
+            Titles.push_back(title);
+            return QString::fromStdString(Answer);
         };
-        form->btnSavePic->click();
+        Form->btnSavePic->click();
     }
     QPoint AreaCentre(TFrameArea area) {
-        TRect r = form->CameraFrame.AreaRect(area);
+        TRect r = Form->CameraFrame.AreaRect(area);
         return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
     }
-    const TPictureFrame& Frame() { return form->CameraFrame.Rect; }
+    const TPictureFrame& Frame() { return Form->CameraFrame.Rect; }
 };
 } // namespace
 
 TEST_F(PicturesFixture, TheMouseMovesTheFrameWhichIsDrawnOverTheSceneWithoutANewFrame) {
-    EXPECT_TRUE(form->CameraFrame.On);
+    EXPECT_TRUE(Form->CameraFrame.On);
     TPictureFrame start = Frame();
-    int frames = form->FramesPainted;
+    int frames = Form->FramesPainted;
     QPoint inside(start.Left + 200, start.Top + 150);
     Mouse(QEvent::MouseButtonPress, inside);
     Mouse(QEvent::MouseMove, inside + QPoint(-30, 20));
@@ -46,12 +44,12 @@ TEST_F(PicturesFixture, TheMouseMovesTheFrameWhichIsDrawnOverTheSceneWithoutANew
     EXPECT_EQ(Frame().Top, start.Top + 20);
     MoveTo(QPoint(Frame().Left + 1, Frame().Top + 100));
     EXPECT_EQ(View().cursor().shape(), Qt::SizeHorCursor);
-    EXPECT_EQ(form->FramesPainted, frames);
+    EXPECT_EQ(Form->FramesPainted, frames);
 
     // The overlay is on the screen, the view bitmap stays the scene alone.
     QImage shown = View().grab().toImage();
     EXPECT_EQ(shown.pixelColor(Frame().Left, Frame().Top + 100), QColor(Qt::black));
-    EXPECT_NE(form->ViewBitmap.Pixel(Frame().Left, Frame().Top + 100), 0u);
+    EXPECT_NE(Form->ViewBitmap.Pixel(Frame().Left, Frame().Top + 100), 0u);
 }
 
 TEST_F(PicturesFixture, TitleBarGlyphsActThroughTheMouse) {
@@ -63,17 +61,17 @@ TEST_F(PicturesFixture, TitleBarGlyphsActThroughTheMouse) {
     Click(AreaCentre(TFrameArea::WholeView));
     EXPECT_EQ(Frame().Bottom, View().height() - 2);
     Click(AreaCentre(TFrameArea::Close));
-    EXPECT_FALSE(form->CameraFrame.On);
-    EXPECT_FALSE(form->btnSavePic->isChecked());
+    EXPECT_FALSE(Form->CameraFrame.On);
+    EXPECT_FALSE(Form->btnSavePic->isChecked());
     // The frame keeps its place for the next time.
-    form->btnSavePic->click();
+    Form->btnSavePic->click();
     EXPECT_EQ(Frame().Left, 2);
 }
 
 TEST_F(PicturesFixture, TheSizeDialogShowsTheSizeAppliesANewOneAndRefusesText) {
     TPictureFrame before = Frame();
     EXPECT_NE(MessageOf([&] {
-                  form->ResizeCameraFrame("abc", "100");
+                  Form->ResizeCameraFrame("abc", "100");
               }).find("'abc' is not a valid integer value"),
               std::string::npos);
     EXPECT_EQ(Frame().Right, before.Right);
@@ -93,21 +91,18 @@ TEST_F(PicturesFixture, TheSizeDialogShowsTheSizeAppliesANewOneAndRefusesText) {
 
 TEST_F(PicturesFixture, SavesWhatTheFrameShowsAtItsSizeAndRemembersTheFolder) {
     Click(AreaCentre(TFrameArea::PresetSize)); // 116 x 116
-    std::string out = folder + "out";
+    std::string out = Folder + "out";
     std::filesystem::create_directories(out);
-    for (auto [name, variant, size] : {std::tuple{"/seen.bmp", 0, 116}, {"/double.png", 2, 232}}) {
-        answer = out + name;
-        form->SavePicture(variant);
-        TBitmap back;
-        ReadPictureFile(answer, back);
-        EXPECT_EQ(back.Width(), size) << name;
-        EXPECT_EQ(back.Height(), size) << name;
+    TBitmap back;
+    for (auto [name, variant, size] : {std::tuple{"/double.png", 2, 232}, {"/seen.bmp", 0, 116}}) {
+        Answer = out + name;
+        Form->SavePicture(variant);
+        ReadPictureFile(Answer, back);
+        EXPECT_EQ(std::pair(back.Width(), back.Height()), std::pair(size, size)) << name;
     }
-    TBitmap seen;
-    ReadPictureFile(out + "/seen.bmp", seen);
-    EXPECT_EQ(seen.Pixel(5, 7), form->ViewBitmap.Pixel(Frame().Left + 5, Frame().Top + 7));
-    EXPECT_EQ(form->PictureDir, out);
-    EXPECT_EQ(titles.size(), 2u);
+    EXPECT_EQ(back.Pixel(5, 7), Form->ViewBitmap.Pixel(Frame().Left + 5, Frame().Top + 7));
+    EXPECT_EQ(Form->PictureDir, out);
+    EXPECT_EQ(Titles.size(), 2u);
 }
 
 TEST_F(PicturesFixture, ANameTypedWithoutExtensionGetsTheChosenFiltersOne) {
@@ -115,39 +110,39 @@ TEST_F(PicturesFixture, ANameTypedWithoutExtensionGetsTheChosenFiltersOne) {
     OnNextDialog<QFileDialog>([&](QFileDialog& dialog) {
         filters = dialog.nameFilters();
         dialog.selectNameFilter("JPEG file (*.jpg)");
-        dialog.selectFile(QString::fromStdString(folder + "house"));
+        dialog.selectFile(QString::fromStdString(Folder + "house"));
         QMetaObject::invokeMethod(&dialog, "accept");
     });
-    QString name = saveDialog("Save picture", QString::fromStdString(folder), "house");
+    QString name = SaveDialog("Save picture", QString::fromStdString(Folder), "house");
     EXPECT_EQ(filters,
               QStringList({"PNG file (*.png)", "JPEG file (*.jpg)", "Bitmap file (*.bmp)"}));
-    EXPECT_EQ(name.toStdString(), folder + "house.jpg");
+    EXPECT_EQ(name.toStdString(), Folder + "house.jpg");
 }
 
 TEST_F(PicturesFixture, CancelAndFailedWritesKeepThePicturesFolder) {
-    std::string before = form->PictureDir;
-    answer.clear();
+    std::string before = Form->PictureDir;
+    Answer.clear();
     Click(AreaCentre(TFrameArea::SaveAsSeen));
-    ASSERT_EQ(titles.size(), 1u);
-    EXPECT_EQ(titles[0].toStdString(), "Save picture (.bmp size: 471 kByte)");
-    answer = folder + "missing/x.png";
-    EXPECT_THROW(form->SavePicture(0), TError);
-    EXPECT_EQ(form->PictureDir, before);
+    ASSERT_EQ(Titles.size(), 1u);
+    EXPECT_EQ(Titles[0].toStdString(), "Save picture (.bmp size: 471 kByte)");
+    Answer = Folder + "missing/x.png";
+    EXPECT_THROW(Form->SavePicture(0), TError);
+    EXPECT_EQ(Form->PictureDir, before);
 }
 
 TEST_F(PicturesFixture, PrintsOnePageThatIsNotBlankAndRestoresTheView) {
     for (int i = 0; i < 6; ++i)
         AddBrick("2x4x3", i * 40 - 120, -20, 0).Colour = 0x0000C0;
-    form->RedrawPicture();
-    float scale = form->Context.View.ViewScale, originX = form->Context.View.OriginX;
-    std::string pdf = folder + "page.pdf";
+    Form->RedrawPicture();
+    float scale = Form->Context.View.ViewScale, originX = Form->Context.View.OriginX;
+    std::string pdf = Folder + "page.pdf";
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString(pdf));
     printer.setResolution(150);
-    form->PrintModel(printer);
-    EXPECT_EQ(form->Context.View.ViewScale, scale);
-    EXPECT_EQ(form->Context.View.OriginX, originX);
+    Form->PrintModel(printer);
+    EXPECT_EQ(Form->Context.View.ViewScale, scale);
+    EXPECT_EQ(Form->Context.View.OriginX, originX);
 
     std::string bytes = TTempFolder::Read(pdf);
     ASSERT_EQ(bytes.substr(0, 5), "%PDF-");
@@ -156,7 +151,7 @@ TEST_F(PicturesFixture, PrintsOnePageThatIsNotBlankAndRestoresTheView) {
 
     if (std::system("pdftoppm -v >/dev/null 2>&1") != 0)
         GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
-    std::string ppm = folder + "page";
+    std::string ppm = Folder + "page";
     ASSERT_EQ(std::system(("pdftoppm -r 30 -gray " + pdf + " " + ppm).c_str()), 0);
     QImage shown(QString::fromStdString(ppm + "-1.pgm"));
     ASSERT_FALSE(shown.isNull());

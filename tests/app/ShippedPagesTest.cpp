@@ -6,8 +6,6 @@
 #include "model/BlockList.h"
 #include "model/PaletteKey.h"
 
-#include <gtest/gtest.h>
-
 TEST(ShippedPages, EveryKeyMakesABrickOrLoadsAModel) {
     std::string shipped = TESSARYN_SHIPPED_DATA;
     std::string saved = AppDir();

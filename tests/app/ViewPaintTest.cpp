@@ -6,9 +6,6 @@
 #include "render/Scene.h"
 #include "support/Pixels.h"
 
-#include <QAction>
-#include <QToolButton>
-
 namespace {
 
 // Every pixel a different colour, so a conversion that loses or shifts bits shows.
@@ -18,10 +15,8 @@ void FillGradient(TBitmap& bitmap) {
             bitmap.SetPixel(x, y, RGB(x * 7, y * 23, (x + y) * 5));
 }
 
-struct ViewPaintFixture : ShownFormTest {
-    void SetUp() override { Open("s.ini"); }
-
-    TBackground Background() { return {TColour(form->Background), nullptr}; }
+struct ViewPaintFixture : FormTest {
+    TBackground Background() { return {TColour(Form->Background), nullptr}; }
 };
 
 } // namespace
@@ -67,28 +62,28 @@ TEST(Rgb32Frame, A32BitFrameIsUsedAsItIsAndANewSizeConvertsAgain) {
 
 TEST_F(ViewPaintFixture, AntiAliasedFramesReuseTheDoubleSizeRenderAndShowTheSamePixels) {
     AddBrick("2x4x3", 0, 0, 0);
-    form->miAntiAlias->trigger();
-    form->RedrawPicture();
-    const TBitmap& frame = form->ViewBitmap;
-    ASSERT_EQ(form->Supersampled.Width(), 2 * frame.Width());
-    ASSERT_EQ(form->Supersampled.Height(), 2 * frame.Height());
-    const uint8_t* kept = form->Supersampled.ScanLine(0);
+    Form->miAntiAlias->trigger();
+    Form->RedrawPicture();
+    const TBitmap& frame = Form->ViewBitmap;
+    ASSERT_EQ(Form->Supersampled.Width(), 2 * frame.Width());
+    ASSERT_EQ(Form->Supersampled.Height(), 2 * frame.Height());
+    const uint8_t* kept = Form->Supersampled.ScanLine(0);
 
-    form->btnRotLeft->click();
-    EXPECT_EQ(form->Supersampled.ScanLine(0), kept);
+    Form->btnRotLeft->click();
+    EXPECT_EQ(Form->Supersampled.ScanLine(0), kept);
     TBitmap fresh(frame.Width(), frame.Height());
-    RenderAntiAliased(form->Model, fresh, form->Context, Background());
+    RenderAntiAliased(Form->Model, fresh, Form->Context, Background());
     EXPECT_EQ(DifferingPixels(frame, fresh), 0);
     EXPECT_EQ(View().grab().toImage().convertToFormat(QImage::Format_RGB32),
               FrameImage(fresh).convertToFormat(QImage::Format_RGB32));
 
     // A new size gets a new double-size render; turning anti-aliasing off gives its memory back.
-    form->resize(form->width() + 40, form->height() + 30);
+    Form->resize(Form->width() + 40, Form->height() + 30);
     QApplication::processEvents();
-    form->RedrawPicture();
-    EXPECT_EQ(form->Supersampled.Width(), 2 * form->ViewBitmap.Width());
-    EXPECT_EQ(form->Supersampled.Height(), 2 * form->ViewBitmap.Height());
-    form->miAntiAlias->trigger();
-    form->RedrawPicture();
-    EXPECT_TRUE(form->Supersampled.Empty());
+    Form->RedrawPicture();
+    EXPECT_EQ(Form->Supersampled.Width(), 2 * Form->ViewBitmap.Width());
+    EXPECT_EQ(Form->Supersampled.Height(), 2 * Form->ViewBitmap.Height());
+    Form->miAntiAlias->trigger();
+    Form->RedrawPicture();
+    EXPECT_TRUE(Form->Supersampled.Empty());
 }

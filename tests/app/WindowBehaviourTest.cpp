@@ -9,15 +9,10 @@
 #include "base/FileNames.h"
 #include "support/Pixels.h"
 
-#include <QAction>
 #include <QColorDialog>
-#include <QLabel>
 #include <QMenu>
 #include <QPainter>
 #include <QPointer>
-#include <QScrollBar>
-#include <QTest>
-#include <QToolButton>
 
 namespace {
 const char* TwoPages = "[Main]\r\nVersion=2\r\nPages=2\r\n"
@@ -28,29 +23,25 @@ const char* TwoPages = "[Main]\r\nVersion=2\r\nPages=2\r\n"
 
 struct WindowFixture : ShownFormTest {
     void SetUp() override {
-        WriteFile(folder + "s.ini", TwoPages);
+        WriteFile(Folder + "s.ini", TwoPages);
         Open("s.ini");
     }
 
-    TPalettePanel& Palette() { return *form->Palette; }
+    TPalettePanel& Palette() { return *Form->Palette; }
     void TakeRow(int row) {
         Palette().ListBox1->setCurrentRow(row);
         Palette().ListBox1Click();
     }
     void PressSwatch(int swatch, Qt::MouseButton button = Qt::LeftButton) {
-        QTest::mouseClick(form->Swatches, button, {},
-                          form->Swatches->Swatch[size_t(swatch)].Box.center());
-    }
-    std::string SaveModelWith(const std::string& name, const std::string& bricks) {
-        WriteFile(folder + name, "= 70 30 10 0 0 1 1\r\n" + bricks);
-        return folder + name;
+        QTest::mouseClick(Form->Swatches, button, {},
+                          Form->Swatches->Swatch[size_t(swatch)].Box.center());
     }
     int RowPixels(int32_t colour) { return PixelsOfColour(Palette().TextBitmap, TColour(colour)); }
     // The next open dialog chooses the file; every dialog seen is kept.
-    std::vector<QPointer<TOpenModelDialog>> openDialogs;
+    std::vector<QPointer<TOpenModelDialog>> OpenDialogs;
     void OnNextOpenDialog(const std::string& file) {
         OnNextDialog<TOpenModelDialog>([this, file](TOpenModelDialog& dialog) {
-            openDialogs.push_back(&dialog);
+            OpenDialogs.push_back(&dialog);
             dialog.selectFile(QString::fromStdString(file));
             static_cast<QDialog&>(dialog).accept(); // the file dialog checks the name
         });
@@ -64,64 +55,60 @@ struct WindowFixture : ShownFormTest {
 
 std::unique_ptr<TBlockList> GroupOfTwo() {
     auto group = std::make_unique<TBlockList>();
-    for (int x : {0, 40}) {
-        auto b = CreateBrickFromKey("B2x2x3");
-        b->X = x;
-        group->Add(std::move(b));
-    }
+    group->Add(CreateBrickFromKey("B2x2x3"));
+    group->Add(CreateBrickFromKey("B2x2x3")).X = 40;
     return group;
 }
 } // namespace
 
-TEST(ColourSwatches, TakeTheTableColoursExceptTheSixthColumn) {
+TEST(ColourSwatches, TakeTheTableColoursExceptTheSixthColumnAndFindTheBox) {
     TestApp();
     TColourSwatches swatches;
     EXPECT_EQ(swatches.Swatch[11].Colour, QColor(196, 40, 27)); // Red, 4
-    EXPECT_EQ(swatches.Swatch[5].Colour, QColor(13, 105, 171)); // own colour, tag 1
-    EXPECT_EQ(swatches.Swatch[13].Colour, QColor(40, 127, 70)); // own colour, tag 2
+    EXPECT_EQ(swatches.Swatch[5].Colour, QColor(13, 105, 171)); // the sixth column's own
     EXPECT_EQ(swatches.Swatch[15].Box, QRect(129, 23, 13, 14));
     EXPECT_EQ(swatches.SwatchAt({131, 25}), 15);
     EXPECT_EQ(swatches.SwatchAt({20, 20}), -1);
 }
 
 TEST_F(WindowFixture, LeftClickColoursTheHandRightClickTheBackground) {
-    EXPECT_EQ(form->CurrentColour, form->SwatchColour(0)); // white at start
+    EXPECT_EQ(Form->CurrentColour, Form->SwatchColour(0)); // white at start
     TakeRow(0);
     PressSwatch(11);
-    int32_t red = form->SwatchColour(11);
-    EXPECT_EQ(form->CurrentColour, red);
-    EXPECT_EQ(form->Hand.BrickInHand->Colour, red);
+    int32_t red = Form->SwatchColour(11);
+    EXPECT_EQ(Form->CurrentColour, red);
+    EXPECT_EQ(Form->Hand.BrickInHand->Colour, red);
     EXPECT_EQ(Palette().Pages.RecentColours.front(), red);
-    form->Hand.TakeGroupInHand(GroupOfTwo(), CreateBrickFromKey("B4x2x3"), 0);
+    Form->Hand.TakeGroupInHand(GroupOfTwo(), CreateBrickFromKey("B4x2x3"), 0);
     PressSwatch(9);
-    for (const auto& b : form->Hand.GroupInHand->Items())
-        EXPECT_EQ(b->Colour, form->SwatchColour(9));
+    for (const auto& b : Form->Hand.GroupInHand->Items())
+        EXPECT_EQ(b->Colour, Form->SwatchColour(9));
 
     // The right button, on a swatch or on the palette, sets the background and redraws.
     PressSwatch(0, Qt::RightButton);
-    EXPECT_EQ(form->Background, form->SwatchColour(0));
-    EXPECT_EQ(form->ViewBitmap.Pixel(1, 1), TColour(form->SwatchColour(0)) & 0xFFFFFF);
-    EXPECT_EQ(form->CurrentColour, form->SwatchColour(9));
-    QTest::mouseClick(form->Palette, Qt::RightButton, Qt::NoModifier, QPoint(1, 1));
-    EXPECT_EQ(form->Background, form->ButtonFaceColour());
-    form->Background = 0x123456;
-    form->mRestBg->trigger();
-    EXPECT_EQ(form->Background, form->ButtonFaceColour());
+    EXPECT_EQ(Form->Background, Form->SwatchColour(0));
+    EXPECT_EQ(Form->ViewBitmap.Pixel(1, 1), TColour(Form->SwatchColour(0)) & 0xFFFFFF);
+    EXPECT_EQ(Form->CurrentColour, Form->SwatchColour(9));
+    QTest::mouseClick(Form->Palette, Qt::RightButton, Qt::NoModifier, QPoint(1, 1));
+    EXPECT_EQ(Form->Background, Form->ButtonFaceColour());
+    Form->Background = 0x123456;
+    Form->mRestBg->trigger();
+    EXPECT_EQ(Form->Background, Form->ButtonFaceColour());
 }
 
 TEST_F(WindowFixture, TransparencyAndStudButtonsReachTheHandAtOnce) {
-    form->Hand.TakeGroupInHand(GroupOfTwo(), CreateBrickFromKey("B4x2x3"), 0);
-    form->btnTransparent->click();
-    form->btnPieceStuds->click();
-    for (const auto& b : form->Hand.GroupInHand->Items()) {
+    Form->Hand.TakeGroupInHand(GroupOfTwo(), CreateBrickFromKey("B4x2x3"), 0);
+    Form->btnTransparent->click();
+    Form->btnPieceStuds->click();
+    for (const auto& b : Form->Hand.GroupInHand->Items()) {
         EXPECT_TRUE(b->Transparent);
         EXPECT_FALSE(b->Studs);
     }
-    EXPECT_TRUE(form->Hand.BrickInHand->Transparent);
-    form->btnTransparent->click();
-    form->btnPieceStuds->click();
-    EXPECT_FALSE(form->Hand.BrickInHand->Transparent);
-    EXPECT_TRUE(form->Hand.BrickInHand->Studs);
+    EXPECT_TRUE(Form->Hand.BrickInHand->Transparent);
+    Form->btnTransparent->click();
+    Form->btnPieceStuds->click();
+    EXPECT_FALSE(Form->Hand.BrickInHand->Transparent);
+    EXPECT_TRUE(Form->Hand.BrickInHand->Studs);
 }
 
 TEST_F(WindowFixture, ColourDialogColoursTheHandButNotTheRecentRow) {
@@ -131,48 +118,48 @@ TEST_F(WindowFixture, ColourDialogColoursTheHandButNotTheRecentRow) {
         dialog.setCurrentColor(QColor(1, 2, 3));
         dialog.accept();
     });
-    form->btnColorDlg->click();
-    EXPECT_EQ(form->CurrentColour, 0x030201);
-    EXPECT_EQ(form->Hand.BrickInHand->Colour, 0x030201);
+    Form->btnColorDlg->click();
+    EXPECT_EQ(Form->CurrentColour, 0x030201);
+    EXPECT_EQ(Form->Hand.BrickInHand->Colour, 0x030201);
     EXPECT_EQ(Palette().Pages.RecentColours.front(), remembered);
 }
 
 TEST_F(WindowFixture, OpeningAModelStartsOverLikeNewModel) {
-    std::string file = SaveModelWith("m.lgo", "B 0 0 0 40 40 24 255 1 0 0 0 0  0\r\n");
+    std::string file = WriteModel("m.lgo", "B 0 0 0 40 40 24 255 1 0 0 0 0  0\r\n");
     TakeRow(0);
-    form->DropHand();
-    form->ZLiftOff->setValue(form->ZLiftOff->value() - 5); // cut off at level 0
-    ASSERT_EQ(form->Context.Boundary.ZHigh, 0);
-    form->btnUndo->setEnabled(true);
+    Form->DropHand();
+    Form->ZLiftOff->setValue(Form->ZLiftOff->value() - 5); // cut off at level 0
+    ASSERT_EQ(Form->Context.Boundary.ZHigh, 0);
+    Form->btnUndo->setEnabled(true);
 
     OnNextOpenDialog(file);
-    form->mNewmodel->trigger();
-    EXPECT_EQ(form->Model.Count(), 1);
-    EXPECT_EQ(form->Context.Boundary.ZHigh, 19999);
-    EXPECT_EQ(form->lblZLiftOff->text(), "19999");
+    Form->mNewmodel->trigger();
+    EXPECT_EQ(Form->Model.Count(), 1);
+    EXPECT_EQ(Form->Context.Boundary.ZHigh, 19999);
+    EXPECT_EQ(Form->lblZLiftOff->text(), "19999");
     EXPECT_TRUE(Palette().Pages.RecentBricks.empty());
     EXPECT_EQ(Palette().Pages.RecentRowHeight, 40);
-    EXPECT_FALSE(form->btnUndo->isEnabled());
+    EXPECT_FALSE(Form->btnUndo->isEnabled());
 }
 
 TEST_F(WindowFixture, OneOpenDialogKeepsItsStateAndShowsThePictureBesideAModel) {
-    std::string first = SaveModelWith("a.lgo", "");
-    std::string second = SaveModelWith("b.lgo", "");
-    QImage(30, 20, QImage::Format_RGB32).save(QString::fromStdString(folder + "b.BMP"), "BMP");
+    std::string first = WriteModel("a.lgo", "");
+    std::string second = WriteModel("b.lgo", "");
+    QImage(30, 20, QImage::Format_RGB32).save(QString::fromStdString(Folder + "b.BMP"), "BMP");
     OnNextOpenDialog(first);
-    form->mNewmodel->trigger();
-    ASSERT_EQ(openDialogs.size(), 1u);
-    ASSERT_FALSE(openDialogs[0].isNull()); // still there after the command
-    openDialogs[0]->setViewMode(QFileDialog::Detail);
+    Form->mNewmodel->trigger();
+    ASSERT_EQ(OpenDialogs.size(), 1u);
+    ASSERT_FALSE(OpenDialogs[0].isNull()); // still there after the command
+    OpenDialogs[0]->setViewMode(QFileDialog::Detail);
     OnNextOpenDialog(second);
-    form->mSubAssembly->trigger();
-    ASSERT_EQ(openDialogs.size(), 2u);
-    EXPECT_EQ(openDialogs[1].data(), openDialogs[0].data());
-    EXPECT_EQ(openDialogs[1]->viewMode(), QFileDialog::Detail);
-    EXPECT_EQ(openDialogs[1]->windowTitle(), "Load a subassembly");
+    Form->mSubAssembly->trigger();
+    ASSERT_EQ(OpenDialogs.size(), 2u);
+    EXPECT_EQ(OpenDialogs[1].data(), OpenDialogs[0].data());
+    EXPECT_EQ(OpenDialogs[1]->viewMode(), QFileDialog::Detail);
+    EXPECT_EQ(OpenDialogs[1]->windowTitle(), "Load a subassembly");
 
     // The picture is found whatever the case of its extension.
-    TOpenModelDialog& dialog = *openDialogs[0];
+    TOpenModelDialog& dialog = *OpenDialogs[0];
     dialog.SelectionChanged(QString::fromStdString(second));
     EXPECT_EQ(dialog.PictureLabel->text(), " (30x20)");
     EXPECT_TRUE(dialog.PreviewButton->isEnabled());
@@ -191,49 +178,45 @@ TEST(OpenModelDialog, PictureFitsTheBox) {
 TEST_F(WindowFixture, RecentFilesKeepTwelveWhenOneIsReopenedAndTheMenuShowsFifteen) {
     std::vector<std::string> files;
     for (int i = 0; i < 16; ++i)
-        files.push_back(SaveModelWith(std::to_string(i) + ".lgo", ""));
-    for (const std::string& file : files)
-        form->LoadModelFile(file, 0);
-    EXPECT_EQ(form->RecentModels.size(), 16u); // new names are never cut
-    form->pumLoadPopup();
-    form->pumLoadPopup();
-    int entries = 0;
-    for (QAction* a : form->pumLoad->actions())
-        entries += a->data().toInt() == -1;
-    EXPECT_EQ(entries, 15);
-
-    form->LoadModelFile(files[3], 0);
-    ASSERT_EQ(form->RecentModels.size(), 12u);
-    EXPECT_EQ(form->RecentModels[0], files[3]);
-    EXPECT_EQ(form->RecentModels[1], files[15]);
-    EXPECT_EQ(std::count(form->RecentModels.begin(), form->RecentModels.end(), files[3]), 1);
+        Form->LoadModelFile(files.emplace_back(WriteModel(std::to_string(i) + ".lgo", "")), 0);
+    EXPECT_EQ(Form->RecentModels.size(), 16u); // new names are never cut
+    Form->pumLoadPopup();
+    Form->pumLoadPopup();
+    auto actions = Form->pumLoad->actions();
+    EXPECT_EQ(std::count_if(actions.begin(), actions.end(),
+                            [](QAction* a) { return a->data().toInt() == -1; }),
+              15);
+    Form->LoadModelFile(files[3], 0);
+    EXPECT_EQ(Form->RecentModels.size(), 12u);
+    EXPECT_EQ(std::vector(Form->RecentModels.begin(), Form->RecentModels.begin() + 2),
+              (std::vector{files[3], files[15]}));
+    EXPECT_EQ(std::count(Form->RecentModels.begin(), Form->RecentModels.end(), files[3]), 1);
 }
 
 TEST_F(WindowFixture, RowTextIsDrawnOnEightBitRows) {
-    form->pf8bit1->trigger();
+    Form->pf8bit1->trigger();
     DrawRow(1); // "3038" in black at the top left, the brick in the middle
-    int dark = 0;
     const TBitmap& row = Palette().TextBitmap;
     ASSERT_EQ(row.PixelFormat(), TPixelFormat::pf8bit);
+    int dark = 0;
     for (int y = 2; y < 14; ++y)
-        for (int x = 2; x < 40; ++x) {
-            TColour c = row.Pixel(x, y);
-            dark += RedOf(c) + GreenOf(c) + BlueOf(c) < 200;
-        }
+        for (int x = 2; x < 40; ++x)
+            dark +=
+                RedOf(row.Pixel(x, y)) + GreenOf(row.Pixel(x, y)) + BlueOf(row.Pixel(x, y)) < 200;
     EXPECT_GT(dark, 10);
-    form->pf16bit1->trigger();
+    Form->pf16bit1->trigger();
     EXPECT_EQ(row.PixelFormat(), TPixelFormat::pf16bit);
 }
 
 TEST_F(WindowFixture, CombinationRowsKeepTheirModelUntilTheFileChanges) {
     std::string saved = AppDir();
-    SetAppDir(folder);
-    std::filesystem::create_directories(folder + "Combos");
-    std::string file = folder + "Combos/Pair.lgo";
+    SetAppDir(Folder);
+    std::filesystem::create_directories(Folder + "Combos");
+    std::string file = Folder + "Combos/Pair.lgo";
     WriteFile(file, "= 60 30 10 0 0 1 1\r\nB 0 0 0 40 40 24 0 1 0 0 0 0  0\r\n");
     Palette().Pages.Pages[0].Bricks.push_back("M Combos/Pair");
     Palette().ShowPage(0);
-    form->CurrentColour = 0x00C800;
+    Form->CurrentColour = 0x00C800;
     DrawRow(2);
     EXPECT_GT(RowPixels(0x00C800), 50);
 
@@ -251,10 +234,10 @@ TEST_F(WindowFixture, CombinationRowsKeepTheirModelUntilTheFileChanges) {
 }
 
 TEST_F(WindowFixture, CustomizeDialogDrawsRecentRowsInTheirRememberedColours) {
-    form->CurrentColour = 0x0000FF;
+    Form->CurrentColour = 0x0000FF;
     TakeRow(0);
-    form->DropHand();
-    form->CurrentColour = 0x00FF00;
+    Form->DropHand();
+    Form->CurrentColour = 0x00FF00;
     int remembered = -1, current = -1;
     OnNextDialog<TfrmCustomize>([&](TfrmCustomize& dialog) {
         dialog.ShowSide(false, 0);

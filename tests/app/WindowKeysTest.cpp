@@ -5,18 +5,14 @@
 #include "app/system/IniFile.h"
 #include "app/window/ColourSwatches.h"
 
-#include <QAction>
-#include <QLabel>
 #include <QMenu>
-#include <QScrollBar>
-#include <QToolButton>
 
 namespace {
 struct KeysFixture : ShownFormTest {
     void SetUp() override {
         Open("s.ini");
-        form->SetViewAngles(70, 30);
-        form->Modified = false;
+        Form->SetViewAngles(70, 30);
+        Form->Modified = false;
     }
 };
 
@@ -35,53 +31,54 @@ void AnswerSaveQuestion(QMessageBox::StandardButton answer, const std::string& f
 
 TEST_F(KeysFixture, CloseWaitsUntilTheModelIsSavedOrDroppedAndAsksNothingWhenUnchanged) {
     AddBrick("B2x2x3", 0, 0, 0);
-    form->Modified = true;
-    AnswerSaveQuestion(QMessageBox::Cancel);
-    EXPECT_FALSE(form->close());
-    AnswerSaveQuestion(QMessageBox::Yes); // and the file dialog cancelled
-    EXPECT_FALSE(form->close());
-    EXPECT_TRUE(form->isVisible() && form->Modified);
-    EXPECT_FALSE(std::filesystem::exists(folder + "s.ini"));
+    Form->Modified = true;
+    // Cancel, or Yes with the file dialog cancelled, keeps the window and writes nothing.
+    for (auto answer : {QMessageBox::Cancel, QMessageBox::Yes}) {
+        AnswerSaveQuestion(answer);
+        EXPECT_FALSE(Form->close());
+    }
+    EXPECT_TRUE(Form->isVisible() && Form->Modified);
+    EXPECT_FALSE(std::filesystem::exists(Folder + "s.ini"));
 
-    AnswerSaveQuestion(QMessageBox::Yes, folder + "kept.lgo");
-    EXPECT_TRUE(form->close());
-    EXPECT_FALSE(form->Modified);
-    EXPECT_TRUE(std::filesystem::exists(folder + "kept.lgo"));
-    EXPECT_EQ(TIniFile(folder + "s.ini").ReadInteger("Main", "Version", 0), 2);
+    AnswerSaveQuestion(QMessageBox::Yes, Folder + "kept.lgo");
+    EXPECT_TRUE(Form->close());
+    EXPECT_FALSE(Form->Modified);
+    EXPECT_TRUE(std::filesystem::exists(Folder + "kept.lgo"));
+    EXPECT_EQ(TIniFile(Folder + "s.ini").ReadInteger("Main", "Version", 0), 2);
 
-    form->show();
-    form->Modified = true;
+    Form->show();
+    Form->Modified = true;
     AnswerSaveQuestion(QMessageBox::No);
-    EXPECT_TRUE(form->close());
-    form->show();
+    EXPECT_TRUE(Form->close());
+    Form->show();
     bool asked = false;
     QTimer::singleShot(0, [&asked] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
             asked = true, box->button(QMessageBox::No)->click();
     });
-    EXPECT_TRUE(form->close());
+    EXPECT_TRUE(Form->close());
     QApplication::processEvents();
     EXPECT_FALSE(asked);
 }
 
 TEST_F(KeysFixture, PageKeysCycleTheSwatchesInTheirOrderAndWrap) {
     const auto& order = TColourSwatches::CycleOrder;
-    form->CurrentColour = form->SwatchColour(order.front());
+    Form->CurrentColour = Form->SwatchColour(order.front());
     Key(Qt::Key_PageDown);
-    EXPECT_EQ(form->CurrentColour, form->SwatchColour(order[1]));
-    EXPECT_EQ(form->CurrentSwatch, order[1]);
+    EXPECT_EQ(Form->CurrentColour, Form->SwatchColour(order[1]));
+    EXPECT_EQ(Form->CurrentSwatch, order[1]);
     Key(Qt::Key_PageUp);
     Key(Qt::Key_PageUp);
-    EXPECT_EQ(form->CurrentColour, form->SwatchColour(order.back()));
+    EXPECT_EQ(Form->CurrentColour, Form->SwatchColour(order.back()));
     Key(Qt::Key_PageDown);
-    EXPECT_EQ(form->CurrentColour, form->SwatchColour(order.front()));
+    EXPECT_EQ(Form->CurrentColour, Form->SwatchColour(order.front()));
 
     // A colour no cycled swatch has (the sixth column's, or the colour dialog's) stays.
-    for (int32_t colour : {form->SwatchColour(5), int32_t(0x030201)}) {
-        form->CurrentColour = colour;
+    for (int32_t colour : {Form->SwatchColour(5), int32_t(0x030201)}) {
+        Form->CurrentColour = colour;
         EXPECT_TRUE(Key(Qt::Key_PageUp));
         EXPECT_TRUE(Key(Qt::Key_PageDown));
-        EXPECT_EQ(form->CurrentColour, colour);
+        EXPECT_EQ(Form->CurrentColour, colour);
     }
 }
 
@@ -93,36 +90,18 @@ TEST_F(KeysFixture, GroupInHandRestsWithEveryBrickAboveWhatIsUnderIt) {
         b->X = 40 * i, b->Z = 24 * i;
         group->Add(std::move(b));
     }
-    form->Hand.TakeGroupInHand(std::move(group), CreateBrickFromKey("B4x2x6"), 0);
+    Form->Hand.TakeGroupInHand(std::move(group), CreateBrickFromKey("B4x2x6"), 0);
     MoveTo(Pixel(110, 110));
-    ASSERT_EQ(form->Hand.BrickInHand->X, 100);
-    form->Hand.AlignGroupToHand();
-    const auto& bricks = form->Hand.GroupInHand->Items();
+    ASSERT_EQ(Form->Hand.BrickInHand->X, 100);
+    Form->Hand.AlignGroupToHand();
+    const auto& bricks = Form->Hand.GroupInHand->Items();
     EXPECT_EQ(bricks[0]->Z, 24);
     EXPECT_EQ(bricks[1]->Z, 48);
 }
 
-TEST_F(KeysFixture, DiscardKeysDeleteABrickTakenFromTheModelAndUndoBringsItBack) {
-    for (int key : {Qt::Key_Escape, Qt::Key_Delete, Qt::Key_Backspace}) {
-        AddBrick("B2x2x3", 0, 0, 0);
-        int before = form->Model.Count();
-        QPoint top = Pixel(20, 20, 24);
-        form->PaintBox1MouseDown(Qt::LeftButton, Qt::ShiftModifier, top.x(), top.y());
-        form->PaintBox1MouseUp();
-        ASSERT_FALSE(form->Hand.Empty()) << key;
-        EXPECT_TRUE(Key(key));
-        EXPECT_TRUE(form->Hand.Empty());
-        EXPECT_EQ(form->Model.Count(), before - 1) << key;
-        form->btnUndo->click();
-        EXPECT_EQ(form->Model.Count(), before) << key;
-        form->Modified = false;
-        form->btnClearClick();
-    }
-}
-
 TEST_F(KeysFixture, SecondStageKeysActAndBringThePointerToTheHand) {
-    auto scale = [&] { return form->Controls.ScaleBar.Position; };
-    auto wireframe = [&] { return int(form->btnWireFrame->isChecked()); };
+    auto scale = [&] { return Form->Controls.ScaleBar.Position; };
+    auto wireframe = [&] { return int(Form->btnWireFrame->isChecked()); };
     struct Case {
         int key;
         Qt::KeyboardModifiers modifiers;
@@ -135,21 +114,21 @@ TEST_F(KeysFixture, SecondStageKeysActAndBringThePointerToTheHand) {
         {Qt::Key_Minus, Qt::NoModifier, scale, 1},
         {Qt::Key_T, Qt::NoModifier, wireframe, 1},
         {Qt::Key_Asterisk, Qt::KeypadModifier, wireframe, -1},
-        {Qt::Key_O, Qt::NoModifier, [&] { return int(form->btnStuds->isChecked()); }, 1},
-        {Qt::Key_End, Qt::NoModifier, [&] { return form->Controls.RotX.Position; }, -70},
-        {Qt::Key_Home, Qt::NoModifier, [&] { return int(form->Context.View.OriginX); }, 0},
+        {Qt::Key_O, Qt::NoModifier, [&] { return int(Form->btnStuds->isChecked()); }, 1},
+        {Qt::Key_End, Qt::NoModifier, [&] { return Form->Controls.RotX.Position; }, -70},
+        {Qt::Key_Home, Qt::NoModifier, [&] { return int(Form->Context.View.OriginX); }, 0},
     };
     TakeInHand("B2x4x3", 40, 20, 0);
     for (const Case& c : cases) {
         int before = c.state();
-        form->PointerTarget = QPoint(-1, -1);
+        Form->PointerTarget = QPoint(-1, -1);
         EXPECT_TRUE(Key(c.key, c.modifiers)) << c.key;
         if (c.change != 0)
             EXPECT_EQ(c.state() - before, c.change) << c.key;
-        EXPECT_EQ(form->PointerTarget, Pixel(40, 20)) << c.key;
+        EXPECT_EQ(Form->PointerTarget, Pixel(40, 20)) << c.key;
     }
     EXPECT_TRUE(Key(Qt::Key_Insert)); // turns the hand
-    EXPECT_EQ(form->Hand.BrickInHand->SX, 80);
+    EXPECT_EQ(Form->Hand.BrickInHand->SX, 80);
 
     // B opens the viewing menu below its button, in its order.
     std::vector<QAction*> shown;
@@ -161,72 +140,64 @@ TEST_F(KeysFixture, SecondStageKeysActAndBringThePointerToTheHand) {
                 shown.push_back(a);
         menu->close();
     });
-    form->PointerTarget = QPoint(-1, -1);
+    Form->PointerTarget = QPoint(-1, -1);
     EXPECT_TRUE(Key(Qt::Key_B));
-    EXPECT_EQ(form->PointerTarget, Pixel(40, 20));
-    std::vector<QAction*> expected{form->miNoDetail,  form->miMoreDetail,  form->miMostDetail,
-                                   form->miShading,   form->miAdjustLight, form->miSeeThroughBP,
-                                   form->miWfOnMouse, form->pf8bit1,       form->pf16bit1,
-                                   form->pf24bit1,    form->pf32bit1,      form->pfdevice1};
+    EXPECT_EQ(Form->PointerTarget, Pixel(40, 20));
+    std::vector<QAction*> expected{Form->miNoDetail,  Form->miMoreDetail,  Form->miMostDetail,
+                                   Form->miShading,   Form->miAdjustLight, Form->miSeeThroughBP,
+                                   Form->miWfOnMouse, Form->pf8bit1,       Form->pf16bit1,
+                                   Form->pf24bit1,    Form->pf32bit1,      Form->pfdevice1};
     EXPECT_EQ(shown, expected);
-    EXPECT_TRUE(form->btnViewOptions->isChecked());
-    EXPECT_EQ(form->btnViewOptions->menu(), form->pumViewOptions);
+    EXPECT_TRUE(Form->btnViewOptions->isChecked());
+    EXPECT_EQ(Form->btnViewOptions->menu(), Form->pumViewOptions);
 }
 
 TEST_F(KeysFixture, ShiftArrowsPanAndAltArrowsMoveTheZCutOff) {
-    struct Case {
-        int key;
-        QScrollBar* bar;
-        int change;
-    };
-    const std::vector<Case> cases{
-        {Qt::Key_Left, form->OffsetX, -5},
-        {Qt::Key_Right, form->OffsetX, 5},
-        {Qt::Key_Up, form->OffsetY, -5},
-        {Qt::Key_Down, form->OffsetY, 5},
-    };
-    for (const Case& c : cases) {
-        int before = c.bar->value();
-        EXPECT_TRUE(Key(c.key, Qt::ShiftModifier));
-        EXPECT_EQ(c.bar->value() - before, c.change) << c.key;
+    for (auto [key, bar, change] : {std::tuple{Qt::Key_Left, Form->OffsetX, -5},
+                                    {Qt::Key_Right, Form->OffsetX, 5},
+                                    {Qt::Key_Up, Form->OffsetY, -5},
+                                    {Qt::Key_Down, Form->OffsetY, 5}}) {
+        int before = bar->value();
+        EXPECT_TRUE(Key(key, Qt::ShiftModifier));
+        EXPECT_EQ(bar->value() - before, change) << key;
     }
 
     // The steps of the cut-off are the bar's business; the keys only have to reach it.
     AddBrick("B2x2x6", 0, 0, 0);
-    int32_t top = form->Context.Boundary.ZHigh;
+    int32_t top = Form->Context.Boundary.ZHigh;
     EXPECT_TRUE(Key(Qt::Key_Left, Qt::AltModifier));
-    int32_t lowered = form->Context.Boundary.ZHigh;
+    int32_t lowered = Form->Context.Boundary.ZHigh;
     EXPECT_LT(lowered, top);
-    EXPECT_EQ(form->lblZLiftOff->text().toInt(), lowered);
+    EXPECT_EQ(Form->lblZLiftOff->text().toInt(), lowered);
     EXPECT_TRUE(Key(Qt::Key_Right, Qt::AltModifier));
-    EXPECT_GT(form->Context.Boundary.ZHigh, lowered);
+    EXPECT_GT(Form->Context.Boundary.ZHigh, lowered);
 }
 
 TEST_F(KeysFixture, MenusFollowTheSelectionToGroupAndBreak) {
     TBlock& a = AddBrick("B2x2x3", 0, 0, 0, 0, true);
-    emit form->pumOptions->aboutToShow();
-    EXPECT_TRUE(form->miGroup->isEnabled());
-    EXPECT_FALSE(form->miBreak->isEnabled());
-    form->miGroup->trigger(); // one selected brick: nothing happens
+    emit Form->pumOptions->aboutToShow();
+    EXPECT_TRUE(Form->miGroup->isEnabled());
+    EXPECT_FALSE(Form->miBreak->isEnabled());
+    Form->miGroup->trigger(); // one selected brick: nothing happens
     EXPECT_TRUE(a.Selected);
 
     TBlock& b = AddBrick("B2x2x3", 40, 0, 0, 0, true);
-    emit form->pumSave->aboutToShow();
-    EXPECT_TRUE(form->mSaveSelected->isEnabled());
-    form->miGroup->trigger();
+    emit Form->pumSave->aboutToShow();
+    EXPECT_TRUE(Form->mSaveSelected->isEnabled());
+    Form->miGroup->trigger();
     EXPECT_GT(a.Group, 0);
     EXPECT_EQ(a.Group, b.Group);
     EXPECT_FALSE(a.Selected || b.Selected);
-    emit form->pumSave->aboutToShow();
-    EXPECT_FALSE(form->mSaveSelected->isEnabled());
+    emit Form->pumSave->aboutToShow();
+    EXPECT_FALSE(Form->mSaveSelected->isEnabled());
 
     a.Selected = b.Selected = true;
-    emit form->pumOptions->aboutToShow();
-    ASSERT_TRUE(form->miBreak->isEnabled());
-    form->miBreak->trigger();
+    emit Form->pumOptions->aboutToShow();
+    ASSERT_TRUE(Form->miBreak->isEnabled());
+    Form->miBreak->trigger();
     EXPECT_EQ(a.Group, 0);
     EXPECT_EQ(b.Group, 0);
-    emit form->pumOptions->aboutToShow();
-    EXPECT_FALSE(form->miBreak->isEnabled());
-    EXPECT_FALSE(form->miGroup->isEnabled());
+    emit Form->pumOptions->aboutToShow();
+    EXPECT_FALSE(Form->miBreak->isEnabled());
+    EXPECT_FALSE(Form->miGroup->isEnabled());
 }

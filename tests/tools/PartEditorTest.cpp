@@ -12,13 +12,7 @@
 #include "tools/AskFileAndPart.h"
 #include "tools/PartEditorWidgets.h"
 
-#include <QAction>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
-#include <QSpinBox>
-#include <QTest>
-#include <gtest/gtest.h>
 
 namespace {
 const char* Wedge = "[wedge]\r\nNP=2\r\nBB=20,20,24\r\n"
@@ -37,7 +31,7 @@ class PartEditorTest : public ::testing::Test {
 protected:
     void SetUp() override {
         TestApp();
-        saved = AppDir();
+        Saved = AppDir();
         Dir = TestFolder();
         std::filesystem::create_directories(Dir + "parts");
         std::filesystem::copy_file(std::string(TESSARYN_SHIPPED_DATA) + "parts/template.dat",
@@ -50,7 +44,7 @@ protected:
         Form.reset();
         Editor.reset();
         ClearDrawClasses();
-        SetAppDir(saved);
+        SetAppDir(Saved);
     }
     bool PartFileExists(const std::string& name) const {
         return std::filesystem::exists(Dir + "parts/" + name);
@@ -68,7 +62,7 @@ protected:
         return *Editor;
     }
 
-    std::string Dir, saved;
+    std::string Dir, Saved;
     std::unique_ptr<TMainForm> Form;
     TDrawContext Context;
     std::unique_ptr<TAddHard> Editor;
@@ -297,13 +291,10 @@ TEST_F(PartEditorTest, ANewPartAddedOnAnEmptyPageIsPlacedSavedAndFoundAfterARest
 
     auto& again = OpenForm(false);
     again->LoadModelFile(Dir + "wedge.lgo", 0);
-    int wedges = 0;
-    for (int i = 0; i < again->Model.Count(); ++i)
-        if (again->Model[i].Kind == 'G') {
-            ++wedges;
-            EXPECT_EQ(again->Model[i].Definition->GetPoint(0, 1), (TPoint3{20, 0, 0}));
-        }
-    EXPECT_EQ(wedges, 1);
+    const auto& bricks = again->Model.Items();
+    auto wedge = std::find_if(bricks.begin(), bricks.end(), [](auto& b) { return b->Kind == 'G'; });
+    ASSERT_NE(wedge, bricks.end());
+    EXPECT_EQ((*wedge)->Definition->GetPoint(0, 1), (TPoint3{20, 0, 0}));
     EXPECT_EQ(again->Palette->Pages.Pages[1].Bricks,
               std::vector<std::string>{"G userblks.dat, wedge2x1"});
 }

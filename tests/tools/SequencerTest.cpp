@@ -6,29 +6,21 @@
 #include "app/palette/PalettePanel.h"
 #include "render/sequence/SequenceFile.h"
 
-#include <QAction>
-#include <QLabel>
-#include <QLineEdit>
-#include <QScrollBar>
-#include <QSpinBox>
-#include <QTest>
-#include <QToolButton>
-
 namespace {
 struct SequencerFixture : ShownFormTest {
     void SetUp() override {
-        WriteFile(folder + "s.ini", "[Main]\r\nVersion=2\r\nPages=2\r\n"
+        WriteFile(Folder + "s.ini", "[Main]\r\nVersion=2\r\nPages=2\r\n"
                                     "[Page1]\r\nTitle=A\r\nCount=0\r\n"
                                     "[Page2]\r\nTitle=B\r\nCount=0\r\n");
         OpenWithSequencer();
     }
     void OpenWithSequencer() {
         Open("s.ini");
-        form->Sequencer1->trigger();
+        Form->Sequencer1->trigger();
     }
-    TfrmSeq& Seq() { return *form->frmSeq; }
+    TfrmSeq& Seq() { return *Form->frmSeq; }
     void SnapAt(int azimuth) {
-        form->RotZ->setValue(azimuth);
+        Form->RotZ->setValue(azimuth);
         Seq().btnSnap->click();
     }
     bool WaitForEnd() {
@@ -38,28 +30,28 @@ struct SequencerFixture : ShownFormTest {
 } // namespace
 
 TEST_F(SequencerFixture, TheMenuEntrySwapsThePanelWithThePaletteAndItsKeys) {
-    EXPECT_TRUE(form->Sequencer1->isChecked());
-    EXPECT_EQ(Seq().SeqPanel->parentWidget(), form->RightPanel);
-    EXPECT_TRUE(form->Palette->isHidden());
+    EXPECT_TRUE(Form->Sequencer1->isChecked());
+    EXPECT_EQ(Seq().SeqPanel->parentWidget(), Form->RightPanel);
+    EXPECT_TRUE(Form->Palette->isHidden());
     EXPECT_EQ(Seq().edDelay->text(), "0.1");
     EXPECT_EQ(Seq().lblViewSize->text(),
               QString("View size %1 x %2").arg(View().width()).arg(View().height()));
 
     // The palette's page keys do nothing while its panel is hidden.
-    int page = form->Palette->Pages.CurrentPage;
-    form->FormKeyDown(Qt::Key_Right, Qt::NoModifier);
-    EXPECT_EQ(form->Palette->Pages.CurrentPage, page);
+    int page = Form->Palette->Pages.CurrentPage;
+    Form->FormKeyDown(Qt::Key_Right, Qt::NoModifier);
+    EXPECT_EQ(Form->Palette->Pages.CurrentPage, page);
 
-    form->Sequencer1->trigger();
-    EXPECT_FALSE(form->Sequencer1->isChecked());
+    Form->Sequencer1->trigger();
+    EXPECT_FALSE(Form->Sequencer1->isChecked());
     EXPECT_EQ(Seq().SeqPanel->parentWidget(), &Seq());
-    EXPECT_FALSE(form->Palette->isHidden());
-    form->FormKeyDown(Qt::Key_Right, Qt::NoModifier);
-    EXPECT_NE(form->Palette->Pages.CurrentPage, page);
+    EXPECT_FALSE(Form->Palette->isHidden());
+    Form->FormKeyDown(Qt::Key_Right, Qt::NoModifier);
+    EXPECT_NE(Form->Palette->Pages.CurrentPage, page);
 }
 
 TEST_F(SequencerFixture, ATurnRecordedAndSavedPlaysBackAfterARestart) {
-    std::string file = folder + "turn.lgs";
+    std::string file = Folder + "turn.lgs";
     SnapAt(30);
     Seq().spFrames->setValue(3);
     SnapAt(120);
@@ -68,17 +60,17 @@ TEST_F(SequencerFixture, ATurnRecordedAndSavedPlaysBackAfterARestart) {
     Seq().btnSave->click();
     ASSERT_EQ(ReadSequenceFile(file), Seq().Sequence.Frames);
 
-    form->Modified = false;
-    form->close();
+    Form->Modified = false;
+    Form->close();
     OpenWithSequencer();
     Seq().AskOpenName = [&] { return QString::fromStdString(file); };
     Seq().btnOpen->click();
     ASSERT_EQ(Seq().Sequence.Count(), 2);
-    EXPECT_EQ(form->RotZ->value(), 30);
+    EXPECT_EQ(Form->RotZ->value(), 30);
 
     Seq().edDelay->setText("0");
     std::vector<int> shown;
-    Seq().AfterApply = [&] { shown.push_back(form->Controls.RotZ.Position); };
+    Seq().AfterApply = [&] { shown.push_back(Form->Controls.RotZ.Position); };
     Seq().btnPlayStop->click();
     EXPECT_TRUE(Seq().btnPlayStop->isChecked());
     ASSERT_TRUE(WaitForEnd());
@@ -97,13 +89,9 @@ TEST_F(SequencerFixture, PlaybackStopsOnASecondPressAnOtherCommandOrANewModel) {
     Seq().spFrames->setValue(50);
     SnapAt(200);
     Seq().edDelay->setText("0.05");
-    const std::function<void()> stoppers[] = {
-        [&] { Seq().btnPlayStop->click(); },
-        [&] { Seq().ToolbarButton971->click(); },
-        [&] { Seq().btnNoSnap->click(); },
-        [&] { form->btnClearClick(); },
-    };
-    for (const auto& stop : stoppers) {
+    for (const auto& stop : std::initializer_list<std::function<void()>>{
+             [&] { Seq().btnPlayStop->click(); }, [&] { Seq().ToolbarButton971->click(); },
+             [&] { Seq().btnNoSnap->click(); }, [&] { Form->btnClearClick(); }}) {
         Seq().btnPlayStop->click();
         QTest::qWait(120);
         ASSERT_TRUE(Seq().Playing());
@@ -116,7 +104,7 @@ TEST_F(SequencerFixture, PlaybackStopsOnASecondPressAnOtherCommandOrANewModel) {
 
     Seq().btnPlayStop->click();
     ASSERT_TRUE(Seq().Playing());
-    form->close();
+    Form->close();
     EXPECT_FALSE(Seq().Playing());
 }
 
@@ -125,19 +113,19 @@ TEST_F(SequencerFixture, BadFilesAndDelaysAreRefusedAndOpenCancelShowsTheFirstFr
     SnapAt(90);
     Seq().AskOpenName = [] { return QString(); };
     Seq().btnOpen->click();
-    EXPECT_EQ(form->Controls.RotZ.Position, 45);
+    EXPECT_EQ(Form->Controls.RotZ.Position, 45);
     EXPECT_EQ(Seq().edFrame->text(), "0");
 
-    WriteFile(folder + "bad.lgs", SequenceBytes({Seq().Sequence.Frames[0]}).substr(0, 30));
+    WriteFile(Folder + "bad.lgs", SequenceBytes({Seq().Sequence.Frames[0]}).substr(0, 30));
     AnswerNextMessageBox(QMessageBox::Ok);
-    EXPECT_FALSE(Seq().OpenSequence(folder + "bad.lgs"));
+    EXPECT_FALSE(Seq().OpenSequence(Folder + "bad.lgs"));
     EXPECT_EQ(Seq().Sequence.Count(), 2);
 
     Seq().edDelay->setText("soon");
-    form->RotZ->setValue(10);
+    Form->RotZ->setValue(10);
     AnswerNextMessageBox(QMessageBox::Ok);
     Seq().btnPlayStop->click();
     EXPECT_FALSE(Seq().Playing());
-    EXPECT_EQ(form->Controls.RotZ.Position, 45); // the first frame was shown before the error
+    EXPECT_EQ(Form->Controls.RotZ.Position, 45); // the first frame was shown before the error
     EXPECT_EQ(Seq().Sequence.Frames[0].RotZ, 45);
 }

@@ -2,37 +2,34 @@
 // preview's own tests hold the factors; here the dialog's fields and buttons reach them.
 #include "tools/SetLightDialog.h"
 
-#include "ToolWindowFixture.h"
+#include "app/GuiTest.h"
 
-#include <QAction>
 #include <QCheckBox>
-#include <QPushButton>
-#include <QSpinBox>
 
-TEST_F(ToolWindowFixture, LightPreviewRedrawsCancelPutsBackAndOkTakesTheNewVector) {
-    ASSERT_TRUE(form->miAdjustLight->isEnabled());
-    auto light = form->Context.Light;
-    auto factors = form->Context.LightFactor;
-    int frames = form->FramesPainted;
+TEST_F(FormTest, LightPreviewRedrawsCancelPutsBackAndOkTakesTheNewVector) {
+    ASSERT_TRUE(Form->miAdjustLight->isEnabled());
+    auto light = Form->Context.Light;
+    auto factors = Form->Context.LightFactor;
+    int frames = Form->FramesPainted;
     OnNextDialog<TfrmSetLight>([&](TfrmSetLight& dialog) {
         EXPECT_EQ(dialog.rxsX->value(), light[0]);
         dialog.chkPreview->setChecked(true);
         dialog.rxsZ->setValue(-10);
-        EXPECT_GT(form->FramesPainted, frames);
-        EXPECT_NE(form->Context.LightFactor, factors);
-        EXPECT_EQ(form->Context.Light, light); // put back after the preview
+        EXPECT_GT(Form->FramesPainted, frames);
+        EXPECT_NE(Form->Context.LightFactor, factors);
+        EXPECT_EQ(Form->Context.Light, light); // put back after the preview
         dialog.btnCancel->click();
     });
-    form->miAdjustLight->trigger();
-    EXPECT_EQ(form->Context.Light, light);
-    EXPECT_EQ(form->Context.LightFactor, factors);
+    Form->miAdjustLight->trigger();
+    EXPECT_EQ(Form->Context.Light, light);
+    EXPECT_EQ(Form->Context.LightFactor, factors);
 
     OnNextDialog<TfrmSetLight>([](TfrmSetLight& dialog) {
         dialog.rxsX->setValue(0);
         dialog.rxsY->setValue(5);
         dialog.btnOK->click();
     });
-    form->miAdjustLight->trigger();
-    EXPECT_EQ(form->Context.Light, (TLightVector{0, 5, 10}));
-    EXPECT_NE(form->Context.LightFactor, factors);
+    Form->miAdjustLight->trigger();
+    EXPECT_EQ(Form->Context.Light, (TLightVector{0, 5, 10}));
+    EXPECT_NE(Form->Context.LightFactor, factors);
 }

@@ -1,8 +1,0 @@
-#pragma once
-// A shown main window with its tool windows, and bricks to work on.
-
-#include "app/GuiTest.h"
-
-struct ToolWindowFixture : ShownFormTest {
-    void SetUp() override { Open("t.ini"); }
-};
