@@ -2,6 +2,17 @@
 
 #include "raster/Bitmap.h"
 
+#include <stdexcept>
+
+namespace {
+
+void CannotRecord(const TDrawRecording* recorder) {
+    if (recorder)
+        throw std::logic_error("copies, pictures and text cannot be drawn in bands");
+}
+
+} // namespace
+
 TDrawObject::TDrawObject(TCanvas& canvas) : TargetCanvas(&canvas) {}
 
 TDrawObject TDrawObject::CreateFromBitmap(TBitmap& bitmap) {
@@ -38,58 +49,59 @@ TDrawObject TDrawObject::CreateForBand(TBitmap& bitmap, TCanvas& canvas) {
     return target;
 }
 
-TDrawObject TDrawObject::Measuring(TCanvas& canvas, TDrawMeasure& measure) {
-    TDrawObject target(canvas);
-    target.Measured = &measure;
+TDrawObject TDrawObject::Recording(TBitmap& bitmap, TCanvas& canvas, TDrawRecording& recording) {
+    TDrawObject target = CreateForBand(bitmap, canvas);
+    target.Recorder = &recording;
+    recording.Begin(target.Surface ? &target.Surface->ClipRect : nullptr);
     return target;
 }
 
 TDrawObject::~TDrawObject() = default;
 
 void TDrawObject::CopyRect(const TRect& dest, TCanvas& sourceCanvas, const TRect& source) {
-    if (Measured) {
-        Measured->Rows.Add(dest.Top, dest.Bottom);
-        return;
-    }
+    CannotRecord(Recorder);
     TargetCanvas->CopyRect(dest, sourceCanvas, source);
 }
 
 void TDrawObject::Draw(int x, int y, const TBitmap& graphic) {
-    if (Measured) {
-        Measured->Rows.Add(y, y + graphic.Height());
-        return;
-    }
+    CannotRecord(Recorder);
     TargetCanvas->Draw(x, y, graphic);
 }
 
+void TDrawObject::DrawWith(TDrawCall call, const void* data, const TPoint* points, int count) {
+    if (Recorder)
+        Recorder->AddCall(*TargetCanvas, call, data, points, count);
+    else
+        call(*this, data, points, count);
+}
+
 void TDrawObject::Ellipse(int x1, int y1, int x2, int y2) {
-    if (Measured) {
-        Measured->Rows.Add(y1, y2);
+    if (Recorder) {
+        Recorder->AddRect(TDrawCommandKind::Ellipse, *TargetCanvas, {x1, y1, x2, y2});
         return;
     }
     TargetCanvas->Ellipse(x1, y1, x2, y2);
 }
 
 void TDrawObject::FillRect(const TRect& rect) {
-    if (Measured) {
-        Measured->Rows.Add(rect.Top, rect.Bottom);
+    if (Recorder) {
+        Recorder->AddRect(TDrawCommandKind::FillRect, *TargetCanvas, rect);
         return;
     }
     TargetCanvas->FillRect(rect);
 }
 
 void TDrawObject::FrameRect(const TRect& rect) {
-    if (Measured) {
-        Measured->Rows.Add(rect.Top, rect.Bottom);
+    if (Recorder) {
+        Recorder->AddRect(TDrawCommandKind::FrameRect, *TargetCanvas, rect);
         return;
     }
     TargetCanvas->FrameRect(rect);
 }
 
 void TDrawObject::Line(int x0, int y0, int x1, int y1) {
-    if (Measured) {
-        Measured->Rows.Add(y0, y1);
-        TargetCanvas->PenPos = {x1, y1};
+    if (Recorder) {
+        Recorder->AddLine(*TargetCanvas, {x0, y0}, {x1, y1});
         return;
     }
     if (Surface) {
@@ -101,9 +113,8 @@ void TDrawObject::Line(int x0, int y0, int x1, int y1) {
 }
 
 void TDrawObject::LineTo(int x, int y) {
-    if (Measured) {
-        Measured->Rows.Add(TargetCanvas->PenPos.Y, y);
-        TargetCanvas->PenPos = {x, y};
+    if (Recorder) {
+        Recorder->AddLineTo(*TargetCanvas, {x, y});
         return;
     }
     if (Surface)
@@ -113,19 +124,17 @@ void TDrawObject::LineTo(int x, int y) {
 }
 
 void TDrawObject::MoveTo(int x, int y) {
-    if (Surface)
+    if (Recorder)
+        Recorder->AddMoveTo({x, y});
+    else if (Surface)
         Surface->MoveTo(x, y);
     else
         TargetCanvas->MoveTo(x, y);
 }
 
 void TDrawObject::Polygon(const TPoint* points, int high) {
-    if (Measured) {
-        for (int i = 0; i <= high; ++i)
-            Measured->Rows.Add(points[i].Y);
-        Measured->Blending = TargetCanvas->Brush.Style == TBrushStyle::bsDiagCross;
-        if (high >= 0)
-            TargetCanvas->PenPos = points[high];
+    if (Recorder) {
+        Recorder->AddPolygon(*TargetCanvas, points, high);
         return;
     }
     if (Surface)
@@ -135,11 +144,8 @@ void TDrawObject::Polygon(const TPoint* points, int high) {
 }
 
 void TDrawObject::Polyline(const TPoint* points, int high) {
-    if (Measured) {
-        for (int i = 0; i <= high; ++i)
-            Measured->Rows.Add(points[i].Y);
-        if (high >= 0)
-            TargetCanvas->PenPos = points[high];
+    if (Recorder) {
+        Recorder->AddPolyline(*TargetCanvas, points, high);
         return;
     }
     if (Surface)
@@ -161,11 +167,8 @@ void TDrawObject::Quads(const TPoint (*quads)[4], const TColour* colours, int co
 }
 
 void TDrawObject::PolylineAt(const TPoint* shape, int high, TPoint origin) {
-    if (Measured) {
-        for (int i = 0; i <= high; ++i)
-            Measured->Rows.Add(shape[i].Y + origin.Y);
-        if (high >= 0)
-            TargetCanvas->PenPos = {shape[high].X + origin.X, shape[high].Y + origin.Y};
+    if (Recorder) {
+        Recorder->AddPolylineAtEach(*TargetCanvas, shape, high, &origin, 1);
         return;
     }
     if (Surface) {
@@ -181,6 +184,10 @@ void TDrawObject::PolylineAt(const TPoint* shape, int high, TPoint origin) {
 }
 
 void TDrawObject::PolylineAtEach(const TPoint* shape, int high, const TPoint* origins, int count) {
+    if (Recorder) {
+        Recorder->AddPolylineAtEach(*TargetCanvas, shape, high, origins, count);
+        return;
+    }
     if (Surface) {
         Surface->PolylineAtEach(shape, high, origins, count);
         return;
@@ -190,9 +197,8 @@ void TDrawObject::PolylineAtEach(const TPoint* shape, int high, const TPoint* or
 }
 
 void TDrawObject::Rectangle(int x1, int y1, int x2, int y2) {
-    if (Measured) {
-        Measured->Rows.Add(y1, y2);
-        Measured->Blending = TargetCanvas->Brush.Style == TBrushStyle::bsDiagCross;
+    if (Recorder) {
+        Recorder->AddRect(TDrawCommandKind::Rectangle, *TargetCanvas, {x1, y1, x2, y2});
         return;
     }
     if (Surface)
@@ -206,10 +212,7 @@ void TDrawObject::Refresh() {
 }
 
 void TDrawObject::StretchDraw(const TRect& dest, const TBitmap& graphic) {
-    if (Measured) {
-        Measured->Rows.Add(dest.Top, dest.Bottom);
-        return;
-    }
+    CannotRecord(Recorder);
     TargetCanvas->StretchDraw(dest, graphic);
 }
 
@@ -218,19 +221,12 @@ int TDrawObject::TextHeight(const std::string& text) {
 }
 
 void TDrawObject::TextOut(int x, int y, const std::string& text) {
-    if (Measured) {
-        Measured->Rows.Add(y, y + TargetCanvas->TextHeight(text));
-        TargetCanvas->PenPos = {x + TargetCanvas->TextWidth(text), y};
-        return;
-    }
+    CannotRecord(Recorder);
     TargetCanvas->TextOut(x, y, text);
 }
 
 void TDrawObject::TextRect(const TRect& rect, int x, int y, const std::string& text) {
-    if (Measured) {
-        Measured->Rows.Add(rect.Top, rect.Bottom);
-        return;
-    }
+    CannotRecord(Recorder);
     TargetCanvas->TextRect(rect, x, y, text);
 }
 

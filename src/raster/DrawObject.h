@@ -3,6 +3,7 @@
 // raster surface when the bitmap's pixel format has one.
 
 #include "raster/Canvas.h"
+#include "raster/DrawRecording.h"
 #include "raster/FastDraw.h"
 
 #include <memory>
@@ -12,13 +13,6 @@
 
 class TBitmap;
 class TDrawContext;
-
-// What a measuring target gathers from a drawing: the rows it reaches and the writers the last
-// polygon chose (-1 none, 0 opaque, 1 blending).
-struct TDrawMeasure {
-    TRowExtent Rows;
-    int Blending = -1;
-};
 
 class TDrawObject {
 public:
@@ -31,9 +25,11 @@ public:
     // band and rows shown the surface uses: bands of one bitmap drawn side by side each have
     // their own.
     static TDrawObject CreateForBand(TBitmap& bitmap, TCanvas& canvas);
-    // Draws nothing: every operation adds its rows to measure; the canvas keeps the pen, brush
-    // and pen position the drawing sets.
-    static TDrawObject Measuring(TCanvas& canvas, TDrawMeasure& measure);
+    // As CreateForBand, but draws nothing: the primitives of lines and shapes go into the
+    // recording, to be drawn later into bands of the bitmap; the canvas keeps the pen and brush
+    // the drawing sets. Copies, pictures and text keep to no band and cannot be recorded (bricks
+    // draw none): they raise std::logic_error.
+    static TDrawObject Recording(TBitmap& bitmap, TCanvas& canvas, TDrawRecording& recording);
 
     TDrawObject(TDrawObject&&) noexcept = default;
     TDrawObject& operator=(TDrawObject&&) noexcept = default;
@@ -44,11 +40,12 @@ public:
 
     TCanvas& Canvas() const { return *TargetCanvas; }
     TFastDraw* FastSurface() const { return Surface.get(); }
-    // Set on a measuring target: code that writes the bitmap itself adds its rows here instead.
-    TDrawMeasure* Measure() const { return Measured; }
 
     void CopyRect(const TRect& dest, TCanvas& sourceCanvas, const TRect& source);
     void Draw(int x, int y, const TBitmap& graphic);
+    // call(*this, data, points, count) now, or when a recording is drawn: for drawing that
+    // writes the bitmap itself, within the rows of its points.
+    void DrawWith(TDrawCall call, const void* data, const TPoint* points, int count);
     void Ellipse(int x1, int y1, int x2, int y2);
     void FillRect(const TRect& rect);
     void FrameRect(const TRect& rect);
@@ -81,6 +78,6 @@ public:
 private:
     std::unique_ptr<TFastDraw> Surface;
     TCanvas* TargetCanvas;
-    TDrawMeasure* Measured = nullptr;
+    TDrawRecording* Recorder = nullptr;
     std::vector<TPoint> Moved; // PolylineAt's points on a canvas target
 };

@@ -1,5 +1,6 @@
 #include "raster/FastDraw.h"
 
+#include "raster/BandedWriter.h"
 #include "raster/Bitmap.h"
 #include "raster/Canvas.h"
 #include "raster/RasterInside.h"
@@ -10,6 +11,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <cstdlib>
 
 namespace {
 
@@ -40,14 +42,32 @@ bool Within(const TRect& box, TPoint origin, const TRect& clip) {
            int64_t(box.Bottom) + origin.Y <= clip.Bottom;
 }
 
+// A shape inside the clip rectangle across the band's edge keeps the routines for shapes
+// inside, cheaper than the general clipping, and writes only the band's rows (there are some).
+template <class W>
+TBandedWriter<W> BandedWriter(const W& writer, const TRect& rows,
+                              const std::vector<uint8_t*>& scanLines, std::ptrdiff_t stride) {
+    const uint8_t* top = scanLines[std::size_t(rows.Top)];
+    const uint8_t* bottom = scanLines[std::size_t(rows.Bottom)];
+    return {writer, rows.Top, rows.Bottom, std::min(top, bottom),
+            std::max(top, bottom) + std::abs(stride)};
+}
+
 } // namespace
 
 template <class F, class W>
 void TFastDraw::WriteLinesWith(const TPoint* points, int high, bool closed, const W& writer) {
-    if (InsideShortcuts && EvenRows &&
-        raster::AllInside(points, high + 1, WithinBand(ClipRect, Band))) {
-        raster::WalkPolylineInside<F>({ScanLines[0], RowStride}, points, high, closed, writer);
-        return;
+    const TRect band = WithinBand(ClipRect, Band);
+    if (InsideShortcuts && EvenRows) {
+        if (raster::AllInside(points, high + 1, band)) {
+            raster::WalkPolylineInside<F>({ScanLines[0], RowStride}, points, high, closed, writer);
+            return;
+        }
+        if (band.Top <= band.Bottom && raster::AllInside(points, high + 1, ClipRect)) {
+            raster::WalkPolylineInside<F>({ScanLines[0], RowStride}, points, high, closed,
+                                          BandedWriter(writer, band, ScanLines, RowStride));
+            return;
+        }
     }
     uint8_t* const* rows = ScanLines.data();
     for (int i = 0; i < high; ++i)
@@ -58,12 +78,21 @@ void TFastDraw::WriteLinesWith(const TPoint* points, int high, bool closed, cons
 
 template <class F, class W> void TFastDraw::FillWith(const TPoint* points, int n, const W& writer) {
     uint8_t* const* rows = ScanLines.data();
-    if (InsideShortcuts && n <= raster::MaxInsideVertices &&
-        raster::AllInside(points, n, WithinBand(ClipRect, Band))) {
-        if (n != 4 || !raster::FillQuadInside(rows, points, writer))
-            raster::FillInside(rows, points, n, writer);
-        EdgeCount = 0; // as the general fill leaves it once the last row is done
-        return;
+    if (InsideShortcuts && n <= raster::MaxInsideVertices) {
+        const TRect band = WithinBand(ClipRect, Band);
+        if (raster::AllInside(points, n, band)) {
+            if (n != 4 || !raster::FillQuadInside(rows, points, writer))
+                raster::FillInside(rows, points, n, writer);
+            EdgeCount = 0; // as the general fill leaves it once the last row is done
+            return;
+        }
+        if (band.Top <= band.Bottom && raster::AllInside(points, n, ClipRect)) {
+            const auto banded = BandedWriter(writer, band, ScanLines, RowStride);
+            if (n != 4 || !raster::FillQuadInside(rows, points, banded))
+                raster::FillInside(rows, points, n, banded);
+            EdgeCount = 0;
+            return;
+        }
     }
     raster::FillPolygon(rows, ClipRect, points, n, {SortedVertices, EdgeTable, EdgeCount}, writer,
                         Band);

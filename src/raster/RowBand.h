@@ -21,18 +21,3 @@ inline TRect WithinBand(const TRect& clip, TRowBand band) {
     return {clip.Left, std::max(clip.Top, band.Top), clip.Right,
             std::min(clip.Bottom, band.Bottom)};
 }
-
-// The rows a drawing would reach, gathered without drawing.
-struct TRowExtent {
-    int Top = INT_MAX;
-    int Bottom = INT_MIN;
-
-    void Add(int y) {
-        Top = std::min(Top, y);
-        Bottom = std::max(Bottom, y);
-    }
-    void Add(int y0, int y1) {
-        Add(y0);
-        Add(y1);
-    }
-};

@@ -6,6 +6,7 @@
 #include "render/DrawContext.h"
 #include "render/DrawingThreads.h"
 #include "render/Scene.h"
+#include "render/bricks/BrickPaint.h"
 #include "render/bricks/DrawBrick.h"
 
 #include <algorithm>
@@ -13,86 +14,66 @@
 
 namespace {
 
-// What one brick's drawing left on the canvas and the surface, which the next brick drawn may
-// read: a band that skips bricks sets it before each brick it draws.
-struct TCarriedState {
+// The pen and brush one brick leaves and the next one starts from.
+struct TPaint {
     TPen Pen;
     TBrush Brush;
-    bool Blending = false;
 };
 
-bool SameState(const TPen& pen, const TBrush& brush, const TCarriedState& state) {
-    return pen.Colour == state.Pen.Colour && brush.Colour == state.Brush.Colour &&
-           brush.Style == state.Brush.Style;
+bool SamePaint(const TPaint& a, const TPaint& b) {
+    return a.Pen.Colour == b.Pen.Colour && a.Brush.Colour == b.Brush.Colour &&
+           a.Brush.Style == b.Brush.Style;
 }
 
-// A brick to draw, with the rows it reaches and the state it starts from.
-struct TBandBrick {
-    TBlock* Brick;
-    TRowExtent Rows;
-    TCarriedState Start;
+// One share of the bricks, recorded on one thread.
+struct TChunk {
+    size_t First, Last; // into the model's items
+    TPaint Start, Left;
+    TRecordingStart Replay;
 };
 
-std::vector<TBandBrick> VisibleBricks(const TBlockList& model, const TDrawContext& context) {
-    std::vector<TBandBrick> visible;
-    visible.reserve(model.Items().size());
-    for (const auto& brick : model.Items())
-        if (InsideCut(context.Boundary, *brick) && model.StepLimit >= brick->Step)
-            visible.push_back({brick.get(), {}, {}});
-    return visible;
-}
-
-// Measures bricks first .. last - 1, each from the frame's starting state.
-void MeasureBricks(TBitmap& bitmap, const TDrawContext& context, const TCarriedState& frameStart,
-                   std::vector<TBandBrick>& bricks, std::vector<TCarriedState>& left,
-                   std::vector<signed char>& blending, std::vector<char>& changed, size_t first,
-                   size_t last) {
+void RecordChunk(const TBlockList& model, TBitmap& bitmap, const TDrawContext& context,
+                 TDrawRecording& recording, TChunk& chunk) {
     TCanvas canvas(bitmap);
+    canvas.Pen = chunk.Start.Pen;
+    canvas.Brush = chunk.Start.Brush;
     TDrawContext own = context;
-    TDrawMeasure measure;
-    TDrawObject target = TDrawObject::Measuring(canvas, measure);
+    TDrawObject target = TDrawObject::Recording(bitmap, canvas, recording);
     target.Context = &own;
-    for (size_t i = first; i < last; ++i) {
-        canvas.Pen = frameStart.Pen;
-        canvas.Brush = frameStart.Brush;
-        measure = {};
-        DrawBrick(*bricks[i].Brick, target);
-        bricks[i].Rows = measure.Rows;
-        blending[i] = static_cast<signed char>(measure.Blending);
-        changed[i] = !SameState(canvas.Pen, canvas.Brush, frameStart);
-        left[i] = {canvas.Pen, canvas.Brush, false};
+    const TBrickVector& bricks = model.Items();
+    for (size_t i = chunk.First; i < chunk.Last; ++i) {
+        // As in DrawAll: the next brick is fetched while this one is recorded.
+        if (i + 1 < chunk.Last) {
+            const char* next = reinterpret_cast<const char*>(bricks[i + 1].get());
+            __builtin_prefetch(next);
+            __builtin_prefetch(next + 64);
+        }
+        const TBlock& brick = *bricks[i];
+        if (InsideCut(context.Boundary, brick) && model.StepLimit >= brick.Step)
+            DrawBrick(brick, target);
     }
+    chunk.Left = {canvas.Pen, canvas.Brush};
 }
 
-void DrawBand(TBitmap& bitmap, const TDrawContext& context, const TBackground& background,
-              const TCarriedState& frameStart, const std::vector<TBandBrick>& bricks,
+void DrawBand(TBitmap& bitmap, const TBackground& background, const TPaint& frameStart,
+              const std::vector<TDrawRecording>& recordings, const std::vector<TChunk>& chunks,
               TRowBand band) {
     TCanvas canvas(bitmap);
     canvas.Band = band;
     canvas.Pen = frameStart.Pen;
     canvas.Brush = frameStart.Brush;
-    TDrawContext own = context;
     TDrawObject target = TDrawObject::CreateForBand(bitmap, canvas);
-    target.Context = &own;
     if (!background.Picture)
         target.FillRect({0, 0, bitmap.Width(), bitmap.Height()});
-    TFastDraw* surface = target.FastSurface();
-    for (const TBandBrick& brick : bricks) {
-        if (!band.Meets(brick.Rows.Top, brick.Rows.Bottom))
-            continue;
-        canvas.Pen = brick.Start.Pen;
-        canvas.Brush = brick.Start.Brush;
-        if (surface)
-            surface->SetBlending(brick.Start.Blending);
-        DrawBrick(*brick.Brick, target);
-    }
+    for (size_t c = 0; c < chunks.size(); ++c)
+        recordings[c].Replay(target, band, chunks[c].Replay);
 }
 
 } // namespace
 
 int DefaultBands(int rows, int threads) {
-    // More bands than threads evens out bands of more and fewer bricks; more still would draw
-    // the bricks across band edges too often.
+    // More bands than threads evens out bands of more and fewer bricks; more still would set
+    // up the polygons across band edges too often.
     return std::clamp(2 * threads, 1, std::max(1, rows));
 }
 
@@ -102,39 +83,49 @@ void DrawSceneInBands(const TBlockList& model, TBitmap& bitmap, const TDrawConte
     canvas.Brush.Colour = background.Colour;
     if (background.Picture)
         canvas.StretchDraw({0, 0, bitmap.Width(), bitmap.Height()}, *background.Picture);
-    const TCarriedState frameStart{canvas.Pen, canvas.Brush, false};
+    const TPaint frameStart{canvas.Pen, canvas.Brush};
 
-    std::vector<TBandBrick> bricks = VisibleBricks(model, context);
-    const size_t count = bricks.size();
-    std::vector<TCarriedState> left(count);
-    std::vector<signed char> blending(count);
-    std::vector<char> changed(count); // not vector<bool>: threads write neighbouring entries
-    const int chunks = threads.Count();
-    threads.Run(chunks, [&](int chunk) {
-        MeasureBricks(bitmap, context, frameStart, bricks, left, blending, changed,
-                      count * size_t(chunk) / size_t(chunks),
-                      count * size_t(chunk + 1) / size_t(chunks));
+    // Every brick that draws leaves the same pen and brush, so the chunks after the first start
+    // from that; a chunk whose bricks before left something else is recorded again below.
+    TCanvas resetCanvas(bitmap);
+    ResetAfterDraw(resetCanvas, context);
+    const TPaint afterBrick{resetCanvas.Pen, resetCanvas.Brush};
+
+    // More chunks than threads, so that a thread held up elsewhere delays the frame less.
+    const size_t count = model.Items().size();
+    const size_t chunkCount = size_t(2 * threads.Count());
+    std::vector<TChunk> chunks(chunkCount);
+    for (size_t c = 0; c < chunkCount; ++c)
+        chunks[c] = {count * c / chunkCount,
+                     count * (c + 1) / chunkCount,
+                     c == 0 ? frameStart : afterBrick,
+                     {},
+                     {}};
+    std::vector<TDrawRecording>& recordings = threads.Recordings;
+    if (recordings.size() < chunkCount)
+        recordings.resize(chunkCount);
+    threads.Run(int(chunkCount), [&](int c) {
+        RecordChunk(model, bitmap, context, recordings[size_t(c)], chunks[size_t(c)]);
     });
-    // Each brick starts from what the last brick that changed anything left.
-    TCarriedState state = frameStart;
-    for (size_t i = 0; i < count; ++i) {
-        bricks[i].Start = state;
-        if (changed[i]) {
-            state.Pen = left[i].Pen;
-            state.Brush = left[i].Brush;
+    TRecordingStart start{false, canvas.PenPos};
+    for (size_t c = 0; c < chunkCount; ++c) {
+        if (c > 0 && !SamePaint(chunks[c - 1].Left, chunks[c].Start)) {
+            chunks[c].Start = chunks[c - 1].Left;
+            RecordChunk(model, bitmap, context, recordings[c], chunks[c]);
         }
-        if (blending[i] >= 0)
-            state.Blending = blending[i] == 1;
+        chunks[c].Replay = start;
+        start = recordings[c].Left(start);
     }
     // The bitmap's canvas ends as one drawing of the whole would leave it.
-    canvas.Pen = state.Pen;
-    canvas.Brush = state.Brush;
+    canvas.Pen = chunks.back().Left.Pen;
+    canvas.Brush = chunks.back().Left.Brush;
+    canvas.PenPos = start.PenPos;
 
     const int rows = bitmap.Height();
     bands = std::clamp(bands, 1, std::max(1, rows));
     threads.Run(bands, [&](int b) {
         const TRowBand band{int(int64_t(rows) * b / bands),
                             int(int64_t(rows) * (b + 1) / bands) - 1};
-        DrawBand(bitmap, context, background, frameStart, bricks, band);
+        DrawBand(bitmap, background, frameStart, recordings, chunks, band);
     });
 }

@@ -1,8 +1,9 @@
 #pragma once
 // The bricks of a frame drawn in horizontal bands side by side. A first pass, shared out among
-// the threads, draws nothing but finds the rows each brick reaches and the pen and brush each
-// one leaves; then every band draws, in drawing order, the bricks that reach it, each clipped
-// to the band's rows as the whole bitmap would clip it. The pixels are those of one thread.
+// the threads in chunks of bricks in drawing order, projects, orders and shades every brick once
+// and records the lines and shapes it sends, each with its pen, brush and rows; then every band
+// draws, in order, the recorded shapes that reach it, each clipped to the band's rows as the
+// whole bitmap would clip it. The pixels are those of one thread.
 
 class TBitmap;
 class TBlockList;

@@ -121,36 +121,39 @@ void MapPicture(TBitmap& bitmap, const TRect& area, const TBitmap& picture, TPoi
     }
 }
 
+namespace {
+
+// The picture over the polygon's bounding rectangle, within the drawing and the band.
+void MapDecoration(TDrawObject& target, const void* data, const TPoint* points, int count) {
+    TRect bounds{points[0].X, points[0].Y, points[0].X, points[0].Y};
+    for (int i = 1; i < count; ++i) {
+        bounds.Left = std::min(bounds.Left, points[i].X);
+        bounds.Top = std::min(bounds.Top, points[i].Y);
+        bounds.Right = std::max(bounds.Right, points[i].X);
+        bounds.Bottom = std::max(bounds.Bottom, points[i].Y);
+    }
+    if (bounds.Right < 0 || bounds.Bottom < 0 || bounds.Width() <= 0 || bounds.Height() <= 0)
+        return;
+    // Only the part that lies in the drawing and the band is read and written back.
+    const TCanvas& canvas = target.Canvas();
+    const TRect clip = WithinBand(canvas.ClipRect(), canvas.Band);
+    TRect area{std::max(bounds.Left, clip.Left), std::max(bounds.Top, clip.Top),
+               int(std::min<int64_t>(bounds.Right, int64_t(clip.Right) + 1)),
+               int(std::min<int64_t>(bounds.Bottom, int64_t(clip.Bottom) + 1))};
+    if (area.Width() > 0 && area.Height() > 0)
+        MapPicture(target.Canvas().Bitmap(), area, *static_cast<const TBitmap*>(data), points[0],
+                   points[1], points[3], canvas.FirstRow);
+}
+
+} // namespace
+
 void DrawDecoration(TDrawObject& target, int detailLevel, const std::string& pictureFile,
                     const TPoint* points, int count) {
     if (count < 4)
         return;
-    if (TDrawMeasure* measure = target.Measure()) {
-        for (int i = 0; i < count; ++i)
-            measure->Rows.Add(points[i].Y);
-        return;
-    }
     if (detailLevel >= 2) {
         if (const TBitmap* picture = CachedPicture(pictureFile)) {
-            TRect bounds{points[0].X, points[0].Y, points[0].X, points[0].Y};
-            for (int i = 1; i < count; ++i) {
-                bounds.Left = std::min(bounds.Left, points[i].X);
-                bounds.Top = std::min(bounds.Top, points[i].Y);
-                bounds.Right = std::max(bounds.Right, points[i].X);
-                bounds.Bottom = std::max(bounds.Bottom, points[i].Y);
-            }
-            if (bounds.Right < 0 || bounds.Bottom < 0 || bounds.Width() <= 0 ||
-                bounds.Height() <= 0)
-                return;
-            // Only the part that lies in the drawing and the band is read and written back.
-            const TCanvas& canvas = target.Canvas();
-            const TRect clip = WithinBand(canvas.ClipRect(), canvas.Band);
-            TRect area{std::max(bounds.Left, clip.Left), std::max(bounds.Top, clip.Top),
-                       int(std::min<int64_t>(bounds.Right, int64_t(clip.Right) + 1)),
-                       int(std::min<int64_t>(bounds.Bottom, int64_t(clip.Bottom) + 1))};
-            if (area.Width() > 0 && area.Height() > 0)
-                MapPicture(target.Canvas().Bitmap(), area, *picture, points[0], points[1],
-                           points[3], canvas.FirstRow);
+            target.DrawWith(MapDecoration, picture, points, count);
             return;
         }
     }

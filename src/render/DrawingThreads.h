@@ -2,6 +2,8 @@
 // A few threads kept for drawing the bands of frames side by side, so that a frame does not pay
 // for starting threads.
 
+#include "raster/DrawRecording.h"
+
 #include <condition_variable>
 #include <exception>
 #include <functional>
@@ -25,6 +27,10 @@ public:
 
     // The processor cores of this machine, at least 1.
     static int CoreCount();
+
+    // The bricks of banded frames recorded in chunks; kept from frame to frame, so their
+    // memory grows only when a frame needs more.
+    std::vector<TDrawRecording> Recordings;
 
 private:
     void Work();

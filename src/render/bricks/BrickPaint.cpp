@@ -57,21 +57,6 @@ void DrawStudsOrUnderside(TBlockDrawer& drawer, const TBlock& brick, TDrawObject
                           const TDrawContext& context) {
     if (!brick.Studs || context.StudsHidden || int64_t(brick.SX) * brick.SY <= 0)
         return;
-    // Measuring, the lattice's face widened by a stud's reach stands for every stud; a general
-    // block's studs lie where its part puts them, so they are measured one by one.
-    if (TDrawMeasure* measure = target.Measure(); measure && brick.ClassKind() != 'G') {
-        const bool studs = context.View.Octant < 4;
-        const TStudMetrics& m = context.Studs;
-        const int reach = std::abs(m.StudRY) + (studs ? std::abs(m.StudUp.Y) : 0) + 2;
-        const double z = studs ? double(brick.FarZ()) : double(brick.Z);
-        for (int corner = 0; corner < 4; ++corner) {
-            const TPoint p =
-                ProjectPoint(context.View, corner & 1 ? double(brick.FarX()) : double(brick.X),
-                             corner & 2 ? double(brick.FarY()) : double(brick.Y), z);
-            measure->Rows.Add(p.Y - reach, p.Y + reach);
-        }
-        return;
-    }
     if (context.View.Octant < 4)
         drawer.DrawStuds(target);
     else

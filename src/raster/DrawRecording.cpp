@@ -1,0 +1,226 @@
+#include "raster/DrawRecording.h"
+
+#include "raster/DrawObject.h"
+#include "raster/FastDraw.h"
+#include "raster/RasterLine.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace {
+
+struct TNoRows {
+    uint8_t* operator[](int64_t) const { return nullptr; }
+};
+struct TNoWrites {
+    void Put(uint8_t*, int, int) const {}
+};
+
+// Where a surface's line leaves the pen: its end clipped to the surface. A band of no rows
+// writes nothing.
+TPoint ClippedEnd(const TRect& clip, TPoint from, TPoint to) {
+    return raster::DrawClippedLine(TNoRows{}, clip, from, to, TNoWrites{}, {INT_MAX, INT_MIN});
+}
+
+TRowBand RowsOf(const TPoint* points, int count) {
+    TRowBand rows{INT_MAX, INT_MIN};
+    for (int i = 0; i < count; ++i) {
+        rows.Top = std::min(rows.Top, points[i].Y);
+        rows.Bottom = std::max(rows.Bottom, points[i].Y);
+    }
+    return rows;
+}
+
+// Only the copies that reach the band: those that miss it would take the slow clipped way to
+// write nothing. The pen position they leave is not used again, as a line from it is recorded
+// with its start.
+void PolylineAtEachInBand(TDrawObject& target, const TPoint* shape, int high, const TPoint* origins,
+                          int count, TRowBand band) {
+    const TRowBand rows = RowsOf(shape, high + 1);
+    int run = 0;
+    for (int k = 0; k < count; ++k) {
+        if (band.Meets(origins[k].Y + rows.Top, origins[k].Y + rows.Bottom))
+            continue;
+        if (k > run)
+            target.PolylineAtEach(shape, high, origins + run, k - run);
+        run = k + 1;
+    }
+    if (count > run)
+        target.PolylineAtEach(shape, high, origins + run, count - run);
+}
+
+} // namespace
+
+void TDrawRecording::Begin(const TRect* surfaceClip) {
+    Commands.clear();
+    Points.clear();
+    Calls.clear();
+    Blocks.clear();
+    Surface = surfaceClip != nullptr;
+    if (surfaceClip)
+        Clip = *surfaceClip;
+    Blending = -1;
+    PenKnown = false;
+}
+
+TDrawCommand& TDrawRecording::Add(TDrawCommandKind kind, const TCanvas& canvas, int count,
+                                  TRowBand rows) {
+    if (Commands.size() % BlockSize == 0)
+        Blocks.push_back(rows);
+    TRowBand& block = Blocks.back();
+    block.Top = std::min(block.Top, rows.Top);
+    block.Bottom = std::max(block.Bottom, rows.Bottom);
+    TDrawCommand& command = Commands.emplace_back();
+    command.Top = rows.Top;
+    command.Bottom = rows.Bottom;
+    command.Kind = kind;
+    command.PenColour = canvas.Pen.Colour;
+    command.BrushColour = canvas.Brush.Colour;
+    command.BrushStyle = canvas.Brush.Style;
+    command.Blending = Blending;
+    command.FromStartPen = false;
+    command.First = uint32_t(Points.size());
+    command.Count = count;
+    command.Extra = 0;
+    return command;
+}
+
+void TDrawRecording::AddPolygon(const TCanvas& canvas, const TPoint* points, int high) {
+    // A surface takes up the brush's writers even for a polygon of no points.
+    if (Surface)
+        Blending = canvas.Brush.Style == TBrushStyle::bsDiagCross;
+    if (high < 0)
+        return;
+    Add(TDrawCommandKind::Polygon, canvas, high + 1, RowsOf(points, high + 1));
+    Points.insert(Points.end(), points, points + high + 1);
+    if (Surface)
+        SetPen(points[high]);
+}
+
+void TDrawRecording::AddPolyline(const TCanvas& canvas, const TPoint* points, int high) {
+    if (high < 0)
+        return;
+    Add(TDrawCommandKind::Polyline, canvas, high + 1, RowsOf(points, high + 1));
+    Points.insert(Points.end(), points, points + high + 1);
+    if (Surface)
+        SetPen(points[high]);
+}
+
+void TDrawRecording::AddPolylineAtEach(const TCanvas& canvas, const TPoint* shape, int high,
+                                       const TPoint* origins, int count) {
+    if (high < 0 || count <= 0)
+        return;
+    const TRowBand shapeRows = RowsOf(shape, high + 1), originRows = RowsOf(origins, count);
+    Add(TDrawCommandKind::PolylineAtEach, canvas, high + 1,
+        {shapeRows.Top + originRows.Top, shapeRows.Bottom + originRows.Bottom})
+        .Extra = count;
+    Points.insert(Points.end(), shape, shape + high + 1);
+    Points.insert(Points.end(), origins, origins + count);
+    if (Surface)
+        SetPen({shape[high].X + origins[count - 1].X, shape[high].Y + origins[count - 1].Y});
+}
+
+void TDrawRecording::AddLine(const TCanvas& canvas, TPoint from, TPoint to) {
+    Add(TDrawCommandKind::Line, canvas, 2, {std::min(from.Y, to.Y), std::max(from.Y, to.Y)});
+    Points.push_back(from);
+    Points.push_back(to);
+    SetPen(Surface ? ClippedEnd(Clip, from, to) : to);
+}
+
+void TDrawRecording::AddMoveTo(TPoint to) {
+    SetPen(to);
+}
+
+void TDrawRecording::AddLineTo(const TCanvas& canvas, TPoint to) {
+    // A line from a pen position not yet known reaches every row until it is.
+    const TRowBand rows =
+        PenKnown ? TRowBand{std::min(PenPos.Y, to.Y), std::max(PenPos.Y, to.Y)} : TRowBand{};
+    Add(TDrawCommandKind::LineTo, canvas, 2, rows).FromStartPen = !PenKnown;
+    Points.push_back(PenPos);
+    Points.push_back(to);
+    SetPen(to);
+}
+
+void TDrawRecording::AddRect(TDrawCommandKind kind, const TCanvas& canvas, const TRect& rect) {
+    Add(kind, canvas, 2, {std::min(rect.Top, rect.Bottom), std::max(rect.Top, rect.Bottom)});
+    Points.push_back({rect.Left, rect.Top});
+    Points.push_back({rect.Right, rect.Bottom});
+    // A surface draws a rectangle as the polygon of its corners.
+    if (kind == TDrawCommandKind::Rectangle && Surface) {
+        Blending = canvas.Brush.Style == TBrushStyle::bsDiagCross;
+        SetPen({rect.Right, rect.Top});
+    }
+}
+
+void TDrawRecording::AddCall(const TCanvas& canvas, TDrawCall call, const void* data,
+                             const TPoint* points, int count) {
+    if (count <= 0)
+        return;
+    Add(TDrawCommandKind::Call, canvas, count, RowsOf(points, count)).Extra = int(Calls.size());
+    Points.insert(Points.end(), points, points + count);
+    Calls.push_back({call, data});
+}
+
+TRecordingStart TDrawRecording::Left(TRecordingStart start) const {
+    return {Blending >= 0 ? Blending == 1 : start.Blending, PenKnown ? PenPos : start.PenPos};
+}
+
+void TDrawRecording::Replay(TDrawObject& target, TRowBand band, TRecordingStart start) const {
+    TCanvas& canvas = target.Canvas();
+    TFastDraw* surface = target.FastSurface();
+    const TPoint* points = Points.data();
+    for (size_t block = 0; block < Blocks.size(); ++block) {
+        if (!band.Meets(Blocks[block].Top, Blocks[block].Bottom))
+            continue;
+        const size_t end = std::min(Commands.size(), (block + 1) * BlockSize);
+        for (size_t i = block * BlockSize; i < end; ++i) {
+            const TDrawCommand& command = Commands[i];
+            if (command.Top > band.Bottom || command.Bottom < band.Top)
+                continue;
+            canvas.Pen.Colour = command.PenColour;
+            canvas.Brush.Colour = command.BrushColour;
+            canvas.Brush.Style = command.BrushStyle;
+            if (surface)
+                surface->SetBlending(command.Blending < 0 ? start.Blending : command.Blending == 1);
+            const TPoint* p = points + command.First;
+            const int high = command.Count - 1;
+            switch (command.Kind) {
+            case TDrawCommandKind::Polygon:
+                target.Polygon(p, high);
+                break;
+            case TDrawCommandKind::Polyline:
+                target.Polyline(p, high);
+                break;
+            case TDrawCommandKind::PolylineAtEach:
+                PolylineAtEachInBand(target, p, high, p + command.Count, command.Extra, band);
+                break;
+            case TDrawCommandKind::Line:
+                target.Line(p[0].X, p[0].Y, p[1].X, p[1].Y);
+                break;
+            case TDrawCommandKind::LineTo: {
+                const TPoint from = command.FromStartPen ? start.PenPos : p[0];
+                target.MoveTo(from.X, from.Y);
+                target.LineTo(p[1].X, p[1].Y);
+                break;
+            }
+            case TDrawCommandKind::Ellipse:
+                target.Ellipse(p[0].X, p[0].Y, p[1].X, p[1].Y);
+                break;
+            case TDrawCommandKind::Rectangle:
+                target.Rectangle(p[0].X, p[0].Y, p[1].X, p[1].Y);
+                break;
+            case TDrawCommandKind::FillRect:
+                target.FillRect({p[0].X, p[0].Y, p[1].X, p[1].Y});
+                break;
+            case TDrawCommandKind::FrameRect:
+                target.FrameRect({p[0].X, p[0].Y, p[1].X, p[1].Y});
+                break;
+            case TDrawCommandKind::Call: {
+                const TCallTarget& call = Calls[size_t(command.Extra)];
+                call.Call(target, call.Data, p, command.Count);
+                break;
+            }
+            }
+        }
+    }
+}

@@ -1,0 +1,101 @@
+#pragma once
+// The primitives a drawing sends to its target, kept with the pen, brush and blending each one
+// was drawn with and the rows it reaches, so that they can be drawn again into any band of the
+// bitmap without working out the geometry again.
+
+#include "base/Geometry.h"
+#include "raster/Canvas.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+class TDrawObject;
+
+// A drawing of the caller's own that writes the bitmap itself, within the rows of its points.
+using TDrawCall = void (*)(TDrawObject& target, const void* data, const TPoint* points, int count);
+
+enum class TDrawCommandKind : uint8_t {
+    Polygon,
+    Polyline,
+    PolylineAtEach, // the shape's points, then the origins
+    Line,
+    LineTo,
+    Ellipse,
+    Rectangle,
+    FillRect,
+    FrameRect,
+    Call,
+};
+
+struct TDrawCommand {
+    int Top, Bottom; // rows reached, both included
+    TColour PenColour, BrushColour;
+    TDrawCommandKind Kind;
+    TBrushStyle BrushStyle;
+    // The surface's writers in force: 0 opaque, 1 blending, -1 those the recording began with.
+    int8_t Blending;
+    // LineTo: the start is the pen position the recording began with.
+    bool FromStartPen;
+    uint32_t First; // into the points
+    int Count;      // points
+    int Extra;      // PolylineAtEach: origins after the points; Call: index of the call
+};
+
+// What a recording takes from the drawing before it: the writers and pen position its own
+// commands did not set.
+struct TRecordingStart {
+    bool Blending = false;
+    TPoint PenPos;
+};
+
+class TDrawRecording {
+public:
+    // Empties the recording, keeping its memory. A surface's clip rectangle tells that the
+    // target draws lines and polygons through a raster surface, which moves the pen differently.
+    void Begin(const TRect* surfaceClip);
+
+    void AddPolygon(const TCanvas& canvas, const TPoint* points, int high);
+    void AddPolyline(const TCanvas& canvas, const TPoint* points, int high);
+    void AddPolylineAtEach(const TCanvas& canvas, const TPoint* shape, int high,
+                           const TPoint* origins, int count);
+    void AddLine(const TCanvas& canvas, TPoint from, TPoint to);
+    void AddMoveTo(TPoint to);
+    void AddLineTo(const TCanvas& canvas, TPoint to);
+    void AddRect(TDrawCommandKind kind, const TCanvas& canvas, const TRect& rect);
+    void AddCall(const TCanvas& canvas, TDrawCall call, const void* data, const TPoint* points,
+                 int count);
+
+    // Draws the commands that reach the band, in order, through the target.
+    void Replay(TDrawObject& target, TRowBand band, TRecordingStart start) const;
+
+    // What the recording leaves for the drawing after it.
+    TRecordingStart Left(TRecordingStart start) const;
+    bool Empty() const { return Commands.empty(); }
+
+private:
+    TDrawCommand& Add(TDrawCommandKind kind, const TCanvas& canvas, int count, TRowBand rows);
+    void SetPen(TPoint at) {
+        PenPos = at;
+        PenKnown = true;
+    }
+
+    struct TCallTarget {
+        TDrawCall Call;
+        const void* Data;
+    };
+
+    std::vector<TDrawCommand> Commands;
+    std::vector<TPoint> Points;
+    std::vector<TCallTarget> Calls;
+    // The rows of each run of BlockSize commands, so that a band passes over whole runs that
+    // miss it: bricks drawn one after another lie near each other.
+    static constexpr size_t BlockSize = 32;
+    std::vector<TRowBand> Blocks;
+    bool Surface = false;
+    TRect Clip;
+    // As the target would leave them; unknown until a command sets them.
+    int8_t Blending = -1;
+    bool PenKnown = false;
+    TPoint PenPos;
+};
