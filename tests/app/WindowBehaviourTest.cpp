@@ -96,22 +96,17 @@ TEST_F(WindowFixture, LeftClickColoursTheHandRightClickTheBackground) {
     EXPECT_EQ(Form->Background, Form->ButtonFaceColour());
 }
 
-TEST_F(WindowFixture, TransparencyAndStudButtonsReachTheHandAtOnce) {
+TEST_F(WindowFixture, TransparencyStudAndColourDialogButtonsReachTheHandAtOnce) {
     Form->Hand.TakeGroupInHand(GroupOfTwo(), CreateBrickFromKey("B4x2x3"), 0);
-    Form->btnTransparent->click();
-    Form->btnPieceStuds->click();
-    for (const auto& b : Form->Hand.GroupInHand->Items()) {
-        EXPECT_TRUE(b->Transparent);
-        EXPECT_FALSE(b->Studs);
+    for (bool on : {true, false}) {
+        Form->btnTransparent->click();
+        Form->btnPieceStuds->click();
+        for (const auto& b : Form->Hand.GroupInHand->Items())
+            EXPECT_EQ(std::pair(b->Transparent, b->Studs), std::pair(on, !on));
+        EXPECT_EQ(Form->Hand.BrickInHand->Transparent, on);
     }
-    EXPECT_TRUE(Form->Hand.BrickInHand->Transparent);
-    Form->btnTransparent->click();
-    Form->btnPieceStuds->click();
-    EXPECT_FALSE(Form->Hand.BrickInHand->Transparent);
-    EXPECT_TRUE(Form->Hand.BrickInHand->Studs);
-}
 
-TEST_F(WindowFixture, ColourDialogColoursTheHandButNotTheRecentRow) {
+    // The colour dialog's colour is not one to remember in the recent row.
     TakeRow(1);
     int32_t remembered = Palette().Pages.RecentColours.front();
     OnNextDialog<QColorDialog>([](QColorDialog& dialog) {
