@@ -167,17 +167,7 @@ TEST_F(PartEditorTest, LeavingGeneralOrCancellingKeepsTheCachedDefinition) {
     EXPECT_FALSE(PartFileExists("wedge.tsp"));
 }
 
-TEST_F(PartEditorTest, APartThatDoesNotLoadCannotBeAccepted) {
-    TAddHard& editor = OpenEditor("G userblks.dat, missing", TAddHard::TMode::EditBlock);
-    EXPECT_EQ(editor.Brick(), nullptr);
-    EXPECT_EQ(editor.lbBlockTypes->currentRow(), 8);
-    editor.DrawPreview();
-    AnswerNextMessageBox(QMessageBox::Ok);
-    editor.btnAddPieceClick();
-    EXPECT_NE(editor.result(), QDialog::Accepted);
-}
-
-TEST_F(PartEditorTest, PreviewShowsTheChosenOctantAndLeavesTheViewAlone) {
+TEST_F(PartEditorTest, PreviewShowsTheChosenOctantLeavesTheViewAloneAndSurvivesAMissingPart) {
     Context.View.ViewScale = 2.5f;
     TAddHard& editor = OpenEditor("T 3x2x3|3038", TAddHard::TMode::EditBlock);
     EXPECT_EQ(editor.edtIdent->text(), "3038");
@@ -189,6 +179,15 @@ TEST_F(PartEditorTest, PreviewShowsTheChosenOctantAndLeavesTheViewAlone) {
     EXPECT_EQ(Context.View.ViewScale, 2.5f);
     editor.ShowDetail(2);
     EXPECT_EQ(Context.DetailLevel, 2);
+
+    // A part that does not load is previewed as nothing and cannot be accepted.
+    TAddHard& missing = OpenEditor("G userblks.dat, missing", TAddHard::TMode::EditBlock);
+    EXPECT_EQ(missing.Brick(), nullptr);
+    EXPECT_EQ(missing.lbBlockTypes->currentRow(), 8);
+    missing.DrawPreview();
+    AnswerNextMessageBox(QMessageBox::Ok);
+    missing.btnAddPieceClick();
+    EXPECT_NE(missing.result(), QDialog::Accepted);
 }
 
 TEST_F(PartEditorTest, ListsDragAndDropTrashAndPointControls) {
