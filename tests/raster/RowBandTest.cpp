@@ -53,47 +53,47 @@ TPoint RandomPoint(std::mt19937& random, int spread) {
 
 } // namespace
 
-TEST(RowBands, LinesWriteInEachBandWhatTheWholeLineWritesThere) {
-    std::mt19937 random(7);
-    for (int spread : {0, 40, 100000}) // inside, crossing the clip edges, far outside
-        for (int i = 0; i < 400; ++i) {
-            const TPoint a = RandomPoint(random, spread), b = RandomPoint(random, spread);
+// Random shapes inside, crossing the clip edges and far outside: make(random, spread) makes one
+// and returns its drawing into a band; the whole drawing is the one into the band of all rows.
+template <class MakeShape> void ExpectEachBandAsTheWhole(unsigned seed, int count, MakeShape make) {
+    std::mt19937 random(seed);
+    for (int spread : {0, 40, 100000})
+        for (int i = 0; i < count; ++i) {
+            const auto draw = make(random, spread);
             TWrites whole;
-            raster::DrawClippedLine(TNoRows{}, Clip, a, b, TRecorder{&whole});
+            draw(whole, TRowBand{});
             for (TRowBand band : SomeBands(random)) {
                 TWrites banded;
-                raster::DrawClippedLine(TNoRows{}, Clip, a, b, TRecorder{&banded}, band);
+                draw(banded, band);
                 ASSERT_EQ(banded, InBand(whole, band))
-                    << "line " << a.X << "," << a.Y << " to " << b.X << "," << b.Y << " band "
-                    << band.Top << ".." << band.Bottom;
+                    << "shape " << i << " of spread " << spread << " band " << band.Top << ".."
+                    << band.Bottom;
             }
         }
 }
 
+TEST(RowBands, LinesWriteInEachBandWhatTheWholeLineWritesThere) {
+    ExpectEachBandAsTheWhole(7, 400, [](std::mt19937& random, int spread) {
+        const TPoint a = RandomPoint(random, spread), b = RandomPoint(random, spread);
+        return [a, b](TWrites& out, TRowBand band) {
+            raster::DrawClippedLine(TNoRows{}, Clip, a, b, TRecorder{&out}, band);
+        };
+    });
+}
+
 TEST(RowBands, PolygonsFillInEachBandWhatTheWholeFillGivesThere) {
-    std::mt19937 random(11);
     std::vector<int> sorted;
     std::vector<TEdge> edges;
     int edgeCount = 0;
-    std::uniform_int_distribution<int> corners(3, 9);
-    for (int spread : {0, 40, 100000})
-        for (int i = 0; i < 300; ++i) {
-            std::vector<TPoint> points(std::size_t(corners(random)));
-            for (TPoint& p : points)
-                p = RandomPoint(random, spread);
-            const int n = int(points.size());
-            TWrites whole;
-            raster::FillPolygon(TNoRows{}, Clip, points.data(), n, {sorted, edges, edgeCount},
-                                TRecorder{&whole});
-            for (TRowBand band : SomeBands(random)) {
-                TWrites banded;
-                raster::FillPolygon(TNoRows{}, Clip, points.data(), n, {sorted, edges, edgeCount},
-                                    TRecorder{&banded}, band);
-                ASSERT_EQ(banded, InBand(whole, band))
-                    << "polygon " << i << " of spread " << spread << " band " << band.Top << ".."
-                    << band.Bottom;
-            }
-        }
+    ExpectEachBandAsTheWhole(11, 300, [&](std::mt19937& random, int spread) {
+        std::vector<TPoint> points(std::size_t(std::uniform_int_distribution<int>(3, 9)(random)));
+        for (TPoint& p : points)
+            p = RandomPoint(random, spread);
+        return [&, points](TWrites& out, TRowBand band) {
+            raster::FillPolygon(TNoRows{}, Clip, points.data(), int(points.size()),
+                                {sorted, edges, edgeCount}, TRecorder{&out}, band);
+        };
+    });
 }
 
 TEST(RowBands, AnEdgeEnteredLowerDownIsSteppedFromItsTrueStart) {
