@@ -148,6 +148,18 @@ void TDrawObject::Polyline(const TPoint* points, int high) {
         TargetCanvas->Polyline(points, high);
 }
 
+void TDrawObject::Quads(const TPoint (*quads)[4], const TColour* colours, int count,
+                        uint32_t redrawn) {
+    if (Surface && !Measured) {
+        Surface->Quads(quads, colours, count, redrawn);
+        return;
+    }
+    for (int k = 0; k < count; ++k) {
+        TargetCanvas->Brush.Colour = colours[k];
+        Polygon(quads[k], 3);
+    }
+}
+
 void TDrawObject::PolylineAt(const TPoint* shape, int high, TPoint origin) {
     if (Measured) {
         for (int i = 0; i <= high; ++i)

@@ -58,6 +58,9 @@ public:
     // High is the index of the last point.
     void Polygon(const TPoint* points, int high);
     void Polyline(const TPoint* points, int high);
+    // Polygon of each of quads[0..count-1], the brush colour set to colours[k] before each;
+    // redrawn as for TFastDraw::Quads.
+    void Quads(const TPoint (*quads)[4], const TColour* colours, int count, uint32_t redrawn);
     void Polygon(std::span<const TPoint> points) { Polygon(points.data(), int(points.size()) - 1); }
     void Polyline(std::span<const TPoint> points) {
         Polyline(points.data(), int(points.size()) - 1);

@@ -5,9 +5,11 @@
 #include "raster/RasterInside.h"
 #include "raster/RasterLine.h"
 #include "raster/RasterPolygon.h"
+#include "raster/RasterQuad.h"
 #include "raster/RasterSpans.h"
 
 #include <algorithm>
+#include <cassert>
 
 namespace {
 
@@ -17,6 +19,19 @@ TPoint LineIn(TFastDraw& s, bool blending, typename F::Pixel pen, TPoint p1, TPo
     if (blending)
         return raster::DrawClippedLine(rows, s.ClipRect, p1, p2, TBlendWriter<F>{pen}, s.Band);
     return raster::DrawClippedLine(rows, s.ClipRect, p1, p2, TOpaqueWriter<F>{pen}, s.Band);
+}
+
+// Whether every segment marked in redrawn comes again in a later quad, start to start.
+[[maybe_unused]] bool RedrawnLater(const TPoint (*quads)[4], int count, uint32_t redrawn) {
+    for (int i = 0; i < 4 * count; ++i) {
+        bool found = false;
+        for (int j = (i / 4 + 1) * 4; j < 4 * count; ++j)
+            found = found || (quads[i / 4][i % 4] == quads[j / 4][j % 4] &&
+                              quads[i / 4][(i + 1) % 4] == quads[j / 4][(j + 1) % 4]);
+        if ((redrawn >> i & 1) != 0 && !found)
+            return false;
+    }
+    return true;
 }
 
 bool Within(const TRect& box, TPoint origin, const TRect& clip) {
@@ -45,12 +60,36 @@ template <class F, class W> void TFastDraw::FillWith(const TPoint* points, int n
     uint8_t* const* rows = ScanLines.data();
     if (InsideShortcuts && n <= raster::MaxInsideVertices &&
         raster::AllInside(points, n, WithinBand(ClipRect, Band))) {
-        raster::FillInside(rows, points, n, writer);
+        if (n != 4 || !raster::FillQuadInside(rows, points, writer))
+            raster::FillInside(rows, points, n, writer);
         EdgeCount = 0; // as the general fill leaves it once the last row is done
         return;
     }
     raster::FillPolygon(rows, ClipRect, points, n, {SortedVertices, EdgeTable, EdgeCount}, writer,
                         Band);
+}
+
+template <class F>
+void TFastDraw::QuadsInside(const TPoint (*quads)[4], const TColour* colours, int count,
+                            uint32_t redrawn, const typename F::Pixel& brush,
+                            typename F::Pixel pen) {
+    uint8_t* const* rows = ScanLines.data();
+    const raster::TRowGrid grid{ScanLines[0], RowStride};
+    const TOpaqueWriter<F> outline{pen};
+    for (int k = 0; k < count; ++k) {
+        const TPoint* quad = quads[k];
+        Canvas->Brush.Colour = colours[k];
+        ConvertBrush(); // into the derived surface's brush pixel, which brush refers to
+        const TOpaqueWriter<F> fill{brush};
+        if (!raster::FillQuadInside(rows, quad, fill))
+            raster::FillInside(rows, quad, 4, fill);
+        for (int s = 0; s < 4; ++s) {
+            // With opaque writers and one pen a later walk of the same segment writes the same
+            // pixels last.
+            if ((redrawn >> (4 * k + s) & 1) == 0)
+                raster::WalkInside<F>(grid, quad[s], quad[(s + 1) & 3], outline);
+        }
+    }
 }
 
 template <class F>
@@ -155,6 +194,30 @@ void TFastDraw::Polygon(const TPoint* points, int high) {
     Canvas->PenPos = points[high];
 }
 
+void TFastDraw::Quads(const TPoint (*quads)[4], const TColour* colours, int count,
+                      uint32_t redrawn) {
+    if (count <= 0)
+        return;
+    const TBrushStyle style = Canvas->Brush.Style;
+    bool inside = InsideShortcuts && EvenRows && style == TBrushStyle::bsSolid && count <= MaxQuads;
+    for (int k = 0; k < count && inside; ++k)
+        inside = raster::AllInside(quads[k], 4, WithinBand(ClipRect, Band));
+    if (!inside) {
+        for (int k = 0; k < count; ++k) {
+            Canvas->Brush.Colour = colours[k];
+            Polygon(quads[k], 3);
+        }
+        return;
+    }
+    assert(RedrawnLater(quads, count, redrawn));
+    ConvertPen();
+    Blending = false;
+    WriteQuadsInside(quads, colours, count, redrawn);
+    VertexCount = 4;
+    EdgeCount = 0;
+    Canvas->PenPos = quads[count - 1][3];
+}
+
 // The pen cannot change between the segments, so it is converted once for all of them.
 void TFastDraw::Polyline(const TPoint* points, int high) {
     if (high < 0)
@@ -230,6 +293,12 @@ void TFastDrawRGB<F>::WriteLinesAt(const TPoint* shape, int high, const TPoint* 
     LinesAt<F>(shape, high, origins, count, Blending, PenPixel);
 }
 
+template <class F>
+void TFastDrawRGB<F>::WriteQuadsInside(const TPoint (*quads)[4], const TColour* colours, int count,
+                                       uint32_t redrawn) {
+    QuadsInside<F>(quads, colours, count, redrawn, BrushPixel, PenPixel);
+}
+
 template class TFastDrawRGB<TFormat32>;
 template class TFastDrawRGB<TFormat24>;
 
@@ -279,4 +348,11 @@ void TFastDraw15::WriteLinesAt(const TPoint* shape, int high, const TPoint* orig
         LinesAt<TFormat565>(shape, high, origins, count, Blending, PenPixel);
     else
         LinesAt<TFormat555>(shape, high, origins, count, Blending, PenPixel);
+}
+void TFastDraw15::WriteQuadsInside(const TPoint (*quads)[4], const TColour* colours, int count,
+                                   uint32_t redrawn) {
+    if (Is565)
+        QuadsInside<TFormat565>(quads, colours, count, redrawn, BrushPixel, PenPixel);
+    else
+        QuadsInside<TFormat555>(quads, colours, count, redrawn, BrushPixel, PenPixel);
 }

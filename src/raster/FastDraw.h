@@ -37,6 +37,12 @@ public:
     virtual void Polygon(const TPoint* points, int high);
     virtual void Polyline(const TPoint* points, int high);
     virtual void PolygonOutline(const TPoint* points, int high);
+    // Polygon of each of quads[0..count-1] in turn, the brush colour set to colours[k] first:
+    // a box's faces in one call. The brush keeps the last colour. Bit 4k + s of redrawn says
+    // that a later quad has the segment from corner s of quad k to the next, from the same start
+    // to the same end (a box's faces share edges); with opaque writers it is walked only there.
+    static constexpr int MaxQuads = 4; // more take the Polygon calls
+    void Quads(const TPoint (*quads)[4], const TColour* colours, int count, uint32_t redrawn);
     // Polyline of shape[0..high] moved by origin, for a shape drawn many times a frame.
     void PolylineAt(const TPoint* shape, int high, TPoint origin);
     // PolylineAt at each of origins[0..count-1] in turn, with the pen converted once.
@@ -76,6 +82,9 @@ protected:
     virtual void WriteLines(const TPoint* points, int high, bool closed) = 0;
     virtual void FillInterior(const TPoint* points, int n) = 0;
     virtual void WriteLinesAt(const TPoint* shape, int high, const TPoint* origins, int count) = 0;
+    // Quads when every point lies inside the clip rectangle and band and nothing blends.
+    virtual void WriteQuadsInside(const TPoint (*quads)[4], const TColour* colours, int count,
+                                  uint32_t redrawn) = 0;
 
     // The format's work behind the operations above. The general clipping routines do all of
     // it; what lies wholly inside ClipRect takes shortcuts that write the same pixels.
@@ -85,6 +94,9 @@ protected:
     template <class F>
     void LinesAt(const TPoint* shape, int high, const TPoint* origins, int count, bool blending,
                  typename F::Pixel pen);
+    template <class F>
+    void QuadsInside(const TPoint (*quads)[4], const TColour* colours, int count, uint32_t redrawn,
+                     const typename F::Pixel& brush, typename F::Pixel pen);
     // The general way for one copy of a shape that cannot be stamped.
     void LinesMoved(const TPoint* shape, int high, TPoint origin);
 
@@ -117,6 +129,8 @@ protected:
     void WriteLines(const TPoint* points, int high, bool closed) override;
     void FillInterior(const TPoint* points, int n) override;
     void WriteLinesAt(const TPoint* shape, int high, const TPoint* origins, int count) override;
+    void WriteQuadsInside(const TPoint (*quads)[4], const TColour* colours, int count,
+                          uint32_t redrawn) override;
 };
 
 using TFastDraw32 = TFastDrawRGB<TFormat32>;
@@ -139,6 +153,8 @@ protected:
     void WriteLines(const TPoint* points, int high, bool closed) override;
     void FillInterior(const TPoint* points, int n) override;
     void WriteLinesAt(const TPoint* shape, int high, const TPoint* origins, int count) override;
+    void WriteQuadsInside(const TPoint (*quads)[4], const TColour* colours, int count,
+                          uint32_t redrawn) override;
 
 private:
     template <class F> void WriteLinesAs(const TPoint* points, int high, bool closed);

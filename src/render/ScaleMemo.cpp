@@ -3,12 +3,19 @@
 #include "render/Shading.h"
 
 #include <bit>
+#include <utility>
 
 int32_t TScaleMemo::Scale(int32_t colour, float factor) {
     const uint32_t bits = std::bit_cast<uint32_t>(factor);
     const uint32_t mixed = (uint32_t(colour) ^ bits * 0x9E3779B1u) * 0x85EBCA6Bu;
-    TEntry& entry = Entries[mixed >> 24];
-    if (!entry.Used || entry.Colour != colour || entry.Factor != bits)
-        entry = {colour, bits, ScaleColour(colour, factor), true};
-    return entry.Result;
+    TEntry* set = &Entries[2 * (mixed >> 24)];
+    const auto holds = [&](const TEntry& entry) {
+        return entry.Used && entry.Colour == colour && entry.Factor == bits;
+    };
+    if (holds(set[0]))
+        return set[0].Result;
+    if (!holds(set[1]))
+        set[1] = {colour, bits, ScaleColour(colour, factor), true};
+    std::swap(set[0], set[1]);
+    return set[0].Result;
 }

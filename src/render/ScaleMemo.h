@@ -17,5 +17,7 @@ private:
         int32_t Result = 0;
         bool Used = false;
     };
-    std::array<TEntry, 256> Entries{};
+    // Two entries a set, the last one used first: a frame's few dozen pairs in 256 sets of
+    // one would still collide and evict each other brick after brick.
+    std::array<TEntry, 512> Entries{};
 };

@@ -77,6 +77,7 @@ write("bad/palette.bmp", bmp(3, 2, 8, [bytes([3, 4, 5, 0]), bytes([0, 1, 2, 0])]
                              colours_used=100000))
 write("bad/bits.bmp", bmp(3, 2, 7, [bottom, top]))
 write("bad/offset.bmp", bmp(3, 2, 24, [bottom, top], pixel_offset=0xFFFFFFF0))
+write("bad/rle16.bmp", bmp(2, 1, 16, [struct.pack("<HH", 0, 0)], compression=1))
 write("bad/masks.bmp", bmp(2, 1, 16, [struct.pack("<HH", 0, 0)], compression=3,
                            masks=struct.pack("<III", 0xF00F, 0x07E0, 0x001F)))
 good_png = png(2, 2, 2, [bytes([1, 2, 3, 4, 5, 6]), bytes([7, 8, 9, 10, 11, 12])])

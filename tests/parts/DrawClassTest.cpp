@@ -61,6 +61,19 @@ TEST(DrawClass, SortsAndFacingByHand) {
     pair.PainterSort(0);
     EXPECT_EQ(pair.DrawOrder[0].Items, (std::vector<int32_t>{1, 0}));
 
+    // A low and a high square and a wall far in +x, from three sides.
+    TDrawClass three;
+    three.AddPolygon(Square(0, 0, 10, 10, 0));
+    three.AddPolygon(Square(0, 0, 10, 10, 20));
+    three.AddPolygon({{30, 0, 5}, {30, 10, 5}, {30, 10, 15}, {30, 0, 15}});
+    three.PainterSortAll();
+    // From above the high square is nearer; from -x the x = 30 face is farthest.
+    EXPECT_EQ(three.DrawOrder[0].Items, (std::vector<int32_t>{2, 0, 1}));
+    // From +x and above, the x = 30 face is wholly nearer than both squares.
+    EXPECT_EQ(three.DrawOrder[2].Items, (std::vector<int32_t>{0, 1, 2}));
+    // From below the high square is farther.
+    EXPECT_EQ(three.DrawOrder[6].Items, (std::vector<int32_t>{1, 0, 2}));
+
     // A face leaning toward +x and +y is seen from octants that have either.
     std::vector<TPoint3> diagonal = {{10, 0, 0}, {0, 10, 0}, {0, 10, 5}, {10, 0, 5}};
     for (int octant = 0; octant < 8; ++octant)

@@ -52,7 +52,14 @@ TEST(Blend, PixelConversionsOfEveryFormat) {
     EXPECT_EQ(FromPixel555(0x7FFF), RGB(255, 255, 255));
     EXPECT_EQ(FromPixel555(uint16_t(16 << 10)), RGB(132, 0, 0));
     EXPECT_EQ(FromPixel565(uint16_t(32 << 5)), RGB(0, 130, 0));
+    // The light theme's system colours, and what no system element has.
+    EXPECT_EQ(ColourToRGB(clScrollBar), RGB(200, 200, 200));
+    EXPECT_EQ(ColourToRGB(clBackground), RGB(0, 0, 0));
+    EXPECT_EQ(ColourToRGB(0xFF000002), RGB(153, 180, 209));
+    EXPECT_EQ(ColourToRGB(0xFF000003), RGB(191, 205, 219));
     EXPECT_EQ(ColourToRGB(clBtnFace), RGB(240, 240, 240));
+    EXPECT_EQ(ColourToRGB(clHighlight), RGB(0, 120, 215));
+    EXPECT_EQ(ColourToRGB(0xFF0000FF), 0u);
     EXPECT_EQ(ColourToRGB(0x12345678), 0x345678u);
 }
 

@@ -34,8 +34,13 @@ TEST(PartPreview, AnglesWrapClampAndFollowTheOctantPresets) {
     TDrawContext context;
     TBitmap bitmap(120, 100);
     std::unique_ptr<TBlock> brick = CreateBrickFromKey("B 2x4x3");
+    // The presets look from 60 degrees above or below, between the axes.
+    const int presetDegrees[8][2] = {{60, 30},  {60, 150},  {60, 210},  {60, 330},
+                                     {120, 30}, {120, 150}, {120, 210}, {120, 330}};
     for (int octant = 0; octant < 8; ++octant) {
         angles.ShowOctant(octant);
+        EXPECT_FLOAT_EQ(angles.Tilt, float(presetDegrees[octant][0]) * Degree) << octant;
+        EXPECT_FLOAT_EQ(angles.Turn, float(presetDegrees[octant][1]) * Degree) << octant;
         EXPECT_EQ(DrawPartPreview(bitmap, context, *brick, angles, clBtnFace), octant);
     }
 }

@@ -20,23 +20,18 @@ void DrawBoxOctant(const TBlock& brick, TDrawObject& target, int octant) {
     TCanvas& canvas = target.Canvas();
     TBoxCorners c = ProjectBoxCorners(context.View, brick, octant);
     if (context.Shaded) {
-        const TPoint faceX[4] = {c.C, c.Cy, c.Cyz, c.Cz};
-        const TPoint faceZ[4] = {c.C, c.Cx, c.Cxy, c.Cy};
-        const TPoint faceY[4] = {c.C, c.Cx, c.Cxz, c.Cz};
-        const TPoint* first = faceX;
-        const TPoint* last = faceY;
-        TColour firstColour = TColour(context.FaceColour2);
-        TColour lastColour = TColour(context.FaceColour1);
-        if ((octant & 1) != 0) {
-            std::swap(first, last);
-            std::swap(firstColour, lastColour);
-        }
-        canvas.Brush.Colour = firstColour;
-        target.Polygon(first, 3);
-        canvas.Brush.Colour = TColour(context.FaceColour3);
-        target.Polygon(faceZ, 3);
-        canvas.Brush.Colour = lastColour;
-        target.Polygon(last, 3);
+        // The X side (C, Cy, Cyz, Cz) first in even octants, the Y side (C, Cx, Cxz, Cz) in
+        // odd ones, then the top, then the other side.
+        const bool odd = (octant & 1) != 0;
+        const TPoint faces[3][4] = {{c.C, odd ? c.Cx : c.Cy, odd ? c.Cxz : c.Cyz, c.Cz},
+                                    {c.C, c.Cx, c.Cxy, c.Cy},
+                                    {c.C, odd ? c.Cy : c.Cx, odd ? c.Cyz : c.Cxz, c.Cz}};
+        const TColour colours[3] = {TColour(odd ? context.FaceColour1 : context.FaceColour2),
+                                    TColour(context.FaceColour3),
+                                    TColour(odd ? context.FaceColour2 : context.FaceColour1)};
+        // Cz to C closes both sides; C to Cx opens the Y side and the top.
+        const uint32_t redrawn = 1u << 3 | (odd ? 1u << 0 : 1u << 4);
+        target.Quads(faces, colours, 3, redrawn);
         canvas.Brush.Colour = TColour(context.FaceColour3); // studs and rings take the top
         return;
     }
@@ -75,7 +70,10 @@ private:
     TDrawObject& Target;
     const TDrawContext& Context;
     TDrawAt* DrawAt;
-    TPoint Centres[Capacity];
+    // Left uninitialised: clearing 64 points for every brick cost more than its few studs.
+    union {
+        TPoint Centres[Capacity];
+    };
     int Count = 0;
 };
 
