@@ -28,14 +28,10 @@ TEST(IniFile, ReadsSectionsAndKeysWithoutRegardToCaseOrLineEnd) {
     EXPECT_TRUE(ini.ValueExists("STATE", "hints"));
 }
 
-TEST(IniFile, MissingFileIsEmpty) {
+TEST(IniFile, MissingFileIsEmptyAndValuesAreCutAt2047Characters) {
     TIniFile ini(Folder().File("does-not-exist.ini"));
     EXPECT_TRUE(ini.Lines().empty());
     EXPECT_EQ(ini.ReadInteger("Main", "Pages", 0), 0);
-}
-
-TEST(IniFile, ValuesAreCutAt2047Characters) {
-    TIniFile ini(Folder().File("long.ini"));
     ini.WriteString("A", "Key", std::string(3000, 'x'));
     EXPECT_EQ(ini.ReadString("A", "Key", "").size(), 2047u);
 }

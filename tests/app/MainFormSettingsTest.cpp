@@ -5,7 +5,7 @@
 
 #include <QCoreApplication>
 
-TEST(MainFormSettings, StartsFromTheFileAndWritesTheMenusBackAtExit) {
+TEST(MainFormSettings, StartsFromTheFileAndWritesTheMenusAndAllCoresBackAtExit) {
     std::string dir = TestFolder();
     WriteFile(dir + "s.ini", "[Main]\r\nVersion=2\r\n[State]\r\nHints=1\r\nStudQual=2\r\n"
                              "Details=1\r\nShading=1\r\nWfOnMouse=0\r\nBitDepth=3\r\n");
@@ -19,13 +19,23 @@ TEST(MainFormSettings, StartsFromTheFileAndWritesTheMenusBackAtExit) {
     EXPECT_EQ(form->Context.StudStyle, 2);
     EXPECT_TRUE(form->Context.Shading);
 
+    // All cores is on when the file does not say.
+    EXPECT_TRUE(form->miAllCores->isChecked());
+    EXPECT_EQ(form->Context.Threads, &form->DrawingThreads);
+
     form->Nostuds2->trigger();
     form->miShading->trigger();
+    form->miAllCores->trigger();
+    EXPECT_EQ(form->Context.Threads, nullptr) << "one thread draws the frame";
     form->show();
     EXPECT_TRUE(form->close());
     TIniFile ini(dir + "s.ini");
     EXPECT_EQ(ini.ReadInteger("State", "StudQual", -1), 3);
     EXPECT_EQ(ini.ReadInteger("State", "Shading", -1), 0);
+    EXPECT_EQ(ini.ReadInteger("State", "AllCores", -1), 0);
+    auto again = NewForm(dir + "s.ini");
+    EXPECT_FALSE(again->miAllCores->isChecked());
+    EXPECT_EQ(again->Context.Threads, nullptr);
 }
 
 TEST(MainFormSettings, OldFileIsRewrittenAtStartAndBitDepthZeroKeepsThirtyTwoBits) {
@@ -61,22 +71,4 @@ TEST(MainFormSettings, CommandLineModelNameInTwoArgumentsIsLoadedWithItsView) {
     EXPECT_TRUE(form->windowTitle().endsWith(" - " + QString::fromStdString(dir) + "My Model.lgo"));
     EXPECT_EQ(form->Controls.RotX.Position, 90);
     EXPECT_EQ(form->OffsetY->value(), 20);
-}
-
-TEST(MainFormSettings, AllCoresIsOnByDefaultAndItsMarkIsKept) {
-    std::string dir = TestFolder();
-    WriteFile(dir + "cores.ini", "[Main]\r\nVersion=2\r\n");
-    auto form = NewForm(dir + "cores.ini");
-    EXPECT_TRUE(form->miAllCores->isChecked());
-    EXPECT_EQ(form->Context.Threads, &form->DrawingThreads);
-
-    form->miAllCores->trigger();
-    EXPECT_EQ(form->Context.Threads, nullptr) << "one thread draws the frame";
-    form->show();
-    EXPECT_TRUE(form->close());
-    EXPECT_EQ(TIniFile(dir + "cores.ini").ReadInteger("State", "AllCores", -1), 0);
-
-    auto again = NewForm(dir + "cores.ini");
-    EXPECT_FALSE(again->miAllCores->isChecked());
-    EXPECT_EQ(again->Context.Threads, nullptr);
 }

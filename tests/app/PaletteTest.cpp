@@ -38,7 +38,7 @@ struct PaletteFixture : ShownFormTest {
 };
 } // namespace
 
-TEST_F(PaletteFixture, ClickTakesTheBrickInTheCurrentColourAtTheLastDrop) {
+TEST_F(PaletteFixture, ClickTakesTheBrickInTheCurrentColourAtTheLastDropAndRemembersIt) {
     EXPECT_EQ(Palette().ComboBox1->count(), 4);
     EXPECT_EQ(Palette().ComboBox1->currentIndex(), 1);
     EXPECT_EQ(Palette().ListBox1->count(), 2);
@@ -53,11 +53,8 @@ TEST_F(PaletteFixture, ClickTakesTheBrickInTheCurrentColourAtTheLastDrop) {
     EXPECT_EQ((std::array{brick.X, brick.Y, brick.Z}), (std::array{40, -20, 24}));
     EXPECT_TRUE(brick.Studs);
     EXPECT_TRUE(brick.Transparent);
-}
 
-TEST_F(PaletteFixture, RecentlyUsedPageShowsTheTakenBricksInTheirColours) {
-    Form->CurrentColour = 0x00FF00;
-    Click(1);
+    // The recently used page shows it again in the colour it was taken in.
     Palette().ComboBox1Change(0);
     EXPECT_EQ(Palette().Pages.CurrentPage, 0);
     EXPECT_EQ(Palette().ListBox1->Key(0), "T3x2x3|3038");

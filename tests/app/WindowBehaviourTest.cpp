@@ -61,17 +61,14 @@ std::unique_ptr<TBlockList> GroupOfTwo() {
 }
 } // namespace
 
-TEST(ColourSwatches, TakeTheTableColoursExceptTheSixthColumnAndFindTheBox) {
-    TestApp();
-    TColourSwatches swatches;
+TEST_F(WindowFixture, SwatchesTakeTheTableColoursAndClicksColourTheHandOrTheBackground) {
+    const TColourSwatches& swatches = *Form->Swatches;
     EXPECT_EQ(swatches.Swatch[11].Colour, QColor(196, 40, 27)); // Red, 4
     EXPECT_EQ(swatches.Swatch[5].Colour, QColor(13, 105, 171)); // the sixth column's own
     EXPECT_EQ(swatches.Swatch[15].Box, QRect(129, 23, 13, 14));
     EXPECT_EQ(swatches.SwatchAt({131, 25}), 15);
     EXPECT_EQ(swatches.SwatchAt({20, 20}), -1);
-}
 
-TEST_F(WindowFixture, LeftClickColoursTheHandRightClickTheBackground) {
     EXPECT_EQ(Form->CurrentColour, Form->SwatchColour(0)); // white at start
     TakeRow(0);
     PressSwatch(11);
@@ -96,22 +93,17 @@ TEST_F(WindowFixture, LeftClickColoursTheHandRightClickTheBackground) {
     EXPECT_EQ(Form->Background, Form->ButtonFaceColour());
 }
 
-TEST_F(WindowFixture, TransparencyAndStudButtonsReachTheHandAtOnce) {
+TEST_F(WindowFixture, TransparencyStudAndColourDialogButtonsReachTheHandAtOnce) {
     Form->Hand.TakeGroupInHand(GroupOfTwo(), CreateBrickFromKey("B4x2x3"), 0);
-    Form->btnTransparent->click();
-    Form->btnPieceStuds->click();
-    for (const auto& b : Form->Hand.GroupInHand->Items()) {
-        EXPECT_TRUE(b->Transparent);
-        EXPECT_FALSE(b->Studs);
+    for (bool on : {true, false}) {
+        Form->btnTransparent->click();
+        Form->btnPieceStuds->click();
+        for (const auto& b : Form->Hand.GroupInHand->Items())
+            EXPECT_EQ(std::pair(b->Transparent, b->Studs), std::pair(on, !on));
+        EXPECT_EQ(Form->Hand.BrickInHand->Transparent, on);
     }
-    EXPECT_TRUE(Form->Hand.BrickInHand->Transparent);
-    Form->btnTransparent->click();
-    Form->btnPieceStuds->click();
-    EXPECT_FALSE(Form->Hand.BrickInHand->Transparent);
-    EXPECT_TRUE(Form->Hand.BrickInHand->Studs);
-}
 
-TEST_F(WindowFixture, ColourDialogColoursTheHandButNotTheRecentRow) {
+    // The colour dialog's colour is not one to remember in the recent row.
     TakeRow(1);
     int32_t remembered = Palette().Pages.RecentColours.front();
     OnNextDialog<QColorDialog>([](QColorDialog& dialog) {
@@ -124,7 +116,7 @@ TEST_F(WindowFixture, ColourDialogColoursTheHandButNotTheRecentRow) {
     EXPECT_EQ(Palette().Pages.RecentColours.front(), remembered);
 }
 
-TEST_F(WindowFixture, OpeningAModelStartsOverLikeNewModel) {
+TEST_F(WindowFixture, OpeningAModelStartsOverLikeNewModelInTheOneOpenDialog) {
     std::string file = WriteModel("m.lgo", "B 0 0 0 40 40 24 255 1 0 0 0 0  0\r\n");
     TakeRow(0);
     Form->DropHand();
@@ -140,14 +132,11 @@ TEST_F(WindowFixture, OpeningAModelStartsOverLikeNewModel) {
     EXPECT_TRUE(Palette().Pages.RecentBricks.empty());
     EXPECT_EQ(Palette().Pages.RecentRowHeight, 40);
     EXPECT_FALSE(Form->btnUndo->isEnabled());
-}
 
-TEST_F(WindowFixture, OneOpenDialogKeepsItsStateAndShowsThePictureBesideAModel) {
-    std::string first = WriteModel("a.lgo", "");
+    // The one open dialog keeps its state and shows the picture beside a model, whatever the
+    // case of its extension.
     std::string second = WriteModel("b.lgo", "");
     QImage(30, 20, QImage::Format_RGB32).save(QString::fromStdString(Folder + "b.BMP"), "BMP");
-    OnNextOpenDialog(first);
-    Form->mNewmodel->trigger();
     ASSERT_EQ(OpenDialogs.size(), 1u);
     ASSERT_FALSE(OpenDialogs[0].isNull()); // still there after the command
     OpenDialogs[0]->setViewMode(QFileDialog::Detail);
@@ -157,13 +146,11 @@ TEST_F(WindowFixture, OneOpenDialogKeepsItsStateAndShowsThePictureBesideAModel) 
     EXPECT_EQ(OpenDialogs[1].data(), OpenDialogs[0].data());
     EXPECT_EQ(OpenDialogs[1]->viewMode(), QFileDialog::Detail);
     EXPECT_EQ(OpenDialogs[1]->windowTitle(), "Load a subassembly");
-
-    // The picture is found whatever the case of its extension.
     TOpenModelDialog& dialog = *OpenDialogs[0];
     dialog.SelectionChanged(QString::fromStdString(second));
     EXPECT_EQ(dialog.PictureLabel->text(), " (30x20)");
     EXPECT_TRUE(dialog.PreviewButton->isEnabled());
-    dialog.SelectionChanged(QString::fromStdString(first));
+    dialog.SelectionChanged(QString::fromStdString(file));
     EXPECT_EQ(dialog.PictureLabel->text(), "Picture:");
     EXPECT_FALSE(dialog.PreviewButton->isEnabled());
     EXPECT_TRUE(dialog.Picture.isNull());

@@ -123,8 +123,9 @@ TEST_F(KeysFixture, SecondStageKeysActAndBringThePointerToTheHand) {
         int before = c.state();
         Form->PointerTarget = QPoint(-1, -1);
         EXPECT_TRUE(Key(c.key, c.modifiers)) << c.key;
-        if (c.change != 0)
+        if (c.change != 0) {
             EXPECT_EQ(c.state() - before, c.change) << c.key;
+        }
         EXPECT_EQ(Form->PointerTarget, Pixel(40, 20)) << c.key;
     }
     EXPECT_TRUE(Key(Qt::Key_Insert)); // turns the hand
@@ -173,31 +174,27 @@ TEST_F(KeysFixture, ShiftArrowsPanAndAltArrowsMoveTheZCutOff) {
     EXPECT_GT(Form->Context.Boundary.ZHigh, lowered);
 }
 
+// BlockList.QueriesMayFollowAndClearing holds a group of one; here the menus follow the
+// selection and their entries reach the model.
 TEST_F(KeysFixture, MenusFollowTheSelectionToGroupAndBreak) {
     TBlock& a = AddBrick("B2x2x3", 0, 0, 0, 0, true);
+    TBlock& b = AddBrick("B2x2x3", 40, 0, 0, 0, true);
     emit Form->pumOptions->aboutToShow();
     EXPECT_TRUE(Form->miGroup->isEnabled());
     EXPECT_FALSE(Form->miBreak->isEnabled());
-    Form->miGroup->trigger(); // one selected brick: nothing happens
-    EXPECT_TRUE(a.Selected);
-
-    TBlock& b = AddBrick("B2x2x3", 40, 0, 0, 0, true);
     emit Form->pumSave->aboutToShow();
     EXPECT_TRUE(Form->mSaveSelected->isEnabled());
     Form->miGroup->trigger();
     EXPECT_GT(a.Group, 0);
     EXPECT_EQ(a.Group, b.Group);
-    EXPECT_FALSE(a.Selected || b.Selected);
     emit Form->pumSave->aboutToShow();
-    EXPECT_FALSE(Form->mSaveSelected->isEnabled());
+    EXPECT_FALSE(Form->mSaveSelected->isEnabled()); // grouping ends the selection
 
     a.Selected = b.Selected = true;
     emit Form->pumOptions->aboutToShow();
     ASSERT_TRUE(Form->miBreak->isEnabled());
     Form->miBreak->trigger();
-    EXPECT_EQ(a.Group, 0);
-    EXPECT_EQ(b.Group, 0);
+    EXPECT_EQ(std::pair(a.Group, b.Group), std::pair(0, 0));
     emit Form->pumOptions->aboutToShow();
-    EXPECT_FALSE(Form->miBreak->isEnabled());
-    EXPECT_FALSE(Form->miGroup->isEnabled());
+    EXPECT_FALSE(Form->miBreak->isEnabled() || Form->miGroup->isEnabled());
 }
