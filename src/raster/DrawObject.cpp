@@ -156,7 +156,7 @@ void TDrawObject::Polyline(const TPoint* points, int high) {
 
 void TDrawObject::Quads(const TPoint (*quads)[4], const TColour* colours, int count,
                         uint32_t redrawn) {
-    if (Surface && !Measured) {
+    if (Surface && !Recorder) {
         Surface->Quads(quads, colours, count, redrawn);
         return;
     }

@@ -57,6 +57,7 @@ TEST(Blend, PixelConversionsOfEveryFormat) {
     EXPECT_EQ(ColourToRGB(clBackground), RGB(0, 0, 0));
     EXPECT_EQ(ColourToRGB(0xFF000002), RGB(153, 180, 209));
     EXPECT_EQ(ColourToRGB(0xFF000003), RGB(191, 205, 219));
+    EXPECT_EQ(ColourToRGB(0xFF000004), RGB(240, 240, 240));
     EXPECT_EQ(ColourToRGB(clBtnFace), RGB(240, 240, 240));
     EXPECT_EQ(ColourToRGB(clHighlight), RGB(0, 120, 215));
     EXPECT_EQ(ColourToRGB(0xFF0000FF), 0u);
