@@ -156,7 +156,14 @@ void TDrawObject::Polyline(const TPoint* points, int high) {
 
 void TDrawObject::Quads(const TPoint (*quads)[4], const TColour* colours, int count,
                         uint32_t redrawn) {
-    if (Surface && !Recorder) {
+    if (Recorder) {
+        Recorder->AddQuads(*TargetCanvas, quads, colours, count, redrawn);
+        // The brush the faces drawn one by one leave.
+        if (count > 0)
+            TargetCanvas->Brush.Colour = colours[count - 1];
+        return;
+    }
+    if (Surface) {
         Surface->Quads(quads, colours, count, redrawn);
         return;
     }

@@ -55,6 +55,7 @@ void TDrawRecording::Begin(const TRect* surfaceClip) {
     Commands.clear();
     Points.clear();
     Calls.clear();
+    QuadWords.clear();
     Blocks.clear();
     Surface = surfaceClip != nullptr;
     if (surfaceClip)
@@ -161,6 +162,23 @@ void TDrawRecording::AddCall(const TCanvas& canvas, TDrawCall call, const void* 
     Calls.push_back({call, data});
 }
 
+void TDrawRecording::AddQuads(const TCanvas& canvas, const TPoint (*quads)[4],
+                              const TColour* colours, int count, uint32_t redrawn) {
+    if (count <= 0)
+        return;
+    const TPoint* points = quads[0];
+    Add(TDrawCommandKind::Quads, canvas, 4 * count, RowsOf(points, 4 * count)).Extra =
+        int(QuadWords.size());
+    Points.insert(Points.end(), points, points + 4 * count);
+    QuadWords.push_back(redrawn);
+    QuadWords.insert(QuadWords.end(), colours, colours + count);
+    // As the faces drawn one by one would leave the surface.
+    if (Surface) {
+        Blending = canvas.Brush.Style == TBrushStyle::bsDiagCross;
+        SetPen(quads[count - 1][3]);
+    }
+}
+
 TRecordingStart TDrawRecording::Left(TRecordingStart start) const {
     return {Blending >= 0 ? Blending == 1 : start.Blending, PenKnown ? PenPos : start.PenPos};
 }
@@ -218,6 +236,12 @@ void TDrawRecording::Replay(TDrawObject& target, TRowBand band, TRecordingStart 
             case TDrawCommandKind::Call: {
                 const TCallTarget& call = Calls[size_t(command.Extra)];
                 call.Call(target, call.Data, p, command.Count);
+                break;
+            }
+            case TDrawCommandKind::Quads: {
+                const uint32_t* words = QuadWords.data() + command.Extra;
+                target.Quads(reinterpret_cast<const TPoint(*)[4]>(p), words + 1, command.Count / 4,
+                             words[0]);
                 break;
             }
             }

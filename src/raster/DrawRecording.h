@@ -26,6 +26,7 @@ enum class TDrawCommandKind : uint8_t {
     FillRect,
     FrameRect,
     Call,
+    Quads, // four points per face; Extra indexes the redrawn mask, then the faces' colours
 };
 
 struct TDrawCommand {
@@ -65,6 +66,8 @@ public:
     void AddRect(TDrawCommandKind kind, const TCanvas& canvas, const TRect& rect);
     void AddCall(const TCanvas& canvas, TDrawCall call, const void* data, const TPoint* points,
                  int count);
+    void AddQuads(const TCanvas& canvas, const TPoint (*quads)[4], const TColour* colours,
+                  int count, uint32_t redrawn);
 
     // Draws the commands that reach the band, in order, through the target.
     void Replay(TDrawObject& target, TRowBand band, TRecordingStart start) const;
@@ -88,6 +91,7 @@ private:
     std::vector<TDrawCommand> Commands;
     std::vector<TPoint> Points;
     std::vector<TCallTarget> Calls;
+    std::vector<uint32_t> QuadWords; // per Quads command: the redrawn mask, then the colours
     // The rows of each run of BlockSize commands, so that a band passes over whole runs that
     // miss it: bricks drawn one after another lie near each other.
     static constexpr size_t BlockSize = 32;

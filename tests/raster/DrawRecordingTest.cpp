@@ -49,6 +49,13 @@ void SecondPart(TDrawObject& target) {
     canvas.Brush = {RGB(90, 200, 90), TBrushStyle::bsSolid};
     target.Ellipse(5, 5, 30, 25);
     target.Rectangle(40, 30, 55, 8);
+    // A box's three faces, then a fill with the brush the last face leaves.
+    const TPoint faces[3][4] = {{{34, 20}, {44, 16}, {54, 20}, {44, 24}},
+                                {{34, 20}, {44, 24}, {44, 34}, {34, 30}},
+                                {{44, 24}, {54, 20}, {54, 30}, {44, 34}}};
+    const TColour colours[3] = {RGB(200, 60, 60), RGB(150, 40, 40), RGB(100, 20, 20)};
+    target.Quads(faces, colours, 3, 0);
+    target.FillRect({48, 40, 56, 46});
     canvas.Brush = {RGB(140, 40, 90), TBrushStyle::bsSolid};
     target.FrameRect({10, 30, 20, 40});
     target.FillRect({22, 32, 28, 38});
