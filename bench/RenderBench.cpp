@@ -17,7 +17,6 @@
 
 #include <algorithm>
 #include <benchmark/benchmark.h>
-#include <chrono>
 #include <ctime>
 #include <map>
 #include <memory>
@@ -28,32 +27,11 @@ namespace {
 
 constexpr int Width = 1920, Height = 1080;
 
-// Wall time: frames on several threads end when the last band does.
-double WallSeconds() {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
-
 // Processor time of all threads of the process: the work a frame on several threads costs.
 double ProcessSeconds() {
     timespec now{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
     return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
-}
-
-// The full-bitmap write in wall time, best of many, for the frames measured in wall time.
-double WallWriteFloor() {
-    static double seconds = [] {
-        TBitmap bitmap(Width, Height);
-        double best = 1e9;
-        for (int i = 0; i < 200; ++i) {
-            double start = WallSeconds();
-            WriteEveryPixel(bitmap, uint32_t(i));
-            best = std::min(best, WallSeconds() - start);
-        }
-        return best;
-    }();
-    return seconds;
 }
 
 // A city of coloured, studded bricks in drawing order, with the view fitted around it.

@@ -9,9 +9,15 @@ class TBitmap;
 // frames and writes unequally.
 double ThreadSeconds();
 
+// Wall time: a frame on several threads ends when its last band does.
+double WallSeconds();
+
 // Writes every pixel of the bitmap once, row by row: the floor any frame pays.
 void WriteEveryPixel(TBitmap& bitmap, uint32_t value);
 
 // Seconds per full write of a 1920 x 1080 32-bit bitmap, the best of many, measured once per
 // run.
 double WriteFloor();
+
+// The same write in wall time, for frames measured in wall time.
+double WallWriteFloor();

@@ -16,7 +16,6 @@
 #include <QApplication>
 #include <algorithm>
 #include <benchmark/benchmark.h>
-#include <chrono>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -24,27 +23,6 @@
 namespace {
 
 constexpr int Width = 1920, Height = 1080;
-
-// Wall time: a frame on several cores ends when its last band does.
-double WallSeconds() {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
-
-// The full-frame write in wall time, best of many, measured once per run.
-double WallWriteFloor() {
-    static double seconds = [] {
-        TBitmap bitmap(Width, Height);
-        double best = 1e9;
-        for (int i = 0; i < 200; ++i) {
-            double start = WallSeconds();
-            WriteEveryPixel(bitmap, uint32_t(i));
-            best = std::min(best, WallSeconds() - start);
-        }
-        return best;
-    }();
-    return seconds;
-}
 
 // A window whose view box is 1920 x 1080, showing the city of `count` bricks fitted into it
 // with shading and fast studs; one per count for the whole run.
