@@ -4,6 +4,7 @@
 #include "raster/Bitmap.h"
 #include "raster/Canvas.h"
 #include "raster/FastDraw.h"
+#include "raster/FastSurfaceFor.h"
 
 #include <cstring>
 #include <gtest/gtest.h>
@@ -11,19 +12,6 @@
 #include <random>
 
 namespace {
-
-std::unique_ptr<TFastDraw> SurfaceOf(TBitmap& bitmap) {
-    switch (bitmap.PixelFormat()) {
-    case TPixelFormat::pf15bit:
-        return std::make_unique<TFastDraw15>(bitmap, false);
-    case TPixelFormat::pf16bit:
-        return std::make_unique<TFastDraw15>(bitmap, true);
-    case TPixelFormat::pf24bit:
-        return std::make_unique<TFastDraw24>(bitmap);
-    default:
-        return std::make_unique<TFastDraw32>(bitmap);
-    }
-}
 
 // Three faces around a near corner C, as a box shows them: sides and top share edges, some in
 // the same direction. The corners mostly lie inside the bitmap, sometimes beyond its edge.
@@ -60,7 +48,7 @@ TEST(FastQuads, SameAsPolygonsOneByOne) {
                 for (int i = 0; i < quick.Pitch(); ++i)
                     quick.ScanLine(y)[i] = uint8_t(random());
             general.Assign(quick);
-            auto quickSurface = SurfaceOf(quick), generalSurface = SurfaceOf(general);
+            auto quickSurface = SurfaceFor(quick), generalSurface = SurfaceFor(general);
             generalSurface->InsideShortcuts = false;
             const TBrushStyle style = styles[trial % 4];
             for (TBitmap* b : {&quick, &general}) {

@@ -5,6 +5,7 @@
 #include "raster/Bitmap.h"
 #include "raster/Canvas.h"
 #include "raster/FastDraw.h"
+#include "raster/FastSurfaceFor.h"
 #include "raster/LineStamp.h"
 
 #include <cstring>
@@ -17,19 +18,6 @@ namespace {
 
 constexpr TPixelFormat FastFormats[] = {TPixelFormat::pf15bit, TPixelFormat::pf16bit,
                                         TPixelFormat::pf24bit, TPixelFormat::pf32bit};
-
-std::unique_ptr<TFastDraw> SurfaceFor(TBitmap& bitmap) {
-    switch (bitmap.PixelFormat()) {
-    case TPixelFormat::pf15bit:
-        return std::make_unique<TFastDraw15>(bitmap, false);
-    case TPixelFormat::pf16bit:
-        return std::make_unique<TFastDraw15>(bitmap, true);
-    case TPixelFormat::pf24bit:
-        return std::make_unique<TFastDraw24>(bitmap);
-    default:
-        return std::make_unique<TFastDraw32>(bitmap);
-    }
-}
 
 bool SameBytes(const TBitmap& a, const TBitmap& b) {
     return std::memcmp(a.ScanLine(0), b.ScanLine(0), std::size_t(a.Pitch()) * a.Height()) == 0;
