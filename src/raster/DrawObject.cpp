@@ -17,23 +17,7 @@ TDrawObject::TDrawObject(TCanvas& canvas) : TargetCanvas(&canvas) {}
 
 TDrawObject TDrawObject::CreateFromBitmap(TBitmap& bitmap) {
     TDrawObject target(bitmap.Canvas());
-    switch (bitmap.PixelFormat()) {
-    case TPixelFormat::pf15bit:
-        target.Surface = std::make_unique<TFastDraw15>(bitmap, false);
-        break;
-    case TPixelFormat::pf16bit:
-        target.Surface = std::make_unique<TFastDraw15>(bitmap, true);
-        break;
-    case TPixelFormat::pf24bit:
-        target.Surface = std::make_unique<TFastDraw24>(bitmap);
-        break;
-    case TPixelFormat::pf32bit:
-        target.Surface = std::make_unique<TFastDraw32>(bitmap);
-        break;
-    case TPixelFormat::pf8bit:
-    case TPixelFormat::pfDevice:
-        break;
-    }
+    target.Surface = FastDrawFor(bitmap);
     return target;
 }
 

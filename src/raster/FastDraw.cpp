@@ -385,3 +385,20 @@ void TFastDraw15::WriteQuadsInside(const TPoint (*quads)[4], const TColour* colo
     else
         QuadsInside<TFormat555>(quads, colours, count, redrawn, BrushPixel, PenPixel);
 }
+
+std::unique_ptr<TFastDraw> FastDrawFor(TBitmap& bitmap) {
+    switch (bitmap.PixelFormat()) {
+    case TPixelFormat::pf15bit:
+        return std::make_unique<TFastDraw15>(bitmap, false);
+    case TPixelFormat::pf16bit:
+        return std::make_unique<TFastDraw15>(bitmap, true);
+    case TPixelFormat::pf24bit:
+        return std::make_unique<TFastDraw24>(bitmap);
+    case TPixelFormat::pf32bit:
+        return std::make_unique<TFastDraw32>(bitmap);
+    case TPixelFormat::pf8bit:
+    case TPixelFormat::pfDevice:
+        break;
+    }
+    return nullptr;
+}

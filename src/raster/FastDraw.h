@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 class TBitmap;
@@ -160,3 +161,7 @@ private:
     template <class F> void WriteLinesAs(const TPoint* points, int high, bool closed);
     template <class F> void FillInteriorAs(const TPoint* points, int n);
 };
+
+// The raster surface of a 15, 16, 24 or 32-bit bitmap; none for the other formats. The bitmap
+// must keep its size and format while the surface is used.
+std::unique_ptr<TFastDraw> FastDrawFor(TBitmap& bitmap);

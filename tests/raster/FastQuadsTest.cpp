@@ -4,7 +4,6 @@
 #include "raster/Bitmap.h"
 #include "raster/Canvas.h"
 #include "raster/FastDraw.h"
-#include "raster/FastSurfaceFor.h"
 
 #include <cstring>
 #include <gtest/gtest.h>
@@ -48,7 +47,7 @@ TEST(FastQuads, SameAsPolygonsOneByOne) {
                 for (int i = 0; i < quick.Pitch(); ++i)
                     quick.ScanLine(y)[i] = uint8_t(random());
             general.Assign(quick);
-            auto quickSurface = SurfaceFor(quick), generalSurface = SurfaceFor(general);
+            auto quickSurface = FastDrawFor(quick), generalSurface = FastDrawFor(general);
             generalSurface->InsideShortcuts = false;
             const TBrushStyle style = styles[trial % 4];
             for (TBitmap* b : {&quick, &general}) {

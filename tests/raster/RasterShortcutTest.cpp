@@ -5,7 +5,6 @@
 #include "raster/Bitmap.h"
 #include "raster/Canvas.h"
 #include "raster/FastDraw.h"
-#include "raster/FastSurfaceFor.h"
 #include "raster/LineStamp.h"
 
 #include <cstring>
@@ -53,8 +52,8 @@ struct TPair {
         : Fast(width, height, format), General(width, height, format) {
         Scramble(Fast, random);
         General.Assign(Fast);
-        FastSurface = SurfaceFor(Fast);
-        GeneralSurface = SurfaceFor(General);
+        FastSurface = FastDrawFor(Fast);
+        GeneralSurface = FastDrawFor(General);
         GeneralSurface->InsideShortcuts = false;
     }
 
