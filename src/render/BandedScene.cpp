@@ -7,7 +7,6 @@
 #include "render/DrawingThreads.h"
 #include "render/Scene.h"
 #include "render/bricks/BrickPaint.h"
-#include "render/bricks/DrawBrick.h"
 
 #include <algorithm>
 #include <vector>
@@ -40,18 +39,7 @@ void RecordChunk(const TBlockList& model, TBitmap& bitmap, const TDrawContext& c
     TDrawContext own = context;
     TDrawObject target = TDrawObject::Recording(bitmap, canvas, recording);
     target.Context = &own;
-    const TBrickVector& bricks = model.Items();
-    for (size_t i = chunk.First; i < chunk.Last; ++i) {
-        // As in DrawAll: the next brick is fetched while this one is recorded.
-        if (i + 1 < chunk.Last) {
-            const char* next = reinterpret_cast<const char*>(bricks[i + 1].get());
-            __builtin_prefetch(next);
-            __builtin_prefetch(next + 64);
-        }
-        const TBlock& brick = *bricks[i];
-        if (InsideCut(context.Boundary, brick) && model.StepLimit >= brick.Step)
-            DrawBrick(brick, target);
-    }
+    DrawBricks(model, target, chunk.First, chunk.Last, false);
     chunk.Left = {canvas.Pen, canvas.Brush};
 }
 

@@ -12,13 +12,18 @@
 #include <vector>
 
 void DrawAll(const TBlockList& model, TDrawObject& target, bool force) {
+    DrawBricks(model, target, 0, model.Items().size(), force);
+}
+
+void DrawBricks(const TBlockList& model, TDrawObject& target, size_t first, size_t last,
+                bool force) {
     const TCuttingBox& boundary = target.Context->Boundary;
     const TBrickVector& bricks = model.Items();
-    for (size_t i = 0; i < bricks.size(); ++i) {
+    for (size_t i = first; i < last; ++i) {
         // Bricks lie scattered on the heap; fetching the next one while this one draws keeps
         // the first look at each brick from waiting on memory. A brick spans two cache lines
         // (its step lies in the second).
-        if (i + 1 < bricks.size()) {
+        if (i + 1 < last) {
             const char* next = reinterpret_cast<const char*>(bricks[i + 1].get());
             __builtin_prefetch(next);
             __builtin_prefetch(next + 64);

@@ -5,6 +5,8 @@
 #include "base/Geometry.h"
 #include "raster/Colour.h"
 
+#include <cstddef>
+
 class TBitmap;
 class TBlockList;
 class TDrawContext;
@@ -19,6 +21,9 @@ struct TBackground {
 // Every brick from first to last that is inside the boundary (or force is set) and whose step
 // is within the model's step limit draws itself.
 void DrawAll(const TBlockList& model, TDrawObject& target, bool force);
+// The same for the bricks at first .. last - 1 of the model's list only.
+void DrawBricks(const TBlockList& model, TDrawObject& target, size_t first, size_t last,
+                bool force);
 
 // The frontmost brick under a screen point that is inside the boundary, or -1. The step limit
 // does not apply.
