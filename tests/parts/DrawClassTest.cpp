@@ -60,6 +60,9 @@ TEST(DrawClass, SortsAndFacingByHand) {
     pair.AddPolygon(Square(20, 0, 40, 20, 0));
     pair.PainterSort(0);
     EXPECT_EQ(pair.DrawOrder[0].Items, (std::vector<int32_t>{1, 0}));
+    // The first octant's order can be edited by hand like any other.
+    MoveInDrawOrder(pair, 0, 0, 1);
+    EXPECT_EQ(pair.DrawOrder[0].Items, (std::vector<int32_t>{0, 1}));
 
     // A low and a high square and a wall far in +x, from three sides.
     TDrawClass three;
