@@ -4,6 +4,7 @@
 #include "base/Geometry.h"
 #include "raster/Edge.h"
 #include "raster/LineStamp.h"
+#include "raster/QuadStamps.h"
 #include "raster/RasterSpans.h"
 #include "raster/RowBand.h"
 
@@ -105,6 +106,7 @@ protected:
     bool EvenRows = false;
     std::ptrdiff_t RowStride = 0; // in bytes
     TLineStamp Stamp;
+    TQuadStamps BoxStamps;     // the writes of Quads inside, per shape
     std::vector<TPoint> Moved; // a shape moved to its origin, when it cannot be stamped
 
     // Vertex indices sorted by Y; kept to avoid an allocation per polygon.

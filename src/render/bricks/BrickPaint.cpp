@@ -65,15 +65,16 @@ void DrawStudsOrUnderside(TBlockDrawer& drawer, const TBlock& brick, TDrawObject
 
 TStudWindow StudWindowFor(TDrawObject& target, const TDrawContext& context, const TBlock& brick,
                           double baseX, double baseY, double z, bool studs) {
+    // Small lattices are walked whole, and most bricks have one: no window to work out.
+    if (int64_t(brick.SX / 20) * (brick.SY / 20) <= 64)
+        return TStudWindow();
     const TStudMetrics& m = context.Studs;
     int reachX = std::abs(m.StudRX) + (studs ? std::abs(m.StudUp.X) + 1 : 0);
     int reachY = std::abs(m.StudRY) + (studs ? std::abs(m.StudUp.Y) + 1 : 0);
     // The drawing's size, which a bitmap holding rows of a page does not have.
     const TRect drawing = target.Canvas().ClipRect();
-    TStudWindow window(context.View, baseX, baseY, z, reachX, reachY, drawing.Right + 1,
+    return TStudWindow(context.View, baseX, baseY, z, reachX, reachY, drawing.Right + 1,
                        drawing.Bottom + 1);
-    window.Narrowing = int64_t(brick.SX / 20) * (brick.SY / 20) > 64;
-    return window;
 }
 
 void ResetAfterDraw(TCanvas& canvas, const TDrawContext& context) {
