@@ -127,7 +127,8 @@ void TFastDraw::QuadsInside(const TPoint (*quads)[4], const TColour* colours, in
         fills[k] = brush;
     }
     TQuadStamps::TKey key;
-    if (!TQuadStamps::KeyOf(quads, count, redrawn, key)) {
+    if (std::abs(RowStride) > TQuadStamps::MaxPitch ||
+        !TQuadStamps::KeyOf(quads, count, redrawn, key)) {
         const TOpaqueWriter<F> outline{pen};
         for (int k = 0; k < count; ++k) {
             const TPoint* quad = quads[k];

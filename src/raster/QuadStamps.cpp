@@ -11,7 +11,7 @@ bool TQuadStamps::KeyOf(const TPoint (*quads)[4], int count, uint32_t redrawn, T
     for (int k = 0; k < count; ++k)
         for (int s = 0; s < 4; ++s) {
             const int dx = quads[k][s].X - origin.X, dy = quads[k][s].Y - origin.Y;
-            near &= (dx >= -128) & (dx <= 127) & (dy >= -128) & (dy <= 127);
+            near &= (dx >= -MaxReach) & (dx < MaxReach) & (dy >= -MaxReach) & (dy < MaxReach);
             const uint64_t packed = uint64_t(uint8_t(dx)) | uint64_t(uint8_t(dy)) << 8;
             key.Corners[std::size_t(k)] |= packed << (16 * s);
         }
@@ -19,8 +19,10 @@ bool TQuadStamps::KeyOf(const TPoint (*quads)[4], int count, uint32_t redrawn, T
 }
 
 void TQuadStamps::Begin(const TKey& key) {
-    if (Slots.empty())
+    if (Slots.empty()) {
         Slots.resize(SlotCount);
+        Writes.reserve(MaxWrites / 32); // most frames' shapes, without growing copies
+    }
     if (Writes.size() > MaxWrites) {
         for (TSlot& slot : Slots)
             slot.Used = false;
@@ -42,7 +44,7 @@ void TQuadStamps::Add(std::ptrdiff_t offset, int length, int face) {
         RunOpen = true;
         PenRunOpen = pen;
     }
-    Writes.push_back({offset, length, face});
+    Writes.push_back({int32_t(offset), int16_t(length), int16_t(face)});
     ++Writes[Header].Length;
 }
 

@@ -17,13 +17,19 @@ public:
     // Length pixels of quad Face's colour from Offset on, or with Length 0 one pixel of the pen.
     // The writes come in runs of one kind, each after a header whose Length counts them and
     // whose Face is PenRun for pen pixels: the kind then changes a few times a shape rather than
-    // with nearly every write, which the processor could not foresee.
+    // with nearly every write, which the processor could not foresee. Small, so that the writes
+    // of many shapes stay in the caches.
     struct TWrite {
-        std::ptrdiff_t Offset;
-        int Length;
-        int Face;
+        int32_t Offset;
+        int16_t Length;
+        int16_t Face;
     };
     static constexpr int PenRun = -1;
+    // Only shapes whose corners lie within this many pixels of the first are kept: larger
+    // faces come in too many shapes, each seen too rarely, and their pixels cost more than the
+    // set-up anyway. Offsets of such corners in rows MaxPitch apart fit the writes.
+    static constexpr int MaxReach = 32;
+    static constexpr std::ptrdiff_t MaxPitch = (std::ptrdiff_t(1) << 30) / (2 * MaxReach);
     // The quads' corners relative to the first one, with the count and the segments left out.
     struct TKey {
         std::array<uint64_t, 4> Corners{};
@@ -37,7 +43,7 @@ public:
     };
     static constexpr int MaxQuads = 4;
 
-    // The key of quads[0..count-1]; false when a corner lies too far from the first to be kept.
+    // The key of quads[0..count-1]; false when a corner lies MaxReach or more from the first.
     static bool KeyOf(const TPoint (*quads)[4], int count, uint32_t redrawn, TKey& key);
 
     // The writes kept for key, headers included, or nullptr.
