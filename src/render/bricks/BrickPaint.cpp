@@ -38,14 +38,14 @@ void PrepareBrickPaint(const TBlock& brick, TCanvas& canvas, TDrawContext& conte
         return;
     const TDrawColours& colours = context.Colours;
     bool keepsEdge = brick.Colour == colours.ColourBlack || brick.Colour == colours.ColourBlue;
-    TScaleMemo& memo = context.ScaledColours;
-    int32_t edge = memo.Scale(keepsEdge ? int32_t(canvas.Pen.Colour) : brick.Colour, 0.6f);
+    const TScaleMemo::TShades& shades = context.ScaledColours.Shades(
+        int32_t(canvas.Brush.Colour), keepsEdge ? int32_t(canvas.Pen.Colour) : brick.Colour,
+        {context.LightFactor[0], context.LightFactor[1], context.LightFactor[2]});
     if (!brick.Selected)
-        canvas.Pen.Colour = TColour(edge);
-    int32_t brush = int32_t(canvas.Brush.Colour);
-    context.FaceColour1 = memo.Scale(brush, context.LightFactor[0]);
-    context.FaceColour2 = memo.Scale(brush, context.LightFactor[1]);
-    context.FaceColour3 = memo.Scale(brush, context.LightFactor[2]);
+        canvas.Pen.Colour = TColour(shades.Edge);
+    context.FaceColour1 = shades.Faces[0];
+    context.FaceColour2 = shades.Faces[1];
+    context.FaceColour3 = shades.Faces[2];
 }
 
 void DrawForOctant(TBlockDrawer& drawer, TDrawObject& target, int octant) {
