@@ -3,7 +3,6 @@
 #include "exchange/ldraw/LDrawMap.h"
 #include "exchange/ldraw/MapTable.h"
 #include "model/BlockKinds.h"
-#include "support/ErrorMessage.h"
 
 #include <gtest/gtest.h>
 
@@ -97,17 +96,4 @@ TEST_F(LDrawExportTest, ColoursAndWheels) {
               Line("1 4 20 -16 -20", 2, "7039.dat") + Line("1 0 20 -16 -20", 2, "3483.dat") +
                   Line("1 4 10 -16 -10", 1, "4624.dat") + Line("1 0 10 -16 -10", 1, "3641.dat"));
     EXPECT_EQ(Map.Entries().size(), 2u);
-}
-
-TEST_F(LDrawExportTest, SavingWithoutTableLeavesTheOldFile) {
-    std::string name = Folder.Write("model.DAT", "old contents\r\n");
-    auto b = Brick('B', 0, 0, 0, 40, 80, 24);
-    EXPECT_NE(MessageOf([&] { SaveLDrawFile(name, {b.get()}, Map); }).find("ts2ld.lst"),
-              std::string::npos);
-    EXPECT_EQ(TTempFolder::Read(Folder.File("model.DAT")), "old contents\r\n");
-    WriteMapTable(Folder, {"B 2 4 3 1 16 0 0 0 0 3001.DAT 0  "});
-    SaveLDrawFile(name, {b.get()}, Map);
-    EXPECT_EQ(TTempFolder::Read(Folder.File("model.DAT")), Line("1 4 20 -24 -40", 0, "3001.dat"));
-    auto files = std::filesystem::directory_iterator(Folder.Dir());
-    EXPECT_EQ(std::distance(begin(files), end(files)), 2); // no temporary file left behind
 }

@@ -2,8 +2,8 @@
 
 #include "base/Error.h"
 #include "support/ReferenceFile.h"
-#include "support/TempFolder.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -15,19 +15,21 @@ TCameraFrame FrameAt(int left, int top, int right, int bottom) {
     return frame;
 }
 
-bool SameRect(const TPictureFrame& a, const TPictureFrame& b) {
-    return a.Left == b.Left && a.Top == b.Top && a.Right == b.Right && a.Bottom == b.Bottom;
+std::string Text(const TPictureFrame& r) {
+    return std::to_string(r.Left) + " " + std::to_string(r.Top) + " " + std::to_string(r.Right) +
+           " " + std::to_string(r.Bottom);
+}
+
+// A press at from, a move halfway and one to to.
+std::function<void(TCameraFrame&)> Dragged(int fromX, int fromY, int toX, int toY) {
+    return [=](TCameraFrame& frame) {
+        frame.Press(fromX, fromY);
+        frame.Drag((fromX + toX) / 2, (fromY + toY) / 2);
+        frame.Drag(toX, toY);
+    };
 }
 
 } // namespace
-
-TEST(CameraFrame, StartsAt400By300RightOfTheCentreAndKeepsItsPlace) {
-    TCameraFrame frame;
-    frame.PlaceAtStart(800, 600);
-    EXPECT_TRUE(SameRect(frame.Rect, {210, 150, 610, 450}));
-    frame.PlaceAtStart(1200, 900);
-    EXPECT_TRUE(SameRect(frame.Rect, {210, 150, 610, 450}));
-}
 
 // What a press does and which cursor shows at each pixel around the frame, as runs of equal
 // answers per row, rows with the same runs merged: the title bar's hot areas in press order, the
@@ -92,59 +94,56 @@ TEST(CameraFrame, SaveLabelsFollowThePresetGlyphsPlaceAtThePreviousDrawing) {
     EXPECT_FALSE(frame.LabelShown(TFrameArea::SaveEightfold));
 }
 
-TEST(CameraFrame, EdgeDragsStopAtTheMinimumAndMovesShiftEverything) {
-    struct Case {
-        int pressX, pressY, toX, toY;
-        TPictureFrame expected;
+// Where each action leaves a 400 x 300 frame at 100, 100.
+TEST(CameraFrame, ActionsMoveAndSizeTheFrame) {
+    const struct {
+        std::function<void(TCameraFrame&)> Act;
+        const char* Rect;
     } cases[] = {
-        {499, 250, 100, 250, {100, 100, 164, 400}}, // right edge stops at left + 64
-        {100, 250, 480, 250, {436, 100, 500, 400}}, // left stops 64 left of right
-        {300, 101, 300, 390, {100, 336, 500, 400}}, // top stops 64 above bottom
-        {300, 399, 300, 10, {100, 100, 500, 164}},  // bottom stops 64 below top
-        {499, 399, 520, 430, {100, 100, 521, 431}}, // corner: both edges follow
-        {300, 200, 250, 260, {50, 160, 450, 460}},  // moving
+        // 400 x 300, 10 pixels right of the centre, and only the first time.
+        {[](TCameraFrame& f) { f.PlaceAtStart(800, 600), f.PlaceAtStart(1200, 900); },
+         "210 150 610 450"},
+        // Edges stop at the minimum from the opposite one; a corner takes both; inside moves.
+        {Dragged(499, 250, 100, 250), "100 100 164 400"},
+        {Dragged(100, 250, 480, 250), "436 100 500 400"},
+        {Dragged(300, 101, 300, 390), "100 336 500 400"},
+        {Dragged(300, 399, 300, 10), "100 100 500 164"},
+        {Dragged(499, 399, 520, 430), "100 100 521 431"},
+        {Dragged(300, 200, 250, 260), "50 160 450 460"},
+        // Preset sizes keep the top left corner; Ctrl wins over the others.
+        {[](TCameraFrame& f) { f.PresetSize({}); }, "100 100 216 216"},
+        {[](TCameraFrame& f) {
+             f.PresetSize({true, false, false});
+         },
+         "100 100 250 292"},
+        {[](TCameraFrame& f) {
+             f.PresetSize({false, true, false});
+         },
+         "100 100 420 340"},
+        {[](TCameraFrame& f) {
+             f.PresetSize({false, false, true});
+         },
+         "100 100 740 580"},
+        {[](TCameraFrame& f) {
+             f.PresetSize({true, true, true});
+         },
+         "100 100 250 292"},
+        {[](TCameraFrame& f) { f.WholeView(800, 600); }, "2 14 798 598"},
+        // Resizing keeps the centre, dw = -99 and dh = -199 halving toward zero; sizes under
+        // the minimum are refused.
+        {[](TCameraFrame& f) { f.Resize(301, 101); }, "149 199 450 300"},
+        {[](TCameraFrame& f) { f.Resize(64, 64); }, "268 218 332 282"},
+        {[](TCameraFrame& f) { f.Resize(63, 200); }, "refused 100 100 500 400"},
+        {[](TCameraFrame& f) { f.Resize(200, -5); }, "refused 100 100 500 400"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         TCameraFrame frame = FrameAt(100, 100, 500, 400);
-        frame.Press(c.pressX, c.pressY);
-        frame.Drag((c.pressX + c.toX) / 2, (c.pressY + c.toY) / 2);
-        frame.Drag(c.toX, c.toY);
-        EXPECT_TRUE(SameRect(frame.Rect, c.expected))
-            << frame.Rect.Left << " " << frame.Rect.Top << " " << frame.Rect.Right << " "
-            << frame.Rect.Bottom;
+        std::string refused;
+        try {
+            c.Act(frame);
+        } catch (const TError&) {
+            refused = "refused ";
+        }
+        EXPECT_EQ(refused + Text(frame.Rect), c.Rect);
     }
-}
-
-TEST(CameraFrame, PresetSizesKeepTheTopLeftCorner) {
-    struct Case {
-        TFrameKeys keys;
-        int width, height;
-    } cases[] = {
-        {{}, 116, 116},
-        {{true, false, false}, 150, 192},
-        {{false, true, false}, 320, 240},
-        {{false, false, true}, 640, 480},
-        {{true, true, true}, 150, 192},
-    };
-    for (const Case& c : cases) {
-        TCameraFrame frame = FrameAt(30, 40, 500, 400);
-        frame.PresetSize(c.keys);
-        EXPECT_TRUE(SameRect(frame.Rect, {30, 40, 30 + c.width, 40 + c.height}));
-    }
-    TCameraFrame whole = FrameAt(30, 40, 500, 400);
-    whole.WholeView(800, 600);
-    EXPECT_TRUE(SameRect(whole.Rect, {2, 14, 798, 598}));
-}
-
-TEST(CameraFrame, ResizeKeepsTheCentreAndRefusesSizesUnderTheMinimum) {
-    TCameraFrame frame = FrameAt(100, 100, 500, 400);
-    frame.Resize(301, 101);
-    // dw = -99 and dh = -199 halve toward zero.
-    EXPECT_TRUE(SameRect(frame.Rect, {149, 199, 450, 300}));
-    frame.Resize(64, 64);
-    EXPECT_EQ(frame.Width(), 64);
-    TCameraFrame kept = FrameAt(100, 100, 500, 400);
-    EXPECT_THROW(kept.Resize(63, 200), TError);
-    EXPECT_THROW(kept.Resize(200, -5), TError);
-    EXPECT_TRUE(SameRect(kept.Rect, {100, 100, 500, 400}));
 }
