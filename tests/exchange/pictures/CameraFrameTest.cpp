@@ -32,8 +32,8 @@ std::function<void(TCameraFrame&)> Dragged(int fromX, int fromY, int toX, int to
 } // namespace
 
 // What a press does and which cursor shows at each pixel around the frame, as runs of equal
-// answers per row, rows with the same runs merged: the title bar's hot areas in press order, the
-// edges grabbed within three pixels, and the inside that moves.
+// answers per row, each row that differs from the one above: the title bar's hot areas in press
+// order, the edges grabbed within three pixels, and the inside that moves.
 std::string PressAndCursorMap(const TCameraFrame& frame) {
     static const char* const Areas[] = {"-",  "close",  "whole", "preset", "seen",
                                         "aa", "double", "x4",    "x8",     "size"};
@@ -54,8 +54,7 @@ std::string PressAndCursorMap(const TCameraFrame& frame) {
     };
     const TPictureFrame& r = frame.Rect;
     std::string map, previous;
-    int from = r.Top - 20;
-    for (int y = from; y <= r.Bottom + 5; ++y) {
+    for (int y = r.Top - 20; y <= r.Bottom + 5; ++y) {
         std::string runs;
         for (int x = r.Left - 5, start = x; x <= r.Right + 60; ++x)
             if (x == r.Right + 60 || answer(x + 1, y) != answer(start, y)) {
@@ -63,15 +62,11 @@ std::string PressAndCursorMap(const TCameraFrame& frame) {
                     " " + std::to_string(start) + "-" + std::to_string(x) + " " + answer(start, y);
                 start = x + 1;
             }
-        if (y > from && runs != previous) {
-            map +=
-                "y " + std::to_string(from) + "-" + std::to_string(y - 1) + ":" + previous + "\n";
-            from = y;
-        }
+        if (runs != previous)
+            map += "from y " + std::to_string(y) + ":" + runs + "\n";
         previous = runs;
     }
-    return map + "y " + std::to_string(from) + "-" + std::to_string(r.Bottom + 5) + ":" + previous +
-           "\n";
+    return map;
 }
 
 TEST(CameraFrame, PressesAndCursorsMatchTheirReferences) {
