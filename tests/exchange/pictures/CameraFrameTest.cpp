@@ -20,13 +20,23 @@ std::string Text(const TPictureFrame& r) {
            " " + std::to_string(r.Bottom);
 }
 
+using TAction = std::function<void(TCameraFrame&)>;
+
 // A press at from, a move halfway and one to to.
-std::function<void(TCameraFrame&)> Dragged(int fromX, int fromY, int toX, int toY) {
+TAction Dragged(int fromX, int fromY, int toX, int toY) {
     return [=](TCameraFrame& frame) {
         frame.Press(fromX, fromY);
         frame.Drag((fromX + toX) / 2, (fromY + toY) / 2);
         frame.Drag(toX, toY);
     };
+}
+
+TAction Preset(TFrameKeys keys) {
+    return [=](TCameraFrame& frame) { frame.PresetSize(keys); };
+}
+
+TAction Resized(int width, int height) {
+    return [=](TCameraFrame& frame) { frame.Resize(width, height); };
 }
 
 } // namespace
@@ -92,7 +102,7 @@ TEST(CameraFrame, SaveLabelsFollowThePresetGlyphsPlaceAtThePreviousDrawing) {
 // Where each action leaves a 400 x 300 frame at 100, 100.
 TEST(CameraFrame, ActionsMoveAndSizeTheFrame) {
     const struct {
-        std::function<void(TCameraFrame&)> Act;
+        TAction Act;
         const char* Rect;
     } cases[] = {
         // 400 x 300, 10 pixels right of the centre, and only the first time.
@@ -106,30 +116,18 @@ TEST(CameraFrame, ActionsMoveAndSizeTheFrame) {
         {Dragged(499, 399, 520, 430), "100 100 521 431"},
         {Dragged(300, 200, 250, 260), "50 160 450 460"},
         // Preset sizes keep the top left corner; Ctrl wins over the others.
-        {[](TCameraFrame& f) { f.PresetSize({}); }, "100 100 216 216"},
-        {[](TCameraFrame& f) {
-             f.PresetSize({true, false, false});
-         },
-         "100 100 250 292"},
-        {[](TCameraFrame& f) {
-             f.PresetSize({false, true, false});
-         },
-         "100 100 420 340"},
-        {[](TCameraFrame& f) {
-             f.PresetSize({false, false, true});
-         },
-         "100 100 740 580"},
-        {[](TCameraFrame& f) {
-             f.PresetSize({true, true, true});
-         },
-         "100 100 250 292"},
+        {Preset({}), "100 100 216 216"},
+        {Preset({true, false, false}), "100 100 250 292"},
+        {Preset({false, true, false}), "100 100 420 340"},
+        {Preset({false, false, true}), "100 100 740 580"},
+        {Preset({true, true, true}), "100 100 250 292"},
         {[](TCameraFrame& f) { f.WholeView(800, 600); }, "2 14 798 598"},
         // Resizing keeps the centre, dw = -99 and dh = -199 halving toward zero; sizes under
         // the minimum are refused.
-        {[](TCameraFrame& f) { f.Resize(301, 101); }, "149 199 450 300"},
-        {[](TCameraFrame& f) { f.Resize(64, 64); }, "268 218 332 282"},
-        {[](TCameraFrame& f) { f.Resize(63, 200); }, "refused 100 100 500 400"},
-        {[](TCameraFrame& f) { f.Resize(200, -5); }, "refused 100 100 500 400"},
+        {Resized(301, 101), "149 199 450 300"},
+        {Resized(64, 64), "268 218 332 282"},
+        {Resized(63, 200), "refused 100 100 500 400"},
+        {Resized(200, -5), "refused 100 100 500 400"},
     };
     for (const auto& c : cases) {
         TCameraFrame frame = FrameAt(100, 100, 500, 400);
