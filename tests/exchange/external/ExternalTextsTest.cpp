@@ -1,12 +1,16 @@
 #include "exchange/external/GeneralNumber.h"
 #include "exchange/external/L2PScene.h"
+#include "exchange/external/L3PScenePatch.h"
 #include "exchange/external/LDrawViewCommand.h"
+#include "exchange/external/PovModel.h"
+#include "support/Bricks.h"
 #include "support/ReferenceFile.h"
 #include "support/TempFolder.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
 #include <numbers>
+#include <sstream>
 
 namespace {
 
@@ -14,6 +18,13 @@ namespace {
 TExternalView LevelView(double scale = 1) {
     const double tilt = float(std::numbers::pi / 2);
     return {scale, 400, 300, 800, 600, 0, tilt, 1, 0, std::cos(tilt), 1, 0xFFFFFF};
+}
+
+std::string Joined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\n";
+    return text;
 }
 
 } // namespace
@@ -81,21 +92,58 @@ TEST(LDrawViewCommandTest, CommandsForProgramsPlacesAndAngles) {
 // -2, 1 and 1 bricks, seen from above at scale 2; and for an empty model, whose camera must
 // still be finite.
 TEST(L2PSceneTest, ScenesMatchTheirReferences) {
-    TModelBounds bounds;
-    bounds.MinX = -1045, bounds.MaxX = 955;
-    bounds.MinY = -530, bounds.MaxY = 470;
-    bounds.MinZ = 0, bounds.MaxZ = 94;
-    TExternalView view = LevelView(2);
-    view.Tilt = 0, view.CosTilt = 1, view.SinTilt = 0;
-    view.Background = 0x0080FF;
-    auto text = [](const std::vector<std::string>& lines) {
-        std::string all;
-        for (const std::string& line : lines)
-            all += line + "\n";
-        return all;
-    };
-    EXPECT_TRUE(MatchesReferenceText(text(L2PSceneLines(view, bounds)), "exchange/l2p-scene.pov"));
-    EXPECT_TRUE(MatchesReferenceText(text(L2PSceneLines(LevelView(), TModelBounds{})),
+    const TModelBounds bounds{-1045, -530, 0, 955, 470, 94};
+    const TExternalView view{.Scale = 2,
+                             .OriginX = 400,
+                             .OriginY = 300,
+                             .Width = 800,
+                             .Height = 600,
+                             .Background = 0x0080FF};
+    EXPECT_TRUE(
+        MatchesReferenceText(Joined(L2PSceneLines(view, bounds)), "exchange/l2p-scene.pov"));
+    EXPECT_TRUE(MatchesReferenceText(Joined(L2PSceneLines(LevelView(), TModelBounds{})),
                                      "exchange/l2p-empty.pov"));
     EXPECT_EQ(PovRayCommand("povray", "TS_test.pov"), "povray +ITS_test.pov -V +W320 +H240");
+}
+
+// Scenes as the converter leaves them, under tests/data/exchange/l3p, patched for a view straight
+// from above at scale 1 (camera at <-0,-1000,-0>) on red, for a model whose middles are 10, -20
+// and 30: colour fixes replace the line after their declaration (case-sensitive), the line after
+// the background mark gets the view's background when it names one, and the camera block gets
+// the view's location and aim, with the angle put before its closing brace or at the end.
+TEST(L3PScenePatchTest, ScenesMatchTheirReferences) {
+    const TExternalView top{.Background = 0x0000FF};
+    const TModelBounds bounds{0, -40, 0, 20, 0, 60};
+    for (const char* name :
+         {"colour-fixes", "no-marks", "background-any-case", "background-not-named",
+          "background-mark-last", "full-camera", "camera-without-angle", "camera-without-location",
+          "camera-to-the-end", "rotated-location-last", "camera-line-last"}) {
+        std::istringstream in(
+            TTempFolder::Read(std::string(TESSARYN_TEST_DATA) + "exchange/l3p/" + name + ".pov"));
+        std::vector<std::string> lines;
+        for (std::string line; std::getline(in, line);)
+            lines.push_back(line);
+        PatchL3PScene(lines, top, bounds);
+        EXPECT_TRUE(MatchesReferenceText(Joined(lines),
+                                         std::string("exchange/l3p/") + name + ".patched.pov"));
+    }
+}
+
+// Whole texts: studded and plain bricks in a table colour (red, 4), a see-through light green
+// one (10), a top too large for studs, the scene with the markers the L3P route patches; the
+// include files are in the converter's CLI reference.
+TEST(PovModelTest, TextsMatchTheirReferences) {
+    auto studded = MakeBrick('B', -20, 0, 0, 40, 20, 24, 0x1B28C4, true);
+    auto plain = MakeBrick('B', 0, 0, 24, 20, 20, 8, 0x1B28C4);
+    auto glass = MakeBrick('B', 0, 0, 0, 20, 20, 24, 0x8BC4A1, true);
+    glass->Transparent = true;
+    auto huge = MakeBrick('B', 0, 0, 0, 4000, 4000, 8, 0, true);
+    EXPECT_TRUE(
+        MatchesReferenceText(PovModelInclude({studded.get(), plain.get(), glass.get()}, "m.dat"),
+                             "exchange/pov-model.inc"));
+    EXPECT_TRUE(
+        MatchesReferenceText(PovModelInclude({huge.get()}, "big.dat"), "exchange/pov-huge.inc"));
+    EXPECT_TRUE(MatchesReferenceText(PovModelInclude({}, "empty.dat"), "exchange/pov-empty.inc"));
+    EXPECT_TRUE(
+        MatchesReferenceText(PovModelScene({plain.get()}, "m.dat"), "exchange/pov-scene.pov"));
 }
