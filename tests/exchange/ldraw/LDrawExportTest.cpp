@@ -2,7 +2,7 @@
 
 #include "exchange/ldraw/LDrawMap.h"
 #include "exchange/ldraw/MapTable.h"
-#include "model/BlockKinds.h"
+#include "support/Bricks.h"
 
 #include <gtest/gtest.h>
 
@@ -11,11 +11,8 @@ const int32_t Red = 196 | 40 << 8 | 27 << 16;
 
 std::unique_ptr<TBlock> Brick(char kind, int x, int y, int z, int sx, int sy, int sz, int turn = 0,
                               const std::string& id = "") {
-    std::unique_ptr<TBlock> b = NewBlockOfKind(kind == ' ' ? 'B' : kind);
-    b->Create(0, 0, 0, 0, 0, 0, Red, true, false, false, id);
-    b->Kind = kind;
-    b->X = x, b->Y = y, b->Z = z, b->SX = sx, b->SY = sy, b->SZ = sz;
-    b->Turn = turn;
+    std::unique_ptr<TBlock> b = MakeBrick(kind, x, y, z, sx, sy, sz, Red, true, turn);
+    b->PartID = id;
     return b;
 }
 

@@ -48,19 +48,17 @@ std::string PressAndCursorMap(const TCameraFrame& frame) {
     static const char* const Areas[] = {"-",  "close",  "whole", "preset", "seen",
                                         "aa", "double", "x4",    "x8",     "size"};
     static const char* const Cursors[] = {"-", "move", "ns", "we", "nwse", "nesw", "hand"};
+    auto grabbed = [](const TCameraFrame& f) {
+        return std::string(f.Moving ? "M" : "") + (f.DragTop ? "T" : "") +
+               (f.DragBottom ? "B" : "") + (f.DragLeft ? "L" : "") + (f.DragRight ? "R" : "");
+    };
     auto answer = [&](int x, int y) {
         TCameraFrame pressed = frame;
-        std::string text = Areas[int(pressed.Press(x, y))];
-        if (pressed.Moving || pressed.DragTop || pressed.DragBottom || pressed.DragLeft ||
-            pressed.DragRight)
-            text = std::string(pressed.Moving ? "M" : "") + (pressed.DragTop ? "T" : "") +
-                   (pressed.DragBottom ? "B" : "") + (pressed.DragLeft ? "L" : "") +
-                   (pressed.DragRight ? "R" : "");
+        const std::string area = Areas[int(pressed.Press(x, y))], edges = grabbed(pressed);
         pressed.Release();
-        EXPECT_FALSE(pressed.Moving || pressed.DragTop || pressed.DragBottom || pressed.DragLeft ||
-                     pressed.DragRight);
+        EXPECT_EQ(grabbed(pressed), "");
         EXPECT_EQ(frame.AreaAt(x, y), frame.Inside(x, y) ? TFrameArea::None : pressed.AreaAt(x, y));
-        return text + "/" + Cursors[int(frame.CursorAt(x, y))];
+        return (edges.empty() ? area : edges) + "/" + Cursors[int(frame.CursorAt(x, y))];
     };
     const TPictureFrame& r = frame.Rect;
     std::string map, previous;
