@@ -40,6 +40,8 @@ TEST_F(ShippedLDrawMapTest, EveryShippedPartHasARow) {
     std::set<std::string> identities;
     int blocks = 0;
     for (const auto& entry : fs::recursive_directory_iterator(TESSARYN_SHIPPED_DATA)) {
+        if (!entry.is_regular_file())
+            continue;
         const fs::path& file = entry.path();
         const std::string extension = LowerCase(file.extension().string());
         if (extension == ".lgo") {
