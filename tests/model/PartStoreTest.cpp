@@ -24,30 +24,36 @@ TDrawClass NewShape(const std::string& file, const std::string& part, int32_t to
 
 using PartStoreTest = PartFolderTest;
 
-TEST_F(PartStoreTest, BadNamesAreRefusedWithAMessage) {
-    const std::pair<const char*, const char*> refused[] = {
-        {"", "wedge"},
-        {"userblks.dat", ""},
-        {"userblks.dat", "|only an id"},
-        {"../evil.dat", "wedge"},
-        {"sub/userblks.dat", "wedge"},
-        {"sub\\userblks.dat", "wedge"},
-        {"userblks.dat", "../../wedge"},
-        {"userblks.dat", "a:b"},
-        {"user,blks.dat", "wedge"},
-        {"userblks.dat", "[wedge]"},
-        {"userblks.dat", " wedge"},
-        {"userblks.dat ", "wedge"},
-        {"userblks.dat", "Template"},
-        {"userblks.dat", "wedge 2"},
-        {"user|blks.dat", "wedge"},
+TEST_F(PartStoreTest, BadNamesAreRefusedWithTheirMessage) {
+    const std::string blanks = "may not hold blanks.",
+                      marks = "may not hold ':', ',', '[', ']' or '|'.";
+    const std::string folder = "The file name must name a file in the parts folder, without a "
+                               "folder or \"..\".";
+    const std::string ownFile =
+        "The part name may not hold '/', '\\' or \"..\": it also names the part's own file.";
+    const std::array<std::string, 3> cases[] = {
+        {"", "wedge", "Filename and Partname must be entered"},
+        {"userblks.dat", "|only an id", "Filename and Partname must be entered"},
+        {"userblks.dat ", "wedge", "The file name " + blanks},
+        {"user,blks.dat", "wedge", "The file name " + marks},
+        {"user|blks.dat", "wedge", "The file name " + marks},
+        {"user\tblks.dat", "wedge", "The file name may not hold control characters."},
+        {"userblks.dat", " wedge", "The part name " + blanks},
+        {"userblks.dat", "a:b", "The part name " + marks},
+        {"userblks.dat", "[wedge]", "The part name " + marks},
+        {"sub/userblks.dat", "wedge", folder},
+        {"sub\\userblks.dat", "wedge", folder},
+        {"..evil.dat", "wedge", folder},
+        {"userblks.dat", "sub/wedge", ownFile},
+        {"userblks.dat", "sub\\wedge", ownFile},
+        {"userblks.dat", "..wedge", ownFile},
+        {"userblks.dat", "Template",
+         "\"template\" is the starting point of new parts; choose another part name."},
+        {"userblks.dat", "wedge2|3040", ""},
     };
-    for (auto [file, part] : refused)
-        EXPECT_FALSE(MessageOf([&] { CheckNewPartNames(file, part); }).empty())
+    for (const auto& [file, part, message] : cases)
+        EXPECT_EQ(MessageOf([&] { CheckNewPartNames(file, part); }), message)
             << file << " / " << part;
-    EXPECT_EQ(MessageOf([] { CheckNewPartNames("", "x"); }),
-              "Filename and Partname must be entered");
-    EXPECT_EQ(MessageOf([] { CheckNewPartNames("userblks.dat", "wedge2|3040"); }), "");
     EXPECT_EQ(TypedPartName("wedge2|3040"), "wedge2");
 }
 
