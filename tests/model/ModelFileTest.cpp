@@ -24,23 +24,25 @@ std::unique_ptr<TBlockList> Read(const std::string& text, int octant = 0) {
 } // namespace
 
 TEST(TokenReaders, NumbersBlanksAndUnreadTokens) {
-    std::string s = "12 -3 abc 007  x";
-    size_t p = 1;
-    EXPECT_EQ((std::array{ReadInt(s, p, 0), ReadInt(s, p, 0), ReadInt(s, p, 9), ReadInt(s, p, 8)}),
-              (std::array{12, -3, 9, 8}));  // "abc" is not consumed...
-    EXPECT_EQ(ReadToken(s, p, "d"), "abc"); // ...until a token read takes it
-    EXPECT_EQ(ReadInt(s, p, 0), 7);
-    EXPECT_EQ(ReadToken(s, p, "d"), ""); // the double blank is an empty token
-    EXPECT_EQ(ReadToken(s, p, "d"), "x");
-    EXPECT_EQ(ReadToken(s, p, "d"), "d");
-    EXPECT_EQ(ReadInt(s, p, 5), 5);
-    for (std::string bad : {"-", "4294967296"}) {
-        p = 1;
-        EXPECT_THROW(ReadInt(bad, p, 0), TError) << bad;
+    // n reads a number (default -1), t a token (default "d"); a word is no number and stays
+    // unread until a token read takes it, and the double blank is an empty token.
+    const std::array<std::string, 3> cases[] = {
+        {"12 -3 abc 007  x", "nnnntnttttn", "12 -3 -1 -1 abc 7 '' x d d -1"},
+        {"+5 -", "nt", "-1 +5"},
+        {"-", "n", "'-' is not a valid integer value"},
+        {"4294967296", "n", "'4294967296' is not a valid integer value"}};
+    for (const auto& [line, reads, expected] : cases) {
+        size_t p = 1;
+        std::string got;
+        std::string message = MessageOf([&] {
+            for (char read : reads) {
+                const std::string token =
+                    read == 'n' ? std::to_string(ReadInt(line, p, -1)) : ReadToken(line, p, "d");
+                got += (got.empty() ? "" : " ") + (token.empty() ? "''" : token);
+            }
+        });
+        EXPECT_EQ(message.empty() ? got : message, expected) << line;
     }
-    std::string plus = "+5";
-    p = 1;
-    EXPECT_EQ(ReadInt(plus, p, 1), 1);
     EXPECT_EQ(SplitLines("a\r\nb\nc\rd"), (std::vector<std::string>{"a", "b", "c", "d"}));
     EXPECT_EQ(SplitLines("a\r\n\r\nb\n"), (std::vector<std::string>{"a", "", "b"}));
 }
