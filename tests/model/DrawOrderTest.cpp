@@ -1,7 +1,6 @@
 #include "model/DrawOrder.h"
 
 #include "LiteralDrawOrder.h"
-#include "model/DepthBox.h"
 #include "model/GeneratedModels.h"
 
 #include <climits>
@@ -79,18 +78,6 @@ TEST(MayFollow, NearSideDependsOnOctantAndOverlapsNeverFollow) {
             follows +=
                 std::string(octant == -1 ? " " : "") + (MayFollow(*a, *b, octant) ? "1" : "0");
         EXPECT_EQ(follows, c.Follows) << c.A[0] << " " << c.B[0];
-    }
-}
-
-TEST(MayFollow, MirroredBoxesAgree) {
-    std::mt19937 rng(5);
-    for (const char* kind : {"random grid", "random scattered", "random extreme"}) {
-        TBrickVector bricks = Model(kind, rng, 40);
-        for (int octant = 0; octant < 8; ++octant)
-            for (const auto& a : bricks)
-                for (const auto& b : bricks)
-                    ASSERT_EQ(InFront(DepthBox(*a, octant), DepthBox(*b, octant)),
-                              MayFollow(*a, *b, octant));
     }
 }
 
