@@ -1,5 +1,6 @@
 #include "model/BlockList.h"
 
+#include "support/Bricks.h"
 #include "support/ModelText.h"
 #include "support/ReferenceFile.h"
 
@@ -8,9 +9,7 @@
 
 namespace {
 std::unique_ptr<TBlock> Brick(int32_t x, int32_t y, int32_t z) {
-    auto b = CreateFromString("B:0:0:0:20:20:24:1:1:0:0:0:0::0");
-    b->X = x, b->Y = y, b->Z = z;
-    return b;
+    return MakeBrick('B', x, y, z, 20, 20, 24, 1, true);
 }
 } // namespace
 
