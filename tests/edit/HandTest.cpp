@@ -229,19 +229,26 @@ TEST(Hand, RestsOnTheHighestBrickInsideTheBoundaryAndSelectsByGroup) {
     EXPECT_TRUE(s.Hand.Empty());
 }
 
-TEST(Hand, HandLayerLeavesTheFrameUntouched) {
+// The layer takes the frame under the hand and draws over it the group picked up from the
+// start model, then a brick taken in its place; the frame itself stays untouched.
+TEST(Hand, HandLayerDrawsOverTheFrameAndLeavesItUntouched) {
     THandScene s;
+    s.LoadStart();
     std::vector<uint32_t> frame(200 * 150, 0x00336699u);
     const TFrameRows view{reinterpret_cast<const uint8_t*>(frame.data()), 200 * 4, 200, 150};
     ComputeOrigin(s.Context.View, 200, 150, 0, 0);
-    s.Hand.TakeInHand(CreateBrickFromKey("2x2x3"), 0);
     THandLayer layer;
-    DrawHandLayer(s.Hand, s.Context, view, layer);
-    ASSERT_GT(layer.Rect.Width(), 0);
-    EXPECT_LE(layer.Rect.Right, 200);
-    const int pixels = layer.Bitmap.Width() * layer.Bitmap.Height();
-    EXPECT_GT(pixels - PixelsOfColour(layer.Bitmap, RGB(0x33, 0x66, 0x99)), 100);
-    EXPECT_EQ(layer.Bitmap.Pixel(0, 0), RGB(0x33, 0x66, 0x99));
+    s.PickUp(s.At(100, 60), false);
+    for (const char* name : {"group", "brick"}) {
+        if (*name == 'b')
+            s.Hand.DropHand(), s.Take("2x2x3", 0);
+        s.PlaceAt(-20, -20, 0);
+        DrawHandLayer(s.Hand, s.Context, view, layer);
+        EXPECT_GT(layer.Rect.Width(), 0);
+        EXPECT_LE(layer.Rect.Right, 200);
+        EXPECT_TRUE(
+            MatchesReferencePicture(layer.Bitmap, std::string("edit/hand-layer-") + name + ".png"));
+    }
     EXPECT_EQ(std::count(frame.begin(), frame.end(), 0x00336699u), 200 * 150);
     s.Hand.TakeInHand(nullptr, 0);
     DrawHandLayer(s.Hand, s.Context, view, layer);
