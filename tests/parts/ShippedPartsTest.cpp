@@ -31,8 +31,6 @@ TEST_F(ShippedPartsTest, FilesHoldExactlyWhatTheGeometryMakes) {
     ASSERT_EQ(face.Width(), made->Width());
     ASSERT_EQ(face.Height(), made->Height());
     EXPECT_EQ(DifferingPixels(face, *made), 0);
-    EXPECT_EQ(MessageOf([] { GetDrawClass("userblks.dat", "x"); }),
-              "Could not find part x in file userblks.dat");
 }
 
 // Points, studs and tubes inside the box, every polygon drawn, the orders the painter's sort of
