@@ -2,9 +2,7 @@
 
 #include "edit/HandDrawing.h"
 #include "render/DrawContext.h"
-#include "support/Bricks.h"
 #include "support/ModelText.h"
-#include "support/Pixels.h"
 #include "support/ReferenceFile.h"
 #include "support/TempFolder.h"
 
@@ -191,7 +189,8 @@ TEST(Hand, ScreenToGroundFindsTheCellUnderThePointer) {
         s.ViewAt(tilt, azimuth);
         TPoint p = s.Pixel(47, 65);
         TGroundPoint g = s.Hand.ScreenToGround(p.X, p.Y, 20, 20);
-        EXPECT_EQ((TBox{g.X, g.Y, g.Height}), (TBox{40, 60, 0})) << tilt << " " << azimuth;
+        EXPECT_EQ((std::array{g.X, g.Y, g.Height}), (std::array{40, 60, 0}))
+            << tilt << " " << azimuth;
     }
     TPoint left = s.Pixel(-15, 5), further = s.Pixel(-25, 5);
     EXPECT_EQ(s.Hand.ScreenToGround(left.X, left.Y, 20, 20).X, 0);
