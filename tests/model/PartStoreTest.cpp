@@ -12,12 +12,9 @@ namespace {
 const char* Wedge = "[wedge]\r\nNP=1\r\nBB=20,20,8\r\n"
                     "P1=4, 1, 0,0,8, 20,0,8, 20,20,8, 0,20,8\r\nQ1=1 ,1\r\nTS=1,0\r\nBS=0,0\r\n";
 
-TDrawClass NewShape(const std::string& file, const std::string& part, int32_t top) {
-    TDrawClass d;
-    d.FileName = file;
-    d.PartName = part;
-    d.SetBoundingBox(40, 20, top);
-    d.AddPolygon({{0, 0, top}, {40, 0, top}, {40, 20, top}, {0, 20, top}});
+TDrawClass NewShape(const std::string& file, const std::string& part) {
+    TDrawClass d = ThreeFaces();
+    d.FileName = file, d.PartName = part;
     return d;
 }
 } // namespace
@@ -63,7 +60,7 @@ TEST_F(PartStoreTest, TakenNamesAreFoundInTheFileTheirOwnFileAndTheCache) {
     EXPECT_FALSE(PartNameTaken("userblks.dat", "ramp"));
     WritePartFile("ramp.tsp", "[ramp]\r\nNP=0\r\n");
     EXPECT_TRUE(PartNameTaken("userblks.dat", "ramp"));
-    TDrawClass slab = NewShape("other.dat", "slab", 8);
+    TDrawClass slab = NewShape("other.dat", "slab");
     StorePartDefinition(slab);
     EXPECT_TRUE(PartNameTaken("other.dat", "slab"));
     // Another file's part of that name would be shadowed by the new part's own file.
@@ -73,7 +70,7 @@ TEST_F(PartStoreTest, TakenNamesAreFoundInTheFileTheirOwnFileAndTheCache) {
 }
 
 TEST_F(PartStoreTest, ANewPartIsWrittenToItsOwnFileAndRegistered) {
-    TDrawClass working = NewShape("userblks.dat", "slab", 8);
+    TDrawClass working = NewShape("userblks.dat", "slab");
     TDrawClass& cached = StorePartDefinition(working);
     EXPECT_NE(&cached, &working);
     EXPECT_EQ(FindDrawClass("userblks.dat", "slab"), &cached);
@@ -109,7 +106,7 @@ TEST_F(PartStoreTest, AnEditedPartReachesEveryBrickOfIt) {
 
 TEST_F(PartStoreTest, AFailedWriteLeavesTheCacheAlone) {
     for (const char* part : {"../escape", "sub/part", ""}) { // would leave the parts folder
-        TDrawClass d = NewShape("userblks.dat", part, 8);
+        TDrawClass d = NewShape("userblks.dat", part);
         EXPECT_THROW(StorePartDefinition(d), TError) << part;
     }
     EXPECT_FALSE(std::filesystem::exists(Dir / "escape.tsp"));
