@@ -206,8 +206,8 @@ TEST(Hand, RestsOnTheHighestBrickInsideTheBoundaryAndSelectsByGroup) {
     THandScene s;
     s.LoadStart();
     // A 2 x 4 brick whose corner stud alone lies over the plate; touching its side is no overlap.
-    EXPECT_EQ(s.Hand.TopHeightAt(280, 280, 40, 80), 8);
-    EXPECT_EQ(s.Hand.TopHeightAt(260, 300, 40, 80), 0);
+    EXPECT_EQ(s.Hand.TopHeightAt(280, 240, 40, 80), 8);
+    EXPECT_EQ(s.Hand.TopHeightAt(260, 240, 40, 80), 0);
     s.Context.Boundary.ZLow = 16;
     EXPECT_EQ(s.Hand.TopHeightAt(0, 0, 20, 20), 16);
     s.Context.Boundary.ZLow = -8;

@@ -1,9 +1,9 @@
 #include "model/Block.h"
 
-#include "base/Error.h"
 #include "support/ErrorMessage.h"
 #include "support/ShippedAppDir.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
