@@ -66,15 +66,14 @@ TEST(PartFileWriter, SavingMovesAnOldSectionToTheEnd) {
 // split by any blank or ';', lower-case and repeated keys, stud lists of eight characters or
 // fewer skipped, colour numbers outside the table, order entries naming no polygon dropped.
 TEST(PartFileReader, OddFilesReadAsTheirWrittenReferencesSay) {
-    const std::array<const char*, 3> cases[] = {{"partfiles", "quirks.dat", "p"},
-                                                {"partfiles", "studs.dat", "p"},
-                                                {"partfiles", "colour.dat", "p"},
-                                                {"bad", "bad.dat", "badindices"}};
-    for (auto [folder, file, part] : cases) {
+    const std::array<const char*, 4> cases[] = {{"partfiles", "quirks.dat", "p", "quirks.dat"},
+                                                {"partfiles", "studs.dat", "p", "studs.dat"},
+                                                {"partfiles", "colour.dat", "p", "colour.dat"},
+                                                {"bad", "bad.dat", "badindices", "badindices.dat"}};
+    for (auto [folder, file, part, reference] : cases) {
         TShippedAppDir data(TESSARYN_TEST_DATA + std::string(folder));
-        const std::string name = *part == 'p' ? file : std::string(part) + ".dat";
-        EXPECT_TRUE(
-            MatchesReferenceText(SectionText(TDrawClass(file, part)), "partfiles/written/" + name));
+        EXPECT_TRUE(MatchesReferenceText(SectionText(TDrawClass(file, part)),
+                                         std::string("partfiles/written/") + reference));
     }
 }
 
