@@ -1,6 +1,5 @@
 #include "exchange/LoadModel.h"
 
-#include "base/FileNames.h"
 #include "support/ReferenceFile.h"
 #include "support/ShippedAppDir.h"
 
@@ -53,8 +52,7 @@ std::string Loaded(const std::string& name, int mode) {
 // of the start values when empty); an LDraw file goes straight into the model, showing whole up
 // to its last numbered step. Names from data may differ in case and separator.
 TEST(LoadModel, ResultsMatchTheirReference) {
-    TShippedAppDir shipped;
-    SetAppDir(std::string(TESSARYN_TEST_DATA) + "ldraw/import/");
+    TShippedAppDir importTable(std::string(TESSARYN_TEST_DATA) + "ldraw/import/");
     std::string text;
     for (const char* name : {"load/sub.lgo", "LOAD\\Sub.LGO", "load/none.lgo"})
         text += Loaded(name, LoadWhole) + Loaded(name, LoadSubAssembly);
