@@ -48,58 +48,41 @@ const TKind Kinds[] = {
 
 struct TStyle {
     const char* Name;
-    std::function<void(TDrawContext&, TBlock&)> Apply;
-    TColour Background;
+    bool Shading = false, Studs = false, WireFrame = false, Glass = false, Selected = false;
+    bool Turned = false, SeeThroughBaseplate = false;
+    int StudStyle = StudOutline;
+    TColour Background = 0xFFFFFF;
+
+    void Apply(TDrawContext& context, TBlock& brick) const {
+        if (Turned) {
+            context.Light = {-3, 5, 10};
+            context.ComputeLightFactors();
+        }
+        context.Shading = Shading;
+        context.SetStudStyle(StudStyle);
+        context.SetWireFrame(WireFrame);
+        context.SeeThroughBaseplate = brick.Baseplate = SeeThroughBaseplate;
+        brick.Studs = Studs;
+        brick.Transparent = Glass;
+        brick.Selected = Selected;
+        if (Turned)
+            brick.Rotate();
+    }
 };
 
+// Glass is blended halfway into black, so every overlap of faces shows. Quarter turns: sloped
+// kinds keep the side order of the view, so these are not the unturned frames shifted by two
+// tiles; the light tells all four sides apart.
 const TStyle Styles[] = {
-    {"Plain", [](TDrawContext&, TBlock&) {}, 0xFFFFFF},
-    {"FastStuds", [](TDrawContext&, TBlock& b) { b.Studs = true; }, 0xFFFFFF},
-    {"ShadedFullStuds",
-     [](TDrawContext& c, TBlock& b) {
-         c.Shading = true;
-         c.SetStudStyle(StudFull);
-         b.Studs = true;
-     },
-     0xFFFFFF},
-    {"EllipseStuds",
-     [](TDrawContext& c, TBlock& b) {
-         c.SetStudStyle(StudEllipse);
-         b.Studs = true;
-     },
-     0xFFFFFF},
-    {"Wireframe",
-     [](TDrawContext& c, TBlock& b) {
-         c.Shading = true;
-         c.SetWireFrame(true);
-         b.Studs = true;
-     },
-     0xFFFFFF},
-    // Blended halfway into black, so every overlap of faces shows.
-    {"Glass", [](TDrawContext&, TBlock& b) { b.Transparent = true; }, 0x000000},
-    {"Selected",
-     [](TDrawContext& c, TBlock& b) {
-         c.Shading = true;
-         b.Selected = true;
-     },
-     0xFFFFFF},
-    // Quarter turns: sloped kinds keep the side order of the view, so these are not the
-    // unturned frames shifted by two tiles. The light tells all four sides apart.
-    {"TurnedShaded",
-     [](TDrawContext& c, TBlock& b) {
-         c.Light = {-3, 5, 10};
-         c.ComputeLightFactors();
-         c.Shading = true;
-         b.Studs = true;
-         b.Rotate();
-     },
-     0xFFFFFF},
-    {"SeeThroughBaseplate",
-     [](TDrawContext& c, TBlock& b) {
-         c.SeeThroughBaseplate = true;
-         b.Baseplate = true;
-     },
-     0xFFFFFF},
+    {.Name = "Plain"},
+    {.Name = "FastStuds", .Studs = true},
+    {.Name = "ShadedFullStuds", .Shading = true, .Studs = true, .StudStyle = StudFull},
+    {.Name = "EllipseStuds", .Studs = true, .StudStyle = StudEllipse},
+    {.Name = "Wireframe", .Shading = true, .Studs = true, .WireFrame = true},
+    {.Name = "Glass", .Glass = true, .Background = 0x000000},
+    {.Name = "Selected", .Shading = true, .Selected = true},
+    {.Name = "TurnedShaded", .Shading = true, .Studs = true, .Turned = true},
+    {.Name = "SeeThroughBaseplate", .SeeThroughBaseplate = true},
 };
 
 void PrintTo(const TKind& kind, std::ostream* out) {
@@ -132,9 +115,7 @@ TEST_P(BrickFrames, MatchTheReference) {
                 40 + 90 * (tile & 3), kind.Scale, Tile / 2.f, Tile / 2.f);
         TTestCanvas canvas(Tile, Tile, context, style.Background);
         DrawBrick(*brick, canvas.Target);
-        for (int y = 0; y < Tile; ++y)
-            for (int x = 0; x < Tile; ++x)
-                strip.SetPixel(tile * Tile + x, y, canvas.At(x, y));
+        strip.Canvas().Draw(tile * Tile, 0, canvas.Bitmap);
         // Drawing hands the canvas back in its resting state for the next brick.
         const TCanvas& rest = canvas.Target.Canvas();
         EXPECT_EQ(rest.Brush.Style, TBrushStyle::bsSolid);
