@@ -2,9 +2,9 @@
 // compared whole with a reference frame: one strip of nine tiles per kind and style, octant 0 on
 // the left, the view from straight above last.
 
-#include "model/GeneralBlock.h"
 #include "render/RenderTestSupport.h"
 #include "render/bricks/DrawBrick.h"
+#include "render/bricks/EveryKind.h"
 #include "support/ReferenceFile.h"
 #include "support/ShippedAppDir.h"
 
@@ -13,38 +13,7 @@
 
 namespace {
 
-constexpr int32_t Colour = 0x3C78C8;
 constexpr int Tile = 64;
-
-std::unique_ptr<TBlock> General(const char* part, int x, int y, int z) {
-    auto block = std::make_unique<TGeneralBlock>();
-    block->X = x, block->Y = y, block->Z = z;
-    block->Colour = Colour;
-    block->SetDefinition("parts.dat", part);
-    return block;
-}
-
-struct TKind {
-    const char* Name;
-    std::function<std::unique_ptr<TBlock>()> Make;
-    float Scale;
-};
-
-// Boxes centred on the origin so that each fits its tile from every side.
-const TKind Kinds[] = {
-    {"Brick", [] { return MakeBrick('B', -20, -30, -12, 40, 60, 24, Colour); }, 0.6f},
-    {"Round", [] { return MakeBrick('R', -30, -30, -12, 60, 60, 24, Colour); }, 0.6f},
-    {"Roof", [] { return MakeBrick('T', -30, -20, -12, 60, 40, 24, Colour); }, 0.6f},
-    {"InnerCorner", [] { return MakeBrick('N', -30, -30, -12, 60, 60, 24, Colour); }, 0.6f},
-    {"OuterCorner", [] { return MakeBrick('C', -30, -30, -12, 60, 60, 24, Colour); }, 0.6f},
-    {"RidgeCorner", [] { return MakeBrick('I', -30, -30, -12, 60, 60, 24, Colour); }, 0.6f},
-    {"RidgeEnd", [] { return MakeBrick('E', -30, -20, -12, 60, 40, 24, Colour); }, 0.6f},
-    {"Window", [] { return MakeBrick('W', -30, -10, -36, 60, 20, 72, Colour); }, 0.5f},
-    {"Door", [] { return MakeBrick('D', -40, -10, -48, 80, 20, 96, Colour); }, 0.4f},
-    {"Wheel", [] { return MakeBrick('O', -20, -20, -28, 40, 40, 56, Colour); }, 0.6f},
-    {"GeneralCorner", [] { return General("corner2x2", -20, -20, -12); }, 0.6f},
-    {"GeneralArch", [] { return General("arch1x4", -20, -40, -12); }, 0.5f},
-};
 
 struct TStyle {
     const char* Name;
@@ -85,9 +54,6 @@ const TStyle Styles[] = {
     {.Name = "SeeThroughBaseplate", .SeeThroughBaseplate = true},
 };
 
-void PrintTo(const TKind& kind, std::ostream* out) {
-    *out << kind.Name;
-}
 void PrintTo(const TStyle& style, std::ostream* out) {
     *out << style.Name;
 }
@@ -126,7 +92,7 @@ TEST_P(BrickFrames, MatchTheReference) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryKindAndStyle, BrickFrames,
-                         ::testing::Combine(::testing::ValuesIn(Kinds),
+                         ::testing::Combine(::testing::ValuesIn(EveryKind),
                                             ::testing::ValuesIn(Styles)),
                          [](const auto& info) {
                              return std::string(std::get<0>(info.param).Name) + "_" +
