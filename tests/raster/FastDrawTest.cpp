@@ -147,27 +147,7 @@ TEST(FastDraw, PolylineAndPenPosition) {
     EXPECT_EQ(s.Bitmap.Canvas().PenPos, (TPoint{3, 5}));
 }
 
-TEST(DrawObject, PicksTheSurfaceByPixelFormat) {
-    const auto kind = [](TPixelFormat format) -> std::string {
-        TBitmap bitmap(4, 4, format);
-        const TDrawObject target = TDrawObject::CreateFromBitmap(bitmap);
-        TFastDraw* surface = target.FastSurface();
-        if (!surface)
-            return "canvas";
-        if (dynamic_cast<TFastDraw32*>(surface))
-            return "32";
-        if (dynamic_cast<TFastDraw24*>(surface))
-            return "24";
-        return surface->Is565 ? "565" : "555";
-    };
-    EXPECT_EQ(kind(TPixelFormat::pf8bit), "canvas");
-    EXPECT_EQ(kind(TPixelFormat::pf15bit), "555");
-    EXPECT_EQ(kind(TPixelFormat::pf16bit), "565");
-    EXPECT_EQ(kind(TPixelFormat::pf24bit), "24");
-    EXPECT_EQ(kind(TPixelFormat::pf32bit), "32");
-    EXPECT_EQ(kind(TPixelFormat::pfDevice), "canvas");
-}
-
+// Which surface each pixel format gets shows in the primitives' references of every format.
 TEST(DrawObject, RoutesLinesAndPolygonsToTheSurface) {
     TBitmap bitmap(10, 8);
     TDrawObject target = TDrawObject::CreateFromBitmap(bitmap);
