@@ -8,7 +8,6 @@
 #include "support/ReferenceFile.h"
 #include "support/ShippedAppDir.h"
 
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
