@@ -20,9 +20,10 @@ TEST(IniFile, ReadsSectionsAndKeysWithoutRegardToCaseOrLineEnd) {
         "read.ini", "; comment\r\n[Main]\r\nVersion = 2\r\nName=\"quoted\"\n[state]\rHints=x\r");
     TIniFile ini(name);
     EXPECT_EQ(ini.ReadInteger("MAIN", "version", 1), 2);
-    EXPECT_EQ(ini.ReadString("main", "NAME", "-"), "quoted");
-    EXPECT_EQ(ini.ReadString("Main", "Missing", "dflt"), "dflt");
-    EXPECT_EQ(ini.ReadString("Nowhere", "Version", "d"), "d");
+    EXPECT_EQ(
+        (std::array{ini.ReadString("main", "NAME", "-"), ini.ReadString("Main", "Missing", "dflt"),
+                    ini.ReadString("Nowhere", "Version", "d")}),
+        (std::array<std::string, 3>{"quoted", "dflt", "d"}));
     // Not a number: the default, as with a missing key.
     EXPECT_EQ(ini.ReadInteger("State", "Hints", 7), 7);
     EXPECT_TRUE(ini.ValueExists("STATE", "hints"));
@@ -30,8 +31,7 @@ TEST(IniFile, ReadsSectionsAndKeysWithoutRegardToCaseOrLineEnd) {
 
 TEST(IniFile, MissingFileIsEmptyAndValuesAreCutAt2047Characters) {
     TIniFile ini(Folder().File("does-not-exist.ini"));
-    EXPECT_TRUE(ini.Lines().empty());
-    EXPECT_EQ(ini.ReadInteger("Main", "Pages", 0), 0);
+    EXPECT_TRUE(ini.Lines().empty() && ini.ReadInteger("Main", "Pages", 0) == 0);
     ini.WriteString("A", "Key", std::string(3000, 'x'));
     EXPECT_EQ(ini.ReadString("A", "Key", "").size(), 2047u);
 }

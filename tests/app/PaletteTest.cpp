@@ -4,62 +4,31 @@
 #include "GuiTest.h"
 #include "app/palette/CustomizeDialog.h"
 #include "app/palette/PageDialogs.h"
-#include "app/palette/PaletteListBox.h"
-#include "app/palette/PalettePanel.h"
 #include "app/system/IniFile.h"
 #include "base/Error.h"
-#include "base/FileNames.h"
 
 #include <QListWidget>
 
-namespace {
-const char* ThreePages = "[Main]\r\nVersion=2\r\nPages=3\r\n"
-                         "[Page1]\r\nTitle=Bricks\r\nHeight=50\r\nScale=0.5\r\nCount=2\r\n"
-                         "Brick0=B2x2x3\r\nBrick1=T3x2x3|3038\r\n"
-                         "[Page2]\r\nTitle=Plates\r\nHeight=40\r\nScale=0.4\r\nCount=1\r\n"
-                         "Brick0=B4x2x1|3020\r\n"
-                         "[Page3]\r\nTitle=Spare\r\nHeight=40\r\nScale=0.5\r\nCount=0\r\n";
-
-struct PaletteFixture : ShownFormTest {
-    std::string SavedAppDir = AppDir();
-    void SetUp() override {
-        WriteFile(Folder + "s.ini", ThreePages);
-        Open("s.ini");
-    }
-    void TearDown() override {
-        SetAppDir(SavedAppDir);
-        ShownFormTest::TearDown();
-    }
-    TPalettePanel& Palette() { return *Form->Palette; }
-    void Click(int row) {
-        Palette().ListBox1->setCurrentRow(row);
-        Palette().ListBox1Click();
-    }
-};
-} // namespace
+using PaletteFixture = PagesFormTest;
 
 TEST_F(PaletteFixture, ClickTakesTheBrickInTheCurrentColourAtTheLastDropAndRemembersIt) {
-    EXPECT_EQ(Palette().ComboBox1->count(), 4);
-    EXPECT_EQ(Palette().ComboBox1->currentIndex(), 1);
-    EXPECT_EQ(Palette().ListBox1->count(), 2);
+    EXPECT_EQ((std::array{Palette().ComboBox1->count(), Palette().ComboBox1->currentIndex(),
+                          Palette().ListBox1->count()}),
+              (std::array{4, 1, 2}));
     Form->CurrentColour = 0x00FF00;
     Form->Hand.LastDrop[0] = 40, Form->Hand.LastDrop[1] = -20, Form->Hand.LastDrop[2] = 24;
     Form->btnTransparent->setChecked(true);
-    Click(1);
+    TakeRow(1);
     ASSERT_NE(Form->Hand.BrickInHand, nullptr);
-    TBlock& brick = *Form->Hand.BrickInHand;
-    EXPECT_EQ(brick.PartID, "3038");
-    EXPECT_EQ(brick.Colour, 0x00FF00);
-    EXPECT_EQ((std::array{brick.X, brick.Y, brick.Z}), (std::array{40, -20, 24}));
-    EXPECT_TRUE(brick.Studs);
-    EXPECT_TRUE(brick.Transparent);
+    EXPECT_EQ(Form->Hand.BrickInHand->SaveToString(),
+              "T:40:-20:24:60:40:24:65280:1:0:0:1:0:3038:0");
 
     // The recently used page shows it again in the colour it was taken in.
     Palette().ComboBox1Change(0);
-    EXPECT_EQ(Palette().Pages.CurrentPage, 0);
-    EXPECT_EQ(Palette().ListBox1->Key(0), "T3x2x3|3038");
+    EXPECT_EQ(std::pair(Palette().Pages.CurrentPage, Palette().ListBox1->Key(0)),
+              std::pair(0, std::string("T3x2x3|3038")));
     Form->CurrentColour = 0xFFFFFF;
-    Click(0);
+    TakeRow(0);
     EXPECT_EQ(Form->Hand.BrickInHand->Colour, 0x00FF00);
     Form->btnClearClick();
     EXPECT_EQ(Palette().ListBox1->count(), 0);
@@ -181,7 +150,7 @@ TEST_F(PaletteFixture, CombinationRowInASubfolderIsAddedOnceAndTakenAsAGroup) {
     EXPECT_THROW(palette.EditID("a b"), TError);
 
     std::string modelName = Form->ModelFileName;
-    Click(1);
+    TakeRow(1);
     ASSERT_TRUE(Form->Hand.HoldingGroup);
     EXPECT_EQ(Form->Hand.GroupInHand->Count(), 2);
     EXPECT_EQ(Form->Hand.BrickInHand->SX, 80);

@@ -4,17 +4,13 @@
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
-#include <tuple>
 
 namespace {
-// Every field, as tuples that the checks compare and print whole.
-auto Fields(const TSettings& s) {
-    return std::tie(s.Version, s.LDrawLib, s.LDrawProg, s.LDrawTest, s.L2PCmd, s.L3PCmd,
-                    s.PovRayEng, s.ModelDir, s.PictureDir, s.Hints, s.StudQual, s.Details,
-                    s.Shading, s.WfOnMouse, s.BitDepth);
-}
-auto PageFields(const TPaletteSettings& p) {
-    return std::tie(p.Title, p.Height, p.Scale, p.Bricks);
+// The settings as a fresh file holds them, to compare settings whole.
+std::string SavedAfresh(const TSettings& settings) {
+    TTempFolder folder;
+    SaveSettings(folder.File("s.ini"), settings);
+    return TTempFolder::Read(folder.File("s.ini"));
 }
 } // namespace
 
@@ -35,8 +31,8 @@ TEST(ReadIniName, CommandLineForms) {
     };
     for (const auto& row : rows) {
         TCommandLine line = ReadIniName(row.Arguments, "/a/");
-        EXPECT_EQ(line.IniFileName, row.IniFile) << row.StartFile;
-        EXPECT_EQ(line.StartFile, row.StartFile) << row.IniFile;
+        EXPECT_EQ(line.IniFileName + "|" + line.StartFile,
+                  std::string(row.IniFile) + "|" + row.StartFile);
     }
 }
 
@@ -64,13 +60,8 @@ TEST(Settings, FilesReadAndWrittenBackAsTheReferencesShow) {
         SaveSettings(name, read);
         EXPECT_TRUE(MatchesReferenceText(TTempFolder::Read(name),
                                          "app/settings/" + std::string(row.Name) + ".ini"));
-        // What was written reads back the same, now as the current version.
-        TSettings again = ReadSettings(name, "/app/");
-        read.Version = 2;
-        EXPECT_EQ(Fields(again), Fields(read)) << row.Name;
-        ASSERT_EQ(again.Pages.size(), read.Pages.size()) << row.Name;
-        for (size_t i = 0; i < read.Pages.size(); ++i)
-            EXPECT_EQ(PageFields(again.Pages[i]), PageFields(read.Pages[i])) << row.Name << i;
+        // What was written reads back as it was read.
+        EXPECT_EQ(SavedAfresh(ReadSettings(name, "/app/")), SavedAfresh(read)) << row.Name;
     }
 }
 
@@ -89,11 +80,7 @@ TEST(Settings, EverythingSetIsWrittenAndForeignSectionsStay) {
     s.BitDepth = 3;
     SaveSettings(name, s);
     EXPECT_TRUE(MatchesReferenceText(TTempFolder::Read(name), "app/settings/everything.ini"));
-    TSettings r = ReadSettings(name, "/app/");
-    EXPECT_EQ(Fields(r), Fields(s));
-    ASSERT_EQ(r.Pages.size(), 2u);
-    for (size_t i = 0; i < 2; ++i)
-        EXPECT_EQ(PageFields(r.Pages[i]), PageFields(s.Pages[i])) << i;
+    EXPECT_EQ(SavedAfresh(ReadSettings(name, "/app/")), SavedAfresh(s));
 }
 
 TEST(Settings, DecimalsIgnoreTheLocaleAndNamesAreQuotedForTheShell) {

@@ -15,6 +15,10 @@ void FillGradient(TBitmap& bitmap) {
             bitmap.SetPixel(x, y, RGB(x * 7, y * 23, (x + y) * 5));
 }
 
+QSize SizeOf(const TBitmap& bitmap) {
+    return {bitmap.Width(), bitmap.Height()};
+}
+
 struct ViewPaintFixture : FormTest {
     TBackground Background() { return {TColour(Form->Background), nullptr}; }
 };
@@ -65,8 +69,7 @@ TEST_F(ViewPaintFixture, AntiAliasedFramesReuseTheDoubleSizeRenderAndShowTheSame
     Form->miAntiAlias->trigger();
     Form->RedrawPicture();
     const TBitmap& frame = Form->ViewBitmap;
-    ASSERT_EQ(Form->Supersampled.Width(), 2 * frame.Width());
-    ASSERT_EQ(Form->Supersampled.Height(), 2 * frame.Height());
+    ASSERT_EQ(SizeOf(Form->Supersampled), 2 * SizeOf(frame));
     const uint8_t* kept = Form->Supersampled.ScanLine(0);
 
     Form->btnRotLeft->click();
@@ -81,8 +84,7 @@ TEST_F(ViewPaintFixture, AntiAliasedFramesReuseTheDoubleSizeRenderAndShowTheSame
     Form->resize(Form->width() + 40, Form->height() + 30);
     QApplication::processEvents();
     Form->RedrawPicture();
-    EXPECT_EQ(Form->Supersampled.Width(), 2 * Form->ViewBitmap.Width());
-    EXPECT_EQ(Form->Supersampled.Height(), 2 * Form->ViewBitmap.Height());
+    EXPECT_EQ(SizeOf(Form->Supersampled), 2 * SizeOf(Form->ViewBitmap));
     Form->miAntiAlias->trigger();
     Form->RedrawPicture();
     EXPECT_TRUE(Form->Supersampled.Empty());
