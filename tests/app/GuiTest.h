@@ -9,23 +9,8 @@
 #include "base/FileNames.h"
 #include "support/TempFolder.h"
 
-#include <QAbstractButton>
-#include <QAction>
-#include <QApplication>
-#include <QComboBox>
-#include <QFileDialog>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QMouseEvent>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QSpinBox>
 #include <QTest>
-#include <QTimer>
-#include <QToolButton>
-#include <QWheelEvent>
+#include <QtWidgets>
 #include <filesystem>
 #include <fstream>
 #include <functional>

@@ -5,12 +5,8 @@
 
 namespace {
 struct OptionsFixture : FormTest {
-    const TBlock& Baseplate() {
-        for (int i = 0; i < Form->Model.Count(); ++i)
-            if (Form->Model[i].Baseplate)
-                return Form->Model[i];
-        throw TError("no baseplate");
-    }
+    // The fresh window's model holds only the baseplate.
+    const TBlock& Baseplate() { return Form->Model[0]; }
 };
 } // namespace
 

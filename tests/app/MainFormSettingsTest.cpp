@@ -3,8 +3,6 @@
 #include "GuiTest.h"
 #include "app/system/IniFile.h"
 
-#include <QCoreApplication>
-
 TEST(MainFormSettings, StartsFromTheFileAndWritesTheMenusAndAllCoresBackAtExit) {
     std::string dir = TestFolder();
     WriteFile(dir + "s.ini", "[Main]\r\nVersion=2\r\n[State]\r\nHints=1\r\nStudQual=2\r\n"

@@ -36,32 +36,20 @@ TEST(ReadIniName, CommandLineForms) {
     }
 }
 
-// One row per kind of settings file: read, then written back over itself, the file as it ends.
+// One input per kind of settings file (the defaults have none; version 3's pages are left for
+// the program that wrote them): read, then written back over itself, the file as it ends.
 TEST(Settings, FilesReadAndWrittenBackAsTheReferencesShow) {
-    const struct {
-        const char* Name;
-        const char* Text; // nullptr: no file
-    } rows[] = {
-        {"defaults", nullptr},
-        {"version1",
-         "[Main]\r\nPages=3\r\nTitle1=Walls\r\n[Page1]\r\n40 0.75\r\nB1x2x3\r\nB2x2x3\r\n"
-         "\r\n[page2]\r\nabc\r\nR2x2x3\r\n[Page3]\r\n50\r\n[State]\r\nShading=1\r\n"},
-        {"bad-numbers", "[Main]\r\nVersion=2\r\nPages=1\r\n[Page1]\r\nTitle=T\r\nHeight=tall\r\n"
-                        "Scale=big\r\nCount=1\r\nBrick0=B1x1x3\r\n[State]\r\nStudQual=9\r\n"},
-        // An unknown version's pages are left in the file for the program that wrote them.
-        {"version3", "[Main]\r\nVersion=3\r\nPages=1\r\n[Page1]\r\nTitle=Future\r\nCount=0\r\n"},
-    };
     TTempFolder folder;
-    for (const auto& row : rows) {
-        std::string name = folder.File(std::string(row.Name) + ".ini");
-        if (row.Text)
-            folder.Write(std::string(row.Name) + ".ini", row.Text);
+    for (std::string kind : {"defaults", "version1", "bad-numbers", "version3"}) {
+        std::string name = folder.File(kind + ".ini"),
+                    input = TESSARYN_TEST_DATA "app/settings/input/" + kind + ".ini";
+        if (std::filesystem::exists(input))
+            std::filesystem::copy_file(input, name);
         TSettings read = ReadSettings(name, "/app/");
         SaveSettings(name, read);
-        EXPECT_TRUE(MatchesReferenceText(TTempFolder::Read(name),
-                                         "app/settings/" + std::string(row.Name) + ".ini"));
+        EXPECT_TRUE(MatchesReferenceText(TTempFolder::Read(name), "app/settings/" + kind + ".ini"));
         // What was written reads back as it was read.
-        EXPECT_EQ(SavedAfresh(ReadSettings(name, "/app/")), SavedAfresh(read)) << row.Name;
+        EXPECT_EQ(SavedAfresh(ReadSettings(name, "/app/")), SavedAfresh(read)) << kind;
     }
 }
 

@@ -19,9 +19,7 @@ QSize SizeOf(const TBitmap& bitmap) {
     return {bitmap.Width(), bitmap.Height()};
 }
 
-struct ViewPaintFixture : FormTest {
-    TBackground Background() { return {TColour(Form->Background), nullptr}; }
-};
+using ViewPaintFixture = FormTest;
 
 } // namespace
 
@@ -75,7 +73,7 @@ TEST_F(ViewPaintFixture, AntiAliasedFramesReuseTheDoubleSizeRenderAndShowTheSame
     Form->btnRotLeft->click();
     EXPECT_EQ(Form->Supersampled.ScanLine(0), kept);
     TBitmap fresh(frame.Width(), frame.Height());
-    RenderAntiAliased(Form->Model, fresh, Form->Context, Background());
+    RenderAntiAliased(Form->Model, fresh, Form->Context, {TColour(Form->Background), nullptr});
     EXPECT_EQ(DifferingPixels(frame, fresh), 0);
     EXPECT_EQ(View().grab().toImage().convertToFormat(QImage::Format_RGB32),
               FrameImage(fresh).convertToFormat(QImage::Format_RGB32));

@@ -6,11 +6,6 @@
 #include "app/window/ColourSwatches.h"
 #include "support/Pixels.h"
 
-#include <QColorDialog>
-#include <QMenu>
-#include <QPainter>
-#include <QPointer>
-
 namespace {
 struct WindowFixture : PagesFormTest {
     void PressSwatch(int swatch, Qt::MouseButton button = Qt::LeftButton) {
@@ -117,15 +112,14 @@ TEST_F(WindowFixture, OpeningAModelStartsOverLikeNewModelInTheOneOpenDialog) {
     // case of its extension.
     std::string second = WriteModel("b.lgo", "");
     QImage(30, 20, QImage::Format_RGB32).save(QString::fromStdString(Folder + "b.BMP"), "BMP");
-    ASSERT_EQ(OpenDialogs.size(), 1u);
-    ASSERT_FALSE(OpenDialogs[0].isNull()); // still there after the command
+    ASSERT_TRUE(OpenDialogs.size() == 1 && !OpenDialogs[0].isNull()); // kept after the command
     OpenDialogs[0]->setViewMode(QFileDialog::Detail);
     OnNextOpenDialog(second);
     Form->mSubAssembly->trigger();
     ASSERT_EQ(OpenDialogs.size(), 2u);
     EXPECT_EQ(OpenDialogs[1].data(), OpenDialogs[0].data());
-    EXPECT_EQ(OpenDialogs[1]->viewMode(), QFileDialog::Detail);
-    EXPECT_EQ(OpenDialogs[1]->windowTitle(), "Load a subassembly");
+    EXPECT_EQ(std::pair(OpenDialogs[1]->viewMode(), OpenDialogs[1]->windowTitle()),
+              std::pair(QFileDialog::Detail, QString("Load a subassembly")));
     TOpenModelDialog& dialog = *OpenDialogs[0];
     for (auto [name, label, preview] :
          {std::tuple{second, " (30x20)", true}, {file, "Picture:", false}}) {

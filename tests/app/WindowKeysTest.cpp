@@ -5,26 +5,16 @@
 #include "app/system/IniFile.h"
 #include "app/window/ColourSwatches.h"
 
-#include <QMenu>
-
 namespace {
-struct KeysFixture : ShownFormTest {
-    void SetUp() override {
-        Open("s.ini");
-        Form->SetViewAngles(70, 30);
-        Form->Modified = false;
-    }
-};
+using KeysFixture = FormTest;
 
 // Answers the next save question; Yes then meets a file dialog given the file name (a cancel
 // when it is empty).
 void AnswerSaveQuestion(QMessageBox::StandardButton answer, const std::string& fileName = "") {
-    QTimer::singleShot(0, [answer, fileName] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
+    OnNextDialog<QMessageBox>([answer, fileName](QMessageBox& box) {
         if (answer == QMessageBox::Yes)
             AnswerNextFileDialog(fileName);
-        box->button(answer)->click();
+        box.button(answer)->click();
     });
 }
 } // namespace
@@ -97,29 +87,24 @@ TEST_F(KeysFixture, GroupInHandRestsWithEveryBrickAboveWhatIsUnderIt) {
 TEST_F(KeysFixture, SecondStageKeysActAndBringThePointerToTheHand) {
     auto scale = [&] { return Form->Controls.ScaleBar.Position; };
     auto wireframe = [&] { return int(Form->btnWireFrame->isChecked()); };
-    struct Case {
-        int key;
-        Qt::KeyboardModifiers modifiers;
-        std::function<int()> state;
-        int change;
-    };
-    const std::vector<Case> cases{
-        {Qt::Key_Plus, Qt::KeypadModifier, scale, -1},
-        {Qt::Key_Equal, Qt::NoModifier, scale, -1},
-        {Qt::Key_Minus, Qt::NoModifier, scale, 1},
-        {Qt::Key_T, Qt::NoModifier, wireframe, 1},
-        {Qt::Key_Asterisk, Qt::KeypadModifier, wireframe, -1},
-        {Qt::Key_O, Qt::NoModifier, [&] { return int(Form->btnStuds->isChecked()); }, 1},
-        {Qt::Key_End, Qt::NoModifier, [&] { return Form->Controls.RotX.Position; }, -70},
-        {Qt::Key_Home, Qt::NoModifier, [&] { return int(Form->Context.View.OriginX); }, 0},
+    // The key, what it changes and by how much.
+    const std::tuple<QKeyCombination, std::function<int()>, int> cases[] = {
+        {Qt::KeypadModifier | Qt::Key_Plus, scale, -1},
+        {Qt::Key_Equal, scale, -1},
+        {Qt::Key_Minus, scale, 1},
+        {Qt::Key_T, wireframe, 1},
+        {Qt::KeypadModifier | Qt::Key_Asterisk, wireframe, -1},
+        {Qt::Key_O, [&] { return int(Form->btnStuds->isChecked()); }, 1},
+        {Qt::Key_End, [&] { return Form->Controls.RotX.Position; }, -70},
+        {Qt::Key_Home, [&] { return int(Form->Context.View.OriginX); }, 0},
     };
     TakeInHand("B2x4x3", 40, 20, 0);
-    for (const Case& c : cases) {
-        int before = c.state();
+    for (const auto& [key, state, change] : cases) {
+        int before = state();
         Form->PointerTarget = QPoint(-1, -1);
-        EXPECT_TRUE(Key(c.key, c.modifiers)) << c.key;
-        EXPECT_EQ(c.state() - before, c.change) << c.key;
-        EXPECT_EQ(Form->PointerTarget, Pixel(40, 20)) << c.key;
+        EXPECT_TRUE(Key(key.key(), key.keyboardModifiers())) << key.toCombined();
+        EXPECT_EQ(state() - before, change) << key.toCombined();
+        EXPECT_EQ(Form->PointerTarget, Pixel(40, 20)) << key.toCombined();
     }
     EXPECT_TRUE(Key(Qt::Key_Insert)); // turns the hand
     EXPECT_EQ(Form->Hand.BrickInHand->SX, 80);

@@ -6,8 +6,6 @@
 #include "exchange/ldraw/LDrawMap.h"
 #include "tools/SpinButton.h"
 
-#include <QGroupBox>
-
 namespace {
 struct ToolboxFixture : FormTest {
     TAdvOptions& Box() { return *Form->AdvOptions; }
@@ -44,12 +42,7 @@ TEST_F(ToolboxFixture, MenuEntryShowsTheBoxWithTheHandsPositionAndCloseUnchecks)
 
 // One row per control: the selected brick's saved line after it, the other brick's unchanged.
 TEST_F(ToolboxFixture, EachSelectionControlChangesOnlyTheSelectedBricks) {
-    struct Row {
-        const char* Control;
-        std::function<void(TAdvOptions&)> Use;
-        const char* Selected;
-    };
-    const Row rows[] = {
+    const std::tuple<std::string, std::function<void(TAdvOptions&)>, const char*> rows[] = {
         {"studs", [](TAdvOptions& b) { b.spStud->click(); }, "B:0:0:0:40:80:24:255:0:0:0:0:0::0"},
         {"transparent", [](TAdvOptions& b) { b.spTransp->click(); },
          "B:0:0:0:40:80:24:255:1:0:0:1:0::0"},
@@ -66,8 +59,8 @@ TEST_F(ToolboxFixture, EachSelectionControlChangesOnlyTheSelectedBricks) {
          "B:-20:0:0:40:80:24:255:1:0:0:0:0::0"},
         {"nudge z", [](TAdvOptions& b) { b.sz->Up->click(); }, "B:0:0:8:40:80:24:255:1:0:0:0:0::0"},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.Control);
+    for (const auto& [control, use, selectedAfter] : rows) {
+        SCOPED_TRACE(control);
         Form->Modified = false;
         Form->btnClearClick();
         TBlock& selected = AddBrick("2x4x3", 0, 0, 0, 0, true);
@@ -76,10 +69,10 @@ TEST_F(ToolboxFixture, EachSelectionControlChangesOnlyTheSelectedBricks) {
         std::string otherBefore = other.SaveToString();
         Form->ToolboxShowSelection();
         Form->CurrentColour = 0x00FF00;
-        row.Use(Box());
-        EXPECT_EQ(selected.SaveToString(), row.Selected);
+        use(Box());
+        EXPECT_EQ(selected.SaveToString(), selectedAfter);
         // Replacing a colour reaches every brick of that colour, selected or not.
-        if (std::string(row.Control) != "replace colour") {
+        if (control != "replace colour") {
             EXPECT_EQ(other.SaveToString(), otherBefore);
         }
         EXPECT_TRUE(Form->Modified);
@@ -148,10 +141,9 @@ TEST_F(ToolboxFixture, MappingRowIsLookedUpMarkedWhileChangedAndSaved) {
 
 TEST_F(ToolboxFixture, UndoAndRedoKeysShowTheSelectionOfTheModelTheyLeave) {
     Form->Advancedtoolbox1->trigger();
-    Form->SetViewAngles(70, 30);
     auto selectable = [&] { return Box().spSetStep->isEnabled(); };
 
-    // A placed brick, then selected: undoing the placing leaves nothing selected.
+    // A brick placed on the grid, then selected: undoing the placing leaves nothing selected.
     TakeInHand("2x4x3");
     MoveTo(Pixel(47, 25));
     Click(Pixel(47, 25));

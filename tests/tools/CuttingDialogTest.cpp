@@ -6,8 +6,6 @@
 #include "render/CuttingBox.h"
 #include "tools/SpinButton.h"
 
-#include <QCheckBox>
-
 namespace {
 struct CuttingFixture : FormTest {
     TDlg& Dlg() { return *Form->Dlg; }

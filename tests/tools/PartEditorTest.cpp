@@ -4,15 +4,10 @@
 #include "tools/PartEditor.h"
 
 #include "app/GuiTest.h"
-#include "app/palette/PaletteListBox.h"
-#include "app/palette/PalettePanel.h"
-#include "base/FileNames.h"
 #include "parts/DrawClass.h"
 #include "parts/PartCache.h"
 #include "tools/AskFileAndPart.h"
 #include "tools/PartEditorWidgets.h"
-
-#include <QListWidget>
 
 namespace {
 // A program folder of its own with the template and a user part, and an empty part cache.
@@ -37,11 +32,6 @@ protected:
     }
     bool PartFileExists(const std::string& name) const {
         return std::filesystem::exists(Dir + "parts/" + name);
-    }
-    // The window on the settings with two pages, then on those its last run left.
-    std::unique_ptr<TMainForm>& OpenForm() {
-        Form = NewForm(Dir + "s.ini");
-        return Form;
     }
     TAddHard& OpenEditor(const std::string& key, TAddHard::TMode mode) {
         Editor = std::make_unique<TAddHard>(Context, 0x0000FF);
@@ -109,14 +99,14 @@ TEST_F(PartEditorTest, BadNamesAreRefusedAndAnExistingPartIsReplacedOnlyOnYes) {
 }
 
 TEST_F(PartEditorTest, EditingAPartReshapesTheBricksOfTheOpenModel) {
-    auto& form = OpenForm();
-    form->Model.InsertSorted(CreateBrickFromKey("G userblks.dat, wedge"));
-    form->Hand.TakeInHand(CreateBrickFromKey("G userblks.dat, wedge"), 0);
-    TPalettePanel& palette = *form->Palette;
+    Form = NewForm(Dir + "s.ini");
+    Form->Model.InsertSorted(CreateBrickFromKey("G userblks.dat, wedge"));
+    Form->Hand.TakeInHand(CreateBrickFromKey("G userblks.dat, wedge"), 0);
+    TPalettePanel& palette = *Form->Palette;
     palette.ListBox1->setCurrentRow(0);
     palette.pumEditPopup();
     ASSERT_TRUE(palette.Editblock1->isEnabled());
-    form->Context.DetailLevel = 1;
+    Form->Context.DetailLevel = 1;
 
     OnNextDialog<TAddHard>([](TAddHard& editor) {
         EXPECT_EQ(editor.windowTitle() + " " + editor.btnAddPiece->text(), "Edit block Replace");
@@ -126,12 +116,12 @@ TEST_F(PartEditorTest, EditingAPartReshapesTheBricksOfTheOpenModel) {
     });
     palette.Editblock1Click();
 
-    EXPECT_EQ(form->Context.DetailLevel, 1);
+    EXPECT_EQ(Form->Context.DetailLevel, 1);
     EXPECT_EQ(palette.Pages.Pages[0].Bricks[0], "G userblks.dat, wedge");
-    const TBlock* modelWedge = FirstGeneral(*form);
+    const TBlock* modelWedge = FirstGeneral(*Form);
     ASSERT_NE(modelWedge, nullptr);
     EXPECT_EQ((std::array{modelWedge->SX, modelWedge->Definition->GetPoint(0, 1).X,
-                          form->Hand.BrickInHand->SX}),
+                          Form->Hand.BrickInHand->SX}),
               (std::array{40, 40, 40}));
     EXPECT_TRUE(PartFileExists("wedge.tsp"));
 }
@@ -214,8 +204,8 @@ TEST_F(PartEditorTest, ListsDragAndDropTrashAndPointControls) {
 }
 
 TEST_F(PartEditorTest, ANewPartAddedOnAnEmptyPageIsPlacedSavedAndFoundAfterARestart) {
-    auto& form = OpenForm();
-    TPalettePanel& palette = *form->Palette;
+    Form = NewForm(Dir + "s.ini");
+    TPalettePanel& palette = *Form->Palette;
     palette.ListBox1->setCurrentRow(1); // a combination: neither Edit nor Add
     palette.pumEditPopup();
     EXPECT_FALSE(palette.Editblock1->isEnabled() || palette.Addnewblock1->isEnabled());
@@ -243,19 +233,19 @@ TEST_F(PartEditorTest, ANewPartAddedOnAnEmptyPageIsPlacedSavedAndFoundAfterARest
 
     palette.ListBox1->setCurrentRow(0);
     palette.ListBox1Click();
-    ASSERT_NE(form->Hand.BrickInHand, nullptr);
-    form->DropBrickInHand();
-    form->SaveModelAs(Dir + "wedge.lgo", true);
-    form->Modified = false;
-    form->close();
+    ASSERT_NE(Form->Hand.BrickInHand, nullptr);
+    Form->DropBrickInHand();
+    Form->SaveModelAs(Dir + "wedge.lgo", true);
+    Form->Modified = false;
+    Form->close();
     Form.reset();
     ClearDrawClasses();
 
-    auto& again = OpenForm();
-    again->LoadModelFile(Dir + "wedge.lgo", 0);
-    const TBlock* wedge = FirstGeneral(*again);
+    Form = NewForm(Dir + "s.ini"); // on the pages its last run left
+    Form->LoadModelFile(Dir + "wedge.lgo", 0);
+    const TBlock* wedge = FirstGeneral(*Form);
     ASSERT_NE(wedge, nullptr);
     EXPECT_EQ(wedge->Definition->GetPoint(0, 1), (TPoint3{20, 0, 0}));
-    EXPECT_EQ(again->Palette->Pages.Pages[1].Bricks,
+    EXPECT_EQ(Form->Palette->Pages.Pages[1].Bricks,
               std::vector<std::string>{"G userblks.dat, wedge2x1"});
 }

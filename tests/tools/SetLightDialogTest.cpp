@@ -4,8 +4,6 @@
 
 #include "app/GuiTest.h"
 
-#include <QCheckBox>
-
 TEST_F(FormTest, LightPreviewRedrawsCancelPutsBackAndOkTakesTheNewVector) {
     ASSERT_TRUE(Form->miAdjustLight->isEnabled());
     auto light = Form->Context.Light;
