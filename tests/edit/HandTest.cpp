@@ -202,6 +202,19 @@ TEST(Hand, ScreenToGroundFindsTheCellUnderThePointer) {
     EXPECT_EQ(s.Hand.ScreenToGround(500, 100, 20, 20).X, 0);
 }
 
+// The window redraws only when placing moved the hand, along any one axis.
+TEST(Hand, PlacingTellsWhetherTheHandMoved) {
+    THandScene s;
+    s.Take("B1x1x3", 1);
+    TPoint p = s.Pixel(47, 65);
+    EXPECT_TRUE(s.Hand.PlaceInHand(p.X, p.Y));
+    EXPECT_FALSE(s.Hand.PlaceInHand(p.X, p.Y));
+    TPoint east = s.Pixel(67, 65);
+    EXPECT_TRUE(s.Hand.PlaceInHand(east.X, east.Y));
+    TPoint north = s.Pixel(67, 85);
+    EXPECT_TRUE(s.Hand.PlaceInHand(north.X, north.Y));
+}
+
 TEST(Hand, RestsOnTheHighestBrickInsideTheBoundaryAndSelectsByGroup) {
     THandScene s;
     s.LoadStart();
