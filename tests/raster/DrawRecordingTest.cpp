@@ -26,13 +26,13 @@ void FirstPart(TDrawObject& target) {
     canvas.Pen.Colour = RGB(200, 0, 0);
     canvas.Brush = {RGB(0, 90, 200), TBrushStyle::bsSolid};
     const TPoint quad[] = {{3, 2}, {57, 9}, {50, 44}, {8, 30}};
-    target.Polygon(quad);
+    target.Polygon(quad, 3);
     canvas.Brush = {RGB(250, 250, 0), TBrushStyle::bsDiagCross};
     const TPoint triangle[] = {{20, -10}, {70, 25}, {10, 40}};
-    target.Polygon(triangle);
+    target.Polygon(triangle, 2);
     canvas.Pen.Colour = RGB(0, 160, 0);
     const TPoint zigzag[] = {{2, 40}, {15, 12}, {28, 41}, {41, 13}};
-    target.Polyline(zigzag);
+    target.Polyline(zigzag, 3);
     // Clipped at both sides: a surface leaves the pen where the line leaves the bitmap.
     target.Line(-20, 10, 80, 40);
 }
