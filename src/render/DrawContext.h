@@ -4,6 +4,7 @@
 
 #include "base/Geometry.h"
 #include "render/CuttingBox.h"
+#include "render/FrameBuffers.h"
 #include "render/ScaleMemo.h"
 #include "render/View.h"
 
@@ -57,6 +58,7 @@ public:
     // more (not owned); Bands splits them so, 0 leaving the number to the scene.
     TDrawingThreads* Threads = nullptr;
     int Bands = 0;
+    TFrameBuffers Buffers;
 
     // Written by each brick's Draw and read by its own face routines.
     bool Shaded = false;
