@@ -58,6 +58,9 @@ public:
     // more (not owned); Bands splits them so, 0 leaving the number to the scene.
     TDrawingThreads* Threads = nullptr;
     int Bands = 0;
+    // Frames whose bricks all write opaque colours are drawn front to back, passing over hidden
+    // bricks; off, always back to front, which gives the same pixels (the reference to compare).
+    bool FrontToBack = true;
     TFrameBuffers Buffers;
 
     // Written by each brick's Draw and read by its own face routines.

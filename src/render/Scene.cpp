@@ -51,7 +51,7 @@ void DrawScene(TBlockList& model, TBitmap& bitmap, TDrawContext& context,
     model.CurrentOctant = octant;
     if (model.SortedOctant != octant)
         model.Sort(octant);
-    if (DrawSceneFirstWriteWins(model, bitmap, context, background))
+    if (context.FrontToBack && DrawSceneFirstWriteWins(model, bitmap, context, background))
         return;
     if (context.Threads && (context.Threads->Count() > 1 || context.Bands > 1)) {
         const int bands = context.Bands > 0
