@@ -4,6 +4,7 @@
 #include "render/DrawContext.h"
 #include "render/View.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstdlib>
@@ -19,13 +20,19 @@ int ToInt(double value) {
 bool PlainBoxScreenBox(const TBlock& brick, const TDrawContext& context, TRect& box) {
     if (brick.SX == 0 || brick.ClassKind() != 'B')
         return false;
-    // The projection is linear, so the box's corners spread around its centre's image by the
-    // half sizes times the rows' weights; the corners' rounding moves them half a pixel at most.
+    // Studs are discs of radius 5 around centres 10 inside the top face and 3 high; tube rings
+    // are no wider, 20 inside the bottom face. So the box taken 3 higher holds them, give or
+    // take the rounding of centres and radii.
+    const double lowX = std::min(double(brick.X), double(brick.FarX()));
+    const double lowY = std::min(double(brick.Y), double(brick.FarY()));
+    const double lowZ = std::min(double(brick.Z), double(brick.FarZ()));
+    const double highZ = std::max(double(brick.Z), double(brick.FarZ()) + 3);
+    const double halfX = 0.5 * std::abs(double(brick.SX)), halfY = 0.5 * std::abs(double(brick.SY)),
+                 halfZ = 0.5 * (highZ - lowZ);
+    const double x = lowX + halfX, y = lowY + halfY, z = lowZ + halfZ;
+    // The projection is linear, so the corners spread around the centre's image by the half
+    // sizes times the rows' weights.
     const TViewState& view = context.View;
-    const double halfX = 0.5 * double(brick.SX), halfY = 0.5 * double(brick.SY),
-                 halfZ = 0.5 * double(brick.SZ);
-    const double x = double(brick.X) + halfX, y = double(brick.Y) + halfY,
-                 z = double(brick.Z) + halfZ;
     const TRow& rx = view.RowX[0];
     const TRow& ry = view.RowY[0];
     const double scale = view.ViewScale, size = std::fabs(scale);
@@ -35,14 +42,10 @@ bool PlainBoxScreenBox(const TBlock& brick, const TDrawContext& context, TRect& 
         (std::fabs(rx[0] * halfX) + std::fabs(rx[1] * halfY) + std::fabs(rx[2] * halfZ)) * size;
     const double spreadY =
         (std::fabs(ry[0] * halfX) + std::fabs(ry[1] * halfY) + std::fabs(ry[2] * halfZ)) * size;
-    // Studs and rings stand on their centres inside the top or bottom face, reaching as far as
-    // the stud window lets them; a pixel more for the centres' own rounding.
     if (!std::isfinite(px + py + spreadX + spreadY))
         return false;
-    const TStudMetrics& m = context.Studs;
-    const double reachX = std::abs(m.StudRX) + std::abs(m.StudUp.X) + 2;
-    const double reachY = std::abs(m.StudRY) + std::abs(m.StudUp.Y) + 2;
-    box = {ToInt(std::floor(px - spreadX - reachX)), ToInt(std::floor(py - spreadY - reachY)),
-           ToInt(std::ceil(px + spreadX + reachX)), ToInt(std::ceil(py + spreadY + reachY))};
+    constexpr double rounding = 2;
+    box = {ToInt(std::floor(px - spreadX - rounding)), ToInt(std::floor(py - spreadY - rounding)),
+           ToInt(std::ceil(px + spreadX + rounding)), ToInt(std::ceil(py + spreadY + rounding))};
     return true;
 }

@@ -177,6 +177,13 @@ void LeaveCanvasAsForwards(TFrame& frame, TCanvas& canvas, TDrawRecording& recor
     }
 }
 
+// Whether DrawAll draws the brick at all: a box of no size leaves even the paint alone.
+bool ChangesPaint(const TBlockList& model, const TDrawContext& context, size_t i) {
+    const TBlock& brick = model.Items(int(i));
+    return InsideCut(context.Boundary, brick) && model.StepLimit >= brick.Step &&
+           !(brick.ClassKind() == 'B' && brick.SX == 0);
+}
+
 void RunTasks(TDrawingThreads* threads, int tasks, const std::function<void(int)>& job) {
     if (threads) {
         threads->Run(tasks, job);
@@ -206,9 +213,7 @@ bool DrawSceneFirstWriteWins(const TBlockList& model, TBitmap& bitmap, TDrawCont
     TFrame frame{model, bitmap, context, buffers, {}, {resetCanvas.Pen, resetCanvas.Brush}};
     frame.Start = {canvas.Pen, canvas.Brush};
     frame.Start.Brush.Colour = background.Colour;
-    while (frame.FirstDrawing < count &&
-           !(InsideCut(context.Boundary, model.Items(int(frame.FirstDrawing))) &&
-             model.StepLimit >= model.Items(int(frame.FirstDrawing)).Step))
+    while (frame.FirstDrawing < count && !ChangesPaint(model, context, frame.FirstDrawing))
         ++frame.FirstDrawing;
 
     TDrawingThreads* threads = context.Threads;
