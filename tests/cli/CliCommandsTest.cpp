@@ -39,13 +39,6 @@ std::string Replaced(std::string text, const std::string& from, const std::strin
     return text;
 }
 
-std::string CommandLine(const std::vector<std::string>& args) {
-    std::string line;
-    for (const std::string& arg : args)
-        line += (line.empty() ? "" : " ") + arg;
-    return line;
-}
-
 using TFiles = std::map<std::string, std::string>;
 
 TFiles FilesIn(const fs::path& folder) {
@@ -68,8 +61,22 @@ std::string Described(const std::string& content) {
     return text.str();
 }
 
-class CliCommands : public ::testing::TestWithParam<TCliCase> {
+std::vector<std::string> Words(const std::string& run) {
+    std::vector<std::string> args;
+    std::istringstream words(run);
+    for (std::string word; std::getline(words, word, ' ');)
+        args.push_back(word);
+    return args;
+}
+
+// A copy of the input files in a fresh folder, and runs of the tool in it.
+class TCliFolder : public ::testing::Test {
 protected:
+    void SetUp() override {
+        fs::copy(std::string(TESSARYN_TEST_DATA) + "cli/in", Folder.Path,
+                 fs::copy_options::recursive);
+    }
+
     std::string Local(const std::string& text) const {
         return Replaced(Replaced(text, Folder.Dir(), "$T/"), Shipped, "$S/");
     }
@@ -106,16 +113,12 @@ protected:
     TTempFolder Folder;
 };
 
+class CliCommands : public TCliFolder, public ::testing::WithParamInterface<TCliCase> {};
+
 TEST_P(CliCommands, PrintAndWriteTheirReferences) {
-    fs::copy(std::string(TESSARYN_TEST_DATA) + "cli/in", Folder.Path, fs::copy_options::recursive);
     std::string text;
-    for (const std::string& run : GetParam().Runs) {
-        std::vector<std::string> args;
-        std::istringstream words(run);
-        for (std::string word; std::getline(words, word, ' ');)
-            args.push_back(word);
-        text += "=== " + Local(Replaced(CommandLine(args), "\n", "\\n")) + "\n" + Run(args);
-    }
+    for (const std::string& run : GetParam().Runs)
+        text += "=== " + Local(Replaced(run, "\n", "\\n")) + "\n" + Run(Words(run));
     EXPECT_TRUE(MatchesReferenceText(text, std::string("cli/") + GetParam().Name + ".txt"));
 }
 
@@ -240,28 +243,20 @@ INSTANTIATE_TEST_SUITE_P(, CliCommands, ::testing::ValuesIn(Cases),
 
 // POV-Ray, where installed, draws the converted model in the scene the tool writes: the grey
 // baseplate and the red brick fill a good part of the white picture.
-TEST(CliPovRay, DrawsTheConvertedModelInTheScene) {
+using CliPovRay = TCliFolder;
+
+TEST_F(CliPovRay, DrawsTheConvertedModelInTheScene) {
     if (std::system("command -v povray > /dev/null 2>&1") != 0)
         GTEST_SKIP() << "povray is not installed";
-    TTempFolder folder;
-    fs::copy(std::string(TESSARYN_TEST_DATA) + "cli/in", folder.Path, fs::copy_options::recursive);
-    const std::string model = folder.File("brick2x4.lgo");
-    for (const std::vector<std::string>& args :
-         {std::vector<std::string>{"convert", model, folder.File("test.dat")},
-          {"pov", folder.File("test.dat"), "-o", folder.File("test.inc")},
-          {"pov-scene", model, "-o", folder.File("TS_test.pov"), "--background", "FFFFFF"}}) {
-        std::vector<std::string> withAppDir = {"--app-dir", folder.Dir()};
-        withAppDir.insert(withAppDir.end(), args.begin(), args.end());
-        std::ostringstream out, err;
-        ASSERT_EQ(RunCli(withAppDir, out, err), 0) << err.str();
-    }
-    SetAppDir(ExecutableDir());
-    const std::string command = "cd '" + folder.Path.string() +
+    for (const char* run : {"convert $T/brick2x4.lgo $T/test.dat", "pov $T/test.dat -o $T/test.inc",
+                            "pov-scene $T/brick2x4.lgo -o $T/TS_test.pov --background FFFFFF"})
+        ASSERT_EQ(Run(Words(run)).rfind("exit 0\n", 0), 0u) << run;
+    const std::string command = "cd '" + Folder.Path.string() +
                                 "' && povray +ITS_test.pov -V -D +W48 +H36 +FN +OTS_test.png "
                                 "> povray.log 2>&1";
-    ASSERT_EQ(std::system(command.c_str()), 0) << TTempFolder::Read(folder.File("povray.log"));
+    ASSERT_EQ(std::system(command.c_str()), 0) << TTempFolder::Read(Folder.File("povray.log"));
     TBitmap picture;
-    ReadPictureFile(folder.File("TS_test.png"), picture);
+    ReadPictureFile(Folder.File("TS_test.png"), picture);
     ASSERT_EQ(picture.Width() * picture.Height(), 48 * 36);
     int drawn = 0;
     for (int y = 0; y < picture.Height(); ++y)

@@ -2,9 +2,7 @@
 
 #include "edit/HandDrawing.h"
 #include "render/DrawContext.h"
-#include "support/Bricks.h"
 #include "support/ModelText.h"
-#include "support/Pixels.h"
 #include "support/ReferenceFile.h"
 #include "support/TempFolder.h"
 
@@ -30,12 +28,10 @@ struct THandScene {
         Model.CurrentOctant = Context.View.Octant;
     }
 
-    TBlock& AddBrick(const char* key, int32_t x, int32_t y, int32_t z, int32_t group = 0,
-                     bool selected = false) {
-        auto brick = CreateBrickFromKey(key);
-        brick->X = x, brick->Y = y, brick->Z = z, brick->Group = group;
-        brick->Selected = selected;
-        return Model.Add(std::move(brick));
+    // Two single bricks, a 1 x 1 x 3 at (20, 20) and a plate at (300, 300), and a group of two:
+    // a 2 x 2 x 3 at (100, 60) with a plate on it at (120, 60).
+    void LoadStart() {
+        ReadModelText(Model, TTempFolder::Read(TESSARYN_TEST_DATA "models/hand-start.lgo"));
     }
 
     // The pixel over a model point on the ground.
@@ -150,7 +146,7 @@ TEST(Hand, EditsWriteTheirReferenceModelsAndUndoStepByStep) {
         SCOPED_TRACE(edit.Name);
         GroupCounter = 0;
         THandScene scene;
-        ReadModelText(scene.Model, TTempFolder::Read(TESSARYN_TEST_DATA "models/hand-start.lgo"));
+        scene.LoadStart();
         const std::string before = SortedBricks(scene.Model);
         edit.Edit(scene);
         const std::string after = SortedBricks(scene.Model);
@@ -172,19 +168,19 @@ TEST(PositioningGrid, RoundsTowardZeroOnEachGrid) {
         int Mode;
         bool Height;
         int32_t Value, Snapped;
-    } cases[] = {{0, false, -15, 0}, {0, false, -19, 0},  {0, false, -25, -20}, {0, false, 39, 20},
-                 {0, true, -9, -8},  {0, true, 17, 16},   {1, false, -15, -10}, {1, false, 29, 20},
-                 {1, true, 7, 4},    {2, false, -15, -15}};
+    } cases[] = {{0, false, -15, 0}, {0, false, -19, 0}, {0, false, -25, -20}, {0, false, 39, 20},
+                 {0, true, -9, -8},  {0, true, 17, 16},  {1, false, -15, -10}, {1, false, 29, 20},
+                 {1, false, 10, 10}, {1, true, 7, 4},    {2, false, -15, -15}};
     TPositioningGrid grid;
     for (const auto& c : cases) {
         grid.SetMode(c.Mode);
         EXPECT_EQ(c.Height ? grid.SnapZ(c.Value) : grid.SnapXY(c.Value), c.Snapped)
             << "mode " << c.Mode << " value " << c.Value;
     }
-    grid.SetMode(1);
-    EXPECT_EQ(grid.GridXY, 10);
-    grid.SetMode(7); // no such mode: the grid stays
-    EXPECT_EQ(grid.GridMode, 1);
+    std::vector<int32_t> steps;
+    for (int mode : {0, 1, 2, 7}) // no mode 7: the grid stays
+        grid.SetMode(mode), steps.insert(steps.end(), {grid.GridMode, grid.GridXY, grid.GridZ});
+    EXPECT_EQ(steps, (std::vector<int32_t>{0, 20, 8, 1, 10, 4, 2, 1, 1, 2, 1, 1}));
 }
 
 TEST(Hand, ScreenToGroundFindsTheCellUnderThePointer) {
@@ -193,7 +189,8 @@ TEST(Hand, ScreenToGroundFindsTheCellUnderThePointer) {
         s.ViewAt(tilt, azimuth);
         TPoint p = s.Pixel(47, 65);
         TGroundPoint g = s.Hand.ScreenToGround(p.X, p.Y, 20, 20);
-        EXPECT_EQ((TBox{g.X, g.Y, g.Height}), (TBox{40, 60, 0})) << tilt << " " << azimuth;
+        EXPECT_EQ((std::array{g.X, g.Y, g.Height}), (std::array{40, 60, 0}))
+            << tilt << " " << azimuth;
     }
     TPoint left = s.Pixel(-15, 5), further = s.Pixel(-25, 5);
     EXPECT_EQ(s.Hand.ScreenToGround(left.X, left.Y, 20, 20).X, 0);
@@ -205,51 +202,65 @@ TEST(Hand, ScreenToGroundFindsTheCellUnderThePointer) {
     EXPECT_EQ(s.Hand.ScreenToGround(500, 100, 20, 20).X, 0);
 }
 
-TEST(Hand, RestsOnTheHighestBrickInsideTheBoundary) {
+// The window redraws only when placing moved the hand, along any one axis.
+TEST(Hand, PlacingTellsWhetherTheHandMoved) {
     THandScene s;
-    s.AddBrick("1x1x1", 60, 80, 0); // a plate, top at 8
-    s.AddBrick("1x1x3", 200, 200, 0);
-    // A 2 x 4 brick whose corner stud alone lies over the plate; touching the side is no overlap.
-    EXPECT_EQ(s.Hand.TopHeightAt(40, 20, 40, 80), 8);
-    EXPECT_EQ(s.Hand.TopHeightAt(0, 0, 60, 80), 0);
+    s.Take("B1x1x3", 1);
+    TPoint p = s.Pixel(47, 65);
+    EXPECT_TRUE(s.Hand.PlaceInHand(p.X, p.Y));
+    EXPECT_FALSE(s.Hand.PlaceInHand(p.X, p.Y));
+    TPoint east = s.Pixel(67, 65);
+    EXPECT_TRUE(s.Hand.PlaceInHand(east.X, east.Y));
+    TPoint north = s.Pixel(67, 85);
+    EXPECT_TRUE(s.Hand.PlaceInHand(north.X, north.Y));
+}
+
+TEST(Hand, RestsOnTheHighestBrickInsideTheBoundaryAndSelectsByGroup) {
+    THandScene s;
+    s.LoadStart();
+    // A 2 x 4 brick whose corner stud alone lies over the plate; touching its side is no overlap.
+    EXPECT_EQ(s.Hand.TopHeightAt(280, 240, 40, 80), 8);
+    EXPECT_EQ(s.Hand.TopHeightAt(260, 240, 40, 80), 0);
     s.Context.Boundary.ZLow = 16;
     EXPECT_EQ(s.Hand.TopHeightAt(0, 0, 20, 20), 16);
     s.Context.Boundary.ZLow = -8;
-    s.Context.Boundary.ZHigh = 16; // the plate is inside, the brick is cut away
-    EXPECT_EQ(s.Hand.TopHeightAt(180, 180, 40, 40), 0);
-}
+    s.Context.Boundary.ZHigh = 16; // the plate is inside, the bricks of the group are cut away
+    EXPECT_EQ(
+        (std::array{s.Hand.TopHeightAt(100, 60, 40, 40), s.Hand.TopHeightAt(300, 300, 20, 20)}),
+        (std::array{0, 8}));
 
-TEST(Hand, SelectingFlipsGroupsButNeverTheBaseplate) {
-    THandScene s;
-    s.AddBrick("16x8x1", -160, -80, -8).Baseplate = true;
-    s.AddBrick("1x1x3", 0, 0, 0, 6, true);
-    s.AddBrick("1x1x3", 20, 0, 0, 6);
-    s.AddBrick("1x1x3", 40, 0, 0);
-    auto selected = [&] {
-        return std::vector<bool>{s.Model[0].Selected, s.Model[1].Selected, s.Model[2].Selected};
-    };
-    s.Hand.ClickSelect(0, false);
-    s.Hand.ClickSelect(1, false); // the clicked brick's old state decides for the group
-    EXPECT_EQ(selected(), (std::vector<bool>{false, false, false}));
-    s.Hand.ClickSelect(2, true);
-    EXPECT_EQ(selected(), (std::vector<bool>{false, false, true}));
-    EXPECT_FALSE(s.PickUp(0, false)); // the baseplate stays
+    s.Model[s.At(20, 20)].Baseplate = true;
+    s.Model[s.At(100, 60)].Selected = true;
+    s.Hand.ClickSelect(s.At(20, 20), false);
+    s.Hand.ClickSelect(s.At(100, 60), false); // the clicked brick's old state decides for the group
+    EXPECT_EQ(s.Model.FirstSelected(), -1);
+    s.Hand.ClickSelect(s.At(120, 60), true);
+    EXPECT_EQ((std::array{s.Model.FirstSelected(), s.Model.NextSelected(s.At(120, 60))}),
+              (std::array{s.At(120, 60), -1}));
+    EXPECT_FALSE(s.PickUp(s.At(20, 20), false)); // the baseplate stays
     EXPECT_TRUE(s.Hand.Empty());
 }
 
-TEST(Hand, HandLayerLeavesTheFrameUntouched) {
+// The layer takes the frame under the hand and draws over it the group picked up from the
+// start model, then a brick taken in its place; the frame itself stays untouched.
+TEST(Hand, HandLayerDrawsOverTheFrameAndLeavesItUntouched) {
     THandScene s;
+    s.LoadStart();
     std::vector<uint32_t> frame(200 * 150, 0x00336699u);
     const TFrameRows view{reinterpret_cast<const uint8_t*>(frame.data()), 200 * 4, 200, 150};
     ComputeOrigin(s.Context.View, 200, 150, 0, 0);
-    s.Hand.TakeInHand(CreateBrickFromKey("2x2x3"), 0);
     THandLayer layer;
-    DrawHandLayer(s.Hand, s.Context, view, layer);
-    ASSERT_GT(layer.Rect.Width(), 0);
-    EXPECT_LE(layer.Rect.Right, 200);
-    const int pixels = layer.Bitmap.Width() * layer.Bitmap.Height();
-    EXPECT_GT(pixels - PixelsOfColour(layer.Bitmap, RGB(0x33, 0x66, 0x99)), 100);
-    EXPECT_EQ(layer.Bitmap.Pixel(0, 0), RGB(0x33, 0x66, 0x99));
+    s.PickUp(s.At(100, 60), false);
+    for (const char* name : {"group", "brick"}) {
+        if (*name == 'b')
+            s.Hand.DropHand(), s.Take("2x2x3", 0);
+        s.PlaceAt(-20, -20, 0);
+        DrawHandLayer(s.Hand, s.Context, view, layer);
+        EXPECT_GT(layer.Rect.Width(), 0);
+        EXPECT_LE(layer.Rect.Right, 200);
+        EXPECT_TRUE(
+            MatchesReferencePicture(layer.Bitmap, std::string("edit/hand-layer-") + name + ".png"));
+    }
     EXPECT_EQ(std::count(frame.begin(), frame.end(), 0x00336699u), 200 * 150);
     s.Hand.TakeInHand(nullptr, 0);
     DrawHandLayer(s.Hand, s.Context, view, layer);

@@ -12,42 +12,45 @@ namespace {
 const char* Wedge = "[wedge]\r\nNP=1\r\nBB=20,20,8\r\n"
                     "P1=4, 1, 0,0,8, 20,0,8, 20,20,8, 0,20,8\r\nQ1=1 ,1\r\nTS=1,0\r\nBS=0,0\r\n";
 
-TDrawClass NewShape(const std::string& file, const std::string& part, int32_t top) {
-    TDrawClass d;
-    d.FileName = file;
-    d.PartName = part;
-    d.SetBoundingBox(40, 20, top);
-    d.AddPolygon({{0, 0, top}, {40, 0, top}, {40, 20, top}, {0, 20, top}});
+TDrawClass NewShape(const std::string& file, const std::string& part) {
+    TDrawClass d = ThreeFaces();
+    d.FileName = file, d.PartName = part;
     return d;
 }
 } // namespace
 
 using PartStoreTest = PartFolderTest;
 
-TEST_F(PartStoreTest, BadNamesAreRefusedWithAMessage) {
-    const std::pair<const char*, const char*> refused[] = {
-        {"", "wedge"},
-        {"userblks.dat", ""},
-        {"userblks.dat", "|only an id"},
-        {"../evil.dat", "wedge"},
-        {"sub/userblks.dat", "wedge"},
-        {"sub\\userblks.dat", "wedge"},
-        {"userblks.dat", "../../wedge"},
-        {"userblks.dat", "a:b"},
-        {"user,blks.dat", "wedge"},
-        {"userblks.dat", "[wedge]"},
-        {"userblks.dat", " wedge"},
-        {"userblks.dat ", "wedge"},
-        {"userblks.dat", "Template"},
-        {"userblks.dat", "wedge 2"},
-        {"user|blks.dat", "wedge"},
+TEST_F(PartStoreTest, BadNamesAreRefusedWithTheirMessage) {
+    const std::string blanks = "may not hold blanks.",
+                      marks = "may not hold ':', ',', '[', ']' or '|'.";
+    const std::string folder = "The file name must name a file in the parts folder, without a "
+                               "folder or \"..\".";
+    const std::string ownFile =
+        "The part name may not hold '/', '\\' or \"..\": it also names the part's own file.";
+    const std::array<std::string, 3> cases[] = {
+        {"", "wedge", "Filename and Partname must be entered"},
+        {"userblks.dat", "|only an id", "Filename and Partname must be entered"},
+        {"userblks.dat ", "wedge", "The file name " + blanks},
+        {"user,blks.dat", "wedge", "The file name " + marks},
+        {"user|blks.dat", "wedge", "The file name " + marks},
+        {"user\tblks.dat", "wedge", "The file name may not hold control characters."},
+        {"userblks.dat", " wedge", "The part name " + blanks},
+        {"userblks.dat", "a:b", "The part name " + marks},
+        {"userblks.dat", "[wedge]", "The part name " + marks},
+        {"sub/userblks.dat", "wedge", folder},
+        {"sub\\userblks.dat", "wedge", folder},
+        {"..evil.dat", "wedge", folder},
+        {"userblks.dat", "sub/wedge", ownFile},
+        {"userblks.dat", "sub\\wedge", ownFile},
+        {"userblks.dat", "..wedge", ownFile},
+        {"userblks.dat", "Template",
+         "\"template\" is the starting point of new parts; choose another part name."},
+        {"userblks.dat", "wedge2|3040", ""},
     };
-    for (auto [file, part] : refused)
-        EXPECT_FALSE(MessageOf([&] { CheckNewPartNames(file, part); }).empty())
+    for (const auto& [file, part, message] : cases)
+        EXPECT_EQ(MessageOf([&] { CheckNewPartNames(file, part); }), message)
             << file << " / " << part;
-    EXPECT_EQ(MessageOf([] { CheckNewPartNames("", "x"); }),
-              "Filename and Partname must be entered");
-    EXPECT_EQ(MessageOf([] { CheckNewPartNames("userblks.dat", "wedge2|3040"); }), "");
     EXPECT_EQ(TypedPartName("wedge2|3040"), "wedge2");
 }
 
@@ -57,7 +60,7 @@ TEST_F(PartStoreTest, TakenNamesAreFoundInTheFileTheirOwnFileAndTheCache) {
     EXPECT_FALSE(PartNameTaken("userblks.dat", "ramp"));
     WritePartFile("ramp.tsp", "[ramp]\r\nNP=0\r\n");
     EXPECT_TRUE(PartNameTaken("userblks.dat", "ramp"));
-    TDrawClass slab = NewShape("other.dat", "slab", 8);
+    TDrawClass slab = NewShape("other.dat", "slab");
     StorePartDefinition(slab);
     EXPECT_TRUE(PartNameTaken("other.dat", "slab"));
     // Another file's part of that name would be shadowed by the new part's own file.
@@ -67,7 +70,7 @@ TEST_F(PartStoreTest, TakenNamesAreFoundInTheFileTheirOwnFileAndTheCache) {
 }
 
 TEST_F(PartStoreTest, ANewPartIsWrittenToItsOwnFileAndRegistered) {
-    TDrawClass working = NewShape("userblks.dat", "slab", 8);
+    TDrawClass working = NewShape("userblks.dat", "slab");
     TDrawClass& cached = StorePartDefinition(working);
     EXPECT_NE(&cached, &working);
     EXPECT_EQ(FindDrawClass("userblks.dat", "slab"), &cached);
@@ -103,7 +106,7 @@ TEST_F(PartStoreTest, AnEditedPartReachesEveryBrickOfIt) {
 
 TEST_F(PartStoreTest, AFailedWriteLeavesTheCacheAlone) {
     for (const char* part : {"../escape", "sub/part", ""}) { // would leave the parts folder
-        TDrawClass d = NewShape("userblks.dat", part, 8);
+        TDrawClass d = NewShape("userblks.dat", part);
         EXPECT_THROW(StorePartDefinition(d), TError) << part;
     }
     EXPECT_FALSE(std::filesystem::exists(Dir / "escape.tsp"));

@@ -4,6 +4,7 @@
 
 #include "parts/PartTestSupport.h"
 #include "support/ReferenceFile.h"
+#include "support/ShippedAppDir.h"
 
 #include <functional>
 
@@ -87,15 +88,13 @@ const struct {
 } // namespace
 
 TEST(DrawClassEdits, EachEditWritesItsReferenceSection) {
-    const std::string saved = AppDir();
-    SetAppDir(std::string(TESSARYN_TEST_DATA) + "partfiles");
+    TShippedAppDir data(TESSARYN_TEST_DATA "partfiles");
     for (const auto& edit : ShapeEdits) {
         TDrawClass d("shapes.dat", edit.Shape);
         edit.Edit(d);
         EXPECT_TRUE(MatchesReferenceText(SectionText(d),
                                          std::string("partfiles/edits/") + edit.Name + ".dat"));
     }
-    SetAppDir(saved);
 }
 
 TEST(DrawClassEdits, CountsAndFlagsTheEditorShows) {

@@ -2,6 +2,7 @@
 #include "parts/DrawClass.h"
 #include "parts/PartTestSupport.h"
 #include "support/ReferenceFile.h"
+#include "support/ShippedAppDir.h"
 
 #include <gtest/gtest.h>
 
@@ -25,14 +26,10 @@ TEST_F(PartFile, WritesTheSampleSectionExactly) {
 // Every section of a file using every key (variant, picture, colours, details, studs off their
 // plane, turn offsets) writes back exactly as it was read.
 TEST(PartFileReader, EverySectionWritesBackAsItWasRead) {
-    const std::string saved = AppDir();
-    SetAppDir(std::string(TESSARYN_TEST_DATA) + "partfiles");
+    TShippedAppDir data(TESSARYN_TEST_DATA "partfiles");
     TLines lines = LoadPartFileLines(AppDir() + "parts/shapes.dat");
     int sections = 0;
-    for (auto begin = lines.begin(); begin != lines.end(); ++begin) {
-        if (begin->empty())
-            continue;
-        ++sections;
+    for (auto begin = lines.begin(); begin != lines.end(); ++begin, ++sections) {
         auto end = std::find(begin, lines.end(), "");
         std::string section;
         for (auto line = begin; line != end; ++line)
@@ -40,30 +37,28 @@ TEST(PartFileReader, EverySectionWritesBackAsItWasRead) {
         TDrawClass read("shapes.dat", begin->substr(1, begin->size() - 2));
         EXPECT_EQ(SectionText(read), section);
         EXPECT_EQ(read.FileName + (read.Modified ? " modified" : ""), "shapes.dat");
-        begin = end - 1;
+        begin = end == lines.end() ? end - 1 : end;
     }
     EXPECT_EQ(sections, 14);
-    SetAppDir(saved);
 }
 
-TEST_F(PartFile, SavingMovesAnOldSectionToTheEnd) {
+// The old section, however it ends, is taken out and the new one appended.
+TEST(PartFileWriter, SavingMovesAnOldSectionToTheEnd) {
     TDrawClass d = ThreeFaces();
     d.PartName = "Full";
-    TLines lines = {"[a]", "NP=0", "", "[FULL]", "NP=7", "junk", "", "[b]", "NP=0"};
-    SaveToLines(d, lines);
-    EXPECT_EQ(TLines(lines.begin(), lines.begin() + 7),
-              (TLines{"[a]", "NP=0", "", "", "[b]", "NP=0", "[Full]"}));
-    EXPECT_EQ(lines.back(), "BS=1,0");
-
-    // A section ending the file, or one with no lines at all, is taken out alone.
-    const std::pair<TLines, TLines> cases[] = {{{"[a]", "[full]", "NP=7"}, {"[a]"}},
-                                               {{"[a]", "[full]"}, {"[a]"}},
-                                               {{"[full]", "", "kept"}, {"", "kept"}},
-                                               {{"[full]", "[b]", "NP=0"}, {"[b]", "NP=0"}}};
-    for (auto [old, rest] : cases) {
-        SaveToLines(d, old);
-        rest.push_back("[Full]");
-        EXPECT_EQ(TLines(old.begin(), old.begin() + std::ptrdiff_t(rest.size())), rest);
+    TLines section;
+    SaveToLines(d, section);
+    const std::pair<TLines, TLines> cases[] = {
+        {{"[a]", "NP=0", "", "[FULL]", "NP=7", "junk", "", "[b]", "NP=0"},
+         {"[a]", "NP=0", "", "", "[b]", "NP=0"}},
+        {{"[a]", "[full]", "NP=7"}, {"[a]"}},
+        {{"[a]", "[full]"}, {"[a]"}},
+        {{"[full]", "", "kept"}, {"", "kept"}},
+        {{"[full]", "[b]", "NP=0"}, {"[b]", "NP=0"}}};
+    for (auto [lines, expected] : cases) {
+        SaveToLines(d, lines);
+        expected.insert(expected.end(), section.begin(), section.end());
+        EXPECT_EQ(lines, expected);
     }
 }
 
@@ -71,23 +66,15 @@ TEST_F(PartFile, SavingMovesAnOldSectionToTheEnd) {
 // split by any blank or ';', lower-case and repeated keys, stud lists of eight characters or
 // fewer skipped, colour numbers outside the table, order entries naming no polygon dropped.
 TEST(PartFileReader, OddFilesReadAsTheirWrittenReferencesSay) {
-    const struct {
-        const char* Dir;
-        const char* File;
-        const char* Reference;
-    } cases[] = {{"partfiles", "quirks.dat", "quirks"},
-                 {"partfiles", "studs.dat", "studs"},
-                 {"partfiles", "colour.dat", "colour"},
-                 {"bad", "bad.dat", "badindices"}};
-    const std::string saved = AppDir();
-    for (const auto& c : cases) {
-        ClearDrawClasses();
-        SetAppDir(std::string(TESSARYN_TEST_DATA) + c.Dir);
-        const std::string part = std::string(c.Dir) == "bad" ? "badindices" : "p";
-        EXPECT_TRUE(MatchesReferenceText(SectionText(TDrawClass(c.File, part)),
-                                         std::string("partfiles/written/") + c.Reference + ".dat"));
+    const std::array<const char*, 4> cases[] = {{"partfiles", "quirks.dat", "p", "quirks.dat"},
+                                                {"partfiles", "studs.dat", "p", "studs.dat"},
+                                                {"partfiles", "colour.dat", "p", "colour.dat"},
+                                                {"bad", "bad.dat", "badindices", "badindices.dat"}};
+    for (auto [folder, file, part, reference] : cases) {
+        TShippedAppDir data(TESSARYN_TEST_DATA + std::string(folder));
+        EXPECT_TRUE(MatchesReferenceText(SectionText(TDrawClass(file, part)),
+                                         std::string("partfiles/written/") + reference));
     }
-    SetAppDir(saved);
 }
 
 TEST_F(PartFile, SinglePartFilesWinAndNamesFindTheirCase) {
@@ -118,8 +105,7 @@ TEST_F(PartFile, WritesCrLfOverTheOldFileAndSplitsAtAnyLineEnd) {
 }
 
 TEST(PartFileReader, RefusedPartsRaiseTheirMessage) {
-    const std::string saved = AppDir();
-    SetAppDir(std::string(TESSARYN_TEST_DATA) + "bad");
+    TShippedAppDir data(TESSARYN_TEST_DATA "bad");
     const std::array<const char*, 3> cases[] = {
         {"bad.dat", "toomany",
          "Polygon 3 of part toomany in file bad.dat has more than 100 points"},
@@ -142,5 +128,4 @@ TEST(PartFileReader, RefusedPartsRaiseTheirMessage) {
     };
     for (auto [file, part, message] : cases)
         EXPECT_EQ(MessageOf([&] { TDrawClass(file, part); }), message) << part;
-    SetAppDir(saved);
 }

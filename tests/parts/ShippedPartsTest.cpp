@@ -31,8 +31,6 @@ TEST_F(ShippedPartsTest, FilesHoldExactlyWhatTheGeometryMakes) {
     ASSERT_EQ(face.Width(), made->Width());
     ASSERT_EQ(face.Height(), made->Height());
     EXPECT_EQ(DifferingPixels(face, *made), 0);
-    EXPECT_EQ(MessageOf([] { GetDrawClass("userblks.dat", "x"); }),
-              "Could not find part x in file userblks.dat");
 }
 
 // Points, studs and tubes inside the box, every polygon drawn, the orders the painter's sort of
@@ -71,9 +69,8 @@ TEST_F(ShippedPartsTest, EveryPartIsConsistent) {
 TEST_F(ShippedPartsTest, StandardBrickHasItsStudsAndTube) {
     const TDrawClass& d = GetDrawClass("parts.dat", "stdblock");
     EXPECT_EQ((std::array<int32_t, 3>{d.BBX, d.BBY, d.BBZ}), (std::array<int32_t, 3>{40, 40, 24}));
-    EXPECT_EQ(d.TopStuds.size(), 4u);
     EXPECT_EQ(d.BottomStuds, (std::vector<TPoint3>{{20, 20, 0}}));
-    const TDrawClass& corner = GetDrawClass("parts.dat", "corner2x2");
-    EXPECT_EQ(corner.TopStuds.size(), 3u);
-    EXPECT_EQ(GetDrawClass("template.dat", "template").TopStuds.size(), 2u);
+    EXPECT_EQ((std::array{d.TopStuds.size(), GetDrawClass("parts.dat", "corner2x2").TopStuds.size(),
+                          GetDrawClass("template.dat", "template").TopStuds.size()}),
+              (std::array<size_t, 3>{4, 3, 2}));
 }

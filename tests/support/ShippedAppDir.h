@@ -1,6 +1,7 @@
 #pragma once
-// The shipped data folder as the program's folder while one object lives, with the part
-// definitions cache empty before and after, and the folder before it restored at the end.
+// The shipped data folder (or another given one) as the program's folder while one object
+// lives, with the part definitions cache empty before and after, and the folder before it
+// restored at the end.
 
 #include "base/FileNames.h"
 #include "parts/PartCache.h"
@@ -9,9 +10,9 @@
 
 class TShippedAppDir {
 public:
-    TShippedAppDir() {
+    explicit TShippedAppDir(const std::string& folder = TESSARYN_SHIPPED_DATA) {
         ClearDrawClasses();
-        SetAppDir(TESSARYN_SHIPPED_DATA);
+        SetAppDir(folder);
     }
     ~TShippedAppDir() {
         ClearDrawClasses();

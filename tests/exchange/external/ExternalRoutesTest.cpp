@@ -1,7 +1,7 @@
 #include "exchange/external/ExternalRoutes.h"
 
 #include "exchange/ldraw/MapTable.h"
-#include "model/Block.h"
+#include "support/Bricks.h"
 #include "support/ReferenceFile.h"
 #include "support/TempFolder.h"
 
@@ -48,12 +48,9 @@ TEST(ExternalRoutes, ProgramsAndFilesMatchTheirReferences) {
         TTempFolder folder;
         if (c.Table)
             WriteMapTable(folder, {"B 2 4 3 1 16 0 0 0 0 3001.DAT 0  "});
-        TBlock brick;
-        brick.Kind = 'B';
-        brick.SX = 40, brick.SY = 80, brick.SZ = 24, brick.Studs = true;
-        brick.Colour = 0x1B28C4; // the table's red
+        auto brick = MakeBrick('B', 0, 0, 0, 40, 80, 24, 0x1B28C4, true); // the table's red
         TLDrawMap map{folder.Dir()};
-        TExternalScene scene{{&brick}, map, TExternalView{}, false};
+        TExternalScene scene{{brick.get()}, map, TExternalView{}, false};
         const std::string lib = folder.Dir() + "lib";
         TRecordingStarter starter;
         if (c.ConverterWritesScene)

@@ -2,25 +2,17 @@
 
 #include "base/LDrawColours.h"
 #include "model/BlockList.h"
+#include "support/Bricks.h"
 
 #include <gtest/gtest.h>
 
 TEST(LDrawColourMatch, EveryBrickTakesTheNearestTableColour) {
-    const TLDrawColour& first = LDrawColourTable[0];
-    const TLDrawColour& second = LDrawColourTable[1];
-    int32_t nearFirst = first.Colour() ^ 0x000001; // one step away in red
+    const int32_t first = LDrawColourTable[0].Colour(), second = LDrawColourTable[1].Colour();
     TBlockList model;
-    for (int32_t colour : {nearFirst, second.Colour()}) {
-        auto b = std::make_unique<TBlock>();
-        b->Create(0, 0, 0, 1, 1, 3, colour, true, false, false, "");
-        model.Add(std::move(b));
-    }
+    model.Add(MakeBrick('B', 0, 0, 0, 20, 20, 24, first ^ 0x000001)); // one step away in red
+    model.Add(MakeBrick('B', 0, 0, 0, 20, 20, 24, second));
     MatchLDrawColours(model);
-    EXPECT_EQ(model[0].Colour, first.Colour());
-    EXPECT_EQ(model[1].Colour, second.Colour());
-}
-
-TEST(LDrawColourMatch, TableColoursStayAsTheyAre) {
+    EXPECT_EQ(std::pair(model[0].Colour, model[1].Colour), std::pair(first, second));
     for (const TLDrawColour& c : LDrawColourTable)
         EXPECT_EQ(NearestLDrawTableColour(c.Colour()), c.Colour()) << c.Name;
 }

@@ -2,8 +2,7 @@
 
 #include "exchange/ldraw/LDrawMap.h"
 #include "exchange/ldraw/MapTable.h"
-#include "model/BlockKinds.h"
-#include "support/ErrorMessage.h"
+#include "support/Bricks.h"
 
 #include <gtest/gtest.h>
 
@@ -12,11 +11,8 @@ const int32_t Red = 196 | 40 << 8 | 27 << 16;
 
 std::unique_ptr<TBlock> Brick(char kind, int x, int y, int z, int sx, int sy, int sz, int turn = 0,
                               const std::string& id = "") {
-    std::unique_ptr<TBlock> b = NewBlockOfKind(kind == ' ' ? 'B' : kind);
-    b->Create(0, 0, 0, 0, 0, 0, Red, true, false, false, id);
-    b->Kind = kind;
-    b->X = x, b->Y = y, b->Z = z, b->SX = sx, b->SY = sy, b->SZ = sz;
-    b->Turn = turn;
+    std::unique_ptr<TBlock> b = MakeBrick(kind, x, y, z, sx, sy, sz, Red, true, turn);
+    b->PartID = id;
     return b;
 }
 
@@ -97,17 +93,4 @@ TEST_F(LDrawExportTest, ColoursAndWheels) {
               Line("1 4 20 -16 -20", 2, "7039.dat") + Line("1 0 20 -16 -20", 2, "3483.dat") +
                   Line("1 4 10 -16 -10", 1, "4624.dat") + Line("1 0 10 -16 -10", 1, "3641.dat"));
     EXPECT_EQ(Map.Entries().size(), 2u);
-}
-
-TEST_F(LDrawExportTest, SavingWithoutTableLeavesTheOldFile) {
-    std::string name = Folder.Write("model.DAT", "old contents\r\n");
-    auto b = Brick('B', 0, 0, 0, 40, 80, 24);
-    EXPECT_NE(MessageOf([&] { SaveLDrawFile(name, {b.get()}, Map); }).find("ts2ld.lst"),
-              std::string::npos);
-    EXPECT_EQ(TTempFolder::Read(Folder.File("model.DAT")), "old contents\r\n");
-    WriteMapTable(Folder, {"B 2 4 3 1 16 0 0 0 0 3001.DAT 0  "});
-    SaveLDrawFile(name, {b.get()}, Map);
-    EXPECT_EQ(TTempFolder::Read(Folder.File("model.DAT")), Line("1 4 20 -24 -40", 0, "3001.dat"));
-    auto files = std::filesystem::directory_iterator(Folder.Dir());
-    EXPECT_EQ(std::distance(begin(files), end(files)), 2); // no temporary file left behind
 }

@@ -2,14 +2,11 @@
 // made, the import report, and the error that stopped a file, compared whole with
 // tests/data/exchange/import/<file>.txt.
 
-#include "exchange/LoadModel.h"
 #include "exchange/ldraw/LDrawImport.h"
 #include "exchange/ldraw/LDrawImportReport.h"
 #include "exchange/ldraw/LDrawMap.h"
 #include "model/Block.h"
 #include "support/ReferenceFile.h"
-#include "support/ShippedAppDir.h"
-#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -63,15 +60,4 @@ TEST_F(LDrawImportFiles, SubModelsGiveTheBricksOfTheFlatFile) {
     std::string flat = Imported("flat.dat");
     EXPECT_EQ(Imported("nested.mpd"), flat);
     EXPECT_EQ(Imported("beside.ldr"), flat);
-}
-
-// The model shows to its last step; without STEP lines, or in a ".dat" model, all show.
-TEST(LDrawImportSteps, TheStepLimitIsTheLastStep) {
-    TShippedAppDir shipped;
-    SetAppDir(Folder);
-    for (auto [name, limit] : {std::pair{"steps.mpd", 2}, {"steps.dat", 0}, {"lines.dat", 0}}) {
-        TBlockList model;
-        LoadModel(model, Folder + name, LoadWhole);
-        EXPECT_EQ(model.StepLimit, limit) << name;
-    }
 }

@@ -15,34 +15,26 @@ std::unique_ptr<TBlock> Brick(char kind, int sx, int sy, int sz, const std::stri
     return b;
 }
 
-// A mapping table of the given rows in a fresh folder, loaded.
 struct LoadedMap : ::testing::Test {
     TTempFolder Folder;
     TLDrawMap Map{Folder.Dir()};
-    TLDrawOffsets Offsets;
 
-    void Load(std::initializer_list<std::string> rows) {
-        WriteMapTable(Folder, rows);
-        Map.Load();
-    }
     std::string Saved() const { return TTempFolder::Read(Folder.File("ts2ld.lst")); }
+    // The row the brick finds as "identity x y z turn", or "none identity".
+    std::string Found(TBlock& brick) {
+        TLDrawOffsets o{9, 9, 9, 9};
+        if (!Map.FindLDrawRecord(brick, o))
+            return "none " + brick.PartID;
+        return brick.PartID + " " + std::to_string(o.xOffset) + " " + std::to_string(o.yOffset) +
+               " " + std::to_string(o.zOffset) + " " + std::to_string(o.RotOffset);
+    }
 };
 } // namespace
-
-TEST(LDrawRecord, FormatWritesTheRowLayout) {
-    TLDrawRecord r;
-    r.Kind = 'B';
-    r.SizeA = 2, r.SizeB = 4, r.Plates = 3, r.HasStuds = 1, r.LDrawColour = 16;
-    r.xOffset = -1, r.yOffset = 2, r.zOffset = 3, r.RotOffset = 5;
-    r.PartName = "3001";
-    EXPECT_EQ(FormatLDrawRecord(r), "B 2 4 3 1 16 -1 2 3 5 3001.DAT 0  ");
-    r.Kind = 'G', r.DefFile = "parts.dat", r.DefPart = "arch", r.Variant = 2;
-    EXPECT_EQ(FormatLDrawRecord(r), "G 2 4 3 1 16 -1 2 3 5 3001.DAT 2 parts.dat arch");
-}
 
 // Rows read and written back; an empty answer is a row the reader refuses.
 TEST(LDrawRecord, ParseReadsWhatFormatWritesWithTheTokenReadersQuirks) {
     const std::pair<const char*, const char*> cases[] = {
+        {"B 2 4 3 1 16 -1 2 3 5 3001.DAT 0  ", "B 2 4 3 1 16 -1 2 3 5 3001.DAT 0  "},
         {"G 1 2 3 1 16 -10 4 0 5 3062b.DAT 7 parts.dat round",
          "G 1 2 3 1 16 -10 4 0 5 3062b.DAT 7 parts.dat round"},
         // A word where a number belongs yields 0 and is offered to the next read.
@@ -81,32 +73,42 @@ TEST_F(LoadedMap, LoadDropsCommentsAndShortLinesAndSaveForgetsThem) {
                        "B 2 4 3 1 16 0 0 0 0 3001.DAT 0  \r\n");
 }
 
-TEST_F(LoadedMap, MissingFileNamesItAndSaveWithoutTableWritesNothing) {
+// A missing table is named and a save without one writes nothing; a malformed number stops
+// the load.
+TEST_F(LoadedMap, MissingOrMalformedTablesStopTheLoad) {
     Map.Save();
     EXPECT_FALSE(std::filesystem::exists(Folder.Dir() + "ts2ld.lst"));
     EXPECT_NE(MessageOf([&] { Map.Load(); }).find(Folder.File("ts2ld.lst")), std::string::npos);
-}
-
-TEST_F(LoadedMap, MalformedNumberStopsTheLoad) {
-    EXPECT_THROW(Load({"B 1 1 3 1 16 0 0 0 0 3005.DAT 0  ", "B 2 4 3 1 16 0 1O 0 0 3001.DAT 0  "}),
-                 TError);
+    WriteMapTable(Folder,
+                  {"B 1 1 3 1 16 0 0 0 0 3005.DAT 0  ", "B 2 4 3 1 16 0 1O 0 0 3001.DAT 0  "});
+    EXPECT_THROW(Map.Load(), TError);
 }
 
 // Identity rows come first, whatever the letter case, then shape rows with the sizes in either
-// order. An identity no row has gets a row of its own, saved at once (SizeA is the depth, the
-// 3 x 2 slope carries variant 1), which the next brick of that identity finds; a shape row that
-// fits, or a blank in the identity, cancels the wish for a new row.
+// order; a general block matches its definition's file and part. An identity no row has gets a
+// row of its own, saved at once (SizeA is the depth, the 3 x 2 slope carries variant 1), which
+// the next brick of that identity finds; a shape row that fits, or a blank in the identity,
+// cancels the wish for a new row.
 TEST_F(LoadedMap, BricksFindRowsByIdentityThenShape) {
     const std::string rows =
         "B 2 4 1 1 16 0 0 0 0 3020.DAT 0  \r\nB 2 4 3 0 16 0 0 0 0 nostud.DAT 0  \r\n"
         "B 2 4 3 1 16 1 2 3 4 3001.DAT 0  \r\nB 2 2 3 1 16 0 0 0 0 3003.DAT 0  \r\n"
-        "B 2 2 3 1 16 0 5 0 0 Special.DAT 0  \r\n";
+        "B 2 2 3 1 16 0 5 0 0 Special.DAT 0  \r\nG 2 2 3 1 16 0 4 0 1 3003.DAT 0 parts.dat "
+        "stdblock\r\n";
     Folder.Write("ts2ld.lst", rows);
     Map.Load();
     auto slope = [](int sx, int sy) {
         auto b = Brick('T', sx, sy, 3, "3038");
         b->Studs = false;
         b->Variant = 1; // a 3 x 2 slope, the second turned
+        return b;
+    };
+    TDrawClass definition;
+    definition.FileName = "PARTS.DAT";
+    definition.PartName = "StdBlock";
+    auto general = [&](const std::string& id) {
+        auto b = Brick('G', 2, 2, 3, id);
+        b->Definition = &definition;
         return b;
     };
     struct TCase {
@@ -121,40 +123,12 @@ TEST_F(LoadedMap, BricksFindRowsByIdentityThenShape) {
         {Brick('B', 1, 1, 3, "my part"), "none my part"},
         {slope(3, 2), "3038 0 0 0 0"},
         {slope(2, 3), "3038 0 0 0 0"},
+        {general(""), "3003 0 4 0 1"},
+        {general("xyz"), "xyz 0 4 0 1"},
+        {Brick('G', 2, 2, 3), "none "},
     };
-    for (TCase& c : cases) {
-        Offsets = {9, 9, 9, 9};
-        const bool found = Map.FindLDrawRecord(*c.Brick, Offsets);
-        EXPECT_EQ((found ? "" : "none ") + c.Brick->PartID +
-                      (found ? " " + std::to_string(Offsets.xOffset) + " " +
-                                   std::to_string(Offsets.yOffset) + " " +
-                                   std::to_string(Offsets.zOffset) + " " +
-                                   std::to_string(Offsets.RotOffset)
-                             : ""),
-                  c.Answer)
-            << c.Brick->SaveToString();
-    }
-    EXPECT_EQ(Saved(), rows + "T 2 3 3 0 16 0 0 0 0 3038.DAT 1  \r\n");
-}
-
-TEST_F(LoadedMap, GeneralBlocksMatchByDefinitionAndKeepTheWishForANewRow) {
-    Load({"G 2 2 3 1 16 0 4 0 1 3003.DAT 0 parts.dat stdblock"});
-    TDrawClass definition;
-    definition.FileName = "PARTS.DAT";
-    definition.PartName = "StdBlock";
-    auto b = Brick('G', 2, 2, 3);
-    b->Definition = &definition;
-    ASSERT_TRUE(Map.FindLDrawRecord(*b, Offsets));
-    EXPECT_EQ(b->PartID, "3003");
-    EXPECT_EQ(Offsets.yOffset, 4);
-
-    b->PartID = "xyz";
-    ASSERT_TRUE(Map.FindLDrawRecord(*b, Offsets));
-    EXPECT_EQ(b->PartID, "xyz");
-    EXPECT_EQ(Offsets.RotOffset, 1);
-    EXPECT_EQ(Map.Entries().back().Text, "G 2 2 3 1 16 0 4 0 1 xyz.DAT 0 PARTS.DAT StdBlock");
-
-    b->Definition = nullptr;
-    b->PartID.clear();
-    EXPECT_FALSE(Map.FindLDrawRecord(*b, Offsets));
+    for (TCase& c : cases)
+        EXPECT_EQ(Found(*c.Brick), c.Answer) << c.Brick->SaveToString();
+    EXPECT_EQ(Saved(), rows + "T 2 3 3 0 16 0 0 0 0 3038.DAT 1  \r\n"
+                              "G 2 2 3 1 16 0 4 0 1 xyz.DAT 0 PARTS.DAT StdBlock\r\n");
 }

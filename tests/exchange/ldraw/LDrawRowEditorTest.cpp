@@ -17,52 +17,37 @@ struct LDrawRowEditor : ::testing::Test {
 };
 } // namespace
 
-TEST_F(LDrawRowEditor, LookupFindsTheRowIgnoringCase) {
-    WriteMapTable(Folder, {Row3004, Row3001});
+// A lookup remembers the row it found, or none; an update writes the remembered row's offsets
+// back into the table, finding the row again when the table was reloaded meanwhile, and a fresh
+// reader then sees them.
+TEST_F(LDrawRowEditor, LookupRemembersTheRowThatUpdateWrites) {
+    WriteMapTable(Folder, {Row3001});
+    const std::string before = Table();
     auto found = Editor.Lookup("3001");
     ASSERT_TRUE(found);
     EXPECT_EQ((std::array{found->xOffset, found->zOffset, found->RotOffset}),
               (std::array{1, 3, 1}));
     EXPECT_TRUE(Editor.HasRow());
-    EXPECT_TRUE(Editor.Lookup("3004"));
-    EXPECT_EQ(Editor.RowValues().yOffset, -4);
-}
-
-TEST_F(LDrawRowEditor, UnknownIdentityRemembersNoRowAndUpdateDoesNothing) {
-    WriteMapTable(Folder, {Row3001});
-    std::string before = Table();
-    ASSERT_TRUE(Editor.Lookup("3001"));
     EXPECT_FALSE(Editor.Lookup("nosuch"));
     EXPECT_FALSE(Editor.HasRow());
     EXPECT_FALSE(Editor.Update("nosuch", {9, 9, 9, 1}));
     EXPECT_FALSE(Editor.Update("3001", {9, 9, 9, 1})); // no row is remembered
     EXPECT_EQ(Table(), before);
-}
 
-TEST_F(LDrawRowEditor, UpdateWritesTheRowAndReadsBack) {
-    WriteMapTable(Folder, {Row3004, Row3001});
-    ASSERT_TRUE(Editor.Lookup("3001"));
-    ASSERT_TRUE(Editor.Update("3001", {-10, 20, 30, 6}));
-    EXPECT_EQ(Table(), std::string(Row3004) + "\r\nB 2 4 3 1 16 -10 20 30 6 3001.DAT 0  \r\n");
-    EXPECT_EQ(Editor.RowValues().RotOffset, 6);
-
-    TLDrawMap fresh(Folder.Dir());
-    TLDrawRowEditor reader(fresh);
-    auto read = reader.Lookup("3001");
-    ASSERT_TRUE(read);
-    EXPECT_EQ((std::array{read->xOffset, read->RotOffset}), (std::array{-10, 6}));
-    EXPECT_THROW(Editor.Update("3001", {0, 0, 0, 8}), TError);
-}
-
-TEST_F(LDrawRowEditor, UpdateFindsTheRowAgainAfterTheTableWasReloaded) {
-    WriteMapTable(Folder, {Row3001});
     ASSERT_TRUE(Editor.Lookup("3001"));
     // An export reloads the table, which meanwhile got a row in front.
     WriteMapTable(Folder, {Row3004, Row3001});
     Map.Load();
-    ASSERT_TRUE(Editor.Update("3001", {5, 5, 5, 0}));
-    EXPECT_EQ(Map.Entries()[0].Text, Row3004);
-    EXPECT_EQ(Map.Entries()[1].Record.xOffset, 5);
+    ASSERT_TRUE(Editor.Update("3001", {-10, 20, 30, 6}));
+    EXPECT_EQ(Table(), std::string(Row3004) + "\r\nB 2 4 3 1 16 -10 20 30 6 3001.DAT 0  \r\n");
+    EXPECT_EQ(Editor.RowValues().RotOffset, 6);
+    TLDrawMap fresh(Folder.Dir());
+    auto read = TLDrawRowEditor(fresh).Lookup("3001");
+    ASSERT_TRUE(read);
+    EXPECT_EQ((std::array{read->xOffset, read->RotOffset}), (std::array{-10, 6}));
+    EXPECT_THROW(Editor.Update("3001", {0, 0, 0, 8}), TError);
+    EXPECT_TRUE(Editor.Lookup("3004"));
+    EXPECT_EQ(Editor.RowValues().yOffset, -4);
 }
 
 TEST_F(LDrawRowEditor, MissingTableIsReportedOnceAndNotReadAgain) {

@@ -52,16 +52,6 @@ TEST_F(PictureTest, VariantsAndFramesMatchTheirReferences) {
     EXPECT_EQ(Context.View.ViewScale, 0.25f); // the larger variants leave the view as it was
 }
 
-TEST_F(PictureTest, AsSeenConvertsANarrowView) {
-    View.SetPixelFormat(TPixelFormat::pf15bit);
-    DrawScene(Model, View, Context, Ground);
-    auto picture = Make(0, {0, 0, 40, 30});
-    EXPECT_EQ(picture->PixelFormat(), TPixelFormat::pf32bit);
-    // Five bits 00010 widen to 00010 000 | 000 = 0x10 and so on.
-    EXPECT_EQ(picture->Pixel(0, 0), RGB(0x31, 0x21, 0x10));
-    EXPECT_EQ(picture->Pixel(8, 5), RGB(0xFF, 0, 0));
-}
-
 TEST_F(PictureTest, UnknownVariantsAndEmptyFramesAreRefused) {
     for (auto [variant, frame] : {std::pair{-1, TPictureFrame{0, 0, 10, 10}},
                                   {8, {0, 0, 1 << 29, 10}},

@@ -38,9 +38,10 @@ struct PrintPageTest : ::testing::Test {
 
 } // namespace
 
-// The page at twice the view's scale in each drawing mode, and a page narrower than the view,
-// which holds only the margin outline (its left margin double).
-TEST_F(PrintPageTest, PagesMatchTheirReferences) {
+// The page at twice the view's scale in each drawing mode, drawn in bands of any height into
+// one band bitmap kept from band to band, as printing does, or into fresh ones; and a page
+// narrower than the view, which holds only the margin outline (its left margin double).
+TEST_F(PrintPageTest, PagesInBandsOfAnyHeightMatchTheirReferences) {
     TPrintPage page = PrintPageFor(401, 521, 200, 7, -11);
     EXPECT_EQ((std::array{page.Factor, page.Margin}), (std::array{2, 12}));
     struct TMode {
@@ -53,23 +54,9 @@ TEST_F(PrintPageTest, PagesMatchTheirReferences) {
         Context.Shading = !mode.Wire;
         Context.SetStudStyle(mode.Studs);
         Context.SetWireFrame(mode.Wire);
-        EXPECT_TRUE(MatchesReferencePicture(*Page(page),
-                                            std::string("exchange/print-") + mode.Name + ".png"));
-        Context.SetWireFrame(false);
-    }
-    TPrintPage narrow = PrintPageFor(300, 400, 1000, 0, 0);
-    EXPECT_EQ(narrow.Factor, 0);
-    EXPECT_TRUE(MatchesReferencePicture(*Page(narrow), "exchange/print-narrow.png"));
-    EXPECT_EQ(Context.View.ViewScale, 1.0f);
-    EXPECT_EQ(Context.View.OriginX, 200.0f);
-}
-
-TEST_F(PrintPageTest, BandsOfAnyHeightAreThePageByteForByte) {
-    TPrintPage page = PrintPageFor(1001, 1301, 400, 7, -11);
-    for (bool wire : {false, true}) {
-        Context.SetWireFrame(wire);
         auto whole = Page(page);
-        // One band bitmap kept from band to band, as printing does, and fresh ones.
+        EXPECT_TRUE(
+            MatchesReferencePicture(*whole, std::string("exchange/print-") + mode.Name + ".png"));
         TBitmap kept;
         for (int height : {PrintBandHeight, 37, 1})
             for (int top = 0; top < page.Height; top += height) {
@@ -80,7 +67,13 @@ TEST_F(PrintPageTest, BandsOfAnyHeightAreThePageByteForByte) {
                 ASSERT_EQ(std::memcmp(band.ScanLine(0), whole->ScanLine(top),
                                       std::size_t(band.Pitch()) * band.Height()),
                           0)
-                    << "bands of " << height << " rows, the one at " << top << ", wire " << wire;
+                    << mode.Name << ": bands of " << height << " rows, the one at " << top;
             }
+        Context.SetWireFrame(false);
     }
+    TPrintPage narrow = PrintPageFor(300, 400, 1000, 0, 0);
+    EXPECT_EQ(narrow.Factor, 0);
+    EXPECT_TRUE(MatchesReferencePicture(*Page(narrow), "exchange/print-narrow.png"));
+    EXPECT_EQ(Context.View.ViewScale, 1.0f);
+    EXPECT_EQ(Context.View.OriginX, 200.0f);
 }

@@ -1,6 +1,3 @@
-// Writing the whole view as it lies must give the file of the picture copied from it first, for
-// every bit depth and format.
-
 #include "base/FileIO.h"
 #include "exchange/pictures/Picture.h"
 #include "model/BlockList.h"
@@ -31,7 +28,7 @@ struct WritePictureTest : ::testing::Test {
     }
 
     // The file of the frame (the whole view unless given) as seen, written as it lies or copied
-    // first.
+    // first: the two must be the same.
     std::string Written(const TBitmap& view, TPictureFormat format, bool direct,
                         TPictureFrame frame = {}) {
         std::string name = Folder.File(direct ? "direct" : "made");
@@ -53,7 +50,9 @@ const TPictureFormat Files[] = {TPictureFormat::Bmp, TPictureFormat::Png, TPictu
 
 } // namespace
 
-TEST_F(WritePictureTest, TheWholeViewWrittenAsItLiesEqualsItsCopy) {
+// For every bit depth and file format, plain and anti-aliased; a frame short of the whole view
+// by one edge is copied, not written as the view lies.
+TEST_F(WritePictureTest, WrittenAsItLiesEqualsTheCopy) {
     for (bool antiAliased : {false, true})
         for (TPixelFormat format : Formats) {
             TBitmap view(301, 233, format);
@@ -61,19 +60,15 @@ TEST_F(WritePictureTest, TheWholeViewWrittenAsItLiesEqualsItsCopy) {
             for (TPictureFormat file : Files)
                 EXPECT_EQ(Written(view, file, true), Written(view, file, false))
                     << int(format) << " " << int(file) << " " << antiAliased;
+            if (format == TPixelFormat::pf32bit && !antiAliased)
+                for (TPictureFrame frame : {TPictureFrame{5, 0, 301, 233},
+                                            {0, 5, 301, 233},
+                                            {0, 0, 300, 233},
+                                            {0, 0, 301, 232},
+                                            {5, 5, 100, 80}})
+                    EXPECT_EQ(Written(view, TPictureFormat::Bmp, true, frame),
+                              Written(view, TPictureFormat::Bmp, false, frame))
+                        << frame.Left << "," << frame.Top << "," << frame.Right << ","
+                        << frame.Bottom;
         }
-}
-
-// A frame short of the whole view by one edge is copied, not written as the view lies.
-TEST_F(WritePictureTest, AFrameShortOfTheWholeViewIsItsCopy) {
-    TBitmap view(301, 233);
-    PaintFrame(Model, view, Context, Background, false);
-    for (TPictureFrame frame : {TPictureFrame{5, 0, 301, 233},
-                                {0, 5, 301, 233},
-                                {0, 0, 300, 233},
-                                {0, 0, 301, 232},
-                                {5, 5, 100, 80}})
-        EXPECT_EQ(Written(view, TPictureFormat::Bmp, true, frame),
-                  Written(view, TPictureFormat::Bmp, false, frame))
-            << frame.Left << "," << frame.Top << "," << frame.Right << "," << frame.Bottom;
 }

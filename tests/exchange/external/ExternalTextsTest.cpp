@@ -1,0 +1,149 @@
+#include "exchange/external/GeneralNumber.h"
+#include "exchange/external/L2PScene.h"
+#include "exchange/external/L3PScenePatch.h"
+#include "exchange/external/LDrawViewCommand.h"
+#include "exchange/external/PovModel.h"
+#include "support/Bricks.h"
+#include "support/ReferenceFile.h"
+#include "support/TempFolder.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <numbers>
+#include <sstream>
+
+namespace {
+
+// A view of 800 x 600 pixels centred on the model origin, seen level from the front.
+TExternalView LevelView(double scale = 1) {
+    const double tilt = float(std::numbers::pi / 2);
+    return {scale, 400, 300, 800, 600, 0, tilt, 1, 0, std::cos(tilt), 1, 0xFFFFFF};
+}
+
+std::string Joined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\n";
+    return text;
+}
+
+} // namespace
+
+TEST(GeneralNumberTest, WritesAsPercentGDoes) {
+    struct Case {
+        double Value;
+        int Digits;
+        const char* Text;
+    } cases[] = {{1, 15, "1"},
+                 {1.5, 15, "1.5"},
+                 {2.0 / 3, 15, "0.666666666666667"},
+                 {-0.0, 15, "-0"},
+                 {1e20, 15, "1e+20"},
+                 {0.8660254, 3, "0.866"},
+                 {-2.4e-16, 3, "-2.4e-16"},
+                 {123456, 3, "1.23e+05"}};
+    for (const Case& c : cases)
+        EXPECT_EQ(GeneralNumber(c.Value, c.Digits), c.Text) << c.Value;
+}
+
+// The scale is smaller only for a bare LDraw program name; the offset is from the centre (W div
+// 2, halves to even) and seventy pixels higher; the background is the nearest table colour
+// (the light grey is white, 15); two blanks stand before the file. A level view from the front
+// is the identity; turned a quarter and looking straight down, the axes swap to {0,0,-1,
+// -1,0,0, 0,1,0}; the float angles leave their traces.
+TEST(LDrawViewCommandTest, CommandsForProgramsPlacesAndAngles) {
+    struct Case {
+        const char* Program;
+        double Scale, X, Y;
+        int Width, Height;
+        int32_t Background;
+        bool FullScreen;
+        const char* Command;
+        double Turn = 0, Tilt = float(std::numbers::pi / 2);
+        const char* Matrix = "1,0,-2.45e-16,1.07e-23,1,4.37e-08,2.45e-16,-4.37e-08,1";
+    } cases[] = {
+        {"LDRAW.EXE", 1.5, 400, 300, 800, 600, 0xF0F0F0, false, "LDRAW.EXE  -s1 -b15 -O0,-70"},
+        {"ldraw", 1.5, 400, 300, 800, 600, 0xF0F0F0, false, "ldraw  -s1 -b15 -O0,-70"},
+        {"LDrawView", 1.5, 400, 300, 800, 600, 0xF0F0F0, false, "LDrawView  -s1 -b15 -O0,-70"},
+        {"C:\\LDRAW\\LDRAW.EXE", 1.5, 400, 300, 800, 600, 0xF0F0F0, false,
+         "C:\\LDRAW\\LDRAW.EXE  -s1.5 -b15 -O0,-70"},
+        {"/usr/bin/ldraw", 1.5, 400, 300, 800, 600, 0xF0F0F0, false,
+         "/usr/bin/ldraw  -s1.5 -b15 -O0,-70"},
+        // The table's black (27, 42, 52).
+        {"ldview", 1, 400, 300, 800, 600, 0x342A1B, true, "ldview  -s1 -b0 -FS -O0,-70"},
+        {"ldview", 1, 402.5, 301.5, 800, 600, 0xF0F0F0, false, "ldview  -s1 -b15 -O2,-68"},
+        {"ldview", 1, 403.5, 300, 801, 601, 0xF0F0F0, false, "ldview  -s1 -b15 -O4,-70"},
+        {"ldview", 1, -10, 10, 0, 0, 0xF0F0F0, false, "ldview  -s1 -b15 -O-10,-60"},
+        {"ldview", 1, 400, 300, 800, 600, 0xF0F0F0, false, "ldview  -s1 -b15 -O0,-70",
+         std::numbers::pi / 2, 0, "-1.84e-16,0,-1,-1,6.12e-17,1.84e-16,6.12e-17,1,-1.12e-32"},
+    };
+    for (const Case& c : cases) {
+        TExternalView view = LevelView(c.Scale);
+        view.OriginX = c.X, view.OriginY = c.Y;
+        view.Width = c.Width, view.Height = c.Height;
+        view.Background = c.Background;
+        view.Turn = c.Turn, view.Tilt = c.Tilt;
+        EXPECT_EQ(LDrawViewCommand(c.Program, "models/test.dat", view, c.FullScreen),
+                  std::string(c.Command) + " -a" + c.Matrix + "  models/test.dat");
+    }
+}
+
+// The whole scene for a model with a middle of -45, -30, 47, which truncates toward zero to
+// -2, 1 and 1 bricks, seen from above at scale 2; and for an empty model, whose camera must
+// still be finite.
+TEST(L2PSceneTest, ScenesMatchTheirReferences) {
+    const TModelBounds bounds{-1045, -530, 0, 955, 470, 94};
+    const TExternalView view{.Scale = 2,
+                             .OriginX = 400,
+                             .OriginY = 300,
+                             .Width = 800,
+                             .Height = 600,
+                             .Background = 0x0080FF};
+    EXPECT_TRUE(
+        MatchesReferenceText(Joined(L2PSceneLines(view, bounds)), "exchange/l2p-scene.pov"));
+    EXPECT_TRUE(MatchesReferenceText(Joined(L2PSceneLines(LevelView(), TModelBounds{})),
+                                     "exchange/l2p-empty.pov"));
+    EXPECT_EQ(PovRayCommand("povray", "TS_test.pov"), "povray +ITS_test.pov -V +W320 +H240");
+}
+
+// Scenes as the converter leaves them, under tests/data/exchange/l3p, patched for a view straight
+// from above at scale 1 (camera at <-0,-1000,-0>) on red, for a model whose middles are 10, -20
+// and 30: colour fixes replace the line after their declaration (case-sensitive), the line after
+// the background mark gets the view's background when it names one, and the camera block gets
+// the view's location and aim, with the angle put before its closing brace or at the end.
+TEST(L3PScenePatchTest, ScenesMatchTheirReferences) {
+    const TExternalView top{.Background = 0x0000FF};
+    const TModelBounds bounds{0, -40, 0, 20, 0, 60};
+    for (const char* name :
+         {"colour-fixes", "no-marks", "background-any-case", "background-not-named",
+          "background-mark-last", "full-camera", "camera-without-angle", "camera-without-location",
+          "camera-to-the-end", "rotated-location-last", "camera-line-last"}) {
+        std::istringstream in(
+            TTempFolder::Read(std::string(TESSARYN_TEST_DATA) + "exchange/l3p/" + name + ".pov"));
+        std::vector<std::string> lines;
+        for (std::string line; std::getline(in, line);)
+            lines.push_back(line);
+        PatchL3PScene(lines, top, bounds);
+        EXPECT_TRUE(MatchesReferenceText(Joined(lines),
+                                         std::string("exchange/l3p/") + name + ".patched.pov"));
+    }
+}
+
+// Whole texts: studded and plain bricks in a table colour (red, 4), a see-through light green
+// one (10), a top too large for studs, the scene with the markers the L3P route patches; the
+// include files are in the converter's CLI reference.
+TEST(PovModelTest, TextsMatchTheirReferences) {
+    auto studded = MakeBrick('B', -20, 0, 0, 40, 20, 24, 0x1B28C4, true);
+    auto plain = MakeBrick('B', 0, 0, 24, 20, 20, 8, 0x1B28C4);
+    auto glass = MakeBrick('B', 0, 0, 0, 20, 20, 24, 0x8BC4A1, true);
+    glass->Transparent = true;
+    auto huge = MakeBrick('B', 0, 0, 0, 4000, 4000, 8, 0, true);
+    EXPECT_TRUE(
+        MatchesReferenceText(PovModelInclude({studded.get(), plain.get(), glass.get()}, "m.dat"),
+                             "exchange/pov-model.inc"));
+    EXPECT_TRUE(
+        MatchesReferenceText(PovModelInclude({huge.get()}, "big.dat"), "exchange/pov-huge.inc"));
+    EXPECT_TRUE(MatchesReferenceText(PovModelInclude({}, "empty.dat"), "exchange/pov-empty.inc"));
+    EXPECT_TRUE(
+        MatchesReferenceText(PovModelScene({plain.get()}, "m.dat"), "exchange/pov-scene.pov"));
+}
