@@ -139,6 +139,9 @@ void TFastDraw::QuadsInsideBackwards(const TPoint (*quads)[4], const TColour* co
     const auto outline = Masked<F>(TOpaqueWriter<F>{pen});
     for (int k = count - 1; k >= 0; --k) {
         const TPoint* quad = quads[k];
+        // A face hidden behind what is drawn already costs no walk over its rows.
+        if (CoverMask->Covered(BoundsOf(quad, 3)))
+            continue;
         for (int s = 0; s < 4; ++s) {
             if ((redrawn >> (4 * k + s) & 1) == 0)
                 raster::WalkInside<F>(grid, quad[s], quad[(s + 1) & 3], outline);
@@ -180,6 +183,10 @@ void TFastDraw::LinesAt(const TPoint* shape, int high, const TPoint* origins, in
                 for (std::ptrdiff_t offset : Stamp.Writes)
                     writer.PutAt(corner + offset);
             } else if (CoverMask) {
+                const TRect at{bounds.Left + origin.X, bounds.Top + origin.Y,
+                               bounds.Right + origin.X, bounds.Bottom + origin.Y};
+                if (CoverMask->Covered(at))
+                    continue;
                 const auto writer = Masked<F>(TOpaqueWriter<F>{pen});
                 for (std::ptrdiff_t offset : Stamp.Pixels)
                     writer.PutAt(corner + offset);
