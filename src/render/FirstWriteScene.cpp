@@ -136,14 +136,34 @@ void DrawBand(TFrame& frame, const TBackground& background, TRowBand band,
     // Only what the surface can write: inside the clip rectangle and the band.
     const TRect clip = WithinBand(surface.ClipRect, band);
     TBrickRecorder recorder(bitmap, frame.Context, recording);
-    for (size_t i = buffers.BoxKinds.size(); i-- > 0;) {
+    const auto hidden = [&](size_t i) {
         if (buffers.BoxKinds[i] == NoDrawing)
-            continue;
+            return true;
         const TRect& box = buffers.Boxes[i];
         const TRect reach{std::max(box.Left, clip.Left), std::max(box.Top, clip.Top),
                           std::min(box.Right, clip.Right), std::min(box.Bottom, clip.Bottom)};
-        if (reach.Left > reach.Right || reach.Top > reach.Bottom || mask.Covered(reach))
+        return reach.Left > reach.Right || reach.Top > reach.Bottom || mask.Covered(reach);
+    };
+    // A brick is looked at a few places ahead too, so that one still in view is fetched from
+    // memory meanwhile; one hidden then stays hidden, as drawing only ever adds to the mask.
+    const TBrickVector& bricks = frame.Model.Items();
+    const size_t count = bricks.size();
+    bool hiddenAhead[PrefetchDistance] = {};
+    for (size_t i = count; i-- > 0;) {
+        // Read before the brick ahead takes its place.
+        const bool hiddenBefore = i + PrefetchDistance < count && hiddenAhead[i % PrefetchDistance];
+        if (i >= PrefetchDistance) {
+            const size_t ahead = i - PrefetchDistance;
+            hiddenAhead[ahead % PrefetchDistance] = hidden(ahead);
+            if (!hiddenAhead[ahead % PrefetchDistance]) {
+                const char* brick = reinterpret_cast<const char*>(bricks[ahead].get());
+                __builtin_prefetch(brick);
+                __builtin_prefetch(brick + 64);
+            }
+        }
+        if (hiddenBefore || hidden(i))
             continue;
+        const TRect& box = buffers.Boxes[i];
         if (frame.Failed)
             return;
         const TBlock& brick = frame.Model.Items(int(i));
