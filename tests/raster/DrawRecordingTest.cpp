@@ -4,8 +4,8 @@
 
 #include "raster/Bitmap.h"
 #include "raster/DrawObject.h"
+#include "raster/RasterTestSupport.h"
 
-#include <cstring>
 #include <gtest/gtest.h>
 #include <stdexcept>
 
@@ -63,10 +63,6 @@ void SecondPart(TDrawObject& target) {
     target.LineTo(33, 27);
     const TPoint marks[] = {{5, 1}, {6, 20}, {7, 45}};
     target.DrawWith(MarkPoints, nullptr, marks, 3);
-}
-
-bool SameBytes(const TBitmap& a, const TBitmap& b) {
-    return std::memcmp(a.ScanLine(0), b.ScanLine(0), std::size_t(a.Pitch()) * a.Height()) == 0;
 }
 
 void Clear(TBitmap& bitmap) {
