@@ -75,12 +75,12 @@ public:
     bool IsBlending() const { return Blending; }
     void SetBlending(bool on) { Blending = on; }
 
-    // With a cover mask the surface draws a drawing replayed back to front: opaque writes keep
-    // to the pixels not yet written and mark them, and the steps within one operation (a
-    // polygon's fill and outline, the faces of Quads) come in reverse too, so the pixels are
-    // those of the drawing forwards. Nothing may blend meanwhile. The mask holds the bitmap's
-    // rows the surface writes (Band) with rows of RowStep pixels; 24-bit rows hold no whole
-    // number of pixels, so that surface takes none, nor do surfaces without EvenRows.
+    // With a cover mask the surface draws a drawing replayed last operation first: opaque
+    // writes keep to the pixels not yet written and mark them, and the steps within one
+    // operation (a polygon's fill and outline, the faces of Quads) come in reverse too, so the
+    // pixels are those of the drawing forwards. Nothing may blend meanwhile. The mask holds the
+    // bitmap's rows the surface writes (Band) with rows of RowStep pixels; 24-bit rows hold no
+    // whole number of pixels, so that surface takes none, nor do surfaces without EvenRows.
     bool TakesCoverMask() const { return EvenRows && RowStepUnit() != 1; }
     void SetCoverMask(TCoverMask* mask);
     template <class F, class W> TMaskedWriter<F, W> Masked(const W& writer) const {

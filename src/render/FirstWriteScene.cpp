@@ -13,7 +13,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <climits>
 #include <functional>
 
 namespace {
