@@ -7,7 +7,6 @@
 #include "raster/RowBand.h"
 
 #include <functional>
-#include <span>
 #include <string>
 #include <vector>
 
@@ -75,10 +74,6 @@ public:
     // High is the index of the last point.
     void Polygon(const TPoint* points, int high);
     void Polyline(const TPoint* points, int high);
-    void Polygon(std::span<const TPoint> points) { Polygon(points.data(), int(points.size()) - 1); }
-    void Polyline(std::span<const TPoint> points) {
-        Polyline(points.data(), int(points.size()) - 1);
-    }
     void Rectangle(int x1, int y1, int x2, int y2);
     void Ellipse(int x1, int y1, int x2, int y2);
     void FillRect(const TRect& rect);

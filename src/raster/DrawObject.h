@@ -7,7 +7,6 @@
 #include "raster/FastDraw.h"
 
 #include <memory>
-#include <span>
 #include <string>
 #include <vector>
 
@@ -58,10 +57,6 @@ public:
     // Polygon of each of quads[0..count-1], the brush colour set to colours[k] before each;
     // redrawn as for TFastDraw::Quads.
     void Quads(const TPoint (*quads)[4], const TColour* colours, int count, uint32_t redrawn);
-    void Polygon(std::span<const TPoint> points) { Polygon(points.data(), int(points.size()) - 1); }
-    void Polyline(std::span<const TPoint> points) {
-        Polyline(points.data(), int(points.size()) - 1);
-    }
     // Polyline of shape[0..high] moved by origin; a surface keeps the pixels of a shape drawn
     // many times (studs). Callers keep the moved points within int.
     void PolylineAt(const TPoint* shape, int high, TPoint origin);

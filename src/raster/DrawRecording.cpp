@@ -184,67 +184,134 @@ TRecordingStart TDrawRecording::Left(TRecordingStart start) const {
 }
 
 void TDrawRecording::Replay(TDrawObject& target, TRowBand band, TRecordingStart start) const {
-    TCanvas& canvas = target.Canvas();
-    TFastDraw* surface = target.FastSurface();
-    const TPoint* points = Points.data();
     for (size_t block = 0; block < Blocks.size(); ++block) {
         if (!band.Meets(Blocks[block].Top, Blocks[block].Bottom))
             continue;
         const size_t end = std::min(Commands.size(), (block + 1) * BlockSize);
         for (size_t i = block * BlockSize; i < end; ++i) {
             const TDrawCommand& command = Commands[i];
-            if (command.Top > band.Bottom || command.Bottom < band.Top)
-                continue;
-            canvas.Pen.Colour = command.PenColour;
-            canvas.Brush.Colour = command.BrushColour;
-            canvas.Brush.Style = command.BrushStyle;
-            if (surface)
-                surface->SetBlending(command.Blending < 0 ? start.Blending : command.Blending == 1);
-            const TPoint* p = points + command.First;
-            const int high = command.Count - 1;
-            switch (command.Kind) {
-            case TDrawCommandKind::Polygon:
-                target.Polygon(p, high);
-                break;
-            case TDrawCommandKind::Polyline:
-                target.Polyline(p, high);
-                break;
-            case TDrawCommandKind::PolylineAtEach:
-                PolylineAtEachInBand(target, p, high, p + command.Count, command.Extra, band);
-                break;
-            case TDrawCommandKind::Line:
-                target.Line(p[0].X, p[0].Y, p[1].X, p[1].Y);
-                break;
-            case TDrawCommandKind::LineTo: {
-                const TPoint from = command.FromStartPen ? start.PenPos : p[0];
-                target.MoveTo(from.X, from.Y);
-                target.LineTo(p[1].X, p[1].Y);
-                break;
-            }
-            case TDrawCommandKind::Ellipse:
-                target.Ellipse(p[0].X, p[0].Y, p[1].X, p[1].Y);
-                break;
-            case TDrawCommandKind::Rectangle:
-                target.Rectangle(p[0].X, p[0].Y, p[1].X, p[1].Y);
-                break;
-            case TDrawCommandKind::FillRect:
-                target.FillRect({p[0].X, p[0].Y, p[1].X, p[1].Y});
-                break;
-            case TDrawCommandKind::FrameRect:
-                target.FrameRect({p[0].X, p[0].Y, p[1].X, p[1].Y});
-                break;
-            case TDrawCommandKind::Call: {
-                const TCallTarget& call = Calls[size_t(command.Extra)];
-                call.Call(target, call.Data, p, command.Count);
-                break;
-            }
-            case TDrawCommandKind::Quads: {
-                const uint32_t* words = QuadWords.data() + command.Extra;
-                target.Quads(reinterpret_cast<const TPoint(*)[4]>(p), words + 1, command.Count / 4,
-                             words[0]);
-                break;
-            }
-            }
+            if (command.Top <= band.Bottom && command.Bottom >= band.Top)
+                ReplayCommand(target, command, band, start);
         }
+    }
+}
+
+bool TDrawRecording::OpaqueOnly() const {
+    if (!Surface)
+        return false;
+    for (const TDrawCommand& command : Commands) {
+        switch (command.Kind) {
+        case TDrawCommandKind::Polygon:
+        case TDrawCommandKind::Rectangle:
+        case TDrawCommandKind::Quads:
+            // These choose the writers themselves, by their brush.
+            if (command.BrushStyle == TBrushStyle::bsDiagCross)
+                return false;
+            break;
+        case TDrawCommandKind::Polyline:
+        case TDrawCommandKind::PolylineAtEach:
+        case TDrawCommandKind::Line:
+            if (command.Blending != 0)
+                return false;
+            break;
+        case TDrawCommandKind::LineTo:
+            if (command.Blending != 0 || command.FromStartPen)
+                return false;
+            break;
+        default: // drawn by the canvas or by the caller, past the surface
+            return false;
+        }
+    }
+    return true;
+}
+
+void TDrawRecording::ReplayBackwards(TDrawObject& target, TRowBand band) const {
+    for (size_t i = Commands.size(); i-- > 0;) {
+        const TDrawCommand& command = Commands[i];
+        if (command.Top <= band.Bottom && command.Bottom >= band.Top)
+            ReplayCommand(target, command, band, {});
+    }
+}
+
+TRect TDrawRecording::Bounds() const {
+    TRect bounds{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
+    const auto take = [&bounds](int left, int top, int right, int bottom) {
+        bounds.Left = std::min(bounds.Left, left);
+        bounds.Top = std::min(bounds.Top, top);
+        bounds.Right = std::max(bounds.Right, right);
+        bounds.Bottom = std::max(bounds.Bottom, bottom);
+    };
+    for (const TDrawCommand& command : Commands) {
+        const TPoint* p = Points.data() + command.First;
+        TRect shape{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
+        for (int i = 0; i < command.Count; ++i)
+            shape = {std::min(shape.Left, p[i].X), std::min(shape.Top, p[i].Y),
+                     std::max(shape.Right, p[i].X), std::max(shape.Bottom, p[i].Y)};
+        if (command.Kind != TDrawCommandKind::PolylineAtEach) {
+            take(shape.Left, shape.Top, shape.Right, shape.Bottom);
+            continue;
+        }
+        for (int k = 0; k < command.Extra; ++k) {
+            const TPoint origin = p[command.Count + k];
+            take(shape.Left + origin.X, shape.Top + origin.Y, shape.Right + origin.X,
+                 shape.Bottom + origin.Y);
+        }
+    }
+    return bounds;
+}
+
+void TDrawRecording::ReplayCommand(TDrawObject& target, const TDrawCommand& command, TRowBand band,
+                                   TRecordingStart start) const {
+    TCanvas& canvas = target.Canvas();
+    TFastDraw* surface = target.FastSurface();
+    canvas.Pen.Colour = command.PenColour;
+    canvas.Brush.Colour = command.BrushColour;
+    canvas.Brush.Style = command.BrushStyle;
+    if (surface)
+        surface->SetBlending(command.Blending < 0 ? start.Blending : command.Blending == 1);
+    const TPoint* p = Points.data() + command.First;
+    const int high = command.Count - 1;
+    switch (command.Kind) {
+    case TDrawCommandKind::Polygon:
+        target.Polygon(p, high);
+        break;
+    case TDrawCommandKind::Polyline:
+        target.Polyline(p, high);
+        break;
+    case TDrawCommandKind::PolylineAtEach:
+        PolylineAtEachInBand(target, p, high, p + command.Count, command.Extra, band);
+        break;
+    case TDrawCommandKind::Line:
+        target.Line(p[0].X, p[0].Y, p[1].X, p[1].Y);
+        break;
+    case TDrawCommandKind::LineTo: {
+        const TPoint from = command.FromStartPen ? start.PenPos : p[0];
+        target.MoveTo(from.X, from.Y);
+        target.LineTo(p[1].X, p[1].Y);
+        break;
+    }
+    case TDrawCommandKind::Ellipse:
+        target.Ellipse(p[0].X, p[0].Y, p[1].X, p[1].Y);
+        break;
+    case TDrawCommandKind::Rectangle:
+        target.Rectangle(p[0].X, p[0].Y, p[1].X, p[1].Y);
+        break;
+    case TDrawCommandKind::FillRect:
+        target.FillRect({p[0].X, p[0].Y, p[1].X, p[1].Y});
+        break;
+    case TDrawCommandKind::FrameRect:
+        target.FrameRect({p[0].X, p[0].Y, p[1].X, p[1].Y});
+        break;
+    case TDrawCommandKind::Call: {
+        const TCallTarget& call = Calls[size_t(command.Extra)];
+        call.Call(target, call.Data, p, command.Count);
+        break;
+    }
+    case TDrawCommandKind::Quads: {
+        const uint32_t* words = QuadWords.data() + command.Extra;
+        target.Quads(reinterpret_cast<const TPoint(*)[4]>(p), words + 1, command.Count / 4,
+                     words[0]);
+        break;
+    }
     }
 }

@@ -75,8 +75,23 @@ public:
     // What the recording leaves for the drawing after it.
     TRecordingStart Left(TRecordingStart start) const;
     bool Empty() const { return Commands.empty(); }
+    // Some command moves the pen, so Left's pen position is the recording's own.
+    bool MovesPen() const { return PenKnown; }
+
+    // Every command writes fixed colours through a raster surface, each pixel's value not
+    // depending on what it replaces, and needs nothing from the drawing before it (writers, pen
+    // position): then the commands drawn backwards with the first write to each pixel winning
+    // give the pixels of the recording drawn forwards.
+    bool OpaqueOnly() const;
+    // Last command first, for a target whose surface has a cover mask; only for OpaqueOnly.
+    void ReplayBackwards(TDrawObject& target, TRowBand band) const;
+    // The smallest rectangle (right and bottom included) holding every point of every command:
+    // the commands write inside it. Left > Right when there are none.
+    TRect Bounds() const;
 
 private:
+    void ReplayCommand(TDrawObject& target, const TDrawCommand& command, TRowBand band,
+                       TRecordingStart start) const;
     TDrawCommand& Add(TDrawCommandKind kind, const TCanvas& canvas, int count, TRowBand rows);
     void SetPen(TPoint at) {
         PenPos = at;

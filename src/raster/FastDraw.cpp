@@ -3,6 +3,7 @@
 #include "raster/BandedWriter.h"
 #include "raster/Bitmap.h"
 #include "raster/Canvas.h"
+#include "raster/CoverMask.h"
 #include "raster/RasterInside.h"
 #include "raster/RasterLine.h"
 #include "raster/RasterPolygon.h"
@@ -20,6 +21,9 @@ TPoint LineIn(TFastDraw& s, bool blending, typename F::Pixel pen, TPoint p1, TPo
     uint8_t* const* rows = s.ScanLines.data();
     if (blending)
         return raster::DrawClippedLine(rows, s.ClipRect, p1, p2, TBlendWriter<F>{pen}, s.Band);
+    if (s.CoverMask)
+        return raster::DrawClippedLine(rows, s.ClipRect, p1, p2, s.Masked<F>(TOpaqueWriter<F>{pen}),
+                                       s.Band);
     return raster::DrawClippedLine(rows, s.ClipRect, p1, p2, TOpaqueWriter<F>{pen}, s.Band);
 }
 
@@ -120,6 +124,10 @@ void TFastDraw::QuadsInside(const TPoint (*quads)[4], const TColour* colours, in
                             typename F::Pixel pen) {
     uint8_t* const* rows = ScanLines.data();
     const raster::TRowGrid grid{ScanLines[0], RowStride};
+    if (CoverMask) {
+        QuadsInsideBackwards<F>(quads, colours, count, redrawn, brush, pen);
+        return;
+    }
     typename F::Pixel fills[TQuadStamps::MaxQuads];
     for (int k = 0; k < count; ++k) {
         Canvas->Brush.Colour = colours[k];
@@ -175,6 +183,34 @@ void TFastDraw::QuadsInside(const TPoint (*quads)[4], const TColour* colours, in
     }
 }
 
+// QuadsInside in reverse, each face's outline before its fill.
+template <class F>
+void TFastDraw::QuadsInsideBackwards(const TPoint (*quads)[4], const TColour* colours, int count,
+                                     uint32_t redrawn, const typename F::Pixel& brush,
+                                     typename F::Pixel pen) {
+    uint8_t* const* rows = ScanLines.data();
+    const raster::TRowGrid grid{ScanLines[0], RowStride};
+    const auto outline = Masked<F>(TOpaqueWriter<F>{pen});
+    for (int k = count - 1; k >= 0; --k) {
+        const TPoint* quad = quads[k];
+        // A face hidden behind what is drawn already costs no walk over its rows.
+        if (CoverMask->Covered(BoundsOf(quad, 3)))
+            continue;
+        for (int s = 0; s < 4; ++s) {
+            if ((redrawn >> (4 * k + s) & 1) == 0)
+                raster::WalkInside<F>(grid, quad[s], quad[(s + 1) & 3], outline);
+        }
+        Canvas->Brush.Colour = colours[k];
+        ConvertBrush();
+        const auto fill = Masked<F>(TOpaqueWriter<F>{brush});
+        if (!raster::FillQuadInside(rows, quad, fill))
+            raster::FillInside(rows, quad, 4, fill);
+    }
+    // The brush the faces drawn forwards leave.
+    Canvas->Brush.Colour = colours[count - 1];
+    ConvertBrush();
+}
+
 template <class F>
 void TFastDraw::LinesAt(const TPoint* shape, int high, const TPoint* origins, int count,
                         bool blending, typename F::Pixel pen) {
@@ -199,6 +235,14 @@ void TFastDraw::LinesAt(const TPoint* shape, int high, const TPoint* origins, in
             if (blending) {
                 const TBlendWriter<F> writer{pen};
                 for (std::ptrdiff_t offset : Stamp.Writes)
+                    writer.PutAt(corner + offset);
+            } else if (CoverMask) {
+                const TRect at{bounds.Left + origin.X, bounds.Top + origin.Y,
+                               bounds.Right + origin.X, bounds.Bottom + origin.Y};
+                if (CoverMask->Covered(at))
+                    continue;
+                const auto writer = Masked<F>(TOpaqueWriter<F>{pen});
+                for (std::ptrdiff_t offset : Stamp.Pixels)
                     writer.PutAt(corner + offset);
             } else {
                 const TOpaqueWriter<F> writer{pen};
@@ -240,6 +284,11 @@ void TFastDraw::Prepare() {
     BoxStamps = TQuadStamps();
 }
 
+void TFastDraw::SetCoverMask(TCoverMask* mask) {
+    assert(!mask || TakesCoverMask());
+    CoverMask = mask;
+}
+
 void TFastDraw::ShowRows(int firstRow, int pageRows) {
     const int height = Bitmap->Height();
     // Rows outside the bitmap are never written (Band), so they have no address.
@@ -272,10 +321,17 @@ void TFastDraw::Polygon(const TPoint* points, int high) {
     if (high < 0)
         return;
     VertexCount = high + 1;
-    if (VertexCount > 2 && style != TBrushStyle::bsClear)
-        FillInterior(points, VertexCount);
+    const bool filled = VertexCount > 2 && style != TBrushStyle::bsClear;
     // The outline in the pen just converted; the pen position ends at the last point.
-    WriteLines(points, high, true);
+    if (CoverMask) {
+        WriteLines(points, high, true);
+        if (filled)
+            FillInterior(points, VertexCount);
+    } else {
+        if (filled)
+            FillInterior(points, VertexCount);
+        WriteLines(points, high, true);
+    }
     Canvas->PenPos = points[high];
 }
 
@@ -288,6 +344,16 @@ void TFastDraw::Quads(const TPoint (*quads)[4], const TColour* colours, int coun
     for (int k = 0; k < count && inside; ++k)
         inside = raster::AllInside(quads[k], 4, WithinBand(ClipRect, Band));
     if (!inside) {
+        if (CoverMask) {
+            for (int k = count - 1; k >= 0; --k) {
+                Canvas->Brush.Colour = colours[k];
+                Polygon(quads[k], 3);
+            }
+            // As the faces drawn forwards leave the brush and the pen.
+            Canvas->Brush.Colour = colours[count - 1];
+            Canvas->PenPos = quads[count - 1][3];
+            return;
+        }
         for (int k = 0; k < count; ++k) {
             Canvas->Brush.Colour = colours[k];
             Polygon(quads[k], 3);
@@ -363,12 +429,16 @@ template <class F> TPoint TFastDrawRGB<F>::WriteLine(TPoint p1, TPoint p2) {
 template <class F> void TFastDrawRGB<F>::WriteLines(const TPoint* points, int high, bool closed) {
     if (Blending)
         WriteLinesWith<F>(points, high, closed, TBlendWriter<F>{PenPixel});
+    else if (CoverMask)
+        WriteLinesWith<F>(points, high, closed, Masked<F>(TOpaqueWriter<F>{PenPixel}));
     else
         WriteLinesWith<F>(points, high, closed, TOpaqueWriter<F>{PenPixel});
 }
 template <class F> void TFastDrawRGB<F>::FillInterior(const TPoint* points, int n) {
     if (Blending)
         FillWith<F>(points, n, TBlendWriter<F>{BrushPixel});
+    else if (CoverMask)
+        FillWith<F>(points, n, Masked<F>(TOpaqueWriter<F>{BrushPixel}));
     else
         FillWith<F>(points, n, TOpaqueWriter<F>{BrushPixel});
 }
@@ -407,12 +477,16 @@ TPoint TFastDraw15::WriteLine(TPoint p1, TPoint p2) {
 template <class F> void TFastDraw15::WriteLinesAs(const TPoint* points, int high, bool closed) {
     if (Blending)
         WriteLinesWith<F>(points, high, closed, TBlendWriter<F>{PenPixel});
+    else if (CoverMask)
+        WriteLinesWith<F>(points, high, closed, Masked<F>(TOpaqueWriter<F>{PenPixel}));
     else
         WriteLinesWith<F>(points, high, closed, TOpaqueWriter<F>{PenPixel});
 }
 template <class F> void TFastDraw15::FillInteriorAs(const TPoint* points, int n) {
     if (Blending)
         FillWith<F>(points, n, TBlendWriter<F>{BrushPixel});
+    else if (CoverMask)
+        FillWith<F>(points, n, Masked<F>(TOpaqueWriter<F>{BrushPixel}));
     else
         FillWith<F>(points, n, TOpaqueWriter<F>{BrushPixel});
 }

@@ -4,6 +4,7 @@
 #include "base/Geometry.h"
 #include "raster/Edge.h"
 #include "raster/LineStamp.h"
+#include "raster/MaskedWriter.h"
 #include "raster/QuadStamps.h"
 #include "raster/RasterSpans.h"
 #include "raster/RowBand.h"
@@ -15,6 +16,7 @@
 
 class TBitmap;
 class TCanvas;
+class TCoverMask;
 
 // The surface does not own the bitmap, which must keep its size and format while in use. It
 // draws inside ClipRect only: column 0, row 0 and the bottom row are never written. Colours
@@ -74,6 +76,20 @@ public:
     bool IsBlending() const { return Blending; }
     void SetBlending(bool on) { Blending = on; }
 
+    // With a cover mask the surface draws a drawing replayed last operation first: opaque
+    // writes keep to the pixels not yet written and mark them, and the steps within one
+    // operation (a polygon's fill and outline, the faces of Quads) come in reverse too, so the
+    // pixels are those of the drawing forwards. Nothing may blend meanwhile. The mask holds the
+    // bitmap's rows the surface writes (Band) with rows of RowStep pixels; 24-bit rows hold no
+    // whole number of pixels, so that surface takes none, nor do surfaces without EvenRows.
+    bool TakesCoverMask() const { return EvenRows && RowStepUnit() != 1; }
+    void SetCoverMask(TCoverMask* mask);
+    template <class F, class W> TMaskedWriter<F, W> Masked(const W& writer) const {
+        return {writer, ScanLines[std::size_t(CoverMask->Top())], CoverMask->Words(),
+                CoverMask->Pitch(), CoverMask->Top()};
+    }
+    TCoverMask* CoverMask = nullptr;
+
 protected:
     virtual int RowStepUnit() const = 0;
     virtual void ConvertPen() = 0;
@@ -99,6 +115,10 @@ protected:
     template <class F>
     void QuadsInside(const TPoint (*quads)[4], const TColour* colours, int count, uint32_t redrawn,
                      const typename F::Pixel& brush, typename F::Pixel pen);
+    template <class F>
+    void QuadsInsideBackwards(const TPoint (*quads)[4], const TColour* colours, int count,
+                              uint32_t redrawn, const typename F::Pixel& brush,
+                              typename F::Pixel pen);
     // The general way for one copy of a shape that cannot be stamped.
     void LinesMoved(const TPoint* shape, int high, TPoint origin);
 

@@ -4,6 +4,7 @@
 
 #include "base/Geometry.h"
 #include "render/CuttingBox.h"
+#include "render/FrameBuffers.h"
 #include "render/ScaleMemo.h"
 #include "render/View.h"
 
@@ -57,6 +58,10 @@ public:
     // more (not owned); Bands splits them so, 0 leaving the number to the scene.
     TDrawingThreads* Threads = nullptr;
     int Bands = 0;
+    // Frames whose bricks all write opaque colours are drawn front to back, passing over hidden
+    // bricks; off, always back to front, which gives the same pixels (the reference to compare).
+    bool FrontToBack = true;
+    TFrameBuffers Buffers;
 
     // Written by each brick's Draw and read by its own face routines.
     bool Shaded = false;

@@ -7,6 +7,7 @@
 #include "render/BandedScene.h"
 #include "render/DrawContext.h"
 #include "render/DrawingThreads.h"
+#include "render/FirstWriteScene.h"
 #include "render/bricks/DrawBrick.h"
 
 #include <vector>
@@ -50,6 +51,8 @@ void DrawScene(TBlockList& model, TBitmap& bitmap, TDrawContext& context,
     model.CurrentOctant = octant;
     if (model.SortedOctant != octant)
         model.Sort(octant);
+    if (context.FrontToBack && DrawSceneFirstWriteWins(model, bitmap, context, background))
+        return;
     if (context.Threads && (context.Threads->Count() > 1 || context.Bands > 1)) {
         const int bands = context.Bands > 0
                               ? context.Bands

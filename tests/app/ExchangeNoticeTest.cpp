@@ -19,8 +19,7 @@ TEST(ExchangeNotice, ImportsAndDatSavesThatLeftPartsOutSayWhich) {
                              "0 STEP\r\n"
                              "1 4 0 -24 0 1 0 0 0 1 0 0 0 1 3001.dat\r\n");
     form->LoadModelFile(dir + "m.ldr", LoadWhole);
-    EXPECT_EQ(form->Model.Count(), 2);
-    EXPECT_EQ(form->Model.StepLimit, 1);
+    EXPECT_EQ(std::pair(form->Model.Count(), form->Model.StepLimit), std::pair(2, 1));
     std::string text = NoticeText(*form);
     EXPECT_NE(text.find("Imported 2 of 3"), std::string::npos) << text;
     EXPECT_NE(text.find("1 x nosuch.dat (no mapping row)"), std::string::npos) << text;

@@ -1,9 +1,5 @@
 #include "GuiTest.h"
 #include "app/system/RunProgram.h"
-#include "base/FileNames.h"
-
-#include <QCoreApplication>
-#include <QDir>
 
 namespace {
 
@@ -12,33 +8,41 @@ void WriteScript(const std::string& name, const std::string& body) {
     std::filesystem::permissions(name, std::filesystem::perms::owner_all);
 }
 
+// A window whose library folder holds a stand-in for the ray tracer that writes down its
+// arguments, with the further settings given.
+std::unique_ptr<TMainForm> FormWithRayTracer(const std::string& lib, const std::string& more) {
+    WriteScript(lib + "povray.sh", "echo \"$@\" > povray-args.txt\n");
+    WriteFile(lib + "s.ini",
+              "[Main]\r\nVersion=2\r\nLDrawLib=" + lib + "\r\nPovRayEng=./povray.sh\r\n" + more);
+    return NewForm(lib + "s.ini");
+}
+
+bool RayTracerRan(const std::string& lib) {
+    return QTest::qWaitFor([&] { return !TTempFolder::Read(lib + "povray-args.txt").empty(); });
+}
+
 } // namespace
 
 TEST(RunProgram, RunsThroughTheShellInTheGivenFolderAndReportsFailures) {
     TestApp();
     std::string dir = TestFolder();
     QString before = QDir::currentPath();
-    struct Case {
-        const char* Command;
-        std::string Folder;
-        bool Ran;
-        const char* Reported; // part of the message, "" for none
-    } cases[] = {
+    // Command, folder, whether it ran, part of the message ("" for none).
+    const std::tuple<const char*, std::string, bool, const char*> cases[] = {
         {"pwd > where.txt", dir, true, ""},
         {"no-such-program-tessaryn", dir, false, "not found"},
         {"echo 'bad input' >&2; exit 3", dir, false, "bad input"},
         {"exit 4", dir, false, "\"exit 4\" failed:\nIt ended with status 4."},
         {"true", dir + "missing", false, "Could not start"},
     };
-    for (const Case& c : cases) {
+    for (const auto& [command, folder, ran, part] : cases) {
         std::string reported;
-        bool ran = RunProgramAndWait(c.Command, c.Folder,
-                                     [&](const std::string& message) { reported = message; });
-        EXPECT_EQ(ran, c.Ran) << c.Command;
-        if (*c.Reported)
-            EXPECT_NE(reported.find(c.Reported), std::string::npos) << reported;
-        else
-            EXPECT_EQ(reported, "") << c.Command;
+        EXPECT_EQ(RunProgramAndWait(command, folder,
+                                    [&](const std::string& message) { reported = message; }),
+                  ran)
+            << command;
+        EXPECT_TRUE(*part ? reported.find(part) != std::string::npos : reported.empty())
+            << command << ": " << reported;
     }
     EXPECT_EQ(TTempFolder::Read(dir + "where.txt"),
               std::filesystem::canonical(dir).string() + "\n");
@@ -72,17 +76,12 @@ TEST(ExternalRenderers, L3PRouteRunsTheConverterPatchesItsSceneAndStartsPovRay) 
                                         "printf '// Background:\\nbackground { rgb 1 }\\n"
                                         "camera {\\n  location <0,0,0>\\n  look_at <0,0,0>\\n}\\n'"
                                         " > test.pov\n");
-    WriteScript(lib + "povray.sh", "echo \"$@\" > povray-args.txt\n");
-    WriteFile(lib + "s.ini", "[Main]\r\nVersion=2\r\nLDrawLib=" + lib +
-                                 "\r\nLDrawTest=models/test.dat\r\nL3PCmd=./l3p-standin.sh\r\n"
-                                 "PovRayEng=./povray.sh\r\n");
-    auto form = NewForm(lib + "s.ini");
+    auto form = FormWithRayTracer(lib, "LDrawTest=models/test.dat\r\nL3PCmd=./l3p-standin.sh\r\n");
     ASSERT_TRUE(form->L3pov->isEnabled());
     form->L3pov->trigger();
     std::string scene = TTempFolder::Read(lib + "test.pov");
     EXPECT_NE(scene.find("\r\n    angle 25\r\n}\r\n"), std::string::npos) << scene;
-    EXPECT_TRUE(
-        QTest::qWaitFor([&] { return !TTempFolder::Read(lib + "povray-args.txt").empty(); }));
+    EXPECT_TRUE(RayTracerRan(lib));
     EXPECT_EQ(TTempFolder::Read(lib + "povray-args.txt"), "+Itest.pov -V +W320 +H240\n");
 }
 
@@ -90,14 +89,10 @@ TEST(ExternalRenderers, L2PRouteWithTheDefaultConverterWritesTheModelAndTheScene
     if (!std::filesystem::exists(AppDir() + "tessaryn-cli"))
         GTEST_SKIP() << "tessaryn-cli is not built";
     std::string lib = TestFolder();
-    WriteScript(lib + "povray.sh", "echo \"$@\" > povray-args.txt\n");
-    WriteFile(lib + "s.ini",
-              "[Main]\r\nVersion=2\r\nLDrawLib=" + lib + "\r\nPovRayEng=./povray.sh\r\n");
-    auto form = NewForm(lib + "s.ini");
+    auto form = FormWithRayTracer(lib, "");
     form->L2pov->trigger();
     EXPECT_NE(TTempFolder::Read(lib + "test.inc").find("union {"), std::string::npos);
     EXPECT_NE(TTempFolder::Read(lib + "TS_test.pov").find("#include \"test.inc\"\r\n"),
               std::string::npos);
-    EXPECT_TRUE(
-        QTest::qWaitFor([&] { return !TTempFolder::Read(lib + "povray-args.txt").empty(); }));
+    EXPECT_TRUE(RayTracerRan(lib));
 }

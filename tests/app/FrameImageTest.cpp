@@ -16,9 +16,10 @@ TEST(FrameImage, ShowsEveryPixelFormatInPlace) {
         QImage image = FrameImage(bitmap);
         ASSERT_EQ(image.size(), QSize(5, 3));
         EXPECT_EQ(image.constBits(), bitmap.ScanLine(0)); // no copy
-        EXPECT_EQ(image.pixelColor(0, 0), QColor(255, 0, 0)) << int(format);
-        EXPECT_EQ(image.pixelColor(4, 2), QColor(0, 0, 255)) << int(format);
-        EXPECT_EQ(image.pixelColor(2, 1), QColor(255, 255, 255)) << int(format);
+        EXPECT_EQ(
+            (std::array{image.pixelColor(0, 0), image.pixelColor(4, 2), image.pixelColor(2, 1)}),
+            (std::array{QColor(255, 0, 0), QColor(0, 0, 255), QColor(255, 255, 255)}))
+            << int(format);
     }
     TBitmap empty;
     EXPECT_TRUE(FrameImage(empty).isNull());

@@ -2,27 +2,15 @@
 // Shared set-up of the window tests: one application, temporary folders, a main window on a
 // settings file of its own, events sent to its view box, and answering the next modal dialog.
 
+#include "app/palette/PaletteListBox.h"
+#include "app/palette/PalettePanel.h"
 #include "app/view/ViewBox.h"
 #include "app/window/MainForm.h"
+#include "base/FileNames.h"
 #include "support/TempFolder.h"
 
-#include <QAbstractButton>
-#include <QAction>
-#include <QApplication>
-#include <QComboBox>
-#include <QFileDialog>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QMouseEvent>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QSpinBox>
 #include <QTest>
-#include <QTimer>
-#include <QToolButton>
-#include <QWheelEvent>
+#include <QtWidgets>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -110,24 +98,26 @@ struct ShownFormTest : ::testing::Test {
     }
     void MoveTo(QPoint at, Qt::MouseButton held = Qt::NoButton,
                 Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QMouseEvent e(QEvent::MouseMove, at, View().mapToGlobal(at), Qt::NoButton, held, modifiers);
-        QApplication::sendEvent(&View(), &e);
+        Mouse(QEvent::MouseMove, at, held, modifiers);
     }
     void Click(QPoint at, Qt::MouseButton button = Qt::LeftButton,
                Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         Mouse(QEvent::MouseButtonPress, at, button, modifiers);
         Mouse(QEvent::MouseButtonRelease, at, button, modifiers);
     }
+    static std::unique_ptr<TBlock> BrickAt(const char* key, int32_t x, int32_t y, int32_t z) {
+        auto brick = CreateBrickFromKey(key);
+        brick->X = x, brick->Y = y, brick->Z = z;
+        return brick;
+    }
     TBlock& AddBrick(const char* key, int32_t x, int32_t y, int32_t z, int32_t group = 0,
                      bool selected = false) {
-        auto brick = CreateBrickFromKey(key);
-        brick->X = x, brick->Y = y, brick->Z = z, brick->Group = group, brick->Selected = selected;
+        auto brick = BrickAt(key, x, y, z);
+        brick->Group = group, brick->Selected = selected;
         return Form->Model.InsertSorted(std::move(brick));
     }
     void TakeInHand(const char* key, int32_t x = 0, int32_t y = 0, int32_t z = 0) {
-        auto brick = CreateBrickFromKey(key);
-        brick->X = x, brick->Y = y, brick->Z = z;
-        Form->Hand.TakeInHand(std::move(brick), 0);
+        Form->Hand.TakeInHand(BrickAt(key, x, y, z), 0);
     }
     int Find(const std::string& text) { return Form->Model.IndexOfText(text); }
     // The model as saved, one line per brick, the baseplate left out.
@@ -148,6 +138,25 @@ struct ShownFormTest : ::testing::Test {
 // The window on its own fresh settings file.
 struct FormTest : ShownFormTest {
     void SetUp() override { Open("s.ini"); }
+};
+
+// The window on settings with three palette pages: two of bricks and an empty one. A test may
+// point the program folder at its own folder; it is put back.
+struct PagesFormTest : ShownFormTest {
+    std::string SavedAppDir = AppDir();
+    void SetUp() override {
+        std::filesystem::copy_file(TESSARYN_TEST_DATA "app/pages.ini", Folder + "s.ini");
+        Open("s.ini");
+    }
+    void TearDown() override {
+        SetAppDir(SavedAppDir);
+        ShownFormTest::TearDown();
+    }
+    TPalettePanel& Palette() { return *Form->Palette; }
+    void TakeRow(int row) {
+        Palette().ListBox1->setCurrentRow(row);
+        Palette().ListBox1Click();
+    }
 };
 
 // Runs the next modal dialog of the type through the function; a dialog it leaves open is

@@ -30,8 +30,7 @@ TEST(IniFile, ReadsSectionsAndKeysWithoutRegardToCaseOrLineEnd) {
 
 TEST(IniFile, MissingFileIsEmptyAndValuesAreCutAt2047Characters) {
     TIniFile ini(Folder().File("does-not-exist.ini"));
-    EXPECT_TRUE(ini.Lines().empty());
-    EXPECT_EQ(ini.ReadInteger("Main", "Pages", 0), 0);
+    EXPECT_TRUE(ini.Lines().empty() && ini.ReadInteger("Main", "Pages", 0) == 0);
     ini.WriteString("A", "Key", std::string(3000, 'x'));
     EXPECT_EQ(ini.ReadString("A", "Key", "").size(), 2047u);
 }

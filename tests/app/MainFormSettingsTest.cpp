@@ -3,8 +3,6 @@
 #include "GuiTest.h"
 #include "app/system/IniFile.h"
 
-#include <QCoreApplication>
-
 TEST(MainFormSettings, StartsFromTheFileAndWritesTheMenusAndAllCoresBackAtExit) {
     std::string dir = TestFolder();
     WriteFile(dir + "s.ini", "[Main]\r\nVersion=2\r\n[State]\r\nHints=1\r\nStudQual=2\r\n"
@@ -16,12 +14,9 @@ TEST(MainFormSettings, StartsFromTheFileAndWritesTheMenusAndAllCoresBackAtExit) 
                            form->miWfOnMouse->isChecked(), form->pf24bit1->isChecked(),
                            form->Hints1->isChecked()}),
               (std::vector{true, false, true, true, false, true, true}));
-    EXPECT_EQ(form->Context.StudStyle, 2);
-    EXPECT_TRUE(form->Context.Shading);
-
+    EXPECT_TRUE(form->Context.StudStyle == 2 && form->Context.Shading);
     // All cores is on when the file does not say.
-    EXPECT_TRUE(form->miAllCores->isChecked());
-    EXPECT_EQ(form->Context.Threads, &form->DrawingThreads);
+    EXPECT_TRUE(form->miAllCores->isChecked() && form->Context.Threads == &form->DrawingThreads);
 
     form->Nostuds2->trigger();
     form->miShading->trigger();
@@ -30,12 +25,12 @@ TEST(MainFormSettings, StartsFromTheFileAndWritesTheMenusAndAllCoresBackAtExit) 
     form->show();
     EXPECT_TRUE(form->close());
     TIniFile ini(dir + "s.ini");
-    EXPECT_EQ(ini.ReadInteger("State", "StudQual", -1), 3);
-    EXPECT_EQ(ini.ReadInteger("State", "Shading", -1), 0);
-    EXPECT_EQ(ini.ReadInteger("State", "AllCores", -1), 0);
+    EXPECT_EQ((std::array{ini.ReadInteger("State", "StudQual", -1),
+                          ini.ReadInteger("State", "Shading", -1),
+                          ini.ReadInteger("State", "AllCores", -1)}),
+              (std::array{3, 0, 0}));
     auto again = NewForm(dir + "s.ini");
-    EXPECT_FALSE(again->miAllCores->isChecked());
-    EXPECT_EQ(again->Context.Threads, nullptr);
+    EXPECT_TRUE(!again->miAllCores->isChecked() && again->Context.Threads == nullptr);
 }
 
 TEST(MainFormSettings, OldFileIsRewrittenAtStartAndBitDepthZeroKeepsThirtyTwoBits) {
@@ -44,8 +39,7 @@ TEST(MainFormSettings, OldFileIsRewrittenAtStartAndBitDepthZeroKeepsThirtyTwoBit
                              "[State]\r\nBitDepth=0\r\n");
     auto form = NewForm(dir + "s.ini");
     EXPECT_EQ(TIniFile(dir + "s.ini").ReadInteger("Main", "Version", 0), 2);
-    EXPECT_EQ(form->BitDepth, 4);
-    EXPECT_TRUE(form->pf32bit1->isChecked());
+    EXPECT_TRUE(form->BitDepth == 4 && form->pf32bit1->isChecked());
 }
 
 TEST(MainFormSettings, UnwritableSettingsAreReportedAndTheWindowCloses) {
@@ -69,6 +63,5 @@ TEST(MainFormSettings, CommandLineModelNameInTwoArgumentsIsLoadedWithItsView) {
     QCoreApplication::sendPostedEvents(form.get());
     EXPECT_EQ(form->Model.Count(), 2);
     EXPECT_TRUE(form->windowTitle().endsWith(" - " + QString::fromStdString(dir) + "My Model.lgo"));
-    EXPECT_EQ(form->Controls.RotX.Position, 90);
-    EXPECT_EQ(form->OffsetY->value(), 20);
+    EXPECT_EQ(std::pair(form->Controls.RotX.Position, form->OffsetY->value()), std::pair(90, 20));
 }

@@ -5,12 +5,7 @@
 #include "tools/AdvancedToolbox.h"
 
 namespace {
-struct EditingFixture : ShownFormTest {
-    void SetUp() override {
-        Open("t.ini");
-        Form->SetViewAngles(70, 30);
-        Form->Modified = false; // closing asks nothing
-    }
+struct EditingFixture : FormTest {
     void PressAt(QPoint at, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
         Form->PaintBox1MouseDown(button, modifiers, at.x(), at.y());
     }
@@ -20,15 +15,7 @@ const char* White2x4 = "B:0:0:0:40:80:24:16777215:1:0:0:0:0::0";
 
 // One row per event: the model's bricks after it, from a model holding only what the row adds.
 TEST_F(EditingFixture, EachButtonModifierAndKeyMakesItsEdit) {
-    struct Row {
-        const char* Event;
-        std::function<void()> Act;
-        std::vector<std::string> Model;
-    };
-    const Row rows[] = {
-        {"left click places on the grid",
-         [&] { TakeInHand("2x4x3"), MoveTo(Pixel(47, 25)), Click(Pixel(47, 25)); },
-         {"B:40:20:0:40:80:24:16777215:1:0:0:0:0::0"}},
+    const std::tuple<const char*, std::function<void()>, std::vector<std::string>> rows[] = {
         {"Ctrl right click turns in place",
          [&] { Click(TopOf(AddBrick("2x4x3", 0, 0, 0)), Qt::RightButton, Qt::ControlModifier); },
          {"B:0:0:0:80:40:24:16777215:1:0:1:0:0::0"}},
@@ -69,13 +56,13 @@ TEST_F(EditingFixture, EachButtonModifierAndKeyMakesItsEdit) {
          },
          {"B:20:0:24:20:20:24:16777215:1:0:0:0:0::0"}},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.Event);
+    for (const auto& [event, act, model] : rows) {
+        SCOPED_TRACE(event);
         Form->DropHand();
         Form->btnClearClick();
         Form->CurrentColour = 255;
-        row.Act();
-        EXPECT_EQ(ModelLines(), row.Model);
+        act();
+        EXPECT_EQ(ModelLines(), model);
         Form->Modified = false;
     }
 }
@@ -86,20 +73,16 @@ TEST_F(EditingFixture, PlacingIsUndoneRedoneAndClearedWithTheButtons) {
     EXPECT_EQ(View().cursor().shape(), Qt::BlankCursor);
     Click(Pixel(7, 5));
     EXPECT_EQ(ModelLines(), std::vector<std::string>{White2x4});
-    EXPECT_TRUE(Form->Modified);
-    EXPECT_FALSE(Form->Hand.Empty()); // a palette brick keeps stamping
+    EXPECT_TRUE(Form->Modified && !Form->Hand.Empty()); // a palette brick keeps stamping
     Form->btnUndo->click();
-    EXPECT_TRUE(ModelLines().empty());
-    EXPECT_FALSE(Form->btnUndo->isEnabled());
+    EXPECT_TRUE(ModelLines().empty() && !Form->btnUndo->isEnabled());
     Form->btnRedo->click();
     EXPECT_EQ(ModelLines(), std::vector<std::string>{White2x4});
 
     AnswerNextMessageBox(QMessageBox::No); // the changed model is dropped
     Form->btnClear->click();
     ASSERT_EQ(Form->Model.Count(), 1);
-    EXPECT_TRUE(Form->Model[0].Baseplate);
-    EXPECT_FALSE(Form->btnRedo->isEnabled());
-    EXPECT_FALSE(Form->Modified);
+    EXPECT_TRUE(Form->Model[0].Baseplate && !Form->btnRedo->isEnabled() && !Form->Modified);
 }
 
 TEST_F(EditingFixture, DiscardKeysDeleteABrickTakenFromTheModelAndUndoBringsItBack) {
@@ -108,9 +91,7 @@ TEST_F(EditingFixture, DiscardKeysDeleteABrickTakenFromTheModelAndUndoBringsItBa
         PressAt(Pixel(20, 20, 24), Qt::LeftButton, Qt::ShiftModifier);
         Form->PaintBox1MouseUp();
         ASSERT_FALSE(Form->Hand.Empty()) << key;
-        EXPECT_TRUE(Key(key));
-        EXPECT_TRUE(Form->Hand.Empty());
-        EXPECT_TRUE(ModelLines().empty()) << key;
+        EXPECT_TRUE(Key(key) && Form->Hand.Empty() && ModelLines().empty()) << key;
         Form->btnUndo->click();
         EXPECT_EQ(ModelLines().size(), 1u) << key;
         Form->Modified = false;
@@ -125,8 +106,7 @@ TEST_F(EditingFixture, MovingTheHandRepaintsOnlyTheHandAndTheToolboxFollows) {
     int frames = Form->FramesPainted, handPaints = Form->HandPaints;
     for (int k = 0; k < 10; ++k)
         MoveTo(Pixel(-90 + 20 * k, -50 + 10 * k));
-    EXPECT_EQ(Form->FramesPainted, frames);
-    EXPECT_GT(Form->HandPaints, handPaints + 5);
+    EXPECT_TRUE(Form->FramesPainted == frames && Form->HandPaints > handPaints + 5);
     EXPECT_EQ(Form->AdvOptions->lx->text(), QString::number(Form->Hand.BrickInHand->X));
 }
 
@@ -139,8 +119,8 @@ TEST_F(EditingFixture, KeysAreConsumedBeforeTheFocusedBox) {
     QKeyEvent digit(QEvent::KeyPress, Qt::Key_2, Qt::NoModifier, "2");
     QApplication::sendEvent(&box, &digit);
     EXPECT_EQ(box.text(), "162");
-    EXPECT_FALSE(Form->FormKeyDown(Qt::Key_F4, Qt::AltModifier));
-    EXPECT_TRUE(Form->FormKeyDown(Qt::Key_F11, Qt::NoModifier));
+    EXPECT_TRUE(!Form->FormKeyDown(Qt::Key_F4, Qt::AltModifier) &&
+                Form->FormKeyDown(Qt::Key_F11, Qt::NoModifier));
 }
 
 TEST_F(EditingFixture, DraggingWithShiftAndRightTurnsTheView) {
@@ -149,9 +129,9 @@ TEST_F(EditingFixture, DraggingWithShiftAndRightTurnsTheView) {
     Mouse(QEvent::MouseButtonPress, start, Qt::RightButton, Qt::ShiftModifier);
     EXPECT_TRUE(Form->btnWireFrame->isChecked());
     MoveTo(start + QPoint(2, 0), Qt::RightButton, Qt::ShiftModifier);
-    EXPECT_EQ(Form->Controls.RotZ.Position, 32);
     MoveTo(start + QPoint(2, 3), Qt::RightButton, Qt::ShiftModifier);
-    EXPECT_EQ(Form->Controls.RotX.Position, 67);
+    EXPECT_EQ(std::pair(Form->Controls.RotZ.Position, Form->Controls.RotX.Position),
+              std::pair(32, 67));
     Mouse(QEvent::MouseButtonRelease, start, Qt::RightButton, Qt::ShiftModifier);
     EXPECT_FALSE(Form->btnWireFrame->isChecked());
     // A wireframe the user chose survives plain clicks.
@@ -164,8 +144,7 @@ TEST_F(EditingFixture, SubAssemblyGoesIntoTheHandAndStampsAtTheShownStep) {
     Form->LoadModelFile(WriteModel("sub.lgo", "B 100 60 0 40 40 24 255 1 0 0 0 0  0\r\n"
                                               "B 120 60 24 20 20 24 0 1 0 0 0 0  0\r\n"),
                         1);
-    ASSERT_TRUE(Form->Hand.HoldingGroup);
-    EXPECT_FALSE(Form->Hand.PlaceOnce);
+    ASSERT_TRUE(Form->Hand.HoldingGroup && !Form->Hand.PlaceOnce);
     Click(Pixel(45, 45));
     Click(Pixel(145, 45));
     EXPECT_EQ(ModelLines().size(), 4u);

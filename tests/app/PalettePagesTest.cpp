@@ -15,19 +15,15 @@ struct PalettePages : ::testing::Test {
 } // namespace
 
 TEST_F(PalettePages, ArrowsWrapAndMissingPagesShowTheFirst) {
-    EXPECT_EQ(Pages.PreviousPage(), 2);
-    EXPECT_EQ(Pages.NextPage(), 1);
+    EXPECT_EQ(std::pair(Pages.PreviousPage(), Pages.NextPage()), std::pair(2, 1));
     Pages.CurrentPage = 2;
-    EXPECT_EQ(Pages.NextPage(), 0);
-    EXPECT_EQ(Pages.PageToShow(-1), 2);
-    EXPECT_EQ(Pages.PageToShow(7), 0);
+    EXPECT_EQ((std::array{Pages.NextPage(), Pages.PageToShow(-1), Pages.PageToShow(7)}),
+              (std::array{0, 2, 0}));
     EXPECT_EQ(Pages.PageTitles(),
               (std::vector<std::string>{"<Recently used>", "Bricks", "Plates", "Empty"}));
     TPageList none;
     TPalettePages empty(none);
-    EXPECT_EQ(empty.PageToShow(-1), 0);
-    EXPECT_FALSE(empty.NormalPageShown());
-    EXPECT_TRUE(empty.ShownKeys().empty());
+    EXPECT_TRUE(empty.PageToShow(-1) == 0 && !empty.NormalPageShown() && empty.ShownKeys().empty());
 }
 
 TEST_F(PalettePages, RecentlyUsedKeepsOneEntryPerKeyWithItsFirstColour) {
@@ -38,27 +34,23 @@ TEST_F(PalettePages, RecentlyUsedKeepsOneEntryPerKeyWithItsFirstColour) {
     EXPECT_EQ(Pages.RecentColours, (std::vector<int32_t>{0xFF, 0xFF00}));
     // Only a new entry raises the row height.
     EXPECT_EQ(Pages.RecentRowHeight, 50);
-    Pages.ShowingRecent = true;
-    EXPECT_EQ(Pages.RowColour(1, 0x123456), 0xFF00);
-    Pages.ShowingRecent = false;
-    EXPECT_EQ(Pages.RowColour(1, 0x123456), 0x123456);
+    for (bool recent : {true, false}) {
+        Pages.ShowingRecent = recent;
+        EXPECT_EQ(Pages.RowColour(1, 0x123456), recent ? 0xFF00 : 0x123456);
+    }
     Pages.RecolourNewest(0xABCDEF);
     EXPECT_EQ(Pages.RecentColours.front(), 0xABCDEF);
     Pages.ClearRecent();
-    EXPECT_TRUE(Pages.RecentBricks.empty());
-    EXPECT_EQ(Pages.RecentRowHeight, 40);
+    EXPECT_TRUE(Pages.RecentBricks.empty() && Pages.RecentRowHeight == 40);
 }
 
 TEST_F(PalettePages, OnlyEmptyPagesAreRemovedAndNewPagesAreNumbered) {
-    EXPECT_FALSE(Pages.RemovePage(0));
-    EXPECT_FALSE(Pages.RemovePage(5));
+    EXPECT_FALSE(Pages.RemovePage(0) || Pages.RemovePage(5));
     EXPECT_TRUE(Pages.RemovePage(2));
     EXPECT_EQ(Pages.PageCount(), 2);
-    int added = Pages.AddPage();
-    EXPECT_EQ(added, 2);
-    EXPECT_EQ(List[2].Title, "Page2");
-    EXPECT_EQ(List[2].Height, 40);
-    EXPECT_FLOAT_EQ(List[2].Scale, 0.5f);
+    EXPECT_EQ(Pages.AddPage(), 2);
+    EXPECT_EQ(std::tuple(List[2].Title, List[2].Height, List[2].Scale),
+              std::tuple("Page2", 40, 0.5f));
 }
 
 TEST_F(PalettePages, PageFromPartFileListsItsParts) {
@@ -72,8 +64,7 @@ TEST_F(PalettePages, PageFromPartFileListsItsParts) {
 }
 
 TEST_F(PalettePages, BricksMoveBetweenAndWithinPagesAndPagesMoveWhole) {
-    EXPECT_FALSE(MoveKeyToPage(List, 0, 0, 0, 0));
-    EXPECT_FALSE(MoveKeyToPage(List, 0, 5, 1, 0));
+    EXPECT_FALSE(MoveKeyToPage(List, 0, 0, 0, 0) || MoveKeyToPage(List, 0, 5, 1, 0));
     EXPECT_TRUE(MoveKeyToPage(List, 0, 1, 1, 0));
     EXPECT_EQ(List[1].Bricks, (std::vector<std::string>{"B4x2x3|3001", "B2x2x1|3022"}));
     EXPECT_TRUE(MoveKeyToPage(List, 0, 0, 2, -1));
@@ -83,8 +74,7 @@ TEST_F(PalettePages, BricksMoveBetweenAndWithinPagesAndPagesMoveWhole) {
     EXPECT_EQ(List[1].Bricks.front(), "B2x2x1|3022");
     EXPECT_FALSE(MoveKeyInPage(List[1], 1, 1));
     EXPECT_TRUE(MovePage(List, 1, -1));
-    EXPECT_EQ(List[0].Title, "Plates");
-    EXPECT_FLOAT_EQ(List[0].Scale, 0.4f);
-    EXPECT_EQ(List[0].Bricks.size(), 2u);
+    EXPECT_EQ(std::tuple(List[0].Title, List[0].Scale, List[0].Bricks.size()),
+              std::tuple("Plates", 0.4f, 2u));
     EXPECT_FALSE(MovePage(List, 0, -1));
 }

@@ -4,77 +4,40 @@
 #include "GuiTest.h"
 #include "app/palette/CustomizeDialog.h"
 #include "app/palette/PageDialogs.h"
-#include "app/palette/PaletteListBox.h"
-#include "app/palette/PalettePanel.h"
 #include "app/system/IniFile.h"
 #include "base/Error.h"
-#include "base/FileNames.h"
 
-#include <QListWidget>
-
-namespace {
-const char* ThreePages = "[Main]\r\nVersion=2\r\nPages=3\r\n"
-                         "[Page1]\r\nTitle=Bricks\r\nHeight=50\r\nScale=0.5\r\nCount=2\r\n"
-                         "Brick0=B2x2x3\r\nBrick1=T3x2x3|3038\r\n"
-                         "[Page2]\r\nTitle=Plates\r\nHeight=40\r\nScale=0.4\r\nCount=1\r\n"
-                         "Brick0=B4x2x1|3020\r\n"
-                         "[Page3]\r\nTitle=Spare\r\nHeight=40\r\nScale=0.5\r\nCount=0\r\n";
-
-struct PaletteFixture : ShownFormTest {
-    std::string SavedAppDir = AppDir();
-    void SetUp() override {
-        WriteFile(Folder + "s.ini", ThreePages);
-        Open("s.ini");
-    }
-    void TearDown() override {
-        SetAppDir(SavedAppDir);
-        ShownFormTest::TearDown();
-    }
-    TPalettePanel& Palette() { return *Form->Palette; }
-    void Click(int row) {
-        Palette().ListBox1->setCurrentRow(row);
-        Palette().ListBox1Click();
-    }
-};
-} // namespace
+using PaletteFixture = PagesFormTest;
 
 TEST_F(PaletteFixture, ClickTakesTheBrickInTheCurrentColourAtTheLastDropAndRemembersIt) {
-    EXPECT_EQ(Palette().ComboBox1->count(), 4);
-    EXPECT_EQ(Palette().ComboBox1->currentIndex(), 1);
-    EXPECT_EQ(Palette().ListBox1->count(), 2);
+    EXPECT_EQ((std::array{Palette().ComboBox1->count(), Palette().ComboBox1->currentIndex(),
+                          Palette().ListBox1->count()}),
+              (std::array{4, 1, 2}));
     Form->CurrentColour = 0x00FF00;
     Form->Hand.LastDrop[0] = 40, Form->Hand.LastDrop[1] = -20, Form->Hand.LastDrop[2] = 24;
     Form->btnTransparent->setChecked(true);
-    Click(1);
+    TakeRow(1);
     ASSERT_NE(Form->Hand.BrickInHand, nullptr);
-    TBlock& brick = *Form->Hand.BrickInHand;
-    EXPECT_EQ(brick.PartID, "3038");
-    EXPECT_EQ(brick.Colour, 0x00FF00);
-    EXPECT_EQ((std::array{brick.X, brick.Y, brick.Z}), (std::array{40, -20, 24}));
-    EXPECT_TRUE(brick.Studs);
-    EXPECT_TRUE(brick.Transparent);
+    EXPECT_EQ(Form->Hand.BrickInHand->SaveToString(),
+              "T:40:-20:24:60:40:24:65280:1:0:0:1:0:3038:0");
 
     // The recently used page shows it again in the colour it was taken in.
     Palette().ComboBox1Change(0);
-    EXPECT_EQ(Palette().Pages.CurrentPage, 0);
-    EXPECT_EQ(Palette().ListBox1->Key(0), "T3x2x3|3038");
+    EXPECT_EQ(std::pair(Palette().Pages.CurrentPage, Palette().ListBox1->Key(0)),
+              std::pair(0, std::string("T3x2x3|3038")));
     Form->CurrentColour = 0xFFFFFF;
-    Click(0);
+    TakeRow(0);
     EXPECT_EQ(Form->Hand.BrickInHand->Colour, 0x00FF00);
     Form->btnClearClick();
     EXPECT_EQ(Palette().ListBox1->count(), 0);
 }
 
 TEST_F(PaletteFixture, KeysAndArrowButtonsTurnPagesMoveTheRowAndTakeTheBrick) {
-    struct Row {
-        const char* Control;
-        std::function<void()> Use;
-        int Page, ListRow;
-    };
     auto key = [&](int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         return [=, this] { Form->FormKeyDown(key, modifiers); };
     };
-    const Row rows[] = {
+    // The control used, then the page shown and the row chosen (-1: not checked).
+    const std::tuple<const char*, std::function<void()>, int, int> rows[] = {
         {"previous page button wraps", [&] { Palette().btnPrevPage->click(); }, 2, -1},
         {"next page button wraps", [&] { Palette().btnNextPage->click(); }, 0, -1},
         {"Left wraps to the last page", key(Qt::Key_Left), 2, -1},
@@ -83,11 +46,12 @@ TEST_F(PaletteFixture, KeysAndArrowButtonsTurnPagesMoveTheRowAndTakeTheBrick) {
         {"Down again", key(Qt::Key_Down), 0, 1},
         {"Alt Up", key(Qt::Key_Up, Qt::AltModifier), 0, 0},
     };
-    for (const Row& row : rows) {
-        row.Use();
-        EXPECT_EQ(Palette().Pages.CurrentPage, row.Page) << row.Control;
-        if (row.ListRow >= 0)
-            EXPECT_EQ(Palette().ListBox1->currentRow(), row.ListRow) << row.Control;
+    for (const auto& [control, use, page, listRow] : rows) {
+        use();
+        EXPECT_EQ(Palette().Pages.CurrentPage, page) << control;
+        if (listRow >= 0) {
+            EXPECT_EQ(Palette().ListBox1->currentRow(), listRow) << control;
+        }
     }
     Form->FormKeyDown(Qt::Key_Return, Qt::NoModifier);
     ASSERT_FALSE(Form->Hand.Empty());
@@ -98,17 +62,17 @@ TEST_F(PaletteFixture, KeysAndArrowButtonsTurnPagesMoveTheRowAndTakeTheBrick) {
 // be removed.
 TEST_F(PaletteFixture, EditMenuOffersRemovingOnlyAnEmptyPage) {
     TPalettePanel& palette = Palette();
-    const struct {
-        int Page;
-        bool RemovePage, EditBrick, Properties;
-    } rows[] = {{2, true, false, true}, {0, false, false, true}, {-1, false, false, false}};
-    for (const auto& row : rows) {
-        row.Page < 0 ? palette.ComboBox1Change(0) : palette.ShowPage(row.Page);
+    // Remove page, Edit block and Properties, on a page (-1: the recently used).
+    for (auto [page, enabled] : {std::pair{2, std::array{true, false, true}},
+                                 {0, {false, false, true}},
+                                 {-1, {false, false, false}}}) {
+        page < 0 ? palette.ComboBox1Change(0) : palette.ShowPage(page);
         palette.ListBox1->clearSelection();
         palette.pumEditPopup();
-        EXPECT_EQ(palette.Removepage1->isEnabled(), row.RemovePage) << row.Page;
-        EXPECT_EQ(palette.Editblock1->isEnabled(), row.EditBrick) << row.Page;
-        EXPECT_EQ(palette.Properties1->isEnabled(), row.Properties) << row.Page;
+        EXPECT_EQ((std::array{palette.Removepage1->isEnabled(), palette.Editblock1->isEnabled(),
+                              palette.Properties1->isEnabled()}),
+                  enabled)
+            << page;
     }
     palette.ShowPage(0);
     AnswerNextMessageBox(QMessageBox::Ok);
@@ -132,8 +96,8 @@ TEST_F(PaletteFixture, PageDialogsChangeThePagesOnlyOnOk) {
         palette.Properties1Click();
         EXPECT_EQ(palette.Pages.Pages[0].Title, confirm ? "Walls" : "Bricks");
     }
-    EXPECT_EQ(palette.Pages.Pages[0].Height, 300);
-    EXPECT_FLOAT_EQ(palette.Pages.Pages[0].Scale, 0.25f);
+    EXPECT_EQ(std::pair(palette.Pages.Pages[0].Height, palette.Pages.Pages[0].Scale),
+              std::pair(300, 0.25f));
     EXPECT_EQ(palette.ComboBox1->itemText(1), "Walls");
     EXPECT_EQ(palette.ListBox1->RowHeight(), 255); // rows are drawn at most 255 high
 
@@ -181,12 +145,11 @@ TEST_F(PaletteFixture, CombinationRowInASubfolderIsAddedOnceAndTakenAsAGroup) {
     EXPECT_THROW(palette.EditID("a b"), TError);
 
     std::string modelName = Form->ModelFileName;
-    Click(1);
+    TakeRow(1);
     ASSERT_TRUE(Form->Hand.HoldingGroup);
-    EXPECT_EQ(Form->Hand.GroupInHand->Count(), 2);
-    EXPECT_EQ(Form->Hand.BrickInHand->SX, 80);
-    EXPECT_EQ(Form->ModelFileName, modelName);
-    EXPECT_TRUE(palette.Pages.RecentBricks.empty());
+    EXPECT_EQ(std::pair(Form->Hand.GroupInHand->Count(), Form->Hand.BrickInHand->SX),
+              std::pair(2, 80));
+    EXPECT_TRUE(Form->ModelFileName == modelName && palette.Pages.RecentBricks.empty());
 }
 
 TEST_F(PaletteFixture, EditIDGivesANewIdentityItsMappingRow) {
@@ -198,8 +161,8 @@ TEST_F(PaletteFixture, EditIDGivesANewIdentityItsMappingRow) {
     Palette().ShowPage(0);
     Palette().ListBox1->setCurrentRow(0);
     ASSERT_TRUE(Palette().EditID("99999x"));
-    EXPECT_EQ(Palette().Pages.Pages[0].Bricks[0], "B5x3x3|99999x");
-    EXPECT_EQ(Palette().ListBox1->currentRow(), 0);
+    EXPECT_EQ(std::pair(Palette().Pages.Pages[0].Bricks[0], Palette().ListBox1->currentRow()),
+              std::pair(std::string("B5x3x3|99999x"), 0));
     EXPECT_NE(TTempFolder::Read(Folder + "ts2ld.lst").find(" 99999x.DAT "), std::string::npos);
 }
 
@@ -207,14 +170,14 @@ TEST_F(PaletteFixture, SettingsWrittenAtExitHoldTheEditedPages) {
     Palette().ListBox1->setCurrentRow(0);
     Palette().Removeblock1Click();
     Palette().Addnewpage1Click();
-    EXPECT_EQ(Palette().Pages.CurrentPage, 3);
-    EXPECT_EQ(Palette().ComboBox1->currentText(), "Page3");
+    EXPECT_EQ(std::pair(Palette().Pages.CurrentPage, Palette().ComboBox1->currentText()),
+              std::pair(3, QString("Page3")));
     EXPECT_TRUE(Form->close());
     TIniFile ini(Folder + "s.ini");
-    EXPECT_EQ(ini.ReadInteger("Main", "Pages", 0), 4);
-    EXPECT_EQ(ini.ReadInteger("Page1", "Count", -1), 1);
-    EXPECT_EQ(ini.ReadString("Page1", "Brick0", ""), "T3x2x3|3038");
-    EXPECT_EQ(ini.ReadString("Page4", "Title", ""), "Page3");
+    EXPECT_EQ(std::pair(ini.ReadInteger("Main", "Pages", 0), ini.ReadInteger("Page1", "Count", -1)),
+              std::pair(4, 1));
+    EXPECT_EQ(ini.ReadString("Page1", "Brick0", "") + " " + ini.ReadString("Page4", "Title", ""),
+              "T3x2x3|3038 Page3");
 }
 
 TEST(Palette, EditIDDialogRefusesIdentitiesTheFilesCannotStore) {

@@ -40,11 +40,9 @@ TEST_F(PicturesFixture, TheMouseMovesTheFrameWhichIsDrawnOverTheSceneWithoutANew
     Mouse(QEvent::MouseButtonPress, inside);
     Mouse(QEvent::MouseMove, inside + QPoint(-30, 20));
     Mouse(QEvent::MouseButtonRelease, inside + QPoint(-30, 20));
-    EXPECT_EQ(Frame().Left, start.Left - 30);
-    EXPECT_EQ(Frame().Top, start.Top + 20);
+    EXPECT_EQ(std::pair(Frame().Left, Frame().Top), std::pair(start.Left - 30, start.Top + 20));
     MoveTo(QPoint(Frame().Left + 1, Frame().Top + 100));
-    EXPECT_EQ(View().cursor().shape(), Qt::SizeHorCursor);
-    EXPECT_EQ(Form->FramesPainted, frames);
+    EXPECT_TRUE(View().cursor().shape() == Qt::SizeHorCursor && Form->FramesPainted == frames);
 
     // The overlay is on the screen, the view bitmap stays the scene alone.
     QImage shown = View().grab().toImage();
@@ -61,8 +59,7 @@ TEST_F(PicturesFixture, TitleBarGlyphsActThroughTheMouse) {
     Click(AreaCentre(TFrameArea::WholeView));
     EXPECT_EQ(Frame().Bottom, View().height() - 2);
     Click(AreaCentre(TFrameArea::Close));
-    EXPECT_FALSE(Form->CameraFrame.On);
-    EXPECT_FALSE(Form->btnSavePic->isChecked());
+    EXPECT_FALSE(Form->CameraFrame.On || Form->btnSavePic->isChecked());
     // The frame keeps its place for the next time.
     Form->btnSavePic->click();
     EXPECT_EQ(Frame().Left, 2);
@@ -85,8 +82,8 @@ TEST_F(PicturesFixture, TheSizeDialogShowsTheSizeAppliesANewOneAndRefusesText) {
     });
     Click(AreaCentre(TFrameArea::SizeLabel));
     EXPECT_EQ(shownWidth, "400");
-    EXPECT_EQ(Frame().Right - Frame().Left, 301);
-    EXPECT_EQ(Frame().Bottom - Frame().Top, 101);
+    EXPECT_EQ(std::pair(Frame().Right - Frame().Left, Frame().Bottom - Frame().Top),
+              std::pair(301, 101));
 }
 
 TEST_F(PicturesFixture, SavesWhatTheFrameShowsAtItsSizeAndOnlyAWrittenFileSetsTheFolder) {
@@ -138,8 +135,8 @@ TEST_F(PicturesFixture, PrintsOnePageThatIsNotBlankAndRestoresTheView) {
     printer.setOutputFileName(QString::fromStdString(pdf));
     printer.setResolution(150);
     Form->PrintModel(printer);
-    EXPECT_EQ(Form->Context.View.ViewScale, scale);
-    EXPECT_EQ(Form->Context.View.OriginX, originX);
+    EXPECT_EQ(std::pair(Form->Context.View.ViewScale, Form->Context.View.OriginX),
+              std::pair(scale, originX));
 
     std::string bytes = TTempFolder::Read(pdf);
     ASSERT_EQ(bytes.substr(0, 5), "%PDF-");

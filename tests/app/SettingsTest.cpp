@@ -4,17 +4,13 @@
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
-#include <tuple>
 
 namespace {
-// Every field, as tuples that the checks compare and print whole.
-auto Fields(const TSettings& s) {
-    return std::tie(s.Version, s.LDrawLib, s.LDrawProg, s.LDrawTest, s.L2PCmd, s.L3PCmd,
-                    s.PovRayEng, s.ModelDir, s.PictureDir, s.Hints, s.StudQual, s.Details,
-                    s.Shading, s.WfOnMouse, s.BitDepth);
-}
-auto PageFields(const TPaletteSettings& p) {
-    return std::tie(p.Title, p.Height, p.Scale, p.Bricks);
+// The settings as a fresh file holds them, to compare settings whole.
+std::string SavedAfresh(const TSettings& settings) {
+    TTempFolder folder;
+    SaveSettings(folder.File("s.ini"), settings);
+    return TTempFolder::Read(folder.File("s.ini"));
 }
 } // namespace
 
@@ -35,42 +31,25 @@ TEST(ReadIniName, CommandLineForms) {
     };
     for (const auto& row : rows) {
         TCommandLine line = ReadIniName(row.Arguments, "/a/");
-        EXPECT_EQ(line.IniFileName, row.IniFile) << row.StartFile;
-        EXPECT_EQ(line.StartFile, row.StartFile) << row.IniFile;
+        EXPECT_EQ(line.IniFileName + "|" + line.StartFile,
+                  std::string(row.IniFile) + "|" + row.StartFile);
     }
 }
 
-// One row per kind of settings file: read, then written back over itself, the file as it ends.
+// One input per kind of settings file (the defaults have none; version 3's pages are left for
+// the program that wrote them): read, then written back over itself, the file as it ends.
 TEST(Settings, FilesReadAndWrittenBackAsTheReferencesShow) {
-    const struct {
-        const char* Name;
-        const char* Text; // nullptr: no file
-    } rows[] = {
-        {"defaults", nullptr},
-        {"version1",
-         "[Main]\r\nPages=3\r\nTitle1=Walls\r\n[Page1]\r\n40 0.75\r\nB1x2x3\r\nB2x2x3\r\n"
-         "\r\n[page2]\r\nabc\r\nR2x2x3\r\n[Page3]\r\n50\r\n[State]\r\nShading=1\r\n"},
-        {"bad-numbers", "[Main]\r\nVersion=2\r\nPages=1\r\n[Page1]\r\nTitle=T\r\nHeight=tall\r\n"
-                        "Scale=big\r\nCount=1\r\nBrick0=B1x1x3\r\n[State]\r\nStudQual=9\r\n"},
-        // An unknown version's pages are left in the file for the program that wrote them.
-        {"version3", "[Main]\r\nVersion=3\r\nPages=1\r\n[Page1]\r\nTitle=Future\r\nCount=0\r\n"},
-    };
     TTempFolder folder;
-    for (const auto& row : rows) {
-        std::string name = folder.File(std::string(row.Name) + ".ini");
-        if (row.Text)
-            folder.Write(std::string(row.Name) + ".ini", row.Text);
+    for (std::string kind : {"defaults", "version1", "bad-numbers", "version3"}) {
+        std::string name = folder.File(kind + ".ini"),
+                    input = TESSARYN_TEST_DATA "app/settings/input/" + kind + ".ini";
+        if (std::filesystem::exists(input))
+            std::filesystem::copy_file(input, name);
         TSettings read = ReadSettings(name, "/app/");
         SaveSettings(name, read);
-        EXPECT_TRUE(MatchesReferenceText(TTempFolder::Read(name),
-                                         "app/settings/" + std::string(row.Name) + ".ini"));
-        // What was written reads back the same, now as the current version.
-        TSettings again = ReadSettings(name, "/app/");
-        read.Version = 2;
-        EXPECT_EQ(Fields(again), Fields(read)) << row.Name;
-        ASSERT_EQ(again.Pages.size(), read.Pages.size()) << row.Name;
-        for (size_t i = 0; i < read.Pages.size(); ++i)
-            EXPECT_EQ(PageFields(again.Pages[i]), PageFields(read.Pages[i])) << row.Name << i;
+        EXPECT_TRUE(MatchesReferenceText(TTempFolder::Read(name), "app/settings/" + kind + ".ini"));
+        // What was written reads back as it was read.
+        EXPECT_EQ(SavedAfresh(ReadSettings(name, "/app/")), SavedAfresh(read)) << kind;
     }
 }
 
@@ -89,11 +68,7 @@ TEST(Settings, EverythingSetIsWrittenAndForeignSectionsStay) {
     s.BitDepth = 3;
     SaveSettings(name, s);
     EXPECT_TRUE(MatchesReferenceText(TTempFolder::Read(name), "app/settings/everything.ini"));
-    TSettings r = ReadSettings(name, "/app/");
-    EXPECT_EQ(Fields(r), Fields(s));
-    ASSERT_EQ(r.Pages.size(), 2u);
-    for (size_t i = 0; i < 2; ++i)
-        EXPECT_EQ(PageFields(r.Pages[i]), PageFields(s.Pages[i])) << i;
+    EXPECT_EQ(SavedAfresh(ReadSettings(name, "/app/")), SavedAfresh(s));
 }
 
 TEST(Settings, DecimalsIgnoreTheLocaleAndNamesAreQuotedForTheShell) {

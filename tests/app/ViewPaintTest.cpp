@@ -15,9 +15,11 @@ void FillGradient(TBitmap& bitmap) {
             bitmap.SetPixel(x, y, RGB(x * 7, y * 23, (x + y) * 5));
 }
 
-struct ViewPaintFixture : FormTest {
-    TBackground Background() { return {TColour(Form->Background), nullptr}; }
-};
+QSize SizeOf(const TBitmap& bitmap) {
+    return {bitmap.Width(), bitmap.Height()};
+}
+
+using ViewPaintFixture = FormTest;
 
 } // namespace
 
@@ -65,14 +67,13 @@ TEST_F(ViewPaintFixture, AntiAliasedFramesReuseTheDoubleSizeRenderAndShowTheSame
     Form->miAntiAlias->trigger();
     Form->RedrawPicture();
     const TBitmap& frame = Form->ViewBitmap;
-    ASSERT_EQ(Form->Supersampled.Width(), 2 * frame.Width());
-    ASSERT_EQ(Form->Supersampled.Height(), 2 * frame.Height());
+    ASSERT_EQ(SizeOf(Form->Supersampled), 2 * SizeOf(frame));
     const uint8_t* kept = Form->Supersampled.ScanLine(0);
 
     Form->btnRotLeft->click();
     EXPECT_EQ(Form->Supersampled.ScanLine(0), kept);
     TBitmap fresh(frame.Width(), frame.Height());
-    RenderAntiAliased(Form->Model, fresh, Form->Context, Background());
+    RenderAntiAliased(Form->Model, fresh, Form->Context, {TColour(Form->Background), nullptr});
     EXPECT_EQ(DifferingPixels(frame, fresh), 0);
     EXPECT_EQ(View().grab().toImage().convertToFormat(QImage::Format_RGB32),
               FrameImage(fresh).convertToFormat(QImage::Format_RGB32));
@@ -81,8 +82,7 @@ TEST_F(ViewPaintFixture, AntiAliasedFramesReuseTheDoubleSizeRenderAndShowTheSame
     Form->resize(Form->width() + 40, Form->height() + 30);
     QApplication::processEvents();
     Form->RedrawPicture();
-    EXPECT_EQ(Form->Supersampled.Width(), 2 * Form->ViewBitmap.Width());
-    EXPECT_EQ(Form->Supersampled.Height(), 2 * Form->ViewBitmap.Height());
+    EXPECT_EQ(SizeOf(Form->Supersampled), 2 * SizeOf(Form->ViewBitmap));
     Form->miAntiAlias->trigger();
     Form->RedrawPicture();
     EXPECT_TRUE(Form->Supersampled.Empty());

@@ -3,35 +3,11 @@
 #include "GuiTest.h"
 #include "app/dialogs/OpenModelDialog.h"
 #include "app/palette/CustomizeDialog.h"
-#include "app/palette/PaletteListBox.h"
-#include "app/palette/PalettePanel.h"
 #include "app/window/ColourSwatches.h"
-#include "base/FileNames.h"
 #include "support/Pixels.h"
 
-#include <QColorDialog>
-#include <QMenu>
-#include <QPainter>
-#include <QPointer>
-
 namespace {
-const char* TwoPages = "[Main]\r\nVersion=2\r\nPages=2\r\n"
-                       "[Page1]\r\nTitle=Bricks\r\nHeight=50\r\nScale=0.5\r\nCount=2\r\n"
-                       "Brick0=B2x2x3\r\nBrick1=T3x2x3|3038\r\n"
-                       "[Page2]\r\nTitle=Plates\r\nHeight=40\r\nScale=0.4\r\nCount=1\r\n"
-                       "Brick0=B4x2x1|3020\r\n";
-
-struct WindowFixture : ShownFormTest {
-    void SetUp() override {
-        WriteFile(Folder + "s.ini", TwoPages);
-        Open("s.ini");
-    }
-
-    TPalettePanel& Palette() { return *Form->Palette; }
-    void TakeRow(int row) {
-        Palette().ListBox1->setCurrentRow(row);
-        Palette().ListBox1Click();
-    }
+struct WindowFixture : PagesFormTest {
     void PressSwatch(int swatch, Qt::MouseButton button = Qt::LeftButton) {
         QTest::mouseClick(Form->Swatches, button, {},
                           Form->Swatches->Swatch[size_t(swatch)].Box.center());
@@ -66,16 +42,16 @@ TEST_F(WindowFixture, SwatchesTakeTheTableColoursAndClicksColourTheHandOrTheBack
     EXPECT_EQ(swatches.Swatch[11].Colour, QColor(196, 40, 27)); // Red, 4
     EXPECT_EQ(swatches.Swatch[5].Colour, QColor(13, 105, 171)); // the sixth column's own
     EXPECT_EQ(swatches.Swatch[15].Box, QRect(129, 23, 13, 14));
-    EXPECT_EQ(swatches.SwatchAt({131, 25}), 15);
-    EXPECT_EQ(swatches.SwatchAt({20, 20}), -1);
+    EXPECT_EQ(std::pair(swatches.SwatchAt({131, 25}), swatches.SwatchAt({20, 20})),
+              std::pair(15, -1));
 
     EXPECT_EQ(Form->CurrentColour, Form->SwatchColour(0)); // white at start
     TakeRow(0);
     PressSwatch(11);
     int32_t red = Form->SwatchColour(11);
-    EXPECT_EQ(Form->CurrentColour, red);
-    EXPECT_EQ(Form->Hand.BrickInHand->Colour, red);
-    EXPECT_EQ(Palette().Pages.RecentColours.front(), red);
+    EXPECT_EQ((std::array{Form->CurrentColour, Form->Hand.BrickInHand->Colour,
+                          Palette().Pages.RecentColours.front()}),
+              (std::array{red, red, red}));
     Form->Hand.TakeGroupInHand(GroupOfTwo(), CreateBrickFromKey("B4x2x3"), 0);
     PressSwatch(9);
     for (const auto& b : Form->Hand.GroupInHand->Items())
@@ -111,8 +87,8 @@ TEST_F(WindowFixture, TransparencyStudAndColourDialogButtonsReachTheHandAtOnce) 
         dialog.accept();
     });
     Form->btnColorDlg->click();
-    EXPECT_EQ(Form->CurrentColour, 0x030201);
-    EXPECT_EQ(Form->Hand.BrickInHand->Colour, 0x030201);
+    EXPECT_EQ(std::pair(Form->CurrentColour, Form->Hand.BrickInHand->Colour),
+              std::pair(0x030201, 0x030201));
     EXPECT_EQ(Palette().Pages.RecentColours.front(), remembered);
 }
 
@@ -127,39 +103,38 @@ TEST_F(WindowFixture, OpeningAModelStartsOverLikeNewModelInTheOneOpenDialog) {
     OnNextOpenDialog(file);
     Form->mNewmodel->trigger();
     EXPECT_EQ(Form->Model.Count(), 1);
-    EXPECT_EQ(Form->Context.Boundary.ZHigh, 19999);
-    EXPECT_EQ(Form->lblZLiftOff->text(), "19999");
-    EXPECT_TRUE(Palette().Pages.RecentBricks.empty());
+    EXPECT_EQ(std::pair(Form->Context.Boundary.ZHigh, Form->lblZLiftOff->text()),
+              std::pair(19999, QString("19999")));
+    EXPECT_TRUE(Palette().Pages.RecentBricks.empty() && !Form->btnUndo->isEnabled());
     EXPECT_EQ(Palette().Pages.RecentRowHeight, 40);
-    EXPECT_FALSE(Form->btnUndo->isEnabled());
 
     // The one open dialog keeps its state and shows the picture beside a model, whatever the
     // case of its extension.
     std::string second = WriteModel("b.lgo", "");
     QImage(30, 20, QImage::Format_RGB32).save(QString::fromStdString(Folder + "b.BMP"), "BMP");
-    ASSERT_EQ(OpenDialogs.size(), 1u);
-    ASSERT_FALSE(OpenDialogs[0].isNull()); // still there after the command
+    ASSERT_TRUE(OpenDialogs.size() == 1 && !OpenDialogs[0].isNull()); // kept after the command
     OpenDialogs[0]->setViewMode(QFileDialog::Detail);
     OnNextOpenDialog(second);
     Form->mSubAssembly->trigger();
     ASSERT_EQ(OpenDialogs.size(), 2u);
     EXPECT_EQ(OpenDialogs[1].data(), OpenDialogs[0].data());
-    EXPECT_EQ(OpenDialogs[1]->viewMode(), QFileDialog::Detail);
-    EXPECT_EQ(OpenDialogs[1]->windowTitle(), "Load a subassembly");
+    EXPECT_EQ(std::pair(OpenDialogs[1]->viewMode(), OpenDialogs[1]->windowTitle()),
+              std::pair(QFileDialog::Detail, QString("Load a subassembly")));
     TOpenModelDialog& dialog = *OpenDialogs[0];
-    dialog.SelectionChanged(QString::fromStdString(second));
-    EXPECT_EQ(dialog.PictureLabel->text(), " (30x20)");
-    EXPECT_TRUE(dialog.PreviewButton->isEnabled());
-    dialog.SelectionChanged(QString::fromStdString(file));
-    EXPECT_EQ(dialog.PictureLabel->text(), "Picture:");
-    EXPECT_FALSE(dialog.PreviewButton->isEnabled());
+    for (auto [name, label, preview] :
+         {std::tuple{second, " (30x20)", true}, {file, "Picture:", false}}) {
+        dialog.SelectionChanged(QString::fromStdString(name));
+        EXPECT_EQ(std::pair(dialog.PictureLabel->text(), dialog.PreviewButton->isEnabled()),
+                  std::pair(QString(label), preview));
+    }
     EXPECT_TRUE(dialog.Picture.isNull());
 }
 
 TEST(OpenModelDialog, PictureFitsTheBox) {
-    EXPECT_EQ(TOpenModelDialog::PictureRect({40, 20}, {100, 100}), QRect(30, 40, 40, 20));
-    EXPECT_EQ(TOpenModelDialog::PictureRect({400, 200}, {100, 100}), QRect(0, 0, 100, 50));
-    EXPECT_EQ(TOpenModelDialog::PictureRect({200, 400}, {100, 100}), QRect(0, 0, 50, 100));
+    EXPECT_EQ((std::array{TOpenModelDialog::PictureRect({40, 20}, {100, 100}),
+                          TOpenModelDialog::PictureRect({400, 200}, {100, 100}),
+                          TOpenModelDialog::PictureRect({200, 400}, {100, 100})}),
+              (std::array{QRect(30, 40, 40, 20), QRect(0, 0, 100, 50), QRect(0, 0, 50, 100)}));
 }
 
 TEST_F(WindowFixture, RecentFilesKeepTwelveWhenOneIsReopenedAndTheMenuShowsFifteen) {
@@ -196,7 +171,6 @@ TEST_F(WindowFixture, RowTextIsDrawnOnEightBitRows) {
 }
 
 TEST_F(WindowFixture, CombinationRowsKeepTheirModelUntilTheFileChanges) {
-    std::string saved = AppDir();
     SetAppDir(Folder);
     std::filesystem::create_directories(Folder + "Combos");
     std::string file = Folder + "Combos/Pair.lgo";
@@ -216,7 +190,6 @@ TEST_F(WindowFixture, CombinationRowsKeepTheirModelUntilTheFileChanges) {
 
     std::filesystem::last_write_time(file, time + std::chrono::seconds(2));
     DrawRow(2);
-    SetAppDir(saved);
     EXPECT_EQ(RowPixels(0x00C800), 0);
 }
 

@@ -5,26 +5,16 @@
 #include "app/system/IniFile.h"
 #include "app/window/ColourSwatches.h"
 
-#include <QMenu>
-
 namespace {
-struct KeysFixture : ShownFormTest {
-    void SetUp() override {
-        Open("s.ini");
-        Form->SetViewAngles(70, 30);
-        Form->Modified = false;
-    }
-};
+using KeysFixture = FormTest;
 
 // Answers the next save question; Yes then meets a file dialog given the file name (a cancel
 // when it is empty).
 void AnswerSaveQuestion(QMessageBox::StandardButton answer, const std::string& fileName = "") {
-    QTimer::singleShot(0, [answer, fileName] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
+    OnNextDialog<QMessageBox>([answer, fileName](QMessageBox& box) {
         if (answer == QMessageBox::Yes)
             AnswerNextFileDialog(fileName);
-        box->button(answer)->click();
+        box.button(answer)->click();
     });
 }
 } // namespace
@@ -42,8 +32,7 @@ TEST_F(KeysFixture, CloseWaitsUntilTheModelIsSavedOrDroppedAndAsksNothingWhenUnc
 
     AnswerSaveQuestion(QMessageBox::Yes, Folder + "kept.lgo");
     EXPECT_TRUE(Form->close());
-    EXPECT_FALSE(Form->Modified);
-    EXPECT_TRUE(std::filesystem::exists(Folder + "kept.lgo"));
+    EXPECT_TRUE(!Form->Modified && std::filesystem::exists(Folder + "kept.lgo"));
     EXPECT_EQ(TIniFile(Folder + "s.ini").ReadInteger("Main", "Version", 0), 2);
 
     Form->show();
@@ -65,8 +54,8 @@ TEST_F(KeysFixture, PageKeysCycleTheSwatchesInTheirOrderAndWrap) {
     const auto& order = TColourSwatches::CycleOrder;
     Form->CurrentColour = Form->SwatchColour(order.front());
     Key(Qt::Key_PageDown);
-    EXPECT_EQ(Form->CurrentColour, Form->SwatchColour(order[1]));
-    EXPECT_EQ(Form->CurrentSwatch, order[1]);
+    EXPECT_EQ(std::pair(Form->CurrentColour, Form->CurrentSwatch),
+              std::pair(Form->SwatchColour(order[1]), order[1]));
     Key(Qt::Key_PageUp);
     Key(Qt::Key_PageUp);
     EXPECT_EQ(Form->CurrentColour, Form->SwatchColour(order.back()));
@@ -85,48 +74,37 @@ TEST_F(KeysFixture, PageKeysCycleTheSwatchesInTheirOrderAndWrap) {
 TEST_F(KeysFixture, GroupInHandRestsWithEveryBrickAboveWhatIsUnderIt) {
     AddBrick("B2x2x6", 140, 100, 0); // 48 high under the group's upper brick
     auto group = std::make_unique<TBlockList>();
-    for (int32_t i : {0, 1}) {
-        auto b = CreateBrickFromKey("B2x2x3");
-        b->X = 40 * i, b->Z = 24 * i;
-        group->Add(std::move(b));
-    }
+    group->Add(BrickAt("B2x2x3", 0, 0, 0));
+    group->Add(BrickAt("B2x2x3", 40, 0, 24));
     Form->Hand.TakeGroupInHand(std::move(group), CreateBrickFromKey("B4x2x6"), 0);
     MoveTo(Pixel(110, 110));
     ASSERT_EQ(Form->Hand.BrickInHand->X, 100);
     Form->Hand.AlignGroupToHand();
     const auto& bricks = Form->Hand.GroupInHand->Items();
-    EXPECT_EQ(bricks[0]->Z, 24);
-    EXPECT_EQ(bricks[1]->Z, 48);
+    EXPECT_EQ(std::pair(bricks[0]->Z, bricks[1]->Z), std::pair(24, 48));
 }
 
 TEST_F(KeysFixture, SecondStageKeysActAndBringThePointerToTheHand) {
     auto scale = [&] { return Form->Controls.ScaleBar.Position; };
     auto wireframe = [&] { return int(Form->btnWireFrame->isChecked()); };
-    struct Case {
-        int key;
-        Qt::KeyboardModifiers modifiers;
-        std::function<int()> state;
-        int change;
-    };
-    const std::vector<Case> cases{
-        {Qt::Key_Plus, Qt::KeypadModifier, scale, -1},
-        {Qt::Key_Equal, Qt::NoModifier, scale, -1},
-        {Qt::Key_Minus, Qt::NoModifier, scale, 1},
-        {Qt::Key_T, Qt::NoModifier, wireframe, 1},
-        {Qt::Key_Asterisk, Qt::KeypadModifier, wireframe, -1},
-        {Qt::Key_O, Qt::NoModifier, [&] { return int(Form->btnStuds->isChecked()); }, 1},
-        {Qt::Key_End, Qt::NoModifier, [&] { return Form->Controls.RotX.Position; }, -70},
-        {Qt::Key_Home, Qt::NoModifier, [&] { return int(Form->Context.View.OriginX); }, 0},
+    // The key, what it changes and by how much.
+    const std::tuple<QKeyCombination, std::function<int()>, int> cases[] = {
+        {Qt::KeypadModifier | Qt::Key_Plus, scale, -1},
+        {Qt::Key_Equal, scale, -1},
+        {Qt::Key_Minus, scale, 1},
+        {Qt::Key_T, wireframe, 1},
+        {Qt::KeypadModifier | Qt::Key_Asterisk, wireframe, -1},
+        {Qt::Key_O, [&] { return int(Form->btnStuds->isChecked()); }, 1},
+        {Qt::Key_End, [&] { return Form->Controls.RotX.Position; }, -70},
+        {Qt::Key_Home, [&] { return int(Form->Context.View.OriginX); }, 0},
     };
     TakeInHand("B2x4x3", 40, 20, 0);
-    for (const Case& c : cases) {
-        int before = c.state();
+    for (const auto& [key, state, change] : cases) {
+        int before = state();
         Form->PointerTarget = QPoint(-1, -1);
-        EXPECT_TRUE(Key(c.key, c.modifiers)) << c.key;
-        if (c.change != 0) {
-            EXPECT_EQ(c.state() - before, c.change) << c.key;
-        }
-        EXPECT_EQ(Form->PointerTarget, Pixel(40, 20)) << c.key;
+        EXPECT_TRUE(Key(key.key(), key.keyboardModifiers())) << key.toCombined();
+        EXPECT_EQ(state() - before, change) << key.toCombined();
+        EXPECT_EQ(Form->PointerTarget, Pixel(40, 20)) << key.toCombined();
     }
     EXPECT_TRUE(Key(Qt::Key_Insert)); // turns the hand
     EXPECT_EQ(Form->Hand.BrickInHand->SX, 80);
@@ -149,8 +127,8 @@ TEST_F(KeysFixture, SecondStageKeysActAndBringThePointerToTheHand) {
                                    Form->miWfOnMouse, Form->pf8bit1,       Form->pf16bit1,
                                    Form->pf24bit1,    Form->pf32bit1,      Form->pfdevice1};
     EXPECT_EQ(shown, expected);
-    EXPECT_TRUE(Form->btnViewOptions->isChecked());
-    EXPECT_EQ(Form->btnViewOptions->menu(), Form->pumViewOptions);
+    EXPECT_TRUE(Form->btnViewOptions->isChecked() &&
+                Form->btnViewOptions->menu() == Form->pumViewOptions);
 }
 
 TEST_F(KeysFixture, ShiftArrowsPanAndAltArrowsMoveTheZCutOff) {
@@ -180,13 +158,11 @@ TEST_F(KeysFixture, MenusFollowTheSelectionToGroupAndBreak) {
     TBlock& a = AddBrick("B2x2x3", 0, 0, 0, 0, true);
     TBlock& b = AddBrick("B2x2x3", 40, 0, 0, 0, true);
     emit Form->pumOptions->aboutToShow();
-    EXPECT_TRUE(Form->miGroup->isEnabled());
-    EXPECT_FALSE(Form->miBreak->isEnabled());
     emit Form->pumSave->aboutToShow();
-    EXPECT_TRUE(Form->mSaveSelected->isEnabled());
+    EXPECT_TRUE(Form->miGroup->isEnabled() && !Form->miBreak->isEnabled() &&
+                Form->mSaveSelected->isEnabled());
     Form->miGroup->trigger();
-    EXPECT_GT(a.Group, 0);
-    EXPECT_EQ(a.Group, b.Group);
+    EXPECT_TRUE(a.Group > 0 && a.Group == b.Group);
     emit Form->pumSave->aboutToShow();
     EXPECT_FALSE(Form->mSaveSelected->isEnabled()); // grouping ends the selection
 

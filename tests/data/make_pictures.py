@@ -63,6 +63,16 @@ write("pictures/mono.bmp", bmp(10, 1, 1, [bytes([0b10100000, 0b11000000, 0, 0])]
 write("pictures/rgba.png", png(2, 2, 6, [bytes([255, 0, 0, 255, 0, 255, 0, 128]),
                                          bytes([0, 0, 255, 0, 10, 20, 30, 255])]))
 
+# The oldest header: 12 bytes, sizes in 16-bit fields. 2 x 3, 24 bits, rows padded to 8 bytes;
+# blue rising from the bottom row up, red in the middle column.
+rows12 = [bytes([0x10 * (r + 1), 0, 0, 0, 0, 0xFF, 0, 0]) for r in range(3)]
+core12 = struct.pack("<IHHHH", 12, 2, 3, 1, 24)
+write("pictures/core12.bmp", b"BM" + struct.pack("<IHHI", 26 + 24, 0, 0, 26) + core12
+      + b"".join(rows12))
+
+# 8 bits, one pixel, naming the most palette entries there can be: all grey 0x40.
+write("pictures/palette256.bmp", bmp(1, 1, 8, [b"\0\0\0\0"], b"\x40" * 1024, colours_used=256))
+
 # Malformed files.
 good24 = bmp(3, 2, 24, [bottom, top])
 write("bad/empty.bmp", b"")
@@ -75,6 +85,7 @@ write("bad/rle.bmp", bmp(3, 2, 8, [bytes([3, 4, 5, 0]), bytes([0, 1, 2, 0])], pa
 write("bad/header_size.bmp", good24[:14] + struct.pack("<I", 7) + good24[18:])
 write("bad/palette.bmp", bmp(3, 2, 8, [bytes([3, 4, 5, 0]), bytes([0, 1, 2, 0])], palette,
                              colours_used=100000))
+write("bad/palette257.bmp", bmp(1, 1, 8, [b"\0\0\0\0"], b"\x40" * 1028, colours_used=257))
 write("bad/bits.bmp", bmp(3, 2, 7, [bottom, top]))
 write("bad/offset.bmp", bmp(3, 2, 24, [bottom, top], pixel_offset=0xFFFFFFF0))
 write("bad/rle16.bmp", bmp(2, 1, 16, [struct.pack("<HH", 0, 0)], compression=1))

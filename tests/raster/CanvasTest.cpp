@@ -79,6 +79,13 @@ TEST(Bitmap, EightBitPixelsTakeTheFirstNearestPaletteEntry) {
     TBitmap bitmap(1, 1, TPixelFormat::pf8bit);
     bitmap.SetPixel(0, 0, 0x000000);
     EXPECT_EQ(bitmap.ScanLine(0)[0], 0);
+    // A near entry first does not stop the search for an exact one further on.
+    TPalette palette = bitmap.Palette();
+    palette[0] = RGB(10, 20, 31);
+    palette[9] = RGB(10, 20, 30);
+    bitmap.SetPalette(palette);
+    bitmap.SetPixel(0, 0, RGB(10, 20, 30));
+    EXPECT_EQ(bitmap.ScanLine(0)[0], 9);
 }
 
 TEST(Bitmap, FormatChangesKeepTheColours) {

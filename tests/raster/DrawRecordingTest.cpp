@@ -4,8 +4,8 @@
 
 #include "raster/Bitmap.h"
 #include "raster/DrawObject.h"
+#include "raster/RasterTestSupport.h"
 
-#include <cstring>
 #include <gtest/gtest.h>
 #include <stdexcept>
 
@@ -26,13 +26,13 @@ void FirstPart(TDrawObject& target) {
     canvas.Pen.Colour = RGB(200, 0, 0);
     canvas.Brush = {RGB(0, 90, 200), TBrushStyle::bsSolid};
     const TPoint quad[] = {{3, 2}, {57, 9}, {50, 44}, {8, 30}};
-    target.Polygon(quad);
+    target.Polygon(quad, 3);
     canvas.Brush = {RGB(250, 250, 0), TBrushStyle::bsDiagCross};
     const TPoint triangle[] = {{20, -10}, {70, 25}, {10, 40}};
-    target.Polygon(triangle);
+    target.Polygon(triangle, 2);
     canvas.Pen.Colour = RGB(0, 160, 0);
     const TPoint zigzag[] = {{2, 40}, {15, 12}, {28, 41}, {41, 13}};
-    target.Polyline(zigzag);
+    target.Polyline(zigzag, 3);
     // Clipped at both sides: a surface leaves the pen where the line leaves the bitmap.
     target.Line(-20, 10, 80, 40);
 }
@@ -63,10 +63,6 @@ void SecondPart(TDrawObject& target) {
     target.LineTo(33, 27);
     const TPoint marks[] = {{5, 1}, {6, 20}, {7, 45}};
     target.DrawWith(MarkPoints, nullptr, marks, 3);
-}
-
-bool SameBytes(const TBitmap& a, const TBitmap& b) {
-    return std::memcmp(a.ScanLine(0), b.ScanLine(0), std::size_t(a.Pitch()) * a.Height()) == 0;
 }
 
 void Clear(TBitmap& bitmap) {

@@ -4,6 +4,7 @@
 #include "raster/Canvas.h"
 #include "raster/DrawObject.h"
 #include "raster/RasterTestSupport.h"
+#include "support/Pixels.h"
 
 #include <gtest/gtest.h>
 
@@ -98,9 +99,8 @@ TEST(FastDraw, ClippedEndOutsideTheBitmapIsNeverWritten) {
     TFastDraw32 surface(bitmap);
     bitmap.Canvas().Pen.Colour = Pen;
     surface.Line(-29, 12, 12, 15);
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 20; ++x)
-            EXPECT_EQ(bitmap.Pixel(x, y), x == 1 && y == 14 ? Pen : 0) << x << "," << y;
+    EXPECT_EQ(PixelsOfColour(bitmap, Pen), 1);
+    EXPECT_EQ(bitmap.Pixel(1, 14), Pen);
     EXPECT_EQ(bitmap.Canvas().PenPos, (TPoint{-2, 14}));
 }
 
@@ -111,9 +111,7 @@ TEST(FastDraw, PolygonEdgeCases) {
     const TPoint far[] = {{-2000000000, -2000000000}, {2000000000, 5}, {3, 2000000000}};
     s.Bitmap.Canvas().Brush.Style = TBrushStyle::bsClear;
     s.Surface.Polygon(far, 2);
-    for (int y = 0; y < 8; ++y)
-        for (int x = 0; x < 10; ++x)
-            EXPECT_EQ(s.Bitmap.Pixel(x, y), 0u) << x << "," << y;
+    EXPECT_EQ(PixelsOfColour(s.Bitmap, 0), 10 * 8);
 
     // Two points: only the outline, there and back.
     s.Bitmap.Canvas().Brush.Style = TBrushStyle::bsSolid;
@@ -149,27 +147,7 @@ TEST(FastDraw, PolylineAndPenPosition) {
     EXPECT_EQ(s.Bitmap.Canvas().PenPos, (TPoint{3, 5}));
 }
 
-TEST(DrawObject, PicksTheSurfaceByPixelFormat) {
-    const auto kind = [](TPixelFormat format) -> std::string {
-        TBitmap bitmap(4, 4, format);
-        const TDrawObject target = TDrawObject::CreateFromBitmap(bitmap);
-        TFastDraw* surface = target.FastSurface();
-        if (!surface)
-            return "canvas";
-        if (dynamic_cast<TFastDraw32*>(surface))
-            return "32";
-        if (dynamic_cast<TFastDraw24*>(surface))
-            return "24";
-        return surface->Is565 ? "565" : "555";
-    };
-    EXPECT_EQ(kind(TPixelFormat::pf8bit), "canvas");
-    EXPECT_EQ(kind(TPixelFormat::pf15bit), "555");
-    EXPECT_EQ(kind(TPixelFormat::pf16bit), "565");
-    EXPECT_EQ(kind(TPixelFormat::pf24bit), "24");
-    EXPECT_EQ(kind(TPixelFormat::pf32bit), "32");
-    EXPECT_EQ(kind(TPixelFormat::pfDevice), "canvas");
-}
-
+// Which surface each pixel format gets shows in the primitives' references of every format.
 TEST(DrawObject, RoutesLinesAndPolygonsToTheSurface) {
     TBitmap bitmap(10, 8);
     TDrawObject target = TDrawObject::CreateFromBitmap(bitmap);

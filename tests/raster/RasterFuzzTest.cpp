@@ -52,10 +52,10 @@ TEST(RasterFuzz, RandomPrimitivesStayInsideTheirBounds) {
                 const TPoint b = RandomPoint(random, size + 1, size);
                 switch (round % 7) {
                 case 0:
-                    target.Polygon(points);
+                    target.Polygon(points.data(), int(points.size()) - 1);
                     break;
                 case 1:
-                    target.Polyline(points);
+                    target.Polyline(points.data(), int(points.size()) - 1);
                     break;
                 case 2:
                     target.Line(a.X, a.Y, b.X, b.Y);

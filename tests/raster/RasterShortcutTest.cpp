@@ -1,13 +1,13 @@
 // The surfaces' shortcuts for primitives wholly inside the clip rectangle against the general
 // clipping routines: the same operations on two surfaces, one with the shortcuts switched off,
-// must leave the same bytes and the same pen position.
+// must leave the same bytes, pen position, brush and blending.
 
 #include "raster/Bitmap.h"
 #include "raster/Canvas.h"
 #include "raster/FastDraw.h"
 #include "raster/LineStamp.h"
+#include "raster/RasterTestSupport.h"
 
-#include <cstring>
 #include <gtest/gtest.h>
 #include <memory>
 #include <random>
@@ -17,17 +17,6 @@ namespace {
 
 constexpr TPixelFormat FastFormats[] = {TPixelFormat::pf15bit, TPixelFormat::pf16bit,
                                         TPixelFormat::pf24bit, TPixelFormat::pf32bit};
-
-bool SameBytes(const TBitmap& a, const TBitmap& b) {
-    return std::memcmp(a.ScanLine(0), b.ScanLine(0), std::size_t(a.Pitch()) * a.Height()) == 0;
-}
-
-// Random bytes, so that blending shows every write.
-void Scramble(TBitmap& bitmap, std::mt19937& random) {
-    for (int y = 0; y < bitmap.Height(); ++y)
-        for (int i = 0; i < bitmap.Pitch(); ++i)
-            bitmap.ScanLine(y)[i] = uint8_t(random());
-}
 
 // A point near a centre: mostly within a few pixels, sometimes across the bitmap or far off.
 TPoint Near(std::mt19937& random, TPoint centre, int spread, int width, int height) {
@@ -57,25 +46,52 @@ struct TPair {
         GeneralSurface->InsideShortcuts = false;
     }
 
-    template <class Op> void Both(TColour pen, TColour brush, TBrushStyle style, Op op) {
+    void Paint(TColour pen, TColour brush, TBrushStyle style) {
         for (TBitmap* b : {&Fast, &General}) {
             b->Canvas().Pen.Colour = pen;
             b->Canvas().Brush.Colour = brush;
             b->Canvas().Brush.Style = style;
         }
+    }
+    template <class Op> void Both(TColour pen, TColour brush, TBrushStyle style, Op op) {
+        Paint(pen, brush, style);
         op(*FastSurface);
         op(*GeneralSurface);
     }
 
-    // The same bytes and the same pen position on both bitmaps.
     ::testing::AssertionResult Agree() {
         if (!SameBytes(Fast, General))
             return ::testing::AssertionFailure() << "the bytes differ";
         if (!(Fast.Canvas().PenPos == General.Canvas().PenPos))
             return ::testing::AssertionFailure() << "the pen positions differ";
+        if (Fast.Canvas().Brush.Colour != General.Canvas().Brush.Colour ||
+            FastSurface->IsBlending() != GeneralSurface->IsBlending())
+            return ::testing::AssertionFailure() << "the brushes or writers differ";
         return ::testing::AssertionSuccess();
     }
 };
+
+// Three faces around a near corner C, as a box shows them: sides and top share edges, some in
+// the same direction. The corners mostly lie inside the bitmap, sometimes beyond its edge.
+// Returns the segments drawn again by a later face.
+uint32_t BoxFaces(std::mt19937& random, int spread, TPoint faces[3][4]) {
+    const auto offset = [&](int reach) { return int(random() % unsigned(2 * reach + 1)) - reach; };
+    const TPoint c{24 + offset(20), 20 + offset(16)};
+    const auto near = [&](TPoint p) { return TPoint{p.X + offset(spread), p.Y + offset(spread)}; };
+    const TPoint cx = near(c), cy = near(c), cz = near(c);
+    const TPoint cxy{cx.X + cy.X - c.X + offset(1), cx.Y + cy.Y - c.Y + offset(1)};
+    const TPoint cxz{cx.X + cz.X - c.X + offset(1), cx.Y + cz.Y - c.Y + offset(1)};
+    const TPoint cyz{cy.X + cz.X - c.X + offset(1), cy.Y + cz.Y - c.Y + offset(1)};
+    const TPoint x[4] = {c, cy, cyz, cz}, top[4] = {c, cx, cxy, cy}, y[4] = {c, cx, cxz, cz};
+    const bool odd = random() % 2 != 0;
+    for (int i = 0; i < 4; ++i) {
+        faces[0][i] = odd ? y[i] : x[i];
+        faces[1][i] = top[i];
+        faces[2][i] = odd ? x[i] : y[i];
+    }
+    // Cz to C closes both sides; C to Cx opens the top and the Y side.
+    return 1u << 3 | (odd ? 1u << 0 : 1u << 4);
+}
 
 } // namespace
 
@@ -182,6 +198,28 @@ TEST(RasterShortcuts, BatchesOfStampsMatchSinglePolylines) {
                     pair.GeneralSurface->PolylineAt(ring, 8, o);
                 ASSERT_TRUE(pair.Agree()) << "format " << int(format) << " round " << round;
             }
+        }
+}
+
+// A box's faces drawn in one call against the same faces one Polygon at a time.
+TEST(RasterShortcuts, BoxFacesInOneCallMatchPolygonsOneByOne) {
+    std::mt19937 random(5);
+    const TBrushStyle styles[] = {TBrushStyle::bsSolid, TBrushStyle::bsSolid,
+                                  TBrushStyle::bsDiagCross, TBrushStyle::bsClear};
+    for (TPixelFormat format : FastFormats)
+        for (int trial = 0; trial < 3000; ++trial) {
+            TPair pair(48, 40, format, random);
+            pair.Paint(TColour(random() & 0xFFFFFF), 0, styles[trial % 4]);
+            TPoint faces[3][4];
+            const uint32_t redrawn = BoxFaces(random, trial % 5 == 0 ? 24 : 6, faces);
+            const TColour colours[3] = {TColour(random() & 0xFFFFFF), TColour(random() & 0xFFFFFF),
+                                        TColour(random() & 0xFFFFFF)};
+            pair.FastSurface->Quads(faces, colours, 3, redrawn);
+            for (int k = 0; k < 3; ++k) {
+                pair.General.Canvas().Brush.Colour = colours[k];
+                pair.GeneralSurface->Polygon(faces[k], 3);
+            }
+            ASSERT_TRUE(pair.Agree()) << "format " << int(format) << " trial " << trial;
         }
 }
 

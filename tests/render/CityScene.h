@@ -9,10 +9,9 @@
 #include "base/LDrawColours.h"
 #include "model/BlockList.h"
 #include "raster/Bitmap.h"
+#include "raster/RasterTestSupport.h"
 #include "render/DrawContext.h"
 #include "render/ViewControls.h"
-
-#include <cstring>
 
 enum class TCityKind { Plain, Shaped, EveryKind };
 
@@ -69,10 +68,6 @@ struct TCity {
         Context.SeeThroughBaseplate = mode == SeeThrough;
     }
 };
-
-inline bool SameBytes(const TBitmap& a, const TBitmap& b) {
-    return std::memcmp(a.ScanLine(0), b.ScanLine(0), std::size_t(a.Pitch()) * a.Height()) == 0;
-}
 
 // Whether the city covers part of the frame, so that an empty frame cannot pass a comparison.
 inline bool FillsPartOfTheFrame(const TBitmap& frame) {

@@ -8,7 +8,6 @@
 #include "raster/Bitmap.h"
 #include "render/DrawContext.h"
 #include "support/ReferenceFile.h"
-#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -43,19 +42,13 @@ void PrintTo(const TRowCase& c, std::ostream* out) {
     *out << c.Name;
 }
 
+// The program's folder holds the combination model Combos/Small/Pair.lgo.
 class PaletteRows : public ::testing::TestWithParam<TRowCase> {
 protected:
-    void SetUp() override {
-        Folder.Write("Combos/Small/Pair.lgo",
-                     "= 60 30 10 0 0 1 1\r\n"
-                     "B 0 0 0 40 40 24 0 1 0 0 0 0  0\r\n"
-                     "B 40 0 0 40 40 24 16711680 1 0 0 0 0  0\r\n"
-                     "B -800 -800 -8 1600 1600 8 8421504 1 1 0 0 0 3865 0\r\n");
-        SetAppDir(Folder.Dir());
-    }
+    void SetUp() override { SetAppDir(Folder); }
     void TearDown() override { SetAppDir(Saved); }
 
-    TTempFolder Folder;
+    const std::string Folder = std::string(TESSARYN_TEST_DATA) + "render/palette-row/app/";
     std::string Saved = AppDir();
 };
 
@@ -88,5 +81,5 @@ INSTANTIATE_TEST_SUITE_P(Keys, PaletteRows, ::testing::ValuesIn(RowCases),
 using PaletteRowFiles = PaletteRows;
 
 TEST_F(PaletteRowFiles, CombinationKeyNamesItsFileInASubfolder) {
-    EXPECT_EQ(SubAssemblyFile(Combination), Folder.File("Combos/Small/Pair.lgo"));
+    EXPECT_EQ(SubAssemblyFile(Combination), Folder + "Combos/Small/Pair.lgo");
 }

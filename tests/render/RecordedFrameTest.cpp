@@ -6,12 +6,12 @@
 #include "FitView.h"
 #include "RenderTestSupport.h"
 #include "model/BlockList.h"
+#include "raster/RasterTestSupport.h"
 #include "render/DrawingThreads.h"
 #include "render/Scene.h"
 #include "render/ViewControls.h"
 #include "support/ShippedAppDir.h"
 
-#include <cstring>
 #include <gtest/gtest.h>
 
 namespace {
@@ -35,10 +35,6 @@ struct TRecordedCity {
             FitView(view, Model, Width, Height, 0.9f);
     }
 };
-
-bool SameBytes(const TBitmap& a, const TBitmap& b) {
-    return std::memcmp(a.ScanLine(0), b.ScanLine(0), std::size_t(a.Pitch()) * a.Height()) == 0;
-}
 
 // The frame on one thread and in bands, each bitmap's canvas starting with the given brush.
 void ExpectBandedAsWhole(TRecordedCity& city, TDrawingThreads& threads, TBrushStyle brush) {

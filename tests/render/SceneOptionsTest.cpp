@@ -25,12 +25,8 @@ TEST(SizeBaseplate, AddsAGreyBaseplateToAModelWithoutOne) {
     TBlockList model;
     SizeBaseplate(model, "4", "2", false, 0x123456);
     ASSERT_EQ(model.Count(), 1);
-    const TBlock& base = model.Items(0);
-    EXPECT_TRUE(base.Baseplate);
-    EXPECT_TRUE(base.Studs);
-    EXPECT_FALSE(base.Transparent);
-    EXPECT_EQ(base.Colour, 0x123456);
-    EXPECT_EQ((TBox{base.X, base.SY}), (TBox{-40, 40}));
+    // Studded, not see-through, in the given colour, 4 x 2 studs centred on the origin.
+    EXPECT_EQ(model.Items(0).SaveToString(), "B:-40:-20:-8:80:40:8:1193046:1:1:0:0:0::0");
 }
 
 TEST(SizeBaseplate, BadTextStopsAtItsField) {

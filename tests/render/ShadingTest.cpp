@@ -2,6 +2,7 @@
 
 #include "render/DrawContext.h"
 
+#include <array>
 #include <gtest/gtest.h>
 
 TEST(LightFactors, DefaultLightGivesTheKnownFactors) {
@@ -49,12 +50,10 @@ TEST(StudMetrics, FollowScaleAndTilt) {
     context.View.ViewScale = 2.5f;
     ComputeViewMatrix(context.View);
     context.ComputeStudMetrics();
-    EXPECT_EQ(context.Studs.StudRX, 12); // 12.5 to even
-    EXPECT_EQ(context.Studs.StudRY, 6);  // 6.2499...
-    EXPECT_EQ(context.Studs.HalfRX, 6);
-    EXPECT_EQ(context.Studs.HalfRY, 3);
-    EXPECT_EQ(context.Studs.StudUp, (TPoint{0, -6}));   // 3 * 2.5 * sin 60 = 6.495
-    EXPECT_EQ(context.Studs.BrickUp, (TPoint{0, -52})); // 51.96
+    // Radii 12.5 to even and 6.2499..., their halves; up by 3 * 2.5 * sin 60 = 6.495 and 51.96.
+    const TStudMetrics& s = context.Studs;
+    EXPECT_EQ((std::array{s.StudRX, s.StudRY, s.HalfRX, s.HalfRY}), (std::array{12, 6, 6, 3}));
+    EXPECT_EQ((std::array{s.StudUp, s.BrickUp}), (std::array{TPoint{0, -6}, TPoint{0, -52}}));
 }
 
 TEST(WireFrame, HidesStudsDetailAndShadingUntilSwitchedOff) {

@@ -3,23 +3,10 @@
 
 #include "RenderTestSupport.h"
 #include "model/BlockList.h"
+#include "raster/RasterTestSupport.h"
 #include "render/Scene.h"
 
-#include <cstring>
 #include <gtest/gtest.h>
-
-namespace {
-
-bool SamePixels(const TBitmap& a, const TBitmap& b) {
-    if (a.Width() != b.Width() || a.Height() != b.Height() || a.PixelFormat() != b.PixelFormat())
-        return false;
-    for (int y = 0; y < a.Height(); ++y)
-        if (std::memcmp(a.ScanLine(y), b.ScanLine(y), size_t(a.Pitch())) != 0)
-            return false;
-    return true;
-}
-
-} // namespace
 
 TEST(SupersampledReuse, EveryFrameEqualsOneRenderedAfresh) {
     TDrawContext context;
@@ -41,7 +28,7 @@ TEST(SupersampledReuse, EveryFrameEqualsOneRenderedAfresh) {
         TBitmap reused(frame.Width, frame.Height), fresh(frame.Width, frame.Height);
         PaintFrame(model, reused, context, background, true, &kept);
         PaintFrame(model, fresh, context, background, true);
-        EXPECT_TRUE(SamePixels(reused, fresh)) << frame.Azimuth;
+        EXPECT_TRUE(SameBytes(reused, fresh)) << frame.Azimuth;
         EXPECT_EQ(kept.Width(), 2 * frame.Width);
     }
 }

@@ -6,8 +6,6 @@
 #include "render/CuttingBox.h"
 #include "tools/SpinButton.h"
 
-#include <QCheckBox>
-
 namespace {
 struct CuttingFixture : FormTest {
     TDlg& Dlg() { return *Form->Dlg; }
@@ -36,11 +34,10 @@ TEST_F(CuttingFixture, ShownBoxCutsAndHidingRestoresIt) {
     Dlg().edXRight->setValue(60);
     EXPECT_FALSE(Inside(partlyOut));
     Dlg().close(); // the window's own close hides it too
-    EXPECT_FALSE(Form->Boundary1->isChecked());
-    EXPECT_TRUE(Inside(partlyOut));
+    EXPECT_TRUE(!Form->Boundary1->isChecked() && Inside(partlyOut));
     Toggle(true);
-    EXPECT_EQ(Dlg().edXRight->value(), 60); // the kept copy comes back
-    EXPECT_FALSE(Inside(partlyOut));
+    // The kept copy comes back.
+    EXPECT_TRUE(Dlg().edXRight->value() == 60 && !Inside(partlyOut));
 }
 
 TEST_F(CuttingFixture, BothMovesARowByTheGridResetTakesTheModelAndAutoRedraws) {
@@ -48,11 +45,10 @@ TEST_F(CuttingFixture, BothMovesARowByTheGridResetTakesTheModelAndAutoRedraws) {
     Dlg().edYBack->setValue(0);
     Dlg().edYFront->setValue(40);
     Dlg().RxSpinButton2->Up->click();
-    EXPECT_EQ(Form->Context.Boundary.YLow, 20);
-    EXPECT_EQ(Form->Context.Boundary.YHigh, 60);
+    EXPECT_EQ(std::pair(Form->Context.Boundary.YLow, Form->Context.Boundary.YHigh),
+              std::pair(20, 60));
     Form->cbResolution->setCurrentIndex(1);
-    EXPECT_EQ(Dlg().edYBack->singleStep(), 10);
-    EXPECT_EQ(Dlg().edZTop->singleStep(), 4);
+    EXPECT_EQ(std::pair(Dlg().edYBack->singleStep(), Dlg().edZTop->singleStep()), std::pair(10, 4));
     Dlg().RxSpinButton3->Down->click();
     EXPECT_EQ(Form->Context.Boundary.ZHigh, 19995);
 
@@ -71,8 +67,8 @@ TEST_F(CuttingFixture, LiftOffBarMovesTheTopShownOrHidden) {
     BarStep(-1);
     EXPECT_EQ(Form->Context.Boundary.ZHigh, 48);
     BarStep(-1);
-    EXPECT_EQ(Form->Context.Boundary.ZHigh, 40);
-    EXPECT_EQ(Form->lblZLiftOff->text(), "40");
+    EXPECT_EQ(std::pair(Form->Context.Boundary.ZHigh, Form->lblZLiftOff->text()),
+              std::pair(40, QString("40")));
     Toggle(true);
     EXPECT_EQ(Dlg().edZTop->value(), 40);
     BarStep(1);
@@ -81,11 +77,11 @@ TEST_F(CuttingFixture, LiftOffBarMovesTheTopShownOrHidden) {
     EXPECT_EQ(Form->lblZLiftOff->text(), "24");
     Toggle(false);
     // Hidden, the box cuts nothing: the bar shows the top off.
-    EXPECT_EQ(Form->ZLiftOff->value(), 19999);
-    EXPECT_EQ(Form->lblZLiftOff->text(), "19999");
+    EXPECT_EQ(std::pair(Form->ZLiftOff->value(), Form->lblZLiftOff->text()),
+              std::pair(19999, QString("19999")));
     Toggle(true);
-    EXPECT_EQ(Form->lblZLiftOff->text(), "24");
-    EXPECT_EQ(Form->ZCutOff.LastPosition, 24);
+    EXPECT_EQ(std::pair(Form->lblZLiftOff->text(), Form->ZCutOff.LastPosition),
+              std::pair(QString("24"), 24));
 }
 
 TEST_F(ShownFormTest, AModelLoadedAtStartSetsOnlyTheCuttingWindowsCopy) {

@@ -84,39 +84,36 @@ TEST_F(StyleTest, ShadedFacesTakeTheLightOfTheirSide) {
     EXPECT_EQ(at(-20, 20, 0), 0x244878u);
 }
 
-TEST_F(StyleTest, TransparentBricksBlendAndYellowIsAlwaysTransparent) {
-    for (bool flag : {true, false}) {
-        TTestCanvas canvas(80, 80, Context, 0x000000);
-        auto brick = MakeBrick('B', -20, -20, -12, 40, 40, 24, flag ? 0x8040C0 : 0xFFFF00);
-        brick->Transparent = flag;
-        DrawBrick(*brick, canvas.Target);
-        TColour expected = flag ? 0x402060 : 0x7F7F00; // half of each channel, low bit dropped
-        EXPECT_EQ(canvas.At(TopMiddle()), expected);
-    }
-}
-
-TEST_F(StyleTest, SelectionAndEdgeColours) {
+// Glass halves each channel, dropping its low bit, and yellow is always glass; edges are red
+// when selected (white on a red brick), grey on black, orange on blue, else 0.6 of the colour
+// shaded.
+TEST_F(StyleTest, GlassSelectionAndEdgeColours) {
     const TDrawColours& colours = Context.Colours;
     struct TCase {
         int32_t Colour;
-        bool Selected, Shading;
-        TColour Edge;
+        bool Transparent, Selected, Shading;
+        TColour Background, Seen; // on the middle of the top, or else at the near corner
     } cases[] = {
-        {0x8040C0, true, false, TColour(colours.ColourRed)},
-        {colours.ColourRed, true, false, 0xFFFFFF},
-        {0x8040C0, true, true, TColour(colours.ColourRed)},
-        {colours.ColourBlack, false, false, 0x808080},
-        {colours.ColourBlack, false, true, 0x4C4C4D}, // RGB(77, 76, 76)
-        {colours.ColourBlue, false, false, 0xFFB21E},
-        {0x8040C0, false, true, 0x4C2673}, // RGB(115, 38, 76): 0.6 of each channel
+        {0x8040C0, true, false, false, 0x000000, 0x402060},
+        {0xFFFF00, false, false, false, 0x000000, 0x7F7F00},
+        {0x8040C0, false, true, false, 0xFFFFFF, TColour(colours.ColourRed)},
+        {colours.ColourRed, false, true, false, 0xFFFFFF, 0xFFFFFF},
+        {0x8040C0, false, true, true, 0xFFFFFF, TColour(colours.ColourRed)},
+        {colours.ColourBlack, false, false, false, 0xFFFFFF, 0x808080},
+        {colours.ColourBlack, false, false, true, 0xFFFFFF, 0x4C4C4D}, // RGB(77, 76, 76)
+        {colours.ColourBlue, false, false, false, 0xFFFFFF, 0xFFB21E},
+        {0x8040C0, false, false, true, 0xFFFFFF, 0x4C2673}, // RGB(115, 38, 76)
     };
     for (const TCase& c : cases) {
         Context.Shading = c.Shading;
-        TTestCanvas canvas(80, 80, Context);
+        TTestCanvas canvas(80, 80, Context, c.Background);
         auto brick = MakeBrick('B', -20, -20, -12, 40, 40, 24, c.Colour);
+        brick->Transparent = c.Transparent;
         brick->Selected = c.Selected;
         DrawBrick(*brick, canvas.Target);
-        EXPECT_EQ(canvas.At(NearCornerPixel()), c.Edge) << std::hex << c.Colour;
+        const bool glass = c.Background == 0x000000;
+        EXPECT_EQ(canvas.At(glass ? TopMiddle() : NearCornerPixel()), c.Seen)
+            << std::hex << c.Colour;
     }
 }
 

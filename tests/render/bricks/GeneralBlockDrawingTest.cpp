@@ -1,10 +1,12 @@
-// General blocks of one hand-made polygon, seen from straight above at one pixel per unit (model
-// (x, y) on pixel (x + 10, y + 10)), each rule of their drawing compared whole with a reference.
+// General blocks of one polygon, each read from its section of a test part file, seen from
+// straight above at one pixel per unit (model (x, y) on pixel (x + 10, y + 10)), each rule of
+// their drawing compared whole with a reference.
 
+#include "base/FileNames.h"
 #include "model/BlockList.h"
 #include "model/GeneralBlock.h"
-#include "parts/PartTestSupport.h"
-#include "raster/PictureFiles.h"
+#include "parts/DrawClass.h"
+#include "parts/PartCache.h"
 #include "render/Decoration.h"
 #include "render/RenderTestSupport.h"
 #include "render/Scene.h"
@@ -16,178 +18,108 @@
 
 namespace {
 
-constexpr int32_t BrickColour = 0x3C78C8;
 constexpr TColour Black = 0x000000, Dark = 0x464646, Green = 0x00FF00;
 
-struct GeneralBlockDrawing;
+using TPrepare = std::function<void(TDrawContext&, TDrawClass&)>;
 
 struct TPolygonCase {
     const char* Name;
-    std::function<void(GeneralBlockDrawing&)> Prepare;
-};
-
-struct GeneralBlockDrawing : PartFolderTest, ::testing::WithParamInterface<TPolygonCase> {
-    TDrawContext Context;
+    const char* Part; // the section of the test part file
+    TPrepare Prepare = [](TDrawContext&, TDrawClass&) {};
     int Turn = 0;
     bool Studs = false;
-    std::string Part = "square";
-
-    void SetUp() override {
-        PartFolderTest::SetUp();
-        ClearDecorationPictures();
-        SetView(Context, 0, 0, 1.0f, 10, 10);
-    }
-    void TearDown() override {
-        ClearDecorationPictures();
-        PartFolderTest::TearDown();
-    }
-    std::string PartsFolder() const { return (Dir / "parts").string() + "/"; }
-
-    // A part of one flat polygon at height 8 over its 40 x 40 box.
-    TDrawClass& Define(const std::string& part, std::vector<TPoint3> points) {
-        auto d = std::make_unique<TDrawClass>();
-        d->FileName = "test.dat";
-        d->PartName = part;
-        d->SetBoundingBox(40, 40, 8);
-        d->AddPolygon(points);
-        return RegisterDrawClass(std::move(d));
-    }
-    TDrawClass& DefineSquare() {
-        return Define("square", {{0, 0, 8}, {40, 0, 8}, {40, 40, 8}, {0, 40, 8}});
-    }
-    std::unique_ptr<TGeneralBlock> Block() const {
-        auto block = std::make_unique<TGeneralBlock>();
-        block->Colour = BrickColour;
-        block->Studs = Studs;
-        block->Turn = Turn;
-        block->SetDefinition("test.dat", Part);
-        return block;
-    }
 };
 
-std::function<void(GeneralBlockDrawing&)> EdgeFlags(int32_t flags) {
-    return [=](GeneralBlockDrawing& t) { t.DefineSquare().Polygons[0].EdgeFlags = flags; };
+TPrepare Detail(int level) {
+    return [=](TDrawContext& context, TDrawClass&) { context.DetailLevel = level; };
 }
 
-// A slope falling towards +X, lit by its own plane as the turn carries it round.
-std::function<void(GeneralBlockDrawing&)> Slope(int turn) {
-    return [=](GeneralBlockDrawing& t) {
-        t.Define("slope", {{0, 0, 40}, {40, 0, 0}, {40, 40, 0}, {0, 40, 40}});
-        t.Part = "slope";
-        t.Turn = turn;
-        t.Context.Shading = true;
-    };
+void Shaded(TDrawContext& context, TDrawClass&) {
+    context.Shading = true;
 }
 
-void MissingDecoration(TDrawClass& d) {
-    d.BitmapPolygon = 0;
-    d.BitmapFile = "missing.bmp";
-}
-
-// 10 x 10, magenta (the top-left colour, so transparent) around a red square of 4 x 4.
-std::function<void(GeneralBlockDrawing&)> Decoration(int detail) {
-    return [=](GeneralBlockDrawing& t) {
-        TBitmap picture(10, 10);
-        for (int y = 0; y < 10; ++y)
-            for (int x = 0; x < 10; ++x)
-                picture.SetPixel(x, y, x >= 3 && x <= 6 && y >= 3 && y <= 6 ? 0x0000FF : 0xFF00FF);
-        WritePictureFile(picture, t.PartsFolder() + "Face.bmp");
-        TDrawClass& d = t.DefineSquare();
-        d.BitmapPolygon = 0;
-        d.BitmapFile = "face.bmp"; // letter case looked up
-        t.Context.DetailLevel = detail;
-    };
-}
-
+// The slope falls towards +X, lit by its own plane as the turn carries it round. Flat: its first
+// three points on one line give no plane, so no light. A missing picture draws the diagonals
+// joining opposite corners, slanted or not. Edge flags: bits 1 and 2 hide edges 0 and 1,
+// negative flags hide all, and of the 34 edges of "long" those from the 32nd on are never
+// drawn. See-through colours blend on an opaque brick; highlighted is olive with a red outline,
+// whatever the polygon's own colour. Wireframe shows no detail, however it was set.
 const TPolygonCase PolygonCases[] = {
-    {"AllEdges", EdgeFlags(1)},
-    {"NoEdges", EdgeFlags(0)},
-    {"Bits1And2HideEdges0And1", EdgeFlags(6)},
-    {"NegativeFlagsHideAll", EdgeFlags(-2)},
-    // 32 points along the top make edges 0 to 30; edges 31 to 33 are never drawn.
-    {"EdgesFromThe32ndOnHidden",
-     [](auto& t) {
-         std::vector<TPoint3> points;
-         for (int k = 0; k < 32; ++k)
-             points.push_back({2 * k, 0, 8});
-         points.push_back({62, 40, 8});
-         points.push_back({0, 40, 8});
-         TDrawClass& d = t.Define("long", points);
-         d.SetBoundingBox(62, 40, 8);
-         d.Polygons[0].EdgeFlags = 2;
-         t.Part = "long";
+    {"AllEdges", "square"},
+    {"NoEdges", "no-edges"},
+    {"Bits1And2HideEdges0And1", "edges-6"},
+    {"NegativeFlagsHideAll", "edges-minus-2"},
+    {"EdgesFromThe32ndOnHidden", "long"},
+    {"Highlighted", "olive-see-through",
+     [](TDrawContext&, TDrawClass& part) { part.HighlightPolygon = 0; }},
+    {"SeeThroughColourBlendsOnAnOpaqueBrick", "white-see-through"},
+    {"FixedColour", "green"},
+    {"FixedColourWireframe", "green",
+     [](TDrawContext& context, TDrawClass&) { context.SetWireFrame(true); }},
+    {"LitSlopeTurn0", "slope", Shaded},
+    {"LitSlopeTurn1", "slope", Shaded, 1},
+    {"LitSlopeTurn2", "slope", Shaded, 2},
+    {"LitSlopeTurn3", "slope", Shaded, 3},
+    {"CollinearStartIsUnlit", "flat", Shaded},
+    {"DetailAboveTheLevelHidden", "detail-1"},
+    {"DetailAtTheLevelShown", "detail-1", Detail(1)},
+    {"DetailNeverInWireframe", "detail-1",
+     [](TDrawContext& context, TDrawClass&) {
+         context.DetailLevel = 1;
+         context.WireFrame = true;
      }},
-    // Olive with a red outline, whatever the polygon's own colour.
-    {"Highlighted",
-     [](auto& t) {
-         TDrawClass& d = t.DefineSquare();
-         d.Polygons[0].PolyColour = -0x00FF00;
-         d.HighlightPolygon = 0;
+    {.Name = "EmptyOrderDrawsOnlyTheStuds", .Part = "studs-only", .Studs = true},
+    // The part reader drops such entries; drawing must skip them too.
+    {"OrderEntriesOutsideThePolygonsSkipped", "square",
+     [](TDrawContext&, TDrawClass& part) {
+         part.DrawOrder[0].Items = {-1, 7, 0, 1};
      }},
-    {"SeeThroughColourBlendsOnAnOpaqueBrick",
-     [](auto& t) { t.DefineSquare().Polygons[0].PolyColour = -0xFFFFFF; }},
-    {"FixedColour", [](auto& t) { t.DefineSquare().Polygons[0].PolyColour = Green; }},
-    {"FixedColourWireframe",
-     [](auto& t) {
-         t.DefineSquare().Polygons[0].PolyColour = Green;
-         t.Context.SetWireFrame(true);
-     }},
-    {"LitSlopeTurn0", Slope(0)},
-    {"LitSlopeTurn1", Slope(1)},
-    {"LitSlopeTurn2", Slope(2)},
-    {"LitSlopeTurn3", Slope(3)},
-    // The first three points on one line: no plane, so no light.
-    {"CollinearStartIsUnlit",
-     [](auto& t) {
-         t.Define("flat", {{0, 0, 40}, {20, 0, 20}, {40, 0, 0}, {40, 40, 0}, {0, 40, 40}});
-         t.Part = "flat";
-         t.Context.Shading = true;
-     }},
-    {"DetailAboveTheLevelHidden", [](auto& t) { t.DefineSquare().Polygons[0].Detail = 1; }},
-    {"DetailAtTheLevelShown",
-     [](auto& t) {
-         t.DefineSquare().Polygons[0].Detail = 1;
-         t.Context.DetailLevel = 1;
-     }},
-    // However wireframe was set, it shows no detail.
-    {"DetailNeverInWireframe",
-     [](auto& t) {
-         t.DefineSquare().Polygons[0].Detail = 1;
-         t.Context.DetailLevel = 1;
-         t.Context.WireFrame = true;
-     }},
-    {"EmptyOrderDrawsOnlyTheStuds",
-     [](auto& t) {
-         TDrawClass& d = t.DefineSquare();
-         d.DrawOrder[0].Clear();
-         d.TopStuds = {{20, 20, 8}};
-         t.Studs = true;
-     }},
-    {"OrderEntriesOutsideThePolygonsSkipped",
-     [](auto& t) {
-         t.DefineSquare().DrawOrder[0].Items = {-1, 7, 0, 1};
-     }},
-    // A missing picture draws the diagonals joining opposite corners, slanted or not.
-    {"MissingDecorationOnASlantedPolygon",
-     [](auto& t) {
-         MissingDecoration(t.Define("slanted", {{0, 0, 8}, {40, 10, 8}, {40, 40, 8}, {0, 40, 8}}));
-         t.Part = "slanted";
-         t.Context.DetailLevel = 2;
-     }},
-    {"DecorationDiagonalsBelowDetail2", Decoration(1)},
-    {"DecorationPictureAtDetail2", Decoration(2)},
+    {"MissingDecorationOnASlantedPolygon", "slanted-missing-picture", Detail(2)},
+    // The picture is 10 x 10, magenta (the top-left colour, so transparent) around a red
+    // square of 4 x 4; its name is looked up without regard to case.
+    {"DecorationDiagonalsBelowDetail2", "decorated", Detail(1)},
+    {"DecorationPictureAtDetail2", "decorated", Detail(2)},
 };
 
 void PrintTo(const TPolygonCase& c, std::ostream* out) {
     *out << c.Name;
 }
 
+struct GeneralBlockDrawing : ::testing::TestWithParam<TPolygonCase> {
+    TDrawContext Context;
+    std::string SavedAppDir = AppDir();
+
+    void SetUp() override {
+        ClearDrawClasses();
+        ClearDecorationPictures();
+        SetAppDir(std::string(TESSARYN_TEST_DATA) + "render/general-block/app/");
+        SetView(Context, 0, 0, 1.0f, 10, 10);
+    }
+    void TearDown() override {
+        ClearDrawClasses();
+        ClearDecorationPictures();
+        SetAppDir(SavedAppDir);
+    }
+
+    std::unique_ptr<TGeneralBlock> Block(const std::string& part, int turn = 0,
+                                         bool studs = false) const {
+        auto block = std::make_unique<TGeneralBlock>();
+        block->Colour = 0x3C78C8;
+        block->Studs = studs;
+        block->Turn = turn;
+        block->SetDefinition("test.dat", part);
+        return block;
+    }
+};
+
 TEST_P(GeneralBlockDrawing, MatchesTheReference) {
-    GetParam().Prepare(*this);
+    const TPolygonCase& c = GetParam();
+    auto block = Block(c.Part, c.Turn, c.Studs);
+    c.Prepare(Context, *block->Definition);
     TTestCanvas canvas(80, 60, Context, Black);
-    DrawBrick(*Block(), canvas.Target);
-    EXPECT_TRUE(MatchesReferencePicture(canvas.Bitmap, std::string("render/general-block/") +
-                                                           GetParam().Name + ".png"));
+    DrawBrick(*block, canvas.Target);
+    EXPECT_TRUE(MatchesReferencePicture(canvas.Bitmap,
+                                        std::string("render/general-block/") + c.Name + ".png"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Rules, GeneralBlockDrawing, ::testing::ValuesIn(PolygonCases),
@@ -196,10 +128,9 @@ INSTANTIATE_TEST_SUITE_P(Rules, GeneralBlockDrawing, ::testing::ValuesIn(Polygon
 using GeneralBlockScene = GeneralBlockDrawing;
 
 TEST_F(GeneralBlockScene, MissingDecorationLetsTheFrameGoOn) {
-    MissingDecoration(DefineSquare());
     Context.DetailLevel = 2;
     TBlockList model;
-    model.Add(Block());
+    model.Add(Block("square-missing-picture"));
     model.Add(MakeBrick('B', 60, 0, 0, 20, 20, 8, int32_t(Green)));
     TBitmap bitmap(100, 60);
     ASSERT_NO_THROW(DrawScene(model, bitmap, Context, TBackground{Black, nullptr}));

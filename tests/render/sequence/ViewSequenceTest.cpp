@@ -1,5 +1,7 @@
 #include "render/sequence/ViewSequence.h"
 
+#include "support/ReferenceFile.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -8,66 +10,49 @@ TViewFrame Tagged(int tag) {
     frame.RotZ = tag;
     return frame;
 }
-
-std::vector<int> Tags(const TViewSequence& sequence) {
-    std::vector<int> tags;
-    for (const TViewFrame& frame : sequence.Frames)
-        tags.push_back(frame.RotZ);
-    return tags;
-}
 } // namespace
 
-TEST(ViewSequence, SnapInsertsAtTheCurrentFrameAndStepsPastIt) {
+// Each move's answer and the frames after it, tagged, one line each: moves without frames only
+// return to 0; navigation stays inside the frames; a snap inserts at the current frame and steps
+// past it; an unsnap past the end removes the last frame and shows the new last.
+TEST(ViewSequence, MovesAndSnapsFollowTheReference) {
     TViewSequence sequence;
-    for (int tag : {1, 2, 3})
-        sequence.Snap(Tagged(tag));
-    EXPECT_EQ(sequence.Count(), 3);
-    EXPECT_EQ(sequence.CurrentFrame, 3);
-
-    EXPECT_EQ(sequence.Begin(), 0);
-    sequence.Snap(Tagged(4));
-    EXPECT_EQ(Tags(sequence), (std::vector<int>{4, 1, 2, 3}));
-    EXPECT_EQ(sequence.CurrentFrame, 1);
-}
-
-TEST(ViewSequence, UnsnapPastTheEndRemovesTheLastFrameAndShowsTheNewLast) {
-    TViewSequence sequence;
-    for (int tag : {1, 2, 3})
-        sequence.Snap(Tagged(tag));
-    EXPECT_EQ(sequence.Unsnap(), 1);
-    EXPECT_EQ(Tags(sequence), (std::vector<int>{1, 2}));
-
-    sequence.Begin();
-    EXPECT_EQ(sequence.Unsnap(), 0);
-    EXPECT_EQ(Tags(sequence), (std::vector<int>{2}));
-    EXPECT_EQ(sequence.Unsnap(), std::nullopt);
-    EXPECT_EQ(sequence.CurrentFrame, 0);
-    EXPECT_EQ(sequence.Unsnap(), std::nullopt);
-}
-
-TEST(ViewSequence, NavigationStaysInsideTheFrames) {
-    TViewSequence sequence;
-    struct TStep {
-        std::optional<int> (TViewSequence::*move)();
-        std::optional<int> shown;
+    std::string transcript;
+    const auto write = [&](const std::string& what) {
+        transcript += what + " ->";
+        for (const TViewFrame& frame : sequence.Frames)
+            transcript += " " + std::to_string(frame.RotZ);
+        transcript += ", current " + std::to_string(sequence.CurrentFrame) + "\n";
     };
-    // Without frames every move only returns to 0.
-    sequence.CurrentFrame = 2;
-    for (auto move : {&TViewSequence::Back, &TViewSequence::Forward, &TViewSequence::End}) {
-        EXPECT_EQ((sequence.*move)(), std::nullopt);
-        EXPECT_EQ(sequence.CurrentFrame, 0);
-    }
-    for (int tag : {1, 2, 3})
+    const auto step = [&](const std::string& action, std::optional<int> shown) {
+        write(action + " shows " + (shown ? std::to_string(*shown) : "nothing"));
+    };
+    const auto snap = [&](int tag) {
         sequence.Snap(Tagged(tag));
-    const TStep steps[] = {{&TViewSequence::Forward, 2}, {&TViewSequence::Back, 1},
-                           {&TViewSequence::Back, 0},    {&TViewSequence::Back, 0},
-                           {&TViewSequence::End, 2},     {&TViewSequence::Forward, 2},
-                           {&TViewSequence::Begin, 0}};
-    for (const TStep& step : steps) {
-        EXPECT_EQ((sequence.*step.move)(), step.shown);
-        EXPECT_EQ(sequence.CurrentFrame, *step.shown);
-    }
+        write("snap " + std::to_string(tag));
+    };
+    sequence.CurrentFrame = 2;
+    step("back", sequence.Back());
+    step("forward", sequence.Forward());
+    step("end", sequence.End());
+    for (int tag : {1, 2, 3})
+        snap(tag);
+    step("unsnap", sequence.Unsnap());
+    snap(3);
+    for (const auto& [name, move] : {std::pair{"forward", &TViewSequence::Forward},
+                                     {"back", &TViewSequence::Back},
+                                     {"back", &TViewSequence::Back},
+                                     {"back", &TViewSequence::Back},
+                                     {"end", &TViewSequence::End},
+                                     {"forward", &TViewSequence::Forward},
+                                     {"begin", &TViewSequence::Begin}})
+        step(name, (sequence.*move)());
+    snap(4);
+    step("begin", sequence.Begin());
+    for (int i = 0; i < 5; ++i)
+        step("unsnap", sequence.Unsnap());
+    snap(5);
     sequence.Clear();
-    EXPECT_EQ(sequence.Count(), 0);
-    EXPECT_EQ(sequence.CurrentFrame, 0);
+    EXPECT_EQ(sequence.Count() + sequence.CurrentFrame, 0);
+    EXPECT_TRUE(MatchesReferenceText(transcript, "render/sequence/view-sequence.txt"));
 }

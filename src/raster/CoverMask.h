@@ -1,0 +1,36 @@
+#pragma once
+// Which pixels of some rows of a bitmap a drawing in reverse order has already written. Drawn
+// back to front with opaque colours, the last write to a pixel decides it; drawn front to back,
+// the first one does, and every later write to a written pixel is dropped.
+
+#include "base/Geometry.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+class TCoverMask {
+public:
+    // Rows top to bottom of pitch pixels each (the bitmap's own, padding included), so that a
+    // pixel's bit lies as far from the first as the pixel does from the first pixel of row top.
+    // Nothing written; keeps its memory.
+    void Reset(std::ptrdiff_t pitch, int top, int bottom);
+
+    // One bit a pixel, 64 to a word, from the first pixel of row Top on.
+    uint64_t* Words() { return Bits.data(); }
+    std::ptrdiff_t Pitch() const { return RowPitch; }
+    int Top() const { return FirstRow; }
+    // Every pixel of the rectangle (right and bottom included, inside the rows) is written; an
+    // empty one is.
+    bool Covered(const TRect& rect) const;
+
+private:
+    std::vector<uint64_t> Bits;
+    std::ptrdiff_t RowPitch = 0;
+    int FirstRow = 0;
+};
+
+// The bits first .. last of a word, 0 <= first <= last < 64.
+inline uint64_t BitRun(unsigned first, unsigned last) {
+    return (~uint64_t(0) >> (63 - last)) & (~uint64_t(0) << first);
+}

@@ -1,0 +1,268 @@
+#include "render/FirstWriteScene.h"
+
+#include "model/BlockList.h"
+#include "raster/Bitmap.h"
+#include "raster/DrawObject.h"
+#include "render/BandedScene.h"
+#include "render/BrickScreenBox.h"
+#include "render/DrawContext.h"
+#include "render/DrawingThreads.h"
+#include "render/Scene.h"
+#include "render/bricks/BrickPaint.h"
+#include "render/bricks/DrawBrick.h"
+
+#include <algorithm>
+#include <atomic>
+#include <functional>
+
+namespace {
+
+enum TBoxKind : uint8_t {
+    NoDrawing, // outside the boundary or the step limit, or a box of no size
+    Foreseen,  // a plain box's, before drawing it
+    Drawn,     // the bounds of the brick's recorded drawing
+};
+
+struct TPaint {
+    TPen Pen;
+    TBrush Brush;
+};
+
+bool SamePaint(const TCanvas& canvas, const TPaint& paint) {
+    return canvas.Pen.Colour == paint.Pen.Colour && canvas.Brush.Colour == paint.Brush.Colour &&
+           canvas.Brush.Style == paint.Brush.Style;
+}
+
+// What one frame shares among its bands.
+struct TFrame {
+    const TBlockList& Model;
+    TBitmap& Bitmap;
+    const TDrawContext& Context;
+    TFirstWriteBuffers& Buffers;
+    TPaint Start, AfterBrick;
+    size_t FirstDrawing = 0;
+    std::atomic<bool> Failed{false};
+
+    const TPaint& PaintBefore(size_t i) const { return i == FirstDrawing ? Start : AfterBrick; }
+};
+
+// A target recording one brick at a time, with a context of its own, as the bricks write it.
+struct TBrickRecorder {
+    TCanvas Canvas;
+    TDrawContext Context;
+    TDrawRecording& Recording;
+    TDrawObject Target;
+    TRect Clip;
+
+    TBrickRecorder(TBitmap& bitmap, const TDrawContext& context, TDrawRecording& recording)
+        : Canvas(bitmap), Context(context), Recording(recording),
+          Target(TDrawObject::Recording(bitmap, Canvas, recording)),
+          Clip(Target.FastSurface()->ClipRect) {
+        Target.Context = &Context;
+    }
+    // True when the drawing may be replayed backwards and leaves the paint the next brick
+    // expects.
+    bool Record(const TBlock& brick, const TPaint& before, const TPaint& after) {
+        Canvas.Pen = before.Pen;
+        Canvas.Brush = before.Brush;
+        Recording.Begin(&Clip);
+        DrawBrick(brick, Target);
+        return Recording.OpaqueOnly() && SamePaint(Canvas, after);
+    }
+};
+
+bool Inside(const TRect& inner, const TRect& outer) {
+    return inner.Left > inner.Right || (inner.Left >= outer.Left && inner.Right <= outer.Right &&
+                                        inner.Top >= outer.Top && inner.Bottom <= outer.Bottom);
+}
+
+constexpr size_t PrefetchDistance = 8;
+
+// Where each brick writes, for the bricks first .. last - 1.
+void FindBoxes(TFrame& frame, size_t first, size_t last, TDrawRecording& recording) {
+    const TBlockList& model = frame.Model;
+    TFirstWriteBuffers& buffers = frame.Buffers;
+    TDrawContext context = frame.Context;
+    TCanvas style(frame.Bitmap);
+    std::unique_ptr<TBrickRecorder> recorder;
+    const TBrickVector& bricks = model.Items();
+    for (size_t i = first; i < last && !frame.Failed; ++i) {
+        // Bricks lie scattered on the heap and take little work each here: fetching a few
+        // ahead keeps the loop from waiting on memory.
+        if (i + PrefetchDistance < last) {
+            const char* ahead = reinterpret_cast<const char*>(bricks[i + PrefetchDistance].get());
+            __builtin_prefetch(ahead);
+            __builtin_prefetch(ahead + 64);
+        }
+        const TBlock& brick = *bricks[i];
+        buffers.BoxKinds[i] = NoDrawing;
+        if (!InsideCut(context.Boundary, brick) || model.StepLimit < brick.Step)
+            continue;
+        const bool plainBox = brick.ClassKind() == 'B';
+        if (plainBox && brick.SX == 0)
+            continue; // draws nothing
+        if (plainBox && PlainBoxScreenBox(brick, context, buffers.Boxes[i])) {
+            style.Brush.Style = TBrushStyle::bsSolid;
+            PrepareBrickStyle(brick, style, context);
+            if (style.Brush.Style == TBrushStyle::bsDiagCross)
+                frame.Failed = true;
+            buffers.BoxKinds[i] = Foreseen;
+            continue;
+        }
+        if (!recorder)
+            recorder = std::make_unique<TBrickRecorder>(frame.Bitmap, frame.Context, recording);
+        if (!recorder->Record(brick, frame.AfterBrick, frame.AfterBrick))
+            frame.Failed = true;
+        buffers.Boxes[i] = recording.Bounds();
+        buffers.BoxKinds[i] = Drawn;
+    }
+}
+
+void DrawBand(TFrame& frame, const TBackground& background, TRowBand band,
+              TDrawRecording& recording, TCoverMask& mask) {
+    TBitmap& bitmap = frame.Bitmap;
+    TCanvas canvas(bitmap);
+    canvas.Band = band;
+    canvas.Pen = frame.Start.Pen;
+    canvas.Brush = frame.Start.Brush;
+    TDrawObject target = TDrawObject::CreateForBand(bitmap, canvas);
+    if (!background.Picture)
+        target.FillRect({0, 0, bitmap.Width(), bitmap.Height()});
+    TFirstWriteBuffers& buffers = frame.Buffers;
+    TFastDraw& surface = *target.FastSurface();
+    mask.Reset(surface.RowStep, band.Top, band.Bottom);
+    surface.SetCoverMask(&mask);
+    // Only what the surface can write: inside the clip rectangle and the band.
+    const TRect clip = WithinBand(surface.ClipRect, band);
+    TBrickRecorder recorder(bitmap, frame.Context, recording);
+    const auto hidden = [&](size_t i) {
+        if (buffers.BoxKinds[i] == NoDrawing)
+            return true;
+        const TRect& box = buffers.Boxes[i];
+        const TRect reach{std::max(box.Left, clip.Left), std::max(box.Top, clip.Top),
+                          std::min(box.Right, clip.Right), std::min(box.Bottom, clip.Bottom)};
+        return reach.Left > reach.Right || reach.Top > reach.Bottom || mask.Covered(reach);
+    };
+    // A brick is looked at a few places ahead too, so that one still in view is fetched from
+    // memory meanwhile; one hidden then stays hidden, as drawing only ever adds to the mask.
+    const TBrickVector& bricks = frame.Model.Items();
+    const size_t count = bricks.size();
+    bool hiddenAhead[PrefetchDistance] = {};
+    for (size_t i = count; i-- > 0;) {
+        // Read before the brick ahead takes its place.
+        const bool hiddenBefore = i + PrefetchDistance < count && hiddenAhead[i % PrefetchDistance];
+        if (i >= PrefetchDistance) {
+            const size_t ahead = i - PrefetchDistance;
+            hiddenAhead[ahead % PrefetchDistance] = hidden(ahead);
+            if (!hiddenAhead[ahead % PrefetchDistance]) {
+                const char* brick = reinterpret_cast<const char*>(bricks[ahead].get());
+                __builtin_prefetch(brick);
+                __builtin_prefetch(brick + 64);
+            }
+        }
+        if (hiddenBefore || hidden(i))
+            continue;
+        const TRect& box = buffers.Boxes[i];
+        if (frame.Failed)
+            return;
+        const TBlock& brick = frame.Model.Items(int(i));
+        if (!recorder.Record(brick, frame.PaintBefore(i), frame.AfterBrick) ||
+            (buffers.BoxKinds[i] == Foreseen && !Inside(recording.Bounds(), box))) {
+            frame.Failed = true;
+            return;
+        }
+        recording.ReplayBackwards(target, band);
+    }
+}
+
+// The pen, brush and pen position one forward drawing of the bricks leaves on the canvas.
+void LeaveCanvasAsForwards(TFrame& frame, TCanvas& canvas, TDrawRecording& recording) {
+    const std::vector<uint8_t>& kinds = frame.Buffers.BoxKinds;
+    TBrickRecorder recorder(frame.Bitmap, frame.Context, recording);
+    bool paintKnown = false;
+    for (size_t i = kinds.size(); i-- > 0;) {
+        if (kinds[i] == NoDrawing)
+            continue;
+        recorder.Record(frame.Model.Items(int(i)), frame.PaintBefore(i), frame.AfterBrick);
+        if (!paintKnown) {
+            canvas.Pen = recorder.Canvas.Pen;
+            canvas.Brush = recorder.Canvas.Brush;
+            paintKnown = true;
+        }
+        if (recording.MovesPen()) {
+            canvas.PenPos = recording.Left({}).PenPos;
+            return;
+        }
+    }
+}
+
+// Whether DrawAll draws the brick at all: a box of no size leaves even the paint alone.
+bool ChangesPaint(const TBlockList& model, const TDrawContext& context, size_t i) {
+    const TBlock& brick = model.Items(int(i));
+    return InsideCut(context.Boundary, brick) && model.StepLimit >= brick.Step &&
+           !(brick.ClassKind() == 'B' && brick.SX == 0);
+}
+
+void RunTasks(TDrawingThreads* threads, int tasks, const std::function<void(int)>& job) {
+    if (threads) {
+        threads->Run(tasks, job);
+        return;
+    }
+    for (int task = 0; task < tasks; ++task)
+        job(task);
+}
+
+} // namespace
+
+bool DrawSceneFirstWriteWins(const TBlockList& model, TBitmap& bitmap, TDrawContext& context,
+                             const TBackground& background) {
+    const int rows = bitmap.Height();
+    std::unique_ptr<TFastDraw> surface = FastDrawFor(bitmap);
+    if (!surface || !surface->TakesCoverMask() || context.StudStyle == StudEllipse)
+        return false;
+    TFirstWriteBuffers& buffers = context.Buffers.FirstWrite();
+    const size_t count = model.Items().size();
+    buffers.Boxes.resize(count);
+    buffers.BoxKinds.resize(count);
+    surface.reset();
+
+    TCanvas& canvas = bitmap.Canvas();
+    TCanvas resetCanvas(bitmap);
+    ResetAfterDraw(resetCanvas, context);
+    TFrame frame{model, bitmap, context, buffers, {}, {resetCanvas.Pen, resetCanvas.Brush}};
+    frame.Start = {canvas.Pen, canvas.Brush};
+    frame.Start.Brush.Colour = background.Colour;
+    while (frame.FirstDrawing < count && !ChangesPaint(model, context, frame.FirstDrawing))
+        ++frame.FirstDrawing;
+
+    TDrawingThreads* threads = context.Threads;
+    const int threadCount = threads ? threads->Count() : 1;
+    const int chunks = 2 * threadCount;
+    const int bands = std::clamp(context.Bands > 0 ? context.Bands
+                                 : threadCount > 1 ? DefaultBands(rows, threadCount)
+                                                   : 1,
+                                 1, std::max(1, rows));
+    if (buffers.Recordings.size() < size_t(std::max(chunks, bands)))
+        buffers.Recordings.resize(size_t(std::max(chunks, bands)));
+    if (buffers.Masks.size() < size_t(bands))
+        buffers.Masks.resize(size_t(bands));
+    RunTasks(threads, chunks, [&](int c) {
+        FindBoxes(frame, count * size_t(c) / size_t(chunks), count * size_t(c + 1) / size_t(chunks),
+                  buffers.Recordings[size_t(c)]);
+    });
+    if (frame.Failed)
+        return false;
+
+    canvas.Brush.Colour = background.Colour;
+    if (background.Picture)
+        canvas.StretchDraw({0, 0, bitmap.Width(), rows}, *background.Picture);
+    RunTasks(threads, bands, [&](int b) {
+        const TRowBand band{int(int64_t(rows) * b / bands),
+                            int(int64_t(rows) * (b + 1) / bands) - 1};
+        DrawBand(frame, background, band, buffers.Recordings[size_t(b)], buffers.Masks[size_t(b)]);
+    });
+    if (frame.Failed)
+        return false;
+    LeaveCanvasAsForwards(frame, canvas, buffers.Recordings[0]);
+    return true;
+}

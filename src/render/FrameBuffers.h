@@ -1,0 +1,38 @@
+#pragma once
+// Memory a frame drawn front to back keeps for the next frame, so that a frame allocates and
+// clears no more than it must.
+
+#include "base/Geometry.h"
+#include "raster/CoverMask.h"
+#include "raster/DrawRecording.h"
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+struct TFirstWriteBuffers {
+    std::vector<TCoverMask> Masks; // one per band
+    // Per brick of the model: where it writes, and how that is known.
+    std::vector<TRect> Boxes;
+    std::vector<uint8_t> BoxKinds;
+    // One per band and per share of the bricks.
+    std::vector<TDrawRecording> Recordings;
+};
+
+// Held by the drawing context. A copy of the context starts without: the buffers belong to the
+// frames drawn with one context at a time.
+class TFrameBuffers {
+public:
+    TFrameBuffers() = default;
+    TFrameBuffers(const TFrameBuffers&) {}
+    TFrameBuffers& operator=(const TFrameBuffers&) { return *this; }
+
+    TFirstWriteBuffers& FirstWrite() {
+        if (!Held)
+            Held = std::make_unique<TFirstWriteBuffers>();
+        return *Held;
+    }
+
+private:
+    std::unique_ptr<TFirstWriteBuffers> Held;
+};

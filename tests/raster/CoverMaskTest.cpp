@@ -1,0 +1,72 @@
+// The cover mask and the writer that keeps the first write to each pixel: spans across words and
+// around pixels already written, single pixels by row and by address, and the covered test.
+
+#include "raster/CoverMask.h"
+
+#include "raster/MaskedWriter.h"
+#include "raster/RasterSpans.h"
+
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+
+// Rows 10 .. 12 of a bitmap 150 pixels wide, as 32-bit pixels.
+struct TMaskedRows {
+    static constexpr int Pitch = 150, Top = 10, Rows = 3;
+    std::vector<uint32_t> Pixels = std::vector<uint32_t>(Pitch * Rows, 0);
+    TCoverMask Mask;
+
+    TMaskedRows() { Mask.Reset(Pitch, Top, Top + Rows - 1); }
+    uint8_t* Row(int y) { return reinterpret_cast<uint8_t*>(&Pixels[size_t((y - Top) * Pitch)]); }
+    TMaskedWriter<TFormat32, TOpaqueWriter<TFormat32>> Writer(uint32_t colour) {
+        return {{colour}, Row(Top), Mask.Words(), Pitch, Top};
+    }
+    uint32_t At(int x, int y) const { return Pixels[size_t((y - Top) * Pitch + x)]; }
+};
+
+} // namespace
+
+TEST(MaskedWriter, KeepsTheFirstWriteOfEveryPixel) {
+    TMaskedRows rows;
+    const int y = 11;
+    // Written first: a few pixels, a run across the words' edge and one by its address.
+    rows.Writer(1).Span(rows.Row(y), y, 3, 5);
+    rows.Writer(1).Span(rows.Row(y), y, 60, 70);
+    rows.Writer(1).Put(rows.Row(y), y, 100);
+    rows.Writer(1).PutAt(rows.Row(y) + 4 * 130);
+    // Later writes cover the whole row and beyond the words' edges more than once.
+    for (auto [x0, x1] : {std::pair{0, 149}, std::pair{2, 140}, std::pair{64, 64}})
+        rows.Writer(2).Span(rows.Row(y), y, x0, x1);
+    for (int x = 0; x < TMaskedRows::Pitch; ++x) {
+        const bool first = (x >= 3 && x <= 5) || (x >= 60 && x <= 70) || x == 100 || x == 130;
+        ASSERT_EQ(rows.At(x, y), first ? 1u : 2u) << "pixel " << x;
+    }
+    EXPECT_EQ(rows.At(5, 10), 0u) << "the rows around are left alone";
+    EXPECT_EQ(rows.At(5, 12), 0u);
+    // A walk's pixel by its address is not written twice either.
+    rows.Writer(3).PutAt(rows.Row(y) + 4 * 7);
+    EXPECT_EQ(rows.At(7, y), 2u);
+}
+
+TEST(CoverMask, IsCoveredOnlyWhereEveryPixelIsWritten) {
+    TMaskedRows rows;
+    for (int y = 10; y <= 11; ++y)
+        rows.Writer(1).Span(rows.Row(y), y, 20, 90);
+    rows.Writer(1).Put(rows.Row(12), 12, 50);
+    struct TCase {
+        TRect Rect;
+        bool Covered;
+    };
+    const TCase cases[] = {
+        {{20, 10, 90, 11}, true},  {{63, 10, 64, 11}, true},  {{21, 11, 89, 11}, true},
+        {{19, 10, 90, 11}, false}, {{20, 10, 91, 10}, false}, {{20, 10, 90, 12}, false},
+        {{50, 12, 50, 12}, true},  {{51, 12, 50, 12}, true}, // empty
+        {{0, 12, 149, 12}, false},
+    };
+    for (const TCase& c : cases)
+        EXPECT_EQ(rows.Mask.Covered(c.Rect), c.Covered)
+            << c.Rect.Left << "," << c.Rect.Top << " - " << c.Rect.Right << "," << c.Rect.Bottom;
+    rows.Mask.Reset(TMaskedRows::Pitch, 10, 12);
+    EXPECT_FALSE(rows.Mask.Covered({20, 10, 20, 10})) << "a reset mask holds nothing written";
+}

@@ -1,0 +1,170 @@
+// Frames drawn front to back, each pixel keeping the first write it gets, against the same
+// frames drawn back to front: every byte and the canvas left behind must agree, for every kind
+// of brick, octant, pixel format, drawing mode and number of threads.
+
+#include "CityScene.h"
+#include "render/DrawingThreads.h"
+#include "render/FirstWriteScene.h"
+#include "render/Scene.h"
+#include "support/ShippedAppDir.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+constexpr int Width = 181, Height = 127;
+
+// Every octant, whole, cut by the bitmap's edges and close up.
+const TLook Looks[] = {{70, 30, 0.95f},  {70, 120, 3.1f},  {60, 210, 0.9f},  {80, 300, 1.6f},
+                       {110, 30, 0.95f}, {130, 120, 1.3f}, {130, 250, 2.2f}, {100, 300, 0.9f}};
+
+// The city with no see-through bricks, so that every write is opaque.
+std::unique_ptr<TCity> OpaqueCity(TCityKind kind) {
+    auto city = std::make_unique<TCity>(MakeCityOfKind(kind), Width, Height);
+    for (int i = 0; i < city->Model.Count(); ++i)
+        city->Model.Items(i).Transparent = false;
+    return city;
+}
+
+struct TCanvasLeft {
+    TColour Pen, Brush;
+    TBrushStyle Style;
+    TPoint PenPos;
+};
+
+TCanvasLeft LeftOn(TBitmap& bitmap) {
+    const TCanvas& canvas = bitmap.Canvas();
+    return {canvas.Pen.Colour, canvas.Brush.Colour, canvas.Brush.Style, canvas.PenPos};
+}
+
+void ExpectSameCanvas(const TCanvasLeft& a, const TCanvasLeft& b, const std::string& where) {
+    EXPECT_EQ(a.Pen, b.Pen) << where;
+    EXPECT_EQ(a.Brush, b.Brush) << where;
+    EXPECT_EQ(int(a.Style), int(b.Style)) << where;
+    EXPECT_TRUE(a.PenPos == b.PenPos) << where;
+}
+
+class FirstWriteFrames : public ::testing::TestWithParam<TCityKind> {
+protected:
+    TShippedAppDir Shipped;
+};
+
+} // namespace
+
+TEST_P(FirstWriteFrames, AreTheBackToFrontFrameByteForByte) {
+    std::unique_ptr<TCity> city = OpaqueCity(GetParam());
+    TDrawingThreads two(2), three(3), eight(8);
+    TDrawingThreads* threadChoices[] = {nullptr, &two, &three, &eight};
+    const TBackground background{0xF0F0F0, nullptr};
+    const TPixelFormat formats[] = {TPixelFormat::pf8bit, TPixelFormat::pf15bit,
+                                    TPixelFormat::pf16bit, TPixelFormat::pf24bit,
+                                    TPixelFormat::pf32bit};
+    const TMode modes[] = {Shaded, Plain, FullStuds, WireFrame, SeeThrough, AntiAliased};
+    int lookIndex = 0;
+    for (const TLook& look : Looks) {
+        for (TMode mode : modes)
+            for (TPixelFormat format : formats) {
+                if (mode == AntiAliased && format != TPixelFormat::pf32bit)
+                    continue;
+                if (format != TPixelFormat::pf32bit && mode != Shaded &&
+                    (int(mode) + int(format) + lookIndex) % 3 != 0)
+                    continue;
+                city->Look(look);
+                city->SetMode(mode);
+                const bool antiAliased = mode == AntiAliased;
+                TBitmap reference(Width, Height, format);
+                city->Context.Threads = nullptr;
+                city->Context.FrontToBack = false;
+                PaintFrame(city->Model, reference, city->Context, background, antiAliased);
+                city->Context.FrontToBack = true;
+                ASSERT_TRUE(FillsPartOfTheFrame(reference));
+                const TCanvasLeft referenceLeft = LeftOn(reference);
+                for (TDrawingThreads* threads : threadChoices) {
+                    TBitmap frame(Width, Height, format);
+                    city->Context.Threads = threads;
+                    PaintFrame(city->Model, frame, city->Context, background, antiAliased);
+                    city->Context.Threads = nullptr;
+                    const std::string where =
+                        "format " + std::to_string(int(format)) + " tilt " +
+                        std::to_string(look.Tilt) + " azimuth " + std::to_string(look.Azimuth) +
+                        " mode " + std::to_string(int(mode)) + ", " +
+                        std::to_string(threads ? threads->Count() : 1) + " threads";
+                    ASSERT_TRUE(SameBytes(reference, frame)) << where;
+                    if (!antiAliased)
+                        ExpectSameCanvas(referenceLeft, LeftOn(frame), where);
+                }
+            }
+        ++lookIndex;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryKind, FirstWriteFrames,
+                         ::testing::Values(TCityKind::Plain, TCityKind::Shaped,
+                                           TCityKind::EveryKind),
+                         [](const auto& info) { return std::to_string(info.index); });
+
+// The comparisons above must not pass only because every frame fell back to drawing forwards.
+TEST(FirstWriteFrame, IsTakenWhereEveryWriteIsOpaqueAndOnlyThere) {
+    std::unique_ptr<TCity> opaque = OpaqueCity(TCityKind::Plain);
+    opaque->Look(Looks[0]);
+    const TBackground background{0xF0F0F0, nullptr};
+    struct TCase {
+        TPixelFormat Format;
+        TMode Mode;
+        bool Taken;
+    };
+    const TCase cases[] = {
+        {TPixelFormat::pf32bit, Shaded, true},        {TPixelFormat::pf16bit, Plain, true},
+        {TPixelFormat::pf15bit, FullStuds, true},     {TPixelFormat::pf32bit, WireFrame, true},
+        {TPixelFormat::pf24bit, Shaded, false},       {TPixelFormat::pf8bit, Shaded, false},
+        {TPixelFormat::pf32bit, EllipseStuds, false},
+    };
+    for (const TCase& c : cases) {
+        opaque->SetMode(c.Mode);
+        opaque->Context.ComputeStudMetrics();
+        TBitmap frame(Width, Height, c.Format);
+        EXPECT_EQ(DrawSceneFirstWriteWins(opaque->Model, frame, opaque->Context, background),
+                  c.Taken)
+            << "format " << int(c.Format) << " mode " << int(c.Mode);
+    }
+
+    // See-through bricks blend with what lies behind them.
+    TCity glass(MakeCity(300), Width, Height);
+    glass.Look(Looks[0]);
+    glass.SetMode(Shaded);
+    glass.Context.ComputeStudMetrics();
+    TBitmap frame(Width, Height);
+    EXPECT_FALSE(DrawSceneFirstWriteWins(glass.Model, frame, glass.Context, background));
+}
+
+TEST(FirstWriteFrame, DrawsOverABackgroundPictureAndIntoTinyBitmaps) {
+    std::unique_ptr<TCity> city = OpaqueCity(TCityKind::Plain);
+    TBitmap picture(7, 5);
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 7; ++x)
+            picture.SetPixel(x, y, RGB(30 * x, 40 * y, 200));
+    TDrawingThreads threads(2);
+    const int sizes[][2] = {{Width, Height}, {1, 1}, {3, 2}, {2, 9}};
+    for (const auto& size : sizes) {
+        city->Width = size[0];
+        city->Height = size[1];
+        city->Look({70, 30, 0.8f});
+        city->SetMode(Shaded);
+        for (const TBackground& background :
+             {TBackground{0xF0F0F0, &picture}, TBackground{0x102030, nullptr}}) {
+            TBitmap reference(size[0], size[1]), frame(size[0], size[1]), banded(size[0], size[1]);
+            city->Context.FrontToBack = false;
+            DrawScene(city->Model, reference, city->Context, background);
+            city->Context.FrontToBack = true;
+            DrawScene(city->Model, frame, city->Context, background);
+            city->Context.Threads = &threads;
+            city->Context.Bands = 5;
+            DrawScene(city->Model, banded, city->Context, background);
+            city->Context.Threads = nullptr;
+            city->Context.Bands = 0;
+            EXPECT_TRUE(SameBytes(reference, frame)) << size[0] << " x " << size[1];
+            EXPECT_TRUE(SameBytes(reference, banded)) << size[0] << " x " << size[1];
+        }
+    }
+}
