@@ -4,12 +4,14 @@
 
 #include "raster/Bitmap.h"
 #include "raster/Canvas.h"
+#include "raster/CoverMask.h"
 #include "raster/FastDraw.h"
 
 #include <cstring>
 #include <gtest/gtest.h>
 #include <memory>
 #include <random>
+#include <vector>
 
 namespace {
 
@@ -80,6 +82,44 @@ TEST(QuadStamps, ReplayedShapesWriteWhatDrawingWould) {
             }
             EXPECT_TRUE(pair.Same()) << "format " << int(format) << " many " << many;
             EXPECT_EQ(pair.Quick.Canvas().Brush.Colour, pair.General.Canvas().Brush.Colour);
+        }
+}
+
+// Front to back through a cover mask the kept writes come last first, and each copy must leave
+// the pixels the same boxes drawn back to front do; boxes there hide one another often.
+TEST(QuadStamps, ReplayedFrontToBackWritesWhatDrawingBackToFrontWould) {
+    struct TBox {
+        TPoint Faces[3][4];
+        uint32_t Redrawn;
+        TColour Colours[3], Pen;
+    };
+    for (TPixelFormat format : {TPixelFormat::pf16bit, TPixelFormat::pf32bit})
+        for (bool many : {false, true}) {
+            std::mt19937 random(5);
+            std::vector<TBox> boxes(3000);
+            for (TBox& box : boxes) {
+                const TPoint c{20 + int(random() % 90), 20 + int(random() % 60)};
+                box.Redrawn = Box(random, c, many, box.Faces);
+                for (TColour& colour : box.Colours)
+                    colour = TColour(random() & 0xFFFFFF);
+                box.Pen = TColour(random() & 0xFFFFFF);
+            }
+            TPair pair(130, 100, format);
+            TCoverMask mask;
+            mask.Reset(pair.QuickSurface->RowStep, 0, pair.Quick.Height() - 1);
+            pair.QuickSurface->SetCoverMask(&mask);
+            for (auto box = boxes.rbegin(); box != boxes.rend(); ++box) {
+                pair.Quick.Canvas().Pen.Colour = box->Pen;
+                pair.QuickSurface->Quads(box->Faces, box->Colours, 3, box->Redrawn);
+            }
+            for (const TBox& box : boxes) {
+                pair.General.Canvas().Pen.Colour = box.Pen;
+                for (int k = 0; k < 3; ++k) {
+                    pair.General.Canvas().Brush.Colour = box.Colours[k];
+                    pair.GeneralSurface->Polygon(box.Faces[k], 3);
+                }
+            }
+            EXPECT_TRUE(pair.Same()) << "format " << int(format) << " many " << many;
         }
 }
 
