@@ -102,22 +102,6 @@ template <class F, class W> void TFastDraw::FillWith(const TPoint* points, int n
                         Band);
 }
 
-namespace {
-
-// Keeps where the quads' shape writes instead of writing, as offsets from its first corner.
-struct TStampWriter {
-    TQuadStamps* Stamps;
-    const uint8_t* Corner;
-    int PixelSize;
-    int Face;
-    void Span(uint8_t* row, int, int x0, int x1) const {
-        Stamps->Add(row + std::ptrdiff_t(x0) * PixelSize - Corner, x1 - x0 + 1, Face);
-    }
-    void PutAt(uint8_t* at) const { Stamps->Add(at - Corner, 0, Face); }
-};
-
-} // namespace
-
 template <class F>
 void TFastDraw::QuadsInside(const TPoint (*quads)[4], const TColour* colours, int count,
                             uint32_t redrawn, const typename F::Pixel& brush,
@@ -128,58 +112,20 @@ void TFastDraw::QuadsInside(const TPoint (*quads)[4], const TColour* colours, in
         QuadsInsideBackwards<F>(quads, colours, count, redrawn, brush, pen);
         return;
     }
-    typename F::Pixel fills[TQuadStamps::MaxQuads];
+    const TOpaqueWriter<F> outline{pen};
     for (int k = 0; k < count; ++k) {
+        const TPoint* quad = quads[k];
         Canvas->Brush.Colour = colours[k];
         ConvertBrush(); // into the derived surface's brush pixel, which brush refers to
-        fills[k] = brush;
-    }
-    TQuadStamps::TKey key;
-    if (std::abs(RowStride) > TQuadStamps::MaxPitch ||
-        !TQuadStamps::KeyOf(quads, count, redrawn, key)) {
-        const TOpaqueWriter<F> outline{pen};
-        for (int k = 0; k < count; ++k) {
-            const TPoint* quad = quads[k];
-            const TOpaqueWriter<F> fill{fills[k]};
-            if (!raster::FillQuadInside(rows, quad, fill))
-                raster::FillInside(rows, quad, 4, fill);
-            for (int s = 0; s < 4; ++s) {
-                // With opaque writers and one pen a later walk of the same segment writes the
-                // same pixels last.
-                if ((redrawn >> (4 * k + s) & 1) == 0)
-                    raster::WalkInside<F>(grid, quad[s], quad[(s + 1) & 3], outline);
-            }
+        const TOpaqueWriter<F> fill{brush};
+        if (!raster::FillQuadInside(rows, quad, fill))
+            raster::FillInside(rows, quad, 4, fill);
+        for (int s = 0; s < 4; ++s) {
+            // With opaque writers and one pen a later walk of the same segment writes the same
+            // pixels last.
+            if ((redrawn >> (4 * k + s) & 1) == 0)
+                raster::WalkInside<F>(grid, quad[s], quad[(s + 1) & 3], outline);
         }
-        return;
-    }
-    uint8_t* const corner =
-        ScanLines[std::size_t(quads[0][0].Y)] + std::ptrdiff_t(quads[0][0].X) * F::Size;
-    int size = 0;
-    const TQuadStamps::TWrite* writes = BoxStamps.Find(key, size);
-    if (writes == nullptr) {
-        BoxStamps.Begin(key);
-        for (int k = 0; k < count; ++k) {
-            const TPoint* quad = quads[k];
-            const TStampWriter fill{&BoxStamps, corner, F::Size, k};
-            if (!raster::FillQuadInside(rows, quad, fill))
-                raster::FillInside(rows, quad, 4, fill);
-            for (int s = 0; s < 4; ++s)
-                if ((redrawn >> (4 * k + s) & 1) == 0)
-                    raster::WalkInside<F>(grid, quad[s], quad[(s + 1) & 3], fill);
-        }
-        writes = BoxStamps.End(size);
-    }
-    const TOpaqueWriter<F> outline{pen};
-    for (const TQuadStamps::TWrite *header = writes, *end = writes + size; header != end;) {
-        const TQuadStamps::TWrite* const first = header + 1;
-        const TQuadStamps::TWrite* const last = first + header->Length;
-        if (header->Face == TQuadStamps::PenRun)
-            for (const TQuadStamps::TWrite* write = first; write != last; ++write)
-                outline.PutAt(corner + write->Offset);
-        else
-            for (const TQuadStamps::TWrite* write = first; write != last; ++write)
-                F::Fill(corner + write->Offset, 0, write->Length - 1, fills[write->Face]);
-        header = last;
     }
 }
 
@@ -281,7 +227,6 @@ void TFastDraw::Prepare() {
         EvenRows = ScanLines[std::size_t(y)] == ScanLines[0] + y * RowStride;
     ClipRect = {1, 1, Bitmap->Width() - 1, Bitmap->Height() - 2};
     Stamp = TLineStamp(); // its offsets hold the old row pitch
-    BoxStamps = TQuadStamps();
 }
 
 void TFastDraw::SetCoverMask(TCoverMask* mask) {
@@ -300,7 +245,6 @@ void TFastDraw::ShowRows(int firstRow, int pageRows) {
     ClipRect = {1, 1, Bitmap->Width() - 1, pageRows - 2};
     Band = {firstRow, firstRow + height - 1};
     Stamp = TLineStamp();
-    BoxStamps = TQuadStamps();
 }
 
 void TFastDraw::DrawLine(TPoint p1, TPoint p2) {

@@ -5,7 +5,6 @@
 #include "raster/Edge.h"
 #include "raster/LineStamp.h"
 #include "raster/MaskedWriter.h"
-#include "raster/QuadStamps.h"
 #include "raster/RasterSpans.h"
 #include "raster/RowBand.h"
 
@@ -126,7 +125,6 @@ protected:
     bool EvenRows = false;
     std::ptrdiff_t RowStride = 0; // in bytes
     TLineStamp Stamp;
-    TQuadStamps BoxStamps;     // the writes of Quads inside, per shape
     std::vector<TPoint> Moved; // a shape moved to its origin, when it cannot be stamped
 
     // Vertex indices sorted by Y; kept to avoid an allocation per polygon.
