@@ -15,6 +15,17 @@ bool TCoverMask::Covered(const TRect& rect) const {
     const std::size_t width = std::size_t(rect.Right - rect.Left) + 1;
     std::size_t first =
         std::size_t(rect.Top - FirstRow) * std::size_t(RowPitch) + std::size_t(rect.Left);
+    // Rows a whole number of words long put a narrow rectangle at the same bits of every row's
+    // word, so those are worked out once.
+    if (RowPitch % 64 == 0 && first % 64 + width <= 64) {
+        const uint64_t run = BitRun(unsigned(first % 64), unsigned(first % 64 + width - 1));
+        const std::size_t step = std::size_t(RowPitch) / 64;
+        const uint64_t* word = Bits.data() + first / 64;
+        for (int y = rect.Top; y <= rect.Bottom; ++y, word += step)
+            if ((*word & run) != run)
+                return false;
+        return true;
+    }
     for (int y = rect.Top; y <= rect.Bottom; ++y, first += std::size_t(RowPitch)) {
         const unsigned shift = unsigned(first % 64);
         // Nearly every rectangle asked about is a brick's, a word or two wide.

@@ -70,3 +70,24 @@ TEST(CoverMask, IsCoveredOnlyWhereEveryPixelIsWritten) {
     rows.Mask.Reset(TMaskedRows::Pitch, 10, 12);
     EXPECT_FALSE(rows.Mask.Covered({20, 10, 20, 10})) << "a reset mask holds nothing written";
 }
+
+// Rows of whole words test one word a row: the rows' words must each be looked at.
+TEST(CoverMask, RowsOfWholeWordsAreEachTested) {
+    TCoverMask mask;
+    mask.Reset(128, 5, 8);
+    for (int row = 0; row < 4; ++row)
+        mask.Words()[row * 2 + 1] = ~uint64_t(0) << 8; // pixels 72 .. 127 of each row
+    mask.Words()[5] &= ~(uint64_t(1) << 40);           // but pixel 104 of row 7
+    struct TCase {
+        TRect Rect;
+        bool Covered;
+    };
+    const TCase cases[] = {
+        {{72, 5, 127, 6}, true},   {{72, 5, 103, 8}, true},   {{105, 5, 127, 8}, true},
+        {{71, 5, 80, 5}, false},   {{72, 5, 127, 7}, false},  {{104, 8, 104, 8}, true},
+        {{104, 7, 104, 7}, false}, {{100, 6, 110, 8}, false},
+    };
+    for (const TCase& c : cases)
+        EXPECT_EQ(mask.Covered(c.Rect), c.Covered)
+            << c.Rect.Left << "," << c.Rect.Top << " - " << c.Rect.Right << "," << c.Rect.Bottom;
+}
