@@ -30,7 +30,8 @@ void Narrow(double start, double step, double low, double high, int& first, int&
 } // namespace
 
 TStudWindow::TStudWindow(const TViewState& view, double baseX, double baseY, double z, int reachX,
-                         int reachY, int width, int height) {
+                         int reachY, int width, int height)
+    : Narrowing(true) {
     const TRow& rx = view.RowX[0];
     const TRow& ry = view.RowY[0];
     double s = view.ViewScale;

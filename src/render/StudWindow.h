@@ -13,9 +13,12 @@ public:
     // reachX and reachY pixels of its projected centre; the bitmap is width x height.
     TStudWindow(const TViewState& view, double baseX, double baseY, double z, int reachX,
                 int reachY, int width, int height);
+    // A window that narrows nothing: the whole lattice is walked.
+    TStudWindow() = default;
 
-    // Small lattices are walked whole: narrowing them costs more than drawing a stray stud.
-    bool Narrowing = true;
+    // Off, Columns and Rows narrow nothing: small lattices are walked whole, as narrowing them
+    // costs more than drawing a stray stud.
+    bool Narrowing = false;
 
     // Narrows first..last (inclusive) to the columns i that can hold a visible stud.
     void Columns(int& first, int& last) const;
@@ -23,8 +26,9 @@ public:
     void Rows(int i, int& first, int& last) const;
 
 private:
-    double OriginX, OriginY;         // unrounded screen position of stud (0, 0)
-    double StepIX, StepIY;           // screen step of one column
-    double StepJX, StepJY;           // screen step of one row
-    double Left, Top, Right, Bottom; // the bitmap widened by the reach and the rounding
+    double OriginX = 0, OriginY = 0; // unrounded screen position of stud (0, 0)
+    double StepIX = 0, StepIY = 0;   // screen step of one column
+    double StepJX = 0, StepJY = 0;   // screen step of one row
+    // The bitmap widened by the reach and the rounding.
+    double Left = 0, Top = 0, Right = 0, Bottom = 0;
 };

@@ -70,3 +70,31 @@ TEST(CoverMask, IsCoveredOnlyWhereEveryPixelIsWritten) {
     rows.Mask.Reset(TMaskedRows::Pitch, 10, 12);
     EXPECT_FALSE(rows.Mask.Covered({20, 10, 20, 10})) << "a reset mask holds nothing written";
 }
+
+// Rows of whole words take the bits to test from the first row: every row's words must still be
+// looked at, the first, the middle and the last.
+TEST(CoverMask, RowsOfWholeWordsAreEachTested) {
+    TCoverMask mask;
+    mask.Reset(192, 5, 8);
+    for (int row = 0; row < 4; ++row) {
+        mask.Words()[row * 3] = uint64_t(1) << 63; // pixels 63 .. 191 of each row
+        mask.Words()[row * 3 + 1] = ~uint64_t(0);
+        mask.Words()[row * 3 + 2] = ~uint64_t(0);
+    }
+    mask.Words()[7] &= ~(uint64_t(1) << 40);  // but pixel 104 of row 7
+    mask.Words()[11] &= ~(uint64_t(1) << 63); // and pixel 191 of row 8
+    struct TCase {
+        TRect Rect;
+        bool Covered;
+    };
+    const TCase cases[] = {
+        {{72, 5, 127, 6}, true},   {{72, 5, 103, 8}, true},   {{105, 5, 127, 8}, true},
+        {{62, 5, 80, 5}, false},   {{72, 5, 127, 7}, false},  {{104, 8, 104, 8}, true},
+        {{104, 7, 104, 7}, false}, {{100, 6, 110, 8}, false}, {{120, 5, 190, 8}, true},
+        {{72, 5, 191, 7}, false},  {{72, 8, 191, 8}, false},  {{110, 5, 190, 8}, true},
+        {{60, 5, 191, 6}, false},  {{63, 6, 128, 6}, true},   {{63, 7, 128, 7}, false},
+    };
+    for (const TCase& c : cases)
+        EXPECT_EQ(mask.Covered(c.Rect), c.Covered)
+            << c.Rect.Left << "," << c.Rect.Top << " - " << c.Rect.Right << "," << c.Rect.Bottom;
+}

@@ -38,14 +38,14 @@ void PrepareBrickPaint(const TBlock& brick, TCanvas& canvas, TDrawContext& conte
         return;
     const TDrawColours& colours = context.Colours;
     bool keepsEdge = brick.Colour == colours.ColourBlack || brick.Colour == colours.ColourBlue;
-    TScaleMemo& memo = context.ScaledColours;
-    int32_t edge = memo.Scale(keepsEdge ? int32_t(canvas.Pen.Colour) : brick.Colour, 0.6f);
+    const TScaleMemo::TShades& shades = context.ScaledColours.Shades(
+        int32_t(canvas.Brush.Colour), keepsEdge ? int32_t(canvas.Pen.Colour) : brick.Colour,
+        {context.LightFactor[0], context.LightFactor[1], context.LightFactor[2]});
     if (!brick.Selected)
-        canvas.Pen.Colour = TColour(edge);
-    int32_t brush = int32_t(canvas.Brush.Colour);
-    context.FaceColour1 = memo.Scale(brush, context.LightFactor[0]);
-    context.FaceColour2 = memo.Scale(brush, context.LightFactor[1]);
-    context.FaceColour3 = memo.Scale(brush, context.LightFactor[2]);
+        canvas.Pen.Colour = TColour(shades.Edge);
+    context.FaceColour1 = shades.Faces[0];
+    context.FaceColour2 = shades.Faces[1];
+    context.FaceColour3 = shades.Faces[2];
 }
 
 void DrawForOctant(TBlockDrawer& drawer, TDrawObject& target, int octant) {
@@ -65,15 +65,16 @@ void DrawStudsOrUnderside(TBlockDrawer& drawer, const TBlock& brick, TDrawObject
 
 TStudWindow StudWindowFor(TDrawObject& target, const TDrawContext& context, const TBlock& brick,
                           double baseX, double baseY, double z, bool studs) {
+    // Small lattices are walked whole, and most bricks have one: no window to work out.
+    if (int64_t(brick.SX / 20) * (brick.SY / 20) <= 64)
+        return TStudWindow();
     const TStudMetrics& m = context.Studs;
     int reachX = std::abs(m.StudRX) + (studs ? std::abs(m.StudUp.X) + 1 : 0);
     int reachY = std::abs(m.StudRY) + (studs ? std::abs(m.StudUp.Y) + 1 : 0);
     // The drawing's size, which a bitmap holding rows of a page does not have.
     const TRect drawing = target.Canvas().ClipRect();
-    TStudWindow window(context.View, baseX, baseY, z, reachX, reachY, drawing.Right + 1,
+    return TStudWindow(context.View, baseX, baseY, z, reachX, reachY, drawing.Right + 1,
                        drawing.Bottom + 1);
-    window.Narrowing = int64_t(brick.SX / 20) * (brick.SY / 20) > 64;
-    return window;
 }
 
 void ResetAfterDraw(TCanvas& canvas, const TDrawContext& context) {
