@@ -106,12 +106,12 @@ template <class F>
 void TFastDraw::QuadsInside(const TPoint (*quads)[4], const TColour* colours, int count,
                             uint32_t redrawn, const typename F::Pixel& brush,
                             typename F::Pixel pen) {
-    uint8_t* const* rows = ScanLines.data();
-    const raster::TRowGrid grid{ScanLines[0], RowStride};
     if (CoverMask) {
         QuadsInsideBackwards<F>(quads, colours, count, redrawn, brush, pen);
         return;
     }
+    uint8_t* const* rows = ScanLines.data();
+    const raster::TRowGrid grid{ScanLines[0], RowStride};
     const TOpaqueWriter<F> outline{pen};
     for (int k = 0; k < count; ++k) {
         const TPoint* quad = quads[k];

@@ -13,21 +13,10 @@
 
 namespace {
 
-// The pen and brush one brick leaves and the next one starts from.
-struct TPaint {
-    TPen Pen;
-    TBrush Brush;
-};
-
-bool SamePaint(const TPaint& a, const TPaint& b) {
-    return a.Pen.Colour == b.Pen.Colour && a.Brush.Colour == b.Brush.Colour &&
-           a.Brush.Style == b.Brush.Style;
-}
-
 // One share of the bricks, recorded on one thread.
 struct TChunk {
     size_t First, Last; // into the model's items
-    TPaint Start, Left;
+    TBrickPaint Start, Left;
     TRecordingStart Replay;
 };
 
@@ -40,10 +29,10 @@ void RecordChunk(const TBlockList& model, TBitmap& bitmap, const TDrawContext& c
     TDrawObject target = TDrawObject::Recording(bitmap, canvas, recording);
     target.Context = &own;
     DrawBricks(model, target, chunk.First, chunk.Last, false);
-    chunk.Left = {canvas.Pen, canvas.Brush};
+    chunk.Left = PaintOf(canvas);
 }
 
-void DrawBand(TBitmap& bitmap, const TBackground& background, const TPaint& frameStart,
+void DrawBand(TBitmap& bitmap, const TBackground& background, const TBrickPaint& frameStart,
               const std::vector<TDrawRecording>& recordings, const std::vector<TChunk>& chunks,
               TRowBand band) {
     TCanvas canvas(bitmap);
@@ -71,13 +60,11 @@ void DrawSceneInBands(const TBlockList& model, TBitmap& bitmap, const TDrawConte
     canvas.Brush.Colour = background.Colour;
     if (background.Picture)
         canvas.StretchDraw({0, 0, bitmap.Width(), bitmap.Height()}, *background.Picture);
-    const TPaint frameStart{canvas.Pen, canvas.Brush};
+    const TBrickPaint frameStart = PaintOf(canvas);
 
     // Every brick that draws leaves the same pen and brush, so the chunks after the first start
     // from that; a chunk whose bricks before left something else is recorded again below.
-    TCanvas resetCanvas(bitmap);
-    ResetAfterDraw(resetCanvas, context);
-    const TPaint afterBrick{resetCanvas.Pen, resetCanvas.Brush};
+    const TBrickPaint afterBrick = PaintAfterDraw(context);
 
     // More chunks than threads, so that a thread held up elsewhere delays the frame less.
     const size_t count = model.Items().size();

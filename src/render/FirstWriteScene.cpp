@@ -23,27 +23,19 @@ enum TBoxKind : uint8_t {
     Drawn,     // the bounds of the brick's recorded drawing
 };
 
-struct TPaint {
-    TPen Pen;
-    TBrush Brush;
-};
-
-bool SamePaint(const TCanvas& canvas, const TPaint& paint) {
-    return canvas.Pen.Colour == paint.Pen.Colour && canvas.Brush.Colour == paint.Brush.Colour &&
-           canvas.Brush.Style == paint.Brush.Style;
-}
-
 // What one frame shares among its bands.
 struct TFrame {
     const TBlockList& Model;
     TBitmap& Bitmap;
     const TDrawContext& Context;
     TFirstWriteBuffers& Buffers;
-    TPaint Start, AfterBrick;
+    TBrickPaint Start, AfterBrick;
     size_t FirstDrawing = 0;
     std::atomic<bool> Failed{false};
 
-    const TPaint& PaintBefore(size_t i) const { return i == FirstDrawing ? Start : AfterBrick; }
+    const TBrickPaint& PaintBefore(size_t i) const {
+        return i == FirstDrawing ? Start : AfterBrick;
+    }
 };
 
 // A target recording one brick at a time, with a context of its own, as the bricks write it.
@@ -62,12 +54,12 @@ struct TBrickRecorder {
     }
     // True when the drawing may be replayed backwards and leaves the paint the next brick
     // expects.
-    bool Record(const TBlock& brick, const TPaint& before, const TPaint& after) {
+    bool Record(const TBlock& brick, const TBrickPaint& before, const TBrickPaint& after) {
         Canvas.Pen = before.Pen;
         Canvas.Brush = before.Brush;
         Recording.Begin(&Clip);
         DrawBrick(brick, Target);
-        return Recording.OpaqueOnly() && SamePaint(Canvas, after);
+        return Recording.OpaqueOnly() && SamePaint(PaintOf(Canvas), after);
     }
 };
 
@@ -227,10 +219,7 @@ bool DrawSceneFirstWriteWins(const TBlockList& model, TBitmap& bitmap, TDrawCont
     surface.reset();
 
     TCanvas& canvas = bitmap.Canvas();
-    TCanvas resetCanvas(bitmap);
-    ResetAfterDraw(resetCanvas, context);
-    TFrame frame{model, bitmap, context, buffers, {}, {resetCanvas.Pen, resetCanvas.Brush}};
-    frame.Start = {canvas.Pen, canvas.Brush};
+    TFrame frame{model, bitmap, context, buffers, PaintOf(canvas), PaintAfterDraw(context)};
     frame.Start.Brush.Colour = background.Colour;
     while (frame.FirstDrawing < count && !ChangesPaint(model, context, frame.FirstDrawing))
         ++frame.FirstDrawing;

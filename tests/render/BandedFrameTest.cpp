@@ -36,43 +36,28 @@ TEST_P(BandedFrames, AreTheSingleThreadFrameByteForByte) {
     TCity city(MakeCityOfKind(GetParam().Kind), Width, Height);
     TDrawingThreads threads(3);
     const TBackground background{0xF0F0F0, nullptr};
-    const TPixelFormat formats[] = {TPixelFormat::pf8bit, TPixelFormat::pf15bit,
-                                    TPixelFormat::pf16bit, TPixelFormat::pf24bit,
-                                    TPixelFormat::pf32bit};
     const int bandCounts[] = {1, 2, 3, 7, Height};
-    int lookIndex = 0;
-    for (const TLook& look : Looks) {
-        const TMode modes[] = {Shaded,    Plain,      FullStuds,  EllipseStuds,
-                               WireFrame, SeeThrough, AntiAliased};
-        for (TMode mode : modes)
-            for (TPixelFormat format : formats) {
-                // Anti-aliasing draws at 32 bits whatever the view's format.
-                if (mode == AntiAliased && format != TPixelFormat::pf32bit)
-                    continue;
-                // The rarer combinations take turns among the views, to keep the test short.
-                if (format != TPixelFormat::pf32bit && mode != Shaded &&
-                    (int(mode) + int(format) + lookIndex) % 3 != 0)
-                    continue;
-                city.Look(look);
-                city.SetMode(mode);
-                TBitmap whole(Width, Height, format);
-                city.Context.Threads = nullptr;
-                PaintFrame(city.Model, whole, city.Context, background, mode == AntiAliased);
-                ASSERT_TRUE(FillsPartOfTheFrame(whole));
-                for (int bands : bandCounts) {
-                    TBitmap banded(Width, Height, format);
-                    city.Context.Threads = &threads;
-                    city.Context.Bands = bands;
-                    PaintFrame(city.Model, banded, city.Context, background, mode == AntiAliased);
-                    city.Context.Threads = nullptr;
-                    ASSERT_TRUE(SameBytes(whole, banded))
-                        << GetParam().Name << ": format " << int(format) << " tilt " << look.Tilt
-                        << " azimuth " << look.Azimuth << " mode " << int(mode) << ", " << bands
-                        << " bands";
-                }
-            }
-        ++lookIndex;
-    }
+    const TMode modes[] = {Shaded,    Plain,      FullStuds,  EllipseStuds,
+                           WireFrame, SeeThrough, AntiAliased};
+    ForEachLookModeAndFormat(Looks, modes, [&](const TLook& look, TMode mode, TPixelFormat format) {
+        city.Look(look);
+        city.SetMode(mode);
+        TBitmap whole(Width, Height, format);
+        city.Context.Threads = nullptr;
+        PaintFrame(city.Model, whole, city.Context, background, mode == AntiAliased);
+        ASSERT_TRUE(FillsPartOfTheFrame(whole));
+        for (int bands : bandCounts) {
+            TBitmap banded(Width, Height, format);
+            city.Context.Threads = &threads;
+            city.Context.Bands = bands;
+            PaintFrame(city.Model, banded, city.Context, background, mode == AntiAliased);
+            city.Context.Threads = nullptr;
+            ASSERT_TRUE(SameBytes(whole, banded))
+                << GetParam().Name << ": format " << int(format) << " tilt " << look.Tilt
+                << " azimuth " << look.Azimuth << " mode " << int(mode) << ", " << bands
+                << " bands";
+        }
+    });
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, BandedFrames,

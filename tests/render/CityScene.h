@@ -13,6 +13,8 @@
 #include "render/DrawContext.h"
 #include "render/ViewControls.h"
 
+#include <span>
+
 enum class TCityKind { Plain, Shaped, EveryKind };
 
 inline TBrickVector MakeCityOfKind(TCityKind kind) {
@@ -76,4 +78,24 @@ inline bool FillsPartOfTheFrame(const TBitmap& frame) {
         for (int x = 0; x < frame.Width(); x += 3)
             drawn += frame.Pixel(x, y) != frame.Pixel(0, 0);
     return drawn > frame.Width() * frame.Height() / 100;
+}
+
+// Each look in each mode and pixel format. Anti-aliasing draws at 32 bits whatever the view's
+// format; the rarer combinations take turns among the looks, to keep the tests short.
+template <class Each>
+void ForEachLookModeAndFormat(std::span<const TLook> looks, std::span<const TMode> modes,
+                              Each each) {
+    const TPixelFormat formats[] = {TPixelFormat::pf8bit, TPixelFormat::pf15bit,
+                                    TPixelFormat::pf16bit, TPixelFormat::pf24bit,
+                                    TPixelFormat::pf32bit};
+    for (size_t lookIndex = 0; lookIndex < looks.size(); ++lookIndex)
+        for (TMode mode : modes)
+            for (TPixelFormat format : formats) {
+                if (mode == AntiAliased && format != TPixelFormat::pf32bit)
+                    continue;
+                if (format != TPixelFormat::pf32bit && mode != Shaded &&
+                    (int(mode) + int(format) + int(lookIndex)) % 3 != 0)
+                    continue;
+                each(looks[lookIndex], mode, format);
+            }
 }

@@ -57,46 +57,32 @@ TEST_P(FirstWriteFrames, AreTheBackToFrontFrameByteForByte) {
     TDrawingThreads two(2), three(3), eight(8);
     TDrawingThreads* threadChoices[] = {nullptr, &two, &three, &eight};
     const TBackground background{0xF0F0F0, nullptr};
-    const TPixelFormat formats[] = {TPixelFormat::pf8bit, TPixelFormat::pf15bit,
-                                    TPixelFormat::pf16bit, TPixelFormat::pf24bit,
-                                    TPixelFormat::pf32bit};
     const TMode modes[] = {Shaded, Plain, FullStuds, WireFrame, SeeThrough, AntiAliased};
-    int lookIndex = 0;
-    for (const TLook& look : Looks) {
-        for (TMode mode : modes)
-            for (TPixelFormat format : formats) {
-                if (mode == AntiAliased && format != TPixelFormat::pf32bit)
-                    continue;
-                if (format != TPixelFormat::pf32bit && mode != Shaded &&
-                    (int(mode) + int(format) + lookIndex) % 3 != 0)
-                    continue;
-                city->Look(look);
-                city->SetMode(mode);
-                const bool antiAliased = mode == AntiAliased;
-                TBitmap reference(Width, Height, format);
-                city->Context.Threads = nullptr;
-                city->Context.FrontToBack = false;
-                PaintFrame(city->Model, reference, city->Context, background, antiAliased);
-                city->Context.FrontToBack = true;
-                ASSERT_TRUE(FillsPartOfTheFrame(reference));
-                const TCanvasLeft referenceLeft = LeftOn(reference);
-                for (TDrawingThreads* threads : threadChoices) {
-                    TBitmap frame(Width, Height, format);
-                    city->Context.Threads = threads;
-                    PaintFrame(city->Model, frame, city->Context, background, antiAliased);
-                    city->Context.Threads = nullptr;
-                    const std::string where =
-                        "format " + std::to_string(int(format)) + " tilt " +
-                        std::to_string(look.Tilt) + " azimuth " + std::to_string(look.Azimuth) +
-                        " mode " + std::to_string(int(mode)) + ", " +
-                        std::to_string(threads ? threads->Count() : 1) + " threads";
-                    ASSERT_TRUE(SameBytes(reference, frame)) << where;
-                    if (!antiAliased)
-                        ExpectSameCanvas(referenceLeft, LeftOn(frame), where);
-                }
-            }
-        ++lookIndex;
-    }
+    ForEachLookModeAndFormat(Looks, modes, [&](const TLook& look, TMode mode, TPixelFormat format) {
+        city->Look(look);
+        city->SetMode(mode);
+        const bool antiAliased = mode == AntiAliased;
+        TBitmap reference(Width, Height, format);
+        city->Context.Threads = nullptr;
+        city->Context.FrontToBack = false;
+        PaintFrame(city->Model, reference, city->Context, background, antiAliased);
+        city->Context.FrontToBack = true;
+        ASSERT_TRUE(FillsPartOfTheFrame(reference));
+        const TCanvasLeft referenceLeft = LeftOn(reference);
+        for (TDrawingThreads* threads : threadChoices) {
+            TBitmap frame(Width, Height, format);
+            city->Context.Threads = threads;
+            PaintFrame(city->Model, frame, city->Context, background, antiAliased);
+            city->Context.Threads = nullptr;
+            const std::string where =
+                "format " + std::to_string(int(format)) + " tilt " + std::to_string(look.Tilt) +
+                " azimuth " + std::to_string(look.Azimuth) + " mode " + std::to_string(int(mode)) +
+                ", " + std::to_string(threads ? threads->Count() : 1) + " threads";
+            ASSERT_TRUE(SameBytes(reference, frame)) << where;
+            if (!antiAliased)
+                ExpectSameCanvas(referenceLeft, LeftOn(frame), where);
+        }
+    });
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, FirstWriteFrames,

@@ -78,7 +78,11 @@ TStudWindow StudWindowFor(TDrawObject& target, const TDrawContext& context, cons
 }
 
 void ResetAfterDraw(TCanvas& canvas, const TDrawContext& context) {
-    canvas.Brush.Colour = 0xC0C0C0;
-    canvas.Brush.Style = TBrushStyle::bsSolid;
-    canvas.Pen.Colour = TColour(context.Colours.ColourBlack);
+    const TBrickPaint paint = PaintAfterDraw(context);
+    canvas.Pen = paint.Pen;
+    canvas.Brush = paint.Brush;
+}
+
+TBrickPaint PaintAfterDraw(const TDrawContext& context) {
+    return {{TColour(context.Colours.ColourBlack)}, {0xC0C0C0, TBrushStyle::bsSolid}};
 }

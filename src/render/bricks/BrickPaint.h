@@ -2,11 +2,11 @@
 // The parts of a brick's Draw that every kind shares: the drawing context of a target, pen and
 // brush choice with shading and face colours, the octant dispatch and the reset afterwards.
 
+#include "raster/Canvas.h"
 #include "render/StudWindow.h"
 
 class TBlock;
 class TBlockDrawer;
-class TCanvas;
 class TDrawContext;
 class TDrawObject;
 
@@ -34,3 +34,18 @@ TStudWindow StudWindowFor(TDrawObject& target, const TDrawContext& context, cons
 
 // Solid light grey brush and the black pen, whatever the brick left behind.
 void ResetAfterDraw(TCanvas& canvas, const TDrawContext& context);
+
+// The pen and brush a brick leaves on the canvas and the next one starts from.
+struct TBrickPaint {
+    TPen Pen;
+    TBrush Brush;
+};
+inline TBrickPaint PaintOf(const TCanvas& canvas) {
+    return {canvas.Pen, canvas.Brush};
+}
+inline bool SamePaint(const TBrickPaint& a, const TBrickPaint& b) {
+    return a.Pen.Colour == b.Pen.Colour && a.Brush.Colour == b.Brush.Colour &&
+           a.Brush.Style == b.Brush.Style;
+}
+// What ResetAfterDraw leaves: the same after every brick that draws.
+TBrickPaint PaintAfterDraw(const TDrawContext& context);
