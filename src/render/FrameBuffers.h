@@ -17,6 +17,11 @@ struct TFirstWriteBuffers {
     std::vector<uint8_t> BoxKinds;
     // One per band and per share of the bricks.
     std::vector<TDrawRecording> Recordings;
+    // The drawing work foreseen for each row, per share of the bricks and in all, and the first
+    // row of each band split from it, the row after the last band ending the list.
+    std::vector<std::vector<uint32_t>> ChunkRowWork;
+    std::vector<uint64_t> RowWork;
+    std::vector<int> BandTops;
 };
 
 // Held by the drawing context. A copy of the context starts without: the buffers belong to the
