@@ -256,7 +256,8 @@ bool DrawSceneFirstWriteWins(const TBlockList& model, TBitmap& bitmap, TDrawCont
     TDrawingThreads* threads = context.Threads;
     const int threadCount = threads ? threads->Count() : 1;
     const int chunks = 2 * threadCount;
-    // Bands of equal work let each thread draw one, and walk the bricks once.
+    // Bands of equal work let each thread draw one, and walk the bricks once; a thread done
+    // early splits what another has not begun.
     const bool evenWork = context.Bands <= 0 && threadCount > 1 && rows > 0;
     const int bands = std::clamp(context.Bands > 0 ? context.Bands
                                  : evenWork        ? threadCount
@@ -286,6 +287,7 @@ bool DrawSceneFirstWriteWins(const TBlockList& model, TBitmap& bitmap, TDrawCont
         buffers.RowWork.resize(size_t(rows));
         SumRowWork(buffers.ChunkRowWork, chunks, buffers.RowWork);
         SplitRowsAtEqualWork(buffers.RowWork, bands, tops);
+        buffers.BandQueue.Start(tops, buffers.RowWork);
     } else {
         tops.resize(size_t(bands) + 1);
         for (int b = 0; b <= bands; ++b)
@@ -294,10 +296,21 @@ bool DrawSceneFirstWriteWins(const TBlockList& model, TBitmap& bitmap, TDrawCont
     canvas.Brush.Colour = background.Colour;
     if (background.Picture)
         canvas.StretchDraw({0, 0, bitmap.Width(), rows}, *background.Picture);
-    RunTasks(threads, bands, [&](int b) {
-        const TRowBand band{tops[size_t(b)], tops[size_t(b) + 1] - 1};
-        DrawBand(frame, background, band, buffers.Recordings[size_t(b)], buffers.Masks[size_t(b)]);
-    });
+    if (evenWork) {
+        RunTasks(threads, bands, [&](int t) {
+            TRowBand band;
+            for (bool again = false; !frame.Failed && buffers.BandQueue.Take(again, band);
+                 again = true)
+                DrawBand(frame, background, band, buffers.Recordings[size_t(t)],
+                         buffers.Masks[size_t(t)]);
+        });
+    } else {
+        RunTasks(threads, bands, [&](int b) {
+            const TRowBand band{tops[size_t(b)], tops[size_t(b) + 1] - 1};
+            DrawBand(frame, background, band, buffers.Recordings[size_t(b)],
+                     buffers.Masks[size_t(b)]);
+        });
+    }
     if (frame.Failed)
         return false;
     LeaveCanvasAsForwards(frame, canvas, buffers.Recordings[0]);

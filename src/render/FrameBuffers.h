@@ -5,6 +5,7 @@
 #include "base/Geometry.h"
 #include "raster/CoverMask.h"
 #include "raster/DrawRecording.h"
+#include "render/BandQueue.h"
 
 #include <cstdint>
 #include <memory>
@@ -22,6 +23,7 @@ struct TFirstWriteBuffers {
     std::vector<std::vector<uint32_t>> ChunkRowWork;
     std::vector<uint64_t> RowWork;
     std::vector<int> BandTops;
+    TBandQueue BandQueue;
 };
 
 // Held by the drawing context. A copy of the context starts without: the buffers belong to the
