@@ -46,7 +46,7 @@ private:
     int TaskCount = 0;
     int NextTask = 0;
     // Changed under Lock, and also read without it while polling.
-    std::atomic<int> Busy{0};       // workers still taking tasks of this run
+    std::atomic<int> Done{0};       // tasks of this run ended
     std::atomic<unsigned> Round{0}; // counts runs, so a worker takes part in each once
     bool Stopping = false;
     std::exception_ptr Failure;
