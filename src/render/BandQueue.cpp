@@ -17,8 +17,8 @@ void TBandQueue::Start(const std::vector<int>& tops, const std::vector<uint64_t>
         WorkAbove[y + 1] = WorkAbove[y] + rowWork[y];
     Left.clear();
     // Taken from the back: the first band first.
-    for (size_t b = tops.size() - 1; b-- > 0;)
-        Left.push_back({tops[b], tops[b + 1] - 1});
+    for (size_t b = tops.size(); b-- > 1;)
+        Left.push_back({tops[b - 1], tops[b] - 1});
 }
 
 bool TBandQueue::Take(bool again, TRowBand& band) {

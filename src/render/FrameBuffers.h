@@ -12,11 +12,11 @@
 #include <vector>
 
 struct TFirstWriteBuffers {
-    std::vector<TCoverMask> Masks; // one per band
+    std::vector<TCoverMask> Masks; // one per band, or per thread taking bands from the queue
     // Per brick of the model: where it writes, and how that is known.
     std::vector<TRect> Boxes;
     std::vector<uint8_t> BoxKinds;
-    // One per band and per share of the bricks.
+    // One per band (or thread, as the masks) and per share of the bricks.
     std::vector<TDrawRecording> Recordings;
     // The drawing work foreseen for each row, per share of the bricks and in all, and the first
     // row of each band split from it, the row after the last band ending the list.
