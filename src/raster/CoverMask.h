@@ -23,6 +23,8 @@ public:
     // Every pixel of the rectangle (right and bottom included, inside the rows) is written; an
     // empty one is.
     bool Covered(const TRect& rect) const;
+    // Every pixel x0 .. x1 of row y (inside the rows) is written; an empty span is.
+    bool RowCovered(int y, int x0, int x1) const;
 
 private:
     std::vector<uint64_t> Bits;
