@@ -74,8 +74,8 @@ constexpr size_t PrefetchDistance = 8;
 void FindBoxes(TFrame& frame, size_t first, size_t last, TDrawRecording& recording) {
     const TBlockList& model = frame.Model;
     TFirstWriteBuffers& buffers = frame.Buffers;
-    TDrawContext context = frame.Context;
-    TCanvas style(frame.Bitmap);
+    const TDrawContext& context = frame.Context;
+    const TBoxProjection projection(context.View);
     std::unique_ptr<TBrickRecorder> recorder;
     const TBrickVector& bricks = model.Items();
     for (size_t i = first; i < last && !frame.Failed; ++i) {
@@ -93,10 +93,8 @@ void FindBoxes(TFrame& frame, size_t first, size_t last, TDrawRecording& recordi
         const bool plainBox = brick.ClassKind() == 'B';
         if (plainBox && brick.SX == 0)
             continue; // draws nothing
-        if (plainBox && PlainBoxScreenBox(brick, context, buffers.Boxes[i])) {
-            style.Brush.Style = TBrushStyle::bsSolid;
-            PrepareBrickStyle(brick, style, context);
-            if (style.Brush.Style == TBrushStyle::bsDiagCross)
+        if (plainBox && projection.PlainBoxScreenBox(brick, buffers.Boxes[i])) {
+            if (HatchedBrush(brick, context))
                 frame.Failed = true;
             buffers.BoxKinds[i] = Foreseen;
             continue;

@@ -16,6 +16,11 @@ TDrawContext& DrawContextOf(TDrawObject& target);
 // baseplate and transparency; decides whether the brick is shaded. No face colours.
 void PrepareBrickStyle(const TBlock& brick, TCanvas& canvas, TDrawContext& context);
 
+// Whether PrepareBrickStyle leaves the brush clear (wireframe, see-through baseplate) or hatched
+// (see-through colours); the second tells, without preparing the paint, that the brick blends.
+bool ClearBrush(const TBlock& brick, const TDrawContext& context);
+bool HatchedBrush(const TBlock& brick, const TDrawContext& context);
+
 // Pen and brush for the brick, the brush style for wireframe, see-through baseplate and
 // transparency, and with shading on the shaded edge and the three face colours.
 void PrepareBrickPaint(const TBlock& brick, TCanvas& canvas, TDrawContext& context);
