@@ -19,7 +19,7 @@ TBoxProjection::TBoxProjection(const TViewState& view) {
     }
     OriginX = view.OriginX;
     OriginY = view.OriginY;
-    Finite = finite && std::isfinite(OriginX) && std::isfinite(OriginY);
+    FiniteView = finite && std::isfinite(OriginX) && std::isfinite(OriginY);
 }
 
 bool PlainBoxScreenBox(const TBlock& brick, const TDrawContext& context, TRect& box) {

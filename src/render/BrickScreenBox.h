@@ -21,8 +21,17 @@ public:
 
     // As PlainBoxScreenBox, for this view.
     bool PlainBoxScreenBox(const TBlock& brick, TRect& box) const {
-        if (brick.SX == 0 || brick.ClassKind() != 'B' || !Finite)
+        if (brick.SX == 0 || brick.ClassKind() != 'B' || !Finite())
             return false;
+        box = BoxOf(brick);
+        return true;
+    }
+
+    // A view scaled or placed beyond all numbers gives no boxes.
+    bool Finite() const { return FiniteView; }
+
+    // The box of a plain box brick with a size, for a finite view; the caller has checked.
+    TRect BoxOf(const TBlock& brick) const {
         // Studs are discs of radius 5 around centres 10 inside the top face and 3 high; tube
         // rings are no wider, 20 inside the bottom face. So the box taken 3 higher holds them.
         const int64_t lowZ = std::min<int64_t>(brick.Z, brick.FarZ());
@@ -42,9 +51,8 @@ public:
             sizeX * SpreadX[0] + sizeY * SpreadX[1] + sizeZ * SpreadX[2] + Rounding;
         const double spreadY =
             sizeX * SpreadY[0] + sizeY * SpreadY[1] + sizeZ * SpreadY[2] + Rounding;
-        box = {FloorToInt(px - spreadX), FloorToInt(py - spreadY), CeilToInt(px + spreadX),
-               CeilToInt(py + spreadY)};
-        return true;
+        return {FloorToInt(px - spreadX), FloorToInt(py - spreadY), CeilToInt(px + spreadX),
+                CeilToInt(py + spreadY)};
     }
 
 private:
@@ -68,7 +76,7 @@ private:
 
     double CentreX[3], CentreY[3], SpreadX[3], SpreadY[3];
     double OriginX, OriginY;
-    bool Finite; // a view scaled or placed beyond all numbers gives no boxes
+    bool FiniteView;
 };
 
 // For a plain box brick (kind letter B) with a size, the screen rectangle (right and bottom

@@ -69,6 +69,8 @@ bool Inside(const TRect& inner, const TRect& outer) {
 }
 
 constexpr size_t PrefetchDistance = 8;
+// The pre-pass does less work a brick than the band walk, so it must fetch further ahead.
+constexpr size_t BoxPrefetchDistance = 16;
 
 // Where each brick writes, for the bricks first .. last - 1.
 void FindBoxes(TFrame& frame, size_t first, size_t last, TDrawRecording& recording) {
@@ -81,8 +83,9 @@ void FindBoxes(TFrame& frame, size_t first, size_t last, TDrawRecording& recordi
     for (size_t i = first; i < last && !frame.Failed; ++i) {
         // Bricks lie scattered on the heap and take little work each here: fetching a few
         // ahead keeps the loop from waiting on memory.
-        if (i + PrefetchDistance < last) {
-            const char* ahead = reinterpret_cast<const char*>(bricks[i + PrefetchDistance].get());
+        if (i + BoxPrefetchDistance < last) {
+            const char* ahead =
+                reinterpret_cast<const char*>(bricks[i + BoxPrefetchDistance].get());
             __builtin_prefetch(ahead);
             __builtin_prefetch(ahead + 64);
         }
@@ -93,7 +96,8 @@ void FindBoxes(TFrame& frame, size_t first, size_t last, TDrawRecording& recordi
         const bool plainBox = brick.ClassKind() == 'B';
         if (plainBox && brick.SX == 0)
             continue; // draws nothing
-        if (plainBox && projection.PlainBoxScreenBox(brick, buffers.Boxes[i])) {
+        if (plainBox && projection.Finite()) {
+            buffers.Boxes[i] = projection.BoxOf(brick);
             if (HatchedBrush(brick, context))
                 frame.Failed = true;
             buffers.BoxKinds[i] = Foreseen;
