@@ -62,7 +62,8 @@ private:
     static double ToIntRange(double value) {
         return std::min(std::max(value, double(INT_MIN)), double(INT_MAX));
     }
-    // Truncation and a correction: std::floor and std::ceil are calls on plain x86-64.
+    // Truncation and a correction: cheaper than std::floor and std::ceil on the baseline x86-64
+    // instruction set.
     static int FloorToInt(double value) {
         value = ToIntRange(value);
         const int whole = int(value);

@@ -15,6 +15,12 @@ bool SeeThroughColour(const TBlock& brick) {
     return brick.Colour == 0xFFFF00 || brick.Transparent;
 }
 
+// Wireframe and a see-through baseplate seen from below draw outlines only.
+bool ClearBrush(const TBlock& brick, const TDrawContext& context) {
+    return context.WireFrame ||
+           (brick.Baseplate && context.SeeThroughBaseplate && context.View.Octant >= 4);
+}
+
 } // namespace
 
 TDrawContext& DrawContextOf(TDrawObject& target) {
@@ -37,11 +43,6 @@ void PrepareBrickStyle(const TBlock& brick, TCanvas& canvas, TDrawContext& conte
     } else if (SeeThroughColour(brick)) {
         canvas.Brush.Style = TBrushStyle::bsDiagCross;
     }
-}
-
-bool ClearBrush(const TBlock& brick, const TDrawContext& context) {
-    return context.WireFrame ||
-           (brick.Baseplate && context.SeeThroughBaseplate && context.View.Octant >= 4);
 }
 
 bool HatchedBrush(const TBlock& brick, const TDrawContext& context) {

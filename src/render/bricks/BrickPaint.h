@@ -16,9 +16,8 @@ TDrawContext& DrawContextOf(TDrawObject& target);
 // baseplate and transparency; decides whether the brick is shaded. No face colours.
 void PrepareBrickStyle(const TBlock& brick, TCanvas& canvas, TDrawContext& context);
 
-// Whether PrepareBrickStyle leaves the brush clear (wireframe, see-through baseplate) or hatched
-// (see-through colours); the second tells, without preparing the paint, that the brick blends.
-bool ClearBrush(const TBlock& brick, const TDrawContext& context);
+// Whether PrepareBrickStyle gives the brick the hatched brush of see-through colours, which
+// blends with what lies behind: told without preparing the paint.
 bool HatchedBrush(const TBlock& brick, const TDrawContext& context);
 
 // Pen and brush for the brick, the brush style for wireframe, see-through baseplate and
