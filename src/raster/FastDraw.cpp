@@ -182,6 +182,10 @@ void TFastDraw::LinesAt(const TPoint* shape, int high, const TPoint* origins, in
                 const TBlendWriter<F> writer{pen};
                 for (std::ptrdiff_t offset : Stamp.Writes)
                     writer.PutAt(corner + offset);
+            } else if (CoverMask && !Stamp.RowBits.empty()) {
+                Masked<F>(TOpaqueWriter<F>{pen})
+                    .Stamp(corner, RowStride, bounds.Left + origin.X, bounds.Top + origin.Y,
+                           Stamp.RowBits.data(), int(Stamp.RowBits.size()));
             } else if (CoverMask) {
                 const TRect at{bounds.Left + origin.X, bounds.Top + origin.Y,
                                bounds.Right + origin.X, bounds.Bottom + origin.Y};
