@@ -69,20 +69,23 @@ bool Inside(const TRect& inner, const TRect& outer) {
 }
 
 constexpr size_t PrefetchDistance = 8;
+// The pre-pass does less work a brick than the band walk, so it must fetch further ahead.
+constexpr size_t BoxPrefetchDistance = 16;
 
 // Where each brick writes, for the bricks first .. last - 1.
 void FindBoxes(TFrame& frame, size_t first, size_t last, TDrawRecording& recording) {
     const TBlockList& model = frame.Model;
     TFirstWriteBuffers& buffers = frame.Buffers;
-    TDrawContext context = frame.Context;
-    TCanvas style(frame.Bitmap);
+    const TDrawContext& context = frame.Context;
+    const TBoxProjection projection(context.View);
     std::unique_ptr<TBrickRecorder> recorder;
     const TBrickVector& bricks = model.Items();
     for (size_t i = first; i < last && !frame.Failed; ++i) {
         // Bricks lie scattered on the heap and take little work each here: fetching a few
         // ahead keeps the loop from waiting on memory.
-        if (i + PrefetchDistance < last) {
-            const char* ahead = reinterpret_cast<const char*>(bricks[i + PrefetchDistance].get());
+        if (i + BoxPrefetchDistance < last) {
+            const char* ahead =
+                reinterpret_cast<const char*>(bricks[i + BoxPrefetchDistance].get());
             __builtin_prefetch(ahead);
             __builtin_prefetch(ahead + 64);
         }
@@ -93,10 +96,9 @@ void FindBoxes(TFrame& frame, size_t first, size_t last, TDrawRecording& recordi
         const bool plainBox = brick.ClassKind() == 'B';
         if (plainBox && brick.SX == 0)
             continue; // draws nothing
-        if (plainBox && PlainBoxScreenBox(brick, context, buffers.Boxes[i])) {
-            style.Brush.Style = TBrushStyle::bsSolid;
-            PrepareBrickStyle(brick, style, context);
-            if (style.Brush.Style == TBrushStyle::bsDiagCross)
+        if (plainBox && projection.Finite()) {
+            buffers.Boxes[i] = projection.BoxOf(brick);
+            if (HatchedBrush(brick, context))
                 frame.Failed = true;
             buffers.BoxKinds[i] = Foreseen;
             continue;

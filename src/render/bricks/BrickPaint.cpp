@@ -9,6 +9,20 @@
 
 #include <cstdlib>
 
+namespace {
+
+bool SeeThroughColour(const TBlock& brick) {
+    return brick.Colour == 0xFFFF00 || brick.Transparent;
+}
+
+// Wireframe and a see-through baseplate seen from below draw outlines only.
+bool ClearBrush(const TBlock& brick, const TDrawContext& context) {
+    return context.WireFrame ||
+           (brick.Baseplate && context.SeeThroughBaseplate && context.View.Octant >= 4);
+}
+
+} // namespace
+
 TDrawContext& DrawContextOf(TDrawObject& target) {
     return *target.Context;
 }
@@ -22,14 +36,17 @@ void PrepareBrickStyle(const TBlock& brick, TCanvas& canvas, TDrawContext& conte
     else
         canvas.Pen.Colour = EdgeColourOf(brick.Colour, colours);
     context.Shaded = context.Shading;
-    bool seeThrough = brick.Baseplate && context.SeeThroughBaseplate && context.View.Octant >= 4;
-    if (seeThrough || context.WireFrame) {
+    if (ClearBrush(brick, context)) {
         canvas.Brush.Style = TBrushStyle::bsClear;
         canvas.Pen.Colour = colour;
         context.Shaded = false;
-    } else if (brick.Colour == 0xFFFF00 || brick.Transparent) {
+    } else if (SeeThroughColour(brick)) {
         canvas.Brush.Style = TBrushStyle::bsDiagCross;
     }
+}
+
+bool HatchedBrush(const TBlock& brick, const TDrawContext& context) {
+    return SeeThroughColour(brick) && !ClearBrush(brick, context);
 }
 
 void PrepareBrickPaint(const TBlock& brick, TCanvas& canvas, TDrawContext& context) {

@@ -1,0 +1,143 @@
+// A plain box's screen box, worked out before drawing, against what its drawing writes: it must
+// hold every point, or a frame drawn front to back would skip a brick still in view.
+
+#include "render/BrickScreenBox.h"
+
+#include "CityScene.h"
+#include "raster/DrawObject.h"
+#include "raster/DrawRecording.h"
+#include "render/bricks/DrawBrick.h"
+
+#include <climits>
+#include <gtest/gtest.h>
+#include <limits>
+
+namespace {
+
+constexpr int Width = 160, Height = 120;
+
+std::unique_ptr<TBlock> Box(int32_t x, int32_t y, int32_t z, int32_t sx, int32_t sy, int32_t sz) {
+    auto brick = std::make_unique<TBlock>();
+    brick->Kind = 'B';
+    brick->Create(0, 0, 0, 1, 1, 1, 0, true, false, false, "");
+    brick->X = x;
+    brick->Y = y;
+    brick->Z = z;
+    brick->SX = sx;
+    brick->SY = sy;
+    brick->SZ = sz;
+    return brick;
+}
+
+std::string Text(const TRect& r) {
+    return std::to_string(r.Left) + "," + std::to_string(r.Top) + " - " + std::to_string(r.Right) +
+           "," + std::to_string(r.Bottom);
+}
+
+TRect DrawingBounds(const TBlock& brick, TBitmap& bitmap, TDrawContext& context) {
+    TCanvas canvas(bitmap);
+    TDrawRecording recording;
+    TDrawObject target = TDrawObject::Recording(bitmap, canvas, recording);
+    target.Context = &context;
+    recording.Begin(&target.FastSurface()->ClipRect);
+    DrawBrick(brick, target);
+    return recording.Bounds();
+}
+
+TEST(BrickScreenBox, HoldsTheDrawingOfEveryPlainBoxInEveryOctant) {
+    TBrickVector bricks;
+    bricks.push_back(Box(0, 0, 0, 40, 80, 24));        // a 2 x 4 brick
+    bricks.push_back(Box(100, 20, 24, 20, 20, 8));     // a 1 x 1 plate on top
+    bricks.push_back(Box(-60, 0, 0, 20, 40, 96));      // a tall pillar
+    bricks.push_back(Box(60, 140, 32, -40, -20, -24)); // sizes below zero
+    bricks.push_back(Box(0, -100, 0, 160, 60, 0));     // no height
+    TCity city(std::move(bricks), Width, Height);
+    city.SetMode(FullStuds);
+    TBitmap bitmap(Width, Height);
+    const TLook looks[] = {{70, 30, 0.9f},  {70, 120, 0.9f},  {60, 210, 2.5f},  {80, 300, 0.9f},
+                           {110, 30, 0.9f}, {130, 120, 2.5f}, {130, 250, 0.9f}, {100, 300, 0.9f}};
+    for (const TLook& look : looks) {
+        city.Look(look);
+        // Close enough that studs stand out from the rounding.
+        city.Context.View.ViewScale *= 8;
+        city.Context.ComputeStudMetrics();
+        const TBoxProjection projection(city.Context.View);
+        for (int i = 0; i < city.Model.Count(); ++i) {
+            const TBlock& brick = city.Model.Items(i);
+            TRect box;
+            ASSERT_TRUE(projection.PlainBoxScreenBox(brick, box));
+            const TRect drawn = DrawingBounds(brick, bitmap, city.Context);
+            ASSERT_LE(drawn.Left, drawn.Right);
+            EXPECT_TRUE(box.Left <= drawn.Left && box.Top <= drawn.Top &&
+                        box.Right >= drawn.Right && box.Bottom >= drawn.Bottom)
+                << "look " << look.Tilt << "/" << look.Azimuth << " brick " << i << ": box "
+                << Text(box) << ", drawing " << Text(drawn);
+        }
+    }
+}
+
+TEST(BrickScreenBox, RoundsOutwardsOnBothSidesOfZero) {
+    // A view that maps model x to screen x and model z to screen y, so the boxes are known.
+    TViewState view;
+    view.RowX[0] = {1, 0, 0};
+    view.RowY[0] = {0, 0, -1};
+    view.OriginX = -0.5f;
+    view.OriginY = 0.25f;
+    struct TCase {
+        float Scale;
+        int32_t X, SX, Z, SZ;
+        TRect Box;
+    };
+    const TCase cases[] = {
+        // Studs add 3 above the top face; 2 more on each side are for rounding.
+        {1, -41, 20, 0, 24, {-44, -2, -19, 30}}, {1, -21, -20, 24, -24, {-44, -2, -19, 27}},
+        {1, 10, 40, 8, 8, {7, 6, 52, 22}},       {2, 10, 40, 8, 8, {17, 14, 102, 41}},
+        {-1, 10, 40, 8, 8, {-53, -21, -8, -5}},
+    };
+    for (const TCase& c : cases) {
+        view.ViewScale = c.Scale;
+        TRect box;
+        ASSERT_TRUE(TBoxProjection(view).PlainBoxScreenBox(*Box(c.X, 0, c.Z, c.SX, 20, c.SZ), box));
+        EXPECT_EQ(Text(box), Text(c.Box)) << "scale " << c.Scale << ", x " << c.X;
+    }
+}
+
+TEST(BrickScreenBox, GivesNoBoxWhereTheDrawingMustTellAndHoldsFarBricksAtTheEnds) {
+    TViewState view;
+    view.TiltA = DegreesToAngle(70);
+    view.AzimuthC = DegreesToAngle(30);
+    ComputeViewMatrix(view);
+    view.ViewScale = 4;
+    TRect box;
+
+    // No size, another kind, a view beyond all numbers.
+    EXPECT_FALSE(TBoxProjection(view).PlainBoxScreenBox(*Box(0, 0, 0, 0, 20, 8), box));
+    std::unique_ptr<TBlock> round = NewBlockOfKind('R');
+    round->SX = round->SY = 20;
+    round->SZ = 24;
+    EXPECT_FALSE(TBoxProjection(view).PlainBoxScreenBox(*round, box));
+    for (const float broken :
+         {std::numeric_limits<float>::infinity(), std::numeric_limits<float>::quiet_NaN()}) {
+        TViewState scaled = view, placed = view;
+        scaled.ViewScale = broken;
+        placed.OriginX = broken;
+        EXPECT_FALSE(TBoxProjection(scaled).PlainBoxScreenBox(*Box(0, 0, 0, 20, 20, 8), box));
+        EXPECT_FALSE(TBoxProjection(placed).PlainBoxScreenBox(*Box(0, 0, 0, 20, 20, 8), box));
+    }
+
+    // Bricks at the ends of the coordinates reach past int: the box stops at its ends instead
+    // of wrapping round.
+    struct TCase {
+        int32_t X, Y, Z;
+    };
+    for (const TCase& c : {TCase{INT_MAX - 40, INT_MAX - 40, INT_MAX - 24},
+                           TCase{INT_MIN, INT_MIN, INT_MIN}, TCase{INT_MAX - 40, INT_MIN, 0}}) {
+        ASSERT_TRUE(TBoxProjection(view).PlainBoxScreenBox(*Box(c.X, c.Y, c.Z, 40, 40, 24), box));
+        EXPECT_TRUE(box.Left <= box.Right && box.Top <= box.Bottom &&
+                    (box.Left == INT_MIN || box.Right == INT_MAX || box.Top == INT_MIN ||
+                     box.Bottom == INT_MAX))
+            << c.X << " " << c.Y << " " << c.Z << ": " << Text(box);
+    }
+}
+
+} // namespace
