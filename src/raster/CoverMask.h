@@ -23,6 +23,8 @@ public:
     // Every pixel of the rectangle (right and bottom included, inside the rows) is written; an
     // empty one is.
     bool Covered(const TRect& rect) const;
+    // Every pixel x0 .. x1 of row y (inside the rows) is written; an empty span is.
+    bool RowCovered(int y, int x0, int x1) const;
 
 private:
     std::vector<uint64_t> Bits;
@@ -33,4 +35,23 @@ private:
 // The bits first .. last of a word, 0 <= first <= last < 64.
 inline uint64_t BitRun(unsigned first, unsigned last) {
     return (~uint64_t(0) >> (63 - last)) & (~uint64_t(0) << first);
+}
+
+// Asked for a few rows of nearly every brick drawn, hence inline.
+inline bool TCoverMask::RowCovered(int y, int x0, int x1) const {
+    if (x0 > x1)
+        return true;
+    const std::size_t row = std::size_t(y - FirstRow) * std::size_t(RowPitch);
+    const std::size_t first = row + std::size_t(x0), last = row + std::size_t(x1);
+    if (first / 64 == last / 64) {
+        const uint64_t run = BitRun(unsigned(first % 64), unsigned(last % 64));
+        return (Bits[first / 64] & run) == run;
+    }
+    const uint64_t head = BitRun(unsigned(first % 64), 63), tail = BitRun(0, unsigned(last % 64));
+    if ((Bits[first / 64] & head) != head || (Bits[last / 64] & tail) != tail)
+        return false;
+    for (std::size_t word = first / 64 + 1; word < last / 64; ++word)
+        if (Bits[word] != ~uint64_t(0))
+            return false;
+    return true;
 }

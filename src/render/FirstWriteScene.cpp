@@ -5,6 +5,7 @@
 #include "raster/DrawObject.h"
 #include "render/BandedScene.h"
 #include "render/BrickScreenBox.h"
+#include "render/BrickSilhouette.h"
 #include "render/DrawContext.h"
 #include "render/DrawingThreads.h"
 #include "render/Scene.h"
@@ -129,13 +130,47 @@ void DrawBand(TFrame& frame, const TBackground& background, TRowBand band,
     // Only what the surface can write: inside the clip rectangle and the band.
     const TRect clip = WithinBand(surface.ClipRect, band);
     TBrickRecorder recorder(bitmap, frame.Context, recording);
+    const auto reachOf = [&](size_t i) {
+        const TRect& box = buffers.Boxes[i];
+        return TRect{std::max(box.Left, clip.Left), std::max(box.Top, clip.Top),
+                     std::min(box.Right, clip.Right), std::min(box.Bottom, clip.Bottom)};
+    };
     const auto hidden = [&](size_t i) {
         if (buffers.BoxKinds[i] == NoDrawing)
             return true;
-        const TRect& box = buffers.Boxes[i];
-        const TRect reach{std::max(box.Left, clip.Left), std::max(box.Top, clip.Top),
-                          std::min(box.Right, clip.Right), std::min(box.Bottom, clip.Bottom)};
+        const TRect reach = reachOf(i);
         return reach.Left > reach.Right || reach.Top > reach.Bottom || mask.Covered(reach);
+    };
+    // A plain box is hidden too when every row of its outline is written, though the corners of
+    // its rectangle are not: the rows not written throughout are looked at again within the
+    // outline. Not for a box reaching past the surface's edges: a line clipped at a corner of
+    // the surface may stray from its outline.
+    const TSilhouetteView outlines(frame.Context.View);
+    TBrickSilhouette silhouette;
+    const auto hiddenByOutline = [&](size_t i, const TBlock& brick) {
+        const TRect& box = buffers.Boxes[i];
+        if (buffers.BoxKinds[i] != Foreseen || !Inside(box, surface.ClipRect))
+            return false;
+        const TRect reach = reachOf(i);
+        // The middle half of the rectangle's rows a quarter, a half and three quarters down
+        // lies mostly inside the outline: a brick in view nearly always shows in one of them,
+        // and costs no outline then.
+        const int quarterWidth = (reach.Right - reach.Left) / 4;
+        const int height = box.Bottom - box.Top;
+        for (const int y : {box.Top + height / 2, box.Top + height / 4, box.Bottom - height / 4})
+            if (!mask.RowCovered(std::clamp(y, reach.Top, reach.Bottom), reach.Left + quarterWidth,
+                                 reach.Right - quarterWidth))
+                return false;
+        if (!silhouette.Set(brick, outlines))
+            return false;
+        for (int y = reach.Top; y <= reach.Bottom; ++y) {
+            if (mask.RowCovered(y, reach.Left, reach.Right))
+                continue;
+            const TColumns row = silhouette.Row(y, reach.Left, reach.Right);
+            if (!mask.RowCovered(y, row.Left, row.Right))
+                return false;
+        }
+        return true;
     };
     // A brick is looked at a few places ahead too, so that one still in view is fetched from
     // memory meanwhile; one hidden then stays hidden, as drawing only ever adds to the mask.
@@ -156,10 +191,12 @@ void DrawBand(TFrame& frame, const TBackground& background, TRowBand band,
         }
         if (hiddenBefore || hidden(i))
             continue;
+        const TBlock& brick = frame.Model.Items(int(i));
+        if (hiddenByOutline(i, brick))
+            continue;
         const TRect& box = buffers.Boxes[i];
         if (frame.Failed)
             return;
-        const TBlock& brick = frame.Model.Items(int(i));
         if (!recorder.Record(brick, frame.PaintBefore(i), frame.AfterBrick) ||
             (buffers.BoxKinds[i] == Foreseen && !Inside(recording.Bounds(), box))) {
             frame.Failed = true;

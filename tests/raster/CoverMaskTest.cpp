@@ -100,6 +100,27 @@ TEST(CoverMask, RowsOfWholeWordsAreEachTested) {
             << c.Rect.Left << "," << c.Rect.Top << " - " << c.Rect.Right << "," << c.Rect.Bottom;
 }
 
+// One row at a time, in rows of whole words and not: within a word, across two and across
+// several, written or with one pixel open.
+TEST(CoverMask, RowIsCoveredOnlyWhereEveryPixelIsWritten) {
+    TMaskedRows rows;
+    rows.Writer(1).Span(rows.Row(11), 11, 10, 140);
+    rows.Writer(1).Put(rows.Row(12), 12, 70);
+    struct TCase {
+        int Y, X0, X1;
+        bool Covered;
+    };
+    const TCase cases[] = {
+        {11, 10, 140, true},   {11, 20, 40, true}, {11, 60, 70, true},  {11, 9, 40, false},
+        {11, 130, 141, false}, {11, 63, 64, true}, {10, 63, 64, false}, {12, 70, 70, true},
+        {12, 69, 70, false},   {12, 71, 70, true}, // empty
+        {11, 0, 149, false},
+    };
+    for (const TCase& c : cases)
+        EXPECT_EQ(rows.Mask.RowCovered(c.Y, c.X0, c.X1), c.Covered)
+            << "row " << c.Y << ": " << c.X0 << " - " << c.X1;
+}
+
 // A stamp's rows of bits placed at a column: within one word, across the edge of two, and
 // where some of its pixels are written already.
 TEST(MaskedWriter, StampsWriteTheirOpenPixelsAndMarkThemAll) {
