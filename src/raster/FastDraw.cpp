@@ -166,14 +166,23 @@ void TFastDraw::LinesAt(const TPoint* shape, int high, const TPoint* origins, in
         // Recorded only once a copy lies inside: the clip rectangle then bounds its size.
         bool held = Stamp.Holds(shape, high);
         const TRect bounds = held ? Stamp.Bounds : BoundsOf(shape, high);
+        // Taken once: the pixel stores might change any member, as far as the compiler knows.
+        const TRect inside = WithinBand(ClipRect, Band);
+        const std::ptrdiff_t rowStride = RowStride;
+        const auto masked =
+            CoverMask ? Masked<F>(TOpaqueWriter<F>{pen}) : TMaskedWriter<F, TOpaqueWriter<F>>{};
+        const uint64_t* rowBits = Stamp.RowBits.data();
+        int rowCount = int(Stamp.RowBits.size());
         for (int k = 0; k < count; ++k) {
             const TPoint origin = origins[k];
-            if (!Within(bounds, origin, WithinBand(ClipRect, Band))) {
+            if (!Within(bounds, origin, inside)) {
                 LinesMoved(shape, high, origin);
                 continue;
             }
             if (!held) {
-                Stamp.Record(shape, high, RowStride, F::Size);
+                Stamp.Record(shape, high, rowStride, F::Size);
+                rowBits = Stamp.RowBits.data();
+                rowCount = int(Stamp.RowBits.size());
                 held = true;
             }
             uint8_t* corner = ScanLines[std::size_t(origin.Y + bounds.Top)] +
@@ -182,14 +191,16 @@ void TFastDraw::LinesAt(const TPoint* shape, int high, const TPoint* origins, in
                 const TBlendWriter<F> writer{pen};
                 for (std::ptrdiff_t offset : Stamp.Writes)
                     writer.PutAt(corner + offset);
+            } else if (CoverMask && rowCount > 0) {
+                masked.Stamp(corner, rowStride, bounds.Left + origin.X, bounds.Top + origin.Y,
+                             rowBits, rowCount);
             } else if (CoverMask) {
                 const TRect at{bounds.Left + origin.X, bounds.Top + origin.Y,
                                bounds.Right + origin.X, bounds.Bottom + origin.Y};
                 if (CoverMask->Covered(at))
                     continue;
-                const auto writer = Masked<F>(TOpaqueWriter<F>{pen});
                 for (std::ptrdiff_t offset : Stamp.Pixels)
-                    writer.PutAt(corner + offset);
+                    masked.PutAt(corner + offset);
             } else {
                 const TOpaqueWriter<F> writer{pen};
                 for (std::ptrdiff_t offset : Stamp.Pixels)

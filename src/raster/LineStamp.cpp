@@ -14,12 +14,15 @@ struct TNoRows {
 
 struct TRecorder {
     std::vector<std::ptrdiff_t>* Out;
+    std::vector<uint64_t>* RowBits; // null for a shape wider than a word
     std::ptrdiff_t Pitch;
     int PixelSize;
     TPoint Corner;
     void Put(uint8_t*, int y, int x) const {
         Out->push_back(std::ptrdiff_t(y - Corner.Y) * Pitch +
                        std::ptrdiff_t(x - Corner.X) * PixelSize);
+        if (RowBits)
+            (*RowBits)[std::size_t(y - Corner.Y)] |= uint64_t(1) << (x - Corner.X);
     }
 };
 
@@ -46,7 +49,10 @@ void TLineStamp::Record(const TPoint* points, int high, std::ptrdiff_t pitch, in
     Shape.assign(points, points + high + 1);
     Bounds = BoundsOf(points, high);
     Writes.clear();
-    const TRecorder recorder{&Writes, pitch, pixelSize, {Bounds.Left, Bounds.Top}};
+    const bool narrow = int64_t(Bounds.Right) - Bounds.Left < 64;
+    RowBits.assign(narrow ? std::size_t(Bounds.Bottom - Bounds.Top) + 1 : 0, 0);
+    const TRecorder recorder{
+        &Writes, narrow ? &RowBits : nullptr, pitch, pixelSize, {Bounds.Left, Bounds.Top}};
     for (int i = 0; i < high; ++i)
         raster::WalkLine<false>(TNoRows{}, Bounds, {points[i].X, points[i].Y},
                                 {points[i + 1].X, points[i + 1].Y}, recorder);

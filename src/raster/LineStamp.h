@@ -5,6 +5,7 @@
 #include "base/Geometry.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 class TLineStamp {
@@ -22,6 +23,9 @@ public:
     std::vector<std::ptrdiff_t> Writes;
     // Each pixel once, in memory order: enough for opaque writes.
     std::vector<std::ptrdiff_t> Pixels;
+    // The pixels again, a word per row from the top of Bounds, bit x for column Bounds.Left + x,
+    // so that a cover mask takes a row in one or two words; empty for shapes wider than a word.
+    std::vector<uint64_t> RowBits;
 
 private:
     std::vector<TPoint> Shape;

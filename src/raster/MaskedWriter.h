@@ -27,6 +27,11 @@ template <class F, class W> struct TMaskedWriter {
         if (Take(std::size_t(y - Top) * std::size_t(Pitch) + std::size_t(x)))
             Inner.Put(row, y, x);
     }
+    // Whether the pixel at an address is written already.
+    bool Written(const uint8_t* at) const {
+        const std::size_t bit = std::size_t(at - FirstPixel) / F::Size;
+        return (Words[bit / 64] >> (bit % 64) & 1) != 0;
+    }
     // Whether a walk's pixel is taken hardly follows a pattern, so it is chosen without a branch.
     void PutAt(uint8_t* at) const {
         const std::size_t bit = std::size_t(at - FirstPixel) / F::Size;
@@ -37,24 +42,59 @@ template <class F, class W> struct TMaskedWriter {
         const typename F::Pixel old = F::Get(at, 0);
         F::Put(at, 0, open ? Inner.Colour : old);
     }
+    // A stamp's pixels, rows[r] holding bit x for column left + x of row top + r (r < count),
+    // where corner is the address of column left of row top and rows lie stride bytes apart.
+    // A stamp over written pixels only costs a word or two a row and touches no pixel.
+    void Stamp(uint8_t* corner, std::ptrdiff_t stride, int left, int top, const uint64_t* rows,
+               int count) const {
+        std::size_t bit = std::size_t(top - Top) * std::size_t(Pitch) + std::size_t(left);
+        for (int r = 0; r < count; ++r, bit += std::size_t(Pitch), corner += stride) {
+            uint64_t* word = Words + bit / 64;
+            const int shift = int(bit % 64);
+            const uint64_t low = rows[r] << shift;
+            PutOpen(corner, low & ~word[0], -shift);
+            word[0] |= low;
+            // Bits shifted out of the first word, none when the row fits there.
+            const uint64_t high = shift == 0 ? 0 : rows[r] >> (64 - shift);
+            if (high != 0) {
+                PutOpen(corner, high & ~word[1], 64 - shift);
+                word[1] |= high;
+            }
+        }
+    }
+    // The pixels of the set bits of open, bit x at column x + column from corner.
+    void PutOpen(uint8_t* corner, uint64_t open, int column) const {
+        for (; open != 0; open &= open - 1)
+            Inner.PutAt(corner + std::ptrdiff_t(__builtin_ctzll(open) + column) * F::Size);
+    }
     // The unwritten runs of the span, a word of the mask at a time; a run across words is
     // written once.
     void Span(uint8_t* row, int y, int x0, int x1) const {
         const std::size_t rowBit = std::size_t(y - Top) * std::size_t(Pitch);
         const std::size_t first = rowBit + std::size_t(x0), last = rowBit + std::size_t(x1);
-        // Most spans lie in one word and are open or written throughout.
+        // Most spans lie in one word, written throughout or open between their ends.
         if (first / 64 == last / 64) {
             uint64_t& word = Words[first / 64];
             const uint64_t run = BitRun(unsigned(first % 64), unsigned(last % 64));
             const uint64_t open = ~word & run;
             if (open == 0)
                 return;
-            if (open == run) {
-                word |= run;
-                Inner.Span(row, y, x0, x1);
+            // One open run, as a face's span inside its own outline finds its ends written.
+            const unsigned start = unsigned(__builtin_ctzll(open));
+            const uint64_t shifted = open >> start;
+            if ((shifted & (shifted + 1)) == 0) {
+                word |= open;
+                const int from = x0 + int(start) - int(first % 64);
+                const int length = shifted == ~uint64_t(0) ? 64 : __builtin_ctzll(shifted + 1);
+                Inner.Span(row, y, from, from + length - 1);
                 return;
             }
         }
+        SpanByWords(row, y, rowBit, first, last);
+    }
+    // Kept out of the fills' row loops, which it would crowd out of registers.
+    [[gnu::noinline]] void SpanByWords(uint8_t* row, int y, std::size_t rowBit, std::size_t first,
+                                       std::size_t last) const {
         std::size_t runStart = 0, runEnd = 0; // bits of the run not yet written, end excluded
         for (std::size_t word = first / 64; word <= last / 64; ++word) {
             uint64_t open = ~Words[word] & BitRun(word == first / 64 ? unsigned(first % 64) : 0,

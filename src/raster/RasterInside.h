@@ -6,6 +6,7 @@
 #include "base/Geometry.h"
 
 #include <algorithm>
+#include <concepts>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -27,6 +28,14 @@ inline bool AllInside(const TPoint* points, int n, const TRect& clip) {
     return true;
 }
 
+// Writers that can tell a pixel already written, which they would leave alone: a walk passes
+// over those at its start without touching the bitmap. Outlines drawn front to back mostly lie
+// on edges that nearer faces have written.
+template <class W>
+concept SkipsWritten = requires(const W& w, const uint8_t* at) {
+    { w.Written(at) } -> std::same_as<bool>;
+};
+
 // The midpoint walk of WalkLine from a to b, both inside the bitmap, stepping an address.
 template <class F, class W>
 void WalkInside(const TRowGrid& grid, TPoint a, TPoint b, const W& writer) {
@@ -39,19 +48,29 @@ void WalkInside(const TRowGrid& grid, TPoint a, TPoint b, const W& writer) {
     const std::ptrdiff_t major = yMajor ? stepY : stepX, minor = yMajor ? stepX : stepY;
     const int length = yMajor ? ady : adx, across = yMajor ? adx : ady;
     uint8_t* at = grid.Origin + a.Y * grid.Pitch + std::ptrdiff_t(a.X) * F::Size;
+    int i = 0;
     if (across == 0) { // the decision value never rises above 0
-        for (int i = 0; i <= length; ++i, at += major)
+        if constexpr (SkipsWritten<W>)
+            for (; i <= length && w.Written(at); ++i)
+                at += major;
+        for (; i <= length; ++i, at += major)
             w.PutAt(at);
         return;
     }
     const int rise = 2 * across, fall = 2 * across - 2 * length;
     const std::ptrdiff_t diagonal = major + minor;
     int d = rise - length;
-    for (int i = 0; i <= length; ++i) {
-        w.PutAt(at);
+    const auto step = [&] {
         const bool minorStep = d > 0;
         at += minorStep ? diagonal : major;
         d += minorStep ? fall : rise;
+    };
+    if constexpr (SkipsWritten<W>)
+        for (; i <= length && w.Written(at); ++i)
+            step();
+    for (; i <= length; ++i) {
+        w.PutAt(at);
+        step();
     }
 }
 

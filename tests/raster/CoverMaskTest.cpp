@@ -1,5 +1,6 @@
 // The cover mask and the writer that keeps the first write to each pixel: spans across words and
-// around pixels already written, single pixels by row and by address, and the covered test.
+// around pixels already written, single pixels by row and by address, stamps by rows of bits,
+// and the covered test.
 
 #include "raster/CoverMask.h"
 
@@ -118,4 +119,28 @@ TEST(CoverMask, RowIsCoveredOnlyWhereEveryPixelIsWritten) {
     for (const TCase& c : cases)
         EXPECT_EQ(rows.Mask.RowCovered(c.Y, c.X0, c.X1), c.Covered)
             << "row " << c.Y << ": " << c.X0 << " - " << c.X1;
+}
+
+// A stamp's rows of bits placed at a column: within one word, across the edge of two, and
+// where some of its pixels are written already.
+TEST(MaskedWriter, StampsWriteTheirOpenPixelsAndMarkThemAll) {
+    // A ring 5 wide and 3 high: .XXX. / X...X / .XXX.
+    const uint64_t ring[3] = {0b01110, 0b10001, 0b01110};
+    for (int left : {0, 10, 59, 60, 62, 64, 140}) {
+        TMaskedRows rows;
+        const int top = 10;
+        rows.Writer(1).Put(rows.Row(11), 11, left); // the ring's left pixel
+        rows.Writer(1).Put(rows.Row(12), 12, left); // beside it, not the ring's
+        rows.Writer(2).Stamp(rows.Row(top) + 4 * left, 4 * TMaskedRows::Pitch, left, top, ring, 3);
+        for (int y = top; y < top + 3; ++y)
+            for (int x = 0; x < TMaskedRows::Pitch; ++x) {
+                const bool first = (y == 11 || y == 12) && x == left;
+                const bool onRing = x >= left && x < left + 5 && (ring[y - top] >> (x - left) & 1);
+                ASSERT_EQ(rows.At(x, y), first    ? 1u
+                                         : onRing ? 2u
+                                                  : 0u)
+                    << "left " << left << " pixel " << x << "," << y;
+                EXPECT_EQ(rows.Writer(3).Written(rows.Row(y) + 4 * x), first || onRing);
+            }
+    }
 }

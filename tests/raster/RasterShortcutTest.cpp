@@ -263,6 +263,50 @@ TEST(RasterShortcuts, BoxesFrontToBackThroughACoverMaskMatchBackToFront) {
         }
 }
 
+// Batches of stamps drawn last first through a cover mask against the same batches drawn first
+// to last: rings narrower than a mask word at every column, across the words' edges too, and a
+// shape wider than a word.
+TEST(RasterShortcuts, StampsFrontToBackThroughACoverMaskMatchBackToFront) {
+    const TPoint ring[9] = {{-3, 1}, {-3, -1}, {-1, -2}, {1, -2}, {3, -1},
+                            {3, 1},  {1, 2},   {-1, 2},  {-3, 1}};
+    const TPoint wide[4] = {{-40, 0}, {0, -3}, {40, 0}, {-40, 1}};
+    std::mt19937 random(3);
+    for (TPixelFormat format :
+         {TPixelFormat::pf15bit, TPixelFormat::pf16bit, TPixelFormat::pf32bit})
+        for (int trial = 0; trial < 20; ++trial) {
+            struct TBatch {
+                std::vector<TPoint> Origins;
+                TColour Pen;
+            };
+            std::vector<TBatch> batches(12);
+            for (TBatch& batch : batches) {
+                batch.Origins.resize(random() % 40);
+                for (TPoint& o : batch.Origins)
+                    o = {int(random() % 170) - 10, int(random() % 36) - 3};
+                batch.Pen = TColour(random() & 0xFFFFFF);
+            }
+            const bool wideShape = trial % 4 == 0;
+            const TPoint* shape = wideShape ? wide : ring;
+            const int high = wideShape ? 3 : 8;
+            TPair pair(150, 30, format, random);
+            TCoverMask mask;
+            mask.Reset(pair.FastSurface->RowStep, 0, pair.Fast.Height() - 1);
+            pair.FastSurface->SetCoverMask(&mask);
+            for (auto batch = batches.rbegin(); batch != batches.rend(); ++batch) {
+                pair.Fast.Canvas().Pen.Colour = batch->Pen;
+                pair.FastSurface->PolylineAtEach(shape, high, batch->Origins.data(),
+                                                 int(batch->Origins.size()));
+            }
+            for (const TBatch& batch : batches) {
+                pair.General.Canvas().Pen.Colour = batch.Pen;
+                pair.GeneralSurface->PolylineAtEach(shape, high, batch.Origins.data(),
+                                                    int(batch.Origins.size()));
+            }
+            ASSERT_TRUE(SameBytes(pair.Fast, pair.General))
+                << "format " << int(format) << " trial " << trial;
+        }
+}
+
 // A resized bitmap has a new row pitch: the stamp recorded for the old one must not be replayed.
 TEST(RasterShortcuts, PrepareForgetsTheStampOfTheOldSize) {
     const TPoint ring[5] = {{-2, 0}, {0, -2}, {2, 0}, {0, 2}, {-2, 0}};
@@ -290,10 +334,19 @@ TEST(LineStamp, KeepsEveryWriteAndEachPixelOnce) {
     EXPECT_EQ(stamp.Bounds, (TRect{0, 0, 2, 1}));
     EXPECT_EQ(stamp.Writes, (std::vector<std::ptrdiff_t>{0, 4, 8, 8, 108}));
     EXPECT_EQ(stamp.Pixels, (std::vector<std::ptrdiff_t>{0, 4, 8, 108}));
+    EXPECT_EQ(stamp.RowBits, (std::vector<uint64_t>{0b111, 0b100}));
 
     // Offsets count from the top left corner of the bounds, not from the origin.
     const TPoint raised[2] = {{-1, -3}, {-1, -2}};
     stamp.Record(raised, 1, 100, 2);
     EXPECT_EQ(stamp.Bounds, (TRect{-1, -3, -1, -2}));
     EXPECT_EQ(stamp.Writes, (std::vector<std::ptrdiff_t>{0, 100}));
+    EXPECT_EQ(stamp.RowBits, (std::vector<uint64_t>{1, 1}));
+
+    // Rows of bits hold shapes up to a word wide.
+    const TPoint word[2] = {{0, 0}, {63, 0}}, wider[2] = {{0, 0}, {64, 0}};
+    stamp.Record(word, 1, 400, 4);
+    EXPECT_EQ(stamp.RowBits, (std::vector<uint64_t>{~uint64_t(0)}));
+    stamp.Record(wider, 1, 400, 4);
+    EXPECT_TRUE(stamp.RowBits.empty());
 }
