@@ -4,6 +4,7 @@
 
 #include "raster/DrawRecording.h"
 
+#include <atomic>
 #include <condition_variable>
 #include <exception>
 #include <functional>
@@ -35,6 +36,7 @@ public:
 private:
     void Work();
     void TakeTasks();
+    template <typename TDone> static void PollBriefly(const TDone& done);
 
     std::vector<std::thread> Workers;
     std::mutex RunLock; // one Run at a time
@@ -43,8 +45,9 @@ private:
     const std::function<void(int)>* Current = nullptr;
     int TaskCount = 0;
     int NextTask = 0;
-    int Busy = 0;       // workers still taking tasks of this run
-    unsigned Round = 0; // counts runs, so a worker takes part in each once
+    // Changed under Lock, and also read without it while polling.
+    std::atomic<int> Done{0};       // tasks of this run ended
+    std::atomic<unsigned> Round{0}; // counts runs, so a worker takes part in each once
     bool Stopping = false;
     std::exception_ptr Failure;
 };

@@ -3,7 +3,7 @@
 #include "model/BlockList.h"
 #include "raster/Bitmap.h"
 #include "raster/DrawObject.h"
-#include "render/BandedScene.h"
+#include "render/BandSplit.h"
 #include "render/BrickScreenBox.h"
 #include "render/BrickSilhouette.h"
 #include "render/DrawContext.h"
@@ -72,6 +72,8 @@ bool Inside(const TRect& inner, const TRect& outer) {
 constexpr size_t PrefetchDistance = 8;
 // The pre-pass does less work a brick than the band walk, so it must fetch further ahead.
 constexpr size_t BoxPrefetchDistance = 16;
+// About what drawing one brick costs against filling one row of the background.
+constexpr uint64_t BrickWork = 8;
 
 // Where each brick writes, for the bricks first .. last - 1.
 void FindBoxes(TFrame& frame, size_t first, size_t last, TDrawRecording& recording) {
@@ -110,6 +112,32 @@ void FindBoxes(TFrame& frame, size_t first, size_t last, TDrawRecording& recordi
             frame.Failed = true;
         buffers.Boxes[i] = recording.Bounds();
         buffers.BoxKinds[i] = Drawn;
+    }
+}
+
+// Drawing work foreseen for each row, for the bricks first .. last - 1: a brick that may write
+// inside the clip rectangle counts at the middle of its rows there. Bricks hidden behind others
+// count too, as the hidden are spread about as the drawn are.
+void AddBrickWork(const TFirstWriteBuffers& buffers, size_t first, size_t last, const TRect& clip,
+                  std::vector<uint32_t>& rowWork) {
+    for (size_t i = first; i < last; ++i) {
+        const TRect& box = buffers.Boxes[i];
+        if (buffers.BoxKinds[i] == NoDrawing || box.Right < clip.Left || box.Left > clip.Right)
+            continue;
+        const int top = std::max(box.Top, clip.Top), bottom = std::min(box.Bottom, clip.Bottom);
+        if (top <= bottom)
+            ++rowWork[size_t(top + (bottom - top) / 2)];
+    }
+}
+
+// The work of bricks of all chunks, weighed against a row's background.
+void SumRowWork(const std::vector<std::vector<uint32_t>>& chunkWork, int chunks,
+                std::vector<uint64_t>& rowWork) {
+    for (size_t y = 0; y < rowWork.size(); ++y) {
+        uint64_t work = 0;
+        for (int c = 0; c < chunks; ++c)
+            work += chunkWork[size_t(c)][y];
+        rowWork[y] = BrickWork * work + 1;
     }
 }
 
@@ -255,6 +283,7 @@ bool DrawSceneFirstWriteWins(const TBlockList& model, TBitmap& bitmap, TDrawCont
     const size_t count = model.Items().size();
     buffers.Boxes.resize(count);
     buffers.BoxKinds.resize(count);
+    const TRect clip = WithinBand(surface->ClipRect, {0, rows - 1});
     surface.reset();
 
     TCanvas& canvas = bitmap.Canvas();
@@ -266,10 +295,15 @@ bool DrawSceneFirstWriteWins(const TBlockList& model, TBitmap& bitmap, TDrawCont
     TDrawingThreads* threads = context.Threads;
     const int threadCount = threads ? threads->Count() : 1;
     const int chunks = 2 * threadCount;
+    // Bands of equal work let each thread draw one, and walk the bricks once; a thread done
+    // early splits what another has not begun.
+    const bool evenWork = context.Bands <= 0 && threadCount > 1 && rows > 0;
     const int bands = std::clamp(context.Bands > 0 ? context.Bands
-                                 : threadCount > 1 ? DefaultBands(rows, threadCount)
+                                 : evenWork        ? threadCount
                                                    : 1,
                                  1, std::max(1, rows));
+    if (buffers.ChunkRowWork.size() < size_t(chunks))
+        buffers.ChunkRowWork.resize(size_t(chunks));
     if (buffers.Recordings.size() < size_t(std::max(chunks, bands)))
         buffers.Recordings.resize(size_t(std::max(chunks, bands)));
     if (buffers.Masks.size() < size_t(bands))
@@ -277,18 +311,45 @@ bool DrawSceneFirstWriteWins(const TBlockList& model, TBitmap& bitmap, TDrawCont
     RunTasks(threads, chunks, [&](int c) {
         FindBoxes(frame, count * size_t(c) / size_t(chunks), count * size_t(c + 1) / size_t(chunks),
                   buffers.Recordings[size_t(c)]);
+        if (evenWork) {
+            std::vector<uint32_t>& work = buffers.ChunkRowWork[size_t(c)];
+            work.assign(size_t(rows), 0);
+            AddBrickWork(buffers, count * size_t(c) / size_t(chunks),
+                         count * size_t(c + 1) / size_t(chunks), clip, work);
+        }
     });
     if (frame.Failed)
         return false;
 
+    std::vector<int>& tops = buffers.BandTops;
+    if (evenWork) {
+        buffers.RowWork.resize(size_t(rows));
+        SumRowWork(buffers.ChunkRowWork, chunks, buffers.RowWork);
+        SplitRowsAtEqualWork(buffers.RowWork, bands, tops);
+        buffers.BandQueue.Start(tops, buffers.RowWork);
+    } else {
+        tops.resize(size_t(bands) + 1);
+        for (int b = 0; b <= bands; ++b)
+            tops[size_t(b)] = int(int64_t(rows) * b / bands);
+    }
     canvas.Brush.Colour = background.Colour;
     if (background.Picture)
         canvas.StretchDraw({0, 0, bitmap.Width(), rows}, *background.Picture);
-    RunTasks(threads, bands, [&](int b) {
-        const TRowBand band{int(int64_t(rows) * b / bands),
-                            int(int64_t(rows) * (b + 1) / bands) - 1};
-        DrawBand(frame, background, band, buffers.Recordings[size_t(b)], buffers.Masks[size_t(b)]);
-    });
+    if (evenWork) {
+        RunTasks(threads, bands, [&](int t) {
+            TRowBand band;
+            for (bool again = false; !frame.Failed && buffers.BandQueue.Take(again, band);
+                 again = true)
+                DrawBand(frame, background, band, buffers.Recordings[size_t(t)],
+                         buffers.Masks[size_t(t)]);
+        });
+    } else {
+        RunTasks(threads, bands, [&](int b) {
+            const TRowBand band{tops[size_t(b)], tops[size_t(b) + 1] - 1};
+            DrawBand(frame, background, band, buffers.Recordings[size_t(b)],
+                     buffers.Masks[size_t(b)]);
+        });
+    }
     if (frame.Failed)
         return false;
     LeaveCanvasAsForwards(frame, canvas, buffers.Recordings[0]);

@@ -5,18 +5,25 @@
 #include "base/Geometry.h"
 #include "raster/CoverMask.h"
 #include "raster/DrawRecording.h"
+#include "render/BandQueue.h"
 
 #include <cstdint>
 #include <memory>
 #include <vector>
 
 struct TFirstWriteBuffers {
-    std::vector<TCoverMask> Masks; // one per band
+    std::vector<TCoverMask> Masks; // one per band, or per thread taking bands from the queue
     // Per brick of the model: where it writes, and how that is known.
     std::vector<TRect> Boxes;
     std::vector<uint8_t> BoxKinds;
-    // One per band and per share of the bricks.
+    // One per band (or thread, as the masks) and per share of the bricks.
     std::vector<TDrawRecording> Recordings;
+    // The drawing work foreseen for each row, per share of the bricks and in all, and the first
+    // row of each band split from it, the row after the last band ending the list.
+    std::vector<std::vector<uint32_t>> ChunkRowWork;
+    std::vector<uint64_t> RowWork;
+    std::vector<int> BandTops;
+    TBandQueue BandQueue;
 };
 
 // Held by the drawing context. A copy of the context starts without: the buffers belong to the

@@ -139,7 +139,8 @@ TEST(FirstWriteFrame, DrawsOverABackgroundPictureAndIntoTinyBitmaps) {
         city->SetMode(Shaded);
         for (const TBackground& background :
              {TBackground{0xF0F0F0, &picture}, TBackground{0x102030, nullptr}}) {
-            TBitmap reference(size[0], size[1]), frame(size[0], size[1]), banded(size[0], size[1]);
+            TBitmap reference(size[0], size[1]), frame(size[0], size[1]), banded(size[0], size[1]),
+                split(size[0], size[1]);
             city->Context.FrontToBack = false;
             DrawScene(city->Model, reference, city->Context, background);
             city->Context.FrontToBack = true;
@@ -147,10 +148,12 @@ TEST(FirstWriteFrame, DrawsOverABackgroundPictureAndIntoTinyBitmaps) {
             city->Context.Threads = &threads;
             city->Context.Bands = 5;
             DrawScene(city->Model, banded, city->Context, background);
-            city->Context.Threads = nullptr;
             city->Context.Bands = 0;
+            DrawScene(city->Model, split, city->Context, background);
+            city->Context.Threads = nullptr;
             EXPECT_TRUE(SameBytes(reference, frame)) << size[0] << " x " << size[1];
             EXPECT_TRUE(SameBytes(reference, banded)) << size[0] << " x " << size[1];
+            EXPECT_TRUE(SameBytes(reference, split)) << size[0] << " x " << size[1];
         }
     }
 }
