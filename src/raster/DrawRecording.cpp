@@ -22,13 +22,17 @@ TPoint ClippedEnd(const TRect& clip, TPoint from, TPoint to) {
     return raster::DrawClippedLine(TNoRows{}, clip, from, to, TNoWrites{}, {INT_MAX, INT_MIN});
 }
 
-TRowBand RowsOf(const TPoint* points, int count) {
-    TRowBand rows{INT_MAX, INT_MIN};
-    for (int i = 0; i < count; ++i) {
-        rows.Top = std::min(rows.Top, points[i].Y);
-        rows.Bottom = std::max(rows.Bottom, points[i].Y);
-    }
-    return rows;
+// Left > Right when there are no points.
+TRect RectOf(const TPoint* points, int count) {
+    TRect rect{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
+    for (int i = 0; i < count; ++i)
+        rect = {std::min(rect.Left, points[i].X), std::min(rect.Top, points[i].Y),
+                std::max(rect.Right, points[i].X), std::max(rect.Bottom, points[i].Y)};
+    return rect;
+}
+
+TRowBand RowsOf(const TRect& rect) {
+    return {rect.Top, rect.Bottom};
 }
 
 // Only the copies that reach the band: those that miss it would take the slow clipped way to
@@ -36,7 +40,7 @@ TRowBand RowsOf(const TPoint* points, int count) {
 // with its start.
 void PolylineAtEachInBand(TDrawObject& target, const TPoint* shape, int high, const TPoint* origins,
                           int count, TRowBand band) {
-    const TRowBand rows = RowsOf(shape, high + 1);
+    const TRowBand rows = RowsOf(RectOf(shape, high + 1));
     int run = 0;
     for (int k = 0; k < count; ++k) {
         if (band.Meets(origins[k].Y + rows.Top, origins[k].Y + rows.Bottom))
@@ -62,6 +66,7 @@ void TDrawRecording::Begin(const TRect* surfaceClip) {
         Clip = *surfaceClip;
     Blending = -1;
     PenKnown = false;
+    Reach = {INT_MAX, INT_MAX, INT_MIN, INT_MIN};
 }
 
 TDrawCommand& TDrawRecording::Add(TDrawCommandKind kind, const TCanvas& canvas, int count,
@@ -92,7 +97,9 @@ void TDrawRecording::AddPolygon(const TCanvas& canvas, const TPoint* points, int
         Blending = canvas.Brush.Style == TBrushStyle::bsDiagCross;
     if (high < 0)
         return;
-    Add(TDrawCommandKind::Polygon, canvas, high + 1, RowsOf(points, high + 1));
+    const TRect rect = RectOf(points, high + 1);
+    Add(TDrawCommandKind::Polygon, canvas, high + 1, RowsOf(rect));
+    Take(rect);
     Points.insert(Points.end(), points, points + high + 1);
     if (Surface)
         SetPen(points[high]);
@@ -101,7 +108,9 @@ void TDrawRecording::AddPolygon(const TCanvas& canvas, const TPoint* points, int
 void TDrawRecording::AddPolyline(const TCanvas& canvas, const TPoint* points, int high) {
     if (high < 0)
         return;
-    Add(TDrawCommandKind::Polyline, canvas, high + 1, RowsOf(points, high + 1));
+    const TRect rect = RectOf(points, high + 1);
+    Add(TDrawCommandKind::Polyline, canvas, high + 1, RowsOf(rect));
+    Take(rect);
     Points.insert(Points.end(), points, points + high + 1);
     if (Surface)
         SetPen(points[high]);
@@ -111,10 +120,12 @@ void TDrawRecording::AddPolylineAtEach(const TCanvas& canvas, const TPoint* shap
                                        const TPoint* origins, int count) {
     if (high < 0 || count <= 0)
         return;
-    const TRowBand shapeRows = RowsOf(shape, high + 1), originRows = RowsOf(origins, count);
-    Add(TDrawCommandKind::PolylineAtEach, canvas, high + 1,
-        {shapeRows.Top + originRows.Top, shapeRows.Bottom + originRows.Bottom})
-        .Extra = count;
+    // The shape at the origins farthest each way reaches farthest.
+    const TRect shapeRect = RectOf(shape, high + 1), originRect = RectOf(origins, count);
+    const TRect rect{shapeRect.Left + originRect.Left, shapeRect.Top + originRect.Top,
+                     shapeRect.Right + originRect.Right, shapeRect.Bottom + originRect.Bottom};
+    Add(TDrawCommandKind::PolylineAtEach, canvas, high + 1, RowsOf(rect)).Extra = count;
+    Take(rect);
     Points.insert(Points.end(), shape, shape + high + 1);
     Points.insert(Points.end(), origins, origins + count);
     if (Surface)
@@ -123,6 +134,7 @@ void TDrawRecording::AddPolylineAtEach(const TCanvas& canvas, const TPoint* shap
 
 void TDrawRecording::AddLine(const TCanvas& canvas, TPoint from, TPoint to) {
     Add(TDrawCommandKind::Line, canvas, 2, {std::min(from.Y, to.Y), std::max(from.Y, to.Y)});
+    Take(from, to);
     Points.push_back(from);
     Points.push_back(to);
     SetPen(Surface ? ClippedEnd(Clip, from, to) : to);
@@ -137,6 +149,7 @@ void TDrawRecording::AddLineTo(const TCanvas& canvas, TPoint to) {
     const TRowBand rows =
         PenKnown ? TRowBand{std::min(PenPos.Y, to.Y), std::max(PenPos.Y, to.Y)} : TRowBand{};
     Add(TDrawCommandKind::LineTo, canvas, 2, rows).FromStartPen = !PenKnown;
+    Take(PenPos, to);
     Points.push_back(PenPos);
     Points.push_back(to);
     SetPen(to);
@@ -144,6 +157,7 @@ void TDrawRecording::AddLineTo(const TCanvas& canvas, TPoint to) {
 
 void TDrawRecording::AddRect(TDrawCommandKind kind, const TCanvas& canvas, const TRect& rect) {
     Add(kind, canvas, 2, {std::min(rect.Top, rect.Bottom), std::max(rect.Top, rect.Bottom)});
+    Take({rect.Left, rect.Top}, {rect.Right, rect.Bottom});
     Points.push_back({rect.Left, rect.Top});
     Points.push_back({rect.Right, rect.Bottom});
     // A surface draws a rectangle as the polygon of its corners.
@@ -157,7 +171,9 @@ void TDrawRecording::AddCall(const TCanvas& canvas, TDrawCall call, const void* 
                              const TPoint* points, int count) {
     if (count <= 0)
         return;
-    Add(TDrawCommandKind::Call, canvas, count, RowsOf(points, count)).Extra = int(Calls.size());
+    const TRect rect = RectOf(points, count);
+    Add(TDrawCommandKind::Call, canvas, count, RowsOf(rect)).Extra = int(Calls.size());
+    Take(rect);
     Points.insert(Points.end(), points, points + count);
     Calls.push_back({call, data});
 }
@@ -167,8 +183,9 @@ void TDrawRecording::AddQuads(const TCanvas& canvas, const TPoint (*quads)[4],
     if (count <= 0)
         return;
     const TPoint* points = quads[0];
-    Add(TDrawCommandKind::Quads, canvas, 4 * count, RowsOf(points, 4 * count)).Extra =
-        int(QuadWords.size());
+    const TRect rect = RectOf(points, 4 * count);
+    Add(TDrawCommandKind::Quads, canvas, 4 * count, RowsOf(rect)).Extra = int(QuadWords.size());
+    Take(rect);
     Points.insert(Points.end(), points, points + 4 * count);
     QuadWords.push_back(redrawn);
     QuadWords.insert(QuadWords.end(), colours, colours + count);
@@ -231,33 +248,6 @@ void TDrawRecording::ReplayBackwards(TDrawObject& target, TRowBand band) const {
         if (command.Top <= band.Bottom && command.Bottom >= band.Top)
             ReplayCommand(target, command, band, {});
     }
-}
-
-TRect TDrawRecording::Bounds() const {
-    TRect bounds{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
-    const auto take = [&bounds](int left, int top, int right, int bottom) {
-        bounds.Left = std::min(bounds.Left, left);
-        bounds.Top = std::min(bounds.Top, top);
-        bounds.Right = std::max(bounds.Right, right);
-        bounds.Bottom = std::max(bounds.Bottom, bottom);
-    };
-    for (const TDrawCommand& command : Commands) {
-        const TPoint* p = Points.data() + command.First;
-        TRect shape{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
-        for (int i = 0; i < command.Count; ++i)
-            shape = {std::min(shape.Left, p[i].X), std::min(shape.Top, p[i].Y),
-                     std::max(shape.Right, p[i].X), std::max(shape.Bottom, p[i].Y)};
-        if (command.Kind != TDrawCommandKind::PolylineAtEach) {
-            take(shape.Left, shape.Top, shape.Right, shape.Bottom);
-            continue;
-        }
-        for (int k = 0; k < command.Extra; ++k) {
-            const TPoint origin = p[command.Count + k];
-            take(shape.Left + origin.X, shape.Top + origin.Y, shape.Right + origin.X,
-                 shape.Bottom + origin.Y);
-        }
-    }
-    return bounds;
 }
 
 void TDrawRecording::ReplayCommand(TDrawObject& target, const TDrawCommand& command, TRowBand band,

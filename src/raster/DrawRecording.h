@@ -6,6 +6,8 @@
 #include "base/Geometry.h"
 #include "raster/Canvas.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -87,12 +89,19 @@ public:
     void ReplayBackwards(TDrawObject& target, TRowBand band) const;
     // The smallest rectangle (right and bottom included) holding every point of every command:
     // the commands write inside it. Left > Right when there are none.
-    TRect Bounds() const;
+    TRect Bounds() const { return Reach; }
 
 private:
     void ReplayCommand(TDrawObject& target, const TDrawCommand& command, TRowBand band,
                        TRecordingStart start) const;
     TDrawCommand& Add(TDrawCommandKind kind, const TCanvas& canvas, int count, TRowBand rows);
+    void Take(const TRect& rect) {
+        Reach = {std::min(Reach.Left, rect.Left), std::min(Reach.Top, rect.Top),
+                 std::max(Reach.Right, rect.Right), std::max(Reach.Bottom, rect.Bottom)};
+    }
+    void Take(TPoint a, TPoint b) {
+        Take({std::min(a.X, b.X), std::min(a.Y, b.Y), std::max(a.X, b.X), std::max(a.Y, b.Y)});
+    }
     void SetPen(TPoint at) {
         PenPos = at;
         PenKnown = true;
@@ -117,4 +126,6 @@ private:
     int8_t Blending = -1;
     bool PenKnown = false;
     TPoint PenPos;
+    // Bounds, kept up as commands are added: asked of nearly every brick drawn front to back.
+    TRect Reach{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
 };

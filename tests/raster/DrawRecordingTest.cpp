@@ -125,3 +125,41 @@ TEST(DrawRecording, RefusesWhatKeepsToNoBand) {
     EXPECT_THROW(target.StretchDraw({0, 0, 9, 9}, picture), std::logic_error);
     EXPECT_TRUE(recording.Empty());
 }
+
+// Where the recorded commands may write: every point, lines clipped or not, and each copy of a
+// shape drawn at several origins.
+TEST(DrawRecording, BoundsHoldEveryPointRecorded) {
+    TBitmap bitmap(Width, Height);
+    TCanvas canvas(bitmap);
+    TDrawRecording recording;
+    EXPECT_GT(recording.Bounds().Left, recording.Bounds().Right) << "nothing recorded";
+
+    static const TPoint stud[] = {{-2, 0}, {0, -3}, {2, 0}, {0, 2}};
+    static const TPoint origins[] = {{30, 22}, {10, 8}, {45, 40}};
+    const struct {
+        void (*Draw)(TDrawObject&);
+        TRect Expected;
+    } cases[] = {
+        {[](TDrawObject& target) { target.PolylineAtEach(stud, 3, origins, 3); }, {8, 5, 47, 42}},
+        {[](TDrawObject& target) { target.Line(-20, 10, 80, 40); }, {-20, 10, 80, 40}},
+        {[](TDrawObject& target) {
+             target.FillRect({48, 46, 56, 40});
+         },
+         {48, 40, 56, 46}},
+        {FirstPart, {-20, -10, 80, 44}},
+        {[](TDrawObject& target) {
+             FirstPart(target);
+             SecondPart(target);
+         },
+         {-20, -10, 80, 46}},
+    };
+    for (const auto& one : cases) {
+        TDrawObject target = TDrawObject::Recording(bitmap, canvas, recording);
+        one.Draw(target);
+        const TRect bounds = recording.Bounds();
+        EXPECT_EQ(bounds.Left, one.Expected.Left);
+        EXPECT_EQ(bounds.Top, one.Expected.Top);
+        EXPECT_EQ(bounds.Right, one.Expected.Right);
+        EXPECT_EQ(bounds.Bottom, one.Expected.Bottom);
+    }
+}
