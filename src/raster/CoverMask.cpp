@@ -12,13 +12,13 @@ void TCoverMask::Reset(std::ptrdiff_t pitch, int top, int bottom) {
 bool TCoverMask::Covered(const TRect& rect) const {
     if (rect.Left > rect.Right)
         return true;
-    const std::size_t width = std::size_t(rect.Right - rect.Left) + 1;
-    std::size_t first =
-        std::size_t(rect.Top - FirstRow) * std::size_t(RowPitch) + std::size_t(rect.Left);
     // Rows a whole number of words long put a rectangle at the same bits of every row's words,
     // so those are worked out once.
     if (RowPitch % 64 == 0) {
-        const std::size_t last = first + width - 1, beyond = last / 64 - first / 64;
+        const std::size_t first =
+            std::size_t(rect.Top - FirstRow) * std::size_t(RowPitch) + std::size_t(rect.Left);
+        const std::size_t last = first + std::size_t(rect.Right - rect.Left),
+                          beyond = last / 64 - first / 64;
         const std::size_t step = std::size_t(RowPitch) / 64;
         const uint64_t* words = Bits.data() + first / 64;
         if (beyond == 0) {
@@ -39,24 +39,8 @@ bool TCoverMask::Covered(const TRect& rect) const {
         }
         return true;
     }
-    for (int y = rect.Top; y <= rect.Bottom; ++y, first += std::size_t(RowPitch)) {
-        const unsigned shift = unsigned(first % 64);
-        // Nearly every rectangle asked about is a brick's, a word or two wide.
-        if (shift + width <= 64) {
-            const uint64_t run = BitRun(shift, unsigned(shift + width - 1));
-            if ((Bits[first / 64] & run) != run)
-                return false;
-            continue;
-        }
-        const std::size_t last = first + width - 1;
-        if ((Bits[first / 64] | ~BitRun(shift, 63)) != ~uint64_t(0))
+    for (int y = rect.Top; y <= rect.Bottom; ++y)
+        if (!RowCovered(y, rect.Left, rect.Right))
             return false;
-        for (std::size_t word = first / 64 + 1; word < last / 64; ++word)
-            if (Bits[word] != ~uint64_t(0))
-                return false;
-        const uint64_t tail = BitRun(0, unsigned(last % 64));
-        if ((Bits[last / 64] & tail) != tail)
-            return false;
-    }
     return true;
 }

@@ -309,13 +309,13 @@ bool DrawSceneFirstWriteWins(const TBlockList& model, TBitmap& bitmap, TDrawCont
     if (buffers.Masks.size() < size_t(bands))
         buffers.Masks.resize(size_t(bands));
     RunTasks(threads, chunks, [&](int c) {
-        FindBoxes(frame, count * size_t(c) / size_t(chunks), count * size_t(c + 1) / size_t(chunks),
-                  buffers.Recordings[size_t(c)]);
+        const size_t first = count * size_t(c) / size_t(chunks),
+                     last = count * size_t(c + 1) / size_t(chunks);
+        FindBoxes(frame, first, last, buffers.Recordings[size_t(c)]);
         if (evenWork) {
             std::vector<uint32_t>& work = buffers.ChunkRowWork[size_t(c)];
             work.assign(size_t(rows), 0);
-            AddBrickWork(buffers, count * size_t(c) / size_t(chunks),
-                         count * size_t(c + 1) / size_t(chunks), clip, work);
+            AddBrickWork(buffers, first, last, clip, work);
         }
     });
     if (frame.Failed)
