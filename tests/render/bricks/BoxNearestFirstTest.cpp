@@ -6,6 +6,7 @@
 #include "raster/DrawObject.h"
 #include "render/CityScene.h"
 #include "render/bricks/DrawBrick.h"
+#include "support/Bricks.h"
 
 #include <gtest/gtest.h>
 
@@ -13,19 +14,6 @@ namespace {
 
 constexpr int Width = 150, Height = 110;
 constexpr TColour Nearer = 0x3366CC;
-
-std::unique_ptr<TBlock> Box(int32_t x, int32_t y, int32_t z, int32_t sx, int32_t sy, int32_t sz) {
-    auto brick = std::make_unique<TBlock>();
-    brick->Kind = 'B';
-    brick->Create(0, 0, 0, 1, 1, 1, 0, true, false, false, "");
-    brick->X = x;
-    brick->Y = y;
-    brick->Z = z;
-    brick->SX = sx;
-    brick->SY = sy;
-    brick->SZ = sz;
-    return brick;
-}
 
 // Something nearer, drawn before the box front to back and after it back to front.
 const TRect Cover{Width / 2, 0, Width - 1, Height / 2};
@@ -64,9 +52,9 @@ struct TNearestFirst {
 
 TEST(BoxNearestFirst, GivesThePixelsOfTheBoxDrawnForwards) {
     TBrickVector bricks;
-    bricks.push_back(Box(0, 0, 0, 40, 80, 24));    // a 2 x 4 brick
-    bricks.push_back(Box(-40, 20, 24, 60, 20, 8)); // a 3 x 1 plate
-    bricks.push_back(Box(20, -40, 0, 20, 20, 96)); // a tall pillar
+    bricks.push_back(MakeBrick('B', 0, 0, 0, 40, 80, 24));    // a 2 x 4 brick
+    bricks.push_back(MakeBrick('B', -40, 20, 24, 60, 20, 8)); // a 3 x 1 plate
+    bricks.push_back(MakeBrick('B', 20, -40, 0, 20, 20, 96)); // a tall pillar
     TCity city(std::move(bricks), Width, Height);
     city.SetMode(Shaded);
     const TLook looks[] = {{70, 30, 0.8f},  {70, 120, 0.8f},  {60, 210, 1.6f},  {80, 300, 0.8f},
@@ -98,7 +86,7 @@ TEST(BoxNearestFirst, GivesThePixelsOfTheBoxDrawnForwards) {
 
 TEST(BoxNearestFirst, DrawsNothingWhereItCannotHold) {
     TBrickVector bricks;
-    bricks.push_back(Box(0, 0, 0, 40, 80, 24));
+    bricks.push_back(MakeBrick('B', 0, 0, 0, 40, 80, 24));
     TCity city(std::move(bricks), Width, Height);
     city.Look({70, 30, 0.8f});
     TBlock& brick = city.Model.Items(0);
