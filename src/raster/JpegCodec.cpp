@@ -77,7 +77,7 @@ void StartBlock(j_compress_ptr info) {
 void PutBytes(j_compress_ptr info, std::size_t count) {
     TJpegOutput& output = OutputOf(info);
     if (!output.Put(output.Target, {reinterpret_cast<const char*>(output.Block), count}))
-        ERREXIT1(info, output.FailureCode, 0); // the memory case names a case number
+        ERREXIT1(info, output.FailureCode, 0); // the parameter shows in the memory message
 }
 
 boolean PassFullBlock(j_compress_ptr info) {
@@ -143,10 +143,10 @@ bool WriteTo(void* target, std::string_view bytes) {
     }
 }
 
-// Kept off the stack: its block is large.
+// Kept off the stack, as its block is large, and not cleared: libjpeg writes the block first.
 std::unique_ptr<TJpegOutput> OutputTo(bool (*put)(void*, std::string_view), void* target,
                                       int failureCode) {
-    auto output = std::make_unique<TJpegOutput>();
+    auto output = std::make_unique_for_overwrite<TJpegOutput>();
     output->Put = put;
     output->Target = target;
     output->FailureCode = failureCode;
