@@ -15,8 +15,8 @@ public:
     TReplacingFile& operator=(const TReplacingFile&) = delete;
 
     // Appends the pieces, straight from where they lie; the temporary file is made by the first
-    // call. Raises nothing, so that a C library's callback may write: false tells a failure,
-    // after which every write fails and Fail reports the first one.
+    // call. A failure is told, not raised, so that a C library's callback may write: false, after
+    // which every write fails and Fail reports the first failure.
     bool Write(const std::vector<std::string_view>& pieces);
     bool Write(std::string_view bytes);
     bool Failed() const { return !Failure.empty(); }

@@ -109,7 +109,8 @@ TEST_F(PictureFilesTest, FailedJpegWritesKeepTheOldFile) {
     TBitmap noisy(600, 400);
     for (int y = 0; y < noisy.Height(); ++y)
         for (int x = 0; x < noisy.Width(); ++x)
-            noisy.SetPixel(x, y, RGB((x * 37 + y * 11) & 255, (x * x + y * 7) & 255, x ^ y));
+            noisy.SetPixel(x, y,
+                           RGB((x * 37 + y * 11) & 255, (x * x + y * 7) & 255, (x ^ y) & 255));
     rlimit old{};
     getrlimit(RLIMIT_FSIZE, &old);
     rlimit limit = old;
