@@ -176,7 +176,10 @@ void TFastDraw::LinesAt(const TPoint* shape, int high, const TPoint* origins, in
         for (int k = 0; k < count; ++k) {
             const TPoint origin = origins[k];
             if (!Within(bounds, origin, inside)) {
-                LinesMoved(shape, high, origin);
+                // A copy whose rows miss the band writes nothing there: not walked at all.
+                if (int64_t(origin.Y) + bounds.Bottom >= Band.Top &&
+                    int64_t(origin.Y) + bounds.Top <= Band.Bottom)
+                    LinesMoved(shape, high, origin);
                 continue;
             }
             if (!held) {

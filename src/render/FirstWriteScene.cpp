@@ -158,6 +158,8 @@ void DrawBand(TFrame& frame, const TBackground& background, TRowBand band,
     // Only what the surface can write: inside the clip rectangle and the band.
     const TRect clip = WithinBand(surface.ClipRect, band);
     TBrickRecorder recorder(bitmap, frame.Context, recording);
+    // The band's own copy of the context, as the bricks write their colours into it.
+    target.Context = &recorder.Context;
     const auto reachOf = [&](size_t i) {
         const TRect& box = buffers.Boxes[i];
         return TRect{std::max(box.Left, clip.Left), std::max(box.Top, clip.Top),
@@ -225,6 +227,14 @@ void DrawBand(TFrame& frame, const TBackground& background, TRowBand band,
         const TRect& box = buffers.Boxes[i];
         if (frame.Failed)
             return;
+        // A plain box draws straight into the band, without a recording to turn around.
+        if (buffers.BoxKinds[i] == Foreseen) {
+            const TBrickPaint& before = frame.PaintBefore(i);
+            canvas.Pen = before.Pen;
+            canvas.Brush = before.Brush;
+            if (DrawBoxNearestFirst(brick, target))
+                continue;
+        }
         if (!recorder.Record(brick, frame.PaintBefore(i), frame.AfterBrick) ||
             (buffers.BoxKinds[i] == Foreseen && !Inside(recording.Bounds(), box))) {
             frame.Failed = true;

@@ -133,6 +133,27 @@ bool BrickHitTest(const TBlock& brick, const TDrawContext& context, int x, int y
     return PointInPolygonRegion(std::span<const TRegionPoint>(region, 6), x, y);
 }
 
+bool DrawBoxNearestFirst(const TBlock& brick, TDrawObject& target) {
+    TDrawContext& context = DrawContextOf(target);
+    TFastDraw* surface = target.FastSurface();
+    // Full studs draw each stud's side before its top, which backwards would need reversing.
+    if (brick.SX == 0 || !surface || !surface->CoverMask || context.StudStyle == StudFull ||
+        context.StudStyle == StudEllipse)
+        return false;
+    TCanvas& canvas = target.Canvas();
+    PrepareBrickPaint(brick, canvas, context);
+    if (!context.Shaded || canvas.Brush.Style != TBrushStyle::bsSolid)
+        return false;
+    TBlockDrawer drawer(brick);
+    // The studs drawn forwards come after the faces, which leave opaque writers. Each stud
+    // outline is one pen colour, so their own order does not matter.
+    surface->SetBlending(false);
+    DrawStudsOrUnderside(drawer, brick, target, context);
+    DrawForOctant(drawer, target, context.View.Octant);
+    ResetAfterDraw(canvas, context);
+    return true;
+}
+
 void TBlockDrawer::Draw(TDrawObject& target) {
     if (Brick.SX == 0)
         return;
