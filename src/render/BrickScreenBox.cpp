@@ -17,6 +17,10 @@ TBoxProjection::TBoxProjection(const TViewState& view) {
         SpreadY[k] = std::fabs(CentreY[k]);
         finite = finite && std::isfinite(CentreX[k]) && std::isfinite(CentreY[k]);
     }
+    // Studs are raised up the screen unless the view is turned over.
+    const bool raiseUp = CentreY[2] <= 0;
+    RoomAbove = raiseUp ? TowardsRaise : 0;
+    RoomBelow = raiseUp ? 0 : TowardsRaise;
     OriginX = view.OriginX;
     OriginY = view.OriginY;
     FiniteView = finite && std::isfinite(OriginX) && std::isfinite(OriginY);

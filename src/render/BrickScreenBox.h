@@ -47,17 +47,21 @@ public:
         // sizes times the rows' weights.
         const double px = x * CentreX[0] + y * CentreX[1] + z * CentreX[2] + OriginX;
         const double py = x * CentreY[0] + y * CentreY[1] + z * CentreY[2] + OriginY;
-        const double spreadX =
-            sizeX * SpreadX[0] + sizeY * SpreadX[1] + sizeZ * SpreadX[2] + Rounding;
-        const double spreadY =
-            sizeX * SpreadY[0] + sizeY * SpreadY[1] + sizeZ * SpreadY[2] + Rounding;
-        return {FloorToInt(px - spreadX), FloorToInt(py - spreadY), CeilToInt(px + spreadX),
-                CeilToInt(py + spreadY)};
+        const double spreadX = sizeX * SpreadX[0] + sizeY * SpreadX[1] + sizeZ * SpreadX[2];
+        const double spreadY = sizeX * SpreadY[0] + sizeY * SpreadY[1] + sizeZ * SpreadY[2];
+        return {FloorToInt(px - spreadX), FloorToInt(py - spreadY - RoomAbove),
+                CeilToInt(px + spreadX), CeilToInt(py + spreadY + RoomBelow)};
     }
 
 private:
-    // Room for the rounding of corners, centres and radii in the drawing.
-    static constexpr double Rounding = 2;
+    // The drawing's corners, stud centres and radii round by half a pixel each, but a radius
+    // rounds up only from half a pixel, and studs and tube rings keep their radius or more
+    // inside the box: every point lies within half a pixel of it, which rounding the box out to
+    // whole pixels takes up. Only a stud's top stands off its foot by the difference of two
+    // rounded points, up to a pixel more than the raise, so it may lie a pixel and a half out on
+    // the side the raise points to: half a pixel more there, and a little for the arithmetic's
+    // own error.
+    static constexpr double TowardsRaise = 0.5 + 1.0 / 64;
 
     static double ToIntRange(double value) {
         return std::min(std::max(value, double(INT_MIN)), double(INT_MAX));
@@ -77,6 +81,7 @@ private:
 
     double CentreX[3], CentreY[3], SpreadX[3], SpreadY[3];
     double OriginX, OriginY;
+    double RoomAbove, RoomBelow;
     bool FiniteView;
 };
 

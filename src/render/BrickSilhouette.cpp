@@ -8,16 +8,27 @@
 
 namespace {
 
-// As for the screen box: how far the drawing's rounding of corners, centres and radii and its
-// outlines may stray from the exact outline, in pixels each way. The hexagon is widened by as
-// much in both directions.
-constexpr double Rounding = 2;
+// How far the drawing's pixels may lie outside the exact outline of the box taken 3 higher, in
+// pixels; the hexagon is widened by as much. Corners round by half a pixel each way, and a
+// line's pixels lie within half a pixel of it across its slope: a pixel up or down. Sideways a
+// fill's row ends less than a column past its edges, and a stud's centre and radius round by
+// half a pixel each: under a pixel and a half, of which the rows' whole columns take up one.
+// A stud's top stands off its foot by the difference of two rounded points, up to a pixel more
+// than the raise: two on the side the raise points to.
+constexpr double Sideways = 0.5;
+constexpr double UpAndDown = 1;
+constexpr double TowardsRaise = 2;
+// A little more where the bound can be met exactly, so that the arithmetic's own error never
+// leaves a pixel out.
+constexpr double Slack = 1.0 / 64;
 
 // Grows with the angle of a step pointing down (or right when level), from 0 for right to 2
-// for left; a step of no length may go anywhere.
+// for left. A step of no length (an upright edge seen from straight above) is taken as
+// pointing down, next to the upright edge: taken as pointing right, it would bring the upright
+// edge to the top of the right side and cut off the side's upper corner.
 double TurnOf(double x, double y) {
     const double sum = std::fabs(x) + y;
-    return sum == 0 ? 0 : 1 - x / sum;
+    return sum == 0 ? 1 : 1 - x / sum;
 }
 
 } // namespace
@@ -38,6 +49,11 @@ TSilhouetteView::TSilhouetteView(const TViewState& view) : View(view) {
         turns[axis] = TurnOf(stepX[axis], stepY[axis]);
     }
     std::sort(order, order + 3, [&](int a, int b) { return turns[a] < turns[b]; });
+    // Rows above the outline and below it; studs are raised up the screen unless the view is
+    // turned over.
+    const bool raiseUp = imageY[2] <= 0;
+    const double above = (raiseUp ? TowardsRaise : UpAndDown) + Slack;
+    const double below = (raiseUp ? UpAndDown : TowardsRaise) + Slack;
     // Down the right side the steps turn from right to left, so those going right come first;
     // down the left side the other way round.
     const auto setSide = [&](TSideCorners& side, bool leftSide) {
@@ -45,8 +61,8 @@ TSilhouetteView::TSilhouetteView(const TViewState& view) : View(view) {
             side.PerX[axis][0] = imageX[axis] == stepX[axis] ? 0 : imageX[axis];
             side.PerY[axis][0] = imageY[axis] == stepY[axis] ? 0 : imageY[axis];
         }
-        side.OffX[0] = leftSide ? -Rounding : Rounding;
-        side.OffY[0] = -Rounding;
+        side.OffX[0] = leftSide ? -Sideways : Sideways;
+        side.OffY[0] = -above;
         int corner = 0;
         bool upright = false;
         const auto addEdge = [&](int axis) {
@@ -57,7 +73,7 @@ TSilhouetteView::TSilhouetteView(const TViewState& view) : View(view) {
                     side.PerY[other][corner] + (other == axis ? stepY[axis] : 0);
             }
             side.OffX[corner + 1] = side.OffX[corner];
-            side.OffY[corner + 1] = side.OffY[corner] + (axis < 0 ? 2 * Rounding : 0);
+            side.OffY[corner + 1] = side.OffY[corner] + (axis < 0 ? above + below : 0);
             const double x = axis < 0 ? 0 : stepX[axis], y = axis < 0 ? 1 : stepY[axis];
             // An edge spread over hardly any rows is taken whole, which also keeps the slopes
             // small enough to be exact to far below a pixel.

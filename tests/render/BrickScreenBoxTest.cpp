@@ -89,10 +89,11 @@ TEST(BrickScreenBox, RoundsOutwardsOnBothSidesOfZero) {
         TRect Box;
     };
     const TCase cases[] = {
-        // Studs add 3 above the top face; 2 more on each side are for rounding.
-        {1, -41, 20, 0, 24, {-44, -2, -19, 30}}, {1, -21, -20, 24, -24, {-44, -2, -19, 27}},
-        {1, 10, 40, 8, 8, {7, 6, 52, 22}},       {2, 10, 40, 8, 8, {17, 14, 102, 41}},
-        {-1, 10, 40, 8, 8, {-53, -21, -8, -5}},
+        // Studs add 3 above the top face, which this view turns down the screen unless its
+        // scale is below zero; a little over half a pixel more on that side is for their tops.
+        {1, -41, 20, 0, 24, {-42, 0, -21, 28}},  {1, -21, -20, 24, -24, {-42, 0, -21, 25}},
+        {1, 10, 40, 8, 8, {9, 8, 50, 20}},       {2, 10, 40, 8, 8, {19, 16, 100, 39}},
+        {-1, 10, 40, 8, 8, {-51, -20, -10, -7}},
     };
     for (const TCase& c : cases) {
         view.ViewScale = c.Scale;
