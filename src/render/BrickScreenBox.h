@@ -13,11 +13,16 @@
 class TDrawContext;
 struct TViewState;
 
+// How far on screen the top of a stud stands off its foot in the context's drawing (its stud
+// metrics): none when studs are hidden or seen from below, where tube rings inside the bottom
+// faces are drawn instead.
+TPoint StudRaise(const TDrawContext& context);
+
 // A view's projection with its scale and origin folded in, worked out once a frame, so that a
 // brick's box costs a few multiplications and no library calls.
 class TBoxProjection {
 public:
-    explicit TBoxProjection(const TViewState& view);
+    TBoxProjection(const TViewState& view, TPoint studRaise);
 
     // As PlainBoxScreenBox, for this view.
     bool PlainBoxScreenBox(const TBlock& brick, TRect& box) const {
@@ -32,10 +37,8 @@ public:
 
     // The box of a plain box brick with a size, for a finite view; the caller has checked.
     TRect BoxOf(const TBlock& brick) const {
-        // Studs are discs of radius 5 around centres 10 inside the top face and 3 high; tube
-        // rings are no wider, 20 inside the bottom face. So the box taken 3 higher holds them.
         const int64_t lowZ = std::min<int64_t>(brick.Z, brick.FarZ());
-        const int64_t highZ = std::max<int64_t>(brick.Z, brick.FarZ() + 3);
+        const int64_t highZ = std::max<int64_t>(brick.Z, brick.FarZ());
         // Doubled centre and full sizes, against constants halved to match.
         const double x = double(int64_t(brick.X) + brick.FarX());
         const double y = double(int64_t(brick.Y) + brick.FarY());
@@ -49,20 +52,11 @@ public:
         const double py = x * CentreY[0] + y * CentreY[1] + z * CentreY[2] + OriginY;
         const double spreadX = sizeX * SpreadX[0] + sizeY * SpreadX[1] + sizeZ * SpreadX[2];
         const double spreadY = sizeX * SpreadY[0] + sizeY * SpreadY[1] + sizeZ * SpreadY[2];
-        return {FloorToInt(px - spreadX), FloorToInt(py - spreadY - RoomAbove),
-                CeilToInt(px + spreadX), CeilToInt(py + spreadY + RoomBelow)};
+        return {FloorToInt(px - spreadX + RaiseLeft), FloorToInt(py - spreadY + RaiseUp),
+                CeilToInt(px + spreadX + RaiseRight), CeilToInt(py + spreadY + RaiseDown)};
     }
 
 private:
-    // The drawing's corners, stud centres and radii round by half a pixel each, but a radius
-    // rounds up only from half a pixel, and studs and tube rings keep their radius or more
-    // inside the box: every point lies within half a pixel of it, which rounding the box out to
-    // whole pixels takes up. Only a stud's top stands off its foot by the difference of two
-    // rounded points, up to a pixel more than the raise, so it may lie a pixel and a half out on
-    // the side the raise points to: half a pixel more there, and a little for the arithmetic's
-    // own error.
-    static constexpr double TowardsRaise = 0.5 + 1.0 / 64;
-
     static double ToIntRange(double value) {
         return std::min(std::max(value, double(INT_MIN)), double(INT_MAX));
     }
@@ -81,11 +75,17 @@ private:
 
     double CentreX[3], CentreY[3], SpreadX[3], SpreadY[3];
     double OriginX, OriginY;
-    double RoomAbove, RoomBelow;
+    // The stud raise split into its parts left, up, right and down of 0: studs are discs of
+    // radius 5 around centres 10 inside the top face, standing off it by the raise; tube rings
+    // are no wider and 20 inside the bottom face. The drawing rounds corners, stud centres and
+    // radii by half a pixel each, but a radius rounds up only from half a pixel, and studs and
+    // rings keep their radius or more inside the box: every point lies within half a pixel of
+    // the box swept along the raise, which rounding it out to whole pixels takes up.
+    double RaiseLeft, RaiseUp, RaiseRight, RaiseDown;
     bool FiniteView;
 };
 
 // For a plain box brick (kind letter B) with a size, the screen rectangle (right and bottom
-// included) holding every pixel its drawing for the context's view writes, studs and tube rings
-// included; false for every other brick, whose drawing has to tell.
+// included) holding every point its drawing for the context's view and stud metrics records,
+// studs and tube rings included; false for every other brick, whose drawing has to tell.
 bool PlainBoxScreenBox(const TBlock& brick, const TDrawContext& context, TRect& box);

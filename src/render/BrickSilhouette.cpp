@@ -8,16 +8,14 @@
 
 namespace {
 
-// How far the drawing's pixels may lie outside the exact outline of the box taken 3 higher, in
-// pixels; the hexagon is widened by as much. Corners round by half a pixel each way, and a
-// line's pixels lie within half a pixel of it across its slope: a pixel up or down. Sideways a
-// fill's row ends less than a column past its edges, and a stud's centre and radius round by
-// half a pixel each: under a pixel and a half, of which the rows' whole columns take up one.
-// A stud's top stands off its foot by the difference of two rounded points, up to a pixel more
-// than the raise: two on the side the raise points to.
+// How far the drawing's pixels may lie outside the exact outline of the box swept along the
+// stud raise, in pixels; the hexagon is widened by as much. Corners round by half a pixel each
+// way, and a line's pixels lie within half a pixel of it across its slope: a pixel up or down.
+// Sideways a fill's row ends less than a column past its edges: under a pixel and a half, of
+// which the rows' whole columns take up one. Studs and tube rings keep inside their faces but
+// for the rounding of their centres and radii, half a pixel each: a pixel each way.
 constexpr double Sideways = 0.5;
 constexpr double UpAndDown = 1;
-constexpr double TowardsRaise = 2;
 // A little more where the bound can be met exactly, so that the arithmetic's own error never
 // leaves a pixel out.
 constexpr double Slack = 1.0 / 64;
@@ -33,7 +31,7 @@ double TurnOf(double x, double y) {
 
 } // namespace
 
-TSilhouetteView::TSilhouetteView(const TViewState& view) : View(view) {
+TSilhouetteView::TSilhouetteView(const TViewState& view, TPoint studRaise) : View(view) {
     const TRow& rx = view.RowX[0];
     const TRow& ry = view.RowY[0];
     // Per axis the image of a unit step, and that step turned to point down (right when
@@ -49,11 +47,11 @@ TSilhouetteView::TSilhouetteView(const TViewState& view) : View(view) {
         turns[axis] = TurnOf(stepX[axis], stepY[axis]);
     }
     std::sort(order, order + 3, [&](int a, int b) { return turns[a] < turns[b]; });
-    // Rows above the outline and below it; studs are raised up the screen unless the view is
-    // turned over.
-    const bool raiseUp = imageY[2] <= 0;
-    const double above = (raiseUp ? TowardsRaise : UpAndDown) + Slack;
-    const double below = (raiseUp ? UpAndDown : TowardsRaise) + Slack;
+    // Columns left and right of the outline, rows above and below it.
+    const double left = Sideways + std::max(-studRaise.X, 0);
+    const double right = Sideways + std::max(studRaise.X, 0);
+    const double above = UpAndDown + Slack + std::max(-studRaise.Y, 0);
+    const double below = UpAndDown + Slack + std::max(studRaise.Y, 0);
     // Down the right side the steps turn from right to left, so those going right come first;
     // down the left side the other way round.
     const auto setSide = [&](TSideCorners& side, bool leftSide) {
@@ -61,7 +59,7 @@ TSilhouetteView::TSilhouetteView(const TViewState& view) : View(view) {
             side.PerX[axis][0] = imageX[axis] == stepX[axis] ? 0 : imageX[axis];
             side.PerY[axis][0] = imageY[axis] == stepY[axis] ? 0 : imageY[axis];
         }
-        side.OffX[0] = leftSide ? -Sideways : Sideways;
+        side.OffX[0] = leftSide ? -left : right;
         side.OffY[0] = -above;
         int corner = 0;
         bool upright = false;
@@ -110,12 +108,11 @@ void TBrickSilhouette::SetSide(TSide& side, const TSilhouetteView::TSideCorners&
 bool TBrickSilhouette::Set(const TBlock& brick, const TSilhouetteView& outlines) {
     if (brick.SX == 0 || brick.ClassKind() != 'B')
         return false;
-    // The box taken 3 higher holds the studs and tube rings, as for the screen box.
     const double lowX = std::min(double(brick.X), double(brick.FarX()));
     const double lowY = std::min(double(brick.Y), double(brick.FarY()));
     const double lowZ = std::min(double(brick.Z), double(brick.FarZ()));
-    const double highZ = std::max(double(brick.Z), double(brick.FarZ()) + 3);
-    const double size[3] = {std::abs(double(brick.SX)), std::abs(double(brick.SY)), highZ - lowZ};
+    const double size[3] = {std::abs(double(brick.SX)), std::abs(double(brick.SY)),
+                            std::abs(double(brick.SZ))};
     const TViewState& view = outlines.View;
     const TRow& rx = view.RowX[0];
     const TRow& ry = view.RowY[0];

@@ -78,7 +78,7 @@ bool Written(TCoverMask& mask, int x, int y) {
 // The pixels of the last drawing, all inside the box, that lie outside the brick's outline.
 int PixelsOutsideOutline(TCity& city, const TRect& box) {
     TCoverMask& mask = city.Context.Buffers.FirstWrite().Masks[0];
-    const TSilhouetteView outlines(city.Context.View);
+    const TSilhouetteView outlines(city.Context.View, StudRaise(city.Context));
     TBrickSilhouette silhouette;
     if (!silhouette.Set(city.Model.Items(0), outlines))
         return -1;
@@ -163,9 +163,9 @@ TEST(BrickSilhouette, HoldsEveryPixelTheBrickWrites) {
 
 // Views between the grid's: any tilt and turn, with edge-on ones and those from straight above
 // and below often, scales from a twentieth of a pixel a unit up, origins with fractions (half
-// pixels often, where rounding ties), for bricks far out, thin, flat, tall and of odd sizes.
-// The screen rectangle must hold every point the drawing records too, or the frame could not
-// be drawn front to back.
+// pixels often, where rounding ties), studs shown and hidden, for bricks far out, thin, flat,
+// tall and of odd sizes. The screen rectangle must hold every point the drawing records too,
+// or the frame could not be drawn front to back.
 TEST(BrickSilhouette, AndScreenBoxHoldTheDrawingInManyMoreViews) {
     TShippedAppDir shipped;
     const TBrickCase bricks[] = {
@@ -202,6 +202,8 @@ TEST(BrickSilhouette, AndScreenBoxHoldTheDrawingInManyMoreViews) {
         for (int n = 0; n < 3000; ++n) {
             const TMode mode = pick(Modes);
             city.SetMode(mode);
+            if (mode != WireFrame)
+                city.Context.StudsHidden = Uniform(random) < 0.2;
             const double tilt = Uniform(random) < 0.5 ? 180 * Uniform(random) : pick(edgeOnTilts);
             const double azimuth =
                 Uniform(random) < 0.5 ? 360 * Uniform(random) : pick(squareAzimuths);
@@ -244,10 +246,11 @@ TEST(BrickSilhouette, CutsTheRectanglesCornersAndKnowsOnlyPlainBoxes) {
     view.ViewScale = 1.5f;
     view.OriginX = 200;
     view.OriginY = 150;
+    context.ComputeStudMetrics();
     const auto brick = MakeBrick('B', 0, 0, 0, 40, 80, 24);
     TRect box;
     ASSERT_TRUE(PlainBoxScreenBox(*brick, context, box));
-    const TSilhouetteView outlines(view);
+    const TSilhouetteView outlines(view, StudRaise(context));
     TBrickSilhouette silhouette;
     ASSERT_TRUE(silhouette.Set(*brick, outlines));
     long inside = 0;
@@ -268,7 +271,7 @@ TEST(BrickSilhouette, CutsTheRectanglesCornersAndKnowsOnlyPlainBoxes) {
     EXPECT_FALSE(silhouette.Set(*MakeBrick('R', 0, 0, 0, 40, 40, 24), outlines));
     EXPECT_FALSE(silhouette.Set(*MakeBrick('B', 0, 0, 0, 0, 40, 24), outlines));
     view.ViewScale = std::numeric_limits<float>::infinity();
-    EXPECT_FALSE(silhouette.Set(*brick, TSilhouetteView(view)));
+    EXPECT_FALSE(silhouette.Set(*brick, TSilhouetteView(view, {0, -3})));
 }
 
 // Seen along the base plane both ground axes run level, one after the other along the top and
@@ -280,39 +283,39 @@ TEST(BrickSilhouette, TakesLevelEdgesWhole) {
     view.RowY[0] = {0, 0, 1};
     view.ViewScale = 1;
     view.OriginX = 100;
-    view.OriginY = 152; // the raised top, 11 up, in row 141, widened to row 139
+    view.OriginY = 152; // the top, 8 up, in row 144
     const auto brick = MakeBrick('B', 0, 0, 0, 40, 20, 8);
-    const TSilhouetteView outlines(view);
+    const TSilhouetteView outlines(view, {0, -3});
     TBrickSilhouette silhouette;
     ASSERT_TRUE(silhouette.Set(*brick, outlines));
-    // From column 100 - 0.5 to 100 + 0.5 * 40 + 0.75 * 20 + 0.5, rows 141 - 2 to 152 + 1.
-    for (int y : {139, 140, 146, 153}) {
+    // From column 100 - 0.5 to 100 + 0.5 * 40 + 0.75 * 20 + 0.5, rows 144 - 3 - 1 to 152 + 1.
+    for (int y : {140, 141, 146, 153}) {
         const TColumns row = silhouette.Row(y, 0, 300);
         EXPECT_EQ(row.Left, 99) << "row " << y;
         EXPECT_EQ(row.Right, 136) << "row " << y;
     }
-    EXPECT_GT(silhouette.Row(138, 0, 300).Left, silhouette.Row(138, 0, 300).Right);
+    EXPECT_GT(silhouette.Row(139, 0, 300).Left, silhouette.Row(139, 0, 300).Right);
     EXPECT_GT(silhouette.Row(154, 0, 300).Left, silhouette.Row(154, 0, 300).Right);
 }
 
 // Seen from straight above the upright edges have no length; each side of the outline still
 // turns at its outermost corner, the upper corners of both sides kept. The rotated square
-// (100, 100), (130, 80), (150, 110), (120, 130) widened by half a pixel sideways, two up and
-// one down.
+// (100, 100), (130, 80), (150, 110), (120, 130), with no stud raise, widened by half a pixel
+// sideways and one up and down.
 TEST(BrickSilhouette, KeepsBothUpperCornersSeenFromStraightAbove) {
     TViewState view;
     view.RowX[0] = {0.75f, 0.5f, 0};
     view.RowY[0] = {0.5f, -0.75f, 0};
     view.ViewScale = 1;
     view.OriginX = view.OriginY = 100;
-    const TSilhouetteView outlines(view);
+    const TSilhouetteView outlines(view, {0, 0});
     TBrickSilhouette silhouette;
     ASSERT_TRUE(silhouette.Set(*MakeBrick('B', 0, 0, 0, 40, 40, 24), outlines));
     struct TCase {
         int Y, Left, Right;
     };
-    const TCase rows[] = {{77, 1, 0},      {78, 129, 131},  {79, 127, 132},  {85, 118, 136},
-                          {95, 103, 142},  {100, 99, 146},  {105, 102, 149}, {111, 106, 151},
+    const TCase rows[] = {{78, 1, 0},      {79, 129, 131},  {80, 127, 132},  {85, 120, 135},
+                          {95, 105, 142},  {100, 99, 145},  {105, 102, 148}, {111, 106, 151},
                           {115, 108, 145}, {125, 115, 130}, {131, 119, 121}, {132, 1, 0}};
     for (const TCase& c : rows) {
         TColumns row = silhouette.Row(c.Y, 0, 300);
