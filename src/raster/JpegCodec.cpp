@@ -1,15 +1,20 @@
 #include "raster/JpegCodec.h"
 
 #include "base/Error.h"
+#include "base/ReplacingFile.h"
 #include "raster/Bitmap.h"
 
 #include <algorithm>
 #include <csetjmp>
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
+#include <jerror.h>
 #include <jpeglib.h>
+#include <memory>
+#include <new>
+#include <string>
+#include <string_view>
 #include <vector>
 
 // Debian's libjpeg is libjpeg-turbo, whose colour spaces take our rows as they are.
@@ -48,10 +53,48 @@ void UseErrors(jpeg_error_mgr*& slot, TJpegError& error) {
     error.Message[0] = '\0';
 }
 
+// Where the encoded bytes go, a block at a time, so that the whole file is never held or copied
+// in memory. Put must not raise, as libjpeg calls it; false tells that the bytes were not kept,
+// for the reason FailureCode gives.
+struct TJpegOutput {
+    jpeg_destination_mgr Manager; // first: libjpeg's pointer to it is a pointer to the whole
+    bool (*Put)(void* target, std::string_view bytes);
+    void* Target;
+    int FailureCode;
+    JOCTET Block[65536];
+};
+
+TJpegOutput& OutputOf(j_compress_ptr info) {
+    return *reinterpret_cast<TJpegOutput*>(info->dest);
+}
+
+void StartBlock(j_compress_ptr info) {
+    TJpegOutput& output = OutputOf(info);
+    output.Manager.next_output_byte = output.Block;
+    output.Manager.free_in_buffer = sizeof output.Block;
+}
+
+void PutBytes(j_compress_ptr info, std::size_t count) {
+    TJpegOutput& output = OutputOf(info);
+    if (!output.Put(output.Target, {reinterpret_cast<const char*>(output.Block), count}))
+        ERREXIT1(info, output.FailureCode, 0); // the parameter shows in the memory message
+}
+
+boolean PassFullBlock(j_compress_ptr info) {
+    PutBytes(info, sizeof OutputOf(info).Block);
+    StartBlock(info);
+    return TRUE;
+}
+
+void PassLastBlock(j_compress_ptr info) {
+    const std::size_t used = sizeof OutputOf(info).Block - OutputOf(info).Manager.free_in_buffer;
+    if (used > 0)
+        PutBytes(info, used);
+}
+
 // The rows go to libjpeg as they lie in the bitmap, blue, green, red and a byte it skips; its
 // colour conversion gives the same samples as from repacked RGB rows.
-bool Compress(const TBitmap& picture, unsigned char** buffer, unsigned long* size,
-              TJpegError& error) {
+bool Compress(const TBitmap& picture, TJpegOutput& output, TJpegError& error) {
     jpeg_compress_struct info;
     UseErrors(info.err, error);
     if (setjmp(error.Jump)) {
@@ -59,7 +102,10 @@ bool Compress(const TBitmap& picture, unsigned char** buffer, unsigned long* siz
         return false;
     }
     jpeg_create_compress(&info);
-    jpeg_mem_dest(&info, buffer, size);
+    output.Manager.init_destination = StartBlock;
+    output.Manager.empty_output_buffer = PassFullBlock;
+    output.Manager.term_destination = PassLastBlock;
+    info.dest = &output.Manager;
     info.image_width = JDIMENSION(picture.Width());
     info.image_height = JDIMENSION(picture.Height());
     info.input_components = 4;
@@ -78,6 +124,33 @@ bool Compress(const TBitmap& picture, unsigned char** buffer, unsigned long* siz
     jpeg_finish_compress(&info);
     jpeg_destroy_compress(&info);
     return true;
+}
+
+bool AppendTo(void* target, std::string_view bytes) {
+    try {
+        static_cast<std::string*>(target)->append(bytes);
+        return true;
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+}
+
+bool WriteTo(void* target, std::string_view bytes) {
+    try {
+        return static_cast<TReplacingFile*>(target)->Write(bytes);
+    } catch (const std::bad_alloc&) { // naming the failure takes memory
+        return false;
+    }
+}
+
+// Kept off the stack, as its block is large, and not cleared: libjpeg writes the block first.
+std::unique_ptr<TJpegOutput> OutputTo(bool (*put)(void*, std::string_view), void* target,
+                                      int failureCode) {
+    auto output = std::make_unique_for_overwrite<TJpegOutput>();
+    output->Put = put;
+    output->Target = target;
+    output->FailureCode = failureCode;
+    return output;
 }
 
 struct TJpegReader {
@@ -127,15 +200,22 @@ bool ReadRows(TJpegReader& reader, TBitmap& decoded, uint8_t* rgbRow) {
 } // namespace
 
 std::string EncodeJpeg(const TBitmap& picture) {
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
+    std::string encoded;
     TJpegError error;
-    const bool done = Compress(picture, &buffer, &size, error);
-    std::string encoded = done ? std::string(reinterpret_cast<char*>(buffer), size) : "";
-    std::free(buffer);
-    if (!done)
+    if (!Compress(picture, *OutputTo(AppendTo, &encoded, JERR_OUT_OF_MEMORY), error))
         throw TError(std::string("Cannot write JPEG picture: ") + error.Message);
     return encoded;
+}
+
+void WriteJpegFile(const TBitmap& picture, const std::string& fileName) {
+    TReplacingFile file(fileName);
+    TJpegError error;
+    if (!Compress(picture, *OutputTo(WriteTo, &file, JERR_FILE_WRITE), error)) {
+        if (file.Failed())
+            file.Fail();
+        throw TError(std::string("Cannot write JPEG picture: ") + error.Message);
+    }
+    file.Commit();
 }
 
 void DecodeJpeg(std::string_view data, TBitmap& picture) {

@@ -1,5 +1,5 @@
 #pragma once
-// JPEG files in memory through libjpeg: written in colour with quality 90.
+// JPEG files through libjpeg: written in colour with quality 90.
 
 #include <string>
 #include <string_view>
@@ -8,5 +8,8 @@ class TBitmap;
 
 // The picture must be 32 bits per pixel.
 std::string EncodeJpeg(const TBitmap& picture);
+// The same bytes written as they are made, through a temporary file renamed over the old one:
+// no copy of the whole file in memory. Failures raise TError.
+void WriteJpegFile(const TBitmap& picture, const std::string& fileName);
 // Replaces picture by the file's picture in 32 bits per pixel; damaged data raises TError.
 void DecodeJpeg(std::string_view data, TBitmap& picture);

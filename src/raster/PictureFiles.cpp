@@ -48,9 +48,10 @@ void WritePictureFile(const TBitmap& picture, const std::string& fileName, TPict
         WritePictureFile(converted, fileName, format);
     } else if (format == TPictureFormat::Bmp) {
         WriteBmpFile(picture, fileName);
+    } else if (format == TPictureFormat::Jpeg) {
+        WriteJpegFile(picture, fileName);
     } else {
-        WriteFileReplacing(fileName, format == TPictureFormat::Jpeg ? EncodeJpeg(picture)
-                                                                    : EncodePng(picture));
+        WriteFileReplacing(fileName, EncodePng(picture));
     }
 }
 

@@ -266,3 +266,29 @@ TEST(Hand, HandLayerDrawsOverTheFrameAndLeavesItUntouched) {
     DrawHandLayer(s.Hand, s.Context, view, layer);
     EXPECT_EQ(layer.Rect.Width(), 0);
 }
+
+// The screen rectangle around the hand follows the brick: moved along each axis of the model,
+// it moves as the ground point under it does (a pixel either way for rounding).
+TEST(Hand, ScreenRectFollowsTheBrickAlongEveryAxis) {
+    THandScene s;
+    s.Take("2x2x3", 0);
+    s.Unsafe(0);
+    s.Hand.BrickInHand->X = 0, s.Hand.BrickInHand->Y = 0;
+    const TRect start = HandScreenRect(s.Hand, s.Context, 800, 600);
+    const struct {
+        int32_t X, Y, Z;
+    } moves[] = {{120, 0, 0}, {0, 120, 0}, {0, 0, 24}, {-60, 40, 8}};
+    for (auto move : moves) {
+        s.Hand.BrickInHand->X = move.X, s.Hand.BrickInHand->Y = move.Y;
+        s.Hand.BrickInHand->Z = move.Z;
+        const TRect moved = HandScreenRect(s.Hand, s.Context, 800, 600);
+        const TPoint from = ProjectPoint(s.Context.View, 0, 0, 0),
+                     to = ProjectPoint(s.Context.View, move.X, move.Y, move.Z);
+        const std::string label =
+            std::to_string(move.X) + "," + std::to_string(move.Y) + "," + std::to_string(move.Z);
+        EXPECT_NEAR(moved.Left - start.Left, to.X - from.X, 1) << label;
+        EXPECT_NEAR(moved.Right - start.Right, to.X - from.X, 1) << label;
+        EXPECT_NEAR(moved.Top - start.Top, to.Y - from.Y, 1) << label;
+        EXPECT_NEAR(moved.Bottom - start.Bottom, to.Y - from.Y, 1) << label;
+    }
+}

@@ -107,3 +107,22 @@ TEST(Bitmap, FormatChangesKeepTheColours) {
     EXPECT_THROW(bitmap.SetSize(-1, 5), TError);
     EXPECT_THROW(bitmap.SetSize(100000, 100000), TError);
 }
+
+TEST(Bitmap, PixelsOutsideAreNeitherWrittenNorRead) {
+    // One coordinate out at a time, on each side, in a bitmap whose every pixel is set: a
+    // stray write would land in a neighbouring row or outside the memory.
+    for (TPixelFormat format :
+         {TPixelFormat::pf8bit, TPixelFormat::pf16bit, TPixelFormat::pf32bit}) {
+        TBitmap bitmap(4, 3, format);
+        bitmap.Canvas().Brush.Colour = RGB(255, 255, 255);
+        bitmap.Canvas().FillRect({0, 0, 4, 3});
+        for (TPoint at : {TPoint{-1, 1}, TPoint{4, 1}, TPoint{1, -1}, TPoint{1, 3}, TPoint{-1, -1},
+                          TPoint{4, 3}}) {
+            bitmap.SetPixel(at.X, at.Y, 0x000000);
+            EXPECT_EQ(bitmap.Pixel(at.X, at.Y), 0u) << at.X << "," << at.Y;
+        }
+        for (int y = 0; y < 3; ++y)
+            for (int x = 0; x < 4; ++x)
+                EXPECT_EQ(bitmap.Pixel(x, y), RGB(255, 255, 255)) << x << "," << y;
+    }
+}

@@ -45,6 +45,19 @@ TEST(PictureEncoding, FilesEqualTheReferences) {
     }
 }
 
+// The JPEG encoder hands its output on in blocks of 64 KByte: a file of several blocks must be
+// the reference, written or in memory.
+TEST(PictureEncoding, JpegOfSeveralOutputBlocksEqualsTheReference) {
+    TTempFolder folder;
+    TBitmap picture(640, 480);
+    Paint(picture);
+    const std::string encoded = EncodeJpeg(picture);
+    EXPECT_GT(encoded.size(), 2u * 65536);
+    EXPECT_TRUE(MatchesReferenceText(encoded, "raster/encoding/paint-640x480.jpg"));
+    WritePictureFile(picture, folder.File("paint.jpg"));
+    EXPECT_EQ(ReadWholeFile(folder.File("paint.jpg")), encoded);
+}
+
 TEST(PictureEncoding, WrittenFilesEqualTheEncodedPictureAtEveryBitDepth) {
     TTempFolder folder;
     const TPixelFormat formats[] = {TPixelFormat::pf8bit,  TPixelFormat::pf15bit,

@@ -9,11 +9,13 @@
 #include "support/TempFolder.h"
 
 #include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <set>
 #include <string>
+#include <sys/resource.h>
 #include <vector>
 
 namespace {
@@ -61,6 +63,12 @@ TEST_F(PictureFilesTest, BmpAndPngRoundTripExactly) {
         ASSERT_EQ(back.Height(), 5) << name;
         EXPECT_EQ(back.PixelFormat(), TPixelFormat::pf32bit);
         EXPECT_EQ(DifferingPixels(back, picture), 0) << name;
+        // Byte for byte too: the fourth byte of a pixel, which no colour uses, stays zero in
+        // every column, as frames compared or copied whole rows at a time expect.
+        for (int y = 0; y < 5; ++y)
+            EXPECT_EQ(std::string(reinterpret_cast<const char*>(back.ScanLine(y)), 7 * 4),
+                      std::string(reinterpret_cast<const char*>(picture.ScanLine(y)), 7 * 4))
+                << name << " row " << y;
     }
     EXPECT_EQ(Head(File("p.png"), 4), "\x89PNG");
     EXPECT_EQ(Head(File("p.gif"), 2), "BM");
@@ -90,6 +98,40 @@ TEST_F(PictureFilesTest, FailedWritesKeepTheOldFile) {
     EXPECT_EQ(Head(File("keep.bmp"), 1000), before);
     EXPECT_THROW(WritePictureFile(picture, File("missing/folder/x.png")), TError);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Folder.Path), {}), 1);
+}
+
+// JPEG files are written as they are encoded: a failure on the way, in libjpeg or in the file,
+// still leaves the old file alone and no temporary file behind.
+TEST_F(PictureFilesTest, FailedJpegWritesKeepTheOldFile) {
+    TBitmap small(3, 3);
+    WritePictureFile(small, File("keep.jpg"));
+    const std::string before = Head(File("keep.jpg"), 1000);
+
+    TBitmap tooWide(65501, 1);
+    EXPECT_EQ(MessageOf([&] { WritePictureFile(tooWide, File("keep.jpg")); }),
+              "Cannot write JPEG picture: Maximum supported image dimension is 65500 pixels");
+
+    // Larger than the file size limit below, and than one block of output.
+    TBitmap noisy(600, 400);
+    for (int y = 0; y < noisy.Height(); ++y)
+        for (int x = 0; x < noisy.Width(); ++x)
+            noisy.SetPixel(x, y,
+                           RGB((x * 37 + y * 11) & 255, (x * x + y * 7) & 255, (x ^ y) & 255));
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit limit = old;
+    limit.rlim_cur = 70000;
+    void (*oldHandler)(int) = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    const std::string message = MessageOf([&] { WritePictureFile(noisy, File("keep.jpg")); });
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(message, "Cannot write file \"" + File("keep.jpg") + "\": File too large");
+
+    EXPECT_EQ(Head(File("keep.jpg"), 1000), before);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Folder.Path), {}), 1);
+    EXPECT_EQ(MessageOf([&] { WritePictureFile(small, File("missing/x.jpg")); }),
+              "Cannot create file \"" + File("missing/x.jpg") + "\": No such file or directory");
 }
 
 // Files of other writers: bottom-up and top-down rows, the oldest header, palettes up to the

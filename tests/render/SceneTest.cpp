@@ -122,10 +122,13 @@ TEST_F(SceneTest, AntiAliasingIntoANarrowFormatStaysInsideIt) {
 
 TEST(SetBitDepth, MenuCodesChooseTheFormat) {
     TBitmap bitmap(4, 4);
-    EXPECT_TRUE(SetBitDepth(bitmap, 2));
-    EXPECT_EQ(bitmap.PixelFormat(), TPixelFormat::pf16bit);
-    EXPECT_TRUE(SetBitDepth(bitmap, 5));
-    EXPECT_EQ(bitmap.PixelFormat(), TPixelFormat::pfDevice);
+    const TPixelFormat formats[] = {TPixelFormat::pf8bit, TPixelFormat::pf16bit,
+                                    TPixelFormat::pf24bit, TPixelFormat::pf32bit,
+                                    TPixelFormat::pfDevice};
+    for (int code = 1; code <= 5; ++code) {
+        EXPECT_TRUE(SetBitDepth(bitmap, code)) << code;
+        EXPECT_EQ(bitmap.PixelFormat(), formats[code - 1]) << code;
+    }
     EXPECT_FALSE(SetBitDepth(bitmap, 0));
     EXPECT_FALSE(SetBitDepth(bitmap, 6));
     EXPECT_EQ(bitmap.PixelFormat(), TPixelFormat::pfDevice);

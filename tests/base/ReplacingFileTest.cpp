@@ -1,0 +1,56 @@
+#include "base/ReplacingFile.h"
+
+#include "base/FileIO.h"
+#include "support/ErrorMessage.h"
+#include "support/TempFolder.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+int FilesIn(const TTempFolder& folder) {
+    return int(std::distance(std::filesystem::directory_iterator(folder.Path), {}));
+}
+} // namespace
+
+TEST(ReplacingFile, TheOldFileStaysUntilCommitReplacesIt) {
+    TTempFolder folder;
+    const std::string name = folder.Write("model.txt", "old");
+    TReplacingFile file(name);
+    EXPECT_TRUE(file.Write(std::string_view("new ")));
+    EXPECT_TRUE(file.Write(std::string_view("")));
+    EXPECT_TRUE(file.Write(std::vector<std::string_view>{"con", "tent"}));
+    EXPECT_EQ(ReadWholeFile(name), "old");
+    file.Commit();
+    EXPECT_EQ(ReadWholeFile(name), "new content");
+    EXPECT_EQ(FilesIn(folder), 1);
+}
+
+TEST(ReplacingFile, AnAbandonedWriteLeavesTheOldFileAndNoTemporary) {
+    TTempFolder folder;
+    const std::string name = folder.Write("model.txt", "old");
+    {
+        TReplacingFile file(name);
+        EXPECT_TRUE(file.Write(std::string_view("half")));
+        EXPECT_EQ(FilesIn(folder), 2);
+    }
+    EXPECT_EQ(ReadWholeFile(name), "old");
+    EXPECT_EQ(FilesIn(folder), 1);
+}
+
+TEST(ReplacingFile, AFileThatCannotBeMadeFailsEveryWriteAndTheCommit) {
+    TTempFolder folder;
+    const std::string name = folder.File("missing/model.txt");
+    TReplacingFile file(name);
+    EXPECT_FALSE(file.Failed());
+    EXPECT_FALSE(file.Write(std::string_view("a")));
+    EXPECT_FALSE(file.Write(std::vector<std::string_view>{"b"}));
+    EXPECT_TRUE(file.Failed());
+    const std::string expected = "Cannot create file \"" + name + "\": No such file or directory";
+    EXPECT_EQ(MessageOf([&] { file.Fail(); }), expected);
+    EXPECT_EQ(MessageOf([&] { file.Commit(); }), expected);
+    EXPECT_EQ(FilesIn(folder), 0);
+}
