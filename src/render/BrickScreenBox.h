@@ -13,11 +13,16 @@
 class TDrawContext;
 struct TViewState;
 
+// How far on screen the top of a stud stands off its foot in the context's drawing (its stud
+// metrics): none when studs are hidden or seen from below, where tube rings inside the bottom
+// faces are drawn instead.
+TPoint StudRaise(const TDrawContext& context);
+
 // A view's projection with its scale and origin folded in, worked out once a frame, so that a
 // brick's box costs a few multiplications and no library calls.
 class TBoxProjection {
 public:
-    explicit TBoxProjection(const TViewState& view);
+    TBoxProjection(const TViewState& view, TPoint studRaise);
 
     // As PlainBoxScreenBox, for this view.
     bool PlainBoxScreenBox(const TBlock& brick, TRect& box) const {
@@ -32,10 +37,8 @@ public:
 
     // The box of a plain box brick with a size, for a finite view; the caller has checked.
     TRect BoxOf(const TBlock& brick) const {
-        // Studs are discs of radius 5 around centres 10 inside the top face and 3 high; tube
-        // rings are no wider, 20 inside the bottom face. So the box taken 3 higher holds them.
         const int64_t lowZ = std::min<int64_t>(brick.Z, brick.FarZ());
-        const int64_t highZ = std::max<int64_t>(brick.Z, brick.FarZ() + 3);
+        const int64_t highZ = std::max<int64_t>(brick.Z, brick.FarZ());
         // Doubled centre and full sizes, against constants halved to match.
         const double x = double(int64_t(brick.X) + brick.FarX());
         const double y = double(int64_t(brick.Y) + brick.FarY());
@@ -47,18 +50,13 @@ public:
         // sizes times the rows' weights.
         const double px = x * CentreX[0] + y * CentreX[1] + z * CentreX[2] + OriginX;
         const double py = x * CentreY[0] + y * CentreY[1] + z * CentreY[2] + OriginY;
-        const double spreadX =
-            sizeX * SpreadX[0] + sizeY * SpreadX[1] + sizeZ * SpreadX[2] + Rounding;
-        const double spreadY =
-            sizeX * SpreadY[0] + sizeY * SpreadY[1] + sizeZ * SpreadY[2] + Rounding;
-        return {FloorToInt(px - spreadX), FloorToInt(py - spreadY), CeilToInt(px + spreadX),
-                CeilToInt(py + spreadY)};
+        const double spreadX = sizeX * SpreadX[0] + sizeY * SpreadX[1] + sizeZ * SpreadX[2];
+        const double spreadY = sizeX * SpreadY[0] + sizeY * SpreadY[1] + sizeZ * SpreadY[2];
+        return {FloorToInt(px - spreadX + RaiseLeft), FloorToInt(py - spreadY + RaiseUp),
+                CeilToInt(px + spreadX + RaiseRight), CeilToInt(py + spreadY + RaiseDown)};
     }
 
 private:
-    // Room for the rounding of corners, centres and radii in the drawing.
-    static constexpr double Rounding = 2;
-
     static double ToIntRange(double value) {
         return std::min(std::max(value, double(INT_MIN)), double(INT_MAX));
     }
@@ -77,10 +75,17 @@ private:
 
     double CentreX[3], CentreY[3], SpreadX[3], SpreadY[3];
     double OriginX, OriginY;
+    // The stud raise split into its parts left, up, right and down of 0: studs are discs of
+    // radius 5 around centres 10 inside the top face, standing off it by the raise; tube rings
+    // are no wider and 20 inside the bottom face. The drawing rounds corners, stud centres and
+    // radii by half a pixel each, but a radius rounds up only from half a pixel, and studs and
+    // rings keep their radius or more inside the box: every point lies within half a pixel of
+    // the box swept along the raise, which rounding it out to whole pixels takes up.
+    double RaiseLeft, RaiseUp, RaiseRight, RaiseDown;
     bool FiniteView;
 };
 
 // For a plain box brick (kind letter B) with a size, the screen rectangle (right and bottom
-// included) holding every pixel its drawing for the context's view writes, studs and tube rings
-// included; false for every other brick, whose drawing has to tell.
+// included) holding every point its drawing for the context's view and stud metrics records,
+// studs and tube rings included; false for every other brick, whose drawing has to tell.
 bool PlainBoxScreenBox(const TBlock& brick, const TDrawContext& context, TRect& box);

@@ -8,21 +8,30 @@
 
 namespace {
 
-// As for the screen box: how far the drawing's rounding of corners, centres and radii and its
-// outlines may stray from the exact outline, in pixels each way. The hexagon is widened by as
-// much in both directions.
-constexpr double Rounding = 2;
+// How far the drawing's pixels may lie outside the exact outline of the box swept along the
+// stud raise, in pixels; the hexagon is widened by as much. Corners round by half a pixel each
+// way, and a line's pixels lie within half a pixel of it across its slope: a pixel up or down.
+// Sideways a fill's row ends less than a column past its edges: under a pixel and a half, of
+// which the rows' whole columns take up one. Studs and tube rings keep inside their faces but
+// for the rounding of their centres and radii, half a pixel each: a pixel each way.
+constexpr double Sideways = 0.5;
+constexpr double UpAndDown = 1;
+// A little more where the bound can be met exactly, so that the arithmetic's own error never
+// leaves a pixel out.
+constexpr double Slack = 1.0 / 64;
 
 // Grows with the angle of a step pointing down (or right when level), from 0 for right to 2
-// for left; a step of no length may go anywhere.
+// for left. A step of no length (an upright edge seen from straight above) is taken as
+// pointing down, next to the upright edge: taken as pointing right, it would bring the upright
+// edge to the top of the right side and cut off the side's upper corner.
 double TurnOf(double x, double y) {
     const double sum = std::fabs(x) + y;
-    return sum == 0 ? 0 : 1 - x / sum;
+    return sum == 0 ? 1 : 1 - x / sum;
 }
 
 } // namespace
 
-TSilhouetteView::TSilhouetteView(const TViewState& view) : View(view) {
+TSilhouetteView::TSilhouetteView(const TViewState& view, TPoint studRaise) : View(view) {
     const TRow& rx = view.RowX[0];
     const TRow& ry = view.RowY[0];
     // Per axis the image of a unit step, and that step turned to point down (right when
@@ -38,6 +47,11 @@ TSilhouetteView::TSilhouetteView(const TViewState& view) : View(view) {
         turns[axis] = TurnOf(stepX[axis], stepY[axis]);
     }
     std::sort(order, order + 3, [&](int a, int b) { return turns[a] < turns[b]; });
+    // Columns left and right of the outline, rows above and below it.
+    const double left = Sideways + std::max(-studRaise.X, 0);
+    const double right = Sideways + std::max(studRaise.X, 0);
+    const double above = UpAndDown + Slack + std::max(-studRaise.Y, 0);
+    const double below = UpAndDown + Slack + std::max(studRaise.Y, 0);
     // Down the right side the steps turn from right to left, so those going right come first;
     // down the left side the other way round.
     const auto setSide = [&](TSideCorners& side, bool leftSide) {
@@ -45,8 +59,8 @@ TSilhouetteView::TSilhouetteView(const TViewState& view) : View(view) {
             side.PerX[axis][0] = imageX[axis] == stepX[axis] ? 0 : imageX[axis];
             side.PerY[axis][0] = imageY[axis] == stepY[axis] ? 0 : imageY[axis];
         }
-        side.OffX[0] = leftSide ? -Rounding : Rounding;
-        side.OffY[0] = -Rounding;
+        side.OffX[0] = leftSide ? -left : right;
+        side.OffY[0] = -above;
         int corner = 0;
         bool upright = false;
         const auto addEdge = [&](int axis) {
@@ -57,7 +71,7 @@ TSilhouetteView::TSilhouetteView(const TViewState& view) : View(view) {
                     side.PerY[other][corner] + (other == axis ? stepY[axis] : 0);
             }
             side.OffX[corner + 1] = side.OffX[corner];
-            side.OffY[corner + 1] = side.OffY[corner] + (axis < 0 ? 2 * Rounding : 0);
+            side.OffY[corner + 1] = side.OffY[corner] + (axis < 0 ? above + below : 0);
             const double x = axis < 0 ? 0 : stepX[axis], y = axis < 0 ? 1 : stepY[axis];
             // An edge spread over hardly any rows is taken whole, which also keeps the slopes
             // small enough to be exact to far below a pixel.
@@ -94,12 +108,11 @@ void TBrickSilhouette::SetSide(TSide& side, const TSilhouetteView::TSideCorners&
 bool TBrickSilhouette::Set(const TBlock& brick, const TSilhouetteView& outlines) {
     if (brick.SX == 0 || brick.ClassKind() != 'B')
         return false;
-    // The box taken 3 higher holds the studs and tube rings, as for the screen box.
     const double lowX = std::min(double(brick.X), double(brick.FarX()));
     const double lowY = std::min(double(brick.Y), double(brick.FarY()));
     const double lowZ = std::min(double(brick.Z), double(brick.FarZ()));
-    const double highZ = std::max(double(brick.Z), double(brick.FarZ()) + 3);
-    const double size[3] = {std::abs(double(brick.SX)), std::abs(double(brick.SY)), highZ - lowZ};
+    const double size[3] = {std::abs(double(brick.SX)), std::abs(double(brick.SY)),
+                            std::abs(double(brick.SZ))};
     const TViewState& view = outlines.View;
     const TRow& rx = view.RowX[0];
     const TRow& ry = view.RowY[0];

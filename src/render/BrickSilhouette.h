@@ -3,6 +3,8 @@
 // brick's screen rectangle often keeps unwritten corners although every pixel of its outline is
 // written already; the rows of the outline tell.
 
+#include "base/Geometry.h"
+
 class TBlock;
 struct TViewState;
 
@@ -12,16 +14,17 @@ struct TColumns {
 
 // What the outlines of all boxes seen in one view share: a box projects to a hexagon whose
 // sides are the images of its edges, so their directions and their order down each side are the
-// view's.
+// view's. Studs stand off the top faces by the stud raise (StudRaise), which widens the hexagon
+// that way.
 class TSilhouetteView {
 public:
-    explicit TSilhouetteView(const TViewState& view);
+    TSilhouetteView(const TViewState& view, TPoint studRaise);
 
 private:
     friend class TBrickSilhouette;
-    // The corners down one side of the hexagon widened by the rounding, top to bottom: the box
-    // edges' images in turn, with an upright edge at the side's outermost corner. Each corner
-    // lies at the box's low corner's image plus Off plus the box's sizes times Per.
+    // The corners down one side of the hexagon widened by the raise and the rounding, top to
+    // bottom: the box edges' images in turn, with an upright edge at the side's outermost corner.
+    // Each corner lies at the box's low corner's image plus Off plus the box's sizes times Per.
     struct TSideCorners {
         double PerX[3][5], PerY[3][5], OffX[5], OffY[5];
         // Of the edge below each corner: columns per row, or nearly level and taken whole.

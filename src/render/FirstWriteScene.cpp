@@ -80,7 +80,7 @@ void FindBoxes(TFrame& frame, size_t first, size_t last, TDrawRecording& recordi
     const TBlockList& model = frame.Model;
     TFirstWriteBuffers& buffers = frame.Buffers;
     const TDrawContext& context = frame.Context;
-    const TBoxProjection projection(context.View);
+    const TBoxProjection projection(context.View, StudRaise(context));
     std::unique_ptr<TBrickRecorder> recorder;
     const TBrickVector& bricks = model.Items();
     for (size_t i = first; i < last && !frame.Failed; ++i) {
@@ -175,7 +175,7 @@ void DrawBand(TFrame& frame, const TBackground& background, TRowBand band,
     // its rectangle are not: the rows not written throughout are looked at again within the
     // outline. Not for a box reaching past the surface's edges: a line clipped at a corner of
     // the surface may stray from its outline.
-    const TSilhouetteView outlines(frame.Context.View);
+    const TSilhouetteView outlines(frame.Context.View, StudRaise(frame.Context));
     TBrickSilhouette silhouette;
     const auto hiddenByOutline = [&](size_t i, const TBlock& brick) {
         const TRect& box = buffers.Boxes[i];

@@ -61,7 +61,7 @@ TEST(BrickScreenBox, HoldsTheDrawingOfEveryPlainBoxInEveryOctant) {
         // Close enough that studs stand out from the rounding.
         city.Context.View.ViewScale *= 8;
         city.Context.ComputeStudMetrics();
-        const TBoxProjection projection(city.Context.View);
+        const TBoxProjection projection(city.Context.View, StudRaise(city.Context));
         for (int i = 0; i < city.Model.Count(); ++i) {
             const TBlock& brick = city.Model.Items(i);
             TRect box;
@@ -86,20 +86,50 @@ TEST(BrickScreenBox, RoundsOutwardsOnBothSidesOfZero) {
     struct TCase {
         float Scale;
         int32_t X, SX, Z, SZ;
+        TPoint Raise;
         TRect Box;
     };
     const TCase cases[] = {
-        // Studs add 3 above the top face; 2 more on each side are for rounding.
-        {1, -41, 20, 0, 24, {-44, -2, -19, 30}}, {1, -21, -20, 24, -24, {-44, -2, -19, 27}},
-        {1, 10, 40, 8, 8, {7, 6, 52, 22}},       {2, 10, 40, 8, 8, {17, 14, 102, 41}},
-        {-1, 10, 40, 8, 8, {-53, -21, -8, -5}},
+        // Studs stand 3 above the top face, which this view turns down the screen unless its
+        // scale is below zero.
+        {1, -41, 20, 0, 24, {0, 3}, {-42, 0, -21, 28}},
+        {1, -21, -20, 24, -24, {0, 3}, {-42, 0, -21, 28}},
+        {1, 10, 40, 8, 8, {0, 3}, {9, 8, 50, 20}},
+        {2, 10, 40, 8, 8, {0, 6}, {19, 16, 100, 39}},
+        {-1, 10, 40, 8, 8, {0, -3}, {-51, -19, -10, -7}},
+        // Studs hidden or seen from below; a raise sideways too.
+        {1, 10, 40, 8, 8, {0, 0}, {9, 8, 50, 17}},
+        {1, 10, 40, 8, 8, {-2, 3}, {7, 8, 50, 20}},
     };
     for (const TCase& c : cases) {
         view.ViewScale = c.Scale;
         TRect box;
-        ASSERT_TRUE(TBoxProjection(view).PlainBoxScreenBox(*Box(c.X, 0, c.Z, c.SX, 20, c.SZ), box));
+        ASSERT_TRUE(TBoxProjection(view, c.Raise)
+                        .PlainBoxScreenBox(*Box(c.X, 0, c.Z, c.SX, 20, c.SZ), box));
         EXPECT_EQ(Text(box), Text(c.Box)) << "scale " << c.Scale << ", x " << c.X;
     }
+}
+
+// Studs stand off the top faces only where they are drawn.
+TEST(BrickScreenBox, RaisesStudsOnlyWhereTheyAreDrawn) {
+    TDrawContext context;
+    TViewState& view = context.View;
+    view.TiltA = DegreesToAngle(60);
+    view.AzimuthC = DegreesToAngle(30);
+    ComputeViewMatrix(view);
+    view.ViewScale = 4;
+    context.ComputeStudMetrics();
+    const TPoint up = context.Studs.StudUp;
+    EXPECT_EQ(up.X, 0);
+    EXPECT_LT(up.Y, -5);
+    EXPECT_TRUE(StudRaise(context) == up);
+    context.StudsHidden = true;
+    EXPECT_TRUE(StudRaise(context) == (TPoint{0, 0}));
+    context.StudsHidden = false;
+    view.TiltA = DegreesToAngle(120);
+    ComputeViewMatrix(view);
+    EXPECT_GE(view.Octant, 4);
+    EXPECT_TRUE(StudRaise(context) == (TPoint{0, 0}));
 }
 
 TEST(BrickScreenBox, GivesNoBoxWhereTheDrawingMustTellAndHoldsFarBricksAtTheEnds) {
@@ -108,21 +138,24 @@ TEST(BrickScreenBox, GivesNoBoxWhereTheDrawingMustTellAndHoldsFarBricksAtTheEnds
     view.AzimuthC = DegreesToAngle(30);
     ComputeViewMatrix(view);
     view.ViewScale = 4;
+    const TPoint raise{0, -10};
     TRect box;
 
     // No size, another kind, a view beyond all numbers.
-    EXPECT_FALSE(TBoxProjection(view).PlainBoxScreenBox(*Box(0, 0, 0, 0, 20, 8), box));
+    EXPECT_FALSE(TBoxProjection(view, raise).PlainBoxScreenBox(*Box(0, 0, 0, 0, 20, 8), box));
     std::unique_ptr<TBlock> round = NewBlockOfKind('R');
     round->SX = round->SY = 20;
     round->SZ = 24;
-    EXPECT_FALSE(TBoxProjection(view).PlainBoxScreenBox(*round, box));
+    EXPECT_FALSE(TBoxProjection(view, raise).PlainBoxScreenBox(*round, box));
     for (const float broken :
          {std::numeric_limits<float>::infinity(), std::numeric_limits<float>::quiet_NaN()}) {
         TViewState scaled = view, placed = view;
         scaled.ViewScale = broken;
         placed.OriginX = broken;
-        EXPECT_FALSE(TBoxProjection(scaled).PlainBoxScreenBox(*Box(0, 0, 0, 20, 20, 8), box));
-        EXPECT_FALSE(TBoxProjection(placed).PlainBoxScreenBox(*Box(0, 0, 0, 20, 20, 8), box));
+        EXPECT_FALSE(
+            TBoxProjection(scaled, raise).PlainBoxScreenBox(*Box(0, 0, 0, 20, 20, 8), box));
+        EXPECT_FALSE(
+            TBoxProjection(placed, raise).PlainBoxScreenBox(*Box(0, 0, 0, 20, 20, 8), box));
     }
 
     // Bricks at the ends of the coordinates reach past int: the box stops at its ends instead
@@ -132,7 +165,8 @@ TEST(BrickScreenBox, GivesNoBoxWhereTheDrawingMustTellAndHoldsFarBricksAtTheEnds
     };
     for (const TCase& c : {TCase{INT_MAX - 40, INT_MAX - 40, INT_MAX - 24},
                            TCase{INT_MIN, INT_MIN, INT_MIN}, TCase{INT_MAX - 40, INT_MIN, 0}}) {
-        ASSERT_TRUE(TBoxProjection(view).PlainBoxScreenBox(*Box(c.X, c.Y, c.Z, 40, 40, 24), box));
+        ASSERT_TRUE(
+            TBoxProjection(view, raise).PlainBoxScreenBox(*Box(c.X, c.Y, c.Z, 40, 40, 24), box));
         EXPECT_TRUE(box.Left <= box.Right && box.Top <= box.Bottom &&
                     (box.Left == INT_MIN || box.Right == INT_MAX || box.Top == INT_MIN ||
                      box.Bottom == INT_MAX))
