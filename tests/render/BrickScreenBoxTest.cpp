@@ -4,9 +4,7 @@
 #include "render/BrickScreenBox.h"
 
 #include "CityScene.h"
-#include "raster/DrawObject.h"
-#include "raster/DrawRecording.h"
-#include "render/bricks/DrawBrick.h"
+#include "RenderTestSupport.h"
 
 #include <climits>
 #include <gtest/gtest.h>
@@ -34,16 +32,6 @@ std::string Text(const TRect& r) {
            "," + std::to_string(r.Bottom);
 }
 
-TRect DrawingBounds(const TBlock& brick, TBitmap& bitmap, TDrawContext& context) {
-    TCanvas canvas(bitmap);
-    TDrawRecording recording;
-    TDrawObject target = TDrawObject::Recording(bitmap, canvas, recording);
-    target.Context = &context;
-    recording.Begin(&target.FastSurface()->ClipRect);
-    DrawBrick(brick, target);
-    return recording.Bounds();
-}
-
 TEST(BrickScreenBox, HoldsTheDrawingOfEveryPlainBoxInEveryOctant) {
     TBrickVector bricks;
     bricks.push_back(Box(0, 0, 0, 40, 80, 24));        // a 2 x 4 brick
@@ -66,7 +54,7 @@ TEST(BrickScreenBox, HoldsTheDrawingOfEveryPlainBoxInEveryOctant) {
             const TBlock& brick = city.Model.Items(i);
             TRect box;
             ASSERT_TRUE(projection.PlainBoxScreenBox(brick, box));
-            const TRect drawn = DrawingBounds(brick, bitmap, city.Context);
+            const TRect drawn = RecordedDrawingBounds(brick, bitmap, city.Context);
             ASSERT_LE(drawn.Left, drawn.Right);
             EXPECT_TRUE(box.Left <= drawn.Left && box.Top <= drawn.Top &&
                         box.Right >= drawn.Right && box.Bottom >= drawn.Bottom)

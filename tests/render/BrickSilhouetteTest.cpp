@@ -5,6 +5,7 @@
 #include "render/BrickSilhouette.h"
 
 #include "CityScene.h"
+#include "RenderTestSupport.h"
 #include "raster/DrawObject.h"
 #include "raster/DrawRecording.h"
 #include "render/BrickScreenBox.h"
@@ -97,18 +98,6 @@ bool InsideClip(const TRect& box) {
     return box.Left >= 1 && box.Top >= 1 && box.Right <= Width - 1 && box.Bottom <= Height - 2;
 }
 
-// Every point the brick's drawing records, as the frame's bound on it.
-TRect DrawingBounds(const TBlock& brick, TDrawContext& context) {
-    TBitmap bitmap(Width, Height, TPixelFormat::pf32bit);
-    TCanvas canvas(bitmap);
-    TDrawRecording recording;
-    TDrawObject target = TDrawObject::Recording(bitmap, canvas, recording);
-    target.Context = &context;
-    recording.Begin(&target.FastSurface()->ClipRect);
-    DrawBrick(brick, target);
-    return recording.Bounds();
-}
-
 // The case's brick alone; the city's own studs and selection are set over.
 TBrickVector BrickOf(const TBrickCase& b) {
     TBrickVector one;
@@ -198,7 +187,8 @@ TEST(BrickSilhouette, AndScreenBoxHoldTheDrawingInManyMoreViews) {
         TCity city(BrickOf(b), Width, Height);
         SetFlags(city, b);
         const TBlock& brick = city.Model.Items(0);
-        TBitmap frame(Width, Height, TPixelFormat::pf32bit);
+        TBitmap frame(Width, Height, TPixelFormat::pf32bit),
+            recordedOn(Width, Height, TPixelFormat::pf32bit);
         for (int n = 0; n < 3000; ++n) {
             const TMode mode = pick(Modes);
             city.SetMode(mode);
@@ -218,7 +208,7 @@ TEST(BrickSilhouette, AndScreenBoxHoldTheDrawingInManyMoreViews) {
             if (!InsideClip(box))
                 continue;
             ++checked;
-            const TRect drawn = DrawingBounds(brick, city.Context);
+            const TRect drawn = RecordedDrawingBounds(brick, recordedOn, city.Context);
             const std::string at = "brick " + std::to_string(&b - bricks) + " mode " +
                                    std::to_string(int(mode)) + " tilt " + std::to_string(tilt) +
                                    " azimuth " + std::to_string(azimuth) + " scale " +

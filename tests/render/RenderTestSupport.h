@@ -4,7 +4,9 @@
 #include "model/Block.h"
 #include "raster/Bitmap.h"
 #include "raster/DrawObject.h"
+#include "raster/DrawRecording.h"
 #include "render/DrawContext.h"
+#include "render/bricks/DrawBrick.h"
 #include "support/Bricks.h"
 #include "support/Pixels.h"
 
@@ -37,3 +39,14 @@ struct TTestCanvas {
     TColour At(int x, int y) const { return Bitmap.Pixel(x, y); }
     TColour At(TPoint p) const { return Bitmap.Pixel(p.X, p.Y); }
 };
+
+// Every point the brick's drawing records on the bitmap, as a front-to-back frame bounds it.
+inline TRect RecordedDrawingBounds(const TBlock& brick, TBitmap& bitmap, TDrawContext& context) {
+    TCanvas canvas(bitmap);
+    TDrawRecording recording;
+    TDrawObject target = TDrawObject::Recording(bitmap, canvas, recording);
+    target.Context = &context;
+    recording.Begin(&target.FastSurface()->ClipRect);
+    DrawBrick(brick, target);
+    return recording.Bounds();
+}
