@@ -23,3 +23,19 @@ TEST(ScaleMemo, AnswersAsScaleColourWhateverItRemembers) {
             << std::hex << colour << " " << factor;
     }
 }
+
+// The shades of one colour asked with each face's factor changed in turn, the light having
+// moved: every face is scaled afresh, and the edge by its own fixed factor.
+TEST(ScaleMemo, ShadesFollowEachFacesFactor) {
+    TScaleMemo memo;
+    const int32_t colour = 0x4080C0, edge = 0x102030;
+    const std::array<std::array<float, 3>, 4> lights = {
+        {{1.0f, 0.8f, 0.6f}, {0.5f, 0.8f, 0.6f}, {0.5f, 0.9f, 0.6f}, {0.5f, 0.9f, 0.7f}}};
+    for (const auto& factors : lights) {
+        const TScaleMemo::TShades& shades = memo.Shades(colour, edge, factors);
+        EXPECT_EQ(shades.Edge, ScaleColour(edge, 0.6f));
+        for (int face = 0; face < 3; ++face)
+            EXPECT_EQ(shades.Faces[size_t(face)], ScaleColour(colour, factors[size_t(face)]))
+                << "face " << face << " factor " << factors[size_t(face)];
+    }
+}
