@@ -292,3 +292,16 @@ TEST(Hand, ScreenRectFollowsTheBrickAlongEveryAxis) {
         EXPECT_NEAR(moved.Bottom - start.Bottom, to.Y - from.Y, 1) << label;
     }
 }
+
+// The window tells the user when a drop is refused: the answer must say whether it happened.
+TEST(Hand, DroppingTellsWhetherTheBrickWentIntoTheModel) {
+    THandScene s;
+    s.Take("2x4x3", 0);
+    s.PlaceAt(5, 5, 0);
+    EXPECT_TRUE(s.Hand.DropBrick());
+    EXPECT_EQ(s.Model.Count(), 1);
+    s.Context.Boundary.ZHigh = 16;
+    s.Unsafe(24);
+    EXPECT_FALSE(s.Hand.DropBrick());
+    EXPECT_EQ(s.Model.Count(), 1);
+}
