@@ -101,12 +101,8 @@ TEST(BrickScreenBox, RoundsOutwardsOnBothSidesOfZero) {
 // Studs stand off the top faces only where they are drawn.
 TEST(BrickScreenBox, RaisesStudsOnlyWhereTheyAreDrawn) {
     TDrawContext context;
+    SetView(context, 60, 30, 4, 0, 0);
     TViewState& view = context.View;
-    view.TiltA = DegreesToAngle(60);
-    view.AzimuthC = DegreesToAngle(30);
-    ComputeViewMatrix(view);
-    view.ViewScale = 4;
-    context.ComputeStudMetrics();
     const TPoint up = context.Studs.StudUp;
     EXPECT_EQ(up.X, 0);
     EXPECT_LT(up.Y, -5);

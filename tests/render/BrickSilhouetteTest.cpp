@@ -229,14 +229,8 @@ TEST(BrickSilhouette, AndScreenBoxHoldTheDrawingInManyMoreViews) {
 // boxes of no size have none.
 TEST(BrickSilhouette, CutsTheRectanglesCornersAndKnowsOnlyPlainBoxes) {
     TDrawContext context;
+    SetView(context, 50, 30, 1.5f, 200, 150);
     TViewState& view = context.View;
-    view.TiltA = DegreesToAngle(50);
-    view.AzimuthC = DegreesToAngle(30);
-    ComputeViewMatrix(view);
-    view.ViewScale = 1.5f;
-    view.OriginX = 200;
-    view.OriginY = 150;
-    context.ComputeStudMetrics();
     const auto brick = MakeBrick('B', 0, 0, 0, 40, 80, 24);
     TRect box;
     ASSERT_TRUE(PlainBoxScreenBox(*brick, context, box));
