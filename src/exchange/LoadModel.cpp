@@ -38,7 +38,7 @@ std::string PrepareSubAssembly(TBlockList& scratch, int32_t step, int32_t newBri
 } // namespace
 
 TLoadResult LoadModel(TBlockList& model, const std::string& name, int mode,
-                      int32_t newBrickColour) {
+                      int32_t newBrickColour, TLDrawShapes* shapes) {
     // Names from data (palette combinations) may use a backslash or another letter case.
     const std::string fileName = FileExists(name) ? name : ResolveFileName(name);
     TLoadResult result;
@@ -57,7 +57,7 @@ TLoadResult LoadModel(TBlockList& model, const std::string& name, int mode,
             if (mode == LoadSubAssembly && b->Step > step)
                 b->Step = step;
             model.InsertSorted(std::move(b));
-        });
+        }, shapes);
         // A model that numbers its steps shows whole, up to its last step.
         if (mode == LoadWhole && result.ImportReport->NumberedSteps)
             step = result.ImportReport->MaxStep;
