@@ -22,7 +22,11 @@
 namespace fs = std::filesystem;
 
 namespace {
-const std::string Shared = TESSARYN_SHARED_LDRAW;
+// The shared LDraw folder beside the source tree, or where TESSARYN_SHARED_DIR says.
+const std::string Shared = [] {
+    const char* dir = std::getenv("TESSARYN_SHARED_DIR");
+    return dir ? std::string(dir) + "/ldraw/" : std::string(TESSARYN_SHARED_LDRAW);
+}();
 const std::string Model = Shared + "models/8464.mpd";
 
 // A program folder of its own, holding the shipped table and parts, so that generated parts
@@ -48,8 +52,8 @@ void Import(TBlockList& list) {
     ClearDrawClasses();
     TLDrawShapes shapes(Shared + "lib");
     TLDrawMap map(BenchAppDir());
-    ImportLDraw(Model, map, [&](std::unique_ptr<TBlock> b) { list.InsertSorted(std::move(b)); },
-                &shapes);
+    ImportLDraw(
+        Model, map, [&](std::unique_ptr<TBlock> b) { list.InsertSorted(std::move(b)); }, &shapes);
 }
 
 bool Ready(benchmark::State& state) {

@@ -61,12 +61,13 @@ void CheckLibraryPart(std::string_view text) {
     WriteFileReplacing(LibraryFolder() + "parts/s/fuzz.dat", std::string(text));
     TLDrawColourBook book;
     book.Read(std::string(text));
-    const double matrices[][9] = {{1, 0, 0, 0, 1, 0, 0, 0, 1}, {0.6, 0, 0.8, 0, -1, 0, -0.8, 0, 0.6}};
+    const double matrices[][9] = {{1, 0, 0, 0, 1, 0, 0, 0, 1},
+                                  {0.6, 0, 0.8, 0, -1, 0, -0.8, 0, 0.6}};
     for (const auto& matrix : matrices) {
         try {
             TLDrawLibrary library(LibraryFolder());
-            TLDrawShape shape = MakeLDrawShape(FlattenLDrawPart(library, "fuzz.dat", matrix), &book,
-                                               "fuzz.dat");
+            TLDrawShape shape =
+                MakeLDrawShape(FlattenLDrawPart(library, "fuzz.dat", matrix), &book, "fuzz.dat");
             const TDrawClass& d = *shape.Definition;
             for (const TPolygon& polygon : d.Polygons)
                 for (const TPoint3& p : polygon.Points)

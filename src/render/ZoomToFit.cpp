@@ -1,7 +1,7 @@
 #include "render/ZoomToFit.h"
 
-#include "model/BlockList.h"
 #include "model/Block.h"
+#include "model/BlockList.h"
 
 #include <algorithm>
 #include <climits>
@@ -34,15 +34,15 @@ std::optional<TZoomFit> ZoomToFit(const TViewState& view, const TBlockList& mode
         }
     }
     // Scale 10 / bar must not exceed the room over the extent along either axis.
-    double need = std::max(double(right - left) / (Filled * width),
-                           double(bottom - top) / (Filled * height));
+    double need =
+        std::max(double(right - left) / (Filled * width), double(bottom - top) / (Filled * height));
     TZoomFit fit;
     fit.ScaleBar = std::clamp(int(std::ceil(10 * need - 1e-9)), ScaleBarMin, ScaleBarMax);
     double scale = 10.0 / fit.ScaleBar;
     // The window puts the origin at the view's centre less the offsets.
-    fit.OffsetX = std::clamp(int(std::lround(scale * (left + right) / 2.0)), -OffsetLimit,
-                             OffsetLimit);
-    fit.OffsetY = std::clamp(int(std::lround(scale * (top + bottom) / 2.0)), -OffsetLimit,
-                             OffsetLimit);
+    fit.OffsetX =
+        std::clamp(int(std::lround(scale * (left + right) / 2.0)), -OffsetLimit, OffsetLimit);
+    fit.OffsetY =
+        std::clamp(int(std::lround(scale * (top + bottom) / 2.0)), -OffsetLimit, OffsetLimit);
     return fit;
 }

@@ -1,14 +1,14 @@
 // "Zoom to fit": the model's whole box shows in the view at the fitted zoom and offsets, and
 // one step more zoom would cut it, whatever the angles.
 
-#include "model/BlockList.h"
 #include "render/ZoomToFit.h"
-#include "support/Bricks.h"
 
-#include <gtest/gtest.h>
+#include "model/BlockList.h"
+#include "support/Bricks.h"
 
 #include <algorithm>
 #include <cstdint>
+#include <gtest/gtest.h>
 
 namespace {
 // The view as the window sets it from the bars.
@@ -28,8 +28,8 @@ TRect ScreenBox(const TViewState& view, const TBlockList& model) {
     for (int i = 0; i < model.Count(); ++i) {
         const TBlock& b = model[i];
         for (int corner = 0; corner < 8; ++corner) {
-            TPoint p = ProjectPoint(view, corner & 1 ? b.X + b.SX : b.X, corner & 2 ? b.Y + b.SY : b.Y,
-                                    corner & 4 ? b.Z + b.SZ : b.Z);
+            TPoint p = ProjectPoint(view, corner & 1 ? b.X + b.SX : b.X,
+                                    corner & 2 ? b.Y + b.SY : b.Y, corner & 4 ? b.Z + b.SZ : b.Z);
             box.Left = std::min(box.Left, p.X), box.Right = std::max(box.Right, p.X);
             box.Top = std::min(box.Top, p.Y), box.Bottom = std::max(box.Bottom, p.Y);
         }
@@ -47,8 +47,8 @@ TEST(ZoomToFit, WholeModelShowsCentredAndOneStepCloserFillsMoreThanTheMargin) {
     for (auto [tilt, azimuth] : angles) {
         std::optional<TZoomFit> fit = ZoomToFit(ViewOf(tilt, azimuth, 10, 0, 0, w, h), model, w, h);
         ASSERT_TRUE(fit);
-        TRect box = ScreenBox(ViewOf(tilt, azimuth, fit->ScaleBar, fit->OffsetX, fit->OffsetY, w, h),
-                              model);
+        TRect box = ScreenBox(
+            ViewOf(tilt, azimuth, fit->ScaleBar, fit->OffsetX, fit->OffsetY, w, h), model);
         EXPECT_TRUE(box.Left >= 0 && box.Top >= 0 && box.Right < w && box.Bottom < h)
             << tilt << " " << azimuth;
         EXPECT_NEAR(box.Left + box.Right, w, 2);

@@ -29,7 +29,6 @@ void WriteLine(std::ostream& out, int colour, int64_t x, int64_t y, int64_t z, i
         << ' ' << part << "\r\n";
 }
 
-
 std::string ShortNumber(double value) {
     char text[32];
     double rounded = std::round(value * 1e6) / 1e6;
@@ -50,8 +49,9 @@ int LDrawColourNumber(const TBlock& brick, const TLDrawColourBook* book) {
     if (book) {
         // The table's own number first, so that a colour two numbers share comes back as the
         // first of them; only a colour the table lacks is looked up in the library's.
-        auto entry = std::find_if(LDrawColourTable.begin(), LDrawColourTable.end(),
-                                  [&](const TLDrawColour& c) { return c.Colour() == brick.Colour; });
+        auto entry =
+            std::find_if(LDrawColourTable.begin(), LDrawColourTable.end(),
+                         [&](const TLDrawColour& c) { return c.Colour() == brick.Colour; });
         if (entry != LDrawColourTable.end())
             return brick.Transparent ? entry->Number | 32 : entry->Number;
         if (int32_t number = book->NumberOf(brick.Colour, brick.Transparent); number >= 0)

@@ -32,8 +32,7 @@ TLDrawColourCode ParseLDrawColourCode(const std::string& token, bool transparent
     return code;
 }
 
-TLDrawPartLine ParseLDrawPartNumbers(const std::vector<std::string>& tokens,
-                                      bool transparentForm) {
+TLDrawPartLine ParseLDrawPartNumbers(const std::vector<std::string>& tokens, bool transparentForm) {
     TLDrawPartLine line;
     line.Colour = ParseLDrawColourCode(tokens[1], transparentForm);
     for (int i = 0; i < 3; ++i)

@@ -11,7 +11,7 @@ struct TLDrawColourCode {
     int32_t Number = 16;
     bool Direct = false;
     bool Transparent = false; // a direct colour of the see-through form
-    int32_t Rgb = 0; // a direct colour as a colour value: red in the low byte
+    int32_t Rgb = 0;          // a direct colour as a colour value: red in the low byte
 };
 
 // A colour token: "0x2RRGGBB" (any letter case) is a direct colour; anything else must be a
@@ -29,7 +29,7 @@ struct TLDrawPartLine {
 // The numbers of a type-1 line already split into at least 14 tokens (the type first); the file
 // is left to the caller. A number that does not convert raises the conversion error.
 TLDrawPartLine ParseLDrawPartNumbers(const std::vector<std::string>& tokens,
-                                      bool transparentForm = false);
+                                     bool transparentForm = false);
 
 // The line as seen through its parent's placement: the parent's matrix and position applied to
 // the child's, and the parent's colour where the child says 16 (the main colour).

@@ -2,6 +2,8 @@
 // part definition, import with the generated parts stored and found again, and export back
 // to the same lines.
 
+#include "exchange/ldraw/shapes/LDrawShapes.h"
+
 #include "base/Error.h"
 #include "base/FileIO.h"
 #include "base/LDrawColours.h"
@@ -12,16 +14,14 @@
 #include "exchange/ldraw/LDrawSubModels.h"
 #include "exchange/ldraw/shapes/LDrawFlatten.h"
 #include "exchange/ldraw/shapes/LDrawShape.h"
-#include "exchange/ldraw/shapes/LDrawShapes.h"
 #include "model/Block.h"
 #include "support/ShippedAppDir.h"
 #include "support/TempFolder.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <sstream>
 
 namespace {
@@ -64,9 +64,9 @@ struct TImport {
 
 TImport Import(const std::string& model, TLDrawMap& map, TLDrawShapes* shapes) {
     TImport result;
-    result.Report = ImportLDraw(model, map, [&](std::unique_ptr<TBlock> b) {
-        result.Bricks.push_back(std::move(b));
-    }, shapes);
+    result.Report = ImportLDraw(
+        model, map, [&](std::unique_ptr<TBlock> b) { result.Bricks.push_back(std::move(b)); },
+        shapes);
     return result;
 }
 
@@ -123,7 +123,8 @@ std::vector<TLDrawPartLine> FlatOriginal(const std::string& path) {
 }
 
 bool SameLine(const TLDrawPartLine& a, const TLDrawPartLine& b, const TLDrawColourBook& book) {
-    TLDrawColourValue ca = ResolveLDrawColour(a.Colour, &book), cb = ResolveLDrawColour(b.Colour, &book);
+    TLDrawColourValue ca = ResolveLDrawColour(a.Colour, &book),
+                      cb = ResolveLDrawColour(b.Colour, &book);
     if (!SameText(a.File, b.File) || ca.Colour != cb.Colour || ca.Transparent != cb.Transparent)
         return false;
     for (int i = 0; i < 9; ++i)
@@ -224,7 +225,8 @@ TEST(LDrawShape, DefinitionSitsInItsBoxWithStudsEdgesColoursAndOrders) {
         EXPECT_EQ(d.GetDrawCount(octant), 4);
     EXPECT_EQ(d.RotOffsets[0][0] + d.RotOffsets[1][0] + d.RotOffsets[2][0] + d.RotOffsets[3][0], 0);
 
-    TLDrawShape pane = MakeLDrawShape(FlattenLDrawPart(library, "window.dat", Identity), &book, "w");
+    TLDrawShape pane =
+        MakeLDrawShape(FlattenLDrawPart(library, "window.dat", Identity), &book, "w");
     ASSERT_EQ(pane.Definition->PolygonCount(), 2);
     EXPECT_EQ(pane.Definition->Polygons[0].PolyColour, -ColourOfLDraw(15));
     EXPECT_EQ(pane.Definition->Polygons[1].PolyColour, 0xA9A5A0);
@@ -295,9 +297,9 @@ TEST_F(LDrawShapes, TheSixCommunityModelsImportAndComeBackLineByLine) {
     TLDrawMap shipped(TESSARYN_SHIPPED_DATA);
     TLDrawShapes shapes(SharedLDraw + "lib");
     // Only 8464's unofficial 2853a.dat is missing from the library, eight times.
-    const std::pair<const char*, int> models[] = {{"car.ldr", 0},    {"car.dat", 0},
+    const std::pair<const char*, int> models[] = {{"car.ldr", 0},     {"car.dat", 0},
                                                   {"pyramid.ldr", 0}, {"m6459.ldr", 0},
-                                                  {"8464.mpd", 8},   {"MultiLevel.mpd", 0}};
+                                                  {"8464.mpd", 8},    {"MultiLevel.mpd", 0}};
     for (const auto& [name, missing] : models) {
         std::string path = SharedLDraw + "models/" + name;
         TImport imported = Import(path, shipped, &shapes);

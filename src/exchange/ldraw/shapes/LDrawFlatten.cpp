@@ -142,10 +142,16 @@ private:
             Mesh.Tubes.push_back(a[1] > b[1] ? a : b); // LDraw's y points down
             return;
         }
-        const TLDrawLibraryFile* file = Library.Load(c.File);
+        // The library's coarser version of a curved primitive, where it has one: a software
+        // renderer pays for every polygon of every brick in every frame.
+        const TLDrawLibraryFile* file = nullptr;
+        if (name.find('/') == std::string::npos)
+            file = Library.Load("8/" + name);
         if (!file)
-            throw TError("The LDraw library has no file " + c.File + " (used by " +
-                         Shown(parent) + ")");
+            file = Library.Load(c.File);
+        if (!file)
+            throw TError("The LDraw library has no file " + c.File + " (used by " + Shown(parent) +
+                         ")");
         if (std::find(Chain.begin(), Chain.end(), file->Path) != Chain.end())
             throw TError("The LDraw file " + Shown(*file) + " uses itself in a loop (through " +
                          Shown(parent) + ")");

@@ -14,7 +14,7 @@ struct TLDrawCommand {
     int32_t Colour = 16; // a direct colour 0x2RRGGBB or 0x3RRGGBB keeps its number
     // SubFile: position then the 3x3 matrix by rows; Edge/Triangle/Quad: the points.
     double Numbers[12] = {};
-    std::string File;     // SubFile only
+    std::string File;       // SubFile only
     bool Clockwise = false; // Certify and Winding: the winding named, if any
     bool HasWinding = false;
     bool HasClip = false;
@@ -48,7 +48,7 @@ public:
     std::string RootFile(const std::string& name) const;
 
 private:
-    std::string Root; // with a trailing '/'
+    std::string Root;                         // with a trailing '/'
     std::map<std::string, std::string> Found; // lower-case name -> path or ""
     std::map<std::string, std::unique_ptr<TLDrawLibraryFile>> Files; // by path
 };

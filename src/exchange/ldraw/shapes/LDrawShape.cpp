@@ -61,7 +61,8 @@ std::array<int32_t, 6> EdgeKey(const TWhole& a, const TWhole& b) {
 }
 
 // Edge flags: outlined edges are those an edge line lies on.
-int32_t EdgeFlagsOf(const std::vector<TWhole>& points, const std::set<std::array<int32_t, 6>>& edges) {
+int32_t EdgeFlagsOf(const std::vector<TWhole>& points,
+                    const std::set<std::array<int32_t, 6>>& edges) {
     int32_t hidden = 0;
     bool anyShown = false;
     for (size_t k = 0; k < points.size(); ++k) {
@@ -142,8 +143,8 @@ TLDrawShape MakeLDrawShape(const TLDrawMesh& mesh, const TLDrawColourBook* book,
     }
     std::set<std::array<int32_t, 6>> edges;
     for (const auto& edge : mesh.Edges)
-        edges.insert(EdgeKey(Rounded(ModelAxesOf(edge[0]), corner),
-                             Rounded(ModelAxesOf(edge[1]), corner)));
+        edges.insert(
+            EdgeKey(Rounded(ModelAxesOf(edge[0]), corner), Rounded(ModelAxesOf(edge[1]), corner)));
     std::vector<bool> cullable;
     for (const TLDrawFace& face : mesh.Faces) {
         if (face.Points.size() > size_t(MaxPolygonPoints))
@@ -183,6 +184,10 @@ TLDrawShape MakeLDrawShape(const TLDrawMesh& mesh, const TLDrawColourBook* book,
             d.BBY = std::max(d.BBY, p.Y);
             d.BBZ = std::max(d.BBZ, p.Z);
         }
+    if (d.Polygons.empty() && d.TopStuds.empty())
+        throw TError("The LDraw part " + partName + " has nothing to draw at this angle");
+    // A flat part still needs a box a brick can have.
+    d.BBX = std::max(d.BBX, 1), d.BBY = std::max(d.BBY, 1), d.BBZ = std::max(d.BBZ, 1);
     d.TopStudPolygon = d.BottomStudPolygon = -1;
     d.FindTopPolygon();
     d.FindBottomPolygon();

@@ -41,7 +41,8 @@ std::unique_ptr<TBlock> TLDrawShapes::MakeBrick(const TLDrawPartLine& line, std:
         TLDrawColourValue colour = ResolveLDrawColour(line.Colour, &Book);
         brick->Colour = colour.Colour;
         brick->Transparent = colour.Transparent;
-        std::array<double, 3> at = ModelAxesOf({line.Position[0], line.Position[1], line.Position[2]});
+        std::array<double, 3> at =
+            ModelAxesOf({line.Position[0], line.Position[1], line.Position[2]});
         brick->X = Whole(at[0] - known.Origin[0]);
         brick->Y = Whole(at[1] - known.Origin[1]);
         brick->Z = Whole(at[2] - known.Origin[2]);
@@ -76,8 +77,8 @@ const TLDrawShapes::TKnown& TLDrawShapes::Shape(const TLDrawPartLine& line,
 TLDrawShapes::TKnown TLDrawShapes::Convert(const TLDrawPartLine& line, const std::string& name) {
     TKnown known;
     try {
-        TLDrawShape shape = MakeLDrawShape(FlattenLDrawPart(Library, line.File, line.Matrix), &Book,
-                                           line.File);
+        TLDrawShape shape =
+            MakeLDrawShape(FlattenLDrawPart(Library, line.File, line.Matrix), &Book, line.File);
         shape.Definition->FileName = name + ".tsp";
         shape.Definition->PartName = name;
         TLDrawShapeSource source;
