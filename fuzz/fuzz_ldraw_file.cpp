@@ -1,6 +1,7 @@
-// LDraw reading: any bytes, taken as mapping-table rows, as LDraw lines and as a whole ".mpd"
-// file with sections, sub-model loops and deep nesting, must read without a crash, and every
-// brick read must be a sound box.
+// LDraw reading: any bytes, taken as mapping-table rows, as LDraw lines, as a whole ".mpd"
+// file with sections, sub-model loops and deep nesting, and as a part of an LDraw library (which
+// may name itself, directly or through a sub-file), must read without a crash, every brick read
+// must be a sound box, and every part definition made must lie inside its own box.
 
 #include "base/Error.h"
 #include "base/FileIO.h"
@@ -8,6 +9,10 @@
 #include "exchange/ldraw/LDrawImport.h"
 #include "exchange/ldraw/LDrawMap.h"
 #include "exchange/ldraw/LDrawSubModels.h"
+#include "exchange/ldraw/shapes/LDrawColourBook.h"
+#include "exchange/ldraw/shapes/LDrawFlatten.h"
+#include "exchange/ldraw/shapes/LDrawLibrary.h"
+#include "exchange/ldraw/shapes/LDrawShape.h"
 #include "model/Block.h"
 #include "model/ModelFile.h"
 
@@ -39,6 +44,40 @@ const std::string& ModelFile() {
     return name;
 }
 
+// A library of its own: the bytes are both part "fuzz.dat" and its sub-file "s\fuzz.dat".
+const std::string& LibraryFolder() {
+    static const std::string folder = [] {
+        std::string name = std::filesystem::temp_directory_path() / "tessaryn-fuzz-lib-XXXXXX";
+        if (!mkdtemp(name.data()))
+            std::abort();
+        std::filesystem::create_directories(name + "/parts/s");
+        return name + "/";
+    }();
+    return folder;
+}
+
+void CheckLibraryPart(std::string_view text) {
+    WriteFileReplacing(LibraryFolder() + "parts/fuzz.dat", std::string(text));
+    WriteFileReplacing(LibraryFolder() + "parts/s/fuzz.dat", std::string(text));
+    TLDrawColourBook book;
+    book.Read(std::string(text));
+    const double matrices[][9] = {{1, 0, 0, 0, 1, 0, 0, 0, 1},
+                                  {0.6, 0, 0.8, 0, -1, 0, -0.8, 0, 0.6}};
+    for (const auto& matrix : matrices) {
+        try {
+            TLDrawLibrary library(LibraryFolder());
+            TLDrawShape shape =
+                MakeLDrawShape(FlattenLDrawPart(library, "fuzz.dat", matrix), &book, "fuzz.dat");
+            const TDrawClass& d = *shape.Definition;
+            for (const TPolygon& polygon : d.Polygons)
+                for (const TPoint3& p : polygon.Points)
+                    if (p.X < 0 || p.Y < 0 || p.Z < 0 || p.X > d.BBX || p.Y > d.BBY || p.Z > d.BBZ)
+                        std::abort();
+        } catch (const TError&) {
+        }
+    }
+}
+
 void CheckBrick(const TBlock* brick) {
     if (brick && (brick->Turn < 0 || brick->Turn > 3 || brick->SX <= 0 || brick->SY <= 0))
         std::abort();
@@ -60,6 +99,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         } catch (const TError&) {
         }
     }
+    CheckLibraryPart(text);
     WriteFileReplacing(ModelFile(), std::string(text));
     try {
         TLDrawImportReport report = ImportLDrawModel(

@@ -3,9 +3,12 @@
 
 #include <iosfwd>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
+
+class TLDrawShapes;
 
 struct TCliOption {
     std::string Name; // with its dashes, e.g. "--octant"
@@ -40,3 +43,7 @@ void RequirePositionals(const TCliArgs& args, size_t count, const std::string& u
 
 // The value of --octant: 0 to 7, fallback when the option is absent.
 int OctantOption(const TCliArgs& args, int fallback);
+
+// --ldraw-lib DIR: the LDraw library to draw unmapped parts from; nullptr when absent. Raises
+// TError when DIR is no library.
+std::unique_ptr<TLDrawShapes> LDrawLibOption(const TCliArgs& args);

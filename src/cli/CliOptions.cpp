@@ -1,6 +1,7 @@
 #include "base/Error.h"
 #include "base/Text.h"
 #include "cli/CliCommand.h"
+#include "exchange/ldraw/shapes/LDrawShapes.h"
 
 void RequirePositionals(const TCliArgs& args, size_t count, const std::string& usage) {
     if (args.Positionals.size() != count)
@@ -20,4 +21,11 @@ int OctantOption(const TCliArgs& args, int fallback) {
     if (octant < 0 || octant > 7)
         throw TError("--octant must be 0 to 7, not \"" + text + "\"");
     return octant;
+}
+
+std::unique_ptr<TLDrawShapes> LDrawLibOption(const TCliArgs& args) {
+    auto it = args.Values.find("--ldraw-lib");
+    if (it == args.Values.end())
+        return nullptr;
+    return std::make_unique<TLDrawShapes>(it->second);
 }

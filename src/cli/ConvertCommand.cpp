@@ -6,6 +6,7 @@
 #include "exchange/ldraw/LDrawExport.h"
 #include "exchange/ldraw/LDrawExportReport.h"
 #include "exchange/ldraw/LDrawMap.h"
+#include "exchange/ldraw/shapes/LDrawShapes.h"
 #include "model/ModelFile.h"
 
 namespace {
@@ -13,14 +14,15 @@ void RunConvert(const TCliArgs& args, std::ostream& out) {
     RequirePositionals(args, 2, "convert IN OUT [--octant K] [--report]");
     TBlockList model;
     model.CurrentOctant = OctantOption(args, 0);
-    LoadModel(model, args.Positionals[0], LoadWhole);
+    std::unique_ptr<TLDrawShapes> shapes = LDrawLibOption(args);
+    LoadModel(model, args.Positionals[0], LoadWhole, 0, shapes.get());
     const std::string& target = args.Positionals[1];
     if (EndsWithNoCase(target, ".dat")) {
         std::vector<TBlock*> bricks;
         for (const auto& brick : model.Items())
             bricks.push_back(brick.get());
         TLDrawExportReport report;
-        SaveLDrawFile(target, bricks, LDrawMap(), &report);
+        SaveLDrawFile(target, bricks, LDrawMap(), &report, shapes ? &shapes->Colours() : nullptr);
         if (args.Has("--report"))
             for (const std::string& line : FormatExportReport(report))
                 out << line << "\n";
@@ -40,7 +42,10 @@ TCliCommand ConvertCommand() {
             "ends in \".dat\"\n"
             "                              --report: after an LDraw OUT, prints\n"
             "                                bricks N exported M left out K\n"
-            "                                left out COUNT KIND AxBxPLATES, one line per shape\n",
-            {{"--octant", true}, {"--report", false}},
+            "                                left out COUNT KIND AxBxPLATES, one line per shape\n"
+            "                              --ldraw-lib DIR: LDraw parts no mapping row serves "
+            "are drawn from\n"
+            "                                the library DIR, and written back as they were\n",
+            {{"--octant", true}, {"--report", false}, {"--ldraw-lib", true}},
             RunConvert};
 }

@@ -2,6 +2,7 @@
 
 #include "cli/CliCommand.h"
 #include "exchange/LoadModel.h"
+#include "exchange/ldraw/shapes/LDrawShapes.h"
 
 #include <ostream>
 
@@ -9,7 +10,8 @@ namespace {
 void RunInfo(const TCliArgs& args, std::ostream& out) {
     RequirePositionals(args, 1, "info MODEL [--import-report]");
     TBlockList model;
-    TLoadResult result = LoadModel(model, args.Positionals[0], LoadWhole);
+    std::unique_ptr<TLDrawShapes> shapes = LDrawLibOption(args);
+    TLoadResult result = LoadModel(model, args.Positionals[0], LoadWhole, 0, shapes.get());
     out << "bricks " << model.Count() << "\n";
     out << "header " << model.FileRotX << " " << model.FileRotZ << " " << model.FileScaleBar << " "
         << model.FileOffsetX << " " << model.FileOffsetY << " " << model.FileStuds << " "
@@ -35,7 +37,10 @@ TCliCommand InfoCommand() {
         "                                groups GroupCounter\n"
         "                              --import-report: for an LDraw MODEL also\n"
         "                                part lines N imported M skipped K\n"
-        "                                skipped COUNT FILE (REASON), one line per part\n",
-        {{"--import-report", false}},
+        "                                skipped COUNT FILE (REASON), one line per part\n"
+        "                              --ldraw-lib DIR: parts no mapping row serves are drawn\n"
+        "                                from the LDraw library DIR (the report adds\n"
+        "                                as shapes N)\n",
+        {{"--import-report", false}, {"--ldraw-lib", true}},
         RunInfo};
 }

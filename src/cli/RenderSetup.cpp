@@ -4,6 +4,8 @@
 #include "cli/RenderOptions.h"
 #include "cli/ViewOptions.h"
 #include "exchange/LoadModel.h"
+#include "exchange/ldraw/shapes/LDrawShapes.h"
+#include "render/ZoomToFit.h"
 
 namespace {
 TPixelFormat PixelFormatOption(const TCliArgs& args) {
@@ -47,10 +49,17 @@ TRenderSetup::TRenderSetup(const TCliArgs& args, const std::string& modelFile) {
     if (AntiAliased)
         format = TPixelFormat::pf32bit;
 
-    LoadModel(Model, modelFile, LoadWhole);
+    std::unique_ptr<TLDrawShapes> shapes = LDrawLibOption(args);
+    LoadModel(Model, modelFile, LoadWhole, 0, shapes.get());
     Model.StepLimit = IntOption(args, "--step-limit", 0);
     Controls.FormResize(size[0], size[1]);
     SetView(args, Model, HasHeaderLine(modelFile), Controls, Context);
+    if (args.Has("--fit"))
+        if (std::optional<TZoomFit> fit = ZoomToFit(Context.View, Model, size[0], size[1])) {
+            Controls.SetControl(Controls.ScaleBar, fit->ScaleBar);
+            Controls.SetControl(Controls.OffsetX, fit->OffsetX);
+            Controls.SetControl(Controls.OffsetY, fit->OffsetY);
+        }
     SetDisplayOptions(args, Context);
     Background.Colour = HexColourOption(args, "--background", 0xF0F0F0);
     View.SetPixelFormat(format);
@@ -69,7 +78,8 @@ const std::vector<TCliOption>& RenderSetupOptions() {
         {"--antialias", false}, {"--bpp", true},
         {"--background", true}, {"--light", true},
         {"--step-limit", true}, {"--cut", true},
-        {"--threads", true}};
+        {"--threads", true},    {"--ldraw-lib", true},
+        {"--fit", false}};
     return options;
 }
 
@@ -91,4 +101,8 @@ const char* RenderSetupHelp =
     "  --cut XL,XH,YL,YH,ZL,ZH     boundary box in force (default: only -19999 <= Z and\n"
     "                              Z + SZ <= 19999 are tested)\n"
     "  --threads N                 draw on N threads, 1 to 1024 (default: one per core);\n"
-    "                              the pictures are the same for every N\n";
+    "                              the pictures are the same for every N\n"
+    "  --ldraw-lib DIR             draw LDraw parts no mapping row serves from the LDraw\n"
+    "                              library DIR\n"
+    "  --fit                       zoom and shift the view so the whole model shows at the\n"
+    "                              view's tilt and azimuth (after the options above)\n";

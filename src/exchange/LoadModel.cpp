@@ -37,8 +37,8 @@ std::string PrepareSubAssembly(TBlockList& scratch, int32_t step, int32_t newBri
 }
 } // namespace
 
-TLoadResult LoadModel(TBlockList& model, const std::string& name, int mode,
-                      int32_t newBrickColour) {
+TLoadResult LoadModel(TBlockList& model, const std::string& name, int mode, int32_t newBrickColour,
+                      TLDrawShapes* shapes) {
     // Names from data (palette combinations) may use a backslash or another letter case.
     const std::string fileName = FileExists(name) ? name : ResolveFileName(name);
     TLoadResult result;
@@ -52,12 +52,15 @@ TLoadResult LoadModel(TBlockList& model, const std::string& name, int mode,
         model.Clear();
     }
     if (IsLDrawFileName(fileName)) {
-        result.ImportReport = ImportLDraw(fileName, LDrawMap(), [&](std::unique_ptr<TBlock> b) {
-            // A sub-assembly's bricks go no later than the model's step, so none is hidden.
-            if (mode == LoadSubAssembly && b->Step > step)
-                b->Step = step;
-            model.InsertSorted(std::move(b));
-        });
+        result.ImportReport = ImportLDraw(
+            fileName, LDrawMap(),
+            [&](std::unique_ptr<TBlock> b) {
+                // A sub-assembly's bricks go no later than the model's step, so none is hidden.
+                if (mode == LoadSubAssembly && b->Step > step)
+                    b->Step = step;
+                model.InsertSorted(std::move(b));
+            },
+            shapes);
         // A model that numbers its steps shows whole, up to its last step.
         if (mode == LoadWhole && result.ImportReport->NumberedSteps)
             step = result.ImportReport->MaxStep;

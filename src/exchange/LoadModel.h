@@ -10,6 +10,8 @@
 #include <optional>
 #include <string>
 
+class TLDrawShapes;
+
 constexpr int LoadWhole = 0;
 constexpr int LoadSubAssembly = 1;
 
@@ -32,5 +34,6 @@ struct TLoadResult {
 // straight into the model in either mode, leaving the scratch list empty; a whole model whose
 // file numbers steps gets its largest step as the step limit. Errors
 // propagate; bricks read before a faulty line stay.
+// With shapes (an LDraw library), LDraw parts that no mapping row serves come in as shapes.
 TLoadResult LoadModel(TBlockList& model, const std::string& fileName, int mode,
-                      int32_t newBrickColour = 0);
+                      int32_t newBrickColour = 0, TLDrawShapes* shapes = nullptr);

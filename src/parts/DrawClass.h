@@ -87,8 +87,10 @@ public:
     void AutoStuds(int nx, int ny);
     void ClearTopStuds();
 
-    // Painter's order of one octant's list (farther polygons first), or of all eight.
-    void PainterSort(int octant);
+    // Painter's order of one octant's list (farther polygons first), or of all eight. Each pass
+    // moves a farther polygon one place forward; a list already near its order needs few, so
+    // the passes may be limited for large meshes.
+    void PainterSort(int octant, size_t maxPasses = SIZE_MAX);
     void PainterSortAll();
     // Fills every octant's order with the polygons that face its viewer, then sorts them.
     void BuildDrawOrders();

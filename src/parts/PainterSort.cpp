@@ -41,7 +41,7 @@ bool NearerThan(const TBox& a, const TBox& b, const std::array<int, 3>& side) {
 }
 } // namespace
 
-void TDrawClass::PainterSort(int octant) {
+void TDrawClass::PainterSort(int octant, size_t maxPasses) {
     if (octant < 0 || octant > 7)
         throw TError("Illegal octant for PainterSort");
     std::array<int, 3> side = ViewerSide(octant);
@@ -50,13 +50,18 @@ void TDrawClass::PainterSort(int octant) {
     for (int32_t poly : order)
         boxes.push_back(IsPolygon(poly) ? BoxOf(Polygons[size_t(poly)]) : TBox());
     size_t n = order.size();
-    for (size_t pass = 1; pass < n; ++pass) {
+    for (size_t pass = 1; pass < n && pass <= maxPasses; ++pass) {
+        bool swapped = false;
         for (size_t j = 0; j + 1 < n; ++j) {
             if (NearerThan(boxes[j], boxes[j + 1], side)) {
                 std::swap(order[j], order[j + 1]);
                 std::swap(boxes[j], boxes[j + 1]);
+                swapped = true;
             }
         }
+        // A pass without a swap leaves every later pass nothing to do.
+        if (!swapped)
+            break;
     }
     Modified = true;
 }

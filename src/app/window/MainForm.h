@@ -89,6 +89,8 @@ public:
     QToolButton *btnClear, *btnLoad, *btnSave, *btnUndo, *btnRedo, *btnOptions;
     QToolButton *btnRotUp, *btnRotDown, *btnRotLeft, *btnRotRight, *btnZoomIn, *btnZoomOut;
     QToolButton *btnHome, *btnRestoreView, *btnRefresh;
+    QToolButton* btnZoomFit;
+    QAction* mZoomToFit;
     QToolButton *btnViewOptions, *btnStuds, *btnWireFrame;
     QToolButton *btnPointer, *btnTransparent, *btnPieceStuds, *btnColorDlg, *btnExit;
     std::vector<QToolButton*> FixedViews; // RadioGroup1, by tag
@@ -113,6 +115,8 @@ public:
     // A wheel turn over the view's offset bars or corner button zooms; true when it did.
     bool ViewPanelWheel(QObject* watched, QEvent* e);
     void btnHomeClick();
+    // The zoom and offsets that show the whole model at the current angles.
+    void ZoomToFitClick();
     void SetViewAngles(int tilt, int azimuth);
 
     // Display options.

@@ -7,6 +7,7 @@
 #include "exchange/ldraw/LDrawExport.h"
 #include "exchange/ldraw/LDrawExportReport.h"
 #include "exchange/ldraw/LDrawMap.h"
+#include "exchange/ldraw/shapes/LDrawShapes.h"
 #include "model/ModelFile.h"
 
 #include <QLabel>
@@ -98,7 +99,8 @@ void TMainForm::LoadModelFile(const std::string& fileName, int mode) {
     Redraw.Busy = true;
     TLoadResult result;
     try {
-        result = LoadModel(Model, fileName, mode, Colours.CurrentColour);
+        std::unique_ptr<TLDrawShapes> shapes = OpenLDrawLibrary(ExpandHome(Settings.LDrawLib));
+        result = LoadModel(Model, fileName, mode, Colours.CurrentColour, shapes.get());
     } catch (...) {
         Redraw.Busy = false;
         RedrawPicture();
@@ -123,9 +125,19 @@ void TMainForm::LoadModelFile(const std::string& fileName, int mode) {
         TakeSubAssemblyInHand();
     }
     Redraw.Busy = false;
+    // An LDraw file carries no view: show it whole from the standard angles.
+    if (mode == LoadWhole && result.ImportReport) {
+        const TReferenceView standard;
+        SetViewAngles(standard.RotX, standard.RotZ);
+        ZoomToFitClick();
+        Controls.TakeReferenceView();
+    }
     RedrawPicture();
-    if (result.ImportReport && result.ImportReport->Skipped() > 0)
-        ShowExchangeNotice("LDraw import", ImportReportMessage(*result.ImportReport));
+    if (result.ImportReport && result.ImportReport->Skipped() > 0) {
+        std::string hint = LibraryHint(*result.ImportReport);
+        ShowExchangeNotice("LDraw import", ImportReportMessage(*result.ImportReport) +
+                                               (hint.empty() ? "" : "\n\n" + hint));
+    }
 }
 
 void TMainForm::ShowExchangeNotice(const std::string& title, const std::string& text) {
@@ -192,7 +204,8 @@ void TMainForm::SaveModelAs(const std::string& fileName, bool all) {
         for (const auto& brick : Model.Items())
             bricks.push_back(brick.get());
         TLDrawExportReport report;
-        SaveLDrawFile(fileName, bricks, LDrawMap(), &report);
+        std::unique_ptr<TLDrawShapes> shapes = OpenLDrawLibrary(ExpandHome(Settings.LDrawLib));
+        SaveLDrawFile(fileName, bricks, LDrawMap(), &report, shapes ? &shapes->Colours() : nullptr);
         if (report.LeftOut() > 0)
             ShowExchangeNotice("LDraw export", ExportReportMessage(report));
     } else {

@@ -52,6 +52,9 @@ bool TMainForm::KeyStage2(int key, Qt::KeyboardModifiers shift) {
         case Qt::Key_F12:
             mSafePos->trigger();
             break;
+        case Qt::Key_F11:
+            ZoomToFitClick();
+            break;
         case Qt::Key_Home:
             btnHomeClick();
             break;

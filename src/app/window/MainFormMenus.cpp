@@ -160,6 +160,7 @@ void TMainForm::CreateToolBars() {
     btnHome = NewButton(view, "btnHome", "Centre", "Restore standard view");
     btnRestoreView = NewButton(view, "btnRestoreView", "Reset", "Restore original view");
     btnRefresh = NewButton(view, "btnRefresh", "Refresh", "Refresh display");
+    btnZoomFit = NewButton(view, "btnZoomFit", "Fit", "Zoom to fit (F11)");
 
     QToolBar* fixed = NewBar(this, "Fixed views", Qt::TopToolBarArea);
     const char* names[10] = {"btnTopView",    "btnFromFront", "btnFromRight", "btnFromLeft",
@@ -243,6 +244,9 @@ void TMainForm::CreateMenuBar() {
     display->addActions(pumStuds->actions());
     display->addSeparator();
     display->addActions(pumRendering->actions());
+    display->addSeparator();
+    mZoomToFit = display->addAction("Zoom to fit");
+    mZoomToFit->setObjectName("mZoomToFit");
     QMenu* options = bar->addMenu("Options");
     for (QAction* a : pumOptions->actions())
         if (a != miGroup && a != miBreak && a != miAbout && a != miExit)

@@ -1,6 +1,7 @@
 // The view's scroll bars and buttons bound to the view controls; wheel, resize, centring.
 #include "app/view/ViewBox.h"
 #include "app/window/MainForm.h"
+#include "render/ZoomToFit.h"
 
 #include <QScrollBar>
 #include <QToolButton>
@@ -54,6 +55,8 @@ void TMainForm::BindViewControls() {
         });
     connect(btnHome, &QToolButton::clicked, this, &TMainForm::btnHomeClick);
     connect(btnCenter, &QToolButton::clicked, this, &TMainForm::btnHomeClick);
+    connect(btnZoomFit, &QToolButton::clicked, this, &TMainForm::ZoomToFitClick);
+    connect(mZoomToFit, &QAction::triggered, this, &TMainForm::ZoomToFitClick);
     PaintBox1->OnResize = [this] { FormResize(); };
     PaintBox1->OnWheel = [this](int direction) {
         direction > 0 ? FormMouseWheelUp() : FormMouseWheelDown();
@@ -102,4 +105,18 @@ void TMainForm::btnHomeClick() {
         bounds.Add(Model[i]);
     Controls.btnHomeClick(bounds);
     SyncViewBars();
+}
+
+void TMainForm::ZoomToFitClick() {
+    std::optional<TZoomFit> fit =
+        ZoomToFit(Context.View, Model, Controls.ClientWidth, Controls.ClientHeight);
+    if (!fit)
+        return;
+    Redraw.Busy = true;
+    Controls.SetControl(Controls.ScaleBar, fit->ScaleBar);
+    Controls.SetControl(Controls.OffsetX, fit->OffsetX);
+    Controls.SetControl(Controls.OffsetY, fit->OffsetY);
+    Redraw.Busy = false;
+    SyncViewBars();
+    RedrawPicture();
 }

@@ -6,6 +6,7 @@
 #include "base/Text.h"
 #include "exchange/ldraw/LDrawMap.h"
 #include "exchange/ldraw/LDrawSubModels.h"
+#include "exchange/ldraw/shapes/LDrawColourBook.h"
 #include "model/Block.h"
 #include "model/BlockList.h"
 #include "model/GeneralBlock.h"
@@ -43,6 +44,13 @@ int32_t ModelUnits(double value) {
         throw TError("LDraw position out of range: " + std::string(text, end));
     }
     return int32_t(whole);
+}
+
+bool IsExactTurn(const double matrix[9], int q) {
+    for (int i = 0; i < 9; ++i)
+        if (std::fabs(matrix[i] - QuarterTurns[q][i]) > 1e-4)
+            return false;
+    return true;
 }
 
 std::unique_ptr<TBlock> BrickOfKey(const std::string& key) {
@@ -127,7 +135,7 @@ std::unique_ptr<TBlock> ReadLDrawLine(const std::string& line, const TLDrawMap& 
 }
 
 std::unique_ptr<TBlock> ReadLDrawPart(const TLDrawPartLine& part, const TLDrawMap& map,
-                                      TLDrawSkip* reason) {
+                                      TLDrawSkip* reason, const TLDrawColourBook* book) {
     const double(&matrix)[9] = part.Matrix;
     const double x = part.Position[0], y = part.Position[1], z = part.Position[2];
     TLDrawSkip why = TLDrawSkip::NoRow;
@@ -136,7 +144,8 @@ std::unique_ptr<TBlock> ReadLDrawPart(const TLDrawPartLine& part, const TLDrawMa
         if (!SameText(r.PartName + ".dat", part.File))
             continue;
         int q = MatchQuarterTurn(matrix);
-        if (q < 0) {
+        // Near a quarter turn is not one when the library can draw the part at its own angle.
+        if (q < 0 || (book && !IsExactTurn(matrix, q))) {
             why = TLDrawSkip::NotQuarterTurn;
             continue;
         }
@@ -146,13 +155,14 @@ std::unique_ptr<TBlock> ReadLDrawPart(const TLDrawPartLine& part, const TLDrawMa
             continue;
         }
 
-        if (part.Colour.Direct) {
-            brick->Transparent = false;
-            brick->Colour = part.Colour.Rgb;
-        } else {
-            int32_t colour = part.Colour.Number;
-            brick->Transparent = colour >= 32 && colour <= 63;
-            brick->Colour = ColourOfLDraw(brick->Transparent ? colour - 32 : colour);
+        TLDrawColourValue colour = ResolveLDrawColour(part.Colour, book);
+        brick->Colour = colour.Colour;
+        brick->Transparent = colour.Transparent;
+        // With a library the brick keeps the part it was, studs as its row says, so an export
+        // writes that part again rather than the first part of its shape.
+        if (book) {
+            brick->PartID = r.PartName;
+            brick->Studs = r.HasStuds == 1;
         }
         // Only the quarter-turn bits count: a diagonal row bit must not make the turn negative.
         brick->Turn = (4 - (r.RotOffset & 3) + q) % 4;
@@ -188,9 +198,10 @@ std::unique_ptr<TBlock> ReadLDrawPart(const TLDrawPartLine& part, const TLDrawMa
     return nullptr;
 }
 
-TLDrawImportReport ImportLDraw(const std::string& fileName, TLDrawMap& map, const TBrickSink& add) {
+TLDrawImportReport ImportLDraw(const std::string& fileName, TLDrawMap& map, const TBrickSink& add,
+                               TLDrawShapes* shapes) {
     map.Load();
-    return ImportLDrawModel(fileName, map, add);
+    return ImportLDrawModel(fileName, map, add, shapes);
 }
 
 TLDrawImportReport ImportLDraw(const std::string& fileName, TBlockList& list) {

@@ -6,9 +6,9 @@
 #include <cctype>
 
 namespace {
-bool IsDirectColour(const std::string& token) {
+bool IsDirectColour(const std::string& token, char form) {
     if (token.size() != 9 || token[0] != '0' || (token[1] != 'x' && token[1] != 'X') ||
-        token[2] != '2')
+        token[2] != form)
         return false;
     for (size_t i = 3; i < token.size(); ++i)
         if (!std::isxdigit((unsigned char)token[i]))
@@ -17,22 +17,24 @@ bool IsDirectColour(const std::string& token) {
 }
 } // namespace
 
-TLDrawColourCode ParseLDrawColourCode(const std::string& token) {
+TLDrawColourCode ParseLDrawColourCode(const std::string& token, bool transparentForm) {
     TLDrawColourCode code;
-    if (IsDirectColour(token)) {
+    bool transparent = transparentForm && IsDirectColour(token, '3');
+    if (transparent || IsDirectColour(token, '2')) {
         int32_t rrggbb = int32_t(std::stoul(token.substr(3), nullptr, 16));
         code.Direct = true;
         code.Rgb = (rrggbb >> 16 & 0xFF) | (rrggbb & 0xFF00) | (rrggbb & 0xFF) << 16;
-        code.Number = 0x2000000 | rrggbb;
+        code.Transparent = transparent;
+        code.Number = (transparent ? 0x3000000 : 0x2000000) | rrggbb;
         return code;
     }
     code.Number = StrToInt(token);
     return code;
 }
 
-TLDrawPartLine ParseLDrawPartNumbers(const std::vector<std::string>& tokens) {
+TLDrawPartLine ParseLDrawPartNumbers(const std::vector<std::string>& tokens, bool transparentForm) {
     TLDrawPartLine line;
-    line.Colour = ParseLDrawColourCode(tokens[1]);
+    line.Colour = ParseLDrawColourCode(tokens[1], transparentForm);
     for (int i = 0; i < 3; ++i)
         line.Position[i] = ParseLDrawNumber(tokens[2 + i]);
     for (int i = 0; i < 9; ++i)

@@ -4,7 +4,9 @@
 #include "base/FileIO.h"
 #include "base/FileNames.h"
 #include "base/Text.h"
+#include "exchange/ldraw/LDrawExport.h"
 #include "exchange/ldraw/LDrawMap.h"
+#include "exchange/ldraw/shapes/LDrawShapes.h"
 #include "model/Block.h"
 #include "model/ModelFile.h"
 
@@ -131,12 +133,21 @@ bool IsTyre(const std::string& file) {
     return false;
 }
 
+// A part file's name without its ".dat", as an identity.
+std::string LDrawPartStem(const std::string& file) {
+    return EndsWithNoCase(file, ".dat") ? file.substr(0, file.size() - 4) : file;
+}
+
 // A tyre belongs to a wheel whose part lies within this many LDraw units along every axis.
 constexpr double TyreReach = 10;
 
 class TSubModelReader {
 public:
-    TSubModelReader(const TLDrawMap& map, const TBrickSink& add) : Map(map), Add(add) {}
+    TSubModelReader(const TLDrawMap& map, const TBrickSink& add, TLDrawShapes* shapes)
+        : Map(map), Add(add), Shapes(shapes) {
+        Report.LibraryUsed = shapes != nullptr;
+        Book = shapes ? &shapes->Colours() : nullptr;
+    }
 
     TLDrawImportReport Read(const std::string& fileName) {
         // A ".dat" model reads as it always has, every brick in step 0.
@@ -150,12 +161,16 @@ public:
                     for (int i = 0; i < 3; ++i)
                         if (std::fabs(wheel.Position[i] - tyre.Position[i]) > TyreReach)
                             return false;
-                    return true;
+                    // With a library a tyre the wheel does not write back is a part of its own.
+                    const char* own = LDrawTyreOf(LDrawPartStem(wheel.File));
+                    return !Shapes || (own && SameText(own, tyre.File));
                 }))
                 Report.CountTyreOfWheel();
-            else
+            else if (!AsShape(tyre, 0))
                 Report.CountSkipped(tyre.File, TLDrawSkip::NoRow);
         }
+        if (Shapes)
+            Report.ShapesConverted = Shapes->Converted();
         return Report;
     }
 
@@ -221,7 +236,7 @@ private:
             Count();
             TLDrawPartLine part;
             try {
-                part = ParseLDrawPartNumbers(tokens);
+                part = ParseLDrawPartNumbers(tokens, Shapes != nullptr);
             } catch (const TError&) {
                 // Only a 15-token line is a part line of the plain format, whose numbers must
                 // convert; a longer one names a sub-model with blanks or nothing usable.
@@ -235,7 +250,7 @@ private:
             TLDrawSkip reason = TLDrawSkip::NoRow;
             std::unique_ptr<TBlock> brick;
             if (tokens.size() == 15)
-                brick = ReadLDrawPart(part, Map, &reason);
+                brick = ReadLDrawPart(part, Map, &reason, Book);
             if (brick) {
                 if (brick->Kind == 'O')
                     Wheels.push_back(part);
@@ -255,9 +270,30 @@ private:
             }
             if (reason == TLDrawSkip::NoRow && IsTyre(part.File))
                 Tyres.push_back(part);
-            else
+            else if (!AsShape(part, step))
                 Report.CountSkipped(part.File, reason);
         }
+    }
+
+    // The line as a brick of the part's own shape; false when there is no library. A part the
+    // library cannot draw is counted as skipped with its reason.
+    bool AsShape(const TLDrawPartLine& part, int32_t step) {
+        if (!Shapes)
+            return false;
+        std::string error;
+        std::unique_ptr<TBlock> brick = Shapes->MakeBrick(part, error);
+        if (!brick) {
+            if (Shapes->IsMissing(part.File))
+                Report.CountSkipped(part.File, TLDrawSkip::NotInLibrary);
+            else
+                Report.CountSkipped(part.File, TLDrawSkip::NoShape, error);
+            return true;
+        }
+        brick->Step = step;
+        Report.CountAsShape();
+        Report.CountStep(step);
+        Add(std::move(brick));
+        return true;
     }
 
     void Enter(const TDocument& document, const TSection& section, int depth) {
@@ -286,6 +322,8 @@ private:
 
     const TLDrawMap& Map;
     const TBrickSink& Add;
+    TLDrawShapes* Shapes;
+    const TLDrawColourBook* Book;
     TLDrawImportReport Report;
     std::map<std::string, std::unique_ptr<TDocument>> Documents;
     std::map<std::string, const TDocument*> BesideFiles; // name wanted -> its file, or none
@@ -298,6 +336,6 @@ private:
 } // namespace
 
 TLDrawImportReport ImportLDrawModel(const std::string& fileName, const TLDrawMap& map,
-                                    const TBrickSink& add) {
-    return TSubModelReader(map, add).Read(fileName);
+                                    const TBrickSink& add, TLDrawShapes* shapes) {
+    return TSubModelReader(map, add, shapes).Read(fileName);
 }
