@@ -7,6 +7,7 @@
 #include "app/window/ExternalPrograms.h"
 #include "app/window/ModelFiles.h"
 #include "app/window/Pictures.h"
+#include "app/window/SequencerDock.h"
 #include "app/window/ToolWindows.h"
 #include "app/window/WindowLinks.h"
 #include "edit/Hand.h"
@@ -40,7 +41,6 @@ class QToolButton;
 class TColourSwatches;
 class TDrawClass;
 class TPalettePanel;
-class TfrmSeq;
 class TViewBox;
 
 class TMainForm : public QMainWindow {
@@ -210,7 +210,7 @@ public:
     void PartDefinitionChanged(const TDrawClass& definition);
 
     // The view sequencer; the "Sequencer" entry shows its panel in place of the palette.
-    TfrmSeq* frmSeq = nullptr;
+    TSequencerDock Sequencer{Controls, Context, Redraw};
     void CreateSequencer();
     void Sequencer1Click();
     // Ends a running playback before the model or the window changes under it.

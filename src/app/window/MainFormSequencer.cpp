@@ -1,19 +1,18 @@
-// The main window's side of the view sequencer: its panel in place of the palette and back,
-// and the view bars following the frames it applies.
+// The main window's side of the view sequencer: the menu entry and the view bars following
+// the frames it applies.
 #include "app/palette/PalettePanel.h"
 #include "app/tools/Sequencer.h"
 #include "app/view/ViewBox.h"
 #include "app/window/MainForm.h"
 
 #include <QAction>
-#include <QLayout>
 
 void TMainForm::CreateSequencer() {
-    frmSeq = new TfrmSeq(Controls, Context, Redraw, this);
-    frmSeq->AfterApply = [this] { SyncViewBars(); };
+    Sequencer.Create(*this, [this] { SyncViewBars(); });
+    TfrmSeq* frmSeq = Sequencer.frmSeq;
     frmSeq->ShowViewSize(PaintBox1->width(), PaintBox1->height());
     auto resize = PaintBox1->OnResize;
-    PaintBox1->OnResize = [this, resize] {
+    PaintBox1->OnResize = [this, frmSeq, resize] {
         if (resize)
             resize();
         frmSeq->ShowViewSize(PaintBox1->width(), PaintBox1->height());
@@ -22,22 +21,9 @@ void TMainForm::CreateSequencer() {
 }
 
 void TMainForm::Sequencer1Click() {
-    QWidget* panel = frmSeq->SeqPanel;
-    bool shown = panel->parentWidget() == RightPanel;
-    if (shown) {
-        frmSeq->StopPlayback();
-        RightPanel->layout()->removeWidget(panel);
-        panel->setParent(frmSeq);
-        Palette->show();
-    } else {
-        Palette->hide();
-        RightPanel->layout()->addWidget(panel);
-        panel->show();
-    }
-    Sequencer1->setChecked(!shown);
+    Sequencer1->setChecked(Sequencer.Toggle(*RightPanel, *Palette));
 }
 
 void TMainForm::StopSequencer() {
-    if (frmSeq)
-        frmSeq->StopPlayback();
+    Sequencer.Stop();
 }

@@ -11,7 +11,7 @@ struct SequencerFixture : PagesFormTest {
         PagesFormTest::SetUp();
         Form->Sequencer1->trigger();
     }
-    TfrmSeq& Seq() { return *Form->frmSeq; }
+    TfrmSeq& Seq() { return *Form->Sequencer.frmSeq; }
     void SnapAt(int azimuth) {
         Form->RotZ->setValue(azimuth);
         Seq().btnSnap->click();
