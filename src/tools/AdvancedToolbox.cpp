@@ -189,6 +189,8 @@ QWidget* TAdvOptions::CreateLDrawGroup() {
 
 void TAdvOptions::showEvent(QShowEvent* e) {
     RxSpeedButton1->setEnabled(Form.LDrawthisview1->isEnabled());
+    // The hand moved on while the window was hidden.
+    ShowBrick(Form.Hand.BrickInHand.get());
     QWidget::showEvent(e);
     if (!e->spontaneous() && OnVisibility)
         OnVisibility(true);
@@ -270,13 +272,16 @@ void TAdvOptions::edStepNoChange() {
         Form.ToolboxStep = StrToInt(Trim(edStepNo->text().toStdString()));
     } catch (const std::exception&) {
     }
-    edNewIDChange();
+    LookUpRow();
 }
 
 void TAdvOptions::edNewIDChange() {
     // Runs on every move of the hand: only a really new identity is looked up.
-    if (edNewID->text() == LookedUp)
-        return;
+    if (edNewID->text() != LookedUp)
+        LookUpRow();
+}
+
+void TAdvOptions::LookUpRow() {
     LookedUp = edNewID->text();
     std::optional<TLDrawOffsets> row;
     ToolGuarded(this, [&] { row = RowEditor.Lookup(LookedUp.toStdString()); });

@@ -8,17 +8,17 @@
 namespace {
 // The editor's key when confirmed, else empty. The detail setting it borrowed is the user's
 // again afterwards, whichever way it closed.
-std::string RunPartEditor(TMainForm& form, const std::string& key, TAddHard::TMode mode) {
-    std::string result;
-    {
-        TAddHard editor(form.Context, form.CurrentColour, &form);
-        editor.OnPartStored = [&form](TDrawClass& definition) {
+std::string RunPartEditor(TMainForm& form, TAddHard*& editor, const std::string& key,
+                          TAddHard::TMode mode) {
+    if (!editor) {
+        editor = new TAddHard(form.Context, form.CurrentColour, &form);
+        editor->OnPartStored = [&form](TDrawClass& definition) {
             form.PartDefinitionChanged(definition);
         };
-        editor.Open(key, mode);
-        if (editor.exec() == QDialog::Accepted)
-            result = editor.Key();
     }
+    editor->SetColour(form.CurrentColour);
+    editor->Open(key, mode);
+    std::string result = editor->exec() == QDialog::Accepted ? editor->Key() : "";
     form.ShowDrawingOptions();
     form.RedrawPicture();
     return result;
@@ -32,7 +32,7 @@ void TPalettePanel::Editblock1Click() {
     std::string oldKey = Pages.Pages[size_t(Pages.CurrentPage)].Bricks[size_t(row)];
     if (IsSubAssemblyKey(oldKey))
         return;
-    std::string newKey = RunPartEditor(Form, oldKey, TAddHard::TMode::EditBlock);
+    std::string newKey = RunPartEditor(Form, PartEditor, oldKey, TAddHard::TMode::EditBlock);
     if (newKey.empty())
         return;
     Pages.Pages[size_t(Pages.CurrentPage)].Bricks[size_t(row)] = newKey;
@@ -51,7 +51,7 @@ void TPalettePanel::Addnewblock1Click() {
     std::string start = row >= 0 ? keys[size_t(row)] : "G template.dat, template";
     if (IsSubAssemblyKey(start))
         return;
-    std::string newKey = RunPartEditor(Form, start, TAddHard::TMode::AddBlock);
+    std::string newKey = RunPartEditor(Form, PartEditor, start, TAddHard::TMode::AddBlock);
     if (newKey.empty())
         return;
     int page = Pages.CurrentPage;

@@ -37,6 +37,7 @@ class QToolButton;
 class TAdvOptions;
 class TColourSwatches;
 class TDlg;
+class TfrmSetLight;
 class TDrawClass;
 class TOpenModelDialog;
 class TPalettePanel;
@@ -246,6 +247,7 @@ public:
     // The tool windows and the main window's side of them (MainFormTools.cpp).
     TAdvOptions* AdvOptions = nullptr;
     TDlg* Dlg = nullptr;
+    TfrmSetLight* frmSetLight = nullptr;
     TBoundaryState Boundary{Context.Boundary};
     void CreateToolWindows();
     void Advancedtoolbox1Click();

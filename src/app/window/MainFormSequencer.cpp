@@ -6,7 +6,7 @@
 #include "tools/Sequencer.h"
 
 #include <QAction>
-#include <QLayout>
+#include <QBoxLayout>
 
 void TMainForm::CreateSequencer() {
     frmSeq = new TfrmSeq(Controls, Context, Redraw, this);
@@ -22,16 +22,21 @@ void TMainForm::CreateSequencer() {
 }
 
 void TMainForm::Sequencer1Click() {
+    // The panel takes the palette's place at the window's right edge at its own width, so the
+    // view gains what the palette took beyond it.
     QWidget* panel = frmSeq->SeqPanel;
-    bool shown = panel->parentWidget() == RightPanel;
+    auto* row = static_cast<QBoxLayout*>(RightPanel->parentWidget()->layout());
+    bool shown = panel->parentWidget() == RightPanel->parentWidget();
     if (shown) {
         frmSeq->StopPlayback();
-        RightPanel->layout()->removeWidget(panel);
+        row->removeWidget(panel);
         panel->setParent(frmSeq);
         Palette->show();
+        RightPanel->show();
     } else {
         Palette->hide();
-        RightPanel->layout()->addWidget(panel);
+        RightPanel->hide();
+        row->insertWidget(row->indexOf(RightPanel) + 1, panel);
         panel->show();
     }
     Sequencer1->setChecked(!shown);
