@@ -1,26 +1,24 @@
 // The palette's way into the part editor: "&Edit..." and "&Add...".
 #include "app/palette/PaletteListBox.h"
 #include "app/palette/PalettePanel.h"
-#include "app/window/MainForm.h"
+#include "app/tools/PartEditor.h"
 #include "model/PaletteKey.h"
-#include "tools/PartEditor.h"
 
 namespace {
 // The editor's key when confirmed, else empty. The detail setting it borrowed is the user's
 // again afterwards, whichever way it closed.
-std::string RunPartEditor(TMainForm& form, TAddHard*& editor, const std::string& key,
+std::string RunPartEditor(TPaletteHost& host, TAddHard*& editor, const std::string& key,
                           TAddHard::TMode mode) {
     if (!editor) {
-        editor = new TAddHard(form.Context, form.CurrentColour, &form);
-        editor->OnPartStored = [&form](TDrawClass& definition) {
-            form.PartDefinitionChanged(definition);
+        editor = new TAddHard(host.Context(), host.CurrentColour(), host.Window());
+        editor->OnPartStored = [window = &host](TDrawClass& definition) {
+            window->PartDefinitionChanged(definition);
         };
     }
-    editor->SetColour(form.CurrentColour);
+    editor->SetColour(host.CurrentColour());
     editor->Open(key, mode);
     std::string result = editor->exec() == QDialog::Accepted ? editor->Key() : "";
-    form.ShowDrawingOptions();
-    form.RedrawPicture();
+    host.PartEditorClosed();
     return result;
 }
 } // namespace
@@ -32,7 +30,7 @@ void TPalettePanel::Editblock1Click() {
     std::string oldKey = Pages.Pages[size_t(Pages.CurrentPage)].Bricks[size_t(row)];
     if (IsSubAssemblyKey(oldKey))
         return;
-    std::string newKey = RunPartEditor(Form, PartEditor, oldKey, TAddHard::TMode::EditBlock);
+    std::string newKey = RunPartEditor(Host, PartEditor, oldKey, TAddHard::TMode::EditBlock);
     if (newKey.empty())
         return;
     Pages.Pages[size_t(Pages.CurrentPage)].Bricks[size_t(row)] = newKey;
@@ -51,7 +49,7 @@ void TPalettePanel::Addnewblock1Click() {
     std::string start = row >= 0 ? keys[size_t(row)] : "G template.dat, template";
     if (IsSubAssemblyKey(start))
         return;
-    std::string newKey = RunPartEditor(Form, PartEditor, start, TAddHard::TMode::AddBlock);
+    std::string newKey = RunPartEditor(Host, PartEditor, start, TAddHard::TMode::AddBlock);
     if (newKey.empty())
         return;
     int page = Pages.CurrentPage;
