@@ -93,8 +93,13 @@ private:
         }
         polygon.Detail = value.Number();
         polygon.PolyColour = value.Number();
-        if (polygon.PolyColour == -1)
-            polygon.PolyColour = ColourOfLDrawNumber(value.Number());
+        // The writer ends a line with -1 for black made see-through (black is 1): only a number
+        // after it is an LDraw colour.
+        if (polygon.PolyColour == -1) {
+            int32_t ldraw = value.Number();
+            if (!value.Stuck())
+                polygon.PolyColour = ColourOfLDrawNumber(ldraw);
+        }
     }
 
     // Entries naming no polygon are dropped: drawing them could only fail.

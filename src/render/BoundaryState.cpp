@@ -40,6 +40,10 @@ TCutLimits ModelExtents(const TBlockList& model) {
             Clamped(high[1]), Clamped(low[2]),  Clamped(high[2])};
 }
 
+int32_t ModelTop(const TBlockList& model) {
+    return model.Count() == 0 ? 0 : ModelExtents(model)[5];
+}
+
 void TBoundaryState::Show() {
     SetLimits(Box, Kept);
     Box.Shown = true;

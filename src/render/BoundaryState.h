@@ -18,6 +18,8 @@ void SetLimits(TCuttingBox& box, const TCutLimits& limits);
 // The smallest X, Y, Z and largest far faces over every brick; the box without cutting for an
 // empty model. Limits beyond 32 bits are clamped.
 TCutLimits ModelExtents(const TBlockList& model);
+// The largest far Z over every brick; the ground (0) for a model without bricks.
+int32_t ModelTop(const TBlockList& model);
 
 class TBoundaryState {
 public:

@@ -5,6 +5,8 @@
 #include "model/BlockList.h"
 #include "render/CuttingBox.h"
 
+#include <algorithm>
+
 namespace {
 
 // Studs to model units; a count whose units leave 32 bits is refused rather than wrapped.
@@ -41,6 +43,10 @@ void SizeBaseplate(TBlockList& model, const std::string& length, const std::stri
     plate->Z = -plate->SZ;
 }
 
+void TZCutOff::Accept(int32_t level) {
+    LastPosition = std::clamp(level, BarLow, BarHigh);
+}
+
 int32_t TZCutOff::Change(int32_t position, TCuttingBox& box, bool boundaryExists, int32_t modelTop,
                          int32_t gridStep, const std::function<void(int32_t)>& show) {
     if (Changing)
@@ -60,7 +66,7 @@ int32_t TZCutOff::Change(int32_t position, TCuttingBox& box, bool boundaryExists
         else
             answer = box.ZHigh;
     }
-    LastPosition = answer;
+    Accept(answer);
     if (show)
         show(answer);
     Changing = false;

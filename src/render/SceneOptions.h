@@ -19,7 +19,12 @@ void SizeBaseplate(TBlockList& model, const std::string& length, const std::stri
 // to the lowest or highest level; without the boundary window it stays off (19999).
 class TZCutOff {
 public:
+    static constexpr int32_t BarLow = 0, BarHigh = 20000;
+    // Always a position the bar can hold, so that a single step is never taken for a jump.
     int32_t LastPosition = 9999; // before start-up
+
+    // The level becomes the last accepted position, as near to it as the bar reaches.
+    void Accept(int32_t level);
 
     // The answer for the bar's new position, handed to show (which sets the bar and its label)
     // while further changes are ignored: setting the bar fires this handler again.

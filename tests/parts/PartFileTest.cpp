@@ -1,5 +1,6 @@
 #include "base/Error.h"
 #include "parts/DrawClass.h"
+#include "parts/DrawClassEdits.h"
 #include "parts/PartTestSupport.h"
 #include "support/ReferenceFile.h"
 #include "support/ShippedAppDir.h"
@@ -128,4 +129,39 @@ TEST(PartFileReader, RefusedPartsRaiseTheirMessage) {
     };
     for (auto [file, part, message] : cases)
         EXPECT_EQ(MessageOf([&] { TDrawClass(file, part); }), message) << part;
+}
+
+// Every look the part editor can give a polygon (the brick's own colour, black, colours, white;
+// see-through or not; every edge, none or single edges; each detail level) reads back as it was
+// written. Black is kept as 1, so see-through black is -1, the same number that otherwise
+// announces an LDraw colour.
+TEST_F(PartFile, EveryPolygonLookTheEditorMakesReadsBack) {
+    const int32_t colours[] = {0, 1, 0x00FF00, 0x123456, 0xFFFFFF};
+    const int32_t borders[] = {1, ToggleBorder(1), ToggleEdgeMark(1, 2), ToggleEdgeMark(-2, 0)};
+    TDrawClass written;
+    written.PartName = "looks";
+    struct TLook {
+        int32_t Colour, Border, Detail;
+        bool operator==(const TLook&) const = default;
+    };
+    std::vector<TLook> looks;
+    for (int32_t colour : colours)
+        for (bool seeThrough : {false, true})
+            for (int32_t border : borders)
+                for (int32_t detail : {0, 1, 2}) {
+                    int poly = written.PolygonCount();
+                    written.AddPolygon(Square(0, 0, 20, 20, poly));
+                    looks.push_back(
+                        {seeThrough ? ToggleTransparency(colour) : colour, border, detail});
+                    written.SetPolyColour(poly, looks.back().Colour);
+                    written.SetEdgeFlags(poly, border);
+                    written.SetDetail(poly, detail);
+                }
+    WritePartFile("looks.dat", SectionText(written));
+    TDrawClass read("looks.dat", "looks");
+    ASSERT_EQ(read.PolygonCount(), int(looks.size()));
+    for (int poly = 0; poly < read.PolygonCount(); ++poly)
+        EXPECT_EQ((TLook{read.GetPolyColour(poly), read.GetEdgeFlags(poly), read.GetDetail(poly)}),
+                  looks[size_t(poly)])
+            << "polygon " << poly + 1;
 }

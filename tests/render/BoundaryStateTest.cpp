@@ -16,11 +16,13 @@ TEST(BoundaryState, ResetTakesTheModelExtentsAndAnEmptyModelCutsNothing) {
     state.Show();
     state.Reset(model);
     EXPECT_EQ(state.Current(), NoCut);
+    EXPECT_EQ(ModelTop(model), 0); // the ground, for the Z cut-off bar's first step down
     model.Add(MakeBrick('B', -160, -80, -8, 320, 160, 8));
     model.Add(MakeBrick('B', 20, 0, 0, 40, 20, 24));
     state.Reset(model);
     EXPECT_EQ(state.Current(), (TCutLimits{-160, 160, -80, 80, -8, 24}));
     EXPECT_EQ(state.Kept, state.Current());
+    EXPECT_EQ(ModelTop(model), 24);
 }
 
 TEST(BoundaryState, StartUpResetChangesOnlyTheKeptCopy) {

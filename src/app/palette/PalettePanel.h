@@ -15,6 +15,7 @@ class QAction;
 class QComboBox;
 class QMenu;
 class QToolButton;
+class TAddHard;
 class TPaletteListBox;
 
 class TPalettePanel : public QWidget {
@@ -79,6 +80,9 @@ public:
     // The part editor on the selected row's key, replacing it or appending its result.
     void Editblock1Click();
     void Addnewblock1Click();
+    // The part editor, made at its first use and kept for the run: its view, options and last
+    // part names are those the user left.
+    TAddHard* PartEditor = nullptr;
     // Gives the mapping table rows for the identities of both keys.
     void MapPartIDs(const std::string& oldKey, const std::string& newKey);
     // Runs a command; its errors reach the user in a message box.

@@ -7,17 +7,17 @@
 namespace {
 // The editor's key when confirmed, else empty. The detail setting it borrowed is the user's
 // again afterwards, whichever way it closed.
-std::string RunPartEditor(TPaletteHost& host, const std::string& key, TAddHard::TMode mode) {
-    std::string result;
-    {
-        TAddHard editor(host.Context(), host.CurrentColour(), host.Window());
-        editor.OnPartStored = [&host](TDrawClass& definition) {
-            host.PartDefinitionChanged(definition);
+std::string RunPartEditor(TPaletteHost& host, TAddHard*& editor, const std::string& key,
+                          TAddHard::TMode mode) {
+    if (!editor) {
+        editor = new TAddHard(host.Context(), host.CurrentColour(), host.Window());
+        editor->OnPartStored = [window = &host](TDrawClass& definition) {
+            window->PartDefinitionChanged(definition);
         };
-        editor.Open(key, mode);
-        if (editor.exec() == QDialog::Accepted)
-            result = editor.Key();
     }
+    editor->SetColour(host.CurrentColour());
+    editor->Open(key, mode);
+    std::string result = editor->exec() == QDialog::Accepted ? editor->Key() : "";
     host.PartEditorClosed();
     return result;
 }
@@ -30,7 +30,7 @@ void TPalettePanel::Editblock1Click() {
     std::string oldKey = Pages.Pages[size_t(Pages.CurrentPage)].Bricks[size_t(row)];
     if (IsSubAssemblyKey(oldKey))
         return;
-    std::string newKey = RunPartEditor(Host, oldKey, TAddHard::TMode::EditBlock);
+    std::string newKey = RunPartEditor(Host, PartEditor, oldKey, TAddHard::TMode::EditBlock);
     if (newKey.empty())
         return;
     Pages.Pages[size_t(Pages.CurrentPage)].Bricks[size_t(row)] = newKey;
@@ -49,7 +49,7 @@ void TPalettePanel::Addnewblock1Click() {
     std::string start = row >= 0 ? keys[size_t(row)] : "G template.dat, template";
     if (IsSubAssemblyKey(start))
         return;
-    std::string newKey = RunPartEditor(Host, start, TAddHard::TMode::AddBlock);
+    std::string newKey = RunPartEditor(Host, PartEditor, start, TAddHard::TMode::AddBlock);
     if (newKey.empty())
         return;
     int page = Pages.CurrentPage;

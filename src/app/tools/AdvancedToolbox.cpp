@@ -187,6 +187,8 @@ QWidget* TAdvOptions::CreateLDrawGroup() {
 
 void TAdvOptions::showEvent(QShowEvent* e) {
     RxSpeedButton1->setEnabled(Host.LDrawThisView().isEnabled());
+    // The hand moved on while the window was hidden.
+    ShowBrick(Host.BrickInHand());
     QWidget::showEvent(e);
     if (!e->spontaneous() && OnVisibility)
         OnVisibility(true);
@@ -268,13 +270,16 @@ void TAdvOptions::edStepNoChange() {
         Host.SetNewBrickStep(StrToInt(Trim(edStepNo->text().toStdString())));
     } catch (const std::exception&) {
     }
-    edNewIDChange();
+    LookUpRow();
 }
 
 void TAdvOptions::edNewIDChange() {
     // Runs on every move of the hand: only a really new identity is looked up.
-    if (edNewID->text() == LookedUp)
-        return;
+    if (edNewID->text() != LookedUp)
+        LookUpRow();
+}
+
+void TAdvOptions::LookUpRow() {
     LookedUp = edNewID->text();
     std::optional<TLDrawOffsets> row;
     ToolGuarded(this, [&] { row = RowEditor.Lookup(LookedUp.toStdString()); });

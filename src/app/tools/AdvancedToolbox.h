@@ -68,6 +68,8 @@ private:
     void SelectionCommand(const std::function<TSelectionWalk()>& command, bool redraw, bool moved);
     void ShowPosition(int32_t x, int32_t y, int32_t z);
     void edNewIDChange();
+    // Finds the mapping row of the identity and shows its offsets.
+    void LookUpRow();
     void edStepNoChange();
     void OffsetChange();
     void Nudge(int axis, int direction);

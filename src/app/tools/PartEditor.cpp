@@ -57,8 +57,20 @@ TAddHard::TAddHard(TDrawContext& context, int32_t colour, QWidget* parent)
 
 TAddHard::~TAddHard() {
     // The detail buttons set the program's detail; it is the user's again once the editor goes.
-    Context.DetailLevel = SavedDetail;
+    if (BorrowingDetail)
+        Context.DetailLevel = SavedDetail;
     EditedBrick.reset();
+}
+
+void TAddHard::done(int result) {
+    if (BorrowingDetail)
+        Context.DetailLevel = SavedDetail;
+    BorrowingDetail = false;
+    // The brick points at the working copy: it goes first.
+    EditedBrick.reset();
+    WorkingClass.reset();
+    SelectedPolygon = SelectedVertex = -1;
+    QDialog::done(result);
 }
 
 QWidget* TAddHard::CreateSettingsPanel() {
@@ -298,15 +310,27 @@ void TAddHard::ConnectHandlers() {
     connect(btnAddPiece, &QPushButton::clicked, this, run([this] { btnAddPieceClick(); }));
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 
+    // The selection follows the current row however it moved (click or arrow keys), so that
+    // Delete, the keys and the popup act on the highlighted row; a click on the current row
+    // selects it again.
     auto selectFrom = [this](TPartEditorList* list) {
-        connect(list, &QListWidget::itemClicked, this, [this, list](QListWidgetItem* item) {
-            Run([&] { SelectPolygon(std::abs(item->text().toInt()) - 1); });
-        });
+        auto select = [this, list](int row) {
+            if (QListWidgetItem* item = list->item(row))
+                Run([&] { SelectPolygon(std::abs(item->text().toInt()) - 1); });
+        };
+        connect(list, &QListWidget::currentRowChanged, this, select);
+        connect(list, &QListWidget::itemClicked, this,
+                [list, select](QListWidgetItem* item) { select(list->row(item)); });
     };
     selectFrom(lbAllPolys);
     selectFrom(lbDrawOrder);
+    auto selectVertex = [this](int row) {
+        if (row >= 0)
+            Run([&] { SelectVertex(row); });
+    };
+    connect(lbCoord, &QListWidget::currentRowChanged, this, selectVertex);
     connect(lbCoord, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { Run([&] { SelectVertex(lbCoord->row(item)); }); });
+            [this, selectVertex](QListWidgetItem* item) { selectVertex(lbCoord->row(item)); });
     lbCoord->OnRightClick = [this](int row) { Run([&] { CoordRightClick(row); }); };
     lbAllPolys->OnRightClick = [this](int row) {
         lbAllPolys->setCurrentRow(row);
@@ -348,11 +372,14 @@ bool TAddHard::eventFilter(QObject* watched, QEvent* e) {
         return true;
     }
     // Sizes of a general block change only through the spin buttons: each step stretches it.
+    // Esc and Enter still reach the dialog's buttons.
     bool sizeBox = watched == edtX || watched == edtY || watched == edtZ;
-    bool stepping = key->key() == Qt::Key_Up || key->key() == Qt::Key_Down ||
-                    key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown ||
-                    key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
-    if (sizeBox && General() && !stepping)
+    bool passed = key->key() == Qt::Key_Up || key->key() == Qt::Key_Down ||
+                  key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown ||
+                  key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab ||
+                  key->key() == Qt::Key_Escape || key->key() == Qt::Key_Return ||
+                  key->key() == Qt::Key_Enter;
+    if (sizeBox && General() && !passed)
         return true;
     return QDialog::eventFilter(watched, e);
 }

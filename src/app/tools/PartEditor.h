@@ -41,8 +41,11 @@ public:
     TAddHard(TDrawContext& context, int32_t colour, QWidget* parent = nullptr);
     ~TAddHard() override;
 
-    // Opens on a palette key (with "|" and the identity when there is one).
+    // Opens on a palette key (with "|" and the identity when there is one). The editor is kept
+    // between uses: its view, options and last part names stay as the user left them.
     void Open(const std::string& key, TMode mode);
+    // The colour new bricks of the editor take: the main window's current one.
+    void SetColour(int32_t colour) { Colour = colour; }
     // The palette key of the brick as it stands.
     std::string Key() const;
     // Called with the cached definition after an accepted general block was stored, so every
@@ -112,6 +115,9 @@ public:
     void DrawPreview();
     const TBitmap& PreviewBitmap() const { return Preview; }
 
+    // Closing gives the detail setting back and drops the brick and its working copy.
+    void done(int result) override;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
@@ -119,10 +125,12 @@ private:
     TDrawContext& Context;
     int32_t Colour;
     int SavedDetail;
+    bool BorrowingDetail = false; // open: the detail setting is the editor's until it closes
     TMode Mode = TMode::Hardcoded;
     std::unique_ptr<TBlock> EditedBrick;
     std::unique_ptr<TDrawClass> WorkingClass;
     std::string CurrentFile = "template.dat", CurrentPart = "template";
+    char UnlistedKind = 'B'; // the kind of a loaded brick that has no entry in lbBlockTypes
     TSizes RememberedSizes{};
     TBitmap Preview;
     bool Updating = false;

@@ -49,13 +49,16 @@ void TAddHard::Open(const std::string& key, TMode openMode) {
         break;
     }
     edtIdent->setText(QString::fromStdString(KeyPartID(key)));
+    if (!BorrowingDetail)
+        SavedDetail = Context.DetailLevel;
+    BorrowingDetail = true;
     ShowDetail(std::clamp(Context.DetailLevel, 0, 2));
     LoadBrick(KeyBody(key));
 }
 
 char TAddHard::KindLetter() const {
     int row = lbBlockTypes->currentRow();
-    return row >= 0 && row < 10 ? KindLetters[row] : 'B';
+    return row >= 0 && row < 10 ? KindLetters[row] : UnlistedKind;
 }
 
 bool TAddHard::General() const {
@@ -102,7 +105,11 @@ void TAddHard::LoadBrick(const std::string& key) {
     Updating = true;
     char kind = EditedBrick ? EditedBrick->Kind : KeyBody(key).empty() ? 'B' : KeyBody(key)[0];
     const char* letter = std::strchr(KindLetters, kind);
-    lbBlockTypes->setCurrentRow(letter && kind ? int(letter - KindLetters) : 0);
+    // A kind the list lacks (a door) keeps its letter, with no entry chosen, until the user
+    // chooses one.
+    UnlistedKind = EditedBrick && !(letter && kind) ? kind : 'B';
+    lbBlockTypes->setCurrentRow(letter && kind ? int(letter - KindLetters) : EditedBrick ? -1 : 0);
+    btnWireBase->setChecked(EditedBrick && EditedBrick->Transparent);
     Updating = false;
     ShowKind();
 }

@@ -28,7 +28,9 @@ int32_t& Coordinate(TPoint3& p, int axis) {
 }
 } // namespace
 
+// The lists are refilled with their signals held: only the user's moves select.
 void TAddHard::FillPolygonLists() {
+    QSignalBlocker block(lbAllPolys);
     lbAllPolys->clear();
     if (WorkingClass) {
         for (int i = 0; i < WorkingClass->PolygonCount(); ++i)
@@ -42,6 +44,7 @@ void TAddHard::FillPolygonLists() {
 }
 
 void TAddHard::FillDrawOrder() {
+    QSignalBlocker block(lbDrawOrder);
     lbDrawOrder->clear();
     if (!WorkingClass)
         return;
@@ -50,6 +53,7 @@ void TAddHard::FillDrawOrder() {
 }
 
 void TAddHard::FillCoordinates() {
+    QSignalBlocker block(lbCoord);
     lbCoord->clear();
     if (!WorkingClass || !WorkingClass->IsPolygon(SelectedPolygon))
         return;
@@ -74,7 +78,10 @@ void TAddHard::SelectPolygon(int poly) {
     SelectedPolygon = poly;
     SelectedVertex = -1;
     cbDetail->setCurrentIndex(std::clamp(WorkingClass->GetDetail(poly), 0, 2));
-    lbAllPolys->setCurrentRow(poly);
+    {
+        QSignalBlocker block(lbAllPolys);
+        lbAllPolys->setCurrentRow(poly);
+    }
     FillCoordinates();
     if (WorkingClass->GetPointCount(poly) > 0)
         ShowAdjustments(WorkingClass->GetPoint(poly, 0));

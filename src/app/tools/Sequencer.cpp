@@ -170,8 +170,8 @@ void TfrmSeq::ShowNextView() {
         return;
     std::optional<TPlaybackView> view = Playback->Next();
     if (!view) {
+        // edFrame keeps the last frame shown directly; in-between views stand at frame 0.
         StopPlayback();
-        ShowCurrentFrame();
         return;
     }
     Sequence.CurrentFrame = view->CurrentFrame;

@@ -6,8 +6,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-TfrmSetLight::TfrmSetLight(const TLightVector& light,
-                           std::function<void(const TLightVector&)> preview, QWidget* parent)
+TfrmSetLight::TfrmSetLight(std::function<void(const TLightVector&)> preview, QWidget* parent)
     : QDialog(parent), DrawPreview(std::move(preview)) {
     setObjectName("frmSetLight");
     setWindowTitle("Set light direction");
@@ -19,7 +18,6 @@ TfrmSetLight::TfrmSetLight(const TLightVector& light,
         auto* spin = new QSpinBox(this);
         spin->setObjectName(names[i]);
         spin->setRange(-9999, 9999);
-        spin->setValue(light[size_t(i)]);
         grid->addWidget(new QLabel(captions[i], this), i, 0);
         grid->addWidget(spin, i, 1);
         connect(spin, &QSpinBox::valueChanged, this, [this] { SpinChange(); });
@@ -37,6 +35,15 @@ TfrmSetLight::TfrmSetLight(const TLightVector& light,
     grid->addWidget(btnCancel, 4, 1);
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TfrmSetLight::Load(const TLightVector& light) {
+    QSpinBox* spins[3] = {rxsX, rxsY, rxsZ};
+    for (int i = 0; i < 3; ++i) {
+        QSignalBlocker block(spins[i]);
+        spins[i]->setValue(light[size_t(i)]);
+    }
+    PreviewShown = false;
 }
 
 TLightVector TfrmSetLight::Values() const {

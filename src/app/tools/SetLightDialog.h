@@ -15,8 +15,11 @@ class TfrmSetLight : public QDialog {
     Q_OBJECT
 public:
     // preview draws the view with the trial vector; it is called only while "Preview" is on.
-    TfrmSetLight(const TLightVector& light, std::function<void(const TLightVector&)> preview,
-                 QWidget* parent = nullptr);
+    // One dialog serves the whole run, so "Preview" and the position stay as the user left them.
+    TfrmSetLight(std::function<void(const TLightVector&)> preview, QWidget* parent = nullptr);
+
+    // Shows the vector in the spin boxes, without a preview, before each use.
+    void Load(const TLightVector& light);
 
     QSpinBox *rxsX, *rxsY, *rxsZ;
     QCheckBox* chkPreview;

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 class QAction;
+class TBlock;
 class TBlockList;
 
 class TToolboxHost {
@@ -23,4 +24,6 @@ public:
     virtual void SetNewBrickStep(int32_t step) = 0;
     // The window's "LDraw this view", which the toolbox's "LDraw" button runs.
     virtual QAction& LDrawThisView() = 0;
+    // The brick in hand, or nullptr: the position labels show it.
+    virtual const TBlock* BrickInHand() const = 0;
 };

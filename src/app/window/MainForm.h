@@ -39,6 +39,7 @@ class QScrollBar;
 class QToolBar;
 class QToolButton;
 class TColourSwatches;
+class TfrmSetLight;
 class TDrawClass;
 class TPalettePanel;
 class TViewBox;
@@ -228,6 +229,7 @@ public:
     // The tool windows and the main window's side of them (MainFormTools.cpp).
     TToolWindows Tools{Context.Boundary};
     TToolboxLink ToolboxLink{*this};
+    TfrmSetLight* frmSetLight = nullptr; // made at its first use, kept for the run
     void CreateToolWindows();
     void Advancedtoolbox1Click();
     void Boundary1Click();

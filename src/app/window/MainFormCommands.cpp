@@ -71,7 +71,7 @@ void TMainForm::btnClearClick() {
 
 void TMainForm::StartOverModel() {
     // The boundary's highest level becomes the bar's position and its last accepted one.
-    ZCutOff.LastPosition = Context.Boundary.TopOff();
+    ZCutOff.Accept(Context.Boundary.TopOff());
     BoundaryTopMoved();
     QSignalBlocker block(ZLiftOff);
     ZLiftOff->setValue(ZCutOff.LastPosition);

@@ -122,8 +122,5 @@ void TMainForm::ZLiftOffChange() {
 }
 
 int32_t TMainForm::ModelTop() const {
-    int64_t top = INT32_MIN;
-    for (int i = 0; i < Model.Count(); ++i)
-        top = std::max(top, Model[i].FarZ());
-    return int32_t(std::clamp<int64_t>(top, INT32_MIN, INT32_MAX));
+    return ::ModelTop(Model);
 }

@@ -42,21 +42,22 @@ void TMainForm::Boundary1Click() {
 }
 
 void TMainForm::miAdjustLightClick() {
+    if (!frmSetLight)
+        frmSetLight = new TfrmSetLight(
+            [this](const TLightVector& trial) {
+                PreviewLight(Context, trial, [this] {
+                    RedrawPicture();
+                    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+                });
+            },
+            this);
     TLightVector old = Context.Light;
-    TfrmSetLight dialog(
-        old,
-        [this](const TLightVector& trial) {
-            PreviewLight(Context, trial, [this] {
-                RedrawPicture();
-                QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-            });
-        },
-        this);
-    bool accepted = dialog.exec() == QDialog::Accepted;
-    if (!accepted && !dialog.Previewed())
+    frmSetLight->Load(old);
+    bool accepted = frmSetLight->exec() == QDialog::Accepted;
+    if (!accepted && !frmSetLight->Previewed())
         return;
     // Cancel after a preview puts the old shading back at once.
-    ApplyLight(Context, accepted ? dialog.Values() : old);
+    ApplyLight(Context, accepted ? frmSetLight->Values() : old);
     RedrawPicture();
     if (RepaintPalette)
         RepaintPalette();
@@ -75,8 +76,8 @@ void TMainForm::BoundaryTopMoved() {
 }
 
 void TMainForm::SyncZLiftOff() {
-    ZCutOff.LastPosition = Context.Boundary.ZHigh;
+    ZCutOff.Accept(Context.Boundary.ZHigh);
     QSignalBlocker block(ZLiftOff);
     ZLiftOff->setValue(ZCutOff.LastPosition);
-    lblZLiftOff->setText(QString::number(ZCutOff.LastPosition));
+    lblZLiftOff->setText(QString::number(Context.Boundary.ZHigh));
 }

@@ -75,3 +75,7 @@ void TToolboxLink::SetNewBrickStep(int32_t step) {
 QAction& TToolboxLink::LDrawThisView() {
     return *Form.LDrawthisview1;
 }
+
+const TBlock* TToolboxLink::BrickInHand() const {
+    return Form.Hand.BrickInHand.get();
+}

@@ -37,6 +37,7 @@ public:
     int32_t GridZ() const override;
     void SetNewBrickStep(int32_t step) override;
     QAction& LDrawThisView() override;
+    const TBlock* BrickInHand() const override;
 
 private:
     TMainForm& Form;

@@ -172,3 +172,34 @@ TEST_F(ToolboxFixture, UndoAndRedoKeysShowTheSelectionOfTheModelTheyLeave) {
     ASSERT_LT(Find("B:-100:-60:0:40:40:24:16777215:1:0:0:0:0::3"), 0);
     EXPECT_FALSE(selectable());
 }
+
+// The row is found whatever the identity's letter case; a change of the step looks it up again,
+// putting the row's values back; RotOffset takes the diagonal turns 4 to 7.
+TEST_F(ToolboxFixture, RowLookupIgnoresCaseRunsAgainOnAStepAndTakesDiagonalTurns) {
+    std::string table = Folder + "ts2ld.lst";
+    WriteFile(table, "B 1 2 3 1 16 0 -4 0 0 3794b.DAT 0  \r\n");
+    TLDrawMap map(Folder);
+    TAdvOptions box(Form->ToolboxLink, Form.get(), map);
+    box.spEditLDrawInfo->click();
+    box.edNewID->setText("3794B");
+    ASSERT_TRUE(box.LDrawGroup->isEnabled());
+    box.spYoffsetL->setValue(9);
+    box.edStepNo->setText("2");
+    EXPECT_EQ(box.spYoffsetL->value(), -4);
+    box.spRotOffset->setValue(6);
+    EXPECT_EQ(box.spRotOffset->value(), 6);
+    box.spUpdateLDraw->click();
+    EXPECT_NE(TTempFolder::Read(table).find("B 1 2 3 1 16 0 -4 0 6 3794b.DAT"), std::string::npos);
+}
+
+// Shown again, the window shows the brick the hand took while it was hidden.
+TEST_F(ToolboxFixture, ShownAgainItShowsTheHandItMissedWhileHidden) {
+    Form->Advancedtoolbox1->trigger();
+    Box().spClose->click();
+    ASSERT_TRUE(Form->TakeFromPalette("2x4x3|3001", 255));
+    TBlock& hand = *Form->Hand.BrickInHand;
+    hand.X = 40, hand.Y = 20, hand.Z = 24;
+    Form->Advancedtoolbox1->trigger();
+    EXPECT_EQ(std::pair(Position(), Box().edNewID->text()),
+              std::pair(QString("40 20 24"), QString("3001")));
+}

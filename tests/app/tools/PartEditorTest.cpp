@@ -249,3 +249,63 @@ TEST_F(PartEditorTest, ANewPartAddedOnAnEmptyPageIsPlacedSavedAndFoundAfterARest
     EXPECT_EQ(Form->Palette->Pages.Pages[1].Bricks,
               std::vector<std::string>{"G userblks.dat, wedge2x1"});
 }
+
+// The selection follows the highlighted row however it moved, so Delete and the point keys act
+// on the row the user sees; a door, which the kind list lacks, stays a door.
+TEST_F(PartEditorTest, ArrowKeysMoveTheSelectionAndADoorKeepsItsKind) {
+    TAddHard& editor = OpenEditor("G userblks.dat, wedge", TAddHard::TMode::EditBlock);
+    editor.show();
+    auto click = [](TPartEditorList* list, int row) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(row)).center());
+    };
+    std::vector<TPoint3> first = editor.Working()->Polygons[0].Points;
+    click(editor.lbAllPolys, 0);
+    QTest::keyClick(editor.lbAllPolys, Qt::Key_Down);
+    QTest::keyClick(editor.lbAllPolys, Qt::Key_Delete);
+    ASSERT_EQ(editor.Working()->PolygonCount(), 1);
+    EXPECT_EQ(editor.Working()->Polygons[0].Points, first);
+    click(editor.lbCoord, 0);
+    QTest::keyClick(editor.lbCoord, Qt::Key_Down);
+    QTest::keyClick(editor.lbCoord, Qt::Key_A);
+    EXPECT_EQ(editor.Working()->GetPoint(0, 1).X, first[1].X + 1);
+
+    TAddHard& door = OpenEditor("D 2x1x15|door", TAddHard::TMode::EditBlock);
+    EXPECT_EQ(door.Key(), "D 2x1x15|door");
+    door.edtX->setValue(60);
+    EXPECT_EQ(door.Key(), "D 3x1x15|door");
+    door.lbBlockTypes->setCurrentRow(7);
+    EXPECT_EQ(door.Key(), "W 3x1x15|door");
+}
+
+// The palette's editor is one for the run: the view, the options and the last part names stay
+// as the user left them, while the see-through button shows each brick's own state. Esc and
+// Enter in a size box reach the dialog's buttons.
+TEST_F(PartEditorTest, ThePalettesEditorKeepsItsStateAndSizeBoxesPassEscAndEnter) {
+    Form = NewForm(Dir + "s.ini");
+    TPalettePanel& palette = *Form->Palette;
+    palette.ListBox1->setCurrentRow(0);
+    TPreviewAngles left;
+    OnNextDialog<TAddHard>([&](TAddHard& editor) {
+        editor.btnRotLeft->click();
+        editor.btnZoomIn->click();
+        editor.speOctant->setValue(6);
+        left = editor.Angles;
+        editor.spExt->setValue(30);
+        editor.cbAutoStuds->click();
+        editor.btnWireBase->click();
+        QTest::keyClick(editor.edtX, Qt::Key_Escape);
+        EXPECT_FALSE(editor.isVisible());
+    });
+    palette.Editblock1Click();
+    OnNextDialog<TAddHard>([&](TAddHard& editor) {
+        EXPECT_EQ(std::tuple(editor.Angles.Turn, editor.Angles.Zoom, editor.speOctant->value(),
+                             editor.spExt->value(), editor.cbAutoStuds->isChecked(),
+                             editor.btnWireBase->isChecked()),
+                  std::tuple(left.Turn, left.Zoom, 6, 30, true, false));
+        QTest::keyClick(editor.edtY, Qt::Key_Return);
+        EXPECT_EQ(editor.result(), QDialog::Accepted);
+    });
+    palette.Editblock1Click();
+    EXPECT_TRUE(PartFileExists("wedge.tsp"));
+}

@@ -24,7 +24,7 @@ struct SequencerFixture : PagesFormTest {
 
 TEST_F(SequencerFixture, TheMenuEntrySwapsThePanelWithThePaletteAndItsKeys) {
     EXPECT_TRUE(Form->Sequencer1->isChecked());
-    EXPECT_TRUE(Seq().SeqPanel->parentWidget() == Form->RightPanel && Form->Palette->isHidden());
+    EXPECT_TRUE(Seq().SeqPanel->isVisible() && Form->Palette->isHidden());
     EXPECT_EQ(Seq().edDelay->text(), "0.1");
     EXPECT_EQ(Seq().lblViewSize->text(),
               QString("View size %1 x %2").arg(View().width()).arg(View().height()));
@@ -118,4 +118,27 @@ TEST_F(SequencerFixture, BadFilesAndDelaysAreRefusedAndOpenCancelShowsTheFirstFr
     EXPECT_FALSE(Seq().Playing());
     EXPECT_EQ(Form->Controls.RotZ.Position, 45); // the first frame was shown before the error
     EXPECT_EQ(Seq().Sequence.Frames[0].RotZ, 45);
+}
+
+// The panel stands in the palette's place at its own width; a playback ends showing the last
+// frame it showed directly, not the slot its in-between views went through.
+TEST_F(SequencerFixture, ThePanelTakesThePalettesPlaceAndPlaybackEndsOnTheLastFrameShown) {
+    Form->Sequencer1->trigger();
+    QApplication::processEvents();
+    int paletteRight = Form->RightPanel->geometry().right();
+    int viewWidth = View().width();
+    Form->Sequencer1->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(std::pair(Seq().SeqPanel->width(), Seq().SeqPanel->geometry().right()),
+              std::pair(148, paletteRight));
+    EXPECT_GT(View().width(), viewWidth);
+
+    SnapAt(30);
+    SnapAt(60);
+    Seq().spFrames->setValue(2);
+    SnapAt(90);
+    Seq().edDelay->setText("0");
+    Seq().btnPlayStop->click();
+    ASSERT_TRUE(WaitForEnd());
+    EXPECT_EQ(Seq().edFrame->text(), "1");
 }

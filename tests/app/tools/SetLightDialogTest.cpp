@@ -30,3 +30,22 @@ TEST_F(FormTest, LightPreviewRedrawsCancelPutsBackAndOkTakesTheNewVector) {
     EXPECT_EQ(Form->Context.Light, (TLightVector{0, 5, 10}));
     EXPECT_NE(Form->Context.LightFactor, factors);
 }
+
+// One dialog for the run: "Preview" and the place the user moved it to stay; the vector is the
+// current one each time.
+TEST_F(FormTest, TheLightDialogKeepsPreviewAndItsPlace) {
+    OnNextDialog<TfrmSetLight>([](TfrmSetLight& dialog) {
+        dialog.chkPreview->setChecked(true);
+        dialog.move(123, 77);
+        dialog.rxsX->setValue(3);
+        dialog.btnOK->click();
+    });
+    Form->miAdjustLight->trigger();
+    OnNextDialog<TfrmSetLight>([&](TfrmSetLight& dialog) {
+        EXPECT_TRUE(dialog.chkPreview->isChecked() && dialog.pos() == QPoint(123, 77));
+        EXPECT_EQ(dialog.Values(), Form->Context.Light);
+        dialog.btnCancel->click();
+    });
+    Form->miAdjustLight->trigger();
+    EXPECT_EQ(Form->Context.Light[0], 3);
+}

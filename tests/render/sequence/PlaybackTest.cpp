@@ -110,3 +110,16 @@ TEST(FrameBuffer, CaptureTakesTheBarsAndApplyRestoresTheViewWithItsOwnScale) {
     EXPECT_EQ(Text(buffer.CaptureFrame(0)), "scale 1.6 origin 380,300 tilt 95 azimuth 135 zoom 6 "
                                             "offset 20,0 studs 1 delay 0.5 leading 0");
 }
+
+// In-between views wait for the delay of the frame they lead to, not that of the first frame
+// whose slot shows them.
+TEST(Playback, InBetweenViewsWaitForTheirTargetFramesDelay) {
+    std::vector<TViewFrame> frames = {Frame(1, 0, 0, 0, 0), Frame(1, 0, 0, 40, 2)};
+    frames[0].Delay = 0.25f;
+    frames[1].Delay = 0.5f;
+    TPlayback playback(frames, frames[0], 1);
+    std::vector<float> delays;
+    while (auto view = playback.Next())
+        delays.push_back(view->Delay);
+    EXPECT_EQ(delays, (std::vector<float>{0.25f, 0.5f, 0.5f}));
+}
