@@ -32,8 +32,12 @@ void TMainForm::L3povClick() {
 
 void TMainForm::RunExternalRoute(TExternalRoute route) {
     const TSettings& s = Settings;
-    TExternalPrograms programs{
-        ExpandHome(s.LDrawLib), s.LDrawProg, s.LDrawTest, s.L2PCmd, s.L3PCmd, s.PovRayEng};
+    TExternalPrograms programs{ExpandHome(s.LDrawLib),
+                               ExpandHome(s.LDrawProg),
+                               s.LDrawTest,
+                               s.L2PCmd,
+                               s.L3PCmd,
+                               s.PovRayEng};
     std::vector<TBlock*> bricks;
     for (const auto& brick : Model.Items())
         bricks.push_back(brick.get());
@@ -41,7 +45,7 @@ void TMainForm::RunExternalRoute(TExternalRoute route) {
         bricks, LDrawMap(),
         ExternalViewOf(Context.View, Controls.ClientWidth, Controls.ClientHeight, Background),
         FastStuds2->isChecked()};
-    TShellStarter starter(this, [this](const std::string& message) {
+    TReportingStarter starter([this](const std::string& message) {
         // A report while a converter runs comes with the wait cursor, which the box should not.
         bool waiting = QApplication::overrideCursor() != nullptr;
         if (waiting)
