@@ -2,7 +2,7 @@
 // the file's fields and conversions.
 #include "GuiTest.h"
 #include "app/system/IniFile.h"
-#include "tools/Sequencer.h"
+#include "app/tools/Sequencer.h"
 
 TEST(MainFormSettings, StartsFromTheFileAndWritesTheMenusAndAllCoresBackAtExit) {
     std::string dir = TestFolder();

@@ -1,12 +1,12 @@
 // Start-up and shutdown of the main window: the settings file in, the settings file out.
 #include "app/palette/PalettePanel.h"
+#include "app/tools/Sequencer.h"
 #include "app/view/ViewBox.h"
 #include "app/widgets/WindowMessages.h"
 #include "app/window/MainForm.h"
 #include "base/FileNames.h"
 #include "base/Text.h"
 #include "parts/PartFile.h"
-#include "tools/Sequencer.h"
 
 #include <QAction>
 #include <QApplication>
