@@ -5,6 +5,7 @@
 #include "cli/ViewOptions.h"
 #include "exchange/LoadModel.h"
 #include "exchange/external/LDrawViewCommand.h"
+#include "exchange/external/ViewerCall.h"
 
 #include <ostream>
 
@@ -23,9 +24,13 @@ void RunLDrawCommand(const TCliArgs& args, std::ostream& out) {
     LoadModel(model, args.Positionals[0], LoadWhole);
     TExternalView view = ExternalViewOption(args, model, args.Positionals[0]);
     bool fastStuds = IntOption(args, "--studs", 0, 0, 3) == 0;
-    out << LDrawViewCommand(ValueOr(args, "--ldraw-prog", "ldview"),
-                            ValueOr(args, "--ldraw-test", "models/test.dat"), view, fastStuds)
-        << "\n";
+    std::string program = ValueOr(args, "--ldraw-prog", "ldview");
+    std::string ldrawTest = ValueOr(args, "--ldraw-test", "models/test.dat");
+    // LeoCAD takes the view in options of its own; the text does not depend on what is installed.
+    if (IsLeoCad(program))
+        out << CommandText({program, LeoCadArguments(view, ldrawTest)}) << "\n";
+    else
+        out << LDrawViewCommand(program, ldrawTest, view, fastStuds) << "\n";
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "GuiTest.h"
 #include "app/system/RunProgram.h"
+#include "support/ScopedPath.h"
 
 namespace {
 
@@ -49,25 +50,41 @@ TEST(RunProgram, RunsThroughTheShellInTheGivenFolderAndReportsFailures) {
     EXPECT_EQ(QDir::currentPath(), before);
 }
 
-TEST(RunProgram, ProgramLeftRunningReportsAMissingProgramAndEndsQuietlyWithItsOwner) {
+// Viewers and POV-Ray start on their own: a program that cannot start is reported at once,
+// the failing end of one that started is nobody's news.
+TEST(StartDetached, ReportsOnlyAProgramThatCannotStart) {
     TestApp();
-    std::string dir = TestFolder();
-    QObject owner;
     std::string reported;
-    EXPECT_TRUE(RunProgram("no-such-viewer-tessaryn -s1", dir, &owner,
-                           [&](const std::string& message) { reported = message; }));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !reported.empty(); }));
-    EXPECT_NE(reported.find("no-such-viewer-tessaryn"), std::string::npos) << reported;
+    auto report = [&](const std::string& message) { reported += message; };
+    EXPECT_FALSE(StartDetached({"no-such-viewer-tessaryn", {"-s1"}}, TestFolder(), report));
+    EXPECT_EQ(reported.rfind("Could not start \"no-such-viewer-tessaryn -s1\":\n", 0), 0u);
+    reported.clear();
+    EXPECT_TRUE(StartDetached({"sh", {"-c", "exit 3"}}, TestFolder(), report));
+    QTest::qWait(300);
+    EXPECT_EQ(reported, "");
+}
 
-    // The owner going while the program runs ends it quietly.
-    int reports = 0;
-    {
-        QObject shortLived;
-        EXPECT_TRUE(
-            RunProgram("sleep 30", dir, &shortLived, [&](const std::string&) { ++reports; }));
+// "LDraw this view" starts the viewer found only in the LDraw folder under a bare name, or,
+// when the configured one is found nowhere, LeoCAD from the PATH with the window's view (tilted
+// 70 degrees from straight down, turned 30). Either goes on after the window has closed.
+TEST(ExternalRenderers, TheViewerFoundStartsAndOutlivesTheWindow) {
+    for (auto [program, arguments] :
+         {std::pair{"viewer", "-s1 -b"},
+          {"no-such-viewer", "--orthographic --camera-angles 20 330 "}}) {
+        std::string lib = TestFolder();
+        const char* script = "sleep 1\necho \"$@\" > args.txt\n";
+        WriteScript(lib + "viewer", script);
+        std::filesystem::create_directories(lib + "bin");
+        WriteScript(lib + "bin/leocad", script);
+        TScopedPath path(lib + "bin:/usr/bin:/bin");
+        WriteFile(lib + "s.ini", "[Main]\r\nLDrawLib=" + lib + "\r\nLDrawProg=" + program + "\r\n");
+        auto form = NewForm(lib + "s.ini");
+        ASSERT_TRUE(form->LDrawthisview1->isEnabled()) << program;
+        form->LDrawthisview1->trigger();
+        form.reset();
+        QTest::qWaitFor([&] { return !TTempFolder::Read(lib + "args.txt").empty(); }, 10000);
+        EXPECT_EQ(TTempFolder::Read(lib + "args.txt").rfind(arguments, 0), 0u) << program;
     }
-    QCoreApplication::processEvents();
-    EXPECT_EQ(reports, 0);
 }
 
 TEST(ExternalRenderers, L3PRouteRunsTheConverterPatchesItsSceneAndStartsPovRay) {

@@ -35,17 +35,22 @@ TEST(IniFile, MissingFileIsEmptyAndValuesAreCutAt2047Characters) {
     EXPECT_EQ(ini.ReadString("A", "Key", "").size(), 2047u);
 }
 
+// A cleared section keeps its place and comments; a later one of the same name goes; a "[]"
+// line is a section of no name like any other.
 TEST(IniFile, WritingKeepsOtherSectionsAndComments) {
     std::string name = Folder().Write(
-        "write.ini", "[Mine]\r\n; keep me\r\nA=1\r\n\r\n[Main]\r\nOld=1\r\n\r\n[Other]\r\nB=2\r\n");
+        "write.ini", "[Mine]\r\n; keep me\r\nA=1\r\n\r\n[Main]\r\nOld=1\r\n; mine\r\n\r\n"
+                     "[]\r\nx=1\r\n[Other]\r\nB=2\r\n[main]\r\nOlder=0\r\n");
     TIniFile ini(name);
     ini.WriteString("mine", "a", "9");
     ini.WriteString("Mine", "C", "3");
-    ini.EraseSection("MAIN");
+    ini.ClearSection("MAIN");
+    ini.WriteInteger("Main", "Version", 2);
     ini.WriteInteger("New", "D", -4);
     ini.UpdateFile();
-    EXPECT_EQ(TTempFolder::Read(name), "[Mine]\r\n; keep me\r\na=9\r\nC=3\r\n\r\n[Other]\r\nB=2\r\n"
-                                       "[New]\r\nD=-4\r\n");
+    EXPECT_EQ(TTempFolder::Read(name),
+              "[Mine]\r\n; keep me\r\na=9\r\nC=3\r\n\r\n[Main]\r\n; mine\r\nVersion=2\r\n\r\n"
+              "[]\r\nx=1\r\n[Other]\r\nB=2\r\n[New]\r\nD=-4\r\n");
     EXPECT_FALSE(std::filesystem::exists(name + ".tmp"));
 }
 

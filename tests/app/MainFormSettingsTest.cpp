@@ -2,6 +2,7 @@
 // the file's fields and conversions.
 #include "GuiTest.h"
 #include "app/system/IniFile.h"
+#include "app/tools/Sequencer.h"
 
 TEST(MainFormSettings, StartsFromTheFileAndWritesTheMenusAndAllCoresBackAtExit) {
     std::string dir = TestFolder();
@@ -64,4 +65,14 @@ TEST(MainFormSettings, CommandLineModelNameInTwoArgumentsIsLoadedWithItsView) {
     EXPECT_EQ(form->Model.Count(), 2);
     EXPECT_TRUE(form->windowTitle().endsWith(" - " + QString::fromStdString(dir) + "My Model.lgo"));
     EXPECT_EQ(std::pair(form->Controls.RotX.Position, form->OffsetY->value()), std::pair(90, 20));
+}
+
+// A sequence named on the command line, as the desktop opens one, comes up in the sequencer
+// with its first view (azimuth 0) shown; the model stays the baseplate alone.
+TEST(MainFormSettings, CommandLineSequenceOpensInTheSequencer) {
+    auto form = NewForm(TestFolder() + "s.ini", {TESSARYN_SHIPPED_DATA "Models/house.lgs"});
+    QCoreApplication::sendPostedEvents(form.get());
+    EXPECT_TRUE(form->Sequencer1->isChecked() && form->Palette->isHidden());
+    EXPECT_EQ(std::pair(form->frmSeq->Sequence.Count(), form->RotZ->value()), std::pair(5, 0));
+    EXPECT_EQ(form->Model.Count(), 1);
 }

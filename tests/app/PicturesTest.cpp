@@ -125,6 +125,28 @@ TEST_F(PicturesFixture, ANameTypedWithoutExtensionGetsTheChosenFiltersOne) {
     EXPECT_EQ(name.toStdString(), Folder + "house.jpg");
 }
 
+// The question about replacing a file names the file that would be written: the typed name with
+// the chosen filter's extension. Answering no writes nothing.
+TEST_F(PicturesFixture, ReplacingIsAskedAboutTheNameWithTheAddedExtension) {
+    WriteFile(Folder + "house.jpg", "old");
+    QString asked;
+    OnNextDialog<QFileDialog>([&](QFileDialog& dialog) {
+        dialog.selectNameFilter("JPEG file (*.jpg)");
+        dialog.selectFile(QString::fromStdString(Folder + "house"));
+        QTimer::singleShot(0, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                asked = box->text();
+                box->button(QMessageBox::No)->click();
+            }
+        });
+        QMetaObject::invokeMethod(&dialog, "accept");
+    });
+    QString name = SaveDialog("Save picture", QString::fromStdString(Folder), "house");
+    EXPECT_TRUE(asked.contains("house.jpg")) << asked.toStdString();
+    EXPECT_TRUE(name.isEmpty()) << name.toStdString();
+    EXPECT_EQ(TTempFolder::Read(Folder + "house.jpg"), "old");
+}
+
 TEST_F(PicturesFixture, PrintsOnePageThatIsNotBlankAndRestoresTheView) {
     for (int i = 0; i < 6; ++i)
         AddBrick("2x4x3", i * 40 - 120, -20, 0).Colour = 0x0000C0;

@@ -1,6 +1,7 @@
 #include "app/system/Settings.h"
 
 #include "support/ReferenceFile.h"
+#include "support/ScopedPath.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -89,7 +90,11 @@ TEST(Settings, InstalledProgramConvertsWithTheToolBesideIt) {
     EXPECT_EQ(s.ModelDir, "/home/u/.local/share/tessaryn/Models");
 }
 
+// A PATH of sh alone: no leocad stands in for a missing viewer.
 TEST(Settings, ViewerFoundInLibraryOrOnPath) {
+    TTempFolder bin;
+    std::filesystem::create_symlink("/bin/sh", bin.File("sh"));
+    TScopedPath path(bin.Path.string());
     EXPECT_TRUE(LDrawViewerFound("/nowhere", "sh"));
     EXPECT_TRUE(LDrawViewerFound("/bin", "sh"));
     EXPECT_FALSE(LDrawViewerFound("/nowhere", "no-such-viewer-here"));

@@ -48,8 +48,8 @@ TIniFile::TIniFile(std::string fileName) : Path(std::move(fileName)) {
     FileLines = SplitLines(text);
 }
 
-size_t TIniFile::FindSection(std::string_view section) const {
-    for (size_t i = 0; i < FileLines.size(); ++i)
+size_t TIniFile::FindSection(std::string_view section, size_t from) const {
+    for (size_t i = from; i < FileLines.size(); ++i)
         if (IsSectionLine(FileLines[i]) && SameText(SectionName(FileLines[i]), Trim(section)))
             return i;
     return npos;
@@ -117,10 +117,19 @@ void TIniFile::WriteInteger(std::string_view section, std::string_view key, int 
     WriteString(section, key, std::to_string(value));
 }
 
-void TIniFile::EraseSection(std::string_view section) {
-    size_t header;
-    while ((header = FindSection(section)) != npos)
-        FileLines.erase(FileLines.begin() + header, FileLines.begin() + SectionEnd(header));
+void TIniFile::ClearSection(std::string_view section) {
+    size_t header = FindSection(section);
+    if (header == npos)
+        return;
+    size_t end = SectionEnd(header);
+    for (size_t i = end; i-- > header + 1;) {
+        std::string t = Trim(FileLines[i]);
+        if (!t.empty() && t[0] != ';')
+            FileLines.erase(FileLines.begin() + i);
+    }
+    for (size_t later = FindSection(section, SectionEnd(header)); later != npos;
+         later = FindSection(section, later))
+        FileLines.erase(FileLines.begin() + later, FileLines.begin() + SectionEnd(later));
 }
 
 void TIniFile::UpdateFile() const {

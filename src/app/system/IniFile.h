@@ -25,7 +25,10 @@ public:
 
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
     void WriteInteger(std::string_view section, std::string_view key, int value);
-    void EraseSection(std::string_view section);
+    // Empties the first section of that name of everything but comments and blank lines, keeping
+    // its header where it stands, so that the section is written again in its place; later
+    // sections of the same name go.
+    void ClearSection(std::string_view section);
 
     // Writes the lines with CR LF through a temporary file renamed over the old one; raises
     // TError when that fails, leaving the old file whole.
@@ -35,8 +38,8 @@ private:
     std::string Path;
     std::vector<std::string> FileLines;
 
-    // Index of the "[section]" line, or npos.
-    size_t FindSection(std::string_view section) const;
+    // Index of the first "[section]" line from the given line on, or npos.
+    size_t FindSection(std::string_view section, size_t from = 0) const;
     // One past the last line of the section that starts at the given header index.
     size_t SectionEnd(size_t header) const;
     size_t FindKey(size_t header, std::string_view key) const;

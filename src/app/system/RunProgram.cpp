@@ -1,5 +1,7 @@
 #include "app/system/RunProgram.h"
 
+#include "app/system/Settings.h"
+
 #include <QProcess>
 
 namespace {
@@ -8,14 +10,6 @@ namespace {
 constexpr int CommandNotFound = 127;
 // A failing program's last words are enough; POV-Ray writes pages of statistics first.
 constexpr int ReportedLines = 12;
-
-// A program still running when its owner goes is ended with it; that end is nobody's news, and
-// the owner is half gone by then, so the watcher lets go first.
-class TWatchedProcess : public QProcess {
-public:
-    using QProcess::QProcess;
-    ~TWatchedProcess() override { disconnect(); }
-};
 
 void Prepare(QProcess& process, const std::string& commandLine, const std::string& folder) {
     process.setProgram("/bin/sh");
@@ -56,19 +50,23 @@ void ReportStartFailure(QProcess& process, const std::string& commandLine,
 
 } // namespace
 
-bool RunProgram(const std::string& commandLine, const std::string& folder, QObject* owner,
-                const TRunReport& report) {
-    auto* process = new TWatchedProcess(owner);
-    Prepare(*process, commandLine, folder);
-    QObject::connect(process, &QProcess::finished, process, [process, commandLine, report] {
-        CheckEnd(*process, commandLine, report);
-        process->deleteLater();
-    });
-    process->start();
-    if (process->waitForStarted(-1))
+bool StartDetached(const TProgramCall& call, const std::string& folder, const TRunReport& report) {
+    QProcess process;
+    process.setProgram(QString::fromStdString(ExpandHome(call.Program)));
+    QStringList arguments;
+    for (const std::string& argument : call.Arguments)
+        arguments << QString::fromStdString(argument);
+    process.setArguments(arguments);
+    if (!folder.empty())
+        process.setWorkingDirectory(QString::fromStdString(folder));
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    if (!call.Program.empty() && process.startDetached())
         return true;
-    ReportStartFailure(*process, commandLine, report);
-    process->deleteLater();
+    std::string reason = process.errorString().toStdString();
+    if (call.Program.empty() || reason.empty() || reason == "Unknown error")
+        reason = "The program was not found or could not be run.";
+    report("Could not start \"" + CommandText(call) + "\":\n" + reason);
     return false;
 }
 
@@ -85,10 +83,10 @@ bool RunProgramAndWait(const std::string& commandLine, const std::string& folder
     return CheckEnd(process, commandLine, report);
 }
 
-void TShellStarter::Run(const std::string& commandLine, const std::string& folder) {
-    RunProgram(commandLine, folder, Owner, Report);
+void TReportingStarter::Start(const TProgramCall& call, const std::string& folder) {
+    StartDetached(call, folder, Report);
 }
 
-void TShellStarter::RunAndWait(const std::string& commandLine, const std::string& folder) {
+void TReportingStarter::RunAndWait(const std::string& commandLine, const std::string& folder) {
     RunProgramAndWait(commandLine, folder, Report);
 }

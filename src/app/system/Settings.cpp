@@ -3,11 +3,11 @@
 #include "app/system/IniFile.h"
 #include "base/Error.h"
 #include "base/Text.h"
+#include "exchange/external/ViewerCall.h"
 
 #include <charconv>
 #include <cstdlib>
 #include <filesystem>
-#include <unistd.h>
 
 namespace {
 std::string PageSection(size_t n) {
@@ -152,8 +152,9 @@ TSettings ReadSettings(const std::string& iniFileName, const std::string& appDir
 }
 
 void SaveSettings(const std::string& iniFileName, const TSettings& s) {
+    // Sections are rewritten where they stand, so a file the user arranged keeps its order.
     TIniFile ini(iniFileName);
-    ini.EraseSection("Main");
+    ini.ClearSection("Main");
     ini.WriteInteger("Main", "Version", 2);
     ini.WriteInteger("Main", "Pages", int(s.Pages.size()));
     ini.WriteString("Main", "LDrawLib", s.LDrawLib);
@@ -167,7 +168,7 @@ void SaveSettings(const std::string& iniFileName, const TSettings& s) {
     for (size_t n = 1; n <= s.Pages.size(); ++n) {
         const TPaletteSettings& page = s.Pages[n - 1];
         std::string section = PageSection(n);
-        ini.EraseSection(section);
+        ini.ClearSection(section);
         ini.WriteString(section, "Title", page.Title);
         ini.WriteInteger(section, "Height", page.Height);
         ini.WriteString(section, "Scale", FormatScale(page.Scale));
@@ -175,7 +176,7 @@ void SaveSettings(const std::string& iniFileName, const TSettings& s) {
         for (size_t i = 0; i < page.Bricks.size(); ++i)
             ini.WriteString(section, "Brick" + std::to_string(i), page.Bricks[i]);
     }
-    ini.EraseSection("State");
+    ini.ClearSection("State");
     ini.WriteInteger("State", "Hints", s.Hints ? 1 : 0);
     ini.WriteInteger("State", "StudQual", s.StudQual);
     ini.WriteInteger("State", "Details", s.Details);
@@ -195,26 +196,5 @@ std::string ExpandHome(const std::string& path) {
 }
 
 bool LDrawViewerFound(const std::string& ldrawLib, const std::string& ldrawProg) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    if (ldrawProg.empty())
-        return false;
-    if (fs::is_regular_file(ExpandHome(ldrawLib) + "/" + ldrawProg, ec))
-        return true;
-    if (ldrawProg.find('/') != std::string::npos)
-        return access(ExpandHome(ldrawProg).c_str(), X_OK) == 0;
-    const char* path = std::getenv("PATH");
-    std::string folders = path ? path : "";
-    size_t start = 0;
-    while (start <= folders.size()) {
-        size_t end = folders.find(':', start);
-        if (end == std::string::npos)
-            end = folders.size();
-        std::string folder = folders.substr(start, end - start);
-        std::string candidate = (folder.empty() ? "." : folder) + "/" + ldrawProg;
-        if (fs::is_regular_file(candidate, ec) && access(candidate.c_str(), X_OK) == 0)
-            return true;
-        start = end + 1;
-    }
-    return false;
+    return FindViewer(ExpandHome(ldrawLib), ExpandHome(ldrawProg)).has_value();
 }

@@ -62,8 +62,8 @@ std::string ShellQuoted(const std::string& text);
 
 // "~" at the start of a path stands for the home folder.
 std::string ExpandHome(const std::string& path);
-// True when the LDraw viewer can be started: LDrawLib/LDrawProg is a file, or LDrawProg is a
-// command on the PATH.
+// True when "LDraw this view" has a viewer to start: LDrawLib/LDrawProg is a file, LDrawProg is
+// a command on the PATH, or else leocad is.
 bool LDrawViewerFound(const std::string& ldrawLib, const std::string& ldrawProg);
 
 // Locale-free decimal conversions for the page scales ("%5.2f" on writing).

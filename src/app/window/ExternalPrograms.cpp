@@ -12,8 +12,12 @@
 
 void TExternalLaunch::Run(TRoute route, bool fastStuds) {
     const TSettings& s = Settings;
-    TExternalPrograms programs{
-        ExpandHome(s.LDrawLib), s.LDrawProg, s.LDrawTest, s.L2PCmd, s.L3PCmd, s.PovRayEng};
+    TExternalPrograms programs{ExpandHome(s.LDrawLib),
+                               ExpandHome(s.LDrawProg),
+                               s.LDrawTest,
+                               s.L2PCmd,
+                               s.L3PCmd,
+                               s.PovRayEng};
     std::vector<TBlock*> bricks;
     for (const auto& brick : Model.Items())
         bricks.push_back(brick.get());
@@ -22,7 +26,7 @@ void TExternalLaunch::Run(TRoute route, bool fastStuds) {
         ExternalViewOf(Context.View, Controls.ClientWidth, Controls.ClientHeight, Background),
         fastStuds};
     QWidget* window = &Window;
-    TShellStarter starter(window, [window](const std::string& message) {
+    TReportingStarter starter([window](const std::string& message) {
         // A report while a converter runs comes with the wait cursor, which the box should not.
         bool waiting = QApplication::overrideCursor() != nullptr;
         if (waiting)

@@ -1,9 +1,11 @@
 // Start-up and shutdown of the main window: the settings file in, the settings file out.
 #include "app/palette/PalettePanel.h"
+#include "app/tools/Sequencer.h"
 #include "app/view/ViewBox.h"
 #include "app/widgets/WindowMessages.h"
 #include "app/window/MainForm.h"
 #include "base/FileNames.h"
+#include "base/Text.h"
 #include "parts/PartFile.h"
 
 #include <QAction>
@@ -24,6 +26,17 @@ std::string FromLaunchFolder(const std::string& name) {
         return name;
     std::filesystem::path full = std::filesystem::absolute(name, ec);
     return ec ? name : full.string();
+}
+
+// The sequencer shown with the sequence read through its own open command, as if its dialog
+// had picked the file: it reads the file, or says why not, and shows the first frame.
+void OpenSequenceAtStart(TMainForm& form, const std::string& fileName) {
+    if (!form.Sequencer1->isChecked())
+        form.Sequencer1Click();
+    auto ask = form.frmSeq->AskOpenName;
+    form.frmSeq->AskOpenName = [&fileName] { return QString::fromStdString(fileName); };
+    form.frmSeq->btnOpenClick();
+    form.frmSeq->AskOpenName = ask;
 }
 } // namespace
 
@@ -104,7 +117,10 @@ void TMainForm::GatherSettings() {
 
 void TMainForm::StartUp() {
     QDir::setCurrent(QString::fromStdString(AppDir()));
-    if (!StartFile.empty()) {
+    // A sequence opened from the desktop comes up in the sequencer, on the baseplate.
+    if (EndsWithNoCase(StartFile, ".lgs")) {
+        OpenSequenceAtStart(*this, StartFile);
+    } else if (!StartFile.empty()) {
         LoadModelFile(StartFile, 0);
         Tools.Boundary.ResetKept(Model);
     }

@@ -22,9 +22,21 @@ namespace {
 const char* PictureFilters[] = {"PNG file (*.png)", "JPEG file (*.jpg)", "Bitmap file (*.bmp)"};
 const char* PictureExtensions[] = {"png", "jpg", "bmp"};
 
+// The chosen filter's extension goes onto a name typed without one before the dialog checks
+// the name, so that the question about replacing a file is about the file that is written.
+class TPictureFileDialog : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+    void accept() override {
+        qsizetype chosen = std::max<qsizetype>(nameFilters().indexOf(selectedNameFilter()), 0);
+        setDefaultSuffix(PictureExtensions[chosen]);
+        QFileDialog::accept();
+    }
+};
+
 QString AskPictureFileInDialog(QWidget* parent, const QString& title, const QString& folder,
                                const QString& name) {
-    QFileDialog dialog(parent, title, folder);
+    TPictureFileDialog dialog(parent, title, folder);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     QStringList filters;
     for (const char* filter : PictureFilters)
@@ -94,15 +106,28 @@ void TPictures::Print(QPrinter& printer) {
     TPrintPage page =
         PrintPageFor(printer.width(), printer.height(), Scene.ViewBitmap.Width(),
                      Scene.Controls.OffsetX.Position, Scene.Controls.OffsetY.Position);
+    // The name goes on the page before the bricks, which are drawn over it; at the printer's
+    // resolution, so that the font has its printed size.
+    int m = page.Margin;
+    QString name = QString::fromStdString(Files.FileName);
+    QFont font = painter.font();
+    int dotsPerMetre = qRound(printer.resolution() / 0.0254);
+    auto writeName = [&](TBitmap& band, int top) {
+        QImage image = FrameImage(band);
+        image.setDotsPerMeterX(dotsPerMetre);
+        image.setDotsPerMeterY(dotsPerMetre);
+        QPainter text(&image);
+        text.setFont(font);
+        text.setPen(Qt::black);
+        text.translate(0, -top);
+        text.drawText(QRect(2 * m + 5, m + 5, page.Width - 3 * m - 10, page.Height - 2 * m - 10),
+                      Qt::AlignLeft | Qt::AlignTop, name);
+    };
     TBitmap band;
     for (int top = 0; top < page.Height; top += PrintBandHeight) {
         band.SetSize(page.Width, std::min(PrintBandHeight, page.Height - top));
-        RenderPrintBand(Scene.Model, Scene.Context, page, top, band);
+        RenderPrintBand(Scene.Model, Scene.Context, page, top, band, writeName);
         painter.drawImage(0, top, FrameImage(band));
     }
-    int m = page.Margin;
-    painter.setPen(Qt::black);
-    painter.drawText(QRect(2 * m + 5, m + 5, page.Width - 3 * m - 10, page.Height - 2 * m - 10),
-                     Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(Files.FileName));
     painter.end();
 }

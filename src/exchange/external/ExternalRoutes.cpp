@@ -4,7 +4,7 @@
 #include "exchange/external/CrLfLines.h"
 #include "exchange/external/L2PScene.h"
 #include "exchange/external/L3PScenePatch.h"
-#include "exchange/external/LDrawViewCommand.h"
+#include "exchange/external/ViewerCall.h"
 #include "exchange/ldraw/LDrawExport.h"
 #include "model/Block.h"
 #include "model/ModelFile.h"
@@ -27,6 +27,14 @@ void WriteModel(const TExternalPrograms& programs, TExternalScene& scene) {
     SaveLDrawFile(fileName, scene.Bricks, scene.Map);
 }
 
+// The POV-Ray setting may carry options of its own before the scene's.
+TProgramCall PovRayCall(const std::string& povRayEng, const std::string& sceneFile) {
+    std::vector<std::string> words = CommandWords(PovRayCommand(povRayEng, sceneFile));
+    if (words.empty())
+        return {};
+    return {words[0], std::vector<std::string>(words.begin() + 1, words.end())};
+}
+
 TModelBounds BoundsOf(const std::vector<TBlock*>& bricks) {
     TModelBounds bounds;
     for (const TBlock* brick : bricks)
@@ -39,9 +47,9 @@ TModelBounds BoundsOf(const std::vector<TBlock*>& bricks) {
 void LDrawThisView(const TExternalPrograms& programs, TExternalScene& scene,
                    TProgramStarter& starter) {
     WriteModel(programs, scene);
-    starter.Run(
-        LDrawViewCommand(programs.LDrawProg, programs.LDrawTest, scene.View, scene.FastStuds),
-        programs.LDrawLib);
+    starter.Start(ViewerCall(programs.LDrawLib, programs.LDrawProg, programs.LDrawTest, scene.View,
+                             scene.FastStuds),
+                  programs.LDrawLib);
 }
 
 void PovViaL2P(const TExternalPrograms& programs, TExternalScene& scene, TProgramStarter& starter) {
@@ -50,7 +58,7 @@ void PovViaL2P(const TExternalPrograms& programs, TExternalScene& scene, TProgra
     TModelBounds bounds = BoundsOf(scene.Bricks);
     WriteFileReplacing(InLibrary(programs, "TS_test.pov"),
                        JoinCrLf(L2PSceneLines(scene.View, bounds)));
-    starter.Run(PovRayCommand(programs.PovRayEng, "TS_test.pov"), programs.LDrawLib);
+    starter.Start(PovRayCall(programs.PovRayEng, "TS_test.pov"), programs.LDrawLib);
 }
 
 void PovViaL3P(const TExternalPrograms& programs, TExternalScene& scene, TProgramStarter& starter) {
@@ -60,5 +68,5 @@ void PovViaL3P(const TExternalPrograms& programs, TExternalScene& scene, TProgra
     std::vector<std::string> lines = SplitLines(ReadWholeFile(sceneFile));
     PatchL3PScene(lines, scene.View, BoundsOf(scene.Bricks));
     WriteFileReplacing(sceneFile, JoinCrLf(lines));
-    starter.Run(PovRayCommand(programs.PovRayEng, "test.pov"), programs.LDrawLib);
+    starter.Start(PovRayCall(programs.PovRayEng, "test.pov"), programs.LDrawLib);
 }

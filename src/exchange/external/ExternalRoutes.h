@@ -4,6 +4,7 @@
 // run with that folder as their working folder.
 
 #include "exchange/external/ExternalView.h"
+#include "exchange/external/ProgramCall.h"
 
 #include <string>
 #include <vector>
@@ -19,13 +20,14 @@ struct TExternalPrograms {
     std::string L2PCmd, L3PCmd, PovRayEng;
 };
 
-// Starts command lines; the window's version reports a command that cannot be started to the
-// user and goes on.
+// Starts programs; the window's version reports a program that cannot be started to the user
+// and goes on.
 class TProgramStarter {
 public:
     virtual ~TProgramStarter() = default;
-    virtual void Run(const std::string& commandLine, const std::string& folder) = 0;
-    // Returns once the program has ended.
+    // A viewer or POV-Ray: started on its own, left running, never waited for.
+    virtual void Start(const TProgramCall& call, const std::string& folder) = 0;
+    // A converter's command line; returns once it has ended.
     virtual void RunAndWait(const std::string& commandLine, const std::string& folder) = 0;
 };
 

@@ -3,6 +3,7 @@
 #include "base/LDrawColours.h"
 #include "base/Text.h"
 #include "exchange/external/GeneralNumber.h"
+#include "exchange/external/ProgramCall.h"
 
 #include <cmath>
 #include <numbers>
@@ -39,4 +40,14 @@ std::string LDrawViewCommand(const std::string& ldrawProg, const std::string& ld
     return ldrawProg + "  -s" + GeneralNumber(LDrawViewScale(ldrawProg, view.Scale)) + " -b" +
            std::to_string(LDrawColourOf(view.Background)) + " " +
            LDrawViewOptions(view, fastStuds) + " " + ldrawTest;
+}
+
+std::vector<std::string> LDrawViewArguments(const std::string& ldrawProg,
+                                            const std::string& ldrawTest, const TExternalView& view,
+                                            bool fastStuds) {
+    std::vector<std::string> arguments = CommandWords(
+        "-s" + GeneralNumber(LDrawViewScale(ldrawProg, view.Scale)) + " -b" +
+        std::to_string(LDrawColourOf(view.Background)) + " " + LDrawViewOptions(view, fastStuds));
+    arguments.push_back(ldrawTest);
+    return arguments;
 }

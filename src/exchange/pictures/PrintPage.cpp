@@ -31,7 +31,7 @@ private:
 
 // Page rows from top on, as many as the bitmap has, drawn in page coordinates.
 void RenderPageRows(TBlockList& model, TDrawContext& context, const TPrintPage& page, int top,
-                    TBitmap& band) {
+                    TBitmap& band, const TPageText& text) {
     TCanvas canvas(band);
     canvas.ShowRows(top, page.Height);
     TDrawObject target = TDrawObject::CreateForBand(band, canvas);
@@ -42,6 +42,8 @@ void RenderPageRows(TBlockList& model, TDrawContext& context, const TPrintPage& 
     canvas.Pen.Colour = 0x000000;
     int m = page.Margin;
     canvas.Rectangle(2 * m, m, page.Width - m, page.Height - m);
+    if (text)
+        text(band, top);
     if (page.Factor < 1)
         return;
     TViewRestorer restorer(context);
@@ -69,8 +71,8 @@ TPrintPage PrintPageFor(int pageWidth, int pageHeight, int viewWidth, int offset
 }
 
 void RenderPrintBand(TBlockList& model, TDrawContext& context, const TPrintPage& page, int top,
-                     TBitmap& band) {
+                     TBitmap& band, const TPageText& text) {
     band.SetPixelFormat(TPixelFormat::pf32bit);
     band.SetSize(page.Width, band.Height());
-    RenderPageRows(model, context, page, top, band);
+    RenderPageRows(model, context, page, top, band, text);
 }

@@ -3,6 +3,8 @@
 // inside a margin outline, rendered band by band so that a page at printer resolution never
 // needs one bitmap of its own size.
 
+#include <functional>
+
 class TBitmap;
 class TBlockList;
 class TDrawContext;
@@ -20,8 +22,12 @@ TPrintPage PrintPageFor(int pageWidth, int pageHeight, int viewWidth, int offset
 // clipped as the whole page would clip it, so its pixels are those of one page-sized bitmap.
 constexpr int PrintBandHeight = 512;
 
+// Writes the page's text (the model's name) into a band whose first row is page row top; the
+// core has no fonts, so the caller brings them.
+using TPageText = std::function<void(TBitmap& band, int top)>;
+
 // Renders page rows top .. top + band height - 1 into band (32 bits, the page's width): white,
-// the margin outline, and the bricks through a drawing target. The context's view and stud
-// metrics are as before afterwards, also when drawing fails.
+// the margin outline, the text, and the bricks over them through a drawing target. The
+// context's view and stud metrics are as before afterwards, also when drawing fails.
 void RenderPrintBand(TBlockList& model, TDrawContext& context, const TPrintPage& page, int top,
-                     TBitmap& band);
+                     TBitmap& band, const TPageText& text = {});

@@ -8,6 +8,7 @@
 #include "support/TempFolder.h"
 
 #include <cmath>
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <numbers>
 #include <sstream>
@@ -146,4 +147,22 @@ TEST(PovModelTest, TextsMatchTheirReferences) {
     EXPECT_TRUE(MatchesReferenceText(PovModelInclude({}, "empty.dat"), "exchange/pov-empty.inc"));
     EXPECT_TRUE(
         MatchesReferenceText(PovModelScene({plain.get()}, "m.dat"), "exchange/pov-scene.pov"));
+}
+
+// Turned 30 degrees and tilted 60 at scale 2: every sine and cosine of the location differs,
+// so none can stand for another.
+TEST(L3PScenePatchTest, CameraLocationFollowsATurnedAndTiltedView) {
+    const double turn = std::numbers::pi / 6, tilt = std::numbers::pi / 3;
+    TExternalView view{.Scale = 2,
+                       .CosTurn = std::cos(turn),
+                       .SinTurn = std::sin(turn),
+                       .CosTilt = std::cos(tilt),
+                       .SinTilt = std::sin(tilt)};
+    std::vector<std::string> lines = {"camera {", "  location <0,0,0>", "}"};
+    PatchL3PScene(lines, view, TModelBounds{});
+    double x = 0, y = 0, z = 0;
+    ASSERT_EQ(std::sscanf(lines[1].c_str(), " location <%lf,%lf,%lf>", &x, &y, &z), 3);
+    EXPECT_NEAR(x, -125 * std::sqrt(3.0), 1e-9);
+    EXPECT_NEAR(y, -250, 1e-9);
+    EXPECT_NEAR(z, -375, 1e-9);
 }

@@ -2,6 +2,7 @@
 
 #include "base/LDrawColours.h"
 #include "model/BlockList.h"
+#include "raster/Colour.h"
 #include "support/Bricks.h"
 
 #include <gtest/gtest.h>
@@ -15,4 +16,10 @@ TEST(LDrawColourMatch, EveryBrickTakesTheNearestTableColour) {
     EXPECT_EQ(std::pair(model[0].Colour, model[1].Colour), std::pair(first, second));
     for (const TLDrawColour& c : LDrawColourTable)
         EXPECT_EQ(NearestLDrawTableColour(c.Colour()), c.Colour()) << c.Name;
+}
+
+// Colours halfway between two table entries: black before dark cyan, light red before orange.
+TEST(LDrawColourMatch, ATieGoesToTheEarlierEntry) {
+    EXPECT_EQ(NearestLDrawTableColour(RGB(33, 85, 59)), LDrawColourTable[0].Colour());
+    EXPECT_EQ(NearestLDrawTableColour(RGB(175, 105, 93)), LDrawColourTable[12].Colour());
 }

@@ -77,3 +77,24 @@ TEST_F(PrintPageTest, PagesInBandsOfAnyHeightMatchTheirReferences) {
     EXPECT_EQ(Context.View.ViewScale, 1.0f);
     EXPECT_EQ(Context.View.OriginX, 200.0f);
 }
+
+// The page's text goes on before the bricks: a text that blackens page rows 200 to 319 shows
+// where no brick is and lies under the bricks that are there.
+TEST_F(PrintPageTest, TheTextLiesUnderTheBricks) {
+    TPrintPage page = PrintPageFor(401, 521, 200, 7, -11);
+    auto plain = Page(page);
+    TBitmap whole(page.Width, page.Height);
+    RenderPrintBand(Model, Context, page, 0, whole, [](TBitmap& band, int top) {
+        for (int y = 200 - top; y < 320 - top; ++y)
+            for (int x = 0; x < band.Width(); ++x)
+                band.SetPixel(x, y, 0);
+    });
+    int black = 0, bricks = 0;
+    for (int y = 200; y < 320; ++y)
+        for (int x = 0; x < page.Width; ++x) {
+            black += whole.Pixel(x, y) == 0;
+            bricks += whole.Pixel(x, y) == plain->Pixel(x, y) && plain->Pixel(x, y) != 0xFFFFFF;
+        }
+    EXPECT_GT(black, 1000);
+    EXPECT_GT(bricks, 1000);
+}
