@@ -73,6 +73,6 @@ TEST(MainFormSettings, CommandLineSequenceOpensInTheSequencer) {
     auto form = NewForm(TestFolder() + "s.ini", {TESSARYN_SHIPPED_DATA "Models/house.lgs"});
     QCoreApplication::sendPostedEvents(form.get());
     EXPECT_TRUE(form->Sequencer1->isChecked() && form->Palette->isHidden());
-    EXPECT_EQ(std::pair(form->frmSeq->Sequence.Count(), form->RotZ->value()), std::pair(5, 0));
+    EXPECT_EQ(std::pair(form->Sequencer.frmSeq->Sequence.Count(), form->RotZ->value()), std::pair(5, 0));
     EXPECT_EQ(form->Model.Count(), 1);
 }

@@ -33,10 +33,10 @@ std::string FromLaunchFolder(const std::string& name) {
 void OpenSequenceAtStart(TMainForm& form, const std::string& fileName) {
     if (!form.Sequencer1->isChecked())
         form.Sequencer1Click();
-    auto ask = form.frmSeq->AskOpenName;
-    form.frmSeq->AskOpenName = [&fileName] { return QString::fromStdString(fileName); };
-    form.frmSeq->btnOpenClick();
-    form.frmSeq->AskOpenName = ask;
+    auto ask = form.Sequencer.frmSeq->AskOpenName;
+    form.Sequencer.frmSeq->AskOpenName = [&fileName] { return QString::fromStdString(fileName); };
+    form.Sequencer.frmSeq->btnOpenClick();
+    form.Sequencer.frmSeq->AskOpenName = ask;
 }
 } // namespace
 
