@@ -2,7 +2,9 @@
 
 #include "base/Text.h"
 #include "cli/CliCommand.h"
+#include "cli/RenderOptions.h"
 #include "exchange/LoadModel.h"
+#include "exchange/instructions/BuildSteps.h"
 #include "exchange/ldraw/LDrawExport.h"
 #include "exchange/ldraw/LDrawExportReport.h"
 #include "exchange/ldraw/LDrawMap.h"
@@ -14,6 +16,9 @@ void RunConvert(const TCliArgs& args, std::ostream& out) {
     TBlockList model;
     model.CurrentOctant = OctantOption(args, 0);
     LoadModel(model, args.Positionals[0], LoadWhole);
+    const int maxNew = IntOption(args, "--max-new", DefaultMaxNewBricks, 1, 100000);
+    if (args.Has("--set-steps"))
+        SetStepsFromLayers(model, maxNew);
     const std::string& target = args.Positionals[1];
     if (EndsWithNoCase(target, ".dat")) {
         std::vector<TBlock*> bricks;
@@ -40,7 +45,12 @@ TCliCommand ConvertCommand() {
             "ends in \".dat\"\n"
             "                              --report: after an LDraw OUT, prints\n"
             "                                bricks N exported M left out K\n"
-            "                                left out COUNT KIND AxBxPLATES, one line per shape\n",
-            {{"--octant", true}, {"--report", false}},
+            "                                left out COUNT KIND AxBxPLATES, one line per shape\n"
+            "                              --set-steps [--max-new N]: first gives every brick the "
+            "building\n"
+            "                              step of its layer, bottom up, at most N new bricks a "
+            "step\n"
+            "                              (default 12), each step's bricks near each other\n",
+            {{"--octant", true}, {"--report", false}, {"--set-steps", false}, {"--max-new", true}},
             RunConvert};
 }

@@ -166,6 +166,14 @@ const TCliCase Cases[] = {
      {"info $T/m.mpd --import-report", "info $T/m.mpd", "convert $T/m.mpd $T/m.lgo",
       "convert $T/leftout.lgo $T/out.dat --report", "convert $T/leftout.lgo $T/out.dat",
       "info $T/out.dat"}},
+    // Parts lists; the wanted list names what has no LDraw part.
+    {"PartsLists",
+     {"parts $S/Models/house.lgo --app-dir $S/", "parts $T/leftout.lgo --format csv",
+      "parts $T/leftout.lgo --app-dir $S/ --format bricklink -o $T/wanted.xml",
+      "parts $T/m.lgo --format xml", "parts $T/leftout.lgo --format bricklink"}},
+    {"ConvertSetsLayerSteps",
+     {"convert $T/m.lgo $T/layers.lgo --set-steps --max-new 1", "sort $T/layers.lgo --octant 0",
+      "convert $T/m.lgo $T/x.lgo --set-steps --max-new 0"}},
     // External renderers.
     {"LDrawViewerCommand",
      {"ldraw-command $T/brick2x4.lgo --tilt 90 --azimuth 0",
