@@ -11,12 +11,13 @@ TCliCommand PovPatchCommand();
 TCliCommand PovCommand();
 TCliCommand SequenceCommand();
 TCliCommand PartsCommand();
+TCliCommand InstructionsCommand();
 
 const std::vector<TCliCommand>& CliCommands() {
     static const std::vector<TCliCommand> commands = {
-        InfoCommand(),         SortCommand(),     ConvertCommand(),  RenderCommand(),
-        LDrawCommandCommand(), PovSceneCommand(), PovPatchCommand(), PovCommand(),
-        SequenceCommand(),     PartsCommand(),
+        InfoCommand(),         SortCommand(),     ConvertCommand(),      RenderCommand(),
+        LDrawCommandCommand(), PovSceneCommand(), PovPatchCommand(),     PovCommand(),
+        SequenceCommand(),     PartsCommand(),    InstructionsCommand(),
     };
     return commands;
 }

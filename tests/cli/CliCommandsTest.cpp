@@ -174,6 +174,11 @@ const TCliCase Cases[] = {
     {"ConvertSetsLayerSteps",
      {"convert $T/m.lgo $T/layers.lgo --set-steps --max-new 1", "sort $T/layers.lgo --octant 0",
       "convert $T/m.lgo $T/x.lgo --set-steps --max-new 0"}},
+    {"InstructionsBadInput",
+     {"instructions $T/m.lgo", "instructions $T/m.lgo -o $T/m.pdf --page A5",
+      "instructions $T/m.lgo -o $T/m.pdf --steps-per-page 3",
+      "instructions $T/m.lgo -o $T/m.pdf --dpi 20", "instructions $T/missing.lgo -o $T/m.pdf",
+      "instructions $T/m.lgo -o $T/no/such/dir/m.pdf --dpi 36"}},
     // External renderers.
     {"LDrawViewerCommand",
      {"ldraw-command $T/brick2x4.lgo --tilt 90 --azimuth 0",
