@@ -89,10 +89,17 @@ std::vector<TBuildStep> BuildingSteps(const TBlockList& model, int maxNew) {
     return steps;
 }
 
-void SetStepsFromLayers(TBlockList& model, int maxNew) {
+void SetStepsFromLayers(TBlockList& model, int maxNew, bool record) {
     std::vector<TBuildStep> steps = LayerSteps(model, maxNew);
     for (size_t i = 0; i < steps.size(); ++i)
-        for (TBlock* brick : steps[i].Bricks)
+        for (TBlock* brick : steps[i].Bricks) {
+            if (brick->Step == int32_t(i))
+                continue;
+            if (record)
+                model.RecordCommand('[', *brick);
             brick->Step = int32_t(i);
+            if (record)
+                model.RecordCommand(']', *brick);
+        }
     model.StepLimit = steps.empty() ? 0 : int32_t(steps.size() - 1);
 }

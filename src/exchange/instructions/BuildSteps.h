@@ -27,5 +27,6 @@ std::vector<TBuildStep> LayerSteps(const TBlockList& model, int maxNew = Default
 bool HasLayerSteps(const TBlockList& model);
 
 // Writes LayerSteps into the bricks (0 for the first step on) and makes the step limit the
-// last step, so the whole model still shows.
-void SetStepsFromLayers(TBlockList& model, int maxNew = DefaultMaxNewBricks);
+// last step, so the whole model still shows. With record, every brick whose step changes gets
+// its before and after entries in the undo log.
+void SetStepsFromLayers(TBlockList& model, int maxNew = DefaultMaxNewBricks, bool record = false);

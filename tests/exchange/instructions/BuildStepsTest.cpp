@@ -89,3 +89,17 @@ TEST(BuildStepsTest, SettingStepsFromLayersKeepsTheWholeModelShown) {
     EXPECT_EQ(model.StepLimit, 2);
     EXPECT_FALSE(HasLayerSteps(model));
 }
+
+// From the window the change is undone brick by brick; bricks already right record nothing.
+TEST(BuildStepsTest, SettingStepsFromLayersCanBeUndone) {
+    TBlockList model;
+    model.Add(MakeBrick('B', 0, 0, 0, 20, 20, 24));
+    model.Add(MakeBrick('B', 0, 0, 24, 20, 20, 24));
+    SetStepsFromLayers(model, 12, true);
+    EXPECT_EQ(model.UndoCount(), 2);
+    model.Undo();
+    int32_t steps = 0;
+    for (const auto& brick : model.Items())
+        steps += brick->Step;
+    EXPECT_EQ(steps, 0);
+}
