@@ -38,6 +38,7 @@ class TAdvOptions;
 class TColourSwatches;
 class TDlg;
 class TDrawClass;
+class TInstructionsFeature;
 class TOpenModelDialog;
 class TPalettePanel;
 class TfrmSeq;
@@ -176,6 +177,9 @@ public:
     // Model commands.
     bool Modified = false;
     std::string ModelFileName;
+    // Building instructions, parts lists and layer steps (File and Edit menus).
+    std::unique_ptr<TInstructionsFeature> Instructions;
+    QAction *miInstructions = nullptr, *miPartsList = nullptr, *miSetSteps = nullptr;
     std::vector<std::string> RecentModels;
     std::string ModelDirOpen, ModelDirSave, ModelDirSub, ModelDirSaveSel;
     std::string PictureDir, BackgroundDir;
@@ -340,6 +344,7 @@ private:
     void CreateToolBars();
     void CreateMenus();
     void CreateMenuBar();
+    void CreateInstructionEntries(QMenu* file);
     void ApplySettings();
     void GatherSettings();
     void FormDestroy();
