@@ -1,8 +1,8 @@
 // The main window's tool bars, their drop-down menus and the menu bar that repeats them.
 #include "app/instructions/InstructionsFeature.h"
+#include "app/tools/AdvancedToolbox.h"
 #include "app/window/ColourSwatches.h"
 #include "app/window/MainForm.h"
-#include "tools/AdvancedToolbox.h"
 
 #include <QActionGroup>
 #include <QComboBox>
