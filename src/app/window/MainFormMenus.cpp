@@ -229,11 +229,11 @@ void TMainForm::CreateInstructionEntries(QMenu* file) {
     host.Window = this;
     host.Model = &Model;
     host.Context = &Context;
-    host.ModelFile = [this] { return ModelFileName; };
+    host.ModelFile = [this] { return Files.FileName; };
     host.ModelChanged = [this] {
-        Modified = true;
+        Files.Modified = true;
         UpdateUndoButtons();
-        AdvOptions->ShowStepLimit(Model.StepLimit);
+        Tools.AdvOptions->ShowStepLimit(Model.StepLimit);
         RedrawPicture();
     };
     Instructions = std::make_unique<TInstructionsFeature>(host);

@@ -8,7 +8,7 @@
 
 namespace {
 struct CuttingFixture : FormTest {
-    TDlg& Dlg() { return *Form->Dlg; }
+    TDlg& Dlg() { return *Form->Tools.Dlg; }
     void Toggle(bool shown) {
         Form->Boundary1->trigger();
         ASSERT_EQ(Dlg().isVisible(), shown);
@@ -54,7 +54,7 @@ TEST_F(CuttingFixture, BothMovesARowByTheGridResetTakesTheModelAndAutoRedraws) {
 
     AddBrick("1x1x3", 100, 40, 24);
     Dlg().BitBtn1->click(); // the baseplate and the brick
-    EXPECT_EQ(Form->Boundary.Current(), (TCutLimits{-160, 160, -80, 80, -8, 48}));
+    EXPECT_EQ(Form->Tools.Boundary.Current(), (TCutLimits{-160, 160, -80, 80, -8, 48}));
     EXPECT_EQ(Dlg().edZTop->value(), 48);
 
     Dlg().chkAutoUpdate->setChecked(true);
@@ -89,5 +89,5 @@ TEST_F(ShownFormTest, AModelLoadedAtStartSetsOnlyTheCuttingWindowsCopy) {
     ASSERT_EQ(Form->Model.Count(), 1);
     EXPECT_EQ(Form->Context.Boundary.ZHigh, 19999);
     Form->Boundary1->trigger();
-    EXPECT_EQ(Form->Dlg->edZTop->value(), 24);
+    EXPECT_EQ(Form->Tools.Dlg->edZTop->value(), 24);
 }
