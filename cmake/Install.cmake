@@ -46,6 +46,12 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
-# The dependencies come from the libraries the executables link.
+# The dependencies come from the libraries the executables link; the booklets' text needs a
+# font as well, which cairo finds through fontconfig.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+if(CPACK_DEBIAN_PACKAGE_DEPENDS)
+    string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", fonts-dejavu-core")
+else()
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-dejavu-core)
+endif()
 include(CPack)

@@ -10,12 +10,14 @@ TCliCommand PovSceneCommand();
 TCliCommand PovPatchCommand();
 TCliCommand PovCommand();
 TCliCommand SequenceCommand();
+TCliCommand PartsCommand();
+TCliCommand InstructionsCommand();
 
 const std::vector<TCliCommand>& CliCommands() {
     static const std::vector<TCliCommand> commands = {
-        InfoCommand(),     SortCommand(),         ConvertCommand(),
-        RenderCommand(),   LDrawCommandCommand(), PovSceneCommand(),
-        PovPatchCommand(), PovCommand(),          SequenceCommand(),
+        InfoCommand(),         SortCommand(),     ConvertCommand(),      RenderCommand(),
+        LDrawCommandCommand(), PovSceneCommand(), PovPatchCommand(),     PovCommand(),
+        SequenceCommand(),     PartsCommand(),    InstructionsCommand(),
     };
     return commands;
 }

@@ -2,7 +2,9 @@
 
 #include "base/Text.h"
 #include "cli/CliCommand.h"
+#include "cli/RenderOptions.h"
 #include "exchange/LoadModel.h"
+#include "exchange/instructions/BuildSteps.h"
 #include "exchange/ldraw/LDrawExport.h"
 #include "exchange/ldraw/LDrawExportReport.h"
 #include "exchange/ldraw/LDrawMap.h"
@@ -16,6 +18,9 @@ void RunConvert(const TCliArgs& args, std::ostream& out) {
     model.CurrentOctant = OctantOption(args, 0);
     std::unique_ptr<TLDrawShapes> shapes = LDrawLibOption(args);
     LoadModel(model, args.Positionals[0], LoadWhole, 0, shapes.get());
+    const int maxNew = IntOption(args, "--max-new", DefaultMaxNewBricks, 1, 100000);
+    if (args.Has("--set-steps"))
+        SetStepsFromLayers(model, maxNew);
     const std::string& target = args.Positionals[1];
     if (EndsWithNoCase(target, ".dat")) {
         std::vector<TBlock*> bricks;
@@ -45,7 +50,16 @@ TCliCommand ConvertCommand() {
             "                                left out COUNT KIND AxBxPLATES, one line per shape\n"
             "                              --ldraw-lib DIR: LDraw parts no mapping row serves "
             "are drawn from\n"
-            "                                the library DIR, and written back as they were\n",
-            {{"--octant", true}, {"--report", false}, {"--ldraw-lib", true}},
+            "                                the library DIR, and written back as they were\n"
+            "                              --set-steps [--max-new N]: first gives every brick the "
+            "building\n"
+            "                              step of its layer, bottom up, at most N new bricks a "
+            "step\n"
+            "                              (default 12), each step's bricks near each other\n",
+            {{"--octant", true},
+             {"--report", false},
+             {"--ldraw-lib", true},
+             {"--set-steps", false},
+             {"--max-new", true}},
             RunConvert};
 }

@@ -2,6 +2,7 @@
 #include "app/window/MainForm.h"
 
 #include "app/dialogs/AboutBox.h"
+#include "app/instructions/InstructionsFeature.h"
 #include "app/view/CanvasText.h"
 #include "app/view/ViewBox.h"
 #include "app/widgets/WindowMessages.h"

@@ -41,6 +41,7 @@ class QToolButton;
 class TColourSwatches;
 class TfrmSetLight;
 class TDrawClass;
+class TInstructionsFeature;
 class TPalettePanel;
 class TViewBox;
 
@@ -167,6 +168,9 @@ public:
 
     // Model commands.
     TModelFiles Files{*this};
+    // Building instructions, parts lists and layer steps (File and Edit menus).
+    std::unique_ptr<TInstructionsFeature> Instructions;
+    QAction *miInstructions = nullptr, *miPartsList = nullptr, *miSetSteps = nullptr;
     void btnClearClick();
     void mNewmodelClick();
     void mSubAssemblyClick();
@@ -317,6 +321,7 @@ private:
     void CreateToolBars();
     void CreateMenus();
     void CreateMenuBar();
+    void CreateInstructionEntries(QMenu* file);
     void ApplySettings();
     void GatherSettings();
     void FormDestroy();

@@ -1,4 +1,6 @@
 // The main window's tool bars, their drop-down menus and the menu bar that repeats them.
+#include "app/instructions/InstructionsFeature.h"
+#include "app/tools/AdvancedToolbox.h"
 #include "app/window/ColourSwatches.h"
 #include "app/window/MainForm.h"
 
@@ -223,6 +225,29 @@ void TMainForm::CreateToolBars() {
     btnExit = NewButton(MiscBar, "btnExit", "Exit", "Exit");
 }
 
+void TMainForm::CreateInstructionEntries(QMenu* file) {
+    TInstructionsHost host;
+    host.Window = this;
+    host.Model = &Model;
+    host.Context = &Context;
+    host.ModelFile = [this] { return Files.FileName; };
+    host.ModelChanged = [this] {
+        Files.Modified = true;
+        UpdateUndoButtons();
+        Tools.AdvOptions->ShowStepLimit(Model.StepLimit);
+        RedrawPicture();
+    };
+    Instructions = std::make_unique<TInstructionsFeature>(host);
+    miInstructions = NewEntry(file, "miInstructions", "Building instructions...", false);
+    miPartsList = NewEntry(file, "miPartsList", "Parts list...", false);
+    miSetSteps = new QAction("Set steps from layers", this);
+    miSetSteps->setObjectName("miSetSteps");
+    connect(miInstructions, &QAction::triggered, this,
+            [this] { Instructions->miInstructionsClick(); });
+    connect(miPartsList, &QAction::triggered, this, [this] { Instructions->miPartsListClick(); });
+    connect(miSetSteps, &QAction::triggered, this, [this] { Instructions->miSetStepsClick(); });
+}
+
 void TMainForm::CreateMenuBar() {
     // Titles without '&': every letter key belongs to the editing keys.
     QMenuBar* bar = menuBar();
@@ -233,10 +258,14 @@ void TMainForm::CreateMenuBar() {
     file->addAction(mSaveModel);
     file->addAction(mSaveSelected);
     file->addSeparator();
+    CreateInstructionEntries(file);
+    file->addSeparator();
     file->addAction(miExit);
     QMenu* edit = bar->addMenu("Edit");
     edit->addAction(miGroup);
     edit->addAction(miBreak);
+    edit->addSeparator();
+    edit->addAction(miSetSteps);
     QMenu* display = bar->addMenu("Display");
     QList<QAction*> viewing = pumViewOptions->actions();
     display->addActions(viewing.mid(0, viewing.indexOf(miSeeThroughBP) + 1));

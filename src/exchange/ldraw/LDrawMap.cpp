@@ -65,25 +65,24 @@ void TLDrawMap::Append(const TLDrawRecord& record) {
     Save();
 }
 
-bool TLDrawMap::FindLDrawRecord(TBlock& brick, TLDrawOffsets& offsets) {
-    const TLDrawRecord* found = nullptr;
-    bool newWanted = false;
+TLDrawMap::TMatch TLDrawMap::Match(const TBlock& brick) const {
+    TMatch match;
     if (!brick.PartID.empty()) {
         for (const TLDrawEntry& entry : Rows) {
             const TLDrawRecord& r = entry.Record;
             if (SameText(r.PartName, brick.PartID) && r.Variant == brick.Variant &&
                 SizesMatch(r, brick) && StudsMatch(r, brick)) {
-                found = &r;
+                match.Found = &r;
                 break;
             }
         }
         // Row tokens cannot hold blanks: such an identity would be written as a row that reads
         // back shifted, so it gets none.
-        newWanted = found == nullptr && brick.PartID.find(' ') == std::string::npos;
+        match.NewWanted = match.Found == nullptr && brick.PartID.find(' ') == std::string::npos;
     }
     std::string defFile, defPart;
     DefinitionNames(brick, defFile, defPart);
-    if (!found) {
+    if (!match.Found) {
         for (const TLDrawEntry& entry : Rows) {
             const TLDrawRecord& r = entry.Record;
             if (r.Kind != brick.Kind || !StudsMatch(r, brick) || r.Plates != brick.SZ / 8 ||
@@ -91,16 +90,30 @@ bool TLDrawMap::FindLDrawRecord(TBlock& brick, TLDrawOffsets& offsets) {
                 continue;
             if (brick.Kind == 'G') {
                 if (SameText(r.DefFile, defFile) && SameText(r.DefPart, defPart)) {
-                    found = &r;
+                    match.Found = &r;
                     break;
                 }
             } else if (SizesMatch(r, brick)) {
-                found = &r;
-                newWanted = false;
+                match.Found = &r;
+                match.NewWanted = false;
                 break;
             }
         }
     }
+    return match;
+}
+
+std::string TLDrawMap::PartNameFor(const TBlock& brick) const {
+    TMatch match = Match(brick);
+    if (match.NewWanted)
+        return brick.PartID;
+    return match.Found ? match.Found->PartName : std::string();
+}
+
+bool TLDrawMap::FindLDrawRecord(TBlock& brick, TLDrawOffsets& offsets) {
+    auto [found, newWanted] = Match(brick);
+    std::string defFile, defPart;
+    DefinitionNames(brick, defFile, defPart);
     if (newWanted) {
         TLDrawRecord added;
         if (found) {

@@ -39,7 +39,16 @@ public:
     // gets a new row, saved at once. When found, the brick's PartID becomes the row's PartName.
     bool FindLDrawRecord(TBlock& brick, TLDrawOffsets& offsets);
 
+    // The part name an export would write for the brick, changing neither the brick nor the
+    // table; empty when the brick would be left out.
+    std::string PartNameFor(const TBlock& brick) const;
+
 private:
+    struct TMatch {
+        const TLDrawRecord* Found = nullptr;
+        bool NewWanted = false; // the brick's identity would become a row of its own
+    };
+    TMatch Match(const TBlock& brick) const;
     void Append(const TLDrawRecord& record);
 
     std::string Folder;
