@@ -39,32 +39,7 @@ bool QuadSpans(const TPoint* points, std::vector<TSpan>& spans) {
     return raster::FillQuadInside(rows.data(), points, TSpanLog{&spans});
 }
 
-void ExpectSameAsGeneral(const TPoint* points) {
-    std::vector<TSpan> quad;
-    if (QuadSpans(points, quad))
-        EXPECT_EQ(quad, GeneralSpans(points))
-            << points[0].X << ',' << points[0].Y << ' ' << points[1].X << ',' << points[1].Y << ' '
-            << points[2].X << ',' << points[2].Y << ' ' << points[3].X << ',' << points[3].Y;
-    else
-        EXPECT_TRUE(quad.empty());
-}
-
-TEST(RasterQuad, ShapedCasesMatchTheGeneralFill) {
-    const TPoint shapes[][4] = {
-        {{10, 10}, {30, 14}, {34, 30}, {12, 26}}, // a face seen at an angle
-        {{5, 5}, {40, 5}, {40, 20}, {5, 20}},     // level top and bottom
-        {{20, 20}, {20, 20}, {20, 20}, {20, 20}}, // a single point
-        {{3, 9}, {50, 9}, {50, 9}, {3, 9}},       // a level line
-        {{7, 2}, {7, 40}, {8, 40}, {8, 2}},       // upright and thin
-        {{1, 1}, {60, 3}, {2, 5}, {61, 7}},       // crossing itself
-        {{30, 0}, {60, 30}, {30, 60}, {0, 30}},   // a diamond
-        {{0, 0}, {63, 1}, {0, 2}, {63, 63}},      // shallow edges over many columns
-        {{10, 10}, {20, 30}, {30, 10}, {20, 40}}, // an arrowhead: turns back up
-    };
-    for (const auto& shape : shapes)
-        ExpectSameAsGeneral(shape);
-}
-
+// An arrowhead turns back up and is handed on; a face seen at an angle is filled.
 TEST(RasterQuad, OnlyShapesThatTurnBackUpAreHandedOn) {
     const TPoint arrow[4] = {{10, 10}, {20, 30}, {30, 10}, {20, 40}};
     const TPoint face[4] = {{10, 10}, {30, 14}, {34, 30}, {12, 26}};

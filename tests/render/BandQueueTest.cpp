@@ -1,5 +1,6 @@
 #include "render/BandQueue.h"
 
+#include <array>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -17,8 +18,7 @@ TEST(BandQueue, HandsOutTheBandsInOrderToFirstTakers) {
     TRowBand band;
     for (const TRowBand expected : {TRowBand{0, 9}, TRowBand{10, 99}, TRowBand{100, 199}}) {
         ASSERT_TRUE(queue.Take(false, band));
-        EXPECT_EQ(band.Top, expected.Top);
-        EXPECT_EQ(band.Bottom, expected.Bottom);
+        EXPECT_EQ(std::pair(band.Top, band.Bottom), std::pair(expected.Top, expected.Bottom));
     }
     EXPECT_FALSE(queue.Take(true, band));
 }
@@ -48,10 +48,9 @@ TEST(BandQueue, SplitsForATakerBackForMoreAtHalfTheWork) {
         TRowBand taken, left;
         ASSERT_TRUE(queue.Take(true, taken));
         ASSERT_TRUE(queue.Take(false, left));
-        EXPECT_EQ(taken.Top, c.Taken.Top) << c.Name;
-        EXPECT_EQ(taken.Bottom, c.Taken.Bottom) << c.Name;
-        EXPECT_EQ(left.Top, c.Left.Top) << c.Name;
-        EXPECT_EQ(left.Bottom, c.Left.Bottom) << c.Name;
+        EXPECT_EQ((std::array{taken.Top, taken.Bottom, left.Top, left.Bottom}),
+                  (std::array{c.Taken.Top, c.Taken.Bottom, c.Left.Top, c.Left.Bottom}))
+            << c.Name;
     }
 }
 
@@ -63,8 +62,7 @@ TEST(BandQueue, CoversEveryRowOnceAndKeepsShortBandsWhole) {
     std::vector<int> drawn(1080);
     TRowBand band;
     ASSERT_TRUE(queue.Take(true, band));
-    EXPECT_EQ(band.Top, 0);
-    EXPECT_EQ(band.Bottom, 62);
+    EXPECT_EQ(std::pair(band.Top, band.Bottom), std::pair(0, 62));
     for (int y = band.Top; y <= band.Bottom; ++y)
         ++drawn[size_t(y)];
     int takes = 1;

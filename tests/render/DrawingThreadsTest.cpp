@@ -3,11 +3,12 @@
 #include <atomic>
 #include <chrono>
 #include <gtest/gtest.h>
+#include <stdexcept>
 #include <thread>
 #include <vector>
 
 // Runs straight after one another find the workers still awake, runs after a pause find them
-// asleep; either way every task runs once.
+// asleep; either way every task runs once. The first error is passed on and the threads work on.
 TEST(DrawingThreads, RunEachTaskOnceWhetherTheWorkersWaitAwakeOrAsleep) {
     for (int count : {1, 2, 3, 8}) {
         TDrawingThreads threads(count);
@@ -22,4 +23,14 @@ TEST(DrawingThreads, RunEachTaskOnceWhetherTheWorkersWaitAwakeOrAsleep) {
                     << count << " threads, round " << round << ", task " << task;
         }
     }
+    TDrawingThreads threads(3);
+    EXPECT_THROW(threads.Run(5,
+                             [](int task) {
+                                 if (task == 3)
+                                     throw std::runtime_error("band failed");
+                             }),
+                 std::runtime_error);
+    std::atomic<int> after{0};
+    threads.Run(4, [&](int) { ++after; });
+    EXPECT_EQ(after.load(), 4);
 }

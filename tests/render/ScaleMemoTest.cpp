@@ -2,6 +2,7 @@
 
 #include "render/Shading.h"
 
+#include <array>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <random>
@@ -24,18 +25,27 @@ TEST(ScaleMemo, AnswersAsScaleColourWhateverItRemembers) {
     }
 }
 
-// The shades of one colour asked with each face's factor changed in turn, the light having
-// moved: every face is scaled afresh, and the edge by its own fixed factor.
-TEST(ScaleMemo, ShadesFollowEachFacesFactor) {
+// Brick colours and edges in more pairs than are remembered, under a light that changes now and
+// then by a last bit, and at the start one face's factor at a time: every answer is the one
+// ScaleColour gives for the light of the moment, the edge by its own fixed factor.
+TEST(ScaleMemo, ShadesFollowTheCurrentLightFaceByFace) {
+    const std::array<std::array<float, 3>, 7> lights = {{{1.0f, 0.8f, 0.6f},
+                                                         {0.5f, 0.8f, 0.6f},
+                                                         {0.5f, 0.9f, 0.6f},
+                                                         {0.5f, 0.9f, 0.7f},
+                                                         {0.8f, 0.9f, 1.0f},
+                                                         {0.8f, 0.9f, std::nextafter(1.0f, 0.0f)},
+                                                         {1.0f, 0.9f, 0.8f}}};
+    std::mt19937 random(7);
     TScaleMemo memo;
-    const int32_t colour = 0x4080C0, edge = 0x102030;
-    const std::array<std::array<float, 3>, 4> lights = {
-        {{1.0f, 0.8f, 0.6f}, {0.5f, 0.8f, 0.6f}, {0.5f, 0.9f, 0.6f}, {0.5f, 0.9f, 0.7f}}};
-    for (const auto& factors : lights) {
-        const TScaleMemo::TShades& shades = memo.Shades(colour, edge, factors);
-        EXPECT_EQ(shades.Edge, ScaleColour(edge, 0.6f));
-        for (int face = 0; face < 3; ++face)
-            EXPECT_EQ(shades.Faces[size_t(face)], ScaleColour(colour, factors[size_t(face)]))
-                << "face " << face << " factor " << factors[size_t(face)];
+    for (int round = 0; round < 20000; ++round) {
+        const std::array<float, 3>& light =
+            round < 4 ? lights[size_t(round)] : lights[4 + size_t(round / 500) % 3];
+        const int32_t colour = round < 4 ? 0x4080C0 : int32_t(random() % 200) * 0x010203;
+        const int32_t edge = round < 4 || random() % 2 == 0 ? 0x102030 : colour;
+        const TScaleMemo::TShades& shades = memo.Shades(colour, edge, light);
+        ASSERT_EQ(shades.Edge, ScaleColour(edge, 0.6f)) << round;
+        for (size_t i = 0; i < 3; ++i)
+            ASSERT_EQ(shades.Faces[i], ScaleColour(colour, light[i])) << round << " face " << i;
     }
 }

@@ -5,25 +5,20 @@
 #include <array>
 #include <gtest/gtest.h>
 
-TEST(LightFactors, DefaultLightGivesTheKnownFactors) {
+// The default light, none at all (the ambient level everywhere) and one straight along a side.
+TEST(LightFactors, FollowTheLight) {
     TDrawContext context;
     const float expected[7] = {0.8f, 0.943f, 1.0f, 0.945f, 1.0f, 0.945f, 0.843f};
     for (int i = 0; i < 7; ++i)
         EXPECT_NEAR(context.LightFactor[i], expected[i], 0.0006) << "class " << i + 1;
-    EXPECT_EQ(context.LightFactor[0], 0.8f);
-    EXPECT_EQ(context.LightFactor[2], 1.0f);
-}
-
-TEST(LightFactors, NullLightGivesTheAmbientLevel) {
-    TDrawContext context;
+    EXPECT_EQ(std::pair(context.LightFactor[0], context.LightFactor[2]), std::pair(0.8f, 1.0f));
     context.Light = {0, 0, 0};
     context.ComputeLightFactors();
     for (float f : context.LightFactor)
         EXPECT_EQ(f, 0.8f);
     context.Light = {0, 5, 0};
     context.ComputeLightFactors();
-    EXPECT_EQ(context.LightFactor[0], 1.0f);
-    EXPECT_EQ(context.LightFactor[1], 0.8f);
+    EXPECT_EQ(std::pair(context.LightFactor[0], context.LightFactor[1]), std::pair(1.0f, 0.8f));
 }
 
 TEST(ScaleColour, RoundsRedToNearestAndTruncatesGreenAndBlue) {
@@ -37,11 +32,10 @@ TEST(ScaleColour, RoundsRedToNearestAndTruncatesGreenAndBlue) {
 
 TEST(EdgeColourOf, BlackAndBlueHaveTheirOwnEdges) {
     TDrawColours colours;
-    EXPECT_EQ(colours.ColourBlack, 0x342A1B);
-    EXPECT_EQ(colours.ColourRed, 0x1B28C4);
-    EXPECT_EQ(EdgeColourOf(colours.ColourBlack, colours), 0x808080);
-    EXPECT_EQ(EdgeColourOf(colours.ColourBlue, colours), 0xFFB21E);
-    EXPECT_EQ(EdgeColourOf(0xFFFFFF, colours), 0x464646);
+    EXPECT_EQ(
+        (std::array{EdgeColourOf(colours.ColourBlack, colours),
+                    EdgeColourOf(colours.ColourBlue, colours), EdgeColourOf(0xFFFFFF, colours)}),
+        (std::array{0x808080, 0xFFB21E, 0x464646}));
 }
 
 TEST(StudMetrics, FollowScaleAndTilt) {
@@ -56,31 +50,23 @@ TEST(StudMetrics, FollowScaleAndTilt) {
     EXPECT_EQ((std::array{s.StudUp, s.BrickUp}), (std::array{TPoint{0, -6}, TPoint{0, -52}}));
 }
 
+// Wireframe hides studs, detail and shading and puts them back; a detail entry ends it and
+// leaves the studs as it set them.
 TEST(WireFrame, HidesStudsDetailAndShadingUntilSwitchedOff) {
     TDrawContext context;
     context.Shading = true;
     context.DetailLevel = 2;
     context.SetWireFrame(true);
-    EXPECT_TRUE(context.StudsHidden);
-    EXPECT_EQ(context.DetailLevel, 0);
-    EXPECT_FALSE(context.Shading);
+    EXPECT_EQ((std::array{context.StudsHidden, context.DetailLevel == 0, context.Shading}),
+              (std::array{true, true, false}));
     context.SetWireFrame(false);
-    EXPECT_FALSE(context.StudsHidden);
-    EXPECT_EQ(context.DetailLevel, 2);
-    EXPECT_TRUE(context.Shading);
-}
-
-TEST(DisplayMenus, StudAndDetailEntries) {
-    TDrawContext context;
+    EXPECT_EQ((std::array{context.StudsHidden, context.DetailLevel == 2, context.Shading}),
+              (std::array{false, true, true}));
     context.ChooseStuds(3);
-    EXPECT_TRUE(context.StudsHidden);
-    EXPECT_EQ(context.GetStudStyle(), StudOutline);
+    EXPECT_TRUE(context.StudsHidden && context.GetStudStyle() == StudOutline);
     context.ChooseStuds(2);
-    EXPECT_FALSE(context.StudsHidden);
-    EXPECT_EQ(context.GetStudStyle(), StudEllipse);
+    EXPECT_TRUE(!context.StudsHidden && context.GetStudStyle() == StudEllipse);
     context.SetWireFrame(true);
     context.ChooseDetail(1);
-    EXPECT_FALSE(context.WireFrame);
-    EXPECT_EQ(context.DetailLevel, 1);
-    EXPECT_TRUE(context.StudsHidden); // left as the wireframe set it
+    EXPECT_TRUE(!context.WireFrame && context.DetailLevel == 1 && context.StudsHidden);
 }

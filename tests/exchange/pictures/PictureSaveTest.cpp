@@ -1,32 +1,38 @@
 #include "exchange/pictures/PictureSave.h"
 
+#include "exchange/pictures/PictureEstimate.h"
+#include "support/ReferenceFile.h"
+
+#include <array>
 #include <gtest/gtest.h>
+#include <sstream>
 
-TEST(PictureSave, TheFormatComesFromTheFileNameNotItsFolders) {
-    struct Case {
-        const char* path;
-        TPictureFormat format;
-    } cases[] = {
-        {"/home/u/Pict/house.JPG", TPictureFormat::Jpeg},
-        {"/home/u/view.png.bmp", TPictureFormat::Png},
-        {"/home/u/house.gif", TPictureFormat::Bmp},
-        {"/home/u/old.jpg.d/house.png", TPictureFormat::Png},
-        {"/home/u/x.png/house.bmp", TPictureFormat::Bmp},
-        {"/home/u/x.jpg/house", TPictureFormat::Bmp},
-        {"house.jpg", TPictureFormat::Jpeg},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(PictureFormatOfPath(c.path), c.format) << c.path;
-}
-
-TEST(PictureSave, NamesWithoutExtensionGetTheChosenOne) {
-    EXPECT_EQ(WithDefaultExtension("/p/house", "png"), "/p/house.png");
-    EXPECT_EQ(WithDefaultExtension("/p.d/house", "jpg"), "/p.d/house.jpg");
-    EXPECT_EQ(WithDefaultExtension("/p/house.bmp", "png"), "/p/house.bmp");
-    EXPECT_EQ(WithDefaultExtension("/p/house.gif", "png"), "/p/house.gif");
-    EXPECT_EQ(PictureNameForModel("/m/Models/house.lgo"), "house");
-    EXPECT_EQ(PictureNameForModel("/m/a.b/car"), "car");
-    EXPECT_EQ(PictureNameForModel(""), "");
-    EXPECT_EQ(FolderOfPath("/m/Pict/house.png"), "/m/Pict");
-    EXPECT_EQ(FolderOfPath("/house.png"), "/");
+// Titles, size estimates, formats and names of saved pictures, each with what it gives.
+TEST(PictureSave, NamesFormatsAndTitlesAsTheTableSays) {
+    EXPECT_TRUE(
+        MatchesTranscript("exchange/picture-names.txt", [](const std::string& line) -> std::string {
+            std::istringstream words(line);
+            std::string kind, path;
+            words >> kind;
+            std::getline(words >> std::ws, path);
+            if (kind == "title") {
+                int variant = 0;
+                TPictureFrame frame;
+                std::istringstream(path) >> variant >> frame.Left >> frame.Top >> frame.Right >>
+                    frame.Bottom;
+                return SavePictureTitle(variant, frame);
+            }
+            if (kind == "bytes") {
+                const TSizeEstimate size = EstimateBytes(std::stod(path));
+                return std::to_string(size.Value) + " " + size.Unit;
+            }
+            if (kind == "format")
+                return std::string(
+                    std::array{"bmp", "png", "jpg"}[size_t(PictureFormatOfPath(path))]);
+            if (kind == "model")
+                return PictureNameForModel(path);
+            if (kind == "folder")
+                return FolderOfPath(path);
+            return WithDefaultExtension(path, kind);
+        }));
 }
