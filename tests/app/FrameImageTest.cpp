@@ -1,4 +1,4 @@
-#include "app/view/FrameImage.h"
+#include "app/widgets/FrameImage.h"
 
 #include "GuiTest.h"
 #include "app/view/CanvasText.h"

@@ -1,7 +1,7 @@
 // The view controls' tests hold the numbers; here each button, key, bar and the wheel reach
 // them, and the view box shows the frame they make.
 #include "GuiTest.h"
-#include "app/view/FrameImage.h"
+#include "app/widgets/FrameImage.h"
 
 TEST_F(FormTest, ButtonsAndKeysTurnTheViewAndWrapDifferently) {
     auto rotX = [&] { return Form->Controls.RotX.Position; };

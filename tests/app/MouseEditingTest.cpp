@@ -2,7 +2,7 @@
 // The hand's own tests hold the grid, stacking and undo numbers; here each button, modifier
 // and key reaches its edit.
 #include "app/GuiTest.h"
-#include "tools/AdvancedToolbox.h"
+#include "app/tools/AdvancedToolbox.h"
 
 namespace {
 struct EditingFixture : FormTest {

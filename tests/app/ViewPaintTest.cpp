@@ -1,8 +1,8 @@
 // The view's paint keeps its scratch pictures from frame to frame and shows the same pixels as
 // a frame rendered afresh.
 #include "GuiTest.h"
-#include "app/view/FrameImage.h"
 #include "app/view/Rgb32Frame.h"
+#include "app/widgets/FrameImage.h"
 #include "render/Scene.h"
 #include "support/Pixels.h"
 

@@ -1,16 +1,13 @@
 #include "app/dialogs/AboutBox.h"
 
-#include "app/window/MainForm.h"
-
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QVBoxLayout>
 
-TAbout::TAbout(QWidget* parent) : QDialog(parent) {
+TAbout::TAbout(const QString& version, QWidget* parent) : QDialog(parent) {
     setWindowTitle("About Tessaryn");
     auto* layout = new QVBoxLayout(this);
-    auto* title =
-        new QLabel(QString("<h2>Tessaryn</h2><p>Version %1</p>").arg(TMainForm::Version), this);
+    auto* title = new QLabel(QString("<h2>Tessaryn</h2><p>Version %1</p>").arg(version), this);
     title->setAlignment(Qt::AlignCenter);
     auto* credits = new QLabel("Build models out of virtual toy construction bricks and look at "
                                "them from any side.<br><br>"

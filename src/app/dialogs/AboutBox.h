@@ -6,5 +6,5 @@
 class TAbout : public QDialog {
     Q_OBJECT
 public:
-    explicit TAbout(QWidget* parent = nullptr);
+    explicit TAbout(const QString& version, QWidget* parent = nullptr);
 };

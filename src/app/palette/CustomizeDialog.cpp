@@ -1,7 +1,7 @@
 #include "app/palette/CustomizeDialog.h"
 
 #include "app/palette/PaletteListBox.h"
-#include "app/palette/RepeatButton.h"
+#include "app/widgets/RepeatButton.h"
 #include "render/PaletteRow.h"
 
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "app/palette/PageDialogs.h"
 
-#include "app/palette/RepeatButton.h"
+#include "app/widgets/RepeatButton.h"
 #include "base/Text.h"
 #include "model/Block.h"
 

@@ -4,10 +4,10 @@
 #include "app/palette/PageDialogs.h"
 #include "app/palette/PaletteListBox.h"
 #include "app/palette/PalettePanel.h"
-#include "app/window/MainForm.h"
 #include "base/FileNames.h"
 #include "base/Text.h"
 #include "exchange/ldraw/LDrawMap.h"
+#include "model/Block.h"
 #include "model/PaletteKey.h"
 
 #include <QFileDialog>
@@ -28,7 +28,7 @@ void MapPartID(const std::string& key) {
 void TPalettePanel::Addcombo1Click() {
     if (!Pages.NormalPageShown())
         return;
-    TOpenModelDialog dialog(&Form);
+    TOpenModelDialog dialog(Host.Window());
     dialog.setWindowTitle("Add combo part");
     dialog.setDirectory(QString::fromStdString(AppDir() + "Combos"));
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
@@ -63,7 +63,7 @@ void TPalettePanel::miEditIDClick() {
     int row = SelectedPageRow();
     if (row < 0)
         return;
-    TfrmEditID dialog(&Form);
+    TfrmEditID dialog(Host.Window());
     dialog.edID->setText(QString::fromStdString(
         KeyPartID(Pages.Pages[size_t(Pages.CurrentPage)].Bricks[size_t(row)])));
     if (dialog.exec() == QDialog::Accepted)
@@ -99,7 +99,7 @@ void TPalettePanel::Addnewpage1Click() {
 }
 
 void TPalettePanel::Addpagefromfile1Click() {
-    QString file = QFileDialog::getOpenFileName(&Form, "Load parts from file",
+    QString file = QFileDialog::getOpenFileName(Host.Window(), "Load parts from file",
                                                 QString::fromStdString(AppDir() + "parts"),
                                                 "Part files (*.dat *.DAT);;All files (*)");
     if (file.isEmpty())
@@ -120,7 +120,7 @@ void TPalettePanel::Removepage1Click() {
     if (!Pages.NormalPageShown())
         return;
     if (!Pages.RemovePage(Pages.CurrentPage)) {
-        QMessageBox::information(&Form, Form.windowTitle(),
+        QMessageBox::information(Host.Window(), Host.Window()->windowTitle(),
                                  "Only an empty page can be removed: move or remove its bricks "
                                  "first.");
         return;
@@ -132,14 +132,14 @@ void TPalettePanel::Properties1Click() {
     if (!Pages.NormalPageShown())
         return;
     TPaletteSettings& page = Pages.Pages[size_t(Pages.CurrentPage)];
-    TfrmProperties dialog(&Form);
+    TfrmProperties dialog(Host.Window());
     dialog.SetPage(page);
     if (dialog.exec() == QDialog::Accepted && dialog.StoreInto(page))
         ShowPage(Pages.CurrentPage);
 }
 
 void TPalettePanel::Reorderpages1Click() {
-    TfrmReorder dialog(Pages.Pages, &Form);
+    TfrmReorder dialog(Pages.Pages, Host.Window());
     if (dialog.exec() != QDialog::Accepted)
         return;
     Pages.Pages = dialog.Pages;
@@ -151,10 +151,10 @@ void TPalettePanel::Customizepages1Click() {
         Pages.Pages, Pages.RecentBricks, Pages.RecentColours,
         [this](QPainter& painter, const QRect& rect, const std::string& key,
                std::optional<int32_t> colour, int rowHeight, float scale, bool selected) {
-            DrawKeyRow(painter, rect, key, colour.value_or(Form.CurrentColour), rowHeight, scale,
+            DrawKeyRow(painter, rect, key, colour.value_or(Host.CurrentColour()), rowHeight, scale,
                        selected);
         },
-        &Form);
+        Host.Window());
     if (dialog.exec() != QDialog::Accepted)
         return;
     Pages.Pages = dialog.Pages;

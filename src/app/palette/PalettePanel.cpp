@@ -2,8 +2,7 @@
 #include "app/palette/PalettePanel.h"
 
 #include "app/palette/PaletteListBox.h"
-#include "app/palette/RepeatButton.h"
-#include "app/window/MainForm.h"
+#include "app/widgets/RepeatButton.h"
 #include "model/PaletteKey.h"
 #include "raster/Canvas.h"
 #include "raster/PixelRows.h"
@@ -28,8 +27,8 @@ TColour ColourOf(const QColor& c) {
 
 } // namespace
 
-TPalettePanel::TPalettePanel(TMainForm& form, TPageList& pages, QWidget* parent)
-    : QWidget(parent), Pages(pages), Form(form) {
+TPalettePanel::TPalettePanel(TPaletteHost& host, TPageList& pages, QWidget* parent)
+    : QWidget(parent), Pages(pages), Host(host) {
     setObjectName("PalettePanel");
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -89,8 +88,8 @@ void TPalettePanel::ShowPage(int n) {
     Filling = false;
     Repaint();
     LastFillMilliseconds = int(timer.elapsed());
-    if (Form.miTiming->isChecked())
-        Form.setWindowTitle(QString::number(LastFillMilliseconds));
+    if (Host.Timing())
+        Host.Window()->setWindowTitle(QString::number(LastFillMilliseconds));
 }
 
 void TPalettePanel::ShowRecentlyUsed() {
@@ -137,7 +136,7 @@ void TPalettePanel::ListBox1DrawItem(QPainter& painter, const QRect& rect, int r
     float scale = 0.5f;
     if (Pages.CurrentPage < Pages.PageCount())
         scale = Pages.Pages[size_t(Pages.CurrentPage)].Scale;
-    DrawKeyRow(painter, rect, ListBox1->Key(row), Pages.RowColour(row, Form.CurrentColour),
+    DrawKeyRow(painter, rect, ListBox1->Key(row), Pages.RowColour(row, Host.CurrentColour()),
                ListBox1->RowHeight(), scale, selected);
 }
 
@@ -151,9 +150,9 @@ void TPalettePanel::DrawKeyRow(QPainter& painter, const QRect& rect, const std::
     style.Face = ColourOf(palette().color(QPalette::Button));
     style.Shadow = ColourOf(palette().color(QPalette::Dark));
     style.Colour = TColour(colour);
-    style.Transparent = Form.btnTransparent->isChecked();
-    style.StudsHidden = Form.btnPieceStuds->isChecked();
-    DrawPaletteRow(TextBitmap, Form.Context, key, style, &Combinations);
+    style.Transparent = Host.Transparent();
+    style.StudsHidden = Host.StudsHidden();
+    DrawPaletteRow(TextBitmap, Host.Context(), key, style, &Combinations);
     DrawRowBitmap(painter, rect, TextBitmap, style.Face);
 }
 
@@ -162,9 +161,9 @@ void TPalettePanel::ListBox1Click() {
     std::string key = ListBox1->Key(row);
     if (row < 0 || key.empty() || !OnChoose)
         return;
-    if (!OnChoose(key, Pages.RowColour(row, Form.CurrentColour)) || IsSubAssemblyKey(key))
+    if (!OnChoose(key, Pages.RowColour(row, Host.CurrentColour())) || IsSubAssemblyKey(key))
         return;
-    Pages.UseKey(key, Form.CurrentColour, ListBox1->RowHeight());
+    Pages.UseKey(key, Host.CurrentColour(), ListBox1->RowHeight());
     if (Pages.ShowingRecent) {
         ShowRecentlyUsed();
         ListBox1->setCurrentRow(0);
@@ -248,7 +247,8 @@ void TPalettePanel::Run(const std::function<void()>& command) {
     try {
         command();
     } catch (const std::exception& e) {
-        QMessageBox::critical(&Form, Form.windowTitle(), QString::fromStdString(e.what()));
+        QMessageBox::critical(Host.Window(), Host.Window()->windowTitle(),
+                              QString::fromStdString(e.what()));
     }
 }
 

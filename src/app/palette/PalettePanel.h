@@ -2,6 +2,7 @@
 // The brick palette on the right of the main window: page selector with its arrow buttons,
 // the owner-drawn list of the page's bricks and the context menu that edits the pages.
 
+#include "app/palette/PaletteHost.h"
 #include "app/palette/PalettePages.h"
 #include "raster/Bitmap.h"
 #include "render/PaletteRow.h"
@@ -14,13 +15,12 @@ class QAction;
 class QComboBox;
 class QMenu;
 class QToolButton;
-class TMainForm;
 class TPaletteListBox;
 
 class TPalettePanel : public QWidget {
     Q_OBJECT
 public:
-    TPalettePanel(TMainForm& form, TPageList& pages, QWidget* parent = nullptr);
+    TPalettePanel(TPaletteHost& host, TPageList& pages, QWidget* parent = nullptr);
 
     TPalettePages Pages;
     QComboBox* ComboBox1;
@@ -91,7 +91,7 @@ protected:
     int SelectedPageRow() const;
 
 private:
-    TMainForm& Form;
+    TPaletteHost& Host;
     bool Filling = false;
 
     void CreateMenu();

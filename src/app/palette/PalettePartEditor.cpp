@@ -1,26 +1,24 @@
 // The palette's way into the part editor: "&Edit..." and "&Add...".
 #include "app/palette/PaletteListBox.h"
 #include "app/palette/PalettePanel.h"
-#include "app/window/MainForm.h"
+#include "app/tools/PartEditor.h"
 #include "model/PaletteKey.h"
-#include "tools/PartEditor.h"
 
 namespace {
 // The editor's key when confirmed, else empty. The detail setting it borrowed is the user's
 // again afterwards, whichever way it closed.
-std::string RunPartEditor(TMainForm& form, const std::string& key, TAddHard::TMode mode) {
+std::string RunPartEditor(TPaletteHost& host, const std::string& key, TAddHard::TMode mode) {
     std::string result;
     {
-        TAddHard editor(form.Context, form.CurrentColour, &form);
-        editor.OnPartStored = [&form](TDrawClass& definition) {
-            form.PartDefinitionChanged(definition);
+        TAddHard editor(host.Context(), host.CurrentColour(), host.Window());
+        editor.OnPartStored = [&host](TDrawClass& definition) {
+            host.PartDefinitionChanged(definition);
         };
         editor.Open(key, mode);
         if (editor.exec() == QDialog::Accepted)
             result = editor.Key();
     }
-    form.ShowDrawingOptions();
-    form.RedrawPicture();
+    host.PartEditorClosed();
     return result;
 }
 } // namespace
@@ -32,7 +30,7 @@ void TPalettePanel::Editblock1Click() {
     std::string oldKey = Pages.Pages[size_t(Pages.CurrentPage)].Bricks[size_t(row)];
     if (IsSubAssemblyKey(oldKey))
         return;
-    std::string newKey = RunPartEditor(Form, oldKey, TAddHard::TMode::EditBlock);
+    std::string newKey = RunPartEditor(Host, oldKey, TAddHard::TMode::EditBlock);
     if (newKey.empty())
         return;
     Pages.Pages[size_t(Pages.CurrentPage)].Bricks[size_t(row)] = newKey;
@@ -51,7 +49,7 @@ void TPalettePanel::Addnewblock1Click() {
     std::string start = row >= 0 ? keys[size_t(row)] : "G template.dat, template";
     if (IsSubAssemblyKey(start))
         return;
-    std::string newKey = RunPartEditor(Form, start, TAddHard::TMode::AddBlock);
+    std::string newKey = RunPartEditor(Host, start, TAddHard::TMode::AddBlock);
     if (newKey.empty())
         return;
     int page = Pages.CurrentPage;

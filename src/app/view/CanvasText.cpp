@@ -1,6 +1,6 @@
 #include "app/view/CanvasText.h"
 
-#include "app/view/FrameImage.h"
+#include "app/widgets/FrameImage.h"
 #include "raster/Bitmap.h"
 #include "raster/Canvas.h"
 

@@ -4,6 +4,7 @@
 #include "app/dialogs/AboutBox.h"
 #include "app/view/CanvasText.h"
 #include "app/view/ViewBox.h"
+#include "app/widgets/WindowMessages.h"
 #include "app/window/ColourSwatches.h"
 #include "base/Error.h"
 
@@ -172,7 +173,7 @@ void TMainForm::ConnectHandlers() {
 }
 
 void TMainForm::AboutClick() {
-    TAbout about(this);
+    TAbout about(Version, this);
     about.exec();
 }
 
@@ -185,11 +186,11 @@ void TMainForm::Guarded(const std::function<void()>& command) {
 }
 
 bool TMainForm::event(QEvent* e) {
-    if (e->type() == QEvent::Type(QEvent::User + StartUpMessage)) {
+    if (e->type() == WindowMessages::EventType(WindowMessages::StartUp)) {
         Guarded([this] { StartUp(); });
         return true;
     }
-    if (e->type() == QEvent::Type(QEvent::User + RedrawMessage)) {
+    if (e->type() == WindowMessages::EventType(WindowMessages::Redraw)) {
         RedrawPicture();
         return true;
     }

@@ -3,6 +3,7 @@
 
 #include "app/system/Settings.h"
 #include "app/view/Rgb32Frame.h"
+#include "app/window/WindowLinks.h"
 #include "edit/Hand.h"
 #include "edit/HandDrawing.h"
 #include "exchange/pictures/CameraFrame.h"
@@ -49,9 +50,6 @@ struct TExternalScene;
 class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
-    // Private start-up and redraw requests, delivered as queued events.
-    static constexpr int StartUpMessage = 0x4A4;
-    static constexpr int RedrawMessage = 0x4A5;
     static constexpr const char* Version = "3.19";
 
     explicit TMainForm(const std::vector<std::string>& args, QWidget* parent = nullptr);
@@ -220,6 +218,7 @@ public:
 
     // The brick palette on the right.
     TPalettePanel* Palette = nullptr;
+    TPaletteLink PaletteLink{*this};
     void CreatePalette();
     // A palette row's key becomes the brick in hand (a combination model loads as a
     // sub-assembly); false when the key gives nothing to place.
@@ -245,6 +244,7 @@ public:
     int32_t ToolboxStep = 0;
     // The tool windows and the main window's side of them (MainFormTools.cpp).
     TAdvOptions* AdvOptions = nullptr;
+    TToolboxLink ToolboxLink{*this};
     TDlg* Dlg = nullptr;
     TBoundaryState Boundary{Context.Boundary};
     void CreateToolWindows();

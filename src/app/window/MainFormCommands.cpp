@@ -1,6 +1,7 @@
 // The model commands: new, open, save, recent files, groups, undo and redo, exit.
 #include "app/dialogs/OpenModelDialog.h"
 #include "app/palette/PalettePanel.h"
+#include "app/tools/AdvancedToolbox.h"
 #include "app/window/MainForm.h"
 #include "base/Text.h"
 #include "exchange/LoadModel.h"
@@ -8,7 +9,6 @@
 #include "exchange/ldraw/LDrawExportReport.h"
 #include "exchange/ldraw/LDrawMap.h"
 #include "model/ModelFile.h"
-#include "tools/AdvancedToolbox.h"
 
 #include <QFileDialog>
 #include <QLabel>

@@ -1,7 +1,7 @@
 // The hand on screen: painted over the last frame inside the view's paint, never by drawing the
 // scene again; erasing paints the frame alone over the hand's place.
-#include "app/view/FrameImage.h"
 #include "app/view/ViewBox.h"
+#include "app/widgets/FrameImage.h"
 #include "app/window/MainForm.h"
 
 #include <QPainter>

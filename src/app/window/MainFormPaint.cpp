@@ -1,6 +1,6 @@
 // The frame: the view bitmap rendered and copied to the view box; timing and background.
-#include "app/view/FrameImage.h"
 #include "app/view/ViewBox.h"
+#include "app/widgets/FrameImage.h"
 #include "app/window/MainForm.h"
 #include "raster/PictureFiles.h"
 #include "render/Scene.h"

@@ -11,7 +11,7 @@
 #include <QToolButton>
 
 void TMainForm::CreatePalette() {
-    Palette = new TPalettePanel(*this, Settings.Pages, RightPanel);
+    Palette = new TPalettePanel(PaletteLink, Settings.Pages, RightPanel);
     RightPanel->layout()->setContentsMargins(0, 0, 0, 0);
     RightPanel->layout()->addWidget(Palette);
     Palette->OnChoose = [this](const std::string& key, int32_t colour) {

@@ -1,9 +1,9 @@
 // Pictures and printing from the window: the picture frame over the view and its mouse, the
 // size dialog, saving through the save dialog, and the print button.
 #include "app/dialogs/SizeCamera.h"
-#include "app/view/FrameImage.h"
 #include "app/view/PictureFrame.h"
 #include "app/view/ViewBox.h"
+#include "app/widgets/FrameImage.h"
 #include "app/window/MainForm.h"
 #include "base/Error.h"
 #include "base/Text.h"

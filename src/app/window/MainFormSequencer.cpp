@@ -1,9 +1,9 @@
 // The main window's side of the view sequencer: its panel in place of the palette and back,
 // and the view bars following the frames it applies.
 #include "app/palette/PalettePanel.h"
+#include "app/tools/Sequencer.h"
 #include "app/view/ViewBox.h"
 #include "app/window/MainForm.h"
-#include "tools/Sequencer.h"
 
 #include <QAction>
 #include <QLayout>

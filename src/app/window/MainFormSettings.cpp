@@ -1,6 +1,7 @@
 // Start-up and shutdown of the main window: the settings file in, the settings file out.
 #include "app/palette/PalettePanel.h"
 #include "app/view/ViewBox.h"
+#include "app/widgets/WindowMessages.h"
 #include "app/window/MainForm.h"
 #include "base/FileNames.h"
 #include "parts/PartFile.h"
@@ -60,7 +61,7 @@ void TMainForm::FormCreate() {
     AddBaseplate();
     BoundaryExists = true;
     Redraw.Busy = false;
-    QApplication::postEvent(this, new QEvent(QEvent::Type(QEvent::User + StartUpMessage)));
+    QApplication::postEvent(this, new QEvent(WindowMessages::EventType(WindowMessages::StartUp)));
 }
 
 void TMainForm::ApplySettings() {

@@ -1,9 +1,9 @@
 // The main window's side of the tool windows: the menu entries that open them and the calls
 // that keep them in step with the model, the hand and the Z cut-off bar.
+#include "app/tools/AdvancedToolbox.h"
+#include "app/tools/CuttingDialog.h"
+#include "app/tools/SetLightDialog.h"
 #include "app/window/MainForm.h"
-#include "tools/AdvancedToolbox.h"
-#include "tools/CuttingDialog.h"
-#include "tools/SetLightDialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -12,7 +12,7 @@
 #include <QScrollBar>
 
 void TMainForm::CreateToolWindows() {
-    AdvOptions = new TAdvOptions(*this);
+    AdvOptions = new TAdvOptions(ToolboxLink, this);
     AdvOptions->OnVisibility = [this](bool shown) { Advancedtoolbox1->setChecked(shown); };
     Dlg = new TDlg(Boundary, Model, this);
     Dlg->SetIncrements(GridXY, GridZ);

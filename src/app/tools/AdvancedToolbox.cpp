@@ -1,11 +1,9 @@
-#include "tools/AdvancedToolbox.h"
+#include "app/tools/AdvancedToolbox.h"
 
-#include "app/window/ColourSwatches.h"
-#include "app/window/MainForm.h"
+#include "app/tools/SpinButton.h"
+#include "app/tools/ToolGuard.h"
 #include "base/Text.h"
 #include "exchange/ldraw/LDrawColourMatch.h"
-#include "tools/SpinButton.h"
-#include "tools/ToolGuard.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -41,8 +39,8 @@ void SetFontColour(QWidget* w, const QColor& colour) {
 }
 } // namespace
 
-TAdvOptions::TAdvOptions(TMainForm& form, TLDrawMap& map)
-    : QWidget(&form, Qt::Tool | Qt::WindowStaysOnTopHint), Form(form), RowEditor(map) {
+TAdvOptions::TAdvOptions(TToolboxHost& host, QWidget* parent, TLDrawMap& map)
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), Host(host), RowEditor(map) {
     setObjectName("AdvOptions");
     setWindowTitle("Advanced toolbox");
     LeftPanel = new QWidget(this);
@@ -56,7 +54,7 @@ TAdvOptions::TAdvOptions(TMainForm& form, TLDrawMap& map)
     layout->addWidget(LeftPanel);
     layout->addWidget(CreateLDrawGroup(), 0, Qt::AlignTop);
     spEditLDrawInfoClick();
-    form.Model.StepLimit = spStep->value();
+    host.Model().StepLimit = spStep->value();
     ShowSelection();
     move(0, 52);
 }
@@ -112,7 +110,7 @@ QWidget* TAdvOptions::CreateSelectionGroup() {
         connect(b, &QPushButton::clicked, this,
                 [this, run, redraw, moved] { SelectionCommand(run, redraw, moved); });
     };
-    TBlockList& model = Form.Model;
+    TBlockList& model = Host.Model();
     command(
         spStud, [&model] { return ToggleSelectedStuds(model); }, true, false);
     command(
@@ -120,13 +118,14 @@ QWidget* TAdvOptions::CreateSelectionGroup() {
     command(
         spTransp, [&model] { return ToggleSelectedTransparent(model); }, true, false);
     command(
-        sbColor, [this] { return ColourSelected(Form.Model, Form.CurrentColour); }, true, false);
-    command(
-        spSetIdentity,
-        [this] { return SetSelectedPartID(Form.Model, edNewID->text().toStdString()); }, false,
+        sbColor, [this] { return ColourSelected(Host.Model(), Host.CurrentColour()); }, true,
         false);
     command(
-        spSetStep, [this] { return SetSelectedStep(Form.Model, edStepNo->text().toStdString()); },
+        spSetIdentity,
+        [this] { return SetSelectedPartID(Host.Model(), edNewID->text().toStdString()); }, false,
+        false);
+    command(
+        spSetStep, [this] { return SetSelectedStep(Host.Model(), edStepNo->text().toStdString()); },
         false, false);
     connect(edNewID, &QLineEdit::textChanged, this, [this] { edNewIDChange(); });
     connect(edStepNo, &QLineEdit::textChanged, this, [this] { edStepNoChange(); });
@@ -152,8 +151,8 @@ QWidget* TAdvOptions::CreateGeneralGroup() {
     connect(spUseThisColor, &QPushButton::clicked, this, [this] { UseThisColorClick(); });
     connect(spMatchLDRAWcolor, &QPushButton::clicked, this, [this] { MatchLDrawColorClick(); });
     connect(spStep, &QSpinBox::valueChanged, this, [this](int value) {
-        Form.Model.StepLimit = value;
-        Form.RedrawPicture();
+        Host.Model().StepLimit = value;
+        Host.Redraw();
     });
     connect(spClose, &QPushButton::clicked, this, &QWidget::hide);
     return group;
@@ -182,13 +181,12 @@ QWidget* TAdvOptions::CreateLDrawGroup() {
     grid->addWidget(RxSpeedButton1, 4, 1);
     connect(spUpdateLDraw, &QPushButton::clicked, this, [this] { spUpdateLDrawClick(); });
     // The main window's "LDraw this view" does the work, enabled when a viewer is set up.
-    connect(RxSpeedButton1, &QPushButton::clicked, &Form,
-            [this] { Form.LDrawthisview1->trigger(); });
+    connect(RxSpeedButton1, &QPushButton::clicked, &Host.LDrawThisView(), &QAction::trigger);
     return LDrawGroup;
 }
 
 void TAdvOptions::showEvent(QShowEvent* e) {
-    RxSpeedButton1->setEnabled(Form.LDrawthisview1->isEnabled());
+    RxSpeedButton1->setEnabled(Host.LDrawThisView().isEnabled());
     QWidget::showEvent(e);
     if (!e->spontaneous() && OnVisibility)
         OnVisibility(true);
@@ -207,22 +205,22 @@ void TAdvOptions::SelectionCommand(const std::function<TSelectionWalk()>& comman
         TSelectionWalk walk = command();
         if (walk.Count == 0)
             return;
-        Form.Modified = true;
+        Host.ModelChanged();
         if (moved)
-            Form.Model.SortedOctant = 99; // the drawing order no longer fits the bricks
+            Host.Model().SortedOctant = 99; // the drawing order no longer fits the bricks
         if (redraw)
-            Form.RedrawPicture();
+            Host.Redraw();
     });
 }
 
 void TAdvOptions::Nudge(int axis, int direction) {
-    int32_t step = direction * (axis == 2 ? Form.GridZ : Form.GridXY);
+    int32_t step = direction * (axis == 2 ? Host.GridZ() : Host.GridXY());
     int32_t by[3] = {0, 0, 0};
     by[axis] = step;
     TSelectionWalk walk;
     SelectionCommand(
         [&] {
-            walk = NudgeSelected(Form.Model, by[0], by[1], by[2]);
+            walk = NudgeSelected(Host.Model(), by[0], by[1], by[2]);
             return walk;
         },
         true, true);
@@ -237,7 +235,7 @@ void TAdvOptions::ShowPosition(int32_t x, int32_t y, int32_t z) {
 }
 
 void TAdvOptions::ShowSelection() {
-    TSelectionWalk walk = ForEachSelected(Form.Model);
+    TSelectionWalk walk = ForEachSelected(Host.Model());
     bool any = walk.Count > 0;
     for (QWidget* w : {static_cast<QWidget*>(spSetIdentity), static_cast<QWidget*>(edNewID),
                        static_cast<QWidget*>(spSetStep), static_cast<QWidget*>(edStepNo)})
@@ -267,7 +265,7 @@ void TAdvOptions::ShowStepLimit(int32_t limit) {
 void TAdvOptions::edStepNoChange() {
     // New bricks take this step; text that is no number keeps the last good one.
     try {
-        Form.ToolboxStep = StrToInt(Trim(edStepNo->text().toStdString()));
+        Host.SetNewBrickStep(StrToInt(Trim(edStepNo->text().toStdString())));
     } catch (const std::exception&) {
     }
     edNewIDChange();
@@ -327,27 +325,21 @@ void TAdvOptions::spEditLDrawInfoClick() {
 }
 
 void TAdvOptions::ReplaceColorClick() {
-    if (ReplaceSelectedColour(Form.Model, Form.CurrentColour)) {
-        Form.Modified = true;
-        Form.RedrawPicture();
+    if (ReplaceSelectedColour(Host.Model(), Host.CurrentColour())) {
+        Host.ModelChanged();
+        Host.Redraw();
     }
 }
 
 void TAdvOptions::UseThisColorClick() {
-    std::optional<int32_t> colour = FirstSelectedColour(Form.Model);
+    std::optional<int32_t> colour = FirstSelectedColour(Host.Model());
     if (!colour)
         return;
-    Form.CurrentColour = *colour;
-    Form.CurrentSwatch = -1;
-    for (int i = 0; i < TColourSwatches::Count; ++i)
-        if (Form.SwatchColour(i) == *colour)
-            Form.CurrentSwatch = i;
-    if (Form.RepaintPalette)
-        Form.RepaintPalette();
+    Host.TakeColour(*colour);
 }
 
 void TAdvOptions::MatchLDrawColorClick() {
-    MatchLDrawColours(Form.Model);
-    Form.Modified = true;
-    Form.RedrawPicture();
+    MatchLDrawColours(Host.Model());
+    Host.ModelChanged();
+    Host.Redraw();
 }

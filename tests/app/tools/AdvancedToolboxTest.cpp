@@ -1,10 +1,10 @@
 // The advanced toolbox on a headless main window. The selection commands' and the mapping
 // row's own tests hold what each command does; here each field and button reaches it.
-#include "tools/AdvancedToolbox.h"
+#include "app/tools/AdvancedToolbox.h"
 
 #include "app/GuiTest.h"
+#include "app/tools/SpinButton.h"
 #include "exchange/ldraw/LDrawMap.h"
-#include "tools/SpinButton.h"
 
 namespace {
 struct ToolboxFixture : FormTest {
@@ -123,7 +123,7 @@ TEST_F(ToolboxFixture, MappingRowIsLookedUpMarkedWhileChangedAndSaved) {
     std::string table = Folder + "ts2ld.lst";
     WriteFile(table, "B 2 4 3 1 16 1 2 3 1 3001.DAT 0  \r\nB 1 2 3 1 16 0 -4 0 0 3004.DAT 0  \r\n");
     TLDrawMap map(Folder);
-    TAdvOptions box(*Form, map);
+    TAdvOptions box(Form->ToolboxLink, Form.get(), map);
     box.spEditLDrawInfo->click();
     box.edNewID->setText("3004");
     EXPECT_TRUE(box.LDrawGroup->isEnabled() && box.spYoffsetL->value() == -4);

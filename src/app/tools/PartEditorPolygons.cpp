@@ -1,10 +1,10 @@
 // The part editor's polygon modeller: the three lists, coordinates, flags and shape commands
 // of a general block's working copy.
+#include "app/tools/PartEditor.h"
+#include "app/tools/PartEditorWidgets.h"
 #include "model/Block.h"
 #include "parts/DrawClass.h"
 #include "parts/DrawClassEdits.h"
-#include "tools/PartEditor.h"
-#include "tools/PartEditorWidgets.h"
 
 #include <QCheckBox>
 #include <QColorDialog>

@@ -1,10 +1,10 @@
 // The part editor's window: its controls, menus and their wiring.
-#include "tools/PartEditor.h"
+#include "app/tools/PartEditor.h"
 
-#include "app/view/FrameImage.h"
+#include "app/tools/PartEditorWidgets.h"
+#include "app/widgets/FrameImage.h"
 #include "model/Block.h"
 #include "render/DrawContext.h"
-#include "tools/PartEditorWidgets.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "tools/AskFileAndPart.h"
+#include "app/tools/AskFileAndPart.h"
 
 #include "base/Text.h"
 #include "model/Block.h"

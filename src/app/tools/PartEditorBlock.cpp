@@ -1,13 +1,13 @@
 // The part editor's brick: opening on a key, the kind and sizes, the preview and accepting.
+#include "app/tools/AskFileAndPart.h"
+#include "app/tools/PartEditor.h"
+#include "app/tools/PartEditorWidgets.h"
 #include "base/Text.h"
 #include "model/Block.h"
 #include "model/PaletteKey.h"
 #include "model/PartStore.h"
 #include "raster/Canvas.h"
 #include "render/DrawContext.h"
-#include "tools/AskFileAndPart.h"
-#include "tools/PartEditor.h"
-#include "tools/PartEditorWidgets.h"
 
 #include <QComboBox>
 #include <QLineEdit>

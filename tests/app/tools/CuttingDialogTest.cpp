@@ -1,10 +1,10 @@
 // The boundary window on a headless main window: the box it puts in force, its buttons and the
 // Z cut-off bar beside the view.
-#include "tools/CuttingDialog.h"
+#include "app/tools/CuttingDialog.h"
 
 #include "app/GuiTest.h"
+#include "app/tools/SpinButton.h"
 #include "render/CuttingBox.h"
-#include "tools/SpinButton.h"
 
 namespace {
 struct CuttingFixture : FormTest {

@@ -1,5 +1,5 @@
 // The sequencer's commands: stepping, snapping, files and playback.
-#include "tools/Sequencer.h"
+#include "app/tools/Sequencer.h"
 
 #include "base/Error.h"
 #include "base/FileNames.h"

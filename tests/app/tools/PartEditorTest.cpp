@@ -1,13 +1,13 @@
 // The part editor as a user meets it: a new wedge from the template, editing a part that bricks
 // of an open model use, the part information question, and the palette's Edit and Add. The
 // part file's and the edits' own tests hold the numbers; here each control reaches them.
-#include "tools/PartEditor.h"
+#include "app/tools/PartEditor.h"
 
 #include "app/GuiTest.h"
+#include "app/tools/AskFileAndPart.h"
+#include "app/tools/PartEditorWidgets.h"
 #include "parts/DrawClass.h"
 #include "parts/PartCache.h"
-#include "tools/AskFileAndPart.h"
-#include "tools/PartEditorWidgets.h"
 
 namespace {
 // A program folder of its own with the template and a user part, and an empty part cache.

@@ -1,4 +1,4 @@
-#include "tools/PartEditorWidgets.h"
+#include "app/tools/PartEditorWidgets.h"
 
 #include <QDrag>
 #include <QDragEnterEvent>

@@ -1,4 +1,4 @@
-#include "tools/SpinButton.h"
+#include "app/tools/SpinButton.h"
 
 #include <QToolButton>
 #include <QVBoxLayout>

@@ -1,4 +1,4 @@
-#include "tools/SetLightDialog.h"
+#include "app/tools/SetLightDialog.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -1,7 +1,7 @@
-#include "tools/CuttingDialog.h"
+#include "app/tools/CuttingDialog.h"
 
-#include "app/window/MainForm.h"
-#include "tools/SpinButton.h"
+#include "app/tools/SpinButton.h"
+#include "app/widgets/WindowMessages.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -79,7 +79,7 @@ TCutLimits TDlg::SpinLimits() const {
 
 void TDlg::RequestUpdate() {
     QApplication::postEvent(MainWindow,
-                            new QEvent(QEvent::Type(QEvent::User + TMainForm::RedrawMessage)));
+                            new QEvent(WindowMessages::EventType(WindowMessages::Redraw)));
 }
 
 void TDlg::SpinChange() {

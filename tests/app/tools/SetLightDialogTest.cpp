@@ -1,6 +1,6 @@
 // The light dialog run from the main window's menu, answered while it is modal. The light
 // preview's own tests hold the factors; here the dialog's fields and buttons reach them.
-#include "tools/SetLightDialog.h"
+#include "app/tools/SetLightDialog.h"
 
 #include "app/GuiTest.h"
 

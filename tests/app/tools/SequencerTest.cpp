@@ -1,6 +1,6 @@
 // The sequencer panel in the main window. The sequence file's and the playback's own tests hold
 // the bytes and the views shown; here the buttons, fields and menu entry reach them.
-#include "tools/Sequencer.h"
+#include "app/tools/Sequencer.h"
 
 #include "app/GuiTest.h"
 #include "render/sequence/SequenceFile.h"

@@ -1,6 +1,6 @@
 // The sequencer panel's controls, laid out in a column 148 pixels wide.
-#include "app/palette/RepeatButton.h"
-#include "tools/Sequencer.h"
+#include "app/tools/Sequencer.h"
+#include "app/widgets/RepeatButton.h"
 
 #include <QGridLayout>
 #include <QLabel>

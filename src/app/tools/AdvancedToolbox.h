@@ -2,6 +2,7 @@
 // The advanced toolbox: small edits of the selected bricks, whole-model colour commands, the
 // step shown, and the offsets of an identity's LDraw mapping row.
 
+#include "app/tools/ToolboxHost.h"
 #include "exchange/ldraw/LDrawRowEditor.h"
 #include "model/SelectionCommands.h"
 
@@ -14,14 +15,14 @@ class QLineEdit;
 class QPushButton;
 class QSpinBox;
 class TBlock;
-class TMainForm;
 class TSpinButton;
 
 class TAdvOptions : public QWidget {
     Q_OBJECT
 public:
-    // The mapping table is the program's own unless another is given.
-    explicit TAdvOptions(TMainForm& form, TLDrawMap& map = LDrawMap());
+    // A tool window of the parent; the mapping table is the program's own unless another is
+    // given.
+    TAdvOptions(TToolboxHost& host, QWidget* parent, TLDrawMap& map = LDrawMap());
 
     // "Selection"
     QPushButton *spStud, *spTurn, *spTransp, *sbColor, *spSetIdentity, *spSetStep;
@@ -55,7 +56,7 @@ protected:
     void hideEvent(QHideEvent* e) override;
 
 private:
-    TMainForm& Form;
+    TToolboxHost& Host;
     QWidget* LeftPanel;
     TLDrawRowEditor RowEditor;
     QString LookedUp; // the identity the row lookup last ran for

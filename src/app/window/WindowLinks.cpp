@@ -1,0 +1,82 @@
+#include "app/window/WindowLinks.h"
+
+#include "app/window/ColourSwatches.h"
+#include "app/window/MainForm.h"
+
+#include <QAction>
+#include <QToolButton>
+
+QWidget* TPaletteLink::Window() {
+    return &Form;
+}
+
+TDrawContext& TPaletteLink::Context() {
+    return Form.Context;
+}
+
+int32_t TPaletteLink::CurrentColour() const {
+    return Form.CurrentColour;
+}
+
+bool TPaletteLink::Transparent() const {
+    return Form.btnTransparent->isChecked();
+}
+
+bool TPaletteLink::StudsHidden() const {
+    return Form.btnPieceStuds->isChecked();
+}
+
+bool TPaletteLink::Timing() const {
+    return Form.miTiming->isChecked();
+}
+
+void TPaletteLink::PartDefinitionChanged(const TDrawClass& definition) {
+    Form.PartDefinitionChanged(definition);
+}
+
+void TPaletteLink::PartEditorClosed() {
+    Form.ShowDrawingOptions();
+    Form.RedrawPicture();
+}
+
+TBlockList& TToolboxLink::Model() {
+    return Form.Model;
+}
+
+int32_t TToolboxLink::CurrentColour() const {
+    return Form.CurrentColour;
+}
+
+void TToolboxLink::TakeColour(int32_t colour) {
+    Form.CurrentColour = colour;
+    Form.CurrentSwatch = -1;
+    for (int i = 0; i < TColourSwatches::Count; ++i)
+        if (Form.SwatchColour(i) == colour)
+            Form.CurrentSwatch = i;
+    if (Form.RepaintPalette)
+        Form.RepaintPalette();
+}
+
+void TToolboxLink::ModelChanged() {
+    Form.Modified = true;
+}
+
+void TToolboxLink::Redraw() {
+    Form.RedrawPicture();
+}
+
+int32_t TToolboxLink::GridXY() const {
+    return Form.GridXY;
+}
+
+int32_t TToolboxLink::GridZ() const {
+    return Form.GridZ;
+}
+
+void TToolboxLink::SetNewBrickStep(int32_t step) {
+    Form.ToolboxStep = step;
+}
+
+QAction& TToolboxLink::LDrawThisView() {
+    return *Form.LDrawthisview1;
+}
