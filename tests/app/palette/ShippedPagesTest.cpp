@@ -1,6 +1,6 @@
 // The pages that come with the program: every brick key makes a brick and every combination
 // loads. That each identity has its mapping row is the mapping table's own test.
-#include "GuiTest.h"
+#include "app/GuiTest.h"
 #include "app/system/Settings.h"
 #include "model/BlockList.h"
 #include "model/PaletteKey.h"

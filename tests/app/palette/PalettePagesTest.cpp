@@ -2,7 +2,7 @@
 // from part files and the moves of the customise and reorder dialogs.
 #include "app/palette/PalettePages.h"
 
-#include "GuiTest.h"
+#include "app/GuiTest.h"
 #include "base/Error.h"
 
 namespace {

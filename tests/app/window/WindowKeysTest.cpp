@@ -1,7 +1,7 @@
 // The window's keys and the commands around them, sent through the key preview and the real
 // handlers: colour cycling, the keys on the hand, the second-stage keys, the save question and
 // the drop-down menus.
-#include "GuiTest.h"
+#include "app/GuiTest.h"
 #include "app/system/IniFile.h"
 #include "app/window/ColourSwatches.h"
 
@@ -108,27 +108,6 @@ TEST_F(KeysFixture, SecondStageKeysActAndBringThePointerToTheHand) {
     }
     EXPECT_TRUE(Key(Qt::Key_Insert)); // turns the hand
     EXPECT_EQ(Form->Hand.BrickInHand->SX, 80);
-
-    // B opens the viewing menu below its button, in its order.
-    std::vector<QAction*> shown;
-    QTimer::singleShot(0, [&shown] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        ASSERT_NE(menu, nullptr);
-        for (QAction* a : menu->actions())
-            if (!a->isSeparator())
-                shown.push_back(a);
-        menu->close();
-    });
-    Form->PointerTarget = QPoint(-1, -1);
-    EXPECT_TRUE(Key(Qt::Key_B));
-    EXPECT_EQ(Form->PointerTarget, Pixel(40, 20));
-    std::vector<QAction*> expected{Form->miNoDetail,  Form->miMoreDetail,  Form->miMostDetail,
-                                   Form->miShading,   Form->miAdjustLight, Form->miSeeThroughBP,
-                                   Form->miWfOnMouse, Form->pf8bit1,       Form->pf16bit1,
-                                   Form->pf24bit1,    Form->pf32bit1,      Form->pfdevice1};
-    EXPECT_EQ(shown, expected);
-    EXPECT_TRUE(Form->btnViewOptions->isChecked() &&
-                Form->btnViewOptions->menu() == Form->pumViewOptions);
 }
 
 TEST_F(KeysFixture, ShiftArrowsPanAndAltArrowsMoveTheZCutOff) {
@@ -150,27 +129,4 @@ TEST_F(KeysFixture, ShiftArrowsPanAndAltArrowsMoveTheZCutOff) {
     EXPECT_EQ(Form->lblZLiftOff->text().toInt(), lowered);
     EXPECT_TRUE(Key(Qt::Key_Right, Qt::AltModifier));
     EXPECT_GT(Form->Context.Boundary.ZHigh, lowered);
-}
-
-// BlockList.QueriesMayFollowAndClearing holds a group of one; here the menus follow the
-// selection and their entries reach the model.
-TEST_F(KeysFixture, MenusFollowTheSelectionToGroupAndBreak) {
-    TBlock& a = AddBrick("B2x2x3", 0, 0, 0, 0, true);
-    TBlock& b = AddBrick("B2x2x3", 40, 0, 0, 0, true);
-    emit Form->pumOptions->aboutToShow();
-    emit Form->pumSave->aboutToShow();
-    EXPECT_TRUE(Form->miGroup->isEnabled() && !Form->miBreak->isEnabled() &&
-                Form->mSaveSelected->isEnabled());
-    Form->miGroup->trigger();
-    EXPECT_TRUE(a.Group > 0 && a.Group == b.Group);
-    emit Form->pumSave->aboutToShow();
-    EXPECT_FALSE(Form->mSaveSelected->isEnabled()); // grouping ends the selection
-
-    a.Selected = b.Selected = true;
-    emit Form->pumOptions->aboutToShow();
-    ASSERT_TRUE(Form->miBreak->isEnabled());
-    Form->miBreak->trigger();
-    EXPECT_EQ(std::pair(a.Group, b.Group), std::pair(0, 0));
-    emit Form->pumOptions->aboutToShow();
-    EXPECT_FALSE(Form->miBreak->isEnabled() || Form->miGroup->isEnabled());
 }

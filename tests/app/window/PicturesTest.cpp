@@ -13,11 +13,9 @@ namespace {
 struct PicturesFixture : ShownFormTest {
     std::vector<QString> Titles;
     std::string Answer; // the file name the save dialog gives, empty to cancel
-    decltype(TMainForm::AskPictureFile) SaveDialog; // the window's own
 
     void SetUp() override {
         Open("t.ini");
-        SaveDialog = Form->AskPictureFile;
         Form->AskPictureFile = [this](const QString& title, const QString&, const QString&) {
             Titles.push_back(title);
             return QString::fromStdString(Answer);
@@ -48,21 +46,6 @@ TEST_F(PicturesFixture, TheMouseMovesTheFrameWhichIsDrawnOverTheSceneWithoutANew
     QImage shown = View().grab().toImage();
     EXPECT_EQ(shown.pixelColor(Frame().Left, Frame().Top + 100), QColor(Qt::black));
     EXPECT_NE(Form->ViewBitmap.Pixel(Frame().Left, Frame().Top + 100), 0u);
-}
-
-TEST_F(PicturesFixture, TitleBarGlyphsActThroughTheMouse) {
-    int left = Frame().Left;
-    Click(AreaCentre(TFrameArea::PresetSize), Qt::LeftButton, Qt::AltModifier);
-    EXPECT_EQ(Frame().Right - left, 640);
-    Click(AreaCentre(TFrameArea::PresetSize));
-    EXPECT_EQ(Frame().Right - left, 116);
-    Click(AreaCentre(TFrameArea::WholeView));
-    EXPECT_EQ(Frame().Bottom, View().height() - 2);
-    Click(AreaCentre(TFrameArea::Close));
-    EXPECT_FALSE(Form->CameraFrame.On || Form->btnSavePic->isChecked());
-    // The frame keeps its place for the next time.
-    Form->btnSavePic->click();
-    EXPECT_EQ(Frame().Left, 2);
 }
 
 TEST_F(PicturesFixture, TheSizeDialogShowsTheSizeAppliesANewOneAndRefusesText) {
@@ -108,20 +91,6 @@ TEST_F(PicturesFixture, SavesWhatTheFrameShowsAtItsSizeAndOnlyAWrittenFileSetsTh
     }
     EXPECT_EQ(back.Pixel(5, 7), Form->ViewBitmap.Pixel(Frame().Left + 5, Frame().Top + 7));
     EXPECT_EQ(Form->PictureDir, out);
-}
-
-TEST_F(PicturesFixture, ANameTypedWithoutExtensionGetsTheChosenFiltersOne) {
-    QStringList filters;
-    OnNextDialog<QFileDialog>([&](QFileDialog& dialog) {
-        filters = dialog.nameFilters();
-        dialog.selectNameFilter("JPEG file (*.jpg)");
-        dialog.selectFile(QString::fromStdString(Folder + "house"));
-        QMetaObject::invokeMethod(&dialog, "accept");
-    });
-    QString name = SaveDialog("Save picture", QString::fromStdString(Folder), "house");
-    EXPECT_EQ(filters,
-              QStringList({"PNG file (*.png)", "JPEG file (*.jpg)", "Bitmap file (*.bmp)"}));
-    EXPECT_EQ(name.toStdString(), Folder + "house.jpg");
 }
 
 TEST_F(PicturesFixture, PrintsOnePageThatIsNotBlankAndRestoresTheView) {

@@ -35,20 +35,6 @@ TEST(IniFile, MissingFileIsEmptyAndValuesAreCutAt2047Characters) {
     EXPECT_EQ(ini.ReadString("A", "Key", "").size(), 2047u);
 }
 
-TEST(IniFile, WritingKeepsOtherSectionsAndComments) {
-    std::string name = Folder().Write(
-        "write.ini", "[Mine]\r\n; keep me\r\nA=1\r\n\r\n[Main]\r\nOld=1\r\n\r\n[Other]\r\nB=2\r\n");
-    TIniFile ini(name);
-    ini.WriteString("mine", "a", "9");
-    ini.WriteString("Mine", "C", "3");
-    ini.EraseSection("MAIN");
-    ini.WriteInteger("New", "D", -4);
-    ini.UpdateFile();
-    EXPECT_EQ(TTempFolder::Read(name), "[Mine]\r\n; keep me\r\na=9\r\nC=3\r\n\r\n[Other]\r\nB=2\r\n"
-                                       "[New]\r\nD=-4\r\n");
-    EXPECT_FALSE(std::filesystem::exists(name + ".tmp"));
-}
-
 TEST(IniFile, FailedWriteRaisesAndLeavesTheOldFileWhole) {
     std::string name = Folder().Write("blocked.ini", "[Main]\r\nVersion=2\r\n");
     TIniFile ini(name);

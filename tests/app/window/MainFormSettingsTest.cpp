@@ -1,6 +1,6 @@
 // The window starting from its settings file and writing it back; the settings' own tests hold
 // the file's fields and conversions.
-#include "GuiTest.h"
+#include "app/GuiTest.h"
 #include "app/system/IniFile.h"
 
 TEST(MainFormSettings, StartsFromTheFileAndWritesTheMenusAndAllCoresBackAtExit) {

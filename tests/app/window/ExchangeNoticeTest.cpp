@@ -1,4 +1,4 @@
-#include "GuiTest.h"
+#include "app/GuiTest.h"
 #include "exchange/LoadModel.h"
 
 namespace {

@@ -15,25 +15,16 @@ std::string SavedAfresh(const TSettings& settings) {
 } // namespace
 
 TEST(ReadIniName, CommandLineForms) {
-    const struct {
-        std::vector<std::string> Arguments;
-        const char* IniFile;
-        const char* StartFile;
-    } rows[] = {
-        {{}, "/a/Tessaryn.ini", ""},
-        {{"-Ifoo.ini"}, "foo.ini", ""},
-        {{"/i", "foo.ini"}, "foo.ini", ""},
-        {{"-I", "foo.ini", "-x", "", "My", "Model.lgo"}, "foo.ini", "My Model.lgo"},
-        // Absolute model names start with '/' on this platform.
-        {{"/tmp", "/home/My", "Model.lgo"}, "/a/Tessaryn.ini", "/tmp /home/My Model.lgo"},
-        // A trailing option without its name keeps the default.
-        {{"-i"}, "/a/Tessaryn.ini", ""},
-    };
-    for (const auto& row : rows) {
-        TCommandLine line = ReadIniName(row.Arguments, "/a/");
-        EXPECT_EQ(line.IniFileName + "|" + line.StartFile,
-                  std::string(row.IniFile) + "|" + row.StartFile);
-    }
+    EXPECT_TRUE(MatchesTranscript("app/command-lines.txt", [](const std::string& line) {
+        std::vector<std::string> arguments;
+        for (std::size_t start = 0; !line.empty() && start <= line.size();) {
+            const std::size_t end = std::min(line.find('|', start), line.size());
+            arguments.push_back(line.substr(start, end - start));
+            start = end + 1;
+        }
+        const TCommandLine read = ReadIniName(arguments, "/a/");
+        return read.IniFileName + " | " + read.StartFile;
+    }));
 }
 
 // One input per kind of settings file (the defaults have none; version 3's pages are left for

@@ -1,6 +1,6 @@
 // The view controls' tests hold the numbers; here each button, key, bar and the wheel reach
 // them, and the view box shows the frame they make.
-#include "GuiTest.h"
+#include "app/GuiTest.h"
 #include "app/widgets/FrameImage.h"
 
 TEST_F(FormTest, ButtonsAndKeysTurnTheViewAndWrapDifferently) {
@@ -45,14 +45,6 @@ TEST_F(FormTest, WheelZoomsOverTheViewTheOffsetBarsAndTheCornerButton) {
     EXPECT_EQ(Form->Controls.OffsetX.Position, 100);
     Form->btnRestoreView->click();
     EXPECT_EQ(Form->OffsetX->value(), 0);
-}
-
-TEST_F(FormTest, RotateButtonsRepeatWhileHeld) {
-    QTest::mousePress(Form->btnRotRight, Qt::LeftButton);
-    QTest::qWait(Form->btnRotRight->autoRepeatDelay() +
-                 3 * Form->btnRotRight->autoRepeatInterval());
-    QTest::mouseRelease(Form->btnRotRight, Qt::LeftButton);
-    EXPECT_GE(Form->Controls.RotZ.Position, 40);
 }
 
 TEST_F(FormTest, TheViewBoxShowsTheRenderedFrameCentredAndTimed) {

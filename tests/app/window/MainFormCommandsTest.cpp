@@ -1,5 +1,5 @@
 // Saving and loading from the window: the caption, the view and the sub-assembly command.
-#include "GuiTest.h"
+#include "app/GuiTest.h"
 #include "support/Bricks.h"
 
 TEST_F(FormTest, SaveAndLoadKeepTheCaptionAndTheView) {

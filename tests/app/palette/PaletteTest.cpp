@@ -1,7 +1,7 @@
 // The palette in the window: taking bricks in hand, the recently used page, the arrow buttons,
 // the menu's page rules, the three page dialogs, combination rows and the pages at exit. The
 // pages' own tests hold where bricks and pages go; here the clicks, keys and dialogs reach them.
-#include "GuiTest.h"
+#include "app/GuiTest.h"
 #include "app/palette/CustomizeDialog.h"
 #include "app/palette/PageDialogs.h"
 #include "app/system/IniFile.h"
@@ -101,6 +101,7 @@ TEST_F(PaletteFixture, PageDialogsChangeThePagesOnlyOnOk) {
     EXPECT_EQ(palette.ComboBox1->itemText(1), "Walls");
     EXPECT_EQ(palette.ListBox1->RowHeight(), 255); // rows are drawn at most 255 high
 
+    // The customise dialog's moves, on Ok only too; the pages' own tests hold the moves.
     for (bool confirm : {false, true}) {
         OnNextDialog<TfrmCustomize>([confirm](TfrmCustomize& d) {
             d.lbLeft->setCurrentRow(0);
@@ -109,16 +110,6 @@ TEST_F(PaletteFixture, PageDialogsChangeThePagesOnlyOnOk) {
         });
         palette.Customizepages1Click();
         EXPECT_EQ(palette.ListBox1->count(), confirm ? 1 : 2);
-    }
-    for (bool confirm : {false, true}) {
-        OnNextDialog<TfrmReorder>([confirm](TfrmReorder& d) {
-            d.lbPages->setCurrentRow(2);
-            d.MoveSelected(-1);
-            d.MoveSelected(-1);
-            confirm ? d.accept() : d.reject();
-        });
-        palette.Reorderpages1Click();
-        EXPECT_EQ(palette.Pages.Pages[0].Title, confirm ? "Spare" : "Walls");
     }
 }
 
@@ -152,20 +143,6 @@ TEST_F(PaletteFixture, CombinationRowInASubfolderIsAddedOnceAndTakenAsAGroup) {
     EXPECT_TRUE(Form->ModelFileName == modelName && palette.Pages.RecentBricks.empty());
 }
 
-TEST_F(PaletteFixture, EditIDGivesANewIdentityItsMappingRow) {
-    std::filesystem::copy_file(std::string(TESSARYN_SHIPPED_DATA) + "ts2ld.lst",
-                               Folder + "ts2ld.lst");
-    SetAppDir(Folder);
-    // A shape no row knows, so that only the identity can find a row.
-    Palette().Pages.Pages[0].Bricks[0] = "B5x3x3";
-    Palette().ShowPage(0);
-    Palette().ListBox1->setCurrentRow(0);
-    ASSERT_TRUE(Palette().EditID("99999x"));
-    EXPECT_EQ(std::pair(Palette().Pages.Pages[0].Bricks[0], Palette().ListBox1->currentRow()),
-              std::pair(std::string("B5x3x3|99999x"), 0));
-    EXPECT_NE(TTempFolder::Read(Folder + "ts2ld.lst").find(" 99999x.DAT "), std::string::npos);
-}
-
 TEST_F(PaletteFixture, SettingsWrittenAtExitHoldTheEditedPages) {
     Palette().ListBox1->setCurrentRow(0);
     Palette().Removeblock1Click();
@@ -178,17 +155,4 @@ TEST_F(PaletteFixture, SettingsWrittenAtExitHoldTheEditedPages) {
               std::pair(4, 1));
     EXPECT_EQ(ini.ReadString("Page1", "Brick0", "") + " " + ini.ReadString("Page4", "Title", ""),
               "T3x2x3|3038 Page3");
-}
-
-TEST(Palette, EditIDDialogRefusesIdentitiesTheFilesCannotStore) {
-    TestApp();
-    TfrmEditID dialog;
-    dialog.edID->setText("30 01");
-    AnswerNextMessageBox(QMessageBox::Ok);
-    dialog.accept();
-    EXPECT_NE(dialog.result(), QDialog::Accepted);
-    dialog.edID->setText(" 3001b ");
-    dialog.accept();
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(dialog.PartID(), "3001b");
 }
