@@ -52,7 +52,7 @@ TMainForm& CityWindow(size_t count) {
     form->Context.SetStudStyle(StudOutline);
     FitView(form->Context.View, form->Model, Width, Height, 0.95f);
     form->PaintBox1->repaint(); // sorts the city for the view once
-    form->Modified = false;
+    form->Files.Modified = false;
     return *form;
 }
 
@@ -88,7 +88,7 @@ void BM_WindowPaint(benchmark::State& state) {
     SetAllCores(form, allCores);
     SetAntiAliased(form, antiAliased);
     form.PaintBox1->repaint();
-    TBackground background{TColour(form.Background), nullptr};
+    TBackground background{TColour(form.Colours.Background), nullptr};
     double best = 1e9, bestFrame = 1e9, bestProcessor = 1e9, bestFrameProcessor = 1e9;
     for (auto _ : state) {
         double start = WallSeconds(), startProcessor = ThreadSeconds();

@@ -26,7 +26,7 @@ std::unique_ptr<TMainForm> TenThousandBricks() {
         }
     form->Controls.SetControl(form->Controls.ScaleBar, 30);
     form->SyncViewBars();
-    form->Modified = false;
+    form->Files.Modified = false;
     return form;
 }
 
@@ -51,7 +51,7 @@ void BM_HandMove(benchmark::State& state) {
                       Qt::NoModifier);
         QApplication::sendEvent(&view, &e);
     }
-    form->Modified = false;
+    form->Files.Modified = false;
     form->close();
 }
 } // namespace

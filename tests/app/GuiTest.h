@@ -68,7 +68,7 @@ struct ShownFormTest : ::testing::Test {
     }
     void TearDown() override {
         if (Form) {
-            Form->Modified = false;
+            Form->Files.Modified = false;
             Form->close();
         }
         Form.reset();

@@ -3,13 +3,16 @@
 
 #include "app/system/Settings.h"
 #include "app/view/Rgb32Frame.h"
+#include "app/window/Colours.h"
+#include "app/window/ExternalPrograms.h"
+#include "app/window/ModelFiles.h"
+#include "app/window/Pictures.h"
+#include "app/window/ToolWindows.h"
 #include "app/window/WindowLinks.h"
 #include "edit/Hand.h"
 #include "edit/HandDrawing.h"
-#include "exchange/pictures/CameraFrame.h"
 #include "model/BlockList.h"
 #include "raster/Bitmap.h"
-#include "render/BoundaryState.h"
 #include "render/DrawContext.h"
 #include "render/DrawingThreads.h"
 #include "render/RedrawGate.h"
@@ -31,21 +34,14 @@ class QEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
-class QPrinter;
 class QScrollBar;
 class QToolBar;
 class QToolButton;
-class TAdvOptions;
 class TColourSwatches;
-class TDlg;
 class TDrawClass;
-class TOpenModelDialog;
 class TPalettePanel;
 class TfrmSeq;
 class TViewBox;
-class TProgramStarter;
-struct TExternalPrograms;
-struct TExternalScene;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -154,30 +150,18 @@ public:
     TBlockList Model;
     std::unique_ptr<TBlockList> SubAssembly;
     std::string SubAssemblyKey;
-    int32_t CurrentColour = 0;
-    // Swatch of the current colour, -1 after the colour dialog.
-    int CurrentSwatch = 0;
-    // The view's background colour and the optional picture stretched over it.
-    int32_t Background = 0;
-    TBitmap BackgroundPicture;
-    std::string BackgroundFile;
+    TColours Colours{Swatches, Context.Colours};
     int32_t ButtonFaceColour() const;
     // The off-screen frame, always the view box's size.
     TBitmap ViewBitmap;
     // The anti-aliased frame's double-size render, kept from frame to frame; emptied while
     // anti-aliasing is off.
     TBitmap Supersampled;
-    void SetDrawingColours();
     void Edit7MouseDown(int swatch, bool rightButton);
     int GridXY = 20, GridZ = 8;
 
     // Model commands.
-    bool Modified = false;
-    std::string ModelFileName;
-    std::vector<std::string> RecentModels;
-    std::string ModelDirOpen, ModelDirSave, ModelDirSub, ModelDirSaveSel;
-    std::string PictureDir, BackgroundDir;
-    std::string SaveDialogName;
+    TModelFiles Files{*this};
     void btnClearClick();
     void mNewmodelClick();
     void mSubAssemblyClick();
@@ -198,17 +182,12 @@ public:
     void ExitButtonClick();
     bool AskSaveModel();
     bool OpenModelDialog(const QString& title, int mode);
-    // Made at the first open command and kept for the rest of the run.
-    TOpenModelDialog* ModelOpenDialog = nullptr;
     void LoadModelFile(const std::string& fileName, int mode);
     bool SaveModel(bool all);
     // Writes the model (or its selected bricks) under the name, as the save dialog would.
     void SaveModelAs(const std::string& fileName, bool all);
     // Tells the user what an exchange left out, in a message that does not wait for an answer.
     void ShowExchangeNotice(const std::string& title, const std::string& text);
-    // Colour value of a swatch (red in the low byte).
-    int32_t SwatchColour(int index) const;
-    int32_t ColourGray() const { return SwatchColour(1); }
     void AddBaseplate();
     void UpdateUndoButtons();
     // A new or opened model starts with the Z cut-off at the top, no undo and an empty
@@ -243,10 +222,8 @@ public:
     // The step new bricks get; the advanced toolbox's "Step:" field sets it.
     int32_t ToolboxStep = 0;
     // The tool windows and the main window's side of them (MainFormTools.cpp).
-    TAdvOptions* AdvOptions = nullptr;
+    TToolWindows Tools{Context.Boundary};
     TToolboxLink ToolboxLink{*this};
-    TDlg* Dlg = nullptr;
-    TBoundaryState Boundary{Context.Boundary};
     void CreateToolWindows();
     void Advancedtoolbox1Click();
     void Boundary1Click();
@@ -285,18 +262,13 @@ public:
     // Pictures and printing: the picture frame over the view while the picture button is down,
     // saving a picture of it, and printing the model.
     QToolButton *btnSavePic, *btnPrint;
-    TCameraFrame CameraFrame;
+    TPictures Pictures{
+        *this,
+        {Model, Context, Controls, ViewBitmap, Colours.Background, Colours.BackgroundPicture},
+        Files};
     void btnSavePicClick();
     void SizeCameraClick();
-    // The size dialog's texts: the frame keeps its centre; bad numbers raise TError.
-    void ResizeCameraFrame(const QString& width, const QString& height);
-    void SavePicture(int variant);
     void btnPrintClick();
-    void PrintModel(QPrinter& printer);
-    // Asks for the picture's file name (the filter's extension added when none is typed); an
-    // empty answer cancels. The tests answer it themselves.
-    std::function<QString(const QString& title, const QString& folder, const QString& name)>
-        AskPictureFile;
 
 protected:
     bool event(QEvent* e) override;
@@ -315,8 +287,7 @@ private:
     QRect HandRect;
     void ConnectEditing();
     void ConnectRenderers();
-    using TExternalRoute = void (*)(const TExternalPrograms&, TExternalScene&, TProgramStarter&);
-    void RunExternalRoute(TExternalRoute route);
+    TExternalLaunch External{*this, Settings, Model, Context, Controls, Colours.Background};
     void ConnectKeyPreview();
     void PaintHand(QPainter& painter);
     void RepaintHand(const QRect& area);

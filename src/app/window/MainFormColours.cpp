@@ -17,37 +17,24 @@ QColor QColourOf(int32_t c) {
 }
 } // namespace
 
-int32_t TMainForm::SwatchColour(int index) const {
-    return ColourValue(Swatches->Swatch[size_t(index)].Colour);
-}
-
-void TMainForm::SetDrawingColours() {
-    // The named drawing colours are the swatches' colours (red, light grey, black, blue).
-    Context.Colours.ColourRed = SwatchColour(11);
-    Context.Colours.ColourGray = SwatchColour(1);
-    Context.Colours.ColourBlack = SwatchColour(3);
-    Context.Colours.ColourBlue = SwatchColour(5);
-    CurrentColour = SwatchColour(0);
-}
-
 void TMainForm::Edit7MouseDown(int swatch, bool rightButton) {
     if (rightButton) {
-        Background = SwatchColour(swatch);
+        Colours.Background = Colours.SwatchColour(swatch);
         RedrawPicture();
         return;
     }
-    CurrentColour = SwatchColour(swatch);
-    CurrentSwatch = swatch;
-    RestyleHand([colour = CurrentColour](TBlock& b) { b.Colour = colour; });
+    Colours.CurrentColour = Colours.SwatchColour(swatch);
+    Colours.CurrentSwatch = swatch;
+    RestyleHand([colour = Colours.CurrentColour](TBlock& b) { b.Colour = colour; });
 }
 
 void TMainForm::btnColorDlgClick() {
-    QColor chosen = QColorDialog::getColor(QColourOf(CurrentColour), this, "Choose color");
+    QColor chosen = QColorDialog::getColor(QColourOf(Colours.CurrentColour), this, "Choose color");
     if (!chosen.isValid())
         return;
-    CurrentColour = ColourValue(chosen);
-    CurrentSwatch = -1;
-    RestyleHand([colour = CurrentColour](TBlock& b) { b.Colour = colour; });
+    Colours.CurrentColour = ColourValue(chosen);
+    Colours.CurrentSwatch = -1;
+    RestyleHand([colour = Colours.CurrentColour](TBlock& b) { b.Colour = colour; });
 }
 
 void TMainForm::TransparentMouseDown() {

@@ -1,5 +1,4 @@
 // The model commands: new, open, save, recent files, groups, undo and redo, exit.
-#include "app/dialogs/OpenModelDialog.h"
 #include "app/palette/PalettePanel.h"
 #include "app/tools/AdvancedToolbox.h"
 #include "app/window/MainForm.h"
@@ -10,26 +9,15 @@
 #include "exchange/ldraw/LDrawMap.h"
 #include "model/ModelFile.h"
 
-#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QToolButton>
-#include <filesystem>
-
-namespace {
-constexpr size_t RecentMenuEntries = 15;
-constexpr size_t RecentKept = 12;
-
-std::string FolderOf(const std::string& name) {
-    return std::filesystem::path(name).parent_path().string();
-}
-} // namespace
 
 bool TMainForm::AskSaveModel() {
-    if (!Modified)
+    if (!Files.Modified)
         return true;
     auto answer = QMessageBox::question(
         this, windowTitle(), "The model has not been saved!\r\nDo You want to save it now?",
@@ -42,7 +30,7 @@ bool TMainForm::AskSaveModel() {
         if (!saved)
             return false;
     }
-    Modified = false;
+    Files.Modified = false;
     return true;
 }
 
@@ -54,14 +42,13 @@ void TMainForm::SetModelFile(const std::string& name) {
     if (!name.empty())
         caption += " - " + QString::fromStdString(name);
     setWindowTitle(caption);
-    ModelFileName = name;
-    SaveDialogName = std::filesystem::path(name).filename().string();
+    Files.SetFileName(name);
 }
 
 void TMainForm::AddBaseplate() {
     auto plate = std::make_unique<TBlock>();
-    plate->Create(-8, -4, -1, 16, 8, 1, ColourGray(), !btnPieceStuds->isChecked(), true, false,
-                  "3865");
+    plate->Create(-8, -4, -1, 16, 8, 1, Colours.ColourGray(), !btnPieceStuds->isChecked(), true,
+                  false, "3865");
     Model.Add(std::move(plate));
 }
 
@@ -78,7 +65,7 @@ void TMainForm::btnClearClick() {
     Redraw.Busy = false;
     StartOverModel();
     RedrawPicture();
-    Modified = false;
+    Files.Modified = false;
 }
 
 void TMainForm::StartOverModel() {
@@ -100,27 +87,18 @@ void TMainForm::UpdateUndoButtons() {
 
 void TMainForm::LoadModelFile(const std::string& fileName, int mode) {
     StopSequencer();
-    auto known = std::find(RecentModels.begin(), RecentModels.end(), fileName);
-    if (known != RecentModels.end()) {
-        RecentModels.erase(known);
-        RecentModels.insert(RecentModels.begin(), fileName);
-        if (RecentModels.size() > RecentKept)
-            RecentModels.resize(RecentKept);
-    } else {
-        RecentModels.insert(RecentModels.begin(), fileName);
-    }
-    (mode == LoadWhole ? ModelDirOpen : ModelDirSub) = FolderOf(fileName);
+    Files.Opening(fileName, mode);
     if (mode == LoadWhole) {
         Model.Clear();
         SubAssembly.reset();
         StartOverModel();
-        Modified = false;
+        Files.Modified = false;
     }
     SetModelFile(fileName);
     Redraw.Busy = true;
     TLoadResult result;
     try {
-        result = LoadModel(Model, fileName, mode, CurrentColour);
+        result = LoadModel(Model, fileName, mode, Colours.CurrentColour);
     } catch (...) {
         Redraw.Busy = false;
         RedrawPicture();
@@ -138,7 +116,7 @@ void TMainForm::LoadModelFile(const std::string& fileName, int mode) {
             ThickBase->setChecked(plate.SZ == 24);
         }
         UpdateUndoButtons();
-        AdvOptions->ShowStepLimit(Model.StepLimit);
+        Tools.AdvOptions->ShowStepLimit(Model.StepLimit);
     } else {
         SubAssembly = std::move(result.SubAssembly);
         SubAssemblyKey = result.PlaceKey;
@@ -159,17 +137,10 @@ void TMainForm::ShowExchangeNotice(const std::string& title, const std::string& 
 }
 
 bool TMainForm::OpenModelDialog(const QString& title, int mode) {
-    // One dialog serves every open command, so its size, view and filter stay as left.
-    if (!ModelOpenDialog)
-        ModelOpenDialog = new TOpenModelDialog(this);
-    TOpenModelDialog& dialog = *ModelOpenDialog;
-    dialog.setWindowTitle(title);
-    dialog.setDirectory(QString::fromStdString(mode == LoadWhole ? ModelDirOpen : ModelDirSub));
-    if (!ModelFileName.empty())
-        dialog.selectFile(QString::fromStdString(ModelFileName));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    std::string fileName = Files.AskOpen(title, mode);
+    if (fileName.empty())
         return false;
-    LoadModelFile(dialog.selectedFiles().first().toStdString(), mode);
+    LoadModelFile(fileName, mode);
     return true;
 }
 
@@ -179,7 +150,7 @@ void TMainForm::mNewmodelClick() {
 }
 
 void TMainForm::mSubAssemblyClick() {
-    std::string remembered = ModelFileName;
+    std::string remembered = Files.FileName;
     Guarded([this] {
         if (OpenModelDialog("Load a subassembly", LoadSubAssembly))
             btnPointer->setChecked(false);
@@ -194,8 +165,7 @@ void TMainForm::pumLoadPopup() {
             a->deleteLater();
         }
     }
-    for (size_t i = 0; i < RecentModels.size() && i < RecentMenuEntries; ++i) {
-        std::string name = RecentModels[i];
+    for (const std::string& name : Files.MenuEntries()) {
         QAction* a = pumLoad->addAction(QString::fromStdString(name));
         a->setData(-1);
         connect(a, &QAction::triggered, this,
@@ -204,22 +174,9 @@ void TMainForm::pumLoadPopup() {
 }
 
 bool TMainForm::SaveModel(bool all) {
-    std::string& folder = all ? ModelDirSave : ModelDirSaveSel;
-    std::string name = all ? SaveDialogName : std::string();
-    if (name.size() >= 4 && name[name.size() - 4] == '.')
-        name.resize(name.size() - 4);
-    QFileDialog dialog(this, all ? "Save model as..." : "Save selected parts as...");
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters(
-        {"Tessaryn Files (*.LGO *.lgo)", "LDRAW Files (*.DAT *.dat)", "All files (*)"});
-    dialog.setDefaultSuffix("lgo");
-    if (!folder.empty())
-        dialog.setDirectory(QString::fromStdString(folder));
-    dialog.selectFile(QString::fromStdString(name));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    std::string fileName = Files.AskSave(all);
+    if (fileName.empty())
         return false;
-    std::string fileName = dialog.selectedFiles().first().toStdString();
-    folder = FolderOf(fileName);
     SaveModelAs(fileName, all);
     return true;
 }
@@ -242,7 +199,7 @@ void TMainForm::SaveModelAs(const std::string& fileName, bool all) {
         SaveModelFile(Model, fileName, header, all);
     }
     if (all)
-        Modified = false;
+        Files.Modified = false;
     Controls.TakeReferenceView();
 }
 

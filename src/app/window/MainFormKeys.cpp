@@ -68,7 +68,7 @@ bool TMainForm::KeyStage1(int key, Qt::KeyboardModifiers shift) {
     if (key == Qt::Key_Return || key == Qt::Key_Enter)
         Guarded([this] { DropBrickInHand(); });
     else if (key == Qt::Key_Insert && Hand.TurnHand())
-        Modified = true;
+        Files.Modified = true;
     else if (key == Qt::Key_Backspace || key == Qt::Key_Escape || key == Qt::Key_Delete)
         DropHand();
     if (!Hand.Empty()) {
@@ -104,7 +104,7 @@ void TMainForm::KeyWithoutHand(int key, Qt::KeyboardModifiers shift) {
         break;
     case Qt::Key_Delete:
         if (Hand.DeleteSelected()) {
-            Modified = true;
+            Files.Modified = true;
             UpdateUndoButtons();
         }
         ToolboxShowSelection();
@@ -149,11 +149,11 @@ void TMainForm::CycleColour(int direction) {
     const auto& order = TColourSwatches::CycleOrder;
     int count = int(order.size());
     for (int i = 0; i < count; ++i) {
-        if (SwatchColour(order[size_t(i)]) != CurrentColour)
+        if (Colours.SwatchColour(order[size_t(i)]) != Colours.CurrentColour)
             continue;
         int next = order[size_t((i + direction + count) % count)];
-        CurrentColour = SwatchColour(next);
-        CurrentSwatch = next;
+        Colours.CurrentColour = Colours.SwatchColour(next);
+        Colours.CurrentSwatch = next;
         if (RepaintPalette)
             RepaintPalette();
         return;

@@ -42,7 +42,7 @@ void TMainForm::PaintBox1MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers
                                    int y) {
     MouseDownX = x;
     MouseDownY = y;
-    if (CameraFrame.On) {
+    if (Pictures.CameraFrame.On) {
         CameraFrameMouseDown(button, shift, x, y);
         return;
     }
@@ -54,7 +54,7 @@ void TMainForm::PaintBox1MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers
         } else if (right) {
             EraseHand();
             if (Hand.TurnHand())
-                Modified = true;
+                Files.Modified = true;
             DrawHand();
         }
         return;
@@ -70,8 +70,8 @@ void TMainForm::PaintBox1MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers
             else if (ctrl)
                 Hand.TurnBrick(i);
             else
-                Hand.PaintBrick(i, CurrentColour, btnTransparent->isChecked());
-            Modified = true;
+                Hand.PaintBrick(i, Colours.CurrentColour, btnTransparent->isChecked());
+            Files.Modified = true;
             UpdateUndoButtons();
         } else {
             Hand.ClickSelect(i, ctrl);
@@ -86,7 +86,7 @@ void TMainForm::PaintBox1MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers
         if (i < 0 || !Hand.PickUp(i, alt, &modified))
             return;
         if (modified)
-            Modified = true;
+            Files.Modified = true;
         UpdateUndoButtons();
         btnPointer->setChecked(false);
         const TBlock& taken = *Hand.BrickInHand;
@@ -107,7 +107,7 @@ void TMainForm::PaintBox1MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers
 
 void TMainForm::PaintBox1MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, int x,
                                    int y) {
-    if (CameraFrame.On) {
+    if (Pictures.CameraFrame.On) {
         CameraFrameMouseMove(buttons, x, y);
         return;
     }
@@ -142,7 +142,7 @@ void TMainForm::PaintBox1MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifie
 }
 
 void TMainForm::PaintBox1MouseUp() {
-    CameraFrame.Release();
+    Pictures.CameraFrame.Release();
     PaintBox1->unsetCursor();
     // Only a drag that switched wireframe on for turning puts the button back; a plain click
     // leaves the wireframe the user chose.
@@ -159,7 +159,7 @@ void TMainForm::DropBrickInHand() {
         DrawHand();
         return;
     }
-    Modified = true;
+    Files.Modified = true;
     UpdateUndoButtons();
     if (Hand.Empty()) {
         PaintBox1->unsetCursor();

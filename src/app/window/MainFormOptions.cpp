@@ -106,7 +106,7 @@ void TMainForm::BSizeXKeyPress() {
     BaseplateStuds(BSizeX);
     BaseplateStuds(BSizeY);
     SizeBaseplate(Model, BSizeX->text().toStdString(), BSizeY->text().toStdString(),
-                  ThickBase->isChecked(), ColourGray());
+                  ThickBase->isChecked(), Colours.ColourGray());
     RedrawPicture();
 }
 

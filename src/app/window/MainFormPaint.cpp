@@ -35,8 +35,9 @@ void TMainForm::PaintBox1Paint(QPainter& painter) {
     timer.start();
     Painting = true;
     try {
-        TBackground background{TColour(Background),
-                               BackgroundPicture.Empty() ? nullptr : &BackgroundPicture};
+        TBackground background{TColour(Colours.Background), Colours.BackgroundPicture.Empty()
+                                                                ? nullptr
+                                                                : &Colours.BackgroundPicture};
         const bool antiAliased = miAntiAlias->isChecked();
         if (!antiAliased)
             Supersampled.SetSize(0, 0);
@@ -56,26 +57,24 @@ void TMainForm::PaintBox1Paint(QPainter& painter) {
 }
 
 void TMainForm::mRestBgClick() {
-    BackgroundPicture.SetSize(0, 0);
-    BackgroundFile.clear();
-    Background = ButtonFaceColour();
+    Colours.ClearPicture();
+    Colours.Background = ButtonFaceColour();
     RedrawPicture();
 }
 
 void TMainForm::Backgroundpicture1Click() {
-    BackgroundPicture.SetSize(0, 0);
-    BackgroundFile.clear();
+    Colours.ClearPicture();
     QString name = QFileDialog::getOpenFileName(
-        this, "Background picture", QString::fromStdString(BackgroundDir),
+        this, "Background picture", QString::fromStdString(Colours.BackgroundDir),
         "Pictures (*.bmp *.BMP *.jpg *.JPG *.jpeg *.png *.PNG);;All files (*)");
     try {
         if (!name.isEmpty()) {
-            ReadPictureFile(name.toStdString(), BackgroundPicture);
-            BackgroundFile = name.toStdString();
-            BackgroundDir = QFileInfo(name).path().toStdString();
+            ReadPictureFile(name.toStdString(), Colours.BackgroundPicture);
+            Colours.BackgroundFile = name.toStdString();
+            Colours.BackgroundDir = QFileInfo(name).path().toStdString();
         }
     } catch (...) {
-        BackgroundPicture.SetSize(0, 0);
+        Colours.BackgroundPicture.SetSize(0, 0);
         RedrawPicture();
         throw;
     }

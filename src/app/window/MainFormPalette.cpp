@@ -18,7 +18,7 @@ void TMainForm::CreatePalette() {
         return TakeFromPalette(key, colour);
     };
     Palette->OnRightClick = [this] {
-        Background = ButtonFaceColour();
+        Colours.Background = ButtonFaceColour();
         RedrawPicture();
     };
     PaletteKey = [this](int key, Qt::KeyboardModifiers) {
@@ -60,7 +60,7 @@ void TMainForm::CreatePalette() {
             swatchDown(swatch, right);
         // The newest recently used brick is the one in hand: it keeps the colour it gets.
         if (!right && !Hand.Empty())
-            Palette->Pages.RecolourNewest(CurrentColour);
+            Palette->Pages.RecolourNewest(Colours.CurrentColour);
         Palette->Repaint();
     };
 }
@@ -69,15 +69,15 @@ bool TMainForm::TakeFromPalette(const std::string& key, int32_t colour) {
     DropHand();
     if (IsSubAssemblyKey(key)) {
         // The combination is no model the user opened: the dialogs keep their folder and name.
-        std::string folder = ModelDirSub, name = ModelFileName;
+        std::string folder = Files.DirSub, name = Files.FileName;
         try {
             LoadModelFile(SubAssemblyFile(key), LoadSubAssembly);
         } catch (...) {
-            ModelDirSub = folder;
+            Files.DirSub = folder;
             SetModelFile(name);
             throw;
         }
-        ModelDirSub = folder;
+        Files.DirSub = folder;
         SetModelFile(name);
     } else {
         std::unique_ptr<TBlock> brick = CreateBrickFromKey(key);

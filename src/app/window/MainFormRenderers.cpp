@@ -1,12 +1,8 @@
 // The hand-offs to the LDraw viewer and to POV-Ray: "LDraw this view", "POV (via L2P)",
 // "POV (via L3P)".
-#include "app/system/RunProgram.h"
 #include "app/window/MainForm.h"
-#include "exchange/ldraw/LDrawMap.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QMessageBox>
 
 void TMainForm::ConnectRenderers() {
     auto onTrigger = [this](QAction* action, void (TMainForm::*handler)()) {
@@ -19,44 +15,13 @@ void TMainForm::ConnectRenderers() {
 }
 
 void TMainForm::SpeedButton1Click() {
-    RunExternalRoute(LDrawThisView);
+    External.Run(LDrawThisView, FastStuds2->isChecked());
 }
 
 void TMainForm::L2povClick() {
-    RunExternalRoute(PovViaL2P);
+    External.Run(PovViaL2P, FastStuds2->isChecked());
 }
 
 void TMainForm::L3povClick() {
-    RunExternalRoute(PovViaL3P);
-}
-
-void TMainForm::RunExternalRoute(TExternalRoute route) {
-    const TSettings& s = Settings;
-    TExternalPrograms programs{
-        ExpandHome(s.LDrawLib), s.LDrawProg, s.LDrawTest, s.L2PCmd, s.L3PCmd, s.PovRayEng};
-    std::vector<TBlock*> bricks;
-    for (const auto& brick : Model.Items())
-        bricks.push_back(brick.get());
-    TExternalScene scene{
-        bricks, LDrawMap(),
-        ExternalViewOf(Context.View, Controls.ClientWidth, Controls.ClientHeight, Background),
-        FastStuds2->isChecked()};
-    TShellStarter starter(this, [this](const std::string& message) {
-        // A report while a converter runs comes with the wait cursor, which the box should not.
-        bool waiting = QApplication::overrideCursor() != nullptr;
-        if (waiting)
-            QApplication::restoreOverrideCursor();
-        QMessageBox::warning(this, windowTitle(), QString::fromStdString(message));
-        if (waiting)
-            QApplication::setOverrideCursor(Qt::WaitCursor);
-    });
-    // The converters run to their end before the scene is written; the program waits for them.
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    try {
-        route(programs, scene, starter);
-    } catch (...) {
-        QApplication::restoreOverrideCursor();
-        throw;
-    }
-    QApplication::restoreOverrideCursor();
+    External.Run(PovViaL3P, FastStuds2->isChecked());
 }

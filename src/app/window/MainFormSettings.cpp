@@ -55,8 +55,8 @@ void TMainForm::FormCreate() {
     Palette->SetBitDepth(BitDepth);
     Palette->ShowPage(0);
 
-    SetDrawingColours();
-    Background = ButtonFaceColour();
+    Colours.SetDrawingColours();
+    Colours.Background = ButtonFaceColour();
     Model.SortedOctant = 0;
     AddBaseplate();
     BoundaryExists = true;
@@ -66,8 +66,8 @@ void TMainForm::FormCreate() {
 
 void TMainForm::ApplySettings() {
     const TSettings& s = Settings;
-    ModelDirOpen = ModelDirSave = ModelDirSub = ModelDirSaveSel = s.ModelDir;
-    PictureDir = BackgroundDir = s.PictureDir;
+    Files.StartIn(s.ModelDir);
+    Pictures.PictureDir = Colours.BackgroundDir = s.PictureDir;
     LDrawthisview1->setEnabled(LDrawViewerFound(s.LDrawLib, s.LDrawProg));
     Hints1->setChecked(s.Hints);
     Hints1Click();
@@ -85,8 +85,8 @@ void TMainForm::ApplySettings() {
 
 void TMainForm::GatherSettings() {
     TSettings& s = Settings;
-    s.ModelDir = ModelDirOpen;
-    s.PictureDir = PictureDir;
+    s.ModelDir = Files.DirOpen;
+    s.PictureDir = Pictures.PictureDir;
     s.Hints = Hints1->isChecked();
     s.StudQual = 0;
     for (QAction* a : {FastStuds2, BetterStuds2, BestStuds2, Nostuds2})
@@ -106,7 +106,7 @@ void TMainForm::StartUp() {
     QDir::setCurrent(QString::fromStdString(AppDir()));
     if (!StartFile.empty()) {
         LoadModelFile(StartFile, 0);
-        Boundary.ResetKept(Model);
+        Tools.Boundary.ResetKept(Model);
     }
     // The two bars go to the far end of their docks.
     for (QToolBar* bar : {BrickSelectionBar, MiscBar})

@@ -12,10 +12,11 @@
 #include <QScrollBar>
 
 void TMainForm::CreateToolWindows() {
-    AdvOptions = new TAdvOptions(ToolboxLink, this);
+    Tools.Create(ToolboxLink, Model, *this);
+    TAdvOptions* AdvOptions = Tools.AdvOptions;
+    TDlg* Dlg = Tools.Dlg;
     AdvOptions->OnVisibility = [this](bool shown) { Advancedtoolbox1->setChecked(shown); };
-    Dlg = new TDlg(Boundary, Model, this);
-    Dlg->SetIncrements(GridXY, GridZ);
+    Tools.SetIncrements(GridXY, GridZ);
     Dlg->OnVisibility = [this](bool shown) {
         Boundary1->setChecked(shown);
         SyncZLiftOff();
@@ -28,16 +29,16 @@ void TMainForm::CreateToolWindows() {
     connect(miAdjustLight, &QAction::triggered, this, [this] { miAdjustLightClick(); });
     // Connected after the window's own handler, so the grid steps are already the new ones.
     connect(cbResolution, &QComboBox::currentIndexChanged, this,
-            [this] { Dlg->SetIncrements(GridXY, GridZ); });
+            [this] { Tools.SetIncrements(GridXY, GridZ); });
 }
 
 void TMainForm::Advancedtoolbox1Click() {
-    AdvOptions->setVisible(Advancedtoolbox1->isChecked());
+    Tools.AdvOptions->setVisible(Advancedtoolbox1->isChecked());
 }
 
 void TMainForm::Boundary1Click() {
-    Dlg->setVisible(!Dlg->isVisible());
-    Boundary1->setChecked(Dlg->isVisible());
+    Tools.Dlg->setVisible(!Tools.Dlg->isVisible());
+    Boundary1->setChecked(Tools.Dlg->isVisible());
 }
 
 void TMainForm::miAdjustLightClick() {
@@ -62,19 +63,15 @@ void TMainForm::miAdjustLightClick() {
 }
 
 void TMainForm::ToolboxShowSelection() {
-    if (AdvOptions)
-        AdvOptions->ShowSelection();
+    Tools.ShowSelection();
 }
 
 void TMainForm::ToolboxShowBrick(const TBlock* brick) {
-    if (AdvOptions && AdvOptions->isVisible())
-        AdvOptions->ShowBrick(brick);
+    Tools.ShowBrick(brick);
 }
 
 void TMainForm::BoundaryTopMoved() {
-    Boundary.TopMoved();
-    if (Dlg)
-        Dlg->ShowLimits(Boundary.Kept);
+    Tools.TopMoved();
 }
 
 void TMainForm::SyncZLiftOff() {

@@ -66,7 +66,7 @@ void TMainForm::SetViewAngles(int tilt, int azimuth) {
 }
 
 void TMainForm::FormResize() {
-    CameraFrame.PlaceAtStart(PaintBox1->width(), PaintBox1->height());
+    Pictures.CameraFrame.PlaceAtStart(PaintBox1->width(), PaintBox1->height());
     ResizeViewBitmap(PaintBox1->width(), PaintBox1->height());
     Controls.FormResize(PaintBox1->width(), PaintBox1->height());
 }

@@ -1,6 +1,5 @@
 #include "app/window/WindowLinks.h"
 
-#include "app/window/ColourSwatches.h"
 #include "app/window/MainForm.h"
 
 #include <QAction>
@@ -15,7 +14,7 @@ TDrawContext& TPaletteLink::Context() {
 }
 
 int32_t TPaletteLink::CurrentColour() const {
-    return Form.CurrentColour;
+    return Form.Colours.CurrentColour;
 }
 
 bool TPaletteLink::Transparent() const {
@@ -44,21 +43,17 @@ TBlockList& TToolboxLink::Model() {
 }
 
 int32_t TToolboxLink::CurrentColour() const {
-    return Form.CurrentColour;
+    return Form.Colours.CurrentColour;
 }
 
 void TToolboxLink::TakeColour(int32_t colour) {
-    Form.CurrentColour = colour;
-    Form.CurrentSwatch = -1;
-    for (int i = 0; i < TColourSwatches::Count; ++i)
-        if (Form.SwatchColour(i) == colour)
-            Form.CurrentSwatch = i;
+    Form.Colours.Take(colour);
     if (Form.RepaintPalette)
         Form.RepaintPalette();
 }
 
 void TToolboxLink::ModelChanged() {
-    Form.Modified = true;
+    Form.Files.Modified = true;
 }
 
 void TToolboxLink::Redraw() {

@@ -13,7 +13,7 @@ TEST_F(PaletteFixture, ClickTakesTheBrickInTheCurrentColourAtTheLastDropAndRemem
     EXPECT_EQ((std::array{Palette().ComboBox1->count(), Palette().ComboBox1->currentIndex(),
                           Palette().ListBox1->count()}),
               (std::array{4, 1, 2}));
-    Form->CurrentColour = 0x00FF00;
+    Form->Colours.CurrentColour = 0x00FF00;
     Form->Hand.LastDrop[0] = 40, Form->Hand.LastDrop[1] = -20, Form->Hand.LastDrop[2] = 24;
     Form->btnTransparent->setChecked(true);
     TakeRow(1);
@@ -25,7 +25,7 @@ TEST_F(PaletteFixture, ClickTakesTheBrickInTheCurrentColourAtTheLastDropAndRemem
     Palette().ComboBox1Change(0);
     EXPECT_EQ(std::pair(Palette().Pages.CurrentPage, Palette().ListBox1->Key(0)),
               std::pair(0, std::string("T3x2x3|3038")));
-    Form->CurrentColour = 0xFFFFFF;
+    Form->Colours.CurrentColour = 0xFFFFFF;
     TakeRow(0);
     EXPECT_EQ(Form->Hand.BrickInHand->Colour, 0x00FF00);
     Form->btnClearClick();
@@ -135,12 +135,12 @@ TEST_F(PaletteFixture, CombinationRowInASubfolderIsAddedOnceAndTakenAsAGroup) {
     EXPECT_THROW(palette.EditID("a:b"), TError);
     EXPECT_THROW(palette.EditID("a b"), TError);
 
-    std::string modelName = Form->ModelFileName;
+    std::string modelName = Form->Files.FileName;
     TakeRow(1);
     ASSERT_TRUE(Form->Hand.HoldingGroup);
     EXPECT_EQ(std::pair(Form->Hand.GroupInHand->Count(), Form->Hand.BrickInHand->SX),
               std::pair(2, 80));
-    EXPECT_TRUE(Form->ModelFileName == modelName && palette.Pages.RecentBricks.empty());
+    EXPECT_TRUE(Form->Files.FileName == modelName && palette.Pages.RecentBricks.empty());
 }
 
 TEST_F(PaletteFixture, SettingsWrittenAtExitHoldTheEditedPages) {

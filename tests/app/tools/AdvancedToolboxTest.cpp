@@ -8,7 +8,7 @@
 
 namespace {
 struct ToolboxFixture : FormTest {
-    TAdvOptions& Box() { return *Form->AdvOptions; }
+    TAdvOptions& Box() { return *Form->Tools.AdvOptions; }
     QString Position() {
         return Box().lx->text() + " " + Box().ly->text() + " " + Box().lz->text();
     }
@@ -48,21 +48,21 @@ TEST_F(ToolboxFixture, EachSelectionControlChangesOnlyTheSelectedBricks) {
     };
     for (const auto& [control, use, selectedAfter] : rows) {
         SCOPED_TRACE(control);
-        Form->Modified = false;
+        Form->Files.Modified = false;
         Form->btnClearClick();
         TBlock& selected = AddBrick("2x4x3", 0, 0, 0, 0, true);
         TBlock& other = AddBrick("2x4x3", 200, 0, 0);
         selected.Colour = other.Colour = 255;
         std::string otherBefore = other.SaveToString();
         Form->ToolboxShowSelection();
-        Form->CurrentColour = 0x00FF00;
+        Form->Colours.CurrentColour = 0x00FF00;
         use(Box());
         EXPECT_EQ(selected.SaveToString(), selectedAfter);
         // Replacing a colour reaches every brick of that colour, selected or not.
         if (control != "replace colour") {
             EXPECT_EQ(other.SaveToString(), otherBefore);
         }
-        EXPECT_TRUE(Form->Modified);
+        EXPECT_TRUE(Form->Files.Modified);
     }
     // The turn left the order stale: the redraw sorted it again.
     EXPECT_EQ(Form->Model.SortedOctant, Form->Context.View.Octant);
@@ -75,7 +75,7 @@ TEST_F(ToolboxFixture, ColourPickAndShownStepReachTheWindow) {
     TBlock& selected = AddBrick("2x4x3", 0, 0, 0, 0, true);
     selected.Colour = 0x123457;
     Box().spUseThisColor->click();
-    EXPECT_EQ(Form->CurrentColour, 0x123457);
+    EXPECT_EQ(Form->Colours.CurrentColour, 0x123457);
     Box().spMatchLDRAWcolor->click();
     EXPECT_NE(selected.Colour, 0x123457);
 

@@ -7,7 +7,7 @@
 
 namespace {
 struct CuttingFixture : FormTest {
-    TDlg& Dlg() { return *Form->Dlg; }
+    TDlg& Dlg() { return *Form->Tools.Dlg; }
     void Toggle(bool shown) {
         Form->Boundary1->trigger();
         ASSERT_EQ(Dlg().isVisible(), shown);
@@ -59,5 +59,5 @@ TEST_F(ShownFormTest, AModelLoadedAtStartSetsOnlyTheCuttingWindowsCopy) {
     ASSERT_EQ(Form->Model.Count(), 1);
     EXPECT_EQ(Form->Context.Boundary.ZHigh, 19999);
     Form->Boundary1->trigger();
-    EXPECT_EQ(Form->Dlg->edZTop->value(), 24);
+    EXPECT_EQ(Form->Tools.Dlg->edZTop->value(), 24);
 }

@@ -225,7 +225,7 @@ TEST_F(PartEditorTest, ANewPartAddedOnAnEmptyPageIsPlacedSavedAndFoundAfterARest
     ASSERT_NE(Form->Hand.BrickInHand, nullptr);
     Form->DropBrickInHand();
     Form->SaveModelAs(Dir + "wedge.lgo", true);
-    Form->Modified = false;
+    Form->Files.Modified = false;
     Form->close();
     Form.reset();
     ClearDrawClasses();

@@ -51,7 +51,7 @@ TEST_F(SequencerFixture, ATurnRecordedAndSavedPlaysBackAfterARestart) {
     Seq().btnSave->click();
     ASSERT_EQ(ReadSequenceFile(file), Seq().Sequence.Frames);
 
-    Form->Modified = false;
+    Form->Files.Modified = false;
     Form->close();
     Open("s.ini");
     Form->Sequencer1->trigger();

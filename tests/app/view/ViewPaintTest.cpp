@@ -64,7 +64,8 @@ TEST_F(ViewPaintFixture, AntiAliasedFramesReuseTheDoubleSizeRenderAndShowTheSame
     Form->btnRotLeft->click();
     EXPECT_EQ(Form->Supersampled.ScanLine(0), kept);
     TBitmap fresh(frame.Width(), frame.Height());
-    RenderAntiAliased(Form->Model, fresh, Form->Context, {TColour(Form->Background), nullptr});
+    RenderAntiAliased(Form->Model, fresh, Form->Context,
+                      {TColour(Form->Colours.Background), nullptr});
     EXPECT_EQ(DifferingPixels(frame, fresh), 0);
     EXPECT_EQ(View().grab().toImage().convertToFormat(QImage::Format_RGB32),
               FrameImage(fresh).convertToFormat(QImage::Format_RGB32));

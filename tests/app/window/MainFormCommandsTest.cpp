@@ -9,10 +9,10 @@ TEST_F(FormTest, SaveAndLoadKeepTheCaptionAndTheView) {
     brick->Selected = true;
     Form->Model.Add(std::move(brick));
     Form->btnRotLeft->click();
-    Form->Modified = true;
+    Form->Files.Modified = true;
     Form->SaveModelAs(Folder + "one.lgo", true);
     Form->SaveModelAs(Folder + "two.lgo", false);
-    EXPECT_FALSE(Form->Modified);
+    EXPECT_FALSE(Form->Files.Modified);
     QString caption = title + " - " + QString::fromStdString(Folder) + "two.lgo";
     EXPECT_EQ(Form->windowTitle(), caption);
 
@@ -26,7 +26,7 @@ TEST_F(FormTest, SaveAndLoadKeepTheCaptionAndTheView) {
     AnswerNextFileDialog(Folder + "one.lgo");
     Form->mSubAssembly->trigger();
     EXPECT_EQ(Form->windowTitle(), caption);
-    EXPECT_EQ(Form->SaveDialogName, "two.lgo");
+    EXPECT_EQ(Form->Files.SaveDialogName, "two.lgo");
     ASSERT_TRUE(Form->Hand.HoldingGroup && !Form->SubAssemblyKey.empty());
     EXPECT_EQ(std::pair(Form->Hand.GroupInHand->Count(), Form->Model.Count()), std::pair(1, 1));
 }

@@ -54,8 +54,8 @@ TEST_F(FormTest, TheViewBoxShowsTheRenderedFrameCentredAndTimed) {
     ASSERT_EQ(QSize(frame.Width(), frame.Height()), View().size());
     // The baseplate covers the view's centre; a corner shows the background.
     QPoint centre = Pixel(0, 0, 0);
-    EXPECT_NE(frame.Pixel(centre.x(), centre.y()), TColour(Form->Background) & 0xFFFFFF);
-    EXPECT_EQ(frame.Pixel(1, 1), TColour(Form->Background) & 0xFFFFFF);
+    EXPECT_NE(frame.Pixel(centre.x(), centre.y()), TColour(Form->Colours.Background) & 0xFFFFFF);
+    EXPECT_EQ(frame.Pixel(1, 1), TColour(Form->Colours.Background) & 0xFFFFFF);
 
     QImage before = FrameImage(frame).copy();
     Form->btnRotLeft->click();

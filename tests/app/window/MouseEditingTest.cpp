@@ -60,10 +60,10 @@ TEST_F(EditingFixture, EachButtonModifierAndKeyMakesItsEdit) {
         SCOPED_TRACE(event);
         Form->DropHand();
         Form->btnClearClick();
-        Form->CurrentColour = 255;
+        Form->Colours.CurrentColour = 255;
         act();
         EXPECT_EQ(ModelLines(), model);
-        Form->Modified = false;
+        Form->Files.Modified = false;
     }
 }
 
@@ -73,7 +73,7 @@ TEST_F(EditingFixture, PlacingIsUndoneRedoneAndClearedWithTheButtons) {
     EXPECT_EQ(View().cursor().shape(), Qt::BlankCursor);
     Click(Pixel(7, 5));
     EXPECT_EQ(ModelLines(), std::vector<std::string>{White2x4});
-    EXPECT_TRUE(Form->Modified && !Form->Hand.Empty()); // a palette brick keeps stamping
+    EXPECT_TRUE(Form->Files.Modified && !Form->Hand.Empty()); // a palette brick keeps stamping
     Form->btnUndo->click();
     EXPECT_TRUE(ModelLines().empty() && !Form->btnUndo->isEnabled());
     Form->btnRedo->click();
@@ -82,7 +82,7 @@ TEST_F(EditingFixture, PlacingIsUndoneRedoneAndClearedWithTheButtons) {
     AnswerNextMessageBox(QMessageBox::No); // the changed model is dropped
     Form->btnClear->click();
     ASSERT_EQ(Form->Model.Count(), 1);
-    EXPECT_TRUE(Form->Model[0].Baseplate && !Form->btnRedo->isEnabled() && !Form->Modified);
+    EXPECT_TRUE(Form->Model[0].Baseplate && !Form->btnRedo->isEnabled() && !Form->Files.Modified);
 }
 
 TEST_F(EditingFixture, DiscardKeysDeleteABrickTakenFromTheModelAndUndoBringsItBack) {
@@ -94,7 +94,7 @@ TEST_F(EditingFixture, DiscardKeysDeleteABrickTakenFromTheModelAndUndoBringsItBa
         EXPECT_TRUE(Key(key) && Form->Hand.Empty() && ModelLines().empty()) << key;
         Form->btnUndo->click();
         EXPECT_EQ(ModelLines().size(), 1u) << key;
-        Form->Modified = false;
+        Form->Files.Modified = false;
         Form->btnClearClick();
     }
 }
@@ -107,7 +107,7 @@ TEST_F(EditingFixture, MovingTheHandRepaintsOnlyTheHandAndTheToolboxFollows) {
     for (int k = 0; k < 10; ++k)
         MoveTo(Pixel(-90 + 20 * k, -50 + 10 * k));
     EXPECT_TRUE(Form->FramesPainted == frames && Form->HandPaints > handPaints + 5);
-    EXPECT_EQ(Form->AdvOptions->lx->text(), QString::number(Form->Hand.BrickInHand->X));
+    EXPECT_EQ(Form->Tools.AdvOptions->lx->text(), QString::number(Form->Hand.BrickInHand->X));
 }
 
 TEST_F(EditingFixture, KeysAreConsumedBeforeTheFocusedBox) {

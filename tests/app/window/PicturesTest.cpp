@@ -16,22 +16,23 @@ struct PicturesFixture : ShownFormTest {
 
     void SetUp() override {
         Open("t.ini");
-        Form->AskPictureFile = [this](const QString& title, const QString&, const QString&) {
+        Form->Pictures.AskPictureFile = [this](const QString& title, const QString&,
+                                               const QString&) {
             Titles.push_back(title);
             return QString::fromStdString(Answer);
         };
         Form->btnSavePic->click();
     }
     QPoint AreaCentre(TFrameArea area) {
-        TRect r = Form->CameraFrame.AreaRect(area);
+        TRect r = Form->Pictures.CameraFrame.AreaRect(area);
         return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
     }
-    const TPictureFrame& Frame() { return Form->CameraFrame.Rect; }
+    const TPictureFrame& Frame() { return Form->Pictures.CameraFrame.Rect; }
 };
 } // namespace
 
 TEST_F(PicturesFixture, TheMouseMovesTheFrameWhichIsDrawnOverTheSceneWithoutANewFrame) {
-    EXPECT_TRUE(Form->CameraFrame.On);
+    EXPECT_TRUE(Form->Pictures.CameraFrame.On);
     TPictureFrame start = Frame();
     int frames = Form->FramesPainted;
     QPoint inside(start.Left + 200, start.Top + 150);
@@ -51,7 +52,7 @@ TEST_F(PicturesFixture, TheMouseMovesTheFrameWhichIsDrawnOverTheSceneWithoutANew
 TEST_F(PicturesFixture, TheSizeDialogShowsTheSizeAppliesANewOneAndRefusesText) {
     TPictureFrame before = Frame();
     EXPECT_NE(MessageOf([&] {
-                  Form->ResizeCameraFrame("abc", "100");
+                  Form->Pictures.Resize("abc", "100");
               }).find("'abc' is not a valid integer value"),
               std::string::npos);
     EXPECT_EQ(Frame().Right, before.Right);
@@ -70,14 +71,14 @@ TEST_F(PicturesFixture, TheSizeDialogShowsTheSizeAppliesANewOneAndRefusesText) {
 }
 
 TEST_F(PicturesFixture, SavesWhatTheFrameShowsAtItsSizeAndOnlyAWrittenFileSetsTheFolder) {
-    std::string before = Form->PictureDir;
+    std::string before = Form->Pictures.PictureDir;
     Answer.clear();
     Click(AreaCentre(TFrameArea::SaveAsSeen));
     ASSERT_EQ(Titles.size(), 1u);
     EXPECT_EQ(Titles[0].toStdString(), "Save picture (.bmp size: 471 kByte)");
     Answer = Folder + "missing/x.png";
-    EXPECT_THROW(Form->SavePicture(0), TError);
-    EXPECT_EQ(Form->PictureDir, before);
+    EXPECT_THROW(Form->Pictures.Save(0), TError);
+    EXPECT_EQ(Form->Pictures.PictureDir, before);
 
     Click(AreaCentre(TFrameArea::PresetSize)); // 116 x 116
     std::string out = Folder + "out";
@@ -85,12 +86,12 @@ TEST_F(PicturesFixture, SavesWhatTheFrameShowsAtItsSizeAndOnlyAWrittenFileSetsTh
     TBitmap back;
     for (auto [name, variant, size] : {std::tuple{"/double.png", 2, 232}, {"/seen.bmp", 0, 116}}) {
         Answer = out + name;
-        Form->SavePicture(variant);
+        Form->Pictures.Save(variant);
         ReadPictureFile(Answer, back);
         EXPECT_EQ(std::pair(back.Width(), back.Height()), std::pair(size, size)) << name;
     }
     EXPECT_EQ(back.Pixel(5, 7), Form->ViewBitmap.Pixel(Frame().Left + 5, Frame().Top + 7));
-    EXPECT_EQ(Form->PictureDir, out);
+    EXPECT_EQ(Form->Pictures.PictureDir, out);
 }
 
 TEST_F(PicturesFixture, PrintsOnePageThatIsNotBlankAndRestoresTheView) {
@@ -103,7 +104,7 @@ TEST_F(PicturesFixture, PrintsOnePageThatIsNotBlankAndRestoresTheView) {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString(pdf));
     printer.setResolution(150);
-    Form->PrintModel(printer);
+    Form->Pictures.Print(printer);
     EXPECT_EQ(std::pair(Form->Context.View.ViewScale, Form->Context.View.OriginX),
               std::pair(scale, originX));
 

@@ -44,28 +44,28 @@ TEST_F(WindowFixture, SwatchesTakeTheTableColoursAndClicksColourTheHandOrTheBack
     EXPECT_EQ(std::pair(swatches.SwatchAt({131, 25}), swatches.SwatchAt({20, 20})),
               std::pair(15, -1));
 
-    EXPECT_EQ(Form->CurrentColour, Form->SwatchColour(0)); // white at start
+    EXPECT_EQ(Form->Colours.CurrentColour, Form->Colours.SwatchColour(0)); // white at start
     TakeRow(0);
     PressSwatch(11);
-    int32_t red = Form->SwatchColour(11);
-    EXPECT_EQ((std::array{Form->CurrentColour, Form->Hand.BrickInHand->Colour,
+    int32_t red = Form->Colours.SwatchColour(11);
+    EXPECT_EQ((std::array{Form->Colours.CurrentColour, Form->Hand.BrickInHand->Colour,
                           Palette().Pages.RecentColours.front()}),
               (std::array{red, red, red}));
     Form->Hand.TakeGroupInHand(GroupOfTwo(), CreateBrickFromKey("B4x2x3"), 0);
     PressSwatch(9);
     for (const auto& b : Form->Hand.GroupInHand->Items())
-        EXPECT_EQ(b->Colour, Form->SwatchColour(9));
+        EXPECT_EQ(b->Colour, Form->Colours.SwatchColour(9));
 
     // The right button, on a swatch or on the palette, sets the background and redraws.
     PressSwatch(0, Qt::RightButton);
-    EXPECT_EQ(Form->Background, Form->SwatchColour(0));
-    EXPECT_EQ(Form->ViewBitmap.Pixel(1, 1), TColour(Form->SwatchColour(0)) & 0xFFFFFF);
-    EXPECT_EQ(Form->CurrentColour, Form->SwatchColour(9));
+    EXPECT_EQ(Form->Colours.Background, Form->Colours.SwatchColour(0));
+    EXPECT_EQ(Form->ViewBitmap.Pixel(1, 1), TColour(Form->Colours.SwatchColour(0)) & 0xFFFFFF);
+    EXPECT_EQ(Form->Colours.CurrentColour, Form->Colours.SwatchColour(9));
     QTest::mouseClick(Form->Palette, Qt::RightButton, Qt::NoModifier, QPoint(1, 1));
-    EXPECT_EQ(Form->Background, Form->ButtonFaceColour());
-    Form->Background = 0x123456;
+    EXPECT_EQ(Form->Colours.Background, Form->ButtonFaceColour());
+    Form->Colours.Background = 0x123456;
     Form->mRestBg->trigger();
-    EXPECT_EQ(Form->Background, Form->ButtonFaceColour());
+    EXPECT_EQ(Form->Colours.Background, Form->ButtonFaceColour());
 }
 
 TEST_F(WindowFixture, TransparencyStudAndColourDialogButtonsReachTheHandAtOnce) {
@@ -86,7 +86,7 @@ TEST_F(WindowFixture, TransparencyStudAndColourDialogButtonsReachTheHandAtOnce) 
         dialog.accept();
     });
     Form->btnColorDlg->click();
-    EXPECT_EQ(std::pair(Form->CurrentColour, Form->Hand.BrickInHand->Colour),
+    EXPECT_EQ(std::pair(Form->Colours.CurrentColour, Form->Hand.BrickInHand->Colour),
               std::pair(0x030201, 0x030201));
     EXPECT_EQ(Palette().Pages.RecentColours.front(), remembered);
 }
@@ -133,7 +133,7 @@ TEST_F(WindowFixture, RecentFilesKeepTwelveWhenOneIsReopenedAndTheMenuShowsFifte
     std::vector<std::string> files;
     for (int i = 0; i < 16; ++i)
         Form->LoadModelFile(files.emplace_back(WriteModel(std::to_string(i) + ".lgo", "")), 0);
-    EXPECT_EQ(Form->RecentModels.size(), 16u); // new names are never cut
+    EXPECT_EQ(Form->Files.Recent.size(), 16u); // new names are never cut
     Form->pumLoadPopup();
     Form->pumLoadPopup();
     auto actions = Form->pumLoad->actions();
@@ -141,10 +141,10 @@ TEST_F(WindowFixture, RecentFilesKeepTwelveWhenOneIsReopenedAndTheMenuShowsFifte
                             [](QAction* a) { return a->data().toInt() == -1; }),
               15);
     Form->LoadModelFile(files[3], 0);
-    EXPECT_EQ(Form->RecentModels.size(), 12u);
-    EXPECT_EQ(std::vector(Form->RecentModels.begin(), Form->RecentModels.begin() + 2),
+    EXPECT_EQ(Form->Files.Recent.size(), 12u);
+    EXPECT_EQ(std::vector(Form->Files.Recent.begin(), Form->Files.Recent.begin() + 2),
               (std::vector{files[3], files[15]}));
-    EXPECT_EQ(std::count(Form->RecentModels.begin(), Form->RecentModels.end(), files[3]), 1);
+    EXPECT_EQ(std::count(Form->Files.Recent.begin(), Form->Files.Recent.end(), files[3]), 1);
 }
 
 TEST_F(WindowFixture, RowTextIsDrawnOnEightBitRows) {
@@ -169,7 +169,7 @@ TEST_F(WindowFixture, CombinationRowsKeepTheirModelUntilTheFileChanges) {
     WriteFile(file, "= 60 30 10 0 0 1 1\r\nB 0 0 0 40 40 24 0 1 0 0 0 0  0\r\n");
     Palette().Pages.Pages[0].Bricks.push_back("M Combos/Pair");
     Palette().ShowPage(0);
-    Form->CurrentColour = 0x00C800;
+    Form->Colours.CurrentColour = 0x00C800;
     DrawRow(2);
     EXPECT_GT(RowPixels(0x00C800), 50);
 
@@ -186,10 +186,10 @@ TEST_F(WindowFixture, CombinationRowsKeepTheirModelUntilTheFileChanges) {
 }
 
 TEST_F(WindowFixture, CustomizeDialogDrawsRecentRowsInTheirRememberedColours) {
-    Form->CurrentColour = 0x0000FF;
+    Form->Colours.CurrentColour = 0x0000FF;
     TakeRow(0);
     Form->DropHand();
-    Form->CurrentColour = 0x00FF00;
+    Form->Colours.CurrentColour = 0x00FF00;
     int remembered = -1, current = -1;
     OnNextDialog<TfrmCustomize>([&](TfrmCustomize& dialog) {
         dialog.ShowSide(false, 0);

@@ -21,22 +21,22 @@ void AnswerSaveQuestion(QMessageBox::StandardButton answer, const std::string& f
 
 TEST_F(KeysFixture, CloseWaitsUntilTheModelIsSavedOrDroppedAndAsksNothingWhenUnchanged) {
     AddBrick("B2x2x3", 0, 0, 0);
-    Form->Modified = true;
+    Form->Files.Modified = true;
     // Cancel, or Yes with the file dialog cancelled, keeps the window and writes nothing.
     for (auto answer : {QMessageBox::Cancel, QMessageBox::Yes}) {
         AnswerSaveQuestion(answer);
         EXPECT_FALSE(Form->close());
     }
-    EXPECT_TRUE(Form->isVisible() && Form->Modified);
+    EXPECT_TRUE(Form->isVisible() && Form->Files.Modified);
     EXPECT_FALSE(std::filesystem::exists(Folder + "s.ini"));
 
     AnswerSaveQuestion(QMessageBox::Yes, Folder + "kept.lgo");
     EXPECT_TRUE(Form->close());
-    EXPECT_TRUE(!Form->Modified && std::filesystem::exists(Folder + "kept.lgo"));
+    EXPECT_TRUE(!Form->Files.Modified && std::filesystem::exists(Folder + "kept.lgo"));
     EXPECT_EQ(TIniFile(Folder + "s.ini").ReadInteger("Main", "Version", 0), 2);
 
     Form->show();
-    Form->Modified = true;
+    Form->Files.Modified = true;
     AnswerSaveQuestion(QMessageBox::No);
     EXPECT_TRUE(Form->close());
     Form->show();
@@ -52,22 +52,22 @@ TEST_F(KeysFixture, CloseWaitsUntilTheModelIsSavedOrDroppedAndAsksNothingWhenUnc
 
 TEST_F(KeysFixture, PageKeysCycleTheSwatchesInTheirOrderAndWrap) {
     const auto& order = TColourSwatches::CycleOrder;
-    Form->CurrentColour = Form->SwatchColour(order.front());
+    Form->Colours.CurrentColour = Form->Colours.SwatchColour(order.front());
     Key(Qt::Key_PageDown);
-    EXPECT_EQ(std::pair(Form->CurrentColour, Form->CurrentSwatch),
-              std::pair(Form->SwatchColour(order[1]), order[1]));
+    EXPECT_EQ(std::pair(Form->Colours.CurrentColour, Form->Colours.CurrentSwatch),
+              std::pair(Form->Colours.SwatchColour(order[1]), order[1]));
     Key(Qt::Key_PageUp);
     Key(Qt::Key_PageUp);
-    EXPECT_EQ(Form->CurrentColour, Form->SwatchColour(order.back()));
+    EXPECT_EQ(Form->Colours.CurrentColour, Form->Colours.SwatchColour(order.back()));
     Key(Qt::Key_PageDown);
-    EXPECT_EQ(Form->CurrentColour, Form->SwatchColour(order.front()));
+    EXPECT_EQ(Form->Colours.CurrentColour, Form->Colours.SwatchColour(order.front()));
 
     // A colour no cycled swatch has (the sixth column's, or the colour dialog's) stays.
-    for (int32_t colour : {Form->SwatchColour(5), int32_t(0x030201)}) {
-        Form->CurrentColour = colour;
+    for (int32_t colour : {Form->Colours.SwatchColour(5), int32_t(0x030201)}) {
+        Form->Colours.CurrentColour = colour;
         EXPECT_TRUE(Key(Qt::Key_PageUp));
         EXPECT_TRUE(Key(Qt::Key_PageDown));
-        EXPECT_EQ(Form->CurrentColour, colour);
+        EXPECT_EQ(Form->Colours.CurrentColour, colour);
     }
 }
 
