@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <gtest/gtest.h>
+#include <sstream>
 #include <vector>
 
 namespace {
@@ -164,23 +165,17 @@ TEST(Hand, EditsWriteTheirReferenceModelsAndUndoStepByStep) {
 }
 
 TEST(PositioningGrid, RoundsTowardZeroOnEachGrid) {
-    const struct {
-        int Mode;
-        bool Height;
-        int32_t Value, Snapped;
-    } cases[] = {{0, false, -15, 0}, {0, false, -19, 0}, {0, false, -25, -20}, {0, false, 39, 20},
-                 {0, true, -9, -8},  {0, true, 17, 16},  {1, false, -15, -10}, {1, false, 29, 20},
-                 {1, false, 10, 10}, {1, true, 7, 4},    {2, false, -15, -15}};
     TPositioningGrid grid;
-    for (const auto& c : cases) {
-        grid.SetMode(c.Mode);
-        EXPECT_EQ(c.Height ? grid.SnapZ(c.Value) : grid.SnapXY(c.Value), c.Snapped)
-            << "mode " << c.Mode << " value " << c.Value;
-    }
-    std::vector<int32_t> steps;
-    for (int mode : {0, 1, 2, 7}) // no mode 7: the grid stays
-        grid.SetMode(mode), steps.insert(steps.end(), {grid.GridMode, grid.GridXY, grid.GridZ});
-    EXPECT_EQ(steps, (std::vector<int32_t>{0, 20, 8, 1, 10, 4, 2, 1, 1, 2, 1, 1}));
+    EXPECT_TRUE(MatchesTranscript("edit/positioning-grid.txt", [&](const std::string& line) {
+        std::istringstream words(line);
+        std::string mode, axis;
+        int number = 0, value = 0;
+        words >> mode >> number >> axis >> value;
+        grid.SetMode(number);
+        return "mode " + std::to_string(grid.GridMode) + " steps " + std::to_string(grid.GridXY) +
+               " " + std::to_string(grid.GridZ) + ", snapped " +
+               std::to_string(axis == "height" ? grid.SnapZ(value) : grid.SnapXY(value));
+    }));
 }
 
 TEST(Hand, ScreenToGroundFindsTheCellUnderThePointer) {
@@ -206,13 +201,9 @@ TEST(Hand, ScreenToGroundFindsTheCellUnderThePointer) {
 TEST(Hand, PlacingTellsWhetherTheHandMoved) {
     THandScene s;
     s.Take("B1x1x3", 1);
-    TPoint p = s.Pixel(47, 65);
-    EXPECT_TRUE(s.Hand.PlaceInHand(p.X, p.Y));
-    EXPECT_FALSE(s.Hand.PlaceInHand(p.X, p.Y));
-    TPoint east = s.Pixel(67, 65);
-    EXPECT_TRUE(s.Hand.PlaceInHand(east.X, east.Y));
-    TPoint north = s.Pixel(67, 85);
-    EXPECT_TRUE(s.Hand.PlaceInHand(north.X, north.Y));
+    for (auto [x, y, moved] :
+         {std::tuple{47, 65, true}, {47, 65, false}, {67, 65, true}, {67, 85, true}})
+        EXPECT_EQ(s.Hand.PlaceInHand(s.Pixel(x, y).X, s.Pixel(x, y).Y), moved) << x << "," << y;
 }
 
 TEST(Hand, RestsOnTheHighestBrickInsideTheBoundaryAndSelectsByGroup) {
@@ -284,12 +275,10 @@ TEST(Hand, ScreenRectFollowsTheBrickAlongEveryAxis) {
         const TRect moved = HandScreenRect(s.Hand, s.Context, 800, 600);
         const TPoint from = ProjectPoint(s.Context.View, 0, 0, 0),
                      to = ProjectPoint(s.Context.View, move.X, move.Y, move.Z);
-        const std::string label =
-            std::to_string(move.X) + "," + std::to_string(move.Y) + "," + std::to_string(move.Z);
-        EXPECT_NEAR(moved.Left - start.Left, to.X - from.X, 1) << label;
-        EXPECT_NEAR(moved.Right - start.Right, to.X - from.X, 1) << label;
-        EXPECT_NEAR(moved.Top - start.Top, to.Y - from.Y, 1) << label;
-        EXPECT_NEAR(moved.Bottom - start.Bottom, to.Y - from.Y, 1) << label;
+        for (int shift : {moved.Left - start.Left, moved.Right - start.Right})
+            EXPECT_NEAR(shift, to.X - from.X, 1) << move.X << "," << move.Y << "," << move.Z;
+        for (int shift : {moved.Top - start.Top, moved.Bottom - start.Bottom})
+            EXPECT_NEAR(shift, to.Y - from.Y, 1) << move.X << "," << move.Y << "," << move.Z;
     }
 }
 

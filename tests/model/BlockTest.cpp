@@ -1,6 +1,10 @@
 #include "model/Block.h"
 
+#include "model/GeneralBlock.h"
+#include "model/PaletteKey.h"
+#include "parts/PartCache.h"
 #include "support/ErrorMessage.h"
+#include "support/ReferenceFile.h"
 #include "support/ShippedAppDir.h"
 
 #include <functional>
@@ -18,66 +22,19 @@ std::string Made(const std::function<std::unique_ptr<TBlock>()>& make) {
 }
 } // namespace
 
+// Texts, palette keys and typed identities, each with the brick it makes or its refusal.
 TEST(BrickTextForm, TextsAndKeysMakeTheirBrickOrAreRefusedWithTheirMessage) {
     TShippedAppDir shipped;
-    const std::string shortText = "B:0:0:0:20:20:8:255:1:0:0:0:0:3001";
-    const std::string refused = "Illegal string to CreateFromString: ";
-    const std::pair<std::string, std::string> texts[] = {
-        {"B:20:40:24:40:80:24:16777215:1:0:0:0:0::0",
-         "B:20:40:24:40:80:24:16777215:1:0:0:0:0::0 B0"},
-        // Only "1" is true; leading zeros and signs are read as numbers.
-        {"B:-5:007:0:20:20:8:255:yes:1:0:0:0:id:3", "B:-5:7:0:20:20:8:255:0:1:0:0:0:id:3 B0"},
-        // A lower-case kind is a plain brick that keeps its letter.
-        {"t:0:0:0:40:60:24:255:1:0:1:0:0::0", "t:0:0:0:40:60:24:255:1:0:1:0:0::0 B0"},
-        {"O:0:0:0:20:20:8:0:1:0:0:0:0::0", "O:0:0:0:20:20:8:0:1:0:0:0:0::0 O0"},
-        // The 3 x 2 slope's variant follows its turn and size.
-        {"T:0:0:0:40:60:24:255:1:0:1:0:0::0", "T:0:0:0:40:60:24:255:1:0:1:0:0::0 T1"},
-        {"T:0:0:0:40:60:24:255:1:0:0:0:0::0", "T:0:0:0:40:60:24:255:1:0:0:0:0::0 T0"},
-        {"T:0:0:0:60:40:24:255:1:0:2:0:0::0", "T:0:0:0:60:40:24:255:1:0:2:0:0::0 T1"},
-        {"T:0:0:0:40:60:24:255:1:0:-1:0:0::0", "T:0:0:0:40:60:24:255:1:0:-1:0:0::0 T1"},
-        {shortText, refused + shortText},
-        // A trailing ':' adds no field; an empty field between separators does.
-        {shortText + ":", refused + shortText + ":"},
-        {shortText + ":0", "B:0:0:0:20:20:8:255:1:0:0:0:0:3001:0 B0"},
-        {shortText + ":0:1", refused + shortText + ":0:1"},
-        {"", refused},
-        // A G text needs 17 fields, so a plain 15-field form starting with G is refused.
-        {"G:0:0:0:20:20:8:255:1:0:0:0:0::0", refused + "G:0:0:0:20:20:8:255:1:0:0:0:0::0"},
-        // Turned once: the sizes come from the part's box swapped.
-        {"G:20:40:8:0:0:0:255:1:0:1:0:parts.dat:arch1x4:3:x:2",
-         "G:20:40:8:80:20:24:255:1:0:1:0:parts.dat:arch1x4:3:x:2 G0"},
-        {"G:0:0:0:0:0:0:0:0:0:0:0:PARTS.DAT:ARCH1X4:0::0",
-         "G:0:0:0:20:80:24:0:0:0:0:0:parts.dat:arch1x4:0::0 G0"},
-        {"G:0:0:0:0:0:0:0:0:0:0:0:parts.dat:nope.DAT:0::0",
-         "Could not find part nope in file parts.dat"},
-        {"G:0:0:0:20:20:8:255:1:0:0:0:nofile.dat:nopart:0::0",
-         "Could not find part/file nopart/nofile.dat"},
-        {"B:x:0:0:20:20:8:255:1:0:0:0:0::0", "'x' is not a valid integer value"},
-        {"B:4294967296:0:0:20:20:8:255:1:0:0:0:0::0", "'4294967296' is not a valid integer value"},
-    };
-    for (const auto& [text, expected] : texts)
-        EXPECT_EQ(Made([&] { return CreateFromString(text); }), expected) << text;
-    const std::pair<std::string, std::string> keys[] = {
-        {"T3x2x3", "T:0:0:0:60:40:24:16777215:1:0:0:0:0::0 T1"},
-        {"N3x2x3", "N:0:0:0:60:40:24:16777215:1:0:0:0:0::0 N0"},
-        {"C3x2x3", "C:0:0:0:60:40:24:16777215:1:0:0:0:0::0 C0"},
-        {"I3x2x3", "I:0:0:0:60:40:24:16777215:1:0:0:0:0::0 I0"},
-        {"2x2x1|3022", "B:0:0:0:40:40:8:16777215:1:0:0:0:0:3022:0 B0"},
-        {" 3x 4x 5", "B:0:0:0:60:80:40:16777215:1:0:0:0:0::0 B0"},
-        {"Gparts.dat, cone1x1|3942",
-         "G:0:0:0:20:20:24:16777215:1:0:0:0:parts.dat:cone1x1:0:3942:0 G0"},
-        {"F2x2x1", "none"},
-        {"B2x2", "'' is not a valid integer value"},
-        {"Bax2x2", "'a' is not a valid integer value"},
-        {"Gnone.dat,stdblock", "Could not find part/file stdblock/none.dat"},
-    };
-    for (const auto& [key, expected] : keys)
-        EXPECT_EQ(Made([&] { return CreateBrickFromKey(key); }), expected) << key;
+    EXPECT_TRUE(
+        MatchesTranscript("models/brick-texts.txt", [](const std::string& line) -> std::string {
+            const std::string kind = line.substr(0, line.find(' ')),
+                              text = line.substr(kind.size() + 1);
+            if (kind == "id")
+                return MessageOf([&] { CheckTypedPartID(text); });
+            return Made(
+                [&] { return kind == "key" ? CreateBrickFromKey(text) : CreateFromString(text); });
+        }));
     EXPECT_EQ(CreateBrickFromKey("B1x1x1|" + std::string(300, 'p'))->PartID.size(), 255u);
-    const std::pair<const char*, bool> typedIDs[] = {
-        {"3001", true}, {"", true}, {"30:01", false}, {"3001 b", false}};
-    for (auto [id, accepted] : typedIDs)
-        EXPECT_EQ(MessageOf([&] { CheckTypedPartID(id); }).empty(), accepted) << id;
 }
 
 TEST(BrickOperations, RotateCloneAndTopAt) {
@@ -105,4 +62,52 @@ TEST(BrickOperations, RotateCloneAndTopAt) {
     EXPECT_EQ(top->TopAt(0, 20, 21, 20), 32);
     top->X = INT32_MAX;
     EXPECT_EQ(top->TopAt(INT32_MAX, 20, INT32_MAX, 20), 32);
+}
+
+// Text forms and keys of general blocks are in the brick text form's table; here what they bind.
+TEST(GeneralBlock, BricksShareTheCachedDefinitionAndTurnsApplyTheOffsets) {
+    TShippedAppDir shipped;
+    auto arch = CreateFromString("G:20:40:8:0:0:0:255:1:0:1:0:parts.dat:arch1x4:3:x:2");
+    ASSERT_NE(arch->Definition, nullptr);
+    EXPECT_EQ(arch->Definition, &GetDrawClass("parts.dat", "arch1x4"));
+    EXPECT_EQ(CreateFromString("G:0:0:0:0:0:0:0:0:0:0:0:PARTS.DAT:ARCH1X4:0::0")->Definition,
+              arch->Definition);
+    auto copy = Clone(*arch);
+    EXPECT_EQ(copy->Definition, arch->Definition);
+    EXPECT_EQ(copy->SaveToString(), "G:20:40:8:80:20:24:255:1:0:1:0:parts.dat:arch1x4:0:x:2");
+
+    arch = CreateBrickFromKey("Gparts.dat,arch1x4");
+    arch->X = 100, arch->Y = 200;
+    arch->Rotate();
+    // The offsets of turn 0 are (-1, 1).
+    EXPECT_EQ((std::array{arch->X, arch->Y, arch->Turn, arch->SX, arch->SY}),
+              (std::array{80, 220, 1, 80, 20}));
+    for (int i = 0; i < 3; ++i)
+        arch->Rotate();
+    EXPECT_EQ((std::array{arch->X, arch->Y, arch->Turn, arch->SX}), (std::array{100, 200, 0, 20}));
+}
+
+TEST(TurnTransform, KeepsPointsInsideTheTurnedBox) {
+    // A part 20 x 80: odd turns swap the box's sides, so the point stays inside.
+    const std::pair<int, TPoint3> turns[] = {{0, {5, 70, 3}}, {1, {70, 15, 3}}, {2, {15, 10, 3}},
+                                             {3, {10, 5, 3}}, {7, {10, 5, 3}},  {-1, {10, 5, 3}}};
+    for (auto [turn, expected] : turns)
+        EXPECT_EQ(TurnPartPoint({5, 70, 3}, turn, 20, 80), expected) << turn;
+    EXPECT_EQ(
+        (std::array{LocalOctant(0, 1), LocalOctant(3, 2), LocalOctant(6, 3), LocalOctant(4, 0)}),
+        (std::array{1, 1, 5, 4}));
+}
+
+// Palette keys: body, part ID, the model of a combination key and the text a row shows.
+TEST(PaletteKey, BodyPartIDModelNameAndRowText) {
+    EXPECT_TRUE(
+        MatchesTranscript("models/palette-keys.txt", [](const std::string& key) -> std::string {
+            const TRowText row = PaletteRowText(key);
+            return KeyBody(key) + "|" + KeyPartID(key) + "|" +
+                   (IsSubAssemblyKey(key) ? SubAssemblyName(key) : "-") + "|" + row.Text +
+                   (row.IsPartID ? " as ID" : "");
+        }));
+    EXPECT_EQ(KeyWithPartID(" B4x2x3|3001", "3001b"), "B4x2x3|3001b");
+    EXPECT_EQ(KeyWithPartID("M Combos\\Tree", ""), "M Combos\\Tree|");
+    EXPECT_EQ(PaletteRowText("B1x1x1|" + std::string(300, 'x')).Text.size(), 255u);
 }

@@ -104,14 +104,3 @@ TEST(IntegerList, SetItemPadsAndRemoveTakesTheFirstMatch) {
     EXPECT_THROW(list.Get(3), TError);
     EXPECT_THROW(list.Get(-1), TError);
 }
-
-TEST(DrawClass, AssignCopiesWhatTheSectionDoesNotHold) {
-    TDrawClass d = ThreeFaces();
-    d.FileName = "f.dat";
-    d.HighlightPolygon = 2;
-    d.Modified = true;
-    TDrawClass copy(d);
-    EXPECT_EQ(copy.FileName, "f.dat");
-    EXPECT_EQ(copy.HighlightPolygon, 2);
-    EXPECT_TRUE(copy.Modified);
-}

@@ -65,12 +65,3 @@ TEST_F(ShippedPartsTest, EveryPartIsConsistent) {
         EXPECT_EQ(SectionText(rebuilt), SectionText(d));
     }
 }
-
-TEST_F(ShippedPartsTest, StandardBrickHasItsStudsAndTube) {
-    const TDrawClass& d = GetDrawClass("parts.dat", "stdblock");
-    EXPECT_EQ((std::array<int32_t, 3>{d.BBX, d.BBY, d.BBZ}), (std::array<int32_t, 3>{40, 40, 24}));
-    EXPECT_EQ(d.BottomStuds, (std::vector<TPoint3>{{20, 20, 0}}));
-    EXPECT_EQ((std::array{d.TopStuds.size(), GetDrawClass("parts.dat", "corner2x2").TopStuds.size(),
-                          GetDrawClass("template.dat", "template").TopStuds.size()}),
-              (std::array<size_t, 3>{4, 3, 2}));
-}

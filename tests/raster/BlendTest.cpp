@@ -3,6 +3,7 @@
 #include "raster/DrawObject.h"
 #include "raster/FastDraw.h"
 
+#include <array>
 #include <cstring>
 #include <gtest/gtest.h>
 
@@ -27,22 +28,18 @@ uint32_t BlendedCentre(TPixelFormat format, TColour background, TColour colour) 
 
 } // namespace
 
-TEST(Blend, ThirtyTwoBitsHalvesEachChannelRoundingDown) {
-    EXPECT_EQ(FromPixel32(BlendedCentre(TPixelFormat::pf32bit, 0, RGB(255, 101, 3))),
-              RGB(127, 50, 1));
-    EXPECT_EQ(FromPixel32(BlendedCentre(TPixelFormat::pf24bit, 0, RGB(255, 101, 3))),
-              RGB(127, 50, 1));
-    // A colour blended with itself loses the lowest bit of each channel.
-    EXPECT_EQ(FromPixel32(BlendedCentre(TPixelFormat::pf32bit, RGB(255, 101, 3), RGB(255, 101, 3))),
-              RGB(254, 100, 2));
-    EXPECT_EQ(BlendedCentre(TPixelFormat::pf32bit, RGB(10, 20, 30), RGB(200, 100, 51)),
-              ToPixel32(RGB(105, 60, 40)));
-}
-
-TEST(Blend, FifteenAndSixteenBitsUseTheirOwnMasks) {
-    // White over black: 0x7FFF & 0x7BDE halves to 15 per channel; 0xFFFF & 0xF7DE to 15, 31, 15.
-    EXPECT_EQ(BlendedCentre(TPixelFormat::pf15bit, 0, RGB(255, 255, 255)), 0x3DEFu);
-    EXPECT_EQ(BlendedCentre(TPixelFormat::pf16bit, 0, RGB(255, 255, 255)), 0x7BEFu);
+// Each channel halved, rounding down, so a colour blended with itself loses its lowest bit; 15
+// and 16 bits use their own masks: white over black is 15 per channel, or 15, 31, 15.
+TEST(Blend, HalvesEachChannelInEveryFormat) {
+    EXPECT_EQ(
+        (std::array{BlendedCentre(TPixelFormat::pf32bit, 0, RGB(255, 101, 3)),
+                    BlendedCentre(TPixelFormat::pf24bit, 0, RGB(255, 101, 3)),
+                    BlendedCentre(TPixelFormat::pf32bit, RGB(255, 101, 3), RGB(255, 101, 3)),
+                    BlendedCentre(TPixelFormat::pf32bit, RGB(10, 20, 30), RGB(200, 100, 51)),
+                    BlendedCentre(TPixelFormat::pf15bit, 0, RGB(255, 255, 255)),
+                    BlendedCentre(TPixelFormat::pf16bit, 0, RGB(255, 255, 255))}),
+        (std::array{ToPixel32(RGB(127, 50, 1)), ToPixel32(RGB(127, 50, 1)),
+                    ToPixel32(RGB(254, 100, 2)), ToPixel32(RGB(105, 60, 40)), 0x3DEFu, 0x7BEFu}));
 }
 
 TEST(Blend, PixelConversionsOfEveryFormat) {
@@ -53,15 +50,17 @@ TEST(Blend, PixelConversionsOfEveryFormat) {
     EXPECT_EQ(FromPixel555(uint16_t(16 << 10)), RGB(132, 0, 0));
     EXPECT_EQ(FromPixel565(uint16_t(32 << 5)), RGB(0, 130, 0));
     // The light theme's system colours, and what no system element has.
-    EXPECT_EQ(ColourToRGB(clScrollBar), RGB(200, 200, 200));
-    EXPECT_EQ(ColourToRGB(clBackground), RGB(0, 0, 0));
-    EXPECT_EQ(ColourToRGB(0xFF000002), RGB(153, 180, 209));
-    EXPECT_EQ(ColourToRGB(0xFF000003), RGB(191, 205, 219));
-    EXPECT_EQ(ColourToRGB(0xFF000004), RGB(240, 240, 240));
-    EXPECT_EQ(ColourToRGB(clBtnFace), RGB(240, 240, 240));
-    EXPECT_EQ(ColourToRGB(clHighlight), RGB(0, 120, 215));
-    EXPECT_EQ(ColourToRGB(0xFF0000FF), 0u);
-    EXPECT_EQ(ColourToRGB(0x12345678), 0x345678u);
+    const std::pair<TColour, TColour> system[] = {{clScrollBar, RGB(200, 200, 200)},
+                                                  {clBackground, 0},
+                                                  {0xFF000002, RGB(153, 180, 209)},
+                                                  {0xFF000003, RGB(191, 205, 219)},
+                                                  {0xFF000004, RGB(240, 240, 240)},
+                                                  {clBtnFace, RGB(240, 240, 240)},
+                                                  {clHighlight, RGB(0, 120, 215)},
+                                                  {0xFF0000FF, 0},
+                                                  {0x12345678, 0x345678}};
+    for (auto [colour, rgb] : system)
+        EXPECT_EQ(ColourToRGB(colour), rgb) << std::hex << colour;
 }
 
 TEST(Blend, WritersFollowTheLastPolygon) {

@@ -166,9 +166,3 @@ TEST(DrawObject, RoutesLinesAndPolygonsToTheSurface) {
     canvasTarget.Line(0, 0, 3, 0);
     EXPECT_EQ(bitmap.Pixel(0, 0), Pen);
 }
-
-TEST(FastDraw, NarrowFormatsPadTheirRows) {
-    TBitmap bitmap24(5, 3, TPixelFormat::pf24bit), bitmap16(3, 3, TPixelFormat::pf16bit);
-    EXPECT_EQ(TFastDraw24(bitmap24).RowStep, 16);
-    EXPECT_EQ(TFastDraw15(bitmap16, true).RowStep, 4);
-}

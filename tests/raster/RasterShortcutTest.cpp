@@ -9,6 +9,7 @@
 #include "raster/LineStamp.h"
 #include "raster/RasterTestSupport.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <random>
@@ -146,15 +147,16 @@ TEST(RasterShortcuts, RandomPrimitivesWriteWhatTheGeneralRoutinesWrite) {
         }
 }
 
-// A stamp is replayed at many places, partly off the clip rectangle too, and re-recorded when
-// the shape changes; blending shows a pixel written twice by neighbouring segments.
+// Studs stamped at many places, partly off the clip rectangle too, one at a time or in batches,
+// and re-recorded when the shape changes, against one PolylineAt each through the general
+// routines; blending shows a pixel written twice by neighbouring segments.
 TEST(RasterShortcuts, StampedShapesMatchTheirPolylines) {
     std::mt19937 random(7);
     for (TPixelFormat format : FastFormats)
         for (TBrushStyle style : {TBrushStyle::bsSolid, TBrushStyle::bsDiagCross}) {
-            TPair pair(37, 23, format, random);
+            TPair pair(41, 29, format, random);
             // The last Polygon chooses whether lines blend.
-            const TPoint dot[3] = {{-5, -5}, {-5, -5}, {-5, -5}};
+            const TPoint dot[3] = {{-9, -9}, {-9, -9}, {-9, -9}};
             pair.Both(0, 0, style, [&](TFastDraw& s) { s.Polygon(dot, 2); });
             for (int shape = 0; shape < 30; ++shape) {
                 const int a = int(random() % 7), b = int(random() % 5), c = a / 2, d = b / 2;
@@ -166,38 +168,22 @@ TEST(RasterShortcuts, StampedShapesMatchTheirPolylines) {
                 for (TPoint p : rim)
                     stud.push_back({p.X + ux, p.Y + uy});
                 stud.insert(stud.end(), {{-a, d}, {-c, b}, {c, b}, {a, d}, {a + ux, d + uy}});
-                for (int i = 0; i < 40; ++i) {
-                    const TPoint at{int(random() % 45) - 4, int(random() % 31) - 4};
-                    pair.Both(TColour(random() & 0xFFFFFF), 0, style,
-                              [&](TFastDraw& s) { s.PolylineAt(stud.data(), 13, at); });
+                for (int i = 0; i < 20; ++i) {
+                    std::vector<TPoint> origins(i % 2 == 0 ? 1 : random() % 70);
+                    for (TPoint& o : origins)
+                        o = random() % 8 == 0
+                                ? TPoint{int(random() % 2000) - 1000, -500}
+                                : TPoint{int(random() % 49) - 4, int(random() % 37) - 4};
+                    pair.Paint(TColour(random() & 0xFFFFFF), 0, style);
+                    if (i % 2 == 0)
+                        pair.FastSurface->PolylineAt(stud.data(), 13, origins[0]);
+                    else
+                        pair.FastSurface->PolylineAtEach(stud.data(), 13, origins.data(),
+                                                         int(origins.size()));
+                    for (TPoint o : origins)
+                        pair.GeneralSurface->PolylineAt(stud.data(), 13, o);
                     ASSERT_TRUE(pair.Agree()) << shape << " " << i;
                 }
-            }
-        }
-}
-
-// A batch of origins, some putting the shape across the bitmap's edges or far off, drawn in one
-// call, against one PolylineAt each through the general routines.
-TEST(RasterShortcuts, BatchesOfStampsMatchSinglePolylines) {
-    std::mt19937 random(11);
-    const TPoint ring[9] = {{-3, 1}, {-3, -1}, {-1, -2}, {1, -2}, {3, -1},
-                            {3, 1},  {1, 2},   {-1, 2},  {-3, 1}};
-    for (TPixelFormat format : FastFormats)
-        for (TBrushStyle style : {TBrushStyle::bsSolid, TBrushStyle::bsDiagCross}) {
-            TPair pair(41, 29, format, random);
-            const TPoint dot[3] = {{-9, -9}, {-9, -9}, {-9, -9}};
-            pair.Both(0, 0, style, [&](TFastDraw& s) { s.Polygon(dot, 2); });
-            for (int round = 0; round < 40; ++round) {
-                std::vector<TPoint> origins(random() % 70);
-                for (TPoint& o : origins)
-                    o = random() % 8 == 0 ? TPoint{int(random() % 2000) - 1000, -500}
-                                          : TPoint{int(random() % 49) - 4, int(random() % 37) - 4};
-                pair.Fast.Canvas().Pen.Colour = pair.General.Canvas().Pen.Colour =
-                    TColour(random() & 0xFFFFFF);
-                pair.FastSurface->PolylineAtEach(ring, 8, origins.data(), int(origins.size()));
-                for (TPoint o : origins)
-                    pair.GeneralSurface->PolylineAt(ring, 8, o);
-                ASSERT_TRUE(pair.Agree()) << "format " << int(format) << " round " << round;
             }
         }
 }
@@ -224,84 +210,63 @@ TEST(RasterShortcuts, BoxFacesInOneCallMatchPolygonsOneByOne) {
         }
 }
 
-// Boxes drawn last first through a cover mask, the first write to a pixel winning, against the
-// same boxes drawn first to last: they hide one another often, and some reach past the edge.
-TEST(RasterShortcuts, BoxesFrontToBackThroughACoverMaskMatchBackToFront) {
-    struct TBox {
-        TPoint Faces[3][4];
-        uint32_t Redrawn;
-        TColour Colours[3], Pen;
+// Boxes, and batches of stamps, drawn last first through a cover mask, the first write to a
+// pixel winning, against the same drawn first to last: boxes hide one another often and some
+// reach past the edge; rings narrower than a mask word lie at every column, across the words'
+// edges too, and a shape is wider than a word.
+TEST(RasterShortcuts, BoxesAndStampsFrontToBackThroughACoverMaskMatchBackToFront) {
+    const TPoint ring[9] = {{-3, 1}, {-3, -1}, {-1, -2}, {1, -2}, {3, -1},
+                            {3, 1},  {1, 2},   {-1, 2},  {-3, 1}};
+    const TPoint wide[4] = {{-40, 0}, {0, -3}, {40, 0}, {-40, 1}};
+    struct TItem {
+        std::function<void(TPair&)> Fast, General;
     };
     std::mt19937 random(7);
     for (TPixelFormat format :
          {TPixelFormat::pf15bit, TPixelFormat::pf16bit, TPixelFormat::pf32bit})
-        for (int trial = 0; trial < 40; ++trial) {
-            std::vector<TBox> boxes(30);
-            for (TBox& box : boxes) {
-                box.Redrawn = BoxFaces(random, trial % 5 == 0 ? 24 : 6, box.Faces);
-                for (TColour& colour : box.Colours)
-                    colour = TColour(random() & 0xFFFFFF);
-                box.Pen = TColour(random() & 0xFFFFFF);
-            }
-            TPair pair(48, 40, format, random);
-            TCoverMask mask;
-            mask.Reset(pair.FastSurface->RowStep, 0, pair.Fast.Height() - 1);
-            pair.FastSurface->SetCoverMask(&mask);
-            for (auto box = boxes.rbegin(); box != boxes.rend(); ++box) {
-                pair.Fast.Canvas().Pen.Colour = box->Pen;
-                pair.FastSurface->Quads(box->Faces, box->Colours, 3, box->Redrawn);
-            }
-            for (const TBox& box : boxes) {
-                pair.General.Canvas().Pen.Colour = box.Pen;
-                for (int k = 0; k < 3; ++k) {
-                    pair.General.Canvas().Brush.Colour = box.Colours[k];
-                    pair.GeneralSurface->Polygon(box.Faces[k], 3);
+        for (int trial = 0; trial < 60; ++trial) {
+            std::vector<TItem> items(trial % 3 == 0 ? 12 : 30);
+            for (TItem& item : items) {
+                const TColour pen = TColour(random() & 0xFFFFFF);
+                if (trial % 3 == 0) {
+                    std::vector<TPoint> origins(random() % 40);
+                    for (TPoint& o : origins)
+                        o = {int(random() % 170) - 10, int(random() % 36) - 3};
+                    const TPoint* shape = trial % 4 == 0 ? wide : ring;
+                    const int high = trial % 4 == 0 ? 3 : 8;
+                    const auto stamp = [=](TBitmap& bitmap, TFastDraw& surface) {
+                        bitmap.Canvas().Pen.Colour = pen;
+                        surface.PolylineAtEach(shape, high, origins.data(), int(origins.size()));
+                    };
+                    item = {[=](TPair& p) { stamp(p.Fast, *p.FastSurface); },
+                            [=](TPair& p) { stamp(p.General, *p.GeneralSurface); }};
+                    continue;
                 }
+                TPoint faces[3][4];
+                const uint32_t redrawn = BoxFaces(random, trial % 5 == 0 ? 24 : 6, faces);
+                TColour colours[3];
+                for (TColour& colour : colours)
+                    colour = TColour(random() & 0xFFFFFF);
+                item = {[=](TPair& p) {
+                            p.Fast.Canvas().Pen.Colour = pen;
+                            p.FastSurface->Quads(faces, colours, 3, redrawn);
+                        },
+                        [=](TPair& p) {
+                            p.General.Canvas().Pen.Colour = pen;
+                            for (int k = 0; k < 3; ++k) {
+                                p.General.Canvas().Brush.Colour = colours[k];
+                                p.GeneralSurface->Polygon(faces[k], 3);
+                            }
+                        }};
             }
-            ASSERT_TRUE(SameBytes(pair.Fast, pair.General))
-                << "format " << int(format) << " trial " << trial;
-        }
-}
-
-// Batches of stamps drawn last first through a cover mask against the same batches drawn first
-// to last: rings narrower than a mask word at every column, across the words' edges too, and a
-// shape wider than a word.
-TEST(RasterShortcuts, StampsFrontToBackThroughACoverMaskMatchBackToFront) {
-    const TPoint ring[9] = {{-3, 1}, {-3, -1}, {-1, -2}, {1, -2}, {3, -1},
-                            {3, 1},  {1, 2},   {-1, 2},  {-3, 1}};
-    const TPoint wide[4] = {{-40, 0}, {0, -3}, {40, 0}, {-40, 1}};
-    std::mt19937 random(3);
-    for (TPixelFormat format :
-         {TPixelFormat::pf15bit, TPixelFormat::pf16bit, TPixelFormat::pf32bit})
-        for (int trial = 0; trial < 20; ++trial) {
-            struct TBatch {
-                std::vector<TPoint> Origins;
-                TColour Pen;
-            };
-            std::vector<TBatch> batches(12);
-            for (TBatch& batch : batches) {
-                batch.Origins.resize(random() % 40);
-                for (TPoint& o : batch.Origins)
-                    o = {int(random() % 170) - 10, int(random() % 36) - 3};
-                batch.Pen = TColour(random() & 0xFFFFFF);
-            }
-            const bool wideShape = trial % 4 == 0;
-            const TPoint* shape = wideShape ? wide : ring;
-            const int high = wideShape ? 3 : 8;
-            TPair pair(150, 30, format, random);
+            TPair pair(150, 40, format, random);
             TCoverMask mask;
             mask.Reset(pair.FastSurface->RowStep, 0, pair.Fast.Height() - 1);
             pair.FastSurface->SetCoverMask(&mask);
-            for (auto batch = batches.rbegin(); batch != batches.rend(); ++batch) {
-                pair.Fast.Canvas().Pen.Colour = batch->Pen;
-                pair.FastSurface->PolylineAtEach(shape, high, batch->Origins.data(),
-                                                 int(batch->Origins.size()));
-            }
-            for (const TBatch& batch : batches) {
-                pair.General.Canvas().Pen.Colour = batch.Pen;
-                pair.GeneralSurface->PolylineAtEach(shape, high, batch.Origins.data(),
-                                                    int(batch.Origins.size()));
-            }
+            for (auto item = items.rbegin(); item != items.rend(); ++item)
+                item->Fast(pair);
+            for (const TItem& item : items)
+                item.General(pair);
             ASSERT_TRUE(SameBytes(pair.Fast, pair.General))
                 << "format " << int(format) << " trial " << trial;
         }

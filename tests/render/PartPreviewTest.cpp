@@ -5,6 +5,7 @@
 #include "raster/Bitmap.h"
 #include "render/DrawContext.h"
 
+#include <array>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <numbers>
@@ -14,22 +15,17 @@ constexpr float Degree = float(std::numbers::pi / 180);
 }
 
 TEST(PartPreview, AnglesWrapClampAndFollowTheOctantPresets) {
+    // Turns wrap, tilts and zooms stop at their ends.
     TPreviewAngles angles;
-    angles.Turn = 5 * Degree;
-    angles.TurnBy(-10);
-    EXPECT_FLOAT_EQ(angles.Turn, float(2 * std::numbers::pi));
-    angles.TurnBy(10);
-    EXPECT_FLOAT_EQ(angles.Turn, 0);
-    angles.Tilt = 175 * Degree;
-    angles.TiltBy(10);
-    EXPECT_FLOAT_EQ(angles.Tilt, float(std::numbers::pi));
-    angles.Tilt = 5 * Degree;
-    angles.TiltBy(-10);
-    EXPECT_FLOAT_EQ(angles.Tilt, 0);
-    angles.Zoom = 0.3f;
+    angles.Turn = 5 * Degree, angles.Tilt = 175 * Degree, angles.Zoom = 0.3f;
+    angles.TurnBy(-10), angles.TiltBy(10);
     for (int i = 0; i < 5; ++i)
         angles.ZoomBy(-1);
-    EXPECT_FLOAT_EQ(angles.Zoom, MinPreviewZoom);
+    EXPECT_EQ((std::array{angles.Turn, angles.Tilt, angles.Zoom}),
+              (std::array{float(2 * std::numbers::pi), float(std::numbers::pi), MinPreviewZoom}));
+    angles.Tilt = 5 * Degree;
+    angles.TurnBy(10), angles.TiltBy(-10);
+    EXPECT_EQ((std::array{angles.Turn, angles.Tilt}), (std::array{0.0f, 0.0f}));
 
     TDrawContext context;
     TBitmap bitmap(120, 100);

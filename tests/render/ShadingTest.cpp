@@ -1,29 +1,29 @@
 #include "render/Shading.h"
 
 #include "render/DrawContext.h"
+#include "render/LightPreview.h"
+#include "render/ScaleMemo.h"
 
 #include <array>
+#include <cmath>
 #include <gtest/gtest.h>
+#include <random>
+#include <vector>
 
-TEST(LightFactors, DefaultLightGivesTheKnownFactors) {
+// The default light, none at all (the ambient level everywhere) and one straight along a side.
+TEST(LightFactors, FollowTheLight) {
     TDrawContext context;
     const float expected[7] = {0.8f, 0.943f, 1.0f, 0.945f, 1.0f, 0.945f, 0.843f};
     for (int i = 0; i < 7; ++i)
         EXPECT_NEAR(context.LightFactor[i], expected[i], 0.0006) << "class " << i + 1;
-    EXPECT_EQ(context.LightFactor[0], 0.8f);
-    EXPECT_EQ(context.LightFactor[2], 1.0f);
-}
-
-TEST(LightFactors, NullLightGivesTheAmbientLevel) {
-    TDrawContext context;
+    EXPECT_EQ(std::pair(context.LightFactor[0], context.LightFactor[2]), std::pair(0.8f, 1.0f));
     context.Light = {0, 0, 0};
     context.ComputeLightFactors();
     for (float f : context.LightFactor)
         EXPECT_EQ(f, 0.8f);
     context.Light = {0, 5, 0};
     context.ComputeLightFactors();
-    EXPECT_EQ(context.LightFactor[0], 1.0f);
-    EXPECT_EQ(context.LightFactor[1], 0.8f);
+    EXPECT_EQ(std::pair(context.LightFactor[0], context.LightFactor[1]), std::pair(1.0f, 0.8f));
 }
 
 TEST(ScaleColour, RoundsRedToNearestAndTruncatesGreenAndBlue) {
@@ -37,11 +37,10 @@ TEST(ScaleColour, RoundsRedToNearestAndTruncatesGreenAndBlue) {
 
 TEST(EdgeColourOf, BlackAndBlueHaveTheirOwnEdges) {
     TDrawColours colours;
-    EXPECT_EQ(colours.ColourBlack, 0x342A1B);
-    EXPECT_EQ(colours.ColourRed, 0x1B28C4);
-    EXPECT_EQ(EdgeColourOf(colours.ColourBlack, colours), 0x808080);
-    EXPECT_EQ(EdgeColourOf(colours.ColourBlue, colours), 0xFFB21E);
-    EXPECT_EQ(EdgeColourOf(0xFFFFFF, colours), 0x464646);
+    EXPECT_EQ(
+        (std::array{EdgeColourOf(colours.ColourBlack, colours),
+                    EdgeColourOf(colours.ColourBlue, colours), EdgeColourOf(0xFFFFFF, colours)}),
+        (std::array{0x808080, 0xFFB21E, 0x464646}));
 }
 
 TEST(StudMetrics, FollowScaleAndTilt) {
@@ -56,31 +55,77 @@ TEST(StudMetrics, FollowScaleAndTilt) {
     EXPECT_EQ((std::array{s.StudUp, s.BrickUp}), (std::array{TPoint{0, -6}, TPoint{0, -52}}));
 }
 
+// Wireframe hides studs, detail and shading and puts them back; a detail entry ends it and
+// leaves the studs as it set them.
 TEST(WireFrame, HidesStudsDetailAndShadingUntilSwitchedOff) {
     TDrawContext context;
     context.Shading = true;
     context.DetailLevel = 2;
     context.SetWireFrame(true);
-    EXPECT_TRUE(context.StudsHidden);
-    EXPECT_EQ(context.DetailLevel, 0);
-    EXPECT_FALSE(context.Shading);
+    EXPECT_EQ((std::array{context.StudsHidden, context.DetailLevel == 0, context.Shading}),
+              (std::array{true, true, false}));
     context.SetWireFrame(false);
-    EXPECT_FALSE(context.StudsHidden);
-    EXPECT_EQ(context.DetailLevel, 2);
-    EXPECT_TRUE(context.Shading);
-}
-
-TEST(DisplayMenus, StudAndDetailEntries) {
-    TDrawContext context;
+    EXPECT_EQ((std::array{context.StudsHidden, context.DetailLevel == 2, context.Shading}),
+              (std::array{false, true, true}));
     context.ChooseStuds(3);
-    EXPECT_TRUE(context.StudsHidden);
-    EXPECT_EQ(context.GetStudStyle(), StudOutline);
+    EXPECT_TRUE(context.StudsHidden && context.GetStudStyle() == StudOutline);
     context.ChooseStuds(2);
-    EXPECT_FALSE(context.StudsHidden);
-    EXPECT_EQ(context.GetStudStyle(), StudEllipse);
+    EXPECT_TRUE(!context.StudsHidden && context.GetStudStyle() == StudEllipse);
     context.SetWireFrame(true);
     context.ChooseDetail(1);
-    EXPECT_FALSE(context.WireFrame);
-    EXPECT_EQ(context.DetailLevel, 1);
-    EXPECT_TRUE(context.StudsHidden); // left as the wireframe set it
+    EXPECT_TRUE(!context.WireFrame && context.DetailLevel == 1 && context.StudsHidden);
+}
+
+TEST(LightPreview, PreviewDrawsWithTheTrialAndCancelRestoresEverything) {
+    TDrawContext context;
+    TLightVector old = context.Light;
+    auto oldFactors = context.LightFactor;
+    decltype(context.LightFactor) seen{};
+    PreviewLight(context, {0, 0, 10}, [&] { seen = context.LightFactor; });
+    EXPECT_NE(seen, oldFactors);
+    EXPECT_EQ(context.Light, old);
+    ApplyLight(context, old); // Cancel
+    EXPECT_EQ(context.LightFactor, oldFactors);
+}
+
+// More pairs than the memo holds, asked again and again in random order, with factors that
+// differ in their last bit only: every answer is the one ScaleColour gives.
+TEST(ScaleMemo, AnswersAsScaleColourWhateverItRemembers) {
+    std::mt19937 random(3);
+    std::vector<int32_t> colours;
+    for (int i = 0; i < 300; ++i)
+        colours.push_back(int32_t(random() & 0xFFFFFF));
+    const float factors[] = {0.6f, 0.8f, std::nextafter(0.8f, 1.0f), 0.9428f, 1.0f, 0.0f};
+    TScaleMemo memo;
+    for (int round = 0; round < 20000; ++round) {
+        const int32_t colour = colours[random() % colours.size()];
+        const float factor = factors[random() % std::size(factors)];
+        ASSERT_EQ(memo.Scale(colour, factor), ScaleColour(colour, factor))
+            << std::hex << colour << " " << factor;
+    }
+}
+
+// Brick colours and edges in more pairs than are remembered, under a light that changes now and
+// then by a last bit, and at the start one face's factor at a time: every answer is the one
+// ScaleColour gives for the light of the moment, the edge by its own fixed factor.
+TEST(ScaleMemo, ShadesFollowTheCurrentLightFaceByFace) {
+    const std::array<std::array<float, 3>, 7> lights = {{{1.0f, 0.8f, 0.6f},
+                                                         {0.5f, 0.8f, 0.6f},
+                                                         {0.5f, 0.9f, 0.6f},
+                                                         {0.5f, 0.9f, 0.7f},
+                                                         {0.8f, 0.9f, 1.0f},
+                                                         {0.8f, 0.9f, std::nextafter(1.0f, 0.0f)},
+                                                         {1.0f, 0.9f, 0.8f}}};
+    std::mt19937 random(7);
+    TScaleMemo memo;
+    for (int round = 0; round < 20000; ++round) {
+        const std::array<float, 3>& light =
+            round < 4 ? lights[size_t(round)] : lights[4 + size_t(round / 500) % 3];
+        const int32_t colour = round < 4 ? 0x4080C0 : int32_t(random() % 200) * 0x010203;
+        const int32_t edge = round < 4 || random() % 2 == 0 ? 0x102030 : colour;
+        const TScaleMemo::TShades& shades = memo.Shades(colour, edge, light);
+        ASSERT_EQ(shades.Edge, ScaleColour(edge, 0.6f)) << round;
+        for (size_t i = 0; i < 3; ++i)
+            ASSERT_EQ(shades.Faces[i], ScaleColour(colour, light[i])) << round << " face " << i;
+    }
 }

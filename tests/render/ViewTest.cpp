@@ -1,5 +1,6 @@
 #include "render/View.h"
 
+#include <array>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <numbers>
@@ -15,7 +16,8 @@ static TViewState ViewAt(int tilt, int azimuth, float scale = 1, float ox = 0, f
     return view;
 }
 
-TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
+// Halves go to the even neighbour; absurd values stay inside the safe range.
+TEST(RoundHalfEven, HalvesGoToTheEvenNeighbourAndAbsurdValuesAreHeld) {
     for (auto [value, rounded] : {std::pair{0.5, 0},
                                   {1.5, 2},
                                   {2.5, 2},
@@ -23,52 +25,43 @@ TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
                                   {-1.5, -2},
                                   {-2.5, -2},
                                   {2.4999999, 2},
-                                  {-2.5000001, -3}})
+                                  {-2.5000001, -3},
+                                  {1e300, 1 << 28},
+                                  {-1e300, -(1 << 28)},
+                                  {std::nan(""), -(1 << 28)}})
         EXPECT_EQ(RoundHalfEven(value), rounded) << value;
 }
 
-TEST(RoundHalfEven, HoldsAbsurdValuesInsideTheSafeRange) {
-    EXPECT_EQ(RoundHalfEven(1e300), 1 << 28);
-    EXPECT_EQ(RoundHalfEven(-1e300), -(1 << 28));
-    EXPECT_EQ(RoundHalfEven(std::nan("")), -(1 << 28));
-}
-
+// Exactly horizontal counts as seen from below.
 TEST(Octant, FollowsTheQuarterOfTheAzimuthAndTheTilt) {
-    for (int azimuth = 0; azimuth <= 89; ++azimuth) {
-        EXPECT_EQ(ViewAt(0, azimuth).Octant, 0) << azimuth;
-        EXPECT_EQ(ViewAt(89, azimuth).Octant, 0) << azimuth;
-        EXPECT_EQ(ViewAt(91, azimuth).Octant, 4) << azimuth;
-        EXPECT_EQ(ViewAt(180, azimuth).Octant, 4) << azimuth;
-    }
-    for (auto [azimuth, octant] :
-         {std::pair{90, 1}, {179, 1}, {180, 2}, {269, 2}, {270, 3}, {359, 3}, {360, 0}})
-        EXPECT_EQ(ViewAt(70, azimuth).Octant, octant) << azimuth;
-    EXPECT_EQ(ViewAt(120, 270).Octant, 7);
+    for (int azimuth = 0; azimuth <= 89; ++azimuth)
+        for (auto [tilt, octant] : {std::pair{0, 0}, {89, 0}, {90, 4}, {91, 4}, {180, 4}})
+            EXPECT_EQ(ViewAt(tilt, azimuth).Octant, octant) << tilt << " " << azimuth;
+    for (auto [tilt, azimuth, octant] : {std::tuple{70, 90, 1},
+                                         {70, 179, 1},
+                                         {70, 180, 2},
+                                         {70, 269, 2},
+                                         {70, 270, 3},
+                                         {70, 359, 3},
+                                         {70, 360, 0},
+                                         {120, 270, 7},
+                                         {90, 90, 5},
+                                         {90, 330, 7}})
+        EXPECT_EQ(ViewAt(tilt, azimuth).Octant, octant) << tilt << " " << azimuth;
+    EXPECT_LT(ViewAt(90, 0).CosA, 0.0f);
+    EXPECT_GT(ViewAt(90, 0).CosA, -1e-6f);
 }
 
-TEST(Octant, ExactlyHorizontalCountsAsFromBelow) {
-    TViewState view = ViewAt(90, 0);
-    EXPECT_EQ(view.Octant, 4);
-    EXPECT_LT(view.CosA, 0.0f);
-    EXPECT_GT(view.CosA, -1e-6f);
-    EXPECT_EQ(ViewAt(90, 90).Octant, 5);
-    EXPECT_EQ(ViewAt(90, 330).Octant, 7);
+TEST(ProjectPoint, TopAndFrontViewsPutModelAxesOnScreenAxes) {
+    const TViewState top = ViewAt(0, 0, 1, 400, 300), front = ViewAt(90, 0, 2, 100, 100);
+    EXPECT_EQ(top.SinA, 0.0f);
+    EXPECT_EQ((std::array{ProjectPoint(top, 10, 20, 0), ProjectPoint(top, 10, 20, 999),
+                          ProjectPoint(front, 0, 0, 24), ProjectPoint(front, 5, 1000, 0)}),
+              (std::array{TPoint{410, 320}, TPoint{410, 320}, TPoint{100, 52}, TPoint{110, 100}}));
 }
 
-TEST(ProjectPoint, TopViewIgnoresHeight) {
-    TViewState view = ViewAt(0, 0, 1, 400, 300);
-    EXPECT_EQ(view.SinA, 0.0f);
-    EXPECT_EQ(ProjectPoint(view, 10, 20, 0), (TPoint{410, 320}));
-    EXPECT_EQ(ProjectPoint(view, 10, 20, 999), (TPoint{410, 320}));
-}
-
-TEST(ProjectPoint, FrontViewPutsModelUpOnScreenUp) {
-    TViewState view = ViewAt(90, 0, 2, 100, 100);
-    EXPECT_EQ(ProjectPoint(view, 0, 0, 24), (TPoint{100, 52}));
-    EXPECT_EQ(ProjectPoint(view, 5, 1000, 0), (TPoint{110, 100}));
-}
-
-TEST(ProjectPoint, QuarterTurnRowsEqualTurnedPoints) {
+// Quarter turns and many points at once give what single unturned points give.
+TEST(ProjectPoint, QuarterTurnsAndManyPointsMatchOneByOne) {
     TViewState view = ViewAt(70, 30, 1.25f, 400, 300);
     const int points[][3] = {{0, 0, 0}, {20, 40, 24}, {-60, 13, 8}, {137, -91, -24}};
     for (int k = 0; k < 4; ++k) {
@@ -80,10 +73,6 @@ TEST(ProjectPoint, QuarterTurnRowsEqualTurnedPoints) {
                 << "k=" << k;
         }
     }
-}
-
-TEST(ProjectPoint, ManyPointsMatchOneByOne) {
-    TViewState view = ViewAt(70, 30, 1, 400, 300);
     const int32_t xyz[] = {0, 0, 0, 20, 40, 24, -60, 13, 8};
     TPoint out[3];
     ProjectPoints(view, xyz, 3, 0, out);

@@ -54,6 +54,30 @@ std::pair<int, std::string> LineAt(const std::string& text, std::size_t offset) 
             text.substr(begin, end - begin)};
 }
 
+std::string Escaped(const std::string& text) {
+    std::string out;
+    for (char c : text)
+        out += c == '\t'   ? "\\t"
+               : c == '\n' ? "\\n"
+               : c == '\r' ? "\\r"
+               : c == '\\' ? "\\\\"
+                           : std::string(1, c);
+    return out;
+}
+
+std::string Unescaped(const std::string& text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\' || i + 1 == text.size()) {
+            out += text[i];
+            continue;
+        }
+        const char c = text[++i];
+        out += c == 't' ? '\t' : c == 'n' ? '\n' : c == 'r' ? '\r' : c;
+    }
+    return out;
+}
+
 } // namespace
 
 ::testing::AssertionResult MatchesReferencePicture(const TBitmap& picture,
@@ -102,4 +126,22 @@ std::pair<int, std::string> LineAt(const std::string& text, std::size_t offset) 
     return ::testing::AssertionFailure()
            << name << ": first difference at byte " << offset << ", line " << line << ":\n  got  \""
            << actualLine << "\"\n  want \"" << LineAt(expected, offset).second << "\"";
+}
+
+::testing::AssertionResult
+MatchesTranscript(const std::string& name,
+                  const std::function<std::string(const std::string&)>& answer) {
+    std::ifstream in(PathOf(name), std::ios::binary);
+    if (!in)
+        return ::testing::AssertionFailure() << "table " << name << " is missing";
+    std::string text;
+    for (std::string line; std::getline(in, line);) {
+        const std::size_t arrow = line.find(" => ");
+        if (line.empty() || line[0] == '#' || arrow == std::string::npos)
+            text += line + "\n";
+        else
+            text += line.substr(0, arrow) + " => " +
+                    Escaped(answer(Unescaped(line.substr(0, arrow)))) + "\n";
+    }
+    return MatchesReferenceText(text, name);
 }

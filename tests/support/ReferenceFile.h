@@ -3,6 +3,7 @@
 // reference, or TESSARYN_WRITE_REFERENCES=1 in the environment, writes the reference instead;
 // the comparison then fails only when the file was missing, so references are made on purpose.
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -14,3 +15,11 @@ class TBitmap;
 
 // The text's bytes as they are; a failure names the file and the first differing line.
 ::testing::AssertionResult MatchesReferenceText(const std::string& text, const std::string& name);
+
+// A table kept as a reference of lines "input => answer": each input (the part before " => ")
+// is given to answer and the table written again is compared with the file, which must exist.
+// Lines starting with '#' and blank lines stay as they are. Tabs, line ends and backslashes are
+// written as \t, \n, \r and \\ on both sides.
+::testing::AssertionResult
+MatchesTranscript(const std::string& name,
+                  const std::function<std::string(const std::string&)>& answer);

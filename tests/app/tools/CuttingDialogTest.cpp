@@ -3,7 +3,6 @@
 #include "app/tools/CuttingDialog.h"
 
 #include "app/GuiTest.h"
-#include "app/tools/SpinButton.h"
 #include "render/CuttingBox.h"
 
 namespace {
@@ -16,13 +15,6 @@ struct CuttingFixture : FormTest {
     bool Inside(const TBlock& b) { return InsideCut(Form->Context.Boundary, b); }
     // A step of the Z cut-off bar, as the keys and the arrows make it.
     void BarStep(int by) { Form->ZLiftOff->setValue(Form->ZLiftOff->value() + by); }
-    void ExpectRedrawAfter(const std::function<void()>& change) {
-        QApplication::processEvents();
-        int frames = Form->FramesPainted;
-        change();
-        QApplication::processEvents();
-        EXPECT_GT(Form->FramesPainted, frames);
-    }
 };
 } // namespace
 
@@ -38,28 +30,6 @@ TEST_F(CuttingFixture, ShownBoxCutsAndHidingRestoresIt) {
     Toggle(true);
     // The kept copy comes back.
     EXPECT_TRUE(Dlg().edXRight->value() == 60 && !Inside(partlyOut));
-}
-
-TEST_F(CuttingFixture, BothMovesARowByTheGridResetTakesTheModelAndAutoRedraws) {
-    Toggle(true);
-    Dlg().edYBack->setValue(0);
-    Dlg().edYFront->setValue(40);
-    Dlg().RxSpinButton2->Up->click();
-    EXPECT_EQ(std::pair(Form->Context.Boundary.YLow, Form->Context.Boundary.YHigh),
-              std::pair(20, 60));
-    Form->cbResolution->setCurrentIndex(1);
-    EXPECT_EQ(std::pair(Dlg().edYBack->singleStep(), Dlg().edZTop->singleStep()), std::pair(10, 4));
-    Dlg().RxSpinButton3->Down->click();
-    EXPECT_EQ(Form->Context.Boundary.ZHigh, 19995);
-
-    AddBrick("1x1x3", 100, 40, 24);
-    Dlg().BitBtn1->click(); // the baseplate and the brick
-    EXPECT_EQ(Form->Tools.Boundary.Current(), (TCutLimits{-160, 160, -80, 80, -8, 48}));
-    EXPECT_EQ(Dlg().edZTop->value(), 48);
-
-    Dlg().chkAutoUpdate->setChecked(true);
-    ExpectRedrawAfter([&] { Dlg().edZBottom->setValue(8); });
-    ExpectRedrawAfter([&] { Dlg().btnUpdate->click(); });
 }
 
 TEST_F(CuttingFixture, LiftOffBarMovesTheTopShownOrHidden) {

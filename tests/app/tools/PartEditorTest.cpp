@@ -142,19 +142,8 @@ TEST_F(PartEditorTest, LeavingGeneralOrCancellingKeepsTheCachedDefinition) {
     EXPECT_TRUE(cached.BBX == 20 && !PartFileExists("wedge.tsp"));
 }
 
-TEST_F(PartEditorTest, PreviewShowsTheChosenOctantLeavesTheViewAloneAndSurvivesAMissingPart) {
-    Context.View.ViewScale = 2.5f;
-    TAddHard& editor = OpenEditor("T 3x2x3|3038", TAddHard::TMode::EditBlock);
-    EXPECT_EQ(std::pair(editor.edtIdent->text(), editor.lbBlockTypes->currentRow()),
-              std::pair(QString("3038"), 1));
-    editor.PaintBox1->resize(200, 160);
-    editor.speOctant->setValue(5);
-    editor.DrawPreview();
-    EXPECT_TRUE(editor.LastOctantSeen == 5 && Context.View.ViewScale == 2.5f);
-    editor.ShowDetail(2);
-    EXPECT_EQ(Context.DetailLevel, 2);
-
-    // A part that does not load is previewed as nothing and cannot be accepted.
+// A part that does not load is previewed as nothing and cannot be accepted.
+TEST_F(PartEditorTest, AMissingPartIsPreviewedAsNothingAndCannotBeAccepted) {
     TAddHard& missing = OpenEditor("G userblks.dat, missing", TAddHard::TMode::EditBlock);
     EXPECT_TRUE(missing.Brick() == nullptr && missing.lbBlockTypes->currentRow() == 8);
     missing.DrawPreview();

@@ -98,28 +98,6 @@ TEST_F(SequencerFixture, PlaybackStopsOnASecondPressAnOtherCommandOrANewModel) {
     EXPECT_FALSE(Seq().Playing());
 }
 
-TEST_F(SequencerFixture, BadFilesAndDelaysAreRefusedAndOpenCancelShowsTheFirstFrame) {
-    SnapAt(45);
-    SnapAt(90);
-    Seq().AskOpenName = [] { return QString(); };
-    Seq().btnOpen->click();
-    EXPECT_EQ(Form->Controls.RotZ.Position, 45);
-    EXPECT_EQ(Seq().edFrame->text(), "0");
-
-    WriteFile(Folder + "bad.lgs", SequenceBytes({Seq().Sequence.Frames[0]}).substr(0, 30));
-    AnswerNextMessageBox(QMessageBox::Ok);
-    EXPECT_FALSE(Seq().OpenSequence(Folder + "bad.lgs"));
-    EXPECT_EQ(Seq().Sequence.Count(), 2);
-
-    Seq().edDelay->setText("soon");
-    Form->RotZ->setValue(10);
-    AnswerNextMessageBox(QMessageBox::Ok);
-    Seq().btnPlayStop->click();
-    EXPECT_FALSE(Seq().Playing());
-    EXPECT_EQ(Form->Controls.RotZ.Position, 45); // the first frame was shown before the error
-    EXPECT_EQ(Seq().Sequence.Frames[0].RotZ, 45);
-}
-
 // The panel stands in the palette's place at its own width; a playback ends showing the last
 // frame it showed directly, not the slot its in-between views went through.
 TEST_F(SequencerFixture, ThePanelTakesThePalettesPlaceAndPlaybackEndsOnTheLastFrameShown) {

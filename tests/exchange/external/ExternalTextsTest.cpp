@@ -30,63 +30,23 @@ std::string Joined(const std::vector<std::string>& lines) {
 
 } // namespace
 
-TEST(GeneralNumberTest, WritesAsPercentGDoes) {
-    struct Case {
-        double Value;
-        int Digits;
-        const char* Text;
-    } cases[] = {{1, 15, "1"},
-                 {1.5, 15, "1.5"},
-                 {2.0 / 3, 15, "0.666666666666667"},
-                 {-0.0, 15, "-0"},
-                 {1e20, 15, "1e+20"},
-                 {0.8660254, 3, "0.866"},
-                 {-2.4e-16, 3, "-2.4e-16"},
-                 {123456, 3, "1.23e+05"}};
-    for (const Case& c : cases)
-        EXPECT_EQ(GeneralNumber(c.Value, c.Digits), c.Text) << c.Value;
-}
-
-// The scale is smaller only for a bare LDraw program name; the offset is from the centre (W div
-// 2, halves to even) and seventy pixels higher; the background is the nearest table colour
-// (the light grey is white, 15); two blanks stand before the file. A level view from the front
-// is the identity; turned a quarter and looking straight down, the axes swap to {0,0,-1,
-// -1,0,0, 0,1,0}; the float angles leave their traces.
-TEST(LDrawViewCommandTest, CommandsForProgramsPlacesAndAngles) {
-    struct Case {
-        const char* Program;
-        double Scale, X, Y;
-        int Width, Height;
-        int32_t Background;
-        bool FullScreen;
-        const char* Command;
-        double Turn = 0, Tilt = float(std::numbers::pi / 2);
-        const char* Matrix = "1,0,-2.45e-16,1.07e-23,1,4.37e-08,2.45e-16,-4.37e-08,1";
-    } cases[] = {
-        {"LDRAW.EXE", 1.5, 400, 300, 800, 600, 0xF0F0F0, false, "LDRAW.EXE  -s1 -b15 -O0,-70"},
-        {"ldraw", 1.5, 400, 300, 800, 600, 0xF0F0F0, false, "ldraw  -s1 -b15 -O0,-70"},
-        {"LDrawView", 1.5, 400, 300, 800, 600, 0xF0F0F0, false, "LDrawView  -s1 -b15 -O0,-70"},
-        {"C:\\LDRAW\\LDRAW.EXE", 1.5, 400, 300, 800, 600, 0xF0F0F0, false,
-         "C:\\LDRAW\\LDRAW.EXE  -s1.5 -b15 -O0,-70"},
-        {"/usr/bin/ldraw", 1.5, 400, 300, 800, 600, 0xF0F0F0, false,
-         "/usr/bin/ldraw  -s1.5 -b15 -O0,-70"},
-        // The table's black (27, 42, 52).
-        {"ldview", 1, 400, 300, 800, 600, 0x342A1B, true, "ldview  -s1 -b0 -FS -O0,-70"},
-        {"ldview", 1, 402.5, 301.5, 800, 600, 0xF0F0F0, false, "ldview  -s1 -b15 -O2,-68"},
-        {"ldview", 1, 403.5, 300, 801, 601, 0xF0F0F0, false, "ldview  -s1 -b15 -O4,-70"},
-        {"ldview", 1, -10, 10, 0, 0, 0xF0F0F0, false, "ldview  -s1 -b15 -O-10,-60"},
-        {"ldview", 1, 400, 300, 800, 600, 0xF0F0F0, false, "ldview  -s1 -b15 -O0,-70",
-         std::numbers::pi / 2, 0, "-1.84e-16,0,-1,-1,6.12e-17,1.84e-16,6.12e-17,1,-1.12e-32"},
-    };
-    for (const Case& c : cases) {
-        TExternalView view = LevelView(c.Scale);
-        view.OriginX = c.X, view.OriginY = c.Y;
-        view.Width = c.Width, view.Height = c.Height;
-        view.Background = c.Background;
-        view.Turn = c.Turn, view.Tilt = c.Tilt;
-        EXPECT_EQ(LDrawViewCommand(c.Program, "models/test.dat", view, c.FullScreen),
-                  std::string(c.Command) + " -a" + c.Matrix + "  models/test.dat");
-    }
+// Numbers as %g writes them and the LDraw viewer's commands, each with its text.
+TEST(ExternalTexts, NumbersAndViewerCommandsAsTheTableSays) {
+    EXPECT_TRUE(MatchesTranscript(
+        "exchange/external-texts.txt", [](const std::string& line) -> std::string {
+            std::istringstream words(line);
+            std::string kind, program;
+            double number = 0;
+            int digits = 0;
+            if ((words >> kind) && kind == "number")
+                return words >> number >> digits, GeneralNumber(number, digits);
+            TExternalView view = LevelView();
+            bool fullScreen = false;
+            words >> program >> view.Scale >> view.OriginX >> view.OriginY >> view.Width >>
+                view.Height >> std::hex >> view.Background >> std::dec >> fullScreen >> view.Turn >>
+                view.Tilt;
+            return LDrawViewCommand(program, "models/test.dat", view, fullScreen);
+        }));
 }
 
 // The whole scene for a model with a middle of -45, -30, 47, which truncates toward zero to

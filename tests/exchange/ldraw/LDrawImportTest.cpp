@@ -1,17 +1,37 @@
 #include "exchange/ldraw/LDrawImport.h"
 
-#include "base/Error.h"
 #include "exchange/ldraw/LDrawFileNames.h"
 #include "exchange/ldraw/LDrawImportReport.h"
+#include "exchange/ldraw/LDrawPartLine.h"
+#include "support/ErrorMessage.h"
+#include "support/ReferenceFile.h"
 
 #include <gtest/gtest.h>
+#include <iomanip>
+#include <sstream>
 
-TEST(SplitCommaText, BlanksTabsAndCommasSeparateQuotesKeepBlanks) {
-    using V = std::vector<std::string>;
-    EXPECT_EQ(SplitCommaText("  1 2,,3\t\t4 , 5  "), (V{"1", "2", "3", "4", "5"}));
-    EXPECT_EQ(SplitCommaText("1 \"my part.dat\" x"), (V{"1", "my part.dat", "x"}));
-    EXPECT_EQ(SplitCommaText("\"a\"\"b\"c \"open end"), (V{"a\"b", "c", "open end"}));
-    EXPECT_EQ(SplitCommaText(""), V{});
+// Words, numbers, colour tokens and file names, each with what it reads as or its refusal.
+TEST(LDrawTokens, ReadAsTheTableSays) {
+    EXPECT_TRUE(
+        MatchesTranscript("exchange/ldraw-tokens.txt", [](const std::string& line) -> std::string {
+            const std::string kind = line.substr(0, line.find(' ')),
+                              token = line.substr(kind.size() + 1);
+            std::ostringstream read;
+            const std::string refused = MessageOf([&] {
+                if (kind == "split")
+                    for (const std::string& word : SplitCommaText(token))
+                        read << "[" << word << "]";
+                else if (kind == "number")
+                    read << std::setprecision(17) << ParseLDrawNumber(token);
+                else if (kind == "file")
+                    read << (IsLDrawFileName(token) ? "LDraw" : "not LDraw");
+                else if (const TLDrawColourCode code = ParseLDrawColourCode(token); code.Direct)
+                    read << "direct " << std::hex << code.Rgb << " number " << code.Number;
+                else
+                    read << "number " << code.Number;
+            });
+            return refused.empty() ? read.str() : refused;
+        }));
 }
 
 TEST(MatchQuarterTurn, NearestQuarterTurnWithinATenth) {
@@ -25,15 +45,6 @@ TEST(MatchQuarterTurn, NearestQuarterTurnWithinATenth) {
     EXPECT_EQ(MatchQuarterTurn(upsideDown), -1);
 }
 
-TEST(ParseLDrawNumber, DecimalFractionsWithExponentOnly) {
-    EXPECT_DOUBLE_EQ(ParseLDrawNumber("-12.5"), -12.5);
-    EXPECT_DOUBLE_EQ(ParseLDrawNumber("+3"), 3);
-    EXPECT_DOUBLE_EQ(ParseLDrawNumber("1e2"), 100);
-    EXPECT_DOUBLE_EQ(ParseLDrawNumber(".5"), 0.5);
-    for (const char* bad : {"", "1,5", "0x10", "inf", "nan", "1e999", "--1", "+-1", "1.2.3"})
-        EXPECT_THROW(ParseLDrawNumber(bad), TError) << bad;
-}
-
 TEST(ImportReportMessage, NamesTheFiveCommonestAndCountsTheRest) {
     TLDrawImportReport report;
     report.CountImported();
@@ -45,11 +56,4 @@ TEST(ImportReportMessage, NamesTheFiveCommonestAndCountsTheRest) {
               "\n7 x 7.dat (no mapping row)\n6 x 6.dat (no mapping row)"
               "\n5 x 5.dat (no mapping row)\n4 x 4.dat (no mapping row)"
               "\n3 x 3.dat (no mapping row)\nand 2 more");
-}
-
-TEST(IsLDrawFileName, DatAnywhereLdrAndMpdAtTheEnd) {
-    for (const char* name : {"a.dat", "A.DAT", "x.dat.bak", "m.ldr", "M.LDR", "s.Mpd"})
-        EXPECT_TRUE(IsLDrawFileName(name)) << name;
-    for (const char* name : {"a.lgo", "m.ldr.lgo", "mpd", "a.mpd.bak"})
-        EXPECT_FALSE(IsLDrawFileName(name)) << name;
 }
