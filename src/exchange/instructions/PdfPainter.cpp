@@ -32,6 +32,10 @@ void SetColour(cairo_t* cairo, TColour colour) {
 
 TPdfPainter::TPdfPainter(const std::string& fileName, double width, double height)
     : State(std::make_unique<TState>(fileName)) {
+    // A file that cannot be made is told before any page is drawn; cairo, once its stream has
+    // failed, also keeps part of what it allocated.
+    if (!State->File.Write(std::string_view()))
+        State->File.Fail();
     State->Surface =
         cairo_pdf_surface_create_for_stream(WritePdfBytes, &State->File, width, height);
     State->Cairo = cairo_create(State->Surface);
