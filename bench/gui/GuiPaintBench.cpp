@@ -96,8 +96,8 @@ void BM_WindowPaint(benchmark::State& state) {
         best = std::min(best, WallSeconds() - start);
         bestProcessor = std::min(bestProcessor, ThreadSeconds() - startProcessor);
         start = WallSeconds(), startProcessor = ThreadSeconds();
-        PaintFrame(form.Model, form.ViewBitmap, form.Context, background, antiAliased,
-                   &form.Supersampled);
+        PaintFrame(form.Model, form.Frame.Bitmap, form.Context, background, antiAliased,
+                   &form.Frame.Supersampled);
         bestFrame = std::min(bestFrame, WallSeconds() - start);
         bestFrameProcessor = std::min(bestFrameProcessor, ThreadSeconds() - startProcessor);
     }

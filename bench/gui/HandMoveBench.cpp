@@ -25,7 +25,7 @@ std::unique_ptr<TMainForm> TenThousandBricks() {
             form->Model.Add(std::move(brick));
         }
     form->Controls.SetControl(form->Controls.ScaleBar, 30);
-    form->SyncViewBars();
+    form->ViewBars.Sync();
     form->Files.Modified = false;
     return form;
 }
@@ -40,7 +40,7 @@ void BM_WholeFrame(benchmark::State& state) {
 void BM_HandMove(benchmark::State& state) {
     auto form = TenThousandBricks();
     form->RedrawPicture();
-    form->Hand.TakeInHand(CreateBrickFromKey("2x4x3"), 0);
+    form->Editing.Hand.TakeInHand(CreateBrickFromKey("2x4x3"), 0);
     TViewBox& view = *form->PaintBox1;
     int k = 0;
     for (auto _ : state) {

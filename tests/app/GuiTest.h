@@ -117,7 +117,7 @@ struct ShownFormTest : ::testing::Test {
         return Form->Model.InsertSorted(std::move(brick));
     }
     void TakeInHand(const char* key, int32_t x = 0, int32_t y = 0, int32_t z = 0) {
-        Form->Hand.TakeInHand(BrickAt(key, x, y, z), 0);
+        Form->Editing.Hand.TakeInHand(BrickAt(key, x, y, z), 0);
     }
     int Find(const std::string& text) { return Form->Model.IndexOfText(text); }
     // The model as saved, one line per brick, the baseplate left out.

@@ -24,6 +24,20 @@ void TColours::Take(int32_t colour) {
             CurrentSwatch = i;
 }
 
+bool TColours::Cycle(int direction) {
+    const auto& order = TColourSwatches::CycleOrder;
+    int count = int(order.size());
+    for (int i = 0; i < count; ++i) {
+        if (SwatchColour(order[size_t(i)]) != CurrentColour)
+            continue;
+        int next = order[size_t((i + direction + count) % count)];
+        CurrentColour = SwatchColour(next);
+        CurrentSwatch = next;
+        return true;
+    }
+    return false;
+}
+
 void TColours::ClearPicture() {
     BackgroundPicture.SetSize(0, 0);
     BackgroundFile.clear();

@@ -32,6 +32,9 @@ public:
     void SetDrawingColours();
     // The colour becomes the current one, with its swatch marked when one has it.
     void Take(int32_t colour);
+    // The next (1) or previous (-1) swatch of the cycling order becomes the current colour;
+    // false when the current colour is none of them.
+    bool Cycle(int direction);
     // No picture over the background.
     void ClearPicture();
 

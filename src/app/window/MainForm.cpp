@@ -140,7 +140,13 @@ void TMainForm::ConnectHandlers() {
     onTrigger(mRestBg, &TMainForm::mRestBgClick);
     onTrigger(Backgroundpicture1, &TMainForm::Backgroundpicture1Click);
     onTrigger(miExit, &TMainForm::ExitButtonClick);
-    onTrigger(miAbout, &TMainForm::AboutClick);
+    connect(miAbout, &QAction::triggered, this, [this] { TAbout(Version, this).exec(); });
+    onTrigger(LDrawthisview1, &TMainForm::SpeedButton1Click);
+    onTrigger(L2pov, &TMainForm::L2povClick);
+    onTrigger(L3pov, &TMainForm::L3povClick);
+    btnSavePic->setCheckable(true);
+    onClick(btnSavePic, &TMainForm::btnSavePicClick);
+    onClick(btnPrint, &TMainForm::btnPrintClick);
     for (QAction* a : {miNoDetail, miMoreDetail, miMostDetail})
         connect(a, &QAction::triggered, this, [this, a] { NoDetailsClick(a->data().toInt()); });
     for (QAction* a : {FastStuds2, BetterStuds2, BestStuds2, Nostuds2})
@@ -169,13 +175,6 @@ void TMainForm::ConnectHandlers() {
     Redraw.Repaint = [this] { PaintBox1->repaint(); };
     qApp->installEventFilter(this);
     ConnectEditing();
-    ConnectPictures();
-    ConnectRenderers();
-}
-
-void TMainForm::AboutClick() {
-    TAbout about(Version, this);
-    about.exec();
 }
 
 void TMainForm::Guarded(const std::function<void()>& command) {
@@ -199,7 +198,7 @@ bool TMainForm::event(QEvent* e) {
 }
 
 void TMainForm::closeEvent(QCloseEvent* e) {
-    StopSequencer();
+    Sequencer.Stop();
     if (!AskSaveModel()) {
         e->ignore();
         return;

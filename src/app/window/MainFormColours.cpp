@@ -4,7 +4,6 @@
 
 #include <QAction>
 #include <QColorDialog>
-#include <QEvent>
 #include <QToolButton>
 
 namespace {
@@ -25,7 +24,7 @@ void TMainForm::Edit7MouseDown(int swatch, bool rightButton) {
     }
     Colours.CurrentColour = Colours.SwatchColour(swatch);
     Colours.CurrentSwatch = swatch;
-    RestyleHand([colour = Colours.CurrentColour](TBlock& b) { b.Colour = colour; });
+    Editing.RestyleHand([colour = Colours.CurrentColour](TBlock& b) { b.Colour = colour; });
 }
 
 void TMainForm::btnColorDlgClick() {
@@ -34,36 +33,19 @@ void TMainForm::btnColorDlgClick() {
         return;
     Colours.CurrentColour = ColourValue(chosen);
     Colours.CurrentSwatch = -1;
-    RestyleHand([colour = Colours.CurrentColour](TBlock& b) { b.Colour = colour; });
+    Editing.RestyleHand([colour = Colours.CurrentColour](TBlock& b) { b.Colour = colour; });
 }
 
 void TMainForm::TransparentMouseDown() {
-    RestyleHand(
+    Editing.RestyleHand(
         [transparent = btnTransparent->isChecked()](TBlock& b) { b.Transparent = transparent; });
 }
 
 void TMainForm::btnPieceStudsClick() {
     // The button down means bricks without studs.
-    RestyleHand([studs = !btnPieceStuds->isChecked()](TBlock& b) { b.Studs = studs; });
-}
-
-void TMainForm::RestyleHand(const std::function<void(TBlock&)>& change) {
-    if (Hand.Empty())
-        return;
-    EraseHand();
-    Hand.RestyleHand(change);
-    DrawHand();
+    Editing.RestyleHand([studs = !btnPieceStuds->isChecked()](TBlock& b) { b.Studs = studs; });
 }
 
 void TMainForm::Hints1Click() {
     HintsOn = Hints1->isChecked();
-}
-
-bool TMainForm::eventFilter(QObject* watched, QEvent* e) {
-    // With hints off no tool tip shows anywhere in the program.
-    if (e->type() == QEvent::ToolTip && !HintsOn)
-        return true;
-    if (ViewPanelWheel(watched, e))
-        return true;
-    return QMainWindow::eventFilter(watched, e);
 }

@@ -17,6 +17,31 @@
 #include <QScrollBar>
 #include <QToolButton>
 
+namespace {
+// Tells the user what an exchange left out, in a message that does not wait for an answer.
+void ShowExchangeNotice(QWidget* parent, const std::string& title, const std::string& text) {
+    auto* box = new QMessageBox(QMessageBox::Information, QString::fromStdString(title),
+                                QString::fromStdString(text), QMessageBox::Ok, parent);
+    box->setObjectName("ExchangeNotice");
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+// A new or opened model starts with the Z cut-off at the top, no undo and an empty
+// "<Recently used>" page.
+void StartOverModel(TMainForm& form) {
+    // The boundary's highest level becomes the bar's position and its last accepted one.
+    form.Tools.ZCutOff.Accept(form.Context.Boundary.TopOff());
+    form.Tools.TopMoved();
+    QSignalBlocker block(form.ZLiftOff);
+    form.ZLiftOff->setValue(form.Tools.ZCutOff.LastPosition);
+    form.lblZLiftOff->setText(QString::number(form.Tools.ZCutOff.LastPosition));
+    form.btnUndo->setEnabled(false);
+    form.btnRedo->setEnabled(false);
+    form.Palette->ClearRecentlyUsed();
+}
+} // namespace
+
 bool TMainForm::AskSaveModel() {
     if (!Files.Modified)
         return true;
@@ -54,31 +79,19 @@ void TMainForm::AddBaseplate() {
 }
 
 void TMainForm::btnClearClick() {
-    StopSequencer();
+    Sequencer.Stop();
     if (!AskSaveModel())
         return;
     SetModelFile("");
     Model.Clear();
-    SubAssembly.reset();
+    Editing.SubAssembly.reset();
     AddBaseplate();
     Redraw.Busy = true;
     Guarded([this] { BSizeXKeyPress(); });
     Redraw.Busy = false;
-    StartOverModel();
+    StartOverModel(*this);
     RedrawPicture();
     Files.Modified = false;
-}
-
-void TMainForm::StartOverModel() {
-    // The boundary's highest level becomes the bar's position and its last accepted one.
-    ZCutOff.Accept(Context.Boundary.TopOff());
-    BoundaryTopMoved();
-    QSignalBlocker block(ZLiftOff);
-    ZLiftOff->setValue(ZCutOff.LastPosition);
-    lblZLiftOff->setText(QString::number(ZCutOff.LastPosition));
-    btnUndo->setEnabled(false);
-    btnRedo->setEnabled(false);
-    Palette->ClearRecentlyUsed();
 }
 
 void TMainForm::UpdateUndoButtons() {
@@ -87,12 +100,12 @@ void TMainForm::UpdateUndoButtons() {
 }
 
 void TMainForm::LoadModelFile(const std::string& fileName, int mode) {
-    StopSequencer();
+    Sequencer.Stop();
     Files.Opening(fileName, mode);
     if (mode == LoadWhole) {
         Model.Clear();
-        SubAssembly.reset();
-        StartOverModel();
+        Editing.SubAssembly.reset();
+        StartOverModel(*this);
         Files.Modified = false;
     }
     SetModelFile(fileName);
@@ -110,7 +123,7 @@ void TMainForm::LoadModelFile(const std::string& fileName, int mode) {
         TModelHeader header = HeaderOfList(Model);
         Controls.ApplyFileView(header.RotX, header.RotZ, header.ScaleBar, header.OffsetX,
                                header.OffsetY, header.Studs != 0);
-        SyncViewBars();
+        ViewBars.Sync();
         if (result.BaseplateIndex >= 0) {
             const TBlock& plate = Model[result.BaseplateIndex];
             BSizeX->setText(QString::number(plate.SX / 20));
@@ -120,9 +133,10 @@ void TMainForm::LoadModelFile(const std::string& fileName, int mode) {
         UpdateUndoButtons();
         Tools.AdvOptions->ShowStepLimit(Model.StepLimit);
     } else {
-        SubAssembly = std::move(result.SubAssembly);
-        SubAssemblyKey = result.PlaceKey;
-        TakeSubAssemblyInHand();
+        Editing.SubAssembly = std::move(result.SubAssembly);
+        Editing.SubAssemblyKey = result.PlaceKey;
+        if (Editing.TakeSubAssembly())
+            btnPointer->setChecked(false);
     }
     Redraw.Busy = false;
     // An LDraw file carries no view: show it whole from the standard angles.
@@ -135,17 +149,10 @@ void TMainForm::LoadModelFile(const std::string& fileName, int mode) {
     RedrawPicture();
     if (result.ImportReport && result.ImportReport->Skipped() > 0) {
         std::string hint = LibraryHint(*result.ImportReport);
-        ShowExchangeNotice("LDraw import", ImportReportMessage(*result.ImportReport) +
-                                               (hint.empty() ? "" : "\n\n" + hint));
+        ShowExchangeNotice(this, "LDraw import",
+                           ImportReportMessage(*result.ImportReport) +
+                               (hint.empty() ? "" : "\n\n" + hint));
     }
-}
-
-void TMainForm::ShowExchangeNotice(const std::string& title, const std::string& text) {
-    auto* box = new QMessageBox(QMessageBox::Information, QString::fromStdString(title),
-                                QString::fromStdString(text), QMessageBox::Ok, this);
-    box->setObjectName("ExchangeNotice");
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
 }
 
 bool TMainForm::OpenModelDialog(const QString& title, int mode) {
@@ -207,7 +214,7 @@ void TMainForm::SaveModelAs(const std::string& fileName, bool all) {
         std::unique_ptr<TLDrawShapes> shapes = OpenLDrawLibrary(ExpandHome(Settings.LDrawLib));
         SaveLDrawFile(fileName, bricks, LDrawMap(), &report, shapes ? &shapes->Colours() : nullptr);
         if (report.LeftOut() > 0)
-            ShowExchangeNotice("LDraw export", ExportReportMessage(report));
+            ShowExchangeNotice(this, "LDraw export", ExportReportMessage(report));
     } else {
         SaveModelFile(Model, fileName, header, all);
     }
@@ -247,14 +254,14 @@ void TMainForm::miBreakClick() {
 void TMainForm::btnUndoClick() {
     Guarded([this] { Model.Undo(); });
     UpdateUndoButtons();
-    ToolboxShowSelection();
+    Tools.ShowSelection();
     btnRefreshClick();
 }
 
 void TMainForm::btnRedoClick() {
     Guarded([this] { Model.Redo(); });
     UpdateUndoButtons();
-    ToolboxShowSelection();
+    Tools.ShowSelection();
     btnRefreshClick();
 }
 

@@ -225,7 +225,17 @@ void TMainForm::CreateToolBars() {
     btnExit = NewButton(MiscBar, "btnExit", "Exit", "Exit");
 }
 
-void TMainForm::CreateInstructionEntries(QMenu* file) {
+void TMainForm::CreateMenuBar() {
+    // Titles without '&': every letter key belongs to the editing keys.
+    QMenuBar* bar = menuBar();
+    QMenu* file = bar->addMenu("File");
+    file->addAction(mNewmodel);
+    file->addAction(mSubAssembly);
+    file->addSeparator();
+    file->addAction(mSaveModel);
+    file->addAction(mSaveSelected);
+    file->addSeparator();
+    // Building instructions, parts lists and layer steps.
     TInstructionsHost host;
     host.Window = this;
     host.Model = &Model;
@@ -246,19 +256,6 @@ void TMainForm::CreateInstructionEntries(QMenu* file) {
             [this] { Instructions->miInstructionsClick(); });
     connect(miPartsList, &QAction::triggered, this, [this] { Instructions->miPartsListClick(); });
     connect(miSetSteps, &QAction::triggered, this, [this] { Instructions->miSetStepsClick(); });
-}
-
-void TMainForm::CreateMenuBar() {
-    // Titles without '&': every letter key belongs to the editing keys.
-    QMenuBar* bar = menuBar();
-    QMenu* file = bar->addMenu("File");
-    file->addAction(mNewmodel);
-    file->addAction(mSubAssembly);
-    file->addSeparator();
-    file->addAction(mSaveModel);
-    file->addAction(mSaveSelected);
-    file->addSeparator();
-    CreateInstructionEntries(file);
     file->addSeparator();
     file->addAction(miExit);
     QMenu* edit = bar->addMenu("Edit");

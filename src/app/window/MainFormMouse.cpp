@@ -1,12 +1,15 @@
 // Mouse editing over the view box: placing, picking up, selecting, the right button's edits and
-// turning the view by dragging.
+// turning the view by dragging; the keys reach the editing through the window's key preview.
 #include "app/view/ViewBox.h"
+#include "app/window/KeyPreview.h"
 #include "app/window/MainForm.h"
 #include "render/Scene.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
-#include <QCursor>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QToolButton>
 #include <cstdlib>
@@ -27,35 +30,53 @@ void TMainForm::ConnectEditing() {
     connect(btnPointer, &QToolButton::clicked, this, [this] { btnPointerClick(); });
     connect(cbResolution, &QComboBox::currentIndexChanged, this, &TMainForm::cbResolutionChange);
     connect(mSafePos, &QAction::triggered, this, &TMainForm::mSafePosClick);
-    ConnectKeyPreview();
+    qApp->installEventFilter(new TKeyPreview(this, [this](QWidget* target, QKeyEvent* e) {
+        // Enter in a baseplate size box sizes the baseplate; the box needs it.
+        bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+        if (enter && qobject_cast<QLineEdit*>(target))
+            return false;
+        return FormKeyDown(e->key(), e->modifiers());
+    }));
 }
 
 void TMainForm::cbResolutionChange(int index) {
-    Hand.Grid.SetMode(index);
+    Editing.Hand.Grid.SetMode(index);
 }
 
 void TMainForm::mSafePosClick() {
-    Hand.SafePositioning = mSafePos->isChecked();
+    Editing.Hand.SafePositioning = mSafePos->isChecked();
 }
 
 void TMainForm::PaintBox1MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x,
                                    int y) {
-    MouseDownX = x;
-    MouseDownY = y;
+    Editing.MouseDownX = x;
+    Editing.MouseDownY = y;
     if (Pictures.CameraFrame.On) {
-        CameraFrameMouseDown(button, shift, x, y);
+        if (button != Qt::LeftButton)
+            return;
+        TFrameArea area = Pictures.Press(x, y, shift, PaintBox1->width(), PaintBox1->height());
+        if (area == TFrameArea::Close) {
+            btnSavePic->setChecked(false);
+            btnSavePicClick();
+            return;
+        }
+        if (area == TFrameArea::SizeLabel)
+            SizeCameraClick();
+        // The last frame, the hand and the picture frame over them; no new scene.
+        if (area != TFrameArea::None)
+            Editing.RepaintOverFrame(PaintBox1->rect());
         return;
     }
     bool right = button == Qt::RightButton;
-    if (!Hand.Empty()) {
+    if (!Editing.Hand.Empty()) {
         if (button == Qt::LeftButton) {
-            Hand.PlaceInHand(x, y);
+            Editing.Hand.PlaceInHand(x, y);
             DropBrickInHand();
         } else if (right) {
-            EraseHand();
-            if (Hand.TurnHand())
+            Editing.EraseHand();
+            if (Editing.Hand.TurnHand())
                 Files.Modified = true;
-            DrawHand();
+            Editing.DrawHand();
         }
         return;
     }
@@ -66,16 +87,16 @@ void TMainForm::PaintBox1MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers
             return;
         if (right) {
             if (alt)
-                Hand.ToggleStuds(i);
+                Editing.Hand.ToggleStuds(i);
             else if (ctrl)
-                Hand.TurnBrick(i);
+                Editing.Hand.TurnBrick(i);
             else
-                Hand.PaintBrick(i, Colours.CurrentColour, btnTransparent->isChecked());
+                Editing.Hand.PaintBrick(i, Colours.CurrentColour, btnTransparent->isChecked());
             Files.Modified = true;
             UpdateUndoButtons();
         } else {
-            Hand.ClickSelect(i, ctrl);
-            ToolboxShowSelection();
+            Editing.Hand.ClickSelect(i, ctrl);
+            Tools.ShowSelection();
         }
         RedrawPicture();
         return;
@@ -83,22 +104,22 @@ void TMainForm::PaintBox1MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers
     if (button == Qt::LeftButton) {
         int i = BrickAt(Model, Context, x, y);
         bool modified = false;
-        if (i < 0 || !Hand.PickUp(i, alt, &modified))
+        if (i < 0 || !Editing.Hand.PickUp(i, alt, &modified))
             return;
         if (modified)
             Files.Modified = true;
         UpdateUndoButtons();
         btnPointer->setChecked(false);
-        const TBlock& taken = *Hand.BrickInHand;
-        MovePointerTo(taken.X, taken.Y, taken.Z);
-        ToolboxShowSelection(); // a copied selection is deselected
-        ToolboxShowBrick(&taken);
-        HandShown = true;
+        const TBlock& taken = *Editing.Hand.BrickInHand;
+        Editing.MovePointerTo(taken.X, taken.Y, taken.Z);
+        Tools.ShowSelection(); // a copied selection is deselected
+        Tools.ShowBrick(&taken);
+        Editing.SetShown(true);
         RedrawPicture();
     } else if (right && miWfOnMouse->isChecked()) {
-        TurningView = true;
-        WireBeforeTurn = btnWireFrame->isChecked();
-        if (!WireBeforeTurn) {
+        Editing.TurningView = true;
+        Editing.WireBeforeTurn = btnWireFrame->isChecked();
+        if (!Editing.WireBeforeTurn) {
             btnWireFrame->setChecked(true);
             btnWireFrameClick();
         }
@@ -108,26 +129,28 @@ void TMainForm::PaintBox1MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers
 void TMainForm::PaintBox1MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, int x,
                                    int y) {
     if (Pictures.CameraFrame.On) {
-        CameraFrameMouseMove(buttons, x, y);
+        if (buttons & Qt::LeftButton) {
+            Pictures.CameraFrame.Drag(x, y);
+            Editing.RepaintOverFrame(PaintBox1->rect());
+        } else {
+            PaintBox1->setCursor(Pictures.CursorAt(x, y));
+        }
         return;
     }
-    if (!Hand.Empty()) {
+    if (!Editing.Hand.Empty()) {
         PaintBox1->setCursor(Qt::BlankCursor);
-        // The move that echoes our own pointer warp would snap the hand back by rounding.
-        bool echo = QPoint(x, y) == PointerTarget;
-        PointerTarget = QPoint(-1, -1);
-        if (!echo && Hand.PlaceInHand(x, y)) {
-            EraseHand();
-            DrawHand();
-            ToolboxShowBrick(Hand.BrickInHand.get());
+        if (Editing.UserMovedPointer(x, y) && Editing.Hand.PlaceInHand(x, y)) {
+            Editing.EraseHand();
+            Editing.DrawHand();
+            Tools.ShowBrick(Editing.Hand.BrickInHand.get());
         }
         return;
     }
     if (!(shift & Qt::ShiftModifier))
         return;
     PaintBox1->unsetCursor();
-    EraseHand();
-    int dx = x - MouseDownX, dy = y - MouseDownY;
+    Editing.EraseHand();
+    int dx = x - Editing.MouseDownX, dy = y - Editing.MouseDownY;
     if (!(buttons & Qt::RightButton) || (std::abs(dx) < 2 && std::abs(dy) < 2))
         return;
     int azimuth = Controls.RotZ.Position + dx;
@@ -137,8 +160,8 @@ void TMainForm::PaintBox1MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifie
         azimuth = 0;
     int tilt = std::clamp(Controls.RotX.Position - dy, 0, 180);
     SetViewAngles(tilt, azimuth);
-    MouseDownX = x;
-    MouseDownY = y;
+    Editing.MouseDownX = x;
+    Editing.MouseDownY = y;
 }
 
 void TMainForm::PaintBox1MouseUp() {
@@ -146,57 +169,35 @@ void TMainForm::PaintBox1MouseUp() {
     PaintBox1->unsetCursor();
     // Only a drag that switched wireframe on for turning puts the button back; a plain click
     // leaves the wireframe the user chose.
-    if (TurningView && miWfOnMouse->isChecked() && btnWireFrame->isChecked() != WireBeforeTurn) {
-        btnWireFrame->setChecked(WireBeforeTurn);
+    if (Editing.TurningView && miWfOnMouse->isChecked() &&
+        btnWireFrame->isChecked() != Editing.WireBeforeTurn) {
+        btnWireFrame->setChecked(Editing.WireBeforeTurn);
         btnWireFrameClick();
     }
-    TurningView = false;
+    Editing.TurningView = false;
 }
 
 void TMainForm::DropBrickInHand() {
-    EraseHand();
-    if (!Hand.DropBrick()) {
-        DrawHand();
+    Editing.EraseHand();
+    if (!Editing.Hand.DropBrick()) {
+        Editing.DrawHand();
         return;
     }
     Files.Modified = true;
     UpdateUndoButtons();
-    if (Hand.Empty()) {
+    if (Editing.Hand.Empty()) {
         PaintBox1->unsetCursor();
         btnPointer->setChecked(true);
     }
-    HandShown = !Hand.Empty();
+    Editing.SetShown(!Editing.Hand.Empty());
     RedrawPicture();
 }
 
 void TMainForm::DropHand() {
-    Hand.DropHand();
-    ToolboxShowBrick(nullptr);
-    HandShown = false;
+    Editing.Hand.DropHand();
+    Tools.ShowBrick(nullptr);
+    Editing.SetShown(false);
     PaintBox1->unsetCursor();
     RedrawPicture();
     btnPointer->setChecked(true);
-}
-
-void TMainForm::TakeSubAssemblyInHand() {
-    if (!SubAssembly || SubAssembly->Count() == 0) {
-        SubAssembly.reset();
-        return;
-    }
-    Hand.TakeGroupInHand(std::move(SubAssembly), CreateBrickFromKey(SubAssemblyKey), ToolboxStep);
-    if (Hand.Empty())
-        return;
-    TBlock& box = *Hand.BrickInHand;
-    box.X = Hand.LastDrop[0];
-    box.Y = Hand.LastDrop[1];
-    box.Z = Hand.LastDrop[2];
-    MovePointerTo(box.X, box.Y, box.Z);
-    btnPointer->setChecked(false);
-    HandShown = true;
-}
-
-void TMainForm::MovePointerTo(int32_t x, int32_t y, int32_t z) {
-    TPoint p = ProjectPoint(Context.View, x, y, z);
-    PointerTarget = QPoint(p.X, p.Y);
-    QCursor::setPos(PaintBox1->mapToGlobal(PointerTarget));
 }

@@ -96,7 +96,7 @@ void TMainForm::pfdevice1Click(int tag) {
     for (QAction* a : {pf8bit1, pf16bit1, pf24bit1, pf32bit1, pfdevice1})
         if (a->data().toInt() == tag) {
             a->setChecked(true);
-            SetBitDepth(tag);
+            Frame.SetBitDepth(tag);
         }
 }
 
@@ -111,16 +111,12 @@ void TMainForm::BSizeXKeyPress() {
 }
 
 void TMainForm::ZLiftOffChange() {
-    ZCutOff.Change(ZLiftOff->value(), Context.Boundary, BoundaryExists, ModelTop(), GridZ,
-                   [this](int32_t level) {
-                       QSignalBlocker block(ZLiftOff);
-                       ZLiftOff->setValue(level);
-                       lblZLiftOff->setText(QString::number(level));
-                   });
-    BoundaryTopMoved();
+    Tools.ZCutOff.Change(ZLiftOff->value(), Context.Boundary, Tools.BoundaryExists, ModelTop(Model),
+                         GridZ, [this](int32_t level) {
+                             QSignalBlocker block(ZLiftOff);
+                             ZLiftOff->setValue(level);
+                             lblZLiftOff->setText(QString::number(level));
+                         });
+    Tools.TopMoved();
     RedrawPicture();
-}
-
-int32_t TMainForm::ModelTop() const {
-    return ::ModelTop(Model);
 }

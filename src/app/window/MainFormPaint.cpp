@@ -6,54 +6,28 @@
 #include "render/Scene.h"
 
 #include <QAction>
-#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QImageReader>
 #include <QPainter>
 
-void TMainForm::ResizeViewBitmap(int width, int height) {
-    ViewBitmap.SetSize(width, height);
-    HandFrame.Invalidate();
-}
-
-void TMainForm::SetBitDepth(int code) {
-    if (::SetBitDepth(ViewBitmap, code))
-        BitDepth = code;
-    HandFrame.Invalidate();
-}
-
 void TMainForm::PaintBox1Paint(QPainter& painter) {
-    if (Redraw.SuppressPaint || Painting)
+    if (Redraw.SuppressPaint || Frame.Painting)
         return;
-    if (HandOnlyPaint) {
-        PaintHand(painter);
-        PaintCameraFrame(painter);
+    if (Editing.OverFrameOnly()) {
+        Editing.PaintHand(painter);
+        Pictures.PaintFrame(painter, font());
         return;
     }
-    ++FramesPainted;
-    QElapsedTimer timer;
-    timer.start();
-    Painting = true;
-    try {
-        TBackground background{TColour(Colours.Background), Colours.BackgroundPicture.Empty()
-                                                                ? nullptr
-                                                                : &Colours.BackgroundPicture};
-        const bool antiAliased = miAntiAlias->isChecked();
-        if (!antiAliased)
-            Supersampled.SetSize(0, 0);
-        HandFrame.Invalidate();
-        PaintFrame(Model, ViewBitmap, Context, background, antiAliased, &Supersampled);
-        painter.drawImage(0, 0, FrameImage(ViewBitmap));
-        PaintHand(painter);
-        PaintCameraFrame(painter);
-    } catch (const std::exception&) {
-        // Drawing reports no errors: a failed frame ends here, and the guard is cleared so the
-        // next request paints again.
-    }
-    Painting = false;
-    LastFrameMilliseconds = int(timer.elapsed());
+    TBackground background{TColour(Colours.Background), Colours.BackgroundPicture.Empty()
+                                                            ? nullptr
+                                                            : &Colours.BackgroundPicture};
+    Frame.Render(Model, Context, background, miAntiAlias->isChecked(), [&] {
+        painter.drawImage(0, 0, FrameImage(Frame.Bitmap));
+        Editing.PaintHand(painter);
+        Pictures.PaintFrame(painter, font());
+    });
     if (miTiming->isChecked())
-        setWindowTitle(QString::number(LastFrameMilliseconds));
+        setWindowTitle(QString::number(Frame.LastMilliseconds));
 }
 
 void TMainForm::mRestBgClick() {

@@ -21,36 +21,9 @@ void TMainForm::CreatePalette() {
         Colours.Background = ButtonFaceColour();
         RedrawPicture();
     };
-    PaletteKey = [this](int key, Qt::KeyboardModifiers) {
-        // The sequencer panel may stand in the palette's place.
-        if (Palette->isHidden())
-            return;
-        switch (key) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            Palette->Run([this] {
-                if (Palette->ChooseSelectedRow() && !Hand.Empty())
-                    MovePointerTo(Hand.BrickInHand->X, Hand.BrickInHand->Y, 0);
-            });
-            break;
-        case Qt::Key_Left:
-            Palette->btnPrevPageClick();
-            break;
-        case Qt::Key_Right:
-            Palette->btnNextPageClick();
-            break;
-        case Qt::Key_Up:
-        case Qt::Key_Down:
-            Palette->SelectRow(key == Qt::Key_Up ? -1 : 1);
-            break;
-        default:
-            break;
-        }
-    };
-    RepaintPalette = [this] { Palette->Repaint(); };
     // The rows show the current colour, studs, transparency, shading and bit depth.
     for (QAction* a : {pf8bit1, pf16bit1, pf24bit1, pf32bit1, pfdevice1, miAntiAlias})
-        connect(a, &QAction::triggered, Palette, [this] { Palette->SetBitDepth(BitDepth); });
+        connect(a, &QAction::triggered, Palette, [this] { Palette->SetBitDepth(Frame.BitDepth); });
     connect(miShading, &QAction::triggered, Palette, [this] { Palette->Repaint(); });
     for (QToolButton* button : {btnTransparent, btnPieceStuds, btnColorDlg})
         connect(button, &QToolButton::clicked, Palette, [this] { Palette->Repaint(); });
@@ -59,7 +32,7 @@ void TMainForm::CreatePalette() {
         if (swatchDown)
             swatchDown(swatch, right);
         // The newest recently used brick is the one in hand: it keeps the colour it gets.
-        if (!right && !Hand.Empty())
+        if (!right && !Editing.Hand.Empty())
             Palette->Pages.RecolourNewest(Colours.CurrentColour);
         Palette->Repaint();
     };
@@ -83,21 +56,18 @@ bool TMainForm::TakeFromPalette(const std::string& key, int32_t colour) {
         std::unique_ptr<TBlock> brick = CreateBrickFromKey(key);
         if (brick) {
             brick->Colour = colour;
-            Hand.TakeInHand(std::move(brick), ToolboxStep);
+            Editing.Hand.TakeInHand(std::move(brick), Editing.ToolboxStep);
         }
     }
-    if (!Hand.Empty()) {
-        TBlock& brick = *Hand.BrickInHand;
-        brick.X = Hand.LastDrop[0];
-        brick.Y = Hand.LastDrop[1];
-        brick.Z = Hand.LastDrop[2];
-        MovePointerTo(brick.X, brick.Y, brick.Z);
+    if (!Editing.Hand.Empty()) {
+        Editing.PlaceAtLastDrop();
+        TBlock& brick = *Editing.Hand.BrickInHand;
         brick.Studs = !btnPieceStuds->isChecked();
         brick.Transparent = btnTransparent->isChecked();
-        DrawHand();
-        ToolboxShowBrick(&brick);
+        Editing.DrawHand();
+        Tools.ShowBrick(&brick);
         btnPointer->setChecked(false);
     }
     ComputeViewMatrix(Context.View);
-    return !Hand.Empty();
+    return !Editing.Hand.Empty();
 }

@@ -6,12 +6,7 @@
 
 void TMainForm::PartDefinitionChanged(const TDrawClass& definition) {
     RebindGeneralBlocks(Model, definition);
-    if (SubAssembly)
-        RebindGeneralBlocks(*SubAssembly, definition);
-    if (Hand.GroupInHand)
-        RebindGeneralBlocks(*Hand.GroupInHand, definition);
-    if (Hand.BrickInHand && Hand.BrickInHand->Definition == &definition)
-        Hand.BrickInHand->SetDefinition(definition.FileName, definition.PartName);
+    Editing.PartDefinitionChanged(definition);
     // New sizes can change which brick hides which.
     Model.SortedOctant = 99;
     if (Palette)

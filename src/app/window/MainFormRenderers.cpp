@@ -4,16 +4,6 @@
 
 #include <QAction>
 
-void TMainForm::ConnectRenderers() {
-    auto onTrigger = [this](QAction* action, void (TMainForm::*handler)()) {
-        connect(action, &QAction::triggered, this,
-                [this, handler] { Guarded([&] { (this->*handler)(); }); });
-    };
-    onTrigger(LDrawthisview1, &TMainForm::SpeedButton1Click);
-    onTrigger(L2pov, &TMainForm::L2povClick);
-    onTrigger(L3pov, &TMainForm::L3povClick);
-}
-
 void TMainForm::SpeedButton1Click() {
     External.Run(LDrawThisView, FastStuds2->isChecked());
 }

@@ -8,7 +8,7 @@
 #include <QAction>
 
 void TMainForm::CreateSequencer() {
-    Sequencer.Create(*this, [this] { SyncViewBars(); });
+    Sequencer.Create(*this, [this] { ViewBars.Sync(); });
     TfrmSeq* frmSeq = Sequencer.frmSeq;
     frmSeq->ShowViewSize(PaintBox1->width(), PaintBox1->height());
     auto resize = PaintBox1->OnResize;
@@ -22,8 +22,4 @@ void TMainForm::CreateSequencer() {
 
 void TMainForm::Sequencer1Click() {
     Sequencer1->setChecked(Sequencer.Toggle(*RightPanel, *Palette));
-}
-
-void TMainForm::StopSequencer() {
-    Sequencer.Stop();
 }

@@ -38,6 +38,44 @@ void OpenSequenceAtStart(TMainForm& form, const std::string& fileName) {
     form.Sequencer.frmSeq->btnOpenClick();
     form.Sequencer.frmSeq->AskOpenName = ask;
 }
+
+void ApplySettings(TMainForm& form) {
+    const TSettings& s = form.Settings;
+    form.Files.StartIn(s.ModelDir);
+    form.Pictures.PictureDir = form.Colours.BackgroundDir = s.PictureDir;
+    form.LDrawthisview1->setEnabled(LDrawViewerFound(s.LDrawLib, s.LDrawProg));
+    form.Hints1->setChecked(s.Hints);
+    form.Hints1Click();
+    form.FastStuds1Click(s.StudQual);
+    form.NoDetailsClick(s.Details);
+    form.Context.Shading = s.Shading;
+    form.ShowDrawingOptions();
+    form.miWfOnMouse->setChecked(s.WfOnMouse);
+    form.miAllCores->setChecked(s.AllCores);
+    form.Context.Threads = s.AllCores ? &form.DrawingThreads : nullptr;
+    for (QAction* a : {form.pf8bit1, form.pf16bit1, form.pf24bit1, form.pf32bit1, form.pfdevice1})
+        if (a->data().toInt() == s.BitDepth)
+            form.pfdevice1Click(s.BitDepth);
+}
+
+void GatherSettings(TMainForm& form) {
+    TSettings& s = form.Settings;
+    s.ModelDir = form.Files.DirOpen;
+    s.PictureDir = form.Pictures.PictureDir;
+    s.Hints = form.Hints1->isChecked();
+    s.StudQual = 0;
+    for (QAction* a : {form.FastStuds2, form.BetterStuds2, form.BestStuds2, form.Nostuds2})
+        if (a->isChecked())
+            s.StudQual = a->data().toInt();
+    s.Details = 0;
+    for (QAction* a : {form.miNoDetail, form.miMoreDetail, form.miMostDetail})
+        if (a->isChecked())
+            s.Details = a->data().toInt();
+    s.Shading = form.miShading->isChecked();
+    s.WfOnMouse = form.miWfOnMouse->isChecked();
+    s.AllCores = form.miAllCores->isChecked();
+    s.BitDepth = form.Frame.BitDepth;
+}
 } // namespace
 
 void TMainForm::FormCreate() {
@@ -54,7 +92,7 @@ void TMainForm::FormCreate() {
     if (!StartFile.empty() && std::filesystem::exists(StartFile))
         StartFile = FromLaunchFolder(StartFile);
     Settings = ReadSettings(IniFileName, AppDir(), ExecutableDir());
-    ApplySettings();
+    ApplySettings(*this);
     // A missing file has nothing to convert; it is written at exit.
     if (Settings.Version == 1 && std::filesystem::exists(IniFileName)) {
         try {
@@ -65,54 +103,16 @@ void TMainForm::FormCreate() {
         }
     }
     Settings.Version = 2;
-    Palette->SetBitDepth(BitDepth);
+    Palette->SetBitDepth(Frame.BitDepth);
     Palette->ShowPage(0);
 
     Colours.SetDrawingColours();
     Colours.Background = ButtonFaceColour();
     Model.SortedOctant = 0;
     AddBaseplate();
-    BoundaryExists = true;
+    Tools.BoundaryExists = true;
     Redraw.Busy = false;
     QApplication::postEvent(this, new QEvent(WindowMessages::EventType(WindowMessages::StartUp)));
-}
-
-void TMainForm::ApplySettings() {
-    const TSettings& s = Settings;
-    Files.StartIn(s.ModelDir);
-    Pictures.PictureDir = Colours.BackgroundDir = s.PictureDir;
-    LDrawthisview1->setEnabled(LDrawViewerFound(s.LDrawLib, s.LDrawProg));
-    Hints1->setChecked(s.Hints);
-    Hints1Click();
-    FastStuds1Click(s.StudQual);
-    NoDetailsClick(s.Details);
-    Context.Shading = s.Shading;
-    ShowDrawingOptions();
-    miWfOnMouse->setChecked(s.WfOnMouse);
-    miAllCores->setChecked(s.AllCores);
-    Context.Threads = s.AllCores ? &DrawingThreads : nullptr;
-    for (QAction* a : {pf8bit1, pf16bit1, pf24bit1, pf32bit1, pfdevice1})
-        if (a->data().toInt() == s.BitDepth)
-            pfdevice1Click(s.BitDepth);
-}
-
-void TMainForm::GatherSettings() {
-    TSettings& s = Settings;
-    s.ModelDir = Files.DirOpen;
-    s.PictureDir = Pictures.PictureDir;
-    s.Hints = Hints1->isChecked();
-    s.StudQual = 0;
-    for (QAction* a : {FastStuds2, BetterStuds2, BestStuds2, Nostuds2})
-        if (a->isChecked())
-            s.StudQual = a->data().toInt();
-    s.Details = 0;
-    for (QAction* a : {miNoDetail, miMoreDetail, miMostDetail})
-        if (a->isChecked())
-            s.Details = a->data().toInt();
-    s.Shading = miShading->isChecked();
-    s.WfOnMouse = miWfOnMouse->isChecked();
-    s.AllCores = miAllCores->isChecked();
-    s.BitDepth = BitDepth;
 }
 
 void TMainForm::StartUp() {
@@ -137,7 +137,7 @@ void TMainForm::FormDestroy() {
                              QString("The changed part definitions could not be written:\n") +
                                  e.what());
     }
-    GatherSettings();
+    GatherSettings(*this);
     try {
         SaveSettings(IniFileName, Settings);
     } catch (const std::exception& e) {

@@ -1,5 +1,6 @@
 // The main window's side of the tool windows: the menu entries that open them and the calls
 // that keep them in step with the model, the hand and the Z cut-off bar.
+#include "app/palette/PalettePanel.h"
 #include "app/tools/AdvancedToolbox.h"
 #include "app/tools/CuttingDialog.h"
 #include "app/tools/SetLightDialog.h"
@@ -11,6 +12,16 @@
 #include <QLabel>
 #include <QScrollBar>
 
+namespace {
+// The boundary window changed the top: the Z cut-off bar and its label follow.
+void SyncZLiftOff(TMainForm& form) {
+    form.Tools.ZCutOff.Accept(form.Context.Boundary.ZHigh);
+    QSignalBlocker block(form.ZLiftOff);
+    form.ZLiftOff->setValue(form.Tools.ZCutOff.LastPosition);
+    form.lblZLiftOff->setText(QString::number(form.Context.Boundary.ZHigh));
+}
+} // namespace
+
 void TMainForm::CreateToolWindows() {
     Tools.Create(ToolboxLink, Model, *this);
     TAdvOptions* AdvOptions = Tools.AdvOptions;
@@ -19,9 +30,9 @@ void TMainForm::CreateToolWindows() {
     Tools.SetIncrements(GridXY, GridZ);
     Dlg->OnVisibility = [this](bool shown) {
         Boundary1->setChecked(shown);
-        SyncZLiftOff();
+        SyncZLiftOff(*this);
     };
-    Dlg->OnLimitsChanged = [this] { SyncZLiftOff(); };
+    Dlg->OnLimitsChanged = [this] { SyncZLiftOff(*this); };
     for (QAction* a : {Advancedtoolbox1, Boundary1, miAdjustLight})
         a->setEnabled(true);
     connect(Advancedtoolbox1, &QAction::triggered, this, [this] { Advancedtoolbox1Click(); });
@@ -42,8 +53,8 @@ void TMainForm::Boundary1Click() {
 }
 
 void TMainForm::miAdjustLightClick() {
-    if (!frmSetLight)
-        frmSetLight = new TfrmSetLight(
+    if (!Tools.frmSetLight)
+        Tools.frmSetLight = new TfrmSetLight(
             [this](const TLightVector& trial) {
                 PreviewLight(Context, trial, [this] {
                     RedrawPicture();
@@ -52,32 +63,12 @@ void TMainForm::miAdjustLightClick() {
             },
             this);
     TLightVector old = Context.Light;
-    frmSetLight->Load(old);
-    bool accepted = frmSetLight->exec() == QDialog::Accepted;
-    if (!accepted && !frmSetLight->Previewed())
+    Tools.frmSetLight->Load(old);
+    bool accepted = Tools.frmSetLight->exec() == QDialog::Accepted;
+    if (!accepted && !Tools.frmSetLight->Previewed())
         return;
     // Cancel after a preview puts the old shading back at once.
-    ApplyLight(Context, accepted ? frmSetLight->Values() : old);
+    ApplyLight(Context, accepted ? Tools.frmSetLight->Values() : old);
     RedrawPicture();
-    if (RepaintPalette)
-        RepaintPalette();
-}
-
-void TMainForm::ToolboxShowSelection() {
-    Tools.ShowSelection();
-}
-
-void TMainForm::ToolboxShowBrick(const TBlock* brick) {
-    Tools.ShowBrick(brick);
-}
-
-void TMainForm::BoundaryTopMoved() {
-    Tools.TopMoved();
-}
-
-void TMainForm::SyncZLiftOff() {
-    ZCutOff.Accept(Context.Boundary.ZHigh);
-    QSignalBlocker block(ZLiftOff);
-    ZLiftOff->setValue(ZCutOff.LastPosition);
-    lblZLiftOff->setText(QString::number(Context.Boundary.ZHigh));
+    Palette->Repaint();
 }

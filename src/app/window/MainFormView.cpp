@@ -1,4 +1,5 @@
-// The view's scroll bars and buttons bound to the view controls; wheel, resize, centring.
+// The view's scroll bars and buttons bound to the view controls; wheel, resize, centring, and
+// the window's event filter: the wheel over the view's edges and the hints switch.
 #include "app/view/ViewBox.h"
 #include "app/window/MainForm.h"
 #include "render/ZoomToFit.h"
@@ -7,36 +8,8 @@
 #include <QToolButton>
 #include <QWheelEvent>
 
-void TMainForm::SyncViewBars() {
-    const std::pair<QScrollBar*, const TScrollControl*> bars[] = {
-        {RotX, &Controls.RotX},         {RotZ, &Controls.RotZ},       {RotY, &Controls.RotY},
-        {ScaleBar, &Controls.ScaleBar}, {OffsetX, &Controls.OffsetX}, {OffsetY, &Controls.OffsetY}};
-    for (auto [bar, control] : bars) {
-        // The controls already hold the value; the bar only shows it.
-        QSignalBlocker block(bar);
-        bar->setRange(control->Min, control->Max);
-        bar->setSingleStep(control->SmallStep);
-        bar->setPageStep(control->LargeStep);
-        bar->setValue(control->Position);
-    }
-    QSignalBlocker block(btnStuds);
-    btnStuds->setChecked(Context.StudsHidden);
-}
-
-void TMainForm::ViewCommand(void (TViewControls::*handler)()) {
-    (Controls.*handler)();
-    SyncViewBars();
-}
-
 void TMainForm::BindViewControls() {
-    const std::pair<QScrollBar*, TScrollControl*> bars[] = {
-        {RotX, &Controls.RotX},         {RotZ, &Controls.RotZ},       {RotY, &Controls.RotY},
-        {ScaleBar, &Controls.ScaleBar}, {OffsetX, &Controls.OffsetX}, {OffsetY, &Controls.OffsetY}};
-    for (auto [bar, control] : bars)
-        connect(bar, &QScrollBar::valueChanged, this, [this, control = control](int value) {
-            Controls.SetControl(*control, value);
-            SyncViewBars();
-        });
+    ViewBars.Bind({RotX, RotZ, RotY, ScaleBar, OffsetX, OffsetY}, *btnStuds);
     const std::pair<QToolButton*, void (TViewControls::*)()> buttons[] = {
         {btnRotUp, &TViewControls::btnRotUpClick},
         {btnRotDown, &TViewControls::btnRotDownClick},
@@ -47,11 +20,11 @@ void TMainForm::BindViewControls() {
         {btnRestoreView, &TViewControls::btnRestoreViewClick}};
     for (auto [button, handler] : buttons)
         connect(button, &QToolButton::clicked, this,
-                [this, handler = handler] { ViewCommand(handler); });
+                [this, handler = handler] { ViewBars.Run(handler); });
     for (int tag = 0; tag < int(FixedViews.size()); ++tag)
         connect(FixedViews[size_t(tag)], &QToolButton::clicked, this, [this, tag] {
             Controls.RadioGroup1Click(tag);
-            SyncViewBars();
+            ViewBars.Sync();
         });
     connect(btnHome, &QToolButton::clicked, this, &TMainForm::btnHomeClick);
     connect(btnCenter, &QToolButton::clicked, this, &TMainForm::btnHomeClick);
@@ -65,37 +38,25 @@ void TMainForm::BindViewControls() {
 
 void TMainForm::SetViewAngles(int tilt, int azimuth) {
     Controls.SetViewAngles(tilt, azimuth);
-    SyncViewBars();
+    ViewBars.Sync();
 }
 
 void TMainForm::FormResize() {
     Pictures.CameraFrame.PlaceAtStart(PaintBox1->width(), PaintBox1->height());
-    ResizeViewBitmap(PaintBox1->width(), PaintBox1->height());
+    Frame.Resize(PaintBox1->width(), PaintBox1->height());
     Controls.FormResize(PaintBox1->width(), PaintBox1->height());
-}
-
-bool TMainForm::ViewPanelWheel(QObject* watched, QEvent* e) {
-    // The offset bars and the corner button belong to the view: the wheel zooms there too
-    // instead of scrolling the bar.
-    if (e->type() != QEvent::Wheel ||
-        (watched != OffsetX && watched != OffsetY && watched != btnCenter))
-        return false;
-    int delta = static_cast<QWheelEvent*>(e)->angleDelta().y();
-    if (delta != 0)
-        delta > 0 ? FormMouseWheelUp() : FormMouseWheelDown();
-    return true;
 }
 
 // The wheel only reaches here from over the view panel, so it always zooms.
 bool TMainForm::FormMouseWheelDown() {
     bool handled = Controls.FormMouseWheelDown(true);
-    SyncViewBars();
+    ViewBars.Sync();
     return handled;
 }
 
 bool TMainForm::FormMouseWheelUp() {
     bool handled = Controls.FormMouseWheelUp(true);
-    SyncViewBars();
+    ViewBars.Sync();
     return handled;
 }
 
@@ -104,7 +65,7 @@ void TMainForm::btnHomeClick() {
     for (int i = 0; i < Model.Count(); ++i)
         bounds.Add(Model[i]);
     Controls.btnHomeClick(bounds);
-    SyncViewBars();
+    ViewBars.Sync();
 }
 
 void TMainForm::ZoomToFitClick() {
@@ -117,6 +78,22 @@ void TMainForm::ZoomToFitClick() {
     Controls.SetControl(Controls.OffsetX, fit->OffsetX);
     Controls.SetControl(Controls.OffsetY, fit->OffsetY);
     Redraw.Busy = false;
-    SyncViewBars();
+    ViewBars.Sync();
     RedrawPicture();
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* e) {
+    // With hints off no tool tip shows anywhere in the program.
+    if (e->type() == QEvent::ToolTip && !HintsOn)
+        return true;
+    // The offset bars and the corner button belong to the view: the wheel zooms there too
+    // instead of scrolling the bar.
+    if (e->type() == QEvent::Wheel &&
+        (watched == OffsetX || watched == OffsetY || watched == btnCenter)) {
+        int delta = static_cast<QWheelEvent*>(e)->angleDelta().y();
+        if (delta != 0)
+            delta > 0 ? FormMouseWheelUp() : FormMouseWheelDown();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, e);
 }

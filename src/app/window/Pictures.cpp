@@ -1,6 +1,8 @@
 #include "app/window/Pictures.h"
 
+#include "app/view/PictureFrame.h"
 #include "app/widgets/FrameImage.h"
+#include "app/window/Colours.h"
 #include "app/window/ModelFiles.h"
 #include "base/Error.h"
 #include "base/Text.h"
@@ -18,6 +20,26 @@
 #include <algorithm>
 
 namespace {
+
+Qt::CursorShape ShapeOf(TFrameCursor cursor) {
+    switch (cursor) {
+    case TFrameCursor::Move:
+        return Qt::SizeAllCursor;
+    case TFrameCursor::SizeNS:
+        return Qt::SizeVerCursor;
+    case TFrameCursor::SizeWE:
+        return Qt::SizeHorCursor;
+    case TFrameCursor::SizeNWSE:
+        return Qt::SizeFDiagCursor;
+    case TFrameCursor::SizeNESW:
+        return Qt::SizeBDiagCursor;
+    case TFrameCursor::Hand:
+        return Qt::PointingHandCursor;
+    case TFrameCursor::Normal:
+        break;
+    }
+    return Qt::ArrowCursor;
+}
 
 const char* PictureFilters[] = {"PNG file (*.png)", "JPEG file (*.jpg)", "Bitmap file (*.bmp)"};
 const char* PictureExtensions[] = {"png", "jpg", "bmp"};
@@ -92,8 +114,8 @@ void TPictures::Save(int variant) {
         return;
     std::string fileName = name.toStdString();
     TBusyCursor busy(variant != 0);
-    TBackground background{TColour(Scene.Background),
-                           Scene.BackgroundPicture.Empty() ? nullptr : &Scene.BackgroundPicture};
+    const TBitmap& picture = Scene.Colours.BackgroundPicture;
+    TBackground background{TColour(Scene.Colours.Background), picture.Empty() ? nullptr : &picture};
     SavePictureFile(variant, frame, Scene.ViewBitmap, Scene.Model, Scene.Context, background,
                     fileName);
     PictureDir = FolderOfPath(fileName);
@@ -130,4 +152,47 @@ void TPictures::Print(QPrinter& printer) {
         painter.drawImage(0, top, FrameImage(band));
     }
     painter.end();
+}
+
+void TPictures::PaintFrame(QPainter& painter, const QFont& font) {
+    if (CameraFrame.On)
+        DrawCameraFrame(painter, CameraFrame, font);
+}
+
+Qt::CursorShape TPictures::CursorAt(int x, int y) const {
+    return ShapeOf(CameraFrame.CursorAt(x, y));
+}
+
+TFrameArea TPictures::Press(int x, int y, Qt::KeyboardModifiers keys, int viewWidth,
+                            int viewHeight) {
+    TFrameArea area = CameraFrame.Press(x, y);
+    switch (area) {
+    case TFrameArea::WholeView:
+        CameraFrame.WholeView(viewWidth, viewHeight);
+        break;
+    case TFrameArea::PresetSize:
+        CameraFrame.PresetSize({bool(keys & Qt::ControlModifier), bool(keys & Qt::ShiftModifier),
+                                bool(keys & Qt::AltModifier)});
+        break;
+    case TFrameArea::SaveAsSeen:
+        Save(0);
+        break;
+    case TFrameArea::SaveAntiAliased:
+        Save(1);
+        break;
+    case TFrameArea::SaveDouble:
+        Save(2);
+        break;
+    case TFrameArea::SaveFourfold:
+        Save(4);
+        break;
+    case TFrameArea::SaveEightfold:
+        Save(8);
+        break;
+    case TFrameArea::None:
+    case TFrameArea::Close:
+    case TFrameArea::SizeLabel:
+        break;
+    }
+    return area;
 }

@@ -5,15 +5,19 @@
 #include "exchange/pictures/CameraFrame.h"
 
 #include <QString>
+#include <Qt>
 #include <cstdint>
 #include <functional>
 #include <string>
 
+class QFont;
+class QPainter;
 class QPrinter;
 class QWidget;
 class TBitmap;
 class TBlockList;
 class TDrawContext;
+class TColours;
 class TModelFiles;
 class TViewControls;
 
@@ -25,8 +29,7 @@ public:
         TDrawContext& Context;
         const TViewControls& Controls;
         const TBitmap& ViewBitmap;
-        const int32_t& Background;
-        const TBitmap& BackgroundPicture;
+        const TColours& Colours; // the background and its picture
     };
 
     TPictures(QWidget& window, const TScene& scene, const TModelFiles& files);
@@ -44,6 +47,13 @@ public:
     // Saves the framed part as seen (0), anti-aliased (1) or rendered 2, 4 or 8 times larger.
     void Save(int variant);
     void Print(QPrinter& printer);
+    // A left press on the picture frame: moves and sizes it or saves the picture as the area
+    // pressed says; closing it and the size dialog are the window's. The area pressed.
+    TFrameArea Press(int x, int y, Qt::KeyboardModifiers keys, int viewWidth, int viewHeight);
+    // The picture frame over the view, while it is on.
+    void PaintFrame(QPainter& painter, const QFont& font);
+    // The mouse pointer's shape over the view point: what a press there would do.
+    Qt::CursorShape CursorAt(int x, int y) const;
 
 private:
     TScene Scene;

@@ -1,5 +1,6 @@
 #include "app/window/WindowLinks.h"
 
+#include "app/palette/PalettePanel.h"
 #include "app/window/MainForm.h"
 
 #include <QAction>
@@ -48,8 +49,7 @@ int32_t TToolboxLink::CurrentColour() const {
 
 void TToolboxLink::TakeColour(int32_t colour) {
     Form.Colours.Take(colour);
-    if (Form.RepaintPalette)
-        Form.RepaintPalette();
+    Form.Palette->Repaint();
 }
 
 void TToolboxLink::ModelChanged() {
@@ -69,7 +69,7 @@ int32_t TToolboxLink::GridZ() const {
 }
 
 void TToolboxLink::SetNewBrickStep(int32_t step) {
-    Form.ToolboxStep = step;
+    Form.Editing.ToolboxStep = step;
 }
 
 QAction& TToolboxLink::LDrawThisView() {
@@ -77,5 +77,5 @@ QAction& TToolboxLink::LDrawThisView() {
 }
 
 const TBlock* TToolboxLink::BrickInHand() const {
-    return Form.Hand.BrickInHand.get();
+    return Form.Editing.Hand.BrickInHand.get();
 }

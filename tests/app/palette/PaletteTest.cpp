@@ -14,11 +14,12 @@ TEST_F(PaletteFixture, ClickTakesTheBrickInTheCurrentColourAtTheLastDropAndRemem
                           Palette().ListBox1->count()}),
               (std::array{4, 1, 2}));
     Form->Colours.CurrentColour = 0x00FF00;
-    Form->Hand.LastDrop[0] = 40, Form->Hand.LastDrop[1] = -20, Form->Hand.LastDrop[2] = 24;
+    Form->Editing.Hand.LastDrop[0] = 40, Form->Editing.Hand.LastDrop[1] = -20,
+    Form->Editing.Hand.LastDrop[2] = 24;
     Form->btnTransparent->setChecked(true);
     TakeRow(1);
-    ASSERT_NE(Form->Hand.BrickInHand, nullptr);
-    EXPECT_EQ(Form->Hand.BrickInHand->SaveToString(),
+    ASSERT_NE(Form->Editing.Hand.BrickInHand, nullptr);
+    EXPECT_EQ(Form->Editing.Hand.BrickInHand->SaveToString(),
               "T:40:-20:24:60:40:24:65280:1:0:0:1:0:3038:0");
 
     // The recently used page shows it again in the colour it was taken in.
@@ -27,7 +28,7 @@ TEST_F(PaletteFixture, ClickTakesTheBrickInTheCurrentColourAtTheLastDropAndRemem
               std::pair(0, std::string("T3x2x3|3038")));
     Form->Colours.CurrentColour = 0xFFFFFF;
     TakeRow(0);
-    EXPECT_EQ(Form->Hand.BrickInHand->Colour, 0x00FF00);
+    EXPECT_EQ(Form->Editing.Hand.BrickInHand->Colour, 0x00FF00);
     Form->btnClearClick();
     EXPECT_EQ(Palette().ListBox1->count(), 0);
 }
@@ -54,7 +55,7 @@ TEST_F(PaletteFixture, KeysAndArrowButtonsTurnPagesMoveTheRowAndTakeTheBrick) {
         }
     }
     Form->FormKeyDown(Qt::Key_Return, Qt::NoModifier);
-    ASSERT_FALSE(Form->Hand.Empty());
+    ASSERT_FALSE(Form->Editing.Hand.Empty());
     EXPECT_EQ(Palette().Pages.RecentBricks.front(), "B2x2x3");
 }
 
@@ -137,9 +138,10 @@ TEST_F(PaletteFixture, CombinationRowInASubfolderIsAddedOnceAndTakenAsAGroup) {
 
     std::string modelName = Form->Files.FileName;
     TakeRow(1);
-    ASSERT_TRUE(Form->Hand.HoldingGroup);
-    EXPECT_EQ(std::pair(Form->Hand.GroupInHand->Count(), Form->Hand.BrickInHand->SX),
-              std::pair(2, 80));
+    ASSERT_TRUE(Form->Editing.Hand.HoldingGroup);
+    EXPECT_EQ(
+        std::pair(Form->Editing.Hand.GroupInHand->Count(), Form->Editing.Hand.BrickInHand->SX),
+        std::pair(2, 80));
     EXPECT_TRUE(Form->Files.FileName == modelName && palette.Pages.RecentBricks.empty());
 }
 

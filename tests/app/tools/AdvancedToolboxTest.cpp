@@ -19,7 +19,7 @@ struct ToolboxFixture : FormTest {
 TEST_F(ToolboxFixture, MenuEntryShowsTheBoxWithTheHandsPositionAndCloseUnchecks) {
     Form->Advancedtoolbox1->trigger();
     ASSERT_TRUE(Form->TakeFromPalette("2x4x3", 255));
-    TBlock& hand = *Form->Hand.BrickInHand;
+    TBlock& hand = *Form->Editing.Hand.BrickInHand;
     EXPECT_EQ(Position(), QString("%1 %2 %3").arg(hand.X).arg(hand.Y).arg(hand.Z));
     Form->DropHand();
     EXPECT_EQ(Position(), "0 0 0");
@@ -54,7 +54,7 @@ TEST_F(ToolboxFixture, EachSelectionControlChangesOnlyTheSelectedBricks) {
         TBlock& other = AddBrick("2x4x3", 200, 0, 0);
         selected.Colour = other.Colour = 255;
         std::string otherBefore = other.SaveToString();
-        Form->ToolboxShowSelection();
+        Form->Tools.ShowSelection();
         Form->Colours.CurrentColour = 0x00FF00;
         use(Box());
         EXPECT_EQ(selected.SaveToString(), selectedAfter);
@@ -80,9 +80,9 @@ TEST_F(ToolboxFixture, ColourPickAndShownStepReachTheWindow) {
     EXPECT_NE(selected.Colour, 0x123457);
 
     EXPECT_EQ(Form->Model.StepLimit, 9999);
-    int frames = Form->FramesPainted;
+    int frames = Form->Frame.FramesPainted;
     Box().spStep->setValue(3);
-    EXPECT_TRUE(Form->Model.StepLimit == 3 && Form->FramesPainted > frames);
+    EXPECT_TRUE(Form->Model.StepLimit == 3 && Form->Frame.FramesPainted > frames);
 }
 
 TEST_F(ToolboxFixture, MappingRowIsLookedUpMarkedWhileChangedAndSaved) {
@@ -126,7 +126,7 @@ TEST_F(ToolboxFixture, UndoAndRedoKeysShowTheSelectionOfTheModelTheyLeave) {
     TBlock& kept = AddBrick("2x2x3", -100, -60, 0);
     kept.Step = 3;
     Click(TopOf(kept), Qt::LeftButton, Qt::ShiftModifier);
-    ASSERT_FALSE(Form->Hand.Empty());
+    ASSERT_FALSE(Form->Editing.Hand.Empty());
     Key(Qt::Key_Escape);
     Key(Qt::Key_Z, Qt::ControlModifier);
     int back = Find("B:-100:-60:0:40:40:24:16777215:1:0:0:0:0::3");
@@ -163,7 +163,7 @@ TEST_F(ToolboxFixture, ShownAgainItShowsTheHandItMissedWhileHidden) {
     Form->Advancedtoolbox1->trigger();
     Box().spClose->click();
     ASSERT_TRUE(Form->TakeFromPalette("2x4x3|3001", 255));
-    TBlock& hand = *Form->Hand.BrickInHand;
+    TBlock& hand = *Form->Editing.Hand.BrickInHand;
     hand.X = 40, hand.Y = 20, hand.Z = 24;
     Form->Advancedtoolbox1->trigger();
     EXPECT_EQ(std::pair(Position(), Box().edNewID->text()),

@@ -50,7 +50,7 @@ TEST_F(CuttingFixture, LiftOffBarMovesTheTopShownOrHidden) {
     EXPECT_EQ(std::pair(Form->ZLiftOff->value(), Form->lblZLiftOff->text()),
               std::pair(19999, QString("19999")));
     Toggle(true);
-    EXPECT_EQ(std::pair(Form->lblZLiftOff->text(), Form->ZCutOff.LastPosition),
+    EXPECT_EQ(std::pair(Form->lblZLiftOff->text(), Form->Tools.ZCutOff.LastPosition),
               std::pair(QString("24"), 24));
 }
 

@@ -101,7 +101,7 @@ TEST_F(PartEditorTest, BadNamesAreRefusedAndAnExistingPartIsReplacedOnlyOnYes) {
 TEST_F(PartEditorTest, EditingAPartReshapesTheBricksOfTheOpenModel) {
     Form = NewForm(Dir + "s.ini");
     Form->Model.InsertSorted(CreateBrickFromKey("G userblks.dat, wedge"));
-    Form->Hand.TakeInHand(CreateBrickFromKey("G userblks.dat, wedge"), 0);
+    Form->Editing.Hand.TakeInHand(CreateBrickFromKey("G userblks.dat, wedge"), 0);
     TPalettePanel& palette = *Form->Palette;
     palette.ListBox1->setCurrentRow(0);
     palette.pumEditPopup();
@@ -121,7 +121,7 @@ TEST_F(PartEditorTest, EditingAPartReshapesTheBricksOfTheOpenModel) {
     const TBlock* modelWedge = FirstGeneral(*Form);
     ASSERT_NE(modelWedge, nullptr);
     EXPECT_EQ((std::array{modelWedge->SX, modelWedge->Definition->GetPoint(0, 1).X,
-                          Form->Hand.BrickInHand->SX}),
+                          Form->Editing.Hand.BrickInHand->SX}),
               (std::array{40, 40, 40}));
     EXPECT_TRUE(PartFileExists("wedge.tsp"));
 }
@@ -222,7 +222,7 @@ TEST_F(PartEditorTest, ANewPartAddedOnAnEmptyPageIsPlacedSavedAndFoundAfterARest
 
     palette.ListBox1->setCurrentRow(0);
     palette.ListBox1Click();
-    ASSERT_NE(Form->Hand.BrickInHand, nullptr);
+    ASSERT_NE(Form->Editing.Hand.BrickInHand, nullptr);
     Form->DropBrickInHand();
     Form->SaveModelAs(Dir + "wedge.lgo", true);
     Form->Files.Modified = false;

@@ -8,13 +8,13 @@ TEST_F(FormTest, LightPreviewRedrawsCancelPutsBackAndOkTakesTheNewVector) {
     ASSERT_TRUE(Form->miAdjustLight->isEnabled());
     auto light = Form->Context.Light;
     auto factors = Form->Context.LightFactor;
-    int frames = Form->FramesPainted;
+    int frames = Form->Frame.FramesPainted;
     OnNextDialog<TfrmSetLight>([&](TfrmSetLight& dialog) {
         EXPECT_EQ(dialog.rxsX->value(), light[0]);
         dialog.chkPreview->setChecked(true);
         dialog.rxsZ->setValue(-10);
         // Drawn with the new light, which is put back after the preview.
-        EXPECT_TRUE(Form->FramesPainted > frames && Form->Context.LightFactor != factors &&
+        EXPECT_TRUE(Form->Frame.FramesPainted > frames && Form->Context.LightFactor != factors &&
                     Form->Context.Light == light);
         dialog.btnCancel->click();
     });

@@ -57,12 +57,12 @@ TEST_F(ViewPaintFixture, AntiAliasedFramesReuseTheDoubleSizeRenderAndShowTheSame
     AddBrick("2x4x3", 0, 0, 0);
     Form->miAntiAlias->trigger();
     Form->RedrawPicture();
-    const TBitmap& frame = Form->ViewBitmap;
-    ASSERT_EQ(SizeOf(Form->Supersampled), 2 * SizeOf(frame));
-    const uint8_t* kept = Form->Supersampled.ScanLine(0);
+    const TBitmap& frame = Form->Frame.Bitmap;
+    ASSERT_EQ(SizeOf(Form->Frame.Supersampled), 2 * SizeOf(frame));
+    const uint8_t* kept = Form->Frame.Supersampled.ScanLine(0);
 
     Form->btnRotLeft->click();
-    EXPECT_EQ(Form->Supersampled.ScanLine(0), kept);
+    EXPECT_EQ(Form->Frame.Supersampled.ScanLine(0), kept);
     TBitmap fresh(frame.Width(), frame.Height());
     RenderAntiAliased(Form->Model, fresh, Form->Context,
                       {TColour(Form->Colours.Background), nullptr});
@@ -74,8 +74,8 @@ TEST_F(ViewPaintFixture, AntiAliasedFramesReuseTheDoubleSizeRenderAndShowTheSame
     Form->resize(Form->width() + 40, Form->height() + 30);
     QApplication::processEvents();
     Form->RedrawPicture();
-    EXPECT_EQ(SizeOf(Form->Supersampled), 2 * SizeOf(Form->ViewBitmap));
+    EXPECT_EQ(SizeOf(Form->Frame.Supersampled), 2 * SizeOf(Form->Frame.Bitmap));
     Form->miAntiAlias->trigger();
     Form->RedrawPicture();
-    EXPECT_TRUE(Form->Supersampled.Empty());
+    EXPECT_TRUE(Form->Frame.Supersampled.Empty());
 }

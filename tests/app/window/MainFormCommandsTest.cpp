@@ -27,6 +27,7 @@ TEST_F(FormTest, SaveAndLoadKeepTheCaptionAndTheView) {
     Form->mSubAssembly->trigger();
     EXPECT_EQ(Form->windowTitle(), caption);
     EXPECT_EQ(Form->Files.SaveDialogName, "two.lgo");
-    ASSERT_TRUE(Form->Hand.HoldingGroup && !Form->SubAssemblyKey.empty());
-    EXPECT_EQ(std::pair(Form->Hand.GroupInHand->Count(), Form->Model.Count()), std::pair(1, 1));
+    ASSERT_TRUE(Form->Editing.Hand.HoldingGroup && !Form->Editing.SubAssemblyKey.empty());
+    EXPECT_EQ(std::pair(Form->Editing.Hand.GroupInHand->Count(), Form->Model.Count()),
+              std::pair(1, 1));
 }

@@ -40,7 +40,7 @@ TEST(MainFormSettings, OldFileIsRewrittenAtStartAndBitDepthZeroKeepsThirtyTwoBit
                              "[State]\r\nBitDepth=0\r\n");
     auto form = NewForm(dir + "s.ini");
     EXPECT_EQ(TIniFile(dir + "s.ini").ReadInteger("Main", "Version", 0), 2);
-    EXPECT_TRUE(form->BitDepth == 4 && form->pf32bit1->isChecked());
+    EXPECT_TRUE(form->Frame.BitDepth == 4 && form->pf32bit1->isChecked());
 }
 
 TEST(MainFormSettings, UnwritableSettingsAreReportedAndTheWindowCloses) {
@@ -73,6 +73,7 @@ TEST(MainFormSettings, CommandLineSequenceOpensInTheSequencer) {
     auto form = NewForm(TestFolder() + "s.ini", {TESSARYN_SHIPPED_DATA "Models/house.lgs"});
     QCoreApplication::sendPostedEvents(form.get());
     EXPECT_TRUE(form->Sequencer1->isChecked() && form->Palette->isHidden());
-    EXPECT_EQ(std::pair(form->Sequencer.frmSeq->Sequence.Count(), form->RotZ->value()), std::pair(5, 0));
+    EXPECT_EQ(std::pair(form->Sequencer.frmSeq->Sequence.Count(), form->RotZ->value()),
+              std::pair(5, 0));
     EXPECT_EQ(form->Model.Count(), 1);
 }

@@ -50,7 +50,7 @@ TEST_F(FormTest, WheelZoomsOverTheViewTheOffsetBarsAndTheCornerButton) {
 TEST_F(FormTest, TheViewBoxShowsTheRenderedFrameCentredAndTimed) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
     Form->RedrawPicture();
-    TBitmap& frame = Form->ViewBitmap;
+    TBitmap& frame = Form->Frame.Bitmap;
     ASSERT_EQ(QSize(frame.Width(), frame.Height()), View().size());
     // The baseplate covers the view's centre; a corner shows the background.
     QPoint centre = Pixel(0, 0, 0);
@@ -71,5 +71,5 @@ TEST_F(FormTest, TheViewBoxShowsTheRenderedFrameCentredAndTimed) {
 
     Form->miTiming->trigger();
     Form->RedrawPicture();
-    EXPECT_EQ(Form->windowTitle(), QString::number(Form->LastFrameMilliseconds));
+    EXPECT_EQ(Form->windowTitle(), QString::number(Form->Frame.LastMilliseconds));
 }

@@ -30,7 +30,7 @@ TEST_F(EditingFixture, EachButtonModifierAndKeyMakesItsEdit) {
              AddBrick("1x1x1", 100, 60, 24, 9);
              Click(TopOf(AddBrick("2x2x3", 100, 60, 0, 9)), Qt::LeftButton, Qt::ShiftModifier);
              Click(Pixel(-35, -35));
-             EXPECT_TRUE(Form->Hand.Empty());
+             EXPECT_TRUE(Form->Editing.Hand.Empty());
          },
          {"B:-20:-20:0:40:40:24:16777215:1:0:0:0:9::0",
           "B:-20:-20:24:20:20:8:16777215:1:0:0:0:9::0"}},
@@ -40,7 +40,7 @@ TEST_F(EditingFixture, EachButtonModifierAndKeyMakesItsEdit) {
              Click(TopOf(a), Qt::LeftButton, Qt::ControlModifier);
              Click(TopOf(AddBrick("1x2x3", 60, 0, 0)), Qt::LeftButton, Qt::ControlModifier);
              PressAt(TopOf(a), Qt::LeftButton, Qt::ShiftModifier | Qt::AltModifier);
-             ASSERT_EQ(Form->Hand.GroupInHand->Count(), 2);
+             ASSERT_EQ(Form->Editing.Hand.GroupInHand->Count(), 2);
              Form->DropHand();
          },
          {"B:60:0:0:20:40:24:16777215:1:0:0:0:0::0", "B:0:0:0:20:20:24:16777215:1:0:0:0:0::0"}},
@@ -73,7 +73,8 @@ TEST_F(EditingFixture, PlacingIsUndoneRedoneAndClearedWithTheButtons) {
     EXPECT_EQ(View().cursor().shape(), Qt::BlankCursor);
     Click(Pixel(7, 5));
     EXPECT_EQ(ModelLines(), std::vector<std::string>{White2x4});
-    EXPECT_TRUE(Form->Files.Modified && !Form->Hand.Empty()); // a palette brick keeps stamping
+    EXPECT_TRUE(Form->Files.Modified &&
+                !Form->Editing.Hand.Empty()); // a palette brick keeps stamping
     Form->btnUndo->click();
     EXPECT_TRUE(ModelLines().empty() && !Form->btnUndo->isEnabled());
     Form->btnRedo->click();
@@ -90,8 +91,8 @@ TEST_F(EditingFixture, DiscardKeysDeleteABrickTakenFromTheModelAndUndoBringsItBa
         AddBrick("2x2x3", 0, 0, 0);
         PressAt(Pixel(20, 20, 24), Qt::LeftButton, Qt::ShiftModifier);
         Form->PaintBox1MouseUp();
-        ASSERT_FALSE(Form->Hand.Empty()) << key;
-        EXPECT_TRUE(Key(key) && Form->Hand.Empty() && ModelLines().empty()) << key;
+        ASSERT_FALSE(Form->Editing.Hand.Empty()) << key;
+        EXPECT_TRUE(Key(key) && Form->Editing.Hand.Empty() && ModelLines().empty()) << key;
         Form->btnUndo->click();
         EXPECT_EQ(ModelLines().size(), 1u) << key;
         Form->Files.Modified = false;
@@ -103,11 +104,12 @@ TEST_F(EditingFixture, MovingTheHandRepaintsOnlyTheHandAndTheToolboxFollows) {
     Form->Advancedtoolbox1->trigger();
     AddBrick("1x1x3", 0, 0, 0);
     TakeInHand("2x4x3");
-    int frames = Form->FramesPainted, handPaints = Form->HandPaints;
+    int frames = Form->Frame.FramesPainted, handPaints = Form->Editing.HandPaints;
     for (int k = 0; k < 10; ++k)
         MoveTo(Pixel(-90 + 20 * k, -50 + 10 * k));
-    EXPECT_TRUE(Form->FramesPainted == frames && Form->HandPaints > handPaints + 5);
-    EXPECT_EQ(Form->Tools.AdvOptions->lx->text(), QString::number(Form->Hand.BrickInHand->X));
+    EXPECT_TRUE(Form->Frame.FramesPainted == frames && Form->Editing.HandPaints > handPaints + 5);
+    EXPECT_EQ(Form->Tools.AdvOptions->lx->text(),
+              QString::number(Form->Editing.Hand.BrickInHand->X));
 }
 
 TEST_F(EditingFixture, KeysAreConsumedBeforeTheFocusedBox) {
@@ -144,7 +146,7 @@ TEST_F(EditingFixture, SubAssemblyGoesIntoTheHandAndStampsAtTheShownStep) {
     Form->LoadModelFile(WriteModel("sub.lgo", "B 100 60 0 40 40 24 255 1 0 0 0 0  0\r\n"
                                               "B 120 60 24 20 20 24 0 1 0 0 0 0  0\r\n"),
                         1);
-    ASSERT_TRUE(Form->Hand.HoldingGroup && !Form->Hand.PlaceOnce);
+    ASSERT_TRUE(Form->Editing.Hand.HoldingGroup && !Form->Editing.Hand.PlaceOnce);
     Click(Pixel(45, 45));
     Click(Pixel(145, 45));
     EXPECT_EQ(ModelLines().size(), 4u);
@@ -152,5 +154,5 @@ TEST_F(EditingFixture, SubAssemblyGoesIntoTheHandAndStampsAtTheShownStep) {
                    "::" + std::to_string(Form->Model.StepLimit)),
               0);
     Form->btnPointer->click();
-    EXPECT_TRUE(Form->Hand.Empty());
+    EXPECT_TRUE(Form->Editing.Hand.Empty());
 }

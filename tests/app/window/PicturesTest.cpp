@@ -36,19 +36,20 @@ struct PicturesFixture : ShownFormTest {
 TEST_F(PicturesFixture, TheMouseMovesTheFrameWhichIsDrawnOverTheSceneWithoutANewFrame) {
     EXPECT_TRUE(Form->Pictures.CameraFrame.On);
     TPictureFrame start = Frame();
-    int frames = Form->FramesPainted;
+    int frames = Form->Frame.FramesPainted;
     QPoint inside(start.Left + 200, start.Top + 150);
     Mouse(QEvent::MouseButtonPress, inside);
     Mouse(QEvent::MouseMove, inside + QPoint(-30, 20));
     Mouse(QEvent::MouseButtonRelease, inside + QPoint(-30, 20));
     EXPECT_EQ(std::pair(Frame().Left, Frame().Top), std::pair(start.Left - 30, start.Top + 20));
     MoveTo(QPoint(Frame().Left + 1, Frame().Top + 100));
-    EXPECT_TRUE(View().cursor().shape() == Qt::SizeHorCursor && Form->FramesPainted == frames);
+    EXPECT_TRUE(View().cursor().shape() == Qt::SizeHorCursor &&
+                Form->Frame.FramesPainted == frames);
 
     // The overlay is on the screen, the view bitmap stays the scene alone.
     QImage shown = View().grab().toImage();
     EXPECT_EQ(shown.pixelColor(Frame().Left, Frame().Top + 100), QColor(Qt::black));
-    EXPECT_NE(Form->ViewBitmap.Pixel(Frame().Left, Frame().Top + 100), 0u);
+    EXPECT_NE(Form->Frame.Bitmap.Pixel(Frame().Left, Frame().Top + 100), 0u);
 }
 
 TEST_F(PicturesFixture, TheSizeDialogShowsTheSizeAppliesANewOneAndRefusesText) {
@@ -92,7 +93,7 @@ TEST_F(PicturesFixture, SavesWhatTheFrameShowsAtItsSizeAndOnlyAWrittenFileSetsTh
         ReadPictureFile(Answer, back);
         EXPECT_EQ(std::pair(back.Width(), back.Height()), std::pair(size, size)) << name;
     }
-    EXPECT_EQ(back.Pixel(5, 7), Form->ViewBitmap.Pixel(Frame().Left + 5, Frame().Top + 7));
+    EXPECT_EQ(back.Pixel(5, 7), Form->Frame.Bitmap.Pixel(Frame().Left + 5, Frame().Top + 7));
     EXPECT_EQ(Form->Pictures.PictureDir, out);
 }
 

@@ -48,18 +48,18 @@ TEST_F(WindowFixture, SwatchesTakeTheTableColoursAndClicksColourTheHandOrTheBack
     TakeRow(0);
     PressSwatch(11);
     int32_t red = Form->Colours.SwatchColour(11);
-    EXPECT_EQ((std::array{Form->Colours.CurrentColour, Form->Hand.BrickInHand->Colour,
+    EXPECT_EQ((std::array{Form->Colours.CurrentColour, Form->Editing.Hand.BrickInHand->Colour,
                           Palette().Pages.RecentColours.front()}),
               (std::array{red, red, red}));
-    Form->Hand.TakeGroupInHand(GroupOfTwo(), CreateBrickFromKey("B4x2x3"), 0);
+    Form->Editing.Hand.TakeGroupInHand(GroupOfTwo(), CreateBrickFromKey("B4x2x3"), 0);
     PressSwatch(9);
-    for (const auto& b : Form->Hand.GroupInHand->Items())
+    for (const auto& b : Form->Editing.Hand.GroupInHand->Items())
         EXPECT_EQ(b->Colour, Form->Colours.SwatchColour(9));
 
     // The right button, on a swatch or on the palette, sets the background and redraws.
     PressSwatch(0, Qt::RightButton);
     EXPECT_EQ(Form->Colours.Background, Form->Colours.SwatchColour(0));
-    EXPECT_EQ(Form->ViewBitmap.Pixel(1, 1), TColour(Form->Colours.SwatchColour(0)) & 0xFFFFFF);
+    EXPECT_EQ(Form->Frame.Bitmap.Pixel(1, 1), TColour(Form->Colours.SwatchColour(0)) & 0xFFFFFF);
     EXPECT_EQ(Form->Colours.CurrentColour, Form->Colours.SwatchColour(9));
     QTest::mouseClick(Form->Palette, Qt::RightButton, Qt::NoModifier, QPoint(1, 1));
     EXPECT_EQ(Form->Colours.Background, Form->ButtonFaceColour());
@@ -69,13 +69,13 @@ TEST_F(WindowFixture, SwatchesTakeTheTableColoursAndClicksColourTheHandOrTheBack
 }
 
 TEST_F(WindowFixture, TransparencyStudAndColourDialogButtonsReachTheHandAtOnce) {
-    Form->Hand.TakeGroupInHand(GroupOfTwo(), CreateBrickFromKey("B4x2x3"), 0);
+    Form->Editing.Hand.TakeGroupInHand(GroupOfTwo(), CreateBrickFromKey("B4x2x3"), 0);
     for (bool on : {true, false}) {
         Form->btnTransparent->click();
         Form->btnPieceStuds->click();
-        for (const auto& b : Form->Hand.GroupInHand->Items())
+        for (const auto& b : Form->Editing.Hand.GroupInHand->Items())
             EXPECT_EQ(std::pair(b->Transparent, b->Studs), std::pair(on, !on));
-        EXPECT_EQ(Form->Hand.BrickInHand->Transparent, on);
+        EXPECT_EQ(Form->Editing.Hand.BrickInHand->Transparent, on);
     }
 
     // The colour dialog's colour is not one to remember in the recent row.
@@ -86,7 +86,7 @@ TEST_F(WindowFixture, TransparencyStudAndColourDialogButtonsReachTheHandAtOnce) 
         dialog.accept();
     });
     Form->btnColorDlg->click();
-    EXPECT_EQ(std::pair(Form->Colours.CurrentColour, Form->Hand.BrickInHand->Colour),
+    EXPECT_EQ(std::pair(Form->Colours.CurrentColour, Form->Editing.Hand.BrickInHand->Colour),
               std::pair(0x030201, 0x030201));
     EXPECT_EQ(Palette().Pages.RecentColours.front(), remembered);
 }

@@ -76,11 +76,11 @@ TEST_F(KeysFixture, GroupInHandRestsWithEveryBrickAboveWhatIsUnderIt) {
     auto group = std::make_unique<TBlockList>();
     group->Add(BrickAt("B2x2x3", 0, 0, 0));
     group->Add(BrickAt("B2x2x3", 40, 0, 24));
-    Form->Hand.TakeGroupInHand(std::move(group), CreateBrickFromKey("B4x2x6"), 0);
+    Form->Editing.Hand.TakeGroupInHand(std::move(group), CreateBrickFromKey("B4x2x6"), 0);
     MoveTo(Pixel(110, 110));
-    ASSERT_EQ(Form->Hand.BrickInHand->X, 100);
-    Form->Hand.AlignGroupToHand();
-    const auto& bricks = Form->Hand.GroupInHand->Items();
+    ASSERT_EQ(Form->Editing.Hand.BrickInHand->X, 100);
+    Form->Editing.Hand.AlignGroupToHand();
+    const auto& bricks = Form->Editing.Hand.GroupInHand->Items();
     EXPECT_EQ(std::pair(bricks[0]->Z, bricks[1]->Z), std::pair(24, 48));
 }
 
@@ -101,13 +101,13 @@ TEST_F(KeysFixture, SecondStageKeysActAndBringThePointerToTheHand) {
     TakeInHand("B2x4x3", 40, 20, 0);
     for (const auto& [key, state, change] : cases) {
         int before = state();
-        Form->PointerTarget = QPoint(-1, -1);
+        Form->Editing.PointerTarget = QPoint(-1, -1);
         EXPECT_TRUE(Key(key.key(), key.keyboardModifiers())) << key.toCombined();
         EXPECT_EQ(state() - before, change) << key.toCombined();
-        EXPECT_EQ(Form->PointerTarget, Pixel(40, 20)) << key.toCombined();
+        EXPECT_EQ(Form->Editing.PointerTarget, Pixel(40, 20)) << key.toCombined();
     }
     EXPECT_TRUE(Key(Qt::Key_Insert)); // turns the hand
-    EXPECT_EQ(Form->Hand.BrickInHand->SX, 80);
+    EXPECT_EQ(Form->Editing.Hand.BrickInHand->SX, 80);
 }
 
 TEST_F(KeysFixture, ShiftArrowsPanAndAltArrowsMoveTheZCutOff) {
