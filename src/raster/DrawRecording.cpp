@@ -242,6 +242,21 @@ bool TDrawRecording::OpaqueOnly() const {
     return true;
 }
 
+bool TDrawRecording::NeedsStartWriters() const {
+    for (const TDrawCommand& command : Commands)
+        if (command.Blending < 0 &&
+            (command.Kind == TDrawCommandKind::Polyline ||
+             command.Kind == TDrawCommandKind::PolylineAtEach ||
+             command.Kind == TDrawCommandKind::Line || command.Kind == TDrawCommandKind::LineTo))
+            return true;
+    return false;
+}
+
+bool TDrawRecording::NeedsStartPen() const {
+    return std::any_of(Commands.begin(), Commands.end(),
+                       [](const TDrawCommand& command) { return command.FromStartPen; });
+}
+
 void TDrawRecording::ReplayBackwards(TDrawObject& target, TRowBand band) const {
     for (size_t i = Commands.size(); i-- > 0;) {
         const TDrawCommand& command = Commands[i];

@@ -79,6 +79,12 @@ public:
     bool Empty() const { return Commands.empty(); }
     // Some command moves the pen, so Left's pen position is the recording's own.
     bool MovesPen() const { return PenKnown; }
+    // Some line is drawn with the writers the drawing before left.
+    bool NeedsStartWriters() const;
+    // Some line starts where the drawing before left the pen.
+    bool NeedsStartPen() const;
+    // The writers the recording leaves: 0 opaque, 1 blending, -1 those it began with.
+    int8_t WritersLeft() const { return Blending; }
 
     // Every command writes fixed colours through a raster surface, each pixel's value not
     // depending on what it replaces, and needs nothing from the drawing before it (writers, pen
