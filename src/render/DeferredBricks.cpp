@@ -3,12 +3,11 @@
 #include "raster/Bitmap.h"
 #include "raster/CoverMask.h"
 
-#include <cstring>
-
 namespace {
 
-size_t BytesPerPixel(const TBitmap& bitmap) {
-    return bitmap.PixelFormat() == TPixelFormat::pf32bit ? 4 : 2;
+// Four bytes a pixel, else two: the formats that take a cover mask.
+bool Wide(const TBitmap& bitmap) {
+    return bitmap.PixelFormat() == TPixelFormat::pf32bit;
 }
 
 } // namespace
@@ -33,24 +32,59 @@ template <class Each> void TDeferredBricks::ForNoted(const TEntry& entry, Each e
     const uint64_t* row = Bits.data() + entry.FirstWord;
     for (int y = entry.Reach.Top; y <= entry.Reach.Bottom; ++y, row += words)
         for (size_t k = 0; k < words; ++k)
-            for (uint64_t bits = row[k]; bits != 0; bits &= bits - 1)
-                each(y, entry.Reach.Left + int(64 * k) + __builtin_ctzll(bits));
+            if (row[k] != 0)
+                each(y, entry.Reach.Left + int(64 * k), row[k]);
 }
 
-void TDeferredBricks::Keep(TBitmap& bitmap, const TEntry& entry) {
-    Kept.clear();
-    const size_t size = BytesPerPixel(bitmap);
-    ForNoted(entry, [&](int y, int x) {
-        uint32_t pixel = 0;
-        std::memcpy(&pixel, bitmap.ScanLine(y) + size_t(x) * size, size);
-        Kept.push_back(pixel);
+namespace {
+
+// The pixels of the set bits of a word, bit x at pixels[x], to or from kept.
+template <class P> P* KeepWord(const uint8_t* row, int left, uint64_t bits, P* kept) {
+    const P* pixels = reinterpret_cast<const P*>(row) + left;
+    for (; bits != 0; bits &= bits - 1)
+        *kept++ = pixels[__builtin_ctzll(bits)];
+    return kept;
+}
+template <class P> const P* PutWordBack(uint8_t* row, int left, uint64_t bits, const P* kept) {
+    P* pixels = reinterpret_cast<P*>(row) + left;
+    for (; bits != 0; bits &= bits - 1)
+        pixels[__builtin_ctzll(bits)] = *kept++;
+    return kept;
+}
+
+template <class P>
+void KeepAs(TBitmap& bitmap, std::vector<uint32_t>& store, size_t count, const auto& forNoted) {
+    store.resize((count * sizeof(P) + 3) / 4);
+    P* kept = reinterpret_cast<P*>(store.data());
+    forNoted([&](int y, int left, uint64_t bits) {
+        kept = KeepWord<P>(bitmap.ScanLine(y), left, bits, kept);
     });
+}
+
+template <class P>
+void PutBackAs(TBitmap& bitmap, const std::vector<uint32_t>& store, const auto& forNoted) {
+    const P* kept = reinterpret_cast<const P*>(store.data());
+    forNoted([&](int y, int left, uint64_t bits) {
+        kept = PutWordBack<P>(bitmap.ScanLine(y), left, bits, kept);
+    });
+}
+
+} // namespace
+
+void TDeferredBricks::Keep(TBitmap& bitmap, const TEntry& entry) {
+    size_t count = 0;
+    ForNoted(entry, [&](int, int, uint64_t bits) { count += size_t(__builtin_popcountll(bits)); });
+    const auto forNoted = [&](const auto& each) { ForNoted(entry, each); };
+    if (Wide(bitmap))
+        KeepAs<uint32_t>(bitmap, Kept, count, forNoted);
+    else
+        KeepAs<uint16_t>(bitmap, Kept, count, forNoted);
 }
 
 void TDeferredBricks::PutBack(TBitmap& bitmap, const TEntry& entry) const {
-    const size_t size = BytesPerPixel(bitmap);
-    size_t next = 0;
-    ForNoted(entry, [&](int y, int x) {
-        std::memcpy(bitmap.ScanLine(y) + size_t(x) * size, &Kept[next++], size);
-    });
+    const auto forNoted = [&](const auto& each) { ForNoted(entry, each); };
+    if (Wide(bitmap))
+        PutBackAs<uint32_t>(bitmap, Kept, forNoted);
+    else
+        PutBackAs<uint16_t>(bitmap, Kept, forNoted);
 }

@@ -1,6 +1,7 @@
 #include "render/FirstWriteScene.h"
 
 #include "model/BlockList.h"
+#include "model/GeneralBlock.h"
 #include "raster/Bitmap.h"
 #include "raster/DrawObject.h"
 #include "render/BandSplit.h"
@@ -8,6 +9,7 @@
 #include "render/BrickSilhouette.h"
 #include "render/DrawContext.h"
 #include "render/DrawingThreads.h"
+#include "render/PartExtent.h"
 #include "render/Scene.h"
 #include "render/bricks/BrickPaint.h"
 #include "render/bricks/DrawBrick.h"
@@ -15,14 +17,44 @@
 #include <algorithm>
 #include <atomic>
 #include <functional>
+#include <unordered_map>
 
 namespace {
 
 enum TBoxKind : uint8_t {
     NoDrawing, // outside the boundary or the step limit, or a box of no size
     Foreseen,  // a plain box's, before drawing it
+    Boxed,     // another kind's, from the block of space it keeps within, before drawing it
     Drawn,     // the bounds of the brick's recorded drawing
 };
+
+// Kinds whose drawing keeps within the brick's block of space, studs and tube rings as a plain
+// box's: the slopes, and windows, which draw their frames on its faces. Round bricks, doors
+// and wheels reach out of it at some views.
+bool KeepsWithinItsBox(char kind) {
+    return kind == 'T' || kind == 'N' || kind == 'E' || kind == 'C' || kind == 'I' || kind == 'W';
+}
+
+// Room for the rounding of points worked out apart from the box.
+TRect Widened(const TRect& box) {
+    return {box.Left - 1, box.Top - 1, box.Right + 1, box.Bottom + 1};
+}
+
+// The screen box of a general block from its part's extent, which each share of the bricks
+// works out once a frame for each part it meets.
+bool GeneralBlockBox(const TGeneralBlock& block, const TBoxProjection& projection,
+                     std::unordered_map<const TDrawClass*, TPartExtent>& extents, TRect& box) {
+    if (!block.Definition)
+        return false;
+    auto found = extents.find(block.Definition);
+    if (found == extents.end())
+        found = extents.emplace(block.Definition, PartExtentOf(*block.Definition)).first;
+    TExtent3 low, high;
+    if (!PlacedExtent(block, found->second, low, high))
+        return false;
+    box = Widened(projection.BoxOf(low, high));
+    return true;
+}
 
 // What one frame shares among its bands.
 struct TFrame {
@@ -82,6 +114,7 @@ void FindBoxes(TFrame& frame, size_t first, size_t last, TDrawRecording& recordi
     const TDrawContext& context = frame.Context;
     const TBoxProjection projection(context.View, StudRaise(context));
     std::unique_ptr<TBrickRecorder> recorder;
+    std::unordered_map<const TDrawClass*, TPartExtent> extents;
     const TBrickVector& bricks = model.Items();
     for (size_t i = first; i < last && !frame.Failed; ++i) {
         // Bricks lie scattered on the heap and take little work each here: fetching a few
@@ -96,13 +129,26 @@ void FindBoxes(TFrame& frame, size_t first, size_t last, TDrawRecording& recordi
         buffers.BoxKinds[i] = NoDrawing;
         if (!InsideCut(context.Boundary, brick) || model.StepLimit < brick.Step)
             continue;
-        const bool plainBox = brick.ClassKind() == 'B';
-        if (plainBox && brick.SX == 0)
+        const char kind = brick.ClassKind();
+        if (kind == 'B' && brick.SX == 0)
             continue; // draws nothing
-        if (plainBox && projection.Finite()) {
-            buffers.Boxes[i] = projection.BoxOf(brick);
-            buffers.BoxKinds[i] = Foreseen;
-            continue;
+        // Bricks of no size leave the paint as it was, which their drawing tells.
+        if (projection.Finite() && brick.SX != 0) {
+            if (kind == 'B') {
+                buffers.Boxes[i] = projection.BoxOf(brick);
+                buffers.BoxKinds[i] = Foreseen;
+                continue;
+            }
+            if (KeepsWithinItsBox(kind)) {
+                buffers.Boxes[i] = Widened(projection.BoxOf(brick));
+                buffers.BoxKinds[i] = Boxed;
+                continue;
+            }
+            if (kind == 'G' && GeneralBlockBox(static_cast<const TGeneralBlock&>(brick), projection,
+                                               extents, buffers.Boxes[i])) {
+                buffers.BoxKinds[i] = Boxed;
+                continue;
+            }
         }
         if (!recorder)
             recorder = std::make_unique<TBrickRecorder>(frame.Bitmap, frame.Context, recording);
@@ -255,8 +301,9 @@ void DrawBand(TFrame& frame, const TBackground& background, TRowBand band,
             if (DrawBoxNearestFirst(brick, target))
                 continue;
         }
+        // A box foreseen wrongly would have let bricks in view be passed over.
         if (!recorder.Record(brick, frame.PaintBefore(i), frame.AfterBrick) ||
-            (buffers.BoxKinds[i] == Foreseen && !Inside(recording.Bounds(), box))) {
+            (buffers.BoxKinds[i] != Drawn && !Inside(recording.Bounds(), box))) {
             frame.Failed = true;
             return;
         }
