@@ -1,5 +1,6 @@
 #include "raster/DrawRecording.h"
 
+#include "raster/CoverMask.h"
 #include "raster/DrawObject.h"
 #include "raster/FastDraw.h"
 #include "raster/RasterLine.h"
@@ -258,10 +259,20 @@ bool TDrawRecording::NeedsStartPen() const {
 }
 
 void TDrawRecording::ReplayBackwards(TDrawObject& target, TRowBand band) const {
+    const TFastDraw& surface = *target.FastSurface();
+    const TCoverMask& mask = *surface.CoverMask;
+    // Lines clipped at the surface's edges may stray from their points: only inside it.
+    const TRect inside = WithinBand(surface.ClipRect, band);
     for (size_t i = Commands.size(); i-- > 0;) {
         const TDrawCommand& command = Commands[i];
-        if (command.Top <= band.Bottom && command.Bottom >= band.Top)
-            ReplayCommand(target, command, band, {});
+        if (command.Top > band.Bottom || command.Bottom < band.Top)
+            continue;
+        if (command.Left >= inside.Left && command.Right <= inside.Right &&
+            command.Top >= surface.ClipRect.Top && command.Bottom <= surface.ClipRect.Bottom &&
+            mask.Covered({command.Left, std::max(command.Top, band.Top), command.Right,
+                          std::min(command.Bottom, band.Bottom)}))
+            continue;
+        ReplayCommand(target, command, band, {});
     }
 }
 

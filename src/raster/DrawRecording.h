@@ -33,6 +33,7 @@ enum class TDrawCommandKind : uint8_t {
 
 struct TDrawCommand {
     int Top, Bottom; // rows reached, both included
+    int Left, Right; // columns of its points, both included
     TColour PenColour, BrushColour;
     TDrawCommandKind Kind;
     TBrushStyle BrushStyle;
@@ -92,6 +93,7 @@ public:
     // give the pixels of the recording drawn forwards.
     bool OpaqueOnly() const;
     // Last command first, for a target whose surface has a cover mask; only for OpaqueOnly.
+    // A command whose points lie where the mask is written throughout is passed over.
     void ReplayBackwards(TDrawObject& target, TRowBand band) const;
     // The smallest rectangle (right and bottom included) holding every point of every command:
     // the commands write inside it. Left > Right when there are none.
@@ -101,7 +103,10 @@ private:
     void ReplayCommand(TDrawObject& target, const TDrawCommand& command, TRowBand band,
                        TRecordingStart start) const;
     TDrawCommand& Add(TDrawCommandKind kind, const TCanvas& canvas, int count, TRowBand rows);
+    // The points of the command just added.
     void Take(const TRect& rect) {
+        Commands.back().Left = rect.Left;
+        Commands.back().Right = rect.Right;
         Reach = {std::min(Reach.Left, rect.Left), std::min(Reach.Top, rect.Top),
                  std::max(Reach.Right, rect.Right), std::max(Reach.Bottom, rect.Bottom)};
     }
