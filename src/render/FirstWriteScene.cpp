@@ -35,6 +35,20 @@ bool KeepsWithinItsBox(char kind) {
     return kind == 'T' || kind == 'N' || kind == 'E' || kind == 'C' || kind == 'I' || kind == 'W';
 }
 
+// Round bricks, doors and wheels: the brick's block of space with half its largest size and a
+// brick's height around it, which holds the wheel's rim and axle, drawn at a fixed height
+// whatever the brick's, the door's frame and the round brick's ellipses.
+TRect RoomyBox(const TBlock& brick, const TBoxProjection& projection) {
+    const int64_t sx = std::abs(int64_t(brick.SX)), sy = std::abs(int64_t(brick.SY)),
+                  sz = std::abs(int64_t(brick.SZ));
+    const int64_t room = std::max({sx, sy, sz}) / 2 + 32;
+    const int64_t x = std::min<int64_t>(brick.X, brick.FarX()),
+                  y = std::min<int64_t>(brick.Y, brick.FarY()),
+                  z = std::min<int64_t>(brick.Z, brick.FarZ());
+    return projection.BoxOf({x - room, y - room, z - room},
+                            {x + sx + room, y + sy + room, z + sz + room});
+}
+
 // Room for the rounding of points worked out apart from the box.
 TRect Widened(const TRect& box) {
     return {box.Left - 1, box.Top - 1, box.Right + 1, box.Bottom + 1};
@@ -141,6 +155,11 @@ void FindBoxes(TFrame& frame, size_t first, size_t last, TDrawRecording& recordi
             }
             if (KeepsWithinItsBox(kind)) {
                 buffers.Boxes[i] = Widened(projection.BoxOf(brick));
+                buffers.BoxKinds[i] = Boxed;
+                continue;
+            }
+            if (kind == 'R' || kind == 'D' || kind == 'O') {
+                buffers.Boxes[i] = Widened(RoomyBox(brick, projection));
                 buffers.BoxKinds[i] = Boxed;
                 continue;
             }
