@@ -222,6 +222,7 @@ bool TDrawRecording::OpaqueOnly() const {
         case TDrawCommandKind::Polygon:
         case TDrawCommandKind::Rectangle:
         case TDrawCommandKind::Quads:
+        case TDrawCommandKind::Ellipse: // the canvas's, with the surface's cover mask
             // These choose the writers themselves, by their brush.
             if (command.BrushStyle == TBrushStyle::bsDiagCross)
                 return false;

@@ -87,7 +87,8 @@ public:
     // The writers the recording leaves: 0 opaque, 1 blending, -1 those it began with.
     int8_t WritersLeft() const { return Blending; }
 
-    // Every command writes fixed colours through a raster surface, each pixel's value not
+    // Every command writes fixed colours through a raster surface (ellipses through a canvas
+    // given the surface's cover mask), each pixel's value not
     // depending on what it replaces, and needs nothing from the drawing before it (writers, pen
     // position): then the commands drawn backwards with the first write to each pixel winning
     // give the pixels of the recording drawn forwards.

@@ -231,6 +231,7 @@ void DrawBand(TFrame& frame, const TBackground& background, TRowBand band,
     TFastDraw& surface = *target.FastSurface();
     mask.Reset(surface.RowStep, band.Top, band.Bottom);
     surface.SetCoverMask(&mask);
+    canvas.CoverMask = &mask;
     // What the band's canvas can write, which the surface's clip rectangle holds.
     const TRect clip = WithinBand({0, 0, bitmap.Width() - 1, bitmap.Height() - 1}, band);
     deferred.Clear();
@@ -337,6 +338,7 @@ void DrawBand(TFrame& frame, const TBackground& background, TRowBand band,
         deferred.Defer(i, reach, blending, mask);
     }
     surface.SetCoverMask(nullptr);
+    canvas.CoverMask = nullptr;
     deferred.DrawBackToFront(bitmap, [&](size_t i, bool blending) {
         recorder.Record(frame.Model.Items(int(i)), frame.PaintBefore(i), frame.AfterBrick);
         recording.Replay(target, band, {blending, {}});
