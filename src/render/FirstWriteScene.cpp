@@ -1,7 +1,6 @@
 #include "render/FirstWriteScene.h"
 
 #include "model/BlockList.h"
-#include "model/GeneralBlock.h"
 #include "raster/Bitmap.h"
 #include "raster/DrawObject.h"
 #include "render/BandSplit.h"
@@ -9,7 +8,7 @@
 #include "render/BrickSilhouette.h"
 #include "render/DrawContext.h"
 #include "render/DrawingThreads.h"
-#include "render/PartExtent.h"
+#include "render/ForeseenBoxes.h"
 #include "render/Scene.h"
 #include "render/bricks/BrickPaint.h"
 #include "render/bricks/DrawBrick.h"
@@ -17,7 +16,6 @@
 #include <algorithm>
 #include <atomic>
 #include <functional>
-#include <unordered_map>
 
 namespace {
 
@@ -27,48 +25,6 @@ enum TBoxKind : uint8_t {
     Boxed,     // another kind's, from the block of space it keeps within, before drawing it
     Drawn,     // the bounds of the brick's recorded drawing
 };
-
-// Kinds whose drawing keeps within the brick's block of space, studs and tube rings as a plain
-// box's: the slopes, and windows, which draw their frames on its faces. Round bricks, doors
-// and wheels reach out of it at some views.
-bool KeepsWithinItsBox(char kind) {
-    return kind == 'T' || kind == 'N' || kind == 'E' || kind == 'C' || kind == 'I' || kind == 'W';
-}
-
-// Round bricks, doors and wheels: the brick's block of space with half its largest size and a
-// brick's height around it, which holds the wheel's rim and axle, drawn at a fixed height
-// whatever the brick's, the door's frame and the round brick's ellipses.
-TRect RoomyBox(const TBlock& brick, const TBoxProjection& projection) {
-    const int64_t sx = std::abs(int64_t(brick.SX)), sy = std::abs(int64_t(brick.SY)),
-                  sz = std::abs(int64_t(brick.SZ));
-    const int64_t room = std::max({sx, sy, sz}) / 2 + 32;
-    const int64_t x = std::min<int64_t>(brick.X, brick.FarX()),
-                  y = std::min<int64_t>(brick.Y, brick.FarY()),
-                  z = std::min<int64_t>(brick.Z, brick.FarZ());
-    return projection.BoxOf({x - room, y - room, z - room},
-                            {x + sx + room, y + sy + room, z + sz + room});
-}
-
-// Room for the rounding of points worked out apart from the box.
-TRect Widened(const TRect& box) {
-    return {box.Left - 1, box.Top - 1, box.Right + 1, box.Bottom + 1};
-}
-
-// The screen box of a general block from its part's extent, which each share of the bricks
-// works out once a frame for each part it meets.
-bool GeneralBlockBox(const TGeneralBlock& block, const TBoxProjection& projection,
-                     std::unordered_map<const TDrawClass*, TPartExtent>& extents, TRect& box) {
-    if (!block.Definition)
-        return false;
-    auto found = extents.find(block.Definition);
-    if (found == extents.end())
-        found = extents.emplace(block.Definition, PartExtentOf(*block.Definition)).first;
-    TExtent3 low, high;
-    if (!PlacedExtent(block, found->second, low, high))
-        return false;
-    box = Widened(projection.BoxOf(low, high));
-    return true;
-}
 
 // What one frame shares among its bands.
 struct TFrame {
@@ -128,7 +84,7 @@ void FindBoxes(TFrame& frame, size_t first, size_t last, TDrawRecording& recordi
     const TDrawContext& context = frame.Context;
     const TBoxProjection projection(context.View, StudRaise(context));
     std::unique_ptr<TBrickRecorder> recorder;
-    std::unordered_map<const TDrawClass*, TPartExtent> extents;
+    TForeseenBoxes foreseen(projection);
     const TBrickVector& bricks = model.Items();
     for (size_t i = first; i < last && !frame.Failed; ++i) {
         // Bricks lie scattered on the heap and take little work each here: fetching a few
@@ -146,28 +102,14 @@ void FindBoxes(TFrame& frame, size_t first, size_t last, TDrawRecording& recordi
         const char kind = brick.ClassKind();
         if (kind == 'B' && brick.SX == 0)
             continue; // draws nothing
-        // Bricks of no size leave the paint as it was, which their drawing tells.
-        if (projection.Finite() && brick.SX != 0) {
-            if (kind == 'B') {
-                buffers.Boxes[i] = projection.BoxOf(brick);
-                buffers.BoxKinds[i] = Foreseen;
-                continue;
-            }
-            if (KeepsWithinItsBox(kind)) {
-                buffers.Boxes[i] = Widened(projection.BoxOf(brick));
-                buffers.BoxKinds[i] = Boxed;
-                continue;
-            }
-            if (kind == 'R' || kind == 'D' || kind == 'O') {
-                buffers.Boxes[i] = Widened(RoomyBox(brick, projection));
-                buffers.BoxKinds[i] = Boxed;
-                continue;
-            }
-            if (kind == 'G' && GeneralBlockBox(static_cast<const TGeneralBlock&>(brick), projection,
-                                               extents, buffers.Boxes[i])) {
-                buffers.BoxKinds[i] = Boxed;
-                continue;
-            }
+        if (kind == 'B' && projection.Finite()) {
+            buffers.Boxes[i] = projection.BoxOf(brick);
+            buffers.BoxKinds[i] = Foreseen;
+            continue;
+        }
+        if (foreseen.BoxOf(brick, buffers.Boxes[i])) {
+            buffers.BoxKinds[i] = Boxed;
+            continue;
         }
         if (!recorder)
             recorder = std::make_unique<TBrickRecorder>(frame.Bitmap, frame.Context, recording);
