@@ -84,7 +84,7 @@ void FindBoxes(TFrame& frame, size_t first, size_t last, TDrawRecording& recordi
     const TDrawContext& context = frame.Context;
     const TBoxProjection projection(context.View, StudRaise(context));
     std::unique_ptr<TBrickRecorder> recorder;
-    TForeseenBoxes foreseen(projection);
+    TForeseenBoxes foreseen(projection, context);
     const TBrickVector& bricks = model.Items();
     for (size_t i = first; i < last && !frame.Failed; ++i) {
         // Bricks lie scattered on the heap and take little work each here: fetching a few

@@ -9,11 +9,14 @@
 #include <unordered_map>
 
 class TDrawClass;
+class TDrawContext;
 
 class TForeseenBoxes {
 public:
-    // The projection must outlive the boxes.
-    explicit TForeseenBoxes(const TBoxProjection& projection) : Projection(projection) {}
+    // The projection, for the context's view and stud metrics, and the context must outlive the
+    // boxes.
+    TForeseenBoxes(const TBoxProjection& projection, const TDrawContext& context)
+        : Projection(projection), Context(context) {}
     // The screen rectangle (right and bottom included) holding every point the brick's drawing
     // records; false for plain boxes, bricks of no size, general blocks without a part or with
     // one too far out, and views beyond all numbers, whose drawing has to tell.
@@ -21,6 +24,7 @@ public:
 
 private:
     const TBoxProjection& Projection;
+    const TDrawContext& Context;
     // Each part's extent, worked out once for the frame.
     std::unordered_map<const TDrawClass*, TPartExtent> Extents;
 };
