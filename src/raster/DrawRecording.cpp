@@ -54,6 +54,27 @@ void PolylineAtEachInBand(TDrawObject& target, const TPoint* shape, int high, co
         target.PolylineAtEach(shape, high, origins + run, count - run);
 }
 
+// The command writes fixed colours through a raster surface, or an ellipse through the canvas
+// given the surface's cover mask, and needs nothing from the drawing before it.
+bool WritesOpaquely(const TDrawCommand& command) {
+    switch (command.Kind) {
+    case TDrawCommandKind::Polygon:
+    case TDrawCommandKind::Rectangle:
+    case TDrawCommandKind::Quads:
+    case TDrawCommandKind::Ellipse:
+        // These choose the writers themselves, by their brush.
+        return command.BrushStyle != TBrushStyle::bsDiagCross;
+    case TDrawCommandKind::Polyline:
+    case TDrawCommandKind::PolylineAtEach:
+    case TDrawCommandKind::Line:
+        return command.Blending == 0;
+    case TDrawCommandKind::LineTo:
+        return command.Blending == 0 && !command.FromStartPen;
+    default: // drawn by the canvas or by the caller, past the surface
+        return false;
+    }
+}
+
 } // namespace
 
 void TDrawRecording::Begin(const TRect* surfaceClip) {
@@ -201,11 +222,13 @@ TRecordingStart TDrawRecording::Left(TRecordingStart start) const {
     return {Blending >= 0 ? Blending == 1 : start.Blending, PenKnown ? PenPos : start.PenPos};
 }
 
-void TDrawRecording::Replay(TDrawObject& target, TRowBand band, TRecordingStart start) const {
-    for (size_t block = 0; block < Blocks.size(); ++block) {
+void TDrawRecording::Replay(TDrawObject& target, TRowBand band, TRecordingStart start,
+                            size_t count) const {
+    count = std::min(count, Commands.size());
+    for (size_t block = 0; block * BlockSize < count; ++block) {
         if (!band.Meets(Blocks[block].Top, Blocks[block].Bottom))
             continue;
-        const size_t end = std::min(Commands.size(), (block + 1) * BlockSize);
+        const size_t end = std::min(count, (block + 1) * BlockSize);
         for (size_t i = block * BlockSize; i < end; ++i) {
             const TDrawCommand& command = Commands[i];
             if (command.Top <= band.Bottom && command.Bottom >= band.Top)
@@ -215,33 +238,16 @@ void TDrawRecording::Replay(TDrawObject& target, TRowBand band, TRecordingStart 
 }
 
 bool TDrawRecording::OpaqueOnly() const {
+    return OpaqueTail() == 0;
+}
+
+size_t TDrawRecording::OpaqueTail() const {
     if (!Surface)
-        return false;
-    for (const TDrawCommand& command : Commands) {
-        switch (command.Kind) {
-        case TDrawCommandKind::Polygon:
-        case TDrawCommandKind::Rectangle:
-        case TDrawCommandKind::Quads:
-        case TDrawCommandKind::Ellipse: // the canvas's, with the surface's cover mask
-            // These choose the writers themselves, by their brush.
-            if (command.BrushStyle == TBrushStyle::bsDiagCross)
-                return false;
-            break;
-        case TDrawCommandKind::Polyline:
-        case TDrawCommandKind::PolylineAtEach:
-        case TDrawCommandKind::Line:
-            if (command.Blending != 0)
-                return false;
-            break;
-        case TDrawCommandKind::LineTo:
-            if (command.Blending != 0 || command.FromStartPen)
-                return false;
-            break;
-        default: // drawn by the canvas or by the caller, past the surface
-            return false;
-        }
-    }
-    return true;
+        return Commands.size();
+    size_t first = Commands.size();
+    while (first > 0 && WritesOpaquely(Commands[first - 1]))
+        --first;
+    return first;
 }
 
 bool TDrawRecording::NeedsStartWriters() const {
@@ -259,12 +265,12 @@ bool TDrawRecording::NeedsStartPen() const {
                        [](const TDrawCommand& command) { return command.FromStartPen; });
 }
 
-void TDrawRecording::ReplayBackwards(TDrawObject& target, TRowBand band) const {
+void TDrawRecording::ReplayBackwards(TDrawObject& target, TRowBand band, size_t first) const {
     const TFastDraw& surface = *target.FastSurface();
     const TCoverMask& mask = *surface.CoverMask;
     // Lines clipped at the surface's edges may stray from their points: only inside it.
     const TRect inside = WithinBand(surface.ClipRect, band);
-    for (size_t i = Commands.size(); i-- > 0;) {
+    for (size_t i = Commands.size(); i-- > first;) {
         const TDrawCommand& command = Commands[i];
         if (command.Top > band.Bottom || command.Bottom < band.Top)
             continue;

@@ -72,8 +72,10 @@ public:
     void AddQuads(const TCanvas& canvas, const TPoint (*quads)[4], const TColour* colours,
                   int count, uint32_t redrawn);
 
-    // Draws the commands that reach the band, in order, through the target.
-    void Replay(TDrawObject& target, TRowBand band, TRecordingStart start) const;
+    // Draws the commands that reach the band, in order, through the target: the first count
+    // of them.
+    void Replay(TDrawObject& target, TRowBand band, TRecordingStart start,
+                size_t count = SIZE_MAX) const;
 
     // What the recording leaves for the drawing after it.
     TRecordingStart Left(TRecordingStart start) const;
@@ -93,9 +95,14 @@ public:
     // position): then the commands drawn backwards with the first write to each pixel winning
     // give the pixels of the recording drawn forwards.
     bool OpaqueOnly() const;
-    // Last command first, for a target whose surface has a cover mask; only for OpaqueOnly.
-    // A command whose points lie where the mask is written throughout is passed over.
-    void ReplayBackwards(TDrawObject& target, TRowBand band) const;
+    // The first of the commands at the end that write so: drawn after everything else of the
+    // recording, they may be drawn backwards before the rest is drawn forwards. The number of
+    // commands when none do.
+    size_t OpaqueTail() const;
+    // Last command first down to command first, for a target whose surface has a cover mask;
+    // only for commands from OpaqueTail on. A command whose points lie where the mask is
+    // written throughout is passed over.
+    void ReplayBackwards(TDrawObject& target, TRowBand band, size_t first = 0) const;
     // The smallest rectangle (right and bottom included) holding every point of every command:
     // the commands write inside it. Left > Right when there are none.
     TRect Bounds() const { return Reach; }

@@ -1,6 +1,7 @@
 #pragma once
 // The bricks of a band drawn front to back whose writes blend with what lies behind them or go
-// through the canvas: the walk only notes them, with the pixels nearer opaque bricks had
+// through the canvas (up to the last such write; what they draw after it the walk draws): the
+// walk only notes them, with the pixels nearer opaque bricks had
 // written when it reached them; once the opaque bricks are drawn they are drawn back to front
 // over them, each with the pixels it must not change put back afterwards. A pixel so ends with
 // the last opaque write to it and the blends of the bricks after that, as drawn back to front.

@@ -269,10 +269,12 @@ void DrawBand(TFrame& frame, const TBackground& background, TRowBand band,
             frame.Failed = true;
             return;
         }
-        if (recording.OpaqueOnly()) {
-            recording.ReplayBackwards(target, band);
+        // What the brick draws opaquely after its last blending write lies over the rest of it:
+        // drawn now, it hides what lies behind too.
+        const size_t tail = recording.OpaqueTail();
+        recording.ReplayBackwards(target, band, tail);
+        if (tail == 0)
             continue;
-        }
         const TRect reach = clipped(recording.Bounds());
         if (reach.Left > reach.Right || reach.Top > reach.Bottom || mask.Covered(reach))
             continue;
@@ -283,7 +285,7 @@ void DrawBand(TFrame& frame, const TBackground& background, TRowBand band,
     canvas.CoverMask = nullptr;
     deferred.DrawBackToFront(bitmap, [&](size_t i, bool blending) {
         recorder.Record(frame.Model.Items(int(i)), frame.PaintBefore(i), frame.AfterBrick);
-        recording.Replay(target, band, {blending, {}});
+        recording.Replay(target, band, {blending, {}}, recording.OpaqueTail());
     });
 }
 
