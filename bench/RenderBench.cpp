@@ -130,15 +130,16 @@ void BM_EveryKindCityFrame(benchmark::State& state) {
 // frame of the same city measured earlier in the same run (the 1-thread row must run first).
 // work is the processor time of all threads against that of one: on a machine busy with other
 // work wall times say little, and T / work is the speedup a quiet machine can reach at most.
-void BM_CityFrameThreads(benchmark::State& state) {
-    static std::map<size_t, double> oneThread, oneThreadWork;
+void CityFramesOnThreads(benchmark::State& state, TCityKind kind) {
+    static std::map<std::pair<size_t, TCityKind>, double> oneThread, oneThreadWork;
     const size_t count = size_t(state.range(0));
     const int threadCount = int(state.range(1));
     if (threadCount > TDrawingThreads::CoreCount()) {
         state.SkipWithError("more threads than cores");
         return;
     }
-    TCityScene& scene = City(count);
+    TCityScene& scene = City(count, kind);
+    const std::pair<size_t, TCityKind> key{count, kind};
     TDrawingThreads threads(threadCount);
     scene.Context.Threads = &threads;
     TBitmap bitmap(Width, Height);
@@ -153,16 +154,25 @@ void BM_CityFrameThreads(benchmark::State& state) {
     }
     scene.Context.Threads = nullptr;
     if (threadCount == 1) {
-        oneThread[count] = best;
-        oneThreadWork[count] = bestWork;
+        oneThread[key] = best;
+        oneThreadWork[key] = bestWork;
     }
     state.counters["cores"] = TDrawingThreads::CoreCount();
     state.counters["best_ms"] = best * 1000;
     state.counters["full_writes_per_frame"] = best / WallWriteFloor();
-    if (oneThread.count(count)) {
-        state.counters["speedup"] = oneThread[count] / best;
-        state.counters["work"] = bestWork / oneThreadWork[count];
+    if (oneThread.count(key)) {
+        state.counters["speedup"] = oneThread[key] / best;
+        state.counters["work"] = bestWork / oneThreadWork[key];
     }
+}
+
+void BM_CityFrameThreads(benchmark::State& state) {
+    CityFramesOnThreads(state, TCityKind::Plain);
+}
+
+// The same for the city of every kind, see-through windows among them.
+void BM_EveryKindCityFrameThreads(benchmark::State& state) {
+    CityFramesOnThreads(state, TCityKind::EveryKind);
 }
 
 } // namespace
@@ -172,6 +182,11 @@ BENCHMARK(BM_CityFrame)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMi
 BENCHMARK(BM_ShapedCityFrame)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EveryKindCityFrame)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CityFrameThreads)
+    ->ArgsProduct({{10000, 100000}, {1, 2, 3, 4, 8}})
+    ->ArgNames({"bricks", "threads"})
+    ->MinTime(1.0)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EveryKindCityFrameThreads)
     ->ArgsProduct({{10000, 100000}, {1, 2, 3, 4, 8}})
     ->ArgNames({"bricks", "threads"})
     ->MinTime(1.0)

@@ -12,9 +12,14 @@
 #include "render/sequence/Playback.h"
 #include "render/sequence/SequenceFile.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <deque>
 #include <filesystem>
+#include <future>
+#include <memory>
 #include <ostream>
+#include <thread>
 
 namespace {
 
@@ -61,22 +66,40 @@ void RunSequence(const TCliArgs& args, std::ostream&) {
     // once, and the clock keeps the whole length right.
     long written = 0;
     double elapsedMs = 0;
-    TBitmap converted; // frames of another bit depth, as the files hold them
+    // Encoding a picture costs several times drawing it: the views are encoded on the other
+    // cores while the next ones are drawn, and written in order as they come.
+    struct TPendingView {
+        std::future<std::string> Encoded;
+        long Due;
+    };
+    std::deque<TPendingView> pending;
+    const size_t ahead = std::max(1u, std::thread::hardware_concurrency());
+    const auto writeOldest = [&] {
+        TPendingView view = std::move(pending.front());
+        pending.pop_front();
+        // A view held for several pictures is encoded once; its files are the same bytes.
+        const std::string encoded = view.Encoded.get();
+        for (long copy = 0; copy == 0 || written < view.Due; ++copy)
+            WriteFileReplacing(FrameFileName(out->second, ++written), encoded);
+    };
     while (auto view = playback.Next()) {
         buffer.ApplyFrame(view->Frame);
         setup.Paint();
-        const TBitmap* picture = &setup.View;
-        if (setup.View.PixelFormat() != TPixelFormat::pf32bit) {
-            CopyAs32Bit(setup.View, converted);
-            picture = &converted;
-        }
+        // The files hold 32-bit pictures whatever the view's depth.
+        auto picture = std::make_shared<TBitmap>();
+        if (setup.View.PixelFormat() == TPixelFormat::pf32bit)
+            picture->Assign(setup.View);
+        else
+            CopyAs32Bit(setup.View, *picture);
         elapsedMs += DelayMilliseconds(view->Delay, delayField);
-        long due = long(RoundHalfEven(elapsedMs * fps / 1000));
-        // A view held for several pictures is encoded once; its files are the same bytes.
-        std::string encoded = EncodePng(*picture);
-        for (long copy = 0; copy == 0 || written < due; ++copy)
-            WriteFileReplacing(FrameFileName(out->second, ++written), encoded);
+        const long due = long(RoundHalfEven(elapsedMs * fps / 1000));
+        pending.push_back(
+            {std::async(std::launch::async, [picture] { return EncodePng(*picture); }), due});
+        if (pending.size() >= ahead)
+            writeOldest();
     }
+    while (!pending.empty())
+        writeOldest();
 }
 
 } // namespace

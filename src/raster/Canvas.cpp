@@ -2,6 +2,7 @@
 
 #include "raster/Bitmap.h"
 #include "raster/CanvasFormats.h"
+#include "raster/MaskedWriter.h"
 #include "raster/RasterEllipse.h"
 #include "raster/RasterLine.h"
 #include "raster/RasterPolygon.h"
@@ -145,8 +146,31 @@ void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
     const TRect box = Normalised(x1, y1, x2, y2);
     if (box.Width() == 0 || box.Height() == 0)
         return;
+    if (CoverMask && Brush.Style != TBrushStyle::bsDiagCross) {
+        MaskedEllipse(box);
+        return;
+    }
     WithFillAndPen([&](const auto& rows, const TRect& clip, const auto& fill, const auto& pen) {
         raster::DrawEllipse(rows, clip, box, fill, pen);
+    });
+}
+
+void TCanvas::MaskedEllipse(const TRect& box) {
+    raster::WithFormat(Target, [&]<class F>(raster::TFormatTag<F>, bool) {
+        // The ellipse writes spans only, which need no pixel address of the mask's.
+        const auto masked = [&]<class W>(const W& inner) {
+            return TMaskedWriter<F, W>{inner, nullptr, CoverMask->Words(), CoverMask->Pitch(),
+                                       CoverMask->Top()};
+        };
+        const auto rows = raster::RowsOf(Target, FirstRow);
+        const TRect clip = WithinBand(ClipRect(), Band);
+        const auto pen = masked(TOpaqueWriter<F>{raster::ConvertFor<F>(Target, Pen.Colour)});
+        if (Brush.Style == TBrushStyle::bsClear)
+            raster::DrawEllipse(rows, clip, box, raster::TNoWriter{}, pen);
+        else
+            raster::DrawEllipse(
+                rows, clip, box,
+                masked(TOpaqueWriter<F>{raster::ConvertFor<F>(Target, Brush.Colour)}), pen);
     });
 }
 

@@ -12,6 +12,7 @@
 
 class TBitmap;
 class TCanvas;
+class TCoverMask;
 
 // bsDiagCross is the transparency brush: blended 50 % where the pixel format allows it, shown
 // as a diagonal cross-hatch on 8-bit and device bitmaps.
@@ -58,6 +59,10 @@ public:
     TPoint PenPos;
     // Shapes and lines keep to these rows (copies and text do not); see TRowBand.
     TRowBand Band;
+    // Set, an ellipse without the transparency brush writes only pixels the mask leaves
+    // unwritten and marks them, as the raster surfaces do when drawing front to back. The mask
+    // holds the rows the canvas writes, rows shown from the first.
+    TCoverMask* CoverMask = nullptr;
 
     TBitmap& Bitmap() { return Target; }
     // The drawing's rectangle: the bitmap's, or the page's when the bitmap holds rows of one.
@@ -94,6 +99,7 @@ public:
 private:
     // Calls draw(rows, clip, fill, pen) with the brush and pen writers of the bitmap's format.
     template <class TDraw> void WithFillAndPen(TDraw draw);
+    void MaskedEllipse(const TRect& box);
 
     TBitmap& Target;
     // Polygon buffers kept from call to call.

@@ -25,6 +25,9 @@ public:
     bool Covered(const TRect& rect) const;
     // Every pixel x0 .. x1 of row y (inside the rows) is written; an empty span is.
     bool RowCovered(int y, int x0, int x1) const;
+    // The bits of pixels x0 .. x1 of row y (inside the rows) into out, pixel x0 at bit 0 of
+    // out[0], the bits past x1 cleared: (x1 - x0) / 64 + 1 words.
+    void CopyRow(int y, int x0, int x1, uint64_t* out) const;
 
 private:
     std::vector<uint64_t> Bits;

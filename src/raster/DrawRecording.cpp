@@ -33,6 +33,27 @@ TRowBand RowsOf(const TRect& rect) {
     return {rect.Top, rect.Bottom};
 }
 
+// The command writes fixed colours through a raster surface, or an ellipse through the canvas
+// given the surface's cover mask, and needs nothing from the drawing before it.
+bool WritesOpaquely(const TDrawCommand& command) {
+    switch (command.Kind) {
+    case TDrawCommandKind::Polygon:
+    case TDrawCommandKind::Rectangle:
+    case TDrawCommandKind::Quads:
+    case TDrawCommandKind::Ellipse:
+        // These choose the writers themselves, by their brush.
+        return command.BrushStyle != TBrushStyle::bsDiagCross;
+    case TDrawCommandKind::Polyline:
+    case TDrawCommandKind::PolylineAtEach:
+    case TDrawCommandKind::Line:
+        return command.Blending == 0;
+    case TDrawCommandKind::LineTo:
+        return command.Blending == 0 && !command.FromStartPen;
+    default: // drawn by the canvas or by the caller, past the surface
+        return false;
+    }
+}
+
 } // namespace
 
 void TDrawRecording::Begin(const TRect* surfaceClip) {
@@ -181,30 +202,29 @@ TRecordingStart TDrawRecording::Left(TRecordingStart start) const {
 }
 
 bool TDrawRecording::OpaqueOnly() const {
+    return OpaqueTail() == 0;
+}
+
+size_t TDrawRecording::OpaqueTail() const {
     if (!Surface)
-        return false;
-    for (const TDrawCommand& command : Commands) {
-        switch (command.Kind) {
-        case TDrawCommandKind::Polygon:
-        case TDrawCommandKind::Rectangle:
-        case TDrawCommandKind::Quads:
-            // These choose the writers themselves, by their brush.
-            if (command.BrushStyle == TBrushStyle::bsDiagCross)
-                return false;
-            break;
-        case TDrawCommandKind::Polyline:
-        case TDrawCommandKind::PolylineAtEach:
-        case TDrawCommandKind::Line:
-            if (command.Blending != 0)
-                return false;
-            break;
-        case TDrawCommandKind::LineTo:
-            if (command.Blending != 0 || command.FromStartPen)
-                return false;
-            break;
-        default: // drawn by the canvas or by the caller, past the surface
-            return false;
-        }
-    }
-    return true;
+        return Commands.size();
+    size_t first = Commands.size();
+    while (first > 0 && WritesOpaquely(Commands[first - 1]))
+        --first;
+    return first;
+}
+
+bool TDrawRecording::NeedsStartWriters() const {
+    for (const TDrawCommand& command : Commands)
+        if (command.Blending < 0 &&
+            (command.Kind == TDrawCommandKind::Polyline ||
+             command.Kind == TDrawCommandKind::PolylineAtEach ||
+             command.Kind == TDrawCommandKind::Line || command.Kind == TDrawCommandKind::LineTo))
+            return true;
+    return false;
+}
+
+bool TDrawRecording::NeedsStartPen() const {
+    return std::any_of(Commands.begin(), Commands.end(),
+                       [](const TDrawCommand& command) { return command.FromStartPen; });
 }

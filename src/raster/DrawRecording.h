@@ -33,6 +33,7 @@ enum class TDrawCommandKind : uint8_t {
 
 struct TDrawCommand {
     int Top, Bottom; // rows reached, both included
+    int Left, Right; // columns of its points, both included
     TColour PenColour, BrushColour;
     TDrawCommandKind Kind;
     TBrushStyle BrushStyle;
@@ -71,22 +72,37 @@ public:
     void AddQuads(const TCanvas& canvas, const TPoint (*quads)[4], const TColour* colours,
                   int count, uint32_t redrawn);
 
-    // Draws the commands that reach the band, in order, through the target.
-    void Replay(TDrawObject& target, TRowBand band, TRecordingStart start) const;
+    // Draws the commands that reach the band, in order, through the target: the first count
+    // of them.
+    void Replay(TDrawObject& target, TRowBand band, TRecordingStart start,
+                size_t count = SIZE_MAX) const;
 
     // What the recording leaves for the drawing after it.
     TRecordingStart Left(TRecordingStart start) const;
     bool Empty() const { return Commands.empty(); }
     // Some command moves the pen, so Left's pen position is the recording's own.
     bool MovesPen() const { return PenKnown; }
+    // Some line is drawn with the writers the drawing before left.
+    bool NeedsStartWriters() const;
+    // Some line starts where the drawing before left the pen.
+    bool NeedsStartPen() const;
+    // The writers the recording leaves: 0 opaque, 1 blending, -1 those it began with.
+    int8_t WritersLeft() const { return Blending; }
 
-    // Every command writes fixed colours through a raster surface, each pixel's value not
+    // Every command writes fixed colours through a raster surface (ellipses through a canvas
+    // given the surface's cover mask), each pixel's value not
     // depending on what it replaces, and needs nothing from the drawing before it (writers, pen
     // position): then the commands drawn backwards with the first write to each pixel winning
     // give the pixels of the recording drawn forwards.
     bool OpaqueOnly() const;
-    // Last command first, for a target whose surface has a cover mask; only for OpaqueOnly.
-    void ReplayBackwards(TDrawObject& target, TRowBand band) const;
+    // The first of the commands at the end that write so: drawn after everything else of the
+    // recording, they may be drawn backwards before the rest is drawn forwards. The number of
+    // commands when none do.
+    size_t OpaqueTail() const;
+    // Last command first down to command first, for a target whose surface has a cover mask;
+    // only for commands from OpaqueTail on. A command whose points lie where the mask is
+    // written throughout is passed over.
+    void ReplayBackwards(TDrawObject& target, TRowBand band, size_t first = 0) const;
     // The smallest rectangle (right and bottom included) holding every point of every command:
     // the commands write inside it. Left > Right when there are none.
     TRect Bounds() const { return Reach; }
@@ -95,7 +111,10 @@ private:
     void ReplayCommand(TDrawObject& target, const TDrawCommand& command, TRowBand band,
                        TRecordingStart start) const;
     TDrawCommand& Add(TDrawCommandKind kind, const TCanvas& canvas, int count, TRowBand rows);
+    // The points of the command just added.
     void Take(const TRect& rect) {
+        Commands.back().Left = rect.Left;
+        Commands.back().Right = rect.Right;
         Reach = {std::min(Reach.Left, rect.Left), std::min(Reach.Top, rect.Top),
                  std::max(Reach.Right, rect.Right), std::max(Reach.Bottom, rect.Bottom)};
     }

@@ -1,5 +1,6 @@
 // Drawing a recording again through a drawing target, a band at a time: kept apart from the
 // recording so that the target, which records, and the recording do not need each other.
+#include "raster/CoverMask.h"
 #include "raster/DrawObject.h"
 #include "raster/DrawRecording.h"
 #include "raster/FastDraw.h"
@@ -38,11 +39,13 @@ void PolylineAtEachInBand(TDrawObject& target, const TPoint* shape, int high, co
 
 } // namespace
 
-void TDrawRecording::Replay(TDrawObject& target, TRowBand band, TRecordingStart start) const {
-    for (size_t block = 0; block < Blocks.size(); ++block) {
+void TDrawRecording::Replay(TDrawObject& target, TRowBand band, TRecordingStart start,
+                            size_t count) const {
+    count = std::min(count, Commands.size());
+    for (size_t block = 0; block * BlockSize < count; ++block) {
         if (!band.Meets(Blocks[block].Top, Blocks[block].Bottom))
             continue;
-        const size_t end = std::min(Commands.size(), (block + 1) * BlockSize);
+        const size_t end = std::min(count, (block + 1) * BlockSize);
         for (size_t i = block * BlockSize; i < end; ++i) {
             const TDrawCommand& command = Commands[i];
             if (command.Top <= band.Bottom && command.Bottom >= band.Top)
@@ -51,11 +54,21 @@ void TDrawRecording::Replay(TDrawObject& target, TRowBand band, TRecordingStart 
     }
 }
 
-void TDrawRecording::ReplayBackwards(TDrawObject& target, TRowBand band) const {
-    for (size_t i = Commands.size(); i-- > 0;) {
+void TDrawRecording::ReplayBackwards(TDrawObject& target, TRowBand band, size_t first) const {
+    const TFastDraw& surface = *target.FastSurface();
+    const TCoverMask& mask = *surface.CoverMask;
+    // Lines clipped at the surface's edges may stray from their points: only inside it.
+    const TRect inside = WithinBand(surface.ClipRect, band);
+    for (size_t i = Commands.size(); i-- > first;) {
         const TDrawCommand& command = Commands[i];
-        if (command.Top <= band.Bottom && command.Bottom >= band.Top)
-            ReplayCommand(target, command, band, {});
+        if (command.Top > band.Bottom || command.Bottom < band.Top)
+            continue;
+        if (command.Left >= inside.Left && command.Right <= inside.Right &&
+            command.Top >= surface.ClipRect.Top && command.Bottom <= surface.ClipRect.Bottom &&
+            mask.Covered({command.Left, std::max(command.Top, band.Top), command.Right,
+                          std::min(command.Bottom, band.Bottom)}))
+            continue;
+        ReplayCommand(target, command, band, {});
     }
 }
 

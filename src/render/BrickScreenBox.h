@@ -13,6 +13,11 @@
 class TDrawContext;
 struct TViewState;
 
+// A corner of a block of space in model units.
+struct TExtent3 {
+    int64_t X, Y, Z;
+};
+
 // How far on screen the top of a stud stands off its foot in the context's drawing (its stud
 // metrics): none when studs are hidden or seen from below, where tube rings inside the bottom
 // faces are drawn instead.
@@ -39,13 +44,21 @@ public:
     TRect BoxOf(const TBlock& brick) const {
         const int64_t lowZ = std::min<int64_t>(brick.Z, brick.FarZ());
         const int64_t highZ = std::max<int64_t>(brick.Z, brick.FarZ());
+        const int64_t lowX = std::min<int64_t>(brick.X, brick.FarX());
+        const int64_t lowY = std::min<int64_t>(brick.Y, brick.FarY());
+        return BoxOf({lowX, lowY, lowZ}, {lowX + std::abs(int64_t(brick.SX)),
+                                          lowY + std::abs(int64_t(brick.SY)), highZ});
+    }
+
+    // The same for any block of space, low to high corner, its top carrying studs.
+    TRect BoxOf(const TExtent3& low, const TExtent3& high) const {
         // Doubled centre and full sizes, against constants halved to match.
-        const double x = double(int64_t(brick.X) + brick.FarX());
-        const double y = double(int64_t(brick.Y) + brick.FarY());
-        const double z = double(lowZ + highZ);
-        const double sizeX = double(std::abs(int64_t(brick.SX)));
-        const double sizeY = double(std::abs(int64_t(brick.SY)));
-        const double sizeZ = double(highZ - lowZ);
+        const double x = double(low.X + high.X);
+        const double y = double(low.Y + high.Y);
+        const double z = double(low.Z + high.Z);
+        const double sizeX = double(high.X - low.X);
+        const double sizeY = double(high.Y - low.Y);
+        const double sizeZ = double(high.Z - low.Z);
         // The projection is linear, so the corners spread around the centre's image by the
         // sizes times the rows' weights.
         const double px = x * CentreX[0] + y * CentreX[1] + z * CentreX[2] + OriginX;

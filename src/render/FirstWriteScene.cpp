@@ -8,6 +8,7 @@
 #include "render/BrickSilhouette.h"
 #include "render/DrawContext.h"
 #include "render/DrawingThreads.h"
+#include "render/ForeseenBoxes.h"
 #include "render/Scene.h"
 #include "render/bricks/BrickPaint.h"
 #include "render/bricks/DrawBrick.h"
@@ -21,6 +22,7 @@ namespace {
 enum TBoxKind : uint8_t {
     NoDrawing, // outside the boundary or the step limit, or a box of no size
     Foreseen,  // a plain box's, before drawing it
+    Boxed,     // another kind's, from the block of space it keeps within, before drawing it
     Drawn,     // the bounds of the brick's recorded drawing
 };
 
@@ -53,14 +55,14 @@ struct TBrickRecorder {
           Clip(Target.FastSurface()->ClipRect) {
         Target.Context = &Context;
     }
-    // True when the drawing may be replayed backwards and leaves the paint the next brick
-    // expects.
+    // True when the drawing leaves the paint the next brick expects and takes no pen position
+    // from the brick before.
     bool Record(const TBlock& brick, const TBrickPaint& before, const TBrickPaint& after) {
         Canvas.Pen = before.Pen;
         Canvas.Brush = before.Brush;
         Recording.Begin(&Clip);
         DrawBrick(brick, Target);
-        return Recording.OpaqueOnly() && SamePaint(PaintOf(Canvas), after);
+        return SamePaint(PaintOf(Canvas), after) && !Recording.NeedsStartPen();
     }
 };
 
@@ -82,6 +84,7 @@ void FindBoxes(TFrame& frame, size_t first, size_t last, TDrawRecording& recordi
     const TDrawContext& context = frame.Context;
     const TBoxProjection projection(context.View, StudRaise(context));
     std::unique_ptr<TBrickRecorder> recorder;
+    TForeseenBoxes foreseen(projection, context);
     const TBrickVector& bricks = model.Items();
     for (size_t i = first; i < last && !frame.Failed; ++i) {
         // Bricks lie scattered on the heap and take little work each here: fetching a few
@@ -96,14 +99,16 @@ void FindBoxes(TFrame& frame, size_t first, size_t last, TDrawRecording& recordi
         buffers.BoxKinds[i] = NoDrawing;
         if (!InsideCut(context.Boundary, brick) || model.StepLimit < brick.Step)
             continue;
-        const bool plainBox = brick.ClassKind() == 'B';
-        if (plainBox && brick.SX == 0)
+        const char kind = brick.ClassKind();
+        if (kind == 'B' && brick.SX == 0)
             continue; // draws nothing
-        if (plainBox && projection.Finite()) {
+        if (kind == 'B' && projection.Finite()) {
             buffers.Boxes[i] = projection.BoxOf(brick);
-            if (HatchedBrush(brick, context))
-                frame.Failed = true;
             buffers.BoxKinds[i] = Foreseen;
+            continue;
+        }
+        if (foreseen.BoxOf(brick, buffers.Boxes[i])) {
+            buffers.BoxKinds[i] = Boxed;
             continue;
         }
         if (!recorder)
@@ -141,8 +146,21 @@ void SumRowWork(const std::vector<std::vector<uint32_t>>& chunkWork, int chunks,
     }
 }
 
+// The writers a forward drawing has in force when brick i begins: those the last brick before
+// it that sets any left.
+bool BlendingBefore(const TFrame& frame, size_t i, TBrickRecorder& recorder) {
+    while (i-- > 0) {
+        if (frame.Buffers.BoxKinds[i] == NoDrawing)
+            continue;
+        recorder.Record(frame.Model.Items(int(i)), frame.PaintBefore(i), frame.AfterBrick);
+        if (recorder.Recording.WritersLeft() >= 0)
+            return recorder.Recording.WritersLeft() == 1;
+    }
+    return false;
+}
+
 void DrawBand(TFrame& frame, const TBackground& background, TRowBand band,
-              TDrawRecording& recording, TCoverMask& mask) {
+              TDrawRecording& recording, TCoverMask& mask, TDeferredBricks& deferred) {
     TBitmap& bitmap = frame.Bitmap;
     TCanvas canvas(bitmap);
     canvas.Band = band;
@@ -155,16 +173,26 @@ void DrawBand(TFrame& frame, const TBackground& background, TRowBand band,
     TFastDraw& surface = *target.FastSurface();
     mask.Reset(surface.RowStep, band.Top, band.Bottom);
     surface.SetCoverMask(&mask);
-    // Only what the surface can write: inside the clip rectangle and the band.
-    const TRect clip = WithinBand(surface.ClipRect, band);
+    canvas.CoverMask = &mask;
+    // What the band's canvas can write, which the surface's clip rectangle holds.
+    const TRect clip = WithinBand({0, 0, bitmap.Width() - 1, bitmap.Height() - 1}, band);
+    deferred.Clear();
     TBrickRecorder recorder(bitmap, frame.Context, recording);
     // The band's own copy of the context, as the bricks write their colours into it.
     target.Context = &recorder.Context;
-    const auto reachOf = [&](size_t i) {
-        const TRect& box = buffers.Boxes[i];
-        return TRect{std::max(box.Left, clip.Left), std::max(box.Top, clip.Top),
-                     std::min(box.Right, clip.Right), std::min(box.Bottom, clip.Bottom)};
+    // A line clipped at an edge of the surface starts where the clipping puts it, which may lie
+    // off the line's own columns (or rows, at a side edge): such a box is taken across the band.
+    const auto clipped = [&](const TRect& box) {
+        const bool acrossRows =
+            box.Top < surface.ClipRect.Top || box.Bottom > surface.ClipRect.Bottom;
+        const bool acrossColumns =
+            box.Left < surface.ClipRect.Left || box.Right > surface.ClipRect.Right;
+        return TRect{acrossRows ? clip.Left : std::max(box.Left, clip.Left),
+                     acrossColumns ? clip.Top : std::max(box.Top, clip.Top),
+                     acrossRows ? clip.Right : std::min(box.Right, clip.Right),
+                     acrossColumns ? clip.Bottom : std::min(box.Bottom, clip.Bottom)};
     };
+    const auto reachOf = [&](size_t i) { return clipped(buffers.Boxes[i]); };
     const auto hidden = [&](size_t i) {
         if (buffers.BoxKinds[i] == NoDrawing)
             return true;
@@ -235,13 +263,30 @@ void DrawBand(TFrame& frame, const TBackground& background, TRowBand band,
             if (DrawBoxNearestFirst(brick, target))
                 continue;
         }
+        // A box foreseen wrongly would have let bricks in view be passed over.
         if (!recorder.Record(brick, frame.PaintBefore(i), frame.AfterBrick) ||
-            (buffers.BoxKinds[i] == Foreseen && !Inside(recording.Bounds(), box))) {
+            (buffers.BoxKinds[i] != Drawn && !Inside(recording.Bounds(), box))) {
             frame.Failed = true;
             return;
         }
-        recording.ReplayBackwards(target, band);
+        // What the brick draws opaquely after its last blending write lies over the rest of it:
+        // drawn now, it hides what lies behind too.
+        const size_t tail = recording.OpaqueTail();
+        recording.ReplayBackwards(target, band, tail);
+        if (tail == 0)
+            continue;
+        const TRect reach = clipped(recording.Bounds());
+        if (reach.Left > reach.Right || reach.Top > reach.Bottom || mask.Covered(reach))
+            continue;
+        const bool blending = recording.NeedsStartWriters() && BlendingBefore(frame, i, recorder);
+        deferred.Defer(i, reach, blending, mask);
     }
+    surface.SetCoverMask(nullptr);
+    canvas.CoverMask = nullptr;
+    deferred.DrawBackToFront(bitmap, [&](size_t i, bool blending) {
+        recorder.Record(frame.Model.Items(int(i)), frame.PaintBefore(i), frame.AfterBrick);
+        recording.Replay(target, band, {blending, {}}, recording.OpaqueTail());
+    });
 }
 
 // The pen, brush and pen position one forward drawing of the bricks leaves on the canvas.
@@ -287,7 +332,7 @@ bool DrawSceneFirstWriteWins(const TBlockList& model, TBitmap& bitmap, TDrawCont
                              const TBackground& background) {
     const int rows = bitmap.Height();
     std::unique_ptr<TFastDraw> surface = FastDrawFor(bitmap);
-    if (!surface || !surface->TakesCoverMask() || context.StudStyle == StudEllipse)
+    if (!surface || !surface->TakesCoverMask())
         return false;
     TFirstWriteBuffers& buffers = context.Buffers.FirstWrite();
     const size_t count = model.Items().size();
@@ -316,8 +361,10 @@ bool DrawSceneFirstWriteWins(const TBlockList& model, TBitmap& bitmap, TDrawCont
         buffers.ChunkRowWork.resize(size_t(chunks));
     if (buffers.Recordings.size() < size_t(std::max(chunks, bands)))
         buffers.Recordings.resize(size_t(std::max(chunks, bands)));
-    if (buffers.Masks.size() < size_t(bands))
+    if (buffers.Masks.size() < size_t(bands)) {
         buffers.Masks.resize(size_t(bands));
+        buffers.Deferred.resize(size_t(bands));
+    }
     RunTasks(threads, chunks, [&](int c) {
         const size_t first = count * size_t(c) / size_t(chunks),
                      last = count * size_t(c + 1) / size_t(chunks);
@@ -351,13 +398,13 @@ bool DrawSceneFirstWriteWins(const TBlockList& model, TBitmap& bitmap, TDrawCont
             for (bool again = false; !frame.Failed && buffers.BandQueue.Take(again, band);
                  again = true)
                 DrawBand(frame, background, band, buffers.Recordings[size_t(t)],
-                         buffers.Masks[size_t(t)]);
+                         buffers.Masks[size_t(t)], buffers.Deferred[size_t(t)]);
         });
     } else {
         RunTasks(threads, bands, [&](int b) {
             const TRowBand band{tops[size_t(b)], tops[size_t(b) + 1] - 1};
             DrawBand(frame, background, band, buffers.Recordings[size_t(b)],
-                     buffers.Masks[size_t(b)]);
+                     buffers.Masks[size_t(b)], buffers.Deferred[size_t(b)]);
         });
     }
     if (frame.Failed)

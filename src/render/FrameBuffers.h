@@ -6,6 +6,7 @@
 #include "raster/CoverMask.h"
 #include "raster/DrawRecording.h"
 #include "render/BandQueue.h"
+#include "render/DeferredBricks.h"
 
 #include <cstdint>
 #include <memory>
@@ -13,6 +14,7 @@
 
 struct TFirstWriteBuffers {
     std::vector<TCoverMask> Masks; // one per band, or per thread taking bands from the queue
+    std::vector<TDeferredBricks> Deferred; // as the masks
     // Per brick of the model: where it writes, and how that is known.
     std::vector<TRect> Boxes;
     std::vector<uint8_t> BoxKinds;

@@ -144,3 +144,25 @@ TEST(MaskedWriter, StampsWriteTheirOpenPixelsAndMarkThemAll) {
             }
     }
 }
+
+// A row's bits copied out from any column, against the pixels written: within a word, across
+// words, more than 64 pixels long, and at the end of the mask's last row.
+TEST(CoverMask, CopiesARowsBitsFromAnyColumn) {
+    TMaskedRows rows;
+    for (const int x : {3, 63, 64, 100, 130, 149})
+        rows.Writer(1).Put(rows.Row(12), 12, x);
+    rows.Writer(1).Span(rows.Row(11), 11, 60, 70);
+    const int spans[][3] = {{12, 0, 149}, {12, 3, 66},  {12, 60, 149}, {12, 101, 149},
+                            {11, 55, 75}, {11, 65, 65}, {10, 0, 149}};
+    for (const auto& span : spans) {
+        const int y = span[0], x0 = span[1], x1 = span[2];
+        uint64_t words[3] = {~uint64_t(0), ~uint64_t(0), ~uint64_t(0)};
+        rows.Mask.CopyRow(y, x0, x1, words);
+        for (int x = x0; x < x0 + 64 * ((x1 - x0) / 64 + 1); ++x) {
+            const int bit = x - x0;
+            const bool set = (words[bit / 64] >> (bit % 64) & 1) != 0;
+            EXPECT_EQ(set, x <= x1 && rows.At(x, y) == 1)
+                << "row " << y << " from " << x0 << " at " << x;
+        }
+    }
+}

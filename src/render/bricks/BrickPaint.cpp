@@ -45,10 +45,6 @@ void PrepareBrickStyle(const TBlock& brick, TCanvas& canvas, TDrawContext& conte
     }
 }
 
-bool HatchedBrush(const TBlock& brick, const TDrawContext& context) {
-    return SeeThroughColour(brick) && !ClearBrush(brick, context);
-}
-
 void PrepareBrickPaint(const TBlock& brick, TCanvas& canvas, TDrawContext& context) {
     PrepareBrickStyle(brick, canvas, context);
     if (!context.Shaded)

@@ -16,10 +16,6 @@ TDrawContext& DrawContextOf(TDrawObject& target);
 // baseplate and transparency; decides whether the brick is shaded. No face colours.
 void PrepareBrickStyle(const TBlock& brick, TCanvas& canvas, TDrawContext& context);
 
-// Whether PrepareBrickStyle gives the brick the hatched brush of see-through colours, which
-// blends with what lies behind: told without preparing the paint.
-bool HatchedBrush(const TBlock& brick, const TDrawContext& context);
-
 // Pen and brush for the brick, the brush style for wireframe, see-through baseplate and
 // transparency, and with shading on the shaded edge and the three face colours.
 void PrepareBrickPaint(const TBlock& brick, TCanvas& canvas, TDrawContext& context);

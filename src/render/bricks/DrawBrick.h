@@ -2,6 +2,8 @@
 // Drawing and picking one brick. They live in the renderer rather than in the brick classes so
 // that the model builds and links without knowing how anything is drawn.
 
+#include "base/Geometry.h"
+
 class TBlock;
 class TDrawContext;
 class TDrawObject;
@@ -15,6 +17,10 @@ void DrawBrick(const TBlock& brick, TDrawObject& target);
 // and gives false where that way does not hold (no shading, studs other than outlines, a brush
 // that is not solid); the pen, brush and context's colours may be changed all the same.
 bool DrawBoxNearestFirst(const TBlock& brick, TDrawObject& target);
+
+// The screen rectangle (right and bottom included) holding a round brick's two ellipses and the
+// side between them, without its studs and tube ring; nothing for a brick of no size.
+TRect RoundBodyBox(const TBlock& brick, const TDrawContext& context);
 
 // The screen point lies inside the brick's outline for the context's view.
 bool BrickHitTest(const TBlock& brick, const TDrawContext& context, int x, int y);

@@ -6,6 +6,7 @@
 #include "render/Studs.h"
 #include "render/bricks/BrickDrawers.h"
 #include "render/bricks/BrickPaint.h"
+#include "render/bricks/DrawBrick.h"
 
 #include <algorithm>
 #include <cmath>
@@ -47,24 +48,32 @@ int ScaledOffset(int32_t height, int brickUp) {
     return int(std::clamp<int64_t>(offset, -int64_t(ScreenLimit), int64_t(ScreenLimit)));
 }
 
+// The ellipses' half axes, the top's raise and the bottom's centre on screen.
+struct TRoundShape {
+    int A, B, HX, HY;
+    TPoint C;
+};
+
+TRoundShape RoundShapeOf(const TBlock& brick, const TDrawContext& context) {
+    const TViewState& view = context.View;
+    return {RoundHalfEven(brick.SX / 2.0 * view.ViewScale),
+            RoundHalfEven(std::fabs(std::cos(double(view.TiltA))) * brick.SY / 2 * view.ViewScale),
+            ScaledOffset(brick.SZ, context.Studs.BrickUp.X),
+            ScaledOffset(brick.SZ, context.Studs.BrickUp.Y),
+            ProjectPoint(view, double(brick.X) + brick.SX / 2, double(brick.Y) + brick.SY / 2,
+                         brick.Z)};
+}
+
 } // namespace
 
-void TRoundBlockDrawer::DrawStuds(TDrawObject& target) {
-    const TDrawContext& context = DrawContextOf(target);
-    double baseX = double(Brick.X) + 10, baseY = double(Brick.Y) + 10, z = double(Brick.FarZ());
-    TStudWindow window = StudWindowFor(target, context, Brick, baseX, baseY, z, true);
-    int iFirst = 0, iLast = Brick.SX / 20 - 1;
-    window.Columns(iFirst, iLast);
-    for (int i = iFirst; i <= iLast; ++i) {
-        int jFirst = 0, jLast = Brick.SY / 20 - 1;
-        window.Rows(i, jFirst, jLast);
-        for (int j = jFirst; j <= jLast; ++j) {
-            if (!StudInCircle(Brick.SX, i + 1, j + 1))
-                continue;
-            TPoint centre = ProjectPoint(context.View, baseX + 20.0 * i, baseY + 20.0 * j, z);
-            DrawStud(target, context, centre.X, centre.Y);
-        }
-    }
+TRect RoundBodyBox(const TBlock& brick, const TDrawContext& context) {
+    if (brick.SX == 0)
+        return {0, 0, -1, -1};
+    const TRoundShape s = RoundShapeOf(brick, context);
+    // The ellipses' boxes as drawn, the top one raised; the side lies between them.
+    return {std::min(s.C.X - s.A, s.C.X - s.A + s.HX), std::min(s.C.Y - s.B, s.C.Y - s.B + s.HY),
+            std::max(s.C.X + s.A + 1, s.C.X + s.A + s.HX + 1),
+            std::max(s.C.Y + s.B + 1, s.C.Y + s.B + s.HY + 1)};
 }
 
 void TRoundBlockDrawer::Draw(TDrawObject& target) {
@@ -75,12 +84,9 @@ void TRoundBlockDrawer::Draw(TDrawObject& target) {
     // Shading changes only the pen: the brush keeps the brick colour.
     PrepareBrickPaint(Brick, canvas, context);
     const TViewState& view = context.View;
-    int a = RoundHalfEven(Brick.SX / 2.0 * view.ViewScale);
-    int b = RoundHalfEven(std::fabs(std::cos(double(view.TiltA))) * Brick.SY / 2 * view.ViewScale);
-    int hx = ScaledOffset(Brick.SZ, context.Studs.BrickUp.X);
-    int hy = ScaledOffset(Brick.SZ, context.Studs.BrickUp.Y);
-    TPoint c =
-        ProjectPoint(view, double(Brick.X) + Brick.SX / 2, double(Brick.Y) + Brick.SY / 2, Brick.Z);
+    const TRoundShape shape = RoundShapeOf(Brick, context);
+    const int a = shape.A, b = shape.B, hx = shape.HX, hy = shape.HY;
+    const TPoint c = shape.C;
 
     target.Rectangle(c.X - a + hx, c.Y + hy, c.X + a + 1, c.Y);
     auto bottom = [&] { target.Ellipse(c.X - a, c.Y - b, c.X + a + 1, c.Y + b + 1); };
@@ -107,4 +113,22 @@ void TRoundBlockDrawer::Draw(TDrawObject& target) {
         DrawTubeRing(target, context, c.X, c.Y);
     }
     ResetAfterDraw(canvas, context);
+}
+
+void TRoundBlockDrawer::DrawStuds(TDrawObject& target) {
+    const TDrawContext& context = DrawContextOf(target);
+    double baseX = double(Brick.X) + 10, baseY = double(Brick.Y) + 10, z = double(Brick.FarZ());
+    TStudWindow window = StudWindowFor(target, context, Brick, baseX, baseY, z, true);
+    int iFirst = 0, iLast = Brick.SX / 20 - 1;
+    window.Columns(iFirst, iLast);
+    for (int i = iFirst; i <= iLast; ++i) {
+        int jFirst = 0, jLast = Brick.SY / 20 - 1;
+        window.Rows(i, jFirst, jLast);
+        for (int j = jFirst; j <= jLast; ++j) {
+            if (!StudInCircle(Brick.SX, i + 1, j + 1))
+                continue;
+            TPoint centre = ProjectPoint(context.View, baseX + 20.0 * i, baseY + 20.0 * j, z);
+            DrawStud(target, context, centre.X, centre.Y);
+        }
+    }
 }
