@@ -1,30 +1,22 @@
 // sequence SEQ.lgs MODEL -o DIR [options]: every view a playback shows, as numbered pictures.
 
 #include "base/Error.h"
-#include "base/FileIO.h"
 #include "cli/CliCommand.h"
+#include "cli/FrameFiles.h"
 #include "cli/RenderOptions.h"
 #include "cli/RenderSetup.h"
-#include "raster/PictureFiles.h"
-#include "raster/PngCodec.h"
 #include "render/View.h"
 #include "render/sequence/FrameBuffer.h"
 #include "render/sequence/Playback.h"
 #include "render/sequence/SequenceFile.h"
 
-#include <cstdio>
+#include <algorithm>
 #include <filesystem>
 #include <ostream>
 
 namespace {
 
 const char* Usage = "sequence SEQ.lgs MODEL -o DIR [options]";
-
-std::string FrameFileName(const std::filesystem::path& folder, long number) {
-    char name[32];
-    std::snprintf(name, sizeof name, "frame-%05ld.png", number);
-    return (folder / name).string();
-}
 
 void CreateFolder(const std::string& folder) {
     std::error_code error;
@@ -59,24 +51,18 @@ void RunSequence(const TCliArgs& args, std::ostream&) {
     TPlayback playback(frames, buffer.CaptureFrame(0), 1);
     // Each view stays until the playback clock passes its delay; every view is written at least
     // once, and the clock keeps the whole length right.
+    TFrameFiles files(out->second);
     long written = 0;
     double elapsedMs = 0;
-    TBitmap converted; // frames of another bit depth, as the files hold them
     while (auto view = playback.Next()) {
         buffer.ApplyFrame(view->Frame);
         setup.Paint();
-        const TBitmap* picture = &setup.View;
-        if (setup.View.PixelFormat() != TPixelFormat::pf32bit) {
-            CopyAs32Bit(setup.View, converted);
-            picture = &converted;
-        }
         elapsedMs += DelayMilliseconds(view->Delay, delayField);
-        long due = long(RoundHalfEven(elapsedMs * fps / 1000));
-        // A view held for several pictures is encoded once; its files are the same bytes.
-        std::string encoded = EncodePng(*picture);
-        for (long copy = 0; copy == 0 || written < due; ++copy)
-            WriteFileReplacing(FrameFileName(out->second, ++written), encoded);
+        const long copies = std::max(1L, long(RoundHalfEven(elapsedMs * fps / 1000)) - written);
+        files.Add(setup.View, copies);
+        written += copies;
     }
+    files.Finish();
 }
 
 } // namespace
