@@ -281,12 +281,20 @@ private:
         if (!Shapes)
             return false;
         std::string error;
+        if (Shapes->IsMissing(part.File)) {
+            // Still named as not found, but kept as a marker so that nothing of the line is lost.
+            if (std::unique_ptr<TBlock> marker = Shapes->MakeMarker(part, error)) {
+                marker->Step = step;
+                Report.CountStep(step);
+                ++Report.Markers;
+                Add(std::move(marker));
+            }
+            Report.CountSkipped(part.File, TLDrawSkip::NotInLibrary);
+            return true;
+        }
         std::unique_ptr<TBlock> brick = Shapes->MakeBrick(part, error);
         if (!brick) {
-            if (Shapes->IsMissing(part.File))
-                Report.CountSkipped(part.File, TLDrawSkip::NotInLibrary);
-            else
-                Report.CountSkipped(part.File, TLDrawSkip::NoShape, error);
+            Report.CountSkipped(part.File, TLDrawSkip::NoShape, error);
             return true;
         }
         brick->Step = step;

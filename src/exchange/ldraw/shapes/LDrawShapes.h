@@ -22,6 +22,9 @@ public:
     // A general block in the line's colour at the line's place, or nullptr with the reason in
     // error (naming the file at fault).
     std::unique_ptr<TBlock> MakeBrick(const TLDrawPartLine& line, std::string& error);
+    // For a part the library lacks: a small marker in the line's colour at the part's origin
+    // that keeps the line (file, matrix, colour, place) for an export to write back unchanged.
+    std::unique_ptr<TBlock> MakeMarker(const TLDrawPartLine& line, std::string& error);
     // True when the library has no file of this name.
     bool IsMissing(const std::string& file) { return Library.FindFile(file).empty(); }
 
@@ -34,8 +37,9 @@ private:
         std::string Error; // the part cannot be made; the reason
         std::array<int32_t, 3> Origin{};
     };
-    const TKnown& Shape(const TLDrawPartLine& line, const std::string& name);
-    TKnown Convert(const TLDrawPartLine& line, const std::string& name);
+    std::unique_ptr<TBlock> Place(const TLDrawPartLine& line, bool marker, std::string& error);
+    const TKnown& Shape(const TLDrawPartLine& line, const std::string& name, bool marker);
+    TKnown Convert(const TLDrawPartLine& line, const std::string& name, bool marker);
 
     TLDrawLibrary Library;
     TLDrawColourBook Book;
