@@ -237,11 +237,14 @@ private:
             TLDrawPartLine part;
             try {
                 part = ParseLDrawPartNumbers(tokens, Shapes != nullptr);
-            } catch (const TError&) {
+            } catch (const TError& e) {
                 // Only a 15-token line is a part line of the plain format, whose numbers must
-                // convert; a longer one names a sub-model with blanks or nothing usable.
-                if (tokens.size() == 15)
+                // convert; a longer one names a sub-model with blanks or nothing usable. With a
+                // library, which opens any file, the damaged line alone is left out.
+                if (tokens.size() == 15 && !Shapes)
                     throw;
+                if (tokens.size() == 15)
+                    Report.CountSkipped(tokens[14], TLDrawSkip::NoShape, e.what());
                 continue;
             }
             part.File = FileOfPartLine(line, tokens);
@@ -249,8 +252,15 @@ private:
                 part = ComposePlacement(placement, part);
             TLDrawSkip reason = TLDrawSkip::NoRow;
             std::unique_ptr<TBlock> brick;
-            if (tokens.size() == 15)
-                brick = ReadLDrawPart(part, Map, &reason, Book);
+            try {
+                if (tokens.size() == 15)
+                    brick = ReadLDrawPart(part, Map, &reason, Book);
+            } catch (const TError& e) {
+                if (!Shapes)
+                    throw;
+                Report.CountSkipped(part.File, TLDrawSkip::NoShape, e.what());
+                continue;
+            }
             if (brick) {
                 if (brick->Kind == 'O')
                     Wheels.push_back(part);
@@ -262,7 +272,8 @@ private:
             }
             if (reason == TLDrawSkip::NoRow) {
                 if (auto [subDocument, subSection] = SubModel(document, part.File); subSection) {
-                    Enter(*subDocument, *subSection, depth);
+                    if (!Enter(*subDocument, *subSection, depth, part.File))
+                        continue;
                     Expand(*subDocument, *subSection, part, depth + 1, step);
                     Chain.pop_back();
                     continue;
@@ -304,20 +315,31 @@ private:
         return true;
     }
 
-    void Enter(const TDocument& document, const TSection& section, int depth) {
+    // False when the sub-model loops or lies too deep: with a library that line alone is left
+    // out, without one the import stops, as it always has.
+    bool Enter(const TDocument& document, const TSection& section, int depth,
+               const std::string& file) {
         TLink link{KeyOf(document, section), section.Name};
         bool loop = std::any_of(Chain.begin(), Chain.end(),
                                 [&](const TLink& l) { return l.Key == link.Key; });
         Chain.push_back(link);
+        std::string fault;
         if (loop) {
             std::string names;
             for (const TLink& l : Chain)
                 names += (names.empty() ? "" : " -> ") + l.Name;
-            throw TError("The LDraw sub-models refer to each other in a loop: " + names);
+            fault = "The LDraw sub-models refer to each other in a loop: " + names;
+        } else if (depth + 1 > MaxSubModelDepth) {
+            fault = "The LDraw sub-model " + section.Name + " is nested deeper than " +
+                    std::to_string(MaxSubModelDepth) + " levels";
         }
-        if (depth + 1 > MaxSubModelDepth)
-            throw TError("The LDraw sub-model " + section.Name + " is nested deeper than " +
-                         std::to_string(MaxSubModelDepth) + " levels");
+        if (fault.empty())
+            return true;
+        if (!Shapes)
+            throw TError(fault);
+        Chain.pop_back();
+        Report.CountSkipped(file, TLDrawSkip::NoShape, fault);
+        return false;
     }
 
     // Sub-models used many times each can multiply without a loop; the count of lines visited
