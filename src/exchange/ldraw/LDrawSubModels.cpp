@@ -169,8 +169,10 @@ public:
             else if (!AsShape(tyre, 0))
                 Report.CountSkipped(tyre.File, TLDrawSkip::NoRow);
         }
-        if (Shapes)
+        if (Shapes) {
             Report.ShapesConverted = Shapes->Converted();
+            Shapes->FinishStoring();
+        }
         return Report;
     }
 

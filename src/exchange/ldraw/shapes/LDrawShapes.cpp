@@ -124,7 +124,7 @@ TLDrawShapes::TKnown TLDrawShapes::Convert(const TLDrawPartLine& line, const std
         try {
             std::error_code ec;
             std::filesystem::create_directories(AppDir() + "parts", ec);
-            SavePartFileLines(PartFolderPath(name + ".tsp"), lines);
+            SavePartFileLines(PartFolderPath(name + ".tsp"), lines, &Stored);
         } catch (const TError&) {
             // Not stored, the part is converted again next time; this import still has it.
         }
@@ -133,6 +133,13 @@ TLDrawShapes::TKnown TLDrawShapes::Convert(const TLDrawPartLine& line, const std
         known.Error = e.what();
     }
     return known;
+}
+
+void TLDrawShapes::FinishStoring() {
+    try {
+        Stored.Finish();
+    } catch (const TError&) {
+    }
 }
 
 std::unique_ptr<TLDrawShapes> OpenLDrawLibrary(const std::string& folder) {

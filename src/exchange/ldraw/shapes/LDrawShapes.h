@@ -2,6 +2,7 @@
 // Bricks for LDraw part lines that no mapping row serves: each part at each angle converted
 // once into a generated part definition, stored in the parts folder and found there again.
 
+#include "base/DeferredSync.h"
 #include "exchange/ldraw/LDrawPartLine.h"
 #include "exchange/ldraw/shapes/LDrawColourBook.h"
 #include "exchange/ldraw/shapes/LDrawLibrary.h"
@@ -31,6 +32,9 @@ public:
     const TLDrawColourBook& Colours() const { return Book; }
     // Parts converted by this object, as opposed to found ready in the parts folder.
     int Converted() const { return ConvertedCount; }
+    // Forces the parts stored since the last call to disk, all in one go at the end of an
+    // import rather than one by one. A failure only costs converting them again next time.
+    void FinishStoring();
 
 private:
     struct TKnown {
@@ -44,6 +48,7 @@ private:
     TLDrawLibrary Library;
     TLDrawColourBook Book;
     std::map<std::string, TKnown> Known; // by generated name
+    TDeferredSync Stored;
     int ConvertedCount = 0;
 };
 
