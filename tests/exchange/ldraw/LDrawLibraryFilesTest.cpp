@@ -92,8 +92,6 @@ const TCase Cases[] = {
      "1 4 0 0 0 1 0 0 0 1 0 0 0 1 \xc3\xbcnic\xc3\xb8"
      "de \xe6\x96\x87.dat",
      1, 1, "as shapes 1"},
-    {"outside", "1 4 0 0 0 1 0 0 0 1 0 0 0 1 ../parts/bfc.dat", 1, 0,
-     "(not found in the LDraw library)"},
     {"bad numbers", "1 4 0 0 zero 1 0 0 0 1 0 0 0 1 bfc.dat\n1 4 0 0 0 1 0 0 0 1 0 0 0 1 bfc.dat",
      2, 1, "skipped 1 bfc.dat ('zero' is not a valid floating point value)"},
     {"sub-model loop",
