@@ -255,7 +255,7 @@ private:
             TLDrawSkip reason = TLDrawSkip::NoRow;
             std::unique_ptr<TBlock> brick;
             try {
-                if (tokens.size() == 15)
+                if (tokens.size() == 15 && HasRow(part.File))
                     brick = ReadLDrawPart(part, Map, &reason, Book);
             } catch (const TError& e) {
                 if (!Shapes)
@@ -344,6 +344,18 @@ private:
         return false;
     }
 
+    // Whether any mapping row names the file: a line without one, a sub-model's above all, need
+    // not be held against every row, each time a multiplying model uses it.
+    bool HasRow(const std::string& file) {
+        auto [known, isNew] = FilesWithRows.try_emplace(LowerCase(file), false);
+        if (isNew)
+            known->second = std::any_of(Map.Entries().begin(), Map.Entries().end(),
+                                        [&](const TLDrawEntry& entry) {
+                                            return SameText(entry.Record.PartName + ".dat", file);
+                                        });
+        return known->second;
+    }
+
     // Sub-models used many times each can multiply without a loop; the count of lines visited
     // keeps such a file from running for ever.
     void Count() {
@@ -359,6 +371,7 @@ private:
     TLDrawImportReport Report;
     std::map<std::string, std::unique_ptr<TDocument>> Documents;
     std::map<std::string, const TDocument*> BesideFiles; // name wanted -> its file, or none
+    std::map<std::string, bool> FilesWithRows;           // lower-case file -> has a row
     std::vector<TLink> Chain;
     bool NumberSteps = false;
     // Wheel parts imported and tyre lines met, matched once the whole model is read.
