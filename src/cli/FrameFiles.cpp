@@ -11,9 +11,10 @@
 
 namespace {
 
-// Encoding a big frame costs several times drawing it: one encoder per processor, a few at most.
+// Encoding a big frame costs some thirty times drawing it: one encoder per processor, so many
+// at most that the queued frames stay within memory.
 unsigned EncoderCount() {
-    return std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
+    return std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
 }
 
 std::string FrameFileName(const std::filesystem::path& folder, long number) {
