@@ -2,6 +2,7 @@
 
 #include "base/Error.h"
 #include "raster/Bitmap.h"
+#include "raster/PngRowFilter.h"
 
 #include <csetjmp>
 #include <cstdint>
@@ -13,6 +14,12 @@ namespace {
 
 constexpr uint64_t MaxPixels = uint64_t(1) << 28;
 
+int FilterMask(TPngFilter filter) {
+    static constexpr int Masks[] = {PNG_FILTER_NONE, PNG_FILTER_SUB, PNG_FILTER_UP, PNG_FILTER_AVG,
+                                    PNG_FILTER_PAETH};
+    return Masks[int(filter)];
+}
+
 // libpng's simplified interface reports failures in the image record instead of jumping.
 struct TPngImage {
     png_image Image{};
@@ -22,8 +29,8 @@ struct TPngImage {
 };
 
 // The full interface, set up as the simplified one writes 8-bit RGB (the same chunks and
-// compression, so the same bytes), but fed the bitmap's own rows: libpng drops the fourth byte
-// and swaps blue and red per row, with no repacked copy of the picture and a single pass.
+// compression, so the same bytes). Trying all five filters on every row is most of libpng's
+// time, so each row comes packed as RGB with the filter libpng's own choice would take.
 struct TPngWriter {
     png_structp Png = nullptr;
     png_infop Info = nullptr;
@@ -52,7 +59,7 @@ struct TPngWriter {
     static void Flush(png_structp) {}
 
     // Keeps no C++ objects of its own that a jump out of libpng would skip.
-    bool Write(const TBitmap& picture, std::string& out) {
+    bool Write(const TBitmap& picture, TPngRowFilter& rows, std::string& out) {
         Png = png_create_write_struct(PNG_LIBPNG_VER_STRING, this, Fail, Quiet);
         if (!Png || !(Info = png_create_info_struct(Png))) {
             std::snprintf(Message, sizeof Message, "out of memory");
@@ -66,10 +73,16 @@ struct TPngWriter {
                      PNG_FILTER_TYPE_BASE);
         png_set_sRGB(Png, Info, PNG_sRGB_INTENT_PERCEPTUAL);
         png_write_info(Png, Info);
-        png_set_bgr(Png);
-        png_set_filler(Png, 0, PNG_FILLER_AFTER);
-        for (int y = 0; y < picture.Height(); ++y)
-            png_write_row(Png, picture.ScanLine(y));
+        for (int y = 0; y < picture.Height(); ++y) {
+            rows.PackRow(picture.ScanLine(y));
+            const png_byte* row = rows.NextRow();
+            const TPngFilter filter = rows.Choose();
+            // libpng keeps the row above only when it starts with every filter allowed (it
+            // also picks the compression strategy then), so the first row is its own choice.
+            if (y > 0)
+                png_set_filter(Png, PNG_FILTER_TYPE_BASE, FilterMask(filter));
+            png_write_row(Png, row);
+        }
         png_write_end(Png, Info);
         return true;
     }
@@ -79,8 +92,9 @@ struct TPngWriter {
 
 std::string EncodePng(const TBitmap& picture) {
     std::string encoded;
+    TPngRowFilter rows(picture.Width());
     TPngWriter writer;
-    if (!writer.Write(picture, encoded))
+    if (!writer.Write(picture, rows, encoded))
         throw TError(std::string("Cannot write PNG picture: ") + writer.Message);
     return encoded;
 }
