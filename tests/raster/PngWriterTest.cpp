@@ -1,6 +1,7 @@
-// The PNG writer picks each row's filter itself; its files must be byte for byte what libpng
-// writes when it chooses the filters, whatever the rows hold.
+// The PNG writer filters and compresses the rows itself; its files must be byte for byte what
+// libpng writes with its defaults, whatever the rows hold.
 
+#include "base/Error.h"
 #include "base/FileIO.h"
 #include "raster/Bitmap.h"
 #include "raster/PngCodec.h"
@@ -33,6 +34,10 @@ std::string LibpngOwnChoice(const TBitmap& picture) {
     out.resize(size);
     return out;
 }
+
+struct TSize {
+    int Width, Height;
+};
 
 using TPixelSource = std::function<uint8_t(int x, int y, int channel)>;
 
@@ -78,6 +83,15 @@ TEST(PngWriter, FilesEqualLibpngChoosingTheFilters) {
                 cases.push_back({width, height, source});
     for (const TPixelSource& source : sources)
         cases.push_back({97, 61, source});
+    // Below 16 KByte of rows zlib's window shrinks with the picture, and so does the size the
+    // header announces: one-row pictures on either side of each step.
+    for (int bits = 9; bits <= 14; ++bits)
+        for (int edge : {(1 << bits) - 262, 1 << bits})
+            for (int rowSize = edge - 2; rowSize <= edge + 3; ++rowSize)
+                if (rowSize % 3 == 1)
+                    cases.push_back({rowSize / 3, 1, fewLevels});
+    for (int height = 1; height <= 300; height += 7)
+        cases.push_back({20, height, fewLevels});
     cases.push_back({301, 300, mixed});
     // Many small pictures, where close and equal sums are common.
     for (int i = 0; i < 1500; ++i)
@@ -96,4 +110,13 @@ TEST(PngWriter, FilesEqualLibpngChoosingTheFilters) {
         DecodePng(ReadWholeFile(std::string(TESSARYN_TEST_DATA) + name), frame);
         EXPECT_EQ(EncodePng(frame), LibpngOwnChoice(frame)) << name;
     }
+}
+
+// libpng refuses pictures without pixels or wider or higher than a million pixels.
+TEST(PngWriter, PicturesLibpngRefusesAreErrors) {
+    for (TSize size : {TSize{0, 0}, TSize{4, 0}, TSize{1000001, 1}, TSize{1, 1000001}}) {
+        TBitmap picture(size.Width, size.Height);
+        EXPECT_THROW(EncodePng(picture), TError) << size.Width << "x" << size.Height;
+    }
+    EXPECT_NO_THROW(EncodePng(TBitmap(1000000, 1)));
 }
