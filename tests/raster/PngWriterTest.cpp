@@ -18,10 +18,9 @@ namespace {
 std::string LibpngOwnChoice(const TBitmap& picture) {
     std::vector<uint8_t> rgb;
     for (int y = 0; y < picture.Height(); ++y)
-        for (int x = 0; x < picture.Width(); ++x) {
-            const uint8_t* pixel = picture.ScanLine(y) + 4 * x;
+        for (const uint8_t* pixel = picture.ScanLine(y);
+             pixel < picture.ScanLine(y) + 4 * picture.Width(); pixel += 4)
             rgb.insert(rgb.end(), {pixel[2], pixel[1], pixel[0]});
-        }
     png_image image{};
     image.version = PNG_IMAGE_VERSION;
     image.width = png_uint_32(picture.Width());
@@ -29,24 +28,12 @@ std::string LibpngOwnChoice(const TBitmap& picture) {
     image.format = PNG_FORMAT_RGB;
     std::string out(rgb.size() * 2 + 1024, '\0');
     png_alloc_size_t size = out.size();
-    EXPECT_TRUE(png_image_write_to_memory(&image, out.data(), &size, 0, rgb.data(), 0, nullptr))
-        << image.message;
+    EXPECT_TRUE(png_image_write_to_memory(&image, out.data(), &size, 0, rgb.data(), 0, nullptr));
     out.resize(size);
     return out;
 }
 
-struct TSize {
-    int Width, Height;
-};
-
 using TPixelSource = std::function<uint8_t(int x, int y, int channel)>;
-
-void Paint(TBitmap& picture, const TPixelSource& source) {
-    for (int y = 0; y < picture.Height(); ++y)
-        for (int x = 0; x < picture.Width(); ++x)
-            for (int channel = 0; channel < 3; ++channel)
-                picture.ScanLine(y)[4 * x + channel] = source(x, y, channel);
-}
 
 } // namespace
 
@@ -56,33 +43,25 @@ TEST(PngWriter, FilesEqualLibpngChoosingTheFilters) {
     const uint8_t levels[] = {0, 1, 2, 127, 128, 129, 254, 255};
     const TPixelSource noise = [&](int, int, int) { return uint8_t(random()); };
     const TPixelSource fewLevels = [&](int, int, int) { return levels[random() % 8]; };
-    const TPixelSource flat = [](int, int, int channel) { return uint8_t(60 * channel + 7); };
-    const TPixelSource across = [](int x, int, int channel) { return uint8_t(x * (channel + 1)); };
-    const TPixelSource down = [](int, int y, int channel) { return uint8_t(y * 3 + channel); };
-    const TPixelSource diagonal = [](int x, int y, int channel) {
-        return uint8_t((x * 5 + y * 3) ^ (channel * 40));
-    };
-    const TPixelSource sources[] = {noise, fewLevels, flat, across, down, diagonal};
+    const TPixelSource sources[] = {
+        noise, fewLevels, [](int, int, int channel) { return uint8_t(60 * channel + 7); },
+        [](int x, int y, int channel) { return uint8_t((x * 5 + y * 3) ^ (channel * 40)); }};
     // Rows of every kind after one another, so that the chosen filter keeps changing.
     std::vector<int> rowKinds(300);
     for (int& kind : rowKinds)
-        kind = int(random() % 6);
-    const TPixelSource mixed = [&](int x, int y, int channel) {
-        return sources[rowKinds[y]](x, y, channel);
-    };
+        kind = int(random() % 4);
+    const TPixelSource mixed = [&](int x, int y, int c) { return sources[rowKinds[y]](x, y, c); };
 
     struct TCase {
         int Width, Height;
         TPixelSource Source;
     };
-    std::vector<TCase> cases;
+    std::vector<TCase> cases = {{301, 300, mixed}};
     // One, two and three pixels wide or high: libpng leaves filters out of such pictures.
     for (int width : {1, 2, 3, 40})
         for (int height : {1, 2, 3, 17})
-            for (const TPixelSource& source : {noise, fewLevels, mixed})
-                cases.push_back({width, height, source});
-    for (const TPixelSource& source : sources)
-        cases.push_back({97, 61, source});
+            for (const TPixelSource& source : sources)
+                cases.push_back({width, height, height == 17 ? mixed : source});
     // Below 16 KByte of rows zlib's window shrinks with the picture, and so does the size the
     // header announces: one-row pictures on either side of each step.
     for (int bits = 9; bits <= 14; ++bits)
@@ -90,19 +69,17 @@ TEST(PngWriter, FilesEqualLibpngChoosingTheFilters) {
             for (int rowSize = edge - 2; rowSize <= edge + 3; ++rowSize)
                 if (rowSize % 3 == 1)
                     cases.push_back({rowSize / 3, 1, fewLevels});
-    for (int height = 1; height <= 300; height += 7)
-        cases.push_back({20, height, fewLevels});
-    cases.push_back({301, 300, mixed});
     // Many small pictures, where close and equal sums are common.
     for (int i = 0; i < 1500; ++i)
         cases.push_back({2 + int(random() % 5), 2 + int(random() % 4), i % 2 ? fewLevels : noise});
     for (const TCase& picture : cases) {
         TBitmap bitmap(picture.Width, picture.Height);
-        Paint(bitmap, picture.Source);
+        for (int y = 0; y < picture.Height; ++y)
+            for (int i = 0; i < 4 * picture.Width; ++i)
+                bitmap.ScanLine(y)[i] = picture.Source(i / 4, y, i % 4);
         EXPECT_EQ(EncodePng(bitmap), LibpngOwnChoice(bitmap))
             << picture.Width << "x" << picture.Height;
     }
-
     // Drawn frames: wide flat areas, edges and shading.
     for (const char* name : {"render/roof-top-group.png", "render/bricks/Window-Glass.png",
                              "exchange/print-outline.png"}) {
@@ -114,9 +91,8 @@ TEST(PngWriter, FilesEqualLibpngChoosingTheFilters) {
 
 // libpng refuses pictures without pixels or wider or higher than a million pixels.
 TEST(PngWriter, PicturesLibpngRefusesAreErrors) {
-    for (TSize size : {TSize{0, 0}, TSize{4, 0}, TSize{1000001, 1}, TSize{1, 1000001}}) {
-        TBitmap picture(size.Width, size.Height);
-        EXPECT_THROW(EncodePng(picture), TError) << size.Width << "x" << size.Height;
-    }
+    EXPECT_THROW(EncodePng(TBitmap(0, 0)), TError);
+    EXPECT_THROW(EncodePng(TBitmap(1000001, 1)), TError);
+    EXPECT_THROW(EncodePng(TBitmap(1, 1000001)), TError);
     EXPECT_NO_THROW(EncodePng(TBitmap(1000000, 1)));
 }
