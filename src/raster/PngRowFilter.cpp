@@ -16,11 +16,12 @@ inline uint8_t Cost(uint8_t v) {
 // Sums of 16 bits take eight bytes a step; 256 bytes of at most 128 each fit in them.
 constexpr size_t Block = 256;
 
-// Stores the filtered bytes from begin to end and returns the sum of their costs.
+// Stores the filtered bytes from begin to end and returns the sum of their costs, or stops
+// with any sum over limit: such a row is not taken.
 template <class TFiltered>
-uint64_t FilterBytes(size_t begin, size_t end, uint8_t* out, TFiltered filtered) {
+uint64_t FilterBytes(size_t begin, size_t end, uint8_t* out, uint64_t limit, TFiltered filtered) {
     uint64_t total = 0;
-    while (begin < end) {
+    while (begin < end && total <= limit) {
         const size_t stop = std::min(end, begin + Block);
         uint16_t sum = 0;
         for (size_t i = begin; i < stop; ++i) {
@@ -55,24 +56,30 @@ inline uint8_t PaethPredictor(int16_t a, int16_t b, int16_t c) {
 
 // The first pixel of a row has zeros to its left: Sub keeps it, Average halves the byte above
 // and Paeth predicts the byte above.
-uint64_t FilterSub(const uint8_t* row, size_t size, uint8_t* out) {
-    return FilterBytes(0, Bpp, out, [=](size_t i) { return row[i]; }) +
-           FilterBytes(Bpp, size, out, [=](size_t i) { return uint8_t(row[i] - row[i - Bpp]); });
+uint64_t FilterSub(const uint8_t* row, size_t size, uint8_t* out, uint64_t limit) {
+    return FilterBytes(0, Bpp, out, limit, [=](size_t i) { return row[i]; }) +
+           FilterBytes(Bpp, size, out, limit,
+                       [=](size_t i) { return uint8_t(row[i] - row[i - Bpp]); });
 }
 
-uint64_t FilterUp(const uint8_t* row, const uint8_t* above, size_t size, uint8_t* out) {
-    return FilterBytes(0, size, out, [=](size_t i) { return uint8_t(row[i] - above[i]); });
+uint64_t FilterUp(const uint8_t* row, const uint8_t* above, size_t size, uint8_t* out,
+                  uint64_t limit) {
+    return FilterBytes(0, size, out, limit, [=](size_t i) { return uint8_t(row[i] - above[i]); });
 }
 
-uint64_t FilterAverage(const uint8_t* row, const uint8_t* above, size_t size, uint8_t* out) {
-    return FilterBytes(0, Bpp, out, [=](size_t i) { return uint8_t(row[i] - (above[i] >> 1)); }) +
-           FilterBytes(Bpp, size, out, [=](size_t i) {
+uint64_t FilterAverage(const uint8_t* row, const uint8_t* above, size_t size, uint8_t* out,
+                       uint64_t limit) {
+    return FilterBytes(0, Bpp, out, limit,
+                       [=](size_t i) { return uint8_t(row[i] - (above[i] >> 1)); }) +
+           FilterBytes(Bpp, size, out, limit, [=](size_t i) {
                return uint8_t(row[i] - ((row[i - Bpp] + above[i]) >> 1));
            });
 }
 
-uint64_t FilterPaeth(const uint8_t* row, const uint8_t* above, size_t size, uint8_t* out) {
-    return FilterUp(row, above, Bpp, out) + FilterBytes(Bpp, size, out, [=](size_t i) {
+uint64_t FilterPaeth(const uint8_t* row, const uint8_t* above, size_t size, uint8_t* out,
+                     uint64_t limit) {
+    return FilterUp(row, above, Bpp, out, limit) +
+           FilterBytes(Bpp, size, out, limit, [=](size_t i) {
                return uint8_t(row[i] - PaethPredictor(row[i - Bpp], above[i], above[i - Bpp]));
            });
 }
@@ -112,13 +119,13 @@ std::span<const uint8_t> TPngRowFilter::FilterRow() {
         }
     };
     if (UsesLeft && least > 0)
-        consider(Sub, FilterSub(row, size, Filtered[Sub].data() + 1));
+        consider(Sub, FilterSub(row, size, Filtered[Sub].data() + 1, least));
     if (UsesAbove && least > 0)
-        consider(Up, FilterUp(row, above, size, Filtered[Up].data() + 1));
+        consider(Up, FilterUp(row, above, size, Filtered[Up].data() + 1, least));
     if (UsesLeft && UsesAbove && least > 0)
-        consider(Average, FilterAverage(row, above, size, Filtered[Average].data() + 1));
+        consider(Average, FilterAverage(row, above, size, Filtered[Average].data() + 1, least));
     if (UsesLeft && UsesAbove && least > 0)
-        consider(Paeth, FilterPaeth(row, above, size, Filtered[Paeth].data() + 1));
+        consider(Paeth, FilterPaeth(row, above, size, Filtered[Paeth].data() + 1, least));
     // The raw row becomes the row above; its type byte stays None.
     Current.swap(Previous);
     return best == None ? Previous : Filtered[best];
