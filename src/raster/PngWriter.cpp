@@ -27,7 +27,8 @@ void AppendChunk(std::string& out, const char* type, const uint8_t* data, size_t
     AppendBigEndian(out, uint32_t(size));
     const size_t start = out.size();
     out.append(type, 4);
-    out.append(reinterpret_cast<const char*>(data), size);
+    if (size > 0)
+        out.append(reinterpret_cast<const char*>(data), size);
     AppendBigEndian(out, uint32_t(crc32(0, reinterpret_cast<const Bytef*>(out.data() + start),
                                         uInt(out.size() - start))));
 }
