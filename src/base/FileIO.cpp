@@ -33,13 +33,15 @@ std::string ReadWholeFile(const std::string& fileName) {
     return content;
 }
 
-void WriteFileReplacing(const std::string& fileName, const std::string& content) {
-    WriteFileReplacing(fileName, std::vector<std::string_view>{content});
+void WriteFileReplacing(const std::string& fileName, const std::string& content,
+                        TDeferredSync* later) {
+    WriteFileReplacing(fileName, std::vector<std::string_view>{content}, later);
 }
 
-void WriteFileReplacing(const std::string& fileName, const std::vector<std::string_view>& pieces) {
+void WriteFileReplacing(const std::string& fileName, const std::vector<std::string_view>& pieces,
+                        TDeferredSync* later) {
     TReplacingFile file(fileName);
     if (!file.Write(pieces))
         file.Fail();
-    file.Commit();
+    file.Commit(later);
 }

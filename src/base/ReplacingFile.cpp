@@ -1,5 +1,6 @@
 #include "base/ReplacingFile.h"
 
+#include "base/DeferredSync.h"
 #include "base/Error.h"
 
 #include <algorithm>
@@ -92,10 +93,10 @@ void TReplacingFile::Fail() const {
     throw TError(Failure);
 }
 
-void TReplacingFile::Commit() {
+void TReplacingFile::Commit(TDeferredSync* later) {
     if (!Open())
         Fail();
-    if (fsync(Descriptor) != 0)
+    if (!later && fsync(Descriptor) != 0)
         Record("Cannot write file", errno);
     const int closed = close(std::exchange(Descriptor, -1));
     if (closed != 0)
@@ -105,4 +106,6 @@ void TReplacingFile::Commit() {
     if (Failed())
         Fail();
     Created = false;
+    if (later)
+        later->Add(FileName);
 }

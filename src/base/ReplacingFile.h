@@ -2,6 +2,8 @@
 // A file written through a temporary file beside it and renamed over it once complete, so a
 // failed or abandoned write leaves the previous file as it was.
 
+class TDeferredSync;
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,8 +26,9 @@ public:
     [[noreturn]] void Fail() const;
 
     // Makes the written file (an empty one if nothing was written) durable and renames it over
-    // the target. Raises TError on failure.
-    void Commit();
+    // the target; with later given, renames it at once and leaves forcing it to disk to
+    // later's Finish. Raises TError on failure.
+    void Commit(TDeferredSync* later = nullptr);
 
 private:
     bool Open();

@@ -1,5 +1,6 @@
 // render MODEL -o OUT [options]: the frame the main view would show, saved as a picture.
 
+#include "base/DeferredSync.h"
 #include "base/Error.h"
 #include "base/FileIO.h"
 #include "cli/CliCommand.h"
@@ -32,8 +33,10 @@ void RunRender(const TCliArgs& args, std::ostream&) {
     TPictureFrame frame{0, 0, setup.View.Width(), setup.View.Height()};
     if (auto given = IntListOption(args, "--frame", 4, ','))
         frame = {(*given)[0], (*given)[1], (*given)[2], (*given)[3]};
+    TDeferredSync sync;
     WritePicture(variant, frame, setup.View, setup.Model, setup.Context, setup.Background,
-                 out->second, PictureFormatFor(out->second));
+                 out->second, PictureFormatFor(out->second), &sync);
+    sync.Finish();
 }
 
 } // namespace

@@ -1,35 +1,22 @@
 // sequence SEQ.lgs MODEL -o DIR [options]: every view a playback shows, as numbered pictures.
 
 #include "base/Error.h"
-#include "base/FileIO.h"
 #include "cli/CliCommand.h"
+#include "cli/FrameFiles.h"
 #include "cli/RenderOptions.h"
 #include "cli/RenderSetup.h"
-#include "raster/PictureFiles.h"
-#include "raster/PngCodec.h"
 #include "render/View.h"
 #include "render/sequence/FrameBuffer.h"
 #include "render/sequence/Playback.h"
 #include "render/sequence/SequenceFile.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <deque>
 #include <filesystem>
-#include <future>
-#include <memory>
 #include <ostream>
-#include <thread>
 
 namespace {
 
 const char* Usage = "sequence SEQ.lgs MODEL -o DIR [options]";
-
-std::string FrameFileName(const std::filesystem::path& folder, long number) {
-    char name[32];
-    std::snprintf(name, sizeof name, "frame-%05ld.png", number);
-    return (folder / name).string();
-}
 
 void CreateFolder(const std::string& folder) {
     std::error_code error;
@@ -64,42 +51,18 @@ void RunSequence(const TCliArgs& args, std::ostream&) {
     TPlayback playback(frames, buffer.CaptureFrame(0), 1);
     // Each view stays until the playback clock passes its delay; every view is written at least
     // once, and the clock keeps the whole length right.
+    TFrameFiles files(out->second);
     long written = 0;
     double elapsedMs = 0;
-    // Encoding a picture costs several times drawing it: the views are encoded on the other
-    // cores while the next ones are drawn, and written in order as they come.
-    struct TPendingView {
-        std::future<std::string> Encoded;
-        long Due;
-    };
-    std::deque<TPendingView> pending;
-    const size_t ahead = std::max(1u, std::thread::hardware_concurrency());
-    const auto writeOldest = [&] {
-        TPendingView view = std::move(pending.front());
-        pending.pop_front();
-        // A view held for several pictures is encoded once; its files are the same bytes.
-        const std::string encoded = view.Encoded.get();
-        for (long copy = 0; copy == 0 || written < view.Due; ++copy)
-            WriteFileReplacing(FrameFileName(out->second, ++written), encoded);
-    };
     while (auto view = playback.Next()) {
         buffer.ApplyFrame(view->Frame);
         setup.Paint();
-        // The files hold 32-bit pictures whatever the view's depth.
-        auto picture = std::make_shared<TBitmap>();
-        if (setup.View.PixelFormat() == TPixelFormat::pf32bit)
-            picture->Assign(setup.View);
-        else
-            CopyAs32Bit(setup.View, *picture);
         elapsedMs += DelayMilliseconds(view->Delay, delayField);
-        const long due = long(RoundHalfEven(elapsedMs * fps / 1000));
-        pending.push_back(
-            {std::async(std::launch::async, [picture] { return EncodePng(*picture); }), due});
-        if (pending.size() >= ahead)
-            writeOldest();
+        const long copies = std::max(1L, long(RoundHalfEven(elapsedMs * fps / 1000)) - written);
+        files.Add(setup.View, copies);
+        written += copies;
     }
-    while (!pending.empty())
-        writeOldest();
+    files.Finish();
 }
 
 } // namespace

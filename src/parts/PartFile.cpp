@@ -9,11 +9,11 @@ TLines LoadPartFileLines(const std::string& path) {
     return SplitLines(ReadWholeFile(path));
 }
 
-void SavePartFileLines(const std::string& path, const TLines& lines) {
+void SavePartFileLines(const std::string& path, const TLines& lines, TDeferredSync* later) {
     std::string text;
     for (const std::string& line : lines)
         text += line + "\r\n";
-    WriteFileReplacing(path, text);
+    WriteFileReplacing(path, text, later);
 }
 
 std::string PartFolderPath(const std::string& name) {

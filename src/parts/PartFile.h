@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+class TDeferredSync;
 class TDrawClass;
 
 using TLines = std::vector<std::string>;
@@ -12,8 +13,10 @@ using TLines = std::vector<std::string>;
 // The lines of a text file, split at CR, LF or CR LF; raises TError when it cannot be read.
 TLines LoadPartFileLines(const std::string& path);
 // Writes the lines, each ended by CR LF, to a temporary file beside path and renames it over
-// path, so a failed write leaves the old file as it was.
-void SavePartFileLines(const std::string& path, const TLines& lines);
+// path, so a failed write leaves the old file as it was. With later given, the file is forced to
+// disk by later's Finish.
+void SavePartFileLines(const std::string& path, const TLines& lines,
+                       TDeferredSync* later = nullptr);
 
 // The path of a name in the parts folder ('\' accepted, letter case looked up when needed).
 std::string PartFolderPath(const std::string& name);

@@ -207,7 +207,7 @@ std::string EncodeJpeg(const TBitmap& picture) {
     return encoded;
 }
 
-void WriteJpegFile(const TBitmap& picture, const std::string& fileName) {
+void WriteJpegFile(const TBitmap& picture, const std::string& fileName, TDeferredSync* later) {
     TReplacingFile file(fileName);
     TJpegError error;
     if (!Compress(picture, *OutputTo(WriteTo, &file, JERR_FILE_WRITE), error)) {
@@ -215,7 +215,7 @@ void WriteJpegFile(const TBitmap& picture, const std::string& fileName) {
             file.Fail();
         throw TError(std::string("Cannot write JPEG picture: ") + error.Message);
     }
-    file.Commit();
+    file.Commit(later);
 }
 
 void DecodeJpeg(std::string_view data, TBitmap& picture) {

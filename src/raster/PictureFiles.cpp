@@ -15,13 +15,13 @@
 namespace {
 
 // The file is the headers and the rows as they lie in the bitmap: nothing to encode or copy.
-void WriteBmpFile(const TBitmap& picture, const std::string& fileName) {
+void WriteBmpFile(const TBitmap& picture, const std::string& fileName, TDeferredSync* later) {
     const std::string headers = BmpHeaders(picture);
     const size_t rowBytes = size_t(picture.Width()) * 4;
     std::vector<std::string_view> pieces{headers};
     for (int y = picture.Height() - 1; y >= 0; --y)
         pieces.emplace_back(reinterpret_cast<const char*>(picture.ScanLine(y)), rowBytes);
-    WriteFileReplacing(fileName, pieces);
+    WriteFileReplacing(fileName, pieces, later);
 }
 
 } // namespace
@@ -39,19 +39,20 @@ void WritePictureFile(const TBitmap& picture, const std::string& fileName) {
     WritePictureFile(picture, fileName, PictureFormatFor(fileName));
 }
 
-void WritePictureFile(const TBitmap& picture, const std::string& fileName, TPictureFormat format) {
+void WritePictureFile(const TBitmap& picture, const std::string& fileName, TPictureFormat format,
+                      TDeferredSync* later) {
     if (picture.Empty())
         throw TError("Cannot write file \"" + fileName + "\": the picture is empty");
     if (picture.PixelFormat() != TPixelFormat::pf32bit) {
         TBitmap converted;
         CopyAs32Bit(picture, converted);
-        WritePictureFile(converted, fileName, format);
+        WritePictureFile(converted, fileName, format, later);
     } else if (format == TPictureFormat::Bmp) {
-        WriteBmpFile(picture, fileName);
+        WriteBmpFile(picture, fileName, later);
     } else if (format == TPictureFormat::Jpeg) {
-        WriteJpegFile(picture, fileName);
+        WriteJpegFile(picture, fileName, later);
     } else {
-        WriteFileReplacing(fileName, EncodePng(picture));
+        WriteFileReplacing(fileName, EncodePng(picture), later);
     }
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 class TBitmap;
+class TDeferredSync;
 
 enum class TPictureFormat { Bmp, Png, Jpeg };
 
@@ -13,8 +14,10 @@ TPictureFormat PictureFormatFor(const std::string& fileName);
 // Writes the picture (converted to 32 bits per pixel when it has another format) through a
 // temporary file renamed over the old one. Failures raise TError naming the file.
 void WritePictureFile(const TBitmap& picture, const std::string& fileName);
-// The same in a format chosen by the caller.
-void WritePictureFile(const TBitmap& picture, const std::string& fileName, TPictureFormat format);
+// The same in a format chosen by the caller; with later given, the file is forced to disk by
+// later's Finish.
+void WritePictureFile(const TBitmap& picture, const std::string& fileName, TPictureFormat format,
+                      TDeferredSync* later = nullptr);
 
 // The picture in 32 bits per pixel, as the files hold it, in target (sized to it); callers
 // writing many pictures of another format keep target from one to the next.

@@ -3,10 +3,7 @@
 #include "base/Error.h"
 #include "raster/Bitmap.h"
 
-#include <csetjmp>
 #include <cstdint>
-#include <cstdio>
-#include <new>
 #include <png.h>
 
 namespace {
@@ -21,69 +18,7 @@ struct TPngImage {
     std::string Message() const { return Image.message; }
 };
 
-// The full interface, set up as the simplified one writes 8-bit RGB (the same chunks and
-// compression, so the same bytes), but fed the bitmap's own rows: libpng drops the fourth byte
-// and swaps blue and red per row, with no repacked copy of the picture and a single pass.
-struct TPngWriter {
-    png_structp Png = nullptr;
-    png_infop Info = nullptr;
-    char Message[200] = "";
-
-    ~TPngWriter() { png_destroy_write_struct(&Png, &Info); }
-
-    static void Fail(png_structp png, png_const_charp message) {
-        char* text = static_cast<TPngWriter*>(png_get_error_ptr(png))->Message;
-        std::snprintf(text, sizeof Message, "%s", message);
-        png_longjmp(png, 1);
-    }
-    static void Quiet(png_structp, png_const_charp) {}
-    // No exception may cross libpng; running out of memory becomes its error.
-    static void Append(png_structp png, png_bytep data, size_t size) {
-        bool stored = true;
-        try {
-            static_cast<std::string*>(png_get_io_ptr(png))
-                ->append(reinterpret_cast<char*>(data), size);
-        } catch (const std::bad_alloc&) {
-            stored = false;
-        }
-        if (!stored)
-            png_error(png, "out of memory");
-    }
-    static void Flush(png_structp) {}
-
-    // Keeps no C++ objects of its own that a jump out of libpng would skip.
-    bool Write(const TBitmap& picture, std::string& out) {
-        Png = png_create_write_struct(PNG_LIBPNG_VER_STRING, this, Fail, Quiet);
-        if (!Png || !(Info = png_create_info_struct(Png))) {
-            std::snprintf(Message, sizeof Message, "out of memory");
-            return false;
-        }
-        if (setjmp(png_jmpbuf(Png)))
-            return false;
-        png_set_write_fn(Png, &out, Append, Flush);
-        png_set_IHDR(Png, Info, png_uint_32(picture.Width()), png_uint_32(picture.Height()), 8,
-                     PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_BASE,
-                     PNG_FILTER_TYPE_BASE);
-        png_set_sRGB(Png, Info, PNG_sRGB_INTENT_PERCEPTUAL);
-        png_write_info(Png, Info);
-        png_set_bgr(Png);
-        png_set_filler(Png, 0, PNG_FILLER_AFTER);
-        for (int y = 0; y < picture.Height(); ++y)
-            png_write_row(Png, picture.ScanLine(y));
-        png_write_end(Png, Info);
-        return true;
-    }
-};
-
 } // namespace
-
-std::string EncodePng(const TBitmap& picture) {
-    std::string encoded;
-    TPngWriter writer;
-    if (!writer.Write(picture, encoded))
-        throw TError(std::string("Cannot write PNG picture: ") + writer.Message);
-    return encoded;
-}
 
 void DecodePng(std::string_view data, TBitmap& picture) {
     TPngImage png;

@@ -1,5 +1,6 @@
 #pragma once
-// PNG files in memory through libpng: written as 8-bit RGB without alpha.
+// PNG files in memory: written as 8-bit RGB without alpha, the bytes libpng's defaults give;
+// read through libpng.
 
 #include <string>
 #include <string_view>

@@ -1,5 +1,6 @@
 #include "base/ReplacingFile.h"
 
+#include "base/DeferredSync.h"
 #include "base/FileIO.h"
 #include "support/ErrorMessage.h"
 #include "support/TempFolder.h"
@@ -72,4 +73,24 @@ TEST(WriteFileReplacing, PiecesMakeTheFileInOrderHoweverManyThereAre) {
 
     WriteFileReplacing(name, std::vector<std::string_view>{});
     EXPECT_EQ(ReadWholeFile(name), "");
+}
+
+TEST(DeferredSync, FilesAreInPlaceAtOnceAndAFailureToForceThemIsRaised) {
+    TTempFolder folder;
+    TDeferredSync sync;
+    const std::string first = folder.File("a.png"), second = folder.File("b.png");
+    WriteFileReplacing(first, "one", &sync);
+    WriteFileReplacing(second, "two", &sync);
+    WriteFileReplacing(second, "three", &sync);
+    EXPECT_EQ(ReadWholeFile(first), "one");
+    EXPECT_EQ(ReadWholeFile(second), "three");
+    EXPECT_EQ(FilesIn(folder), 2);
+    EXPECT_EQ(MessageOf([&] { sync.Finish(); }), "");
+
+    // A file gone before it could be forced to disk is the command's failure, not a success.
+    WriteFileReplacing(first, "again", &sync);
+    std::filesystem::remove(first);
+    EXPECT_EQ(MessageOf([&] { sync.Finish(); }),
+              "Cannot write file \"" + first + "\": No such file or directory");
+    EXPECT_EQ(MessageOf([&] { sync.Finish(); }), ""); // nothing left to force
 }

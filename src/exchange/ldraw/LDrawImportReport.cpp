@@ -59,6 +59,9 @@ std::vector<std::string> FormatImportReport(const TLDrawImportReport& report) {
                                       std::to_string(report.Skipped())};
     if (report.LibraryUsed)
         lines.push_back("as shapes " + std::to_string(report.AsShapes));
+    if (report.Markers > 0)
+        lines.push_back("kept as markers " + std::to_string(report.Markers) +
+                        " (parts not in the library, written back on export)");
     if (report.TyresOfWheels > 0)
         lines.push_back("tyres " + std::to_string(report.TyresOfWheels) + " (with their wheels)");
     for (const TLDrawSkippedPart& part : report.SkippedParts())
@@ -82,6 +85,9 @@ std::string ImportReportMessage(const TLDrawImportReport& report, size_t shown) 
                 ReasonText(parts[i]) + ")";
     if (parts.size() > shown)
         text += "\nand " + std::to_string(parts.size() - shown) + " more";
+    if (report.Markers > 0)
+        text += "\n\n" + std::to_string(report.Markers) +
+                " parts not in the library are kept as markers, written back on export.";
     return text;
 }
 

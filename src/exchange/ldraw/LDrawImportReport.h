@@ -33,6 +33,7 @@ public:
     bool LibraryUsed = false; // an LDraw library was given
     int AsShapes = 0;
     int ShapesConverted = 0; // parts converted, as opposed to found stored
+    int Markers = 0;         // lines of parts not in the library, kept as markers (and skipped)
     int Skipped() const { return Read - Imported; }
     // True when the model numbers its steps with STEP lines; MaxStep is then the largest step
     // of an imported brick.

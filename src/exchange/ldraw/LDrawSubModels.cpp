@@ -169,8 +169,10 @@ public:
             else if (!AsShape(tyre, 0))
                 Report.CountSkipped(tyre.File, TLDrawSkip::NoRow);
         }
-        if (Shapes)
+        if (Shapes) {
             Report.ShapesConverted = Shapes->Converted();
+            Shapes->FinishStoring();
+        }
         return Report;
     }
 
@@ -237,11 +239,14 @@ private:
             TLDrawPartLine part;
             try {
                 part = ParseLDrawPartNumbers(tokens, Shapes != nullptr);
-            } catch (const TError&) {
+            } catch (const TError& e) {
                 // Only a 15-token line is a part line of the plain format, whose numbers must
-                // convert; a longer one names a sub-model with blanks or nothing usable.
-                if (tokens.size() == 15)
+                // convert; a longer one names a sub-model with blanks or nothing usable. With a
+                // library, which opens any file, the damaged line alone is left out.
+                if (tokens.size() == 15 && !Shapes)
                     throw;
+                if (tokens.size() == 15)
+                    Report.CountSkipped(tokens[14], TLDrawSkip::NoShape, e.what());
                 continue;
             }
             part.File = FileOfPartLine(line, tokens);
@@ -249,8 +254,15 @@ private:
                 part = ComposePlacement(placement, part);
             TLDrawSkip reason = TLDrawSkip::NoRow;
             std::unique_ptr<TBlock> brick;
-            if (tokens.size() == 15)
-                brick = ReadLDrawPart(part, Map, &reason, Book);
+            try {
+                if (tokens.size() == 15 && HasRow(part.File))
+                    brick = ReadLDrawPart(part, Map, &reason, Book);
+            } catch (const TError& e) {
+                if (!Shapes)
+                    throw;
+                Report.CountSkipped(part.File, TLDrawSkip::NoShape, e.what());
+                continue;
+            }
             if (brick) {
                 if (brick->Kind == 'O')
                     Wheels.push_back(part);
@@ -262,7 +274,8 @@ private:
             }
             if (reason == TLDrawSkip::NoRow) {
                 if (auto [subDocument, subSection] = SubModel(document, part.File); subSection) {
-                    Enter(*subDocument, *subSection, depth);
+                    if (!Enter(*subDocument, *subSection, depth, part.File))
+                        continue;
                     Expand(*subDocument, *subSection, part, depth + 1, step);
                     Chain.pop_back();
                     continue;
@@ -281,12 +294,20 @@ private:
         if (!Shapes)
             return false;
         std::string error;
+        if (Shapes->IsMissing(part.File)) {
+            // Still named as not found, but kept as a marker so that nothing of the line is lost.
+            if (std::unique_ptr<TBlock> marker = Shapes->MakeMarker(part, error)) {
+                marker->Step = step;
+                Report.CountStep(step);
+                ++Report.Markers;
+                Add(std::move(marker));
+            }
+            Report.CountSkipped(part.File, TLDrawSkip::NotInLibrary);
+            return true;
+        }
         std::unique_ptr<TBlock> brick = Shapes->MakeBrick(part, error);
         if (!brick) {
-            if (Shapes->IsMissing(part.File))
-                Report.CountSkipped(part.File, TLDrawSkip::NotInLibrary);
-            else
-                Report.CountSkipped(part.File, TLDrawSkip::NoShape, error);
+            Report.CountSkipped(part.File, TLDrawSkip::NoShape, error);
             return true;
         }
         brick->Step = step;
@@ -296,20 +317,43 @@ private:
         return true;
     }
 
-    void Enter(const TDocument& document, const TSection& section, int depth) {
+    // False when the sub-model loops or lies too deep: with a library that line alone is left
+    // out, without one the import stops, as it always has.
+    bool Enter(const TDocument& document, const TSection& section, int depth,
+               const std::string& file) {
         TLink link{KeyOf(document, section), section.Name};
         bool loop = std::any_of(Chain.begin(), Chain.end(),
                                 [&](const TLink& l) { return l.Key == link.Key; });
         Chain.push_back(link);
+        std::string fault;
         if (loop) {
             std::string names;
             for (const TLink& l : Chain)
                 names += (names.empty() ? "" : " -> ") + l.Name;
-            throw TError("The LDraw sub-models refer to each other in a loop: " + names);
+            fault = "The LDraw sub-models refer to each other in a loop: " + names;
+        } else if (depth + 1 > MaxSubModelDepth) {
+            fault = "The LDraw sub-model " + section.Name + " is nested deeper than " +
+                    std::to_string(MaxSubModelDepth) + " levels";
         }
-        if (depth + 1 > MaxSubModelDepth)
-            throw TError("The LDraw sub-model " + section.Name + " is nested deeper than " +
-                         std::to_string(MaxSubModelDepth) + " levels");
+        if (fault.empty())
+            return true;
+        if (!Shapes)
+            throw TError(fault);
+        Chain.pop_back();
+        Report.CountSkipped(file, TLDrawSkip::NoShape, fault);
+        return false;
+    }
+
+    // Whether any mapping row names the file: a line without one, a sub-model's above all, need
+    // not be held against every row, each time a multiplying model uses it.
+    bool HasRow(const std::string& file) {
+        auto [known, isNew] = FilesWithRows.try_emplace(LowerCase(file), false);
+        if (isNew)
+            known->second = std::any_of(Map.Entries().begin(), Map.Entries().end(),
+                                        [&](const TLDrawEntry& entry) {
+                                            return SameText(entry.Record.PartName + ".dat", file);
+                                        });
+        return known->second;
     }
 
     // Sub-models used many times each can multiply without a loop; the count of lines visited
@@ -327,6 +371,7 @@ private:
     TLDrawImportReport Report;
     std::map<std::string, std::unique_ptr<TDocument>> Documents;
     std::map<std::string, const TDocument*> BesideFiles; // name wanted -> its file, or none
+    std::map<std::string, bool> FilesWithRows;           // lower-case file -> has a row
     std::vector<TLink> Chain;
     bool NumberSteps = false;
     // Wheel parts imported and tyre lines met, matched once the whole model is read.

@@ -77,14 +77,14 @@ std::unique_ptr<TBitmap> MakePicture(int variant, const TPictureFrame& frame,
 
 void WritePicture(int variant, const TPictureFrame& frame, const TBitmap& viewPicture,
                   TBlockList& model, TDrawContext& context, const TBackground& background,
-                  const std::string& fileName, TPictureFormat format) {
+                  const std::string& fileName, TPictureFormat format, TDeferredSync* later) {
     bool wholeView = variant == 0 && !viewPicture.Empty() &&
                      viewPicture.PixelFormat() == TPixelFormat::pf32bit && frame.Left == 0 &&
                      frame.Top == 0 && frame.Right == viewPicture.Width() &&
                      frame.Bottom == viewPicture.Height();
     if (wholeView)
-        WritePictureFile(viewPicture, fileName, format);
+        WritePictureFile(viewPicture, fileName, format, later);
     else
         WritePictureFile(*MakePicture(variant, frame, viewPicture, model, context, background),
-                         fileName, format);
+                         fileName, format, later);
 }

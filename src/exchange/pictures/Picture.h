@@ -10,6 +10,7 @@
 #include <string>
 
 class TBitmap;
+class TDeferredSync;
 class TBlockList;
 class TDrawContext;
 
@@ -30,4 +31,5 @@ std::unique_ptr<TBitmap> MakePicture(int variant, const TPictureFrame& frame,
 // per pixel is the view itself: its own rows are written, with no copy made.
 void WritePicture(int variant, const TPictureFrame& frame, const TBitmap& viewPicture,
                   TBlockList& model, TDrawContext& context, const TBackground& background,
-                  const std::string& fileName, TPictureFormat format);
+                  const std::string& fileName, TPictureFormat format,
+                  TDeferredSync* later = nullptr);

@@ -1,5 +1,6 @@
 #include "exchange/pictures/PictureSave.h"
 
+#include "base/DeferredSync.h"
 #include "base/Error.h"
 #include "base/Text.h"
 #include "raster/Bitmap.h"
@@ -62,8 +63,10 @@ void SavePictureFile(int variant, const TPictureFrame& frame, const TBitmap& vie
     if (bytes > MaxPictureBytes)
         throw TError(TooLarge(width, height));
     try {
+        TDeferredSync sync;
         WritePicture(variant, frame, viewPicture, model, context, background, fileName,
-                     PictureFormatOfPath(fileName));
+                     PictureFormatOfPath(fileName), &sync);
+        sync.Finish();
     } catch (const std::bad_alloc&) {
         throw TError(TooLarge(width, height));
     }

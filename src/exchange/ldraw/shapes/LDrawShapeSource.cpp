@@ -40,8 +40,10 @@ const double QuarterTurns[4][9] = {
 };
 } // namespace
 
-std::string LDrawShapeName(const std::string& file, const double matrix[9]) {
+std::string LDrawShapeName(const std::string& file, const double matrix[9], bool marker) {
     std::string key = LowerCase(NormaliseSeparators(Trim(file))) + "|" + ConverterVersion;
+    if (marker)
+        key += "|marker";
     for (int i = 0; i < 9; ++i)
         key += "|" + MatrixEntry(matrix[i]);
     uint64_t hash = 1469598103934665603ull; // FNV-1a

@@ -16,8 +16,9 @@ struct TLDrawShapeSource {
 };
 
 // The generated part's name for a part file at a matrix: readable, and the same for the same
-// part at the same angle (to 1/10000), so it is made once and found again.
-std::string LDrawShapeName(const std::string& file, const double matrix[9]);
+// part at the same angle (to 1/10000), so it is made once and found again. A marker (the part
+// is not in the library) gets a name of its own, so the real shape is made once it is.
+std::string LDrawShapeName(const std::string& file, const double matrix[9], bool marker = false);
 // True for a name LDrawShapeName makes.
 bool IsLDrawShapeName(const std::string& part);
 

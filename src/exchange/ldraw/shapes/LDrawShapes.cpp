@@ -15,6 +15,27 @@
 #include <filesystem>
 
 namespace {
+// A diamond one stud across around the part's origin, unturned: plainly not a brick, small
+// enough not to hide what lies beside it, in the line's colour.
+TLDrawMesh MarkerMesh() {
+    constexpr double Reach = 10;
+    TLDrawMesh mesh;
+    for (int octant = 0; octant < 8; ++octant) {
+        const double x = octant & 1 ? -Reach : Reach, y = octant & 2 ? -Reach : Reach,
+                     z = octant & 4 ? -Reach : Reach;
+        TLDrawFace face;
+        face.Points = {{x, 0, 0}, {0, y, 0}, {0, 0, z}};
+        // Each mirrored axis turns the corner's winding; its front must face outward.
+        if (x * y * z < 0)
+            std::swap(face.Points[1], face.Points[2]);
+        face.Cullable = true;
+        mesh.Faces.push_back(face);
+        for (size_t k = 0; k < 3; ++k)
+            mesh.Edges.push_back({face.Points[k], face.Points[(k + 1) % 3]});
+    }
+    return mesh;
+}
+
 int32_t Whole(double value) {
     if (!(std::fabs(value) < 1e9))
         throw TError("LDraw position out of range");
@@ -29,8 +50,17 @@ TLDrawShapes::TLDrawShapes(const std::string& libraryFolder) : Library(libraryFo
 }
 
 std::unique_ptr<TBlock> TLDrawShapes::MakeBrick(const TLDrawPartLine& line, std::string& error) {
-    std::string name = LDrawShapeName(line.File, line.Matrix);
-    const TKnown& known = Shape(line, name);
+    return Place(line, false, error);
+}
+
+std::unique_ptr<TBlock> TLDrawShapes::MakeMarker(const TLDrawPartLine& line, std::string& error) {
+    return Place(line, true, error);
+}
+
+std::unique_ptr<TBlock> TLDrawShapes::Place(const TLDrawPartLine& line, bool marker,
+                                            std::string& error) {
+    std::string name = LDrawShapeName(line.File, line.Matrix, marker);
+    const TKnown& known = Shape(line, name, marker);
     if (!known.Error.empty()) {
         error = known.Error;
         return nullptr;
@@ -53,8 +83,8 @@ std::unique_ptr<TBlock> TLDrawShapes::MakeBrick(const TLDrawPartLine& line, std:
     return brick;
 }
 
-const TLDrawShapes::TKnown& TLDrawShapes::Shape(const TLDrawPartLine& line,
-                                                const std::string& name) {
+const TLDrawShapes::TKnown& TLDrawShapes::Shape(const TLDrawPartLine& line, const std::string& name,
+                                                bool marker) {
     auto found = Known.find(name);
     if (found != Known.end())
         return found->second;
@@ -70,15 +100,17 @@ const TLDrawShapes::TKnown& TLDrawShapes::Shape(const TLDrawPartLine& line,
         }
     }
     if (!stored)
-        known = Convert(line, name);
+        known = Convert(line, name, marker);
     return Known.emplace(name, known).first->second;
 }
 
-TLDrawShapes::TKnown TLDrawShapes::Convert(const TLDrawPartLine& line, const std::string& name) {
+TLDrawShapes::TKnown TLDrawShapes::Convert(const TLDrawPartLine& line, const std::string& name,
+                                           bool marker) {
     TKnown known;
     try {
-        TLDrawShape shape =
-            MakeLDrawShape(FlattenLDrawPart(Library, line.File, line.Matrix), &Book, line.File);
+        TLDrawShape shape = MakeLDrawShape(
+            marker ? MarkerMesh() : FlattenLDrawPart(Library, line.File, line.Matrix), &Book,
+            line.File);
         shape.Definition->FileName = name + ".tsp";
         shape.Definition->PartName = name;
         TLDrawShapeSource source;
@@ -92,7 +124,7 @@ TLDrawShapes::TKnown TLDrawShapes::Convert(const TLDrawPartLine& line, const std
         try {
             std::error_code ec;
             std::filesystem::create_directories(AppDir() + "parts", ec);
-            SavePartFileLines(PartFolderPath(name + ".tsp"), lines);
+            SavePartFileLines(PartFolderPath(name + ".tsp"), lines, &Stored);
         } catch (const TError&) {
             // Not stored, the part is converted again next time; this import still has it.
         }
@@ -101,6 +133,13 @@ TLDrawShapes::TKnown TLDrawShapes::Convert(const TLDrawPartLine& line, const std
         known.Error = e.what();
     }
     return known;
+}
+
+void TLDrawShapes::FinishStoring() {
+    try {
+        Stored.Finish();
+    } catch (const TError&) {
+    }
 }
 
 std::unique_ptr<TLDrawShapes> OpenLDrawLibrary(const std::string& folder) {

@@ -1,0 +1,158 @@
+// PNG files written as libpng writes 8-bit RGB with its defaults, byte for byte: the same chunks,
+// the same filter on every row, the same zlib settings and the same IDAT chunk sizes. libpng
+// itself spent most of its time trying all five filters on every row in scalar loops.
+
+#include "base/Error.h"
+#include "raster/Bitmap.h"
+#include "raster/PngCodec.h"
+#include "raster/PngRowFilter.h"
+
+#include <new>
+#include <zlib.h>
+
+namespace {
+
+// libpng's limit on either side, its compression buffer (one IDAT chunk) and its estimate of
+// the data below which it shrinks zlib's window.
+constexpr int MaxSide = 1000000;
+constexpr size_t IdatSize = 8192;
+constexpr size_t SmallData = 16384;
+
+void AppendBigEndian(std::string& out, uint32_t value) {
+    for (int shift = 24; shift >= 0; shift -= 8)
+        out += char(value >> shift);
+}
+
+void AppendChunk(std::string& out, const char* type, const uint8_t* data, size_t size) {
+    AppendBigEndian(out, uint32_t(size));
+    const size_t start = out.size();
+    out.append(type, 4);
+    if (size > 0)
+        out.append(reinterpret_cast<const char*>(data), size);
+    AppendBigEndian(out, uint32_t(crc32(0, reinterpret_cast<const Bytef*>(out.data() + start),
+                                        uInt(out.size() - start))));
+}
+
+// The smallest window that still sees the whole picture with zlib's lookahead.
+int WindowBits(size_t dataSize) {
+    int bits = 15;
+    if (dataSize <= SmallData)
+        for (size_t half = size_t(1) << (bits - 1); dataSize + 262 <= half; half >>= 1)
+            --bits;
+    return bits;
+}
+
+// zlib never uses a window below 512 bytes, but the stream's header may announce a smaller one
+// when the data fits in it.
+void ShrinkAnnouncedWindow(uint8_t* header, size_t dataSize) {
+    if (dataSize > SmallData || (header[0] & 0x0f) != 8 || (header[0] & 0xf0) > 0x70)
+        return;
+    unsigned info = header[0] >> 4;
+    unsigned half = 1u << (info + 7);
+    if (dataSize > half)
+        return;
+    do {
+        half >>= 1;
+        --info;
+    } while (info > 0 && dataSize <= half);
+    header[0] = uint8_t((header[0] & 0x0f) | (info << 4));
+    const unsigned level = header[1] & 0xe0;
+    header[1] = uint8_t(level + 0x1f - ((header[0] << 8) + level) % 0x1f);
+}
+
+// The compressed rows, handed on as IDAT chunks each time the buffer is full.
+class TIdatWriter {
+public:
+    TIdatWriter(std::string& out, size_t dataSize, int strategy) : Out(out), DataSize(dataSize) {
+        if (deflateInit2(&Stream, Z_DEFAULT_COMPRESSION, Z_DEFLATED, WindowBits(dataSize), 8,
+                         strategy) != Z_OK)
+            throw std::bad_alloc();
+        Rewind();
+    }
+    ~TIdatWriter() { deflateEnd(&Stream); }
+    TIdatWriter(const TIdatWriter&) = delete;
+    TIdatWriter& operator=(const TIdatWriter&) = delete;
+
+    void Write(std::span<const uint8_t> data, int flush) {
+        Stream.next_in = const_cast<Bytef*>(data.data());
+        Stream.avail_in = uInt(data.size());
+        for (;;) {
+            const int result = deflate(&Stream, flush);
+            if (result != Z_OK && result != Z_STREAM_END)
+                throw TError(std::string("Cannot write PNG picture: ") +
+                             (Stream.msg ? Stream.msg : "compression failed"));
+            if (Stream.avail_out == 0)
+                Emit(IdatSize);
+            if (result == Z_STREAM_END) {
+                Emit(IdatSize - Stream.avail_out);
+                return;
+            }
+            if (flush == Z_NO_FLUSH && Stream.avail_in == 0)
+                return;
+        }
+    }
+
+private:
+    void Emit(size_t size) {
+        if (size == 0)
+            return;
+        if (First)
+            ShrinkAnnouncedWindow(Buffer, DataSize);
+        First = false;
+        AppendChunk(Out, "IDAT", Buffer, size);
+        Rewind();
+    }
+    void Rewind() {
+        Stream.next_out = Buffer;
+        Stream.avail_out = uInt(IdatSize);
+    }
+
+    std::string& Out;
+    const size_t DataSize;
+    z_stream Stream{};
+    uint8_t Buffer[IdatSize];
+    bool First = true;
+};
+
+std::string Encode(const TBitmap& picture) {
+    const int width = picture.Width(), height = picture.Height();
+    std::string out("\x89PNG\r\n\x1a\n", 8);
+    uint8_t header[13] = {};
+    for (int i = 0; i < 4; ++i) {
+        header[i] = uint8_t(width >> (24 - 8 * i));
+        header[4 + i] = uint8_t(height >> (24 - 8 * i));
+    }
+    header[8] = 8; // bits per sample
+    header[9] = 2; // RGB
+    AppendChunk(out, "IHDR", header, sizeof header);
+    const uint8_t perceptual = 0;
+    AppendChunk(out, "sRGB", &perceptual, 1);
+    // libpng estimates past 15 bits of row length or height as "large".
+    const size_t rowBytes = 3 * size_t(width);
+    const size_t dataSize =
+        rowBytes < 32768 && height < 32768 ? (rowBytes + 1) * size_t(height) : 0xffffffffu;
+    // A picture of one pixel is written unfiltered, and zlib then left to its default strategy.
+    const int strategy = width == 1 && height == 1 ? Z_DEFAULT_STRATEGY : Z_FILTERED;
+    TPngRowFilter rows(width, height);
+    TIdatWriter idat(out, dataSize, strategy);
+    for (int y = 0; y < height; ++y) {
+        rows.PackRow(picture.ScanLine(y));
+        idat.Write(rows.FilterRow(), Z_NO_FLUSH);
+    }
+    idat.Write({}, Z_FINISH);
+    AppendChunk(out, "IEND", nullptr, 0);
+    return out;
+}
+
+} // namespace
+
+std::string EncodePng(const TBitmap& picture) {
+    if (picture.Width() <= 0 || picture.Height() <= 0 || picture.Width() > MaxSide ||
+        picture.Height() > MaxSide)
+        throw TError("Cannot write PNG picture: Invalid IHDR data");
+    try {
+        return Encode(picture);
+    } catch (const std::bad_alloc&) {
+        throw TError("Cannot write PNG picture: out of memory");
+    }
+}
