@@ -12,6 +12,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <memory>
 
 namespace {
 
@@ -107,13 +109,16 @@ void DrawPartPolygon(const TGeneralBlock& block, const TDrawClass& d, int i, TDr
     const int n = int(polygon.Points.size());
     if (n == 0 || n > MaxPolygonPoints)
         return;
-    TPoint screen[MaxPolygonPoints];
+    // Room for the most points a polygon may have, left unset: setting it all for each of a
+    // large part's small polygons would cost as much as turning their points.
+    alignas(TPoint) std::byte room[sizeof(TPoint) * MaxPolygonPoints];
+    TPoint* const screen = reinterpret_cast<TPoint*>(room);
     TPoint3 plane[3];
     for (int k = 0; k < n; ++k) {
         TPoint3 t = Turned(block, d, polygon.Points[size_t(k)]);
         if (k < 3)
             plane[k] = t;
-        screen[k] = ProjectTurned(context.View, block, t);
+        std::construct_at(screen + k, ProjectTurned(context.View, block, t));
     }
     TCanvas& canvas = target.Canvas();
     const TPen pen = canvas.Pen;
