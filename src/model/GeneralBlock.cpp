@@ -29,21 +29,6 @@ static int QuarterOf(int32_t turn) {
     return ((turn % 4) + 4) % 4;
 }
 
-TPoint3 TurnPartPoint(const TPoint3& p, int32_t turn, int32_t bbx, int32_t bby) {
-    // Wrapping arithmetic: absurd coordinates from a file give absurd points, not a fault.
-    auto minus = [](int32_t a, int32_t b) { return int32_t(uint32_t(a) - uint32_t(b)); };
-    switch (QuarterOf(turn)) {
-    case 1:
-        return {p.Y, minus(bbx, p.X), p.Z};
-    case 2:
-        return {minus(bbx, p.X), minus(bby, p.Y), p.Z};
-    case 3:
-        return {minus(bby, p.Y), p.X, p.Z};
-    default:
-        return p;
-    }
-}
-
 int LocalOctant(int viewOctant, int32_t turn) {
     int q = viewOctant % 4;
     int below = viewOctant >= 4 ? 4 : 0;

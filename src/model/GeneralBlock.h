@@ -24,7 +24,21 @@ public:
 std::string SaveGeneralBlockToString(const TGeneralBlock& block);
 
 // A part-local point turned by turn t (any value, taken modulo 4) inside the part's box
-// (bbx, bby); z is unchanged. The brick position is added by the caller.
-TPoint3 TurnPartPoint(const TPoint3& p, int32_t turn, int32_t bbx, int32_t bby);
+// (bbx, bby); z is unchanged. The brick position is added by the caller. Called for every
+// point a general block draws, hence inline.
+inline TPoint3 TurnPartPoint(const TPoint3& p, int32_t turn, int32_t bbx, int32_t bby) {
+    // Wrapping arithmetic: absurd coordinates from a file give absurd points, not a fault.
+    auto minus = [](int32_t a, int32_t b) { return int32_t(uint32_t(a) - uint32_t(b)); };
+    switch (((turn % 4) + 4) % 4) {
+    case 1:
+        return {p.Y, minus(bbx, p.X), p.Z};
+    case 2:
+        return {minus(bbx, p.X), minus(bby, p.Y), p.Z};
+    case 3:
+        return {minus(bby, p.Y), p.X, p.Z};
+    default:
+        return p;
+    }
+}
 // The definition's octant to draw for a view octant when the brick has turned by turn.
 int LocalOctant(int viewOctant, int32_t turn);

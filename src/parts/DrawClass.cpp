@@ -3,6 +3,13 @@
 #include "base/Error.h"
 
 #include <algorithm>
+#include <atomic>
+
+uint64_t NewDrawClassStamp() {
+    // Atomic: parts may be read on any thread.
+    static std::atomic<uint64_t> last{0};
+    return ++last;
+}
 
 static void CheckOctant(int octant, const char* operation) {
     if (octant < 0 || octant > 7)
@@ -38,6 +45,7 @@ void TDrawClass::Assign(const TDrawClass& source) {
     BitmapFile = source.BitmapFile;
     BitmapPolygon = source.BitmapPolygon;
     Modified = source.Modified;
+    Stamp = NewDrawClassStamp();
 }
 
 int32_t TDrawClass::FirstPointZ(int poly) const {
@@ -77,7 +85,7 @@ void TDrawClass::SetPoint(int poly, int i, const TPoint3& p) {
     TPolygon& polygon = CheckedPolygon(poly);
     CheckPointIndex(polygon, i);
     polygon.Points[size_t(i)] = p;
-    Modified = true;
+    MarkEdited();
 }
 
 void TDrawClass::InsertPoint(int poly, int i, const TPoint3& p) {
@@ -85,14 +93,14 @@ void TDrawClass::InsertPoint(int poly, int i, const TPoint3& p) {
     CheckPointIndex(polygon, i);
     CheckPointCount(polygon.Points.size() + 1);
     polygon.Points.insert(polygon.Points.begin() + i, p);
-    Modified = true;
+    MarkEdited();
 }
 
 void TDrawClass::DeletePoint(int poly, int i) {
     TPolygon& polygon = CheckedPolygon(poly);
     CheckPointIndex(polygon, i);
     polygon.Points.erase(polygon.Points.begin() + i);
-    Modified = true;
+    MarkEdited();
 }
 
 int32_t TDrawClass::GetEdgeFlags(int poly) const {
@@ -101,7 +109,7 @@ int32_t TDrawClass::GetEdgeFlags(int poly) const {
 
 void TDrawClass::SetEdgeFlags(int poly, int32_t value) {
     CheckedPolygon(poly).EdgeFlags = value;
-    Modified = true;
+    MarkEdited();
 }
 
 int32_t TDrawClass::GetDetail(int poly) const {
@@ -110,7 +118,7 @@ int32_t TDrawClass::GetDetail(int poly) const {
 
 void TDrawClass::SetDetail(int poly, int32_t value) {
     CheckedPolygon(poly).Detail = value;
-    Modified = true;
+    MarkEdited();
 }
 
 int32_t TDrawClass::GetPolyColour(int poly) const {
@@ -119,7 +127,7 @@ int32_t TDrawClass::GetPolyColour(int poly) const {
 
 void TDrawClass::SetPolyColour(int poly, int32_t value) {
     CheckedPolygon(poly).PolyColour = value;
-    Modified = true;
+    MarkEdited();
 }
 
 int TDrawClass::GetDrawCount(int octant) const {
@@ -132,7 +140,7 @@ void TDrawClass::SetDrawCount(int octant, int n) {
     std::vector<int32_t>& items = DrawOrder[size_t(octant)].Items;
     if (int(items.size()) > n)
         items.resize(size_t(std::max(n, 0)));
-    Modified = true;
+    MarkEdited();
 }
 
 int32_t TDrawClass::GetDrawOrder(int octant, int i) const {
@@ -148,7 +156,7 @@ void TDrawClass::SetDrawOrder(int octant, int i, int32_t poly) {
     if (i < 0 || i >= MaxDrawOrderLength)
         throw TError("Illegal face index for SetDrawOrder");
     DrawOrder[size_t(octant)].SetItem(i, poly);
-    Modified = true;
+    MarkEdited();
 }
 
 void TDrawClass::AddPolygon(const std::vector<TPoint3>& points) {
@@ -158,7 +166,7 @@ void TDrawClass::AddPolygon(const std::vector<TPoint3>& points) {
     Polygons.push_back(std::move(polygon));
     for (TIntegerList& order : DrawOrder)
         order.Add(PolygonCount() - 1);
-    Modified = true;
+    MarkEdited();
 }
 
 void TDrawClass::CopyPolygon(int poly) {
@@ -166,7 +174,7 @@ void TDrawClass::CopyPolygon(int poly) {
     Polygons.push_back(std::move(copy));
     for (TIntegerList& order : DrawOrder)
         order.Add(PolygonCount() - 1);
-    Modified = true;
+    MarkEdited();
 }
 
 void TDrawClass::DeletePolygon(int poly) {
@@ -195,12 +203,12 @@ void TDrawClass::DeletePolygon(int poly) {
     else if (BitmapPolygon > poly)
         --BitmapPolygon;
     Polygons.erase(Polygons.begin() + poly);
-    Modified = true;
+    MarkEdited();
 }
 
 void TDrawClass::SetBoundingBox(int32_t x, int32_t y, int32_t z) {
     BBX = x;
     BBY = y;
     BBZ = z;
-    Modified = true;
+    MarkEdited();
 }

@@ -23,6 +23,9 @@ struct TPolygon {
 
 constexpr int MaxPolygonPoints = 100; // the size of the drawing buffers
 
+// A number no definition has had before in this process.
+uint64_t NewDrawClassStamp();
+
 class TDrawClass {
 public:
     TDrawClass() = default;
@@ -51,6 +54,15 @@ public:
     std::string BitmapFile;
     int32_t BitmapPolygon = -1;
     bool Modified = false;
+    // Renewed by every edit and unlike any other definition's, even one made where a deleted one
+    // lay, so that what the drawing works out from a definition can tell when it is stale.
+    uint64_t Stamp = NewDrawClassStamp();
+
+    // Marks the definition unsaved and renews its stamp.
+    void MarkEdited() {
+        Modified = true;
+        Stamp = NewDrawClassStamp();
+    }
 
     int PolygonCount() const { return int(Polygons.size()); }
     bool IsPolygon(int poly) const { return poly >= 0 && poly < PolygonCount(); }

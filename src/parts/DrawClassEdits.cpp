@@ -59,7 +59,7 @@ void Mirror(TDrawClass& d, TAxis axis, TPolygon* only) {
         if (!only || only == &polygon)
             for (TPoint3& p : polygon.Points)
                 Coordinate(p, k) = Minus(largest, Coordinate(p, k));
-    d.Modified = true;
+    d.MarkEdited();
     d.PainterSortAll();
 }
 
@@ -91,7 +91,7 @@ void RotatePolygon(TDrawClass& d, TAxis axis, int poly) {
         SwapPoint(offset, axes);
         p = {Plus(offset.X, centre.X), Plus(offset.Y, centre.Y), Plus(offset.Z, centre.Z)};
     }
-    d.Modified = true;
+    d.MarkEdited();
     d.PainterSortAll();
 }
 
@@ -101,7 +101,7 @@ void RotateAll(TDrawClass& d, TAxis axis) {
         for (TPoint3& p : polygon.Points)
             SwapPoint(p, axes);
     std::swap(Extent(d, axes.first), Extent(d, axes.second));
-    d.Modified = true;
+    d.MarkEdited();
     d.PainterSortAll();
 }
 
@@ -124,7 +124,7 @@ void ScaleShape(TDrawClass& d, TScaleStep step) {
     } else {
         scale(d.BBZ);
     }
-    d.Modified = true;
+    d.MarkEdited();
 }
 
 int ExtendPolygon(TDrawClass& d, int poly, int32_t distance) {
@@ -158,7 +158,7 @@ void StretchShape(TDrawClass& d, const TSizes& oldSize, const TSizes& newSize) {
                     v = Plus(v, Minus(newSize[size_t(axis)], oldSize[size_t(axis)]));
             }
     d.SetBoundingBox(newSize[0], newSize[1], newSize[2]);
-    d.Modified = true;
+    d.MarkEdited();
 }
 
 int32_t ToggleEdgeMark(int32_t edgeFlags, int k) {
@@ -199,7 +199,7 @@ bool InsertIntoDrawOrder(TDrawClass& d, int octant, int position, int poly) {
         return false;
     position = std::clamp(position, 0, int(order.size()));
     order.insert(order.begin() + position, poly);
-    d.Modified = true;
+    d.MarkEdited();
     return true;
 }
 
@@ -213,7 +213,7 @@ void MoveInDrawOrder(TDrawClass& d, int octant, int from, int to) {
     order.erase(order.begin() + from);
     to = std::clamp(to, 0, int(order.size()));
     order.insert(order.begin() + to, poly);
-    d.Modified = true;
+    d.MarkEdited();
 }
 
 void RemoveFromDrawOrder(TDrawClass& d, int octant, int position) {
@@ -223,5 +223,5 @@ void RemoveFromDrawOrder(TDrawClass& d, int octant, int position) {
     if (position < 0 || position >= int(order.size()))
         return;
     order.erase(order.begin() + position);
-    d.Modified = true;
+    d.MarkEdited();
 }

@@ -33,18 +33,18 @@ static int FlatPolygon(const TDrawClass& d, bool highest) {
 void TDrawClass::FindTopPolygon() {
     if (int found = FlatPolygon(*this, true); found >= 0)
         TopStudPolygon = found;
-    Modified = true;
+    MarkEdited();
 }
 
 void TDrawClass::FindBottomPolygon() {
     if (int found = FlatPolygon(*this, false); found >= 0)
         BottomStudPolygon = found;
-    Modified = true;
+    MarkEdited();
 }
 
 void TDrawClass::ClearTopStuds() {
     TopStuds.clear();
-    Modified = true;
+    MarkEdited();
 }
 
 namespace {
@@ -131,5 +131,5 @@ void TDrawClass::AutoStuds(int nx, int ny) {
     TopStuds = std::move(topStuds);
     BottomStudPolygon = bottom;
     BottomStuds = std::move(bottomStuds);
-    Modified = true;
+    MarkEdited();
 }

@@ -63,7 +63,7 @@ void TDrawClass::PainterSort(int octant, size_t maxPasses) {
         if (!swapped)
             break;
     }
-    Modified = true;
+    MarkEdited();
 }
 
 void TDrawClass::PainterSortAll() {

@@ -78,13 +78,14 @@ constexpr size_t BoxPrefetchDistance = 16;
 constexpr uint64_t BrickWork = 8;
 
 // Where each brick writes, for the bricks first .. last - 1.
-void FindBoxes(TFrame& frame, size_t first, size_t last, TDrawRecording& recording) {
+void FindBoxes(TFrame& frame, size_t first, size_t last, TDrawRecording& recording,
+               TPartExtents& extents) {
     const TBlockList& model = frame.Model;
     TFirstWriteBuffers& buffers = frame.Buffers;
     const TDrawContext& context = frame.Context;
     const TBoxProjection projection(context.View, StudRaise(context));
     std::unique_ptr<TBrickRecorder> recorder;
-    TForeseenBoxes foreseen(projection, context);
+    TForeseenBoxes foreseen(projection, context, extents);
     const TBrickVector& bricks = model.Items();
     for (size_t i = first; i < last && !frame.Failed; ++i) {
         // Bricks lie scattered on the heap and take little work each here: fetching a few
@@ -359,6 +360,8 @@ bool DrawSceneFirstWriteWins(const TBlockList& model, TBitmap& bitmap, TDrawCont
                                  1, std::max(1, rows));
     if (buffers.ChunkRowWork.size() < size_t(chunks))
         buffers.ChunkRowWork.resize(size_t(chunks));
+    if (buffers.Extents.size() < size_t(chunks))
+        buffers.Extents.resize(size_t(chunks));
     if (buffers.Recordings.size() < size_t(std::max(chunks, bands)))
         buffers.Recordings.resize(size_t(std::max(chunks, bands)));
     if (buffers.Masks.size() < size_t(bands)) {
@@ -368,7 +371,7 @@ bool DrawSceneFirstWriteWins(const TBlockList& model, TBitmap& bitmap, TDrawCont
     RunTasks(threads, chunks, [&](int c) {
         const size_t first = count * size_t(c) / size_t(chunks),
                      last = count * size_t(c + 1) / size_t(chunks);
-        FindBoxes(frame, first, last, buffers.Recordings[size_t(c)]);
+        FindBoxes(frame, first, last, buffers.Recordings[size_t(c)], buffers.Extents[size_t(c)]);
         if (evenWork) {
             std::vector<uint32_t>& work = buffers.ChunkRowWork[size_t(c)];
             work.assign(size_t(rows), 0);

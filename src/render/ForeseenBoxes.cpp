@@ -75,11 +75,8 @@ bool TForeseenBoxes::BoxOf(const TBlock& brick, TRect& box) {
     if (kind != 'G' || !brick.Definition)
         return false;
     const auto& block = static_cast<const TGeneralBlock&>(brick);
-    auto found = Extents.find(block.Definition);
-    if (found == Extents.end())
-        found = Extents.emplace(block.Definition, PartExtentOf(*block.Definition)).first;
     TExtent3 low, high;
-    if (!PlacedExtent(block, found->second, low, high))
+    if (!PlacedExtent(block, KeptExtentOf(*block.Definition, Extents), low, high))
         return false;
     box = Widened(Projection.BoxOf(low, high));
     return true;

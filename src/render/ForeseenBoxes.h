@@ -6,17 +6,16 @@
 #include "render/BrickScreenBox.h"
 #include "render/PartExtent.h"
 
-#include <unordered_map>
-
 class TDrawClass;
 class TDrawContext;
 
 class TForeseenBoxes {
 public:
-    // The projection, for the context's view and stud metrics, and the context must outlive the
-    // boxes.
-    TForeseenBoxes(const TBoxProjection& projection, const TDrawContext& context)
-        : Projection(projection), Context(context) {}
+    // The projection, for the context's view and stud metrics, the context and the parts'
+    // extents, kept across frames, must outlive the boxes.
+    TForeseenBoxes(const TBoxProjection& projection, const TDrawContext& context,
+                   TPartExtents& extents)
+        : Projection(projection), Context(context), Extents(extents) {}
     // The screen rectangle (right and bottom included) holding every point the brick's drawing
     // records; false for plain boxes, bricks of no size, general blocks without a part or with
     // one too far out, and views beyond all numbers, whose drawing has to tell.
@@ -25,6 +24,5 @@ public:
 private:
     const TBoxProjection& Projection;
     const TDrawContext& Context;
-    // Each part's extent, worked out once for the frame.
-    std::unordered_map<const TDrawClass*, TPartExtent> Extents;
+    TPartExtents& Extents;
 };

@@ -7,6 +7,7 @@
 #include "raster/DrawRecording.h"
 #include "render/BandQueue.h"
 #include "render/DeferredBricks.h"
+#include "render/PartExtent.h"
 
 #include <cstdint>
 #include <memory>
@@ -20,6 +21,8 @@ struct TFirstWriteBuffers {
     std::vector<uint8_t> BoxKinds;
     // One per band (or thread, as the masks) and per share of the bricks.
     std::vector<TDrawRecording> Recordings;
+    // Per share of the bricks, so that the shares look up and fill their own without locking.
+    std::vector<TPartExtents> Extents;
     // The drawing work foreseen for each row, per share of the bricks and in all, and the first
     // row of each band split from it, the row after the last band ending the list.
     std::vector<std::vector<uint32_t>> ChunkRowWork;

@@ -47,6 +47,13 @@ TPartExtent PartExtentOf(const TDrawClass& part) {
     return extent;
 }
 
+const TPartExtent& KeptExtentOf(const TDrawClass& part, TPartExtents& kept) {
+    TStampedExtent& entry = kept[&part];
+    if (entry.Stamp != part.Stamp)
+        entry = {part.Stamp, PartExtentOf(part)};
+    return entry.Extent;
+}
+
 bool PlacedExtent(const TGeneralBlock& block, const TPartExtent& part, TExtent3& low,
                   TExtent3& high) {
     const TDrawClass* d = block.Definition;

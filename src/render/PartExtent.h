@@ -4,6 +4,9 @@
 
 #include "render/BrickScreenBox.h"
 
+#include <cstdint>
+#include <unordered_map>
+
 class TDrawClass;
 class TGeneralBlock;
 
@@ -15,6 +18,16 @@ struct TPartExtent {
     bool Known = false;
 };
 TPartExtent PartExtentOf(const TDrawClass& part);
+
+// Parts' extents kept from frame to frame, each with the stamp of the definition it was
+// worked out from.
+struct TStampedExtent {
+    uint64_t Stamp = 0;
+    TPartExtent Extent;
+};
+using TPartExtents = std::unordered_map<const TDrawClass*, TStampedExtent>;
+// The part's extent from the kept ones, worked out again when the part has been edited since.
+const TPartExtent& KeptExtentOf(const TDrawClass& part, TPartExtents& kept);
 
 // The part's extent turned and moved to the block, in model units; false when it has none.
 bool PlacedExtent(const TGeneralBlock& block, const TPartExtent& part, TExtent3& low,

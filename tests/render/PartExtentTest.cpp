@@ -40,3 +40,18 @@ TEST(PartExtent, HoldsEveryTurnedPointOfThePartAtEveryTurn) {
     part.Polygons[0].Points[0].X = 2'000'000'000;
     EXPECT_FALSE(PartExtentOf(part).Known);
 }
+
+TEST(PartExtent, KeptExtentFollowsEveryEditOfThePart) {
+    TDrawClass part;
+    part.BBX = part.BBY = 20;
+    part.AddPolygon({{0, 0, 0}, {20, 20, 24}});
+    TPartExtents kept;
+    EXPECT_EQ(KeptExtentOf(part, kept).High.Z, 24);
+    part.SetPoint(0, 1, {20, 20, 72}); // the part editor's way
+    EXPECT_EQ(KeptExtentOf(part, kept).High.Z, 72);
+    TDrawClass stored = part;
+    stored.SetPoint(0, 0, {-8, 0, 0});
+    part.Assign(stored); // a stored part replacing the cached one
+    EXPECT_EQ(KeptExtentOf(part, kept).Low.X, -8);
+    EXPECT_EQ(kept.size(), 1u);
+}

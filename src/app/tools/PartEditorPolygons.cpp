@@ -277,7 +277,7 @@ void TAddHard::cbAutoStudsClick() {
     }
     WorkingClass->ClearTopStuds();
     WorkingClass->BottomStuds.clear();
-    WorkingClass->Modified = true;
+    WorkingClass->MarkEdited();
     PaintBox1->update();
 }
 

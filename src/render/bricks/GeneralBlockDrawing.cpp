@@ -12,11 +12,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <memory>
 
 namespace {
 
 constexpr TColour ColourPureRed = 0x0000FF;
 constexpr TColour ColourOlive = 0x008080;
+// How many polygons ahead of the one drawn to fetch points for; the polygons twice as far.
+constexpr size_t FetchDistance = 2;
 
 TPoint3 Turned(const TGeneralBlock& block, const TDrawClass& d, const TPoint3& p) {
     return TurnPartPoint(p, block.Turn, d.BBX, d.BBY);
@@ -105,13 +109,16 @@ void DrawPartPolygon(const TGeneralBlock& block, const TDrawClass& d, int i, TDr
     const int n = int(polygon.Points.size());
     if (n == 0 || n > MaxPolygonPoints)
         return;
-    TPoint screen[MaxPolygonPoints];
+    // Room for the most points a polygon may have, left unset: setting it all for each of a
+    // large part's small polygons would cost as much as turning their points.
+    alignas(TPoint) std::byte room[sizeof(TPoint) * MaxPolygonPoints];
+    TPoint* const screen = reinterpret_cast<TPoint*>(room);
     TPoint3 plane[3];
     for (int k = 0; k < n; ++k) {
         TPoint3 t = Turned(block, d, polygon.Points[size_t(k)]);
         if (k < 3)
             plane[k] = t;
-        screen[k] = ProjectTurned(context.View, block, t);
+        std::construct_at(screen + k, ProjectTurned(context.View, block, t));
     }
     TCanvas& canvas = target.Canvas();
     const TPen pen = canvas.Pen;
@@ -147,9 +154,20 @@ void TGeneralBlockDrawer::Draw(TDrawObject& target) {
     const TDrawClass& d = *Block.Definition;
     // Wireframe mode shows no details, however it was switched on.
     const int detail = context.WireFrame ? 0 : context.DetailLevel;
-    for (int32_t poly : d.DrawOrder[size_t(LocalOctant(context.View.Octant, Block.Turn))].Items)
+    const std::vector<int32_t>& order =
+        d.DrawOrder[size_t(LocalOctant(context.View.Octant, Block.Turn))].Items;
+    for (size_t j = 0; j < order.size(); ++j) {
+        // A large part's polygons come all over the list in painter's order, their points
+        // scattered on the heap: fetching the polygons a little ahead, and then their points,
+        // keeps from waiting on memory.
+        if (j + 2 * FetchDistance < order.size() && d.IsPolygon(order[j + 2 * FetchDistance]))
+            __builtin_prefetch(&d.Polygons[size_t(order[j + 2 * FetchDistance])]);
+        if (j + FetchDistance < order.size() && d.IsPolygon(order[j + FetchDistance]))
+            __builtin_prefetch(d.Polygons[size_t(order[j + FetchDistance])].Points.data());
+        const int32_t poly = order[j];
         if (d.IsPolygon(poly) && d.Polygons[size_t(poly)].Detail <= detail)
             DrawPartPolygon(Block, d, poly, target, context, detail);
+    }
     DrawStudsOrUnderside(*this, Block, target, context);
     ResetAfterDraw(canvas, context);
 }
