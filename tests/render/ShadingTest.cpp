@@ -35,14 +35,6 @@ TEST(ScaleColour, RoundsRedToNearestAndTruncatesGreenAndBlue) {
     EXPECT_EQ(ScaleColour(0xC8C8C8, 2.0f), 0x909090); // wraps instead of saturating
 }
 
-TEST(EdgeColourOf, BlackAndBlueHaveTheirOwnEdges) {
-    TDrawColours colours;
-    EXPECT_EQ(
-        (std::array{EdgeColourOf(colours.ColourBlack, colours),
-                    EdgeColourOf(colours.ColourBlue, colours), EdgeColourOf(0xFFFFFF, colours)}),
-        (std::array{0x808080, 0xFFB21E, 0x464646}));
-}
-
 TEST(StudMetrics, FollowScaleAndTilt) {
     TDrawContext context;
     context.View.TiltA = DegreesToAngle(60);
