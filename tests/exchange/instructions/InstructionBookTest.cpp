@@ -18,15 +18,6 @@ namespace {
 
 const std::string Car = TESSARYN_TEST_DATA "ldraw/car.ldr";
 
-// A page drawn with nothing, to count pages and pictures.
-struct TCountingPainter : TPagePainter {
-    int Pages = 0, Pictures = 0;
-    void StartPage() override { ++Pages; }
-    void Picture(const TPageRect&, const TBitmap&) override { ++Pictures; }
-    void Text(double, double, double, bool, TTextAlign, const std::string&) override {}
-    void Frame(const TPageRect&, double, TColour) override {}
-};
-
 struct InstructionBookTest : ::testing::Test {
     void SetUp() override {
         LoadModel(Model, Car, LoadWhole);
@@ -82,23 +73,6 @@ TEST_F(InstructionBookTest, StepPictureIsTheRenderAtItsStepLimit) {
             EXPECT_EQ(differing == 0, !lighten || k == 0) << differing;
         }
     EXPECT_EQ(Texts(), before);
-}
-
-// One to four steps to a page, portrait or landscape: a cover, the step pages, the parts.
-TEST_F(InstructionBookTest, PagesHoldEveryStep) {
-    for (int perPage : {1, 2, 4})
-        for (bool landscape : {false, true}) {
-            TPageSetup setup = PageSetupFor("letter", landscape);
-            setup.StepsPerPage = perPage;
-            setup.Dpi = 10;
-            TInstructionBook book(Model, Context, Map, "car", setup);
-            TCountingPainter painter;
-            for (int page = 0; page < book.PageCount(); ++page)
-                book.PaintPage(page, painter);
-            EXPECT_EQ(book.PageCount(), 1 + (8 + perPage - 1) / perPage + 1);
-            EXPECT_EQ(painter.Pages, book.PageCount());
-        }
-    EXPECT_THROW(PageSetupFor("A5", false), std::exception);
 }
 
 // The car's booklet as a PDF reader sees it: a cover, eight steps and the parts, none blank.
