@@ -25,9 +25,6 @@ struct SequencerFixture : PagesFormTest {
 TEST_F(SequencerFixture, TheMenuEntrySwapsThePanelWithThePaletteAndItsKeys) {
     EXPECT_TRUE(Form->Sequencer1->isChecked());
     EXPECT_TRUE(Seq().SeqPanel->isVisible() && Form->Palette->isHidden());
-    EXPECT_EQ(Seq().edDelay->text(), "0.1");
-    EXPECT_EQ(Seq().lblViewSize->text(),
-              QString("View size %1 x %2").arg(View().width()).arg(View().height()));
 
     // The palette's page keys do nothing while its panel is hidden.
     int page = Form->Palette->Pages.CurrentPage;
@@ -98,19 +95,9 @@ TEST_F(SequencerFixture, PlaybackStopsOnASecondPressAnOtherCommandOrANewModel) {
     EXPECT_FALSE(Seq().Playing());
 }
 
-// The panel stands in the palette's place at its own width; a playback ends showing the last
-// frame it showed directly, not the slot its in-between views went through.
-TEST_F(SequencerFixture, ThePanelTakesThePalettesPlaceAndPlaybackEndsOnTheLastFrameShown) {
-    Form->Sequencer1->trigger();
-    QApplication::processEvents();
-    int paletteRight = Form->RightPanel->geometry().right();
-    int viewWidth = View().width();
-    Form->Sequencer1->trigger();
-    QApplication::processEvents();
-    EXPECT_EQ(std::pair(Seq().SeqPanel->width(), Seq().SeqPanel->geometry().right()),
-              std::pair(148, paletteRight));
-    EXPECT_GT(View().width(), viewWidth);
-
+// A playback ends showing the last frame it showed directly, not the slot its in-between views
+// went through.
+TEST_F(SequencerFixture, PlaybackEndsOnTheLastFrameShown) {
     SnapAt(30);
     SnapAt(60);
     Seq().spFrames->setValue(2);
