@@ -63,3 +63,23 @@ TEST_F(ShownFormTest, AModelLoadedAtStartSetsOnlyTheCuttingWindowsCopy) {
     Form->Boundary1->trigger();
     EXPECT_EQ(Form->Tools.Dlg->edZTop->value(), 24);
 }
+
+// The bar's arrows past its ends and tops typed beyond them: one step is a step, never a jump.
+TEST_F(CuttingFixture, ArrowsBeyondTheBarsEndsStepAndAnEmptyModelsTopIsTheGround) {
+    AddBrick("1x1x3", 0, 0, 0);
+    auto arrow = [&](QAbstractSlider::SliderAction action) {
+        Form->ZLiftOff->triggerAction(action);
+        return Form->lblZLiftOff->text();
+    };
+    // The lower arrow is the higher level: it raises the top past the bar's end.
+    EXPECT_EQ(arrow(QAbstractSlider::SliderSingleStepAdd), "20007");
+    EXPECT_EQ(arrow(QAbstractSlider::SliderSingleStepSub), "24");
+    Toggle(true);
+    Dlg().edZTop->setValue(-50);
+    EXPECT_EQ(arrow(QAbstractSlider::SliderSingleStepAdd), "-42");
+    Dlg().edZTop->setValue(30000);
+    EXPECT_EQ(arrow(QAbstractSlider::SliderSingleStepSub), "24");
+    Form->Model.Clear();
+    Dlg().edZTop->setValue(100);
+    EXPECT_EQ(arrow(QAbstractSlider::SliderSingleStepSub), "0");
+}

@@ -95,9 +95,19 @@ TEST_F(SequencerFixture, PlaybackStopsOnASecondPressAnOtherCommandOrANewModel) {
     EXPECT_FALSE(Seq().Playing());
 }
 
-// A playback ends showing the last frame it showed directly, not the slot its in-between views
-// went through.
-TEST_F(SequencerFixture, PlaybackEndsOnTheLastFrameShown) {
+// The panel stands in the palette's place at its own width; a playback ends showing the last
+// frame it showed directly, not the slot its in-between views went through.
+TEST_F(SequencerFixture, ThePanelTakesThePalettesPlaceAndPlaybackEndsOnTheLastFrameShown) {
+    Form->Sequencer1->trigger();
+    QApplication::processEvents();
+    int paletteRight = Form->RightPanel->geometry().right();
+    int viewWidth = View().width();
+    Form->Sequencer1->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(std::pair(Seq().SeqPanel->width(), Seq().SeqPanel->geometry().right()),
+              std::pair(148, paletteRight));
+    EXPECT_GT(View().width(), viewWidth);
+
     SnapAt(30);
     SnapAt(60);
     Seq().spFrames->setValue(2);
