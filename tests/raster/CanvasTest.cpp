@@ -2,8 +2,6 @@
 
 #include "base/Error.h"
 #include "raster/Bitmap.h"
-#include "raster/DrawObject.h"
-#include "raster/RasterTestSupport.h"
 
 #include <cstring>
 #include <gtest/gtest.h>
