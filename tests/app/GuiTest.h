@@ -2,6 +2,7 @@
 // Shared set-up of the window tests: one application, temporary folders, a main window on a
 // settings file of its own, events sent to its view box, and answering the next modal dialog.
 
+#include "app/TestApp.h"
 #include "app/palette/PaletteListBox.h"
 #include "app/palette/PalettePanel.h"
 #include "app/view/ViewBox.h"
@@ -18,15 +19,6 @@
 #include <list>
 #include <memory>
 #include <string>
-
-inline QApplication& TestApp() {
-    static int argc = 1;
-    static char name[] = "tessaryn_gui_tests";
-    static char* argv[] = {name, nullptr};
-    // Never destroyed: tearing Qt down from the exit handlers crashes in the input devices.
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
-}
 
 // A fresh, empty folder for one test, with a trailing '/'; removed when the tests end, since
 // a window writes its settings there as it closes.

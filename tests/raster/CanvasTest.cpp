@@ -2,56 +2,10 @@
 
 #include "base/Error.h"
 #include "raster/Bitmap.h"
-#include "raster/DrawObject.h"
-#include "raster/RasterTestSupport.h"
 
 #include <cstring>
 #include <gtest/gtest.h>
 #include <vector>
-
-namespace {
-
-constexpr TColour Pen = RGB(255, 0, 0);
-constexpr TColour Brush = RGB(0, 0, 255);
-const std::map<TColour, char> Legend = {{0, '.'}, {Pen, 'P'}, {Brush, 'B'}};
-
-} // namespace
-
-TEST(Canvas, RectanglesExcludeTheirRightAndBottomEdges) {
-    TBitmap bitmap(7, 6);
-    TCanvas& canvas = bitmap.Canvas();
-    canvas.Pen.Colour = Pen;
-    canvas.Brush.Colour = Brush;
-    canvas.Rectangle(0, 0, 5, 4);
-    canvas.FillRect({5, 4, 9, 9});
-    canvas.Brush.Colour = Pen;
-    canvas.FrameRect({4, 1, 4, 3});
-    EXPECT_EQ(Picture(bitmap, Legend), (std::vector<std::string>{
-                                           "PPPPP..",
-                                           "PBBBP..",
-                                           "PBBBP..",
-                                           "PPPPP..",
-                                           ".....BB",
-                                           ".....BB",
-                                       }));
-}
-
-TEST(Canvas, LinesReachTheBitmapEdges) {
-    TBitmap bitmap(5, 4);
-    TCanvas& canvas = bitmap.Canvas();
-    canvas.Pen.Colour = Pen;
-    canvas.MoveTo(-3, 0);
-    canvas.LineTo(9, 0);
-    const TPoint corner[] = {{4, 0}, {4, 3}, {0, 3}};
-    canvas.Polyline(corner, 2);
-    EXPECT_EQ(canvas.PenPos, (TPoint{9, 0}));
-    EXPECT_EQ(Picture(bitmap, Legend), (std::vector<std::string>{
-                                           "PPPPP",
-                                           "....P",
-                                           "....P",
-                                           "PPPPP",
-                                       }));
-}
 
 TEST(Canvas, CopiesConvertPixelFormats) {
     TBitmap source(2, 1, TPixelFormat::pf16bit);

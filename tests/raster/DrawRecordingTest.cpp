@@ -156,10 +156,6 @@ TEST(DrawRecording, BoundsHoldEveryPointRecorded) {
     for (const auto& one : cases) {
         TDrawObject target = TDrawObject::Recording(bitmap, canvas, recording);
         one.Draw(target);
-        const TRect bounds = recording.Bounds();
-        EXPECT_EQ(bounds.Left, one.Expected.Left);
-        EXPECT_EQ(bounds.Top, one.Expected.Top);
-        EXPECT_EQ(bounds.Right, one.Expected.Right);
-        EXPECT_EQ(bounds.Bottom, one.Expected.Bottom);
+        EXPECT_EQ(recording.Bounds(), one.Expected);
     }
 }

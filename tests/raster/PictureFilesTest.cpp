@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <csignal>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <set>
 #include <string>
@@ -36,11 +35,7 @@ protected:
 };
 
 std::string Head(const std::string& fileName, std::size_t count) {
-    std::ifstream in(fileName, std::ios::binary);
-    std::string head(count, '\0');
-    in.read(head.data(), std::streamsize(count));
-    head.resize(std::size_t(in.gcount()));
-    return head;
+    return TTempFolder::Read(fileName).substr(0, count);
 }
 } // namespace
 

@@ -77,9 +77,3 @@ TEST_P(PaletteRows, MatchTheReference) {
 
 INSTANTIATE_TEST_SUITE_P(Keys, PaletteRows, ::testing::ValuesIn(RowCases),
                          [](const auto& info) { return std::string(info.param.Name); });
-
-using PaletteRowFiles = PaletteRows;
-
-TEST_F(PaletteRowFiles, CombinationKeyNamesItsFileInASubfolder) {
-    EXPECT_EQ(SubAssemblyFile(Combination), Folder + "Combos/Small/Pair.lgo");
-}

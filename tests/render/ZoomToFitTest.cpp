@@ -5,9 +5,8 @@
 
 #include "model/BlockList.h"
 #include "support/Bricks.h"
+#include "support/ModelScreenBox.h"
 
-#include <algorithm>
-#include <cstdint>
 #include <gtest/gtest.h>
 
 namespace {
@@ -21,21 +20,6 @@ TViewState ViewOf(int tilt, int azimuth, int scaleBar, int offsetX, int offsetY,
     ComputeOrigin(view, w, h, offsetX, offsetY);
     return view;
 }
-
-// The screen rectangle of every brick's corners.
-TRect ScreenBox(const TViewState& view, const TBlockList& model) {
-    TRect box{INT32_MAX, INT32_MAX, INT32_MIN, INT32_MIN};
-    for (int i = 0; i < model.Count(); ++i) {
-        const TBlock& b = model[i];
-        for (int corner = 0; corner < 8; ++corner) {
-            TPoint p = ProjectPoint(view, corner & 1 ? b.X + b.SX : b.X,
-                                    corner & 2 ? b.Y + b.SY : b.Y, corner & 4 ? b.Z + b.SZ : b.Z);
-            box.Left = std::min(box.Left, p.X), box.Right = std::max(box.Right, p.X);
-            box.Top = std::min(box.Top, p.Y), box.Bottom = std::max(box.Bottom, p.Y);
-        }
-    }
-    return box;
-}
 } // namespace
 
 TEST(ZoomToFit, WholeModelShowsCentredAndOneStepCloserFillsMoreThanTheMargin) {
@@ -47,14 +31,14 @@ TEST(ZoomToFit, WholeModelShowsCentredAndOneStepCloserFillsMoreThanTheMargin) {
     for (auto [tilt, azimuth] : angles) {
         std::optional<TZoomFit> fit = ZoomToFit(ViewOf(tilt, azimuth, 10, 0, 0, w, h), model, w, h);
         ASSERT_TRUE(fit);
-        TRect box = ScreenBox(
+        TRect box = ModelScreenBox(
             ViewOf(tilt, azimuth, fit->ScaleBar, fit->OffsetX, fit->OffsetY, w, h), model);
         EXPECT_TRUE(box.Left >= 0 && box.Top >= 0 && box.Right < w && box.Bottom < h)
             << tilt << " " << azimuth;
         EXPECT_NEAR(box.Left + box.Right, w, 2);
         EXPECT_NEAR(box.Top + box.Bottom, h, 2);
         ASSERT_GT(fit->ScaleBar, 1);
-        TRect closer = ScreenBox(ViewOf(tilt, azimuth, fit->ScaleBar - 1, 0, 0, w, h), model);
+        TRect closer = ModelScreenBox(ViewOf(tilt, azimuth, fit->ScaleBar - 1, 0, 0, w, h), model);
         EXPECT_TRUE(closer.Width() > 0.9 * w || closer.Height() > 0.9 * h);
     }
 }

@@ -1,34 +1,20 @@
+#include "app/TestApp.h"
 #include "app/instructions/InstructionsDialog.h"
 #include "app/instructions/InstructionsFeature.h"
 #include "exchange/LoadModel.h"
 #include "render/ViewControls.h"
+#include "support/CommandOutput.h"
 #include "support/ShippedAppDir.h"
 #include "support/TempFolder.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QPrinter>
-#include <cstdio>
 #include <gtest/gtest.h>
 
 namespace {
 
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "tessaryn_gui_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
-}
-
 int PdfPages(const std::string& file) {
-    std::string output;
-    if (FILE* pipe = popen(("pdfinfo '" + file + "' 2>/dev/null").c_str(), "r")) {
-        char buffer[4096];
-        for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-            output.append(buffer, n);
-        pclose(pipe);
-    }
+    const std::string output = CommandOutput("pdfinfo '" + file + "' 2>/dev/null");
     const size_t at = output.find("Pages:");
     return at == std::string::npos ? -1 : std::stoi(output.substr(at + 6));
 }
@@ -38,7 +24,7 @@ int PdfPages(const std::string& file) {
 // The printer and the PDF file get the same pages from one layout: the shipped house, four
 // steps a page in landscape Letter.
 TEST(InstructionsDialogTest, PrinterAndPdfGetTheSamePages) {
-    App();
+    TestApp();
     TShippedAppDir appDir;
     TBlockList model;
     LoadModel(model, TESSARYN_SHIPPED_DATA "Models/house.lgo", LoadWhole);

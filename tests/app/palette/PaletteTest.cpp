@@ -75,10 +75,6 @@ TEST_F(PaletteFixture, EditMenuOffersRemovingOnlyAnEmptyPage) {
                   enabled)
             << page;
     }
-    palette.ShowPage(0);
-    AnswerNextMessageBox(QMessageBox::Ok);
-    palette.Removepage1Click();
-    EXPECT_EQ(palette.Pages.PageCount(), 3);
     palette.ShowPage(2);
     palette.Removepage1Click();
     EXPECT_EQ(palette.Pages.PageCount(), 2);

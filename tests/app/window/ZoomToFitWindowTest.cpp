@@ -2,24 +2,15 @@
 // button, the menu entry and F11 bring a model back into view after zooming or turning.
 #include "app/GuiTest.h"
 #include "exchange/LoadModel.h"
+#include "support/ModelScreenBox.h"
 
 namespace {
 using ZoomToFitWindow = FormTest;
 
 // True when every brick's box lies inside the view box.
 bool ModelShowsWhole(ShownFormTest& test) {
-    const TBlockList& model = test.Form->Model;
-    for (int i = 0; i < model.Count(); ++i) {
-        const TBlock& b = model[i];
-        for (int corner = 0; corner < 8; ++corner) {
-            QPoint p =
-                test.Pixel(double(corner & 1 ? b.FarX() : b.X), double(corner & 2 ? b.FarY() : b.Y),
-                           double(corner & 4 ? b.FarZ() : b.Z));
-            if (!test.View().rect().contains(p))
-                return false;
-        }
-    }
-    return true;
+    const TRect box = ModelScreenBox(test.Form->Context.View, test.Form->Model);
+    return test.View().rect().contains(QRect(box.Left, box.Top, box.Width() + 1, box.Height() + 1));
 }
 } // namespace
 

@@ -6,37 +6,17 @@
 #include "raster/Bitmap.h"
 #include "render/Scene.h"
 #include "render/ViewControls.h"
+#include "support/CommandOutput.h"
 #include "support/Pixels.h"
 #include "support/ShippedAppDir.h"
 #include "support/TempFolder.h"
 
-#include <cstdio>
 #include <gtest/gtest.h>
 #include <sstream>
 
 namespace {
 
 const std::string Car = TESSARYN_TEST_DATA "ldraw/car.ldr";
-
-// A page drawn with nothing, to count pages and pictures.
-struct TCountingPainter : TPagePainter {
-    int Pages = 0, Pictures = 0;
-    void StartPage() override { ++Pages; }
-    void Picture(const TPageRect&, const TBitmap&) override { ++Pictures; }
-    void Text(double, double, double, bool, TTextAlign, const std::string&) override {}
-    void Frame(const TPageRect&, double, TColour) override {}
-};
-
-std::string Output(const std::string& command) {
-    std::string output;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[4096];
-        for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-            output.append(buffer, n);
-        pclose(pipe);
-    }
-    return output;
-}
 
 struct InstructionBookTest : ::testing::Test {
     void SetUp() override {
@@ -95,26 +75,9 @@ TEST_F(InstructionBookTest, StepPictureIsTheRenderAtItsStepLimit) {
     EXPECT_EQ(Texts(), before);
 }
 
-// One to four steps to a page, portrait or landscape: a cover, the step pages, the parts.
-TEST_F(InstructionBookTest, PagesHoldEveryStep) {
-    for (int perPage : {1, 2, 4})
-        for (bool landscape : {false, true}) {
-            TPageSetup setup = PageSetupFor("letter", landscape);
-            setup.StepsPerPage = perPage;
-            setup.Dpi = 10;
-            TInstructionBook book(Model, Context, Map, "car", setup);
-            TCountingPainter painter;
-            for (int page = 0; page < book.PageCount(); ++page)
-                book.PaintPage(page, painter);
-            EXPECT_EQ(book.PageCount(), 1 + (8 + perPage - 1) / perPage + 1);
-            EXPECT_EQ(painter.Pages, book.PageCount());
-        }
-    EXPECT_THROW(PageSetupFor("A5", false), std::exception);
-}
-
 // The car's booklet as a PDF reader sees it: a cover, eight steps and the parts, none blank.
 TEST(InstructionsPdfTest, CarBookletHasInkOnEveryPage) {
-    if (Output("command -v pdfinfo pdftoppm").empty())
+    if (CommandOutput("command -v pdfinfo pdftoppm").empty())
         GTEST_SKIP() << "poppler-utils are not installed";
     TTempFolder folder;
     const std::string pdf = folder.File("car.pdf");
@@ -125,11 +88,12 @@ TEST(InstructionsPdfTest, CarBookletHasInkOnEveryPage) {
         0)
         << err.str();
     EXPECT_EQ(out.str(), "pages 10 steps 8\n");
-    EXPECT_NE(Output("pdfinfo '" + pdf + "'").find("Pages:           10\n"), std::string::npos);
+    EXPECT_NE(CommandOutput("pdfinfo '" + pdf + "'").find("Pages:           10\n"),
+              std::string::npos);
     for (int page = 1; page <= 10; ++page) {
         const std::string p = std::to_string(page);
-        const std::string grey =
-            Output("pdftoppm -r 20 -gray -f " + p + " -l " + p + " '" + pdf + "' 2>/dev/null");
+        const std::string grey = CommandOutput("pdftoppm -r 20 -gray -f " + p + " -l " + p + " '" +
+                                               pdf + "' 2>/dev/null");
         const size_t header = grey.find("255\n");
         ASSERT_NE(header, std::string::npos) << "page " << p;
         size_t ink = 0;

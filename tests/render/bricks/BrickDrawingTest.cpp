@@ -10,25 +10,12 @@ namespace {
 
 constexpr TColour White = 0xFFFFFF;
 constexpr int32_t Blueish = 0x0000FF; // RGB(255, 0, 0) as stored: red in the low byte
-constexpr TColour Dark = 0x464646;
 
 // Top view, azimuth 0, a quarter pixel per unit, origin (3, 2): x -> x/4 + 3, y -> y/4 + 2.
 struct TopViewTest : ::testing::Test {
     TDrawContext Context;
     void SetUp() override { SetView(Context, 0, 0, 0.25f, 3, 2); }
 };
-
-TEST_F(TopViewTest, PlainBrickIsItsOutlinedRectangle) {
-    TTestCanvas canvas(20, 16, Context);
-    DrawBrick(*MakeBrick('B', 0, 0, 0, 40, 20, 24, Blueish), canvas.Target);
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 20; ++x) {
-            bool inside = x >= 3 && x <= 13 && y >= 2 && y <= 7;
-            bool border = inside && (x == 3 || x == 13 || y == 2 || y == 7);
-            TColour expected = border ? Dark : inside ? TColour(Blueish) : White;
-            ASSERT_EQ(canvas.At(x, y), expected) << x << "," << y;
-        }
-}
 
 TEST_F(TopViewTest, HiddenStudsAndZeroWidthDrawNothingExtra) {
     TTestCanvas plain(20, 16, Context), hidden(20, 16, Context), empty(20, 16, Context);
@@ -70,19 +57,6 @@ struct StyleTest : ::testing::Test {
     TPoint TopMiddle() const { return ProjectPoint(Context.View, 0, 0, 12); }
     TPoint NearCornerPixel() const { return ProjectPoint(Context.View, -20, 20, 12); }
 };
-
-TEST_F(StyleTest, ShadedFacesTakeTheLightOfTheirSide) {
-    // 0x3C78C8 under the default light (-7, 0, 10): the X side at 0.9434 (red rounded, green
-    // and blue cut), the Y side at the ambient 0.8, the top at full light, edges at 0.6.
-    Context.Shading = true;
-    TTestCanvas drawn(80, 80, Context);
-    DrawBrick(*MakeBrick('B', -20, -20, -12, 40, 40, 24, 0x3C78C8), drawn.Target);
-    auto at = [&](int x, int y, int z) { return drawn.At(ProjectPoint(Context.View, x, y, z)); };
-    EXPECT_EQ(at(-20, 0, 0), 0x3871BDu);
-    EXPECT_EQ(at(0, 20, 0), 0x3060A0u);
-    EXPECT_EQ(at(0, 0, 12), 0x3C78C8u);
-    EXPECT_EQ(at(-20, 20, 0), 0x244878u);
-}
 
 // Glass halves each channel, dropping its low bit, and yellow is always glass; edges are red
 // when selected (white on a red brick), grey on black, orange on blue, else 0.6 of the colour
