@@ -3,6 +3,8 @@
 #include "raster/Bitmap.h"
 #include "raster/CoverMask.h"
 
+#include <algorithm>
+
 namespace {
 
 // Four bytes a pixel, else two: the formats that take a cover mask.
@@ -38,15 +40,22 @@ template <class Each> void TDeferredBricks::ForNoted(const TEntry& entry, Each e
 
 namespace {
 
-// The pixels of the set bits of a word, bit x at pixels[x], to or from kept.
+// The pixels of the set bits of a word, bit x at pixels[x], to or from kept; a word noted
+// throughout, common under a window's glass, is one copy.
 template <class P> P* KeepWord(const uint8_t* row, int left, uint64_t bits, P* kept) {
     const P* pixels = reinterpret_cast<const P*>(row) + left;
+    if (bits == ~uint64_t(0))
+        return std::copy_n(pixels, 64, kept);
     for (; bits != 0; bits &= bits - 1)
         *kept++ = pixels[__builtin_ctzll(bits)];
     return kept;
 }
 template <class P> const P* PutWordBack(uint8_t* row, int left, uint64_t bits, const P* kept) {
     P* pixels = reinterpret_cast<P*>(row) + left;
+    if (bits == ~uint64_t(0)) {
+        std::copy_n(kept, 64, pixels);
+        return kept + 64;
+    }
     for (; bits != 0; bits &= bits - 1)
         pixels[__builtin_ctzll(bits)] = *kept++;
     return kept;

@@ -48,25 +48,34 @@ void SetColours(TCanvas& canvas, TColour colour) {
     canvas.Brush.Colour = colour;
 }
 
+TPoint Project(const TViewState& view, const TTurnFrame& frame, const TWindowPoint& p) {
+    return ProjectPoint(view, p.X, p.Y, p.Z, frame.Turn);
+}
+
+// The points of a circle at every segment boundary, each projected once though two segments
+// share it.
+void ProjectCircle(const TViewState& view, const TTurnFrame& frame, const TWheelShape& wheel,
+                   double radius, double y, TPoint* out) {
+    for (int k = 0; k <= Segments; ++k)
+        out[k] = Project(view, frame, wheel.At(k, radius, y));
+}
+
 // Segment by segment: the hub triangle in the brick's colours, then its piece of tyre.
 void DrawDisk(TDrawObject& target, const TWheelShape& wheel, double y) {
     const TViewState& view = DrawContextOf(target).View;
     const TTurnFrame& frame = WindowPaint().Frame;
     TCanvas& canvas = target.Canvas();
     const TColour pen = canvas.Pen.Colour, brush = canvas.Brush.Colour;
-    TPoint screen[MaxFramePoints];
+    const TPoint centre = Project(view, frame, {wheel.CX, y, wheel.CZ});
+    TPoint hub[Segments + 1], rim[Segments + 1];
+    ProjectCircle(view, frame, wheel, wheel.Hub, y, hub);
+    ProjectCircle(view, frame, wheel, wheel.Rim, y, rim);
     for (int k = 1; k <= Segments; ++k) {
-        int n = ProjectFramePoints(
-            view, frame,
-            {{wheel.CX, y, wheel.CZ}, wheel.At(k, wheel.Hub, y), wheel.At(k - 1, wheel.Hub, y)},
-            screen);
-        target.Polygon(screen, n - 1);
-        n = ProjectFramePoints(view, frame,
-                               {wheel.At(k, wheel.Hub, y), wheel.At(k, wheel.Rim, y),
-                                wheel.At(k - 1, wheel.Rim, y), wheel.At(k - 1, wheel.Hub, y)},
-                               screen);
+        const TPoint triangle[] = {centre, hub[k], hub[k - 1]};
+        target.Polygon(triangle, 2);
+        const TPoint tyre[] = {hub[k], rim[k], rim[k - 1], hub[k - 1]};
         SetColours(canvas, TyreColour);
-        target.Polygon(screen, n - 1);
+        target.Polygon(tyre, 3);
         canvas.Pen.Colour = pen;
         canvas.Brush.Colour = brush;
     }
@@ -79,14 +88,12 @@ void DrawTread(TDrawObject& target, const TWheelShape& wheel) {
     const TColour pen = canvas.Pen.Colour, brush = canvas.Brush.Colour;
     SetColours(canvas, TreadColour);
     double nearY = double(frame.Y) + 1, farY = double(frame.Y + frame.SY) - 1;
-    TPoint screen[MaxFramePoints];
+    TPoint nearRim[Segments + 1], farRim[Segments + 1];
+    ProjectCircle(view, frame, wheel, wheel.Rim, nearY, nearRim);
+    ProjectCircle(view, frame, wheel, wheel.Rim, farY, farRim);
     for (int k = 1; k <= Segments; ++k) {
-        int n =
-            ProjectFramePoints(view, frame,
-                               {wheel.At(k, wheel.Rim, nearY), wheel.At(k - 1, wheel.Rim, nearY),
-                                wheel.At(k - 1, wheel.Rim, farY), wheel.At(k, wheel.Rim, farY)},
-                               screen);
-        target.Polygon(screen, n - 1);
+        const TPoint band[] = {nearRim[k], nearRim[k - 1], farRim[k - 1], farRim[k]};
+        target.Polygon(band, 3);
     }
     canvas.Pen.Colour = pen;
     canvas.Brush.Colour = brush;
