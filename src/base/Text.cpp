@@ -41,6 +41,17 @@ std::string Trim(std::string_view text) {
     return std::string(text.substr(b, e - b));
 }
 
+std::string TextAfterWords(std::string_view line, int count) {
+    size_t i = 0;
+    for (int word = 0; word < count; ++word) {
+        while (i < line.size() && uint8_t(line[i]) <= ' ')
+            ++i;
+        while (i < line.size() && uint8_t(line[i]) > ' ')
+            ++i;
+    }
+    return Trim(line.substr(i));
+}
+
 std::string LowerCase(std::string_view text) {
     std::string s(text);
     std::transform(s.begin(), s.end(), s.begin(),

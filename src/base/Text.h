@@ -12,6 +12,8 @@
 int32_t StrToInt(std::string_view text);
 
 std::string Trim(std::string_view text);
+// The text after the first count blank-separated words, trimmed: a file name with blanks.
+std::string TextAfterWords(std::string_view line, int count);
 std::string LowerCase(std::string_view text);
 bool SameText(std::string_view a, std::string_view b);
 bool EndsWithNoCase(std::string_view text, std::string_view suffix);

@@ -49,27 +49,6 @@ struct TDocument {
     }
 };
 
-std::string Trim(std::string_view text) {
-    size_t first = 0, last = text.size();
-    while (first < last && (unsigned char)text[first] <= ' ')
-        ++first;
-    while (last > first && (unsigned char)text[last - 1] <= ' ')
-        --last;
-    return std::string(text.substr(first, last - first));
-}
-
-// The text after the first count blank-separated words, trimmed: a file name with blanks.
-std::string TextAfterWords(std::string_view line, int count) {
-    size_t i = 0;
-    for (int word = 0; word < count; ++word) {
-        while (i < line.size() && (unsigned char)line[i] <= ' ')
-            ++i;
-        while (i < line.size() && (unsigned char)line[i] > ' ')
-            ++i;
-    }
-    return Trim(line.substr(i));
-}
-
 // "0 KEYWORD ..." with the keyword in any letter case.
 bool IsMeta(const std::vector<std::string>& tokens, std::string_view keyword) {
     return tokens.size() >= 2 && tokens[0] == "0" && SameText(tokens[1], keyword);

@@ -23,17 +23,6 @@ bool IsSafeName(const std::string& name) {
     return true;
 }
 
-std::string Tail(const std::string& line, size_t words) {
-    size_t i = 0;
-    for (size_t word = 0; word < words; ++word) {
-        while (i < line.size() && (unsigned char)line[i] <= ' ')
-            ++i;
-        while (i < line.size() && (unsigned char)line[i] > ' ')
-            ++i;
-    }
-    return Trim(std::string_view(line).substr(i));
-}
-
 int32_t ColourNumber(const std::string& token) {
     return ParseLDrawColourCode(token, true).Number;
 }
@@ -96,7 +85,7 @@ bool ParseLDrawCommand(const std::string& line, TLDrawCommand& command) {
         for (size_t i = 0; i < count; ++i)
             command.Numbers[i] = ParseLDrawNumber(tokens[2 + i]);
         if (command.Kind == TLDrawCommand::SubFile) {
-            command.File = Tail(line, 14);
+            command.File = TextAfterWords(line, 14);
             return !command.File.empty();
         }
         return true;
