@@ -129,7 +129,9 @@ TEST(FirstWriteFrame, IsTakenWhereTheFormatTakesACoverMask) {
             << "format " << int(c.Format) << " mode " << int(c.Mode);
     }
 
-    // See-through bricks are drawn over the opaque ones afterwards.
+    // See-through bricks are drawn over the opaque ones afterwards; their general blocks load
+    // shipped parts, wherever the tests before left the program's folder.
+    TShippedAppDir shipped;
     TCity glass(MakeEveryKindCity(300), Width, Height);
     glass.Look(Looks[0]);
     glass.SetMode(Shaded);
