@@ -1,6 +1,7 @@
 #include "raster/PngRowFilter.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -98,11 +99,20 @@ TPngRowFilter::TPngRowFilter(int width, int height)
 void TPngRowFilter::PackRow(const uint8_t* bgrx) {
     uint8_t* rgb = Current.data() + 1;
     const size_t width = (Current.size() - 1) / Bpp;
-    for (size_t x = 0; x < width; ++x, rgb += Bpp, bgrx += 4) {
-        rgb[0] = bgrx[2];
-        rgb[1] = bgrx[1];
-        rgb[2] = bgrx[0];
+    if (width == 0)
+        return;
+    // A pixel's word (little-endian, as everywhere we build) reversed and shifted holds red, green,
+    // blue in its low bytes, stored four at a time; the next pixel's store covers the fourth byte,
+    // and the last pixel goes bytewise.
+    for (size_t x = 0; x + 1 < width; ++x, rgb += Bpp, bgrx += 4) {
+        uint32_t pixel;
+        std::memcpy(&pixel, bgrx, 4);
+        pixel = __builtin_bswap32(pixel) >> 8;
+        std::memcpy(rgb, &pixel, 4);
     }
+    rgb[0] = bgrx[2];
+    rgb[1] = bgrx[1];
+    rgb[2] = bgrx[0];
 }
 
 std::span<const uint8_t> TPngRowFilter::FilterRow() {

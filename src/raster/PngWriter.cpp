@@ -3,6 +3,7 @@
 // itself spent most of its time trying all five filters on every row in scalar loops.
 
 #include "base/Error.h"
+#include "raster/Adler32.h"
 #include "raster/Bitmap.h"
 #include "raster/PngCodec.h"
 #include "raster/PngRowFilter.h"
@@ -60,39 +61,94 @@ void ShrinkAnnouncedWindow(uint8_t* header, size_t dataSize) {
     header[1] = uint8_t(level + 0x1f - ((header[0] << 8) + level) % 0x1f);
 }
 
+// zlib's compression state, kept by each thread from one picture to the next: setting it up
+// afresh for every frame of a sequence cost a good part of compressing it. The stream is raw
+// deflate, its header and checksum written here, the same bytes zlib's own wrapping gives.
+class TDeflateState {
+public:
+    TDeflateState() = default;
+    ~TDeflateState() {
+        if (Ready)
+            deflateEnd(&Stream);
+    }
+    TDeflateState(const TDeflateState&) = delete;
+    TDeflateState& operator=(const TDeflateState&) = delete;
+
+    // Ready to compress a new stream; reset, which the zlib manual makes the same as new.
+    z_stream& For(int windowBits, int strategy) {
+        if (Ready && windowBits == Bits && strategy == Strategy && deflateReset(&Stream) == Z_OK)
+            return Stream;
+        if (Ready)
+            deflateEnd(&Stream);
+        Ready = false;
+        Stream = z_stream{};
+        if (deflateInit2(&Stream, Z_DEFAULT_COMPRESSION, Z_DEFLATED, -windowBits, 8, strategy) !=
+            Z_OK)
+            throw std::bad_alloc();
+        Ready = true;
+        Bits = windowBits;
+        Strategy = strategy;
+        return Stream;
+    }
+
+private:
+    z_stream Stream{};
+    bool Ready = false;
+    int Bits = 0, Strategy = 0;
+};
+
+// The zlib header deflateInit2 writes at the default level with either strategy used here.
+void PutZlibHeader(uint8_t* out, int windowBits) {
+    constexpr unsigned DefaultLevelFlags = 2;
+    unsigned header = (Z_DEFLATED + (unsigned(windowBits - 8) << 4)) << 8 | DefaultLevelFlags << 6;
+    header += 31 - header % 31;
+    out[0] = uint8_t(header >> 8);
+    out[1] = uint8_t(header);
+}
+
 // The compressed rows, handed on as IDAT chunks each time the buffer is full.
 class TIdatWriter {
 public:
     TIdatWriter(std::string& out, size_t dataSize, int strategy) : Out(out), DataSize(dataSize) {
-        if (deflateInit2(&Stream, Z_DEFAULT_COMPRESSION, Z_DEFLATED, WindowBits(dataSize), 8,
-                         strategy) != Z_OK)
-            throw std::bad_alloc();
+        static thread_local TDeflateState state;
+        const int bits = WindowBits(dataSize);
+        Stream = &state.For(bits, strategy);
         Rewind();
+        PutZlibHeader(Buffer, bits);
+        Stream->next_out += 2;
+        Stream->avail_out -= 2;
     }
-    ~TIdatWriter() { deflateEnd(&Stream); }
     TIdatWriter(const TIdatWriter&) = delete;
     TIdatWriter& operator=(const TIdatWriter&) = delete;
 
     void Write(std::span<const uint8_t> data, int flush) {
-        Stream.next_in = const_cast<Bytef*>(data.data());
-        Stream.avail_in = uInt(data.size());
+        Checksum = Adler32(Checksum, data.data(), data.size());
+        Stream->next_in = const_cast<Bytef*>(data.data());
+        Stream->avail_in = uInt(data.size());
         for (;;) {
-            const int result = deflate(&Stream, flush);
+            const int result = deflate(Stream, flush);
             if (result != Z_OK && result != Z_STREAM_END)
                 throw TError(std::string("Cannot write PNG picture: ") +
-                             (Stream.msg ? Stream.msg : "compression failed"));
-            if (Stream.avail_out == 0)
+                             (Stream->msg ? Stream->msg : "compression failed"));
+            if (Stream->avail_out == 0)
                 Emit(IdatSize);
             if (result == Z_STREAM_END) {
-                Emit(IdatSize - Stream.avail_out);
+                for (int shift = 24; shift >= 0; shift -= 8)
+                    PutByte(uint8_t(Checksum >> shift));
+                Emit(IdatSize - Stream->avail_out);
                 return;
             }
-            if (flush == Z_NO_FLUSH && Stream.avail_in == 0)
+            if (flush == Z_NO_FLUSH && Stream->avail_in == 0)
                 return;
         }
     }
 
 private:
+    void PutByte(uint8_t byte) {
+        *Stream->next_out++ = byte;
+        if (--Stream->avail_out == 0)
+            Emit(IdatSize);
+    }
     void Emit(size_t size) {
         if (size == 0)
             return;
@@ -103,13 +159,14 @@ private:
         Rewind();
     }
     void Rewind() {
-        Stream.next_out = Buffer;
-        Stream.avail_out = uInt(IdatSize);
+        Stream->next_out = Buffer;
+        Stream->avail_out = uInt(IdatSize);
     }
 
     std::string& Out;
     const size_t DataSize;
-    z_stream Stream{};
+    z_stream* Stream;
+    uint32_t Checksum = 1;
     uint8_t Buffer[IdatSize];
     bool First = true;
 };

@@ -3,6 +3,7 @@
 
 #include "base/Error.h"
 #include "base/FileIO.h"
+#include "raster/Adler32.h"
 #include "raster/Bitmap.h"
 #include "raster/PngCodec.h"
 
@@ -11,6 +12,7 @@
 #include <png.h>
 #include <random>
 #include <vector>
+#include <zlib.h>
 
 namespace {
 
@@ -95,4 +97,21 @@ TEST(PngWriter, PicturesLibpngRefusesAreErrors) {
     EXPECT_THROW(EncodePng(TBitmap(1000001, 1)), TError);
     EXPECT_THROW(EncodePng(TBitmap(1, 1000001)), TError);
     EXPECT_NO_THROW(EncodePng(TBitmap(1000000, 1)));
+}
+
+// Lengths around the sixteen-byte steps and the blocks between reductions, from any start and
+// with bytes that make the sums largest.
+TEST(PngWriter, ChecksumIsZlibs) {
+    std::mt19937 random(7);
+    std::vector<uint8_t> data(20000);
+    for (uint8_t& byte : data)
+        byte = random() % 3 == 0 ? 255 : uint8_t(random());
+    for (size_t size : {0, 1, 15, 16, 17, 5551, 5552, 5553, 5568, 11104, 19990})
+        for (size_t start : {0, 3}) {
+            const uint32_t from = uint32_t(random());
+            const uint32_t before = from % 65521 | (from >> 16) % 65521 << 16;
+            EXPECT_EQ(Adler32(before, data.data() + start, size),
+                      adler32(before, data.data() + start, uInt(size)))
+                << size << " from " << start;
+        }
 }
