@@ -214,6 +214,28 @@ size_t TDrawRecording::OpaqueTail() const {
     return first;
 }
 
+size_t TDrawRecording::OpaqueHead() const {
+    if (!Surface)
+        return 0;
+    size_t count = 0;
+    while (count < Commands.size() && WritesOpaquely(Commands[count]))
+        ++count;
+    return count;
+}
+
+TRect TDrawRecording::BoundsOf(size_t first, size_t last) const {
+    TRect bounds{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
+    for (size_t i = first; i < last && i < Commands.size(); ++i) {
+        const TDrawCommand& command = Commands[i];
+        // Such a line's start is not known here.
+        if (command.FromStartPen)
+            return Reach;
+        bounds = {std::min(bounds.Left, command.Left), std::min(bounds.Top, command.Top),
+                  std::max(bounds.Right, command.Right), std::max(bounds.Bottom, command.Bottom)};
+    }
+    return bounds;
+}
+
 bool TDrawRecording::NeedsStartWriters() const {
     for (const TDrawCommand& command : Commands)
         if (command.Blending < 0 &&

@@ -72,10 +72,10 @@ public:
     void AddQuads(const TCanvas& canvas, const TPoint (*quads)[4], const TColour* colours,
                   int count, uint32_t redrawn);
 
-    // Draws the commands that reach the band, in order, through the target: the first count
-    // of them.
-    void Replay(TDrawObject& target, TRowBand band, TRecordingStart start,
-                size_t count = SIZE_MAX) const;
+    // Draws the commands that reach the band, in order, through the target: those from first
+    // up to count.
+    void Replay(TDrawObject& target, TRowBand band, TRecordingStart start, size_t count = SIZE_MAX,
+                size_t first = 0) const;
 
     // What the recording leaves for the drawing after it.
     TRecordingStart Left(TRecordingStart start) const;
@@ -99,13 +99,19 @@ public:
     // recording, they may be drawn backwards before the rest is drawn forwards. The number of
     // commands when none do.
     size_t OpaqueTail() const;
-    // Last command first down to command first, for a target whose surface has a cover mask;
-    // only for commands from OpaqueTail on. A command whose points lie where the mask is
-    // written throughout is passed over.
-    void ReplayBackwards(TDrawObject& target, TRowBand band, size_t first = 0) const;
+    // Likewise the commands at the start, which then leave opaque writers behind them: drawn
+    // before the rest, they lie under it.
+    size_t OpaqueHead() const;
+    // Command last - 1 first down to command first, for a target whose surface has a cover
+    // mask; only for commands from OpaqueTail on, or below OpaqueHead. A command whose points
+    // lie where the mask is written throughout is passed over.
+    void ReplayBackwards(TDrawObject& target, TRowBand band, size_t first = 0,
+                         size_t last = SIZE_MAX) const;
     // The smallest rectangle (right and bottom included) holding every point of every command:
     // the commands write inside it. Left > Right when there are none.
     TRect Bounds() const { return Reach; }
+    // As Bounds for the commands first .. last - 1.
+    TRect BoundsOf(size_t first, size_t last) const;
 
 private:
     void ReplayCommand(TDrawObject& target, const TDrawCommand& command, TRowBand band,

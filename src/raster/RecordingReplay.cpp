@@ -39,14 +39,14 @@ void PolylineAtEachInBand(TDrawObject& target, const TPoint* shape, int high, co
 
 } // namespace
 
-void TDrawRecording::Replay(TDrawObject& target, TRowBand band, TRecordingStart start,
-                            size_t count) const {
+void TDrawRecording::Replay(TDrawObject& target, TRowBand band, TRecordingStart start, size_t count,
+                            size_t first) const {
     count = std::min(count, Commands.size());
-    for (size_t block = 0; block * BlockSize < count; ++block) {
+    for (size_t block = first / BlockSize; block * BlockSize < count; ++block) {
         if (!band.Meets(Blocks[block].Top, Blocks[block].Bottom))
             continue;
         const size_t end = std::min(count, (block + 1) * BlockSize);
-        for (size_t i = block * BlockSize; i < end; ++i) {
+        for (size_t i = std::max(first, block * BlockSize); i < end; ++i) {
             const TDrawCommand& command = Commands[i];
             if (command.Top <= band.Bottom && command.Bottom >= band.Top)
                 ReplayCommand(target, command, band, start);
@@ -54,12 +54,13 @@ void TDrawRecording::Replay(TDrawObject& target, TRowBand band, TRecordingStart 
     }
 }
 
-void TDrawRecording::ReplayBackwards(TDrawObject& target, TRowBand band, size_t first) const {
+void TDrawRecording::ReplayBackwards(TDrawObject& target, TRowBand band, size_t first,
+                                     size_t last) const {
     const TFastDraw& surface = *target.FastSurface();
     const TCoverMask& mask = *surface.CoverMask;
     // Lines clipped at the surface's edges may stray from their points: only inside it.
     const TRect inside = WithinBand(surface.ClipRect, band);
-    for (size_t i = Commands.size(); i-- > first;) {
+    for (size_t i = std::min(last, Commands.size()); i-- > first;) {
         const TDrawCommand& command = Commands[i];
         if (command.Top > band.Bottom || command.Bottom < band.Top)
             continue;

@@ -256,12 +256,13 @@ void DrawBand(TFrame& frame, const TBackground& background, TRowBand band,
         const TRect& box = buffers.Boxes[i];
         if (frame.Failed)
             return;
-        // A plain box draws straight into the band, without a recording to turn around.
-        if (buffers.BoxKinds[i] == Foreseen) {
+        // The plain box and the sloped kinds draw straight into the band, without a recording
+        // to turn around.
+        if (buffers.BoxKinds[i] == Foreseen || buffers.BoxKinds[i] == Boxed) {
             const TBrickPaint& before = frame.PaintBefore(i);
             canvas.Pen = before.Pen;
             canvas.Brush = before.Brush;
-            if (DrawBoxNearestFirst(brick, target))
+            if (DrawNearestFirst(brick, target))
                 continue;
         }
         // A box foreseen wrongly would have let bricks in view be passed over.
@@ -276,17 +277,28 @@ void DrawBand(TFrame& frame, const TBackground& background, TRowBand band,
         recording.ReplayBackwards(target, band, tail);
         if (tail == 0)
             continue;
-        const TRect reach = clipped(recording.Bounds());
-        if (reach.Left > reach.Right || reach.Top > reach.Bottom || mask.Covered(reach))
-            continue;
-        const bool blending = recording.NeedsStartWriters() && BlendingBefore(frame, i, recorder);
-        deferred.Defer(i, reach, blending, mask);
+        // What it draws opaquely before its first blending write (a window's frame behind its
+        // glass) lies under the rest: drawn now too, once the pixels the rest must leave alone
+        // are noted, so that only the rest waits.
+        const size_t head = recording.OpaqueHead();
+        const TRect reach = clipped(recording.BoundsOf(head, tail));
+        if (reach.Left <= reach.Right && reach.Top <= reach.Bottom && !mask.Covered(reach)) {
+            bool blending = false;
+            if (recording.NeedsStartWriters()) {
+                blending = BlendingBefore(frame, i, recorder);
+                // The look back records other bricks over this one's recording.
+                recorder.Record(brick, frame.PaintBefore(i), frame.AfterBrick);
+            }
+            deferred.Defer(i, reach, blending, mask);
+        }
+        recording.ReplayBackwards(target, band, 0, head);
     }
     surface.SetCoverMask(nullptr);
     canvas.CoverMask = nullptr;
     deferred.DrawBackToFront(bitmap, [&](size_t i, bool blending) {
         recorder.Record(frame.Model.Items(int(i)), frame.PaintBefore(i), frame.AfterBrick);
-        recording.Replay(target, band, {blending, {}}, recording.OpaqueTail());
+        recording.Replay(target, band, {blending, {}}, recording.OpaqueTail(),
+                         recording.OpaqueHead());
     });
 }
 

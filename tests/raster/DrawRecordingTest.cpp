@@ -157,5 +157,11 @@ TEST(DrawRecording, BoundsHoldEveryPointRecorded) {
         TDrawObject target = TDrawObject::Recording(bitmap, canvas, recording);
         one.Draw(target);
         EXPECT_EQ(recording.Bounds(), one.Expected);
+        EXPECT_EQ(recording.BoundsOf(0, SIZE_MAX), one.Expected);
     }
+    // The opaque quad before the first blending polygon, alone.
+    TDrawObject target = TDrawObject::Recording(bitmap, canvas, recording);
+    FirstPart(target);
+    EXPECT_EQ(recording.OpaqueHead(), 1u);
+    EXPECT_EQ(recording.BoundsOf(0, 1), (TRect{3, 2, 57, 44}));
 }

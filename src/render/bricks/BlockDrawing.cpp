@@ -134,16 +134,11 @@ bool BrickHitTest(const TBlock& brick, const TDrawContext& context, int x, int y
 }
 
 bool DrawBoxNearestFirst(const TBlock& brick, TDrawObject& target) {
+    if (!PrepareNearestFirst(brick, target))
+        return false;
     TDrawContext& context = DrawContextOf(target);
-    TFastDraw* surface = target.FastSurface();
-    // Full studs draw each stud's side before its top, which backwards would need reversing.
-    if (brick.SX == 0 || !surface || !surface->CoverMask || context.StudStyle == StudFull ||
-        context.StudStyle == StudEllipse)
-        return false;
     TCanvas& canvas = target.Canvas();
-    PrepareBrickPaint(brick, canvas, context);
-    if (!context.Shaded || canvas.Brush.Style != TBrushStyle::bsSolid)
-        return false;
+    TFastDraw* surface = target.FastSurface();
     TBlockDrawer drawer(brick);
     // The studs drawn forwards come after the faces, which leave opaque writers. Each stud
     // outline is one pen colour, so their own order does not matter.

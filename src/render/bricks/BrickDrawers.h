@@ -4,6 +4,7 @@
 // renderer.
 
 class TBlock;
+class TDrawContext;
 class TDrawObject;
 class TGeneralBlock;
 class TRoofFrame;
@@ -41,12 +42,22 @@ public:
     void Draw(TDrawObject& target) override;
     void DrawStuds(TDrawObject& target) override;
 
+    // As DrawBoxNearestFirst does for the plain box.
+    bool DrawNearestFirst(TDrawObject& target);
+
     virtual void DrawFrontGroup(const TRoofFrame& frame); // frame +Y side
     virtual void DrawBackGroup(const TRoofFrame& frame);  // frame -Y side
     virtual void DrawTopGroup(const TRoofFrame& frame, bool studsShown);
     virtual void DrawBottomGroup(const TRoofFrame& frame, bool studsShown);
     virtual void DrawLeftGroup(const TRoofFrame& frame);  // frame -X side
     virtual void DrawRightGroup(const TRoofFrame& frame); // frame +X side
+
+protected:
+    // The groups the view sees, in painter's order.
+    void DrawGroups(const TRoofFrame& frame, const TDrawContext& context);
+    // Studs or tube rings where the groups draw them, or only their place among the kept faces.
+    void StudsAmongFaces(const TRoofFrame& frame);
+    void UndersideAmongFaces(const TRoofFrame& frame);
 };
 
 class TRoofTopDrawer : public TRoofDrawer {

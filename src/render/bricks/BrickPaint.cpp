@@ -61,6 +61,18 @@ void PrepareBrickPaint(const TBlock& brick, TCanvas& canvas, TDrawContext& conte
     context.FaceColour3 = shades.Faces[2];
 }
 
+bool PrepareNearestFirst(const TBlock& brick, TDrawObject& target) {
+    TDrawContext& context = DrawContextOf(target);
+    const TFastDraw* surface = target.FastSurface();
+    // Full studs draw each stud's side before its top, which backwards would need reversing.
+    if (brick.SX == 0 || !surface || !surface->CoverMask || context.StudStyle == StudFull ||
+        context.StudStyle == StudEllipse)
+        return false;
+    TCanvas& canvas = target.Canvas();
+    PrepareBrickPaint(brick, canvas, context);
+    return context.Shaded && canvas.Brush.Style == TBrushStyle::bsSolid;
+}
+
 void DrawForOctant(TBlockDrawer& drawer, TDrawObject& target, int octant) {
     if (octant >= 0 && octant < 8)
         drawer.DrawOctant(target, octant);

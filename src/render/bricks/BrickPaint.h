@@ -20,6 +20,11 @@ void PrepareBrickStyle(const TBlock& brick, TCanvas& canvas, TDrawContext& conte
 // transparency, and with shading on the shaded edge and the three face colours.
 void PrepareBrickPaint(const TBlock& brick, TCanvas& canvas, TDrawContext& context);
 
+// Whether the brick may be drawn nearest first through the target's cover mask, where the first
+// write to a pixel wins: shaded with a solid brush, outline studs, a surface with a mask. Takes
+// the brick's paint as PrepareBrickPaint; the paint and context may change even when it fails.
+bool PrepareNearestFirst(const TBlock& brick, TDrawObject& target);
+
 // The drawer's faces for an octant; nothing outside 0 to 7.
 void DrawForOctant(TBlockDrawer& drawer, TDrawObject& target, int octant);
 

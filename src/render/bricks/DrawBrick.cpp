@@ -4,6 +4,25 @@
 #include "model/GeneralBlock.h"
 #include "render/bricks/BrickDrawers.h"
 
+bool DrawNearestFirst(const TBlock& brick, TDrawObject& target) {
+    switch (brick.ClassKind()) {
+    case 'B':
+        return DrawBoxNearestFirst(brick, target);
+    case 'T':
+        return TRoofDrawer(brick).DrawNearestFirst(target);
+    case 'N':
+        return TRoofTopDrawer(brick).DrawNearestFirst(target);
+    case 'E':
+        return TRoofTopEndDrawer(brick).DrawNearestFirst(target);
+    case 'C':
+        return TRoofCornerDrawer(brick).DrawNearestFirst(target);
+    case 'I':
+        return TRoofTopCornerDrawer(brick).DrawNearestFirst(target);
+    default:
+        return false;
+    }
+}
+
 void DrawBrick(const TBlock& brick, TDrawObject& target) {
     switch (brick.ClassKind()) {
     case 'R':

@@ -18,6 +18,10 @@ void DrawBrick(const TBlock& brick, TDrawObject& target);
 // that is not solid); the pen, brush and context's colours may be changed all the same.
 bool DrawBoxNearestFirst(const TBlock& brick, TDrawObject& target);
 
+// As DrawBoxNearestFirst for the kinds drawn that way (the plain box and the sloped family);
+// false, drawing nothing, for the others, which a recording drawn backwards must draw.
+bool DrawNearestFirst(const TBlock& brick, TDrawObject& target);
+
 // The screen rectangle (right and bottom included) holding a round brick's two ellipses and the
 // side between them, without its studs and tube ring; nothing for a brick of no size.
 TRect RoundBodyBox(const TBlock& brick, const TDrawContext& context);

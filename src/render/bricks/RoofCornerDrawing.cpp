@@ -78,7 +78,7 @@ void TRoofCornerDrawer::DrawTopGroup(const TRoofFrame& f, bool studsShown) {
     f.Face(FaceFlat,
            {{f.SX - 20, 0, f.SZ}, {f.SX - 20, 20, f.SZ}, {f.SX, 20, f.SZ}, {f.SX, 0, f.SZ}});
     if (studsShown)
-        DrawStuds(f.Target);
+        StudsAmongFaces(f);
 }
 
 void TRoofTopCornerDrawer::DrawFrontGroup(const TRoofFrame& f) {

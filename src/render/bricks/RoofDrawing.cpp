@@ -39,7 +39,11 @@ void TRoofDrawer::Draw(TDrawObject& target) {
     TDrawContext& context = DrawContextOf(target);
     TCanvas& canvas = target.Canvas();
     PrepareBrickPaint(Brick, canvas, context);
-    TRoofFrame frame(Brick, target, context);
+    DrawGroups(TRoofFrame(Brick, target, context), context);
+    ResetAfterDraw(canvas, context);
+}
+
+void TRoofDrawer::DrawGroups(const TRoofFrame& frame, const TDrawContext& context) {
     bool studsShown = Brick.Studs && !context.StudsHidden;
     int octant = context.View.Octant;
     if (octant < 4)
@@ -52,7 +56,20 @@ void TRoofDrawer::Draw(TDrawObject& target) {
         if (octant >= 4)
             DrawBottomGroup(frame, studsShown);
     }
-    ResetAfterDraw(canvas, context);
+}
+
+void TRoofDrawer::StudsAmongFaces(const TRoofFrame& frame) {
+    if (frame.Faces)
+        frame.Faces->StudsAfter = frame.Faces->Count;
+    else
+        DrawStuds(frame.Target);
+}
+
+void TRoofDrawer::UndersideAmongFaces(const TRoofFrame& frame) {
+    if (frame.Faces)
+        frame.Faces->StudsAfter = frame.Faces->Count;
+    else
+        DrawUnderside(frame.Target);
 }
 
 void TRoofDrawer::DrawStuds(TDrawObject& target) {
@@ -98,13 +115,13 @@ void TRoofDrawer::DrawTopGroup(const TRoofFrame& f, bool studsShown) {
     Slope(f); // again: seen from above it lies over the front group's copy
     f.Face(FaceFlat, {{0, 0, f.SZ}, {0, 20, f.SZ}, {f.SX, 20, f.SZ}, {f.SX, 0, f.SZ}});
     if (studsShown)
-        DrawStuds(f.Target);
+        StudsAmongFaces(f);
 }
 
 void TRoofDrawer::DrawBottomGroup(const TRoofFrame& f, bool studsShown) {
     f.Face(FaceFlat, {{0, 0, 0}, {0, f.SY, 0}, {f.SX, f.SY, 0}, {f.SX, 0, 0}});
     if (studsShown)
-        DrawUnderside(f.Target);
+        UndersideAmongFaces(f);
 }
 
 void TRoofDrawer::DrawLeftGroup(const TRoofFrame& f) {

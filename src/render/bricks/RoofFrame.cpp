@@ -60,13 +60,20 @@ TRoofFrame::TRoofFrame(const TBlock& brick, TDrawObject& target, const TDrawCont
 }
 
 void TRoofFrame::Face(TRoofColour colour, std::initializer_list<TFramePoint> corners) const {
-    TPoint points[5];
-    int count = 0;
     assert(corners.size() <= 5);
+    TPoint drawn[5];
+    TPoint* points = Faces ? Faces->Points[Faces->Count] : drawn;
+    int count = 0;
     for (const TFramePoint& p : corners)
         points[count++] = ProjectPoint(View, X + p.X, Y + p.Y, Z + p.Z, Turn);
     Target.Canvas().Brush.Colour = Colours[colour];
-    Target.Polygon(points, count - 1);
+    if (!Faces) {
+        Target.Polygon(points, count - 1);
+        return;
+    }
+    assert(Faces->Count < TRoofFaces::Capacity);
+    Faces->Counts[Faces->Count] = count;
+    Faces->Colours[Faces->Count++] = Colours[colour];
 }
 
 void TRoofFrame::FrontLip() const {

@@ -34,6 +34,17 @@ struct TFramePoint {
 // first) on frame side (s + t) mod 4.
 enum TFrameSide { FrameFront, FrameLeft, FrameBack, FrameRight };
 
+// A sloped brick's faces kept in painter's order, and where its studs or tube rings came
+// among them, to be drawn nearest first.
+struct TRoofFaces {
+    static constexpr int Capacity = 12; // the most any kind draws is nine
+    TPoint Points[Capacity][5];
+    int Counts[Capacity];
+    TColour Colours[Capacity];
+    int Count = 0;
+    int StudsAfter = -1; // the faces before the studs or tube rings; -1 without them
+};
+
 class TRoofFrame {
 public:
     // Reads the brush colour and Shaded that the brick's paint preparation left behind.
@@ -44,6 +55,9 @@ public:
     double SX, SY, SZ;   // extents in the frame: SX and SY exchanged for odd turns
     double H, W;         // ridge positions: SY div 2 and SX div 2 of the frame
     int AzimuthWithTurn; // the azimuth bar's position plus 90 x turn, not reduced
+
+    // Faces kept here instead of drawn, when set.
+    TRoofFaces* Faces = nullptr;
 
     // One filled and outlined polygon of up to five corners.
     void Face(TRoofColour colour, std::initializer_list<TFramePoint> corners) const;
