@@ -18,11 +18,24 @@ TExtent3 High(const TBlock& brick) {
             std::max<int64_t>(brick.Z, brick.FarZ())};
 }
 
-// Kinds whose drawing keeps within the brick's block of space, studs and tube rings as a plain
-// box's: the slopes, and windows, which draw their frames on its faces. Round bricks, doors
-// and wheels reach out of it at some views or sizes.
-bool KeepsWithinItsBox(char kind) {
-    return kind == 'T' || kind == 'N' || kind == 'E' || kind == 'C' || kind == 'I' || kind == 'W';
+// Bricks whose drawing keeps within their block of space, studs and tube rings as a plain box's:
+// slopes and windows of the sizes their shapes fit in. Round bricks, doors and wheels reach out
+// of it at some views or sizes.
+bool KeepsWithinItsBox(const TBlock& brick) {
+    switch (brick.ClassKind()) {
+    case 'T':
+    case 'N':
+    case 'E':
+    case 'C':
+    case 'I':
+        // The lips are 6 high and the top strip 20 deep, whatever the brick's size.
+        return brick.SX >= 20 && brick.SY >= 20 && brick.SZ >= 6;
+    case 'W':
+        // The frame is 2 wide, the sill 3 deep, the pane 8 above the foot and 2 below the top.
+        return brick.SX >= 4 && brick.SY >= 3 && brick.SZ >= 10;
+    default:
+        return false;
+    }
 }
 
 // A door's leaves are notched 28 below their top and 12 aside from their middle, which reach
@@ -59,7 +72,7 @@ bool TForeseenBoxes::BoxOf(const TBlock& brick, TRect& box) {
     if (!Projection.Finite() || brick.SX == 0)
         return false;
     const char kind = brick.ClassKind();
-    if (KeepsWithinItsBox(kind)) {
+    if (KeepsWithinItsBox(brick)) {
         box = Widened(Projection.BoxOf(brick));
         return true;
     }

@@ -30,12 +30,22 @@ bool Hidden(const TFastDraw& surface, const TPoint* points, int count) {
     return box.Top > box.Bottom || surface.CoverMask->Covered(box);
 }
 
+// Some kinds draw a face twice, as it lies over the faces of one group seen from above and under
+// those of another: the later copy writes every pixel of the earlier one again, in one pen.
+bool DrawnAgain(const TRoofFaces& faces, int k) {
+    for (int later = k + 1; later < faces.Count; ++later)
+        if (faces.Counts[later] == faces.Counts[k] && faces.Colours[later] == faces.Colours[k] &&
+            std::equal(faces.Points[k], faces.Points[k] + faces.Counts[k], faces.Points[later]))
+            return true;
+    return false;
+}
+
 // Faces last .. first - 1, last first.
 void DrawFacesBackwards(const TRoofFaces& faces, int first, int last, TDrawObject& target) {
     const TFastDraw& surface = *target.FastSurface();
     TCanvas& canvas = target.Canvas();
     for (int k = last - 1; k >= first; --k) {
-        if (Hidden(surface, faces.Points[k], faces.Counts[k]))
+        if (DrawnAgain(faces, k) || Hidden(surface, faces.Points[k], faces.Counts[k]))
             continue;
         canvas.Brush.Colour = faces.Colours[k];
         target.Polygon(faces.Points[k], faces.Counts[k] - 1);

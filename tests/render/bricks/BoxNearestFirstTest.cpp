@@ -60,6 +60,9 @@ TEST(BoxNearestFirst, GivesThePixelsOfTheBrickDrawnForwards) {
     for (const char kind : {'T', 'N', 'E', 'C', 'I'})
         for (int turn = 0; turn < 4; ++turn)
             bricks.push_back(MakeBrick(kind, -20, -20, 0, 60, 40, 24, 0xC08040, true, turn));
+    // Too shallow and given backwards: their shapes reach out of their boxes.
+    bricks.push_back(MakeBrick('T', 0, 0, 0, 40, 10, 24, 0xC08040, true, 1));
+    bricks.push_back(MakeBrick('C', 40, 40, 0, -40, -40, 24, 0xC08040, true, 2));
     TCity city(std::move(bricks), Width, Height);
     city.SetMode(Shaded);
     for (int i = 0; i < city.Model.Count(); ++i)
