@@ -123,6 +123,9 @@ public:
     virtual void WindowGlass(TDrawObject& target);
     void DrawOctant(TDrawObject& target, int octant) override;
     void Draw(TDrawObject& target) override;
+    // As DrawBoxNearestFirst does for the plain box; for doors and wheels, whose frames have no
+    // glass.
+    bool DrawNearestFirst(TDrawObject& target);
 };
 
 // A door frame with two leaves: no sill and no glass.

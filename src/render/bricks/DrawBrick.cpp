@@ -18,6 +18,10 @@ bool DrawNearestFirst(const TBlock& brick, TDrawObject& target) {
         return TRoofCornerDrawer(brick).DrawNearestFirst(target);
     case 'I':
         return TRoofTopCornerDrawer(brick).DrawNearestFirst(target);
+    case 'D':
+        return TDoorDrawer(brick).DrawNearestFirst(target);
+    case 'O':
+        return TWheelDrawer(brick).DrawNearestFirst(target);
     default:
         return false;
     }

@@ -6,6 +6,7 @@
 #include "render/Studs.h"
 #include "render/bricks/BrickDrawers.h"
 #include "render/bricks/BrickPaint.h"
+#include "render/bricks/FaceList.h"
 #include "render/bricks/RoofFrame.h"
 
 namespace {
@@ -60,14 +61,14 @@ void TRoofDrawer::DrawGroups(const TRoofFrame& frame, const TDrawContext& contex
 
 void TRoofDrawer::StudsAmongFaces(const TRoofFrame& frame) {
     if (frame.Faces)
-        frame.Faces->StudsAfter = frame.Faces->Count;
+        frame.Faces->MarkStuds(frame.Target.Canvas().Pen.Colour);
     else
         DrawStuds(frame.Target);
 }
 
 void TRoofDrawer::UndersideAmongFaces(const TRoofFrame& frame) {
     if (frame.Faces)
-        frame.Faces->StudsAfter = frame.Faces->Count;
+        frame.Faces->MarkStuds(frame.Target.Canvas().Pen.Colour);
     else
         DrawUnderside(frame.Target);
 }

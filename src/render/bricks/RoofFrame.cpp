@@ -4,6 +4,7 @@
 #include "raster/DrawObject.h"
 #include "render/DrawContext.h"
 #include "render/Shading.h"
+#include "render/bricks/FaceList.h"
 
 #include <cassert>
 #include <cmath>
@@ -62,7 +63,7 @@ TRoofFrame::TRoofFrame(const TBlock& brick, TDrawObject& target, const TDrawCont
 void TRoofFrame::Face(TRoofColour colour, std::initializer_list<TFramePoint> corners) const {
     assert(corners.size() <= 5);
     TPoint drawn[5];
-    TPoint* points = Faces ? Faces->Points[Faces->Count] : drawn;
+    TPoint* points = Faces ? Faces->Next() : drawn;
     int count = 0;
     for (const TFramePoint& p : corners)
         points[count++] = ProjectPoint(View, X + p.X, Y + p.Y, Z + p.Z, Turn);
@@ -71,9 +72,7 @@ void TRoofFrame::Face(TRoofColour colour, std::initializer_list<TFramePoint> cor
         Target.Polygon(points, count - 1);
         return;
     }
-    assert(Faces->Count < TRoofFaces::Capacity);
-    Faces->Counts[Faces->Count] = count;
-    Faces->Colours[Faces->Count++] = Colours[colour];
+    Faces->Keep(count, Target.Canvas().Pen.Colour, Colours[colour]);
 }
 
 void TRoofFrame::FrontLip() const {

@@ -11,6 +11,7 @@
 class TBlock;
 class TDrawContext;
 class TDrawObject;
+struct TFaceList;
 struct TViewState;
 
 // The face colours of the sloped family, named by the frame face they fill.
@@ -34,17 +35,6 @@ struct TFramePoint {
 // first) on frame side (s + t) mod 4.
 enum TFrameSide { FrameFront, FrameLeft, FrameBack, FrameRight };
 
-// A sloped brick's faces kept in painter's order, and where its studs or tube rings came
-// among them, to be drawn nearest first.
-struct TRoofFaces {
-    static constexpr int Capacity = 12; // the most any kind draws is nine
-    TPoint Points[Capacity][5];
-    int Counts[Capacity];
-    TColour Colours[Capacity];
-    int Count = 0;
-    int StudsAfter = -1; // the faces before the studs or tube rings; -1 without them
-};
-
 class TRoofFrame {
 public:
     // Reads the brush colour and Shaded that the brick's paint preparation left behind.
@@ -57,7 +47,7 @@ public:
     int AzimuthWithTurn; // the azimuth bar's position plus 90 x turn, not reduced
 
     // Faces kept here instead of drawn, when set.
-    TRoofFaces* Faces = nullptr;
+    TFaceList* Faces = nullptr;
 
     // One filled and outlined polygon of up to five corners.
     void Face(TRoofColour colour, std::initializer_list<TFramePoint> corners) const;

@@ -72,10 +72,10 @@ void DrawDisk(TDrawObject& target, const TWheelShape& wheel, double y) {
     ProjectCircle(view, frame, wheel, wheel.Rim, y, rim);
     for (int k = 1; k <= Segments; ++k) {
         const TPoint triangle[] = {centre, hub[k], hub[k - 1]};
-        target.Polygon(triangle, 2);
+        FacePolygon(target, triangle, 3);
         const TPoint tyre[] = {hub[k], rim[k], rim[k - 1], hub[k - 1]};
         SetColours(canvas, TyreColour);
-        target.Polygon(tyre, 3);
+        FacePolygon(target, tyre, 4);
         canvas.Pen.Colour = pen;
         canvas.Brush.Colour = brush;
     }
@@ -93,7 +93,7 @@ void DrawTread(TDrawObject& target, const TWheelShape& wheel) {
     ProjectCircle(view, frame, wheel, wheel.Rim, farY, farRim);
     for (int k = 1; k <= Segments; ++k) {
         const TPoint band[] = {nearRim[k], nearRim[k - 1], farRim[k - 1], farRim[k]};
-        target.Polygon(band, 3);
+        FacePolygon(target, band, 4);
     }
     canvas.Pen.Colour = pen;
     canvas.Brush.Colour = brush;

@@ -8,7 +8,10 @@
 #include "render/Shading.h"
 #include "render/bricks/BrickDrawers.h"
 #include "render/bricks/BrickPaint.h"
+#include "render/bricks/FaceList.h"
 #include "render/bricks/WindowPaint.h"
+
+#include <algorithm>
 
 TWindowPaint& WindowPaint() {
     static thread_local TWindowPaint paint;
@@ -24,6 +27,17 @@ int ProjectFramePoints(const TViewState& view, const TTurnFrame& frame,
         out[n++] = ProjectPoint(view, p.X, p.Y, p.Z, frame.Turn);
     }
     return n;
+}
+
+void FacePolygon(TDrawObject& target, const TPoint* points, int count) {
+    TFaceList* faces = WindowPaint().Faces;
+    if (!faces) {
+        target.Polygon(points, count - 1);
+        return;
+    }
+    std::copy_n(points, count, faces->Next());
+    const TCanvas& canvas = target.Canvas();
+    faces->Keep(count, canvas.Pen.Colour, canvas.Brush.Colour);
 }
 
 void FramePolygon(TDrawObject& target, TFaceClass colourClass,
@@ -46,7 +60,7 @@ void FramePolygon(TDrawObject& target, TFaceClass colourClass,
         break;
     }
     target.Canvas().Brush.Colour = colour;
-    target.Polygon(screen, n - 1);
+    FacePolygon(target, screen, n);
 }
 
 namespace {
@@ -71,6 +85,17 @@ void SetWindowColours(TWindowPaint& paint, TColour brush, const TDrawContext& co
     paint.Glass = TColour(ScaleColour(0xFFFFFF, acrossX));
 }
 
+// The frame of the brick's turn and the colours of its faces, once its paint is prepared.
+TWindowPaint& SetFrameAndColours(const TBlock& brick, TColour brush, TDrawContext& context) {
+    TWindowPaint& paint = WindowPaint();
+    paint.Frame = FrameOfTurn(brick);
+    SetWindowColours(paint, brush, context);
+    context.FaceColour1 = int32_t(paint.Class1);
+    context.FaceColour2 = int32_t(paint.Class2);
+    context.FaceColour3 = int32_t(paint.Class3);
+    return paint;
+}
+
 } // namespace
 
 void TWindowDrawer::Draw(TDrawObject& target) {
@@ -79,13 +104,27 @@ void TWindowDrawer::Draw(TDrawObject& target) {
     TDrawContext& context = DrawContextOf(target);
     TCanvas& canvas = target.Canvas();
     PrepareBrickPaint(Brick, canvas, context);
-    TWindowPaint& paint = WindowPaint();
-    paint.Frame = FrameOfTurn(Brick);
-    SetWindowColours(paint, canvas.Brush.Colour, context);
-    context.FaceColour1 = int32_t(paint.Class1);
-    context.FaceColour2 = int32_t(paint.Class2);
-    context.FaceColour3 = int32_t(paint.Class3);
+    SetFrameAndColours(Brick, canvas.Brush.Colour, context);
     DrawForOctant(*this, target, LocalOctant(context.View.Octant, Brick.Turn));
     DrawStudsOrUnderside(*this, Brick, target, context);
     ResetAfterDraw(canvas, context);
+}
+
+// Only for frames without glass, which blends: doors and wheels.
+bool TWindowDrawer::DrawNearestFirst(TDrawObject& target) {
+    if (!PrepareNearestFirst(Brick, target))
+        return false;
+    TDrawContext& context = DrawContextOf(target);
+    TCanvas& canvas = target.Canvas();
+    TWindowPaint& paint = SetFrameAndColours(Brick, canvas.Brush.Colour, context);
+    TFaceList faces;
+    paint.Faces = &faces;
+    DrawForOctant(*this, target, LocalOctant(context.View.Octant, Brick.Turn));
+    paint.Faces = nullptr;
+    // The studs or tube rings come after the faces, which leave opaque writers.
+    target.FastSurface()->SetBlending(false);
+    DrawStudsOrUnderside(*this, Brick, target, context);
+    faces.DrawBackwards(target, 0, faces.Count);
+    ResetAfterDraw(canvas, context);
+    return true;
 }

@@ -9,6 +9,7 @@
 #include <initializer_list>
 
 class TDrawObject;
+struct TFaceList;
 struct TViewState;
 
 // Colour classes of the frame faces: 1 across X, 2 across Y, 3 flat, 5 the sill slope.
@@ -18,6 +19,8 @@ struct TWindowPaint {
     TTurnFrame Frame;
     TColour Class1 = 0, Class2 = 0, Class3 = 0, Class5 = 0;
     TColour Glass = 0xFFFFFF;
+    // Faces kept here instead of drawn, when set.
+    TFaceList* Faces = nullptr;
 };
 
 // The window, door or wheel being drawn; set by TWindow::Draw. Drawing runs on one thread.
@@ -34,6 +37,9 @@ constexpr int MaxFramePoints = 8;
 // how many were written.
 int ProjectFramePoints(const TViewState& view, const TTurnFrame& frame,
                        std::initializer_list<TWindowPoint> points, TPoint* out);
+
+// One polygon of 3 to MaxFramePoints points in the current pen and brush, or kept.
+void FacePolygon(TDrawObject& target, const TPoint* points, int count);
 
 // One polygon filled in the colour of its class, with the current pen and brush style.
 void FramePolygon(TDrawObject& target, TFaceClass colourClass,

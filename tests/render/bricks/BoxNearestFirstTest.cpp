@@ -1,6 +1,6 @@
-// A plain box or a sloped brick drawn straight into a surface with a cover mask, nearest first,
-// against the same brick drawn forwards: the pixels must agree byte for byte, also where something
-// nearer is drawn already; what cannot be drawn that way must draw nothing.
+// A plain box, sloped brick, door or wheel drawn straight into a surface with a cover mask,
+// nearest first, against the same brick drawn forwards: the pixels must agree byte for byte, also
+// where something nearer is drawn already; what cannot be drawn that way must draw nothing.
 
 #include "raster/CoverMask.h"
 #include "raster/DrawObject.h"
@@ -56,8 +56,8 @@ TEST(BoxNearestFirst, GivesThePixelsOfTheBrickDrawnForwards) {
     bricks.push_back(MakeBrick('B', 0, 0, 0, 40, 80, 24));    // a 2 x 4 brick
     bricks.push_back(MakeBrick('B', -40, 20, 24, 60, 20, 8)); // a 3 x 1 plate
     bricks.push_back(MakeBrick('B', 20, -40, 0, 20, 20, 96)); // a tall pillar
-    // Every sloped kind in every turn, with studs on top and tube rings underneath.
-    for (const char kind : {'T', 'N', 'E', 'C', 'I'})
+    // Every sloped kind, doors and wheels in every turn, with studs and tube rings.
+    for (const char kind : {'T', 'N', 'E', 'C', 'I', 'D', 'O'})
         for (int turn = 0; turn < 4; ++turn)
             bricks.push_back(MakeBrick(kind, -20, -20, 0, 60, 40, 24, 0xC08040, true, turn));
     // Too shallow and given backwards: their shapes reach out of their boxes.
