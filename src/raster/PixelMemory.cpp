@@ -55,6 +55,13 @@ TPixelMemory::TPixelMemory(const TPixelMemory& source) : TPixelMemory(source.Cou
 }
 
 TPixelMemory& TPixelMemory::operator=(const TPixelMemory& source) {
+    // Into the memory already held when the size is the same: fresh pages for every copy of a
+    // frame cost more in page faults and clearing than the copy itself.
+    if (&source != this && Count == source.Count) {
+        if (Count > 0)
+            std::memcpy(Bytes, source.Bytes, Count);
+        return *this;
+    }
     TPixelMemory copy(source);
     swap(copy);
     return *this;
