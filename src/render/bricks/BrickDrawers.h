@@ -32,6 +32,12 @@ public:
     using TBlockDrawer::TBlockDrawer;
     void Draw(TDrawObject& target) override;
     void DrawStuds(TDrawObject& target) override;
+    // As DrawBoxNearestFirst does for the plain box.
+    bool DrawNearestFirst(TDrawObject& target);
+
+private:
+    // The body, ellipses and studs or tube ring, in painter's order or the other way.
+    void DrawParts(TDrawObject& target, bool nearestFirst);
 };
 
 // The sloped family. Each kind draws its turn-0 shape in a frame that the brick's turn rotates

@@ -18,6 +18,8 @@ bool DrawNearestFirst(const TBlock& brick, TDrawObject& target) {
         return TRoofCornerDrawer(brick).DrawNearestFirst(target);
     case 'I':
         return TRoofTopCornerDrawer(brick).DrawNearestFirst(target);
+    case 'R':
+        return TRoundBlockDrawer(brick).DrawNearestFirst(target);
     case 'D':
         return TDoorDrawer(brick).DrawNearestFirst(target);
     case 'O':

@@ -64,6 +64,8 @@ TRoundShape RoundShapeOf(const TBlock& brick, const TDrawContext& context) {
                          brick.Z)};
 }
 
+enum TRoundPart { Body, Bottom, Side, Top, StudsOnTop, Ring };
+
 } // namespace
 
 TRect RoundBodyBox(const TBlock& brick, const TDrawContext& context) {
@@ -80,39 +82,63 @@ void TRoundBlockDrawer::Draw(TDrawObject& target) {
     if (Brick.SX == 0)
         return;
     TDrawContext& context = DrawContextOf(target);
-    TCanvas& canvas = target.Canvas();
     // Shading changes only the pen: the brush keeps the brick colour.
-    PrepareBrickPaint(Brick, canvas, context);
+    PrepareBrickPaint(Brick, target.Canvas(), context);
+    DrawParts(target, false);
+    ResetAfterDraw(target.Canvas(), context);
+}
+
+bool TRoundBlockDrawer::DrawNearestFirst(TDrawObject& target) {
+    if (!PrepareNearestFirst(Brick, target))
+        return false;
+    // The studs or tube ring come after the parts, which leave opaque writers.
+    target.FastSurface()->SetBlending(false);
+    DrawParts(target, true);
+    ResetAfterDraw(target.Canvas(), DrawContextOf(target));
+    return true;
+}
+
+void TRoundBlockDrawer::DrawParts(TDrawObject& target, bool nearestFirst) {
+    TDrawContext& context = DrawContextOf(target);
+    TCanvas& canvas = target.Canvas();
     const TViewState& view = context.View;
     const TRoundShape shape = RoundShapeOf(Brick, context);
     const int a = shape.A, b = shape.B, hx = shape.HX, hy = shape.HY;
     const TPoint c = shape.C;
 
-    target.Rectangle(c.X - a + hx, c.Y + hy, c.X + a + 1, c.Y);
-    auto bottom = [&] { target.Ellipse(c.X - a, c.Y - b, c.X + a + 1, c.Y + b + 1); };
-    auto top = [&] {
-        target.Ellipse(c.X - a + hx, c.Y - b + hy, c.X + a + hx + 1, c.Y + b + hy + 1);
+    const auto draw = [&](TRoundPart part) {
+        switch (part) {
+        case Body:
+            target.Rectangle(c.X - a + hx, c.Y + hy, c.X + a + 1, c.Y);
+            break;
+        case Bottom:
+            target.Ellipse(c.X - a, c.Y - b, c.X + a + 1, c.Y + b + 1);
+            break;
+        case Top:
+            target.Ellipse(c.X - a + hx, c.Y - b + hy, c.X + a + hx + 1, c.Y + b + hy + 1);
+            break;
+        case Side: { // without its outline, over the near half of the first ellipse
+            const TColour pen = canvas.Pen.Colour;
+            canvas.Pen.Colour = canvas.Brush.Colour;
+            target.Rectangle(c.X - a + hx + 1, c.Y + hy, c.X + a, c.Y);
+            canvas.Pen.Colour = pen;
+            break;
+        }
+        case StudsOnTop:
+            if (Brick.Studs && !context.StudsHidden)
+                DrawStuds(target);
+            break;
+        case Ring:
+            DrawTubeRing(target, context, c.X, c.Y);
+            break;
+        }
     };
-    // The side without its outline, over the near half of the first ellipse.
-    auto side = [&] {
-        TColour pen = canvas.Pen.Colour;
-        canvas.Pen.Colour = canvas.Brush.Colour;
-        target.Rectangle(c.X - a + hx + 1, c.Y + hy, c.X + a, c.Y);
-        canvas.Pen.Colour = pen;
-    };
-    if (view.Octant < 4) {
-        bottom();
-        side();
-        top();
-        if (Brick.Studs && !context.StudsHidden)
-            DrawStuds(target);
-    } else {
-        top();
-        side();
-        bottom();
-        DrawTubeRing(target, context, c.X, c.Y);
-    }
-    ResetAfterDraw(canvas, context);
+    // Each part is drawn opaquely in one pen and brush: nearest first they come the other way.
+    static constexpr TRoundPart Above[] = {Body, Bottom, Side, Top, StudsOnTop};
+    static constexpr TRoundPart Below[] = {Body, Top, Side, Bottom, Ring};
+    const TRoundPart* parts = view.Octant < 4 ? Above : Below;
+    for (int k = 0; k < 5; ++k)
+        draw(parts[nearestFirst ? 4 - k : k]);
 }
 
 void TRoundBlockDrawer::DrawStuds(TDrawObject& target) {

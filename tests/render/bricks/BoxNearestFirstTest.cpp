@@ -1,6 +1,6 @@
-// A plain box, sloped brick, door or wheel drawn straight into a surface with a cover mask,
-// nearest first, against the same brick drawn forwards: the pixels must agree byte for byte, also
-// where something nearer is drawn already; what cannot be drawn that way must draw nothing.
+// A plain box, sloped or round brick, door or wheel drawn straight into a surface with a cover
+// mask, nearest first, against the same brick drawn forwards: the pixels must agree byte for byte,
+// also where something nearer is drawn already; what cannot be drawn that way must draw nothing.
 
 #include "raster/CoverMask.h"
 #include "raster/DrawObject.h"
@@ -38,6 +38,7 @@ struct TNearestFirst {
         TFastDraw& surface = *Target.FastSurface();
         Mask.Reset(surface.RowStep, 0, Height - 1);
         surface.SetCoverMask(&Mask);
+        Canvas.CoverMask = &Mask; // for ellipses, which the canvas draws
         if (!covered)
             return;
         PaintCover(Bitmap);
@@ -56,8 +57,8 @@ TEST(BoxNearestFirst, GivesThePixelsOfTheBrickDrawnForwards) {
     bricks.push_back(MakeBrick('B', 0, 0, 0, 40, 80, 24));    // a 2 x 4 brick
     bricks.push_back(MakeBrick('B', -40, 20, 24, 60, 20, 8)); // a 3 x 1 plate
     bricks.push_back(MakeBrick('B', 20, -40, 0, 20, 20, 96)); // a tall pillar
-    // Every sloped kind, doors and wheels in every turn, with studs and tube rings.
-    for (const char kind : {'T', 'N', 'E', 'C', 'I', 'D', 'O'})
+    // Every sloped kind, round bricks, doors and wheels in every turn, with studs and tube rings.
+    for (const char kind : {'T', 'N', 'E', 'C', 'I', 'R', 'D', 'O'})
         for (int turn = 0; turn < 4; ++turn)
             bricks.push_back(MakeBrick(kind, -20, -20, 0, 60, 40, 24, 0xC08040, true, turn));
     // Too shallow and given backwards: their shapes reach out of their boxes.
