@@ -166,6 +166,9 @@ class TGeneralBlockDrawer : public TBlockDrawer {
 public:
     explicit TGeneralBlockDrawer(const TGeneralBlock& block);
     void Draw(TDrawObject& target) override;
+    // As DrawBoxNearestFirst does for the plain box; not for a part with hatched polygons or a
+    // decoration.
+    bool DrawNearestFirst(TDrawObject& target);
     void DrawStuds(TDrawObject& target) override;
     void DrawUnderside(TDrawObject& target) override;
 

@@ -24,6 +24,9 @@ bool DrawNearestFirst(const TBlock& brick, TDrawObject& target) {
         return TDoorDrawer(brick).DrawNearestFirst(target);
     case 'O':
         return TWheelDrawer(brick).DrawNearestFirst(target);
+    case 'G':
+        return TGeneralBlockDrawer(static_cast<const TGeneralBlock&>(brick))
+            .DrawNearestFirst(target);
     default:
         return false;
     }

@@ -18,9 +18,9 @@ void DrawBrick(const TBlock& brick, TDrawObject& target);
 // that is not solid); the pen, brush and context's colours may be changed all the same.
 bool DrawBoxNearestFirst(const TBlock& brick, TDrawObject& target);
 
-// As DrawBoxNearestFirst for the kinds drawn that way (the plain box, the sloped family, round
-// bricks, doors and wheels); false, drawing nothing, for the others (windows and general
-// blocks), which a recording drawn backwards must draw.
+// As DrawBoxNearestFirst for the kinds drawn that way (all but windows, whose glass blends, and
+// general blocks with hatched polygons or a decoration); false, drawing nothing, for the
+// others, which a recording drawn backwards must draw.
 bool DrawNearestFirst(const TBlock& brick, TDrawObject& target);
 
 // The screen rectangle (right and bottom included) holding a round brick's two ellipses and the

@@ -7,6 +7,11 @@
 #include "raster/Colour.h"
 
 class TDrawObject;
+class TFastDraw;
+
+// Whether every pixel the points span is written already in the surface's cover mask. Not for
+// points reaching past the surface's edges, where clipping may move a line off them.
+bool HiddenFace(const TFastDraw& surface, const TPoint* points, int count);
 
 struct TFaceList {
     static constexpr int Capacity = 64;  // a wheel's sixty segments are the most

@@ -9,6 +9,7 @@
 #include "render/Studs.h"
 #include "render/bricks/BrickDrawers.h"
 #include "render/bricks/BrickPaint.h"
+#include "render/bricks/FaceList.h"
 
 #include <algorithm>
 #include <cmath>
@@ -81,7 +82,9 @@ void SetPolygonColours(TCanvas& canvas, const TDrawClass& d, int i, const TPolyg
 }
 
 // Filled, then outlined as the edge flags say: 0 none, 1 all, else edge k unless bit k + 1.
-void FillAndOutline(TDrawObject& target, const TPoint* screen, int n, int32_t edgeFlags) {
+// Nearest first the outlined edges, all in one pen, come before the fill.
+void FillAndOutline(TDrawObject& target, const TPoint* screen, int n, int32_t edgeFlags,
+                    bool nearestFirst) {
     TCanvas& canvas = target.Canvas();
     if (canvas.Brush.Style == TBrushStyle::bsClear)
         edgeFlags = 1;
@@ -90,21 +93,39 @@ void FillAndOutline(TDrawObject& target, const TPoint* screen, int n, int32_t ed
         return;
     }
     const TColour pen = canvas.Pen.Colour;
+    const auto edges = [&] {
+        if (edgeFlags == 0)
+            return;
+        canvas.Pen.Colour = pen;
+        for (int k = 0; k < std::min(31, n); ++k)
+            if (EdgeIsOutlined(edgeFlags, k)) {
+                target.MoveTo(screen[k].X, screen[k].Y);
+                const TPoint& next = screen[(k + 1) % n];
+                target.LineTo(next.X, next.Y);
+            }
+    };
+    if (nearestFirst)
+        edges();
     canvas.Pen.Colour = canvas.Brush.Colour;
     target.Polygon(screen, n - 1);
-    if (edgeFlags == 0)
-        return;
-    canvas.Pen.Colour = pen;
-    for (int k = 0; k < std::min(31, n); ++k)
-        if (EdgeIsOutlined(edgeFlags, k)) {
-            target.MoveTo(screen[k].X, screen[k].Y);
-            const TPoint& next = screen[(k + 1) % n];
-            target.LineTo(next.X, next.Y);
-        }
+    if (!nearestFirst)
+        edges();
+}
+
+// Whether every polygon drawn at the detail level is filled solid and bears no decoration, so
+// that the part may be drawn nearest first.
+bool DrawnOpaquely(const TDrawClass& d, int detail) {
+    for (size_t i = 0; i < d.Polygons.size(); ++i) {
+        const bool highlight = int(i) == d.HighlightPolygon;
+        if (d.Polygons[i].Detail <= detail && !highlight &&
+            (d.Polygons[i].PolyColour < 0 || int(i) == d.BitmapPolygon))
+            return false;
+    }
+    return true;
 }
 
 void DrawPartPolygon(const TGeneralBlock& block, const TDrawClass& d, int i, TDrawObject& target,
-                     const TDrawContext& context, int detail) {
+                     const TDrawContext& context, int detail, bool nearestFirst = false) {
     const TPolygon& polygon = d.Polygons[size_t(i)];
     const int n = int(polygon.Points.size());
     if (n == 0 || n > MaxPolygonPoints)
@@ -120,6 +141,9 @@ void DrawPartPolygon(const TGeneralBlock& block, const TDrawClass& d, int i, TDr
             plane[k] = t;
         std::construct_at(screen + k, ProjectTurned(context.View, block, t));
     }
+    // Nearest first, a polygon behind what is drawn already costs no walk over its rows.
+    if (nearestFirst && HiddenFace(*target.FastSurface(), screen, n))
+        return;
     TCanvas& canvas = target.Canvas();
     const TPen pen = canvas.Pen;
     const TBrush brush = canvas.Brush;
@@ -133,7 +157,7 @@ void DrawPartPolygon(const TGeneralBlock& block, const TDrawClass& d, int i, TDr
                 canvas.Brush.Colour = TColour(ScaleColour(int32_t(canvas.Brush.Colour), factor));
         }
     }
-    FillAndOutline(target, screen, n, polygon.EdgeFlags);
+    FillAndOutline(target, screen, n, polygon.EdgeFlags, nearestFirst);
     canvas.Pen = pen;
     canvas.Brush = brush;
     if (i == d.BitmapPolygon && i != d.HighlightPolygon)
@@ -170,6 +194,39 @@ void TGeneralBlockDrawer::Draw(TDrawObject& target) {
     }
     DrawStudsOrUnderside(*this, Block, target, context);
     ResetAfterDraw(canvas, context);
+}
+
+bool TGeneralBlockDrawer::DrawNearestFirst(TDrawObject& target) {
+    if (!Block.Definition || !PrepareNearestFirst(Block, target))
+        return false;
+    TDrawContext& context = DrawContextOf(target);
+    TCanvas& canvas = target.Canvas();
+    // The pen and brush the polygons start from, as Draw prepares them.
+    PrepareBrickStyle(Block, canvas, context);
+    const TDrawClass& d = *Block.Definition;
+    const int detail = context.DetailLevel; // never wireframe here
+    if (!DrawnOpaquely(d, detail))
+        return false;
+    // The studs or tube rings come after the polygons, each of which leaves the paint as it
+    // found it and opaque writers.
+    target.FastSurface()->SetBlending(false);
+    const TBrickPaint start = PaintOf(canvas);
+    DrawStudsOrUnderside(*this, Block, target, context);
+    canvas.Pen = start.Pen;
+    canvas.Brush = start.Brush;
+    const std::vector<int32_t>& order =
+        d.DrawOrder[size_t(LocalOctant(context.View.Octant, Block.Turn))].Items;
+    for (size_t j = order.size(); j-- > 0;) {
+        if (j >= 2 * FetchDistance && d.IsPolygon(order[j - 2 * FetchDistance]))
+            __builtin_prefetch(&d.Polygons[size_t(order[j - 2 * FetchDistance])]);
+        if (j >= FetchDistance && d.IsPolygon(order[j - FetchDistance]))
+            __builtin_prefetch(d.Polygons[size_t(order[j - FetchDistance])].Points.data());
+        const int32_t poly = order[j];
+        if (d.IsPolygon(poly) && d.Polygons[size_t(poly)].Detail <= detail)
+            DrawPartPolygon(Block, d, poly, target, context, detail, true);
+    }
+    ResetAfterDraw(canvas, context);
+    return true;
 }
 
 void TGeneralBlockDrawer::DrawStuds(TDrawObject& target) {

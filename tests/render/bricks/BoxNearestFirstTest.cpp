@@ -1,13 +1,15 @@
-// A plain box, sloped or round brick, door or wheel drawn straight into a surface with a cover
-// mask, nearest first, against the same brick drawn forwards: the pixels must agree byte for byte,
+// A brick of every kind but the window drawn straight into a surface with a cover mask, nearest
+// first, against the same brick drawn forwards: the pixels must agree byte for byte,
 // also where something nearer is drawn already; what cannot be drawn that way must draw nothing.
 
+#include "model/GeneralBlock.h"
 #include "raster/CoverMask.h"
 #include "raster/DrawObject.h"
 #include "render/CityScene.h"
 #include "render/ForeseenBoxes.h"
 #include "render/bricks/DrawBrick.h"
 #include "support/Bricks.h"
+#include "support/ShippedAppDir.h"
 
 #include <gtest/gtest.h>
 
@@ -53,6 +55,7 @@ struct TNearestFirst {
 } // namespace
 
 TEST(BoxNearestFirst, GivesThePixelsOfTheBrickDrawnForwards) {
+    TShippedAppDir shipped;
     TBrickVector bricks;
     bricks.push_back(MakeBrick('B', 0, 0, 0, 40, 80, 24));    // a 2 x 4 brick
     bricks.push_back(MakeBrick('B', -40, 20, 24, 60, 20, 8)); // a 3 x 1 plate
@@ -64,6 +67,15 @@ TEST(BoxNearestFirst, GivesThePixelsOfTheBrickDrawnForwards) {
     // Too shallow and given backwards: their shapes reach out of their boxes.
     bricks.push_back(MakeBrick('T', 0, 0, 0, 40, 10, 24, 0xC08040, true, 1));
     bricks.push_back(MakeBrick('C', 40, 40, 0, -40, -40, 24, 0xC08040, true, 2));
+    // General blocks of shipped parts, flat, curved and with outlined edges, turned each way.
+    int turn = 0;
+    for (const char* part : {"stdblock", "curve2x1", "cone1x1", "arch1x4"}) {
+        auto block = std::make_unique<TGeneralBlock>();
+        block->Colour = 0x40A0C0;
+        block->Turn = turn++ % 4;
+        block->SetDefinition("parts.dat", part);
+        bricks.push_back(std::move(block));
+    }
     TCity city(std::move(bricks), Width, Height);
     city.SetMode(Shaded);
     for (int i = 0; i < city.Model.Count(); ++i)
@@ -136,13 +148,18 @@ TEST(BoxNearestFirst, DrawsNothingWhereItCannotHold) {
         EXPECT_FALSE(DrawBoxNearestFirst(brick, nearestFirst.Target)) << c.What;
         EXPECT_TRUE(SameBytes(untouched, nearestFirst.Bitmap)) << c.What;
     }
-    // Kinds not drawn that way leave it to a recording.
+    // Windows, whose glass blends, and decorated parts leave it to a recording.
+    TShippedAppDir shipped;
     TBrickVector window;
     window.push_back(MakeBrick('W', 0, 0, 0, 40, 20, 24));
+    auto decorated = std::make_unique<TGeneralBlock>();
+    decorated->SetDefinition("parts.dat", "facetile2x2");
+    window.push_back(std::move(decorated));
     TCity windowCity(std::move(window), Width, Height);
     windowCity.SetMode(Shaded);
     TNearestFirst nearestFirst(TPixelFormat::pf32bit, windowCity.Context, false);
     EXPECT_FALSE(DrawNearestFirst(windowCity.Model.Items(0), nearestFirst.Target));
+    EXPECT_FALSE(DrawNearestFirst(windowCity.Model.Items(1), nearestFirst.Target));
     // Without a cover mask the first write would not win.
     city.SetMode(Shaded);
     brick.Transparent = false;
