@@ -50,6 +50,7 @@ TEST(MaskedWriter, KeepsTheFirstWriteOfEveryPixel) {
     EXPECT_EQ(rows.At(7, y), 2u);
 }
 
+// Rectangles and single rows, within a word, across two and across several.
 TEST(CoverMask, IsCoveredOnlyWhereEveryPixelIsWritten) {
     TMaskedRows rows;
     for (int y = 10; y <= 11; ++y)
@@ -63,11 +64,16 @@ TEST(CoverMask, IsCoveredOnlyWhereEveryPixelIsWritten) {
         {{20, 10, 90, 11}, true},  {{63, 10, 64, 11}, true},  {{21, 11, 89, 11}, true},
         {{19, 10, 90, 11}, false}, {{20, 10, 91, 10}, false}, {{20, 10, 90, 12}, false},
         {{50, 12, 50, 12}, true},  {{51, 12, 50, 12}, true}, // empty
-        {{0, 12, 149, 12}, false},
+        {{0, 12, 149, 12}, false}, {{63, 11, 64, 11}, true},  {{19, 11, 40, 11}, false},
+        {{49, 12, 50, 12}, false}, {{30, 11, 40, 11}, true},
     };
-    for (const TCase& c : cases)
+    for (const TCase& c : cases) {
         EXPECT_EQ(rows.Mask.Covered(c.Rect), c.Covered)
             << c.Rect.Left << "," << c.Rect.Top << " - " << c.Rect.Right << "," << c.Rect.Bottom;
+        if (c.Rect.Top == c.Rect.Bottom)
+            EXPECT_EQ(rows.Mask.RowCovered(c.Rect.Top, c.Rect.Left, c.Rect.Right), c.Covered)
+                << "row " << c.Rect.Top << ": " << c.Rect.Left << " - " << c.Rect.Right;
+    }
     rows.Mask.Reset(TMaskedRows::Pitch, 10, 12);
     EXPECT_FALSE(rows.Mask.Covered({20, 10, 20, 10})) << "a reset mask holds nothing written";
 }
@@ -98,27 +104,6 @@ TEST(CoverMask, RowsOfWholeWordsAreEachTested) {
     for (const TCase& c : cases)
         EXPECT_EQ(mask.Covered(c.Rect), c.Covered)
             << c.Rect.Left << "," << c.Rect.Top << " - " << c.Rect.Right << "," << c.Rect.Bottom;
-}
-
-// One row at a time, in rows of whole words and not: within a word, across two and across
-// several, written or with one pixel open.
-TEST(CoverMask, RowIsCoveredOnlyWhereEveryPixelIsWritten) {
-    TMaskedRows rows;
-    rows.Writer(1).Span(rows.Row(11), 11, 10, 140);
-    rows.Writer(1).Put(rows.Row(12), 12, 70);
-    struct TCase {
-        int Y, X0, X1;
-        bool Covered;
-    };
-    const TCase cases[] = {
-        {11, 10, 140, true},   {11, 20, 40, true}, {11, 60, 70, true},  {11, 9, 40, false},
-        {11, 130, 141, false}, {11, 63, 64, true}, {10, 63, 64, false}, {12, 70, 70, true},
-        {12, 69, 70, false},   {12, 71, 70, true}, // empty
-        {11, 0, 149, false},
-    };
-    for (const TCase& c : cases)
-        EXPECT_EQ(rows.Mask.RowCovered(c.Y, c.X0, c.X1), c.Covered)
-            << "row " << c.Y << ": " << c.X0 << " - " << c.X1;
 }
 
 // A stamp's rows of bits placed at a column: within one word, across the edge of two, and
