@@ -110,9 +110,9 @@ void TWindowDrawer::Draw(TDrawObject& target) {
     ResetAfterDraw(canvas, context);
 }
 
-// Only for frames without glass, which blends: doors and wheels.
 bool TWindowDrawer::DrawNearestFirst(TDrawObject& target) {
-    if (!PrepareNearestFirst(Brick, target))
+    // A window's glass blends.
+    if (Brick.ClassKind() == 'W' || !PrepareNearestFirst(Brick, target))
         return false;
     TDrawContext& context = DrawContextOf(target);
     TCanvas& canvas = target.Canvas();
