@@ -52,10 +52,11 @@ float PlaneLightFactor(const std::array<int32_t, 3>& light, const TPoint3& a, co
 }
 
 // The 0.6 edge of the fill colour; black and blue bricks keep their lighter edge colour.
-TColour ShadedEdge(const TCanvas& canvas, const TDrawColours& colours) {
+TColour ShadedEdge(const TCanvas& canvas, TDrawContext& context) {
     int32_t fill = int32_t(canvas.Brush.Colour);
-    bool keepsEdge = fill == colours.ColourBlack || fill == colours.ColourBlue;
-    return TColour(ScaleColour(keepsEdge ? int32_t(canvas.Pen.Colour) : fill, 0.6f));
+    bool keepsEdge = fill == context.Colours.ColourBlack || fill == context.Colours.ColourBlue;
+    return TColour(
+        context.ScaledColours.Scale(keepsEdge ? int32_t(canvas.Pen.Colour) : fill, 0.6f));
 }
 
 // Brush and pen for polygon i: the highlight, a fixed or see-through colour, or the brick's.
@@ -125,7 +126,7 @@ bool DrawnOpaquely(const TDrawClass& d, int detail) {
 }
 
 void DrawPartPolygon(const TGeneralBlock& block, const TDrawClass& d, int i, TDrawObject& target,
-                     const TDrawContext& context, int detail, bool nearestFirst = false) {
+                     TDrawContext& context, int detail, bool nearestFirst = false) {
     const TPolygon& polygon = d.Polygons[size_t(i)];
     const int n = int(polygon.Points.size());
     if (n == 0 || n > MaxPolygonPoints)
@@ -150,11 +151,12 @@ void DrawPartPolygon(const TGeneralBlock& block, const TDrawClass& d, int i, TDr
     SetPolygonColours(canvas, d, i, polygon);
     if (context.Shaded) {
         if (!block.Selected)
-            canvas.Pen.Colour = ShadedEdge(canvas, context.Colours);
+            canvas.Pen.Colour = ShadedEdge(canvas, context);
         if (n > 2) {
             float factor = PlaneLightFactor(context.Light, plane[0], plane[1], plane[2]);
             if (factor > 0)
-                canvas.Brush.Colour = TColour(ScaleColour(int32_t(canvas.Brush.Colour), factor));
+                canvas.Brush.Colour =
+                    TColour(context.ScaledColours.Scale(int32_t(canvas.Brush.Colour), factor));
         }
     }
     FillAndOutline(target, screen, n, polygon.EdgeFlags, nearestFirst);
@@ -235,7 +237,7 @@ void TGeneralBlockDrawer::DrawStuds(TDrawObject& target) {
     TDrawContext& context = DrawContextOf(target);
     TCanvas& canvas = target.Canvas();
     if (context.Shading && !Block.Selected) {
-        canvas.Pen.Colour = ShadedEdge(canvas, context.Colours);
+        canvas.Pen.Colour = ShadedEdge(canvas, context);
         context.FaceColour3 = ScaleColour(int32_t(canvas.Brush.Colour), context.LightFactor[2]);
         canvas.Brush.Colour = TColour(context.FaceColour3);
     }
@@ -251,7 +253,7 @@ void TGeneralBlockDrawer::DrawUnderside(TDrawObject& target) {
     TDrawContext& context = DrawContextOf(target);
     TCanvas& canvas = target.Canvas();
     if (context.Shading) {
-        canvas.Pen.Colour = ShadedEdge(canvas, context.Colours);
+        canvas.Pen.Colour = ShadedEdge(canvas, context);
         canvas.Brush.Colour =
             TColour(ScaleColour(int32_t(canvas.Brush.Colour), context.LightFactor[2]));
     }

@@ -28,7 +28,7 @@ int AzimuthPosition(const TViewState& view) {
 
 } // namespace
 
-TRoofFrame::TRoofFrame(const TBlock& brick, TDrawObject& target, const TDrawContext& context)
+TRoofFrame::TRoofFrame(const TBlock& brick, TDrawObject& target, TDrawContext& context)
     : Target(target), Turn(brick.Turn & 3), View(context.View) {
     // Wide arithmetic: the frame corner of a brick near the edge of the range must not wrap.
     double lowX = brick.X, lowY = brick.Y, sizeX = brick.SX, sizeY = brick.SY;
@@ -54,10 +54,10 @@ TRoofFrame::TRoofFrame(const TBlock& brick, TDrawObject& target, const TDrawCont
     AzimuthWithTurn = AzimuthPosition(context.View) + 90 * Turn;
     TColour brush = target.Canvas().Brush.Colour;
     for (int i = 0; i < RoofColourCount; ++i)
-        Colours[i] =
-            context.Shaded
-                ? TColour(ScaleColour(int32_t(brush), context.LightFactor[FaceClass[i][Turn] - 1]))
-                : brush;
+        Colours[i] = context.Shaded
+                         ? TColour(context.ScaledColours.Scale(
+                               int32_t(brush), context.LightFactor[FaceClass[i][Turn] - 1]))
+                         : brush;
 }
 
 void TRoofFrame::Face(TRoofColour colour, std::initializer_list<TFramePoint> corners) const {

@@ -37,8 +37,9 @@ enum TFrameSide { FrameFront, FrameLeft, FrameBack, FrameRight };
 
 class TRoofFrame {
 public:
-    // Reads the brush colour and Shaded that the brick's paint preparation left behind.
-    TRoofFrame(const TBlock& brick, TDrawObject& target, const TDrawContext& context);
+    // Reads the brush colour and Shaded that the brick's paint preparation left behind; the
+    // face colours come through the context's memo of scaled colours.
+    TRoofFrame(const TBlock& brick, TDrawObject& target, TDrawContext& context);
 
     TDrawObject& Target;
     int Turn;            // 0 to 3

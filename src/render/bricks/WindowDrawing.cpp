@@ -67,7 +67,7 @@ namespace {
 
 // Shaded, the faces keep their world directions whatever the turn: a frame face across X
 // faces world Y after an odd turn.
-void SetWindowColours(TWindowPaint& paint, TColour brush, const TDrawContext& context) {
+void SetWindowColours(TWindowPaint& paint, TColour brush, TDrawContext& context) {
     if (!context.Shaded) {
         paint.Class1 = paint.Class2 = paint.Class3 = paint.Class5 = brush;
         paint.Glass = 0xFFFFFF;
@@ -78,11 +78,12 @@ void SetWindowColours(TWindowPaint& paint, TColour brush, const TDrawContext& co
     float acrossX = odd ? factor[0] : factor[1];
     float acrossY = odd ? factor[1] : factor[0];
     int32_t colour = int32_t(brush);
-    paint.Class1 = TColour(ScaleColour(colour, acrossX));
-    paint.Class2 = TColour(ScaleColour(colour, acrossY));
-    paint.Class3 = TColour(ScaleColour(colour, factor[2]));
-    paint.Class5 = TColour(ScaleColour(colour, odd ? factor[4] : factor[3]));
-    paint.Glass = TColour(ScaleColour(0xFFFFFF, acrossX));
+    TScaleMemo& scaled = context.ScaledColours;
+    paint.Class1 = TColour(scaled.Scale(colour, acrossX));
+    paint.Class2 = TColour(scaled.Scale(colour, acrossY));
+    paint.Class3 = TColour(scaled.Scale(colour, factor[2]));
+    paint.Class5 = TColour(scaled.Scale(colour, odd ? factor[4] : factor[3]));
+    paint.Glass = TColour(scaled.Scale(0xFFFFFF, acrossX));
 }
 
 // The frame of the brick's turn and the colours of its faces, once its paint is prepared.
