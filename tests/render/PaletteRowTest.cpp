@@ -3,11 +3,11 @@
 // from their files in the current colour.
 #include "render/PaletteRow.h"
 
-#include "base/FileNames.h"
 #include "model/PaletteKey.h"
 #include "raster/Bitmap.h"
 #include "render/DrawContext.h"
 #include "support/ReferenceFile.h"
+#include "support/ShippedAppDir.h"
 
 #include <gtest/gtest.h>
 
@@ -38,41 +38,30 @@ const TRowCase RowCases[] = {
     {"CombinationInGreen", Combination, 60, false, false, RGB(0, 200, 0)},
 };
 
-void PrintTo(const TRowCase& c, std::ostream* out) {
-    *out << c.Name;
-}
-
 // The program's folder holds the combination model Combos/Small/Pair.lgo.
-class PaletteRows : public ::testing::TestWithParam<TRowCase> {
-protected:
-    void SetUp() override { SetAppDir(Folder); }
-    void TearDown() override { SetAppDir(Saved); }
-
-    const std::string Folder = std::string(TESSARYN_TEST_DATA) + "render/palette-row/app/";
-    std::string Saved = AppDir();
+struct PaletteRows : ::testing::TestWithParam<TRowCase> {
+    TShippedAppDir App{TESSARYN_TEST_DATA "render/palette-row/app/"};
 };
 
 } // namespace
 
 TEST_P(PaletteRows, MatchTheReference) {
     const TRowCase& row = GetParam();
-    TPaletteRowStyle style;
-    style.Width = 200;
-    style.RowHeight = row.Height;
-    style.Face = RGB(240, 240, 240);
-    style.Shadow = RGB(160, 160, 160);
-    style.Colour = row.Colour;
-    style.Selected = row.Selected;
-    style.Transparent = row.Transparent;
+    const TPaletteRowStyle style{.Width = 200,
+                                 .RowHeight = row.Height,
+                                 .Selected = row.Selected,
+                                 .Face = RGB(240, 240, 240),
+                                 .Shadow = RGB(160, 160, 160),
+                                 .Colour = row.Colour,
+                                 .Transparent = row.Transparent};
     TDrawContext context; // unshaded, so faces keep their colours
     const TViewState before = context.View;
     TBitmap bitmap;
     DrawPaletteRow(bitmap, context, row.Key, style);
     EXPECT_TRUE(
         MatchesReferencePicture(bitmap, std::string("render/palette-row/") + row.Name + ".png"));
-    EXPECT_EQ(context.View.ViewScale, before.ViewScale);
-    EXPECT_EQ(context.View.OriginX, before.OriginX);
-    EXPECT_EQ(context.DetailLevel, 0);
+    EXPECT_EQ(std::tuple(context.View.ViewScale, context.View.OriginX, context.DetailLevel),
+              std::tuple(before.ViewScale, before.OriginX, 0));
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, PaletteRows, ::testing::ValuesIn(RowCases),

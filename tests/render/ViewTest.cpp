@@ -39,8 +39,7 @@ TEST(View, RoundingAndOctantsAsTheTableSays) {
     for (int azimuth = 0; azimuth <= 89; ++azimuth)
         for (auto [tilt, octant] : {std::pair{0, 0}, {89, 0}, {90, 4}, {91, 4}, {180, 4}})
             EXPECT_EQ(ViewAt(tilt, azimuth).Octant, octant) << tilt << " " << azimuth;
-    EXPECT_LT(ViewAt(90, 0).CosA, 0.0f);
-    EXPECT_GT(ViewAt(90, 0).CosA, -1e-6f);
+    EXPECT_TRUE(ViewAt(90, 0).CosA < 0.0f && ViewAt(90, 0).CosA > -1e-6f);
 }
 
 TEST(ProjectPoint, TopAndFrontViewsPutModelAxesOnScreenAxes) {
@@ -74,6 +73,5 @@ TEST(ProjectPoint, QuarterTurnsAndManyPointsMatchOneByOne) {
 TEST(ComputeOrigin, RoundsHalfTheClientSizeToEven) {
     TViewState view;
     ComputeOrigin(view, 801, 603, 10, -20);
-    EXPECT_EQ(view.OriginX, 400.0f - 10);
-    EXPECT_EQ(view.OriginY, 302.0f + 20);
+    EXPECT_EQ(std::pair(view.OriginX, view.OriginY), std::pair(400.0f - 10, 302.0f + 20));
 }

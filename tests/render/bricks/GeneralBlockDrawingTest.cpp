@@ -2,16 +2,15 @@
 // straight above at one pixel per unit (model (x, y) on pixel (x + 10, y + 10)), each rule of
 // their drawing compared whole with a reference.
 
-#include "base/FileNames.h"
 #include "model/BlockList.h"
 #include "model/GeneralBlock.h"
 #include "parts/DrawClass.h"
-#include "parts/PartCache.h"
 #include "render/Decoration.h"
 #include "render/RenderTestSupport.h"
 #include "render/Scene.h"
 #include "render/bricks/DrawBrick.h"
 #include "support/ReferenceFile.h"
+#include "support/ShippedAppDir.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -81,25 +80,15 @@ const TPolygonCase PolygonCases[] = {
     {"DecorationPictureAtDetail2", "decorated", Detail(2)},
 };
 
-void PrintTo(const TPolygonCase& c, std::ostream* out) {
-    *out << c.Name;
-}
-
 struct GeneralBlockDrawing : ::testing::TestWithParam<TPolygonCase> {
     TDrawContext Context;
-    std::string SavedAppDir = AppDir();
+    TShippedAppDir App{TESSARYN_TEST_DATA "render/general-block/app/"};
 
     void SetUp() override {
-        ClearDrawClasses();
         ClearDecorationPictures();
-        SetAppDir(std::string(TESSARYN_TEST_DATA) + "render/general-block/app/");
         SetView(Context, 0, 0, 1.0f, 10, 10);
     }
-    void TearDown() override {
-        ClearDrawClasses();
-        ClearDecorationPictures();
-        SetAppDir(SavedAppDir);
-    }
+    void TearDown() override { ClearDecorationPictures(); }
 
     std::unique_ptr<TGeneralBlock> Block(const std::string& part, int turn = 0,
                                          bool studs = false) const {
