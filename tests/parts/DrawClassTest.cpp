@@ -94,13 +94,3 @@ TEST(DrawClass, EdgeFlagBitsHideTheirEdges) {
               (std::array{false, false, true, false}));
 }
 
-TEST(IntegerList, SetItemPadsAndRemoveTakesTheFirstMatch) {
-    TIntegerList list;
-    list.SetItem(2, 7);
-    list.Add(7);
-    list.Remove(7);
-    EXPECT_EQ(list.Items, (std::vector<int32_t>{0, 0, 7}));
-    EXPECT_EQ(list.Get(2), 7);
-    EXPECT_THROW(list.Get(3), TError);
-    EXPECT_THROW(list.Get(-1), TError);
-}

@@ -60,21 +60,6 @@ TEST(ZCutOff, StepsAndJumpsMoveTheTop) {
     EXPECT_EQ(calls, 6);
 }
 
-// A top beyond the bar's ends is remembered as the end it shows at, so the next single step
-// steps instead of jumping.
-TEST(ZCutOff, ATopBeyondTheBarStepsFromTheBarsEnd) {
-    TCuttingBox box;
-    TZCutOff bar;
-    bar.Accept(box.ZHigh);
-    EXPECT_EQ(bar.Change(20000, box, true, 96, 8, nullptr), 20007);
-    EXPECT_EQ(bar.LastPosition, 20000);
-    EXPECT_EQ(bar.Change(19999, box, true, 96, 8, nullptr), 96);
-    box.ZHigh = -50;
-    bar.Accept(box.ZHigh);
-    EXPECT_EQ(bar.Change(1, box, true, 96, 8, nullptr), -42);
-    EXPECT_EQ(bar.LastPosition, 0);
-}
-
 namespace {
 const TCutLimits NoCut = {-19999, 19999, -19999, 19999, -19999, 19999};
 } // namespace

@@ -128,7 +128,3 @@ TEST(SetBitDepth, MenuCodesChooseTheFormat) {
 
 } // namespace
 
-TEST(MeanOfFour, TruncatesEachChannel) {
-    EXPECT_EQ(MeanOfFour(RGB(255, 0, 8), RGB(255, 0, 8), RGB(255, 3, 8), RGB(254, 0, 9)),
-              RGB(254, 0, 8));
-}
