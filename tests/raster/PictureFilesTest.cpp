@@ -39,14 +39,6 @@ std::string Head(const std::string& fileName, std::size_t count) {
 }
 } // namespace
 
-TEST(PictureFormat, ChosenByTheLowerCaseName) {
-    EXPECT_EQ(PictureFormatFor("a/Model.JPG"), TPictureFormat::Jpeg);
-    EXPECT_EQ(PictureFormatFor("view.png.bmp"), TPictureFormat::Png);
-    EXPECT_EQ(PictureFormatFor("x.jpg.png"), TPictureFormat::Jpeg);
-    EXPECT_EQ(PictureFormatFor("picture.gif"), TPictureFormat::Bmp);
-    EXPECT_EQ(PictureFormatFor("picture"), TPictureFormat::Bmp);
-}
-
 TEST_F(PictureFilesTest, BmpAndPngRoundTripExactly) {
     TBitmap picture(7, 5);
     Fill(picture);
