@@ -93,4 +93,3 @@ TEST(DrawClass, EdgeFlagBitsHideTheirEdges) {
                           EdgeIsOutlined(2, 31)}),
               (std::array{false, false, true, false}));
 }
-
