@@ -21,13 +21,6 @@ TExternalView LevelView(double scale = 1) {
     return {scale, 400, 300, 800, 600, 0, tilt, 1, 0, std::cos(tilt), 1, 0xFFFFFF};
 }
 
-std::string Joined(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + "\n";
-    return text;
-}
-
 } // namespace
 
 // Numbers as %g writes them and the LDraw viewer's commands, each with its text.
@@ -61,8 +54,8 @@ TEST(L2PSceneTest, ScenesMatchTheirReferences) {
                              .Height = 600,
                              .Background = 0x0080FF};
     EXPECT_TRUE(
-        MatchesReferenceText(Joined(L2PSceneLines(view, bounds)), "exchange/l2p-scene.pov"));
-    EXPECT_TRUE(MatchesReferenceText(Joined(L2PSceneLines(LevelView(), TModelBounds{})),
+        MatchesReferenceText(JoinedLines(L2PSceneLines(view, bounds)), "exchange/l2p-scene.pov"));
+    EXPECT_TRUE(MatchesReferenceText(JoinedLines(L2PSceneLines(LevelView(), TModelBounds{})),
                                      "exchange/l2p-empty.pov"));
     EXPECT_EQ(PovRayCommand("povray", "TS_test.pov"), "povray +ITS_test.pov -V +W320 +H240");
 }
@@ -85,7 +78,7 @@ TEST(L3PScenePatchTest, ScenesMatchTheirReferences) {
         for (std::string line; std::getline(in, line);)
             lines.push_back(line);
         PatchL3PScene(lines, top, bounds);
-        EXPECT_TRUE(MatchesReferenceText(Joined(lines),
+        EXPECT_TRUE(MatchesReferenceText(JoinedLines(lines),
                                          std::string("exchange/l3p/") + name + ".patched.pov"));
     }
 }

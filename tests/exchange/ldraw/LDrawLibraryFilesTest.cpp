@@ -41,9 +41,8 @@ TEST(LDrawLibraryFiles, EveryKindOfFileOpensWithAReport) {
         TLDrawShapes shapes(lib.Dir());
         std::string report;
         const std::string refused = MessageOf([&] {
-            for (const std::string& reported : FormatImportReport(ImportLDrawModel(
-                     model, map, [](std::unique_ptr<TBlock>) {}, &shapes)))
-                report += reported + "\n";
+            report = JoinedLines(FormatImportReport(ImportLDrawModel(
+                model, map, [](std::unique_ptr<TBlock>) {}, &shapes)));
         });
         return refused.empty() ? report : "refused: " + refused;
     }));
