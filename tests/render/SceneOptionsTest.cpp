@@ -22,17 +22,13 @@ TEST(SizeBaseplate, CentresTheFirstBaseplateAndSetsItsThickness) {
     EXPECT_EQ(model.Count(), 1);
 }
 
-TEST(SizeBaseplate, AddsAGreyBaseplateToAModelWithoutOne) {
+// A model without a baseplate gets one; bad text stops at its field.
+TEST(SizeBaseplate, AddsAGreyBaseplateToAModelWithoutOneAndBadTextStopsAtItsField) {
     TBlockList model;
     SizeBaseplate(model, "4", "2", false, 0x123456);
     ASSERT_EQ(model.Count(), 1);
     // Studded, not see-through, in the given colour, 4 x 2 studs centred on the origin.
     EXPECT_EQ(model.Items(0).SaveToString(), "B:-40:-20:-8:80:40:8:1193046:1:1:0:0:0::0");
-}
-
-TEST(SizeBaseplate, BadTextStopsAtItsField) {
-    TBlockList model;
-    SizeBaseplate(model, "4", "2", false, 0);
     EXPECT_THROW(SizeBaseplate(model, "10", "x", false, 0), TError);
     // The length is set before the width was read.
     EXPECT_EQ((TBox{model.Items(0).X, model.Items(0).SX}), (TBox{-100, 80}));
