@@ -83,13 +83,3 @@ TEST(DrawClass, SortsAndFacingByHand) {
         EXPECT_EQ(FacesOctant(diagonal, octant), octant != 1 && octant != 5) << octant;
 }
 
-TEST(DrawClass, EdgeFlagBitsHideTheirEdges) {
-    std::vector<int> shown;
-    for (int k = 0; k < 4; ++k)
-        if (EdgeIsOutlined(6, k))
-            shown.push_back(k);
-    EXPECT_EQ(shown, (std::vector<int>{2, 3}));
-    EXPECT_EQ((std::array{EdgeIsOutlined(-2, 0), EdgeIsOutlined(-2, 30), EdgeIsOutlined(2, 30),
-                          EdgeIsOutlined(2, 31)}),
-              (std::array{false, false, true, false}));
-}
