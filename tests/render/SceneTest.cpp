@@ -115,4 +115,15 @@ TEST_F(SceneTest, AntiAliasingIntoANarrowFormatStaysInsideIt) {
     EXPECT_EQ(view.Pixel(20, 15), FromPixel565(ToPixel565(Background)));
 }
 
+TEST(SetBitDepth, MenuCodesChooseTheFormat) {
+    TBitmap bitmap(4, 4);
+    std::vector<TPixelFormat> chosen;
+    for (int code = 0; code <= 6; ++code)
+        if (SetBitDepth(bitmap, code))
+            chosen.push_back(bitmap.PixelFormat());
+    EXPECT_EQ(chosen,
+              (std::vector{TPixelFormat::pf8bit, TPixelFormat::pf16bit, TPixelFormat::pf24bit,
+                           TPixelFormat::pf32bit, TPixelFormat::pfDevice}));
+}
+
 } // namespace
