@@ -5,9 +5,9 @@
 #include "support/ReferenceFile.h"
 #include "support/TempFolder.h"
 
-#include <functional>
 #include <gtest/gtest.h>
 #include <set>
+#include <sstream>
 
 namespace {
 // A shipped folder and the user's folder under one temporary folder.
@@ -32,47 +32,29 @@ struct TFolders {
 };
 } // namespace
 
-// Starts of the program after the package or the user changed files; after each, the transcript
-// takes what was offered and the user's folder. Names starting with '.' are the folder's own.
+// Starts of the program after the package or the user changed files, as the starts file lists
+// them ("shipped" and "changed" write a file, "removed" takes one away, "\n" ends a line); after
+// each, the transcript takes what was offered and the user's folder. Names starting with '.' are
+// the folder's own; settings the program rewrote (its own [State]) still get the newer pages.
 TEST(UserFolder, StartsWriteTheirReferenceTranscript) {
-    using TFiles = std::vector<std::pair<std::string, std::string>>;
-    const struct {
-        const char* Name;
-        TFiles Shipped = {}, Changed = {};
-        const char* Removed = "";
-    } starts[] = {
-        {"first start copies everything",
-         {{"ts2ld.lst", "rows\n"}, {"parts/parts.dat", "v1\n"}, {"Models/house.lgo", "house\n"}}},
-        {"a missing file comes back", {}, {}, "Models/house.lgo"},
-        {"an unchanged file takes the newer package", {{"ts2ld.lst", "rows 2\n"}}},
-        {"a changed file survives a start", {}, {{"parts/parts.dat", "mine\n"}}},
-        {"and a newer package: offered once", {{"parts/parts.dat", "v2\n"}}},
-        {"the offer read and removed: quiet", {}, {}, "parts/parts.dat.new"},
-        {"a still newer package is offered again", {{"parts/parts.dat", "v3\n"}}},
-        {"an offer the user edited is not replaced",
-         {{"parts/parts.dat", "v4\n"}},
-         {{"parts/parts.dat.new", "half merged\n"}}},
-        {"a file of unknown origin is kept",
-         {{"Combos/Lamp.lgo", "shipped\n"}},
-         {{"Combos/Lamp.lgo", "older program's\n"}}},
-        {"settings shipped", {{"Tessaryn.ini", "[Main]\nPages=1\n\n[Page1]\nCount=0\n"}}},
-        // Settings the program rewrote (its own [State]) still get the newer pages.
-        {"settings merged",
-         {{"Tessaryn.ini", "[Main]\nPages=2\n\n[Page1]\nCount=0\n\n[Page2]\nCount=0\n"}},
-         {{"Tessaryn.ini", "[Main]\nPages=1\n\n[State]\nShading=1\n\n[Page1]\nCount=0\n"}}},
-    };
     TFolders folders;
     std::string transcript;
-    for (const auto& start : starts) {
-        for (const auto& [name, content] : start.Shipped)
-            folders.Temp.Write("shipped/" + name, content);
-        for (const auto& [name, content] : start.Changed)
-            folders.Temp.Write("user/" + name, content);
-        if (*start.Removed)
-            std::filesystem::remove(folders.User + start.Removed);
-        transcript += std::string("# ") + start.Name + "\n" + folders.FillAndList();
+    std::istringstream starts(TTempFolder::Read(TESSARYN_TEST_DATA "base/user-folder-starts.txt"));
+    for (std::string line; std::getline(starts, line);) {
+        std::istringstream words(line);
+        std::string action, name, content;
+        words >> action >> name;
+        std::getline(words >> std::ws, content);
+        if (action == "removed")
+            std::filesystem::remove(folders.User + name);
+        else if (action != "#")
+            folders.Temp.Write((action == "shipped" ? "shipped/" : "user/") + name,
+                               ReplacedAll(content, "\\n", "\n"));
+        else
+            transcript += (transcript.empty() ? "" : folders.FillAndList()) + line + "\n";
     }
-    EXPECT_TRUE(MatchesReferenceText(transcript, "base/user-folder-transcript.txt"));
+    EXPECT_TRUE(MatchesReferenceText(transcript + folders.FillAndList(),
+                                     "base/user-folder-transcript.txt"));
 }
 
 TEST(UserFolder, UnreadableUserFileIsAClearError) {

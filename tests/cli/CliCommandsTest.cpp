@@ -22,12 +22,6 @@ namespace {
 
 const std::string Shipped = TESSARYN_SHIPPED_DATA;
 
-std::string Replaced(std::string text, const std::string& from, const std::string& to) {
-    for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
-        text.replace(at, from.size(), to);
-    return text;
-}
-
 using TFiles = std::map<std::string, std::string>;
 
 TFiles FilesIn(const fs::path& folder) {
@@ -67,7 +61,7 @@ protected:
     }
 
     std::string Local(const std::string& text) const {
-        return Replaced(Replaced(text, Folder.Dir(), "$T/"), Shipped, "$S/");
+        return ReplacedAll(ReplacedAll(text, Folder.Dir(), "$T/"), Shipped, "$S/");
     }
 
     // What one run printed and changed, the failure rules checked on the way. "$T/" in the
@@ -75,7 +69,7 @@ protected:
     // the program's folder, which holds the mapping table.
     std::string Run(std::vector<std::string> args) {
         for (std::string& arg : args)
-            arg = Replaced(Replaced(arg, "$T/", Folder.Dir()), "$S/", Shipped);
+            arg = ReplacedAll(ReplacedAll(arg, "$T/", Folder.Dir()), "$S/", Shipped);
         if (std::find(args.begin(), args.end(), "--app-dir") == args.end())
             args.insert(args.begin(), {"--app-dir", Folder.Dir()});
         const TFiles before = FilesIn(Folder.Path);
@@ -123,7 +117,7 @@ TEST_P(CliCommands, PrintAndWriteTheirReferences) {
     std::string text;
     for (std::string line; std::getline(reference, line);)
         if (line.rfind("=== ", 0) == 0)
-            text += line + "\n" + Run(Words(Replaced(line.substr(4), "\\n", "\n")));
+            text += line + "\n" + Run(Words(ReplacedAll(line.substr(4), "\\n", "\n")));
     EXPECT_TRUE(MatchesReferenceText(text, name));
 }
 

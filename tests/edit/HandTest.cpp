@@ -6,8 +6,8 @@
 #include "support/ReferenceFile.h"
 #include "support/TempFolder.h"
 
-#include <functional>
 #include <gtest/gtest.h>
+#include <map>
 #include <sstream>
 #include <vector>
 
@@ -58,10 +58,6 @@ struct THandScene {
     }
     // Free placing, the brick in hand at height z.
     void Unsafe(int32_t z) { Hand.SafePositioning = false, Hand.BrickInHand->Z = z; }
-    void Keys(std::initializer_list<std::pair<THandKey, bool>> keys) {
-        for (auto [key, plate] : keys)
-            Hand.MoveHand(key, plate);
-    }
     // The hand's bricks in their text forms, the group's first.
     std::string InHand() const {
         std::string text = "# in hand\r\n";
@@ -69,95 +65,84 @@ struct THandScene {
             text += (*Hand.GroupInHand)[i].SaveToString() + "\r\n";
         return Hand.Empty() ? text : text + Hand.BrickInHand->SaveToString() + "\r\n";
     }
-    void Move(int i, bool alt, int32_t x, int32_t y, int32_t z) {
-        PickUp(i, alt);
-        Hand.BrickInHand->X = x, Hand.BrickInHand->Y = y, Hand.BrickInHand->Z = z;
-        Hand.DropBrick();
-    }
 };
 
-// Each edit by the hand on one model, two single bricks and a group of two: how many undo steps
-// it records, the model it leaves, as its file, and what is left in the hand; every step then
-// undone and redone.
-const struct {
-    const char* Name;
-    int UndoSteps;
-    std::function<void(THandScene&)> Edit;
-} HandEdits[] = {
-    // A second copy dropped on the same spot.
-    {"stamp-two-copies", 2, [](THandScene& s) { s.Take("2x4x3", 2), s.PlaceAt(45, 25, 2); }},
-    // Cell (0, 0): one stud of the 2 x 4 lies over the 1 x 1 x 3 at (20, 20).
-    {"stack-on-a-lower-brick", 1, [](THandScene& s) { s.Take("2x4x3", 0), s.PlaceAt(5, 5, 1); }},
-    {"move-one-brick", 2, [](THandScene& s) { s.Move(s.At(300, 300), false, 100, 200, 0); }},
-    {"move-a-group", 4, [](THandScene& s) { s.Move(s.At(120, 60), false, 0, 0, 8); }},
-    // The copies still in the hand take a fresh group for the next drop.
-    {"alt-copy-the-selection", 4,
-     [](THandScene& s) {
-         s.Model[s.At(300, 300)].Selected = s.Model[s.At(100, 60)].Selected = true;
-         s.Move(s.At(300, 300), true, 0, 100, 0), s.Hand.BrickInHand->Y = 200, s.Hand.DropBrick();
-     }},
-    {"turn-a-group-in-place", 4, [](THandScene& s) { s.Hand.TurnBrick(s.At(100, 60)); }},
-    {"paint-and-studs", 4,
-     [](THandScene& s) {
-         s.Hand.PaintBrick(s.At(100, 60), 255, true), s.Hand.ToggleStuds(s.At(300, 300));
-     }},
-    {"turn-the-group-in-hand", 2,
-     [](THandScene& s) { s.PickUp(s.At(100, 60), false), s.Hand.TurnHand(); }},
-    {"turn-a-brick-in-hand", 0, [](THandScene& s) { s.Take("2x4x3", 0), s.Hand.TurnHand(); }},
-    // Page down by a brick: not above 0, so it stays.
-    {"page-down-twice", 0,
-     [](THandScene& s) {
-         s.Take("1x1x3", 0), s.Unsafe(4),
-             s.Keys({{THandKey::PageDown, false}, {THandKey::PageDown, false}});
-     }},
-    {"page-up-by-a-plate-and-a-brick", 0,
-     [](THandScene& s) {
-         s.Take("1x1x3", 0), s.Unsafe(0),
-             s.Keys({{THandKey::PageUp, true}, {THandKey::PageUp, false}});
-     }},
-    {"arrow-keys", 0,
-     [](THandScene& s) {
-         s.Take("1x1x3", 0), s.Keys({{THandKey::Right, false}, {THandKey::Down, true}});
-     }},
-    // The rest height undoes the lift at once.
-    {"lift-and-rest", 0,
-     [](THandScene& s) {
-         s.Take("1x1x3", 0), s.Keys({{THandKey::PageUp, false}}), s.Hand.RestOnModel();
-     }},
-    {"free-placing-snaps-the-height", 0,
-     [](THandScene& s) { s.Take("2x4x3", 0), s.Unsafe(13), s.PlaceAt(5, 5, 0); }},
-    {"drop-above-the-boundary-refused", 0,
-     [](THandScene& s) { s.Context.Boundary.ZHigh = 16, s.Take("2x4x3", 0), s.PlaceAt(5, 5, 1); }},
-    // Restyling reaches every brick in the hand and records nothing.
-    {"restyle-the-group-in-hand", 2,
-     [](THandScene& s) {
-         s.PickUp(s.At(100, 60), false), s.Hand.RestyleHand([](TBlock& b) { b.Colour = 0x123456; });
-     }},
-    {"delete-selected", 2,
-     [](THandScene& s) {
-         s.Model[s.At(20, 20)].Selected = s.Model[s.At(300, 300)].Selected = true;
-         s.Hand.DeleteSelected();
-     }},
-};
+// Runs an edit's commands, separated by ", ": a brick is named by its place, "X Y".
+void RunEdit(THandScene& s, const std::string& edit) {
+    static const std::map<std::string, THandKey> keys = {{"pageup", THandKey::PageUp},
+                                                         {"pagedown", THandKey::PageDown},
+                                                         {"right", THandKey::Right},
+                                                         {"down", THandKey::Down}};
+    std::istringstream commands(edit);
+    for (std::string command; std::getline(commands >> std::ws, command, ',');) {
+        std::istringstream w(command);
+        std::string verb, word, size;
+        int a = 0, b = 0, c = 0;
+        w >> verb;
+        if (verb == "take")
+            w >> word >> a, s.Take(word.c_str(), a);
+        else if (verb == "key") // by a plate's height or a brick's
+            w >> word >> size, s.Hand.MoveHand(keys.at(word), size == "plate");
+        else if (w >> a >> b, verb == "place") // over a ground point, dropped c times
+            w >> c, s.PlaceAt(a, b, c);
+        else if (verb == "select")
+            s.Model[s.At(a, b)].Selected = true;
+        else if (verb == "pickup" || verb == "copy")
+            s.PickUp(s.At(a, b), verb == "copy");
+        else if (verb == "hand")
+            w >> c, s.Hand.BrickInHand->X = a, s.Hand.BrickInHand->Y = b, s.Hand.BrickInHand->Z = c;
+        else if (verb == "turn")
+            s.Hand.TurnBrick(s.At(a, b));
+        else if (verb == "paint")
+            s.Hand.PaintBrick(s.At(a, b), 255, true);
+        else if (verb == "studs")
+            s.Hand.ToggleStuds(s.At(a, b));
+        else if (verb == "unsafe") // free placing, the brick in hand at height a
+            s.Unsafe(a);
+        else if (verb == "ceiling")
+            s.Context.Boundary.ZHigh = a;
+        else if (verb == "restyle")
+            s.Hand.RestyleHand([](TBlock& brick) { brick.Colour = 0x123456; });
+        else if (verb == "drop")
+            s.Hand.DropBrick();
+        else if (verb == "turnhand")
+            s.Hand.TurnHand();
+        else if (verb == "rest")
+            s.Hand.RestOnModel();
+        else if (verb == "delete")
+            s.Hand.DeleteSelected();
+        else
+            ADD_FAILURE() << "no command " << verb;
+    }
+}
 } // namespace
 
+// Each edit of edit/hand-edits.txt on one model, two single bricks and a group of two: how many
+// undo steps it records, the model it leaves, as its file, and what is left in the hand; every
+// step then undone and redone.
 TEST(Hand, EditsWriteTheirReferenceModelsAndUndoStepByStep) {
     const int32_t savedGroups = GroupCounter;
-    for (const auto& edit : HandEdits) {
-        SCOPED_TRACE(edit.Name);
+    std::istringstream edits(TTempFolder::Read(TESSARYN_TEST_DATA "edit/hand-edits.txt"));
+    for (std::string line; std::getline(edits, line);) {
+        std::istringstream words(line);
+        std::string name;
+        int undoSteps = 0;
+        if (!(words >> name >> undoSteps) || name[0] == '#')
+            continue;
+        SCOPED_TRACE(name);
         GroupCounter = 0;
         THandScene scene;
         scene.LoadStart();
         const std::string before = SortedBricks(scene.Model);
-        edit.Edit(scene);
+        RunEdit(scene, line.substr(line.find(':') + 1));
         const std::string after = SortedBricks(scene.Model);
         EXPECT_TRUE(MatchesReferenceText(LgoText(scene.Model) + scene.InHand(),
-                                         std::string("models/hand/") + edit.Name + ".txt"));
-        ASSERT_EQ(scene.Model.UndoCount(), edit.UndoSteps);
-        for (int i = 0; i < edit.UndoSteps; ++i)
+                                         "models/hand/" + name + ".txt"));
+        ASSERT_EQ(scene.Model.UndoCount(), undoSteps);
+        for (int i = 0; i < undoSteps; ++i)
             scene.Model.Undo();
         EXPECT_EQ(SortedBricks(scene.Model), before);
-        for (int i = 0; i < edit.UndoSteps; ++i)
+        for (int i = 0; i < undoSteps; ++i)
             scene.Model.Redo();
         EXPECT_EQ(SortedBricks(scene.Model), after);
     }

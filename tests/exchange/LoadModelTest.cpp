@@ -37,10 +37,7 @@ std::string Loaded(const std::string& name, int mode) {
                     "\", octant " + std::to_string(r.SubAssembly->CurrentOctant) + ", step limit " +
                     std::to_string(r.SubAssembly->StepLimit) + "\n" + Bricks(*r.SubAssembly);
     } catch (const std::exception& e) {
-        std::string message = e.what();
-        if (size_t at = message.find(Data); at != std::string::npos)
-            message.replace(at, Data.size(), "$D/");
-        text += "error: " + message + "\n";
+        text += "error: " + ReplacedAll(e.what(), Data, "$D/") + "\n";
     }
     return text;
 }

@@ -9,21 +9,6 @@
 
 using PartFile = PartFolderTest;
 
-TEST_F(PartFile, WritesTheSampleSectionExactly) {
-    TDrawClass d;
-    d.PartName = "Sample";
-    d.SetBoundingBox(40, 40, 8);
-    d.AddPolygon(Square(0, 0, 40, 40, 8));
-    for (int octant = 1; octant < 8; ++octant)
-        d.SetDrawCount(octant, 0);
-    d.BottomStudPolygon = -1;
-    d.AutoStuds(2, 2);
-    EXPECT_EQ(SectionText(d), "[Sample]\r\nNP=1\r\nBB=40,40,8\r\n"
-                              "P1=4, 1, 0,0,8, 40,0,8, 40,40,8, 0,40,8\r\n"
-                              "Q1=1 ,1\r\nQ2=0 \r\nQ3=0 \r\nQ4=0 \r\nQ5=0 \r\nQ6=0 \r\nQ7=0 \r\n"
-                              "Q8=0 \r\nTS=1,4, 10,10, 10,30, 30,10, 30,30\r\nBS=0,0\r\n");
-}
-
 // Every section of a file using every key (variant, picture, colours, details, studs off their
 // plane, turn offsets) writes back exactly as it was read.
 TEST(PartFileReader, EverySectionWritesBackAsItWasRead) {

@@ -1,11 +1,10 @@
 #pragma once
-// A private AppDir with a parts folder for one test; empties the part cache around it.
+// A private program folder with a parts folder for one test; empties the part cache around it.
 
-#include "base/FileNames.h"
 #include "parts/DrawClass.h"
-#include "parts/PartCache.h"
 #include "parts/PartFile.h"
 #include "support/ErrorMessage.h"
+#include "support/ShippedAppDir.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -35,14 +34,10 @@ inline std::string SectionText(TDrawClass definition) {
     return text;
 }
 
+// The program's folder, and the cache's emptiness, are put back afterwards.
 class PartFolderTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ClearDrawClasses();
-        std::filesystem::create_directories(Dir / "parts");
-        SetAppDir(Dir.string());
-    }
-    void TearDown() override { ClearDrawClasses(); }
+    void SetUp() override { std::filesystem::create_directories(Dir / "parts"); }
 
     // Writes a file into the parts folder exactly as given (line ends included).
     void WritePartFile(const std::string& name, const std::string& text) {
@@ -54,4 +49,5 @@ protected:
 
     TTempFolder Folder;
     const std::filesystem::path& Dir = Folder.Path;
+    TShippedAppDir App{Folder.Dir()};
 };

@@ -1,6 +1,5 @@
 #include "ShippedParts.h"
 
-#include "base/Error.h"
 #include "parts/DrawClass.h"
 #include "parts/PartTestSupport.h"
 #include "raster/PictureFiles.h"
@@ -11,8 +10,7 @@
 #include <map>
 #include <set>
 
-class ShippedPartsTest : public ::testing::Test {
-protected:
+struct ShippedPartsTest : ::testing::Test {
     TShippedAppDir Shipped;
 };
 
@@ -28,8 +26,7 @@ TEST_F(ShippedPartsTest, FilesHoldExactlyWhatTheGeometryMakes) {
     TBitmap face;
     ReadPictureFile(AppDir() + "parts/face.bmp", face);
     auto made = ShippedFacePicture();
-    ASSERT_EQ(face.Width(), made->Width());
-    ASSERT_EQ(face.Height(), made->Height());
+    ASSERT_EQ(std::pair(face.Width(), face.Height()), std::pair(made->Width(), made->Height()));
     EXPECT_EQ(DifferingPixels(face, *made), 0);
 }
 

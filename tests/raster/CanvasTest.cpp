@@ -7,28 +7,6 @@
 #include <gtest/gtest.h>
 #include <vector>
 
-TEST(Canvas, CopiesConvertPixelFormats) {
-    TBitmap source(2, 1, TPixelFormat::pf16bit);
-    uint16_t words[2] = {uint16_t(16 << 11 | 32 << 5 | 31), 0xFFFF};
-    std::memcpy(source.ScanLine(0), words, 4);
-    TBitmap target(4, 3);
-    target.Canvas().Draw(1, 1, source);
-    EXPECT_EQ(target.Pixel(1, 1), RGB(132, 130, 255));
-    EXPECT_EQ(target.Pixel(2, 1), RGB(255, 255, 255));
-    EXPECT_EQ(target.Pixel(0, 1), 0u);
-
-    target.Canvas().StretchDraw({0, 0, 4, 3}, source);
-    EXPECT_EQ(target.Pixel(1, 2), RGB(132, 130, 255));
-    EXPECT_EQ(target.Pixel(2, 0), RGB(255, 255, 255));
-
-    // Reaching outside either bitmap copies what overlaps and nothing else.
-    TBitmap small(3, 3);
-    small.Canvas().CopyRect({-1, -1, 2, 2}, target.Canvas(), {2, 0, 5, 3});
-    EXPECT_EQ(small.Pixel(0, 0), RGB(255, 255, 255));
-    EXPECT_EQ(small.Pixel(0, 1), RGB(255, 255, 255));
-    EXPECT_EQ(small.Pixel(1, 0), 0u);
-}
-
 TEST(Bitmap, EightBitPixelsTakeTheFirstNearestPaletteEntry) {
     // Black is entry 0 and again the first grey of the ramp; the first one counts.
     TBitmap bitmap(1, 1, TPixelFormat::pf8bit);

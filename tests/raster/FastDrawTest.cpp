@@ -2,7 +2,6 @@
 
 #include "raster/Bitmap.h"
 #include "raster/Canvas.h"
-#include "raster/DrawObject.h"
 #include "raster/RasterTestSupport.h"
 #include "support/Pixels.h"
 #include "support/ReferenceFile.h"
@@ -135,24 +134,4 @@ TEST(FastDraw, PolylineAndPenPosition) {
     EXPECT_EQ(s.Bitmap.Pixel(1, 5), Pen);
     EXPECT_EQ(s.Bitmap.Pixel(3, 5), Pen);
     EXPECT_EQ(s.Bitmap.Canvas().PenPos, (TPoint{3, 5}));
-}
-
-// Which surface each pixel format gets shows in the primitives' references of every format.
-TEST(DrawObject, RoutesLinesAndPolygonsToTheSurface) {
-    TBitmap bitmap(10, 8);
-    TDrawObject target = TDrawObject::CreateFromBitmap(bitmap);
-    target.Canvas().Pen.Colour = Pen;
-    target.Canvas().Brush.Colour = Brush;
-    target.Rectangle(0, 0, 9, 7);
-    // The surface never writes row 0; the canvas would have.
-    EXPECT_EQ(bitmap.Pixel(0, 0), 0u);
-    EXPECT_EQ(bitmap.Pixel(1, 1), Brush);
-    EXPECT_EQ(bitmap.Pixel(9, 3), Pen);
-    target.Line(1, 3, 1, 3);
-    EXPECT_EQ(target.Canvas().PenPos, (TPoint{1, 3}));
-
-    TDrawObject canvasTarget(bitmap.Canvas());
-    EXPECT_EQ(canvasTarget.FastSurface(), nullptr);
-    canvasTarget.Line(0, 0, 3, 0);
-    EXPECT_EQ(bitmap.Pixel(0, 0), Pen);
 }

@@ -6,7 +6,6 @@
 #include "raster/BmpCodec.h"
 #include "raster/JpegCodec.h"
 #include "raster/PictureFiles.h"
-#include "raster/PixelRows.h"
 #include "raster/PngCodec.h"
 #include "support/ReferenceFile.h"
 #include "support/TempFolder.h"
@@ -56,29 +55,4 @@ TEST(PictureEncoding, JpegOfSeveralOutputBlocksEqualsTheReference) {
     EXPECT_TRUE(MatchesReferenceText(encoded, "raster/encoding/paint-640x480.jpg"));
     WritePictureFile(picture, folder.File("paint.jpg"));
     EXPECT_EQ(ReadWholeFile(folder.File("paint.jpg")), encoded);
-}
-
-TEST(PictureEncoding, WrittenFilesEqualTheEncodedPictureAtEveryBitDepth) {
-    TTempFolder folder;
-    const TPixelFormat formats[] = {TPixelFormat::pf8bit,  TPixelFormat::pf15bit,
-                                    TPixelFormat::pf16bit, TPixelFormat::pf24bit,
-                                    TPixelFormat::pf32bit, TPixelFormat::pfDevice};
-    // The large one's memory is mapped in huge pages.
-    for (TSize size : {TSize{31, 33}, TSize{1000, 700}})
-        for (TPixelFormat format : formats) {
-            TBitmap picture(size.Width, size.Height, format);
-            Paint(picture);
-            // What the picture is as 32 bits, converted the long way.
-            TBitmap wide;
-            wide.Assign(picture);
-            wide.SetPixelFormat(TPixelFormat::pf32bit);
-            std::string name = folder.File("picture");
-            WritePictureFile(picture, name + ".bmp");
-            WritePictureFile(picture, name + ".png");
-            WritePictureFile(picture, name + ".jpg");
-            std::string label = std::to_string(int(format)) + " " + std::to_string(size.Width);
-            EXPECT_EQ(ReadWholeFile(name + ".bmp"), EncodeBmp(wide)) << label;
-            EXPECT_EQ(ReadWholeFile(name + ".png"), EncodePng(wide)) << label;
-            EXPECT_EQ(ReadWholeFile(name + ".jpg"), EncodeJpeg(wide)) << label;
-        }
 }

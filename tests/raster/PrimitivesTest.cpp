@@ -49,10 +49,6 @@ void DrawEveryPrimitive(TDrawObject& target) {
     canvas.Brush.Style = TBrushStyle::bsSolid;
 }
 
-void PrintTo(const TFormatCase& c, std::ostream* out) {
-    *out << c.Name;
-}
-
 class Primitives : public ::testing::TestWithParam<TFormatCase> {};
 
 TEST_P(Primitives, MatchTheReferenceThroughSurfaceAndCanvas) {

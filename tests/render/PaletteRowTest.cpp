@@ -3,77 +3,46 @@
 // from their files in the current colour.
 #include "render/PaletteRow.h"
 
-#include "base/FileNames.h"
-#include "model/PaletteKey.h"
 #include "raster/Bitmap.h"
 #include "render/DrawContext.h"
 #include "support/ReferenceFile.h"
+#include "support/ShippedAppDir.h"
+#include "support/TempFolder.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <sstream>
 
 namespace {
 
-struct TRowCase {
-    const char* Name;
-    const char* Key;
-    int Height;
-    bool Selected, Transparent;
-    TColour Colour;
-};
-
-constexpr TColour Red = RGB(200, 0, 0);
-const char* const Combination = "M Combos\\Small\\Pair|PAIR-1";
-
-const TRowCase RowCases[] = {
-    {"LongBrickShrunkToFit", "B10x2x3|3006", 50, false, false, Red},
-    {"SelectedRowOfMostHeight", "B2x2x3", 400, true, false, Red},
-    {"TransparentBrick", "B2x2x3", 50, false, true, Red},
-    {"BadSize", "Bxx2|3001", 50, false, false, Red},
-    {"UnknownKind", "F2x2x3", 50, false, false, Red},
-    {"MissingPart", "G nosuchfile.dat, part", 50, false, false, Red},
-    {"MissingModel", "M nosuchmodel", 50, false, false, Red},
-    // The brick of colour 0 takes the row's colour, the blue one keeps its own, and the huge
-    // baseplate that would shrink everything is left out.
-    {"CombinationInRed", Combination, 60, false, false, Red},
-    {"CombinationInGreen", Combination, 60, false, false, RGB(0, 200, 0)},
-};
-
-void PrintTo(const TRowCase& c, std::ostream* out) {
-    *out << c.Name;
-}
-
 // The program's folder holds the combination model Combos/Small/Pair.lgo.
-class PaletteRows : public ::testing::TestWithParam<TRowCase> {
-protected:
-    void SetUp() override { SetAppDir(Folder); }
-    void TearDown() override { SetAppDir(Saved); }
-
-    const std::string Folder = std::string(TESSARYN_TEST_DATA) + "render/palette-row/app/";
-    std::string Saved = AppDir();
+struct PaletteRows : ::testing::Test {
+    TShippedAppDir App{TESSARYN_TEST_DATA "render/palette-row/app/"};
 };
 
 } // namespace
 
-TEST_P(PaletteRows, MatchTheReference) {
-    const TRowCase& row = GetParam();
-    TPaletteRowStyle style;
-    style.Width = 200;
-    style.RowHeight = row.Height;
-    style.Face = RGB(240, 240, 240);
-    style.Shadow = RGB(160, 160, 160);
-    style.Colour = row.Colour;
-    style.Selected = row.Selected;
-    style.Transparent = row.Transparent;
-    TDrawContext context; // unshaded, so faces keep their colours
-    const TViewState before = context.View;
-    TBitmap bitmap;
-    DrawPaletteRow(bitmap, context, row.Key, style);
-    EXPECT_TRUE(
-        MatchesReferencePicture(bitmap, std::string("render/palette-row/") + row.Name + ".png"));
-    EXPECT_EQ(context.View.ViewScale, before.ViewScale);
-    EXPECT_EQ(context.View.OriginX, before.OriginX);
-    EXPECT_EQ(context.DetailLevel, 0);
+// Each line of render/palette-row/rows.txt: the picture's name, the key ('_' for a blank), the
+// row's height, whether the row is selected and the brick see-through, and the colour.
+TEST_F(PaletteRows, MatchTheReference) {
+    std::istringstream rows(TTempFolder::Read(TESSARYN_TEST_DATA "render/palette-row/rows.txt"));
+    for (std::string line; std::getline(rows, line);) {
+        std::istringstream words(line);
+        std::string name, key;
+        TPaletteRowStyle style{
+            .Width = 200, .Face = RGB(240, 240, 240), .Shadow = RGB(160, 160, 160)};
+        if (!(words >> name >> key >> style.RowHeight >> style.Selected >> style.Transparent >>
+              std::hex >> style.Colour) ||
+            name[0] == '#')
+            continue;
+        std::replace(key.begin(), key.end(), '_', ' ');
+        TDrawContext context; // unshaded, so faces keep their colours
+        const TViewState before = context.View;
+        TBitmap bitmap;
+        DrawPaletteRow(bitmap, context, key, style);
+        EXPECT_TRUE(MatchesReferencePicture(bitmap, "render/palette-row/" + name + ".png"));
+        EXPECT_EQ(std::tuple(context.View.ViewScale, context.View.OriginX, context.DetailLevel),
+                  std::tuple(before.ViewScale, before.OriginX, 0))
+            << name;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Keys, PaletteRows, ::testing::ValuesIn(RowCases),
-                         [](const auto& info) { return std::string(info.param.Name); });

@@ -51,9 +51,8 @@ TEST(PartPreview, DrawsTheBrickCentredAndLeavesTheViewAlone) {
     std::unique_ptr<TBlock> brick = CreateBrickFromKey("B 1x1x1");
     brick->Colour = RGB(200, 0, 0);
     DrawPartPreview(bitmap, context, *brick, TPreviewAngles(), RGB(1, 2, 3));
-    EXPECT_EQ(context.View.ViewScale, 3.5f);
-    EXPECT_EQ(context.View.OriginX, 17);
-    EXPECT_EQ(context.Studs.StudRX, studs.StudRX);
-    EXPECT_EQ(bitmap.Pixel(0, 0), RGB(1, 2, 3));
+    EXPECT_EQ(std::tuple(context.View.ViewScale, context.View.OriginX, context.Studs.StudRX,
+                         bitmap.Pixel(0, 0)),
+              std::tuple(3.5f, 17.0f, studs.StudRX, RGB(1, 2, 3)));
     EXPECT_NE(bitmap.Pixel(60, 50), RGB(1, 2, 3));
 }

@@ -51,8 +51,8 @@ void ExpectBandedAsWhole(TRecordedCity& city, TDrawingThreads& threads, TBrushSt
         DrawScene(city.Model, banded, city.Context, background);
         city.Context.Threads = nullptr;
         EXPECT_TRUE(SameBytes(whole, banded)) << bands << " bands";
-        EXPECT_EQ(banded.Canvas().Brush.Style, whole.Canvas().Brush.Style);
-        EXPECT_EQ(banded.Canvas().Pen.Colour, whole.Canvas().Pen.Colour);
+        EXPECT_EQ(std::pair(banded.Canvas().Brush.Style, banded.Canvas().Pen.Colour),
+                  std::pair(whole.Canvas().Brush.Style, whole.Canvas().Pen.Colour));
     }
 }
 
@@ -80,8 +80,8 @@ TEST_F(RecordedFrames, ChunksAfterBricksLeftOutStartFromTheFramesBrush) {
 
 TEST_F(RecordedFrames, KeptRecordingsCarryNothingIntoTheNextFrame) {
     TDrawingThreads threads(3);
-    TRecordedCity large(400), small(6), empty(0);
-    ExpectBandedAsWhole(large, threads, TBrushStyle::bsSolid);
-    ExpectBandedAsWhole(small, threads, TBrushStyle::bsSolid);
-    ExpectBandedAsWhole(empty, threads, TBrushStyle::bsSolid);
+    for (int bricks : {400, 6, 0}) {
+        TRecordedCity city(bricks);
+        ExpectBandedAsWhole(city, threads, TBrushStyle::bsSolid);
+    }
 }

@@ -22,17 +22,13 @@ TEST(SizeBaseplate, CentresTheFirstBaseplateAndSetsItsThickness) {
     EXPECT_EQ(model.Count(), 1);
 }
 
-TEST(SizeBaseplate, AddsAGreyBaseplateToAModelWithoutOne) {
+// A model without a baseplate gets one; bad text stops at its field.
+TEST(SizeBaseplate, AddsAGreyBaseplateToAModelWithoutOneAndBadTextStopsAtItsField) {
     TBlockList model;
     SizeBaseplate(model, "4", "2", false, 0x123456);
     ASSERT_EQ(model.Count(), 1);
     // Studded, not see-through, in the given colour, 4 x 2 studs centred on the origin.
     EXPECT_EQ(model.Items(0).SaveToString(), "B:-40:-20:-8:80:40:8:1193046:1:1:0:0:0::0");
-}
-
-TEST(SizeBaseplate, BadTextStopsAtItsField) {
-    TBlockList model;
-    SizeBaseplate(model, "4", "2", false, 0);
     EXPECT_THROW(SizeBaseplate(model, "10", "x", false, 0), TError);
     // The length is set before the width was read.
     EXPECT_EQ((TBox{model.Items(0).X, model.Items(0).SX}), (TBox{-100, 80}));
@@ -58,21 +54,6 @@ TEST(ZCutOff, StepsAndJumpsMoveTheTop) {
     EXPECT_EQ(bar.Change(24, box, true, 96, 8, show), 19999);
     EXPECT_EQ(box.ZHigh, 19999);
     EXPECT_EQ(calls, 6);
-}
-
-// A top beyond the bar's ends is remembered as the end it shows at, so the next single step
-// steps instead of jumping.
-TEST(ZCutOff, ATopBeyondTheBarStepsFromTheBarsEnd) {
-    TCuttingBox box;
-    TZCutOff bar;
-    bar.Accept(box.ZHigh);
-    EXPECT_EQ(bar.Change(20000, box, true, 96, 8, nullptr), 20007);
-    EXPECT_EQ(bar.LastPosition, 20000);
-    EXPECT_EQ(bar.Change(19999, box, true, 96, 8, nullptr), 96);
-    box.ZHigh = -50;
-    bar.Accept(box.ZHigh);
-    EXPECT_EQ(bar.Change(1, box, true, 96, 8, nullptr), -42);
-    EXPECT_EQ(bar.LastPosition, 0);
 }
 
 namespace {

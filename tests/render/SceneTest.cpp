@@ -56,10 +56,6 @@ const TSceneCase SceneCases[] = {
 
 struct SceneFrames : SceneTest, ::testing::WithParamInterface<TSceneCase> {};
 
-void PrintTo(const TSceneCase& c, std::ostream* out) {
-    *out << c.Name;
-}
-
 TEST_P(SceneFrames, MatchTheReference) {
     Add(0, 0, 0, 20, 20, 24, 0x0000FF);
     Add(40, 0, 32, 20, 20, 24, 0x00FF00);
@@ -72,9 +68,8 @@ TEST_P(SceneFrames, MatchTheReference) {
     GetParam().Draw(*this, view);
     EXPECT_TRUE(
         MatchesReferencePicture(view, std::string("render/scene/") + GetParam().Name + ".png"));
-    EXPECT_EQ(Context.View.ViewScale, before.ViewScale);
-    EXPECT_EQ(Context.View.OriginX, before.OriginX);
-    EXPECT_EQ(Context.Studs.StudRX, 1);
+    EXPECT_EQ(std::tuple(Context.View.ViewScale, Context.View.OriginX, Context.Studs.StudRX),
+              std::tuple(before.ViewScale, before.OriginX, 1));
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, SceneFrames, ::testing::ValuesIn(SceneCases),
@@ -132,8 +127,3 @@ TEST(SetBitDepth, MenuCodesChooseTheFormat) {
 }
 
 } // namespace
-
-TEST(MeanOfFour, TruncatesEachChannel) {
-    EXPECT_EQ(MeanOfFour(RGB(255, 0, 8), RGB(255, 0, 8), RGB(255, 3, 8), RGB(254, 0, 9)),
-              RGB(254, 0, 8));
-}

@@ -1,7 +1,6 @@
 #include "render/Shading.h"
 
 #include "render/DrawContext.h"
-#include "render/LightPreview.h"
 #include "render/ScaleMemo.h"
 
 #include <array>
@@ -65,18 +64,6 @@ TEST(WireFrame, HidesStudsDetailAndShadingUntilSwitchedOff) {
     context.SetWireFrame(true);
     context.ChooseDetail(1);
     EXPECT_TRUE(!context.WireFrame && context.DetailLevel == 1 && context.StudsHidden);
-}
-
-TEST(LightPreview, PreviewDrawsWithTheTrialAndCancelRestoresEverything) {
-    TDrawContext context;
-    TLightVector old = context.Light;
-    auto oldFactors = context.LightFactor;
-    decltype(context.LightFactor) seen{};
-    PreviewLight(context, {0, 0, 10}, [&] { seen = context.LightFactor; });
-    EXPECT_NE(seen, oldFactors);
-    EXPECT_EQ(context.Light, old);
-    ApplyLight(context, old); // Cancel
-    EXPECT_EQ(context.LightFactor, oldFactors);
 }
 
 // Brick colours and edges in more pairs than either memo holds, under a light that changes now

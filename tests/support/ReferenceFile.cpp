@@ -145,3 +145,16 @@ MatchesTranscript(const std::string& name,
     }
     return MatchesReferenceText(text, name);
 }
+
+std::string JoinedLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\n";
+    return text;
+}
+
+std::string ReplacedAll(std::string text, const std::string& from, const std::string& to) {
+    for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+    return text;
+}

@@ -6,6 +6,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 class TBitmap;
 
@@ -23,3 +24,9 @@ class TBitmap;
 ::testing::AssertionResult
 MatchesTranscript(const std::string& name,
                   const std::function<std::string(const std::string&)>& answer);
+
+// Lines as one text, each ended by '\n', to compare them whole.
+std::string JoinedLines(const std::vector<std::string>& lines);
+
+// Every occurrence replaced, so that a temporary folder's name reads the same in every run.
+std::string ReplacedAll(std::string text, const std::string& from, const std::string& to);

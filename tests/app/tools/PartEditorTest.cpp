@@ -8,6 +8,7 @@
 #include "app/tools/PartEditorWidgets.h"
 #include "parts/DrawClass.h"
 #include "parts/PartCache.h"
+#include "support/ShippedAppDir.h"
 
 namespace {
 // A program folder of its own with the template and a user part, and an empty part cache.
@@ -15,20 +16,10 @@ class PartEditorTest : public ::testing::Test {
 protected:
     void SetUp() override {
         TestApp();
-        Saved = AppDir();
-        Dir = TestFolder();
         std::filesystem::copy(TESSARYN_TEST_DATA "app/editor", Dir,
                               std::filesystem::copy_options::recursive);
         std::filesystem::copy_file(TESSARYN_SHIPPED_DATA "parts/template.dat",
                                    Dir + "parts/template.dat");
-        SetAppDir(Dir);
-        ClearDrawClasses();
-    }
-    void TearDown() override {
-        Form.reset();
-        Editor.reset();
-        ClearDrawClasses();
-        SetAppDir(Saved);
     }
     bool PartFileExists(const std::string& name) const {
         return std::filesystem::exists(Dir + "parts/" + name);
@@ -39,7 +30,8 @@ protected:
         return *Editor;
     }
 
-    std::string Dir, Saved;
+    std::string Dir = TestFolder();
+    TShippedAppDir App{Dir};
     std::unique_ptr<TMainForm> Form;
     TDrawContext Context;
     std::unique_ptr<TAddHard> Editor;
@@ -126,7 +118,7 @@ TEST_F(PartEditorTest, EditingAPartReshapesTheBricksOfTheOpenModel) {
     EXPECT_TRUE(PartFileExists("wedge.tsp"));
 }
 
-TEST_F(PartEditorTest, LeavingGeneralOrCancellingKeepsTheCachedDefinition) {
+TEST_F(PartEditorTest, LeavingGeneralCancellingOrAMissingPartKeepsTheCachedDefinition) {
     TDrawClass& cached = GetDrawClass("userblks.dat", "wedge");
     TAddHard& editor = OpenEditor("G userblks.dat, wedge", TAddHard::TMode::EditBlock);
     editor.edtX->setValue(60);
@@ -138,12 +130,9 @@ TEST_F(PartEditorTest, LeavingGeneralOrCancellingKeepsTheCachedDefinition) {
     EXPECT_THROW(editor.btnAddPieceClick(), std::exception);
     EXPECT_NE(editor.result(), QDialog::Accepted);
     editor.reject();
-    Editor.reset();
     EXPECT_TRUE(cached.BBX == 20 && !PartFileExists("wedge.tsp"));
-}
 
-// A part that does not load is previewed as nothing and cannot be accepted.
-TEST_F(PartEditorTest, AMissingPartIsPreviewedAsNothingAndCannotBeAccepted) {
+    // A part that does not load is previewed as nothing and cannot be accepted.
     TAddHard& missing = OpenEditor("G userblks.dat, missing", TAddHard::TMode::EditBlock);
     EXPECT_TRUE(missing.Brick() == nullptr && missing.lbBlockTypes->currentRow() == 8);
     missing.DrawPreview();

@@ -1,10 +1,11 @@
-// The light dialog run from the main window's menu, answered while it is modal. The light
-// preview's own tests hold the factors; here the dialog's fields and buttons reach them.
+// The light dialog run from the main window's menu, answered while it is modal: the preview's
+// trial light and its cancel, and the dialog's fields and buttons; the shading tests hold the
+// factors.
 #include "app/tools/SetLightDialog.h"
 
 #include "app/GuiTest.h"
 
-TEST_F(FormTest, LightPreviewRedrawsCancelPutsBackAndOkTakesTheNewVector) {
+TEST_F(FormTest, LightPreviewRedrawsCancelPutsBackOkTakesTheVectorAndTheDialogStays) {
     ASSERT_TRUE(Form->miAdjustLight->isEnabled());
     auto light = Form->Context.Light;
     auto factors = Form->Context.LightFactor;
@@ -29,11 +30,9 @@ TEST_F(FormTest, LightPreviewRedrawsCancelPutsBackAndOkTakesTheNewVector) {
     Form->miAdjustLight->trigger();
     EXPECT_EQ(Form->Context.Light, (TLightVector{0, 5, 10}));
     EXPECT_NE(Form->Context.LightFactor, factors);
-}
 
-// One dialog for the run: "Preview" and the place the user moved it to stay; the vector is the
-// current one each time.
-TEST_F(FormTest, TheLightDialogKeepsPreviewAndItsPlace) {
+    // One dialog for the run: "Preview" and the place the user moved it to stay; the vector is
+    // the current one each time.
     OnNextDialog<TfrmSetLight>([](TfrmSetLight& dialog) {
         dialog.chkPreview->setChecked(true);
         dialog.move(123, 77);

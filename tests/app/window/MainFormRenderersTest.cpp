@@ -9,19 +9,6 @@ void WriteScript(const std::string& name, const std::string& body) {
     std::filesystem::permissions(name, std::filesystem::perms::owner_all);
 }
 
-// A window whose library folder holds a stand-in for the ray tracer that writes down its
-// arguments, with the further settings given.
-std::unique_ptr<TMainForm> FormWithRayTracer(const std::string& lib, const std::string& more) {
-    WriteScript(lib + "povray.sh", "echo \"$@\" > povray-args.txt\n");
-    WriteFile(lib + "s.ini",
-              "[Main]\r\nVersion=2\r\nLDrawLib=" + lib + "\r\nPovRayEng=./povray.sh\r\n" + more);
-    return NewForm(lib + "s.ini");
-}
-
-bool RayTracerRan(const std::string& lib) {
-    return QTest::qWaitFor([&] { return !TTempFolder::Read(lib + "povray-args.txt").empty(); });
-}
-
 } // namespace
 
 // "LDraw this view" starts the viewer found only in the LDraw folder under a bare name, or,
@@ -53,11 +40,17 @@ TEST(ExternalRenderers, L3PRouteRunsTheConverterPatchesItsSceneAndStartsPovRay) 
                                         "printf '// Background:\\nbackground { rgb 1 }\\n"
                                         "camera {\\n  location <0,0,0>\\n  look_at <0,0,0>\\n}\\n'"
                                         " > test.pov\n");
-    auto form = FormWithRayTracer(lib, "LDrawTest=models/test.dat\r\nL3PCmd=./l3p-standin.sh\r\n");
+    // A stand-in for the ray tracer writes down its arguments.
+    WriteScript(lib + "povray.sh", "echo \"$@\" > povray-args.txt\n");
+    WriteFile(lib + "s.ini", "[Main]\r\nVersion=2\r\nLDrawLib=" + lib +
+                                 "\r\nPovRayEng=./povray.sh\r\nLDrawTest=models/test.dat\r\n"
+                                 "L3PCmd=./l3p-standin.sh\r\n");
+    auto form = NewForm(lib + "s.ini");
     ASSERT_TRUE(form->L3pov->isEnabled());
     form->L3pov->trigger();
     std::string scene = TTempFolder::Read(lib + "test.pov");
     EXPECT_NE(scene.find("\r\n    angle 25\r\n}\r\n"), std::string::npos) << scene;
-    EXPECT_TRUE(RayTracerRan(lib));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return !TTempFolder::Read(lib + "povray-args.txt").empty(); }));
     EXPECT_EQ(TTempFolder::Read(lib + "povray-args.txt"), "+Itest.pov -V +W320 +H240\n");
 }

@@ -19,8 +19,8 @@ TEST_F(ZoomToFitWindow, LDrawOpensWholeAndEveryFitCommandShowsTheModel) {
                                   "1 1 1500 -400 600 1 0 0 0 1 0 0 0 1 3001.dat\r\n");
     Form->Controls.SetViewAngles(0, 0);
     Form->LoadModelFile(Folder + "far.ldr", LoadWhole);
-    EXPECT_EQ(Form->Controls.RotX.Position, 70);
-    EXPECT_EQ(Form->Controls.RotZ.Position, 30);
+    EXPECT_EQ(std::pair(Form->Controls.RotX.Position, Form->Controls.RotZ.Position),
+              std::pair(70, 30));
     EXPECT_TRUE(ModelShowsWhole(*this));
 
     const std::function<void()> commands[] = {[&] { Form->btnZoomFit->click(); },

@@ -76,8 +76,7 @@ TEST(ExternalRoutes, ProgramsAndFilesMatchTheirReferences) {
                         TTempFolder::Read(file.path().string());
         for (const auto& [name, content] : files)
             text += "--- " + name + "\n" + content;
-        for (size_t at; (at = text.find(folder.Dir())) != std::string::npos;)
-            text.replace(at, folder.Dir().size(), "$T/");
-        EXPECT_TRUE(MatchesReferenceText(text, std::string("exchange/routes/") + c.Name + ".txt"));
+        EXPECT_TRUE(MatchesReferenceText(ReplacedAll(text, folder.Dir(), "$T/"),
+                                         std::string("exchange/routes/") + c.Name + ".txt"));
     }
 }

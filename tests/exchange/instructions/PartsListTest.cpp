@@ -98,27 +98,24 @@ TEST(PartsListTest, DistinctPartsAndTheirNames) {
     ASSERT_EQ(parts.size(), 4u);
     EXPECT_EQ(Total(parts), 5);
 
-    std::vector<std::string> text = PartsListText(parts);
-    EXPECT_EQ(text[0], "1 a&b\"c,d-- Brick 1 x 1, White (15)");
-    EXPECT_EQ(text[1], "1 B4x2x1 Plate 4 x 2, Trans-Red (36)");
-    EXPECT_EQ(text[2], "1 B4x2x3 Brick 4 x 2 without studs, Red (4)");
-    EXPECT_EQ(text[3], "2 B4x2x3 Brick 4 x 2, Red (4)");
-    EXPECT_EQ(text[4], "parts 4 bricks 5");
+    EXPECT_EQ(PartsListText(parts),
+              (std::vector<std::string>{"1 a&b\"c,d-- Brick 1 x 1, White (15)",
+                                        "1 B4x2x1 Plate 4 x 2, Trans-Red (36)",
+                                        "1 B4x2x3 Brick 4 x 2 without studs, Red (4)",
+                                        "2 B4x2x3 Brick 4 x 2, Red (4)", "parts 4 bricks 5"}));
     EXPECT_EQ(PartsListCsv(parts)[1], "\"a&b\"\"c,d--\",Brick 1 x 1,White,15,1");
 
     TBrickLinkColours colours; // no rows: the one wanted item keeps a colourless entry
     const std::vector<std::string> wanted = BrickLinkWantedList(parts, colours);
     const TWantedList list = ParseWantedList(wanted);
-    EXPECT_EQ(list.Items, 1);
-    EXPECT_EQ(list.Quantity, 1);
+    EXPECT_EQ(std::pair(list.Items, list.Quantity), std::pair(1, 1));
     EXPECT_EQ(LeftOutOfWantedList(parts).size(), 3u);
 }
 
 TEST(PartsListTest, ColourTableRejectsMalformedRows) {
     TBrickLinkColours table = TBrickLinkColours::FromText("; c\r\n4 5 Red\r\n\r\n15 1\r\n", "t");
-    EXPECT_EQ(table.Find(4), 5);
-    EXPECT_EQ(table.Find(15), 1);
-    EXPECT_FALSE(table.Find(0).has_value());
+    EXPECT_EQ(std::tuple(table.Find(4), table.Find(15), table.Find(0)),
+              std::tuple(5, 1, std::nullopt));
     EXPECT_EQ(MessageOf([] { TBrickLinkColours::FromText("4 5\r\nred 5\r\n", "t"); }),
               "t line 2: expected an LDraw colour number and a BrickLink colour number, not "
               "\"red 5\"");

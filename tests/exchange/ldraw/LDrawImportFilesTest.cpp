@@ -22,14 +22,10 @@ struct LDrawImportFiles : ::testing::Test {
             TLDrawImportReport report =
                 ImportLDraw(Folder + name, Map,
                             [&](std::unique_ptr<TBlock> b) { text += b->SaveToString() + "\n"; });
-            for (const std::string& line : FormatImportReport(report))
-                text += line + "\n";
+            text += JoinedLines(FormatImportReport(report));
             text += report.NumberedSteps ? "numbered steps\n" : "";
         } catch (const std::exception& e) {
-            std::string message = e.what();
-            for (size_t at; (at = message.find(Folder)) != std::string::npos;)
-                message.replace(at, Folder.size(), "$D/");
-            text += "error: " + message + "\n";
+            text += "error: " + ReplacedAll(e.what(), Folder, "$D/") + "\n";
         }
         return text;
     }

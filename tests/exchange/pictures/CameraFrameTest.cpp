@@ -1,10 +1,10 @@
 #include "exchange/pictures/CameraFrame.h"
 
-#include "base/Error.h"
+#include "support/ErrorMessage.h"
 #include "support/ReferenceFile.h"
 
-#include <functional>
 #include <gtest/gtest.h>
+#include <sstream>
 
 namespace {
 
@@ -18,25 +18,6 @@ TCameraFrame FrameAt(int left, int top, int right, int bottom) {
 std::string Text(const TPictureFrame& r) {
     return std::to_string(r.Left) + " " + std::to_string(r.Top) + " " + std::to_string(r.Right) +
            " " + std::to_string(r.Bottom);
-}
-
-using TAction = std::function<void(TCameraFrame&)>;
-
-// A press at from, a move halfway and one to to.
-TAction Dragged(int fromX, int fromY, int toX, int toY) {
-    return [=](TCameraFrame& frame) {
-        frame.Press(fromX, fromY);
-        frame.Drag((fromX + toX) / 2, (fromY + toY) / 2);
-        frame.Drag(toX, toY);
-    };
-}
-
-TAction Preset(TFrameKeys keys) {
-    return [=](TCameraFrame& frame) { frame.PresetSize(keys); };
-}
-
-TAction Resized(int width, int height) {
-    return [=](TCameraFrame& frame) { frame.Resize(width, height); };
 }
 
 } // namespace
@@ -97,44 +78,28 @@ TEST(CameraFrame, SaveLabelsFollowThePresetGlyphsPlaceAtThePreviousDrawing) {
     EXPECT_FALSE(frame.LabelShown(TFrameArea::SaveEightfold));
 }
 
-// Where each action leaves a 400 x 300 frame at 100, 100.
+// Where each action of the table leaves a 400 x 300 frame at 100, 100.
 TEST(CameraFrame, ActionsMoveAndSizeTheFrame) {
-    const struct {
-        TAction Act;
-        const char* Rect;
-    } cases[] = {
-        // 400 x 300, 10 pixels right of the centre, and only the first time.
-        {[](TCameraFrame& f) { f.PlaceAtStart(800, 600), f.PlaceAtStart(1200, 900); },
-         "210 150 610 450"},
-        // Edges stop at the minimum from the opposite one; a corner takes both; inside moves.
-        {Dragged(499, 250, 100, 250), "100 100 164 400"},
-        {Dragged(100, 250, 480, 250), "436 100 500 400"},
-        {Dragged(300, 101, 300, 390), "100 336 500 400"},
-        {Dragged(300, 399, 300, 10), "100 100 500 164"},
-        {Dragged(499, 399, 520, 430), "100 100 521 431"},
-        {Dragged(300, 200, 250, 260), "50 160 450 460"},
-        // Preset sizes keep the top left corner; Ctrl wins over the others.
-        {Preset({}), "100 100 216 216"},
-        {Preset({true, false, false}), "100 100 250 292"},
-        {Preset({false, true, false}), "100 100 420 340"},
-        {Preset({false, false, true}), "100 100 740 580"},
-        {Preset({true, true, true}), "100 100 250 292"},
-        {[](TCameraFrame& f) { f.WholeView(800, 600); }, "2 14 798 598"},
-        // Resizing keeps the centre, dw = -99 and dh = -199 halving toward zero; sizes under
-        // the minimum are refused.
-        {Resized(301, 101), "149 199 450 300"},
-        {Resized(64, 64), "268 218 332 282"},
-        {Resized(63, 200), "refused 100 100 500 400"},
-        {Resized(200, -5), "refused 100 100 500 400"},
-    };
-    for (const auto& c : cases) {
+    EXPECT_TRUE(MatchesTranscript("exchange/camera-frame-actions.txt", [](const std::string& line) {
+        std::istringstream words(line);
+        std::string action, key;
+        int a = 0, b = 0, c = 0, d = 0;
+        words >> action >> a >> b >> c >> d;
         TCameraFrame frame = FrameAt(100, 100, 500, 400);
-        std::string refused;
-        try {
-            c.Act(frame);
-        } catch (const TError&) {
-            refused = "refused ";
-        }
-        EXPECT_EQ(refused + Text(frame.Rect), c.Rect);
-    }
+        const std::string refused = MessageOf([&] {
+            if (action == "start")
+                frame.PlaceAtStart(a, b), frame.PlaceAtStart(c, d);
+            else if (action == "drag") // a press, a move halfway and one to the end
+                frame.Press(a, b), frame.Drag((a + c) / 2, (b + d) / 2), frame.Drag(c, d);
+            else if (action == "whole")
+                frame.WholeView(a, b);
+            else if (action == "resize")
+                frame.Resize(a, b);
+            else
+                frame.PresetSize({line.find("ctrl") != std::string::npos,
+                                  line.find("shift") != std::string::npos,
+                                  line.find("alt") != std::string::npos});
+        });
+        return (refused.empty() ? "" : "refused ") + Text(frame.Rect);
+    }));
 }

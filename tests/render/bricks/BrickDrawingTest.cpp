@@ -29,11 +29,10 @@ TEST_F(TopViewTest, HiddenStudsAndZeroWidthDrawNothingExtra) {
 
 TEST_F(TopViewTest, HitTestFollowsTheSilhouette) {
     auto brick = MakeBrick('B', 0, 0, 0, 40, 20, 24, Blueish);
-    EXPECT_TRUE(BrickHitTest(*brick, Context, 8, 5));
-    EXPECT_TRUE(BrickHitTest(*brick, Context, 3, 2)); // left and top edges belong to the region
-    EXPECT_FALSE(BrickHitTest(*brick, Context, 13, 5));
-    EXPECT_FALSE(BrickHitTest(*brick, Context, 8, 7));
-    EXPECT_FALSE(BrickHitTest(*brick, Context, 2, 5));
+    // The left and top edges belong to the region.
+    for (auto [x, y, hit] :
+         {std::tuple{8, 5, true}, {3, 2, true}, {13, 5, false}, {8, 7, false}, {2, 5, false}})
+        EXPECT_EQ(BrickHitTest(*brick, Context, x, y), hit) << x << "," << y;
     auto flat = MakeBrick('B', 0, 0, 0, 40, 0, 24, Blueish);
     EXPECT_FALSE(BrickHitTest(*flat, Context, 3, 2));
 }

@@ -53,10 +53,6 @@ const TStyle Styles[] = {
     {.Name = "SeeThroughBaseplate", .SeeThroughBaseplate = true},
 };
 
-void PrintTo(const TStyle& style, std::ostream* out) {
-    *out << style.Name;
-}
-
 using TFrameCase = std::tuple<TKind, TStyle>;
 
 class BrickFrames : public ::testing::TestWithParam<TFrameCase> {

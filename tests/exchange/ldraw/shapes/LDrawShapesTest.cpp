@@ -208,9 +208,7 @@ TEST(LDrawShape, DefinitionSitsInItsBoxWithStudsEdgesColoursAndOrders) {
     const double turned[9] = {s, 0, s, 0, 1, 0, -s, 0, s};
     TLDrawShape cube = MakeLDrawShape(FlattenLDrawPart(library, "cube.dat", turned), &book, "cube");
     const TDrawClass& d = *cube.Definition;
-    EXPECT_EQ(d.BBX, 28);
-    EXPECT_EQ(d.BBY, 28);
-    EXPECT_EQ(d.BBZ, 20);
+    EXPECT_EQ((std::array{d.BBX, d.BBY, d.BBZ}), (std::array{28, 28, 20}));
     EXPECT_EQ(cube.Origin, (std::array<int32_t, 3>{14, 14, 20}));
     ASSERT_EQ(d.TopStuds.size(), 1u);
     EXPECT_EQ(d.TopStuds[0], (TPoint3{14, 14, 20}));
@@ -219,8 +217,8 @@ TEST(LDrawShape, DefinitionSitsInItsBoxWithStudsEdgesColoursAndOrders) {
             EXPECT_TRUE(q.X >= 0 && q.X <= d.BBX && q.Y >= 0 && q.Y <= d.BBY && q.Z >= 0);
     // The top carries the one edge line; turned by an eighth, the cube shows its top or bottom
     // and three sides to any octant.
-    EXPECT_EQ(d.Polygons[0].EdgeFlags, 2 | 4 | 16);
-    EXPECT_EQ(d.Polygons[1].EdgeFlags, -2);
+    EXPECT_EQ(std::pair(d.Polygons[0].EdgeFlags, d.Polygons[1].EdgeFlags),
+              std::pair(2 | 4 | 16, -2));
     for (int octant = 0; octant < 8; ++octant)
         EXPECT_EQ(d.GetDrawCount(octant), 4);
     EXPECT_EQ(d.RotOffsets[0][0] + d.RotOffsets[1][0] + d.RotOffsets[2][0] + d.RotOffsets[3][0], 0);
@@ -228,8 +226,9 @@ TEST(LDrawShape, DefinitionSitsInItsBoxWithStudsEdgesColoursAndOrders) {
     TLDrawShape pane =
         MakeLDrawShape(FlattenLDrawPart(library, "window.dat", Identity), &book, "w");
     ASSERT_EQ(pane.Definition->PolygonCount(), 2);
-    EXPECT_EQ(pane.Definition->Polygons[0].PolyColour, -ColourOfLDraw(15));
-    EXPECT_EQ(pane.Definition->Polygons[1].PolyColour, 0xA9A5A0);
+    EXPECT_EQ(
+        std::pair(pane.Definition->Polygons[0].PolyColour, pane.Definition->Polygons[1].PolyColour),
+        std::pair(-ColourOfLDraw(15), 0xA9A5A0));
     for (int octant = 0; octant < 8; ++octant) // not certified: both sides drawn
         EXPECT_EQ(pane.Definition->GetDrawCount(octant), 2);
 }
@@ -247,14 +246,13 @@ TEST_F(LDrawShapes, ImportDrawsUnmappedPartsOnceAndExportsTheSameLines) {
         first = Import(model, Map, &shapes);
         EXPECT_EQ(shapes.Converted(), 3); // the marker too
     }
-    std::vector<std::string> report = FormatImportReport(first.Report);
-    ASSERT_EQ(report.size(), 5u);
-    EXPECT_EQ(report[0], "part lines 5 imported 3 skipped 2");
-    EXPECT_EQ(report[1], "as shapes 2");
-    EXPECT_EQ(report[2], "kept as markers 1 (parts not in the library, written back on export)");
-    EXPECT_EQ(report[3], "skipped 1 loop.dat (The LDraw file parts/loop.dat uses itself in a loop "
-                         "(through parts/s/loopback.dat))");
-    EXPECT_EQ(report[4], "skipped 1 nosuch.dat (not found in the LDraw library)");
+    EXPECT_EQ(FormatImportReport(first.Report),
+              (std::vector<std::string>{
+                  "part lines 5 imported 3 skipped 2", "as shapes 2",
+                  "kept as markers 1 (parts not in the library, written back on export)",
+                  "skipped 1 loop.dat (The LDraw file parts/loop.dat uses itself in a loop "
+                  "(through parts/s/loopback.dat))",
+                  "skipped 1 nosuch.dat (not found in the LDraw library)"}));
     // The part the library lacks is a small marker in the line's colour, kept for the export.
     ASSERT_EQ(first.Bricks.size(), 4u);
     EXPECT_EQ(first.Bricks[3]->Colour, ColourOfLDraw(4));
@@ -262,11 +260,11 @@ TEST_F(LDrawShapes, ImportDrawsUnmappedPartsOnceAndExportsTheSameLines) {
     std::vector<std::string> firstForms;
     for (const auto& b : first.Bricks)
         firstForms.push_back(b->SaveToString());
-    EXPECT_EQ(first.Bricks[0]->Colour, 0xA9A5A0);
-    EXPECT_TRUE(first.Bricks[1]->Transparent);
-    EXPECT_EQ(first.Bricks[1]->Colour, 0x302010);
-    EXPECT_TRUE(first.Bricks[2]->Transparent); // a mapped brick takes the table's colours too
-    EXPECT_EQ(first.Bricks[2]->Colour, 0x302010);
+    // A mapped brick takes the table's colours too.
+    EXPECT_EQ(
+        (std::array{first.Bricks[0]->Colour, first.Bricks[1]->Colour, first.Bricks[2]->Colour}),
+        (std::array{0xA9A5A0, 0x302010, 0x302010}));
+    EXPECT_TRUE(first.Bricks[1]->Transparent && first.Bricks[2]->Transparent);
 
     // Opened again: the stored parts are found, nothing is converted, the bricks are the same.
     ClearDrawClasses();
@@ -287,8 +285,9 @@ TEST_F(LDrawShapes, ImportDrawsUnmappedPartsOnceAndExportsTheSameLines) {
     std::string before = Export(second, Map, &again.Colours());
     cube.Rotate();
     TLDrawPartLine once = PartLines(Export(second, Map, &again.Colours()))[0];
-    EXPECT_NEAR(once.Matrix[0], 0.7071068, 1e-4); // a quarter turn after the eighth
-    EXPECT_NEAR(once.Matrix[2], -0.7071068, 1e-4);
+    // A quarter turn after the eighth.
+    EXPECT_TRUE(std::fabs(once.Matrix[0] - 0.7071068) < 1e-4 &&
+                std::fabs(once.Matrix[2] + 0.7071068) < 1e-4);
     for (int i = 0; i < 3; ++i)
         cube.Rotate();
     EXPECT_EQ(Export(second, Map, &again.Colours()), before);
