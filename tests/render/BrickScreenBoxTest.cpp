@@ -1,18 +1,16 @@
-// A plain box's screen box, worked out before drawing, against what its drawing writes: it must
-// hold every point, or a frame drawn front to back would skip a brick still in view.
+// A plain box's screen box, worked out before drawing: its rounding, the stud raise it takes and
+// where it gives none. That it holds every point the drawing writes is the silhouette sweep's.
 
 #include "render/BrickScreenBox.h"
 
-#include "CityScene.h"
 #include "RenderTestSupport.h"
+#include "support/Bricks.h"
 
 #include <climits>
 #include <gtest/gtest.h>
 #include <limits>
 
 namespace {
-
-constexpr int Width = 160, Height = 120;
 
 std::unique_ptr<TBlock> Box(int32_t x, int32_t y, int32_t z, int32_t sx, int32_t sy, int32_t sz) {
     return MakeBrick('B', x, y, z, sx, sy, sz, 0, true);
@@ -21,38 +19,6 @@ std::unique_ptr<TBlock> Box(int32_t x, int32_t y, int32_t z, int32_t sx, int32_t
 std::string Text(const TRect& r) {
     return std::to_string(r.Left) + "," + std::to_string(r.Top) + " - " + std::to_string(r.Right) +
            "," + std::to_string(r.Bottom);
-}
-
-TEST(BrickScreenBox, HoldsTheDrawingOfEveryPlainBoxInEveryOctant) {
-    TBrickVector bricks;
-    bricks.push_back(Box(0, 0, 0, 40, 80, 24));        // a 2 x 4 brick
-    bricks.push_back(Box(100, 20, 24, 20, 20, 8));     // a 1 x 1 plate on top
-    bricks.push_back(Box(-60, 0, 0, 20, 40, 96));      // a tall pillar
-    bricks.push_back(Box(60, 140, 32, -40, -20, -24)); // sizes below zero
-    bricks.push_back(Box(0, -100, 0, 160, 60, 0));     // no height
-    TCity city(std::move(bricks), Width, Height);
-    city.SetMode(FullStuds);
-    TBitmap bitmap(Width, Height);
-    const TLook looks[] = {{70, 30, 0.9f},  {70, 120, 0.9f},  {60, 210, 2.5f},  {80, 300, 0.9f},
-                           {110, 30, 0.9f}, {130, 120, 2.5f}, {130, 250, 0.9f}, {100, 300, 0.9f}};
-    for (const TLook& look : looks) {
-        city.Look(look);
-        // Close enough that studs stand out from the rounding.
-        city.Context.View.ViewScale *= 8;
-        city.Context.ComputeStudMetrics();
-        const TBoxProjection projection(city.Context.View, StudRaise(city.Context));
-        for (int i = 0; i < city.Model.Count(); ++i) {
-            const TBlock& brick = city.Model.Items(i);
-            TRect box;
-            ASSERT_TRUE(projection.PlainBoxScreenBox(brick, box));
-            const TRect drawn = RecordedDrawingBounds(brick, bitmap, city.Context);
-            ASSERT_LE(drawn.Left, drawn.Right);
-            EXPECT_TRUE(box.Left <= drawn.Left && box.Top <= drawn.Top &&
-                        box.Right >= drawn.Right && box.Bottom >= drawn.Bottom)
-                << "look " << look.Tilt << "/" << look.Azimuth << " brick " << i << ": box "
-                << Text(box) << ", drawing " << Text(drawn);
-        }
-    }
 }
 
 TEST(BrickScreenBox, RoundsOutwardsOnBothSidesOfZero) {
