@@ -43,22 +43,14 @@ int WindowBits(size_t dataSize) {
     return bits;
 }
 
-// zlib never uses a window below 512 bytes, but the stream's header may announce a smaller one
-// when the data fits in it.
-void ShrinkAnnouncedWindow(uint8_t* header, size_t dataSize) {
-    if (dataSize > SmallData || (header[0] & 0x0f) != 8 || (header[0] & 0xf0) > 0x70)
-        return;
-    unsigned info = header[0] >> 4;
-    unsigned half = 1u << (info + 7);
-    if (dataSize > half)
-        return;
-    do {
-        half >>= 1;
-        --info;
-    } while (info > 0 && dataSize <= half);
-    header[0] = uint8_t((header[0] & 0x0f) | (info << 4));
-    const unsigned level = header[1] & 0xe0;
-    header[1] = uint8_t(level + 0x1f - ((header[0] << 8) + level) % 0x1f);
+// The window the stream's header announces: zlib never uses one below 512 bytes, but the
+// header may announce a smaller one when the data fits in it.
+int AnnouncedWindowBits(size_t dataSize) {
+    int bits = 15;
+    if (dataSize <= SmallData)
+        while (bits > 8 && dataSize <= size_t(1) << (bits - 1))
+            --bits;
+    return bits;
 }
 
 // zlib's compression state, kept by each thread from one picture to the next: setting it up
@@ -97,7 +89,7 @@ private:
     int Bits = 0, Strategy = 0;
 };
 
-// The zlib header deflateInit2 writes at the default level with either strategy used here.
+// The zlib header for the default level with either strategy used here.
 void PutZlibHeader(uint8_t* out, int windowBits) {
     constexpr unsigned DefaultLevelFlags = 2;
     unsigned header = (Z_DEFLATED + (unsigned(windowBits - 8) << 4)) << 8 | DefaultLevelFlags << 6;
@@ -109,12 +101,11 @@ void PutZlibHeader(uint8_t* out, int windowBits) {
 // The compressed rows, handed on as IDAT chunks each time the buffer is full.
 class TIdatWriter {
 public:
-    TIdatWriter(std::string& out, size_t dataSize, int strategy) : Out(out), DataSize(dataSize) {
+    TIdatWriter(std::string& out, size_t dataSize, int strategy) : Out(out) {
         static thread_local TDeflateState state;
-        const int bits = WindowBits(dataSize);
-        Stream = &state.For(bits, strategy);
+        Stream = &state.For(WindowBits(dataSize), strategy);
         Rewind();
-        PutZlibHeader(Buffer, bits);
+        PutZlibHeader(Buffer, AnnouncedWindowBits(dataSize));
         Stream->next_out += 2;
         Stream->avail_out -= 2;
     }
@@ -152,9 +143,6 @@ private:
     void Emit(size_t size) {
         if (size == 0)
             return;
-        if (First)
-            ShrinkAnnouncedWindow(Buffer, DataSize);
-        First = false;
         AppendChunk(Out, "IDAT", Buffer, size);
         Rewind();
     }
@@ -164,11 +152,9 @@ private:
     }
 
     std::string& Out;
-    const size_t DataSize;
     z_stream* Stream;
     uint32_t Checksum = 1;
     uint8_t Buffer[IdatSize];
-    bool First = true;
 };
 
 std::string Encode(const TBitmap& picture) {
