@@ -248,6 +248,14 @@ void TFastDraw::SetCoverMask(TCoverMask* mask) {
     CoverMask = mask;
 }
 
+bool TFastDraw::WrittenThroughout(const TRect& box, TRowBand band) const {
+    if (box.Left < ClipRect.Left || box.Right > ClipRect.Right || box.Top < ClipRect.Top ||
+        box.Bottom > ClipRect.Bottom)
+        return false;
+    const int top = std::max(box.Top, band.Top), bottom = std::min(box.Bottom, band.Bottom);
+    return top > bottom || CoverMask->Covered({box.Left, top, box.Right, bottom});
+}
+
 void TFastDraw::ShowRows(int firstRow, int pageRows) {
     const int height = Bitmap->Height();
     // Rows outside the bitmap are never written (Band), so they have no address.

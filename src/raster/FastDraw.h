@@ -88,6 +88,10 @@ public:
                 CoverMask->Pitch(), CoverMask->Top()};
     }
     TCoverMask* CoverMask = nullptr;
+    // Whether the cover mask has every pixel of the box within the band written: a drawing
+    // there, nearest first, would change nothing. Never for a box reaching past ClipRect, where
+    // clipping may move a line off its points.
+    bool WrittenThroughout(const TRect& box, TRowBand band) const;
 
 protected:
     virtual int RowStepUnit() const = 0;

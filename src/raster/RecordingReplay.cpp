@@ -1,6 +1,5 @@
 // Drawing a recording again through a drawing target, a band at a time: kept apart from the
 // recording so that the target, which records, and the recording do not need each other.
-#include "raster/CoverMask.h"
 #include "raster/DrawObject.h"
 #include "raster/DrawRecording.h"
 #include "raster/FastDraw.h"
@@ -57,17 +56,11 @@ void TDrawRecording::Replay(TDrawObject& target, TRowBand band, TRecordingStart 
 void TDrawRecording::ReplayBackwards(TDrawObject& target, TRowBand band, size_t first,
                                      size_t last) const {
     const TFastDraw& surface = *target.FastSurface();
-    const TCoverMask& mask = *surface.CoverMask;
-    // Lines clipped at the surface's edges may stray from their points: only inside it.
-    const TRect inside = WithinBand(surface.ClipRect, band);
     for (size_t i = std::min(last, Commands.size()); i-- > first;) {
         const TDrawCommand& command = Commands[i];
-        if (command.Top > band.Bottom || command.Bottom < band.Top)
-            continue;
-        if (command.Left >= inside.Left && command.Right <= inside.Right &&
-            command.Top >= surface.ClipRect.Top && command.Bottom <= surface.ClipRect.Bottom &&
-            mask.Covered({command.Left, std::max(command.Top, band.Top), command.Right,
-                          std::min(command.Bottom, band.Bottom)}))
+        if (command.Top > band.Bottom || command.Bottom < band.Top ||
+            surface.WrittenThroughout({command.Left, command.Top, command.Right, command.Bottom},
+                                      band))
             continue;
         ReplayCommand(target, command, band, {});
     }

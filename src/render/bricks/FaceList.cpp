@@ -1,7 +1,7 @@
 #include "render/bricks/FaceList.h"
 
-#include "raster/CoverMask.h"
 #include "raster/DrawObject.h"
+#include "raster/FastDraw.h"
 
 #include <algorithm>
 #include <cassert>
@@ -24,13 +24,7 @@ bool HiddenFace(const TFastDraw& surface, const TPoint* points, int count) {
     for (int i = 1; i < count; ++i)
         box = {std::min(box.Left, points[i].X), std::min(box.Top, points[i].Y),
                std::max(box.Right, points[i].X), std::max(box.Bottom, points[i].Y)};
-    const TRect& clip = surface.ClipRect;
-    if (box.Left < clip.Left || box.Right > clip.Right || box.Top < clip.Top ||
-        box.Bottom > clip.Bottom)
-        return false;
-    box.Top = std::max(box.Top, surface.Band.Top);
-    box.Bottom = std::min(box.Bottom, surface.Band.Bottom);
-    return box.Top > box.Bottom || surface.CoverMask->Covered(box);
+    return surface.WrittenThroughout(box, surface.Band);
 }
 
 void TFaceList::Keep(int count, TColour pen, TColour brush) {
