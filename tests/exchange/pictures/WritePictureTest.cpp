@@ -60,7 +60,7 @@ TEST_F(WritePictureTest, WrittenAsItLiesEqualsTheCopy) {
             for (TPictureFormat file : Files)
                 EXPECT_EQ(Written(view, file, true), Written(view, file, false))
                     << int(format) << " " << int(file) << " " << antiAliased;
-            if (format == TPixelFormat::pf32bit && !antiAliased)
+            if (format == TPixelFormat::pf32bit && !antiAliased) {
                 for (TPictureFrame frame : {TPictureFrame{5, 0, 301, 233},
                                             {0, 5, 301, 233},
                                             {0, 0, 300, 233},
@@ -70,5 +70,6 @@ TEST_F(WritePictureTest, WrittenAsItLiesEqualsTheCopy) {
                               Written(view, TPictureFormat::Bmp, false, frame))
                         << frame.Left << "," << frame.Top << "," << frame.Right << ","
                         << frame.Bottom;
+            }
         }
 }
